@@ -1,0 +1,157 @@
+// The DirectDraw subset: RGB565 software surfaces in memory.
+#pragma once
+#include "platform/win32.h"
+
+#define DD_OK ((HRESULT)0)
+#define DDERR_GENERIC E_FAIL
+#define DDERR_INVALIDPARAMS ((HRESULT)0x80070057)
+#define DDERR_OUTOFMEMORY ((HRESULT)0x8007000E)
+#define DDERR_SURFACELOST ((HRESULT)0x887601C2)
+#define DDERR_WASSTILLDRAWING ((HRESULT)0x8876021C)
+#define DDERR_INVALIDRECT ((HRESULT)0x88760096)
+#define DDERR_NOTFOUND ((HRESULT)0x887600FF)
+#define DDERR_NOTLOCKED ((HRESULT)0x887602AA)
+#define DDERR_UNSUPPORTED ((HRESULT)0x80004001)
+
+// Surface description flags and caps.
+#define DDSD_CAPS 0x00000001
+#define DDSD_HEIGHT 0x00000002
+#define DDSD_WIDTH 0x00000004
+#define DDSD_PITCH 0x00000008
+#define DDSD_BACKBUFFERCOUNT 0x00000020
+#define DDSD_PIXELFORMAT 0x00001000
+
+#define DDSCAPS_BACKBUFFER 0x00000004
+#define DDSCAPS_COMPLEX 0x00000008
+#define DDSCAPS_FLIP 0x00000010
+#define DDSCAPS_OFFSCREENPLAIN 0x00000040
+#define DDSCAPS_PRIMARYSURFACE 0x00000200
+
+#define DDSCL_FULLSCREEN 0x00000001
+#define DDSCL_NORMAL 0x00000008
+#define DDSCL_EXCLUSIVE 0x00000010
+
+#define DDBLTFAST_NOCOLORKEY 0x00000000
+#define DDBLTFAST_SRCCOLORKEY 0x00000001
+#define DDBLTFAST_WAIT 0x00000010
+
+#define DDBLT_ALPHASRCCONSTOVERRIDE 0x00000080
+#define DDBLT_COLORFILL 0x00000400
+#define DDBLT_DDFX 0x00000800
+#define DDBLT_KEYSRC 0x00008000
+#define DDBLT_WAIT 0x01000000
+
+#define DDBLTFX_MIRRORLEFTRIGHT 0x00000002
+#define DDBLTFX_MIRRORUPDOWN 0x00000004
+
+#define DDLOCK_WAIT 0x00000001
+#define DDCKEY_SRCBLT 0x00000008
+#define DDPCAPS_8BIT 0x00000004
+#define DDEDM_REFRESHRATES 0x00000001
+
+struct DDSCAPS {
+    DWORD dwCaps;
+};
+struct DDCOLORKEY {
+    DWORD dwColorSpaceLowValue;
+    DWORD dwColorSpaceHighValue;
+};
+struct DDPIXELFORMAT {
+    DWORD dwSize;
+    DWORD dwRGBBitCount;
+    DWORD dwRBitMask, dwGBitMask, dwBBitMask;
+};
+struct DDSURFACEDESC {
+    DWORD dwSize;
+    DWORD dwFlags;
+    DWORD dwHeight;
+    DWORD dwWidth;
+    LONG lPitch;
+    DWORD dwBackBufferCount;
+    void* lpSurface;
+    DDPIXELFORMAT ddpfPixelFormat;
+    DDSCAPS ddsCaps;
+};
+struct DDBLTFX {
+    DWORD dwSize;
+    DWORD dwDDFX;
+    DWORD dwAlphaSrcConst;  // 0 transparent ... 255 opaque
+    DWORD dwFillColor;      // raw pixel value
+};
+struct PALETTEENTRY {
+    BYTE peRed, peGreen, peBlue, peFlags;
+};
+
+class IDirectDrawPalette {
+public:
+    explicit IDirectDrawPalette(const PALETTEENTRY* entries);
+    DWORD AddRef();
+    DWORD Release();
+    PALETTEENTRY entries[256];
+
+private:
+    DWORD refs = 1;
+};
+
+// A 16-bit RGB565 pixel buffer. Every operation clips against the destination, so
+// nothing is written outside a surface whatever the coordinates.
+class IDirectDrawSurface {
+public:
+    DWORD AddRef();
+    DWORD Release();
+    HRESULT GetSurfaceDesc(DDSURFACEDESC* desc);
+    HRESULT GetAttachedSurface(DDSCAPS* caps, IDirectDrawSurface** out);
+    // 1:1 copy of srcRect (whole source when null) to (x, y); keyed with DDBLTFAST_SRCCOLORKEY.
+    HRESULT BltFast(LONG x, LONG y, IDirectDrawSurface* src, RECT* srcRect, DWORD flags);
+    // Scaled copy, colour fill, constant alpha, mirror; destRect null = whole surface.
+    HRESULT Blt(RECT* destRect, IDirectDrawSurface* src, RECT* srcRect, DWORD flags, DDBLTFX* fx);
+    HRESULT Lock(RECT* rect, DDSURFACEDESC* desc, DWORD flags, HANDLE event);
+    HRESULT Unlock(void* rect);
+    HRESULT SetColorKey(DWORD flags, DDCOLORKEY* key);
+    HRESULT GetColorKey(DWORD flags, DDCOLORKEY* key);
+    HRESULT GetDC(HDC* out);
+    HRESULT ReleaseDC(HDC dc);
+    HRESULT Restore();
+    HRESULT IsLost();
+
+    // Direct access for the platform layer and tests.
+    int Width() const;
+    int Height() const;
+    uint16_t* Row(int y);
+    LONG Pitch() const;
+    bool lost = false;
+    bool locked = false;
+
+    IDirectDrawSurface(int w, int h, DWORD caps);
+    ~IDirectDrawSurface();
+
+private:
+    friend class IDirectDraw;
+    DWORD refs = 1;
+    DWORD caps;
+    int w, h;
+    LONG pitch;  // bytes
+    uint16_t* pixels;
+    bool hasKey = false;
+    uint16_t key = 0;
+    IDirectDrawSurface* attached = nullptr;  // back buffer of a flipping primary
+    HDC dc = nullptr;
+};
+
+class IDirectDraw {
+public:
+    DWORD AddRef();
+    DWORD Release();
+    HRESULT CreateSurface(DDSURFACEDESC* desc, IDirectDrawSurface** out, void* outer);
+    HRESULT CreatePalette(DWORD flags, PALETTEENTRY* entries, IDirectDrawPalette** out, void* outer);
+
+private:
+    DWORD refs = 1;
+};
+
+HRESULT DirectDrawCreate(void* guid, IDirectDraw** out, void* outer);
+
+// Test hooks.
+void plat_LoseAllSurfaces();                 // every live surface reports DDERR_SURFACELOST
+int plat_LiveSurfaceCount();                 // surfaces created and not yet released
+IDirectDrawSurface* plat_CreateTestSurface(int w, int h);  // off-screen surface without a DirectDraw object

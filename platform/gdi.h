@@ -1,0 +1,108 @@
+// The GDI subset: device contexts on surfaces, pens, brushes, fonts, bitmaps, text.
+#pragma once
+#include "platform/win32.h"
+
+class IDirectDrawSurface;
+
+// Stock objects.
+#define WHITE_BRUSH 0
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH 2
+#define DKGRAY_BRUSH 3
+#define BLACK_BRUSH 4
+#define NULL_BRUSH 5
+#define HOLLOW_BRUSH NULL_BRUSH
+#define WHITE_PEN 6
+#define BLACK_PEN 7
+#define NULL_PEN 8
+#define SYSTEM_FONT 13
+#define DEFAULT_GUI_FONT 17
+
+#define PS_SOLID 0
+#define TRANSPARENT 1
+#define OPAQUE 2
+
+#define DT_TOP 0x0000
+#define DT_LEFT 0x0000
+#define DT_CENTER 0x0001
+#define DT_RIGHT 0x0002
+#define DT_VCENTER 0x0004
+#define DT_BOTTOM 0x0008
+#define DT_WORDBREAK 0x0010
+#define DT_SINGLELINE 0x0020
+#define DT_NOCLIP 0x0100
+#define DT_CALCRECT 0x0400
+
+#define SRCCOPY 0x00CC0020
+
+#define IMAGE_BITMAP 0
+#define LR_DEFAULTCOLOR 0x0000
+#define LR_LOADFROMFILE 0x0010
+#define LR_CREATEDIBSECTION 0x2000
+
+#define FW_NORMAL 400
+#define FW_BOLD 700
+#define DEFAULT_CHARSET 1
+#define EASTEUROPE_CHARSET 238
+#define OUT_DEFAULT_PRECIS 0
+#define CLIP_DEFAULT_PRECIS 0
+#define DEFAULT_QUALITY 0
+#define ANTIALIASED_QUALITY 4
+#define DEFAULT_PITCH 0
+#define FF_DONTCARE 0
+#define FF_SWISS 0x20
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    void* bmBits;
+};
+
+HGDIOBJ GetStockObject(int which);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj);
+BOOL DeleteObject(HGDIOBJ obj);  // stock objects are never deleted
+int GetObjectA(HGDIOBJ obj, int size, void* out);
+
+HPEN CreatePen(int style, int width, COLORREF colour);
+HBRUSH CreateSolidBrush(COLORREF colour);
+// Height < 0: character height in pixels; > 0: cell height; 0: default (about 13 px).
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, const char* faceName);
+
+// A memory context holds a selected bitmap (for StretchBlt sources).
+HDC CreateCompatibleDC(HDC dc);
+BOOL DeleteDC(HDC dc);
+
+BOOL MoveToEx(HDC dc, int x, int y, POINT* old);
+BOOL LineTo(HDC dc, int x, int y);  // end point excluded
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int ew, int eh);
+int FillRect(HDC dc, const RECT* r, HBRUSH brush);
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
+COLORREF GetPixel(HDC dc, int x, int y);  // CLR_INVALID outside the surface
+
+int SetBkMode(HDC dc, int mode);
+COLORREF SetBkColor(HDC dc, COLORREF colour);
+COLORREF SetTextColor(HDC dc, COLORREF colour);
+COLORREF GetTextColor(HDC dc);
+// Text is Windows-1250 bytes.
+BOOL TextOutA(HDC dc, int x, int y, const char* text, int len);
+int DrawTextA(HDC dc, const char* text, int len, RECT* r, UINT format);
+BOOL GetTextExtentPoint32A(HDC dc, const char* text, int len, SIZE* out);
+
+BOOL StretchBlt(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh, DWORD rop);
+
+// Bitmaps: a resource of the program by name first, else (LR_LOADFROMFILE) a BMP file.
+// w, h non-zero scale the picture while loading.
+HANDLE LoadImageA(HINSTANCE inst, const char* name, UINT type, int w, int h, UINT flags);
+HMODULE GetModuleHandleA(const char* name);
+
+// The device context of a surface (used by IDirectDrawSurface::GetDC).
+HDC plat_CreateSurfaceDC(IDirectDrawSurface* srf);
+void plat_DestroySurfaceDC(HDC dc);

@@ -1,0 +1,133 @@
+// Surface life cycle, locking, colour keys and loss; the blits are in blit.cpp.
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+#include "platform/ddraw.h"
+#include "platform/gdi.h"
+
+namespace {
+std::set<IDirectDrawSurface*>& live_surfaces() {
+    static std::set<IDirectDrawSurface*> s;
+    return s;
+}
+}  // namespace
+
+IDirectDrawPalette::IDirectDrawPalette(const PALETTEENTRY* e) { memcpy(entries, e, sizeof entries); }
+DWORD IDirectDrawPalette::AddRef() { return ++refs; }
+DWORD IDirectDrawPalette::Release() {
+    DWORD left = --refs;
+    if (left == 0) delete this;
+    return left;
+}
+
+IDirectDrawSurface::IDirectDrawSurface(int w_, int h_, DWORD caps_) : caps(caps_), w(w_), h(h_) {
+    // Rows padded to 4 bytes, like display memory; callers must honour the pitch.
+    pitch = static_cast<LONG>((static_cast<size_t>(w) * 2 + 3) & ~size_t(3));
+    pixels = static_cast<uint16_t*>(calloc(static_cast<size_t>(pitch) * static_cast<size_t>(h) / 2 + 1, 2));
+    live_surfaces().insert(this);
+}
+
+IDirectDrawSurface::~IDirectDrawSurface() {
+    live_surfaces().erase(this);
+    if (dc) plat_DestroySurfaceDC(dc);
+    if (attached) attached->Release();
+    free(pixels);
+}
+
+DWORD IDirectDrawSurface::AddRef() { return ++refs; }
+DWORD IDirectDrawSurface::Release() {
+    DWORD left = --refs;
+    if (left == 0) delete this;
+    return left;
+}
+
+int IDirectDrawSurface::Width() const { return w; }
+int IDirectDrawSurface::Height() const { return h; }
+LONG IDirectDrawSurface::Pitch() const { return pitch; }
+uint16_t* IDirectDrawSurface::Row(int y) {
+    return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(pixels) + static_cast<size_t>(y) * pitch);
+}
+
+HRESULT IDirectDrawSurface::GetSurfaceDesc(DDSURFACEDESC* desc) {
+    if (!desc) return DDERR_INVALIDPARAMS;
+    memset(desc, 0, sizeof *desc);
+    desc->dwSize = sizeof *desc;
+    desc->dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | DDSD_PITCH | DDSD_PIXELFORMAT;
+    desc->dwWidth = static_cast<DWORD>(w);
+    desc->dwHeight = static_cast<DWORD>(h);
+    desc->lPitch = pitch;
+    desc->ddsCaps.dwCaps = caps;
+    desc->ddpfPixelFormat = {sizeof(DDPIXELFORMAT), 16, 0xF800, 0x07E0, 0x001F};
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::GetAttachedSurface(DDSCAPS* c, IDirectDrawSurface** out) {
+    if (!out || !c) return DDERR_INVALIDPARAMS;
+    if (!attached || !(c->dwCaps & DDSCAPS_BACKBUFFER)) return DDERR_NOTFOUND;
+    attached->AddRef();
+    *out = attached;
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::Lock(RECT* rect, DDSURFACEDESC* desc, DWORD, HANDLE) {
+    if (rect || !desc) return DDERR_INVALIDPARAMS;
+    if (lost) return DDERR_SURFACELOST;
+    if (locked) return DDERR_WASSTILLDRAWING;
+    GetSurfaceDesc(desc);
+    desc->lpSurface = pixels;
+    locked = true;
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::Unlock(void*) {
+    if (!locked) return DDERR_NOTLOCKED;
+    locked = false;
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::SetColorKey(DWORD flags, DDCOLORKEY* k) {
+    if (flags != DDCKEY_SRCBLT) return DDERR_UNSUPPORTED;
+    hasKey = k != nullptr;
+    key = k ? static_cast<uint16_t>(k->dwColorSpaceLowValue) : 0;
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::GetColorKey(DWORD flags, DDCOLORKEY* k) {
+    if (flags != DDCKEY_SRCBLT || !k) return DDERR_INVALIDPARAMS;
+    if (!hasKey) return DDERR_NOTFOUND;
+    k->dwColorSpaceLowValue = k->dwColorSpaceHighValue = key;
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::GetDC(HDC* out) {
+    if (!out) return DDERR_INVALIDPARAMS;
+    if (lost) return DDERR_SURFACELOST;
+    if (locked) return DDERR_WASSTILLDRAWING;
+    if (!dc) dc = plat_CreateSurfaceDC(this);
+    *out = dc;
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::ReleaseDC(HDC d) { return d == dc ? DD_OK : DDERR_INVALIDPARAMS; }
+
+HRESULT IDirectDrawSurface::Restore() {
+    if (!lost) return DD_OK;
+    // Display memory comes back with undefined contents.
+    memset(pixels, 0, static_cast<size_t>(pitch) * static_cast<size_t>(h));
+    lost = false;
+    return DD_OK;
+}
+
+HRESULT IDirectDrawSurface::IsLost() { return lost ? DDERR_SURFACELOST : DD_OK; }
+
+void plat_LoseAllSurfaces() {
+    for (IDirectDrawSurface* s : live_surfaces()) s->lost = true;
+}
+
+int plat_LiveSurfaceCount() { return static_cast<int>(live_surfaces().size()); }
+
+IDirectDrawSurface* plat_CreateTestSurface(int w, int h) {
+    if (w <= 0 || h <= 0) return nullptr;
+    return new IDirectDrawSurface(w, h, DDSCAPS_OFFSCREENPLAIN);
+}
