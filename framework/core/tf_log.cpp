@@ -65,6 +65,8 @@ void tf_LOG_Zapis_F(const char* text, int fresh) {
     write_line("a", text);
 }
 
+void tf_LOG_ForgetRun() { log_started = false; }
+
 void _tf_LOG_(const char* file, int line, const char* s) { format_and_write("%s(%i) : %s", file, line, s); }
 void _tf_LOG_(const char* file, int line, const char* s, int a) {
     format_and_write("%s(%i) : %s [%i]", file, line, s, a);
