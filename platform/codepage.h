@@ -3,9 +3,16 @@
 #include <cstdint>
 #include <string>
 
+// Bytes the code page leaves undefined give U+FFFD.
 char32_t plat_Cp1250ToUnicode(unsigned char c);
 std::string plat_Utf8FromCp1250(const char* text);
-// Characters outside Windows-1250 become '?'.
+// Characters outside Windows-1250 and invalid UTF-8 become '?'.
 std::string plat_Cp1250FromUtf8(const char* utf8);
 // A UTF-8 literal as a Windows-1250 text that lives as long as the program.
 const char* plat_W1250(const char* utf8);
+inline const char* plat_W1250(const char8_t* utf8) { return plat_W1250(reinterpret_cast<const char*>(utf8)); }
+
+// The small letter of a Windows-1250 capital (ASCII and the code page's own letters).
+unsigned char plat_Cp1250Lower(unsigned char c);
+// Equal without regard to case, as Windows compares file names.
+bool plat_Cp1250EqualNoCase(const char* a, const char* b);

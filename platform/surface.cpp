@@ -126,8 +126,3 @@ void plat_LoseAllSurfaces() {
 }
 
 int plat_LiveSurfaceCount() { return static_cast<int>(live_surfaces().size()); }
-
-IDirectDrawSurface* plat_CreateTestSurface(int w, int h) {
-    if (w <= 0 || h <= 0) return nullptr;
-    return new IDirectDrawSurface(w, h, DDSCAPS_OFFSCREENPLAIN);
-}

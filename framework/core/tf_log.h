@@ -13,6 +13,8 @@ void tf_LOG_SetONOFF(int on);
 void tf_LOG_Reset(const char* text);
 void tf_LOG_Zapis(const char* text);
 void tf_LOG_Zapis_F(const char* text, int fresh);
+// Test hook: the next line starts the file afresh, as at program start.
+void tf_LOG_ForgetRun();
 
 void _tf_LOG_(const char* file, int line, const char* s);
 void _tf_LOG_(const char* file, int line, const char* s, int a);

@@ -22,22 +22,23 @@ void tf_glob_Orez_Rect2Screen(RECT* r) {
 }
 
 bool tf_glob_OREZ_Rect2LPHD(int L, int P, int H, int D, int* x, int* y, RECT* zdroj) {
-    int w = zdroj->right - zdroj->left;
-    int h = zdroj->bottom - zdroj->top;
+    // 64-bit sums: callers may pass positions far off the screen.
+    long long w = static_cast<long long>(zdroj->right) - zdroj->left;
+    long long h = static_cast<long long>(zdroj->bottom) - zdroj->top;
     if (*x + w < L || P < *x || *y + h < H || D < *y) return false;
     if (*x < L) {
-        int d = L - *x;
+        long long d = static_cast<long long>(L) - *x;
         *x = L;
-        zdroj->left += d;
+        zdroj->left = static_cast<LONG>(zdroj->left + d);
         w -= d;
     }
-    if (P < *x + w) zdroj->right += P - (*x + w);
+    if (P < *x + w) zdroj->right = static_cast<LONG>(zdroj->right + (P - (*x + w)));
     if (*y < H) {
-        int d = H - *y;
+        long long d = static_cast<long long>(H) - *y;
         *y = H;
-        zdroj->top += d;
+        zdroj->top = static_cast<LONG>(zdroj->top + d);
         h -= d;
     }
-    if (D < *y + h) zdroj->bottom += D - (*y + h);
+    if (D < *y + h) zdroj->bottom = static_cast<LONG>(zdroj->bottom + (D - (*y + h)));
     return true;
 }

@@ -1,0 +1,178 @@
+#include "framework/widgets/tf_polchlo.h"
+
+#include "framework/core/tf_log.h"
+
+namespace {
+const char* const SRC = "TF_PolCHLO_w";
+
+tf_CPolCHLO* as_container(tf_CPol* w) {
+    return tf_CPolCHLO::IsClassIdPolCHLO(w->class_id) ? static_cast<tf_CPolCHLO*>(w) : nullptr;
+}
+}  // namespace
+
+tf_CPolCHLO::tf_CPolCHLO() { Init(); }
+
+tf_CPolCHLO::tf_CPolCHLO(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { Init(); }
+
+void tf_CPolCHLO::Init() {
+    deti.mode = 1;  // the children are ours
+    class_id = 20;
+    Set_Nazov("noname_polchlo");
+}
+
+tf_CPolCHLO::~tf_CPolCHLO() = default;
+
+// A blanked slot holds no child; every walk skips it.
+tf_CPol* tf_CPolCHLO::Child(int i) { return static_cast<tf_CPol*>(deti.GET(i)); }
+
+void tf_CPolCHLO::ResetChildren() {
+    for (int i = 0; i < deti.count; ++i)
+        if (tf_CPol* c = Child(i)) c->Rodic_reset();
+}
+
+void tf_CPolCHLO::PRIDAJ(tf_CPol* child) {
+    if (!child) {
+        _tf_LOG_(SRC, __LINE__, "tf_CPolCHLO::PRIDAJ - dieta je NULL", TF_LOG_RETURN);
+        return;
+    }
+    deti.Add(child);
+    child->parent = this;
+}
+
+void tf_CPolCHLO::Rodic_reset() {
+    tf_CPol::Rodic_reset();
+    ResetChildren();
+}
+
+void tf_CPolCHLO::CHOD_NA(int x_, int y_) {
+    tf_CPol::CHOD_NA(x_, y_);
+    ResetChildren();
+}
+
+void tf_CPolCHLO::ZOBRAZ(IDirectDrawSurface* surface) {
+    if (!zivy) return;
+    if (class_id == 20) tf_CPol::ZOBRAZ(surface);
+    for (int i = 0; i < deti.count; ++i)
+        if (tf_CPol* c = Child(i)) c->ZOBRAZ(surface);
+}
+
+tf_CPol* tf_CPolCHLO::VratZasah(int px, int py) {
+    if (!zivy) return nullptr;
+    for (int i = deti.count - 1; i >= 0; --i) {
+        tf_CPol* c = Child(i);
+        if (tf_CPol* hit = c ? c->VratZasah(px, py) : nullptr) return hit;
+    }
+    return tf_CPol::VratZasah(px, py);
+}
+
+bool tf_CPolCHLO::INFORMUJ_SA(int px, int py, int event) {
+    if (!zivy) return false;
+    for (int i = deti.count - 1; i >= 0; --i) {
+        tf_CPol* c = Child(i);
+        if (c && c->INFORMUJ_SA(px, py, event)) return true;
+    }
+    return RunDrag(px, py, event, true);
+}
+
+bool tf_CPolCHLO::INFORMUJ_SA_KLAV(int key) {
+    if (!zivy) return false;
+    for (int i = deti.count - 1; i >= 0; --i) {
+        tf_CPol* c = Child(i);
+        if (!c) continue;
+        if (c->class_id == 7) {
+            if (c->HandleKey(key)) return true;
+        } else if (tf_CPolCHLO* box = as_container(c)) {
+            if (box->zivy && box->INFORMUJ_SA_KLAV(key)) return true;
+        }
+    }
+    return false;
+}
+
+bool tf_CPolCHLO::INFORMUJ_MA(int* id) {
+    if (!zivy) return false;
+    for (int i = deti.count - 1; i >= 0; --i) {
+        tf_CPol* c = Child(i);
+        if (!c) continue;
+        int value = 0;
+        bool reported = false;
+        switch (c->class_id) {
+        case 4:  // button and switch: a completed press, once
+        case 6:
+        case 5:  // slider: its position at every poll while the knob is held
+        case 11:  // lists and the pickers built on them: a selection
+        case 12:
+        case 121:
+        case 122:
+            reported = c->zivy && c->PollAction(&value);
+            break;
+        default:
+            break;
+        }
+        if (reported) {
+            HandleFWInteraction(c->ID, value, c);
+            *id = c->ID;
+            return true;
+        }
+        if (tf_CPolCHLO* box = as_container(c)) {
+            int local = -1;
+            if (box->INFORMUJ_MA(&local)) {
+                *id = local;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool tf_CPolCHLO::HandleFWInteraction(int id, int value, tf_CPol* source) {
+    return parent ? parent->HandleFWInteraction(id, value, source) : false;
+}
+
+tf_CPol* tf_CPolCHLO::FindCHLWithID(int ID_) {
+    for (int i = 0; i < deti.count; ++i) {
+        tf_CPol* c = Child(i);
+        if (!c) continue;
+        if (c->ID == ID_) return c;
+        tf_CPolCHLO* box = as_container(c);
+        if (tf_CPol* found = box ? box->FindCHLWithID(ID_) : nullptr) return found;
+    }
+    return nullptr;
+}
+
+tf_CPol* tf_CPolCHLO::GetCHLWithIndex(int index) {
+    if (!zivy) return nullptr;
+    if (index < 0 || index >= deti.count) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Index mimo rozsah");
+        tf_AssertFailed(SRC, __LINE__);
+        return nullptr;
+    }
+    tf_CPol* c = Child(index);
+    if (!c) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Problem s indexom");
+        tf_AssertFailed(SRC, __LINE__);
+    }
+    return c;
+}
+
+int tf_CPolCHLO::GetIndexOfCHL(tf_CPol* child) {
+    if (!zivy) return 0;
+    for (int i = 0; i < deti.count; ++i)
+        if (Child(i) == child) return i;
+    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CPolCHLO::GetIndexOfCHL - Nenajdene dieta");
+    tf_AssertFailed(SRC, __LINE__);
+    return 0;
+}
+
+int tf_CPolCHLO::SetupVisual() { return 0; }
+
+int tf_CPolCHLO::SetupVisual_Private() {
+    SetupVisual();
+    ResetChildren();
+    for (int i = 0; i < deti.count; ++i) {
+        tf_CPol* c = Child(i);
+        if (tf_CPolCHLO* box = c ? as_container(c) : nullptr) box->SetupVisual_Private();
+    }
+    return 0;
+}
+
+bool tf_CPolCHLO::IsClassIdPolCHLO(int id) { return id == 20 || id == 14 || id == 21 || id == 22; }

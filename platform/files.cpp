@@ -1,0 +1,366 @@
+// The file-system boundary: "\" paths in Windows-1250 inside the program, "/" paths in
+// UTF-8 on the host, and names matched without regard to case as Windows matches them.
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "platform/codepage.h"
+
+namespace {
+bool write_failure = false;
+long write_limit = -1;
+
+bool is_separator(char c) { return c == '\\' || c == '/'; }
+
+bool exists(const std::string& host) {
+    struct stat st;
+    return lstat(host.c_str(), &st) == 0;
+}
+
+// The entry of host folder `dir` ("" for the current one, else ending in "/") that spells
+// `name` without regard to case; empty when there is none. Of several, the first in byte
+// order, so the choice does not depend on the file system's order.
+std::string find_entry(const std::string& dir, const std::string& name) {
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return {};
+    std::string best;
+    while (const dirent* e = readdir(d)) {
+        if (plat_Cp1250EqualNoCase(plat_Cp1250FromUtf8(e->d_name).c_str(), name.c_str()) &&
+            (best.empty() || best > e->d_name))
+            best = e->d_name;
+    }
+    closedir(d);
+    return best;
+}
+
+// Windows error codes for a failed host call on `host`. A missing file whose folder is
+// missing too is a missing path.
+DWORD error_for(int err, const std::string& host) {
+    switch (err) {
+    case ENOENT: {
+        std::string parent = host.substr(0, host.find_last_of('/') + 1);
+        struct stat st;
+        bool folder = parent.empty() || (stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+        return folder ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
+    }
+    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
+    case EEXIST: return ERROR_ALREADY_EXISTS;
+    default: return ERROR_ACCESS_DENIED;
+    }
+}
+
+BOOL fail(DWORD error) {
+    SetLastError(error);
+    return FALSE;
+}
+
+HANDLE fail_search(DWORD error) {
+    SetLastError(error);
+    return INVALID_HANDLE_VALUE;
+}
+
+// ---- wildcards and order ----
+
+bool wildcard_match(const char* pat, const char* name) {
+    const char* star = nullptr;  // the pattern after the last "*" seen
+    const char* resume = name;   // where that "*" stopped taking characters
+    while (*name) {
+        if (*pat == '*') {
+            star = ++pat;
+            resume = name;
+        } else if (*pat && (*pat == '?' || plat_Cp1250Lower(*pat) == plat_Cp1250Lower(*name))) {
+            ++pat;
+            ++name;
+        } else if (star) {
+            pat = star;
+            name = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*pat == '*') ++pat;
+    return *pat == 0;
+}
+
+bool pattern_matches(const std::string& pat, const char* name) {
+    if (wildcard_match(pat.c_str(), name)) return true;
+    size_t n = pat.size();
+    return n >= 2 && pat.compare(n - 2, 2, ".*") == 0 && wildcard_match(pat.substr(0, n - 2).c_str(), name);
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Natural order: digit runs compare by value, letters without regard to case; exact bytes
+// break ties so that the order is total.
+bool natural_less(const char* a, const char* b) {
+    const char *p = a, *q = b;
+    while (*p && *q) {
+        if (is_digit(*p) && is_digit(*q)) {
+            while (*p == '0') ++p;
+            while (*q == '0') ++q;
+            size_t lp = 0, lq = 0;
+            while (is_digit(p[lp])) ++lp;
+            while (is_digit(q[lq])) ++lq;
+            if (lp != lq) return lp < lq;
+            if (int c = strncmp(p, q, lp)) return c < 0;
+            p += lp;
+            q += lq;
+            continue;
+        }
+        unsigned char cp = plat_Cp1250Lower(*p), cq = plat_Cp1250Lower(*q);
+        if (cp != cq) return cp < cq;
+        ++p;
+        ++q;
+    }
+    if (*p || *q) return *q != 0;
+    return strcmp(a, b) < 0;
+}
+
+// ---- searches ----
+
+struct Search {
+    std::vector<WIN32_FIND_DATAA> entries;
+    size_t next = 0;
+};
+
+std::set<Search*>& live_searches() {
+    static std::set<Search*> s;
+    return s;
+}
+
+Search* search_of(HANDLE h) {
+    Search* s = static_cast<Search*>(h);
+    return live_searches().count(s) ? s : nullptr;
+}
+
+WIN32_FIND_DATAA entry_of(const std::string& host, const std::string& name) {
+    WIN32_FIND_DATAA fd{};
+    fd.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
+    struct stat st;
+    if (stat(host.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) fd.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+        fd.nFileSizeLow = static_cast<DWORD>(st.st_size);
+    }
+    memcpy(fd.cFileName, name.c_str(), name.size() + 1);
+    return fd;
+}
+
+// ---- the write-limit hook ----
+
+struct LimitedFile {
+    FILE* real;
+    long left;
+};
+
+ssize_t limited_write(void* cookie, const char* buf, size_t size) {
+    LimitedFile* f = static_cast<LimitedFile*>(cookie);
+    size_t take = std::min(size, static_cast<size_t>(f->left));
+    size_t done = fwrite(buf, 1, take, f->real);
+    f->left -= static_cast<long>(done);
+    if (done < size) errno = ENOSPC;
+    return static_cast<ssize_t>(done);
+}
+
+ssize_t limited_read(void* cookie, char* buf, size_t size) {
+    return static_cast<ssize_t>(fread(buf, 1, size, static_cast<LimitedFile*>(cookie)->real));
+}
+
+int limited_seek(void* cookie, off64_t* pos, int whence) {
+    FILE* real = static_cast<LimitedFile*>(cookie)->real;
+    if (fseeko(real, *pos, whence) != 0) return -1;
+    *pos = ftello(real);
+    return 0;
+}
+
+int limited_close(void* cookie) {
+    LimitedFile* f = static_cast<LimitedFile*>(cookie);
+    int r = fclose(f->real);
+    delete f;
+    return r;
+}
+
+FILE* limit_writes(FILE* real, const char* mode) {
+    cookie_io_functions_t io = {limited_read, limited_write, limited_seek, limited_close};
+    LimitedFile* cookie = new LimitedFile{real, write_limit};
+    FILE* f = fopencookie(cookie, mode, io);
+    if (!f) limited_close(cookie);
+    return f;
+}
+
+// Copies host file `src` into the open descriptor `fd` and closes it; 0, or the errno of
+// the failure.
+int copy_into(const std::string& src, int fd) {
+    FILE* out = fdopen(fd, "wb");
+    if (!out) {
+        int err = errno;
+        close(fd);
+        return err;
+    }
+    FILE* in = fopen(src.c_str(), "rb");
+    int err = in ? 0 : errno;
+    char buf[65536];
+    long written = 0;
+    while (in && err == 0) {
+        size_t n = fread(buf, 1, sizeof buf, in);
+        if (n == 0) {
+            if (ferror(in)) err = EIO;
+            break;
+        }
+        written += static_cast<long>(n);
+        if (write_limit >= 0 && written > write_limit) err = ENOSPC;
+        else if (fwrite(buf, 1, n, out) != n) err = errno != 0 ? errno : EIO;
+    }
+    if (in) fclose(in);
+    if (fclose(out) != 0 && err == 0) err = errno;
+    return err;
+}
+}  // namespace
+
+std::string plat_HostPath(const char* path) {
+    std::string host;
+    if (!path) return host;
+    if (is_separator(*path)) host = "/";
+    bool matching = true;  // once a component is missing, nothing under it exists
+    for (const char* p = path; *p;) {
+        while (is_separator(*p)) ++p;
+        const char* end = p;
+        while (*end && !is_separator(*end)) ++end;
+        if (end == p) break;
+        std::string component(p, end);
+        std::string name = plat_Utf8FromCp1250(component.c_str());
+        if (matching && component != "." && component != ".." && !exists(host + name)) {
+            std::string found = find_entry(host, component);
+            matching = !found.empty();
+            if (matching) name = found;
+        }
+        host += name;
+        if (*end) host += '/';
+        p = end;
+    }
+    return host;
+}
+
+HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out) {
+    if (!pattern || !out) return fail_search(ERROR_FILE_NOT_FOUND);
+    const char* last = pattern + strlen(pattern);
+    while (last > pattern && !is_separator(last[-1])) --last;
+    std::string mask = last;
+    if (mask.empty()) return fail_search(ERROR_FILE_NOT_FOUND);
+    std::string dir = plat_HostPath(std::string(pattern, last).c_str());
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return fail_search(errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
+    Search* s = new Search;
+    while (const dirent* e = readdir(d)) {
+        std::string name = plat_Cp1250FromUtf8(e->d_name);
+        if (name.size() < MAX_PATH && pattern_matches(mask, name.c_str()))
+            s->entries.push_back(entry_of(dir + e->d_name, name));
+    }
+    closedir(d);
+    if (s->entries.empty()) {
+        delete s;
+        return fail_search(ERROR_FILE_NOT_FOUND);
+    }
+    std::sort(s->entries.begin(), s->entries.end(), [](const WIN32_FIND_DATAA& a, const WIN32_FIND_DATAA& b) {
+        return natural_less(a.cFileName, b.cFileName);
+    });
+    live_searches().insert(s);
+    *out = s->entries[s->next++];
+    SetLastError(ERROR_SUCCESS);
+    return s;
+}
+
+BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* out) {
+    Search* s = search_of(find);
+    if (!s || !out) return fail(ERROR_INVALID_HANDLE);
+    if (s->next >= s->entries.size()) return fail(ERROR_NO_MORE_FILES);
+    *out = s->entries[s->next++];
+    return TRUE;
+}
+
+BOOL FindClose(HANDLE find) {
+    Search* s = search_of(find);
+    if (!s) return fail(ERROR_INVALID_HANDLE);
+    live_searches().erase(s);
+    delete s;
+    return TRUE;
+}
+
+BOOL CreateDirectoryA(const char* path, void*) {
+    if (!path || !*path) return fail(ERROR_PATH_NOT_FOUND);
+    std::string host = plat_HostPath(path);
+    if (mkdir(host.c_str(), 0777) != 0) return fail(error_for(errno, host));
+    return TRUE;
+}
+
+BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) {
+    if (write_failure) return fail(ERROR_ACCESS_DENIED);
+    if (!from || !to) return fail(ERROR_FILE_NOT_FOUND);
+    std::string src = plat_HostPath(from), dst = plat_HostPath(to);
+    struct stat st, old;
+    if (stat(src.c_str(), &st) != 0) return fail(error_for(errno, src));
+    if (S_ISDIR(st.st_mode)) return fail(ERROR_ACCESS_DENIED);
+    if (stat(dst.c_str(), &old) == 0) {
+        if (S_ISDIR(old.st_mode)) return fail(ERROR_ACCESS_DENIED);
+        if (failIfExists) return fail(ERROR_FILE_EXISTS);
+    }
+    std::string temp = dst + ".copy-XXXXXX";
+    int fd = mkstemp(temp.data());
+    if (fd < 0) return fail(error_for(errno, dst));
+    fchmod(fd, st.st_mode & 0777);
+    int err = copy_into(src, fd);
+    if (err == 0 && rename(temp.c_str(), dst.c_str()) != 0) err = errno;
+    if (err != 0) {
+        unlink(temp.c_str());
+        return fail(error_for(err, dst));
+    }
+    return TRUE;
+}
+
+BOOL DeleteFileA(const char* path) {
+    if (!path) return fail(ERROR_FILE_NOT_FOUND);
+    std::string host = plat_HostPath(path);
+    struct stat st;
+    if (lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return fail(ERROR_ACCESS_DENIED);
+    if (unlink(host.c_str()) != 0) return fail(error_for(errno, host));
+    return TRUE;
+}
+
+BOOL MoveFileExA(const char* from, const char* to, DWORD flags) {
+    if (!from || !to) return fail(ERROR_FILE_NOT_FOUND);
+    std::string src = plat_HostPath(from), dst = plat_HostPath(to);
+    if (!(flags & MOVEFILE_REPLACE_EXISTING) && exists(dst)) return fail(ERROR_ALREADY_EXISTS);
+    if (rename(src.c_str(), dst.c_str()) != 0) {
+        int err = errno;
+        return fail(error_for(err, exists(src) ? dst : src));
+    }
+    return TRUE;
+}
+
+FILE* plat_fopen(const char* path, const char* mode) {
+    if (!path || !mode) return nullptr;
+    bool writes = strpbrk(mode, "wa+") != nullptr;
+    if (writes && write_failure) {
+        errno = EACCES;
+        return nullptr;
+    }
+    FILE* f = fopen(plat_HostPath(path).c_str(), mode);
+    struct stat st;
+    if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+        fclose(f);
+        errno = EISDIR;
+        return nullptr;
+    }
+    return f && writes && write_limit >= 0 ? limit_writes(f, mode) : f;
+}
+
+void plat_SetWriteFailure(bool fail) { write_failure = fail; }
+void plat_SetWriteLimit(long bytes) { write_limit = bytes < 0 ? -1 : bytes; }

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "framework/core/tf_arre.h"
+#include "framework/core/tf_fsi.h"
+#include "tests/support/temp_tree.h"
+#include "tests/support/test_support.h"
+
+using Names = std::vector<std::string>;
+
+namespace {
+std::string split(void (*fn)(const char*, char*), const char* path) {
+    char out[64];
+    fn(path, out);
+    return out;
+}
+std::string changed(const char* path, const char* ext) {
+    char out[64];
+    tf_FSI_Zmen_priponu(path, ext, out);
+    return out;
+}
+
+// The names a listing gives, freed again.
+Names listed(const std::string& dir, const char* pattern, int kind, bool full) {
+    tf_CARRE arr;
+    EXPECT_EQ(tf_FSI_Zisti_SubAdr(dir.c_str(), pattern, kind, full, &arr), 0);
+    Names names;
+    for (int i = 0; i < arr.count; ++i) names.push_back(static_cast<char*>(arr.GET(i)));
+    arr.UVOLNI_char();
+    return names;
+}
+
+// This module's log lines without their source line numbers.
+Names fsi_lines() {
+    Names out;
+    for (const std::string& l : test_support::LogLines())
+        if (l.rfind("TF_FSI_w(", 0) == 0) out.push_back(l.substr(l.find(" : ") + 3));
+    return out;
+}
+
+class Fsi : public ::testing::Test {
+protected:
+    void SetUp() override { test_support::FreshLog(); }
+    test_support::TempTree t;
+};
+}  // namespace
+
+TEST(FsiNames, SplitAtTheLastSeparatorAndTheLastDotOfTheName) {
+    EXPECT_EQ(split(tf_FSI_Vystrihni_meno, "Pozadia\\lesy.bmp"), "lesy");
+    EXPECT_EQ(split(tf_FSI_Odstrihni_meno, "Pozadia\\lesy.bmp"), "lesy.bmp");
+    EXPECT_EQ(changed("Pozadia\\lesy.bmp", "thm"), "Pozadia\\lesy.thm");
+    EXPECT_EQ(split(tf_FSI_Vystrihni_meno, "x\\a.b.bmp"), "a.b");
+    EXPECT_EQ(changed("x\\a.b.bmp", "thm"), "x\\a.b.thm");
+    EXPECT_EQ(split(tf_FSI_Vystrihni_meno, "lesy.bmp"), "lesy");  // no separator
+    EXPECT_EQ(split(tf_FSI_Vystrihni_meno, "a.b\\name"), "name");  // no dot in the name
+    EXPECT_EQ(changed("a.b\\name", "faz"), "a.b\\name.faz");
+    char buf[64] = "Herci\\pes.bmp";
+    tf_FSI_Zmen_priponu(buf, "faz", buf);  // in place
+    EXPECT_STREQ(buf, "Herci\\pes.faz");
+}
+
+TEST_F(Fsi, ExistenceTestsTellFilesFoldersAndPatterns) {
+    t.Dir("Kulisy");
+    t.File("Kulisy/strom.bmp");
+    EXPECT_TRUE(tf_FSI_Existuje_sub(t.Path("KULISY/Strom.BMP").c_str()));
+    EXPECT_FALSE(tf_FSI_Existuje_sub(t.Path("Kulisy").c_str()));
+    EXPECT_TRUE(tf_FSI_ExistsFolder(t.Path("Kulisy").c_str()));
+    EXPECT_TRUE(tf_FSI_ExistsFolder(t.Path("Kulisy/*.bmp").c_str()));
+    EXPECT_FALSE(tf_FSI_ExistsFolder(t.Path("Kulisy/*.str").c_str()));
+}
+
+TEST_F(Fsi, ListingsFilterByKindAndPrefixInNaturalOrder) {
+    for (const char* n : {"rezia.bmp", "sprite1.bmp", "Sprit.bmp", "dom.bmp", "10.str", "2.str", "1.str"}) t.File(n);
+    for (const char* n : {"KNIHA_b", "KNIHA_a", "sprity"}) t.Dir(n);
+    EXPECT_EQ(listed(t.Path(), "*.bmp", 0, false), (Names{"dom.bmp", "Sprit.bmp"}));
+    EXPECT_EQ(listed(t.Path(), "*.str", 0, false), (Names{"1.str", "2.str", "10.str"}));
+    EXPECT_EQ(listed(t.Path(), "*", 1, false), (Names{"KNIHA_a", "KNIHA_b"}));
+    Names full = {t.Path("KNIHA_a"), t.Path("KNIHA_b")};
+    EXPECT_EQ(listed(t.Path(), "KNIHA_*", 1, true), full);
+    EXPECT_EQ(listed(t.Path() + "\\", "KNIHA_*", 1, true), full);  // no doubled separator
+}
+
+TEST_F(Fsi, ListNamesRejectsBadRequestsAndHonoursItsRoom) {
+    for (const char* n : {"1.str", "2.str", "3.str"}) t.File(n);
+    t.Dir("empty");
+    char* out[3] = {nullptr, nullptr, nullptr};
+    int last = 7;
+    EXPECT_EQ(tf_FSI_ListNames(t.Path().c_str(), "*.str", 2, false, out, &last), -1);
+    EXPECT_EQ(tf_FSI_ListNames("", "*.str", 0, false, out, &last), -1);
+    EXPECT_EQ(last, 7);
+    EXPECT_EQ(out[0], nullptr);
+    EXPECT_EQ(tf_FSI_ListNames(t.Path("empty").c_str(), "*.str", 0, false, out, &last), 0);
+    EXPECT_EQ(last, -1);
+    EXPECT_EQ(tf_FSI_ListNames(t.Path().c_str(), "*.STR", 0, true, out, 2, &last), -1);
+    ASSERT_EQ(last, 1);
+    EXPECT_EQ(out[1], t.Path("2.str"));
+    EXPECT_EQ(out[2], nullptr);
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "[2]"}));
+    free(out[0]);
+    free(out[1]);
+}
+
+TEST_F(Fsi, PathsThatDoNotFitAreSkippedWithALogLine) {
+    std::string deep(200, 'd');
+    t.Dir(deep);
+    t.File(deep + "/" + std::string(70, 'f') + ".bmp");
+    t.File(deep + "/short.bmp");
+    EXPECT_EQ(listed(t.Path(deep), "*.bmp", 0, true), Names{t.Path(deep + "/short.bmp")});
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", deep.c_str()}));
+}
+
+TEST_F(Fsi, ListFolderLogsTheTreeDepthFirst) {
+    for (const char* d : {"B", "B/inner"}) t.Dir(d);
+    for (const char* f : {"B/inner/deep.bmp", "a.str", "B/z.bmp"}) t.File(f);
+    EXPECT_EQ(tf_FSI_ListFolder(t.Path().c_str()), 0);
+    EXPECT_EQ(tf_FSI_ListFolder(t.Path("none").c_str()), -1);
+    Names want = {" ListFolder [" + t.Path() + "]",        "  -file [a.str]",  "-folder [B]",
+                  " ListFolder [" + t.Path("B") + "]",     "-folder [inner]",
+                  " ListFolder [" + t.Path("B/inner") + "]", "  -file [deep.bmp]", "  -file [z.bmp]",
+                  " ListFolder [" + t.Path("none") + "]",  "TLFW ERROR:  [Problem pri ListFolder - FindFirstFile]"};
+    EXPECT_EQ(fsi_lines(), want);
+}
+
+TEST_F(Fsi, SynchroCopiesTheTreeButLeavesAnExistingSubfolderAlone) {
+    for (const char* d : {"src", "src/Pozadia", "src/Herci", "src/Herci/x", "dst", "dst/Pozadia", "dst/b"}) t.Dir(d);
+    t.File("src/top.txt", "new top");
+    t.File("src/rezia.bmp", "skin");
+    t.File("src/Pozadia/les.bmp", "les");
+    t.File("src/Herci/x/pes.bmp", "pes");
+    t.File("src/b", "b");  // a folder is in its way
+    t.File("dst/top.txt", "old top");
+    EXPECT_EQ(tf_FSI_SynchroFolders(t.Path("src").c_str(), t.Path("dst").c_str()), 0);
+    EXPECT_EQ(t.Read("dst/top.txt"), "new top");
+    EXPECT_EQ(t.Read("dst/rezia.bmp"), "skin");
+    EXPECT_EQ(t.Read("dst/Herci/x/pes.bmp"), "pes");
+    EXPECT_TRUE(t.Names("dst/Pozadia").empty());
+    EXPECT_EQ(fsi_lines(), (Names{"TLFW ERROR:  [Problem pri CopyFile]", "TLFW ERROR:  [Problem pri CreateDirectory]"}));
+}

@@ -1,0 +1,194 @@
+#include "framework/widgets/tf_polchlo.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+
+#include "tests/support/test_support.h"
+
+namespace {
+std::string trail;
+int destroyed = 0;
+void note(const char* what, const char* tag) { trail = trail + what + tag; }
+
+// A widget of any class id; stav 2 stands for a completed press, or for a slider (id 5) a
+// held knob: the poll reports `value` and, but for a slider, re-arms as a button does.
+struct Probe : tf_CPol {
+    Probe(tf_CPolCHLO* p, const char* tag, int cid = 0, int rx = 0, int ry = 0) : tf_CPol(p, rx, ry) {
+        class_id = cid;
+        Set_Nazov(tag);
+    }
+    ~Probe() override { ++destroyed; }
+    void ZOBRAZ(IDirectDrawSurface*) override { note("d", nazov); }
+    bool INFORMUJ_SA(int px, int py, int e) override { note("e", nazov); return tf_CPol::INFORMUJ_SA(px, py, e); }
+    bool HandleKey(int) override { note("k", nazov); return takes_keys; }
+    bool PollAction(int* v) override {
+        note("p", nazov);
+        if (stav != 2) return false;
+        stav = class_id == 5 ? 2 : 1;
+        *v = value;
+        return true;
+    }
+    bool takes_keys = false;
+    int value = 1;
+};
+
+// A container that records its set-up, its re-placing and the actions reported to it.
+struct Box : tf_CPolCHLO {
+    Box(tf_CPolCHLO* p, const char* tag, int rx = 0, int ry = 0) : tf_CPolCHLO(p, -1) {
+        Set_Nazov(tag);
+        MoveToRel(rx, ry);
+    }
+    ~Box() override { ++destroyed; }
+    int SetupVisual() override { note("s", nazov); return 0; }
+    void Rodic_reset() override { note("r", nazov); tf_CPolCHLO::Rodic_reset(); }
+    bool HandleFWInteraction(int id, int v, tf_CPol* src) override {
+        note("h", (nazov + std::to_string(id) + "=" + std::to_string(v) + src->nazov).c_str());
+        return tf_CPolCHLO::HandleFWInteraction(id, v, src);
+    }
+};
+
+// A root holding A, B, C in that order, B and C on the same spot.
+struct TfPolCHLORouting : ::testing::Test {
+    void SetUp() override { trail.clear(); }
+    Box root{nullptr, "R"};
+    Probe* a = new Probe(&root, "A", 0, 10, 10);
+    Probe* b = new Probe(&root, "B", 0, 50, 50);
+    Probe* c = new Probe(&root, "C", 0, 50, 50);
+    int id = -1;
+};
+}  // namespace
+
+TEST_F(TfPolCHLORouting, DrawsBottomFirstAndAsksTopmostFirst) {
+    root.ZOBRAZ(nullptr);
+    EXPECT_FALSE(root.INFORMUJ_SA(500, 500, 1));  // nobody's
+    EXPECT_TRUE(root.INFORMUJ_SA(b->x, b->y, 0));
+    EXPECT_TRUE(root.INFORMUJ_SA(b->x, b->y, 1));
+    EXPECT_EQ(trail, "dAdBdC" "eCeBeA" "eC" "eC");  // the upper of the overlapping two takes it
+    EXPECT_EQ(root.VratZasah(b->x, b->y), c);
+}
+
+TEST_F(TfPolCHLORouting, KeysGoToEditBoxesAndShownContainersOnly) {
+    a->class_id = c->class_id = 7;
+    b->takes_keys = true;  // not an edit box: never asked
+    Box* inner = new Box(&root, "I");
+    Probe* edit = new Probe(inner, "E", 7);
+    EXPECT_FALSE(root.INFORMUJ_SA_KLAV('x'));
+    edit->takes_keys = true;
+    EXPECT_TRUE(root.INFORMUJ_SA_KLAV('x'));
+    inner->zivy = false;
+    EXPECT_FALSE(root.INFORMUJ_SA_KLAV('x'));
+    EXPECT_EQ(trail, "kEkCkA" "kE" "kCkA");
+}
+
+TEST_F(TfPolCHLORouting, ActionsAreReportedOnceToTheHolderThenUpward) {
+    Probe* button = new Probe(new Box(&root, "I"), "T", 4);
+    button->ID = 42;
+    a->class_id = 4;
+    b->stav = 2;  // a class that reports nothing: never polled
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    button->stav = 2;
+    EXPECT_TRUE(root.INFORMUJ_MA(&id));
+    EXPECT_EQ(id, 42);
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    EXPECT_EQ(trail, "pTpA" "pThI42=1ThR42=1T" "pTpA");
+    button->stav = 2;
+    button->zivy = false;
+    c->class_id = 5;  // a held slider: every poll, with its current position
+    c->stav = 2;
+    for (int pos : {3, 9}) {
+        c->value = pos;
+        trail.clear();
+        EXPECT_TRUE(root.INFORMUJ_MA(&id));
+        EXPECT_EQ(trail, "pChR-1=" + std::to_string(pos) + "C");
+    }
+}
+
+TEST(TfPolCHLO, ContainersArmInTurnAndDragWithChildren) {
+    Box screen(nullptr, "S");
+    Box* dlg = new Box(&screen, "D", 100, 100);
+    EXPECT_TRUE(screen.INFORMUJ_SA(1, 1, 0));  // an empty container is armed anywhere
+    EXPECT_TRUE(screen.INFORMUJ_SA(1, 1, 0));
+    EXPECT_FALSE(screen.INFORMUJ_SA(1, 1, 0));
+    EXPECT_EQ(dlg->stav + screen.stav, 2);
+    Probe* child = new Probe(dlg, "c", 9, 20, 30);
+    EXPECT_TRUE(screen.INFORMUJ_SA(102, 101, 1));
+    EXPECT_TRUE(screen.INFORMUJ_SA(152, 81, 0));
+    EXPECT_TRUE(screen.INFORMUJ_SA(152, 81, -1));
+    EXPECT_EQ(child->y, 80 + 30);
+    screen.CHOD_NA(5, 5);  // re-placing from the parent keeps the dragged place
+    EXPECT_EQ(dlg->x, 155);
+    EXPECT_EQ(child->x, 175);
+}
+
+TEST(TfPolCHLO, HitsAndHiddenContainers) {
+    test_support::FreshLog();
+    Box root(nullptr, "R");
+    Box* inner = new Box(&root, "I", 30, 30);
+    Probe* leaf = new Probe(inner, "L", 4, 10, 10);
+    new Probe(&root, "P", 0, 500, 500);  // topmost, elsewhere
+    EXPECT_EQ(root.VratZasah(45, 45), leaf);
+    EXPECT_EQ(root.VratZasah(35, 35), inner);
+    EXPECT_EQ(root.VratZasah(79, 0), &root);
+    EXPECT_EQ(root.VratZasah(80, 0), nullptr);
+    leaf->stav = 2;
+    inner->zivy = false;
+    trail.clear();
+    int id = 0;
+    EXPECT_EQ(root.VratZasah(45, 45), &root);
+    inner->ZOBRAZ(nullptr);
+    EXPECT_FALSE(inner->INFORMUJ_SA(45, 45, 0));
+    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    EXPECT_EQ(inner->GetCHLWithIndex(0), nullptr);
+    EXPECT_EQ(trail, "");
+    EXPECT_EQ(test_support::LogLines().size(), 1u);  // no error line
+}
+
+TEST(TfPolCHLO, SearchesAndTheirMisuse) {
+    test_support::FreshLog();
+    test_support::AssertCounter asserts;
+    Box root(nullptr, "R");
+    Box* first = new Box(&root, "F");
+    Probe* grandchild = new Probe(first, "g");
+    Probe* second = new Probe(&root, "s");
+    root.ID = grandchild->ID = second->ID = 5;
+    EXPECT_EQ(root.FindCHLWithID(5), grandchild);  // depth first, the container left out
+    EXPECT_EQ(root.GetIndexOfCHL(second), 1);
+    EXPECT_EQ(root.GetCHLWithIndex(root.deti.count), nullptr);
+    EXPECT_EQ(root.GetCHLWithIndex(-1), nullptr);
+    EXPECT_EQ(test_support::LogLines().size(), 3u);
+    EXPECT_TRUE(test_support::LogHas({"TF_PolCHLO_w(", "TLFW ERROR: ", "GetCHLWithIndex - Index mimo rozsah"}));
+    EXPECT_EQ(root.GetIndexOfCHL(grandchild), 0);
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "tf_CPolCHLO::GetIndexOfCHL - Nenajdene dieta"}));
+    root.deti.Blenduj(0);
+    EXPECT_EQ(root.GetCHLWithIndex(0), nullptr);
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "tf_CPolCHLO::GetCHLWithIndex - Problem s indexom"}));
+    EXPECT_EQ(asserts.count(), 4);
+    delete first;
+}
+
+TEST(TfPolCHLO, SetupWalkLaysOutThenPlacesThenDescends) {
+    Box root(nullptr, "R");
+    new Box(new Box(&root, "A"), "a");
+    new Box(&root, "b");
+    trail.clear();
+    EXPECT_EQ(root.SetupVisual_Private(), 0);
+    EXPECT_EQ(trail, "sR" "rAra" "rb" "sAra" "sa" "sb");
+}
+
+TEST(TfPolCHLO, OwnsItsSubtreeAndReportsUnknownClasses) {
+    test_support::FreshLog();
+    test_support::AssertCounter asserts;
+    std::deque<Probe> strays;  // ids of no class: reported and left alone
+    Box* root = new Box(nullptr, "R");
+    Box* inner = new Box(root, "I");
+    const int owned[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 20, 21, 22, 121, 122};
+    for (int cid : owned) new Probe(inner, "x", cid);
+    for (int cid : {10, 17, 19, 23, 120, 123, -1}) root->PRIDAJ(&strays.emplace_back(nullptr, "u", cid));
+    destroyed = 0;
+    delete root;
+    EXPECT_EQ(destroyed, static_cast<int>(std::size(owned)) + 2);
+    EXPECT_EQ(asserts.count(), static_cast<int>(strays.size()));
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "tf_CARRE::DetachAll - switch class_id - assert"}));
+}

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "tests/support/temp_tree.h"
+
+using Names = std::vector<std::string>;
+
+namespace {
+// The names a search reports (folders marked with "/"), and the error it ended with.
+Names search(const std::string& pattern, DWORD* end = nullptr) {
+    Names found;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
+    for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = FindNextFileA(h, &fd))
+        found.push_back(std::string(fd.cFileName) + (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? "/" : ""));
+    if (end) *end = GetLastError();
+    if (h != INVALID_HANDLE_VALUE) FindClose(h);
+    return found;
+}
+
+std::string read_all(FILE* f) {
+    std::string s;
+    for (int c; f && (c = fgetc(f)) != EOF;) s += static_cast<char>(c);
+    if (f) fclose(f);
+    return s;
+}
+
+class Files : public ::testing::Test {
+protected:
+    void TearDown() override {
+        plat_SetWriteFailure(false);
+        plat_SetWriteLimit(-1);
+    }
+    std::string p(const std::string& rel) { return t.Path(rel); }
+    test_support::TempTree t;
+};
+}  // namespace
+
+TEST_F(Files, PathsResolveComponentByComponentWithoutRegardToCase) {
+    t.Dir("Kniha_A");
+    t.Dir("Kniha_A/Pozadia");
+    t.File("Kniha_A/Pozadia/Les.BMP", "les");
+    t.File("x", "small");
+    t.File("X", "capital");
+    EXPECT_EQ(plat_HostPath(p("KNIHA_a/pozadia/les.bmp").c_str()), t.Host("Kniha_A/Pozadia/Les.BMP"));
+    EXPECT_EQ(read_all(plat_fopen(p("x").c_str(), "rb")), "small");  // the exact name wins
+    // A missing component keeps the spelling asked for.
+    EXPECT_EQ(plat_HostPath(p("kniha_a/Nove/A.txt").c_str()), t.Host("Kniha_A/Nove/A.txt"));
+    EXPECT_EQ(plat_fopen(p("Kniha_A").c_str(), "rb"), nullptr);  // a folder is no file
+}
+
+TEST_F(Files, Windows1250NamesMapToUtf8OnDiskAndBack) {
+    t.File("\xC5\xA1kola.txt", "s");    // "škola" in UTF-8
+    t.File("\xE4\xB8\xAD.txt", "han");  // a character Windows-1250 cannot spell
+    EXPECT_EQ(search(p("*.txt")), (Names{"?.txt", "\x9Akola.txt"}));
+    EXPECT_EQ(read_all(plat_fopen(p("\x8AKOLA.TXT").c_str(), "rb")), "s");  // capital Š
+    EXPECT_EQ(read_all(plat_fopen(p("?.txt").c_str(), "rb")), "han");
+    FILE* f = plat_fopen(p("\x9E" "aba").c_str(), "w");  // "žaba"
+    ASSERT_NE(f, nullptr);
+    fclose(f);
+    EXPECT_EQ(t.Names(), (Names{"\xC5\xA1kola.txt", "\xC5\xBE" "aba", "\xE4\xB8\xAD.txt"}));
+}
+
+TEST_F(Files, SearchesMatchWildcardsInNaturalOrder) {
+    for (const char* n : {"10.str", "2.str", "1.str", "b.STR", "A.str", "a.bmp", "noext"}) t.File(n);
+    t.Dir("KNIHA_x");
+    DWORD end = 0;
+    EXPECT_EQ(search(p("*.*"), &end),
+              (Names{"./", "../", "1.str", "2.str", "10.str", "a.bmp", "A.str", "b.STR", "KNIHA_x/", "noext"}));
+    EXPECT_EQ(end, DWORD(ERROR_NO_MORE_FILES));
+    EXPECT_EQ(search(p("?.STR")), (Names{"1.str", "2.str", "A.str", "b.STR"}));
+    EXPECT_EQ(search(p("kniha_*")), Names{"KNIHA_x/"});
+    EXPECT_TRUE(search(p("*.wav"), &end).empty());
+    EXPECT_EQ(end, DWORD(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(search(p("none/*.*"), &end).empty());
+    EXPECT_EQ(end, DWORD(ERROR_PATH_NOT_FOUND));
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA(p("*").c_str(), &fd);
+    FindClose(h);
+    EXPECT_FALSE(FindNextFileA(h, &fd));  // a closed search is refused, not read
+}
+
+TEST_F(Files, CreateDeleteAndMoveReportWindowsErrors) {
+    EXPECT_TRUE(CreateDirectoryA(p("Kulisy").c_str(), nullptr));
+    EXPECT_FALSE(CreateDirectoryA(p("KULISY").c_str(), nullptr));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ALREADY_EXISTS));
+    t.File("old", "old");
+    t.File("new", "new");
+    EXPECT_FALSE(MoveFileExA(p("new").c_str(), p("OLD").c_str(), 0));
+    EXPECT_TRUE(MoveFileExA(p("new").c_str(), p("OLD").c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_TRUE(DeleteFileA(p("Old").c_str()));
+    EXPECT_FALSE(DeleteFileA(p("old").c_str()));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(t.Names(), Names{"Kulisy"});
+}
+
+TEST_F(Files, CopiesAndWritesFailCleanlyUnderTheTestHooks) {
+    t.File("src", std::string(200000, 'x'));
+    t.File("dst", "old");
+    EXPECT_FALSE(CopyFileA(p("src").c_str(), p("dst").c_str(), TRUE));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_EXISTS));
+    plat_SetWriteLimit(100000);  // a full disk half-way through the copy
+    EXPECT_FALSE(CopyFileA(p("src").c_str(), p("dst").c_str(), FALSE));
+    EXPECT_EQ(t.Names(), (Names{"dst", "src"}));  // no temporary file left behind
+    EXPECT_EQ(t.Read("dst"), "old");
+    FILE* f = plat_fopen(p("half").c_str(), "wb");  // the open works, the writes run out
+    fputs(std::string(100001, 'y').c_str(), f);
+    EXPECT_NE(fclose(f), 0);
+    EXPECT_EQ(t.Read("half").size(), 100000u);
+    plat_SetWriteLimit(-1);
+    plat_SetWriteFailure(true);
+    for (const char* mode : {"w", "ab", "r+"}) EXPECT_EQ(plat_fopen(p("dst").c_str(), mode), nullptr) << mode;
+    EXPECT_FALSE(CopyFileA(p("src").c_str(), p("dst").c_str(), FALSE));
+    EXPECT_EQ(read_all(plat_fopen(p("dst").c_str(), "rb")), "old");  // reading still works
+    plat_SetWriteFailure(false);
+    EXPECT_TRUE(CopyFileA(p("src").c_str(), p("DST").c_str(), FALSE));
+    EXPECT_EQ(t.Read("dst").size(), 200000u);
+}
