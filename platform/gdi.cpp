@@ -1,5 +1,5 @@
 // GDI objects (stock and created pens, brushes, fonts, bitmaps) and device contexts.
-#include <cstdio>
+#include <string>
 #include <unordered_set>
 
 #include "platform/font.h"
@@ -100,7 +100,9 @@ plat_GdiObject* plat_ValidObject(HGDIOBJ h, plat_GdiKind kind) {
 }
 
 void plat_GdiWarn(const char* what, const char* detail) {
-    fprintf(stderr, "gdi: %s%s%s\n", what, detail ? ": " : "", detail ? detail : "");
+    std::string line = std::string("gdi: ") + what;
+    if (detail) line += std::string(": ") + detail;
+    OutputDebugStringA((line + "\n").c_str());
 }
 
 HGDIOBJ GetStockObject(int which) { return stock(which); }

@@ -36,7 +36,7 @@ struct plat_DC {
 plat_GdiObject* plat_ValidObject(HGDIOBJ h, plat_GdiKind kind);
 // A new object of the given kind, registered so that DeleteObject can check its handles.
 plat_GdiObject* plat_NewGdiObject(plat_GdiKind kind);
-// Bad input from the caller: one line on stderr.
+// Bad input from the caller: one line on the debug-output channel.
 void plat_GdiWarn(const char* what, const char* detail);
 
 // COLORREF 0x00BBGGRR to RGB565 keeps the high bits; back again by bit replication, so that

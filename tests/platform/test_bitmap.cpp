@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <string>
@@ -10,6 +9,7 @@
 #include "platform/resources.h"
 #include "tests/platform/bmp_fixture.h"
 #include "tests/platform/gdi_test_util.h"
+#include "tests/support/temp_tree.h"
 
 using namespace bmp_fixture;
 
@@ -81,19 +81,15 @@ TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
 
 TEST(GdiBitmapLoad, ResourceComesBeforeTheFileOfTheSameName) {
     const Image red{2, 2, std::vector<uint32_t>(4, 0xFF0000)}, blue{2, 2, std::vector<uint32_t>(4, 0x0000FF)};
-    for (const char* file : {"twin.bmp", "only_file.bmp"}) {
-        const std::vector<uint8_t> b = Write(red, {24});
-        FILE* f = fopen(file, "wb");
-        ASSERT_TRUE(f);
-        fwrite(b.data(), 1, b.size(), f);
-        fclose(f);
-    }
-    static const std::vector<uint8_t> twin = Write(blue, {24});
-    plat_AddResource("TWIN.BMP", twin.data(), twin.size());
-    ExpectSame(Load("twin.bmp", 0, 0, LR_LOADFROMFILE), blue);
-    ExpectSame(Load("only_file.bmp", 0, 0, LR_LOADFROMFILE), red);
-    EXPECT_EQ(Load("only_file.bmp").w, 0);  // files only when asked for
-    EXPECT_EQ(Load("missing.bmp", 0, 0, LR_LOADFROMFILE).w, 0);
+    const std::vector<uint8_t> redBmp = Write(red, {24});
+    static const std::vector<uint8_t> blueBmp = Write(blue, {24});
+    test_support::TempTree dir;
+    for (const char* file : {"twin.bmp", "only_file.bmp"}) dir.File(file, {redBmp.begin(), redBmp.end()});
+    plat_AddResource(dir.Path("twin.bmp").c_str(), blueBmp.data(), blueBmp.size());
+    ExpectSame(Load(dir.Path("twin.bmp"), 0, 0, LR_LOADFROMFILE), blue);
+    ExpectSame(Load(dir.Path("ONLY_FILE.BMP"), 0, 0, LR_LOADFROMFILE), red);  // a program path
+    EXPECT_EQ(Load(dir.Path("only_file.bmp")).w, 0);  // files only when asked for
+    EXPECT_EQ(Load(dir.Path("missing.bmp"), 0, 0, LR_LOADFROMFILE).w, 0);
 }
 
 TEST(GdiBitmapLoad, ScaledWhileLoading) {
