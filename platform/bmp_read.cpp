@@ -48,7 +48,8 @@ const char* check_header(const uint8_t* d, size_t size, Header* hd) {
     const int b = hd->bpp;
     if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32) return "unsupported bit depth";
     const uint32_t c = hd->compression;
-    const bool fits = c == kRgb || (c == kRle8 && b == 8) || (c == kRle4 && b == 4) || (c == kBitFields && (b == 16 || b == 32));
+    const bool fits =
+        c == kRgb || (c == kRle8 && b == 8) || (c == kRle4 && b == 4) || (c == kBitFields && (b == 16 || b == 32));
     if (!fits || (hd->topDown && (c == kRle8 || c == kRle4))) return "unsupported compression";
     if (offBits >= size) return "truncated";
     if (c == kRgb || c == kBitFields) {
@@ -73,11 +74,13 @@ void to_xrgb(SDL_Surface* s, std::vector<uint32_t>* px) {
         for (int x = 0; x < s->w; ++x, ++out) {
             const uint32_t v = le(row + x * bytes, bytes);
             if (f->palette) {
-                const SDL_Color c = static_cast<int>(v) < f->palette->ncolors ? f->palette->colors[v] : SDL_Color{0, 0, 0, 0};
+                const SDL_Color c =
+                    static_cast<int>(v) < f->palette->ncolors ? f->palette->colors[v] : SDL_Color{0, 0, 0, 0};
                 *out = uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
             } else {
                 *out = uint32_t(channel(v, f->Rmask, f->Rshift, f->Rloss)) << 16 |
-                       uint32_t(channel(v, f->Gmask, f->Gshift, f->Gloss)) << 8 | channel(v, f->Bmask, f->Bshift, f->Bloss);
+                       uint32_t(channel(v, f->Gmask, f->Gshift, f->Gloss)) << 8 |
+                       channel(v, f->Bmask, f->Bshift, f->Bloss);
             }
         }
     }

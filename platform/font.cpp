@@ -146,15 +146,16 @@ const plat_Glyph& plat_GetGlyph(plat_Font* f, unsigned char c) {
     g.h = static_cast<int>(bm.rows);
     g.coverage.resize(static_cast<size_t>(g.w) * g.h);
     for (int y = 0; y < g.h; ++y)
-        std::copy_n(bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch, g.w, g.coverage.begin() + static_cast<ptrdiff_t>(y) * g.w);
+        std::copy_n(bm.buffer + static_cast<ptrdiff_t>(y) * bm.pitch, g.w,
+                    g.coverage.begin() + static_cast<ptrdiff_t>(y) * g.w);
     return g;
 }
 
 int plat_FontAscent(const plat_Font* f) { return f->ascent; }
 int plat_FontHeight(const plat_Font* f) { return f->height; }
 
-HFONT CreateFontA(int height, int width, int, int, int weight, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
-                  DWORD, DWORD, const char* faceName) {
+HFONT CreateFontA(int height, int width, int, int, int weight, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
+                  const char* faceName) {
     plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::Font);
     o->font = plat_OpenFont(height, width, weight, faceName);
     return o;

@@ -10,8 +10,7 @@
 plat_Box plat_SurfaceBox(IDirectDrawSurface* s) { return {0, 0, s->Width(), s->Height()}; }
 
 plat_Box plat_Intersect(const plat_Box& a, const plat_Box& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
 void plat_FillBox(IDirectDrawSurface* s, const plat_Box& clip, plat_Box box, uint16_t v) {
@@ -59,8 +58,10 @@ void draw_line(IDirectDrawSurface* s, int64_t x0, int64_t y0, int64_t x1, int64_
     int64_t r = static_cast<int64_t>(start % (2 * n));
     for (int64_t i = first; i < last; ++i) {
         const int64_t m = m0 + i * sMajor, k = k0 + q * sMinor;
-        if (xMajor) plot(s, m, k, v);
-        else plot(s, k, m, v);
+        if (xMajor)
+            plot(s, m, k, v);
+        else
+            plot(s, k, m, v);
         r += 2 * nMinor;
         if (r >= 2 * n) {
             r -= 2 * n;
@@ -138,8 +139,7 @@ BOOL MoveToEx(HDC dc, int x, int y, POINT* old) {
 BOOL LineTo(HDC dc, int x, int y) {
     IDirectDrawSurface* s = plat_DrawSurface(dc);
     if (!s) return FALSE;
-    if (const plat_GdiObject* pen = paints(dc->pen))
-        draw_line(s, dc->pos.x, dc->pos.y, x, y, plat_To565(pen->colour));
+    if (const plat_GdiObject* pen = paints(dc->pen)) draw_line(s, dc->pos.x, dc->pos.y, x, y, plat_To565(pen->colour));
     dc->pos = {x, y};
     return TRUE;
 }

@@ -13,11 +13,11 @@ enum class plat_GdiKind { Pen, Brush, Font, Bitmap };
 struct plat_GdiObject {
     plat_GdiKind kind = plat_GdiKind::Pen;
     bool stock = false;
-    bool hollow = false;        // null pen, null brush: draws nothing
-    COLORREF colour = 0;        // pen, brush
+    bool hollow = false;  // null pen, null brush: draws nothing
+    COLORREF colour = 0;  // pen, brush
     plat_Font* font = nullptr;  // font
-    int w = 0, h = 0;           // bitmap
-    std::vector<uint32_t> px;   // bitmap: top-down 0x00RRGGBB
+    int w = 0, h = 0;  // bitmap
+    std::vector<uint32_t> px;  // bitmap: top-down 0x00RRGGBB
 };
 
 struct plat_DC {

@@ -96,7 +96,8 @@ int DrawTextA(HDC dc, const char* text, int len, RECT* r, UINT format) {
     for (std::string_view l : lines) widths.push_back(text_width(f, l));
 
     if (format & DT_CALCRECT) {
-        r->right = static_cast<LONG>(std::min<int64_t>(r->left + *std::max_element(widths.begin(), widths.end()), INT32_MAX));
+        r->right =
+            static_cast<LONG>(std::min<int64_t>(r->left + *std::max_element(widths.begin(), widths.end()), INT32_MAX));
         r->bottom = static_cast<LONG>(std::min<int64_t>(r->top + total, INT32_MAX));
         return static_cast<int>(std::min<int64_t>(total, INT32_MAX));
     }
@@ -106,15 +107,19 @@ int DrawTextA(HDC dc, const char* text, int len, RECT* r, UINT format) {
     // Vertical placement other than the top applies to a single line, as in GDI.
     int64_t top = r->top;
     if (format & DT_SINGLELINE) {
-        if (format & DT_BOTTOM) top = int64_t(r->bottom) - lineH;
-        else if (format & DT_VCENTER) top = r->top + (int64_t(r->bottom) - r->top - lineH) / 2;
+        if (format & DT_BOTTOM)
+            top = int64_t(r->bottom) - lineH;
+        else if (format & DT_VCENTER)
+            top = r->top + (int64_t(r->bottom) - r->top - lineH) / 2;
     }
     plat_Box clip = plat_SurfaceBox(s);
     if (!(format & DT_NOCLIP)) clip = plat_Intersect(clip, {r->left, r->top, r->right, r->bottom});
     for (size_t i = 0; i < lines.size(); ++i) {
         int64_t x = r->left;
-        if (format & DT_CENTER) x += (int64_t(r->right) - r->left - widths[i]) / 2;
-        else if (format & DT_RIGHT) x = r->right - widths[i];
+        if (format & DT_CENTER)
+            x += (int64_t(r->right) - r->left - widths[i]) / 2;
+        else if (format & DT_RIGHT)
+            x = r->right - widths[i];
         draw_line(dc, s, clip, x, top + lineH * static_cast<int64_t>(i), lines[i]);
     }
     return static_cast<int>(std::min<int64_t>(top - r->top + total, INT32_MAX));

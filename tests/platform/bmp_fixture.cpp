@@ -74,7 +74,8 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
                 d.back() |= static_cast<uint8_t>(index(x, y) << (8 - f.bpp * (x % (8 / f.bpp) + 1)));
             } else {
                 const uint32_t c = img.px[size_t(y) * img.w + x];
-                Add(d, Channel(c >> 16 & 0xFF, m[0]) | Channel(c >> 8 & 0xFF, m[1]) | Channel(c & 0xFF, m[2]), f.bpp / 8);
+                Add(d, Channel(c >> 16 & 0xFF, m[0]) | Channel(c >> 8 & 0xFF, m[1]) | Channel(c & 0xFF, m[2]),
+                    f.bpp / 8);
             }
         }
         while ((d.size() - row) % 4) d.push_back(0);

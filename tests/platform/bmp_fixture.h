@@ -18,7 +18,7 @@ struct Form {
     Compression compression = Plain;
     bool topDown = false;
     uint32_t masks[3] = {0, 0, 0};  // red, green, blue; written with BitFields
-    int headerSize = 40;            // 40, or 108/124 with the masks inside
+    int headerSize = 40;  // 40, or 108/124 with the masks inside
 };
 
 // Eight saturated colours in runs and single pixels; with two colours, black and white only.

@@ -25,7 +25,8 @@ std::string AsResource(const std::vector<uint8_t>& bytes) {
 }
 
 Image Load(const std::string& name, int w = 0, int h = 0, UINT flags = 0) {
-    HBITMAP bm = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, w, h, flags | LR_CREATEDIBSECTION));
+    HBITMAP bm = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, w, h, flags | LR_CREATEDIBSECTION));
     BITMAP info = {};
     if (!bm || GetObjectA(bm, sizeof info, &info) != sizeof info) return {};
     const uint32_t* px = static_cast<const uint32_t*>(info.bmBits);
@@ -49,12 +50,20 @@ TEST(GdiBitmapLoad, EveryFormGivesTheSamePixels) {
         const char* name;
         Form form;
     } forms[] = {
-        {"4", {4}}, {"8", {8}}, {"8 top-down", {8, Plain, true}}, {"16 (555)", {16}},
+        {"4", {4}},
+        {"8", {8}},
+        {"8 top-down", {8, Plain, true}},
+        {"16 (555)", {16}},
         {"16 (565)", {16, BitFields, false, {m565[0], m565[1], m565[2]}}},
         {"16 (565, V4 header)", {16, BitFields, false, {m565[0], m565[1], m565[2]}, 108}},
-        {"24", {24}}, {"24 top-down", {24, Plain, true}}, {"24 V5 header", {24, Plain, false, {}, 124}},
-        {"32", {32}}, {"32 top-down", {32, Plain, true}}, {"32 (BGR fields)", {32, BitFields, false, {mBgr[0], mBgr[1], mBgr[2]}}},
-        {"RLE8", {8, Rle8}}, {"RLE4", {4, Rle4}},
+        {"24", {24}},
+        {"24 top-down", {24, Plain, true}},
+        {"24 V5 header", {24, Plain, false, {}, 124}},
+        {"32", {32}},
+        {"32 top-down", {32, Plain, true}},
+        {"32 (BGR fields)", {32, BitFields, false, {mBgr[0], mBgr[1], mBgr[2]}}},
+        {"RLE8", {8, Rle8}},
+        {"RLE4", {4, Rle4}},
     };
     for (const auto& f : forms) {
         SCOPED_TRACE(f.name);
@@ -110,12 +119,21 @@ TEST(GdiBitmapLoad, ScaledWhileLoading) {
 
 TEST(GdiBitmapLoad, BadInputGivesNull) {
     const std::vector<uint8_t> good = Write(Picture(13, 7), {24}), rle = Write(Picture(13, 7), {8, Rle8});
-    for (size_t n = 0; n < good.size(); n += 7) EXPECT_EQ(Load(std::vector<uint8_t>(good.begin(), good.begin() + n)).w, 0) << n;
-    for (size_t n = 0; n < rle.size(); ++n) EXPECT_EQ(Load(std::vector<uint8_t>(rle.begin(), rle.begin() + n)).w, 0) << n;
+    for (size_t n = 0; n < good.size(); n += 7)
+        EXPECT_EQ(Load(std::vector<uint8_t>(good.begin(), good.begin() + n)).w, 0) << n;
+    for (size_t n = 0; n < rle.size(); ++n)
+        EXPECT_EQ(Load(std::vector<uint8_t>(rle.begin(), rle.begin() + n)).w, 0) << n;
     // Field offsets: 10 pixel data, 14 header size, 18 width, 22 height, 28 bit depth, 30 compression.
     const std::vector<std::pair<size_t, uint32_t>> cases[] = {
-        {{18, 100000}}, {{18, 0}}, {{22, 0x80000000u}}, {{28, 7}}, {{30, 4}}, {{14, 20}}, {{10, 0x7FFFFFFF}},
-        {{18, 16384}, {22, 16384}}};  // each side allowed, too many pixels
+        {{18, 100000}},
+        {{18, 0}},
+        {{22, 0x80000000u}},
+        {{28, 7}},
+        {{30, 4}},
+        {{14, 20}},
+        {{10, 0x7FFFFFFF}},
+        {{18, 16384}, {22, 16384}},  // each side allowed, too many pixels
+    };
     for (const auto& edits : cases) {
         std::vector<uint8_t> b = good;
         for (auto [at, v] : edits) Put32(b, at, v);

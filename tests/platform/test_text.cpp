@@ -20,8 +20,9 @@ void write(GdiSurface& s, const char* text, COLORREF colour = kWhite) {
 RECT ink(const GdiSurface& s) {
     RECT r = {INT32_MAX, INT32_MAX, -1, -1};
     s.count([&](int x, int y) {
-        if (s.at(x, y)) r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
-                             std::max<LONG>(r.bottom, y + 1)};
+        if (s.at(x, y))
+            r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
+                 std::max<LONG>(r.bottom, y + 1)};
         return false;
     });
     return r;
@@ -38,10 +39,11 @@ TEST(GdiText, ColourAndBackgroundModes) {
     const COLORREF c = s.stored(RGB(200, 40, 120));
     write(s, "Hello, Wide", RGB(200, 40, 120));
     EXPECT_GT(s.count(c), 20);  // solid strokes in the colour itself
-    EXPECT_EQ(s.count([&](int x, int y) {  // edges blend from black up to it, never beyond
+    auto beyond = [&](int x, int y) {  // edges blend from black up to it, never past it
         const COLORREF p = s.at(x, y);
         return GetRValue(p) > GetRValue(c) || GetGValue(p) > GetGValue(c) || GetBValue(p) > GetBValue(c);
-    }), 0);
+    };
+    EXPECT_EQ(s.count(beyond), 0);
 
     GdiSurface before(100, 30), t(100, 30);
     before.pattern();
@@ -106,7 +108,8 @@ TEST(GdiText, SlovakLettersFromWindows1250) {
     write(x, "x");
     write(plain, "Zrusit");
     write(accented, "Zru\x9Ai\x9D");  // "Zrušiť"
-    auto above_x = [&](const GdiSurface& s) { return s.count([&](int px, int py) { return py < ink(x).top && s.at(px, py); }); };
+    const int xTop = ink(x).top;
+    auto above_x = [&](const GdiSurface& s) { return s.count([&](int px, int py) { return py < xTop && s.at(px, py); }); };
     EXPECT_GT(above_x(accented), above_x(plain) + 3);
     EXPECT_GT(plain.count([&](int px, int py) { return plain.raw(px, py) != accented.raw(px, py); }), 10);
 }
@@ -124,7 +127,8 @@ TEST(GdiText, CreatedFonts) {
     };
     const SIZE system = extent(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
     HFONT f[] = {font(15, 0, FW_NORMAL, "Verdana"), font(-30, 0, FW_NORMAL, "No Such Face"),
-                 font(15, 10, FW_NORMAL, "Verdana"), font(15, 20, FW_NORMAL, "Verdana"), font(15, 0, FW_BOLD, "Verdana")};
+                 font(15, 10, FW_NORMAL, "Verdana"), font(15, 20, FW_NORMAL, "Verdana"),
+                 font(15, 0, FW_BOLD, "Verdana")};
     const SIZE cell = extent(f[0]), big = extent(f[1]), wide = extent(f[2]), wider = extent(f[3]), bold = extent(f[4]);
     EXPECT_EQ(cell.cy, 15);  // a positive height is the cell's, a negative one the letters'
     EXPECT_GT(big.cy, 30);
