@@ -113,7 +113,7 @@ plat_Font* plat_OpenFont(int height, int width, int weight, const char* faceName
     } else {
         if (f->face) FT_Done_Face(f->face);
         f->face = nullptr;
-        f->height = height ? std::clamp(std::abs(height), 1, 512) : kDefaultEm;
+        f->height = height ? static_cast<int>(std::clamp<double>(std::fabs(height), 1, kMaxEm)) : kDefaultEm;
         f->ascent = f->height;
     }
     return f;
