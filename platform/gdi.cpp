@@ -54,12 +54,18 @@ plat_GdiObject* stock(int which) {
     return which >= 0 && which <= DEFAULT_GUI_FONT ? table[which] : nullptr;
 }
 
-plat_DC* new_dc(IDirectDrawSurface* surface) {
-    plat_DC* dc = new plat_DC;
+// The state every context starts with.
+void reset_dc(plat_DC* dc, IDirectDrawSurface* surface) {
+    *dc = plat_DC{};
     dc->surface = surface;
     dc->pen = stock(BLACK_PEN);
     dc->brush = stock(WHITE_BRUSH);
     dc->font = stock(SYSTEM_FONT);
+}
+
+plat_DC* new_dc(IDirectDrawSurface* surface) {
+    plat_DC* dc = new plat_DC;
+    reset_dc(dc, surface);
     live_dcs().insert(dc);
     return dc;
 }
@@ -165,6 +171,10 @@ int GetObjectA(HGDIOBJ h, int size, void* out) {
 }
 
 HDC plat_CreateSurfaceDC(IDirectDrawSurface* srf) { return srf ? new_dc(srf) : nullptr; }
+
+void plat_ResetSurfaceDC(HDC dc) {
+    if (dc && dc->surface) reset_dc(dc, dc->surface);
+}
 
 void plat_DestroySurfaceDC(HDC dc) {
     if (!dc || !dc->surface || !live_dcs().erase(dc)) return;

@@ -118,3 +118,5 @@ HMODULE GetModuleHandleA(const char* name);
 // The device context of a surface (used by IDirectDrawSurface::GetDC).
 HDC plat_CreateSurfaceDC(IDirectDrawSurface* srf);
 void plat_DestroySurfaceDC(HDC dc);
+// Every GetDC hands out a context in its initial state, as a fresh one would be.
+void plat_ResetSurfaceDC(HDC dc);

@@ -104,7 +104,10 @@ HRESULT IDirectDrawSurface::GetDC(HDC* out) {
     if (!out) return DDERR_INVALIDPARAMS;
     if (lost) return DDERR_SURFACELOST;
     if (locked) return DDERR_WASSTILLDRAWING;
-    if (!dc) dc = plat_CreateSurfaceDC(this);
+    if (dc)
+        plat_ResetSurfaceDC(dc);
+    else
+        dc = plat_CreateSurfaceDC(this);
     *out = dc;
     return DD_OK;
 }
