@@ -138,12 +138,22 @@ private:
     HDC dc = nullptr;
 };
 
+#define DDENUMRET_CANCEL 0
+#define DDENUMRET_OK 1
+typedef HRESULT (*LPDDENUMMODESCALLBACK)(DDSURFACEDESC* desc, void* context);
+
 class IDirectDraw {
 public:
     DWORD AddRef();
     DWORD Release();
     HRESULT CreateSurface(DDSURFACEDESC* desc, IDirectDrawSurface** out, void* outer);
     HRESULT CreatePalette(DWORD flags, PALETTEENTRY* entries, IDirectDrawPalette** out, void* outer);
+    // A display mode is a logical screen size; the window shows it scaled and letterboxed.
+    HRESULT SetCooperativeLevel(HWND wnd, DWORD flags);
+    HRESULT SetDisplayMode(DWORD w, DWORD h, DWORD bpp);
+    HRESULT RestoreDisplayMode();
+    // The display's modes, then the common sizes that fit the desktop (each at least 800 wide).
+    HRESULT EnumDisplayModes(DWORD flags, DDSURFACEDESC* filter, void* context, LPDDENUMMODESCALLBACK cb);
 
 private:
     DWORD refs = 1;

@@ -19,6 +19,7 @@ class IDirectDrawSurface;
 #define DEFAULT_GUI_FONT 17
 
 #define PS_SOLID 0
+#define PS_NULL 5
 #define TRANSPARENT 1
 #define OPAQUE 2
 
@@ -67,9 +68,14 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj);
 BOOL DeleteObject(HGDIOBJ obj);  // stock objects are never deleted
 int GetObjectA(HGDIOBJ obj, int size, void* out);
 
+// Pens draw one pixel wide whatever the width; PS_NULL draws nothing.
 HPEN CreatePen(int style, int width, COLORREF colour);
 HBRUSH CreateSolidBrush(COLORREF colour);
 // Height < 0: character height in pixels; > 0: cell height; 0: default (about 13 px).
+// Width > 0: average character width. The face is the nearest installed one (fontconfig) of
+// that weight, emboldened when the family has no bold. Escapement, orientation, italic,
+// underline, strike-out, character set, precision, quality and pitch are not used: text is
+// always upright and anti-aliased.
 HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
                   DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
                   DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, const char* faceName);
@@ -91,18 +97,26 @@ int SetBkMode(HDC dc, int mode);
 COLORREF SetBkColor(HDC dc, COLORREF colour);
 COLORREF SetTextColor(HDC dc, COLORREF colour);
 COLORREF GetTextColor(HDC dc);
-// Text is Windows-1250 bytes.
+// Text is Windows-1250 bytes. (x, y) is the top-left of the text's cell.
 BOOL TextOutA(HDC dc, int x, int y, const char* text, int len);
+// len -1: up to the terminating zero. Lines break at "\n" unless DT_SINGLELINE; DT_BOTTOM and
+// DT_VCENTER apply to a single line; DT_WORDBREAK is not supported. Returns the text's height
+// (with DT_BOTTOM or DT_VCENTER, the offset of its bottom from r->top).
 int DrawTextA(HDC dc, const char* text, int len, RECT* r, UINT format);
 BOOL GetTextExtentPoint32A(HDC dc, const char* text, int len, SIZE* out);
 
+// SRCCOPY, nearest neighbour, positive sizes; the source is a memory context's bitmap or a
+// surface (the destination itself included).
 BOOL StretchBlt(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh, DWORD rop);
 
 // Bitmaps: a resource of the program by name first, else (LR_LOADFROMFILE) a BMP file.
-// w, h non-zero scale the picture while loading.
+// w, h non-zero scale the picture while loading (area average to shrink, bilinear to grow).
+// Null for a missing, damaged or oversized picture (more than 16384 on a side, 64 Mpixel).
 HANDLE LoadImageA(HINSTANCE inst, const char* name, UINT type, int w, int h, UINT flags);
 HMODULE GetModuleHandleA(const char* name);
 
 // The device context of a surface (used by IDirectDrawSurface::GetDC).
 HDC plat_CreateSurfaceDC(IDirectDrawSurface* srf);
 void plat_DestroySurfaceDC(HDC dc);
+// Every GetDC hands out a context in its initial state, as a fresh one would be.
+void plat_ResetSurfaceDC(HDC dc);

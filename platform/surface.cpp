@@ -104,7 +104,10 @@ HRESULT IDirectDrawSurface::GetDC(HDC* out) {
     if (!out) return DDERR_INVALIDPARAMS;
     if (lost) return DDERR_SURFACELOST;
     if (locked) return DDERR_WASSTILLDRAWING;
-    if (!dc) dc = plat_CreateSurfaceDC(this);
+    if (dc)
+        plat_ResetSurfaceDC(dc);
+    else
+        dc = plat_CreateSurfaceDC(this);
     *out = dc;
     return DD_OK;
 }
@@ -126,8 +129,3 @@ void plat_LoseAllSurfaces() {
 }
 
 int plat_LiveSurfaceCount() { return static_cast<int>(live_surfaces().size()); }
-
-IDirectDrawSurface* plat_CreateTestSurface(int w, int h) {
-    if (w <= 0 || h <= 0) return nullptr;
-    return new IDirectDrawSurface(w, h, DDSCAPS_OFFSCREENPLAIN);
-}

@@ -15,6 +15,8 @@ typedef uintptr_t WPARAM;
 typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
 typedef void* HANDLE;
+typedef uintptr_t DWORD_PTR;
+typedef uintptr_t UINT_PTR;
 
 #ifndef TRUE
 #define TRUE 1

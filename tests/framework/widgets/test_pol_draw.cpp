@@ -15,10 +15,6 @@ struct TfPolDraw : ::testing::Test {
 }  // namespace
 
 TEST_F(TfPolDraw, RingForAWidgetHollowSquareForAContainer) {
-    HGDIOBJ gray = GetStockObject(GRAY_BRUSH);
-    ASSERT_EQ(srf->GetDC(&dc), DD_OK);
-    SelectObject(dc, gray);
-    srf->ReleaseDC(dc);
     tf_CPol w;
     w.MoveToRel(30, 50);
     tf_CPolCHLO box;
@@ -31,8 +27,9 @@ TEST_F(TfPolDraw, RingForAWidgetHollowSquareForAContainer) {
     EXPECT_FALSE(lit(w.x - 6, w.y) || lit(box.x - 6, box.y));     // hollow
     EXPECT_FALSE(lit(w.x - r, w.y - r));                          // a ring has no corners
     EXPECT_TRUE(lit(box.x - r, box.y - r));
+    HGDIOBJ gray = GetStockObject(GRAY_BRUSH);
     ASSERT_EQ(srf->GetDC(&dc), DD_OK);
-    EXPECT_EQ(SelectObject(dc, gray), gray);  // the surface's context is left as found
+    EXPECT_EQ(SelectObject(dc, gray), GetStockObject(WHITE_BRUSH));  // each context starts afresh
 }
 
 TEST_F(TfPolDraw, HiddenLockedOrMissingSurfacesGetNothing) {

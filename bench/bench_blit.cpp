@@ -1,0 +1,131 @@
+// Our blits beside SDL's doing the same work on the same RGB565 pixels. After the runs the
+// ratio SDL time / our time is printed for each pair: 1.0 or more means we keep up.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ddraw.h"
+
+namespace {
+
+constexpr int kScreenW = 1920, kScreenH = 1080, kSprite = 128, kSpritesPerFrame = 64;
+constexpr uint16_t kKey = 0xF81F;
+
+struct Pair {
+    IDirectDrawSurface* ours;
+    SDL_Surface* sdl;
+};
+
+Pair MakePair(int w, int h) {
+    IDirectDrawSurface* s = plat_CreateTestSurface(w, h);
+    SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(s->Row(0), w, h, 16, s->Pitch(), SDL_PIXELFORMAT_RGB565);
+    SDL_SetSurfaceRLE(view, 0);
+    return {s, view};
+}
+
+void FreePair(Pair& p) {
+    SDL_FreeSurface(p.sdl);
+    p.ours->Release();
+}
+
+// The same scene for both sides: a screen, a full-screen picture and a sprite whose round
+// body of noise sits on the key colour, drawn at fixed spots (some cut by the screen edges).
+struct Scene {
+    Pair screen = MakePair(kScreenW, kScreenH);
+    Pair picture = MakePair(kScreenW, kScreenH);
+    Pair sprite = MakePair(kSprite, kSprite);
+    std::vector<SDL_Rect> spots;
+
+    Scene() {
+        uint32_t seed = 12345;
+        auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+        for (int y = 0; y < kScreenH; ++y)
+            for (int x = 0; x < kScreenW; ++x) picture.ours->Row(y)[x] = static_cast<uint16_t>(next() >> 16);
+        const int r = kSprite / 2 - 4;
+        for (int y = 0; y < kSprite; ++y)
+            for (int x = 0; x < kSprite; ++x) {
+                const int cx = x - kSprite / 2, cy = y - kSprite / 2;
+                const uint16_t noise = static_cast<uint16_t>(next() >> 16) & 0x7BEF;  // never the key
+                sprite.ours->Row(y)[x] = cx * cx + cy * cy < r * r ? noise : kKey;
+            }
+        DDCOLORKEY key{kKey, kKey};
+        sprite.ours->SetColorKey(DDCKEY_SRCBLT, &key);
+        SDL_SetColorKey(sprite.sdl, SDL_TRUE, kKey);
+        for (int i = 0; i < kSpritesPerFrame; ++i) {
+            const int x = static_cast<int>(next() >> 8) % (kScreenW + kSprite) - kSprite;
+            const int y = static_cast<int>(next() >> 8) % (kScreenH + kSprite) - kSprite;
+            spots.push_back({x, y, kSprite, kSprite});
+        }
+    }
+    ~Scene() {
+        FreePair(screen);
+        FreePair(picture);
+        FreePair(sprite);
+    }
+};
+
+Scene* scene;
+
+void SpritesOurs(benchmark::State& state) {
+    for (auto _ : state)
+        for (const SDL_Rect& at : scene->spots)
+            scene->screen.ours->BltFast(at.x, at.y, scene->sprite.ours, nullptr, DDBLTFAST_SRCCOLORKEY);
+}
+void SpritesSdl(benchmark::State& state) {
+    for (auto _ : state)
+        for (SDL_Rect at : scene->spots) SDL_BlitSurface(scene->sprite.sdl, nullptr, scene->screen.sdl, &at);
+}
+void FillOurs(benchmark::State& state) {
+    DDBLTFX fx{100, 0, 0, 0x1234};
+    for (auto _ : state) scene->screen.ours->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
+}
+void FillSdl(benchmark::State& state) {
+    for (auto _ : state) SDL_FillRect(scene->screen.sdl, nullptr, 0x1234);
+}
+void CopyOurs(benchmark::State& state) {
+    for (auto _ : state) scene->screen.ours->BltFast(0, 0, scene->picture.ours, nullptr, DDBLTFAST_NOCOLORKEY);
+}
+void CopySdl(benchmark::State& state) {
+    for (auto _ : state) SDL_BlitSurface(scene->picture.sdl, nullptr, scene->screen.sdl, nullptr);
+}
+
+BENCHMARK(SpritesOurs)->Name("keyed 128x128 sprites x64/ours");
+BENCHMARK(SpritesSdl)->Name("keyed 128x128 sprites x64/SDL");
+BENCHMARK(FillOurs)->Name("1920x1080 colour fill/ours");
+BENCHMARK(FillSdl)->Name("1920x1080 colour fill/SDL");
+BENCHMARK(CopyOurs)->Name("1920x1080 copy/ours");
+BENCHMARK(CopySdl)->Name("1920x1080 copy/SDL");
+
+class Collector : public benchmark::ConsoleReporter {
+public:
+    Collector() : ConsoleReporter(OO_Tabular) {}  // no colour codes around the ratios
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedCPUTime();
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    scene = new Scene;
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    for (const char* work : {"keyed 128x128 sprites x64", "1920x1080 colour fill", "1920x1080 copy"}) {
+        const auto ours = collector.times.find(std::string(work) + "/ours");
+        const auto sdl = collector.times.find(std::string(work) + "/SDL");
+        if (ours != collector.times.end() && sdl != collector.times.end())
+            printf("%-28s SDL / ours = %.2f\n", work, sdl->second / ours->second);
+    }
+    delete scene;
+    benchmark::Shutdown();
+    return 0;
+}

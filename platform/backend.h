@@ -1,0 +1,42 @@
+// Backend choice and the headless backend's controls (tests and benchmarks).
+#pragma once
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/win32.h"
+
+class IDirectDrawSurface;
+
+// "sdl" (the default) opens a real window; "headless" opens none.
+void plat_SelectBackend(const char* name);
+bool plat_IsHeadless();
+
+struct plat_HeadlessConfig {
+    int desktopW = 1920, desktopH = 1080;
+    // The display's own modes in the order the display reports them (width, height).
+    std::vector<std::pair<int, int>> modes = {{640, 480}, {800, 600}, {1024, 768}, {1280, 720}, {1920, 1080}};
+    bool failWindow = false;  // CreateWindowExA fails, as without a display
+};
+// Switches to the headless backend and resets its whole state: queue, timers, clock, keys.
+void plat_Headless_Start(const plat_HeadlessConfig& config);
+
+// Queues a message for the window as if it came from the user; key and button messages also
+// update GetAsyncKeyState. Mouse positions are logical screen pixels.
+void plat_Headless_Post(UINT msg, WPARAM wParam, LPARAM lParam);
+void plat_Headless_SetKeyDown(int vk, bool down);
+// Moves the clock; every timer that falls due queues its WM_TIMER (one per period passed).
+void plat_Headless_AdvanceTime(DWORD ms);
+DWORD plat_Headless_Now();
+// Called when the message loop would wait with an empty queue: the test script posts
+// messages or advances time there. Without a script, or when the script adds nothing, time
+// jumps to the next timer; with no timer at all the loop gets WM_QUIT instead of hanging.
+void plat_Headless_SetIdleScript(std::function<void()> script);
+// The texts of every message box shown, in order.
+const std::vector<std::string>& plat_Headless_MessageBoxes();
+
+// The surface the user sees (the primary), or null before the display exists.
+IDirectDrawSurface* plat_PrimarySurface();
+// Writes a surface as a 24-bit BMP (a screenshot); false on failure.
+bool plat_SaveSurfaceBMP(IDirectDrawSurface* srf, const char* hostPath);

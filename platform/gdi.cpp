@@ -1,0 +1,216 @@
+// GDI objects (stock and created pens, brushes, fonts, bitmaps) and device contexts.
+#include <string>
+#include <unordered_set>
+
+#include "platform/font.h"
+#include "platform/gdi_internal.h"
+
+namespace {
+
+std::unordered_set<plat_GdiObject*>& live_objects() {
+    static std::unordered_set<plat_GdiObject*> s;
+    return s;
+}
+
+std::unordered_set<plat_DC*>& live_dcs() {
+    static std::unordered_set<plat_DC*> s;
+    return s;
+}
+
+plat_GdiObject* valid_object(HGDIOBJ h) { return h && live_objects().count(h) ? h : nullptr; }
+
+plat_GdiObject* make_stock(plat_GdiKind kind, COLORREF colour, bool hollow) {
+    plat_GdiObject* o = plat_NewGdiObject(kind);
+    o->stock = true;
+    o->colour = colour;
+    o->hollow = hollow;
+    return o;
+}
+
+plat_GdiObject* stock_font(int height, int weight) {
+    plat_GdiObject* o = make_stock(plat_GdiKind::Font, 0, false);
+    o->font = plat_OpenFont(height, 0, weight, nullptr);
+    return o;
+}
+
+// Made on first use and never deleted.
+plat_GdiObject* stock(int which) {
+    static plat_GdiObject* table[DEFAULT_GUI_FONT + 1];
+    static bool made = false;
+    if (!made) {
+        made = true;
+        table[WHITE_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(255, 255, 255), false);
+        table[LTGRAY_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(192, 192, 192), false);
+        table[GRAY_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(128, 128, 128), false);
+        table[DKGRAY_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(64, 64, 64), false);
+        table[BLACK_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(0, 0, 0), false);
+        table[NULL_BRUSH] = make_stock(plat_GdiKind::Brush, 0, true);
+        table[WHITE_PEN] = make_stock(plat_GdiKind::Pen, RGB(255, 255, 255), false);
+        table[BLACK_PEN] = make_stock(plat_GdiKind::Pen, RGB(0, 0, 0), false);
+        table[NULL_PEN] = make_stock(plat_GdiKind::Pen, 0, true);
+        table[SYSTEM_FONT] = stock_font(-13, FW_BOLD);
+        table[DEFAULT_GUI_FONT] = stock_font(-11, FW_NORMAL);
+    }
+    return which >= 0 && which <= DEFAULT_GUI_FONT ? table[which] : nullptr;
+}
+
+// The state every context starts with.
+void reset_dc(plat_DC* dc, IDirectDrawSurface* surface) {
+    *dc = plat_DC{};
+    dc->surface = surface;
+    dc->pen = stock(BLACK_PEN);
+    dc->brush = stock(WHITE_BRUSH);
+    dc->font = stock(SYSTEM_FONT);
+}
+
+plat_DC* new_dc(IDirectDrawSurface* surface) {
+    plat_DC* dc = new plat_DC;
+    reset_dc(dc, surface);
+    live_dcs().insert(dc);
+    return dc;
+}
+
+// The slot of a context that holds objects of this kind.
+plat_GdiObject** slot_of(plat_DC* dc, plat_GdiKind kind) {
+    switch (kind) {
+    case plat_GdiKind::Pen: return &dc->pen;
+    case plat_GdiKind::Brush: return &dc->brush;
+    case plat_GdiKind::Font: return &dc->font;
+    case plat_GdiKind::Bitmap: return &dc->bitmap;
+    }
+    return nullptr;
+}
+
+plat_GdiObject* default_of(plat_GdiKind kind) {
+    switch (kind) {
+    case plat_GdiKind::Pen: return stock(BLACK_PEN);
+    case plat_GdiKind::Brush: return stock(WHITE_BRUSH);
+    case plat_GdiKind::Font: return stock(SYSTEM_FONT);
+    case plat_GdiKind::Bitmap: return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+plat_GdiObject* plat_NewGdiObject(plat_GdiKind kind) {
+    plat_GdiObject* o = new plat_GdiObject;
+    o->kind = kind;
+    live_objects().insert(o);
+    return o;
+}
+
+plat_GdiObject* plat_ValidObject(HGDIOBJ h, plat_GdiKind kind) {
+    plat_GdiObject* o = valid_object(h);
+    return o && o->kind == kind ? o : nullptr;
+}
+
+void plat_GdiWarn(const char* what, const char* detail) {
+    std::string line = std::string("gdi: ") + what;
+    if (detail) line += std::string(": ") + detail;
+    OutputDebugStringA((line + "\n").c_str());
+}
+
+HGDIOBJ GetStockObject(int which) { return stock(which); }
+
+HPEN CreatePen(int style, int, COLORREF colour) {
+    // Every pen is one pixel wide; only solid and null pens exist here.
+    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::Pen);
+    o->colour = colour;
+    o->hollow = style == PS_NULL;
+    return o;
+}
+
+HBRUSH CreateSolidBrush(COLORREF colour) {
+    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::Brush);
+    o->colour = colour;
+    return o;
+}
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ h) {
+    plat_GdiObject* o = valid_object(h);
+    if (!dc || !o) return nullptr;
+    // A bitmap goes into a memory context only.
+    if (o->kind == plat_GdiKind::Bitmap && dc->surface) return nullptr;
+    plat_GdiObject** slot = slot_of(dc, o->kind);
+    plat_GdiObject* old = *slot;
+    *slot = o;
+    return old;
+}
+
+BOOL DeleteObject(HGDIOBJ h) {
+    plat_GdiObject* o = valid_object(h);
+    if (!o) return FALSE;
+    if (o->stock) return TRUE;
+    // A context still holding the object falls back to its default, so it never draws with
+    // freed memory.
+    for (plat_DC* dc : live_dcs()) {
+        plat_GdiObject** slot = slot_of(dc, o->kind);
+        if (*slot == o) *slot = default_of(o->kind);
+    }
+    if (o->font) plat_CloseFont(o->font);
+    live_objects().erase(o);
+    delete o;
+    return TRUE;
+}
+
+int GetObjectA(HGDIOBJ h, int size, void* out) {
+    plat_GdiObject* o = valid_object(h);
+    if (!o || o->kind != plat_GdiKind::Bitmap) return 0;
+    if (!out) return sizeof(BITMAP);
+    if (size < static_cast<int>(sizeof(BITMAP))) return 0;
+    BITMAP* b = static_cast<BITMAP*>(out);
+    b->bmType = 0;
+    b->bmWidth = o->w;
+    b->bmHeight = o->h;
+    b->bmWidthBytes = o->w * 4;
+    b->bmPlanes = 1;
+    b->bmBitsPixel = 32;
+    b->bmBits = o->px.data();
+    return sizeof(BITMAP);
+}
+
+HDC plat_CreateSurfaceDC(IDirectDrawSurface* srf) { return srf ? new_dc(srf) : nullptr; }
+
+void plat_ResetSurfaceDC(HDC dc) {
+    if (dc && dc->surface) reset_dc(dc, dc->surface);
+}
+
+void plat_DestroySurfaceDC(HDC dc) {
+    if (!dc || !dc->surface || !live_dcs().erase(dc)) return;
+    delete dc;
+}
+
+HDC CreateCompatibleDC(HDC) { return new_dc(nullptr); }
+
+BOOL DeleteDC(HDC dc) {
+    // A surface's context belongs to the surface.
+    if (!dc || dc->surface || !live_dcs().erase(dc)) return FALSE;
+    delete dc;
+    return TRUE;
+}
+
+IDirectDrawSurface* plat_DrawSurface(HDC dc) { return dc ? dc->surface : nullptr; }
+
+int SetBkMode(HDC dc, int mode) {
+    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+    int old = dc->bkMode;
+    dc->bkMode = mode;
+    return old;
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF colour) {
+    if (!dc) return CLR_INVALID;
+    COLORREF old = dc->bkColour;
+    dc->bkColour = colour;
+    return old;
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF colour) {
+    if (!dc) return CLR_INVALID;
+    COLORREF old = dc->textColour;
+    dc->textColour = colour;
+    return old;
+}
+
+COLORREF GetTextColor(HDC dc) { return dc ? dc->textColour : CLR_INVALID; }

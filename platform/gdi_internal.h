@@ -1,0 +1,80 @@
+// What the GDI files share: the objects behind the handles, colour conversion, clipped fills.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "platform/ddraw.h"
+#include "platform/gdi.h"
+
+struct plat_Font;
+
+enum class plat_GdiKind { Pen, Brush, Font, Bitmap };
+
+struct plat_GdiObject {
+    plat_GdiKind kind = plat_GdiKind::Pen;
+    bool stock = false;
+    bool hollow = false;  // null pen, null brush: draws nothing
+    COLORREF colour = 0;  // pen, brush
+    plat_Font* font = nullptr;  // font
+    int w = 0, h = 0;  // bitmap
+    std::vector<uint32_t> px;  // bitmap: top-down 0x00RRGGBB
+};
+
+struct plat_DC {
+    IDirectDrawSurface* surface = nullptr;  // null for a memory context
+    plat_GdiObject* pen = nullptr;
+    plat_GdiObject* brush = nullptr;
+    plat_GdiObject* font = nullptr;
+    plat_GdiObject* bitmap = nullptr;  // memory context only
+    POINT pos = {0, 0};
+    int bkMode = OPAQUE;
+    COLORREF bkColour = RGB(255, 255, 255);
+    COLORREF textColour = RGB(0, 0, 0);
+};
+
+// The object behind a handle when it is a live object of that kind, else null.
+plat_GdiObject* plat_ValidObject(HGDIOBJ h, plat_GdiKind kind);
+// A new object of the given kind, registered so that DeleteObject can check its handles.
+plat_GdiObject* plat_NewGdiObject(plat_GdiKind kind);
+// Bad input from the caller: one line on the debug-output channel.
+void plat_GdiWarn(const char* what, const char* detail);
+
+// COLORREF 0x00BBGGRR to RGB565 keeps the high bits; back again by bit replication, so that
+// white stays white.
+inline uint16_t plat_To565(COLORREF c) {
+    return static_cast<uint16_t>((GetRValue(c) >> 3) << 11 | (GetGValue(c) >> 2) << 5 | GetBValue(c) >> 3);
+}
+// A channel of `bits` bits widened to 8 by repeating its bits (31 of 5 bits gives 255).
+inline uint32_t plat_Expand(uint32_t v, int bits) {
+    if (bits <= 0) return 0;
+    if (bits >= 8) return v >> (bits - 8);
+    uint32_t out = 0;
+    int n = 0;
+    for (; n < 8; n += bits) out = out << bits | v;
+    return out >> (n - 8);
+}
+inline COLORREF plat_From565(uint16_t v) {
+    return RGB(plat_Expand(v >> 11, 5), plat_Expand((v >> 5) & 63, 6), plat_Expand(v & 31, 5));
+}
+inline uint16_t plat_XrgbTo565(uint32_t c) {
+    return static_cast<uint16_t>(((c >> 19) & 31) << 11 | ((c >> 10) & 63) << 5 | ((c >> 3) & 31));
+}
+
+// A rectangle in surface pixels, right and bottom exclusive.
+struct plat_Box {
+    int64_t left, top, right, bottom;
+};
+plat_Box plat_SurfaceBox(IDirectDrawSurface* s);
+plat_Box plat_Intersect(const plat_Box& a, const plat_Box& b);
+// Fills box ∩ clip (clip lies inside the surface).
+void plat_FillBox(IDirectDrawSurface* s, const plat_Box& clip, plat_Box box, uint16_t v);
+
+// The surface a context draws on, or null (memory context, null handle).
+IDirectDrawSurface* plat_DrawSurface(HDC dc);
+
+// Bitmap decoding and scaling (bmp_read.cpp, bitmap_scale.cpp). Pixels are top-down XRGB.
+bool plat_DecodeBmp(const uint8_t* data, size_t size, int* w, int* h, std::vector<uint32_t>* px);
+std::vector<uint32_t> plat_ScaleXrgb(const std::vector<uint32_t>& src, int sw, int sh, int dw, int dh);
+// Pictures larger than this on a side, or in all, are refused before anything is allocated.
+constexpr int64_t kPlatMaxSide = 16384;
+constexpr int64_t kPlatMaxPixels = int64_t(64) << 20;

@@ -1,0 +1,29 @@
+// BMP files written byte by byte, in every common form, for the loader tests.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace bmp_fixture {
+
+struct Image {  // top-down 0x00RRGGBB
+    int w = 0, h = 0;
+    std::vector<uint32_t> px;
+};
+
+enum Compression { Plain = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
+
+struct Form {
+    int bpp = 24;
+    Compression compression = Plain;
+    bool topDown = false;
+    uint32_t masks[3] = {0, 0, 0};  // red, green, blue; written with BitFields
+    int headerSize = 40;  // 40, or 108/124 with the masks inside
+};
+
+// Eight saturated colours in runs and single pixels; with two colours, black and white only.
+Image Picture(int w, int h, int colours = 8);
+std::vector<uint8_t> Write(const Image& img, const Form& form);
+void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v);
+
+}  // namespace bmp_fixture

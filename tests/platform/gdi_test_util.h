@@ -1,0 +1,36 @@
+// A test surface with its device context, and pixel counting.
+#pragma once
+#include <functional>
+
+#include "platform/ddraw.h"
+#include "platform/gdi.h"
+
+struct GdiSurface {
+    GdiSurface(int w, int h) : srf(plat_CreateTestSurface(w, h)) { srf->GetDC(&dc); }
+    ~GdiSurface() { srf->Release(); }
+    uint16_t raw(int x, int y) const { return srf->Row(y)[x]; }
+    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
+    // A colour as the surface stores it (found through a spare pixel).
+    COLORREF stored(COLORREF c) const {
+        const COLORREF old = GetPixel(dc, 0, 0), got = SetPixel(dc, 0, 0, c);
+        SetPixel(dc, 0, 0, old);
+        return got;
+    }
+    // Every pixel a different value, so that any change shows.
+    void pattern() {
+        for (int y = 0; y < srf->Height(); ++y)
+            for (int x = 0; x < srf->Width(); ++x) srf->Row(y)[x] = static_cast<uint16_t>(0x1234 + 37 * x + 1013 * y);
+    }
+    int count(const std::function<bool(int, int)>& pred) const {
+        int n = 0;
+        for (int y = 0; y < srf->Height(); ++y)
+            for (int x = 0; x < srf->Width(); ++x) n += pred(x, y);
+        return n;
+    }
+    int count(COLORREF c) const {
+        return count([&](int x, int y) { return at(x, y) == c; });
+    }
+
+    IDirectDrawSurface* srf;
+    HDC dc = nullptr;
+};

@@ -1,0 +1,185 @@
+// Loading BMPs of every form, from resources and files, scaled; copying them with StretchBlt.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <string>
+
+#include "platform/resources.h"
+#include "tests/platform/bmp_fixture.h"
+#include "tests/platform/gdi_test_util.h"
+#include "tests/support/temp_tree.h"
+
+using namespace bmp_fixture;
+
+namespace {
+
+// The bytes as a resource of a name of their own; the data lives as long as the program.
+std::string AsResource(const std::vector<uint8_t>& bytes) {
+    static std::deque<std::vector<uint8_t>> kept;
+    kept.push_back(bytes);
+    const std::string name = "gdi_test_" + std::to_string(kept.size()) + ".bmp";
+    plat_AddResource(name.c_str(), kept.back().data(), kept.back().size());
+    return name;
+}
+
+Image Load(const std::string& name, int w = 0, int h = 0, UINT flags = 0) {
+    HBITMAP bm = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, w, h, flags | LR_CREATEDIBSECTION));
+    BITMAP info = {};
+    if (!bm || GetObjectA(bm, sizeof info, &info) != sizeof info) return {};
+    const uint32_t* px = static_cast<const uint32_t*>(info.bmBits);
+    Image img{info.bmWidth, info.bmHeight, {px, px + info.bmWidth * info.bmHeight}};
+    DeleteObject(bm);
+    return img;
+}
+
+Image Load(const std::vector<uint8_t>& bytes, int w = 0, int h = 0) { return Load(AsResource(bytes), w, h); }
+
+void ExpectSame(const Image& got, const Image& want) {
+    ASSERT_EQ(got.w, want.w);
+    ASSERT_EQ(got.h, want.h);
+    for (size_t i = 0; i < want.px.size(); ++i) ASSERT_EQ(got.px[i] & 0xFFFFFF, want.px[i]) << "pixel " << i;
+}
+
+TEST(GdiBitmapLoad, EveryFormGivesTheSamePixels) {
+    const Image img = Picture(13, 7), bw = Picture(13, 7, 2);
+    const uint32_t m565[3] = {0xF800, 0x07E0, 0x001F}, mBgr[3] = {0x0000FF, 0x00FF00, 0xFF0000};
+    const struct {
+        const char* name;
+        Form form;
+    } forms[] = {
+        {"4", {4}},
+        {"8", {8}},
+        {"8 top-down", {8, Plain, true}},
+        {"16 (555)", {16}},
+        {"16 (565)", {16, BitFields, false, {m565[0], m565[1], m565[2]}}},
+        {"16 (565, V4 header)", {16, BitFields, false, {m565[0], m565[1], m565[2]}, 108}},
+        {"24", {24}},
+        {"24 top-down", {24, Plain, true}},
+        {"24 V5 header", {24, Plain, false, {}, 124}},
+        {"32", {32}},
+        {"32 top-down", {32, Plain, true}},
+        {"32 (BGR fields)", {32, BitFields, false, {mBgr[0], mBgr[1], mBgr[2]}}},
+        {"RLE8", {8, Rle8}},
+        {"RLE4", {4, Rle4}},
+    };
+    for (const auto& f : forms) {
+        SCOPED_TRACE(f.name);
+        ExpectSame(Load(Write(img, f.form)), img);
+    }
+    ExpectSame(Load(Write(bw, {1})), bw);
+    ExpectSame(Load(Write(bw, {1, Plain, true})), bw);
+}
+
+TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
+    // 4 × 3, palette black, red, green; rows bottom first.
+    std::vector<uint8_t> b = Write(Picture(4, 3, 1), {8, Rle8});
+    b.resize(14 + 40);  // the headers alone
+    const uint8_t tail[] = {0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0,  // palette
+                            1, 2, 0, 2, 2, 0, 1, 1, 0, 0,        // green, skip 2, red, end of line
+                            4, 2, 0, 0,                          // four green
+                            0, 3, 1, 2, 1, 0, 0, 1};             // absolute red green red, end
+    b.insert(b.end(), tail, tail + sizeof tail);
+    Put32(b, 10, 14 + 40 + 12);
+    Put32(b, 46, 3);
+    const uint32_t k = 0, r = 0xFF0000, g = 0x00FF00;
+    ExpectSame(Load(b), {4, 3, {r, g, r, k, g, g, g, g, g, k, k, r}});
+}
+
+TEST(GdiBitmapLoad, ResourceComesBeforeTheFileOfTheSameName) {
+    const Image red{2, 2, std::vector<uint32_t>(4, 0xFF0000)}, blue{2, 2, std::vector<uint32_t>(4, 0x0000FF)};
+    const std::vector<uint8_t> redBmp = Write(red, {24});
+    static const std::vector<uint8_t> blueBmp = Write(blue, {24});
+    test_support::TempTree dir;
+    for (const char* file : {"twin.bmp", "only_file.bmp"}) dir.File(file, {redBmp.begin(), redBmp.end()});
+    plat_AddResource(dir.Path("twin.bmp").c_str(), blueBmp.data(), blueBmp.size());
+    ExpectSame(Load(dir.Path("twin.bmp"), 0, 0, LR_LOADFROMFILE), blue);
+    ExpectSame(Load(dir.Path("ONLY_FILE.BMP"), 0, 0, LR_LOADFROMFILE), red);  // a program path
+    EXPECT_EQ(Load(dir.Path("only_file.bmp")).w, 0);  // files only when asked for
+    EXPECT_EQ(Load(dir.Path("missing.bmp"), 0, 0, LR_LOADFROMFILE).w, 0);
+}
+
+TEST(GdiBitmapLoad, ScaledWhileLoading) {
+    const std::string flat = AsResource(Write({7, 5, std::vector<uint32_t>(35, 0x336699)}, {24}));
+    ExpectSame(Load(flat, 13, 3), {13, 3, std::vector<uint32_t>(39, 0x336699)});
+    ExpectSame(Load(flat, 3, 11), {3, 11, std::vector<uint32_t>(33, 0x336699)});
+    EXPECT_EQ(Load(flat, 6, 0).h, 5);  // zero keeps the own size
+    // Shrinking averages areas; enlarging blends neighbours smoothly.
+    const std::string stripes = AsResource(Write({4, 1, {0, 0xFFFFFF, 0, 0xFFFFFF}}, {24}));
+    for (uint32_t c : Load(stripes, 2, 1).px) EXPECT_NEAR(c & 0xFF, 128, 1);
+    const Image up = Load(AsResource(Write({2, 1, {0, 0xFFFFFF}}, {24})), 8, 1);
+    ASSERT_EQ(up.px.size(), 8u);
+    EXPECT_EQ(up.px.front(), 0u);
+    EXPECT_EQ(up.px.back(), 0xFFFFFFu);
+    for (int i = 1; i < 8; ++i) EXPECT_GE(up.px[i] & 0xFF, up.px[i - 1] & 0xFF);
+    EXPECT_GT(std::count_if(up.px.begin(), up.px.end(), [](uint32_t c) { return c && c != 0xFFFFFF; }), 2);
+}
+
+TEST(GdiBitmapLoad, BadInputGivesNull) {
+    const std::vector<uint8_t> good = Write(Picture(13, 7), {24}), rle = Write(Picture(13, 7), {8, Rle8});
+    for (size_t n = 0; n < good.size(); n += 7)
+        EXPECT_EQ(Load(std::vector<uint8_t>(good.begin(), good.begin() + n)).w, 0) << n;
+    for (size_t n = 0; n < rle.size(); ++n)
+        EXPECT_EQ(Load(std::vector<uint8_t>(rle.begin(), rle.begin() + n)).w, 0) << n;
+    // Field offsets: 10 pixel data, 14 header size, 18 width, 22 height, 28 bit depth, 30 compression.
+    const std::vector<std::pair<size_t, uint32_t>> cases[] = {
+        {{18, 100000}},
+        {{18, 0}},
+        {{22, 0x80000000u}},
+        {{28, 7}},
+        {{30, 4}},
+        {{14, 20}},
+        {{10, 0x7FFFFFFF}},
+        {{18, 16384}, {22, 16384}},  // each side allowed, too many pixels
+    };
+    for (const auto& edits : cases) {
+        std::vector<uint8_t> b = good;
+        for (auto [at, v] : edits) Put32(b, at, v);
+        EXPECT_EQ(Load(b).w, 0) << edits[0].first << ": " << edits[0].second;
+    }
+    std::vector<uint8_t> topDown = rle;  // RLE cannot run top-down
+    Put32(topDown, 22, static_cast<uint32_t>(-7));
+    EXPECT_EQ(Load(topDown).w, 0);
+    const std::string name = AsResource(good);
+    EXPECT_EQ(Load(name, -1, 5).w, 0);
+    EXPECT_EQ(LoadImageA(nullptr, name.c_str(), IMAGE_BITMAP + 1, 0, 0, 0), nullptr);
+    EXPECT_EQ(LoadImageA(nullptr, nullptr, IMAGE_BITMAP, 0, 0, 0), nullptr);
+    // Bytes changed at random: loaded or refused, never a crash (the sanitizer build checks reads).
+    srand(7);
+    for (int i = 0; i < 3000; ++i) {
+        std::vector<uint8_t> b = i % 2 ? good : rle;
+        for (int k = 0; k < 3; ++k) b[rand() % b.size()] = static_cast<uint8_t>(rand());
+        const Image img = Load(b);
+        EXPECT_EQ(img.px.size(), static_cast<size_t>(img.w) * img.h);
+    }
+}
+
+TEST(GdiStretchBlt, BitmapAndSurfaceSourcesNearestNeighbour) {
+    const Image img = Picture(5, 4);
+    HBITMAP bm = static_cast<HBITMAP>(LoadImageA(nullptr, AsResource(Write(img, {24})).c_str(), IMAGE_BITMAP, 0, 0, 0));
+    HDC mem = CreateCompatibleDC(nullptr);
+    SelectObject(mem, bm);
+    GdiSurface s(12, 10), t(12, 10);
+    auto stored = [&](int x, int y) {
+        const uint32_t c = img.px[y * 5 + x];
+        return s.stored(RGB(c >> 16, c >> 8, c));
+    };
+    ASSERT_TRUE(StretchBlt(s.dc, 1, 1, 5, 4, mem, 0, 0, 5, 4, SRCCOPY));
+    ASSERT_TRUE(StretchBlt(s.dc, 7, 0, 10, 8, mem, 0, 0, 5, 4, SRCCOPY));  // doubled, cut at the edge
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(s.at(1 + x, 1 + y), stored(x, y));
+    for (int y = 0; y < 8; ++y)
+        for (int x = 7; x < 12; ++x) EXPECT_EQ(s.at(x, y), stored((x - 7) / 2, y / 2));
+    // Surface to surface, and onto itself where the areas overlap.
+    ASSERT_TRUE(StretchBlt(t.dc, 0, 0, 12, 10, s.dc, 0, 0, 12, 10, SRCCOPY));
+    ASSERT_TRUE(StretchBlt(s.dc, 2, 2, 5, 4, s.dc, 1, 1, 5, 4, SRCCOPY));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(s.at(2 + x, 2 + y), t.at(1 + x, 1 + y));
+    EXPECT_FALSE(StretchBlt(s.dc, 0, 0, 0, 4, mem, 0, 0, 5, 4, SRCCOPY));
+    DeleteDC(mem);
+    DeleteObject(bm);
+}
+
+}  // namespace

@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <string>
+
+#include "platform/ddraw.h"
+
+namespace {
+
+struct Releaser {
+    void operator()(IDirectDrawSurface* s) const { s->Release(); }
+};
+using Srf = std::unique_ptr<IDirectDrawSurface, Releaser>;
+
+// Pictures are rows of letters separated by '|'; a letter's code is its raw pixel value, '.'
+// is 0. Row padding holds a sentinel, so reads and writes past a row's end show up.
+constexpr uint16_t kSentinel = 0xA5A5;
+
+Srf Picture(const std::string& rows) {
+    const size_t w = std::min(rows.find('|'), rows.size()), h = (rows.size() + 1) / (w + 1);
+    Srf s(plat_CreateTestSurface(static_cast<int>(w), static_cast<int>(h)));
+    for (size_t y = 0; y < h; ++y)
+        for (size_t x = 0; x < static_cast<size_t>(s->Pitch() / 2); ++x) {
+            const char c = x < w ? rows[y * (w + 1) + x] : 0;
+            s->Row(static_cast<int>(y))[x] = x >= w ? kSentinel : c == '.' ? 0 : static_cast<uint16_t>(c);
+        }
+    return s;
+}
+
+Srf Blank(int w, int h) {
+    std::string rows;
+    for (int y = 0; y < h; ++y) rows += (y ? "|" : "") + std::string(static_cast<size_t>(w), '.');
+    return Picture(rows);
+}
+
+// The picture back as letters; '?' is a value that is no letter, '#' damaged padding.
+std::string Dump(const Srf& s) {
+    std::string r;
+    for (int y = 0; y < s->Height(); ++y) {
+        r += y ? "|" : "";
+        for (int x = 0; x < s->Pitch() / 2; ++x) {
+            const uint16_t v = s->Row(y)[x];
+            if (x >= s->Width())
+                r += v == kSentinel ? "" : "#";
+            else
+                r += v == 0 ? '.' : v < 128 ? static_cast<char>(v) : '?';
+        }
+    }
+    return r;
+}
+
+void SetKey(const Srf& s, char c) {
+    const DWORD v = c == '.' ? 0 : static_cast<DWORD>(c);
+    DDCOLORKEY k{v, v};
+    ASSERT_EQ(s->SetColorKey(DDCKEY_SRCBLT, &k), DD_OK);
+}
+
+DDBLTFX Fx(DWORD ddfx, DWORD alpha = 0, DWORD fill = 0) { return DDBLTFX{100, ddfx, alpha, fill}; }
+
+}  // namespace
+
+TEST(BltFast, CopiesOneToOneKeyedOnlyWhenAsked) {
+    Srf src = Picture("aK|Ka"), dst = Picture("zzz|zzz");
+    SetKey(src, 'K');
+    EXPECT_EQ(dst->BltFast(1, 0, src.get(), nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
+    EXPECT_EQ(Dump(dst), "zaz|zza");
+    RECT right{1, 0, 2, 2};
+    EXPECT_EQ(dst->BltFast(0, 0, src.get(), &right, DDBLTFAST_NOCOLORKEY), DD_OK);
+    EXPECT_EQ(Dump(dst), "Kaz|aza");
+
+    // A key of 0 is a real key: opaque drawing is the caller's choice of flag.
+    Srf black = Picture(".a|a."), plain = Picture("..|..");
+    SetKey(black, '.');
+    dst = Picture("zz|zz");
+    dst->BltFast(0, 0, black.get(), nullptr, DDBLTFAST_SRCCOLORKEY);
+    EXPECT_EQ(Dump(dst), "za|az");
+    dst->BltFast(0, 0, black.get(), nullptr, DDBLTFAST_NOCOLORKEY);
+    EXPECT_EQ(Dump(dst), ".a|a.");
+    dst->BltFast(0, 0, plain.get(), nullptr, DDBLTFAST_SRCCOLORKEY);  // no key set: opaque
+    EXPECT_EQ(Dump(dst), "..|..");
+
+    const std::string row = "abKdefghijKlmnopKqrstuvwxyzKKKabcdefK";  // several vectors and a tail
+    src = Picture(row);
+    dst = Picture(std::string(row.size(), 'z'));
+    SetKey(src, 'K');
+    dst->BltFast(0, 0, src.get(), nullptr, DDBLTFAST_SRCCOLORKEY);
+    std::string expected = row;
+    std::replace(expected.begin(), expected.end(), 'K', 'z');
+    EXPECT_EQ(Dump(dst), expected);
+}
+
+TEST(BltFast, ClipsAtEveryEdgeWhateverThePosition) {
+    Srf src = Picture("abc|def|ghi");
+    for (int py = -4; py <= 5; ++py)
+        for (int px = -4; px <= 5; ++px) {
+            Srf dst = Blank(5, 4);
+            ASSERT_EQ(dst->BltFast(px, py, src.get(), nullptr, 0), DD_OK);
+            std::string expected;
+            for (int y = 0; y < 4; ++y)
+                for (int x = 0; x <= 5; ++x) {
+                    const int sx = x - px, sy = y - py;
+                    const bool in = sx >= 0 && sx < 3 && sy >= 0 && sy < 3;
+                    expected += x == 5 ? (y < 3 ? "|" : "") : std::string(1, in ? static_cast<char>('a' + sy * 3 + sx) : '.');
+                }
+            EXPECT_EQ(Dump(dst), expected) << "at " << px << "," << py;
+        }
+    Srf dst = Blank(3, 3);
+    for (LONG far : {INT_MIN, INT_MAX}) {
+        EXPECT_EQ(dst->BltFast(far, far, src.get(), nullptr, 0), DD_OK);
+        EXPECT_EQ(dst->BltFast(far, 0, src.get(), nullptr, 0), DD_OK);
+    }
+    EXPECT_EQ(Dump(dst), "...|...|...");
+    RECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};  // cut to the source, each pixel still in place
+    EXPECT_EQ(dst->BltFast(INT_MIN, INT_MIN, src.get(), &huge, 0), DD_OK);
+    EXPECT_EQ(Dump(dst), "abc|def|ghi");
+}
+
+TEST(BltFast, OverlappingCopyOntoItselfReadsTheOldPixels) {
+    Srf s = Picture("abcd|efgh|ijkl");
+    RECT topLeft{0, 0, 3, 2};
+    EXPECT_EQ(s->BltFast(1, 1, s.get(), &topLeft, 0), DD_OK);
+    EXPECT_EQ(Dump(s), "abcd|eabc|iefg");
+}
+
+TEST(Blt, ScalesNearestNeighbourBetweenRectanglesOrWholeSurfaces) {
+    Srf small = Picture("ab|cd"), big = Blank(4, 4), grid = Picture("abcd|efgh|ijkl|mnop"), half = Blank(2, 2);
+    EXPECT_EQ(big->Blt(nullptr, small.get(), nullptr, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(big), "aabb|aabb|ccdd|ccdd");
+    EXPECT_EQ(half->Blt(nullptr, grid.get(), nullptr, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(half), "fh|np");
+    RECT part{1, 1, 3, 2}, into{0, 0, 4, 1};
+    EXPECT_EQ(big->Blt(&into, grid.get(), &part, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(big), "ffgg|aabb|ccdd|ccdd");
+}
+
+TEST(Blt, MirrorsWithKeyIntoAOnePixelSmallerRectangle) {
+    Srf src = Picture("abKd|efgh|ijKl"), dst = Picture("zzz|zzz");
+    SetKey(src, 'K');
+    DDBLTFX fx = Fx(DDBLTFX_MIRRORLEFTRIGHT);
+    RECT into{0, 0, 3, 2};
+    EXPECT_EQ(dst->Blt(&into, src.get(), nullptr, DDBLT_KEYSRC | DDBLT_DDFX, &fx), DD_OK);
+    EXPECT_EQ(Dump(dst), "dza|lzi");
+}
+
+// Mirrored blits are the plain one flipped; a clipped blit shows the pixels of the unclipped.
+TEST(Blt, MirroredAndClippedScalingAgreeWithThePlainBlit) {
+    Srf src = Picture("abcde|fghij|klmno");
+    DDBLTFX lr = Fx(DDBLTFX_MIRRORLEFTRIGHT), ud = Fx(DDBLTFX_MIRRORUPDOWN), none = Fx(0);
+    for (int w : {2, 5, 7, 11})
+        for (int h : {1, 3, 7}) {
+            Srf plain = Blank(w, h), left = Blank(w, h), up = Blank(w, h), cut = Blank(4, 4);
+            RECT shifted{-3, -2, w - 3, h - 2};
+            plain->Blt(nullptr, src.get(), nullptr, DDBLT_DDFX, &none);
+            left->Blt(nullptr, src.get(), nullptr, DDBLT_DDFX, &lr);
+            up->Blt(nullptr, src.get(), nullptr, DDBLT_DDFX, &ud);
+            cut->Blt(&shifted, src.get(), nullptr, 0, nullptr);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    EXPECT_EQ(left->Row(y)[x], plain->Row(y)[w - 1 - x]) << w << "x" << h;
+                    EXPECT_EQ(up->Row(y)[x], plain->Row(h - 1 - y)[x]) << w << "x" << h;
+                }
+            for (int y = 0; y < 4; ++y)
+                for (int x = 0; x < 4; ++x)
+                    EXPECT_EQ(cut->Row(y)[x], x + 3 < w && y + 2 < h ? plain->Row(y + 2)[x + 3] : 0) << w << "x" << h;
+            EXPECT_EQ(Dump(cut).find('#'), std::string::npos);
+        }
+}
+
+TEST(Blt, ReadsAndWritesOnlyInsideBothSurfaces) {
+    Srf src = Picture("abc|def"), dst = Blank(4, 2);  // the padding left of 'd' is a sentinel
+    RECT leftOf{-1, 1, 2, 2}, below{0, 1, 2, 3}, doubled{0, 0, 4, 2};
+    EXPECT_EQ(dst->BltFast(1, 1, src.get(), &leftOf, 0), DD_OK);
+    EXPECT_EQ(Dump(dst), "....|..de");
+    EXPECT_EQ(dst->Blt(&doubled, src.get(), &leftOf, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(dst), ".dde|.dde");
+    EXPECT_EQ(dst->Blt(&doubled, src.get(), &below, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(dst), "ddee|.dde");
+
+    RECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, offRight{INT_MAX - 1, 0, INT_MAX, 3};
+    EXPECT_EQ(dst->Blt(nullptr, src.get(), &huge, 0, nullptr), DD_OK);  // samples only far outside
+    EXPECT_EQ(dst->Blt(&offRight, src.get(), nullptr, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(dst), "ddee|.dde");
+    EXPECT_EQ(dst->Blt(&huge, src.get(), nullptr, 0, nullptr), DD_OK);  // the surface is just past its middle
+    EXPECT_EQ(Dump(dst), "eeee|eeee");
+}
+
+TEST(Blt, ColourFillWritesTheRawValueInsideTheClippedRectangle) {
+    Srf dst = Blank(3, 3), wide = Blank(37, 2);
+    DDBLTFX fx = Fx(0, 0, 'x');
+    RECT corner{-5, 1, 2, INT_MAX}, row{1, 1, 36, 2};
+    EXPECT_EQ(dst->Blt(&corner, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    EXPECT_EQ(Dump(dst), "...|xx.|xx.");
+    fx.dwFillColor = 0xFFFF0000u | 'y';  // only the pixel's 16 bits count
+    EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    EXPECT_EQ(Dump(dst), "yyy|yyy|yyy");
+    EXPECT_EQ(wide->Blt(&row, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    EXPECT_EQ(Dump(wide), std::string(37, '.') + "|." + std::string(35, 'y') + ".");
+}
+
+TEST(Blt, ConstantAlphaBlendsEachChannel) {
+    auto blend = [](uint16_t src, uint16_t dst, DWORD alpha) {
+        Srf s(plat_CreateTestSurface(1, 1)), d(plat_CreateTestSurface(1, 1));
+        s->Row(0)[0] = src;
+        d->Row(0)[0] = dst;
+        DDBLTFX fx = Fx(0, alpha);
+        EXPECT_EQ(d->Blt(nullptr, s.get(), nullptr, DDBLT_ALPHASRCCONSTOVERRIDE | DDBLT_WAIT, &fx), DD_OK);
+        return d->Row(0)[0];
+    };
+    const uint16_t red = 0xF800, blue = 0x001F;
+    EXPECT_EQ(blend(0xFFFF, red, 0), red);
+    EXPECT_EQ(blend(red, blue, 255), red);
+    EXPECT_EQ(blend(red, blue, 1000), red);
+    const uint16_t grey = blend(0xFFFF, 0, 128), mixed = blend(red, blue, 128);
+    EXPECT_NEAR(grey >> 11, 16, 1);
+    EXPECT_NEAR((grey >> 5) & 63, 32, 1);
+    EXPECT_NEAR(mixed >> 11, 16, 1);
+    EXPECT_EQ((mixed >> 5) & 63, 0);
+    EXPECT_NEAR(mixed & 31, 15, 1);
+}
+
+TEST(Blits, RefuseBadArguments) {
+    Srf src = Picture("ab"), dst = Blank(2, 1);
+    RECT inverted{0, 1, 1, 0}, empty{0, 0, 0, 1};
+    EXPECT_EQ(dst->BltFast(0, 0, nullptr, nullptr, 0), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(dst->BltFast(0, 0, src.get(), &inverted, 0), DDERR_INVALIDRECT);
+    EXPECT_EQ(dst->BltFast(0, 0, src.get(), &empty, 0), DD_OK);
+    EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, 0, nullptr), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, nullptr), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(dst->Blt(nullptr, src.get(), nullptr, DDBLT_DDFX, nullptr), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(dst->Blt(&inverted, src.get(), nullptr, 0, nullptr), DDERR_INVALIDRECT);
+    EXPECT_EQ(dst->Blt(nullptr, src.get(), &inverted, 0, nullptr), DDERR_INVALIDRECT);
+    EXPECT_EQ(dst->Blt(nullptr, src.get(), &empty, 0, nullptr), DDERR_INVALIDRECT);
+    EXPECT_EQ(dst->Blt(&empty, src.get(), nullptr, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(dst), "..");
+}
+
+TEST(Blits, LostSurfacesFailUntilRestoredAndLockedOnesAreBusy) {
+    Srf src = Picture("ab"), dst = Blank(2, 1);
+    DDBLTFX fx = Fx(0, 0, 'x');
+    DDSURFACEDESC desc;
+    ASSERT_EQ(src->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(dst->BltFast(0, 0, src.get(), nullptr, 0), DDERR_WASSTILLDRAWING);
+    EXPECT_EQ(dst->Blt(nullptr, src.get(), nullptr, 0, nullptr), DDERR_WASSTILLDRAWING);
+    src->Unlock(nullptr);
+    ASSERT_EQ(dst->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_WASSTILLDRAWING);
+    dst->Unlock(nullptr);
+
+    plat_LoseAllSurfaces();
+    EXPECT_EQ(dst->BltFast(0, 0, src.get(), nullptr, 0), DDERR_SURFACELOST);
+    EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
+    EXPECT_EQ(dst->Restore(), DD_OK);
+    EXPECT_EQ(dst->BltFast(0, 0, src.get(), nullptr, 0), DDERR_SURFACELOST);  // the source still is
+    EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    EXPECT_EQ(src->Restore(), DD_OK);
+    EXPECT_EQ(dst->Blt(nullptr, src.get(), nullptr, 0, nullptr), DD_OK);
+    EXPECT_EQ(Dump(dst), "..");  // a restored surface has lost its pixels
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "platform/ddraw.h"
+
+namespace {
+
+struct DirectDraw : testing::Test {
+    void SetUp() override { ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK); }
+    void TearDown() override { EXPECT_EQ(dd->Release(), 0u); }
+
+    // Creates and keeps a surface; a failed call must clear the stale pointer it is given.
+    HRESULT Create(DWORD w, DWORD h, DWORD caps = DDSCAPS_OFFSCREENPLAIN, DWORD flags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT) {
+        DDSURFACEDESC desc{};
+        desc.dwFlags = flags;
+        desc.dwWidth = w;
+        desc.dwHeight = h;
+        desc.ddsCaps.dwCaps = caps;
+        made = reinterpret_cast<IDirectDrawSurface*>(&desc);
+        return dd->CreateSurface(&desc, &made, nullptr);
+    }
+
+    IDirectDraw* dd = nullptr;
+    IDirectDrawSurface* made = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DirectDraw, CreatesOffscreenSurfacesInTheDisplayFormat) {
+    const int before = plat_LiveSurfaceCount();
+    ASSERT_EQ(Create(7, 3), DD_OK);
+    DDSURFACEDESC got;
+    ASSERT_EQ(made->GetSurfaceDesc(&got), DD_OK);
+    EXPECT_EQ(got.dwWidth, 7u);
+    EXPECT_EQ(got.dwHeight, 3u);
+    EXPECT_GE(got.lPitch, 14);
+    EXPECT_EQ(got.ddpfPixelFormat.dwRGBBitCount, 16u);
+    EXPECT_EQ(got.ddpfPixelFormat.dwGBitMask, 0x07E0u);
+    EXPECT_EQ(plat_LiveSurfaceCount(), before + 1);
+    made->Release();
+    EXPECT_EQ(plat_LiveSurfaceCount(), before);
+}
+
+TEST_F(DirectDraw, RefusesWhatItCannotMake) {
+    const int before = plat_LiveSurfaceCount();
+    for (auto [w, h] : {std::pair{16384u, 1u}, {16384u, 4096u}}) {  // the largest pictures
+        ASSERT_EQ(Create(w, h), DD_OK) << w << "x" << h;
+        made->Release();
+    }
+    for (auto [w, h] : {std::pair{0u, 5u}, {5u, 0u}, {16385u, 1u}, {1u, 16385u}, {0xFFFFFFFFu, 1u}, {16384u, 4097u}}) {
+        EXPECT_EQ(Create(w, h), DDERR_INVALIDPARAMS) << w << "x" << h;
+        EXPECT_EQ(made, nullptr);
+    }
+    EXPECT_EQ(Create(8, 8, DDSCAPS_OFFSCREENPLAIN, DDSD_CAPS | DDSD_WIDTH), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(Create(8, 8, 0), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(Create(8, 8, DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX), DDERR_UNSUPPORTED);
+    EXPECT_EQ(made, nullptr);
+    EXPECT_EQ(dd->CreateSurface(nullptr, &made, nullptr), DDERR_INVALIDPARAMS);
+    EXPECT_EQ(plat_CreateTestSurface(-1, 5), nullptr);
+    EXPECT_EQ(plat_CreateTestSurface(20000, 1), nullptr);
+    EXPECT_EQ(plat_LiveSurfaceCount(), before);
+}
+
+TEST_F(DirectDraw, PaletteKeepsAllEntries) {
+    PALETTEENTRY entries[256];
+    for (int i = 0; i < 256; ++i) entries[i] = {BYTE(i), BYTE(255 - i), BYTE(i / 2), 0};
+    IDirectDrawPalette* pal = nullptr;
+    EXPECT_EQ(dd->CreatePalette(0, entries, &pal, nullptr), DDERR_INVALIDPARAMS);
+    ASSERT_EQ(dd->CreatePalette(DDPCAPS_8BIT, entries, &pal, nullptr), DD_OK);
+    EXPECT_EQ(pal->entries[255].peRed, 255);
+    EXPECT_EQ(pal->entries[0].peGreen, 255);
+    EXPECT_EQ(pal->Release(), 0u);
+}
+
+TEST(Surface, LockIsExclusiveAndLossLastsUntilRestore) {
+    IDirectDrawSurface* s = plat_CreateTestSurface(3, 2);
+    DDSURFACEDESC desc;
+    ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(desc.lPitch, s->Pitch());
+    EXPECT_EQ(s->Lock(nullptr, &desc, 0, nullptr), DDERR_WASSTILLDRAWING);
+    EXPECT_EQ(s->Unlock(nullptr), DD_OK);
+    EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
+
+    s->Row(1)[2] = 0x1234;
+    plat_LoseAllSurfaces();
+    EXPECT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACELOST);
+    EXPECT_EQ(s->Restore(), DD_OK);
+    EXPECT_EQ(s->IsLost(), DD_OK);
+    EXPECT_EQ(s->Row(1)[2], 0);
+    s->Release();
+}
