@@ -29,7 +29,8 @@ IDirectDrawSurface* create_offscreen(IDirectDraw* dd, int w, int h) {
 }
 
 // Puts the named picture (scaled to w x h when non-zero) into an existing surface.
-HRESULT refill(IDirectDrawSurface* srf, const char* name, int w, int h, const char* no_handle, const char* copy_failed) {
+HRESULT refill(IDirectDrawSurface* srf, const char* name, int w, int h, const char* no_handle,
+               const char* copy_failed) {
     HBITMAP bmp = DDFindBitmap(name, w, h);
     if (!bmp) {
         OutputDebugStringA(no_handle);
@@ -72,9 +73,7 @@ void palette_from_bmp(const unsigned char* data, size_t size, PALETTEENTRY* pal)
 
 tf_CDas_Surface::tf_CDas_Surface() : tf_CDas_Surface("noname") {}
 
-tf_CDas_Surface::tf_CDas_Surface(const char* nazov_) {
-    snprintf(nazov, sizeof nazov, "%s", text_or_empty(nazov_));
-}
+tf_CDas_Surface::tf_CDas_Surface(const char* nazov_) { snprintf(nazov, sizeof nazov, "%s", text_or_empty(nazov_)); }
 
 tf_CDas_Surface::~tf_CDas_Surface() {
     RELEASE_SURFACE();
@@ -320,7 +319,7 @@ DWORD DDPixelFromColor(IDirectDrawSurface* srf, COLORREF colour) {
     if (hr == DD_OK) {
         // Only the bytes of the first pixel: a narrow surface may end right after it.
         DWORD bits = ddsd.ddpfPixelFormat.dwRGBBitCount;
-        int bytes = static_cast<int>(std::clamp<DWORD>(bits / 8, 1, 4));
+        int bytes = static_cast<int>(std::clamp<DWORD>((bits + 7) / 8, 1, 4));
         result = read_le(static_cast<const unsigned char*>(ddsd.lpSurface), bytes);
         if (bits < 32) result &= (DWORD(1) << bits) - 1;
         srf->Unlock(nullptr);

@@ -122,8 +122,7 @@ void tf_CDas_Surface::ZOBRAZ_FAZU_Z(IDirectDrawSurface* ciel, int x, int y, tf_T
     draw_with_recovery([&] { return ciel->Blt(&dest, lpDDS, &src, DDBLT_KEYSRC | DDBLT_DDFX, &fx); });
 }
 
-void tf_CDas_Surface::ZOBRAZ_FAZU_2(IDirectDrawSurface* ciel, int L, int P, int H, int D, int x, int y,
-                                    tf_TFAZA faza) {
+void tf_CDas_Surface::ZOBRAZ_FAZU_2(IDirectDrawSurface* ciel, int L, int P, int H, int D, int x, int y, tf_TFAZA faza) {
     RECT src = {faza.x1, faza.y1, faza.x2, faza.y2};
     if (tf_glob_OREZ_Rect2LPHD(L, P, H, D, &x, &y, &src)) Zobraz_Rect(ciel, x, y, src);
 }

@@ -12,5 +12,6 @@ struct tf_TFAZA {
     int vys = 100;
 
     tf_TFAZA() = default;
-    tf_TFAZA(int x, int y, int sir_, int vys_) : x1(x), y1(y), x2(x + sir_ - 1), y2(y + vys_ - 1), sir(sir_), vys(vys_) {}
+    tf_TFAZA(int x, int y, int sir_, int vys_)
+        : x1(x), y1(y), x2(x + sir_ - 1), y2(y + vys_ - 1), sir(sir_), vys(vys_) {}
 };
