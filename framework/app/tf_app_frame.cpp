@@ -1,0 +1,40 @@
+// One frame per tick of timer 1: the whole back buffer is composed and copied to the screen.
+#include "framework/app/tf_app.h"
+#include "framework/app/tf_dsgn.h"
+#include "framework/surface/tf_dsrfc.h"
+#include "framework/surface/tf_icon.h"
+#include "framework/tuning/tf_km.h"
+
+namespace {
+// A primary that stays busy must not hang the window thread.
+constexpr int kPresentTries = 100;
+}  // namespace
+
+void tf_APP_Redraw_Frame() {
+    if (!tf_lpDDSBack || !tf_lpDDSPrimary) return;  // no display (yet, or any more)
+    tf_CAppScreen* screen = tf_pAppScreen;
+    if (screen && screen->m_BackgroundColor > -1)
+        DDSURFACE_ZMAZ(tf_lpDDSBack, static_cast<DWORD>(screen->m_BackgroundColor));
+    if (tf_DSGN.background_srf) tf_DSGN.background_srf->ZOBRAZ(tf_lpDDSBack, 0, 0);
+    if (screen && screen->m_bShowLogo && tf_DSGN.ico_logo)
+        tf_DSGN.ico_logo->ZOBRAZ(tf_lpDDSBack, tf_ScreenCX - 100, tf_ScreenCY - 30);
+    if (screen) {
+        screen->Redraw_Screen();
+        screen->ZOBRAZ(tf_lpDDSBack);
+    }
+    if (tf_KM_on) tf_KM_ZOBRAZ(tf_lpDDSBack);
+
+    for (int tries = 0; tries < kPresentTries; ++tries) {
+        const HRESULT hr = tf_lpDDSPrimary->BltFast(0, 0, tf_lpDDSBack, nullptr, DDBLTFAST_NOCOLORKEY);
+        if (hr == DDERR_WASSTILLDRAWING) continue;
+        if (hr == DDERR_SURFACELOST) tf_APP_Restore_SRF();  // this frame is not shown
+        return;
+    }
+}
+
+HRESULT tf_APP_Restore_SRF() {
+    if (!tf_lpDDSPrimary) return DDERR_GENERIC;
+    const HRESULT hr = tf_lpDDSPrimary->Restore();
+    if (hr == DD_OK && tf_pAppScreen) tf_pAppScreen->Do_RESTORE_SRF();
+    return hr;
+}

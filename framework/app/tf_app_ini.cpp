@@ -1,0 +1,87 @@
+// The settings file: "width height" on line 1, "level period" on line 2.
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "framework/app/tf_app.h"
+#include "framework/core/tf_log.h"
+#include "platform/files.h"
+
+namespace {
+const char* const SRC = "TF_APP_w";
+constexpr int kLineMax = 199;
+constexpr int kLevelMax = 10;
+// A longer period would leave the screen frozen for seconds.
+constexpr int kPeriodMax = 1000;
+
+// One line, of which the first 199 characters count; the rest of a longer line is skipped,
+// so that it never passes for the next line. False at the end of the file.
+bool read_line(FILE* f, char (&buf)[kLineMax + 1]) {
+    int n = 0;
+    bool any = false;
+    for (int c; (c = fgetc(f)) != EOF;) {
+        any = true;
+        if (c == '\n') break;
+        if (n < kLineMax) buf[n++] = static_cast<char>(c);
+    }
+    buf[n] = '\0';
+    return any;
+}
+
+// An integer as "%i" reads it (decimal, "0x" hexadecimal, leading-zero octal); false when
+// there is none or it does not fit an int.
+bool parse_int(const char*& p, int* out) {
+    char* end = nullptr;
+    errno = 0;
+    const long v = strtol(p, &end, 0);
+    if (end == p || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
+    *out = static_cast<int>(v);
+    p = end;
+    return true;
+}
+
+// Both numbers or neither.
+bool parse_pair(const char* line, int* a, int* b) {
+    const char* p = line;
+    int x = 0, y = 0;
+    if (!parse_int(p, &x) || !parse_int(p, &y)) return false;
+    *a = x;
+    *b = y;
+    return true;
+}
+}  // namespace
+
+bool tf_APP_ReadINI(const char* name, int* w, int* h, int* level, int* period) {
+    FILE* f = name && name[0] ? plat_fopen(name, "r") : nullptr;
+    if (!f) return false;
+    char line[kLineMax + 1];
+    if (read_line(f, line)) parse_pair(line, w, h);
+    int lv = 0, per = 0;
+    if (read_line(f, line) && line[0] && parse_pair(line, &lv, &per)) {
+        if (lv >= 1 && lv <= kLevelMax && per >= 1 && per <= kPeriodMax) {
+            *level = lv;
+            *period = per;
+        } else {
+            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_APP_ReadINI - casovac mimo rozsah", lv, per);
+        }
+    }
+    fclose(f);
+    return true;
+}
+
+bool tf_APP_WriteINI(const char* name, int w, int h, int level, int period) {
+    FILE* f = name && name[0] ? plat_fopen(name, "w") : nullptr;
+    if (!f) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_APP_WriteINI - subor sa neda zapisat", name ? name : "");
+        return false;
+    }
+    fprintf(f, "%i %i\n", w, h);
+    fprintf(f, "%i %i", level, period);
+    const bool ok = !ferror(f);
+    if (fclose(f) != 0 || !ok) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_APP_WriteINI - zapis zlyhal", name);
+        return false;
+    }
+    return true;
+}

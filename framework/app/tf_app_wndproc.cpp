@@ -1,0 +1,113 @@
+// The framework's window procedure: messages become widget events, frames and shutdown.
+#include "framework/app/tf_app.h"
+#include "framework/app/tf_appdlg.h"
+#include "framework/core/tf_log.h"
+#include "framework/tuning/tf_km.h"
+
+namespace {
+const char* const SRC = "TF_APP_w";
+
+bool key_down(int vk) { return GetAsyncKeyState(vk) < 0; }
+
+// The messages the tuning mode takes instead of the widgets.
+bool is_tuning_input(UINT msg) {
+    switch (msg) {
+    case WM_KEYDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void hide(tf_CPol* w) {
+    if (w) w->zivy = false;
+}
+
+void toggle(tf_CPol* w) {
+    if (w) w->zivy = !w->zivy;
+}
+
+void handle_key(HWND hwnd, WPARAM key) {
+    const bool modifier = key_down(VK_CONTROL) || key_down(VK_SHIFT);
+    tf_CAppScreen* screen = tf_pAppScreen;
+    if (screen && screen->INFORMUJ_SA_KLAV(static_cast<int>(key))) return;  // a widget took it
+    switch (key) {
+    case VK_ESCAPE:
+    case VK_F12:
+        if (screen)
+            screen->Close();
+        else
+            tf_APP_PostClose(hwnd);
+        break;
+    case VK_F1:
+        if (modifier) tf_KM_Zapni(screen);
+        break;
+    case VK_F2:
+        if (modifier && screen) {
+            toggle(screen->FindCHLWithID(TF_APP_ID_RESOLUTION));
+            toggle(screen->FindCHLWithID(TF_APP_ID_TIMER));
+            hide(screen->m_pDlgRozlisenie);
+            hide(screen->m_pDlgCasovac);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// Pointer events reach the screen's widget tree; a press or release may complete an action.
+void handle_pointer(LPARAM lParam, int event, bool poll) {
+    tf_CAppScreen* screen = tf_pAppScreen;
+    if (!screen) return;
+    screen->INFORMUJ_SA(LOWORD(lParam), HIWORD(lParam), event);
+    int id = -1;
+    if (poll) screen->INFORMUJ_MA(&id);
+}
+}  // namespace
+
+LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    tf_hWnd = hwnd;
+    if (tf_pAppScreen) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
+    if (tf_KM_on) {
+        if (is_tuning_input(msg)) tf_KM_WindowProc(hwnd, msg, wParam, lParam);
+        // Frames and shutdown go on in the tuning mode; nothing else reaches the frame.
+        if (msg != WM_TIMER && msg != WM_DESTROY) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    switch (msg) {
+    case WM_ACTIVATEAPP:
+        tf_bAppActive = static_cast<int>(wParam);
+        break;
+    case WM_SETCURSOR:
+        SetCursor(nullptr);
+        break;
+    case WM_KEYDOWN:
+        handle_key(hwnd, wParam);
+        break;
+    case WM_TIMER:
+        if (!tf_pAppScreen || !tf_pAppScreen->m_bNoRedraw) tf_APP_Redraw_Frame();
+        break;
+    case WM_MOUSEMOVE:
+        handle_pointer(lParam, 0, false);
+        break;
+    case WM_LBUTTONDOWN:
+        handle_pointer(lParam, 1, true);
+        break;
+    case WM_LBUTTONUP:
+        handle_pointer(lParam, -1, true);
+        break;
+    case WM_DESTROY:
+        _tf_LOG_(SRC, __LINE__, "case WM_DESTROY - dll; tf_APP_WindowProc");
+        KillTimer(hwnd, 1);
+        tf_APP_Vykonaj_RELEASE_SRF(true);
+        PostQuitMessage(0);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
