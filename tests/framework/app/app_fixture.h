@@ -1,21 +1,28 @@
-// The frame tests' set-up: the headless display, a screen that records its hooks, and a run
+// The frame tests' set-up: the headless display, a screen that notes its hooks, and a run
 // of Execute driven by a script.
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "framework/app/tf_app.h"
 #include "framework/app/tf_appdlg.h"
+#include "framework/tuning/tf_km.h"
 #include "platform/backend.h"
+#include "tests/support/test_support.h"
 
 namespace app_test {
 
-extern const char* const kIni;  // the settings file the tests use
+inline const char* const kIni = "APP_TEST.INI";
+using Trail = std::vector<std::string>;
 
-// A screen that notes its hooks in `trail` ("Init", "Redraw", "WM:<msg>", ...).
+// Notes its hooks in `trail`; `on_note` runs at each note.
 struct RecordingScreen : tf_CAppScreen {
     explicit RecordingScreen(const char* ini = kIni) : tf_CAppScreen(nullptr, SW_SHOWNORMAL, ini) {}
     void Init() override { Note("Init"); }
@@ -23,50 +30,71 @@ struct RecordingScreen : tf_CAppScreen {
     void Do_LOAD_SRF() override { Note("Load"); }
     void Do_RELEASE_SRF() override { Note("Release"); }
     void Do_RESTORE_SRF() override { Note("Restore"); }
-    void Redraw_Screen() override;
-    void HandleWMInteraction(HWND, UINT msg, WPARAM, LPARAM) override;
-    void ChangedResolution(int oldW, int oldH, int newW, int newH) override;
-    int SetupVisual() override {
-        Note("SetupVisual");
-        return tf_CAppScreen::SetupVisual();
+    int SetupVisual() override { return Note("SetupVisual"), tf_CAppScreen::SetupVisual(); }
+    void Redraw_Screen() override {
+        frame_times.push_back(plat_Headless_Now());
+        Note("Redraw");
     }
-    void Note(const std::string& what);
-    // How many hooks named `what` were noted.
-    int Count(const std::string& what) const;
-    // Index of the first note `what` at or after `from`, -1 when there is none.
-    int Find(const std::string& what, int from = 0) const;
+    void HandleWMInteraction(HWND, UINT msg, WPARAM, LPARAM) override {
+        if (msg == WM_CLOSE || msg == WM_DESTROY) Note(msg == WM_CLOSE ? "WM_CLOSE" : "WM_DESTROY");
+    }
+    void ChangedResolution(int oldW, int oldH, int newW, int newH) override {
+        tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
+        Note("Changed " + std::to_string(oldW) + "x" + std::to_string(oldH) + "->" + std::to_string(newW) + "x" +
+             std::to_string(newH));
+    }
+    void Note(const std::string& what) {
+        trail.push_back(what);
+        if (on_note) on_note(what);
+    }
+    int Count(const std::string& what) const { return int(std::count(trail.begin(), trail.end(), what)); }
 
-    std::vector<std::string> trail;
-    std::vector<DWORD> frame_times;      // headless clock at each Redraw_Screen
-    std::function<void()> on_redraw;     // runs inside Redraw_Screen
-    std::function<void(const std::string&)> on_note;  // runs at every note
-    bool note_messages = false;          // note every message, not only the shutdown ones
-};
-
-// A container whose key handler takes the keys in `eats`.
-struct KeyEater : tf_CPolCHLO {
-    explicit KeyEater(tf_CPolCHLO* parent) : tf_CPolCHLO(parent, 77) {}
-    bool INFORMUJ_SA_KLAV(int key) override;
-    std::vector<int> eats;
-    std::vector<int> offered;
+    Trail trail;
+    std::vector<DWORD> frame_times;  // the headless clock at each frame
+    std::function<void(const std::string&)> on_note;
 };
 
 class AppTest : public testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        test_support::FreshLog();
+        remove(kIni);
+        tf_ScreenW = 1920;  // as at program start
+        tf_ScreenH = 1080;
+    }
+    void TearDown() override {
+        tf_KM_on = false;
+        EXPECT_EQ(tf_lpDD, nullptr) << "the display outlived its run";
+    }
     // Runs Execute; `script` gets the number of each idle moment (the loop would wait with
-    // nothing queued), from 1. A run still going after 500 idle moments is failed and closed.
-    int Run(tf_CAppScreen& screen, std::function<void(int)> script);
-    void WriteIni(const std::string& content);
-    std::string ReadIni();
-    bool IniExists();
+    // nothing queued), from 1. A run still going after 500 moments fails and is closed.
+    int Run(tf_CAppScreen& screen, std::function<void(int)> script) {
+        plat_Headless_Start(config);
+        int moment = 0;
+        plat_Headless_SetIdleScript([&] {
+            if (++moment < 500) return script(moment);
+            if (moment == 500) ADD_FAILURE() << "the run did not end";
+            plat_Headless_Post(WM_CLOSE, 0, 0);
+        });
+        const int code = screen.Execute();
+        plat_Headless_SetIdleScript(nullptr);
+        return code;
+    }
+    static void WriteIni(const std::string& content) { std::ofstream(kIni, std::ios::binary) << content; }
+    static std::string ReadIni() {
+        std::ostringstream s;
+        s << std::ifstream(kIni, std::ios::binary).rdbuf();
+        return s.str();
+    }
 
     plat_HeadlessConfig config;
 };
 
-void PostKey(int vk, bool ctrl = false, bool shift = false);
-// The raw pixel of the surface the user sees.
-uint16_t Shown(int x, int y);
+inline void PostKey(int vk, bool ctrl = false, bool shift = false) {
+    plat_Headless_SetKeyDown(VK_CONTROL, ctrl);
+    plat_Headless_SetKeyDown(VK_SHIFT, shift);
+    plat_Headless_Post(WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
+}
+inline uint16_t Px(IDirectDrawSurface* s, int x, int y) { return s->Row(y)[x]; }
 
 }  // namespace app_test

@@ -1,0 +1,94 @@
+// Keys and pointer events through the window procedure.
+#include "tests/framework/app/app_fixture.h"
+
+using namespace app_test;
+
+namespace {
+// Takes every key while `eating`; notes the pointer events and reports a completed press once.
+struct Widget : tf_CPolCHLO {
+    explicit Widget(tf_CPolCHLO* parent) : tf_CPolCHLO(parent, 901) {}
+    bool INFORMUJ_SA_KLAV(int key) override { return keys.push_back(key), eating; }
+    bool INFORMUJ_SA(int x_, int y_, int event) override {
+        events.push_back(std::to_string(x_) + "," + std::to_string(y_) + ":" + std::to_string(event));
+        return true;
+    }
+    bool INFORMUJ_MA(int*) override { return HandleFWInteraction(ID, 1, this); }
+    std::vector<int> keys;
+    Trail events;
+    bool eating = false;
+};
+
+struct TfAppInput : AppTest {
+    bool Shown(int id) { return screen.FindCHLWithID(id)->zivy; }
+    RecordingScreen screen;
+    Widget* widget = new Widget(&screen);
+};
+}  // namespace
+
+TEST_F(TfAppInput, EscapeAndF12CloseAndSaveUnlessAWidgetTakesThem) {
+    widget->eating = true;
+    for (int key : {VK_ESCAPE, VK_F12}) {
+        RecordingScreen s;
+        EXPECT_EQ(Run(s, [&](int) { PostKey(key); }), 0);
+        EXPECT_EQ(ReadIni(), "1920 1080\n2 16");
+        remove(kIni);
+    }
+    EXPECT_EQ(tf_pAppScreen, nullptr);  // a screen that is gone cannot be reached
+    Run(screen, [&](int moment) {
+        if (moment == 1) {
+            PostKey(VK_ESCAPE);
+            PostKey(VK_F12);
+            PostKey(VK_F2, true);
+        } else if (moment == 4) {
+            EXPECT_EQ(ReadIni(), "");  // still running, nothing saved
+            EXPECT_TRUE(Shown(TF_APP_ID_RESOLUTION));
+            widget->eating = false;
+            PostKey(VK_F12);
+        }
+    });
+    EXPECT_EQ(widget->keys, (std::vector<int>{VK_ESCAPE, VK_F12, VK_F2, VK_F12}));
+    EXPECT_EQ(ReadIni(), "1920 1080\n2 16");
+}
+
+TEST_F(TfAppInput, F1AloneDoesNothingAndCtrlF2TwiceHidesAndShowsTheExtraButtons) {
+    auto both = [&](int a, int b) { return Shown(a) + 2 * Shown(b); };
+    auto dialogs = [&] { return screen.m_pDlgRozlisenie->zivy + 2 * screen.m_pDlgCasovac->zivy; };
+    Run(screen, [&](int moment) {
+        if (moment == 1) {
+            screen.HandleFWInteraction(TF_APP_ID_RESOLUTION, 0, nullptr);  // both dialogs open
+            screen.HandleFWInteraction(TF_APP_ID_TIMER, 0, nullptr);
+            PostKey(VK_F1);
+            PostKey(VK_F2);  // F2 alone neither
+        } else if (moment == 2) {
+            EXPECT_EQ(dialogs(), 3);
+            EXPECT_EQ(both(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 3);
+            PostKey(VK_F2, true);
+        } else if (moment == 3) {
+            EXPECT_EQ(both(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 0);
+            EXPECT_EQ(both(TF_APP_ID_CLOSE, TF_APP_ID_INFO), 3);
+            EXPECT_EQ(dialogs(), 0);
+            PostKey(VK_F2, false, true);  // Shift serves as well
+        } else if (moment == 4) {
+            EXPECT_EQ(both(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 3);
+            EXPECT_EQ(dialogs(), 0);
+            EXPECT_EQ(ReadIni(), "");
+            PostKey(VK_ESCAPE);
+        }
+    });
+}
+
+TEST_F(TfAppInput, PointerEventsReachTheWidgetsAndTheirActionsTheScreen) {
+    Run(screen, [&](int moment) {
+        if (moment == 1) {
+            plat_Headless_Post(WM_MOUSEMOVE, 0, MAKELPARAM(1900, 1070));
+            plat_Headless_Post(WM_LBUTTONDOWN, 0, MAKELPARAM(12, 34));
+            plat_Headless_Post(WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));  // not for the widgets
+        } else if (moment == 2) {
+            EXPECT_EQ(ReadIni(), "");  // the action 901 means nothing to the screen
+            widget->ID = TF_APP_ID_CLOSE;
+            plat_Headless_Post(WM_LBUTTONUP, 0, MAKELPARAM(1, 2));
+        }
+    });
+    EXPECT_EQ(widget->events, (Trail{"1900,1070:0", "12,34:1", "1,2:-1"}));
+    EXPECT_EQ(ReadIni(), "1920 1080\n2 16");
+}
