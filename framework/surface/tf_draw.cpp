@@ -1,0 +1,132 @@
+#include "framework/surface/tf_draw.h"
+
+#include <cstring>
+
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_dsrfc.h"
+
+namespace {
+const char* const SRC = "TF_DAS_w";
+
+// A move to the first point and lines through the others (GDI excludes each end point).
+void polyline(HDC dc, HGDIOBJ pen, POINT a, POINT b, POINT c) {
+    SelectObject(dc, pen);
+    MoveToEx(dc, a.x, a.y, nullptr);
+    LineTo(dc, b.x, b.y);
+    LineTo(dc, c.x, c.y);
+}
+
+int length(const char* text) { return text ? static_cast<int>(strlen(text)) : 0; }
+
+// Draws text in `farba` on a transparent background; the context's text colour is kept.
+template <class Draw>
+void in_colour(HDC dc, COLORREF farba, HFONT font, Draw draw) {
+    COLORREF old = GetTextColor(dc);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, farba);
+    SelectObject(dc, font);
+    draw();
+    SetTextColor(dc, old);
+}
+}  // namespace
+
+tf_TGDI_objekty tf_glob_GDI = {};
+
+void tf_glob_GDI_vytvor() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    if (!tf_glob_GDI.pen_dark_grey) tf_glob_GDI.pen_dark_grey = CreatePen(PS_SOLID, 1, 0x00505050);
+    if (!tf_glob_GDI.pen_blue) tf_glob_GDI.pen_blue = CreatePen(PS_SOLID, 1, 0x00E8A200);
+    if (!tf_glob_GDI.brush_light_grey) tf_glob_GDI.brush_light_grey = CreateSolidBrush(0x00D8D8D8);
+    if (!tf_glob_GDI.brush_blue) tf_glob_GDI.brush_blue = CreateSolidBrush(0x00FF3C3C);
+    if (!tf_glob_GDI.brush_red) tf_glob_GDI.brush_red = CreateSolidBrush(0x003C3CFF);
+    if (!tf_glob_GDI.brush_yellow) tf_glob_GDI.brush_yellow = CreateSolidBrush(0x003CFFFF);
+}
+
+void tf_glob_Level_efekt(HDC dc, RECT* r, int rezim) {
+    tf_glob_GDI_vytvor();
+    const LONG L = r->left, T = r->top, R = r->right - 1, B = r->bottom - 1;
+    HGDIOBJ white = GetStockObject(WHITE_PEN);
+    HGDIOBJ black = GetStockObject(BLACK_PEN);
+    HGDIOBJ grey = tf_glob_GDI.pen_dark_grey;
+    if (rezim == 1) {
+        polyline(dc, white, {L, B}, {L, T}, {R, T});
+        polyline(dc, black, {R, T}, {R, B}, {L - 1, B});
+        polyline(dc, grey, {R - 1, T + 1}, {R - 1, B - 1}, {L, B - 1});
+    } else if (rezim == 2) {
+        polyline(dc, grey, {L, B}, {L, T}, {R, T});
+        polyline(dc, white, {R, T}, {R, B}, {L, B});
+        polyline(dc, black, {L + 1, B - 1}, {L + 1, T + 1}, {R, T + 1});
+    }
+}
+
+void tf_glob_Level_efekt2_fill(HDC dc, RECT* r, int rezim) {
+    tf_glob_GDI_vytvor();
+    FillRect(dc, r, tf_glob_GDI.brush_light_grey);
+    tf_glob_Level_efekt(dc, r, rezim);
+}
+
+void tf_glob_Text(HDC dc, int x, int y, COLORREF farba, const char* text) {
+    tf_glob_Text_font(dc, x, y, farba, GetStockObject(SYSTEM_FONT), text);
+}
+
+void tf_glob_Text_font(HDC dc, int x, int y, COLORREF farba, HFONT font, const char* text) {
+    in_colour(dc, farba, font, [&] { TextOutA(dc, x, y, text ? text : "", length(text)); });
+}
+
+void tf_glob_Text_draw_font(HDC dc, RECT* r, UINT format, COLORREF farba, HFONT font, const char* text) {
+    in_colour(dc, farba, font, [&] { DrawTextA(dc, text ? text : "", length(text), r, format); });
+}
+
+HRESULT tf_glob_Text_srf(IDirectDrawSurface* srf, int x, int y, COLORREF farba, const char* text) {
+    if (!srf) return DDERR_INVALIDPARAMS;
+    HDC dc = nullptr;
+    HRESULT hr = srf->GetDC(&dc);
+    if (hr != DD_OK) return hr;
+    tf_glob_Text(dc, x, y, farba, text);
+    return srf->ReleaseDC(dc);
+}
+
+void tf_glob_Ramik(HDC dc, RECT* r, int rezim) {
+    tf_glob_GDI_vytvor();
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    if (rezim == 0) SelectObject(dc, GetStockObject(WHITE_PEN));
+    if (rezim == 1) SelectObject(dc, tf_glob_GDI.pen_blue);
+    Rectangle(dc, r->left, r->top, r->right, r->bottom);
+}
+
+void tf_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* sir, int* vys) {
+    HDC dc = nullptr;
+    if (!tf_lpDDSPrimary) {
+        *sir = 100;
+        *vys = 20;
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_glob_ZISTI_ROZMER_TEXTU: tf_lpDDSPrimary == NULL !");
+        return;
+    }
+    if (tf_lpDDSPrimary->GetDC(&dc) != DD_OK) {
+        *sir = 100;
+        *vys = 20;
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_glob_ZISTI_ROZMER_TEXTU: tf_lpDDSPrimary->GetDC() != DD_OK !");
+        return;
+    }
+    if (font) SelectObject(dc, font);
+    RECT r = {0, 0, 0, 0};
+    *vys = DrawTextA(dc, text ? text : "", length(text), &r, DT_CALCRECT);
+    *sir = r.right - r.left + 1;
+    tf_lpDDSPrimary->ReleaseDC(dc);
+}
+
+void tf_glob_GetSizeBitmap(const char* name, int* sir, int* vys) {
+    HBITMAP bmp = DDFindBitmap(name, 0, 0);
+    if (!bmp) {
+        OutputDebugStringA("$QZ: handle is null\n");
+        return;
+    }
+    BITMAP bm = {};
+    GetObjectA(bmp, sizeof bm, &bm);
+    *sir = bm.bmWidth;
+    *vys = bm.bmHeight;
+    DeleteObject(bmp);
+}

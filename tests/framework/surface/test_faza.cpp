@@ -1,0 +1,91 @@
+#include "framework/app/tf_appstate.h"
+#include "tests/framework/surface/surface_fixture.h"
+#include "tests/support/test_support.h"
+
+using namespace srf_test;
+
+namespace {
+// A 3 x 3 phase (content columns 1..3) and a 9-wide one (5..13) with key pixels.
+const Rows SHEET = {"BBBBBBBBBBBBBBB", "BrgkBrgywcgrycB", "BgryBgry.gr.gyB", "BygrBygrgygrgrB", "BBBBBBBBBBBBBBB"};
+
+class Phase : public SurfaceTest {
+protected:
+    void SetUp() override {
+        SurfaceTest::SetUp();
+        Load(s, "srf_sheet.bmp", SHEET);
+        s.BC_NASTAV(0, 0);
+        s.TC_NASTAV(8, 2);
+        small = s.ZAMERAJ_FAZU(2, 2);
+        wide = s.ZAMERAJ_FAZU(8, 2);
+    }
+    void Clear() { DDSURFACE_ZMAZ(back, PAPER); }
+    tf_CDas_Surface s;
+    tf_TFAZA small, wide;
+};
+
+void ExpectPhase(const tf_TFAZA& f, int x1, int y1, int x2, int y2, int sir, int vys) {
+    EXPECT_EQ(std::vector<int>({f.x1, f.y1, f.x2, f.y2, f.sir, f.vys}), std::vector<int>({x1, y1, x2, y2, sir, vys}));
+}
+}  // namespace
+
+TEST_F(Phase, MeasuresFromBorderToBorder) {
+    ExpectPhase(small, 1, 1, 4, 4, 4, 4);  // x2 is the border column, sir one more than drawn
+    ExpectPhase(wide, 5, 1, 14, 4, 10, 4);
+    s.ZOBRAZ_FAZU(back, 10, 10, small, 0);
+    ExpectCopy(&s, 10, 10, {1, 1, 4, 4}, true);
+
+    tf_TFAZA from_border = s.ZAMERAJ_FAZU(4, 2);  // the phase to its right
+    EXPECT_EQ(from_border.x1, 5);
+    EXPECT_EQ(from_border.x2, 14);
+    s.BC = PAPER;  // no border anywhere: the edges bound the phase
+    ExpectPhase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
+}
+
+TEST_F(Phase, PointsOutsideThePictureGiveTheDefaultPhase) {
+    for (POINT p : std::vector<POINT>{{15, 2}, {-1, 2}, {2, 5}, {2, -1}})
+        ExpectPhase(s.ZAMERAJ_FAZU(p.x, p.y), 0, 0, 0, 0, 100, 100);
+    EXPECT_TRUE(test_support::LogHas({"TF_DSRFC_w(", "x,y: [2] [-1]"}));
+    tf_CDas_Surface empty;
+    ExpectPhase(empty.ZAMERAJ_FAZU(1, 1), 0, 0, 0, 0, 100, 100);
+    EXPECT_TRUE(test_support::LogHas({"tf_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL"}));
+}
+
+TEST_F(Phase, ScreenClippingCutsTheSource) {
+    s.ZOBRAZ_FAZU(back, -5, 2, wide, 1);  // from its sixth column at column 0
+    ExpectCopy(&s, 0, 2, {10, 1, 14, 4}, true);
+    Clear();
+    s.ZOBRAZ_FAZU(back, 17, -2, wide, 1);  // last column on 19 = screen width - 1
+    ExpectCopy(&s, 17, 0, {5, 3, 8, 4}, true);
+    Clear();
+    s.ZOBRAZ_FAZU(back, tf_ScreenW, 2, wide, 1);
+    s.ZOBRAZ_FAZU(back, 3, tf_ScreenH, wide, 1);
+    ExpectPaper();
+    s.ZOBRAZ_FAZU(back, 22, 2, wide, 0);  // unclipped: only the platform cuts at the buffer's edge
+    ExpectCopy(&s, 22, 2, {5, 1, 14, 4}, true);
+}
+
+TEST_F(Phase, WindowClippingKeepsTheWindowOnly) {
+    s.ZOBRAZ_FAZU_2(back, 12, 15, 10, 12, 10, 9, wide);
+    ExpectCopy(&s, 12, 10, {7, 2, 10, 4}, true);
+    Clear();
+    s.ZOBRAZ_FAZU_2(back, 12, 15, 10, 12, 3, 10, wide);  // touches the left edge: empty
+    ExpectPaper();
+}
+
+TEST_F(Phase, MirroredDrawingIsOnePixelSmallerAndAlwaysKeyed) {
+    s.TC_NASTAV(3, 1);  // black: plain drawing would be opaque
+    ASSERT_EQ(s.TC, 0);
+    s.ZOBRAZ_FAZU_Z(back, 5, 5, small, 0);
+    EXPECT_EQ(Px(back, 5, 5), PAPER);              // source (3, 1), keyed out
+    EXPECT_EQ(Px(back, 6, 6), Px(s.lpDDS, 1, 3));  // 3 x 3 sampled down to 2 x 2
+    for (int i = 5; i < 8; ++i) {
+        EXPECT_EQ(Px(back, 7, i), PAPER);
+        EXPECT_EQ(Px(back, i, 7), PAPER);
+    }
+    Clear();
+    s.ZOBRAZ_FAZU_Z(back, -3, 5, wide, 1);  // the screen's left edge cuts the source's right side
+    s.ZOBRAZ_FAZU_Z(back, 17, 5, wide, 1);  // and its right edge the source's left side
+    EXPECT_EQ(Px(back, 0, 5), Px(s.lpDDS, 10, 1));
+    EXPECT_EQ(Px(back, 17, 5), Px(s.lpDDS, 13, 1));
+    EXPECT_EQ(Px(back, 19, 5), PAPER);
+}
