@@ -3,13 +3,17 @@
 
 #include "platform/codepage.h"
 #include "platform/ddraw.h"
+#include "platform/dsound.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
+#include "platform/backend.h"
+#include "platform/window.h"
 #include "platform/win32.h"
 
 #include "framework/app/tf_appstate.h"
 #include "framework/core/tf_arre.h"
+#include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_draw.h"

@@ -9,7 +9,8 @@
 
 class IDirectDrawSurface;
 
-// "sdl" (the default) opens a real window; "headless" opens none.
+// "sdl" (the default) opens a real window; "headless" opens none. Either starts afresh: no
+// window, no classes, an empty queue, no timers.
 void plat_SelectBackend(const char* name);
 bool plat_IsHeadless();
 
@@ -19,14 +20,16 @@ struct plat_HeadlessConfig {
     std::vector<std::pair<int, int>> modes = {{640, 480}, {800, 600}, {1024, 768}, {1280, 720}, {1920, 1080}};
     bool failWindow = false;  // CreateWindowExA fails, as without a display
 };
-// Switches to the headless backend and resets its whole state: queue, timers, clock, keys.
+// Switches to the headless backend and resets its whole state: window, classes, queue, timers,
+// clock, keys, idle script and message boxes.
 void plat_Headless_Start(const plat_HeadlessConfig& config);
 
 // Queues a message for the window as if it came from the user; key and button messages also
 // update GetAsyncKeyState. Mouse positions are logical screen pixels.
 void plat_Headless_Post(UINT msg, WPARAM wParam, LPARAM lParam);
 void plat_Headless_SetKeyDown(int vk, bool down);
-// Moves the clock; every timer that falls due queues its WM_TIMER (one per period passed).
+// Moves the clock; every timer that falls due has its WM_TIMER waiting (one, however many
+// periods passed, as Windows coalesces them).
 void plat_Headless_AdvanceTime(DWORD ms);
 DWORD plat_Headless_Now();
 // Called when the message loop would wait with an empty queue: the test script posts

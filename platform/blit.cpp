@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ddraw.h"
+#include "platform/display_internal.h"
 
 namespace {
 
@@ -189,6 +190,12 @@ void Fill(IDirectDrawSurface& dst, Span dx, Span dy, uint16_t colour) {
     for (int64_t y = y0; x0 < x1 && y < y1; ++y) FillRow(dst.Row(static_cast<int>(y)) + x0, x1 - x0, colour);
 }
 
+// Whatever reaches the primary surface is shown at once.
+HRESULT Shown(IDirectDrawSurface& dst, HRESULT hr) {
+    if (hr == DD_OK && (dst.Caps() & DDSCAPS_PRIMARYSURFACE)) plat_PresentPrimary(dst);
+    return hr;
+}
+
 }  // namespace
 
 HRESULT IDirectDrawSurface::BltFast(LONG x, LONG y, IDirectDrawSurface* src, RECT* srcRect, DWORD flags) {
@@ -199,7 +206,7 @@ HRESULT IDirectDrawSurface::BltFast(LONG x, LONG y, IDirectDrawSurface* src, REC
     Mode m;
     m.keyed = (flags & DDBLTFAST_SRCCOLORKEY) && src->hasKey;
     m.key = src->key;
-    return Draw(*this, {x, x + sx.Size()}, {y, y + sy.Size()}, *src, sx, sy, m);
+    return Shown(*this, Draw(*this, {x, x + sx.Size()}, {y, y + sy.Size()}, *src, sx, sy, m));
 }
 
 HRESULT IDirectDrawSurface::Blt(RECT* destRect, IDirectDrawSurface* src, RECT* srcRect, DWORD flags, DDBLTFX* fx) {
@@ -211,7 +218,7 @@ HRESULT IDirectDrawSurface::Blt(RECT* destRect, IDirectDrawSurface* src, RECT* s
     if (!SpansOf(destRect, *this, dx, dy)) return DDERR_INVALIDRECT;
     if (fill) {
         Fill(*this, dx, dy, static_cast<uint16_t>(fx->dwFillColor));
-        return DD_OK;
+        return Shown(*this, DD_OK);
     }
     if (!SpansOf(srcRect, *src, sx, sy)) return DDERR_INVALIDRECT;
     Mode m;
@@ -225,5 +232,5 @@ HRESULT IDirectDrawSurface::Blt(RECT* destRect, IDirectDrawSurface* src, RECT* s
         m.alpha = std::min<DWORD>(fx->dwAlphaSrcConst, 255);
         m.blend = m.alpha < 255;  // fully opaque is a plain copy
     }
-    return Draw(*this, dx, dy, *src, sx, sy, m);
+    return Shown(*this, Draw(*this, dx, dy, *src, sx, sy, m));
 }

@@ -1,5 +1,8 @@
-// The DirectDraw object: off-screen surfaces and palettes.
+// The DirectDraw object: off-screen surfaces, the primary surface and palettes; the display
+// modes are in display.cpp.
+#include "platform/backend.h"
 #include "platform/ddraw.h"
+#include "platform/display_internal.h"
 
 namespace {
 
@@ -8,10 +11,10 @@ namespace {
 constexpr DWORD kMaxSide = 16384;
 constexpr uint64_t kMaxPixels = uint64_t{64} << 20;
 
-HRESULT NewOffscreen(DWORD w, DWORD h, IDirectDrawSurface** out) {
+HRESULT NewSurface(DWORD w, DWORD h, DWORD caps, IDirectDrawSurface** out) {
     if (w == 0 || h == 0 || w > kMaxSide || h > kMaxSide || uint64_t{w} * h > kMaxPixels)
         return DDERR_INVALIDPARAMS;
-    auto* s = new IDirectDrawSurface(static_cast<int>(w), static_cast<int>(h), DDSCAPS_OFFSCREENPLAIN);
+    auto* s = new IDirectDrawSurface(static_cast<int>(w), static_cast<int>(h), caps);
     if (!s->Row(0)) {  // the pixel buffer could not be allocated
         s->Release();
         return DDERR_OUTOFMEMORY;
@@ -32,12 +35,34 @@ DWORD IDirectDraw::Release() {
 HRESULT IDirectDraw::CreateSurface(DDSURFACEDESC* desc, IDirectDrawSurface** out, void*) {
     if (!desc || !out) return DDERR_INVALIDPARAMS;
     *out = nullptr;
+    const DWORD caps = desc->ddsCaps.dwCaps;
+    if ((desc->dwFlags & DDSD_CAPS) && (caps & DDSCAPS_PRIMARYSURFACE)) return CreatePrimary(*desc, out);
     const DWORD need = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
     if ((desc->dwFlags & need) != need) return DDERR_INVALIDPARAMS;
-    const DWORD caps = desc->ddsCaps.dwCaps;
-    if (caps & (DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX | DDSCAPS_BACKBUFFER)) return DDERR_UNSUPPORTED;
+    if (caps & (DDSCAPS_FLIP | DDSCAPS_COMPLEX | DDSCAPS_BACKBUFFER)) return DDERR_UNSUPPORTED;
     if (!(caps & DDSCAPS_OFFSCREENPLAIN)) return DDERR_INVALIDPARAMS;
-    return NewOffscreen(desc->dwWidth, desc->dwHeight, out);
+    return NewSurface(desc->dwWidth, desc->dwHeight, DDSCAPS_OFFSCREENPLAIN, out);
+}
+
+// Only the flipping chain with one back buffer is made, of the display mode's size.
+HRESULT IDirectDraw::CreatePrimary(const DDSURFACEDESC& desc, IDirectDrawSurface** out) {
+    const DWORD chain = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+    if (!(desc.dwFlags & DDSD_BACKBUFFERCOUNT) || (desc.dwFlags & (DDSD_WIDTH | DDSD_HEIGHT)) ||
+        desc.ddsCaps.dwCaps != chain || desc.dwBackBufferCount != 1)
+        return DDERR_UNSUPPORTED;
+    if (!modeW) return DDERR_GENERIC;  // no display mode yet
+    if (plat_PrimarySurface()) return DDERR_PRIMARYSURFACEALREADYEXISTS;
+    IDirectDrawSurface *front = nullptr, *back = nullptr;
+    HRESULT hr = NewSurface(modeW, modeH, chain, &front);
+    if (hr == DD_OK) hr = NewSurface(modeW, modeH, DDSCAPS_BACKBUFFER | DDSCAPS_FLIP | DDSCAPS_COMPLEX, &back);
+    if (hr != DD_OK) {
+        if (front) front->Release();
+        return hr;
+    }
+    front->attached = back;
+    plat_PrimaryCreated(front);
+    *out = front;
+    return DD_OK;
 }
 
 HRESULT IDirectDraw::CreatePalette(DWORD flags, PALETTEENTRY* entries, IDirectDrawPalette** out, void*) {
@@ -56,6 +81,6 @@ HRESULT DirectDrawCreate(void*, IDirectDraw** out, void*) {
 
 IDirectDrawSurface* plat_CreateTestSurface(int w, int h) {
     IDirectDrawSurface* s = nullptr;
-    if (w > 0 && h > 0) NewOffscreen(static_cast<DWORD>(w), static_cast<DWORD>(h), &s);
+    if (w > 0 && h > 0) NewSurface(static_cast<DWORD>(w), static_cast<DWORD>(h), DDSCAPS_OFFSCREENPLAIN, &s);
     return s;
 }

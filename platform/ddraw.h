@@ -12,6 +12,8 @@
 #define DDERR_NOTFOUND ((HRESULT)0x887600FF)
 #define DDERR_NOTLOCKED ((HRESULT)0x887602AA)
 #define DDERR_UNSUPPORTED ((HRESULT)0x80004001)
+#define DDERR_INVALIDMODE ((HRESULT)0x88760078)
+#define DDERR_PRIMARYSURFACEALREADYEXISTS ((HRESULT)0x88760234)
 
 // Surface description flags and caps.
 #define DDSD_CAPS 0x00000001
@@ -119,6 +121,7 @@ public:
     int Height() const;
     uint16_t* Row(int y);
     LONG Pitch() const;
+    DWORD Caps() const;
     bool lost = false;
     bool locked = false;
 
@@ -146,17 +149,24 @@ class IDirectDraw {
 public:
     DWORD AddRef();
     DWORD Release();
+    // Off-screen surfaces, and the primary: DDSD_CAPS | DDSD_BACKBUFFERCOUNT with caps
+    // DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX and one back buffer, of the
+    // display mode's size (so not before SetDisplayMode), one at a time.
     HRESULT CreateSurface(DDSURFACEDESC* desc, IDirectDrawSurface** out, void* outer);
     HRESULT CreatePalette(DWORD flags, PALETTEENTRY* entries, IDirectDrawPalette** out, void* outer);
     // A display mode is a logical screen size; the window shows it scaled and letterboxed.
+    // Exclusive mode needs the window.
     HRESULT SetCooperativeLevel(HWND wnd, DWORD flags);
+    // 1 to 16384 pixels a side at 16 bits, else DDERR_INVALIDMODE.
     HRESULT SetDisplayMode(DWORD w, DWORD h, DWORD bpp);
-    HRESULT RestoreDisplayMode();
+    HRESULT RestoreDisplayMode();  // back to no mode
     // The display's modes, then the common sizes that fit the desktop (each at least 800 wide).
     HRESULT EnumDisplayModes(DWORD flags, DDSURFACEDESC* filter, void* context, LPDDENUMMODESCALLBACK cb);
 
 private:
+    HRESULT CreatePrimary(const DDSURFACEDESC& desc, IDirectDrawSurface** out);
     DWORD refs = 1;
+    DWORD modeW = 0, modeH = 0;  // none set yet
 };
 
 HRESULT DirectDrawCreate(void* guid, IDirectDraw** out, void* outer);

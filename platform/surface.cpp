@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/ddraw.h"
+#include "platform/display_internal.h"
 #include "platform/gdi.h"
 
 namespace {
@@ -30,6 +31,7 @@ IDirectDrawSurface::IDirectDrawSurface(int w_, int h_, DWORD caps_) : caps(caps_
 
 IDirectDrawSurface::~IDirectDrawSurface() {
     live_surfaces().erase(this);
+    if (caps & DDSCAPS_PRIMARYSURFACE) plat_PrimaryReleased(this);
     if (dc) plat_DestroySurfaceDC(dc);
     if (attached) attached->Release();
     free(pixels);
@@ -45,6 +47,7 @@ DWORD IDirectDrawSurface::Release() {
 int IDirectDrawSurface::Width() const { return w; }
 int IDirectDrawSurface::Height() const { return h; }
 LONG IDirectDrawSurface::Pitch() const { return pitch; }
+DWORD IDirectDrawSurface::Caps() const { return caps; }
 uint16_t* IDirectDrawSurface::Row(int y) {
     return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(pixels) + static_cast<size_t>(y) * pitch);
 }

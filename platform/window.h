@@ -19,6 +19,10 @@
 #define WM_RBUTTONDOWN 0x0204
 #define WM_RBUTTONUP 0x0205
 
+#define HTCLIENT 1  // WM_SETCURSOR: the pointer is over the client area
+
+#define VK_LBUTTON 0x01
+#define VK_RBUTTON 0x02
 #define VK_BACK 0x08
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D
@@ -51,6 +55,7 @@
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
 #define WS_POPUP 0x80000000
+#define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
@@ -89,6 +94,8 @@ struct MSG {
 };
 
 BOOL RegisterClassA(const WNDCLASSA* wc);
+// There is one window, desktop full screen on the sdl backend (Alt+Enter toggles a resizable
+// window); none without a display. WM_CREATE is sent before it returns.
 HWND CreateWindowExA(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int w,
                      int h, HWND parent, void* menu, HINSTANCE inst, void* param);
 BOOL ShowWindow(HWND wnd, int cmd);
@@ -97,8 +104,13 @@ BOOL DestroyWindow(HWND wnd);
 int GetSystemMetrics(int which);
 HICON LoadIconA(HINSTANCE inst, const char* name);
 HCURSOR LoadCursorA(HINSTANCE inst, const char* name);
+// Null hides the system pointer. WM_SETCURSOR comes when the pointer moves onto the window.
 HCURSOR SetCursor(HCURSOR cursor);
 
+// The queue gives posted and input messages in order, then WM_QUIT, then WM_TIMER: a timer
+// that fell due several times while nobody looked has one tick waiting, as on Windows.
+// A program that keeps polling an empty queue is idle: after a run of empty polls,
+// PeekMessageA waits as WaitMessage does before it answers, so no core spins.
 BOOL PeekMessageA(MSG* msg, HWND wnd, UINT first, UINT last, UINT remove);
 BOOL GetMessageA(MSG* msg, HWND wnd, UINT first, UINT last);  // FALSE for WM_QUIT
 BOOL WaitMessage();  // until a message is queued or a timer is due
@@ -109,7 +121,10 @@ LRESULT SendMessageA(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int code);
 LRESULT DefWindowProcA(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);  // WM_CLOSE destroys the window
 
+// Periods under 10 ms become 10. KillTimer also takes a tick already waiting; a window's
+// timers end with it.
 UINT_PTR SetTimer(HWND wnd, UINT_PTR id, UINT periodMs, void* proc);
 BOOL KillTimer(HWND wnd, UINT_PTR id);
-short GetAsyncKeyState(int vk);  // high bit set while the key is down
+short GetAsyncKeyState(int vk);  // high bit set while the key (or VK_LBUTTON, VK_RBUTTON) is down
+// The text also goes to stderr, so that it is seen when no box can be shown. Returns IDOK.
 int MessageBoxA(HWND wnd, const char* text, const char* caption, UINT type);

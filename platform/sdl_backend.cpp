@@ -1,0 +1,287 @@
+// The sdl backend: one real window, desktop full screen unless Alt+Enter makes it a window,
+// showing the primary surface scaled to fit, and SDL's events as window messages.
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+#include "platform/backend.h"
+#include "platform/codepage.h"
+#include "platform/ddraw.h"
+#include "platform/display_internal.h"
+#include "platform/resources.h"
+#include "platform/window_internal.h"
+
+namespace {
+
+// Offered beside the display's own modes when they fit the desktop.
+constexpr std::pair<int, int> kCommonSizes[] = {{800, 600},   {1024, 768},  {1280, 720},  {1280, 800},  {1280, 1024},
+                                                {1366, 768},  {1440, 900},  {1600, 900},  {1680, 1050}, {1920, 1080},
+                                                {1920, 1200}, {2560, 1440}, {3840, 2160}};
+
+void Warn(const char* what) {
+    OutputDebugStringA((std::string("sdl: ") + what + ": " + SDL_GetError() + "\n").c_str());
+}
+
+class Sdl final : public plat_Backend {
+public:
+    uint64_t Now() override { return SDL_GetTicks64(); }
+
+    void Pump() override {
+        if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) Translate(e);
+    }
+
+    void Idle() override {
+        const uint64_t due = plat_NextTimerDue(), now = Now();
+        if (!window && due == UINT64_MAX) {
+            OutputDebugStringA("sdl: no window and no timer, so nothing can arrive: quitting\n");
+            PostQuitMessage(0);
+            return;
+        }
+        if (due <= now) return;
+        const int ms = due == UINT64_MAX ? -1 : static_cast<int>(std::min<uint64_t>(due - now, INT_MAX));
+        if (window)
+            SDL_WaitEventTimeout(nullptr, ms);  // sleeps until an event or the deadline
+        else
+            SDL_Delay(static_cast<Uint32>(ms));
+    }
+
+    bool OpenWindow(const char* title, int w, int h) override {
+        if (!VideoReady()) return false;
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+        window = SDL_CreateWindow(plat_Utf8FromCp1250(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  std::max(w, 1), std::max(h, 1), SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
+        if (!window) {
+            Warn("no window");
+            return false;
+        }
+        renderer = SDL_CreateRenderer(window, -1, 0);
+        if (!renderer) {
+            Warn("no renderer");
+            CloseWindow();
+            return false;
+        }
+        if (const plat_Resource* res = plat_FindResource("QV_ICON")) {
+            if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromConstMem(res->data, static_cast<int>(res->size)), 1)) {
+                SDL_SetWindowIcon(window, icon);
+                SDL_FreeSurface(icon);
+            }
+        }
+        SDL_ShowCursor(pointerShown ? SDL_ENABLE : SDL_DISABLE);
+        return true;
+    }
+
+    void CloseWindow() override {
+        if (texture) SDL_DestroyTexture(texture);
+        if (renderer) SDL_DestroyRenderer(renderer);
+        if (window) SDL_DestroyWindow(window);
+        texture = nullptr;
+        renderer = nullptr;
+        window = nullptr;
+        texW = texH = 0;
+    }
+
+    void ShowWindow(bool show) override {
+        if (!window) return;
+        if (show)
+            SDL_ShowWindow(window);
+        else
+            SDL_HideWindow(window);
+    }
+
+    bool KeyDown(int vk) override {
+        if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+        const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+        if (vk == VK_LBUTTON) return buttons & SDL_BUTTON_LMASK;
+        if (vk == VK_RBUTTON) return buttons & SDL_BUTTON_RMASK;
+        int n = 0;
+        const Uint8* state = SDL_GetKeyboardState(&n);
+        for (int sc = 0; sc < n; ++sc)
+            if (state[sc] && plat_VirtualKey(SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(sc)), sc) == vk)
+                return true;
+        return false;
+    }
+
+    void ShowMessageBox(const char* text, const char* caption) override {
+        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, plat_Utf8FromCp1250(caption).c_str(),
+                                     plat_Utf8FromCp1250(text).c_str(), window) != 0)
+            Warn("no message box");
+    }
+
+    void ShowPointer(bool show) override {
+        pointerShown = show;
+        if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+    }
+
+    void DesktopSize(int* w, int* h) override {
+        SDL_DisplayMode m{};
+        if (VideoReady() && SDL_GetDesktopDisplayMode(Display(), &m) == 0) {
+            *w = m.w;
+            *h = m.h;
+        }
+    }
+
+    // The display's own modes in its order (a size may come again at another refresh rate),
+    // then the common sizes it does not list.
+    std::vector<std::pair<int, int>> DisplayModes() override {
+        std::vector<std::pair<int, int>> modes;
+        if (!VideoReady()) return modes;
+        const int d = Display();
+        for (int i = 0, n = SDL_GetNumDisplayModes(d); i < n; ++i) {
+            SDL_DisplayMode m{};
+            if (SDL_GetDisplayMode(d, i, &m) == 0) modes.emplace_back(m.w, m.h);
+        }
+        int dw = 0, dh = 0;
+        DesktopSize(&dw, &dh);
+        for (const auto& size : kCommonSizes)
+            if (size.first <= dw && size.second <= dh && std::find(modes.begin(), modes.end(), size) == modes.end())
+                modes.push_back(size);
+        return modes;
+    }
+
+    void Present(IDirectDrawSurface& primary) override {
+        if (!renderer) return;
+        const int w = primary.Width(), h = primary.Height();
+        if (w != texW || h != texH) {
+            if (texture) SDL_DestroyTexture(texture);
+            texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, w, h);
+            texW = w;
+            texH = h;
+            if (!texture) Warn("no texture for the screen");
+        }
+        if (!texture) return;
+        SDL_UpdateTexture(texture, nullptr, primary.Row(0), primary.Pitch());
+        int ow = 0, oh = 0;
+        SDL_GetRendererOutputSize(renderer, &ow, &oh);
+        const plat_Box box = plat_Letterbox(ow, oh, w, h);
+        const SDL_Rect to{box.x, box.y, box.w, box.h};
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        SDL_RenderCopy(renderer, texture, nullptr, &to);
+        SDL_RenderPresent(renderer);
+    }
+
+private:
+    // Video starts with the first call that needs it; without a display it is not tried again.
+    bool VideoReady() {
+        if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+        if (videoFailed) return false;
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+        Warn("no display");
+        videoFailed = true;
+        return false;
+    }
+
+    int Display() const { return window ? std::max(SDL_GetWindowDisplayIndex(window), 0) : 0; }
+
+    void Translate(const SDL_Event& e) {
+        switch (e.type) {
+            case SDL_QUIT: plat_QueueInput(WM_CLOSE, 0, 0); break;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP: Key(e.key); break;
+            case SDL_MOUSEMOTION:
+                // The program chooses the pointer when it comes over the window, as on Windows.
+                if (!pointerInside)
+                    plat_QueueInput(WM_SETCURSOR, reinterpret_cast<WPARAM>(plat_TheWindow()),
+                                    MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+                pointerInside = true;
+                plat_QueueInput(WM_MOUSEMOVE, 0, Where(e.motion.x, e.motion.y));
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP: Button(e.button); break;
+            case SDL_WINDOWEVENT: WindowEvent(e.window.event); break;
+        }
+    }
+
+    void Key(const SDL_KeyboardEvent& k) {
+        const bool down = k.type == SDL_KEYDOWN;
+        // Alt+Enter switches between full screen and a window; the program never sees it.
+        if (k.keysym.sym == SDLK_RETURN || k.keysym.sym == SDLK_KP_ENTER) {
+            if (down && (k.keysym.mod & KMOD_ALT)) {
+                if (!k.repeat) ToggleFullScreen();
+                swallowEnterUp = true;
+                return;
+            }
+            if (!down && swallowEnterUp) {
+                swallowEnterUp = false;
+                return;
+            }
+        }
+        if (const int vk = plat_VirtualKey(k.keysym.sym, k.keysym.scancode))
+            plat_QueueInput(down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), 0);
+    }
+
+    void Button(const SDL_MouseButtonEvent& b) {
+        const bool down = b.type == SDL_MOUSEBUTTONDOWN;
+        if (b.button == SDL_BUTTON_LEFT)
+            plat_QueueInput(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, Where(b.x, b.y));
+        else if (b.button == SDL_BUTTON_RIGHT)
+            plat_QueueInput(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, Where(b.x, b.y));
+    }
+
+    void WindowEvent(Uint8 ev) {
+        switch (ev) {
+            case SDL_WINDOWEVENT_FOCUS_GAINED: plat_QueueInput(WM_ACTIVATEAPP, 1, 0); break;
+            case SDL_WINDOWEVENT_FOCUS_LOST: plat_QueueInput(WM_ACTIVATEAPP, 0, 0); break;
+            case SDL_WINDOWEVENT_LEAVE: pointerInside = false; break;
+            case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_SIZE_CHANGED: ShowAgain(); break;
+        }
+    }
+
+    // A window point as a logical screen pixel, through the letterbox.
+    LPARAM Where(int x, int y) const {
+        int ww = 0, wh = 0;
+        if (window) SDL_GetWindowSize(window, &ww, &wh);
+        int w = ww, h = wh;
+        if (IDirectDrawSurface* s = plat_PrimarySurface()) {
+            w = s->Width();
+            h = s->Height();
+        }
+        const POINT p = plat_AreaToPicture(plat_Letterbox(ww, wh, w, h), w, h, x, y);
+        return MAKELPARAM(p.x, p.y);
+    }
+
+    // The primary holds the last whole frame: the frame's final copy is what fills it.
+    void ShowAgain() {
+        IDirectDrawSurface* s = plat_PrimarySurface();
+        if (s && !s->lost) Present(*s);
+    }
+
+    void ToggleFullScreen() {
+        if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) {
+            SDL_SetWindowFullscreen(window, 0);
+            SDL_SetWindowResizable(window, SDL_TRUE);
+            // The screen at its own size when that fits well inside the desktop, else smaller.
+            int dw = 0, dh = 0;
+            DesktopSize(&dw, &dh);
+            const IDirectDrawSurface* s = plat_PrimarySurface();
+            const int w = s ? s->Width() : dw, h = s ? s->Height() : dh, roomW = dw * 9 / 10, roomH = dh * 9 / 10;
+            const plat_Box box = w <= roomW && h <= roomH ? plat_Box{0, 0, w, h} : plat_Letterbox(roomW, roomH, w, h);
+            SDL_SetWindowSize(window, box.w, box.h);
+            SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        } else {
+            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
+        ShowAgain();
+    }
+
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int texW = 0, texH = 0;
+    bool videoFailed = false;
+    bool pointerShown = true;
+    bool pointerInside = false;
+    bool swallowEnterUp = false;
+};
+
+}  // namespace
+
+plat_Backend& plat_SdlBackend() {
+    static Sdl sdl;
+    return sdl;
+}

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/tf_dso.h"
+#include "platform/resources.h"
+#include "tests/support/temp_tree.h"
+#include "tests/support/test_support.h"
+
+using test_support::LogHas;
+using Bytes = std::string;  // wave images and samples
+
+namespace {
+Bytes le(uint64_t v, int bytes) {
+    Bytes b;
+    for (int i = 0; i < bytes; ++i) b += static_cast<char>(v >> (8 * i));
+    return b;
+}
+// A chunk whose length field says `len` (its true length when negative); odd bodies are padded.
+Bytes chunk(const char* tag, const Bytes& body, int64_t len = -1) {
+    Bytes c = tag + le(len < 0 ? body.size() : static_cast<uint64_t>(len), 4) + body;
+    return body.size() % 2 ? c + '\0' : c;
+}
+Bytes fmt(WORD channels, DWORD rate, WORD bits, WORD tag = WAVE_FORMAT_PCM) {
+    const DWORD align = channels * bits / 8u;
+    return chunk("fmt ",
+                 le(tag | channels << 16, 4) + le(rate | uint64_t{rate * align} << 32, 8) + le(align | bits << 16, 4));
+}
+Bytes riff(std::initializer_list<Bytes> chunks, int64_t riffSize = -1) {
+    Bytes body = "WAVE";
+    for (const Bytes& c : chunks) body += c;
+    return "RIFF" + le(riffSize < 0 ? body.size() : static_cast<uint64_t>(riffSize), 4) + body;
+}
+Bytes ramp(size_t n) {
+    Bytes s(n, 0);
+    for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>(i * 7);
+    return s;
+}
+
+// Offset of the samples in the image, or -1. The parser gets a copy of exactly the image's
+// size, so that the sanitizer sees any read past it.
+long data_offset(const Bytes& img, DWORD* size = nullptr, WORD* bits = nullptr) {
+    std::unique_ptr<BYTE[]> copy(new BYTE[img.size()]);
+    std::copy(img.begin(), img.end(), copy.get());
+    const WAVEFORMATEX* f;
+    const BYTE* d;
+    DWORD n;
+    if (!DSParseWaveResource(copy.get(), static_cast<DWORD>(img.size()), &f, &d, &n)) return -1;
+    if (size) *size = n;
+    if (bits) *bits = f->wBitsPerSample;
+    return d - copy.get();
+}
+
+Bytes contents(IDirectSoundBuffer* b, size_t size) {
+    void* p;
+    DWORD n;
+    if (FAILED(b->Lock(0, static_cast<DWORD>(size), &p, &n, nullptr, nullptr, 0))) return {};
+    Bytes s(static_cast<char*>(p), n);
+    b->Unlock(p, n, nullptr, 0);
+    return s;
+}
+
+// Resource data must outlive the program.
+void add_resource(const char* name, const Bytes& img) {
+    static std::deque<Bytes> kept;
+    plat_AddResource(name, reinterpret_cast<const BYTE*>(kept.emplace_back(img).data()), img.size());
+}
+
+const plat_SoundPlay& last_play() { return plat_DSound_Plays().back(); }
+
+class Dso : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test_support::FreshLog();
+        plat_DSound_SetDevice(PLAT_SOUND_FAKE);
+        ASSERT_EQ(tf_DSO_INIT(nullptr), 1);
+        plat_DSound_ClearPlays();
+        t.File("osem.wav", wav8);
+        t.File("sestnast.wav", wav16);
+    }
+    void TearDown() override {
+        tf_DSO_DONE();
+        plat_DSound_SetDevice(PLAT_SOUND_REAL);
+        std::remove(kHere);
+    }
+    static constexpr const char* kHere = "dso_test_here.wav";  // a file in the current directory
+    test_support::TempTree t;
+    const Bytes eight = ramp(101), sixteen = ramp(64);
+    const Bytes wav8 = riff({fmt(1, 22050, 8), chunk("data", eight)});
+    const Bytes wav16 = riff({chunk("data", sixteen), fmt(2, 44100, 16)});
+    const std::string path8 = t.Path("osem.wav"), path16 = t.Path("sestnast.wav");
+};
+}  // namespace
+
+TEST(DsoParse, FindsChunksInEitherOrderPastOthersAndPadding) {
+    const Bytes list = chunk("LIST", ramp(3));
+    DWORD size;
+    WORD bits;
+    EXPECT_EQ(data_offset(riff({list, chunk("data", ramp(10)), fmt(2, 8000, 16)}), &size, &bits),
+              static_cast<long>(12 + list.size() + 8));
+    EXPECT_EQ(size, 10u);
+    EXPECT_EQ(bits, 16);
+    Bytes odd = riff({fmt(1, 8000, 8), chunk("data", ramp(5))});
+    odd.pop_back();  // the last pad byte may be missing
+    EXPECT_GT(data_offset(odd), 0);
+    for (size_t n = 0; n + 1 < odd.size(); ++n) EXPECT_EQ(data_offset(odd.substr(0, n)), -1) << n;
+}
+
+TEST(DsoParse, RefusesBrokenImagesWithALogLine) {
+    const Bytes data = chunk("data", ramp(8)), mono = fmt(1, 8000, 8);
+    Bytes badAlign = fmt(2, 8000, 16), noBits = chunk("fmt ", mono.substr(8, 14));
+    badAlign[20] = 3;
+    std::vector<Bytes> broken = {{}, riff({mono}), riff({data}), riff({mono, data}, 0), riff({mono, data}, ~0u)};
+    broken.back().pop_back();  // data cut short, the RIFF size claims more
+    broken.push_back(riff({mono, data}, 4 + static_cast<int64_t>(mono.size())));  // data outside the RIFF
+    for (size_t at : {3, 8}) broken.emplace_back(riff({mono, data}))[at] = 'X';   // not "RIFF", not "WAVE"
+    for (const Bytes& f : {chunk("fmt ", ramp(12)), noBits, fmt(1, 8000, 8, 3), fmt(0, 8000, 8), fmt(3, 8000, 16),
+                           fmt(1, 0, 8), fmt(1, 8000, 24), badAlign, chunk("fmt ", Bytes(16, 0), ~0u - 15)})
+        broken.push_back(riff({f, data}));
+    for (int64_t len : {9u, ~0u}) broken.push_back(riff({mono, chunk("data", ramp(8), len)}));
+    // Lengths that bring 32-bit offsets back round to the same chunk.
+    for (int64_t len : {~0u - 7, ~0u - 8}) broken.push_back(riff({chunk("LIST", {}, len), mono, data}));
+    for (size_t i = 0; i < broken.size(); ++i) {
+        test_support::FreshLog();
+        EXPECT_EQ(data_offset(broken[i]), -1) << i;
+        EXPECT_TRUE(LogHas({"TF_DSO_w(", TF_LOG_ERR, "DSParseWaveResource"})) << i;
+    }
+}
+
+TEST_F(Dso, LoadsFilesWithTheirFormatAndLengthAndPlaysThemFromTheStart) {
+    tf_CDSO_Zvuk a, b;
+    ASSERT_EQ(a.NAHRAJ_FILE(path8.c_str()), 1);
+    ASSERT_EQ(b.NAHRAJ_FILE(path16.c_str()), 1);
+    EXPECT_EQ(contents(a.m_pBuffer, eight.size()), eight);
+    EXPECT_EQ(contents(b.m_pBuffer, sixteen.size()), sixteen);
+    for (auto [z, bytes, bits] : {std::tuple{&a, eight.size(), 8}, {&b, sixteen.size(), 16}}) {
+        z->m_pBuffer->SetCurrentPosition(50);
+        EXPECT_TRUE(z->SPUSTI());
+        ASSERT_FALSE(plat_DSound_Plays().empty());
+        EXPECT_EQ(last_play().buffer, z->m_pBuffer);
+        EXPECT_EQ(last_play().position, 0u);
+        EXPECT_EQ(last_play().bytes, bytes);
+        EXPECT_EQ(last_play().format.wBitsPerSample, bits);
+    }
+}
+
+TEST_F(Dso, ResourceComesBeforeTheFileAndAFileStandsInForAMissingResource) {
+    add_resource(kHere, wav8);
+    std::ofstream(kHere, std::ios::binary) << wav16;
+    tf_CDSO_Zvuk z;
+    ASSERT_EQ(z.NAHRAJ("DSO_TEST_HERE.WAV"), 1);
+    EXPECT_STREQ(z.m_ResName, "DSO_TEST_HERE.WAV");
+    EXPECT_EQ(z.m_FileName, nullptr);
+    EXPECT_EQ(contents(z.m_pBuffer, eight.size()), eight);
+    EXPECT_FALSE(LogHas({"NAHRAJ_FILE"}));
+    ASSERT_EQ(z.NAHRAJ(path16.c_str()), 1);
+    EXPECT_EQ(z.m_ResName, nullptr);
+    EXPECT_STREQ(z.m_FileName, path16.c_str());
+}
+
+TEST_F(Dso, LostBufferIsRefilledFromItsOriginAndPlayedAgain) {
+    add_resource("dso_test_lost.wav", wav16);
+    tf_CDSO_Zvuk res, file;
+    ASSERT_EQ(res.NAHRAJ_RES("dso_test_lost.wav"), 1);
+    ASSERT_EQ(file.NAHRAJ_FILE(path8.c_str()), 1);
+    for (auto [z, samples] : {std::pair{&res, &sixteen}, {&file, &eight}}) {
+        plat_DSound_ClearPlays();
+        plat_DSound_LoseNextPlay();
+        EXPECT_TRUE(z->SPUSTI());
+        ASSERT_EQ(plat_DSound_Plays().size(), 1u);
+        EXPECT_EQ(last_play().position, 0u);
+        EXPECT_EQ(contents(z->m_pBuffer, samples->size()), *samples);
+    }
+    std::remove(t.Host("osem.wav").c_str());
+    plat_DSound_LoseNextPlay();
+    EXPECT_FALSE(file.SPUSTI());
+    EXPECT_TRUE(LogHas({" DSLOG: [DSGetWave_FILE_qz] [CHYBA pri otvoreni F] [0]"}));
+}
+
+TEST_F(Dso, WithoutDeviceSwitchOrBufferNothingPlays) {
+    tf_CDSO_Zvuk never, z;
+    EXPECT_FALSE(never.SPUSTI());
+    ASSERT_EQ(z.NAHRAJ_FILE(path8.c_str()), 1);
+    tf_DSO_bZvuk = false;
+    EXPECT_FALSE(z.SPUSTI());
+    tf_DSO_bZvuk = true;
+    tf_DSO_DONE();  // the loaded buffer outlives the device object safely
+    EXPECT_FALSE(z.SPUSTI());
+    plat_DSound_SetDevice(PLAT_SOUND_NONE);
+    EXPECT_EQ(tf_DSO_INIT(nullptr), 0);
+    EXPECT_EQ(tf_lpDS, nullptr);
+    EXPECT_TRUE(LogHas({"TF_DSO_w(", "tf_DSO_INIT - bez zvuku"}));
+    test_support::FreshLog();
+    EXPECT_EQ(z.NAHRAJ(path16.c_str()), 0);
+    EXPECT_STREQ(z.m_FileName, path16.c_str());
+    EXPECT_TRUE(LogHas({"NAHRAJ_FILE - END", path16.c_str()}));
+    EXPECT_FALSE(LogHas({"CHYBA"}));
+    EXPECT_FALSE(z.SPUSTI());
+    EXPECT_TRUE(plat_DSound_Plays().empty());
+}
+
+TEST_F(Dso, BadFilesFailCleanlyWithTheirLogLines) {
+    t.File("empty.wav");
+    t.File("float.wav", (riff({fmt(1, 8000, 32, 3), chunk("data", ramp(8))})));
+    t.File("tiny.wav", (riff({fmt(1, 8000, 8), chunk("data", ramp(2))})));  // too short for a buffer
+    t.Dir("folder.wav");
+    const char* unparsed = "[CHYBA pri parsovani DSParseWaveResource]";
+    for (auto [name, line] : {std::pair{"missing.wav", "[CHYBA pri otvoreni F]"},
+                              {"folder.wav", "[CHYBA pri otvoreni F]"},
+                              {"empty.wav", unparsed},
+                              {"float.wav", unparsed},
+                              {"tiny.wav", "CHYBA pri CreateSoundBuffer"}}) {
+        test_support::FreshLog();
+        tf_CDSO_Zvuk z;
+        EXPECT_EQ(z.NAHRAJ_FILE(t.Path(name).c_str()), 0) << name;
+        EXPECT_TRUE(LogHas({line})) << name;
+        EXPECT_TRUE(LogHas({"NAHRAJ_FILE - CHYBA pri DSLoadSoundBuffer_FILE_qz!", t.Path(name).c_str()})) << name;
+    }
+}
+
+TEST_F(Dso, LoadingAgainFromItsOwnKeptNamesIsSafe) {
+    add_resource("dso_test_own.wav", wav8);
+    tf_CDSO_Zvuk z;
+    ASSERT_EQ(z.NAHRAJ_FILE(path16.c_str()), 1);
+    EXPECT_EQ(z.NAHRAJ_FILE(z.m_FileName), 1);
+    EXPECT_EQ(z.NAHRAJ(z.m_FileName), 1);  // no such resource: back to the file
+    EXPECT_STREQ(z.m_FileName, path16.c_str());
+    ASSERT_EQ(z.NAHRAJ_RES("dso_test_own.wav"), 1);
+    EXPECT_EQ(z.NAHRAJ(z.m_ResName), 1);
+    EXPECT_STREQ(z.m_ResName, "dso_test_own.wav");
+}
