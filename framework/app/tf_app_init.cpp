@@ -1,6 +1,7 @@
 // The window and the display: start-up, display-mode change, release and the failure path.
 #include "framework/app/tf_app.h"
 #include "framework/app/tf_dsgn.h"
+#include "framework/core/tf_dso.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_dsrfc.h"
 #include "platform/gdi.h"
@@ -30,9 +31,6 @@ bool set_mode(int w, int h) {
     tf_ScreenCY = h / 2;
     return true;
 }
-
-// The sound module's set-up (tf_DSO_INIT) goes here once it is in.
-void set_up_sound(HWND) {}
 }  // namespace
 
 int tf_APP_Inicializuj(void* instance, int showCommand) {
@@ -63,7 +61,7 @@ int tf_APP_Inicializuj(void* instance, int showCommand) {
     if (!set_mode(tf_ScreenW, tf_ScreenH) || !create_primary()) return tf_APP_Inic_problem(tf_hWnd);
 
     if (!tf_DSGN_INIT_flag) tf_DSGN_INIT();
-    set_up_sound(tf_hWnd);
+    tf_DSO_INIT(tf_hWnd);  // without a sound device the program goes on silently
     SetTimer(tf_hWnd, kFrameTimer, kStartPeriodMs, nullptr);
     return 1;
 }
@@ -135,6 +133,7 @@ void tf_APP_Vykonaj_RELEASE_SRF(bool releaseDirectDraw) {
 int tf_APP_Inic_problem(HWND hwnd) {
     _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri inicializcii [tf_APP_Inic_problem]");
     tf_APP_Vykonaj_RELEASE_SRF(true);
+    tf_DSO_DONE();
     MessageBoxA(hwnd, "Problem pri inicializacii", "QV Pexlo", MB_OK);
     DestroyWindow(hwnd);
     return 0;
