@@ -11,7 +11,10 @@
 #include "platform/window.h"
 #include "platform/win32.h"
 
+#include "framework/app/tf_app.h"
+#include "framework/app/tf_appdlg.h"
 #include "framework/app/tf_appstate.h"
+#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_arre.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
@@ -22,4 +25,5 @@
 #include "framework/surface/tf_geom.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_pol.h"
+#include "framework/tuning/tf_km.h"
 #include "framework/widgets/tf_polchlo.h"

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "platform/backend.h"
@@ -169,7 +171,14 @@ private:
     bool VideoReady() {
         if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
         if (videoFailed) return false;
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+            // Without a display SDL falls back to drivers nobody can see; refuse them unless
+            // they were asked for.
+            const char* driver = SDL_GetCurrentVideoDriver();
+            bool invisible = driver && (!strcmp(driver, "offscreen") || !strcmp(driver, "dummy"));
+            if (!invisible || getenv("SDL_VIDEODRIVER")) return true;
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
         Warn("no display");
         videoFailed = true;
         return false;

@@ -118,6 +118,8 @@ HRESULT IDirectDrawSurface::GetDC(HDC* out) {
 HRESULT IDirectDrawSurface::ReleaseDC(HDC d) { return d == dc ? DD_OK : DDERR_INVALIDPARAMS; }
 
 HRESULT IDirectDrawSurface::Restore() {
+    // A flipping primary brings its back buffer back with it.
+    if (attached) attached->Restore();
     if (!lost) return DD_OK;
     // Display memory comes back with undefined contents.
     memset(pixels, 0, static_cast<size_t>(pitch) * static_cast<size_t>(h));

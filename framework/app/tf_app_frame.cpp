@@ -35,9 +35,6 @@ void tf_APP_Redraw_Frame() {
 HRESULT tf_APP_Restore_SRF() {
     if (!tf_lpDDSPrimary) return DDERR_GENERIC;
     const HRESULT hr = tf_lpDDSPrimary->Restore();
-    // The back buffer is lost with the primary; restoring only the primary would leave every
-    // later frame undrawable and the screen blank for good.
-    if (hr == DD_OK && tf_lpDDSBack) tf_lpDDSBack->Restore();
     if (hr == DD_OK && tf_pAppScreen) tf_pAppScreen->Do_RESTORE_SRF();
     return hr;
 }
