@@ -1,15 +1,15 @@
 // Everything public of the framework and the platform beneath it.
 #pragma once
 
+#include "platform/backend.h"
 #include "platform/codepage.h"
 #include "platform/ddraw.h"
 #include "platform/dsound.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
-#include "platform/backend.h"
-#include "platform/window.h"
 #include "platform/win32.h"
+#include "platform/window.h"
 
 #include "framework/app/tf_app.h"
 #include "framework/app/tf_appdlg.h"
@@ -24,6 +24,6 @@
 #include "framework/surface/tf_faza.h"
 #include "framework/surface/tf_geom.h"
 #include "framework/surface/tf_icon.h"
-#include "framework/widgets/tf_pol.h"
 #include "framework/tuning/tf_km.h"
+#include "framework/widgets/tf_pol.h"
 #include "framework/widgets/tf_polchlo.h"
