@@ -1,0 +1,217 @@
+// The list menu: construction, entries and alignment codes.
+#include "framework/widgets/tf_dui.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_draw.h"
+
+bool tf_CDUI_NoVoid = false;
+
+namespace {
+const char* const SRC = "TF_DUI_w";
+
+const char* const KODY_EN[9] = {"LT", "CT", "RT", "LC", "CC", "RC", "LB", "CB", "RB"};
+const char* const KODY_SK[9] = {"LH", "CH", "PH", "LC", "CC", "PC", "LD", "CD", "PD"};
+
+int platna_trieda(int trieda) { return trieda >= 0 && trieda <= 2 ? trieda : 2; }
+
+// The codes are two letters and the fields hold three bytes and the end.
+void kopiruj_kod(char* mod, const char* kod) { snprintf(mod, 4, "%s", kod); }
+
+bool je_kod(const char* kod) {
+    if (!kod) return false;
+    for (int i = 0; i < 9; ++i)
+        if (strcmp(kod, KODY_EN[i]) == 0 || strcmp(kod, KODY_SK[i]) == 0) return true;
+    return false;
+}
+
+void nastav_kod(char* mod, const char* kod) {
+    if (je_kod(kod)) {
+        kopiruj_kod(mod, kod);
+        return;
+    }
+    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::SetMode");
+    tf_AssertFailed(SRC, __LINE__);
+}
+
+void nastav_cislo(char* mod, int cislo) {
+    if (cislo >= 1 && cislo <= 9) {
+        kopiruj_kod(mod, KODY_EN[cislo - 1]);
+        return;
+    }
+    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "SetMode_EN");
+    tf_AssertFailed(SRC, __LINE__);
+}
+
+void nastav_dalsi(char* mod) {
+    for (int i = 0; i < 9; ++i)
+        if (strcmp(mod, KODY_EN[i]) == 0) {
+            kopiruj_kod(mod, KODY_EN[(i + 1) % 9]);
+            return;
+        }
+    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "SetMode_NEXT_EN");
+    tf_AssertFailed(SRC, __LINE__);
+    kopiruj_kod(mod, "LT");
+}
+}  // namespace
+
+tf_TVOLBA::tf_TVOLBA() : text(strdup("[X]")) {}
+
+tf_TVOLBA::~tf_TVOLBA() {
+    if (vlastni_text) free(text);
+    if (vlastni_ikona) delete ikona;
+}
+
+tf_CDUI::tf_CDUI() {
+    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI()");
+    Zacni("noname", 2);
+}
+
+tf_CDUI::tf_CDUI(int trieda_) {
+    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(.)");
+    Zacni("noname", trieda_);
+}
+
+tf_CDUI::tf_CDUI(const char* nazov_) {
+    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(.)", nazov_ ? nazov_ : "");
+    Zacni(nazov_, 2);
+}
+
+tf_CDUI::tf_CDUI(const char* nazov_, int trieda_) {
+    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(..)", nazov_ ? nazov_ : "");
+    Zacni(nazov_, trieda_);
+}
+
+tf_CDUI::tf_CDUI(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) {
+    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(parent,rx,ry)");
+    Zacni("noname", 2);
+}
+
+tf_CDUI::tf_CDUI(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
+    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(parent,ID)");
+    Zacni("noname", 2);
+}
+
+tf_CDUI::~tf_CDUI() {
+    DeleteObject(pero_tmave);
+    DeleteObject(pero_ramika);
+    for (int i = 0; i < volby.count; ++i) delete Volba(i);
+}
+
+void tf_CDUI::Zacni(const char* nazov_, int trieda_) {
+    class_id = 11;
+    Set_Nazov(nazov_ ? nazov_ : "noname");
+    trieda = platna_trieda(trieda_);
+    Inicializuj();
+}
+
+void tf_CDUI::Inicializuj() {
+    vybrata = 0;
+    nad = nad_predtym = nad_nove = -1;
+    zamknute = false;
+    ciel = nullptr;
+    pozadie = 1;
+    obal = {1, 1, 100, 100};
+    tf_glob_GDI_vytvor();
+    stetec_stavu[0] = tf_glob_GDI.brush_blue;
+    stetec_stavu[1] = tf_glob_GDI.brush_red;
+    stetec_stavu[2] = tf_glob_GDI.brush_yellow;
+    stetec_pozadia = GetStockObject(WHITE_BRUSH);
+    font = GetStockObject(SYSTEM_FONT);
+    sir_znaku = 15;
+    posun = posun_x = posun_y = 0;
+    rozsir_x = rozsir_y = 0;
+    oble = false;
+    oble_x = oble_y = 5;
+    kreslenie = 1;
+    // A derived list runs this again; its pens are made once.
+    if (!pero_tmave) pero_tmave = CreatePen(PS_SOLID, 1, 0x00505050);
+    if (!pero_ramika) pero_ramika = CreatePen(PS_SOLID, 1, 0x00FF3C3C);
+    vyska_volby = krok_volby = sirka_volby = medzera = 0;
+    ramik_volieb = 0;
+    master = nullptr;
+    popup = false;
+    max_riadkov = 0;
+    if (!tf_CDUI_NoVoid) {
+        tf_CDUI::PRIDAJ(nullptr, 0, "void_0", nullptr, false);
+        tf_CDUI::PRIDAJ(nullptr, 1, "void_1", nullptr, false);
+        tf_CDUI::PRIDAJ(nullptr, 2, "void_2", nullptr, false);
+    }
+    nahradene = 0;
+    Inic_KP();
+    RESET_GEOMETRIE();
+}
+
+tf_TVOLBA* tf_CDUI::Volba(int i) {
+    return i >= 0 && i < volby.count ? static_cast<tf_TVOLBA*>(volby.GET(i)) : nullptr;
+}
+
+int tf_CDUI::Count() { return volby.count; }
+
+void tf_CDUI::PRIDAJ(int hodnota, const char* text) { PRIDAJ(nullptr, hodnota, text, nullptr, false); }
+
+void tf_CDUI::PRIDAJ(int hodnota, const char* text, const char* subor) {
+    PRIDAJ(nullptr, hodnota, text, new tf_CIcon(subor), true);
+}
+
+void tf_CDUI::PRIDAJ(int hodnota, const char* text, tf_CIcon* ikona) { PRIDAJ(nullptr, hodnota, text, ikona, false); }
+
+void tf_CDUI::PRIDAJ(int hodnota, const char* text, tf_CIcon* ikona, bool vlastni_ikona) {
+    PRIDAJ(nullptr, hodnota, text, ikona, vlastni_ikona);
+}
+
+void tf_CDUI::PRIDAJ(RECT* obdlz, int hodnota, const char* text, tf_CIcon* ikona, bool vlastni_ikona) {
+    tf_TVOLBA* v = new tf_TVOLBA();
+    v->hodnota = hodnota;
+    const int k = volby.count;
+    v->obdlz = obdlz ? *obdlz : RECT{50 + 30 * k, 50 + 30 * k, 150 + 30 * k, 100 + 30 * k};
+    free(v->text);
+    v->text = text ? strdup(text) : nullptr;
+    v->vlastni_text = v->text != nullptr;
+    if (!text) {
+        v->text_sir = v->text_vys = 0;
+    } else if (tf_lpDDSPrimary) {
+        tf_glob_ZISTI_ROZMER_TEXTU(text, font, &v->text_sir, &v->text_vys);
+    } else {
+        v->text_sir = 100;
+        v->text_vys = 20;
+    }
+    v->ikona = ikona;
+    v->vlastni_ikona = vlastni_ikona;
+    // The first real entries take the places of the placeholders; a list that lost some of
+    // them meanwhile appends.
+    const bool skutocna = !text || !strstr(text, "void_");
+    if (skutocna && !tf_CDUI_NoVoid && nahradene < 3 && nahradene < volby.count) {
+        delete Volba(nahradene);
+        volby.SET(nahradene, v);
+        ++nahradene;
+    } else {
+        volby.Add(v);
+    }
+    zmena = true;
+}
+
+void tf_CDUI::ODOBER() {
+    if (volby.count == 0) return;
+    delete Volba(volby.count - 1);
+    volby.Del();
+    zmena = true;
+}
+
+void tf_CDUI::VYMAZ() {
+    for (int i = 0; i < volby.count; ++i) delete Volba(i);
+    volby.Zhod_count();
+    tf_CDUI_NoVoid = true;
+    zmena = true;
+}
+
+void tf_CDUI::SetTextMode(const char* kod) { nastav_kod(text_mod, kod); }
+void tf_CDUI::SetTextMode(int cislo) { nastav_cislo(text_mod, cislo); }
+void tf_CDUI::SetTextMode_NEXT() { nastav_dalsi(text_mod); }
+void tf_CDUI::SetIconMode(const char* kod) { nastav_kod(ikona_mod, kod); }
+void tf_CDUI::SetIconMode(int cislo) { nastav_cislo(ikona_mod, cislo); }
+void tf_CDUI::SetIconMode_NEXT() { nastav_dalsi(ikona_mod); }

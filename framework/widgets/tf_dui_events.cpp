@@ -1,0 +1,121 @@
+// The list menu: pointer events, polling and detail pop-ups.
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_geom.h"
+#include "framework/widgets/tf_dui.h"
+
+namespace {
+const char* const SRC = "TF_DUI_w";
+}
+
+bool tf_CDUI::test_v_rect(RECT r, int px, int py) { return tf_glob_test_v_rect(r.left, r.top, r.right, r.bottom, px, py); }
+
+void tf_CDUI::Eviduj_Master_Detail_popup(int hodnota, tf_CDUI* detail) {
+    for (int i = 0; i < volby.count; ++i) {
+        tf_TVOLBA* v = Volba(i);
+        if (v->hodnota != hodnota) continue;
+        if (Tvori_kruh(detail)) return;
+        v->detail = detail;
+        if (detail) detail->master = this;
+        return;
+    }
+}
+
+// Closing a chain after a choice walks up the masters; a loop would never end.
+bool tf_CDUI::Tvori_kruh(tf_CDUI* detail) {
+    for (tf_CDUI* l = this; l && detail; l = l->master)
+        if (l == detail) {
+            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::Eviduj_Master_Detail_popup - detail uz je v retazi");
+            return true;
+        }
+    return false;
+}
+
+bool tf_CDUI::Ma_otvoreny_detail() {
+    for (int i = 0; i < volby.count; ++i)
+        if (tf_CDUI* d = Volba(i)->detail; d && d->zivy) return true;
+    return false;
+}
+
+// The pointer moved onto entry i: its detail list opens beside it, every other one closes.
+void tf_CDUI::Pohyb_nad(int i) {
+    tf_TVOLBA* v = Volba(i);
+    if (vybrata < 1) v->stav = 1;
+    for (int j = 0; j < volby.count; ++j)
+        if (tf_CDUI* d = Volba(j)->detail; d && j != i) d->zivy = false;
+    tf_CDUI* d = v->detail;
+    if (!d) return;
+    v->stav = 3;
+    if (trieda == 1) d->CHOD_NA(v->obdlz.left, v->obdlz.bottom);
+    if (trieda == 2) d->CHOD_NA(obal.right - 2, v->obdlz.top);
+    if (!d->zamknute) d->zivy = true;
+    d->popup = true;
+}
+
+void tf_CDUI::Zatvor_retaz() {
+    zivy = false;
+    for (tf_CDUI* m = master; m && m->popup; m = m->master) m->zivy = false;
+}
+
+bool tf_CDUI::INFORMUJ_SA(int px, int py, int event) {
+    if (!zivy || zamknute) return false;
+    const int m = Viditelne();
+    if (posun == 1) {
+        px -= posun_x;
+        py -= posun_y;
+    }
+    nad_predtym = nad;
+    if (!test_v_rect(obal, px, py)) {
+        for (int i = 0; i < m; ++i) Volba(i)->stav = 0;
+        nad = -1;
+        if (event == 1 && popup && !Ma_otvoreny_detail()) zivy = false;
+        return false;
+    }
+    nad = -1;
+    for (int i = 0; i < m; ++i) {
+        tf_TVOLBA* v = Volba(i);
+        if (!test_v_rect(v->obdlz, px, py)) {
+            v->stav = 0;
+            continue;
+        }
+        nad = i;
+        switch (event) {
+        case 0:
+            Pohyb_nad(i);
+            break;
+        case 1:
+            v->stav = 2;
+            vybrata = v->hodnota;
+            break;
+        case 2:
+            v->stav = 1;
+            vybrata = v->hodnota + 100;
+            break;
+        case -1:
+            v->stav = 0;
+            break;
+        default:
+            break;
+        }
+    }
+    nad_nove = nad >= 0 && nad != nad_predtym ? nad : -1;
+    if (event == -1 && popup && nad >= 0) Zatvor_retaz();
+    return true;
+}
+
+bool tf_CDUI::INFORMUJ_MA(int* hodnota) {
+    if (vybrata < 1) return false;
+    *hodnota = vybrata;
+    vybrata = 0;
+    return true;
+}
+
+bool tf_CDUI::PollAction(int* value) { return INFORMUJ_MA(value); }
+
+bool tf_CDUI::INFORMUJ_MA_3(int* index, int* hodnota) {
+    // An entry removed since the last pointer event is not reported.
+    tf_TVOLBA* v = nad_nove >= 0 ? Volba(nad_nove) : nullptr;
+    if (!v) return false;
+    *index = nad_nove;
+    *hodnota = v->hodnota;
+    return true;
+}

@@ -1,0 +1,165 @@
+// The list menu: layout classes, their defaults, and position.
+#include <climits>
+#include <cstring>
+
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_geom.h"
+#include "framework/widgets/tf_dui.h"
+
+namespace {
+const char* const SRC = "TF_DUI_w";
+
+// Bar entries grow with their captions; a caption of any length keeps the sums in range.
+int v_rozsahu(long long v) { return static_cast<int>(v < INT_MIN / 2 ? INT_MIN / 2 : v > INT_MAX / 2 ? INT_MAX / 2 : v); }
+}  // namespace
+
+void tf_CDUI::Inic_KP() {
+    const int n = volby.count;
+    switch (trieda) {
+    case 0:
+        Nastav_Konstanty(80, 0, 100, 30);
+        Presun(tf_ScreenCX - (n * (sirka_volby + medzera) - medzera) / 2, tf_ScreenCY);
+        SetTextMode("CB");
+        SetIconMode("CC");
+        popup = false;
+        break;
+    case 1:
+        Nastav_Konstanty(20, 0, 0, 3);
+        sir_znaku = 8;
+        Presun(1, 3);
+        SetTextMode("CC");
+        SetIconMode("LC");
+        popup = false;
+        break;
+    case 2:
+        Nastav_Konstanty(20, 23, 120, 3);
+        Presun(tf_ScreenCX - sirka_volby / 2 - medzera, tf_ScreenCY - (krok_volby * n) / 2 - medzera);
+        SetTextMode("CC");
+        SetIconMode("LT");
+        popup = true;
+        break;
+    default:
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::Inic_KP() - neznama trieda ");
+        tf_AssertFailed(SRC, __LINE__);
+        return;
+    }
+    text_okraj = 1;
+    ikona_okraj = 1;
+}
+
+void tf_CDUI::RESET_DEFAULT(int trieda_) {
+    if (trieda_ < 0 || trieda_ > 2) {
+        _tf_LOG_(SRC, __LINE__, "tf_CDUI::RESET_DEFAULT() - zadana nekorektna trieda", trieda_);
+        return;
+    }
+    trieda = trieda_;
+    RESET_DEFAULT();
+}
+
+void tf_CDUI::RESET_DEFAULT() {
+    Inic_KP();
+    RESET_GEOMETRIE();
+    zmena = true;
+}
+
+void tf_CDUI::Nastav_Konstanty(int vyska_volby_, int krok_volby_, int sirka_volby_, int medzera_) {
+    vyska_volby = vyska_volby_;
+    krok_volby = krok_volby_;
+    sirka_volby = sirka_volby_;
+    medzera = medzera_;
+    zmena = true;
+}
+
+int tf_CDUI::Viditelne() { return max_riadkov > 0 && max_riadkov < volby.count ? max_riadkov : volby.count; }
+
+void tf_CDUI::RESET_GEOMETRIE() {
+    switch (trieda) {
+    case 0: Rozloz_obluk(); break;
+    case 1: Rozloz_listu(); break;
+    case 2: Rozloz_stlpec(); break;
+    default:
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "RESET_GEOMETRIE() - trieda");
+        tf_AssertFailed(SRC, __LINE__);
+        break;
+    }
+    zmena = false;
+}
+
+// Side by side, the middle entries raised by a gap each step.
+void tf_CDUI::Rozloz_obluk() {
+    const int n = volby.count, a = vyska_volby, c = sirka_volby, d = medzera;
+    int ex = x + d, ey = y + (d * n) / 2 + 1;
+    for (int i = 0; i < n; ++i) {
+        Volba(i)->obdlz = {ex, ey, ex + c, ey + a};
+        ex += c + d;
+        ey += i < n / 2 ? -d : d;
+    }
+    RECT o = n > 0 ? Volba(0)->obdlz : RECT{x, y, x, y};
+    for (int i = 1; i < n; ++i) {
+        const RECT& r = Volba(i)->obdlz;
+        if (r.left < o.left) o.left = r.left;
+        if (r.top < o.top) o.top = r.top;
+        if (r.right > o.right) o.right = r.right;
+        if (r.bottom > o.bottom) o.bottom = r.bottom;
+    }
+    obal = {o.left - d, o.top - d, o.right + d, o.bottom + d};
+    tf_glob_Orez_Rect2Screen(&obal);
+}
+
+// Side by side across the screen, each as wide as its caption.
+void tf_CDUI::Rozloz_listu() {
+    const int a = vyska_volby, d = medzera;
+    obal = {x, y, tf_ScreenW - 1, y + a + 2 * d};
+    int ex = x + d;
+    const int ey = y + d;
+    for (int i = 0; i < volby.count; ++i) {
+        tf_TVOLBA* v = Volba(i);
+        const long long znaky = v->text ? static_cast<long long>(strlen(v->text)) : 0;
+        const int w = v_rozsahu(sir_znaku * znaky + 2LL * text_okraj);
+        v->obdlz = {ex, ey, v_rozsahu(static_cast<long long>(ex) + w), ey + a};
+        ex = v_rozsahu(static_cast<long long>(ex) + w + d);
+    }
+}
+
+// One under another; only the first max_riadkov entries when that limits them.
+void tf_CDUI::Rozloz_stlpec() {
+    const int m = Viditelne(), a = vyska_volby, b = krok_volby, c = sirka_volby, d = medzera;
+    obal = {x, y, x + c + 2 * d, y + b * m + 2 * d - (b - a)};
+    plocha.left = x + d;
+    plocha.right = x + d + c;
+    plocha.top = y + d;
+    plocha.bottom = y + d + b * m - (b - a);
+    int ey = y + d;
+    for (int i = 0; i < m; ++i) {
+        Volba(i)->obdlz = {x + d, ey, x + d + c, ey + a};
+        ey += b;
+    }
+}
+
+void tf_CDUI::Presun(int x_, int y_) {
+    tf_CPol::CHOD_NA(x_, y_);
+    zmena = true;
+}
+
+void tf_CDUI::CHOD_NA(int x_, int y_) { Presun(x_, y_); }
+
+void tf_CDUI::Rodic_reset() {
+    tf_CPol::Rodic_reset();
+    zmena = true;
+}
+
+void tf_CDUI::Dsgn(int rx_, int ry_) {
+    MoveToRel(rx_, ry_);
+    zmena = true;
+}
+
+void tf_CDUI::CHOD_NA_CENTER(int cx, int cy) {
+    if (zmena) RESET_GEOMETRIE();
+    Presun(cx - (obal.right - obal.left) / 2, cy - (obal.bottom - obal.top) / 2);
+}
+
+void tf_CDUI::GetSize(int* sir, int* vys) {
+    *sir = obal.right - obal.left + 1;
+    *vys = obal.bottom - obal.top + 1;
+}
