@@ -1,0 +1,122 @@
+// The layered group: events to every layer, keys and polls from the last, drags, exclusivity.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/widgets/tf_polchlo.h"
+#include "framework/widgets/tf_uhspol.h"
+#include "tests/support/test_support.h"
+
+namespace {
+// A widget that writes its letter into a shared trace whenever it is asked anything.
+struct Probe : tf_CPol {
+    Probe(std::string* trace_, char name_, int cls, int eats_ = 0) : trace(trace_), name(name_), eats(eats_) {
+        class_id = cls;
+        nazov[0] = name_;
+        nazov[1] = 0;
+    }
+    bool INFORMUJ_SA(int, int, int) override { return *trace += name, false; }
+    bool HandleKey(int key) override { return *trace += name, key == eats; }
+    void ZOBRAZ(IDirectDrawSurface*) override { *trace += name; }
+    bool PollAction(int* value) override {
+        *trace += name;
+        *value = 1;
+        const bool pressed = armed;
+        armed = false;
+        return pressed;
+    }
+    std::string* trace;
+    char name;
+    int eats;
+    bool armed = false;
+};
+}  // namespace
+
+TEST(UhsPol, EventsGoToEveryLayerKeysAndPollsFromTheLast) {
+    test_support::FreshLog();
+    std::string t;
+    Probe a(&t, 'A', 7, 1), b(&t, 'B', 7, 2), c(&t, 'C', 7, 3), d(&t, 'D', 4);
+    tf_CUHSPol g, *inner = new tf_CUHSPol(&d);
+    EXPECT_TRUE(test_support::LogHas({"TF_UHSPol_w(", "tf_CUHSPol::tf_CUHSPol(.) s prvkom [D]"}));
+    g.PRIDAJ(&a);
+    g.PRIDAJ(&b);
+    g.PRIDAJ(&c);
+    EXPECT_TRUE(g.INFORMUJ_SA(1, 1, 0));  // nobody cares, still taken
+    g.ZOBRAZ(nullptr);
+    EXPECT_EQ(t, "ABCABC");
+    t.clear();
+    EXPECT_TRUE(g.INFORMUJ_SA_KLAV(2));
+    EXPECT_FALSE(g.INFORMUJ_SA_KLAV(9));
+    EXPECT_EQ(t, "CBCBA");
+
+    ASSERT_TRUE(g.PRIDAJ(inner));
+    d.ID = 77;
+    d.armed = true;
+    int id = 0;
+    EXPECT_TRUE(g.INFORMUJ_MA(&id));
+    EXPECT_EQ(id, 77);
+    EXPECT_FALSE(g.INFORMUJ_MA(&id));  // reported once; the edit boxes are never polled
+
+    t.clear();
+    inner->zivy = false;
+    g.INFORMUJ_SA(1, 1, 1);
+    g.ZOBRAZ(nullptr);
+    EXPECT_FALSE(inner->INFORMUJ_MA(&id) || inner->INFORMUJ_SA_KLAV(1) || inner->INFORMUJ_SA(0, 0, 0));
+    EXPECT_EQ(t, "ABCABC");
+}
+
+TEST(UhsPol, ADraggedDialogCarriesTheGroupsWidgets) {
+    std::string t;
+    tf_CPolCHLO dlg;
+    dlg.class_id = 14;
+    dlg.MoveToRel(100, 100);
+    Probe* button = new Probe(&t, 'K', 4);  // the dialog's own
+    dlg.PRIDAJ(button);
+    button->ID = 5;
+    Probe w(&t, 'W', 9), x(&t, 'X', 9), top(&t, 'T', 9);
+    tf_CUHSPol g(&dlg);
+    g.PRIDAJ(&w, 10, 20);
+    g.Rodic_reset_deti();
+    EXPECT_EQ(std::make_pair(w.x, w.y), std::make_pair(110, 120));
+    g.INFORMUJ_SA(100, 100, 0);  // arms the dialog
+    g.INFORMUJ_SA(100, 100, 1);  // grabs it
+    t.clear();
+    g.INFORMUJ_SA(150, 130, 0);
+    EXPECT_EQ(std::make_pair(w.x, w.y), std::make_pair(160, 150));
+    EXPECT_EQ(t, "K");  // the move went to the dialog only
+
+    int id = 0;  // a dialog reports what its children report
+    button->armed = true;
+    EXPECT_TRUE(g.INFORMUJ_MA(&id));
+    EXPECT_EQ(id, 5);
+
+    tf_CUHSPol plain(&top);  // only a container becomes the parent of a layer's widget
+    plain.PRIDAJ(&x, 3, 4);
+    plain.Rodic_reset_deti();
+    EXPECT_EQ(x.parent, nullptr);
+    EXPECT_EQ(std::make_pair(x.x, x.y), std::make_pair(3, 4));
+}
+
+TEST(UhsPol, ExclusiveLayersAndTheLimits) {
+    test_support::FreshLog();
+    tf_CUHSPol g;
+    tf_CPol w;
+    tf_CUHSPol *a = g.PRIDAJ(&w), *b = g.PRIDAJ(&w), *c = g.PRIDAJ(&w);
+    b->zivy = false;
+    b->zivy_vyhradne();
+    EXPECT_TRUE(!a->zivy && !b->zivy && !c->zivy);
+    c->zivy = true;
+    c->zivy_vyhradne();
+    g.zivy_vyhradne();  // a root has no siblings
+    EXPECT_TRUE(c->zivy && g.zivy);
+
+    EXPECT_FALSE(g.PRIDAJ(a));  // already in the tree
+    EXPECT_FALSE(a->PRIDAJ(&g));  // would contain itself
+    EXPECT_EQ(g.PRIDAJ(static_cast<tf_CPol*>(nullptr)), nullptr);
+    EXPECT_TRUE(test_support::LogHas({"TF_UHSPol_w(", "tf_CUHSPol::PRIDAJ - uzol uz je v strome [RETURN!]"}));
+    for (int i = 3; i < 60; ++i) g.PRIDAJ(&w, i, i);
+    EXPECT_EQ(g.vrstvy.count, 50);
+    tf_CUHSPol spare;
+    EXPECT_FALSE(g.PRIDAJ(&spare));
+    EXPECT_EQ(spare.rodic, nullptr);
+}
