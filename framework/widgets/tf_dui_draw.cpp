@@ -99,8 +99,8 @@ void tf_CDUI::Kresli_ikony(IDirectDrawSurface* surface, int m) {
         if (w.bottom > tf_ScreenH - 1) w.bottom = tf_ScreenH - 1;
         const RECT& a = v->rez > 0 ? v->cele_obdlz : v->obdlz;
         const tf_TFAZA& f = v->ikona->faza;
-        v->ikona->ZOBRAZ_2(surface, w.left, w.right, w.top, w.bottom, poloha_ikony(zv, a.left, a.right, f.sir, ikona_okraj),
-                           poloha_ikony(zz, a.top, a.bottom, f.vys, ikona_okraj));
+        const int ix = poloha_ikony(zv, a.left, a.right, f.sir, ikona_okraj);
+        v->ikona->ZOBRAZ_2(surface, w.left, w.right, w.top, w.bottom, ix, poloha_ikony(zz, a.top, a.bottom, f.vys, ikona_okraj));
     }
 }
 
@@ -148,7 +148,9 @@ bool tf_CDUI::Popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format) {
     }
     if (v->rez == 1 || v->rez == 2) {
         // The caption's top in the whole entry, as the whole entry's own rules put it.
-        const int hore = z == ZACIATOK ? c.top + k : z == STRED ? c.top + 1 + (c.bottom - c.top - 2 - h) / 2 : c.bottom - k - h;
+        const int hore = z == ZACIATOK ? c.top + k
+                         : z == STRED  ? c.top + 1 + (c.bottom - c.top - 2 - h) / 2
+                                       : c.bottom - k - h;
         if (v->rez == 1) {
             *format |= DT_SINGLELINE | DT_BOTTOM;
             box->bottom = hore + h < box->top ? box->top : hore + h;

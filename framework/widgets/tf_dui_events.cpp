@@ -7,7 +7,9 @@ namespace {
 const char* const SRC = "TF_DUI_w";
 }
 
-bool tf_CDUI::test_v_rect(RECT r, int px, int py) { return tf_glob_test_v_rect(r.left, r.top, r.right, r.bottom, px, py); }
+bool tf_CDUI::test_v_rect(RECT r, int px, int py) {
+    return tf_glob_test_v_rect(r.left, r.top, r.right, r.bottom, px, py);
+}
 
 void tf_CDUI::Eviduj_Master_Detail_popup(int hodnota, tf_CDUI* detail) {
     for (int i = 0; i < volby.count; ++i) {

@@ -1,4 +1,5 @@
 // The list menu: layout classes, their defaults, and position.
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -11,7 +12,7 @@ namespace {
 const char* const SRC = "TF_DUI_w";
 
 // Bar entries grow with their captions; a caption of any length keeps the sums in range.
-int v_rozsahu(long long v) { return static_cast<int>(v < INT_MIN / 2 ? INT_MIN / 2 : v > INT_MAX / 2 ? INT_MAX / 2 : v); }
+int v_rozsahu(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN / 2, INT_MAX / 2)); }
 }  // namespace
 
 void tf_CDUI::Inic_KP() {

@@ -39,7 +39,8 @@ tf_CUHSPol* tf_CUHSPol::PRIDAJ(tf_CPol* prvok_, int rx, int ry) {
     prvok_->rx = rx;
     prvok_->ry = ry;
     // Only a container can be a parent; the widget of any other element keeps screen offsets.
-    prvok_->parent = prvok && tf_CPolCHLO::IsClassIdPolCHLO(prvok->class_id) ? static_cast<tf_CPolCHLO*>(prvok) : nullptr;
+    const bool kontajner = prvok && tf_CPolCHLO::IsClassIdPolCHLO(prvok->class_id);
+    prvok_->parent = kontajner ? static_cast<tf_CPolCHLO*>(prvok) : nullptr;
     vrstvy.Add(uzol);
     return uzol;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 #include "framework/app/tf_appstate.h"
 #include "framework/widgets/tf_dui.h"
@@ -17,15 +18,10 @@ class Dui : public ::testing::Test {
 protected:
     void SetUp() override {
         test_support::FreshLog();
-        saved_novoid = tf_CDUI_NoVoid;
         tf_CDUI_NoVoid = true;
-        saved = {tf_ScreenW, tf_ScreenH, tf_ScreenCX, tf_ScreenCY};
         tf_ScreenW = 1920, tf_ScreenH = 1080, tf_ScreenCX = 960, tf_ScreenCY = 540;
     }
-    void TearDown() override {
-        tf_CDUI_NoVoid = saved_novoid;
-        tf_ScreenW = saved[0], tf_ScreenH = saved[1], tf_ScreenCX = saved[2], tf_ScreenCY = saved[3];
-    }
+    void TearDown() override { tf_ScreenW = saved[0], tf_ScreenH = saved[1], tf_ScreenCX = saved[2], tf_ScreenCY = saved[3]; }
     // Entries valued 1 ... n captioned "A", "B", ..., laid out at (x, y).
     static void Fill(tf_CDUI& l, int n, int x, int y) {
         for (int i = 0; i < n; ++i) l.PRIDAJ(i + 1, std::string(1, static_cast<char>('A' + i)).c_str());
@@ -34,7 +30,6 @@ protected:
     }
 
     test_support::AssertCounter asserts;
-    bool saved_novoid = false;
-    std::array<int, 4> saved{};
+    const std::array<int, 4> saved{tf_ScreenW, tf_ScreenH, tf_ScreenCX, tf_ScreenCY};
 };
 }  // namespace dui_test

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "framework/widgets/tf_polchlo.h"
 #include "framework/widgets/tf_uhspol.h"
@@ -12,19 +13,12 @@ namespace {
 struct Probe : tf_CPol {
     Probe(std::string* trace_, char name_, int cls, int eats_ = 0) : trace(trace_), name(name_), eats(eats_) {
         class_id = cls;
-        nazov[0] = name_;
-        nazov[1] = 0;
+        Set_Nazov(std::string(1, name_).c_str());
     }
-    bool INFORMUJ_SA(int, int, int) override { return *trace += name, false; }
+    bool INFORMUJ_SA(int, int, int) override { return *trace += name, false; }  // claims nothing
     bool HandleKey(int key) override { return *trace += name, key == eats; }
     void ZOBRAZ(IDirectDrawSurface*) override { *trace += name; }
-    bool PollAction(int* value) override {
-        *trace += name;
-        *value = 1;
-        const bool pressed = armed;
-        armed = false;
-        return pressed;
-    }
+    bool PollAction(int* value) override { return *trace += name, *value = 1, std::exchange(armed, false); }
     std::string* trace;
     char name;
     int eats;
@@ -38,23 +32,17 @@ TEST(UhsPol, EventsGoToEveryLayerKeysAndPollsFromTheLast) {
     Probe a(&t, 'A', 7, 1), b(&t, 'B', 7, 2), c(&t, 'C', 7, 3), d(&t, 'D', 4);
     tf_CUHSPol g, *inner = new tf_CUHSPol(&d);
     EXPECT_TRUE(test_support::LogHas({"TF_UHSPol_w(", "tf_CUHSPol::tf_CUHSPol(.) s prvkom [D]"}));
-    g.PRIDAJ(&a);
-    g.PRIDAJ(&b);
-    g.PRIDAJ(&c);
+    for (Probe* p : {&a, &b, &c}) g.PRIDAJ(p);
     EXPECT_TRUE(g.INFORMUJ_SA(1, 1, 0));  // nobody cares, still taken
     g.ZOBRAZ(nullptr);
-    EXPECT_EQ(t, "ABCABC");
-    t.clear();
     EXPECT_TRUE(g.INFORMUJ_SA_KLAV(2));
     EXPECT_FALSE(g.INFORMUJ_SA_KLAV(9));
-    EXPECT_EQ(t, "CBCBA");
+    EXPECT_EQ(t, "ABCABC" "CB" "CBA");
 
     ASSERT_TRUE(g.PRIDAJ(inner));
-    d.ID = 77;
-    d.armed = true;
+    d.ID = 77, d.armed = true;
     int id = 0;
-    EXPECT_TRUE(g.INFORMUJ_MA(&id));
-    EXPECT_EQ(id, 77);
+    EXPECT_TRUE(g.INFORMUJ_MA(&id) && id == 77);
     EXPECT_FALSE(g.INFORMUJ_MA(&id));  // reported once; the edit boxes are never polled
 
     t.clear();
@@ -72,7 +60,6 @@ TEST(UhsPol, ADraggedDialogCarriesTheGroupsWidgets) {
     dlg.MoveToRel(100, 100);
     Probe* button = new Probe(&t, 'K', 4);  // the dialog's own
     dlg.PRIDAJ(button);
-    button->ID = 5;
     Probe w(&t, 'W', 9), x(&t, 'X', 9), top(&t, 'T', 9);
     tf_CUHSPol g(&dlg);
     g.PRIDAJ(&w, 10, 20);
@@ -86,15 +73,13 @@ TEST(UhsPol, ADraggedDialogCarriesTheGroupsWidgets) {
     EXPECT_EQ(t, "K");  // the move went to the dialog only
 
     int id = 0;  // a dialog reports what its children report
-    button->armed = true;
-    EXPECT_TRUE(g.INFORMUJ_MA(&id));
-    EXPECT_EQ(id, 5);
+    button->ID = 5, button->armed = true;
+    EXPECT_TRUE(g.INFORMUJ_MA(&id) && id == 5);
 
     tf_CUHSPol plain(&top);  // only a container becomes the parent of a layer's widget
     plain.PRIDAJ(&x, 3, 4);
     plain.Rodic_reset_deti();
-    EXPECT_EQ(x.parent, nullptr);
-    EXPECT_EQ(std::make_pair(x.x, x.y), std::make_pair(3, 4));
+    EXPECT_TRUE(!x.parent && x.x == 3 && x.y == 4);
 }
 
 TEST(UhsPol, ExclusiveLayersAndTheLimits) {
@@ -117,6 +102,5 @@ TEST(UhsPol, ExclusiveLayersAndTheLimits) {
     for (int i = 3; i < 60; ++i) g.PRIDAJ(&w, i, i);
     EXPECT_EQ(g.vrstvy.count, 50);
     tf_CUHSPol spare;
-    EXPECT_FALSE(g.PRIDAJ(&spare));
-    EXPECT_EQ(spare.rodic, nullptr);
+    EXPECT_TRUE(!g.PRIDAJ(&spare) && !spare.rodic);
 }
