@@ -95,7 +95,8 @@ protected:
             for (int x = f.x1; x < f.x2; ++x) {
                 const uint16_t v = Px(x, y);
                 if (v == s.TC) continue;
-                sum += 0.299 * ((v >> 11) * 255 / 31) + 0.587 * ((v >> 5 & 63) * 255 / 63) + 0.114 * ((v & 31) * 255 / 31);
+                sum +=
+                    0.299 * ((v >> 11) * 255 / 31) + 0.587 * ((v >> 5 & 63) * 255 / 63) + 0.114 * ((v & 31) * 255 / 31);
                 ++n;
             }
         return n ? sum / n : -1;
@@ -125,7 +126,8 @@ std::vector<std::vector<tf_TFAZA>> Skin::ExpectSheet(const std::vector<Element>&
         measured.emplace_back();
         for (POINT p : el.points) {
             const tf_TFAZA f = s.ZAMERAJ_FAZU(p.x, p.y);
-            SCOPED_TRACE(std::string(el.name) + " at " + std::to_string(p.x) + "," + std::to_string(p.y) + ": " + where(f));
+            SCOPED_TRACE(std::string(el.name) + " at " + std::to_string(p.x) + "," + std::to_string(p.y) + ": " +
+                         where(f));
             EXPECT_TRUE(inside(f, p.x, p.y));
             if (!(f.x1 > 0 && f.y1 > 0 && f.x2 < s.sir && f.y2 < s.vys && f.x2 > f.x1 && f.y2 > f.y1)) {
                 ADD_FAILURE() << "no frame round the point";
@@ -192,8 +194,10 @@ TEST_F(Skin, FrameworkSkinHoldsEveryStockElement) {
         return std::vector<tf_TFAZA>{};
     };
     // The parts of a scroll bar line up across it.
-    for (const char* part : {"_posuvV_", "_posuvV_btnB_", "posuvV_podklad"}) EXPECT_EQ(W(at(part)), W(at("_posuvV_btnA_"))) << part;
-    for (const char* part : {"_posuvH_", "_posuvH_btnB_", "posuvH_podklad"}) EXPECT_EQ(H(at(part)), H(at("_posuvH_btnA_"))) << part;
+    for (const char* part : {"_posuvV_", "_posuvV_btnB_", "posuvV_podklad"})
+        EXPECT_EQ(W(at(part)), W(at("_posuvV_btnA_"))) << part;
+    for (const char* part : {"_posuvH_", "_posuvH_btnB_", "posuvH_podklad"})
+        EXPECT_EQ(H(at(part)), H(at("_posuvH_btnA_"))) << part;
     ExpectSeamless(at("posuvV_podklad")[0], true);
     ExpectSeamless(at("posuvH_podklad")[0], false);
     // The close button stands one row higher (y 5, the others 6); the four line up by their bottoms.

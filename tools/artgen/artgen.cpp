@@ -5,9 +5,8 @@
 namespace artgen {
 
 std::vector<File> DrawAll() {
-    return {{"rezia_dll.bmp", FrameworkSkin()}, {"rezia.bmp", EditorSkin()},
-            {"QV_ICON.bmp", WindowIcon()},      {"kniha_ikona_default.bmp", BookIcon()},
-            {"zvuknaraz.wav", ClickSound()},    {"zvukkoniec.wav", ChimeSound()}};
+    return {{"rezia_dll.bmp", FrameworkSkin()},      {"rezia.bmp", EditorSkin()},     {"QV_ICON.bmp", WindowIcon()},
+            {"kniha_ikona_default.bmp", BookIcon()}, {"zvuknaraz.wav", ClickSound()}, {"zvukkoniec.wav", ChimeSound()}};
 }
 
 bool WriteAll(const std::string& dir) {

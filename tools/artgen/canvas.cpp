@@ -72,7 +72,7 @@ Sdf Polygon(std::vector<float> xy) {
             const float bx = wx - ex * t, by = wy - ey * t;
             best = std::min(best, bx * bx + by * by);
             // Crossing count along a ray to the right decides inside from outside.
-            const bool up = y >= v[2 * i + 1], down = y < v[2 * j + 1], left = ex * wy > ey * wx;
+            const bool up = y >= v[2 * i + 1], down = y<v[2 * j + 1], left = ex * wy> ey * wx;
             if ((up && down && left) || (!up && !down && !left)) inside = !inside;
         }
         return (inside ? -1.0f : 1.0f) * std::sqrt(best);
@@ -175,7 +175,8 @@ void Canvas::Put(IDirectDrawSurface* s, int x0, int y0, uint16_t key, uint16_t b
     for (int y = 0; y < h_; ++y) {
         const int sy = y0 + y;
         if (sy < 0 || sy >= static_cast<int>(d.dwHeight)) continue;
-        auto* row = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + static_cast<ptrdiff_t>(sy) * d.lPitch);
+        auto* row =
+            reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(d.lpSurface) + static_cast<ptrdiff_t>(sy) * d.lPitch);
         for (int x = 0; x < w_; ++x) {
             const int sx = x0 + x;
             if (sx < 0 || sx >= static_cast<int>(d.dwWidth)) continue;

@@ -19,8 +19,8 @@ struct Rgba {
 
 Rgb Hex(uint32_t rrggbb);
 Rgb Mix(Rgb a, Rgb b, float t);  // t = 0 gives a
-Rgb Lighter(Rgb c, float t);      // towards white
-Rgb Darker(Rgb c, float t);       // towards black
+Rgb Lighter(Rgb c, float t);     // towards white
+Rgb Darker(Rgb c, float t);      // towards black
 
 // Signed distance in pixels from a point to a shape's edge: negative inside. Pixel (i, j) is
 // sampled at its centre (i + 0.5, j + 0.5).
@@ -28,10 +28,10 @@ using Sdf = std::function<float(float x, float y)>;
 using Paint = std::function<Rgba(float x, float y)>;
 
 Sdf Circle(float cx, float cy, float r);
-Sdf Ellipse(float cx, float cy, float rx, float ry);  // approximate distance, good near the edge
+Sdf Ellipse(float cx, float cy, float rx, float ry);            // approximate distance, good near the edge
 Sdf Box(float x0, float y0, float x1, float y1, float radius);  // rounded corners
 Sdf Capsule(float ax, float ay, float bx, float by, float r);   // a stroke with round ends
-Sdf Polygon(std::vector<float> xy);                              // x0, y0, x1, y1, ...
+Sdf Polygon(std::vector<float> xy);                             // x0, y0, x1, y1, ...
 Sdf Ring(float cx, float cy, float r, float half_width);
 // A stroke along a circle from angle a0 to a1 (radians, a1 > a0, y pointing down) with round ends.
 Sdf Arc(float cx, float cy, float r, float a0, float a1, float half_width);
@@ -40,7 +40,7 @@ Sdf HalfPlaneAbove(float y);
 Sdf Union(Sdf a, Sdf b);
 Sdf Intersect(Sdf a, Sdf b);
 Sdf Subtract(Sdf a, Sdf b);
-Sdf Grow(Sdf s, float d);  // negative d shrinks
+Sdf Grow(Sdf s, float d);              // negative d shrinks
 Sdf Outline(Sdf s, float half_width);  // a line along the shape's edge
 Sdf Move(Sdf s, float dx, float dy);
 Sdf Rotate(Sdf s, float cx, float cy, float angle);

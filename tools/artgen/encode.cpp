@@ -20,9 +20,7 @@ void put_tag(std::vector<uint8_t>& v, const char* tag) {
     for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
 }
 
-uint8_t widen(uint32_t value, int bits) {
-    return static_cast<uint8_t>(value << (8 - bits) | value >> (2 * bits - 8));
-}
+uint8_t widen(uint32_t value, int bits) { return static_cast<uint8_t>(value << (8 - bits) | value >> (2 * bits - 8)); }
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp(IDirectDrawSurface* s) {

@@ -39,10 +39,10 @@ void OpenBook(Canvas& c, float x, float y, float s) {
     const Rgb cover = Hex(0xE8453C);
     rimmed(c, q.Poly({0.03f, 0.47f, 0.5f, 0.57f, 0.97f, 0.47f, 0.97f, 0.9f, 0.5f, 0.99f, 0.03f, 0.9f}), rim, q.Y(0.47f),
            q.Y(0.99f), Lighter(cover, 0.2f), Darker(cover, 0.15f));
-    const Sdf left = q.Poly({0.08f, 0.43f, 0.2f, 0.38f, 0.35f, 0.39f, 0.5f, 0.5f, 0.5f, 0.92f, 0.35f, 0.84f, 0.2f, 0.83f,
-                             0.08f, 0.86f});
-    const Sdf right = q.Poly({0.92f, 0.43f, 0.8f, 0.38f, 0.65f, 0.39f, 0.5f, 0.5f, 0.5f, 0.92f, 0.65f, 0.84f, 0.8f, 0.83f,
-                              0.92f, 0.86f});
+    const Sdf left = q.Poly(
+        {0.08f, 0.43f, 0.2f, 0.38f, 0.35f, 0.39f, 0.5f, 0.5f, 0.5f, 0.92f, 0.35f, 0.84f, 0.2f, 0.83f, 0.08f, 0.86f});
+    const Sdf right = q.Poly(
+        {0.92f, 0.43f, 0.8f, 0.38f, 0.65f, 0.39f, 0.5f, 0.5f, 0.5f, 0.92f, 0.65f, 0.84f, 0.8f, 0.83f, 0.92f, 0.86f});
     rimmed(c, left, rim, q.Y(0.38f), q.Y(0.92f), PAPER, CREAM);
     rimmed(c, right, rim, q.Y(0.38f), q.Y(0.92f), PAPER, CREAM);
     // A picture on the left page: a sun over a green hill.
@@ -62,7 +62,8 @@ void OpenBook(Canvas& c, float x, float y, float s) {
 
 void ClosedBook(Canvas& c) {
     const float w = static_cast<float>(c.Width()), h = static_cast<float>(c.Height());
-    const float bw = h * 0.72f, bh = h * 0.84f, x0 = (w - bw) / 2 - 3, y0 = (h - bh) / 2 - 2, x1 = x0 + bw, y1 = y0 + bh;
+    const float bw = h * 0.72f, bh = h * 0.84f, x0 = (w - bw) / 2 - 3, y0 = (h - bh) / 2 - 2, x1 = x0 + bw,
+                y1 = y0 + bh;
     const float rim = 1.3f, spine = bw * 0.2f;
     const Rgb cover = Hex(0x2D8CF0);
     // The pages show on the right and at the bottom, behind the cover.
@@ -74,8 +75,9 @@ void ClosedBook(Canvas& c) {
         c.Shade(Capsule(x0 + 8, y1 + o, x1 + o, y1 + o, 0.35f), Solid(Darker(CREAM, 0.25f)));
     }
     // A ribbon hanging out at the bottom.
-    rimmed(c, Polygon({x0 + bw * 0.62f, y1 - 2, x0 + bw * 0.74f, y1 - 2, x0 + bw * 0.74f, y1 + 9, x0 + bw * 0.68f, y1 + 6,
-                       x0 + bw * 0.62f, y1 + 9}),
+    rimmed(c,
+           Polygon({x0 + bw * 0.62f, y1 - 2, x0 + bw * 0.74f, y1 - 2, x0 + bw * 0.74f, y1 + 9, x0 + bw * 0.68f, y1 + 6,
+                    x0 + bw * 0.62f, y1 + 9}),
            1, y1, y1 + 9, Hex(0xF0453A), Darker(Hex(0xF0453A), 0.2f));
     const Sdf front = Box(x0, y0, x1, y1, 5);
     rimmed(c, front, rim, y0, y1, Lighter(cover, 0.25f), Darker(cover, 0.12f));
@@ -87,7 +89,8 @@ void ClosedBook(Canvas& c) {
     // A label with a star on the cover.
     const float lx0 = x0 + spine + 5, lx1 = x1 - 6, ly0 = y0 + bh * 0.2f, ly1 = y0 + bh * 0.62f;
     rimmed(c, Box(lx0, ly0, lx1, ly1, 4), 1, ly0, ly1, PAPER, CREAM);
-    const Sdf star = Grow(Star((lx0 + lx1) / 2, (ly0 + ly1) / 2 + 1, (ly1 - ly0) * 0.36f, (ly1 - ly0) * 0.16f, 0), 0.6f);
+    const Sdf star =
+        Grow(Star((lx0 + lx1) / 2, (ly0 + ly1) / 2 + 1, (ly1 - ly0) * 0.36f, (ly1 - ly0) * 0.16f, 0), 0.6f);
     rimmed(c, star, 1, ly0, ly1, Lighter(STAR, 0.3f), Hex(0xFFA800));
     // Shine across the upper cover.
     c.Shade(Intersect(Grow(front, -rim * 2), Ellipse(x0 + bw * 0.35f, y0, bw * 0.8f, bh * 0.35f)),

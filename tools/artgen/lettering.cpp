@@ -13,7 +13,7 @@ struct Letter {
 
 // Letters are strokes of half width w on a baseline b, starting at column x.
 Letter letter_p(float x, float b, float cap, float w) {
-    const float top = b - cap + w, bowl = cap * 0.56f, r = (bowl - w) / 2 + w / 2, reach = x + w + cap * 0.2f;
+    const float top = b - cap + w, r = cap * 0.28f, reach = x + w + cap * 0.2f;
     const float mid = top + 2 * r;
     Sdf stem = Capsule(x + w, top, x + w, b - w, w);
     Sdf bowl_shape = Union(Union(Capsule(x + w, top, reach, top, w), Capsule(x + w, mid, reach, mid, w)),
@@ -30,8 +30,9 @@ Letter letter_e(float x, float b, float xh, float w) {
 
 Letter letter_x(float x, float b, float xh, float w) {
     const float span = xh * 0.9f;
-    return {Union(Capsule(x + w, b - xh + w, x + span - w, b - w, w), Capsule(x + w, b - w, x + span - w, b - xh + w, w)),
-            span};
+    return {
+        Union(Capsule(x + w, b - xh + w, x + span - w, b - w, w), Capsule(x + w, b - w, x + span - w, b - xh + w, w)),
+        span};
 }
 
 Letter letter_l(float x, float b, float cap, float w) {
@@ -42,9 +43,15 @@ Letter letter_o(float x, float b, float xh, float w) {
     const float r = xh / 2 - w;
     return {Ring(x + r + w, b - xh / 2, r, w), 2 * (r + w)};
 }
+
+using Maker = Letter (*)(float x, float baseline, float height, float half_width);
+const struct {
+    Maker make;
+    bool tall;  // cap height, else x-height
+} GLYPHS[5] = {{letter_p, true}, {letter_e, false}, {letter_x, false}, {letter_l, true}, {letter_o, false}};
 }  // namespace
 
-float Wordmark(Canvas& c, float x, float baseline, float cap) {
+void Wordmark(Canvas& c, float x, float baseline, float cap) {
     const float w = cap * 0.095f, xh = cap * 0.72f, gap = cap * 0.1f, rim = cap * 0.055f;
     const Rgb colours[] = {Hex(0xF0453A), Hex(0xFF9A1F), Hex(0x2EBD59), Hex(0x2D8CF0), Hex(0xA259F0)};
     const float tilt[] = {-0.09f, 0.06f, -0.05f, 0.08f, -0.06f};
@@ -53,13 +60,7 @@ float Wordmark(Canvas& c, float x, float baseline, float cap) {
     float pen = x;
     for (int i = 0; i < 5; ++i) {
         const float b = baseline + lift[i];
-        switch (i) {
-            case 0: letters[i] = letter_p(pen, b, cap, w); break;
-            case 1: letters[i] = letter_e(pen, b, xh, w); break;
-            case 2: letters[i] = letter_x(pen, b, xh, w); break;
-            case 3: letters[i] = letter_l(pen, b, cap, w); break;
-            default: letters[i] = letter_o(pen, b, xh, w); break;
-        }
+        letters[i] = GLYPHS[i].make(pen, b, GLYPHS[i].tall ? cap : xh, w);
         const float cx = pen + letters[i].width / 2, cy = b - xh / 2;
         letters[i].shape = Rotate(letters[i].shape, cx, cy, tilt[i]);
         pen += letters[i].width + gap;
@@ -73,7 +74,6 @@ float Wordmark(Canvas& c, float x, float baseline, float cap) {
         // Shine along the upper left edges: the letter less itself moved down and right.
         c.Shade(Intersect(Grow(s, -w * 0.25f), Subtract(s, Move(s, w * 0.45f, w * 0.6f))), Solid(WHITE, 0.55f));
     }
-    return pen - gap;
 }
 
 }  // namespace artgen

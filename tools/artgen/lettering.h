@@ -5,7 +5,7 @@
 namespace artgen {
 
 // "Pexlo" with its left end at x and its baseline at y: each letter in its own bright colour,
-// outlined and slightly tilted, as on a picture book's cover. Returns the right end.
-float Wordmark(Canvas& c, float x, float baseline, float cap_height);
+// outlined and slightly tilted, as on a picture book's cover.
+void Wordmark(Canvas& c, float x, float baseline, float cap_height);
 
 }  // namespace artgen

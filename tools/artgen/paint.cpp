@@ -6,9 +6,12 @@ namespace artgen {
 
 Rgb StateColour(Rgb base, State s) {
     switch (s) {
-        case State::Over: return Lighter(base, 0.22f);
-        case State::Pressed: return Darker(base, 0.14f);
-        case State::Normal: break;
+        case State::Over:
+            return Lighter(base, 0.22f);
+        case State::Pressed:
+            return Darker(base, 0.14f);
+        case State::Normal:
+            break;
     }
     return base;
 }
@@ -25,7 +28,8 @@ void GlossyBody(Canvas& c, const Sdf& shape, float x0, float y0, float x1, float
     // Light thrown back at the bottom edge.
     const float glow_top = y1 - h * 0.32f;
     const Rgb glow = Lighter(col, 0.55f);
-    c.Shade(Intersect(Grow(shape, -1.6f), HalfPlaneBelow(glow_top)), VGradAlpha(glow_top, {glow, 0}, y1 - 1, {glow, 0.4f}));
+    c.Shade(Intersect(Grow(shape, -1.6f), HalfPlaneBelow(glow_top)),
+            VGradAlpha(glow_top, {glow, 0}, y1 - 1, {glow, 0.4f}));
 }
 
 Point Button(Canvas& c, Form form, Rgb base, State s, const GlyphAt& glyph) {
@@ -53,7 +57,8 @@ void Mark(Canvas& c, const Sdf& shape, Rgb colour) {
     const float h = static_cast<float>(c.Height());
     c.Fill(Grow(shape, 1.1f), Solid(Darker(colour, 0.45f)));
     c.Fill(shape, VGrad(0, Lighter(colour, 0.15f), h, Darker(colour, 0.1f)));
-    c.Shade(Intersect(Grow(shape, -0.8f), HalfPlaneAbove(h * 0.45f)), VGradAlpha(0, {WHITE, 0.4f}, h * 0.45f, {WHITE, 0.0f}));
+    c.Shade(Intersect(Grow(shape, -0.8f), HalfPlaneAbove(h * 0.45f)),
+            VGradAlpha(0, {WHITE, 0.4f}, h * 0.45f, {WHITE, 0.0f}));
 }
 
 }  // namespace artgen

@@ -8,10 +8,14 @@ namespace {
 // Turns an arrangement drawn pointing right into direction d.
 Sdf point(Sdf right, float cx, float cy, Dir d) {
     switch (d) {
-        case Dir::Left: return Rotate(right, cx, cy, static_cast<float>(PI));
-        case Dir::Up: return Rotate(right, cx, cy, static_cast<float>(-PI / 2));
-        case Dir::Down: return Rotate(right, cx, cy, static_cast<float>(PI / 2));
-        case Dir::Right: break;
+        case Dir::Left:
+            return Rotate(right, cx, cy, static_cast<float>(PI));
+        case Dir::Up:
+            return Rotate(right, cx, cy, static_cast<float>(-PI / 2));
+        case Dir::Down:
+            return Rotate(right, cx, cy, static_cast<float>(PI / 2));
+        case Dir::Right:
+            break;
     }
     return right;
 }
@@ -55,7 +59,8 @@ Sdf ScreenMark(float cx, float cy, float s, float t) {
 Sdf ClockMark(float cx, float cy, float s, float t) {
     const float r = s / 2 - t / 2;
     Sdf face = Ring(cx, cy, r, t / 2);
-    Sdf hands = Union(Capsule(cx, cy, cx, cy - r * 0.62f, t * 0.45f), Capsule(cx, cy, cx + r * 0.48f, cy + r * 0.1f, t * 0.45f));
+    Sdf hands = Union(Capsule(cx, cy, cx, cy - r * 0.62f, t * 0.45f),
+                      Capsule(cx, cy, cx + r * 0.48f, cy + r * 0.1f, t * 0.45f));
     return Union(face, hands);
 }
 
@@ -124,7 +129,7 @@ Sdf Grip(float cx, float cy, float len, float gap, bool horizontal) {
     for (int i = -1; i <= 1; ++i) {
         const float o = i * gap;
         Sdf l = horizontal ? Capsule(cx - len / 2, cy + o, cx + len / 2, cy + o, 0.55f)
-                         : Capsule(cx + o, cy - len / 2, cx + o, cy + len / 2, 0.55f);
+                           : Capsule(cx + o, cy - len / 2, cx + o, cy + len / 2, 0.55f);
         lines = lines ? Union(lines, l) : l;
     }
     return lines;

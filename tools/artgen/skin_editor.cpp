@@ -80,8 +80,9 @@ void pointer_shape(Canvas& c, const Sdf& shape, const Sdf& creases) {
 
 void pointers(Sheet& sheet) {
     Canvas arrow(POINTER[0].W(), POINTER[0].H());
-    pointer_shape(arrow, Polygon({1.3f, 1.3f, 1.3f, 23.5f, 6.8f, 18.4f, 11.2f, 26.6f, 15.4f, 24.6f, 11.3f, 16.7f, 18.7f, 16.7f}),
-                  nullptr);
+    pointer_shape(
+        arrow, Polygon({1.3f, 1.3f, 1.3f, 23.5f, 6.8f, 18.4f, 11.2f, 26.6f, 15.4f, 24.6f, 11.3f, 16.7f, 18.7f, 16.7f}),
+        nullptr);
     sheet.Place(POINTER[0], arrow);
 
     Canvas fist(POINTER[1].W(), POINTER[1].H());

@@ -59,7 +59,8 @@ void title_buttons(Sheet& sheet) {
                                    [](float cx, float cy) { return InfoMark(cx, cy, 13, 3); }};
         const Rgb colours[3] = {SUN, GRASS, SKY};
         for (int b = 0; b < 3; ++b) {
-            const Rect r = {TITLE_COLUMNS[b], TITLE_ROWS[i], TITLE_COLUMNS[b] + TITLE_W - 1, TITLE_ROWS[i] + TITLE_H - 1};
+            const Rect r = {TITLE_COLUMNS[b], TITLE_ROWS[i], TITLE_COLUMNS[b] + TITLE_W - 1,
+                            TITLE_ROWS[i] + TITLE_H - 1};
             title_button(sheet, r, colours[b], STATES[i], glyphs[b]);
         }
     }
@@ -112,7 +113,8 @@ void marks(Sheet& sheet) {
     sheet.Place(CANCEL_MARK, cancel);
 
     Canvas help = canvas_for(HELP);
-    Button(help, Form::Round, SKY, State::Normal, [](float cx, float cy) { return QuestionMark(cx, cy + 0.5f, 19, 4); });
+    Button(help, Form::Round, SKY, State::Normal,
+           [](float cx, float cy) { return QuestionMark(cx, cy + 0.5f, 19, 4); });
     sheet.Place(HELP, help);
 }
 
@@ -141,7 +143,8 @@ void logo(Sheet& sheet) {
     const Sdf panel = Box(0, 0, w, h, h * 0.42f);
     c.Fill(panel, Solid(Hex(0xF2A93B)));
     c.Fill(Grow(panel, -2), VGrad(0, Hex(0xFFFDF4), h, Hex(0xFFE7A8)));
-    c.Shade(Intersect(Grow(panel, -3.5f), HalfPlaneAbove(h * 0.45f)), VGradAlpha(0, {WHITE, 0.7f}, h * 0.45f, {WHITE, 0}));
+    c.Shade(Intersect(Grow(panel, -3.5f), HalfPlaneAbove(h * 0.45f)),
+            VGradAlpha(0, {WHITE, 0.7f}, h * 0.45f, {WHITE, 0}));
     OpenBook(c, 9, 6, 46);
     Wordmark(c, 63, 47, 37);
     sheet.Place(LOGO, c);
