@@ -183,8 +183,8 @@ void Canvas::Put(IDirectDrawSurface* s, int x0, int y0, uint16_t key, uint16_t b
             uint16_t v = key;
             if (solid_[index(x, y)]) {
                 v = to565(px_[index(x, y)]);
-                // Never the see-through or the frame colour: one step of blue off.
-                while (v == key || v == border) v = (v & 31) ? v - 1 : v + 1;
+                // Never the see-through or the frame colour: the lowest bits of blue moved.
+                for (uint16_t bit = 1; v == key || v == border; bit <<= 1) v ^= bit;
             }
             row[sx] = v;
         }

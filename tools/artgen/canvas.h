@@ -61,7 +61,7 @@ public:
     // Paints only over what is drawn already: shading that never widens the picture.
     void Shade(const Sdf& shape, const Paint& paint);
     // Into the surface at (x, y) as RGB565: drawn pixels never take the values `key` or
-    // `border` (they move by one step of blue), the others become `key`.
+    // `border` (the lowest bits of blue change), the others become `key`.
     void Put(IDirectDrawSurface* s, int x, int y, uint16_t key, uint16_t border) const;
 
 private:

@@ -16,7 +16,9 @@ Rgb StateColour(Rgb base, State s) {
     return base;
 }
 
-void GlossyBody(Canvas& c, const Sdf& shape, float x0, float y0, float x1, float y1, Rgb base, State s) {
+namespace {
+// The glossy body of a button on `shape`, which spans x0 ... x1, y0 ... y1.
+void glossy_body(Canvas& c, const Sdf& shape, float x0, float y0, float x1, float y1, Rgb base, State s) {
     const Rgb col = StateColour(base, s);
     const float h = y1 - y0, cx = (x0 + x1) / 2;
     c.Fill(shape, VGrad(y0, Darker(col, 0.22f), y1, Darker(col, 0.5f)));
@@ -31,6 +33,7 @@ void GlossyBody(Canvas& c, const Sdf& shape, float x0, float y0, float x1, float
     c.Shade(Intersect(Grow(shape, -1.6f), HalfPlaneBelow(glow_top)),
             VGradAlpha(glow_top, {glow, 0}, y1 - 1, {glow, 0.4f}));
 }
+}  // namespace
 
 Point Button(Canvas& c, Form form, Rgb base, State s, const GlyphAt& glyph) {
     return Button(c, {0, 0, static_cast<float>(c.Width()), static_cast<float>(c.Height())}, form, base, s, glyph);
@@ -42,7 +45,7 @@ Point Button(Canvas& c, const Cell& cell, Form form, Rgb base, State s, const Gl
     const float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
     const Sdf shape = form == Form::Round ? Ellipse(cx, cy, (x1 - x0) / 2, (y1 - y0) / 2)
                                           : Box(x0, y0, x1, y1, std::min(x1 - x0, y1 - y0) * 0.3f);
-    GlossyBody(c, shape, x0, y0, x1, y1, base, s);
+    glossy_body(c, shape, x0, y0, x1, y1, base, s);
     const Sdf mark = glyph ? glyph(cx, cy) : nullptr;
     if (mark) Glyph(c, mark, Darker(StateColour(base, s), 0.45f));
     return {cx, cy};

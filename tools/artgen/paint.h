@@ -9,11 +9,6 @@ namespace artgen {
 
 enum class State { Normal, Over, Pressed };
 
-// The see-through colour (magenta) and the colour of phase frames (pure green) in every sheet;
-// drawn pixels never take either value.
-constexpr uint16_t KEY = 0xF81F;
-constexpr uint16_t BORDER = 0x07E0;
-
 const Rgb WHITE = {1, 1, 1};
 const Rgb INK = {0.16f, 0.14f, 0.32f};  // the outline colour of marks, letters and pointers
 // The button colours, one a purpose.
@@ -43,8 +38,6 @@ using GlyphAt = std::function<Sdf(float cx, float cy)>;
 Point Button(Canvas& c, const Cell& cell, Form form, Rgb base, State s, const GlyphAt& glyph);
 // The same filling the whole canvas.
 Point Button(Canvas& c, Form form, Rgb base, State s, const GlyphAt& glyph);
-// The glossy body alone, on `shape` spanning x0..x1, y0..y1.
-void GlossyBody(Canvas& c, const Sdf& shape, float x0, float y0, float x1, float y1, Rgb base, State s);
 // A pictogram in `ink` with a soft shadow of the button's colour below it.
 void Glyph(Canvas& c, const Sdf& shape, Rgb shadow, Rgb ink = WHITE);
 // A mark standing on its own (tick, cross): filled, with a dark rim of its own colour and a gloss.

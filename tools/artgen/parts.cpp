@@ -25,7 +25,7 @@ void ScrollButton(Canvas& c, State s, Dir d) {
 void TrackTile(Canvas& c, bool vertical) {
     const float across = static_cast<float>(vertical ? c.Width() : c.Height());
     const Rgb bed = Hex(0xDDEBFA), slot = Hex(0xA9CBEF), edge = Hex(0x7FA8D8);
-    // Colour by the distance from the middle line only.
+    // Colour by the position across the track only, with the slot's shadow on its upper or left side.
     const Paint paint = [=](float x, float y) {
         const float t = vertical ? x : y;
         const float from_mid = std::fabs(t - across / 2);

@@ -11,6 +11,11 @@ class IDirectDrawSurface;
 
 namespace artgen {
 
+// The see-through colour (magenta) and the colour of phase frames (pure green) in every sheet;
+// drawn pixels never take either value.
+constexpr uint16_t KEY = 0xF81F;
+constexpr uint16_t BORDER = 0x07E0;
+
 // The content of a phase, corners included; its frame runs one pixel outside.
 struct Rect {
     int x0, y0, x1, y1;
