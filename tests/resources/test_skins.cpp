@@ -79,10 +79,15 @@ protected:
         if (dd) dd->Release();
     }
     void Load(const char* name, int key_x, int key_y) {
-        ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+        if (!dd) {
+            ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+        }
         s.NAHRAJ_SURFACE(dd, name);  // no such file here: the compiled-in picture
         ASSERT_NE(s.lpDDS, nullptr) << name;
         s.TC_NASTAV(key_x, key_y);
+    }
+    void LoadSheet(const char* name, int key_x, int key_y) {
+        Load(name, key_x, key_y);
         s.BC_NASTAV(0, 0);
         ASSERT_NE(s.TC, s.BC);
     }
@@ -183,7 +188,7 @@ void Skin::ExpectSeamless(const tf_TFAZA& f, bool vertical) {
 }
 
 TEST_F(Skin, FrameworkSkinHoldsEveryStockElement) {
-    Load("rezia_dll.bmp", 1, 1);
+    LoadSheet("rezia_dll.bmp", 1, 1);
     EXPECT_EQ(s.sir, 235);
     EXPECT_EQ(s.vys, 211);
     const auto m = ExpectSheet(FRAMEWORK, 1, 1);
@@ -208,13 +213,35 @@ TEST_F(Skin, FrameworkSkinHoldsEveryStockElement) {
 }
 
 TEST_F(Skin, EditorSkinHoldsButtonsListPartsPointerAndIcon) {
-    Load("rezia.bmp", 3, 3);
+    LoadSheet("rezia.bmp", 3, 3);
     const auto m = ExpectSheet(EDITOR, 3, 3);
     if (HasFailure()) return;
     const auto& knob = m[7];
     for (size_t part : {8, 9, 10}) EXPECT_EQ(W(m[part]), W(knob)) << EDITOR[part].name;
     ExpectSeamless(m[10][0], true);
     EXPECT_NE(Px(m[6][0].x1, m[6][0].y1), s.TC) << "the arrow's tip is the pointer's top-left pixel";
+}
+
+// Icons loaded from a file key from their pixel (1, 1) and draw the whole picture less its one-pixel frame.
+TEST_F(Skin, IconsKeyFromTheirCornerAndFitWhereTheyAreShown) {
+    const struct {
+        const char* name;
+        int max_w, max_h;  // a books-list row is 76 high; the window icon is square
+    } icons[] = {{"kniha_ikona_default.bmp", 100, 75}, {"QV_ICON.bmp", 64, 64}};
+    for (const auto& icon : icons) {
+        SCOPED_TRACE(icon.name);
+        Load(icon.name, 1, 1);
+        const tf_TFAZA f = s.ZAMERAJ_FAZU_CS();
+        EXPECT_LE(drawn_w(f), icon.max_w);
+        EXPECT_LE(drawn_h(f), icon.max_h);
+        EXPECT_EQ(Px(0, 0), s.TC);  // keyed the same from either corner
+        EXPECT_EQ(Px(f.x2 - 1, f.y2 - 1), s.TC);
+        EXPECT_GT(Brightness(f), 0);
+        int drawn = 0;
+        for (int y = f.y1; y < f.y2; ++y)
+            for (int x = f.x1; x < f.x2; ++x) drawn += Px(x, y) != s.TC;
+        EXPECT_GT(drawn, drawn_w(f) * drawn_h(f) / 3) << "the picture fills its icon";
+    }
 }
 
 }  // namespace
