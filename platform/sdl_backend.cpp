@@ -66,8 +66,10 @@ public:
             CloseWindow();
             return false;
         }
-        if (const plat_Resource* res = plat_FindResource("QV_ICON")) {
+        if (const plat_Resource* res = plat_FindResource("QV_ICON.bmp")) {
             if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromConstMem(res->data, static_cast<int>(res->size)), 1)) {
+                // The icon's background is the skins' transparent magenta.
+                SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 0xFF, 0x00, 0xFF));
                 SDL_SetWindowIcon(window, icon);
                 SDL_FreeSurface(icon);
             }
