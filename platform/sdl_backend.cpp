@@ -128,8 +128,9 @@ public:
         }
     }
 
-    // The display's own modes in its order (a size may come again at another refresh rate),
-    // then the common sizes it does not list.
+    // The display's own modes (a size may come again at another refresh rate) and the common
+    // sizes it does not list, smallest first as display drivers report them: a configured size
+    // the display lacks falls back to the last, the largest.
     std::vector<std::pair<int, int>> DisplayModes() override {
         std::vector<std::pair<int, int>> modes;
         if (!VideoReady()) return modes;
@@ -143,6 +144,7 @@ public:
         for (const auto& size : kCommonSizes)
             if (size.first <= dw && size.second <= dh && std::find(modes.begin(), modes.end(), size) == modes.end())
                 modes.push_back(size);
+        std::stable_sort(modes.begin(), modes.end());
         return modes;
     }
 
