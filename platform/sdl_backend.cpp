@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/codepage.h"
@@ -148,8 +149,29 @@ public:
         return modes;
     }
 
+    // A frame equal to the one on screen is not drawn again: an idle editor then costs a
+    // comparison per tick instead of a full upload and scaled redraw.
     void Present(IDirectDrawSurface& primary) override {
-        if (!renderer) return;
+        if (renderer && Remember(primary)) Show(primary);
+    }
+
+private:
+    // Keeps a copy of the frame; false when it equals the copy already kept.
+    bool Remember(IDirectDrawSurface& primary) {
+        const size_t w = static_cast<size_t>(primary.Width()), h = static_cast<size_t>(primary.Height());
+        bool same = shownW == w && shown.size() == w * h;
+        shown.resize(w * h);
+        shownW = w;
+        for (size_t y = 0; y < h; ++y) {
+            uint16_t* kept = shown.data() + y * w;
+            if (same && memcmp(kept, primary.Row(static_cast<int>(y)), w * 2) == 0) continue;
+            same = false;
+            memcpy(kept, primary.Row(static_cast<int>(y)), w * 2);
+        }
+        return !same;
+    }
+
+    void Show(IDirectDrawSurface& primary) {
         const int w = primary.Width(), h = primary.Height();
         if (w != texW || h != texH) {
             if (texture) SDL_DestroyTexture(texture);
@@ -170,7 +192,6 @@ public:
         SDL_RenderPresent(renderer);
     }
 
-private:
     // Video starts with the first call that needs it; without a display it is not tried again.
     bool VideoReady() {
         if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
@@ -261,7 +282,7 @@ private:
     // The primary holds the last whole frame: the frame's final copy is what fills it.
     void ShowAgain() {
         IDirectDrawSurface* s = plat_PrimarySurface();
-        if (s && !s->lost) Present(*s);
+        if (s && !s->lost && renderer) Show(*s);
     }
 
     void ToggleFullScreen() {
@@ -286,6 +307,8 @@ private:
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int texW = 0, texH = 0;
+    std::vector<uint16_t> shown;  // the frame on screen
+    size_t shownW = 0;
     bool videoFailed = false;
     bool pointerShown = true;
     bool pointerInside = false;
