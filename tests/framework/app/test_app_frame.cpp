@@ -46,6 +46,7 @@ struct TfAppFrame : AppTest {
     void TearDown() override {
         tf_DSGN.background_srf = nullptr;
         tf_DSGN.ico_logo = nullptr;
+        tf_DSGN.rezia_dll_srf = nullptr;  // a test's own skin lives on its stack
         tf_DSGN_INIT_flag = false;
         AppTest::TearDown();
     }
