@@ -1,5 +1,6 @@
 // Program entry: the application screen, its start-up and message loop, and its end.
 #include "framework/app/tf_app.h"
+#include "framework/app/tf_dsgn.h"
 #include "platform/codepage.h"
 
 int main() {
@@ -8,5 +9,6 @@ int main() {
     screen->SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím Pexlo"), nullptr, 432, 86);
     const int code = screen->Execute();  // 1: no window or no display
     delete screen;
+    tf_DSGN_DONE();
     return code;
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/codepage.h"
@@ -66,8 +67,10 @@ public:
             CloseWindow();
             return false;
         }
-        if (const plat_Resource* res = plat_FindResource("QV_ICON")) {
+        if (const plat_Resource* res = plat_FindResource("QV_ICON.bmp")) {
             if (SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromConstMem(res->data, static_cast<int>(res->size)), 1)) {
+                // The icon's background is the skins' transparent magenta.
+                SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 0xFF, 0x00, 0xFF));
                 SDL_SetWindowIcon(window, icon);
                 SDL_FreeSurface(icon);
             }
@@ -126,8 +129,9 @@ public:
         }
     }
 
-    // The display's own modes in its order (a size may come again at another refresh rate),
-    // then the common sizes it does not list.
+    // The display's own modes (a size may come again at another refresh rate) and the common
+    // sizes it does not list, smallest first as display drivers report them: a configured size
+    // the display lacks falls back to the last, the largest.
     std::vector<std::pair<int, int>> DisplayModes() override {
         std::vector<std::pair<int, int>> modes;
         if (!VideoReady()) return modes;
@@ -141,11 +145,33 @@ public:
         for (const auto& size : kCommonSizes)
             if (size.first <= dw && size.second <= dh && std::find(modes.begin(), modes.end(), size) == modes.end())
                 modes.push_back(size);
+        std::stable_sort(modes.begin(), modes.end());
         return modes;
     }
 
+    // A frame equal to the one on screen is not drawn again: an idle editor then costs a
+    // comparison per tick instead of a full upload and scaled redraw.
     void Present(IDirectDrawSurface& primary) override {
-        if (!renderer) return;
+        if (renderer && Remember(primary)) Show(primary);
+    }
+
+private:
+    // Keeps a copy of the frame; false when it equals the copy already kept.
+    bool Remember(IDirectDrawSurface& primary) {
+        const size_t w = static_cast<size_t>(primary.Width()), h = static_cast<size_t>(primary.Height());
+        bool same = shownW == w && shown.size() == w * h;
+        shown.resize(w * h);
+        shownW = w;
+        for (size_t y = 0; y < h; ++y) {
+            uint16_t* kept = shown.data() + y * w;
+            if (same && memcmp(kept, primary.Row(static_cast<int>(y)), w * 2) == 0) continue;
+            same = false;
+            memcpy(kept, primary.Row(static_cast<int>(y)), w * 2);
+        }
+        return !same;
+    }
+
+    void Show(IDirectDrawSurface& primary) {
         const int w = primary.Width(), h = primary.Height();
         if (w != texW || h != texH) {
             if (texture) SDL_DestroyTexture(texture);
@@ -166,7 +192,6 @@ public:
         SDL_RenderPresent(renderer);
     }
 
-private:
     // Video starts with the first call that needs it; without a display it is not tried again.
     bool VideoReady() {
         if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
@@ -257,7 +282,7 @@ private:
     // The primary holds the last whole frame: the frame's final copy is what fills it.
     void ShowAgain() {
         IDirectDrawSurface* s = plat_PrimarySurface();
-        if (s && !s->lost) Present(*s);
+        if (s && !s->lost && renderer) Show(*s);
     }
 
     void ToggleFullScreen() {
@@ -282,6 +307,8 @@ private:
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int texW = 0, texH = 0;
+    std::vector<uint16_t> shown;  // the frame on screen
+    size_t shownW = 0;
     bool videoFailed = false;
     bool pointerShown = true;
     bool pointerInside = false;

@@ -8,6 +8,7 @@
 #include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_tlac.h"
 
 namespace {
 const char* const SRC = "TF_APP_w";
@@ -41,7 +42,7 @@ tf_CAppScreen::tf_CAppScreen(void* instance, int showCommand, const char* iniNam
     class_id = 21;
     Set_Nazov("noname_appscreen");
     copy_text(m_LocApp_INI, sizeof m_LocApp_INI, iniName);
-    for (const TitleButton& b : kTitleButtons) new tf_CAppTitleButton(this, b.id);
+    for (const TitleButton& b : kTitleButtons) new tf_CTlac(this, b.id);
     m_pDlgRozlisenie = new tf_CAppResolutionDlg(this, TF_APP_ID_RESOLUTION_DLG);
     m_pDlgCasovac = new tf_CAppTimerDlg(this, TF_APP_ID_TIMER_DLG);
     m_pDlgInfo = new tf_CAppInfoDlg(this, TF_APP_ID_INFO_DLG);
@@ -157,9 +158,11 @@ void tf_CAppScreen::GetSize(int* w, int* h) {
 
 tf_DSGN_Struct* tf_CAppScreen::GetDSGNref() { return &tf_DSGN; }
 
+const char* tf_DSGN_BackgroundName() { return tf_pAppScreen ? tf_pAppScreen->m_BackgroundName : nullptr; }
+
 void tf_CAppScreen::PlaceTitleButtons(bool withSkin) {
     for (const TitleButton& b : kTitleButtons) {
-        auto* button = static_cast<tf_CAppTitleButton*>(FindCHLWithID(b.id));
+        auto* button = static_cast<tf_CTlac*>(FindCHLWithID(b.id));
         if (!button) continue;
         const int x = tf_ScreenW - b.fromRight;
         if (withSkin)

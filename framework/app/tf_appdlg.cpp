@@ -3,18 +3,6 @@
 #include "framework/app/tf_appstate.h"
 #include "platform/window.h"
 
-tf_CAppTitleButton::tf_CAppTitleButton(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
-    Set_Nazov("noname_tlac");
-}
-
-void tf_CAppTitleButton::ZOBRAZ(IDirectDrawSurface*) {}
-
-bool tf_CAppTitleButton::INFORMUJ_SA(int, int, int) { return false; }
-
-void tf_CAppTitleButton::Dsgn2_UserA(int rx_, int ry_, tf_CDas_Surface*, int, int, int, int, int, int) {
-    MoveToRel(rx_, ry_);
-}
-
 tf_CAppDlgStandIn::tf_CAppDlgStandIn(tf_CPolCHLO* parent_, int ID_) : tf_CPolCHLO(parent_, ID_) {
     Set_Nazov("noname_dlg");
 }

@@ -1,7 +1,6 @@
-// The frame's title buttons and its three dialogs (info, screen resolution, redraw timer).
-// Until the button and dialog widgets exist these are plain stand-ins: they carry the ids,
-// the places, the visibility and the values the screen reads and writes, draw nothing and
-// take no pointer events. The framework dialogs replace this module.
+// The frame's three dialogs (info, screen resolution, redraw timer). Until the framework
+// dialogs exist these are plain stand-ins: they carry the ids, the places, the visibility and
+// the values the screen reads and writes, draw nothing and take no pointer events.
 #pragma once
 #include <string>
 #include <utility>
@@ -15,16 +14,6 @@ class tf_CDas_Surface;
 struct tf_TCasovac {
     int level = 2;
     int period = 16;
-};
-
-// A title button; the button class brings its skin and its press.
-class tf_CAppTitleButton : public tf_CPol {
-public:
-    tf_CAppTitleButton(tf_CPolCHLO* parent, int ID);
-    void ZOBRAZ(IDirectDrawSurface* surface) override;
-    bool INFORMUJ_SA(int x, int y, int event) override;
-    // Places the button; the three skin points go to the button class.
-    void Dsgn2_UserA(int rx, int ry, tf_CDas_Surface* skin, int x0, int y0, int x1, int y1, int x2, int y2);
 };
 
 // What the three dialogs share until the dialog class arrives.

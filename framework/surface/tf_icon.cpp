@@ -7,6 +7,7 @@
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/widgets/tf_pol.h"
+#include "platform/resources.h"
 
 namespace {
 const char* const SRC = "TF_DAS_w";
@@ -19,7 +20,8 @@ void tf_glob_Set_CIcon_default_transparency(int on) { default_transparency = on;
 tf_CIcon::tf_CIcon() : platny(1) {}
 
 tf_CIcon::tf_CIcon(IDirectDraw* dd, const char* subor) {
-    if (!subor || !tf_FSI_Existuje_sub(subor)) {
+    // The program's own pictures are compiled in: one of them needs no file on disk.
+    if (!subor || (!plat_FindResource(subor) && !tf_FSI_Existuje_sub(subor))) {
         _tf_LOG_(SRC, __LINE__, "tf_CIcon::tf_CIcon neexist. subor", TF_LOG_RETURN);
         return;
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/app/tf_app.h"
+#include "framework/app/tf_dsgn.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/tuning/tf_km.h"
 #include "platform/backend.h"
@@ -64,6 +65,7 @@ protected:
     }
     void TearDown() override {
         tf_KM_on = false;
+        tf_DSGN_DONE();
         EXPECT_EQ(tf_lpDD, nullptr) << "the display outlived its run";
     }
     // Runs Execute; `script` gets the number of each idle moment (the loop would wait with

@@ -38,11 +38,16 @@ struct TfAppFrame : AppTest {
             srf->vys = h;
             DDSURFACE_ZMAZ(srf->lpDDS, colour);
         }
-        tf_DSGN = {&background, nullptr, &logo};
+        tf_DSGN.background_srf = &background;
+        tf_DSGN.ico_logo = &logo;
+        tf_DSGN_INIT_flag = true;  // the test's own design, not the skin's
         screen.m_BackgroundColor = FILL;
     }
     void TearDown() override {
-        tf_DSGN = {};
+        tf_DSGN.background_srf = nullptr;
+        tf_DSGN.ico_logo = nullptr;
+        tf_DSGN.rezia_dll_srf = nullptr;  // a test's own skin lives on its stack
+        tf_DSGN_INIT_flag = false;
         AppTest::TearDown();
     }
     tf_CDas_Surface background{"background"}, logo_srf{"logo"};
@@ -90,7 +95,8 @@ TEST_F(TfAppFrame, WithoutAFillColourOrALogoOldPixelsStay) {
 }
 
 TEST_F(TfAppFrame, ALostSurfaceIsRestoredThatFrameSkippedABusyOneNeverHangs) {
-    tf_DSGN = {};
+    tf_DSGN.background_srf = nullptr;
+    tf_DSGN.ico_logo = nullptr;
     Run(screen, [&](int moment) {
         const uint16_t shown = Px(plat_PrimarySurface(), 10, 10);
         if (moment == 2 || moment == 4) {

@@ -1,4 +1,5 @@
 #include "framework/app/tf_appstate.h"
+#include "framework/core/tf_fsi.h"
 #include "framework/surface/tf_icon.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"
@@ -84,6 +85,16 @@ TEST_F(Icon, FromAFileOwnsItsSurfaceAndTakesTheKey) {
         EXPECT_EQ(plat_LiveSurfaceCount(), live + 1);
     }
     EXPECT_EQ(plat_LiveSurfaceCount(), live);
+}
+
+TEST_F(Icon, AResourceNeedsNoFileOnDisk) {
+    AddResource("srf_icon_res.bmp", Bmp(ICON));
+    ASSERT_FALSE(tf_FSI_Existuje_sub("srf_icon_res.bmp"));
+    tf_CIcon res(dd, "SRF_ICON_RES.BMP");
+    ASSERT_NE(res.srf, nullptr);
+    EXPECT_EQ(res.platny, 1);
+    res.ZOBRAZ(back, 0, 0);
+    ExpectCopy(res.srf, 0, 0, {1, 1, 5, 3}, true);
 }
 
 TEST_F(Icon, UnloadableFilesLeaveAnIconThatDrawsNothing) {

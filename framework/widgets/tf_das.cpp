@@ -1,0 +1,220 @@
+#include "framework/widgets/tf_das.h"
+
+#include <cstring>
+
+#include "framework/app/tf_appstate.h"
+#include "framework/app/tf_dsgn.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_draw.h"
+
+namespace {
+const char* const SRC = "TF_DAS_w";
+}  // namespace
+
+tf_CDAS::tf_CDAS(int x_, int y_) {
+    Init();
+    MoveToRel(x_, y_);
+}
+
+tf_CDAS::tf_CDAS(const char* nazov_, int x_, int y_) : tf_CDAS(x_, y_) { Set_Nazov(nazov_); }
+
+tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) { Init(); }
+
+tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { Init(); }
+
+void tf_CDAS::Init() {
+    class_id = 2;
+    Set_Nazov("noname_das");
+}
+
+tf_CDAS::~tf_CDAS() {
+    VymazFazy();
+    VezmiSrf(nullptr);
+}
+
+void tf_CDAS::VymazFazy() {
+    for (int i = 0; i < fazy.count; ++i) delete static_cast<tf_TFAZA*>(fazy.GET(i));
+    fazy.Zhod_count();
+}
+
+void tf_CDAS::VezmiSrf(tf_CDas_Surface* s) {
+    if (s == srf) return;
+    if (vlastni) {
+        _tf_LOG_(SRC, __LINE__, "    delete Das_Surface", nazov);
+        delete srf;
+        vlastni = false;
+    }
+    srf = s;
+}
+
+// A wrapper whose picture failed to load (or is released for a mode change) counts as none.
+bool tf_CDAS::MaObraz() const { return srf && srf->lpDDS && fazy.count > 0; }
+
+tf_TFAZA* tf_CDAS::AktFaza() {
+    if (!MaObraz() || akt_faza < 0 || akt_faza >= fazy.count) return nullptr;
+    return static_cast<tf_TFAZA*>(fazy.GET(akt_faza));
+}
+
+int tf_CDAS::AktSIR() {
+    tf_TFAZA* f = AktFaza();
+    return f ? f->sir : sir;
+}
+
+int tf_CDAS::AktVYS() {
+    tf_TFAZA* f = AktFaza();
+    return f ? f->vys : vys;
+}
+
+void tf_CDAS::GetSize(int* sir_, int* vys_) {
+    *sir_ = AktSIR();
+    *vys_ = AktVYS();
+}
+
+void tf_CDAS::SetSize(int sir_, int vys_) {
+    sir = sir_;
+    vys = vys_;
+}
+
+bool tf_CDAS::INFORMUJ_SA(int px, int py, int event) {
+    if (!zivy) return false;
+    // Both far edges count: the element answers one pixel beyond its right and bottom side.
+    const bool over = tf_glob_test_v_rect(x, y, x + AktSIR(), y + AktVYS(), px, py);
+    if (!over && stav != 2) {
+        stav = 0;
+        return false;
+    }
+    if (event == 0 && stav == 0) {
+        stav = 1;
+    } else if (event == 1 && stav == 1) {
+        stav = 2;
+        tf_glob_GrabX = px - x;
+        tf_glob_GrabY = py - y;
+    } else if (event == -1 && stav == 2) {
+        stav = 1;
+    } else if (tahom && event == 0 && stav == 2) {
+        // Only the absolute place follows the pointer; the offsets keep the designed place.
+        x = px - tf_glob_GrabX;
+        y = py - tf_glob_GrabY;
+    }
+    return true;
+}
+
+void tf_CDAS::AKTIVUJ() {
+    x += krok;
+    const int w = AktSIR();
+    if (x > tf_ScreenW)
+        x = -w;
+    else if (x < -w)
+        x = tf_ScreenW;
+}
+
+void tf_CDAS::Dsgn0_VoidDC(int rx_, int ry_, int sir_, int vys_) {
+    MoveToRel(rx_, ry_);
+    sir = sir_;
+    vys = vys_;
+}
+
+void tf_CDAS::Dsgn1_Stock(int rx_, int ry_, const char* meno) {
+    MoveToRel(rx_, ry_);
+    if (tf_CDAS* vzor = tf_DSGN_Stock(meno)) EVID_PREBER(vzor);
+}
+
+void tf_CDAS::Dsgn2_UserA(int rx_, int ry_, tf_CDas_Surface* s, int x0, int y0, int x1, int y1, int x2, int y2) {
+    MoveToRel(rx_, ry_);
+    VezmiSrf(s);
+    EVIDUJ(x0, y0);
+    EVIDUJ(x1, y1);
+    EVIDUJ(x2, y2);
+}
+
+void tf_CDAS::Dsgn3_UserB(int rx_, int ry_, tf_CDAS* vzor) {
+    MoveToRel(rx_, ry_);
+    EVID_PREBER(vzor);
+}
+
+void tf_CDAS::EVIDUJ(int px, int py) {
+    // Measuring an empty wrapper gives no phase worth keeping.
+    if (!srf || !srf->lpDDS) return;
+    const uint16_t own = srf->BC;
+    if (BC != 0) srf->BC = BC;
+    fazy.Add(new tf_TFAZA(srf->ZAMERAJ_FAZU(px, py)));
+    srf->BC = own;
+}
+
+void tf_CDAS::EVIDUJ_CS() {
+    if (srf) fazy.Add(new tf_TFAZA(srf->ZAMERAJ_FAZU_CS()));
+}
+
+void tf_CDAS::EVID_PREBER(tf_CDAS* vzor) {
+    if (!vzor || vzor == this) return;
+    VezmiSrf(vzor->srf);
+    VymazFazy();
+    for (int i = 0; i < vzor->fazy.count; ++i) fazy.Add(new tf_TFAZA(*static_cast<tf_TFAZA*>(vzor->fazy.GET(i))));
+    BC = vzor->BC;
+}
+
+void tf_CDAS::NF() { akt_faza = akt_faza + 1 >= fazy.count ? 0 : akt_faza + 1; }
+
+bool tf_CDAS::CitajBod(int sx, int sy, uint16_t* out) {
+    if (!srf || !srf->lpDDS) return false;
+    DDSURFACEDESC ddsd = {};
+    ddsd.dwSize = sizeof ddsd;
+    if (srf->lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return false;
+    const bool inside = sx >= 0 && sy >= 0 && sx < static_cast<int>(ddsd.dwWidth) && sy < static_cast<int>(ddsd.dwHeight);
+    if (inside) memcpy(out, static_cast<const unsigned char*>(ddsd.lpSurface) + sy * ddsd.lPitch + 2 * sx, 2);
+    srf->lpDDS->Unlock(nullptr);
+    return inside;
+}
+
+void tf_CDAS::TC_NASTAV(int px, int py) {
+    if (!CitajBod(px, py, &TC)) return;
+    DDCOLORKEY key = {TC, TC};
+    srf->lpDDS->SetColorKey(DDCKEY_SRCBLT, &key);
+}
+
+void tf_CDAS::BC_NASTAV(int px, int py) { CitajBod(px, py, &BC); }
+
+bool tf_CDAS::ZASAH(int px, int py) {
+    return tf_glob_test_v_rect(x + 1, y + 1, x + AktSIR() - 2, y + AktVYS() - 2, px, py);
+}
+
+bool tf_CDAS::OSTRY_ZASAH(int px, int py) {
+    if (!ZASAH(px, py)) return false;
+    if (!MaObraz()) return true;
+    tf_TFAZA* f = AktFaza();
+    uint16_t pixel = 0;
+    if (!f || !CitajBod(f->x1 + px - x, f->y1 + py - y, &pixel)) return false;
+    return pixel != srf->TC;
+}
+
+void tf_CDAS::ZOBRAZ(IDirectDrawSurface* surface) {
+    if (!zivy) return;
+    if (!MaObraz()) {
+        ZOBRAZ_VOID(surface);
+        return;
+    }
+    if (tf_TFAZA* f = AktFaza()) {
+        if (zrkadlo)
+            srf->ZOBRAZ_FAZU_Z(surface, x, y, *f, 1);
+        else
+            srf->ZOBRAZ_FAZU(surface, x, y, *f, 1);
+    }
+}
+
+void tf_CDAS::ZOBRAZ_VOID(IDirectDrawSurface* surface) {
+    HDC dc = nullptr;
+    if (!surface || surface->GetDC(&dc) != DD_OK) return;
+    RECT box = {x, y, x + sir, y + vys};
+    if (class_id == 4)
+        tf_glob_Level_efekt2_fill(dc, &box, akt_faza == 2 ? 2 : 1);
+    else if (class_id == 5)
+        tf_glob_Level_efekt2_fill(dc, &box, 1);
+    else
+        tf_glob_Level_efekt(dc, &box, 1);
+    // A small box has no room for its description.
+    if (sir > 30 && vys > 30) {
+        tf_glob_Text(dc, x + 5, y + 5, 0x00FF6464, tf_glob_Get_ClassName(class_id));
+        tf_glob_Text(dc, x + 5, y + 20, 0x0000FFFF, nazov);
+    }
+    surface->ReleaseDC(dc);
+}

@@ -1,0 +1,120 @@
+// The design record: built once from the skin, stock elements copied by name, the
+// background picture, and a skin that does not load.
+#include "framework/app/tf_dsgn.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/widgets/tf_tlac.h"
+#include "tests/framework/surface/surface_fixture.h"
+#include "tests/framework/widgets/widget_fixture.h"
+#include "tests/support/test_support.h"
+
+namespace {
+using widget_test::SKIN_PHASES;
+
+// Phase i of e draws exactly skin phase k's content.
+void ExpectPhase(tf_CDAS* e, int i, int k) {
+    const tf_TFAZA f = *static_cast<tf_TFAZA*>(e->fazy.GET(i));
+    const widget_test::SkinPhase& p = SKIN_PHASES[k];
+    EXPECT_TRUE(f.x1 == p.l && f.y1 == p.t && f.x2 == p.r + 1 && f.y2 == p.b + 1) << e->nazov << " " << i;
+}
+
+struct DesignRecord : widget_test::ScreenTest {
+    void TearDown() override {
+        tf_DSGN_DONE();
+        widget_test::ScreenTest::TearDown();
+    }
+    widget_test::SkinResource skin;
+};
+}  // namespace
+
+TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
+    EXPECT_EQ(tf_DSGN_DONE(), 0);
+    ASSERT_FALSE(tf_FSI_Existuje_sub("rezia_dll.bmp"));  // the resource alone must do
+    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    tf_CDas_Surface* s = tf_DSGN.rezia_dll_srf;
+    ASSERT_TRUE(s && s->lpDDS);
+    EXPECT_EQ(std::pair(s->sir, s->vys), std::pair(235, 211));
+    EXPECT_TRUE(s->BC == s->lpDDS->Row(0)[0] && s->TC == s->lpDDS->Row(1)[1]);
+    tf_CTlac* close = tf_DSGN._T_x_;
+    EXPECT_STREQ(close->nazov, "tf_DSGN._T_x_");
+    ASSERT_EQ(close->fazy.count, 3);
+    ExpectPhase(close, 0, 0);  // normal and over are one picture
+    ExpectPhase(close, 1, 0);
+    ExpectPhase(close, 2, 1);
+    ASSERT_EQ(tf_DSGN._posuvV_->fazy.count, 3);
+    ExpectPhase(tf_DSGN._posuvV_, 2, 3);
+    EXPECT_TRUE(tf_DSGN.posuvV_podklad.srf == s && tf_DSGN.posuvV_podklad.faza.x1 == SKIN_PHASES[4].l);
+    EXPECT_TRUE(tf_DSGN.ico_logo->srf == s && tf_DSGN.ico_logo->faza.y1 == SKIN_PHASES[5].t);
+    EXPECT_EQ(tf_DSGN.ico_logo->vlastni, 0);
+    EXPECT_NE(tf_DSGN.hFont, nullptr);
+    EXPECT_EQ(tf_DSGN.background_srf, nullptr);  // no application screen asked for one
+
+    EXPECT_EQ(tf_DSGN_INIT(), 0);
+    EXPECT_TRUE(tf_DSGN.rezia_dll_srf == s && tf_DSGN._T_x_ == close);
+    EXPECT_EQ(tf_DSGN_DONE(), 1);
+    EXPECT_FALSE(tf_DSGN_INIT_flag);
+    EXPECT_TRUE(!tf_DSGN.rezia_dll_srf && !tf_DSGN._posuvH2_ && !tf_DSGN.ico_cancel && !tf_DSGN.hFont);
+    EXPECT_EQ(tf_DSGN.posuvV_podklad.srf, nullptr);
+    EXPECT_EQ(tf_DSGN_DONE(), 0);
+}
+
+TEST_F(DesignRecord, StockElementsAreCopiedByName) {
+    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    tf_CTlac button;
+    button.Dsgn1_Stock(5, 6, "_T_x_");
+    EXPECT_EQ(std::pair(button.x, button.y), std::pair(5, 6));
+    EXPECT_TRUE(button.srf == tf_DSGN.rezia_dll_srf && !button.vlastni);
+    ASSERT_EQ(button.fazy.count, 3);
+    EXPECT_NE(button.fazy.GET(2), tf_DSGN._T_x_->fazy.GET(2));  // copies of its own
+    ExpectPhase(&button, 2, 1);
+    button.ZOBRAZ(back);
+    const widget_test::SkinPhase& p = SKIN_PHASES[0];
+    EXPECT_EQ(Px(5, 6), tf_DSGN.rezia_dll_srf->lpDDS->Row(p.t)[p.l]);
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), (p.r - p.l + 1) * (p.b - p.t + 1));
+
+    tf_CTlac unknown;
+    unknown.Dsgn1_Stock(7, 8, "_T_y_");
+    EXPECT_TRUE(unknown.x == 7 && unknown.fazy.count == 0);
+    tf_CPosuv knob;
+    knob.Dsgn(1, 'V', 0, 0, 100);
+    ASSERT_EQ(knob.fazy.count, 3);
+    ExpectPhase(&knob, 0, 2);
+    tf_DSGN_DONE();
+    ExpectPhase(&button, 0, 0);  // the copies outlive the record
+}
+
+TEST_F(DesignRecord, BackgroundIsStretchedToTheScreenOnceAndDrawnOpaque) {
+    // Pixel (1, 1) is white: keyed by it, half the picture would not show.
+    srf_test::WriteFile("pozadie.bmp", srf_test::Bmp({"wwkk", "wwkk"}));
+    ASSERT_EQ(tf_DSGN_INIT_Background("pozadie.bmp"), 1);
+    tf_CDas_Surface* bg = tf_DSGN.background_srf;
+    ASSERT_TRUE(bg && bg->lpDDS);
+    EXPECT_TRUE(bg->lpDDS->Width() == W && bg->lpDDS->Height() == H && bg->TC == 0);
+    EXPECT_EQ(tf_DSGN_INIT_Background("pozadie.bmp"), 0);
+    EXPECT_EQ(tf_DSGN.background_srf, bg);
+    bg->ZOBRAZ(back, 0, 0);
+    EXPECT_EQ(Kinds(0, 0, 1) + Kinds(W - 1, H - 1, 1), "WK");
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), W * H);
+
+    tf_DSGN_DONE();
+    EXPECT_EQ(tf_DSGN_INIT_Background("chyba.bmp"), 1);
+    EXPECT_EQ(tf_DSGN.background_srf, nullptr);
+}
+
+TEST_F(DesignRecord, ASkinThatFailsLeavesVoidLooks) {
+    tf_lpDD = nullptr;  // no surface can be made
+    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "NAHRAJ_SURFACE"}));
+    EXPECT_EQ(tf_DSGN._T_x_->fazy.count, 0);
+    tf_CTlac button;
+    button.Dsgn1_Stock(20, 20, "_T_x_");
+    button.ZOBRAZ(back);
+    EXPECT_EQ(Kinds(30, 60, 1), "f");          // the void box's fill
+    tf_DSGN.ico_logo->ZOBRAZ(back, 300, 300);  // its placeholder
+    EXPECT_EQ(Kinds(300, 300, 1), "W");
+}

@@ -1,0 +1,97 @@
+// The element: its pointer machine, hit tests and void look.
+#include "framework/widgets/tf_das.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "framework/widgets/tf_tlac.h"
+#include "tests/framework/surface/surface_fixture.h"
+#include "tests/framework/widgets/widget_fixture.h"
+
+namespace {
+struct Element : widget_test::ScreenTest {
+    // A 5 x 5 green phase framed in cyan with one magenta (transparent) pixel at (3, 3).
+    void SetUp() override {
+        widget_test::ScreenTest::SetUp();
+        srf_test::WriteFile("herec.bmp", srf_test::Bmp({"ccccccc", "cgggggc", "cgggggc", "cgg.ggc", "cgggggc",
+                                                        "cgggggc", "ccccccc"}));
+        picture.NAHRAJ_SURFACE(dd, "herec.bmp");
+        picture.BC_NASTAV(0, 0);
+        picture.TC_NASTAV(3, 3);
+    }
+    tf_CDas_Surface picture;
+};
+}  // namespace
+
+TEST_F(Element, PointerMachineCountsTheFarEdgesAndKeepsThePressOutside) {
+    tf_CTlac button;  // 100 x 45, without picture
+    button.MoveToRel(10, 10);
+    struct Step {
+        int x, y, event;
+        bool consumed;
+        int stav;
+    };
+    for (const Step& s : {Step{111, 55, 0, false, 0}, {110, 55, 0, true, 1}, {110, 56, 0, false, 0},
+                          {50, 30, 1, true, 0},  // a press nothing armed: taken, no effect
+                          {50, 30, 0, true, 1}, {50, 30, 1, true, 2}, {400, 300, 0, true, 2}, {400, 300, -1, true, 1},
+                          {400, 300, 0, false, 0}})
+        EXPECT_EQ(std::pair(button.INFORMUJ_SA(s.x, s.y, s.event), button.stav), std::pair(s.consumed, s.stav))
+            << s.x << "," << s.y << " " << s.event;
+    EXPECT_EQ(std::pair(button.x, button.akt_faza), std::pair(10, 0));  // not dragged; pressed and back
+
+    tf_CDAS element(20, 30);
+    element.INFORMUJ_SA(25, 40, 0);
+    element.INFORMUJ_SA(25, 40, 1);
+    element.INFORMUJ_SA(125, 140, 0);
+    EXPECT_EQ(std::pair(element.x, element.y), std::pair(120, 130));
+    EXPECT_EQ(element.rx, 20);  // only the absolute place follows
+    element.zivy = false;
+    EXPECT_FALSE(element.INFORMUJ_SA(125, 140, -1));
+}
+
+TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
+    tf_CTlac button;
+    button.MoveToRel(10, 10);
+    EXPECT_TRUE(button.ZASAH(11, 11) && button.ZASAH(108, 53) && button.OSTRY_ZASAH(50, 30));
+    EXPECT_FALSE(button.ZASAH(10, 11) || button.ZASAH(11, 10) || button.ZASAH(109, 53) || button.ZASAH(108, 54));
+
+    tf_CDAS actor(100, 100);
+    actor.srf = &picture;
+    actor.EVIDUJ(2, 2);
+    ASSERT_EQ(actor.AktSIR(), 6);
+    EXPECT_TRUE(actor.ZASAH(102, 102) && !actor.OSTRY_ZASAH(102, 102));  // the transparent pixel
+    EXPECT_TRUE(actor.OSTRY_ZASAH(101, 101) && !actor.OSTRY_ZASAH(100, 100));
+    actor.ZOBRAZ(back);
+    EXPECT_EQ(Px(100, 100), picture.lpDDS->Row(1)[1]);
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 24);  // keyed at the transparent pixel
+
+    tf_CDAS other;  // its own border colour measures; the surface keeps its own
+    other.srf = &picture;
+    other.BC = picture.TC;
+    other.EVIDUJ(2, 3);
+    EXPECT_EQ(static_cast<tf_TFAZA*>(other.fazy.GET(0))->x2, 3);
+    EXPECT_EQ(picture.BC, picture.lpDDS->Row(0)[0]);
+}
+
+TEST_F(Element, VoidLookNamesItsClassAndNameOnlyAbove30x30) {
+    tf_CDAS big, narrow, flat;
+    big.Dsgn0_VoidDC(10, 10, 31, 31);
+    narrow.Dsgn0_VoidDC(200, 10, 30, 60);
+    flat.Dsgn0_VoidDC(300, 10, 60, 30);
+    big.ZOBRAZ(back);
+    narrow.ZOBRAZ(back);
+    flat.ZOBRAZ(back);
+    EXPECT_EQ(Kinds(10, 10, 1) + Kinds(40, 10, 1), "WK");
+    EXPECT_GT(Inked(15, 15, 38, 28), 0);  // the class name
+    EXPECT_GT(Inked(15, 31, 38, 38), 0);  // the name
+    EXPECT_EQ(Inked(201, 11, 227, 67) + Inked(301, 11, 357, 37), 0);
+
+    tf_CTlac button;
+    button.Dsgn0_VoidDC(300, 100, 50, 40);
+    button.ZOBRAZ(back);
+    EXPECT_EQ(Kinds(300, 100, 1) + Kinds(302, 136, 1), "Wf");  // raised, filled
+    button.SF(2);
+    button.ZOBRAZ(back);
+    EXPECT_EQ(Kinds(300, 100, 1), "d");  // sunken while pressed
+}

@@ -1,0 +1,125 @@
+// Dialogs: the frame's pixels, the title-strip drag, centring, draw modes and the two
+// see-through backgrounds.
+#include "framework/widgets/tf_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "framework/app/tf_appstate.h"
+#include "framework/widgets/tf_dialog_bg.h"
+#include "framework/widgets/tf_tlac.h"
+#include "tests/framework/widgets/widget_fixture.h"
+
+namespace {
+struct Dialog : widget_test::ScreenTest {
+    void ExpectRows(int x, int y, const std::vector<std::string>& rows) {
+        for (size_t j = 0; j < rows.size(); ++j)
+            EXPECT_EQ(Kinds(x, y + static_cast<int>(j), static_cast<int>(rows[j].size())), rows[j]) << "row " << y + j;
+    }
+};
+}  // namespace
+
+TEST_F(Dialog, A300x200DialogAt100HasItsRaisedBorderAndTitleStrip) {
+    tf_CDDialog d;
+    d.Dsgn(100, 100, 300, 200, 2);
+    d.ZOBRAZ(back);
+    EXPECT_EQ(Kinds(96, 250, 5) + " " + Kinds(399, 250, 6), ".lWlg gglmd.");
+    EXPECT_EQ(Kinds(150, 96, 5, true) + " " + Kinds(150, 114, 3, true) + " " + Kinds(150, 299, 6, true),
+              ".lWlt ttg gglmd.");
+    EXPECT_EQ(Kinds(100, 100, 1) + Kinds(400, 115, 1), "tt");
+    EXPECT_EQ(Inked(97, 97, 403, 303), 307 * 207);  // closed all round
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 307 * 207);
+
+    d.ram.Set_Titulok("Okno");
+    d.ZOBRAZ(back);
+    EXPECT_NE(Kinds(110, 107, 40).find_first_not_of('t'), std::string::npos);
+
+    DDSURFACE_ZMAZ(back, PAPER);
+    d.ram.efekt = 1;  // the net lies over what was there
+    d.ZOBRAZ(back);
+    EXPECT_EQ(Kinds(100, 116, 4) + Kinds(100, 117, 4), ".W.WW.W.");
+}
+
+TEST_F(Dialog, TheTitleStripGrabsAt16NotAt17AndTheDragOutlivesLeaving) {
+    tf_CPolCHLO screen;
+    tf_CDDialog* d = new tf_CDDialog(&screen, 5);
+    d->Dsgn(100, 100, 300, 200, 2);
+    tf_CTlac* button = new tf_CTlac(d, 50, 100, 11);
+    d->Rodic_reset();
+    EXPECT_TRUE(d->INFORMUJ_SA(150, 117, 0));
+    d->INFORMUJ_SA(150, 117, 1);
+    EXPECT_EQ(d->stav, 1);
+    EXPECT_TRUE(d->INFORMUJ_SA(150, 116, 1));
+    EXPECT_EQ(d->stav, 2);
+    EXPECT_TRUE(d->INFORMUJ_SA(600, 450, 0));  // far outside
+    EXPECT_EQ(std::pair(d->x, d->y), std::pair(550, 434));
+    EXPECT_EQ(button->y, 534);
+    EXPECT_TRUE(d->INFORMUJ_SA(600, 450, -1));
+    EXPECT_FALSE(d->INFORMUJ_SA(10, 10, 0));
+    EXPECT_EQ(d->stav, 0);
+    d->Rodic_reset();  // stays where it was put
+    EXPECT_EQ(d->x, 550);
+}
+
+TEST_F(Dialog, CentresWithItsChildrenAndDrawsByMode) {
+    tf_CDDialog d;
+    EXPECT_EQ(d.x, W / 2 - 150);
+    d.ram.efekt = 2;
+    d.SetSize(301, 201);
+    tf_CDAS* child = new tf_CDAS(&d, 20, 30);
+    child->Dsgn0_VoidDC(20, 30, 40, 40);
+    d.CHOD_NA_CENTER(300, 250);
+    EXPECT_EQ(std::pair(d.x, d.y), std::pair(150, 150));
+    EXPECT_EQ(child->x, 170);
+    for (int rezim = 0; rezim <= 4; ++rezim) {
+        DDSURFACE_ZMAZ(back, PAPER);
+        d.ZOBRAZ(back, rezim);
+        EXPECT_EQ(Kinds(155, 155, 1) == "t", rezim != 2 && rezim != 4) << rezim;
+        EXPECT_EQ(Kinds(170, 180, 1) == "W", rezim == 0 || rezim == 2 || rezim == 3) << rezim;
+    }
+    DDSURFACE_ZMAZ(back, PAPER);
+    d.zivy = false;
+    d.ZOBRAZ(back, 0);
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 0);
+}
+
+TEST_F(Dialog, TheWhiteNetKeepsToItsRowsColumnsAndTheSurface) {
+    tf_CDUI_podklad_efekt_A_biela_siet(back, {5, 5, 15, 12}, true);
+    ExpectRows(4, 4, {"............", ".KKKKKKKKKK.", ".K.W.W.W.WK.", ".KW.W.W.W.K.", ".K.W.W.W.WK.",
+                      ".KW.W.W.W.K.", ".K.W.W.W.WK.", ".KKKKKKKKKK.", "............"});
+    tf_CDUI_podklad_efekt_A_biela_siet(back, {40, 5, 50, 12}, false);
+    EXPECT_EQ(Kinds(40, 5, 10) + Kinds(40, 6, 10) + Kinds(40, 11, 10), ".........." "..W.W.W.W." "..........");
+
+    DDSURFACE_ZMAZ(back, PAPER);
+    tf_CDUI_podklad_efekt_A_biela_siet(back, {-3, -4, 10, 8}, true);  // cut at the top and left
+    ExpectRows(0, 0, {"...........", "...........", "...W.W.WK..", "..W.W.W.K..", "...W.W.WK..", "..W.W.W.K..",
+                      "...W.W.WK..", ".KKKKKKKKK.", "..........."});
+
+    // A screen larger than the surface: the surface's edges cut too.
+    tf_ScreenW = 4 * W;
+    tf_ScreenH = 4 * H;
+    DDSURFACE_ZMAZ(back, PAPER);
+    tf_CDUI_podklad_efekt_A_biela_siet(back, {W - 10, H - 10, W + 60, H + 40}, true);
+    EXPECT_EQ(Kinds(W - 11, H - 10, 11) + Kinds(W - 11, H - 9, 11), ".KKKKKKKKK..K.W.W.W...");
+    EXPECT_EQ(Inked(W - 1, 0, W - 1, H - 1) + Inked(0, H - 1, W - 1, H - 1) + Inked(0, 0, W - 12, H - 1), 0);
+}
+
+TEST_F(Dialog, TheMilkyBackgroundLightensItsRectangleOnly) {
+    const uint16_t green = Raw(RGB(0, 255, 0)), milky = Raw(RGB(80, 255, 80));
+    DDSURFACE_ZMAZ(back, green);
+    HDC dc = nullptr;
+    ASSERT_EQ(back->GetDC(&dc), DD_OK);
+    tf_CDUI_podklad_efekt_B_mliecny(dc, {10, 10, 20, 15});
+    tf_CDUI_podklad_efekt_B_mliecny(dc, {W - 2, H - 2, W + 50, H + 50});  // partly off the surface
+    back->ReleaseDC(dc);
+    EXPECT_TRUE(Px(10, 10) == milky && Px(19, 14) == milky && Px(W - 1, H - 1) == milky);
+    EXPECT_TRUE(Px(9, 10) == green && Px(20, 10) == green && Px(10, 15) == green);
+
+    DDSURFACE_ZMAZ(back, green);
+    tf_CDDialog d;
+    d.Dsgn(100, 100, 300, 200, 3);
+    d.ZOBRAZ(back);
+    EXPECT_TRUE(Px(100, 116) == milky && Px(400, 300) == milky);
+}

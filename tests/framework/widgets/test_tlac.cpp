@@ -1,0 +1,109 @@
+// Buttons, sliders and switches as their container reports them.
+#include "framework/widgets/tf_tlac.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "framework/widgets/tf_polchlo.h"
+#include "tests/framework/widgets/widget_fixture.h"
+#include "tests/support/test_support.h"
+
+namespace {
+struct Recorder : tf_CPolCHLO {
+    bool HandleFWInteraction(int id, int value, tf_CPol*) override {
+        reports.emplace_back(id, value);
+        return true;
+    }
+    std::vector<std::pair<int, int>> reports;
+};
+
+struct Controls : widget_test::ScreenTest {
+    using Reports = std::vector<std::pair<int, int>>;
+    Recorder box;
+    int id = -1;
+};
+}  // namespace
+
+TEST_F(Controls, AButtonIsReportedOncePerPress) {
+    box.MoveToRel(100, 100);
+    tf_CTlac* b = new tf_CTlac(&box, 20, 10, 7);
+    box.INFORMUJ_SA(130, 120, 0);
+    box.INFORMUJ_SA(130, 120, 1);
+    EXPECT_TRUE(box.INFORMUJ_MA(&id));
+    EXPECT_EQ(id, 7);
+    EXPECT_FALSE(box.INFORMUJ_MA(&id));
+    EXPECT_EQ(b->akt_faza, 1);
+    box.INFORMUJ_SA(130, 120, -1);
+    box.INFORMUJ_SA(130, 120, 1);
+    EXPECT_TRUE(box.INFORMUJ_MA(&id));
+    EXPECT_EQ(box.reports, (Reports{{7, 1}, {7, 1}}));
+
+    b->zivy = false;
+    box.INFORMUJ_SA(130, 120, 1);
+    EXPECT_FALSE(box.INFORMUJ_MA(&id));
+    tf_CTlac* named = new tf_CTlac(&box, 8);
+    EXPECT_STREQ(named->nazov, "ID 8");
+    EXPECT_TRUE(test_support::LogHas({"TF_DAS_w", "  tf_CTlac::tf_CTlac(parent.)", "[ID 8]"}));
+}
+
+TEST_F(Controls, ASliderKeepsToItsTrackAndReportsItsValueWhileHeld) {
+    box.MoveToRel(100, 200);
+    tf_CPosuv* s = new tf_CPosuv(&box, 9, 0, 0);
+    s->Dsgn(0, 'V', 5, 20, 100);  // y 220 ... 320 at x 105
+    s->SR(0, 100);
+    s->SP(0);
+    EXPECT_EQ(std::pair(s->x, s->y), std::pair(105, 220));
+    box.INFORMUJ_SA(105, 220, 0);
+    box.INFORMUJ_SA(105, 220, 1);
+    box.INFORMUJ_SA(300, 270, 0);
+    EXPECT_EQ(s->GP(), 50);
+    EXPECT_EQ(std::pair(s->x, s->ry), std::pair(105, 70));
+    EXPECT_TRUE(box.INFORMUJ_MA(&id) && box.INFORMUJ_MA(&id));
+    EXPECT_EQ(box.reports, (Reports{{9, 50}, {9, 50}}));
+    box.INFORMUJ_SA(105, 900, 0);
+    EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(100, 320));
+    box.INFORMUJ_SA(105, -50, 0);
+    EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(0, 220));
+    box.INFORMUJ_SA(105, -50, -1);
+    EXPECT_FALSE(box.INFORMUJ_MA(&id));
+
+    s->SR(10, 10);
+    EXPECT_EQ(std::pair(s->rozsah_od, s->rozsah_do), std::pair(10, 110));
+    s->SR(50, 0);
+    EXPECT_EQ(std::pair(s->rozsah_od, s->rozsah_do), std::pair(0, 50));
+    s->SR(0, 100);
+    s->SP(500);
+    EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(100, 320));
+    box.CHOD_NA(0, 0);  // the knob goes with its parent
+    EXPECT_EQ(s->y, 120);
+
+    s->Dsgn(0, 'H', 7, 10, 200);
+    s->SP(25);
+    EXPECT_EQ(std::pair(s->x, s->y), std::pair(60, 7));
+}
+
+TEST_F(Controls, ASwitchTogglesOrWithRadioStaysOn) {
+    tf_CDPrep* p = new tf_CDPrep(&box, 3);
+    p->Dsgn0_VoidDC(0, 0, 50, 50);
+    auto press = [&] {
+        box.INFORMUJ_SA(10, 10, 0);
+        box.INFORMUJ_SA(10, 10, 1);
+        const bool reported = box.INFORMUJ_MA(&id);
+        box.INFORMUJ_SA(10, 10, -1);
+        return reported;
+    };
+    EXPECT_TRUE(press());
+    EXPECT_TRUE(p->zapnute && p->hodnota == 1 && p->akt_faza == 3);
+    box.INFORMUJ_SA(200, 200, 0);
+    EXPECT_EQ(p->akt_faza, 2);
+    EXPECT_TRUE(press());
+    EXPECT_TRUE(p->hodnota == 0 && p->akt_faza == 1);
+    p->radio = 1;
+    press();
+    press();
+    EXPECT_TRUE(p->zapnute);
+    EXPECT_EQ(box.reports, (Reports{{3, 1}, {3, 1}, {3, 1}, {3, 1}}));
+    EXPECT_TRUE(test_support::LogHas({"  tf_CDPrep::tf_CDPrep(parent.)", "[noname_prep]"}));
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Starts the real program in a virtual X display, reads the screen, clicks the close button
+# and checks that the program ended in order and saved its settings.
+set -u
+PEXLO=$1
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null || exit 77
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+cat > inner.sh <<INNER
+"$PEXLO" 2>/dev/null &
+pid=\$!
+for i in \$(seq 50); do grep -q 'Execute; while' tf_LOG.txt 2>/dev/null && break; sleep 0.2; done
+sleep 1
+import -window root shot.png
+# The close button's middle on a 1280 x 800 screen.
+convert shot.png -format '%[pixel:p{1240,16}]' info: > close_pixel.txt
+xdotool mousemove 1240 16 click 1
+for i in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
+wait \$pid
+echo \$? > status.txt
+INNER
+timeout 60 xvfb-run -a -s "-screen 0 1280x800x24" bash inner.sh
+fail() { echo "smoke: $*"; cat tf_LOG.txt 2>/dev/null | tail -20; exit 1; }
+[ "$(cat status.txt 2>/dev/null)" = 0 ] || fail "the program did not end with status 0"
+[ "$(cat PX.INI)" = "$(printf '1280 800\n2 16')" ] || fail "settings not saved: $(cat PX.INI)"
+grep -q 'case WM_DESTROY' tf_LOG.txt || fail "no orderly shutdown in the log"
+case "$(cat close_pixel.txt)" in
+  *"(0,0,0)"*|"black"|"") fail "the close button is not on the screen: $(cat close_pixel.txt)" ;;
+esac
+echo "smoke: started, drew its close button, closed on a click, saved 1280 800"

@@ -1,0 +1,68 @@
+#include "tools/artgen/sheet.h"
+
+#include "platform/ddraw.h"
+#include "platform/gdi.h"
+#include "tools/artgen/encode.h"
+
+namespace artgen {
+
+namespace {
+// A GDI colour that the platform turns back into exactly this RGB565 value.
+COLORREF colour_of(uint16_t v) {
+    const auto widen = [](uint32_t x, int bits) { return x << (8 - bits) | x >> (2 * bits - 8); };
+    return RGB(widen(v >> 11, 5), widen(v >> 5 & 63, 6), widen(v & 31, 5));
+}
+}  // namespace
+
+Sheet::Sheet(int w, int h, uint16_t key, uint16_t border) : key_(key), border_(border) {
+    if (DirectDrawCreate(nullptr, &dd_, nullptr) != DD_OK) return;
+    DDSURFACEDESC d = {};
+    d.dwSize = sizeof d;
+    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    d.dwWidth = static_cast<DWORD>(w);
+    d.dwHeight = static_cast<DWORD>(h);
+    if (dd_->CreateSurface(&d, &srf_, nullptr) != DD_OK) {
+        srf_ = nullptr;
+        return;
+    }
+    HDC dc = nullptr;
+    if (srf_->GetDC(&dc) != DD_OK) return;
+    HBRUSH brush = CreateSolidBrush(colour_of(key_));
+    const RECT all = {0, 0, w, h};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    srf_->ReleaseDC(dc);
+}
+
+Sheet::~Sheet() {
+    if (srf_) srf_->Release();
+    if (dd_) dd_->Release();
+}
+
+void Sheet::MarkBorderAt00() {
+    HDC dc = nullptr;
+    if (!srf_ || srf_->GetDC(&dc) != DD_OK) return;
+    SetPixel(dc, 0, 0, colour_of(border_));
+    srf_->ReleaseDC(dc);
+}
+
+void Sheet::Place(const Rect& r, const Canvas& c) {
+    HDC dc = nullptr;
+    if (!srf_ || srf_->GetDC(&dc) != DD_OK) return;
+    HPEN pen = CreatePen(PS_SOLID, 1, colour_of(border_));
+    HGDIOBJ old_pen = SelectObject(dc, pen);
+    HGDIOBJ old_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, r.x0 - 1, r.y0 - 1, r.x1 + 2, r.y1 + 2);
+    SelectObject(dc, old_brush);
+    SelectObject(dc, old_pen);
+    DeleteObject(pen);
+    srf_->ReleaseDC(dc);
+    Put(r.x0, r.y0, c);
+}
+
+void Sheet::Put(int x, int y, const Canvas& c) { c.Put(srf_, x, y, key_, border_); }
+
+std::vector<uint8_t> Sheet::Bmp() const { return EncodeBmp(srf_); }
+
+}  // namespace artgen
