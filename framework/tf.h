@@ -25,7 +25,6 @@
 #include "framework/surface/tf_geom.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/tuning/tf_km.h"
-#include "framework/widgets/tf_bevel.h"
 #include "framework/widgets/tf_das.h"
 #include "framework/widgets/tf_dedb.h"
 #include "framework/widgets/tf_dialog.h"

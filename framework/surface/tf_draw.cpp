@@ -47,16 +47,18 @@ void tf_glob_GDI_vytvor() {
 
 void tf_glob_Level_efekt(HDC dc, RECT* r, int rezim) {
     tf_glob_GDI_vytvor();
-    const LONG L = r->left, T = r->top, R = r->right - 1, B = r->bottom - 1;
+    tf_glob_Level_efekt_pero(dc, r->left, r->top, r->right - 1, r->bottom - 1, tf_glob_GDI.pen_dark_grey, rezim);
+}
+
+void tf_glob_Level_efekt_pero(HDC dc, int L, int T, int R, int B, HPEN tmave, int rezim) {
     HGDIOBJ white = GetStockObject(WHITE_PEN);
     HGDIOBJ black = GetStockObject(BLACK_PEN);
-    HGDIOBJ grey = tf_glob_GDI.pen_dark_grey;
     if (rezim == 1) {
         polyline(dc, white, {L, B}, {L, T}, {R, T});
         polyline(dc, black, {R, T}, {R, B}, {L - 1, B});
-        polyline(dc, grey, {R - 1, T + 1}, {R - 1, B - 1}, {L, B - 1});
+        polyline(dc, tmave, {R - 1, T + 1}, {R - 1, B - 1}, {L, B - 1});
     } else if (rezim == 2) {
-        polyline(dc, grey, {L, B}, {L, T}, {R, T});
+        polyline(dc, tmave, {L, B}, {L, T}, {R, T});
         polyline(dc, white, {R, T}, {R, B}, {L, B});
         polyline(dc, black, {L + 1, B - 1}, {L + 1, T + 1}, {R, T + 1});
     }

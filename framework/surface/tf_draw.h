@@ -20,6 +20,9 @@ void tf_glob_GDI_vytvor();
 
 // rezim 1 raised, 2 sunken, anything else draws nothing.
 void tf_glob_Level_efekt(HDC dc, RECT* r, int rezim);
+// The same bevel through the corners (L, T) and (R, B), both inclusive, with a dark pen of the
+// caller's (list entries and edit boxes have their own). No fill.
+void tf_glob_Level_efekt_pero(HDC dc, int L, int T, int R, int B, HPEN tmave, int rezim);
 void tf_glob_Level_efekt2_fill(HDC dc, RECT* r, int rezim);
 // Transparent background; the context's text colour is put back, the font stays selected.
 void tf_glob_Text(HDC dc, int x, int y, COLORREF farba, const char* text);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "framework/widgets/tf_bevel.h"
+#include "framework/surface/tf_draw.h"
 #include "platform/window.h"
 
 tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) { Init(); }
