@@ -32,4 +32,5 @@
 #include "framework/widgets/tf_pol.h"
 #include "framework/widgets/tf_polchlo.h"
 #include "framework/widgets/tf_policon.h"
+#include "framework/widgets/tf_scrollbar.h"
 #include "framework/widgets/tf_tlac.h"
