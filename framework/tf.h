@@ -34,5 +34,6 @@
 #include "framework/widgets/tf_pol.h"
 #include "framework/widgets/tf_polchlo.h"
 #include "framework/widgets/tf_policon.h"
+#include "framework/widgets/tf_scrollbar.h"
 #include "framework/widgets/tf_tlac.h"
 #include "framework/widgets/tf_uhspol.h"
