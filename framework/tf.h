@@ -30,6 +30,7 @@
 #include "framework/widgets/tf_dialog.h"
 #include "framework/widgets/tf_dialog_bg.h"
 #include "framework/widgets/tf_dui.h"
+#include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_pol.h"
 #include "framework/widgets/tf_polchlo.h"

@@ -172,14 +172,7 @@ void tf_CDUI::PRIDAJ(RECT* obdlz, int hodnota, const char* text, tf_CIcon* ikona
     free(v->text);
     v->text = text ? strdup(text) : nullptr;
     v->vlastni_text = v->text != nullptr;
-    if (!text) {
-        v->text_sir = v->text_vys = 0;
-    } else if (tf_lpDDSPrimary) {
-        tf_glob_ZISTI_ROZMER_TEXTU(text, font, &v->text_sir, &v->text_vys);
-    } else {
-        v->text_sir = 100;
-        v->text_vys = 20;
-    }
+    Zmeraj_popis(text, &v->text_sir, &v->text_vys);
     v->ikona = ikona;
     v->vlastni_ikona = vlastni_ikona;
     // The first real entries take the places of the placeholders; a list that lost some of
@@ -193,6 +186,17 @@ void tf_CDUI::PRIDAJ(RECT* obdlz, int hodnota, const char* text, tf_CIcon* ikona
         volby.Add(v);
     }
     zmena = true;
+}
+
+void tf_CDUI::Zmeraj_popis(const char* text, int* sir, int* vys) {
+    if (!text) {
+        *sir = *vys = 0;
+    } else if (tf_lpDDSPrimary) {
+        tf_glob_ZISTI_ROZMER_TEXTU(text, font, sir, vys);
+    } else {
+        *sir = 100;
+        *vys = 20;
+    }
 }
 
 void tf_CDUI::ODOBER() {

@@ -146,6 +146,8 @@ protected:
     int Viditelne();
     // True (logged) when attaching `detail` would make the pop-up chain a loop.
     bool Tvori_kruh(tf_CDUI* detail);
+    // A caption's size in the list's font; 100 x 20 before the screen exists, 0 x 0 for none.
+    void Zmeraj_popis(const char* text, int* sir, int* vys);
 
 private:
     void Zacni(const char* nazov, int trieda);

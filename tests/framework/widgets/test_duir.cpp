@@ -1,0 +1,212 @@
+// The row list: the view over the rows, plain and scrolled by pixels, the scroll parts,
+// finding rows, and rows or lists going away under the pointer.
+#include "framework/widgets/tf_duir.h"
+
+#include <string>
+
+#include "framework/app/tf_dsgn.h"
+#include "tests/framework/widgets/dui_fixture.h"
+#include "tests/framework/widgets/widget_fixture.h"
+
+using namespace dui_test;
+using test_support::LogHas;
+
+namespace {
+struct Rows : Dui {
+    // Rows valued 101 ... captioned "Row 0", "Row 1", ..., the list at (100, 100).
+    static void Add(tf_CDUIR& l, int n) {
+        for (int i = l.CountR(), end = l.CountR() + n; i < end; ++i) l.PRIDAJ(101 + i, ("Row " + std::to_string(i)).c_str());
+        l.CHOD_NA(100, 100);
+        l.RESET_GEOMETRIER();
+    }
+    // View entry i shows row `row` (its value and its very caption).
+    static void ExpectShows(tf_CDUIR& l, int i, int row) {
+        EXPECT_TRUE(V(l, i)->hodnota == l[row]->hodnota && V(l, i)->text == l[row]->text) << "entry " << i;
+    }
+};
+// Rows step 23 from the area's top 103; the slider column starts at 226.
+Box Whole(int top) { return {103, top, 223, top + 20}; }
+}  // namespace
+
+TEST_F(Rows, FewRowsFitInAPlainColumnMoreScrollBesideASlider) {
+    tf_CDUIR l;
+    EXPECT_EQ(std::make_tuple(l.class_id, l.trieda, l.popup, l.max_viditelnych), std::make_tuple(12, 2, true, 7));
+    Add(l, 5);
+    EXPECT_EQ(l.volby.count, 5);
+    EXPECT_TRUE(!l.posuvanie && !l.posuvnik.zivy && !l.tlac_hore.zivy && !l.tlac_dole.zivy && l.max_posun == 0);
+    for (int i = 0; i < 5; ++i) ExpectShows(l, i, i);
+    EXPECT_EQ(B(V(l, 4)->obdlz), Whole(103 + 4 * 23));
+
+    Add(l, 5);
+    EXPECT_TRUE(l.posuvanie && l.posuvnik.zivy && l.tlac_hore.zivy && l.tlac_dole.zivy);
+    EXPECT_EQ(std::make_tuple(l.max_posun, l.volby.count, l.max_riadkov), std::make_tuple(69, 8, 7));
+    for (int i = 0; i < 7; ++i) {
+        ExpectShows(l, i, i);
+        EXPECT_EQ(B(V(l, i)->obdlz), Whole(103 + 23 * i));
+    }
+    EXPECT_EQ(B(l.obal), (Box{100, 100, 249, 264}));
+    EXPECT_EQ((Box{l.tlac_hore.x, l.tlac_hore.y, l.tlac_dole.x, l.tlac_dole.y}), (Box{226, 103, 226, 242}));
+    EXPECT_EQ(std::make_pair(l.posuvnik.x, l.posuvnik.trasa_od), std::make_pair(226, 121));
+
+    l.posuvnik.SP(10);  // row 0 shows its lower 10 pixels, row 7 its upper 8
+    l.RESET_GEOMETRIER();
+    EXPECT_EQ(l.max_riadkov, 8);
+    ExpectShows(l, 0, 0);
+    EXPECT_EQ(std::make_tuple(V(l, 0)->rez, B(V(l, 0)->obdlz), B(V(l, 0)->cele_obdlz)),
+              std::make_tuple(1, (Box{103, 103, 223, 113}), (Box{103, 93, 223, 113})));
+    for (int i = 1; i < 7; ++i) {
+        ExpectShows(l, i, i);
+        EXPECT_EQ(std::make_pair(V(l, i)->rez, B(V(l, i)->obdlz)), std::make_pair(0, Whole(93 + 23 * i)));
+    }
+    ExpectShows(l, 7, 7);
+    EXPECT_EQ(std::make_tuple(V(l, 7)->rez, B(V(l, 7)->obdlz), B(V(l, 7)->cele_obdlz)),
+              std::make_tuple(2, (Box{103, 254, 223, 261}), Whole(254)));
+
+    while (l.CountR() > 5) l.ODOBERR();  // back to the plain column, the offset forgotten
+    EXPECT_TRUE(!l.posuvanie && l.posun_r == 0 && l.volby.count == 5 && V(l, 0)->rez == 0);
+}
+
+TEST_F(Rows, ScrollButtonsStepByATenthAndOffsetsStayInRange) {
+    tf_CDUIR l;
+    Add(l, 10);
+    auto press = [&](tf_CTlac& t) {
+        l.INFORMUJ_SA(t.x + 5, t.y + 5, 0), l.INFORMUJ_SA(t.x + 5, t.y + 5, 1), l.RESET_GEOMETRIER();
+        return l.posun_r;
+    };
+    EXPECT_EQ(press(l.tlac_dole), 6);
+    EXPECT_EQ(press(l.tlac_dole), 12);
+    EXPECT_EQ(press(l.tlac_hore), 6);
+    int value = 0;
+    EXPECT_FALSE(l.INFORMUJ_MA(&value));  // the buttons choose no row
+    for (int i = 0; i < 2; ++i) press(l.tlac_hore);
+    EXPECT_EQ(l.posun_r, 0);
+
+    for (int poz : {1000, -50}) {  // set behind the slider's back
+        l.posuvnik.poz = poz;
+        l.RESET_GEOMETRIER();
+        EXPECT_EQ(l.posun_r, poz > 0 ? 69 : 0);
+        ExpectShows(l, 0, poz > 0 ? 3 : 0);
+        ExpectShows(l, 6, poz > 0 ? 9 : 6);
+    }
+    l.Nastav_Konstanty(20, 0, 120, 3);  // no step at all
+    l.RESET_GEOMETRIER();
+    EXPECT_EQ(l.max_posun, 0);
+    ExpectShows(l, 0, 0);
+
+    l.Nastav_Konstanty(2, 3, 120, 1);  // a range under ten pixels still moves
+    l.RESET_GEOMETRIER();
+    EXPECT_EQ(std::make_pair(l.max_posun, press(l.tlac_dole)), std::make_pair(9, 1));
+}
+
+TEST_F(Rows, VisibleRowsAreKeptWithinThreeAndTwentyFiveAndNaKoniecFollowsTheEnd) {
+    tf_CDUIR few, many, tail;
+    few.max_viditelnych = 1, many.max_viditelnych = 40;
+    Add(few, 10), Add(many, 30);
+    EXPECT_EQ(std::make_tuple(few.max_viditelnych, few.volby.count, few.max_posun), std::make_tuple(3, 4, 7 * 23));
+    EXPECT_EQ(std::make_tuple(many.max_viditelnych, many.volby.count, many.max_posun), std::make_tuple(25, 26, 5 * 23));
+
+    tail.na_koniec = true;
+    Add(tail, 7);
+    EXPECT_FALSE(tail.posuvanie);
+    Add(tail, 4);
+    EXPECT_EQ(std::make_pair(tail.posuvnik.GP(), tail.posun_r), std::make_pair(92, 92));
+    ExpectShows(tail, 6, 10);
+}
+
+TEST_F(Rows, RowsAreFoundByIndexValueAndExactCaption) {
+    tf_CDUIR l;
+    Add(l, 4);
+    l.PRIDAJ(7, static_cast<const char*>(nullptr));
+    const std::string huge(100000, 'x');
+    l.PRIDAJ(8, huge.c_str());
+    EXPECT_EQ(l.VratVolbu__indexovo(2), l[2]);
+    EXPECT_EQ(l.VratVolbu__indexovo(6), nullptr);
+    EXPECT_TRUE(LogHas({"TF_DUIR_w(", "CHYBA: tf_CDUIR::VratVolbu__indexovo - Index mimo rozsah [6]"}));
+    EXPECT_EQ(asserts.count(), 1);
+    EXPECT_EQ(l.VratVolbu__hodnotovo(103), l[2]);
+    EXPECT_EQ(l.VratVolbu__hodnotovo(99), nullptr);
+    EXPECT_EQ(l.VratVolbu__podla_textu("Row 3"), l[3]);
+    EXPECT_EQ(l.VratVolbu__podla_textu(huge.c_str()), l[5]);
+    for (const char* miss : {"row 3", "Row", "", static_cast<const char*>(nullptr)}) EXPECT_EQ(l.VratVolbu__podla_textu(miss), nullptr);
+
+    tf_CDUI detail;
+    l.Eviduj_Master_Detail_popupR__indexovo(9, &detail);
+    EXPECT_TRUE(LogHas({"ERROR,CHYBA: CDUIR::Eviduj_Master_Detail_popupR__indexovo - Nekorektny index [9]"}));
+    l.Eviduj_Master_Detail_popup(102, &detail);
+    l.RESET_GEOMETRIER();
+    EXPECT_TRUE(l[1]->detail == &detail && V(l, 1)->detail == &detail && detail.master == &l);
+}
+
+TEST_F(Rows, PlaceholderRowsAreReplacedAndRowsWithDataAreReported) {
+    tf_CDUI_NoVoid = false;
+    tf_CDUIR l("pick");
+    l.PRIDAJ(1, "A"), l.PRIDAJ(2, "B");
+    l.RESET_GEOMETRIER();
+    EXPECT_STREQ(l.nazov, "pick");
+    EXPECT_EQ(std::string(V(l, 0)->text) + V(l, 1)->text + V(l, 2)->text, "ABvoidR_2");
+    EXPECT_EQ(l.volby.count, 3);
+
+    int owned = 0;
+    l[0]->data = &owned;
+    l.VYMAZR();
+    EXPECT_TRUE(tf_CDUI_NoVoid);
+    EXPECT_TRUE(LogHas({"TLFW ERROR: ", "CHYBA: ~tf_TVOLBAR() detekoval neuvolnene privatne data na (data->) !"}));
+    EXPECT_EQ(asserts.count(), 1);
+}
+
+TEST_F(Rows, AListEmptiedUnderThePointerReportsNothing) {
+    tf_CDUIR l;
+    l.popup = false;  // kept open, as the resolution dialog keeps its list
+    Add(l, 10);
+    l.INFORMUJ_SA(150, 150, 0);  // onto the third row
+    int index = 0, value = 0;
+    ASSERT_TRUE(l.INFORMUJ_MA_3(&index, &value));
+    l.VYMAZR();
+    EXPECT_EQ(std::make_pair(l.volby.count, l.posuvanie), std::make_pair(0, false));
+    EXPECT_FALSE(l.INFORMUJ_MA_3(&index, &value));
+    l.INFORMUJ_SA(150, 150, 1);
+    EXPECT_FALSE(l.INFORMUJ_MA(&value));
+    Add(l, 2);  // filled again: the pointer's row is new to it
+    l.INFORMUJ_SA(110, 130, 0);
+    EXPECT_TRUE(l.INFORMUJ_MA_3(&index, &value) && index == 1 && value == 102);
+}
+
+namespace {
+struct RowsOnScreen : widget_test::ScreenTest {
+    void SetUp() override {
+        widget_test::ScreenTest::SetUp();
+        tf_CDUI_NoVoid = true;
+    }
+    void TearDown() override {
+        tf_DSGN_DONE();
+        widget_test::ScreenTest::TearDown();
+    }
+    test_support::AssertCounter asserts;
+};
+}  // namespace
+
+TEST_F(RowsOnScreen, TheScrollPartsTakeTheStockLookAndTheListDrawsOnlyInItsBox) {
+    widget_test::SkinResource skin;
+    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    tf_CDUIR bare, l;
+    for (int i = 0; i < 8; ++i) bare.PRIDAJ(i + 1, "R");
+    bare.RESET_GEOMETRIER();
+    EXPECT_TRUE(bare.tlac_hore.fazy.count == tf_DSGN._posuvV_btnA_->fazy.count && bare.tlac_hore.srf == tf_DSGN._posuvV_btnA_->srf);
+    EXPECT_TRUE(bare.tlac_dole.fazy.count == tf_DSGN._posuvV_btnB_->fazy.count && bare.tlac_dole.srf == tf_DSGN._posuvV_btnB_->srf);
+    l.pozadie = 0;
+    for (tf_CTlac* t : {&l.tlac_hore, &l.tlac_dole}) t->Dsgn3_UserB(0, 0, tf_DSGN._T_x_);  // the owner's own look stays
+    for (int i = 0; i < 10; ++i) l.PRIDAJ(i + 1, std::string(i == 3 ? 5000 : 1, 'M').c_str(), "chyba.bmp");
+    l.CHOD_NA(100, 100);
+    l.posuvnik.SP(10);
+    l.ZOBRAZ(back);
+    EXPECT_TRUE(l.posuvnik.srf == tf_DSGN._posuvV_->srf && l.posuvnik.fazy.count == tf_DSGN._posuvV_->fazy.count);
+    EXPECT_EQ(static_cast<tf_TFAZA*>(l.tlac_dole.fazy.GET(0))->x1, static_cast<tf_TFAZA*>(tf_DSGN._T_x_->fazy.GET(0))->x1);
+    EXPECT_EQ(l.ikona_drahy.srf, tf_DSGN.posuvV_podklad.srf);
+    const RECT& o = l.obal;
+    EXPECT_GT(Inked(o.left, o.top, o.right, o.bottom), 0);
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), Inked(o.left, o.top, o.right, o.bottom));
+    // The track shows between the knob and the down button.
+    const int sx = l.plocha.right + l.medzera, knob = l.posuvnik.y + l.posuvnik.AktVYS();
+    EXPECT_EQ(Kinds(sx + 2, knob + 1, l.tlac_dole.y - knob - 1, true), std::string(l.tlac_dole.y - knob - 1, 'W'));
+    EXPECT_EQ(asserts.count(), 0);
+}
