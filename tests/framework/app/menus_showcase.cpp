@@ -1,9 +1,12 @@
 #include "tests/framework/app/menus_showcase.h"
 
+#include <cstdio>
+
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_dedb.h"
 #include "framework/widgets/tf_dialog.h"
 #include "framework/widgets/tf_dui.h"
+#include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_scrollbar.h"
 
@@ -47,6 +50,7 @@ int MenusScreen::SetupVisual() {
                           DEFAULT_QUALITY, 0x22, "Verdana");
     label(this, 30, 6, "Pexlo menus", 0x00FFFFFF)->font = heading;
     Arc();
+    Rows();
     auto* d = new tf_CDDialog(this, 4000);
     d->Dsgn(330, 380, 660, 350, 3);
     d->ram.Set_Titulok("Edit boxes and scroll bars");
@@ -79,8 +83,29 @@ void MenusScreen::Arc() {
         POINT at;
         const char* caption;
     } entries[] = {{kBack, "Spat"}, {kPlay, "Hraj"}, {kBook, "Kniha"}, {kSave, "Uloz"}, {kNext, "Dalej"}};
-    for (int i = 0; i < 5; ++i) arc->PRIDAJ(i + 1, entries[i].caption, SkinIcon(entries[i].at.x, entries[i].at.y), true);
+    for (int i = 0; i < 5; ++i)
+        arc->PRIDAJ(i + 1, entries[i].caption, SkinIcon(entries[i].at.x, entries[i].at.y), true);
     arc->Dsgn(330, 140);
+}
+
+// More rows than fit, each with an icon, scrolled by less than a row's step.
+void MenusScreen::Rows() {
+    rows = new tf_CDUIR(this, 4250);
+    rows->Nastav_Konstanty(40, 43, 220, 3);
+    rows->max_viditelnych = 8;
+    rows->SetIconMode("LC");
+    rows->ikona_okraj = 6;
+    rows->SetTextMode("LC");
+    rows->text_okraj = 56;
+    const POINT icons[] = {kAddPage, kPlay, kSave, kBook, kNext, kBack, kLeave};
+    char caption[32];
+    for (int i = 0; i < 14; ++i) {
+        snprintf(caption, sizeof caption, "Strana %d", i + 1);
+        rows->PRIDAJ(i + 1, caption, SkinIcon(icons[i % 7].x, icons[i % 7].y), true);
+    }
+    rows->Dsgn(30, 220);
+    rows->RESET_GEOMETRIER();  // the slider takes its range
+    rows->posuvnik.SP(17);
 }
 
 void MenusScreen::Fields(tf_CDDialog* d) {

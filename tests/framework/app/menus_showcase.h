@@ -9,6 +9,7 @@ class tf_CDas_Surface;
 class tf_CDDialog;
 class tf_CDEDB;
 class tf_CDUI;
+class tf_CDUIR;
 class tf_CScrollBar;
 
 namespace menus_test {
@@ -30,6 +31,7 @@ public:
     tf_CDUI* bar = nullptr;
     tf_CDUI* popup = nullptr;  // the detail list of the bar's first entry
     tf_CDUI* arc = nullptr;
+    tf_CDUIR* rows = nullptr;  // scrolled so that its top and bottom rows are cut
     tf_CDEDB* edit = nullptr;  // with letters
     tf_CScrollBar* vertical = nullptr;
     tf_CScrollBar* horizontal = nullptr;
@@ -37,6 +39,7 @@ public:
 private:
     void Bar();
     void Arc();
+    void Rows();
     void Fields(tf_CDDialog* d);
     void ScrollBars(tf_CDDialog* d);
     // An icon of the editor's skin around (x, y), for an entry to own.
