@@ -19,6 +19,20 @@ void clip(long long* start, long long* len, int limit, bool* first_line, bool* l
         *last_line = false;
     }
 }
+
+// White into p[0], p[2], ... p[2n - 2]. Whole blocks of eight pixels are read, dotted and
+// written back, which takes half the stores of dotting pixel by pixel; p[2n - 1] still lies
+// within the net's rectangle, so no block reaches past it.
+void dots(uint16_t* p, long long n, uint16_t white) {
+    long long k = 0;
+    for (; k + 4 <= n; k += 4) {
+        uint16_t block[8];
+        memcpy(block, p + 2 * k, sizeof block);
+        block[0] = block[2] = block[4] = block[6] = white;
+        memcpy(p + 2 * k, block, sizeof block);
+    }
+    for (; k < n; ++k) p[2 * k] = white;
+}
 }  // namespace
 
 HRESULT tf_CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* ciel, RECT r, bool okraj) {
@@ -36,25 +50,20 @@ HRESULT tf_CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* ciel, RECT r, boo
     bool top_line = okraj, bottom_line = okraj, left_line = okraj, right_line = okraj;
     clip(&top, &h, std::min(tf_ScreenH, static_cast<int>(ddsd.dwHeight)), &top_line, &bottom_line);
     clip(&left, &w, std::min(tf_ScreenW, static_cast<int>(ddsd.dwWidth)), &left_line, &right_line);
-    unsigned char* base = static_cast<unsigned char*>(ddsd.lpSurface);
-    // Only inside the clipped rectangle, which lies within the surface.
-    auto put = [&](long long x, long long y, uint16_t v) {
-        if (x >= left && x < left + w && y >= top && y < top + h) memcpy(base + y * ddsd.lPitch + 2 * x, &v, 2);
-    };
-    auto row_line = [&](long long y) {
-        for (long long x = left; x < left + w; ++x) put(x, y, black);
-    };
-
-    if (top_line) row_line(top);
-    const long long n = (w - 2) / 2;
-    for (long long i = 1; i <= h - 2; ++i) {
-        const long long y = top + i;
-        const long long first = i % 2 == 1 ? left + 2 : left + 1;
-        if (left_line) put(left, y, black);
-        for (long long k = 0; k < n; ++k) put(first + 2 * k, y, white);
-        if (right_line) put(left + 1 + 2 * n, y, black);
+    if (w > 0 && h > 0) {
+        // The clipped rectangle lies within the surface, so its rows are written directly.
+        unsigned char* base = static_cast<unsigned char*>(ddsd.lpSurface);
+        auto row = [&](long long y) { return reinterpret_cast<uint16_t*>(base + y * ddsd.lPitch); };
+        if (top_line) std::fill_n(row(top) + left, w, black);
+        const long long n = (w - 2) / 2;
+        for (long long i = 1; i <= h - 2; ++i) {
+            uint16_t* line = row(top + i);
+            if (left_line) line[left] = black;
+            dots(line + (i % 2 == 1 ? left + 2 : left + 1), n, white);
+            if (right_line && w >= 2) line[left + 1 + 2 * n] = black;
+        }
+        if (bottom_line) std::fill_n(row(top + h - 1) + left, w, black);
     }
-    if (bottom_line) row_line(top + h - 1);
     return ciel->Unlock(nullptr);
 }
 

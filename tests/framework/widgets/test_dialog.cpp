@@ -106,6 +106,27 @@ TEST_F(Dialog, TheWhiteNetKeepsToItsRowsColumnsAndTheSurface) {
     EXPECT_EQ(Inked(W - 1, 0, W - 1, H - 1) + Inked(0, H - 1, W - 1, H - 1) + Inked(0, 0, W - 12, H - 1), 0);
 }
 
+// Wide nets are dotted in blocks: every pixel between the dots keeps what was under it, on
+// widths that end a block exactly and widths that leave dots over.
+TEST_F(Dialog, AWideNetLeavesEveryPixelBetweenItsDotsAsItWas) {
+    const uint16_t white = Raw(RGB(255, 255, 255)), black = Raw(RGB(0, 0, 0));
+    const auto under = [](int x, int y) { return static_cast<uint16_t>(0x0841 * ((x + 3 * y) % 29 + 1)); };
+    for (const int w : {10, 18, 23, 41}) {
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 50; ++x) back->Row(y)[x] = under(x, y);
+        tf_CDUI_podklad_efekt_A_biela_siet(back, {3, 2, 3 + w, 11}, true);
+        const int dots_end = 3 + 1 + 2 * ((w - 2) / 2);  // the right border's column
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 50; ++x) {
+                const bool inside = x >= 3 && x < 3 + w && y >= 2 && y < 11;
+                const bool border = inside && (y == 2 || y == 10 || x == 3 || x == dots_end);
+                const bool dot = inside && !border && (x - 3) % 2 != (y - 2) % 2 && x < dots_end;
+                const uint16_t want = border ? black : dot ? white : under(x, y);
+                ASSERT_EQ(Px(x, y), want) << "width " << w << " at " << x << ", " << y;
+            }
+    }
+}
+
 TEST_F(Dialog, TheMilkyBackgroundLightensItsRectangleOnly) {
     const uint16_t green = Raw(RGB(0, 255, 0)), milky = Raw(RGB(80, 255, 80));
     DDSURFACE_ZMAZ(back, green);
