@@ -4,39 +4,15 @@
 // the memcpy's; the target is 3 or less.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstring>
 #include <vector>
 
-#include "framework/app/tf_app.h"
-#include "framework/core/tf_log.h"
-#include "platform/backend.h"
+#include "bench/bench_support.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::NsSince;
 constexpr size_t kFrameBytes = size_t{1920} * 1080 * 2;
-
-double NsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::nano>(Clock::now() - start).count();
-}
-
-// A bare screen on a 1920 x 1080 headless display, for as long as it lives.
-struct Display {
-    Display() {
-        tf_LOG_SetONOFF(0);
-        plat_Headless_Start(plat_HeadlessConfig{});
-        tf_ScreenW = 1920;
-        tf_ScreenH = 1080;
-        tf_pAppScreen = &screen;
-        tf_APP_Inicializuj(nullptr, 0);
-    }
-    ~Display() {
-        DestroyWindow(tf_hWnd);  // releases the display
-        tf_pAppScreen = nullptr;
-        tf_LOG_SetONOFF(1);
-    }
-    tf_CAppScreen screen{nullptr, 0, ""};
-};
 
 struct Frames {
     std::vector<char> from = std::vector<char>(kFrameBytes, 7), to = std::vector<char>(kFrameBytes);
@@ -47,7 +23,7 @@ struct Frames {
 };
 
 void BM_AppRedrawFrame(benchmark::State& state) {
-    Display display;
+    bench::Display display;
     const Clock::time_point start = Clock::now();
     for (auto _ : state) tf_APP_Redraw_Frame();
     const double frame = NsSince(start) / static_cast<double>(state.iterations());
