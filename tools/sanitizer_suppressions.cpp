@@ -1,3 +1,3 @@
-// Leak reports the tests cannot act on: fontconfig loses a block while parsing its own
+// Leak reports the program cannot act on: fontconfig loses a block while parsing its own
 // configuration files, and D-Bus one when SDL starts video on a display, once per process.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
