@@ -101,16 +101,14 @@ void tf_CPol::ZOBRAZ() { ZOBRAZ(tf_lpDDSBack); }
 void tf_CPol::ZOBRAZ(IDirectDrawSurface* surface) {
     HDC dc = nullptr;
     if (!surface || FAILED(surface->GetDC(&dc))) return;
-    HGDIOBJ old_brush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    HGDIOBJ old_pen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(dc, GetStockObject(WHITE_PEN));
     Ellipse(dc, x - 4, y - 4, x + 4, y + 4);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     if (class_id == 20)
         Rectangle(dc, x - polomer, y - polomer, x + polomer, y + polomer);
     else
         Ellipse(dc, x - polomer, y - polomer, x + polomer, y + polomer);
-    SelectObject(dc, old_pen);
-    SelectObject(dc, old_brush);
     surface->ReleaseDC(dc);
 }
 

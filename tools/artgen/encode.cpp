@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/ddraw.h"
+#include "platform/gdi_internal.h"
 
 namespace artgen {
 
@@ -19,8 +20,6 @@ void put32(std::vector<uint8_t>& v, uint32_t x) {
 void put_tag(std::vector<uint8_t>& v, const char* tag) {
     for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
 }
-
-uint8_t widen(uint32_t value, int bits) { return static_cast<uint8_t>(value << (8 - bits) | value >> (2 * bits - 8)); }
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp(IDirectDrawSurface* s) {
@@ -50,9 +49,10 @@ std::vector<uint8_t> EncodeBmp(IDirectDrawSurface* s) {
         const auto* row = reinterpret_cast<const uint16_t*>(static_cast<const uint8_t*>(d.lpSurface) + y * d.lPitch);
         for (uint32_t x = 0; x < w; ++x) {
             const uint16_t p = row[x];
-            v.push_back(widen(p & 31, 5));
-            v.push_back(widen(p >> 5 & 63, 6));
-            v.push_back(widen(p >> 11, 5));
+            const COLORREF c = plat_From565(p);  // widened so that loading gives p back
+            v.push_back(GetBValue(c));
+            v.push_back(GetGValue(c));
+            v.push_back(GetRValue(c));
         }
         v.resize(v.size() + (stride - 3 * w), 0);
     }

@@ -2,17 +2,10 @@
 
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
+#include "platform/gdi_internal.h"
 #include "tools/artgen/encode.h"
 
 namespace artgen {
-
-namespace {
-// A GDI colour that the platform turns back into exactly this RGB565 value.
-COLORREF colour_of(uint16_t v) {
-    const auto widen = [](uint32_t x, int bits) { return x << (8 - bits) | x >> (2 * bits - 8); };
-    return RGB(widen(v >> 11, 5), widen(v >> 5 & 63, 6), widen(v & 31, 5));
-}
-}  // namespace
 
 Sheet::Sheet(int w, int h, uint16_t key, uint16_t border) : key_(key), border_(border) {
     if (DirectDrawCreate(nullptr, &dd_, nullptr) != DD_OK) return;
@@ -28,7 +21,7 @@ Sheet::Sheet(int w, int h, uint16_t key, uint16_t border) : key_(key), border_(b
     }
     HDC dc = nullptr;
     if (srf_->GetDC(&dc) != DD_OK) return;
-    HBRUSH brush = CreateSolidBrush(colour_of(key_));
+    HBRUSH brush = CreateSolidBrush(plat_From565(key_));
     const RECT all = {0, 0, w, h};
     FillRect(dc, &all, brush);
     DeleteObject(brush);
@@ -43,14 +36,14 @@ Sheet::~Sheet() {
 void Sheet::MarkBorderAt00() {
     HDC dc = nullptr;
     if (!srf_ || srf_->GetDC(&dc) != DD_OK) return;
-    SetPixel(dc, 0, 0, colour_of(border_));
+    SetPixel(dc, 0, 0, plat_From565(border_));
     srf_->ReleaseDC(dc);
 }
 
 void Sheet::Place(const Rect& r, const Canvas& c) {
     HDC dc = nullptr;
     if (!srf_ || srf_->GetDC(&dc) != DD_OK) return;
-    HPEN pen = CreatePen(PS_SOLID, 1, colour_of(border_));
+    HPEN pen = CreatePen(PS_SOLID, 1, plat_From565(border_));
     HGDIOBJ old_pen = SelectObject(dc, pen);
     HGDIOBJ old_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, r.x0 - 1, r.y0 - 1, r.x1 + 2, r.y1 + 2);
