@@ -19,6 +19,7 @@
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_dbmp.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/surface/tf_dsrfc.h"
 #include "framework/surface/tf_faza.h"
@@ -38,3 +39,4 @@
 #include "framework/widgets/tf_scrollbar.h"
 #include "framework/widgets/tf_tlac.h"
 #include "framework/widgets/tf_uhspol.h"
+#include "framework/widgets/tf_utl.h"

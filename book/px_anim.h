@@ -1,0 +1,28 @@
+// Playback: the tick that moves every object, the editor's motion commands, and the
+// program's own random numbers (the same sequence on every platform and every run).
+#pragma once
+
+class CHerec;
+
+enum {
+    PX_MOTION_HORIZONTAL = 1,
+    PX_MOTION_WAVE = 2,
+    PX_MOTION_FREE = 3,
+    PX_MOTION_NERVOUS = 4,
+    PX_MOTION_HOVER = 5,
+    PX_MOTION_STILL = 6,
+    PX_EDGE_BOUNCE = 1,
+    PX_EDGE_WRAP = 2,
+};
+
+// 0 ... 32767; the generator starts at seed 1.
+int PX_rand();
+void PX_srand(unsigned seed);
+
+void TIK_ANIMACIE();
+void NASTAV_POHYB(CHerec* object, int kind);
+void NASTAV_OKRAJ(CHerec* object, int edge);
+void NASTAV_TEMPO(CHerec* object, int item);
+void HOD(CHerec* object, int dx, int dy);
+// step -1 or +1; restarts the window's timer 1 with the new period.
+void NASTAV_RYCHLOST(int step);

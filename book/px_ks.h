@@ -1,0 +1,36 @@
+// The book catalogue: one record per page of every book beside the program's folder, and
+// the commands that move between books and pages, save pages and make new books.
+#pragma once
+
+class tf_CIcon;
+
+struct struct_kniha_strana {
+    struct_kniha_strana() = default;
+    ~struct_kniha_strana();
+    struct_kniha_strana(const struct_kniha_strana&) = delete;
+    struct_kniha_strana& operator=(const struct_kniha_strana&) = delete;
+
+    int book_index = 0;
+    int book_id = 0;
+    char* book_path = nullptr;  // ours (malloc), as all four texts
+    char* book_name = nullptr;
+    int page_index = 0;
+    int page_id = 0;
+    char* page_path = nullptr;
+    char* page_name = nullptr;
+    tf_CIcon* page_icon = nullptr;  // ours
+};
+
+void NACITAJ_KNIHY();
+struct_kniha_strana* NAJDI_KS(int book, int page);
+int NAJDI_KNIHU(const char* name);
+void NAPLN_STRANY(int book, bool force);
+void VOLBA_KNIHY(int book, bool first_page);
+void VOLBA_STRANY(int book, int page);
+void NOVA_STRANA(int page);
+// False when the page could not be saved (the status line says so).
+bool ULOZ_STRANU();
+// The frame's thumbnail step: after the page is drawn, before the editor's controls.
+void PX_Obnov_nahlad();
+void NOVA_KNIHA(const char* name);
+void UVOLNI_VSETKO();

@@ -1,0 +1,25 @@
+// The page registry: the objects of the shown page in drawing order, the page file that
+// stores them, and the actors' phases files.
+#pragma once
+
+class CHerec;
+
+// Adds nothing when the registry is full (PX_MAX_OBJECTS).
+void PRIDAJ_KULISU(const char* path, int x, int y, int motion, int edge);
+void PRIDAJ_HERCA(const char* path, int x, int y, int motion, int edge, int delay);
+// Appends a copy 50 pixels lower right, even to a full registry.
+void KOPIRUJ_OBJEKT(int index);
+void ODSTRAN_OBJEKT(int index);
+void ODSTRAN_POSLEDNY();
+void VYMAZ_REG();
+void REPORT_REG(const char* text);
+// The object at an index, or null outside the registry.
+CHerec* REG_Objekt(int index);
+
+// Writes the page file atomically; false (logged, the old file untouched) when it could
+// not be written.
+bool SAVE_REG(const char* path);
+// Replaces the page with the file's; false when the file could not be read (the page is
+// then empty).
+bool RELOAD_REG(const char* path);
+void P_Load_Fazy(const char* path, CHerec* object);
