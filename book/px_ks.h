@@ -32,5 +32,16 @@ void NOVA_STRANA(int page);
 bool ULOZ_STRANU();
 // The frame's thumbnail step: after the page is drawn, before the editor's controls.
 void PX_Obnov_nahlad();
-void NOVA_KNIHA(const char* name);
+// False (logged, nothing made) for a missing template, an existing book of that name, or a
+// name that is empty or would leave the books folder.
+bool NOVA_KNIHA(const char* name);
+// The new-book dialog's text: make the book, rebuild the catalogue and show its first page.
+void PX_Nova_kniha_zadana(const char* text);
 void UVOLNI_VSETKO();
+
+// Shared by the catalogue's two files.
+// The thumbnail at `path` as a page icon (its own colours, no transparency), or null when it
+// cannot be loaded.
+tf_CIcon* PX_Nahraj_nahlad(const char* path);
+// The page file's thumbnail name into thumbnail_path; false when it does not fit.
+bool PX_Nastav_cestu_nahladu(const char* page_path);

@@ -1,0 +1,296 @@
+// The catalogue: built from the book folders beside the program's own, the books and pages
+// lists filled from it, choosing a book, making a new book, and the final clean-up.
+#include "book/px_ks.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+#include "framework/core/tf_dso.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_duir.h"
+#include "framework/widgets/tf_utl.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+
+namespace {
+const char SRC[] = "PX_KS";
+const char BOOKS_DIR[] = "..\\";
+const char TEMPLATE_DIR[] = ".\\KNIHA_DEFNEW";
+const size_t PREFIX = 6;  // "KNIHA_"
+
+struct_kniha_strana* Zaznam(int i) { return static_cast<struct_kniha_strana*>(KS.GET(i)); }
+
+struct_kniha_strana* Prvy_v_knihe(int book) {
+    for (int i = 0; i < KS.count; ++i)
+        if (Zaznam(i)->book_id == book) return Zaznam(i);
+    return nullptr;
+}
+
+std::string Zmen_priponu(const char* path, const char* ext) {
+    std::string out(strlen(path) + strlen(ext) + 2, '\0');
+    tf_FSI_Zmen_priponu(path, ext, out.data());
+    out.resize(strlen(out.c_str()));
+    return out;
+}
+
+std::string Meno(const char* path, void (*split)(const char*, char*)) {
+    std::string out(strlen(path) + 1, '\0');
+    split(path, out.data());
+    out.resize(strlen(out.c_str()));
+    return out;
+}
+
+void Znic_zaznamy() {
+    for (int i = 0; i < KS.count; ++i) {
+        delete Zaznam(i);
+        KS.SET(i, nullptr);
+    }
+    KS.Zhod_count();
+}
+
+void Pridaj_riadok_knihy(int id, const char* book_path, const char* name) {
+    if (!duir_KNIHY) return;
+    const std::string icon = std::string(book_path) + "\\kniha_ikona.bmp";
+    if (tf_FSI_Existuje_sub(icon.c_str()))
+        duir_KNIHY->PRIDAJ(id, name, icon.c_str());
+    else
+        duir_KNIHY->PRIDAJ(id, name, default_book_icon, false);
+}
+
+void Nacitaj_strany(int i, const char* book_path, const char* name) {
+    _tf_LOG_(SRC, __LINE__, "---- kniha");
+    _tf_LOG_(SRC, __LINE__, book_path, i);
+    tf_CARRE pages(0, 0, 2);
+    if (tf_FSI_Zisti_SubAdr(book_path, "*.str", 0, true, &pages) != 0)
+        _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani stran v", book_path);
+    _tf_LOG_(SRC, __LINE__, "#stran", pages.count);
+    for (int j = 0; j < pages.count; ++j) {
+        const char* page_path = static_cast<const char*>(pages[j]);
+        auto* ks = new struct_kniha_strana;
+        ks->book_index = i;
+        ks->book_id = PX_FIRST_BOOK_ID + i;
+        ks->book_path = strdup(book_path);
+        ks->book_name = strdup(name);
+        ks->page_index = j;
+        ks->page_id = j + 1;
+        ks->page_path = strdup(page_path);
+        ks->page_name = strdup(Meno(page_path, tf_FSI_Vystrihni_meno).c_str());
+        ks->page_icon = PX_Nahraj_nahlad(Zmen_priponu(page_path, "thm").c_str());
+        KS.Add(ks);
+    }
+    pages.UVOLNI_char();
+}
+
+// Ids follow the listing, so a new book listed before the current one shifts its id: the
+// current book is found again by its folder.
+void Najdi_znova_aktualnu(const std::string& path) {
+    const int old = current_book;
+    current_book = -1;
+    for (int i = 0; i < KS.count && !path.empty(); ++i)
+        if (path == Zaznam(i)->book_path) {
+            current_book = Zaznam(i)->book_id;
+            break;
+        }
+    if (old != -1 && current_book == -1) {
+        current_page = -1;
+        next_page = prev_page = 0;
+    }
+}
+
+// The name becomes one folder name beside the others: nothing that leads elsewhere or that
+// a file name cannot hold.
+bool Bezpecny_nazov(const char* name) {
+    if (strstr(name, "..")) return false;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
+        if (*c < 0x20 || strchr("\\/:*?\"<>|", *c)) return false;
+    return true;
+}
+
+void Nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
+    const std::string path = std::string(book_path) + sub;
+    _tf_LOG_(SRC, __LINE__, tag, path.c_str());
+    if (list) list->XRELOAD(path.c_str(), false);
+}
+
+template <class T>
+void Znic(T*& p) {
+    delete p;
+    p = nullptr;
+}
+}  // namespace
+
+struct_kniha_strana::~struct_kniha_strana() {
+    free(book_path);
+    free(book_name);
+    free(page_path);
+    free(page_name);
+    delete page_icon;
+}
+
+tf_CIcon* PX_Nahraj_nahlad(const char* path) {
+    if (!tf_FSI_Existuje_sub(path)) return nullptr;
+    // A thumbnail is a picture of the screen: none of its colours is see-through.
+    const int saved = tf_glob_Get_CIcon_default_transparency();
+    tf_glob_Set_CIcon_default_transparency(0);
+    auto* icon = new tf_CIcon(path);
+    tf_glob_Set_CIcon_default_transparency(saved);
+    if (!icon->srf) Znic(icon);
+    return icon;
+}
+
+bool PX_Nastav_cestu_nahladu(const char* page_path) {
+    const std::string thm = Zmen_priponu(page_path, "thm");
+    thumbnail_path[0] = '\0';
+    if (thm.size() >= sizeof thumbnail_path) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlha cesta nahladu", page_path);
+        return false;
+    }
+    strcpy(thumbnail_path, thm.c_str());
+    return true;
+}
+
+void NACITAJ_KNIHY() {
+    const struct_kniha_strana* current = Prvy_v_knihe(current_book);
+    const std::string current_path = current ? current->book_path : "";
+    if (duir_KNIHY && duir_KNIHY->CountR() > 0) duir_KNIHY->VYMAZ();
+    // The pages list borrows the records' icons: it goes before they do.
+    if (duir_STRANY) duir_STRANY->VYMAZ();
+    listed_book = -1;
+    Znic_zaznamy();
+
+    tf_CARRE books(0, 0, 2);
+    if (tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
+        _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani adresarov knih", "X");
+    for (int i = 0; i < books.count; ++i) {
+        const char* book_path = static_cast<const char*>(books[i]);
+        const std::string dir = Meno(book_path, tf_FSI_Odstrihni_meno);
+        const std::string name = dir.size() > PREFIX ? dir.substr(PREFIX) : "";
+        Pridaj_riadok_knihy(PX_FIRST_BOOK_ID + i, book_path, name.c_str());
+        Nacitaj_strany(i, book_path, name.c_str());
+    }
+    books.UVOLNI_char();
+    Najdi_znova_aktualnu(current_path);
+
+    if (!duir_KNIHY) return;
+    duir_KNIHY->PRIDAJ(PX_ID_NEW_BOOK, plat_W1250(u8"Nová kniha"));
+    duir_KNIHY->PRIDAJ(PX_ID_CLOSE_BOOKS, plat_W1250(u8"Zavrieť"));
+    for (int r = 0; r < duir_KNIHY->CountR() - 1; ++r) duir_KNIHY->Eviduj_Master_Detail_popupR__indexovo(r, duir_STRANY);
+}
+
+struct_kniha_strana* NAJDI_KS(int book, int page) {
+    for (int i = 0; i < KS.count; ++i)
+        if (Zaznam(i)->book_id == book && Zaznam(i)->page_id == page) return Zaznam(i);
+    return nullptr;
+}
+
+int NAJDI_KNIHU(const char* name) {
+    for (int i = 0; i < KS.count && name; ++i)
+        if (strcmp(Zaznam(i)->book_name, name) == 0) return Zaznam(i)->book_id;
+    return -1;
+}
+
+void NAPLN_STRANY(int book, bool force) {
+    if (!force && book == listed_book) return;
+    listed_book = book;
+    if (!duir_STRANY) return;
+    duir_STRANY->VYMAZ();
+    for (int i = 0; i < KS.count; ++i) {
+        struct_kniha_strana* ks = Zaznam(i);
+        if (ks->book_id == book) duir_STRANY->PRIDAJ(ks->page_id, ks->page_name, ks->page_icon, false);
+    }
+    // A book without pages has nothing to open.
+    duir_STRANY->zamknute = duir_STRANY->CountR() == 0;
+}
+
+void VOLBA_KNIHY(int book, bool first_page) {
+    const struct_kniha_strana* ks = Prvy_v_knihe(book);
+    if (!ks || !ks->book_path[0]) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "VOLBA_KNIHY() - nenajdena kniha v strukture KS");
+        _tf_LOG_(SRC, __LINE__, "ID knihy", book);
+        return;
+    }
+    Nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia\\", "Reload P");
+    Nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy\\", "Reload K");
+    Nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci\\", "Reload H");
+    current_book = book;
+    // The pages list may show another book, or nothing after a rebuild.
+    NAPLN_STRANY(book, false);
+    if (first_page) VOLBA_STRANY(book, ks->page_id);
+}
+
+bool NOVA_KNIHA(const char* name) {
+    if (!name || !*name || !Bezpecny_nazov(name)) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Nepovoleny nazov knihy!", name ? name : "");
+        return false;
+    }
+    char target[MAX_PATH];
+    if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlhy nazov knihy!", name);
+        return false;
+    }
+    if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nexistencia sablony novej knihy!");
+        _tf_LOG_(SRC, __LINE__, "Adresar:", TEMPLATE_DIR);
+        return false;
+    }
+    if (tf_FSI_ExistsFolder(target)) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
+        _tf_LOG_(SRC, __LINE__, "Adresar:", target);
+        return false;
+    }
+    if (!CreateDirectoryA(target, nullptr)) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Adresar knihy sa nepodarilo vytvorit", target);
+        return false;
+    }
+    if (tf_FSI_SynchroFolders(TEMPLATE_DIR, target) != 0) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Sablonu sa nepodarilo skopirovat", target);
+        return false;
+    }
+    return true;
+}
+
+void PX_Nova_kniha_zadana(const char* text) {
+    _tf_LOG_(SRC, __LINE__, "Zadany nazov:", text ? text : "");
+    if (!text || !*text) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nezadany nazov knihy!");
+        return;
+    }
+    if (!NOVA_KNIHA(text)) {
+        snprintf(status_text, sizeof status_text, "%s", plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
+        return;
+    }
+    NACITAJ_KNIHY();
+    const int id = NAJDI_KNIHU(text);
+    if (id > -1) VOLBA_KNIHY(id, true);
+}
+
+void UVOLNI_VSETKO() {
+    _tf_LOG_(SRC, __LINE__, "PX - UVOLNI_VSETKO()");
+    Znic(duir_KNIHY);
+    Znic(duir_STRANY);
+    listed_book = -1;
+    Znic(utl_duir_Pozadia);
+    Znic(utl_duir_Kulisy);
+    Znic(utl_duir_Herci);
+    Znic(dui_PozGeometria);
+    Znic(dui_setup);
+    Znic(dui_setup_1);
+    Znic(dui_setup_2);
+    Znic(dui_setup_3);
+    Znic(dui_setup_4);
+    Znic(default_book_icon);
+    VYMAZ_REG();
+    Znic_zaznamy();
+    for (HPEN& pen : outline_pens) {
+        if (pen) DeleteObject(pen);
+        pen = nullptr;
+    }
+    if (zvuk_naraz) zvuk_naraz->ODSTRAN();
+    if (zvuk_koniec) zvuk_koniec->ODSTRAN();
+}

@@ -1,0 +1,183 @@
+// The page commands of the catalogue: showing a page, starting a new one, saving, and the
+// thumbnail that follows a save.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "book/px_ks.h"
+#include "book/px_pozadie.h"
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_dso.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_dbmp.h"
+#include "framework/surface/tf_icon.h"
+#include "platform/codepage.h"
+
+namespace {
+const char SRC[] = "PX_KS";
+const int THUMB_W = 100, THUMB_H = 50;
+
+void Klik() {
+    if (zvuk_naraz) zvuk_naraz->SPUSTI();
+}
+
+void Susedia(int page) {
+    next_page = NAJDI_KS(current_book, page + 1) ? page + 1 : 0;
+    prev_page = page >= 2 && NAJDI_KS(current_book, page - 1) ? page - 1 : 0;
+}
+
+void Stav_strany(const struct_kniha_strana* ks) {
+    snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
+}
+
+// The whole screen fitted into the thumbnail box.
+bool Zapis_nahlad() {
+    if (tf_lpDDSBack && thumbnail_path[0] &&
+        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, tf_lpDDSBack, true, THUMB_W, THUMB_H, thumbnail_path))
+        return true;
+    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Nahlad strany sa nepodarilo zapisat", thumbnail_path);
+    return false;
+}
+
+// Nothing was written: the page keeps its changes and the status line says so.
+bool Neulozene(const char* book_name) {
+    dirty = true;
+    snprintf(status_text, sizeof status_text, "kniha: %s  %s", book_name,
+             plat_W1250(u8"[Chyba: stranu sa nepodarilo uložiť!]"));
+    _tf_LOG_(SRC, __LINE__, status_text);
+    return false;
+}
+
+struct_kniha_strana* Posledna_v_knihe(int book) {
+    struct_kniha_strana* last = nullptr;
+    for (int i = 0; i < KS.count; ++i) {
+        auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i));
+        if (ks->book_id == book && (!last || ks->page_id > last->page_id)) last = ks;
+    }
+    return last;
+}
+
+// Page files moved in from outside may hold the number already: the first free one from
+// `from` on, never overwriting a page.
+int Volne_cislo(const char* book_path, int from, std::string* path) {
+    const size_t n = strlen(book_path);
+    const char* sep = n > 0 && book_path[n - 1] == '\\' ? "" : "\\";
+    for (int number = from;; ++number) {
+        *path = std::string(book_path) + sep + std::to_string(number) + ".str";
+        if (!tf_FSI_ExistsFolder(path->c_str())) return number;
+    }
+}
+
+bool Uloz_novu() {
+    const struct_kniha_strana* prev = NAJDI_KS(current_book, prev_page);
+    if (!prev) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "pks_PREV == NULL !");
+        return Neulozene("");
+    }
+    std::string path;
+    const int number = Volne_cislo(prev->book_path, prev_page + 1, &path);
+    if (!SAVE_REG(path.c_str())) return Neulozene(prev->book_name);
+
+    // The new page goes behind the book's last one, whatever number its file took, so that
+    // ids stay 1 ... n in list order.
+    const struct_kniha_strana* last = Posledna_v_knihe(current_book);
+    auto* ks = new struct_kniha_strana;
+    ks->book_index = prev->book_index;
+    ks->book_id = prev->book_id;
+    ks->book_path = strdup(prev->book_path);
+    ks->book_name = strdup(prev->book_name);
+    ks->page_index = last->page_index + 1;
+    ks->page_id = last->page_id + 1;
+    ks->page_name = strdup(std::to_string(number).c_str());
+    ks->page_path = strdup(path.c_str());
+    if (PX_Nastav_cestu_nahladu(ks->page_path) && Zapis_nahlad()) ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
+    KS.Add(ks);
+
+    current_page = ks->page_id;
+    Susedia(current_page);
+    Stav_strany(ks);
+    _tf_LOG_(SRC, __LINE__, status_text);
+    NAPLN_STRANY(current_book, true);
+    thumbnail_request = true;
+    dirty = false;
+    return true;
+}
+}  // namespace
+
+void VOLBA_STRANY(int book, int page) {
+    if (book != current_book) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "assert");
+        return;
+    }
+    Klik();
+    struct_kniha_strana* ks = NAJDI_KS(book, page);
+    if (!ks) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "VOLBA_STRANY() - nenajdena kniha/strana v strukture KS");
+        _tf_LOG_(SRC, __LINE__, "ID kniha, strana", book, page);
+        return;
+    }
+    // A thumbnail still due belongs to the page being left; the next frame shows this one.
+    thumbnail_request = false;
+    current_page = page;
+    Stav_strany(ks);
+    _tf_LOG_(SRC, __LINE__, status_text);
+    RELOAD_REG(ks->page_path);
+    dirty = false;
+    Susedia(page);
+}
+
+void NOVA_STRANA(int page) {
+    Klik();
+    thumbnail_request = false;
+    prev_page = page;
+    current_page = PX_NEW_PAGE;
+    next_page = 0;
+    const char* marker = plat_W1250(u8"[Nová strana]");
+    if (const struct_kniha_strana* ks = NAJDI_KS(current_book, page))
+        snprintf(status_text, sizeof status_text, "kniha: %s  %s", ks->book_name, marker);
+    else
+        snprintf(status_text, sizeof status_text, "         %s", marker);
+    _tf_LOG_(SRC, __LINE__, status_text);
+    VYMAZ_REG();
+    free(background_path);
+    background_path = nullptr;
+    PRIPRAV_POZADIE(true);
+    dirty = false;
+}
+
+bool ULOZ_STRANU() {
+    if (current_page == PX_NEW_PAGE) return Uloz_novu();
+    const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
+    if (!ks) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "pks == NULL !");
+        return Neulozene("");
+    }
+    if (!SAVE_REG(ks->page_path)) return Neulozene(ks->book_name);
+    Stav_strany(ks);  // clears an earlier failure's message
+    thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);
+    dirty = false;
+    return true;
+}
+
+void PX_Obnov_nahlad() {
+    if (!thumbnail_request) return;
+    thumbnail_request = false;
+    Zapis_nahlad();
+    struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
+    if (!ks || !tf_FSI_Existuje_sub(thumbnail_path)) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nenajdeny KS alebo neexistuje subor!");
+        return;
+    }
+    if (!ks->page_icon) {
+        _tf_LOG_(SRC, __LINE__, "KS bol bez ikony.", thumbnail_path);
+        ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
+        NAPLN_STRANY(current_book, true);
+        return;
+    }
+    // The pages list borrows this icon: its picture is refilled in place.
+    ks->page_icon->srf->RESTORE_SURFACE();
+}
