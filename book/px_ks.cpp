@@ -160,7 +160,10 @@ void NACITAJ_KNIHY() {
     const std::string current_path = current ? current->book_path : "";
     if (duir_KNIHY && duir_KNIHY->CountR() > 0) duir_KNIHY->VYMAZ();
     // The pages list borrows the records' icons: it goes before they do.
-    if (duir_STRANY) duir_STRANY->VYMAZ();
+    if (duir_STRANY) {
+        duir_STRANY->VYMAZ();
+        duir_STRANY->zamknute = true;
+    }
     listed_book = -1;
     Znic_zaznamy();
 
@@ -180,7 +183,8 @@ void NACITAJ_KNIHY() {
     if (!duir_KNIHY) return;
     duir_KNIHY->PRIDAJ(PX_ID_NEW_BOOK, plat_W1250(u8"Nová kniha"));
     duir_KNIHY->PRIDAJ(PX_ID_CLOSE_BOOKS, plat_W1250(u8"Zavrieť"));
-    for (int r = 0; r < duir_KNIHY->CountR() - 1; ++r) duir_KNIHY->Eviduj_Master_Detail_popupR__indexovo(r, duir_STRANY);
+    for (int r = 0; duir_STRANY && r < duir_KNIHY->CountR() - 1; ++r)
+        duir_KNIHY->Eviduj_Master_Detail_popupR__indexovo(r, duir_STRANY);
 }
 
 struct_kniha_strana* NAJDI_KS(int book, int page) {
