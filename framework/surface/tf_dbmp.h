@@ -9,7 +9,8 @@ void tf_BMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_
 
 // The writers return true only when the whole file was written; a file left half-written
 // is deleted.
-// The area's right and bottom are inclusive.
+// The area's right and bottom are inclusive; it is cut to the surface, and an inverted area
+// or one wholly outside writes nothing (logged).
 bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* srf, RECT oblast, const char* subor);
 bool tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(IDirectDrawSurface* srf, const char* subor);
 // The surface scaled to sir x vys, or fitted into that box when vpasuj.
