@@ -1,6 +1,7 @@
 // Box fitting and the BMP writers: every picture ends as a surface written row by row.
 #include "framework/surface/tf_dbmp.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -172,8 +173,9 @@ bool loaded(const tf_CDas_Surface& s, const char* zdroj) {
 void tf_BMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_vys, int* nsir, int* nvys) {
     if (!nsir || !nvys) return;
     if (koef != 0) {
-        *nsir = sir / koef;
-        *nvys = vys / koef;
+        // Wide: INT_MIN / -1 would trap.
+        *nsir = static_cast<int>(std::clamp<int64_t>(int64_t(sir) / koef, INT_MIN, INT_MAX));
+        *nvys = static_cast<int>(std::clamp<int64_t>(int64_t(vys) / koef, INT_MIN, INT_MAX));
         return;
     }
     if (FIXMAX_sir < 1 || FIXMAX_vys < 1 || sir < 1 || vys < 1) {

@@ -1,5 +1,7 @@
 #include <unistd.h>
 
+#include <climits>
+
 #include "framework/surface/tf_dbmp.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -22,7 +24,7 @@ bool Exists(const char* name) { return access(name, F_OK) == 0; }
 TEST(BmpFit, DividesByKoefOrFitsIntoTheBoxAndRefusesABadBox) {
     test_support::FreshLog();
     const int cases[][7] = {
-        {100, 50, 3, 0, 0, 33, 16},      {800, 600, 0, 100, 100, 100, 75}, {200, 100, 0, 100, 100, 100, 50},
+        {100, 50, 3, 0, 0, 33, 16},      {INT_MIN, 6, -1, 0, 0, INT_MAX, -6},      {800, 600, 0, 100, 100, 100, 75}, {200, 100, 0, 100, 100, 100, 50},
         {20, 10, 0, 100, 100, 100, 50},  // enlarged
         {3, 3, 0, 100, 100, 100, 100},   // tie; 3 x 33.333332f is 100 in single precision
         {1000, 5, 0, 100, 100, 100, 1},  // a side cut to nothing keeps a pixel
