@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "framework/surface/tf_dbmp.h"
 #include "platform/codepage.h"
@@ -95,20 +96,15 @@ TEST_F(Thumbs, MissingFolderVanishedPictureAndFailedWritesLeaveNoThumbnail) {
 TEST_F(Thumbs, ListingGivesNamesOrPathsWithinItsRoom) {
     char* mena[4] = {};
     int posledny = 7;
-    auto release = [&] {
-        for (char*& m : mena) free(m), m = nullptr;
-    };
     tf_BMP_Zisti_Vytvor__bmp2thm(Dir().c_str(), false, dd, 100, 75, mena, 4, &posledny);
     ASSERT_EQ(posledny, 3);
     EXPECT_EQ(std::string(mena[1]) + mena[3], "b" + plat_Cp1250FromUtf8(ACCENTED.c_str()));
     EXPECT_EQ(Thm("c").Size(), Size(100, 75));  // squeezed in spite of its phases file
-    release();
+    for (char*& m : mena) free(std::exchange(m, nullptr));
     unlink(tree.Host("c.thm").c_str());
     tf_BMP_Zisti_Vytvor__bmp2thm_s3C(Dir().c_str(), true, dd, 100, 100, mena, 2, &posledny);
-    ASSERT_EQ(posledny, 1);
-    EXPECT_EQ(std::string(mena[1]), Dir() + "\\b.bmp");
-    EXPECT_EQ(mena[2], nullptr);
+    EXPECT_EQ(std::make_tuple(posledny, std::string(mena[1]), mena[2]), std::make_tuple(1, Dir() + "\\b.bmp", nullptr));
     EXPECT_TRUE(LogHas({"Doslo k chybe pri nacitani BMP suborov [X]"}));
     EXPECT_TRUE(tree.Read("c.thm").empty());  // beyond the room: not made
-    release();
+    for (char*& m : mena) free(m);
 }
