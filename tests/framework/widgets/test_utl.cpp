@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/tf_fsi.h"
 #include "platform/codepage.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/framework/widgets/widget_fixture.h"
@@ -259,4 +260,22 @@ TEST_F(Picker, AFolderOfManyPicturesListsThemAllInNaturalOrder) {
     }
     EXPECT_EQ(Stats(l), Ints({25, 100, 12, 100, n}));
     EXPECT_FALSE(LogHas({LEFT_DATA}));
+}
+
+TEST_F(Picker, XreloadMakesTheMissingThumbnailsThenFitsTheRowsToThem) {
+    Picture("a.bmp", 40, 30);
+    Picture("b.bmp", 20, 20);
+    Picture("b.thm", 30, 20);  // made before: left as it is
+    tf_UTL_CDUIR_THMFILE l;
+    l.PRIDAJ(9, "stary");
+    l.thm_sir = 60;
+    l.thm_vys = 45;
+    l.vyska_volby = 20;
+    EXPECT_EQ(l.XRELOAD(dir.c_str(), true), 0);
+    EXPECT_EQ(Rows(l), Row(1, "a", "a.bmp") + Row(2, "b", "b.bmp"));
+    EXPECT_TRUE(Shown(l[0]) && Shown(l[1]));
+    EXPECT_EQ(Stats(l), Ints({30, 60, 20, 45, 2}));
+    EXPECT_EQ(Ints({l.vyska_volby, l.krok_volby}), Ints({46, 54}));
+    EXPECT_GE(l.text_okraj, 75);
+    EXPECT_TRUE(tf_FSI_Existuje_sub((dir + "\\a.thm").c_str()));
 }
