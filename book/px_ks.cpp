@@ -112,6 +112,7 @@ bool Bezpecny_nazov(const char* name) {
     return true;
 }
 
+// The folder goes without a trailing "\": a search for "folder\" finds nothing.
 void Nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
     const std::string path = std::string(book_path) + sub;
     _tf_LOG_(SRC, __LINE__, tag, path.c_str());
@@ -219,9 +220,9 @@ void VOLBA_KNIHY(int book, bool first_page) {
         _tf_LOG_(SRC, __LINE__, "ID knihy", book);
         return;
     }
-    Nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia\\", "Reload P");
-    Nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy\\", "Reload K");
-    Nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci\\", "Reload H");
+    Nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
+    Nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy", "Reload K");
+    Nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci", "Reload H");
     current_book = book;
     // The pages list may show another book, or nothing after a rebuild.
     NAPLN_STRANY(book, false);
