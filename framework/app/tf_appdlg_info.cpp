@@ -1,0 +1,77 @@
+// The info dialog: the application's title, version, author and icon, and the credit.
+#include "framework/app/tf_app.h"
+#include "framework/app/tf_appdlg.h"
+#include "framework/app/tf_dsgn.h"
+#include "framework/core/tf_log.h"
+#include "framework/widgets/tf_label.h"
+#include "framework/widgets/tf_policon.h"
+#include "framework/widgets/tf_tlac.h"
+#include "platform/codepage.h"
+
+namespace {
+const char* const SRC = "TF_APP_w";
+
+struct Text {
+    int id, rx, ry;
+    const char8_t* text;
+};
+// The fixed texts; title, version and author come from the screen.
+const Text kTexts[] = {
+    {TF_APPDLG_ID_INFO_RUNS, 89, 86, u8"beží tramlin softvér"},
+    {TF_APPDLG_ID_INFO_BY, 47, 166, u8"Programoval:"},
+    {TF_APPDLG_ID_INFO_BUILT, 13, 186, u8"Tento program je postavený na kniżnici"},
+    {TF_APPDLG_ID_INFO_ENGINE, 21, 209, u8"'tramlin 2D Framework' (2D engine)"},
+};
+
+tf_CLabel* label(tf_CPolCHLO* dlg, int id, int rx, int ry, const char* text) {
+    auto* l = new tf_CLabel(dlg, rx, ry, text);
+    l->ID = id;
+    return l;
+}
+
+tf_CPolIcon* icon(tf_CPolCHLO* dlg, int id) {
+    auto* i = new tf_CPolIcon(dlg, 0, 0, static_cast<tf_CIcon*>(nullptr));
+    i->ID = id;
+    return i;
+}
+
+const char* or_else(const char* text, const char* fallback) { return text ? text : fallback; }
+}  // namespace
+
+// Children in drawing order: the OK text and check mark lie over their button.
+tf_CAppInfoDlg::tf_CAppInfoDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(parent_, ID_) {
+    new tf_CLabel(this, 4, 0, "Info");
+    icon(this, TF_APPDLG_ID_INFO_LOGO);
+    m_pIcon = icon(this, TF_APPDLG_ID_INFO_ICON);
+    for (const Text& t : kTexts) label(this, t.id, t.rx, t.ry, plat_W1250(t.text));
+    m_pTitle = label(this, TF_APPDLG_ID_INFO_TITLE, 152, 118, "");
+    m_pVersion = label(this, TF_APPDLG_ID_INFO_VERSION, 152, 135, "");
+    m_pAuthor = label(this, TF_APPDLG_ID_INFO_AUTHOR, 166, 166, "");
+    new tf_CTlac(this, 111, 248, TF_APPDLG_ID_INFO_OK);
+    label(this, TF_APPDLG_ID_INFO_OK_TEXT, 165, 253, "OK");
+    icon(this, TF_APPDLG_ID_INFO_OK_ICON);
+}
+
+int tf_CAppInfoDlg::SetupVisual() {
+    static_cast<tf_CPolIcon*>(FindCHLWithID(TF_APPDLG_ID_INFO_LOGO))->Dsgn_PolIcon_Copy(76, 22, tf_DSGN.ico_logo);
+    tf_CAppScreen* app = parent && parent->class_id == 21 ? static_cast<tf_CAppScreen*>(parent) : nullptr;
+    if (!app) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CAppInfoDlg::SetupVisual(); app == NULL");
+        tf_AssertFailed(SRC, __LINE__);
+    }
+    // Without a screen the dialog shows what an application without its info shows.
+    tf_CIcon* app_icon = app ? app->m_pAppIcon : nullptr;
+    m_pIcon->Dsgn_PolIcon_Copy(110, 118, app_icon ? app_icon : tf_DSGN.ico_void);
+    m_pTitle->SetText(or_else(app ? app->m_Title : nullptr, "<void Title>"));
+    m_pVersion->SetText(or_else(app ? app->m_Version : nullptr, "(<void Version>)"));
+    m_pAuthor->SetText(or_else(app ? app->m_Author : nullptr, "<void Name>"));
+    static_cast<tf_CTlac*>(FindCHLWithID(TF_APPDLG_ID_INFO_OK))->Dsgn0_VoidDC(111, 248, 139, 27);
+    static_cast<tf_CPolIcon*>(FindCHLWithID(TF_APPDLG_ID_INFO_OK_ICON))->Dsgn_PolIcon_Copy(140, 253, tf_DSGN.ico_ok);
+    zivy = false;
+    return 0;
+}
+
+bool tf_CAppInfoDlg::HandleFWInteraction(int id, int, tf_CPol*) {
+    if (id == TF_APPDLG_ID_INFO_OK) zivy = false;
+    return false;
+}
