@@ -119,3 +119,147 @@ TEST_F(TfAppDlg, InfoWithoutAScreenAboveItSaysSoAndShowsPlaceholders) {
     EXPECT_STREQ(lone.m_pTitle->text, "<void Title>");
     EXPECT_FALSE(lone.zivy);
 }
+
+namespace {
+// The entry the row list shows for that caption, or null.
+tf_TVOLBA* Shown(tf_CDUIR* list, const char* text) {
+    for (int i = 0; i < list->volby.count; ++i) {
+        auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i));
+        if (v->text && std::string(v->text) == text) return v;
+    }
+    return nullptr;
+}
+
+void ClickRow(tf_CDUIR* list, const char* text) {
+    const tf_TVOLBA* v = Shown(list, text);
+    ASSERT_NE(v, nullptr) << text;
+    const LPARAM at = MAKELPARAM((v->obdlz.left + v->obdlz.right) / 2, (v->obdlz.top + v->obdlz.bottom) / 2);
+    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) plat_Headless_Post(msg, 0, at);
+}
+}  // namespace
+
+TEST_F(TfAppDlg, ResolutionShowsTheSizeAppliesAChosenRowOrCancels) {
+    config.modes = {{800, 600}, {1024, 768}, {1280, 1024}, {1600, 900}, {1920, 1080}};
+    tf_CAppResolutionDlg* dlg = screen.m_pDlgRozlisenie;
+    tf_CDUIR* list = dlg->m_duir_Rozlisenia;
+    std::vector<std::string> boxes;
+    auto note_boxes = [&] { boxes.push_back(std::string(dlg->m_pSirka->text) + " " + dlg->m_pVyska->text); };
+    RunSteps({[&] { ClickId(TF_APP_ID_RESOLUTION); },
+              [&] {
+                  note_boxes();
+                  EXPECT_EQ(list->CountR(), 5);
+                  ClickRow(list, "1280  x  1024");
+              },
+              [&] {
+                  note_boxes();
+                  EXPECT_TRUE(dlg->zivy && list->zivy);  // the list stays after a choice
+                  screen.trail.clear();
+                  ClickId(TF_APPDLG_ID_RES_APPLY);
+              },
+              [&] {
+                  EXPECT_FALSE(dlg->zivy);
+                  EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);
+                  ClickId(TF_APP_ID_RESOLUTION);
+              },
+              [&] {
+                  note_boxes();
+                  ClickRow(list, "800  x  600");
+              },
+              [&] {
+                  note_boxes();
+                  screen.trail.push_back("cancel");
+                  ClickId(TF_APPDLG_ID_RES_CANCEL);
+              },
+              [&] {
+                  EXPECT_FALSE(dlg->zivy);
+                  EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);
+              }});
+    EXPECT_EQ(boxes, (std::vector<std::string>{"1920 1080", "1280 1024", "1280 1024", "800 600"}));
+    EXPECT_EQ(screen.Count("Changed 1920x1080->1280x1024"), 1);
+    EXPECT_EQ(std::count_if(screen.trail.begin(), screen.trail.end(),
+                            [](const std::string& s) { return s.rfind("Changed", 0) == 0; }),
+              1);  // nothing after the cancel
+    EXPECT_EQ(ReadIni(), "1280 1024\n2 16");
+}
+
+TEST_F(TfAppDlg, ResolutionIgnoresAnApplyBeforeAChoiceAndRowsWithoutASize) {
+    tf_CAppResolutionDlg* dlg = screen.m_pDlgRozlisenie;
+    RunSteps({[&] {
+        screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr);  // nothing chosen yet
+        EXPECT_EQ(tf_lpDDSBack->Width(), 1920);
+        dlg->m_ChosenW = 1024;
+        dlg->m_ChosenH = 768;
+        int value = 90;
+        const char* const bad_rows[] = {"wide  x  tall", "1024 x", "-800  x  600", "1024  by  0", "", nullptr};
+        for (const char* bad : bad_rows) {
+            dlg->m_duir_Rozlisenia->PRIDAJ(value, bad);
+            EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, value++, dlg->m_duir_Rozlisenia));
+        }
+        EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, 77, dlg->m_duir_Rozlisenia));  // no such row
+        EXPECT_EQ(std::pair(dlg->m_ChosenW, dlg->m_ChosenH), std::pair(1024, 768));
+        EXPECT_STREQ(dlg->m_pSirka->text, "");
+    }});
+    EXPECT_EQ(screen.Count("Release"), 1);  // the shutdown's only
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_CAppResolutionDlg", "[90]"}));
+}
+
+namespace {
+// Time between each frame and the next from frame `from` on.
+std::vector<DWORD> Gaps(const std::vector<DWORD>& times, size_t from) {
+    std::vector<DWORD> out;
+    for (size_t i = from + 1; i < times.size(); ++i) out.push_back(times[i] - times[i - 1]);
+    return out;
+}
+}  // namespace
+
+TEST_F(TfAppDlg, TimerStepsUpTheFramePeriodAndCloseSavesIt) {
+    tf_CAppTimerDlg* dlg = screen.m_pDlgCasovac;
+    std::vector<std::string> shown;
+    auto note = [&] { shown.push_back(std::to_string(dlg->m_RedrawLevel) + " " + dlg->m_pPerioda->text); };
+    size_t mark = 0;
+    RunSteps({[&] { ClickId(TF_APP_ID_TIMER); },
+              [&] {
+                  note();
+                  for (int i = 0; i < 3; ++i) ClickId(TF_APPDLG_ID_TIMER_UP);
+              },
+              [&] {
+                  note();
+                  mark = screen.frame_times.size() - 1;  // the first frame of the new period
+              },
+              [] {}, [] {},
+              [&] { ClickId(TF_APPDLG_ID_TIMER_OK); },
+              [&] { EXPECT_FALSE(dlg->zivy); }});
+    EXPECT_EQ(shown, (std::vector<std::string>{"2 16", "5 100"}));
+    EXPECT_EQ(Gaps(screen.frame_times, mark), std::vector<DWORD>(Gaps(screen.frame_times, mark).size(), 100));
+    EXPECT_GE(screen.frame_times.size() - mark, 4u);
+    EXPECT_EQ(ReadIni(), "1920 1080\n5 100");
+}
+
+TEST_F(TfAppDlg, TimerStepsStopAtTheEndsAndStillRestartTheTimer) {
+    WriteIni("1920 1080\n10 400");
+    tf_CAppTimerDlg* dlg = screen.m_pDlgCasovac;
+    std::vector<std::string> shown;
+    auto note = [&] { shown.push_back(std::to_string(dlg->m_RedrawLevel) + " " + dlg->m_pPerioda->text); };
+    DWORD clicked = 0;
+    size_t mark = 0;
+    RunSteps({[&] { ClickId(TF_APP_ID_TIMER); },
+              [&] {
+                  note();
+                  clicked = plat_Headless_Now();
+                  ClickId(TF_APPDLG_ID_TIMER_UP);
+              },
+              [&] {
+                  note();
+                  EXPECT_EQ(screen.frame_times.back() - clicked, 400u);  // counted from the click
+                  for (int i = 0; i < 10; ++i) ClickId(TF_APPDLG_ID_TIMER_DOWN);
+              },
+              [&] {
+                  note();
+                  mark = screen.frame_times.size() - 1;
+              },
+              [] {}, [] {}});
+    EXPECT_EQ(shown, (std::vector<std::string>{"10 400", "10 400", "1 4"}));
+    // 4 ms is below the window timer's shortest period of 10 ms, which the frames then keep.
+    EXPECT_EQ(Gaps(screen.frame_times, mark), std::vector<DWORD>(Gaps(screen.frame_times, mark).size(), 10));
+    EXPECT_EQ(ReadIni(), "1920 1080\n1 4");
+}
