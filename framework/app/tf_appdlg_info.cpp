@@ -1,4 +1,6 @@
 // The info dialog: the application's title, version, author and icon, and the credit.
+#include <algorithm>
+
 #include "framework/app/tf_app.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/app/tf_dsgn.h"
@@ -36,6 +38,22 @@ tf_CPolIcon* icon(tf_CPolCHLO* dlg, int id) {
 }
 
 const char* or_else(const char* text, const char* fallback) { return text ? text : fallback; }
+
+// The places suit the font the dialog was drawn for; a wider font would run the author into
+// its caption and the credit over the border, so those move as far as they must.
+void fit(tf_CAppInfoDlg* dlg) {
+    constexpr int kMargin = 6;
+    int w = 0, h = 0;
+    auto* by = static_cast<tf_CLabel*>(dlg->FindCHLWithID(TF_APPDLG_ID_INFO_BY));
+    by->GetSize(&w, &h);
+    if (by->rx + w + kMargin > dlg->m_pAuthor->rx) dlg->m_pAuthor->MoveToRel(by->rx + w + kMargin, dlg->m_pAuthor->ry);
+    for (int i = 0; i < dlg->deti.count; ++i) {
+        auto* l = static_cast<tf_CPol*>(dlg->deti.GET(i));
+        if (!l || l->class_id != 9) continue;  // labels only
+        l->GetSize(&w, &h);
+        if (l->rx + w + kMargin > dlg->sir) l->MoveToRel(std::max(kMargin, dlg->sir - w - kMargin), l->ry);
+    }
+}
 }  // namespace
 
 // Children in drawing order: the OK text and check mark lie over their button.
@@ -67,6 +85,7 @@ int tf_CAppInfoDlg::SetupVisual() {
     m_pAuthor->SetText(or_else(app ? app->m_Author : nullptr, "<void Name>"));
     static_cast<tf_CTlac*>(FindCHLWithID(TF_APPDLG_ID_INFO_OK))->Dsgn0_VoidDC(111, 248, 139, 27);
     static_cast<tf_CPolIcon*>(FindCHLWithID(TF_APPDLG_ID_INFO_OK_ICON))->Dsgn_PolIcon_Copy(140, 253, tf_DSGN.ico_ok);
+    fit(this);
     zivy = false;
     return 0;
 }
