@@ -15,21 +15,18 @@ const char* const SRC = "TF_APP_w";
 
 struct Text {
     int id, rx, ry;
-    const char8_t* text;
+    const char8_t* text;  // null: filled from the screen
 };
-// The fixed texts; title, version and author come from the screen.
 const Text kTexts[] = {
     {TF_APPDLG_ID_INFO_RUNS, 89, 86, u8"beží tramlin softvér"},
+    {TF_APPDLG_ID_INFO_TITLE, 152, 118, nullptr},
+    {TF_APPDLG_ID_INFO_VERSION, 152, 135, nullptr},
     {TF_APPDLG_ID_INFO_BY, 47, 166, u8"Programoval:"},
+    {TF_APPDLG_ID_INFO_AUTHOR, 166, 166, nullptr},
     {TF_APPDLG_ID_INFO_BUILT, 13, 186, u8"Tento program je postavený na kniżnici"},
     {TF_APPDLG_ID_INFO_ENGINE, 21, 209, u8"'tramlin 2D Framework' (2D engine)"},
+    {TF_APPDLG_ID_INFO_OK_TEXT, 165, 253, u8"OK"},
 };
-
-tf_CLabel* label(tf_CPolCHLO* dlg, int id, int rx, int ry, const char* text) {
-    auto* l = new tf_CLabel(dlg, rx, ry, text);
-    l->ID = id;
-    return l;
-}
 
 tf_CPolIcon* icon(tf_CPolCHLO* dlg, int id) {
     auto* i = new tf_CPolIcon(dlg, 0, 0, static_cast<tf_CIcon*>(nullptr));
@@ -61,13 +58,12 @@ tf_CAppInfoDlg::tf_CAppInfoDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(pare
     new tf_CLabel(this, 4, 0, "Info");
     icon(this, TF_APPDLG_ID_INFO_LOGO);
     m_pIcon = icon(this, TF_APPDLG_ID_INFO_ICON);
-    for (const Text& t : kTexts) label(this, t.id, t.rx, t.ry, plat_W1250(t.text));
-    m_pTitle = label(this, TF_APPDLG_ID_INFO_TITLE, 152, 118, "");
-    m_pVersion = label(this, TF_APPDLG_ID_INFO_VERSION, 152, 135, "");
-    m_pAuthor = label(this, TF_APPDLG_ID_INFO_AUTHOR, 166, 166, "");
     new tf_CTlac(this, 111, 248, TF_APPDLG_ID_INFO_OK);
-    label(this, TF_APPDLG_ID_INFO_OK_TEXT, 165, 253, "OK");
+    for (const Text& t : kTexts) (new tf_CLabel(this, t.rx, t.ry, t.text ? plat_W1250(t.text) : ""))->ID = t.id;
     icon(this, TF_APPDLG_ID_INFO_OK_ICON);
+    m_pTitle = static_cast<tf_CLabel*>(FindCHLWithID(TF_APPDLG_ID_INFO_TITLE));
+    m_pVersion = static_cast<tf_CLabel*>(FindCHLWithID(TF_APPDLG_ID_INFO_VERSION));
+    m_pAuthor = static_cast<tf_CLabel*>(FindCHLWithID(TF_APPDLG_ID_INFO_AUTHOR));
 }
 
 int tf_CAppInfoDlg::SetupVisual() {
@@ -80,6 +76,7 @@ int tf_CAppInfoDlg::SetupVisual() {
     // Without a screen the dialog shows what an application without its info shows.
     tf_CIcon* app_icon = app ? app->m_pAppIcon : nullptr;
     m_pIcon->Dsgn_PolIcon_Copy(110, 118, app_icon ? app_icon : tf_DSGN.ico_void);
+    for (const Text& t : kTexts) FindCHLWithID(t.id)->MoveToRel(t.rx, t.ry);  // fit() may have moved them
     m_pTitle->SetText(or_else(app ? app->m_Title : nullptr, "<void Title>"));
     m_pVersion->SetText(or_else(app ? app->m_Version : nullptr, "(<void Version>)"));
     m_pAuthor->SetText(or_else(app ? app->m_Author : nullptr, "<void Name>"));
