@@ -9,18 +9,24 @@
 #include "framework/app/tf_dsgn.h"
 #include "framework/widgets/tf_dedb.h"
 #include "framework/widgets/tf_label.h"
+#include "framework/widgets/tf_utl.h"
 #include "platform/gdi_internal.h"
 #include "tests/framework/app/dialogs_showcase.h"
 #include "tests/framework/app/screenshot_fixture.h"
+#include "tests/support/temp_tree.h"
 
 namespace {
 class DialogsScreenshot : public screenshot_test::Screenshot {
 protected:
     void SetUp() override {
         Screenshot::SetUp();
+        tree.Dir("obrazky");
+        dialogs_test::DrawPictures(tree.Host("obrazky"));
         ASSERT_NO_FATAL_FAILURE(Capture(screen, screen.frames, false, [this] { screen.OpenAll(); }));
     }
-    std::vector<tf_CDDialog*> Dialogs() { return {screen.m_pDlgInfo, screen.m_pDlgRozlisenie, screen.m_pDlgCasovac}; }
+    std::vector<tf_CDDialog*> Dialogs() {
+        return {screen.m_pDlgInfo, screen.m_pDlgRozlisenie, screen.m_pDlgCasovac, screen.edit};
+    }
     // Dark pixels (text ink) in the rectangle, both ends included.
     int Ink(const RECT& r) const {
         int n = 0;
@@ -28,26 +34,32 @@ protected:
             for (int x = r.left; x <= r.right; ++x) n += Luma(Px(x, y)) < 60000;
         return n;
     }
-    // Where the label's text lies, measured in its font: the display it was drawn on is gone.
-    static RECT Box(const tf_CLabel* l) {
+    // A text's size in the font, measured afresh: the display it was drawn on is gone.
+    static SIZE Measure(HFONT font, const char* text) {
         IDirectDrawSurface* s = plat_CreateTestSurface(8, 8);
         HDC dc = nullptr;
         SIZE size{};
         if (s->GetDC(&dc) == DD_OK) {
-            SelectObject(dc, l->font ? l->font : tf_DSGN.hFont);
-            GetTextExtentPoint32A(dc, l->text, int(strlen(l->text)), &size);
+            SelectObject(dc, font);
+            GetTextExtentPoint32A(dc, text, int(strlen(text)), &size);
             s->ReleaseDC(dc);
         }
         s->Release();
+        return size;
+    }
+    // Where the label's text lies.
+    static RECT Box(const tf_CLabel* l) {
+        const SIZE size = Measure(l->font ? l->font : tf_DSGN.hFont, l->text);
         return {l->x, l->y, l->x + size.cx - 1, l->y + size.cy - 1};
     }
-    dialogs_test::DialogsScreen screen;
+    test_support::TempTree tree;
+    dialogs_test::DialogsScreen screen{tree.Path("obrazky")};
 };
 
 TEST_F(DialogsScreenshot, IsWrittenAsBmpAndPngThatReadBack) { SaveAndReadBack("dialogs_screenshot"); }
 
 TEST_F(DialogsScreenshot, EveryCaptionIsInkedInsideItsPanelClearOfTheOthers) {
-    std::vector<RECT> panels;
+    std::vector<RECT> panels = {screen.picker->obal};
     for (tf_CDDialog* d : Dialogs()) {
         ASSERT_TRUE(d->zivy);
         const RECT panel = {d->x, d->y, d->x + d->sir, d->y + d->vys};
@@ -80,5 +92,27 @@ TEST_F(DialogsScreenshot, TheBoxesShowTheScreenSizeAndThePeriod) {
     EXPECT_STREQ(res->m_pSirka->text, "1024");
     EXPECT_STREQ(res->m_pVyska->text, "768");
     EXPECT_STREQ(screen.m_pDlgCasovac->m_pPerioda->text, "16");
+}
+
+TEST_F(DialogsScreenshot, TheEditDialogShowsWhatWasTyped) {
+    ASSERT_STREQ(screen.edit->Get_Text(), "ROZPRAVKY");
+    const tf_CDEDB* box = screen.edit->edit;
+    const SIZE typed = Measure(box->font, box->text);
+    EXPECT_GT(Ink({box->x + 3, box->y + 3, box->x + 3 + typed.cx, box->y + box->vys - 4}), typed.cx);
+}
+
+TEST_F(DialogsScreenshot, ThePickerShowsEachThumbnailBesideItsWholeName) {
+    tf_UTL_CDUIR_THMFILE* p = screen.picker;
+    const COLORREF marks[] = {0x002020D0, 0x00C08020, 0x0020D0FF, 0x0030A030};  // apple, sea, sun, tree
+    ASSERT_EQ(p->riadky.count, 4);
+    for (int i = 0; i < 4; ++i) {
+        const auto* v = static_cast<const tf_TVOLBA*>(p->volby.GET(i));
+        const RECT& r = v->obdlz;
+        const int text_x = r.left + p->text_okraj;
+        EXPECT_TRUE(Shows(r.left + 1, r.top + 1, text_x - 1, r.bottom - 1, Raw(marks[i]))) << v->text;
+        EXPECT_FALSE(Shows(text_x, r.top + 1, r.right - 1, r.bottom - 1, Raw(marks[i]))) << v->text;
+        EXPECT_LT(text_x + Measure(p->font, v->text).cx, r.right) << v->text;
+        EXPECT_GT(Ink({text_x, r.top, r.right - 1, r.bottom - 1}), 20) << v->text;
+    }
 }
 }  // namespace
