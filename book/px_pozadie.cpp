@@ -30,6 +30,19 @@ bool has_picture() {
            background_surface->vys > 0;
 }
 
+// The background covers every pixel of the back buffer, which makes the fill wasted work.
+bool covers(IDirectDrawSurface* back) {
+    if (!has_picture()) return false;
+    if (background_mode == PX_BG_STRETCH) return true;  // scaled over the whole buffer, never keyed
+    const bool opaque = background_surface->TC == 0;
+    const bool screen_sized = back->Width() <= tf_ScreenW && back->Height() <= tf_ScreenH;
+    if (background_mode == PX_BG_TILE) return opaque && screen_sized;
+    const bool part = background_mode == PX_BG_SIMPLE || background_mode == PX_BG_CENTER;
+    return part && opaque && screen_sized && background_dst.x == 0 && background_dst.y == 0 &&
+           background_src.right - background_src.left >= tf_ScreenW &&
+           background_src.bottom - background_src.top >= tf_ScreenH;
+}
+
 // Whole pictures from the top left; the last column and row show only what fits.
 void draw_tiles(IDirectDrawSurface* back, tf_CDas_Surface* s) {
     const int W = tf_ScreenW, H = tf_ScreenH;
@@ -78,7 +91,7 @@ void PRIPRAV_POZADIE(bool load) {
 
 void ZOBRAZ_STRANU(IDirectDrawSurface* back) {
     if (!back) return;
-    DDSURFACE_ZMAZ(back, kPageFill);
+    if (!covers(back)) DDSURFACE_ZMAZ(back, kPageFill);
     if (has_picture()) {
         tf_CDas_Surface* s = background_surface;
         switch (background_mode) {
