@@ -127,3 +127,29 @@ TEST_F(Background, ObjectsDrawInRegistryOrderOverTheBackgroundAndMirrored) {
     EXPECT_EQ(Px(15, 15), red);  // the hole moved with the mirrored picture
     EXPECT_EQ(Px(10, 10), red);
 }
+
+TEST_F(Background, OnAScreenSizedBufferNothingOfTheLastFrameShowsThrough) {
+    IDirectDrawSurface* screen = plat_CreateTestSurface(W, H);
+    auto stale_pixels = [&] {
+        int n = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) n += screen->Row(y)[x] == 0x7777;
+        return n;
+    };
+    auto draw = [&](int w, int h, int mode, bool keyed) {
+        Use(w, h, mode);
+        if (keyed) background.TC_NASTAV(1, 0);
+        DDSURFACE_ZMAZ(screen, 0x7777);
+        ZOBRAZ_STRANU(screen);
+    };
+    draw(100, 50, PX_BG_SIMPLE, false);
+    EXPECT_EQ(std::pair(stale_pixels(), screen->Row(60)[0]), std::pair(0, FILL));
+    draw(W + 20, H + 20, PX_BG_CENTER, false);
+    EXPECT_EQ(std::pair(stale_pixels(), screen->Row(0)[0]), std::pair(0, Pic(10, 10)));
+    draw(100, 100, PX_BG_TILE, false);
+    EXPECT_EQ(std::pair(stale_pixels(), screen->Row(119)[249]), std::pair(0, Pic(49, 19)));
+    // A keyed picture shows the fill through its transparent pixels.
+    draw(100, 100, PX_BG_TILE, true);
+    EXPECT_EQ(std::tuple(stale_pixels(), screen->Row(0)[101], screen->Row(0)[102]), std::tuple(0, FILL, Pic(2, 0)));
+    screen->Release();
+}
