@@ -75,14 +75,16 @@ TEST_F(PageFiles, MissingNumbersTakeTheKindsDefaultsAndAPropsDelayIsNotRead) {
         "k strom 1 2 3 2 64\n"
         "h pes 1 2 3 2 64\n"
         "k strom 0x10 010 5 2\n"
-        "h pes 7 8 9abc 1\n");
+        "h pes 7 8 9abc 1\n"
+        "k strom 5 6 3 0\n");
     ASSERT_TRUE(RELOAD_REG(path.c_str()));
     EXPECT_EQ(Objects(), (std::vector<Seen>{{1, 10, 20, 1, 1, 0},
                                             {2, 10, 20, 4, 1, 0},
                                             {1, 1, 2, 3, 2, 0},
                                             {2, 1, 2, 3, 2, 64},
                                             {1, 16, 8, 5, 2, 0},
-                                            {2, 7, 8, 4, 1, 0}}));
+                                            {2, 7, 8, 4, 1, 0},
+                                            {1, 5, 6, 1, 1, 0}}));
     EXPECT_EQ(background_path, nullptr);
 }
 
