@@ -123,7 +123,8 @@ TEST_F(PageFiles, OverlongLinesAndNamesAreSkippedAndNumbersKeptInRange) {
 
 TEST_F(PageFiles, JunkAndHugeFilesNeitherCrashNorOverfill) {
     std::string junk;
-    for (unsigned i = 0, state = 7; i < 20000; ++i) junk += static_cast<char>((state = state * 1103515245u + 12345u) >> 23);
+    for (unsigned i = 0, state = 7; i < 20000; ++i)
+        junk += static_cast<char>((state = state * 1103515245u + 12345u) >> 23);
     ASSERT_TRUE(RELOAD_REG(PageFile(junk + "\nh pes 1 1 1 1 1\n").c_str()));
     EXPECT_GE(REG.count, 1);
     std::string many;
@@ -136,7 +137,8 @@ TEST_F(Phases, LinesGivePhasesInFileOrderAndAMissingFileTheWholePicture) {
     PRIDAJ_HERCA(pes.c_str(), 0, 0, 1, 1, 0);  // "3 3", "0xc 3", "024 3"
     CHerec* o = Obj(0);
     ASSERT_EQ(o->fazy.count, 3);
-    EXPECT_TRUE(LogHas({"P_Load_Fazy: Nacitavam zo subora:", "pes.faz"}) && LogHas({"P_Load_Fazy - faza", "[2] [12] [3]"}));
+    EXPECT_TRUE(LogHas({"P_Load_Fazy: Nacitavam zo subora:", "pes.faz"}));
+    EXPECT_TRUE(LogHas({"P_Load_Fazy - faza", "[2] [12] [3]"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(std::tuple(Phase(o, i).x1, Phase(o, i).y1, Phase(o, i).x2, Phase(o, i).y2),
                   std::tuple(1 + 9 * i, 1, 9 + 9 * i, 9));
