@@ -35,7 +35,10 @@ bool covers(IDirectDrawSurface* back) {
     if (!has_picture()) return false;
     if (background_mode == PX_BG_STRETCH) return true;  // scaled over the whole buffer, never keyed
     const bool opaque = background_surface->TC == 0;
-    const bool screen_sized = back->Width() <= tf_ScreenW && back->Height() <= tf_ScreenH;
+    DDSURFACEDESC desc = {};
+    desc.dwSize = sizeof desc;
+    const bool screen_sized = back->GetSurfaceDesc(&desc) == DD_OK && desc.dwWidth <= DWORD(tf_ScreenW) &&
+                              desc.dwHeight <= DWORD(tf_ScreenH);
     if (background_mode == PX_BG_TILE) return opaque && screen_sized;
     const bool part = background_mode == PX_BG_SIMPLE || background_mode == PX_BG_CENTER;
     return part && opaque && screen_sized && background_dst.x == 0 && background_dst.y == 0 &&
