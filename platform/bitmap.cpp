@@ -1,5 +1,7 @@
 // Bitmaps: LoadImageA finds a picture among the program's resources first and, when asked to,
 // in a BMP file second, and keeps it as XRGB pixels, scaled to a requested size.
+#include <malloc.h>
+
 #include <cstdio>
 
 #include "platform/files.h"
@@ -26,10 +28,25 @@ bool read_file(const char* name, std::vector<uint8_t>* out) {
     return ok;
 }
 
+// A picture passes through buffers of several megabytes (file, decoded rows, XRGB pixels).
+// By default each is mapped afresh and handed back to the system when freed, so every
+// picture pays the page faults of all of them again, which outweighs the decoding when
+// many pictures are loaded in a row (the thumbnails of a folder). Freed buffers up to
+// these sizes stay in the heap for the next picture.
+void keep_picture_buffers() {
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 128 << 20);
+        return true;
+    }();
+    (void)kept;
+}
+
 }  // namespace
 
 HANDLE LoadImageA(HINSTANCE, const char* name, UINT type, int w, int h, UINT flags) {
     if (type != IMAGE_BITMAP || !name) return nullptr;
+    keep_picture_buffers();
     if (w < 0 || h < 0 || w > kPlatMaxSide || h > kPlatMaxSide) {
         plat_GdiWarn("bitmap size refused", name);
         return nullptr;

@@ -9,7 +9,8 @@ void tf_BMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_
 
 // The writers return true only when the whole file was written; a file left half-written
 // is deleted.
-// The area's right and bottom are inclusive.
+// The area's right and bottom are inclusive; it is cut to the surface, and an inverted area
+// or one wholly outside writes nothing (logged).
 bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* srf, RECT oblast, const char* subor);
 bool tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(IDirectDrawSurface* srf, const char* subor);
 // The surface scaled to sir x vys, or fitted into that box when vpasuj.
@@ -31,3 +32,11 @@ bool tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(IDirectDraw* dd, cons
 // (a "faz" file beside it) shows its phase around (10, 10) fitted into the box, any other
 // picture is squeezed to sir x vys; mod 2: the middle band. Returns 0.
 int tf_BMP_Vytvor__bmp2thm(const char* adresar, int sir, int vys, int mod);
+// Lists the "*.bmp" pictures of a folder into mena (at most kapacita names, strdup'd, which
+// the caller frees; *posledny = index of the last, -1 when none) and makes their missing
+// thumbnails squeezed to sir x vys (_s3C: the middle band). Without len_cesty the entries
+// become bare names (no folder, no extension). Returns 0.
+int tf_BMP_Zisti_Vytvor__bmp2thm(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys, char** mena,
+                                 int kapacita, int* posledny);
+int tf_BMP_Zisti_Vytvor__bmp2thm_s3C(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys,
+                                     char** mena, int kapacita, int* posledny);

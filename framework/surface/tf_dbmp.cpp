@@ -1,0 +1,326 @@
+// Box fitting and the BMP writers: every picture ends as a surface written row by row.
+#include "framework/surface/tf_dbmp.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_dsrfc.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/surface_copy.h"
+
+namespace {
+const char* const SRC = "TF_DBMP_w";
+constexpr uint32_t kHeaders = 54;
+constexpr uint32_t kPixelsPerMetre = 2880;
+// A surface that stays locked (by the caller itself) must not hang the writer.
+constexpr int kBusyTries = 100;
+
+// A clipped area of a surface: right and bottom exclusive.
+struct Area {
+    int left, top, right, bottom;
+    int w() const { return right - left; }
+    int h() const { return bottom - top; }
+};
+
+void put16(uint8_t* p, uint32_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+
+void put32(uint8_t* p, uint32_t v) {
+    put16(p, v);
+    put16(p + 2, v >> 16);
+}
+
+void log_name(int line, const char* subor) { _tf_LOG_(SRC, line, "subor:", subor ? subor : ""); }
+
+// The inclusive area cut to the surface; false (logged) when it is inverted or lies outside.
+bool clip_area(IDirectDrawSurface* srf, const RECT& oblast, Area* out) {
+    DDSURFACEDESC ddsd = {};
+    ddsd.dwSize = sizeof ddsd;
+    srf->GetSurfaceDesc(&ddsd);
+    const int64_t W = ddsd.dwWidth, H = ddsd.dwHeight;
+    const int64_t l = oblast.left < 0 ? 0 : oblast.left, t = oblast.top < 0 ? 0 : oblast.top;
+    const int64_t r = int64_t(oblast.right) + 1 > W ? W : int64_t(oblast.right) + 1;
+    const int64_t b = int64_t(oblast.bottom) + 1 > H ? H : int64_t(oblast.bottom) + 1;
+    if (oblast.right < oblast.left || oblast.bottom < oblast.top || r <= l || b <= t) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - oblast mimo SURFACE");
+        _tf_LOG_(SRC, __LINE__, "left,top,right:", oblast.left, oblast.top, oblast.right);
+        _tf_LOG_(SRC, __LINE__, "bottom:", oblast.bottom);
+        return false;
+    }
+    *out = {static_cast<int>(l), static_cast<int>(t), static_cast<int>(r), static_cast<int>(b)};
+    return true;
+}
+
+// Both headers and the rows, bottom row first, of a locked surface; false on a short write.
+bool write_rows(FILE* f, const DDSURFACEDESC& ddsd, const Area& a) {
+    const size_t rowSize = (static_cast<size_t>(a.w()) * 3 + 3) & ~size_t(3);
+    uint8_t h[kHeaders] = {};
+    h[0] = 'B';
+    h[1] = 'M';
+    put32(h + 2, static_cast<uint32_t>(kHeaders + rowSize * static_cast<size_t>(a.h())));
+    put32(h + 10, kHeaders);
+    put32(h + 14, 40);
+    put32(h + 18, static_cast<uint32_t>(a.w()));
+    put32(h + 22, static_cast<uint32_t>(a.h()));
+    put16(h + 26, 1);
+    put16(h + 28, 24);
+    put32(h + 38, kPixelsPerMetre);
+    put32(h + 42, kPixelsPerMetre);
+    if (fwrite(h, 1, 14, f) != 14) {
+        _tf_LOG_(SRC, __LINE__, "PROBLEM pri fHeader zapise");
+        return false;
+    }
+    if (fwrite(h + 14, 1, 40, f) != 40) {
+        _tf_LOG_(SRC, __LINE__, "PROBLEM pri iHeader zapise");
+        return false;
+    }
+    std::vector<uint8_t> row(rowSize, 0);  // the padding stays zero
+    const uint8_t* base = static_cast<const uint8_t*>(ddsd.lpSurface);
+    for (int y = a.bottom - 1; y >= a.top; --y) {
+        const uint16_t* px = reinterpret_cast<const uint16_t*>(base + static_cast<ptrdiff_t>(y) * ddsd.lPitch);
+        plat_PixelsToBgr(px + a.left, a.w(), row.data());
+        if (fwrite(row.data(), 1, rowSize, f) != rowSize) return false;
+    }
+    return true;
+}
+
+// The whole file written from a locked surface; a file left incomplete is deleted.
+bool write_file(const DDSURFACEDESC& ddsd, const Area& a, const char* subor) {
+    // The file size field has 32 bits.
+    if ((static_cast<uint64_t>(a.w()) * 3 + 3) / 4 * 4 * static_cast<uint64_t>(a.h()) > UINT32_MAX - kHeaders) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - prilis velka oblast");
+        _tf_LOG_(SRC, __LINE__, "sir,vys:", a.w(), a.h());
+        return false;
+    }
+    FILE* f = plat_fopen(subor, "wb");
+    if (!f) {
+        _tf_LOG_(SRC, __LINE__, plat_W1250(u8"Chyba pri otvaraní suboru"));
+        log_name(__LINE__, subor);
+        return false;
+    }
+    bool ok = write_rows(f, ddsd, a);
+    ok = fflush(f) == 0 && ok;
+    ok = fclose(f) == 0 && ok;
+    if (!ok) {
+        DeleteFileA(subor);
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - Chyba pri zapise, subor zmazany");
+        log_name(__LINE__, subor);
+    }
+    return ok;
+}
+
+IDirectDrawSurface* create_plain(IDirectDraw* dd, int w, int h) {
+    if (!dd || w <= 0 || h <= 0) return nullptr;
+    DDSURFACEDESC ddsd = {};
+    ddsd.dwSize = sizeof ddsd;
+    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    ddsd.dwWidth = static_cast<DWORD>(w);
+    ddsd.dwHeight = static_cast<DWORD>(h);
+    IDirectDrawSurface* srf = nullptr;
+    return dd->CreateSurface(&ddsd, &srf, nullptr) == DD_OK ? srf : nullptr;
+}
+
+// A surface of w x h holding `zdroj` of `src` (whole when null) scaled; null (logged with
+// `failure`) when it cannot be had.
+IDirectDrawSurface* scaled_copy(IDirectDraw* dd, IDirectDrawSurface* src, const RECT* zdroj, int w, int h,
+                                const char* failure) {
+    IDirectDrawSurface* out = create_plain(dd, w, h);
+    if (!out) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, failure);
+        _tf_LOG_(SRC, __LINE__, "sir,vys:", w, h);
+        return nullptr;
+    }
+    if (plat_BltAveraged(out, src, zdroj) != DD_OK) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP - Chyba pri kopirovani SURFACE");
+        out->Release();
+        return nullptr;
+    }
+    return out;
+}
+
+// Writes a surface and releases it.
+bool write_and_release(IDirectDrawSurface* srf, const char* subor) {
+    if (!srf) return false;
+    const bool ok = tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(srf, subor);
+    srf->Release();
+    return ok;
+}
+
+// Row trunc(vys * f) of a band; far-off factors are cut to just outside the picture.
+int band_row(int vys, float f) {
+    const float v = static_cast<float>(vys) * f;
+    if (!(v > -1.0f)) return -1;  // NaN too
+    return v > static_cast<float>(vys) ? vys : static_cast<int>(v);
+}
+
+// A loaded picture, logged when it is missing.
+bool loaded(const tf_CDas_Surface& s, const char* zdroj) {
+    if (s.lpDDS) return true;
+    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP - obrazok sa nenahral");
+    log_name(__LINE__, zdroj);
+    return false;
+}
+}  // namespace
+
+void tf_BMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_vys, int* nsir, int* nvys) {
+    if (!nsir || !nvys) return;
+    if (koef != 0) {
+        // Wide: INT_MIN / -1 would trap.
+        *nsir = static_cast<int>(std::clamp<int64_t>(int64_t(sir) / koef, INT_MIN, INT_MAX));
+        *nvys = static_cast<int>(std::clamp<int64_t>(int64_t(vys) / koef, INT_MIN, INT_MAX));
+        return;
+    }
+    if (FIXMAX_sir < 1 || FIXMAX_vys < 1 || sir < 1 || vys < 1) {
+        *nsir = *nvys = 50;
+        _tf_LOG_(SRC, __LINE__, "tf_BMP_NOVE_ROZMERY() - Chyba vstupu: koef, FIXMAX_sir, FIXMAX_vys", FIXMAX_sir,
+                 FIXMAX_vys);
+        if (sir < 1 || vys < 1) _tf_LOG_(SRC, __LINE__, "sir,vys:", sir, vys);
+        return;
+    }
+    const float kx = static_cast<float>(static_cast<double>(FIXMAX_sir) / sir);
+    const float ky = static_cast<float>(static_cast<double>(FIXMAX_vys) / vys);
+    const float k = kx < ky ? kx : ky;
+    // Within the box by arithmetic, but rounding may reach past INT_MAX; a side cut to
+    // nothing by truncation keeps one pixel.
+    auto side = [](int n, float k) {
+        const float v = static_cast<float>(n) * k;
+        if (v >= 2147483520.0f) return INT_MAX;
+        return v < 1.0f ? 1 : static_cast<int>(v);
+    };
+    *nsir = side(sir, k);
+    *nvys = side(vys, k);
+}
+
+bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* srf, RECT oblast, const char* subor) {
+    if (!srf || !subor) {
+        _tf_LOG_(SRC, __LINE__, "tf_BMP_VYTVOR_BMP_0 - SURFACE alebo subor == NULL", TF_LOG_RETURN);
+        return false;
+    }
+    Area a;
+    if (!clip_area(srf, oblast, &a)) return false;
+    DDSURFACEDESC ddsd = {};
+    ddsd.dwSize = sizeof ddsd;
+    if (srf->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - Chyba pri Lock");
+        log_name(__LINE__, subor);
+        return false;
+    }
+    const bool ok = write_file(ddsd, a, subor);
+    srf->Unlock(nullptr);
+    return ok;
+}
+
+bool tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(IDirectDrawSurface* srf, const char* subor) {
+    if (!srf) {
+        _tf_LOG_(SRC, __LINE__, "tf_BMP_VYTVOR_BMP_0 - SURFACE == NULL", TF_LOG_RETURN);
+        return false;
+    }
+    DDSURFACEDESC ddsd = {};
+    ddsd.dwSize = sizeof ddsd;
+    srf->GetSurfaceDesc(&ddsd);
+    const RECT all = {0, 0, static_cast<LONG>(ddsd.dwWidth) - 1, static_cast<LONG>(ddsd.dwHeight) - 1};
+    return tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(srf, all, subor);
+}
+
+bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(IDirectDraw* dd, IDirectDrawSurface* srf, bool vpasuj, int sir, int vys,
+                                               const char* subor) {
+    if (!srf) {
+        _tf_LOG_(SRC, __LINE__, "tf_BMP_VYTVOR_BMP_5 - SURFACE == NULL", TF_LOG_RETURN);
+        return false;
+    }
+    int w = sir, h = vys;
+    if (vpasuj) {
+        DDSURFACEDESC ddsd = {};
+        ddsd.dwSize = sizeof ddsd;
+        srf->GetSurfaceDesc(&ddsd);
+        tf_BMP_NOVE_ROZMERY(static_cast<int>(ddsd.dwWidth), static_cast<int>(ddsd.dwHeight), 0, sir, vys, &w, &h);
+    }
+    IDirectDrawSurface* out = create_plain(dd, w, h);
+    if (!out) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_5 - Chyba pri CreateSurface");
+        _tf_LOG_(SRC, __LINE__, "sir,vys:", w, h);
+        return false;
+    }
+    HRESULT hr = DDERR_WASSTILLDRAWING;
+    for (int tries = 0; tries < kBusyTries && hr == DDERR_WASSTILLDRAWING; ++tries) {
+        hr = plat_BltAveraged(out, srf, nullptr);
+        // A restored surface holds nothing worth writing.
+        if (hr == DDERR_SURFACELOST) srf->Restore();
+    }
+    if (hr != DD_OK) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_5 - Chyba pri Blt");
+        out->Release();
+        return false;
+    }
+    return write_and_release(out, subor);
+}
+
+bool tf_BMP_VYTVOR_BMP_2_zFILE_doFILE__copy_cezSRF(IDirectDraw* dd, const char* zdroj, const char* subor) {
+    tf_CDas_Surface pic;
+    pic.NAHRAJ_SURFACE(dd, zdroj);
+    return loaded(pic, zdroj) && tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(pic.lpDDS, subor);
+}
+
+bool tf_BMP_VYTVOR_BMP_3_zFILE_doFILE__stretch_cezSRF(IDirectDraw* dd, const char* zdroj, int koef, int FIXMAX_sir,
+                                                      int FIXMAX_vys, const char* subor) {
+    tf_CDas_Surface pic;
+    pic.NAHRAJ_SURFACE(dd, zdroj);
+    if (!loaded(pic, zdroj)) return false;
+    int w = 0, h = 0;
+    tf_BMP_NOVE_ROZMERY(pic.sir, pic.vys, koef, FIXMAX_sir, FIXMAX_vys, &w, &h);
+    return write_and_release(
+        scaled_copy(dd, pic.lpDDS, nullptr, w, h, "tf_BMP_VYTVOR_BMP_3 - Chyba pri CreateSurface"), subor);
+}
+
+bool tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(IDirectDraw* dd, const char* zdroj, int sir, int vys,
+                                                       const char* subor) {
+    IDirectDrawSurface* srf = DDCreateBitmapSurface_stretch(dd, zdroj, sir, vys);
+    if (!srf) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_3B - obrazok sa nenahral");
+        log_name(__LINE__, zdroj);
+        return false;
+    }
+    return write_and_release(srf, subor);
+}
+
+bool tf_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(IDirectDraw* dd, const char* zdroj, int sir, int vys, float od,
+                                                       float po, const char* subor) {
+    IDirectDrawSurface* srf = DDCreateBitmapSurface_stretch(dd, zdroj, sir, vys);
+    if (!srf) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_3C - obrazok sa nenahral");
+        log_name(__LINE__, zdroj);
+        return false;
+    }
+    const RECT band = {0, band_row(vys, od), sir - 1, band_row(vys - 1, po)};
+    const bool ok = tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(srf, band, subor);
+    srf->Release();
+    return ok;
+}
+
+bool tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(IDirectDraw* dd, const char* zdroj, int FIXMAX_sir,
+                                                           int FIXMAX_vys, const char* subor, int x, int y) {
+    tf_CDas_Surface pic;
+    pic.NAHRAJ_SURFACE(dd, zdroj);
+    if (!loaded(pic, zdroj)) return false;
+    pic.BC_NASTAV(0, 0);
+    const tf_TFAZA f = pic.ZAMERAJ_FAZU(x, y);
+    // The drawn size (right and bottom exclusive) keeps the phase's proportions.
+    const RECT zdrojRect = {f.x1, f.y1, f.x2, f.y2};
+    if (f.x2 <= f.x1 || f.y2 <= f.y1) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_4 - prazdna faza");
+        _tf_LOG_(SRC, __LINE__, "x,y:", x, y);
+        return false;
+    }
+    int w = 0, h = 0;
+    tf_BMP_NOVE_ROZMERY(f.x2 - f.x1, f.y2 - f.y1, 0, FIXMAX_sir, FIXMAX_vys, &w, &h);
+    return write_and_release(
+        scaled_copy(dd, pic.lpDDS, &zdrojRect, w, h, "tf_BMP_VYTVOR_BMP_3 - Chyba pri CreateSurface"), subor);
+}

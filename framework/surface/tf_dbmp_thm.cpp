@@ -1,0 +1,105 @@
+// Thumbnails: a "thm" file beside every "*.bmp" picture of a folder, made once when missing.
+#include <cstdlib>
+#include <cstring>
+
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_arre.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_dbmp.h"
+
+namespace {
+const char* const SRC = "TF_DBMP_w";
+
+// The name of `path` with another extension, malloc'd (freed by the caller).
+char* with_extension(const char* path, const char* ext) {
+    char* out = static_cast<char*>(malloc(strlen(path) + strlen(ext) + 2));
+    if (out) tf_FSI_Zmen_priponu(path, ext, out);
+    return out;
+}
+
+enum class Kind {
+    PhaseOrSqueeze,  // a sprite sheet shows its phase around (10, 10), other pictures are squeezed
+    Squeeze,
+    Band,
+};
+
+// The thumbnail of one picture unless it exists already.
+void make_missing(const char* picture, Kind kind, IDirectDraw* dd, int sir, int vys) {
+    char* thm = with_extension(picture, "thm");
+    char* faz = with_extension(picture, "faz");
+    if (thm && faz && !tf_FSI_Existuje_sub(thm)) {
+        if (kind == Kind::Band)
+            tf_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, 0.25f, 0.75f, thm);
+        else if (kind == Kind::PhaseOrSqueeze && tf_FSI_Existuje_sub(faz))
+            tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, picture, sir, vys, thm, 10, 10);
+        else
+            tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, thm);
+    }
+    free(thm);
+    free(faz);
+}
+
+// A missing folder lists as empty; it is said so in the log.
+bool folder_exists(const char* adresar) {
+    if (tf_FSI_ExistsFolder(adresar)) return true;
+    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_BMP - adresar neexistuje", adresar);
+    return false;
+}
+
+void log_listing_error() { _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani BMP suborov", "X"); }
+
+int list_and_make(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys, char** mena, int kapacita,
+                  int* posledny, Kind kind) {
+    if (!posledny) {
+        _tf_LOG_(SRC, __LINE__, "tf_BMP_Zisti_Vytvor__bmp2thm - posledny == NULL", TF_LOG_RETURN);
+        return 0;
+    }
+    *posledny = -1;
+    if (!adresar || !mena || kapacita < 1) {
+        _tf_LOG_(SRC, __LINE__, "tf_BMP_Zisti_Vytvor__bmp2thm - chyba vstupu", TF_LOG_RETURN);
+        return 0;
+    }
+    if (!folder_exists(adresar)) return 0;
+    if (tf_FSI_ListNames(adresar, "*.bmp", 0, true, mena, kapacita, posledny) != 0) log_listing_error();
+    for (int i = 0; i <= *posledny; ++i) {
+        make_missing(mena[i], kind, dd, sir, vys);
+        if (len_cesty) continue;
+        char* meno = static_cast<char*>(malloc(strlen(mena[i]) + 1));
+        if (!meno) continue;
+        tf_FSI_Vystrihni_meno(mena[i], meno);
+        free(mena[i]);
+        mena[i] = meno;
+    }
+    return 0;
+}
+}  // namespace
+
+int tf_BMP_Vytvor__bmp2thm(const char* adresar, int sir, int vys, int mod) {
+    if (!adresar) {
+        _tf_LOG_(SRC, __LINE__, "tf_BMP_Vytvor__bmp2thm - adresar == NULL", TF_LOG_RETURN);
+        return 0;
+    }
+    if (mod != 1 && mod != 2) {
+        _tf_LOG_(SRC, __LINE__, "Nekorektny mod", mod);
+        return 0;
+    }
+    if (!folder_exists(adresar)) return 0;
+    tf_CARRE obrazky;
+    if (tf_FSI_Zisti_SubAdr(adresar, "*.bmp", 0, true, &obrazky) != 0) log_listing_error();
+    for (int i = 0; i < obrazky.count; ++i)
+        make_missing(static_cast<const char*>(obrazky.GET(i)), mod == 1 ? Kind::PhaseOrSqueeze : Kind::Band, tf_lpDD,
+                     sir, vys);
+    obrazky.UVOLNI_char();
+    return 0;
+}
+
+int tf_BMP_Zisti_Vytvor__bmp2thm(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys, char** mena,
+                                 int kapacita, int* posledny) {
+    return list_and_make(adresar, len_cesty, dd, sir, vys, mena, kapacita, posledny, Kind::Squeeze);
+}
+
+int tf_BMP_Zisti_Vytvor__bmp2thm_s3C(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys,
+                                     char** mena, int kapacita, int* posledny) {
+    return list_and_make(adresar, len_cesty, dd, sir, vys, mena, kapacita, posledny, Kind::Band);
+}
