@@ -116,23 +116,11 @@ bool write_file(const DDSURFACEDESC& ddsd, const Area& a, const char* subor) {
     return ok;
 }
 
-IDirectDrawSurface* create_plain(IDirectDraw* dd, int w, int h) {
-    if (!dd || w <= 0 || h <= 0) return nullptr;
-    DDSURFACEDESC ddsd = {};
-    ddsd.dwSize = sizeof ddsd;
-    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    ddsd.dwWidth = static_cast<DWORD>(w);
-    ddsd.dwHeight = static_cast<DWORD>(h);
-    IDirectDrawSurface* srf = nullptr;
-    return dd->CreateSurface(&ddsd, &srf, nullptr) == DD_OK ? srf : nullptr;
-}
-
 // A surface of w x h holding `zdroj` of `src` (whole when null) scaled; null (logged with
 // `failure`) when it cannot be had.
 IDirectDrawSurface* scaled_copy(IDirectDraw* dd, IDirectDrawSurface* src, const RECT* zdroj, int w, int h,
                                 const char* failure) {
-    IDirectDrawSurface* out = create_plain(dd, w, h);
+    IDirectDrawSurface* out = DDCreateOffscreenSurface(dd, w, h);
     if (!out) {
         _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, failure);
         _tf_LOG_(SRC, __LINE__, "sir,vys:", w, h);
@@ -243,7 +231,7 @@ bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(IDirectDraw* dd, IDirectDrawSurfa
         srf->GetSurfaceDesc(&ddsd);
         tf_BMP_NOVE_ROZMERY(static_cast<int>(ddsd.dwWidth), static_cast<int>(ddsd.dwHeight), 0, sir, vys, &w, &h);
     }
-    IDirectDrawSurface* out = create_plain(dd, w, h);
+    IDirectDrawSurface* out = DDCreateOffscreenSurface(dd, w, h);
     if (!out) {
         _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_5 - Chyba pri CreateSurface");
         _tf_LOG_(SRC, __LINE__, "sir,vys:", w, h);

@@ -15,19 +15,6 @@ const char* const SRC = "TF_DSRFC_w";
 
 const char* text_or_empty(const char* s) { return s ? s : ""; }
 
-IDirectDrawSurface* create_offscreen(IDirectDraw* dd, int w, int h) {
-    if (!dd || w <= 0 || h <= 0) return nullptr;
-    DDSURFACEDESC ddsd = {};
-    ddsd.dwSize = sizeof ddsd;
-    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    ddsd.dwWidth = static_cast<DWORD>(w);
-    ddsd.dwHeight = static_cast<DWORD>(h);
-    IDirectDrawSurface* srf = nullptr;
-    if (dd->CreateSurface(&ddsd, &srf, nullptr) != DD_OK) return nullptr;
-    return srf;
-}
-
 // Puts the named picture (scaled to w x h when non-zero) into an existing surface.
 HRESULT refill(IDirectDrawSurface* srf, const char* name, int w, int h, const char* no_handle,
                const char* copy_failed) {
@@ -276,7 +263,7 @@ IDirectDrawSurface* DDCreateBitmapSurface(IDirectDraw* dd, const char* name, int
     GetObjectA(bmp, sizeof bm, &bm);
     if (out_w) *out_w = bm.bmWidth;
     if (out_h) *out_h = bm.bmHeight;
-    IDirectDrawSurface* srf = create_offscreen(dd, bm.bmWidth, bm.bmHeight);
+    IDirectDrawSurface* srf = DDCreateOffscreenSurface(dd, bm.bmWidth, bm.bmHeight);
     if (srf) DDCopyBitmap(srf, bmp, 0, 0, 0, 0);
     DeleteObject(bmp);
     return srf;
@@ -287,7 +274,7 @@ IDirectDrawSurface* DDCreateBitmapSurface_stretch(IDirectDraw* dd, const char* n
     if (w <= 0 || h <= 0) return nullptr;
     HBITMAP bmp = DDFindBitmap(name, w, h);
     if (!bmp) return nullptr;
-    IDirectDrawSurface* srf = create_offscreen(dd, w, h);
+    IDirectDrawSurface* srf = DDCreateOffscreenSurface(dd, w, h);
     if (srf) DDCopyBitmap(srf, bmp, 0, 0, 0, 0);
     DeleteObject(bmp);
     return srf;
@@ -362,3 +349,16 @@ HRESULT DDSURFACE_ZMAZ(IDirectDrawSurface* srf, DWORD colour) {
     fx.dwFillColor = colour;
     return srf->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
 }
+
+IDirectDrawSurface* DDCreateOffscreenSurface(IDirectDraw* dd, int w, int h) {
+    if (!dd || w <= 0 || h <= 0) return nullptr;
+    DDSURFACEDESC ddsd = {};
+    ddsd.dwSize = sizeof ddsd;
+    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    ddsd.dwWidth = static_cast<DWORD>(w);
+    ddsd.dwHeight = static_cast<DWORD>(h);
+    IDirectDrawSurface* srf = nullptr;
+    return dd->CreateSurface(&ddsd, &srf, nullptr) == DD_OK ? srf : nullptr;
+}
+

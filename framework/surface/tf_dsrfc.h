@@ -78,6 +78,8 @@ void tf_CDas_Surface::draw_with_recovery(Attempt attempt) {
 // The named picture as a bitmap: the program's resource first, else the BMP file; w, h
 // non-zero scale it while loading. Null when neither is found.
 HBITMAP DDFindBitmap(const char* name, int w, int h);
+// A plain off-screen surface of w x h; null for a non-positive size or when none can be made.
+IDirectDrawSurface* DDCreateOffscreenSurface(IDirectDraw* dd, int w, int h);
 HRESULT DDCopyBitmap(IDirectDrawSurface* srf, HBITMAP bmp, int x, int y, int dx, int dy);
 IDirectDrawSurface* DDCreateBitmapSurface(IDirectDraw* dd, const char* name, int w, int h, int* out_w, int* out_h);
 IDirectDrawSurface* DDCreateBitmapSurface_stretch(IDirectDraw* dd, const char* name, int w, int h);

@@ -27,6 +27,11 @@ public:
 
     int thm_sir = 100;
     int thm_vys = 75;
+
+private:
+    void Nastav();
+    // A row for one picture; without a thumbnail the row's icon stays invalid and draws nothing.
+    void PRIDAJ_THMFILE(int hodnota, const char* text, const char* thm, const char* cesta);
 };
 
 // Each row's `data` is an owned copy (malloc) of the folder's full path; values from 100.
@@ -40,6 +45,9 @@ public:
 
     int LOAD(const char* adresar, const char* maska);
     void PRIDAJ_DIR(int hodnota, const char* text, const char* cesta);
+
+private:
+    void Nastav();
 };
 
 // Ids the edit dialog reports to its parent.
@@ -47,6 +55,8 @@ enum {
     TF_UTL_EDIT_OK = -10101,
     TF_UTL_EDIT_CANCEL = -10102,
     TF_UTL_EDIT_CLOSE = -10103,
+    TF_UTL_EDIT_OK_LABEL = -10104,
+    TF_UTL_EDIT_CANCEL_LABEL = -10105,
 };
 
 class tf_UTL_CDLG_EDIT : public tf_CDDialog {
@@ -55,4 +65,25 @@ public:
     int SetupVisual() override;
     bool HandleFWInteraction(int id, int value, tf_CPol* source) override;
     char* Get_Text();
+
+    char nadpis[100] = "";
+    char otazka[100] = "";
+    // All are children of the dialog, which owns them.
+    tf_CLabel* lbl_nadpis = nullptr;
+    tf_CLabel* lbl_otazka = nullptr;
+    tf_CPolIcon* obrazok = nullptr;
+    tf_CPolIcon* znak_ok = nullptr;
+    tf_CPolIcon* znak_zrus = nullptr;
+    tf_CDEDB* edit = nullptr;
+    tf_CTlac* tlac_ok = nullptr;
+    tf_CTlac* tlac_zrus = nullptr;
+    tf_CTlac* tlac_x = nullptr;
+
+    static constexpr int SIR = 292;
+    static constexpr int VYS = 157;
+    static constexpr int MAX_DLZKA = 20;
+
+private:
+    // The caption label of a button, found by its ID.
+    void Popis(int ID, int rx, int ry, const char* text);
 };

@@ -1,0 +1,281 @@
+// The pickers: rows from a folder's pictures and thumbnails, icon statistics and the row
+// geometry fitted to them, reloading, the folder picker, and bad folders and files.
+#include "framework/widgets/tf_utl.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/core/tf_fsi.h"
+#include "platform/codepage.h"
+#include "tests/framework/surface/surface_fixture.h"
+#include "tests/framework/widgets/widget_fixture.h"
+#include "tests/support/temp_tree.h"
+#include "tests/support/test_support.h"
+
+using test_support::LogHas;
+
+namespace {
+const char* const LEFT_DATA = "neuvolnene privatne data";
+using Ints = std::vector<int>;
+
+struct Picker : widget_test::ScreenTest {
+    void SetUp() override {
+        widget_test::ScreenTest::SetUp();
+        tf_CDUI_NoVoid = true;
+    }
+    // A w x h picture, red at (1, 1), green inside.
+    void Picture(const std::string& rel, int w, int h) {
+        srf_test::Rows rows(h, std::string(w, 'g'));
+        rows[1][1] = 'r';
+        const std::vector<unsigned char> bytes = srf_test::Bmp(rows);
+        tree.File(rel, std::string(bytes.begin(), bytes.end()));
+    }
+    // "value caption path|" for every row.
+    static std::string Rows(tf_CDUIR& l) {
+        std::string s;
+        for (int i = 0; i < l.CountR(); ++i)
+            s += std::to_string(l[i]->hodnota) + " " + l[i]->text + " " +
+                 (l[i]->data ? static_cast<const char*>(l[i]->data) : "-") + "|";
+        return s;
+    }
+    std::string Row(int hodnota, const std::string& name, const std::string& file) {
+        return std::to_string(hodnota) + " " + name + " " + dir + "\\" + file + "|";
+    }
+    static bool Shown(tf_TVOLBAR* r) { return r->ikona && r->ikona->platny && r->ikona->srf; }
+    static Ints Stats(tf_UTL_CDUIR_THMFILE& l) {
+        Ints v(5, -7);
+        v[4] = l.GetIconsStatistics(&v[0], &v[1], &v[2], &v[3]);
+        return v;
+    }
+
+    test_support::TempTree tree;
+    const std::string dir = tree.Path();
+    test_support::AssertCounter asserts;
+};
+}  // namespace
+
+TEST_F(Picker, PicturesGiveRowsFromOneInListingOrderWithTheirPaths) {
+    for (const char* n : {"auto10.bmp", "Breza.bmp", "auto2.bmp", "rezia.bmp", "sprit01.bmp"}) Picture(n, 8, 6);
+    Picture("auto2.thm", 40, 30);
+    tree.File("poznamka.txt", "x");
+    tree.Dir("vnutri.bmp");  // a folder is no picture
+    tf_UTL_CDUIR_THMFILE l;
+    EXPECT_EQ(std::make_tuple(l.class_id, std::string(l.nazov), l.thm_sir, l.thm_vys, l.zmena_r),
+              std::make_tuple(121, std::string("noname"), 100, 75, true));
+    EXPECT_EQ(l.LOAD(dir.c_str(), true), 0);
+    EXPECT_EQ(Rows(l), Row(1, "auto2", "auto2.bmp") + Row(2, "auto10", "auto10.bmp") + Row(3, "Breza", "Breza.bmp"));
+    EXPECT_TRUE(Shown(l[0]) && l[0]->vlastni_ikona);
+    EXPECT_EQ(std::make_pair(l[0]->ikona->faza.sir, l[0]->ikona->faza.vys), std::make_pair(40, 30));
+    EXPECT_TRUE(l[1]->ikona && !Shown(l[1]) && l[2]->ikona && !Shown(l[2]));  // no thumbnail, still a row
+    l.LOAD(dir.c_str(), true);                                              // appends
+    EXPECT_EQ(std::make_pair(l.CountR(), l[5]->hodnota), std::make_pair(6, 3));
+}
+
+TEST_F(Picker, ThumbnailsAreKeyedOnlyWhenAskedAndTheFlagIsPutBack) {
+    Picture("a.bmp", 4, 4);
+    Picture("a.thm", 10, 10);
+    for (int before : {0, 1})
+        for (bool priehladne : {false, true}) {
+            tf_glob_Set_CIcon_default_transparency(before);
+            tf_UTL_CDUIR_THMFILE l;
+            l.LOAD(dir.c_str(), priehladne);
+            ASSERT_TRUE(Shown(l[0]));
+            EXPECT_EQ(l[0]->ikona->srf->TC == Raw(0x000000FF), priehladne) << before;
+            EXPECT_EQ(tf_glob_Get_CIcon_default_transparency(), before);
+        }
+    tf_glob_Set_CIcon_default_transparency(1);
+}
+
+TEST_F(Picker, StatisticsCountIconRowsAndTakeAMissingThumbnailAs100x100) {
+    tf_UTL_CDUIR_THMFILE l;
+    EXPECT_EQ(Stats(l), Ints({-7, -7, -7, -7, 0}));  // outputs untouched
+    l.PRIDAJ(50, "bez ikony");                       // the owner's row without icon does not count
+    for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) Picture(n, 4, 4);
+    Picture("a.thm", 40, 130);
+    Picture("c.thm", 120, 20);
+    l.LOAD(dir.c_str(), true);
+    EXPECT_EQ(Stats(l), Ints({40, 120, 20, 130, 3}));
+    EXPECT_EQ(l.GetIconsStatistics(nullptr, nullptr, nullptr, nullptr), 3);
+}
+
+TEST_F(Picker, AutoresizeFitsRowsToThumbnailsCappedAt150AndNeverShrinks) {
+    tf_UTL_CDUIR_THMFILE l;
+    const Ints before = {l.vyska_volby, l.krok_volby, l.text_okraj};
+    EXPECT_EQ(l.AUTORESIZE(), -1);
+    EXPECT_EQ(Ints({l.vyska_volby, l.krok_volby, l.text_okraj}), before);
+
+    tree.Dir("velke");
+    Picture("velke/a.bmp", 4, 4);
+    Picture("velke/a.thm", 300, 200);
+    l.LOAD(tree.Path("velke").c_str(), true);
+    l.zmena_r = false;
+    EXPECT_EQ(l.AUTORESIZE(), 0);
+    EXPECT_EQ(Ints({l.vyska_volby, l.krok_volby, l.text_okraj, l.ikona_okraj}), Ints({150, 158, 150, 1}));
+    EXPECT_EQ(std::string(l.ikona_mod) + l.text_mod, "LCLC");
+    EXPECT_TRUE(l.zmena_r);
+
+    tf_UTL_CDUIR_THMFILE m;
+    for (const char* n : {"a", "b"}) {
+        Picture(std::string(n) + ".bmp", 4, 4);
+        Picture(std::string(n) + ".thm", 100, 75);
+    }
+    m.LOAD(dir.c_str(), true);
+    m.vyska_volby = 40;
+    m.AUTORESIZE();
+    EXPECT_EQ(Ints({m.vyska_volby, m.krok_volby}), Ints({76, 84}));
+    EXPECT_GE(m.text_okraj, 115);
+    m.vyska_volby = 90;
+    m.text_okraj = 130;
+    m.AUTORESIZE();
+    EXPECT_EQ(Ints({m.vyska_volby, m.krok_volby, m.text_okraj}), Ints({90, 98, 130}));
+    m.RESET_GEOMETRIER();  // the view steps by the new row step
+    EXPECT_EQ(static_cast<tf_TVOLBA*>(m.volby.GET(1))->obdlz.top - static_cast<tf_TVOLBA*>(m.volby.GET(0))->obdlz.top, 98);
+}
+
+TEST_F(Picker, ReloadAndDestructionFreeEveryPathBeforeTheRowsGo) {
+    for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) Picture(n, 4, 4);
+    tree.Dir("Herci");
+    {
+        tf_CPolCHLO screen;  // the owner destroys the pickers by their class ids
+        tf_UTL_CDUIR_THMFILE* l = new tf_UTL_CDUIR_THMFILE(&screen, 10, 20);
+        EXPECT_EQ(l->RELOAD(dir.c_str(), true), 0);  // empty: only loads
+        l->LOAD(dir.c_str(), true);
+        remove(tree.Host("b.bmp").c_str());
+        EXPECT_EQ(l->RELOAD(dir.c_str(), true), 0);
+        EXPECT_EQ(Rows(*l), Row(1, "a", "a.bmp") + Row(2, "c", "c.bmp"));
+        (new tf_UTL_CDUIR_DIR(&screen, 7))->LOAD(dir.c_str(), "*.*");
+    }
+    EXPECT_TRUE(LogHas({"  tf_UTL_CDUIR_THMFILE::~tf_UTL_CDUIR_THMFILE", "noname"}));
+    EXPECT_TRUE(LogHas({"  tf_UTL_CDUIR_DIR::~tf_UTL_CDUIR_DIR", "noname"}));
+    EXPECT_FALSE(LogHas({LEFT_DATA}));
+    EXPECT_EQ(asserts.count(), 0);
+}
+
+TEST_F(Picker, EveryConstructorSetsThePickerUpAndLogsItsForm) {
+    tf_CPolCHLO screen;
+    tf_UTL_CDUIR_THMFILE t0, t1("Kulisy"), *t2 = new tf_UTL_CDUIR_THMFILE(&screen, 5, 6);
+    tf_UTL_CDUIR_DIR d0, d1("Knihy"), *d3 = new tf_UTL_CDUIR_DIR(&screen, 9);
+    new tf_UTL_CDUIR_THMFILE(&screen, 9);
+    new tf_UTL_CDUIR_DIR(&screen, 5, 6);
+    for (const char* form : {"()", "(.)", "(parent,rx,ry)", "(parent,iID)"}) {
+        EXPECT_TRUE(LogHas({(std::string("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE") + form).c_str()})) << form;
+        EXPECT_TRUE(LogHas({(std::string("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR") + form).c_str()})) << form;
+    }
+    EXPECT_EQ(std::string(t0.nazov) + t1.nazov + t2->nazov + d0.nazov + d1.nazov + d3->nazov,
+              "nonameKulisynonamenonameKnihynoname");
+    EXPECT_EQ(Ints({t0.class_id, t1.class_id, t2->class_id, d0.class_id, d1.class_id, d3->class_id}),
+              Ints({121, 121, 121, 122, 122, 122}));
+    EXPECT_EQ(std::make_tuple(t2->parent, d3->parent, d3->ID), std::make_tuple(&screen, &screen, 9));
+}
+
+TEST_F(Picker, FolderPickerListsSubfoldersFrom100) {
+    for (const char* n : {"Pozadia", "Kulisy", "Herci"}) tree.Dir(n);
+    Picture("Kniha.bmp", 4, 4);  // files are no rows
+    tf_UTL_CDUIR_DIR l;
+    EXPECT_EQ(l.LOAD(dir.c_str(), "*.*"), 0);
+    EXPECT_EQ(Rows(l), Row(100, "Herci", "Herci") + Row(101, "Kulisy", "Kulisy") + Row(102, "Pozadia", "Pozadia"));
+    EXPECT_TRUE(!l[0]->ikona);
+    tf_UTL_CDUIR_DIR k;
+    k.LOAD(dir.c_str(), "K*");
+    k.PRIDAJ_DIR(7, "bez cesty", nullptr);
+    EXPECT_EQ(Rows(k), Row(100, "Kulisy", "Kulisy") + "7 bez cesty -|");
+}
+
+// ---- bad input
+
+TEST_F(Picker, MissingOrVanishedFoldersAreLoggedAndGiveNoRows) {
+    tf_UTL_CDUIR_THMFILE l;
+    tf_UTL_CDUIR_DIR d;
+    for (const char* bad : {"", "\\nikde\\niet"}) {
+        test_support::FreshLog();
+        EXPECT_EQ(l.LOAD(bad, true) + d.LOAD(bad, "*.*"), 0);
+        EXPECT_TRUE(LogHas({"Doslo k chybe pri nacitani BMP suborov", "X"})) << bad;
+        EXPECT_TRUE(LogHas({"Doslo k chybe pri nacitani adresarov", "X"})) << bad;
+    }
+    EXPECT_EQ(l.LOAD(nullptr, true) + d.LOAD(dir.c_str(), nullptr), 0);
+    EXPECT_EQ(l.CountR() + d.CountR(), 0);
+
+    tree.Dir("zmizne");
+    Picture("zmizne/a.bmp", 4, 4);
+    l.LOAD(tree.Path("zmizne").c_str(), true);
+    ASSERT_EQ(l.CountR(), 1);
+    remove(tree.Host("zmizne/a.bmp").c_str());
+    remove(tree.Host("zmizne").c_str());
+    test_support::FreshLog();
+    EXPECT_EQ(l.RELOAD(tree.Path("zmizne").c_str(), true), 0);
+    EXPECT_EQ(l.CountR(), 0);
+    EXPECT_TRUE(LogHas({"Doslo k chybe pri nacitani BMP suborov"}));
+    EXPECT_FALSE(LogHas({LEFT_DATA}));
+    EXPECT_EQ(l.AUTORESIZE(), -1);
+}
+
+TEST_F(Picker, UnreadableOrGarbageThumbnailsGiveRowsWithoutPicture) {
+    for (const char* n : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"}) Picture(n, 4, 4);
+    tree.File("a.thm", "to nie je obrazok");
+    tree.Dir("b.thm");
+    Picture("c.thm", 30, 20);
+    tree.File("c.thm", tree.Read("c.thm").substr(0, 60));  // cut after a few pixels
+    tree.File("d.thm", "");
+    tf_UTL_CDUIR_THMFILE l;
+    l.LOAD(dir.c_str(), true);
+    ASSERT_EQ(l.CountR(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(Shown(l[i])) << i;
+    EXPECT_EQ(Stats(l), Ints({100, 100, 100, 100, 4}));
+    l.CHOD_NA(10, 10);
+    l.ZOBRAZ(back);
+    EXPECT_EQ(asserts.count(), 0);
+}
+
+TEST_F(Picker, NamesWithSpacesAndAccentsKeepTheirBytes) {
+    tree.Dir("Kulisy ľudí");  // the host's names are UTF-8
+    Picture("Kulisy ľudí/Žltá ruža.bmp", 4, 4);
+    Picture("Kulisy ľudí/Žltá ruža.thm", 12, 9);
+    const std::string sub = dir + "\\" + plat_W1250(u8"Kulisy ľudí");
+    tf_UTL_CDUIR_THMFILE l;
+    l.LOAD(sub.c_str(), true);
+    ASSERT_EQ(l.CountR(), 1);
+    EXPECT_STREQ(l[0]->text, plat_W1250(u8"Žltá ruža"));
+    EXPECT_EQ(static_cast<const char*>(l[0]->data), sub + "\\" + plat_W1250(u8"Žltá ruža.bmp"));
+    EXPECT_TRUE(Shown(l[0]));
+    tf_UTL_CDUIR_DIR d;
+    d.LOAD(dir.c_str(), "*.*");
+    EXPECT_EQ(Rows(d), Row(100, plat_W1250(u8"Kulisy ľudí"), plat_W1250(u8"Kulisy ľudí")));
+}
+
+TEST_F(Picker, AFolderOfManyPicturesListsThemAllInNaturalOrder) {
+    const int n = 300;
+    for (int i = 1; i <= n; ++i) {
+        tree.File("p" + std::to_string(i) + ".bmp", "");
+        if (i % 50 == 0) Picture("p" + std::to_string(i) + ".thm", 20 + i / 10, 10 + i / 20);
+    }
+    tf_UTL_CDUIR_THMFILE l;
+    l.LOAD(dir.c_str(), true);
+    l.RELOAD(dir.c_str(), true);
+    ASSERT_EQ(l.CountR(), n);
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(std::to_string(l[i]->hodnota) + l[i]->text, std::to_string(i + 1) + "p" + std::to_string(i + 1));
+        EXPECT_EQ(Shown(l[i]), (i + 1) % 50 == 0) << i;
+    }
+    EXPECT_EQ(Stats(l), Ints({25, 100, 12, 100, n}));
+    EXPECT_FALSE(LogHas({LEFT_DATA}));
+}
+
+TEST_F(Picker, XreloadMakesTheMissingThumbnailsThenFitsTheRowsToThem) {
+    Picture("a.bmp", 40, 30);
+    Picture("b.bmp", 20, 20);
+    Picture("b.thm", 30, 20);  // made before: left as it is
+    tf_UTL_CDUIR_THMFILE l;
+    l.PRIDAJ(9, "stary");
+    l.thm_sir = 60;
+    l.thm_vys = 45;
+    l.vyska_volby = 20;
+    EXPECT_EQ(l.XRELOAD(dir.c_str(), true), 0);
+    EXPECT_EQ(Rows(l), Row(1, "a", "a.bmp") + Row(2, "b", "b.bmp"));
+    EXPECT_TRUE(Shown(l[0]) && Shown(l[1]));
+    EXPECT_EQ(Stats(l), Ints({30, 60, 20, 45, 2}));
+    EXPECT_EQ(Ints({l.vyska_volby, l.krok_volby}), Ints({46, 54}));
+    EXPECT_GE(l.text_okraj, 75);
+    EXPECT_TRUE(tf_FSI_Existuje_sub((dir + "\\a.thm").c_str()));
+}
