@@ -18,6 +18,8 @@ enum {
 // 0 ... 32767; the generator starts at seed 1.
 int PX_rand();
 void PX_srand(unsigned seed);
+// -1 ... 1 from PX_rand.
+double PX_rnd();
 
 void TIK_ANIMACIE();
 void NASTAV_POHYB(CHerec* object, int kind);

@@ -8,6 +8,7 @@
 #include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_tlac.h"
 
 namespace {
@@ -81,8 +82,8 @@ int tf_CAppScreen::Execute() {
 
     _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; spracovanie m_LocApp_INI", 1);
     if (m_LocApp_INI[0] && m_pDlgCasovac)
-        tf_APP_ReadINI(m_LocApp_INI, &tf_ScreenW, &tf_ScreenH, &m_pDlgCasovac->m_Casovac.level,
-                       &m_pDlgCasovac->m_Casovac.period);
+        tf_APP_ReadINI(m_LocApp_INI, &tf_ScreenW, &tf_ScreenH, &m_pDlgCasovac->m_RedrawLevel,
+                       &m_pDlgCasovac->m_RedrawPeriod);
 
     _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; tf_APP_Inicializuj", 2);
     if (!tf_APP_Inicializuj(m_hInstance, m_nCmdShow)) {
@@ -132,7 +133,7 @@ int tf_CAppScreen::MessageLoop() {
 
 void tf_CAppScreen::FillResolutionList() {
     if (!m_pDlgRozlisenie) return;
-    tf_CAppModeRows* rows = m_pDlgRozlisenie->m_duir_Rozlisenia;
+    tf_CDUIR* rows = m_pDlgRozlisenie->m_duir_Rozlisenia;
     rows->VYMAZR();
     for (int i = 0; i < tf_APP_DisplayModes.count; ++i) {
         const auto* m = static_cast<tf_APP_DisplayMode*>(tf_APP_DisplayModes.GET(i));
@@ -143,11 +144,9 @@ void tf_CAppScreen::FillResolutionList() {
 }
 
 void tf_CAppScreen::Close() {
-    if (m_LocApp_INI[0]) {
-        tf_TCasovac timer;
-        if (m_pDlgCasovac) timer = m_pDlgCasovac->m_Casovac;
-        tf_APP_WriteINI(m_LocApp_INI, m_ScreenW, m_ScreenH, timer.level, timer.period);
-    }
+    if (m_LocApp_INI[0] && m_pDlgCasovac)
+        tf_APP_WriteINI(m_LocApp_INI, m_ScreenW, m_ScreenH, m_pDlgCasovac->m_RedrawLevel,
+                        m_pDlgCasovac->m_RedrawPeriod);
     tf_APP_PostClose(tf_hWnd);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "framework/core/tf_arre.h"
 #include "framework/core/tf_log.h"
@@ -110,8 +111,12 @@ bool tf_FSI_Existuje_sub(const char* path) {
 }
 
 bool tf_FSI_ExistsFolder(const char* path) {
+    if (!path) return false;
+    // "dir\" names the folder too: the search itself would find nothing for it.
+    std::string p(path);
+    while (p.size() > 1 && p.back() == '\\') p.pop_back();
     WIN32_FIND_DATAA fd;
-    HANDLE find = FindFirstFileA(path, &fd);
+    HANDLE find = FindFirstFileA(p.c_str(), &fd);
     if (find == INVALID_HANDLE_VALUE) return false;
     FindClose(find);
     return true;

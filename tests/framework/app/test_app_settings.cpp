@@ -1,4 +1,5 @@
 // The settings file and the display-mode list.
+#include "framework/widgets/tf_duir.h"
 #include "platform/files.h"
 #include "tests/framework/app/app_fixture.h"
 
@@ -16,9 +17,11 @@ struct TfAppSettings : AppTest {
         tf_ScreenH = 1080;
         RecordingScreen screen(ini);
         Run(screen, [&](int) {
-            const tf_TCasovac& t = screen.m_pDlgCasovac->m_Casovac;
-            read = {screen.m_ScreenW, screen.m_ScreenH, t.level, t.period};
-            rows = screen.m_pDlgRozlisenie->m_duir_Rozlisenia->rows;
+            const tf_CAppTimerDlg& t = *screen.m_pDlgCasovac;
+            read = {screen.m_ScreenW, screen.m_ScreenH, t.m_RedrawLevel, t.m_RedrawPeriod};
+            tf_CDUIR& list = *screen.m_pDlgRozlisenie->m_duir_Rozlisenia;
+            rows.clear();
+            for (int i = 0; i < list.CountR(); ++i) rows.emplace_back(list[i]->hodnota, list[i]->text);
             if (screen.frame_times.size() == 2) PostKey(VK_ESCAPE);
         });
         gap = screen.frame_times.at(1) - screen.frame_times.at(0);

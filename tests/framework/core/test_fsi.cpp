@@ -68,6 +68,8 @@ TEST_F(Fsi, ExistenceTestsTellFilesFoldersAndPatterns) {
     EXPECT_TRUE(tf_FSI_Existuje_sub(t.Path("KULISY/Strom.BMP").c_str()));
     EXPECT_FALSE(tf_FSI_Existuje_sub(t.Path("Kulisy").c_str()));
     EXPECT_TRUE(tf_FSI_ExistsFolder(t.Path("Kulisy").c_str()));
+    EXPECT_TRUE(tf_FSI_ExistsFolder(t.Path("Kulisy/").c_str()));
+    EXPECT_FALSE(tf_FSI_ExistsFolder(t.Path("Herci/").c_str()));
     EXPECT_TRUE(tf_FSI_ExistsFolder(t.Path("Kulisy/*.bmp").c_str()));
     EXPECT_FALSE(tf_FSI_ExistsFolder(t.Path("Kulisy/*.str").c_str()));
 }

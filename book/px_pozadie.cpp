@@ -1,0 +1,117 @@
+// The page's background in its five modes, and drawing the whole page.
+#include "book/px_pozadie.h"
+
+#include <algorithm>
+
+#include "book/px_herec.h"
+#include "book/px_stav.h"
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_log.h"
+
+namespace {
+const char* const SRC = "PX_POZADIE";
+constexpr DWORD kPageFill = 500;  // raw pixel value
+
+// Centre mode along one axis: a smaller picture is centred, a larger one shows its middle.
+void centre_axis(int screen, int picture, LONG* src_from, LONG* src_to, LONG* dst) {
+    if (picture <= screen) {
+        *dst = (screen - picture) / 2;
+        *src_from = 0;
+        *src_to = picture;
+    } else {
+        *dst = 0;
+        *src_from = (picture - screen) / 2;
+        *src_to = *src_from + screen;
+    }
+}
+
+bool has_picture() {
+    return background_path && background_surface && background_surface->lpDDS && background_surface->sir > 0 &&
+           background_surface->vys > 0;
+}
+
+// The background covers every pixel of the back buffer, which makes the fill wasted work.
+bool covers(IDirectDrawSurface* back) {
+    if (!has_picture()) return false;
+    if (background_mode == PX_BG_STRETCH) return true;  // scaled over the whole buffer, never keyed
+    const bool opaque = background_surface->TC == 0;
+    DDSURFACEDESC desc = {};
+    desc.dwSize = sizeof desc;
+    const bool screen_sized = back->GetSurfaceDesc(&desc) == DD_OK && desc.dwWidth <= DWORD(tf_ScreenW) &&
+                              desc.dwHeight <= DWORD(tf_ScreenH);
+    if (background_mode == PX_BG_TILE) return opaque && screen_sized;
+    const bool part = background_mode == PX_BG_SIMPLE || background_mode == PX_BG_CENTER;
+    return part && opaque && screen_sized && background_dst.x == 0 && background_dst.y == 0 &&
+           background_src.right - background_src.left >= tf_ScreenW &&
+           background_src.bottom - background_src.top >= tf_ScreenH;
+}
+
+// Whole pictures from the top left; the last column and row show only what fits.
+void draw_tiles(IDirectDrawSurface* back, tf_CDas_Surface* s) {
+    const int W = tf_ScreenW, H = tf_ScreenH;
+    for (int top = 0; top < H; top += s->vys) {
+        const int h = std::min(s->vys, H - top);
+        for (int left = 0; left < W; left += s->sir) {
+            const int w = std::min(s->sir, W - left);
+            s->Zobraz_Rect(back, left, top, RECT{0, 0, w, h});
+        }
+    }
+}
+}  // namespace
+
+void PRIPRAV_POZADIE(bool load) {
+    if (load) {
+        if (!background_surface) {
+            _tf_LOG_(SRC, __LINE__, "PRIPRAV_POZADIE: chyba surface pozadia", TF_LOG_RETURN);
+            return;
+        }
+        if (!background_path) {
+            background_surface->RELEASE_SURFACE();
+            return;
+        }
+        // The display is 16-bit: a picture's palette would change nothing, so none is made.
+        background_surface->NAHRAJ_SURFACE(background_path);
+    }
+    if (!has_picture()) return;
+    const int W = tf_ScreenW, H = tf_ScreenH;
+    const int bw = background_surface->sir, bh = background_surface->vys;
+    switch (background_mode) {
+    case PX_BG_SIMPLE:
+        background_dst = {0, 0};
+        background_src = {0, 0, std::min(W, bw), std::min(H, bh)};
+        break;
+    case PX_BG_CENTER:
+        centre_axis(W, bw, &background_src.left, &background_src.right, &background_dst.x);
+        centre_axis(H, bh, &background_src.top, &background_src.bottom, &background_dst.y);
+        break;
+    case PX_BG_STRETCH:
+        background_src = {0, 0, bw, bh};
+        break;
+    default:
+        break;
+    }
+}
+
+void ZOBRAZ_STRANU(IDirectDrawSurface* back) {
+    if (!back) return;
+    if (!covers(back)) DDSURFACE_ZMAZ(back, kPageFill);
+    if (has_picture()) {
+        tf_CDas_Surface* s = background_surface;
+        switch (background_mode) {
+        case PX_BG_SIMPLE:
+        case PX_BG_CENTER:
+            s->Zobraz_Rect(back, background_dst.x, background_dst.y, background_src);
+            break;
+        case PX_BG_STRETCH:
+            s->Zobraz_Stretch_4(back);
+            break;
+        case PX_BG_TILE:
+            draw_tiles(back, s);
+            break;
+        default:
+            break;
+        }
+    }
+    for (int i = 0; i < REG.count; ++i)
+        if (auto* o = static_cast<CHerec*>(REG.GET(i))) o->ZOBRAZ(back);
+}

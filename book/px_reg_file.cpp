@@ -1,0 +1,256 @@
+// The page file (SAVE_REG, RELOAD_REG) and the actors' phases files.
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "book/px_herec.h"
+#include "book/px_pozadie.h"
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/core/tf_log.h"
+#include "framework/widgets/tf_utl.h"
+#include "platform/files.h"
+
+namespace {
+const char* const SRC = "PX_REG";
+
+constexpr size_t kMaxLine = 399;
+constexpr size_t kMaxName = 227;
+// Far beyond any screen, yet no sum of a place and a size can overflow.
+constexpr long kNumberLimit = 1000000;
+constexpr int kMaxDelay = 128;
+
+enum class Read { Line, End, TooLong };
+
+// The next line without its ending ("\n" or "\r\n"). A line longer than kMaxLine is read
+// to its end and reported as TooLong.
+Read read_line(FILE* f, std::string& line) {
+    line.clear();
+    bool any = false, too_long = false;
+    int c;
+    while ((c = getc(f)) != EOF) {
+        any = true;
+        if (c == '\n') break;
+        if (line.size() <= kMaxLine)  // one more than allowed, for a "\r" to strip
+            line.push_back(static_cast<char>(c));
+        else
+            too_long = true;
+    }
+    if (!any) return Read::End;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return too_long || line.size() > kMaxLine ? Read::TooLong : Read::Line;
+}
+
+const char* skip_space(const char* s) {
+    while (*s && isspace(static_cast<unsigned char>(*s))) ++s;
+    return s;
+}
+
+// Up to n numbers as "%i" reads them (decimal, "0x" hexadecimal, leading-zero octal), each
+// kept within kNumberLimit; stops at the first text that is no number. Returns how many.
+int read_numbers(const char* s, int* out, int n) {
+    int got = 0;
+    while (got < n) {
+        char* end = nullptr;
+        const long v = strtol(s, &end, 0);
+        if (end == s) break;
+        out[got++] = static_cast<int>(std::clamp(v, -kNumberLimit, kNumberLimit));
+        s = end;
+    }
+    return got;
+}
+
+struct PageLine {
+    char type = 0;
+    std::string name;
+    int x = 0, y = 0, motion = 0, edge = 0, delay = 0;
+};
+
+// "%c %s %i %i %i %i %i"; false (logged) for a name too long to be one of ours.
+bool parse_page_line(const std::string& line, PageLine& l) {
+    l.type = line[0];
+    const char* s = skip_space(line.c_str() + 1);
+    const char* end = s;
+    while (*end && !isspace(static_cast<unsigned char>(*end))) ++end;
+    if (static_cast<size_t>(end - s) > kMaxName) {
+        _tf_LOG_(SRC, __LINE__, "RELOAD_REG: Chyba, prilis dlhy nazov, riadok vynechany", static_cast<int>(end - s));
+        return false;
+    }
+    l.name.assign(s, end);
+    int v[5] = {0, 0, 0, 0, 0};
+    read_numbers(end, v, 5);
+    l.x = v[0];
+    l.y = v[1];
+    l.motion = v[2];
+    l.edge = v[3];
+    l.delay = std::clamp(v[4], 0, kMaxDelay);
+    return true;
+}
+
+// The full path of the picture the book's asset list shows under the name, or null.
+const char* asset_path(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
+    if (!list || name.empty()) return nullptr;
+    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
+    return row && row->data ? static_cast<const char*>(row->data) : nullptr;
+}
+
+void set_background_path(const char* path) {
+    char* copy = path ? strdup(path) : nullptr;
+    free(background_path);
+    background_path = copy;
+}
+
+void apply_page_line(const PageLine& l) {
+    switch (l.type) {
+    case 'p': {
+        const char* path = asset_path(utl_duir_Pozadia, l.name);
+        set_background_path(path);
+        if (path) _tf_LOG_(SRC, __LINE__, "  [p]", path);
+        if (l.x >= PX_BG_NO && l.x <= PX_BG_TILE) background_mode = l.x;
+        PRIPRAV_POZADIE(true);
+        _tf_LOG_(SRC, __LINE__, "    p-OK");
+        break;
+    }
+    case 'k': {
+        int motion = l.motion, edge = l.edge;
+        if (motion == 0 || edge == 0) motion = edge = 1;
+        if (const char* path = asset_path(utl_duir_Kulisy, l.name)) {
+            _tf_LOG_(SRC, __LINE__, "  [k]", path);
+            PRIDAJ_KULISU(path, l.x, l.y, motion, edge);  // a prop's delay is not kept
+            _tf_LOG_(SRC, __LINE__, "   k-OK");
+        }
+        break;
+    }
+    case 'h': {
+        int motion = l.motion, edge = l.edge;
+        if (motion == 0 || edge == 0) {
+            motion = 4;
+            edge = 1;
+        }
+        if (const char* path = asset_path(utl_duir_Herci, l.name)) {
+            _tf_LOG_(SRC, __LINE__, "  [h]", path);
+            PRIDAJ_HERCA(path, l.x, l.y, motion, edge, l.delay);
+            _tf_LOG_(SRC, __LINE__, "   h-OK");
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void empty_page() {
+    VYMAZ_REG();
+    set_background_path(nullptr);
+    PRIPRAV_POZADIE(true);
+}
+
+// The picture name a page file stores: no folder, no extension.
+std::string picture_name(const char* path) {
+    std::string name(strlen(path) + 1, '\0');
+    tf_FSI_Vystrihni_meno(path, name.data());
+    name.resize(strlen(name.c_str()));
+    return name;
+}
+
+bool write_page(FILE* f) {
+    if (background_path) fprintf(f, "p %s %i\n", picture_name(background_path).c_str(), background_mode);
+    for (int i = 0; i < REG.count; ++i) {
+        auto* o = static_cast<CHerec*>(REG.GET(i));
+        if (!o) continue;
+        _tf_LOG_(SRC, __LINE__, "Das->eui", o->eui());
+        if (!o->srf || !o->srf->subor_nazov) {
+            _tf_LOG_(SRC, __LINE__, "SAVE_REG: objekt bez obrazka vynechany", i);
+            continue;
+        }
+        const char type = o->eui() == PX_PROP ? 'k' : o->eui() == PX_ACTOR ? 'h' : '?';
+        fprintf(f, "%c %s %i %i %i %i %i\n", type, picture_name(o->srf->subor_nazov).c_str(), o->x, o->y, o->motion,
+                o->edge, o->phase_delay);
+    }
+    return fflush(f) == 0 && !ferror(f);
+}
+
+bool inside_picture(const CHerec* o, int px, int py) {
+    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
+}
+}  // namespace
+
+bool SAVE_REG(const char* path) {
+    _tf_LOG_(SRC, __LINE__, "====================== SAVE_REG BEG =============================");
+    // Written beside the page and renamed over it, so a failure leaves the old page whole.
+    const std::string temp = std::string(path ? path : "") + ".tmp";
+    FILE* f = path ? plat_fopen(temp.c_str(), "wt") : nullptr;
+    bool ok = f != nullptr;
+    if (f) {
+        ok = write_page(f);
+        ok = fclose(f) == 0 && ok;
+        ok = ok && MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING);
+        if (!ok) DeleteFileA(temp.c_str());
+    }
+    if (!ok) _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "SAVE_REG: Chyba, subor strany sa neda zapisat");
+    if (!ok && path) _tf_LOG_(SRC, __LINE__, "SAVE_REG: subor", path);
+    _tf_LOG_(SRC, __LINE__, "====================== SAVE_REG END =============================");
+    return ok;
+}
+
+bool RELOAD_REG(const char* path) {
+    FILE* f = path ? plat_fopen(path, "rt") : nullptr;
+    if (!f) {
+        _tf_LOG_(SRC, __LINE__, "RELOAD_REG: Chyba, subor strany neexistuje", path ? path : "");
+        empty_page();  // never the previous page's objects under this page's number
+        return false;
+    }
+    _tf_LOG_(SRC, __LINE__, "====================== RELOAD_REG BEG =============================");
+    empty_page();
+    std::string line;
+    for (Read r; (r = read_line(f, line)) != Read::End;) {
+        _tf_LOG_(SRC, __LINE__, "-------------------");
+        if (r == Read::TooLong) {
+            _tf_LOG_(SRC, __LINE__, "RELOAD_REG: Chyba, riadok dlhsi ako 399 znakov vynechany");
+            continue;
+        }
+        _tf_LOG_(SRC, __LINE__, "RELOAD_REG: riadok", line.c_str());
+        PageLine l;
+        if (!line.empty() && parse_page_line(line, l)) apply_page_line(l);
+    }
+    fclose(f);
+    _tf_LOG_(SRC, __LINE__, "====================== RELOAD_REG END =============================");
+    return true;
+}
+
+void P_Load_Fazy(const char* path, CHerec* o) {
+    if (!o) return;
+    FILE* f = path ? plat_fopen(path, "rt") : nullptr;
+    if (!f) {
+        _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Subor neexistuje => EVIDUJ_CS()", path ? path : "");
+        o->EVIDUJ_CS();
+        return;
+    }
+    _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Nacitavam zo subora:", path);
+    std::string line;
+    int n = 0;
+    for (Read r; (r = read_line(f, line)) != Read::End;) {
+        ++n;
+        int p[2];
+        if (r == Read::TooLong || read_numbers(line.c_str(), p, 2) < 2) {
+            _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Chyba, riadok bez dvoch cisel vynechany", n);
+            continue;
+        }
+        _tf_LOG_(SRC, __LINE__, "P_Load_Fazy - faza", n, p[0], p[1]);
+        if (!inside_picture(o, p[0], p[1])) {
+            _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Chyba, bod mimo obrazka vynechany", p[0], p[1]);
+            continue;
+        }
+        o->EVIDUJ(p[0], p[1]);
+    }
+    fclose(f);
+    // An actor without a phase would show as an empty box: the whole picture instead.
+    if (o->fazy.count == 0) {
+        _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: ziadna faza => EVIDUJ_CS()", path);
+        o->EVIDUJ_CS();
+    }
+}

@@ -1,0 +1,162 @@
+// Playback: the program's random numbers, the six motion kinds, edges, phase pace, throws,
+// and the editor's motion commands.
+#include <cmath>
+#include <numbers>
+
+#include "platform/backend.h"
+#include "platform/window.h"
+#include "tests/book/book_fixture.h"
+
+using namespace book_test;
+
+namespace {
+constexpr int kDraws[] = {41, 18467, 6334, 26500, 19169};  // the generator's well-known start
+double Rnd(int draw) { return draw / 32767.0 * 2.0 - 1.0; }
+
+struct Motion : PageTest {
+    // A 20 x 10 object without picture.
+    CHerec& Place(int x, int y, int motion, int edge, double vx, double vy) {
+        o.SetSize(20, 10);
+        o.Umiestni(x, y);
+        std::tie(o.motion, o.edge, o.vx, o.vy, o.zrkadlo) = std::tuple(motion, edge, vx, vy, 0);
+        return o;
+    }
+    CHerec o;
+};
+}  // namespace
+
+TEST_F(Motion, BounceTurnsMotionsOneToThreeAtTheSidesAndWrapReentersOutside) {
+    PX_srand(1);
+    for (int expected : kDraws) EXPECT_EQ(PX_rand(), expected);
+    Place(100, 50, PX_MOTION_HORIZONTAL, PX_EDGE_BOUNCE, 3, 5);
+    for (int i = 0; i < 3; ++i) o.AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.fx, o.fy, o.x, o.y, o.zrkadlo), std::tuple(109.0, 50.0, 109, 50, 0));  // y stays
+    o.fx = W - 20 - 1;
+    o.AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.fx, o.vx, o.x, o.zrkadlo), std::tuple(W - 20.0, -3.0, W - 20, 1));
+    o.fx = 1;
+    o.AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.fx, o.vx, o.zrkadlo, o.y), std::tuple(0.0, 3.0, 0, 50));
+    Place(100, H - 12, PX_MOTION_FREE, PX_EDGE_BOUNCE, 1, 4).AKTIVUJ();  // top and bottom: no turn
+    EXPECT_EQ(std::tuple(o.fy, o.vy, o.y, o.zrkadlo), std::tuple(H - 10.0, -4.0, H - 10, 0));
+    Place(W - 21, 50, PX_MOTION_NERVOUS, PX_EDGE_BOUNCE, 4, 0).AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.x, o.zrkadlo), std::tuple(W - 20, 0));
+
+    Place(W, H - 1, PX_MOTION_FREE, PX_EDGE_WRAP, 2, 2).AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.x, o.y, o.zrkadlo), std::tuple(-20, -10, 0));
+    o.vx = o.vy = -1;
+    o.AKTIVUJ();
+    EXPECT_EQ(std::pair(o.x, o.y), std::pair(W, H));
+    // A prop leaving on the right is drawn in part as it comes back on the left.
+    PRIDAJ_KULISU(strom.c_str(), W, 50, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
+    running = true;
+    TIK_ANIMACIE();
+    EXPECT_EQ(Obj(0)->x, -16);
+    TIK_ANIMACIE();
+    TIK_ANIMACIE();
+    ZOBRAZ_STRANU(back);
+    EXPECT_EQ(std::tuple(Obj(0)->x, Px(1, 50), Px(2, 50)), std::tuple(-12, Raw(Obj(0), 14, 1), FILL));
+}
+
+TEST_F(Motion, WaveNervousHoverAndStill) {
+    wave_k = std::numbers::pi / 200;  // a quarter wave at x = 100
+    Place(100, 60, PX_MOTION_WAVE, PX_EDGE_WRAP, 3, 5).AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.fx, o.x, o.y), std::tuple(103.0, 103, 10));  // vy plays no part
+    EXPECT_DOUBLE_EQ(o.fy, 10.0);
+
+    Place(100, 50, PX_MOTION_NERVOUS, PX_EDGE_WRAP, 2, 3.95).AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.ax, o.ay, o.vy, o.fy), std::tuple(Rnd(kDraws[0]), Rnd(kDraws[1]), 4.0, 54.0));
+    EXPECT_DOUBLE_EQ(o.fx, 102 + Rnd(kDraws[0]));
+    o.vx = -3.99;
+    o.AKTIVUJ();
+    EXPECT_EQ(o.vx, -4.0);
+
+    PX_srand(1);
+    Place(100, 50, PX_MOTION_HOVER, PX_EDGE_WRAP, 2, 0).turn = 0.195;
+    o.AKTIVUJ();
+    const double turn = 0.195 + Rnd(kDraws[0]) / 80.0;
+    EXPECT_DOUBLE_EQ(o.turn, turn);
+    EXPECT_DOUBLE_EQ(o.vx, 2 * std::cos(turn));
+    EXPECT_DOUBLE_EQ(o.vy, 2 * std::sin(turn));
+    std::tie(o.turn, o.vx, o.vy) = std::tuple(0.199, 25.0, 0.0);
+    o.AKTIVUJ();  // a positive draw: the angle stops at 0.2, the runaway speed calms to 5
+    EXPECT_EQ(std::pair(o.turn, o.vx), std::pair(0.2, 5.0));
+    EXPECT_DOUBLE_EQ(o.vy, 25 * std::sin(0.2));
+
+    Place(100, 50, PX_MOTION_STILL, PX_EDGE_BOUNCE, 7, 7).AKTIVUJ();
+    EXPECT_EQ(std::tuple(o.vx, o.vy, o.x, o.y), std::tuple(0.0, 0.0, 100, 50));
+}
+
+TEST_F(Motion, TickPacesPhasesOnlyWhileRunningAndSkipsTheHeldObjects) {
+    PRIDAJ_HERCA(pes.c_str(), 10, 10, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP, 0);
+    PRIDAJ_HERCA(pes.c_str(), 10, 30, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP, 2);
+    PRIDAJ_KULISU(strom.c_str(), 10, 50, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
+    TIK_ANIMACIE();
+    EXPECT_EQ(std::pair(Obj(0)->x, Obj(0)->akt_faza), std::pair(10, 0));
+    running = true;
+    std::vector<int> phases;
+    for (int tick = 0; tick < 7; ++tick) {
+        TIK_ANIMACIE();
+        for (int i : {0, 1, 2}) phases.push_back(Obj(i)->akt_faza);
+    }
+    EXPECT_EQ(phases, (std::vector<int>{1, 1, 0, 2, 1, 0, 0, 1, 0, 1, 2, 0, 2, 2, 0, 0, 2, 0, 1, 0, 0}));
+    dragged = 0;
+    setup_target = 2;
+    TIK_ANIMACIE();
+    EXPECT_EQ(std::tuple(Obj(0)->x, Obj(0)->akt_faza, Obj(1)->x, Obj(2)->x), std::tuple(24, 1, 26, 24));
+}
+
+TEST_F(Motion, ThrowsAndCommands) {
+    Place(40, 77, PX_MOTION_STILL, PX_EDGE_BOUNCE, 0, 0);
+    o.fx = o.fy = 0;  // the drag moved only x and y
+    HOD(&o, 5, 1);
+    EXPECT_EQ(std::tuple(o.fx, o.fy, o.vx, o.vy, o.motion), std::tuple(40.0, 77.0, 5.0, 1.0, 1));
+    HOD(&o, -5, -3);
+    EXPECT_EQ(std::tuple(o.vx, o.vy, o.motion), std::tuple(-5.0, -3.0, 3));
+    o.motion = PX_MOTION_STILL;
+    HOD(&o, 1, -1);  // at most a pixel: put down at rest
+    EXPECT_EQ(std::tuple(o.vx, o.vy, o.motion), std::tuple(0.0, 0.0, 6));
+    for (int kind : {PX_MOTION_WAVE, PX_MOTION_NERVOUS, PX_MOTION_HOVER}) {
+        Place(40, 77, kind, PX_EDGE_BOUNCE, 0, 0).base_y = 0;
+        HOD(&o, 9, 9);
+        EXPECT_EQ(std::tuple(o.motion, o.vx, o.vy, o.base_y), std::tuple(kind, 9.0, 9.0, kind == 2 ? 77 : 0));
+    }
+
+    NASTAV_POHYB(&o, PX_MOTION_FREE);
+    EXPECT_DOUBLE_EQ(o.vx, kDraws[0] / 32767.0 * 6 + 2);  // 2 ... 8 to the right
+    EXPECT_DOUBLE_EQ(o.vy, kDraws[1] / 32767.0 * 6 + 2);
+    o.base_y = 0;
+    NASTAV_POHYB(&o, PX_MOTION_WAVE);
+    EXPECT_DOUBLE_EQ(o.vx, kDraws[2] / 32767.0 * 6 + 2);
+    EXPECT_EQ(std::tuple(o.base_y, o.vy, o.motion, dirty), std::tuple(77, 0.0, 2, true));
+    NASTAV_OKRAJ(&o, PX_EDGE_WRAP);
+    std::vector<int> delays;
+    for (int item : {2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1}) {
+        NASTAV_TEMPO(&o, item);
+        delays.push_back(o.phase_delay);
+    }
+    EXPECT_EQ(delays, (std::vector<int>{1, 2, 4, 8, 16, 32, 64, 128, 128, 64, 32, 16, 8, 4, 2, 1, 0, 0}));
+    EXPECT_EQ(o.edge, 2);
+}
+
+TEST_F(Motion, SpeedLevelStaysWithinTwoAndTenAndSetsTheTimer) {
+    plat_Headless_Start(plat_HeadlessConfig{});
+    const HWND saved = std::exchange(tf_hWnd, nullptr);
+    // Ticks of timer 1 after ms, then after one more millisecond.
+    auto ticks = [](DWORD ms) {
+        std::pair<int, int> seen;
+        for (int* n : {&seen.first, &seen.second}) {
+            plat_Headless_AdvanceTime(n == &seen.first ? ms : 1);
+            for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) *n += m.message == WM_TIMER && m.wParam == 1;
+        }
+        return seen;
+    };
+    NASTAV_RYCHLOST(-1);
+    EXPECT_EQ(std::pair(speed_level, ticks(15)), std::pair(2, std::pair(0, 1)));
+    NASTAV_RYCHLOST(+1);
+    EXPECT_EQ(ticks(35), std::pair(0, 1));
+    for (int i = 0; i < 12; ++i) NASTAV_RYCHLOST(+1);
+    EXPECT_EQ(std::pair(speed_level, ticks(399)), std::pair(10, std::pair(0, 1)));
+    KillTimer(nullptr, 1);
+    tf_hWnd = saved;
+}

@@ -1,0 +1,123 @@
+// The page file and the actors' phases files: round trips, defaults, refusals and junk.
+#include "platform/files.h"
+#include "tests/book/book_fixture.h"
+
+using namespace book_test;
+using test_support::LogHas;
+using Phases = PageTest;
+
+namespace {
+struct PageFiles : PageTest {
+    void TearDown() override {
+        plat_SetWriteFailure(false);
+        plat_SetWriteLimit(-1);
+        PageTest::TearDown();
+    }
+    // Kind, x, y, motion, edge, delay of every object.
+    static std::vector<std::array<int, 6>> Objects() {
+        std::vector<std::array<int, 6>> all;
+        for (int i = 0; i < REG.count; ++i)
+            all.push_back({Obj(i)->eui(), Obj(i)->x, Obj(i)->y, Obj(i)->motion, Obj(i)->edge, Obj(i)->phase_delay});
+        return all;
+    }
+};
+}  // namespace
+
+TEST_F(PageFiles, SavedPageComesBackAndAFailedSaveLeavesTheOldOneWhole) {
+    background_path = strdup(tree.Path("les.bmp").c_str());
+    background_mode = PX_BG_TILE;
+    PRIDAJ_KULISU(strom.c_str(), 120, 300, 6, 1);
+    PRIDAJ_HERCA(pes.c_str(), -15, 380, 3, 1, 2);
+    const auto before = Objects();
+    const std::string path = PageFile("old\n");
+    for (bool full_disk : {false, true}) {
+        full_disk ? plat_SetWriteLimit(8) : plat_SetWriteFailure(true);
+        EXPECT_FALSE(SAVE_REG(path.c_str()));
+        plat_SetWriteFailure(false);
+        plat_SetWriteLimit(-1);
+        EXPECT_EQ(std::pair(tree.Read("1.str"), tree.Names().size()), std::pair(std::string("old\n"), size_t(5)));
+    }
+    EXPECT_TRUE(LogHas({"TLFW ERROR: ", "SAVE_REG"}));
+    EXPECT_FALSE(SAVE_REG(tree.Path("chyba/1.str").c_str()));  // no such folder
+    ASSERT_TRUE(SAVE_REG(path.c_str()));
+    EXPECT_EQ(tree.Read("1.str"), "p les 5\nk strom 120 300 6 1 0\nh pes -15 380 3 1 2\n");
+    EXPECT_EQ(tree.Names().size(), 5u);  // no temporary file left
+
+    VYMAZ_REG();
+    free(background_path);
+    background_path = nullptr;
+    background_mode = PX_BG_SIMPLE;
+    ASSERT_TRUE(RELOAD_REG(path.c_str()));
+    EXPECT_EQ(Objects(), before);
+    EXPECT_STREQ(background_path, tree.Path("les.bmp").c_str());
+    EXPECT_EQ(std::pair(background_mode, background.sir), std::pair(5, 40));  // the stored mode applies
+    EXPECT_TRUE(LogHas({"  [p]", "les.bmp"}) && LogHas({"RELOAD_REG: riadok", "k strom 120 300 6 1 0"}));
+}
+
+TEST_F(PageFiles, DefaultsUnknownNamesAndEmptyOrMissingFiles) {
+    ASSERT_TRUE(RELOAD_REG(PageFile("k strom 10 20\nh pes 10 20 2 0\nk strom 5 6 3 0\nk strom 1 2 3 2 64\n"
+                                    "h pes 1 2 3 2 64\nk strom 0x10 010 5 2\nh pes 7 8 9abc 1\nk jablko 1 2 1 1 0\n"
+                                    "h strom 1 2 1 1 0\nx strom 1 2\n? pes 1 2\n strom 1 2\nk\n\n\r\np hory 9\n")
+                               .c_str()));
+    EXPECT_EQ(Objects(), (std::vector<std::array<int, 6>>{{1, 10, 20, 1, 1, 0}, {2, 10, 20, 4, 1, 0},
+                                                          {1, 5, 6, 1, 1, 0}, {1, 1, 2, 3, 2, 0},  // no prop delay
+                                                          {2, 1, 2, 3, 2, 64}, {1, 16, 8, 5, 2, 0},
+                                                          {2, 7, 8, 4, 1, 0}}));
+    EXPECT_TRUE(!background_path && background_mode == 4);  // 9 is no mode
+
+    ASSERT_TRUE(RELOAD_REG(PageFile("p les 3\n").c_str()));
+    EXPECT_TRUE(REG.count == 0 && background_path && background.lpDDS && background_mode == 3);
+    ASSERT_TRUE(RELOAD_REG(PageFile("").c_str()));
+    EXPECT_TRUE(!background_path && !background.lpDDS);
+    // An unreadable page shows empty, not with the objects of the page before.
+    PRIDAJ_KULISU(strom.c_str(), 1, 1, 1, 1);
+    EXPECT_FALSE(RELOAD_REG(tree.Path("7.str").c_str()));
+    EXPECT_TRUE(LogHas({"RELOAD_REG: Chyba, subor strany neexistuje", "7.str"}));
+    EXPECT_EQ(std::pair(REG.count, dirty), std::pair(0, false));
+}
+
+TEST_F(PageFiles, JunkOverlongLinesAndHugeNumbersNeitherCrashNorOverfill) {
+    std::string junk;
+    for (unsigned i = 0, state = 7; i < 20000; ++i) junk += char((state = state * 1103515245u + 12345u) >> 23);
+    junk += "\nk strom 3 4 1 1 0" + std::string(382, ' ') + "\r\nk strom 5 6 1 1 0" + std::string(383, ' ') +
+            "\nk " + std::string(228, 'a') + " 1 1\nh pes 99999999999999999999 -99999999999 3 1 999999\n";
+    ASSERT_TRUE(RELOAD_REG(PageFile(junk).c_str()));
+    EXPECT_TRUE(LogHas({"riadok dlhsi ako 399 znakov"}) && LogHas({"prilis dlhy nazov", "[228]"}));
+    CHerec* far = Obj(REG.count - 1);
+    EXPECT_EQ(std::tuple(Obj(REG.count - 2)->x, Obj(REG.count - 2)->y, far->phase_delay), std::tuple(3, 4, 128));
+    running = true;
+    TIK_ANIMACIE();  // far-off objects bounce back on screen, without overflow
+    EXPECT_EQ(std::pair(far->x, far->y), std::pair(W - 9, 0));
+
+    std::string many;
+    for (int i = 0; i < 10000; ++i) many += "h pes " + std::to_string(i) + " 5 3 1 0\n";
+    ASSERT_TRUE(RELOAD_REG(PageFile(many).c_str()));
+    EXPECT_EQ(std::pair(REG.count, Obj(59)->x), std::pair(60, 59));
+}
+
+TEST_F(Phases, LinesGivePhasesInOrderBadOnesNoneAndAMissingFileTheWholePicture) {
+    PRIDAJ_HERCA(pes.c_str(), 0, 0, 1, 1, 0);  // "3 3", "0xc 3", "024 3"
+    ASSERT_EQ(Obj(0)->fazy.count, 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(std::tuple(Phase(Obj(0), i).x1, Phase(Obj(0), i).y1, Phase(Obj(0), i).x2, Phase(Obj(0), i).y2),
+                  std::tuple(1 + 9 * i, 1, 9 + 9 * i, 9));
+    EXPECT_TRUE(LogHas({"P_Load_Fazy: Nacitavam zo subora:", "pes.faz"}));
+    EXPECT_TRUE(LogHas({"P_Load_Fazy - faza", "[2] [12] [3]"}));
+
+    tree.File("pes.faz", "abc\n20 5\n12\n500 5\n-1 3\n\n3 3 x\n" + std::string(500, '1') + "\n");
+    CHerec other;
+    other.srf = Obj(0)->srf;  // borrowed
+    P_Load_Fazy(tree.Path("pes.faz").c_str(), &other);
+    EXPECT_EQ(std::tuple(other.fazy.count, Phase(&other, 0).x1, Phase(&other, 1).x1), std::tuple(2, 19, 1));
+    for (const char* n : {"[1]", "[3]", "[6]", "[8]"}) EXPECT_TRUE(LogHas({"riadok bez dvoch cisel", n})) << n;
+    EXPECT_TRUE(LogHas({"bod mimo obrazka", "[500] [5]"}) && LogHas({"bod mimo obrazka", "[-1] [3]"}));
+
+    tree.File("pes.faz", "x y\n");  // nothing usable: the whole picture
+    const std::string macka = Picture("macka.bmp", 30, 20, [](int, int) { return 0x808080u; });
+    VYMAZ_REG();
+    for (const std::string& p : {pes, macka}) PRIDAJ_HERCA(p.c_str(), 0, 0, 1, 1, 0);
+    EXPECT_TRUE(LogHas({"P_Load_Fazy: Subor neexistuje => EVIDUJ_CS()", "macka.faz"}));
+    const tf_TFAZA whole = Phase(Obj(1), 0);
+    EXPECT_EQ(std::tuple(Obj(1)->fazy.count, whole.x1, whole.y1, whole.x2, whole.y2), std::tuple(1, 1, 1, 29, 19));
+    EXPECT_EQ(std::pair(Obj(0)->fazy.count, Phase(Obj(0), 0).x2), std::pair(1, 27));
+}
