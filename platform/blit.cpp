@@ -107,14 +107,18 @@ private:
     std::vector<uint16_t> copy;
 };
 
-void CopyRowKeyed(uint16_t* d, const uint16_t* s, int64_t n, uint16_t key) {
-    const Px8 keys = Broadcast(key);
+// Sixteen pixels a step; where the processor has 256-bit vectors that is one operation.
+__attribute__((target_clones("avx2", "default"))) void CopyRowKeyed(uint16_t* d, const uint16_t* s, int64_t n,
+                                                                    uint16_t key) {
+    typedef uint16_t Px16 __attribute__((vector_size(32)));
+    Px16 keys;
+    for (int k = 0; k < 16; ++k) keys[k] = key;
     int64_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        Px8 sv, dv;
+    for (; i + 16 <= n; i += 16) {
+        Px16 sv, dv;
         memcpy(&sv, s + i, sizeof sv);
         memcpy(&dv, d + i, sizeof dv);
-        const Px8 hole = (Px8)(sv == keys);
+        const Px16 hole = (Px16)(sv == keys);
         dv = (dv & hole) | (sv & ~hole);
         memcpy(d + i, &dv, sizeof dv);
     }
