@@ -1,18 +1,22 @@
-// The book tests' set-up: a 250 x 120 screen on a larger back buffer (drawing beyond the
-// screen shows), the page state afresh, and a book's asset lists in a scratch folder: the
-// prop "strom" (16 x 12, one phase), the actor "pes" (three 8 x 8 phases framed in cyan,
-// each with a transparent pixel at (6, 6) of its frame, listed in its phases file) and the
-// background "les".
+// The book tests' set-up. PageTest: a 250 x 120 screen on a larger back buffer, the prop
+// "strom" (16 x 12), the actor "pes" (three 8 x 8 phases framed in cyan, a transparent pixel
+// at (6, 6) of each, listed in its phases file), the background "les". KsBooks: books beside
+// the working folder "app", the test running inside it.
 #pragma once
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "book/pexlo.h"
 #include "framework/app/tf_appstate.h"
 #include "framework/widgets/tf_utl.h"
+#include "platform/files.h"
 #include "tests/platform/bmp_fixture.h"
 #include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
@@ -22,18 +26,43 @@ namespace book_test {
 inline CHerec* Obj(int i) { return REG_Objekt(i); }
 inline tf_TFAZA Phase(CHerec* o, int i) { return *static_cast<tf_TFAZA*>(o->fazy.GET(i)); }
 inline uint16_t Raw(const CHerec* o, int x, int y) { return o->srf->lpDDS->Row(y)[x]; }
+using test_support::LogHas;
 
-class PageTest : public testing::Test {
-public:
-    static constexpr int W = 250, H = 120;
-    static constexpr uint16_t FILL = 500;
-
+class BookTest : public testing::Test {
 protected:
     void SetUp() override {
         test_support::FreshLog();
         PX_STAV_Reset();
         PX_srand(1);
         ASSERT_EQ(DirectDrawCreate(nullptr, &tf_lpDD, nullptr), DD_OK);
+    }
+    void TearDown() override {
+        plat_SetWriteFailure(false);
+        plat_SetWriteLimit(-1);
+        PX_STAV_Reset();
+        tf_lpDD->Release();
+        tf_lpDD = nullptr;
+    }
+    // A 24-bit picture in the scratch folder (one grey without `rgb`); its program path.
+    std::string Picture(const std::string& rel, int w, int h, const std::function<uint32_t(int, int)>& rgb = {}) {
+        bmp_fixture::Image img{w, h, {}};
+        for (int i = 0; i < w * h; ++i) img.px.push_back(rgb ? rgb(i % w, i / w) : 0x808080u);
+        const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
+        tree.File(rel, std::string(bmp.begin(), bmp.end()));
+        return tree.Path(rel);
+    }
+
+    test_support::TempTree tree;
+};
+
+class PageTest : public BookTest {
+public:
+    static constexpr int W = 250, H = 120;
+    static constexpr uint16_t FILL = 500;
+
+protected:
+    void SetUp() override {
+        BookTest::SetUp();
         std::swap(tf_ScreenW, saved_w);
         std::swap(tf_ScreenH, saved_h);
         background_surface = &background;
@@ -53,20 +82,10 @@ protected:
     }
     void TearDown() override {
         VYMAZ_REG();
-        PX_STAV_Reset();
+        BookTest::TearDown();
         std::swap(tf_ScreenW, saved_w);
         std::swap(tf_ScreenH, saved_h);
         back->Release();
-        tf_lpDD->Release();
-        tf_lpDD = nullptr;
-    }
-    // A 24-bit picture in the scratch folder; its program path.
-    std::string Picture(const std::string& rel, int w, int h, const std::function<uint32_t(int, int)>& rgb) {
-        bmp_fixture::Image img{w, h, {}};
-        for (int i = 0; i < w * h; ++i) img.px.push_back(rgb(i % w, i / w));
-        const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
-        tree.File(rel, std::string(bmp.begin(), bmp.end()));
-        return tree.Path(rel);
     }
     std::string PageFile(const std::string& content) {
         tree.File("1.str", content);
@@ -74,7 +93,6 @@ protected:
     }
     uint16_t Px(int x, int y) { return back->Row(y)[x]; }
 
-    test_support::TempTree tree;
     IDirectDrawSurface* back = plat_CreateTestSurface(W + 50, H + 30);
     tf_CDas_Surface background{"pozadie"};
     tf_UTL_CDUIR_THMFILE pozadia, kulisy, herci;
@@ -82,6 +100,65 @@ protected:
 
 private:
     int saved_w = W, saved_h = H;
+};
+
+class KsBooks : public BookTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(getcwd(home_, sizeof home_));
+        tree.Dir("app");
+        ASSERT_EQ(chdir(tree.Host("app").c_str()), 0);
+        BookTest::SetUp();
+        tf_CDUI_NoVoid = true;
+        tf_lpDDSBack = plat_CreateTestSurface(320, 160);
+        duir_KNIHY = new tf_CDUIR("duir_KNIHY");
+        duir_STRANY = new tf_CDUIR("duir_STRANY");
+        utl_duir_Pozadia = new tf_UTL_CDUIR_THMFILE("utl_duir_Pozadia");
+        utl_duir_Kulisy = new tf_UTL_CDUIR_THMFILE("utl_duir_Kulisy");
+        utl_duir_Herci = new tf_UTL_CDUIR_THMFILE("utl_duir_Herci");
+    }
+    void TearDown() override {
+        UVOLNI_VSETKO();
+        BookTest::TearDown();
+        tf_lpDDSBack->Release();
+        tf_lpDDSBack = nullptr;
+        ASSERT_EQ(chdir(home_), 0);
+    }
+    // "KNIHA_<name>" with its picture folders, empty page files, and thumbnails of `thumbs`.
+    void Book(const std::string& name, const std::vector<std::string>& pages, const std::vector<std::string>& thumbs = {}) {
+        const std::string dir = "KNIHA_" + name + "/";
+        for (const char* sub : {"", "Pozadia", "Kulisy", "Herci"}) tree.Dir(dir + sub);
+        for (const std::string& p : pages) tree.File(dir + p + ".str");
+        for (const std::string& t : thumbs) Picture(dir + t + ".thm", 100, 50);
+    }
+    static std::vector<int> Values(tf_CDUIR* l) {
+        std::vector<int> v;
+        for (int i = 0; i < l->CountR(); ++i) v.push_back((*l)[i]->hodnota);
+        return v;
+    }
+    static auto Shown() { return std::make_tuple(current_book, current_page, prev_page, next_page, dirty); }
+    // The catalogue built and the first page of `name` shown.
+    static int Open(const std::string& name) {
+        NACITAJ_KNIHY();
+        VOLBA_KNIHY(NAJDI_KNIHU(name.c_str()), true);
+        return current_book;
+    }
+    // A change to save: a background line for the page file.
+    static void Change(const std::string& book) {
+        free(background_path);
+        background_path = strdup(("..\\KNIHA_" + book + "\\Pozadia\\les.bmp").c_str());
+        dirty = true;
+    }
+    // Root ignores the folder's mode, so writes are refused outright then.
+    void ReadOnly(const std::string& book, bool on) {
+        chmod(tree.Host("KNIHA_" + book).c_str(), on ? 0555 : 0755);
+        plat_SetWriteFailure(on && geteuid() == 0);
+    }
+
+    test_support::AssertCounter asserts;
+
+private:
+    char home_[4096] = "";
 };
 
 }  // namespace book_test

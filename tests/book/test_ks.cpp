@@ -1,0 +1,171 @@
+// The catalogue: ids and names from the listing, choosing a book or page, books made from
+// the template, new pages and their thumbnails, saves that fail without losing anything,
+// folders that vanish, and freeing everything.
+#include "platform/codepage.h"
+#include "tests/book/book_fixture.h"
+
+using namespace book_test;
+
+TEST_F(KsBooks, IdsFollowTheListingAndOnlyPageFilesArePages) {
+    Book("b", {"1", "10", "2", "rezia1", "sprit"});
+    Book("a", {"jedna"}, {"jedna"});
+    Book("", {"1"});
+    Book("prazdna", {});
+    NACITAJ_KNIHY();
+    // Natural order: "KNIHA_", "KNIHA_a", "KNIHA_b", "KNIHA_prazdna"; 1, 2, 10.
+    std::vector<std::tuple<int, int, std::string, std::string>> got;
+    for (int i = 0; i < KS.count; ++i) {
+        auto* k = static_cast<struct_kniha_strana*>(KS.GET(i));
+        got.emplace_back(k->book_id, k->page_id, k->book_name, k->page_name);
+    }
+    EXPECT_EQ(got, (decltype(got){{100, 1, "", "1"}, {101, 1, "a", "jedna"}, {102, 1, "b", "1"}, {102, 2, "b", "2"},
+                                  {102, 3, "b", "10"}}));
+    EXPECT_STREQ(NAJDI_KS(102, 3)->page_path, "..\\KNIHA_b\\10.str");
+    EXPECT_TRUE(NAJDI_KS(101, 1)->page_icon && !NAJDI_KS(102, 3)->page_icon);
+    EXPECT_EQ(NAJDI_KNIHU("prazdna"), -1) << "a book without pages has no record";
+    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, 102, 103, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+    NAPLN_STRANY(102, false);
+    EXPECT_EQ(Values(duir_STRANY), (std::vector<int>{1, 2, 3}));
+    NAPLN_STRANY(103, false);
+    EXPECT_TRUE(duir_STRANY->CountR() == 0 && duir_STRANY->zamknute) << "nothing to open";
+}
+
+TEST_F(KsBooks, ChoosingShowsPagesAndPicturesAndWhatHasNoRecordChangesNothing) {
+    Book("a", {"1", "2", "3"});
+    Book("c", {});
+    for (const char* p : {"Pozadia/les", "Pozadia/more", "Herci/pes"}) Picture("KNIHA_a/" + std::string(p) + ".bmp", 8, 6);
+    const int a = Open("a");
+    EXPECT_EQ(Shown(), std::make_tuple(a, 1, 0, 2, false));
+    EXPECT_EQ(std::make_tuple(utl_duir_Pozadia->CountR(), utl_duir_Kulisy->CountR(), utl_duir_Herci->CountR()),
+              std::make_tuple(2, 0, 1));
+    VOLBA_STRANY(a, 2);
+    EXPECT_EQ(Shown(), std::make_tuple(a, 2, 1, 3, false));
+    VOLBA_STRANY(a, 3);
+    dirty = true;
+    VOLBA_KNIHY(a + 1, true);  // "c", without pages
+    VOLBA_STRANY(a, 9);
+    VOLBA_STRANY(a + 1, 1);
+    VOLBA_STRANY(a, PX_NEW_PAGE);
+    EXPECT_EQ(Shown(), std::make_tuple(a, 3, 2, 0, true));
+    EXPECT_EQ(asserts.count(), 0) << "a user's choice never stops the program";
+}
+
+TEST_F(KsBooks, ARebuildFollowsTheCurrentBookAndDropsBorrowedIcons) {
+    Book("m", {"1", "2"}, {"1", "2"});
+    const int m = Open("m");
+    Book("a", {"1"});  // lists before "m"
+    NACITAJ_KNIHY();
+    EXPECT_EQ(std::pair(duir_STRANY->CountR(), current_book), std::pair(0, m + 1));  // rows borrowed old icons
+    VOLBA_KNIHY(current_book, false);
+    EXPECT_EQ((*duir_STRANY)[1]->ikona, NAJDI_KS(current_book, 2)->page_icon);
+}
+
+TEST_F(KsBooks, NewBooksComeFromTheTemplateUnderASafeNewName) {
+    Book("a", {"1"});
+    tree.File("KNIHA_a/1.str", "moje");
+    const std::vector<std::string> before = tree.Names();
+    PX_Nova_kniha_zadana("nova");
+    EXPECT_TRUE(LogHas({"TLFW ERROR: ", "Nexistencia sablony novej knihy!"}));
+    EXPECT_EQ(tree.Names(), before);
+    EXPECT_FALSE(NOVA_KNIHA("a"));
+    for (const char* bad : {"..\\von", "a/b", "..", "c:d", "", "x*"}) EXPECT_FALSE(NOVA_KNIHA(bad)) << bad;
+    EXPECT_EQ(std::pair(tree.Names(), tree.Read("KNIHA_a/1.str")), std::pair(before, std::string("moje")));
+
+    tree.Dir("app/KNIHA_DEFNEW");
+    tree.File("app/KNIHA_DEFNEW/1.str", "p les 4\n");
+    tree.Dir("app/KNIHA_DEFNEW/Pozadia");
+    Picture("app/KNIHA_DEFNEW/Pozadia/les.bmp", 8, 6);
+    PX_Nova_kniha_zadana("nova");
+    EXPECT_EQ(tree.Read("KNIHA_nova/1.str"), "p les 4\n");
+    EXPECT_EQ(std::make_tuple(current_book, current_page, utl_duir_Pozadia->CountR()),
+              std::make_tuple(NAJDI_KNIHU("nova"), 1, 1));
+}
+
+TEST_F(KsBooks, ANewPageIsSavedBehindTheLastUnderAFreeNumberWithItsThumbnail) {
+    Book("a", {"1", "3"});  // ids 1 and 2
+    tree.File("KNIHA_a/3.str", "k strom 1 2 3 4 5\n");
+    const int a = Open("a");
+    Change("a");
+    ASSERT_TRUE(ULOZ_STRANU());
+    PX_Obnov_nahlad();  // the next frame makes the missing thumbnail
+    EXPECT_TRUE(LogHas({"KS bol bez ikony.", "..\\KNIHA_a\\1.thm"}));
+    EXPECT_TRUE(NAJDI_KS(a, 1)->page_icon && (*duir_STRANY)[0]->ikona == NAJDI_KS(a, 1)->page_icon);
+
+    VOLBA_STRANY(a, 2);
+    Change("a");
+    NOVA_STRANA(2);
+    EXPECT_EQ(Shown(), std::make_tuple(a, PX_NEW_PAGE, 2, 0, false));
+    EXPECT_EQ(background_path, nullptr);
+    Change("a");
+    ASSERT_TRUE(ULOZ_STRANU());
+    EXPECT_EQ(tree.Read("KNIHA_a/3.str"), "k strom 1 2 3 4 5\n") << "never overwritten";
+    EXPECT_FALSE(tree.Read("KNIHA_a/4.str").empty() || tree.Read("KNIHA_a/4.thm").empty());
+    const struct_kniha_strana* ks = NAJDI_KS(a, 3);
+    ASSERT_NE(ks, nullptr);
+    EXPECT_STREQ(ks->page_path, "..\\KNIHA_a\\4.str");
+    EXPECT_EQ(Shown(), std::make_tuple(a, 3, 2, 0, false));
+    EXPECT_EQ(Values(duir_STRANY), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(ks->page_icon && (*duir_STRANY)[2]->ikona == ks->page_icon);
+    ASSERT_TRUE(thumbnail_request);
+    PX_Obnov_nahlad();  // refreshed in place
+    EXPECT_EQ(NAJDI_KS(a, 3)->page_icon, ks->page_icon);
+    VOLBA_STRANY(a, 2);
+    EXPECT_EQ(next_page, 3);
+}
+
+TEST_F(KsBooks, AFailedSaveKeepsThePageChangedAndTheFilesAsTheyWere) {
+    Book("a", {"1"});
+    tree.File("KNIHA_a/1.str", "k strom 10 20 6 1 0\n");
+    const int a = Open("a");
+    NOVA_STRANA(1);
+    Change("a");
+    ReadOnly("a", true);
+    const bool saved_new = ULOZ_STRANU();
+    const auto shown_new = Shown();
+    VOLBA_STRANY(a, 1);
+    Change("a");
+    const bool saved_old = ULOZ_STRANU();
+    ReadOnly("a", false);
+    EXPECT_FALSE(saved_new || saved_old || !dirty);
+    EXPECT_EQ(shown_new, std::make_tuple(a, PX_NEW_PAGE, 1, 0, true));
+    EXPECT_NE(std::string(status_text).find(plat_W1250(u8"nepodarilo uložiť")), std::string::npos);
+    plat_SetWriteLimit(2);  // the disk fills up halfway
+    EXPECT_FALSE(ULOZ_STRANU());
+    plat_SetWriteLimit(-1);
+    EXPECT_EQ(tree.Read("KNIHA_a/1.str"), "k strom 10 20 6 1 0\n");
+    EXPECT_EQ(tree.Names("KNIHA_a"), (std::vector<std::string>{"1.str", "Herci", "Kulisy", "Pozadia"}));
+    EXPECT_EQ(std::pair(KS.count, thumbnail_request), std::pair(1, false));
+}
+
+TEST_F(KsBooks, FoldersThatDisappearLeaveAWorkingEditor) {
+    Book("a", {"1", "2"});
+    Book("b", {"1"});
+    const int a = Open("a");
+    ASSERT_EQ(system(("rm -r " + tree.Host("KNIHA_a")).c_str()), 0);
+    VOLBA_STRANY(a, 2);
+    EXPECT_EQ(std::make_tuple(current_page, REG.count), std::make_tuple(2, 0)) << "an empty page under its number";
+    NOVA_STRANA(2);
+    Change("a");
+    EXPECT_FALSE(ULOZ_STRANU());
+    EXPECT_EQ(KS.count, 3);
+    VOLBA_KNIHY(a, true);
+    EXPECT_EQ(utl_duir_Pozadia->CountR(), 0);
+    NACITAJ_KNIHY();
+    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+    EXPECT_EQ(std::make_tuple(current_book, current_page), std::make_tuple(-1, -1)) << "the shown book is gone";
+    EXPECT_FALSE(ULOZ_STRANU());
+    EXPECT_EQ(asserts.count(), 0);
+}
+
+TEST_F(KsBooks, FreeingLeavesNothingBehind) {
+    Book("a", {"1"}, {"1"});
+    Open("a");
+    default_book_icon = new tf_CIcon();
+    dui_setup = new tf_CDUI("dui_setup");
+    dui_setup_1 = new tf_CDUI("dui_setup_1");
+    dui_setup->Eviduj_Master_Detail_popup(1, dui_setup_1);
+    for (HPEN& pen : outline_pens) pen = CreatePen(PS_SOLID, 3, 0x00FF00);
+    UVOLNI_VSETKO();
+    EXPECT_TRUE(KS.count == 0 && !duir_KNIHY && !utl_duir_Herci && !dui_setup_1 && !default_book_icon && !outline_pens[2]);
+    UVOLNI_VSETKO();  // again: nothing left to free
+}
