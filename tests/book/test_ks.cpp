@@ -33,7 +33,8 @@ TEST_F(KsBooks, IdsFollowTheListingAndOnlyPageFilesArePages) {
 TEST_F(KsBooks, ChoosingShowsPagesAndPicturesAndWhatHasNoRecordChangesNothing) {
     Book("a", {"1", "2", "3"});
     Book("c", {});
-    for (const char* p : {"Pozadia/les", "Pozadia/more", "Herci/pes"}) Picture("KNIHA_a/" + std::string(p) + ".bmp", 8, 6);
+    for (const char* p : {"Pozadia/les", "Pozadia/more", "Herci/pes"})
+        Picture("KNIHA_a/" + std::string(p) + ".bmp", 8, 6);
     const int a = Open("a");
     EXPECT_EQ(Shown(), std::make_tuple(a, 1, 0, 2, false));
     EXPECT_EQ(std::make_tuple(utl_duir_Pozadia->CountR(), utl_duir_Kulisy->CountR(), utl_duir_Herci->CountR()),

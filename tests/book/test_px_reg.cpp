@@ -33,7 +33,8 @@ TEST_F(Registry, SharedPicturesPassToTheFirstLaterSharerWhenTheOwnerGoes) {
     ODSTRAN_OBJEKT(1);
     ODSTRAN_POSLEDNY();
     ZOBRAZ_STRANU(back);
-    EXPECT_EQ(std::tuple(REG.count, Obj(1)->vlastni, Px(90, 10), Px(60, 10)), std::tuple(2, true, Raw(Obj(1), 1, 1), FILL));
+    EXPECT_EQ(std::tuple(REG.count, Obj(1)->vlastni, Px(90, 10), Px(60, 10)),
+              std::tuple(2, true, Raw(Obj(1), 1, 1), FILL));
 }
 
 TEST_F(Registry, SixtyFromTheListsButCopiesAlwaysAndBadIndicesDoNothing) {
