@@ -116,27 +116,15 @@ TEST_F(TfAppDlg, ResolutionShowsTheSizeAppliesAChosenRowOrCancels) {
     std::vector<std::string> boxes;
     auto note_boxes = [&] { boxes.push_back(std::string(dlg->m_pSirka->text) + " " + dlg->m_pVyska->text); };
     RunSteps({[&] { ClickId(TF_APP_ID_RESOLUTION); },
-              [&] {
-                  note_boxes();
-                  ClickRow(list, "1280  x  1024");
-              },
-              [&] {
-                  note_boxes();
-                  ClickId(TF_APPDLG_ID_RES_APPLY);
-              },
+              [&] { note_boxes(), ClickRow(list, "1280  x  1024"); },
+              [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_APPLY); },
               [&] {
                   EXPECT_FALSE(dlg->zivy);
                   EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);
                   ClickId(TF_APP_ID_RESOLUTION);
               },
-              [&] {
-                  note_boxes();
-                  ClickRow(list, "800  x  600");
-              },
-              [&] {
-                  note_boxes();
-                  ClickId(TF_APPDLG_ID_RES_CANCEL);
-              },
+              [&] { note_boxes(), ClickRow(list, "800  x  600"); },
+              [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_CANCEL); },
               [&] {
                   EXPECT_FALSE(dlg->zivy);
                   EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);  // the cancel changed nothing
@@ -178,33 +166,11 @@ TEST_F(TfAppDlg, TimerStepsChangeTheFramePeriodStopAtTheEndsAndCloseSavesIt) {
         for (size_t i = mark + 1; i < screen.frame_times.size(); ++i)
             out.push_back(screen.frame_times[i] - screen.frame_times[i - 1]);
     };
-    auto click = [&](int id, int times) {
-        for (int i = 0; i < times; ++i) ClickId(id);
-    };
-    RunSteps({[&] { ClickId(TF_APP_ID_TIMER); },
-              [&] {
-                  note();
-                  click(TF_APPDLG_ID_TIMER_UP, 3);
-              },
-              [&] {
-                  note();
-                  mark = screen.frame_times.size() - 1;  // the first frame of the new period
-              },
-              [] {}, [] {},
-              [&] {
-                  gaps_into(slow);
-                  click(TF_APPDLG_ID_TIMER_DOWN, 10);
-              },
-              [&] {
-                  note();
-                  mark = screen.frame_times.size() - 1;
-              },
-              [] {}, [] {},
-              [&] {
-                  gaps_into(fast);
-                  ClickId(TF_APPDLG_ID_TIMER_OK);
-              },
-              [&] { EXPECT_FALSE(dlg->zivy); }});
+    auto click = [&](int id, int times) { for (int i = 0; i < times; ++i) ClickId(id); };
+    auto new_period = [&] { note(), mark = screen.frame_times.size() - 1; };  // from its first frame
+    RunSteps({[&] { ClickId(TF_APP_ID_TIMER); }, [&] { note(), click(TF_APPDLG_ID_TIMER_UP, 3); }, new_period,
+              [] {}, [] {}, [&] { gaps_into(slow), click(TF_APPDLG_ID_TIMER_DOWN, 10); }, new_period, [] {}, [] {},
+              [&] { gaps_into(fast), ClickId(TF_APPDLG_ID_TIMER_OK); }, [&] { EXPECT_FALSE(dlg->zivy); }});
     EXPECT_EQ(shown, (std::vector<std::string>{"2 16", "5 100", "1 4"}));
     EXPECT_EQ(slow, std::vector<DWORD>(std::max<size_t>(slow.size(), 2), 100));  // two gaps at least
     // 4 ms is below the window timer's shortest period of 10 ms, which the frames then keep.
