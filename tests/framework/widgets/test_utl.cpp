@@ -97,9 +97,7 @@ TEST_F(Picker, StatisticsTakeAMissingOrBadThumbnailAs100x100) {
 
 TEST_F(Picker, AutoresizeFitsRowsToThumbnailsCappedAt150AndNeverShrinks) {
     tf_UTL_CDUIR_THMFILE l;
-    const Ints before = Geometry(l);
-    EXPECT_EQ(l.AUTORESIZE(), -1);
-    EXPECT_EQ(Geometry(l), before);
+    EXPECT_EQ(l.AUTORESIZE(), -1);  // no rows
     tree.Dir("velke");
     Picture("velke/a.bmp");
     Picture("velke/a.thm", 300, 200);
