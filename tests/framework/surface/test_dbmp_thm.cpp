@@ -20,29 +20,26 @@ namespace {
 const COLORREF RED = RGB(255, 0, 0), GREEN = RGB(0, 255, 0);
 const std::string ACCENTED = reinterpret_cast<const char*>(u8"žltý kôň");
 
-std::string Bytes(const Rows& rows) {
-    const std::vector<unsigned char> v = Bmp(rows);
-    return {v.begin(), v.end()};
-}
-
 class Thumbs : public SurfaceTest {
 protected:
     void SetUp() override {
         SurfaceTest::SetUp();
-        tree.File("a.bmp", Bytes({"rg"}));
+        Picture("a.bmp", {"rg"});
         tree.File("a.thm", "kept");
-        // 40 x 100: rows 0-24 red, 25-74 green, 75-99 red.
-        Rows stripes(100);
+        Rows stripes(100);  // 40 x 100: red, rows 25-74 green
         for (int y = 0; y < 100; ++y) stripes[y] = std::string(40, y >= 25 && y < 75 ? 'g' : 'r');
-        tree.File("b.bmp", Bytes(stripes));
-        // A sprite sheet: black border lines (as pixel (0, 0)) round a 20 x 10 phase holding
-        // (10, 10), red left half, green right.
+        Picture("b.bmp", stripes);
+        // A sprite sheet: black lines round a 20 x 10 phase at (10, 10), red left half, green right.
         Rows sheet(20, std::string(30, 'k'));
         for (int y = 6; y < 16; ++y)
             for (int x = 3; x < 23; ++x) sheet[y][x] = x < 13 ? 'r' : 'g';
-        tree.File("c.bmp", Bytes(sheet));
+        Picture("c.bmp", sheet);
         tree.File("c.faz", "10 10\n");
-        tree.File(ACCENTED + ".bmp", Bytes({"gg", "gg"}));
+        Picture(ACCENTED + ".bmp", {"gg", "gg"});
+    }
+    void Picture(const std::string& name, const Rows& rows) {
+        const std::vector<unsigned char> v = Bmp(rows);
+        tree.File(name, {v.begin(), v.end()});
     }
     std::string Dir() const { return plat_Cp1250FromUtf8(tree.Path().c_str()); }
     Written Thm(const std::string& base) const { return dbmp_test::ReadWritten(tree.Host(base + ".thm")); }
@@ -63,7 +60,6 @@ TEST_F(Thumbs, MissingOnesMadePhaseBesideAPhasesFileOtherPicturesSqueezed) {
     EXPECT_EQ(std::make_tuple(b.Size(), b.At(50, 0), b.At(50, 37)), std::make_tuple(Size(100, 75), RED, GREEN));
     EXPECT_EQ(std::make_tuple(c.Size(), c.At(5, 25), c.At(95, 25)), std::make_tuple(Size(100, 50), RED, GREEN));
     EXPECT_EQ(Thm(ACCENTED).Size(), Size(100, 75));
-    EXPECT_EQ(ThmCount(), 4u);
 
     unlink(tree.Host("b.thm").c_str());  // deleting a thumbnail has it made again
     tf_BMP_Vytvor__bmp2thm(Dir().c_str(), 100, 100, 2);
