@@ -1,7 +1,7 @@
-// BMP decoding: the header is checked here before anything is allocated, SDL's reader decodes
-// the pixels (every bit depth, bit fields, RLE4/RLE8, both row orders), and the result is
-// widened to XRGB here, replicating the bits of narrow channels so that full 5- and 6-bit
-// values become 255.
+// BMP decoding: the header is checked here before anything is allocated; uncompressed 24-bit
+// pictures are read directly, SDL's reader decodes the others (every bit depth, bit fields,
+// RLE4/RLE8, both row orders) and the result is widened to XRGB here, replicating the bits of
+// narrow channels so that full 5- and 6-bit values become 255.
 #include <SDL2/SDL.h>
 
 #include <climits>
@@ -24,11 +24,13 @@ struct Header {
     int bpp = 0;
     uint32_t compression = kRgb;
     bool topDown = false;
+    uint32_t offBits = 0;
 };
 
 const char* check_header(const uint8_t* d, size_t size, Header* hd) {
     if (size < 26 || d[0] != 'B' || d[1] != 'M') return "not a BMP";
     const uint32_t infoSize = le(d + 14, 4), offBits = le(d + 10, 4);
+    hd->offBits = offBits;
     if (infoSize == 12) {
         hd->w = le(d + 18, 2);
         hd->h = static_cast<int16_t>(le(d + 20, 2));
@@ -86,6 +88,19 @@ void to_xrgb(SDL_Surface* s, std::vector<uint32_t>* px) {
     }
 }
 
+// The common case of photos and our own thumbnails, straight from the file's bytes: SDL's
+// reader and the general widening above cost as much again.
+void rgb24_to_xrgb(const uint8_t* data, const Header& hd, std::vector<uint32_t>* px) {
+    const size_t w = static_cast<size_t>(hd.w), h = static_cast<size_t>(hd.h);
+    const size_t rowBytes = (w * 3 + 3) & ~size_t(3);
+    px->resize(w * h);
+    for (size_t y = 0; y < h; ++y) {
+        const uint8_t* in = data + hd.offBits + (hd.topDown ? y : h - 1 - y) * rowBytes;
+        uint32_t* out = px->data() + y * w;
+        for (size_t x = 0; x < w; ++x, in += 3) out[x] = uint32_t(in[2]) << 16 | uint32_t(in[1]) << 8 | in[0];
+    }
+}
+
 }  // namespace
 
 bool plat_DecodeBmp(const uint8_t* data, size_t size, int* w, int* h, std::vector<uint32_t>* px) {
@@ -93,6 +108,12 @@ bool plat_DecodeBmp(const uint8_t* data, size_t size, int* w, int* h, std::vecto
     if (const char* why = check_header(data, size, &hd)) {
         plat_GdiWarn("BMP refused", why);
         return false;
+    }
+    if (hd.bpp == 24 && hd.compression == kRgb) {
+        rgb24_to_xrgb(data, hd, px);
+        *w = static_cast<int>(hd.w);
+        *h = static_cast<int>(hd.h);
+        return true;
     }
     if (size > INT_MAX) {
         plat_GdiWarn("BMP refused", "file too large");
