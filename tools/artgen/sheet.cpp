@@ -1,5 +1,6 @@
 #include "tools/artgen/sheet.h"
 
+#include "framework/surface/tf_dsrfc.h"
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
 #include "platform/gdi_internal.h"
@@ -9,16 +10,8 @@ namespace artgen {
 
 Sheet::Sheet(int w, int h, uint16_t key, uint16_t border) : key_(key), border_(border) {
     if (DirectDrawCreate(nullptr, &dd_, nullptr) != DD_OK) return;
-    DDSURFACEDESC d = {};
-    d.dwSize = sizeof d;
-    d.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    d.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    d.dwWidth = static_cast<DWORD>(w);
-    d.dwHeight = static_cast<DWORD>(h);
-    if (dd_->CreateSurface(&d, &srf_, nullptr) != DD_OK) {
-        srf_ = nullptr;
-        return;
-    }
+    srf_ = DDCreateOffscreenSurface(dd_, w, h);
+    if (!srf_) return;
     HDC dc = nullptr;
     if (srf_->GetDC(&dc) != DD_OK) return;
     HBRUSH brush = CreateSolidBrush(plat_From565(key_));
