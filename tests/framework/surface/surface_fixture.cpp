@@ -36,7 +36,7 @@ std::vector<unsigned char> Bmp(const Rows& rows) {
 void WriteFile(const char* name, const std::vector<unsigned char>& data) {
     FILE* f = fopen(name, "wb");
     ASSERT_NE(f, nullptr);
-    fwrite(data.data(), 1, data.size(), f);
+    if (!data.empty()) fwrite(data.data(), 1, data.size(), f);
     fclose(f);
 }
 
