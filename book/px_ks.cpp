@@ -32,20 +32,6 @@ struct_kniha_strana* Prvy_v_knihe(int book) {
     return nullptr;
 }
 
-std::string Zmen_priponu(const char* path, const char* ext) {
-    std::string out(strlen(path) + strlen(ext) + 2, '\0');
-    tf_FSI_Zmen_priponu(path, ext, out.data());
-    out.resize(strlen(out.c_str()));
-    return out;
-}
-
-std::string Meno(const char* path, void (*split)(const char*, char*)) {
-    std::string out(strlen(path) + 1, '\0');
-    split(path, out.data());
-    out.resize(strlen(out.c_str()));
-    return out;
-}
-
 void Znic_zaznamy() {
     for (int i = 0; i < KS.count; ++i) {
         delete Zaznam(i);
@@ -80,8 +66,8 @@ void Nacitaj_strany(int i, const char* book_path, const char* name) {
         ks->page_index = j;
         ks->page_id = j + 1;
         ks->page_path = strdup(page_path);
-        ks->page_name = strdup(Meno(page_path, tf_FSI_Vystrihni_meno).c_str());
-        ks->page_icon = PX_Nahraj_nahlad(Zmen_priponu(page_path, "thm").c_str());
+        ks->page_name = strdup(tf_FSI_Vystrihni_meno(page_path).c_str());
+        ks->page_icon = PX_Nahraj_nahlad(tf_FSI_Zmen_priponu(page_path, "thm").c_str());
         KS.Add(ks);
     }
     pages.UVOLNI_char();
@@ -146,7 +132,7 @@ tf_CIcon* PX_Nahraj_nahlad(const char* path) {
 }
 
 bool PX_Nastav_cestu_nahladu(const char* page_path) {
-    const std::string thm = Zmen_priponu(page_path, "thm");
+    const std::string thm = tf_FSI_Zmen_priponu(page_path, "thm");
     thumbnail_path[0] = '\0';
     if (thm.size() >= sizeof thumbnail_path) {
         _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlha cesta nahladu", page_path);
@@ -173,7 +159,7 @@ void NACITAJ_KNIHY() {
         _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani adresarov knih", "X");
     for (int i = 0; i < books.count; ++i) {
         const char* book_path = static_cast<const char*>(books[i]);
-        const std::string dir = Meno(book_path, tf_FSI_Odstrihni_meno);
+        const std::string dir = tf_FSI_Odstrihni_meno(book_path);
         const std::string name = dir.size() > PREFIX ? dir.substr(PREFIX) : "";
         Pridaj_riadok_knihy(PX_FIRST_BOOK_ID + i, book_path, name.c_str());
         Nacitaj_strany(i, book_path, name.c_str());

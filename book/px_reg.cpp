@@ -90,8 +90,7 @@ void PRIDAJ_HERCA(const char* path, int x, int y, int motion, int edge, int dela
     } else {
         _tf_LOG_(SRC, __LINE__, "Pridavam novy srf pre herca", path);
         load_picture(o, path)->BC_NASTAV(0, 0);
-        std::string cesta_faz(strlen(path) + 8, '\0');
-        tf_FSI_Zmen_priponu(path, "faz", cesta_faz.data());
+        const std::string cesta_faz = tf_FSI_Zmen_priponu(path, "faz");
         _tf_LOG_(SRC, __LINE__, "cesta_faz", cesta_faz.c_str());
         P_Load_Fazy(cesta_faz.c_str(), o);
     }

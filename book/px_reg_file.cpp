@@ -149,16 +149,8 @@ void empty_page() {
     PRIPRAV_POZADIE(true);
 }
 
-// The picture name a page file stores: no folder, no extension.
-std::string picture_name(const char* path) {
-    std::string name(strlen(path) + 1, '\0');
-    tf_FSI_Vystrihni_meno(path, name.data());
-    name.resize(strlen(name.c_str()));
-    return name;
-}
-
 bool write_page(FILE* f) {
-    if (background_path) fprintf(f, "p %s %i\n", picture_name(background_path).c_str(), background_mode);
+    if (background_path) fprintf(f, "p %s %i\n", tf_FSI_Vystrihni_meno(background_path).c_str(), background_mode);
     for (int i = 0; i < REG.count; ++i) {
         auto* o = static_cast<CHerec*>(REG.GET(i));
         if (!o) continue;
@@ -168,7 +160,7 @@ bool write_page(FILE* f) {
             continue;
         }
         const char type = o->eui() == PX_PROP ? 'k' : o->eui() == PX_ACTOR ? 'h' : '?';
-        fprintf(f, "%c %s %i %i %i %i %i\n", type, picture_name(o->srf->subor_nazov).c_str(), o->x, o->y, o->motion,
+        fprintf(f, "%c %s %i %i %i %i %i\n", type, tf_FSI_Vystrihni_meno(o->srf->subor_nazov).c_str(), o->x, o->y, o->motion,
                 o->edge, o->phase_delay);
     }
     return fflush(f) == 0 && !ferror(f);

@@ -73,6 +73,14 @@ int list_names(const char* dir, const char* pattern, int kind, bool fullPath, Ta
     FindClose(find);
     return result;
 }
+// The result of a splitter that writes at most `room` characters.
+template <class Split>
+std::string split_to_string(size_t room, Split split) {
+    std::string out(room + 1, '\0');
+    split(out.data());
+    out.resize(strlen(out.c_str()));
+    return out;
+}
 }  // namespace
 
 void tf_FSI_Vystrihni_meno(const char* path, char* out) {
@@ -101,6 +109,19 @@ void tf_FSI_Zmen_priponu(const char* path, const char* ext, char* out) {
     memmove(out, path, keep);
     out[keep] = '.';
     strcpy(out + keep + 1, ext);
+}
+
+std::string tf_FSI_Vystrihni_meno(const char* path) {
+    return split_to_string(path ? strlen(path) : 0, [&](char* out) { tf_FSI_Vystrihni_meno(path, out); });
+}
+
+std::string tf_FSI_Odstrihni_meno(const char* path) {
+    return split_to_string(path ? strlen(path) : 0, [&](char* out) { tf_FSI_Odstrihni_meno(path, out); });
+}
+
+std::string tf_FSI_Zmen_priponu(const char* path, const char* ext) {
+    const size_t room = (path ? strlen(path) : 0) + 1 + (ext ? strlen(ext) : 0);
+    return split_to_string(room, [&](char* out) { tf_FSI_Zmen_priponu(path, ext, out); });
 }
 
 bool tf_FSI_Existuje_sub(const char* path) {

@@ -1,5 +1,6 @@
 // File-name splitting, existence tests, folder listings and tree copies over "\" paths.
 #pragma once
+#include <string>
 
 class tf_CARRE;
 
@@ -14,6 +15,10 @@ void tf_FSI_Odstrihni_meno(const char* path, char* out);
 // dot); a name without "." gets "." and `ext` appended.
 void tf_FSI_Zmen_priponu(const char* path, const char* ext, char* out);
 
+// The same three, as strings of their own.
+std::string tf_FSI_Vystrihni_meno(const char* path);
+std::string tf_FSI_Odstrihni_meno(const char* path);
+std::string tf_FSI_Zmen_priponu(const char* path, const char* ext);
 // True when the file opens for binary reading (a folder does not).
 bool tf_FSI_Existuje_sub(const char* path);
 // True when a find-first search for `path` finds anything: a folder, a file, or any match

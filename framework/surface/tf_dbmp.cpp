@@ -126,12 +126,28 @@ IDirectDrawSurface* scaled_copy(IDirectDraw* dd, IDirectDrawSurface* src, const 
         _tf_LOG_(SRC, __LINE__, "sir,vys:", w, h);
         return nullptr;
     }
-    if (plat_BltAveraged(out, src, zdroj) != DD_OK) {
+    HRESULT hr = DDERR_WASSTILLDRAWING;
+    for (int tries = 0; tries < kBusyTries && hr == DDERR_WASSTILLDRAWING; ++tries) {
+        hr = plat_BltAveraged(out, src, zdroj);
+        // A restored surface holds nothing worth writing.
+        if (hr == DDERR_SURFACELOST) src->Restore();
+    }
+    if (hr != DD_OK) {
         _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP - Chyba pri kopirovani SURFACE");
         out->Release();
         return nullptr;
     }
     return out;
+}
+
+// The picture scaled to sir x vys while loading; null (logged) when it cannot be loaded.
+IDirectDrawSurface* stretched_picture(IDirectDraw* dd, const char* zdroj, int sir, int vys) {
+    IDirectDrawSurface* srf = DDCreateBitmapSurface_stretch(dd, zdroj, sir, vys);
+    if (!srf) {
+        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP - obrazok sa nenahral");
+        log_name(__LINE__, zdroj);
+    }
+    return srf;
 }
 
 // Writes a surface and releases it.
@@ -231,24 +247,8 @@ bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(IDirectDraw* dd, IDirectDrawSurfa
         srf->GetSurfaceDesc(&ddsd);
         tf_BMP_NOVE_ROZMERY(static_cast<int>(ddsd.dwWidth), static_cast<int>(ddsd.dwHeight), 0, sir, vys, &w, &h);
     }
-    IDirectDrawSurface* out = DDCreateOffscreenSurface(dd, w, h);
-    if (!out) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_5 - Chyba pri CreateSurface");
-        _tf_LOG_(SRC, __LINE__, "sir,vys:", w, h);
-        return false;
-    }
-    HRESULT hr = DDERR_WASSTILLDRAWING;
-    for (int tries = 0; tries < kBusyTries && hr == DDERR_WASSTILLDRAWING; ++tries) {
-        hr = plat_BltAveraged(out, srf, nullptr);
-        // A restored surface holds nothing worth writing.
-        if (hr == DDERR_SURFACELOST) srf->Restore();
-    }
-    if (hr != DD_OK) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_5 - Chyba pri Blt");
-        out->Release();
-        return false;
-    }
-    return write_and_release(out, subor);
+    return write_and_release(scaled_copy(dd, srf, nullptr, w, h, "tf_BMP_VYTVOR_BMP_5 - Chyba pri CreateSurface"),
+                             subor);
 }
 
 bool tf_BMP_VYTVOR_BMP_2_zFILE_doFILE__copy_cezSRF(IDirectDraw* dd, const char* zdroj, const char* subor) {
@@ -270,23 +270,13 @@ bool tf_BMP_VYTVOR_BMP_3_zFILE_doFILE__stretch_cezSRF(IDirectDraw* dd, const cha
 
 bool tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(IDirectDraw* dd, const char* zdroj, int sir, int vys,
                                                        const char* subor) {
-    IDirectDrawSurface* srf = DDCreateBitmapSurface_stretch(dd, zdroj, sir, vys);
-    if (!srf) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_3B - obrazok sa nenahral");
-        log_name(__LINE__, zdroj);
-        return false;
-    }
-    return write_and_release(srf, subor);
+    return write_and_release(stretched_picture(dd, zdroj, sir, vys), subor);
 }
 
 bool tf_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(IDirectDraw* dd, const char* zdroj, int sir, int vys, float od,
                                                        float po, const char* subor) {
-    IDirectDrawSurface* srf = DDCreateBitmapSurface_stretch(dd, zdroj, sir, vys);
-    if (!srf) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_3C - obrazok sa nenahral");
-        log_name(__LINE__, zdroj);
-        return false;
-    }
+    IDirectDrawSurface* srf = stretched_picture(dd, zdroj, sir, vys);
+    if (!srf) return false;
     const RECT band = {0, band_row(vys, od), sir - 1, band_row(vys - 1, po)};
     const bool ok = tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(srf, band, subor);
     srf->Release();

@@ -1,6 +1,7 @@
 // Thumbnails: a "thm" file beside every "*.bmp" picture of a folder, made once when missing.
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "framework/app/tf_appstate.h"
 #include "framework/core/tf_arre.h"
@@ -11,13 +12,6 @@
 namespace {
 const char* const SRC = "TF_DBMP_w";
 
-// The name of `path` with another extension, malloc'd (freed by the caller).
-char* with_extension(const char* path, const char* ext) {
-    char* out = static_cast<char*>(malloc(strlen(path) + strlen(ext) + 2));
-    if (out) tf_FSI_Zmen_priponu(path, ext, out);
-    return out;
-}
-
 enum class Kind {
     PhaseOrSqueeze,  // a sprite sheet shows its phase around (10, 10), other pictures are squeezed
     Squeeze,
@@ -26,18 +20,14 @@ enum class Kind {
 
 // The thumbnail of one picture unless it exists already.
 void make_missing(const char* picture, Kind kind, IDirectDraw* dd, int sir, int vys) {
-    char* thm = with_extension(picture, "thm");
-    char* faz = with_extension(picture, "faz");
-    if (thm && faz && !tf_FSI_Existuje_sub(thm)) {
-        if (kind == Kind::Band)
-            tf_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, 0.25f, 0.75f, thm);
-        else if (kind == Kind::PhaseOrSqueeze && tf_FSI_Existuje_sub(faz))
-            tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, picture, sir, vys, thm, 10, 10);
-        else
-            tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, thm);
-    }
-    free(thm);
-    free(faz);
+    const std::string thm = tf_FSI_Zmen_priponu(picture, "thm");
+    if (tf_FSI_Existuje_sub(thm.c_str())) return;
+    if (kind == Kind::Band)
+        tf_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, 0.25f, 0.75f, thm.c_str());
+    else if (kind == Kind::PhaseOrSqueeze && tf_FSI_Existuje_sub(tf_FSI_Zmen_priponu(picture, "faz").c_str()))
+        tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, picture, sir, vys, thm.c_str(), 10, 10);
+    else
+        tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, thm.c_str());
 }
 
 // A missing folder lists as empty; it is said so in the log.
@@ -65,9 +55,8 @@ int list_and_make(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir,
     for (int i = 0; i <= *posledny; ++i) {
         make_missing(mena[i], kind, dd, sir, vys);
         if (len_cesty) continue;
-        char* meno = static_cast<char*>(malloc(strlen(mena[i]) + 1));
+        char* meno = strdup(tf_FSI_Vystrihni_meno(mena[i]).c_str());
         if (!meno) continue;
-        tf_FSI_Vystrihni_meno(mena[i], meno);
         free(mena[i]);
         mena[i] = meno;
     }

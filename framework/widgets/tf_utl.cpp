@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <string>
 
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
@@ -77,10 +77,9 @@ int tf_UTL_CDUIR_THMFILE::LOAD(const char* adresar, bool priehladne) {
     tf_glob_Set_CIcon_default_transparency(priehladne ? 1 : 0);
     for (int i = 0; i < cesty.count; ++i) {
         const char* cesta = cesta_v(cesty, i);
-        std::vector<char> thm(strlen(cesta) + 5), meno(strlen(cesta) + 1);
-        tf_FSI_Zmen_priponu(cesta, "thm", thm.data());
-        tf_FSI_Vystrihni_meno(cesta, meno.data());
-        PRIDAJ_THMFILE(i + 1, meno.data(), tf_FSI_Existuje_sub(thm.data()) ? thm.data() : nullptr, cesta);
+        const std::string thm = tf_FSI_Zmen_priponu(cesta, "thm");
+        PRIDAJ_THMFILE(i + 1, tf_FSI_Vystrihni_meno(cesta).c_str(), tf_FSI_Existuje_sub(thm.c_str()) ? thm.c_str() : nullptr,
+                       cesta);
     }
     tf_glob_Set_CIcon_default_transparency(povodna);
     cesty.UVOLNI_char();
@@ -185,9 +184,7 @@ int tf_UTL_CDUIR_DIR::LOAD(const char* adresar, const char* maska) {
     zisti(adresar, maska, 1, "Doslo k chybe pri nacitani adresarov", &cesty);
     for (int i = 0; i < cesty.count; ++i) {
         const char* cesta = cesta_v(cesty, i);
-        std::vector<char> meno(strlen(cesta) + 1);
-        tf_FSI_Odstrihni_meno(cesta, meno.data());
-        PRIDAJ_DIR(i + 100, meno.data(), cesta);
+        PRIDAJ_DIR(i + 100, tf_FSI_Odstrihni_meno(cesta).c_str(), cesta);
     }
     cesty.UVOLNI_char();
     return 0;
