@@ -42,7 +42,27 @@ tf_CDas_Surface* load_picture(CHerec* o, const char* path) {
     return s;
 }
 
-void append(CHerec* o) {
+// A prop or an actor; a picture that an object of the same kind shows already is shared.
+void add_object(int kind, const char* path, int x, int y, int motion, int edge, int delay) {
+    if (!path || REG.count >= PX_MAX_OBJECTS) return;
+    const bool actor = kind == PX_ACTOR;
+    CHerec* found = find_sharer(path, kind);
+    CHerec* o = make_object(kind, x, y, motion, edge);
+    o->phase_delay = delay;
+    if (found) {
+        _tf_LOG_(SRC, __LINE__, actor ? "Zdielam srf pre herca" : "Zdielam srf pre kulisu", path);
+        o->EVID_PREBER(found);
+    } else if (!actor) {
+        _tf_LOG_(SRC, __LINE__, "Pridavam novy srf pre kulisu", path);
+        load_picture(o, path);
+        o->EVIDUJ_CS();
+    } else {
+        _tf_LOG_(SRC, __LINE__, "Pridavam novy srf pre herca", path);
+        load_picture(o, path)->BC_NASTAV(0, 0);
+        const std::string cesta_faz = tf_FSI_Zmen_priponu(path, "faz");
+        _tf_LOG_(SRC, __LINE__, "cesta_faz", cesta_faz.c_str());
+        P_Load_Fazy(cesta_faz.c_str(), o);
+    }
     REG.Add(o);
     dragged = -1;
 }
@@ -65,36 +85,11 @@ CHerec* REG_Objekt(int index) {
 }
 
 void PRIDAJ_KULISU(const char* path, int x, int y, int motion, int edge) {
-    if (!path || REG.count >= PX_MAX_OBJECTS) return;
-    CHerec* found = find_sharer(path, PX_PROP);
-    CHerec* o = make_object(PX_PROP, x, y, motion, edge);
-    if (found) {
-        _tf_LOG_(SRC, __LINE__, "Zdielam srf pre kulisu", path);
-        o->EVID_PREBER(found);
-    } else {
-        _tf_LOG_(SRC, __LINE__, "Pridavam novy srf pre kulisu", path);
-        load_picture(o, path);
-        o->EVIDUJ_CS();
-    }
-    append(o);
+    add_object(PX_PROP, path, x, y, motion, edge, 0);
 }
 
 void PRIDAJ_HERCA(const char* path, int x, int y, int motion, int edge, int delay) {
-    if (!path || REG.count >= PX_MAX_OBJECTS) return;
-    CHerec* found = find_sharer(path, PX_ACTOR);
-    CHerec* o = make_object(PX_ACTOR, x, y, motion, edge);
-    o->phase_delay = delay;
-    if (found) {
-        _tf_LOG_(SRC, __LINE__, "Zdielam srf pre herca", path);
-        o->EVID_PREBER(found);
-    } else {
-        _tf_LOG_(SRC, __LINE__, "Pridavam novy srf pre herca", path);
-        load_picture(o, path)->BC_NASTAV(0, 0);
-        const std::string cesta_faz = tf_FSI_Zmen_priponu(path, "faz");
-        _tf_LOG_(SRC, __LINE__, "cesta_faz", cesta_faz.c_str());
-        P_Load_Fazy(cesta_faz.c_str(), o);
-    }
-    append(o);
+    add_object(PX_ACTOR, path, x, y, motion, edge, delay);
 }
 
 void KOPIRUJ_OBJEKT(int index) {
