@@ -58,15 +58,8 @@ void Nacitaj_strany(int i, const char* book_path, const char* name) {
     _tf_LOG_(SRC, __LINE__, "#stran", pages.count);
     for (int j = 0; j < pages.count; ++j) {
         const char* page_path = static_cast<const char*>(pages[j]);
-        auto* ks = new struct_kniha_strana;
-        ks->book_index = i;
-        ks->book_id = PX_FIRST_BOOK_ID + i;
-        ks->book_path = strdup(book_path);
-        ks->book_name = strdup(name);
-        ks->page_index = j;
-        ks->page_id = j + 1;
-        ks->page_path = strdup(page_path);
-        ks->page_name = strdup(tf_FSI_Vystrihni_meno(page_path).c_str());
+        auto* ks = new struct_kniha_strana(i, book_path, name, j, j + 1, page_path,
+                                           tf_FSI_Vystrihni_meno(page_path).c_str());
         ks->page_icon = PX_Nahraj_nahlad(tf_FSI_Zmen_priponu(page_path, "thm").c_str());
         KS.Add(ks);
     }
@@ -98,7 +91,7 @@ bool Bezpecny_nazov(const char* name) {
     return true;
 }
 
-// The folder goes without a trailing "\": a search for "folder\" finds nothing.
+// The folder goes without a trailing "\", so that the rows' paths have no doubled separator.
 void Nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
     const std::string path = std::string(book_path) + sub;
     _tf_LOG_(SRC, __LINE__, tag, path.c_str());
@@ -111,6 +104,18 @@ void Znic(T*& p) {
     p = nullptr;
 }
 }  // namespace
+
+struct_kniha_strana::struct_kniha_strana(int book_index_, const char* book_path_, const char* book_name_,
+                                         int page_index_, int page_id_, const char* page_path_,
+                                         const char* page_name_)
+    : book_index(book_index_),
+      book_id(PX_FIRST_BOOK_ID + book_index_),
+      book_path(strdup(book_path_)),
+      book_name(strdup(book_name_)),
+      page_index(page_index_),
+      page_id(page_id_),
+      page_path(strdup(page_path_)),
+      page_name(strdup(page_name_)) {}
 
 struct_kniha_strana::~struct_kniha_strana() {
     free(book_path);

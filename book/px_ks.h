@@ -5,7 +5,9 @@
 class tf_CIcon;
 
 struct struct_kniha_strana {
-    struct_kniha_strana() = default;
+    // Copies the texts; the book id follows from the book's index.
+    struct_kniha_strana(int book_index, const char* book_path, const char* book_name, int page_index, int page_id,
+                        const char* page_path, const char* page_name);
     ~struct_kniha_strana();
     struct_kniha_strana(const struct_kniha_strana&) = delete;
     struct_kniha_strana& operator=(const struct_kniha_strana&) = delete;

@@ -85,15 +85,8 @@ bool Uloz_novu() {
     // The new page goes behind the book's last one, whatever number its file took, so that
     // ids stay 1 ... n in list order.
     const struct_kniha_strana* last = Posledna_v_knihe(current_book);
-    auto* ks = new struct_kniha_strana;
-    ks->book_index = prev->book_index;
-    ks->book_id = prev->book_id;
-    ks->book_path = strdup(prev->book_path);
-    ks->book_name = strdup(prev->book_name);
-    ks->page_index = last->page_index + 1;
-    ks->page_id = last->page_id + 1;
-    ks->page_name = strdup(std::to_string(number).c_str());
-    ks->page_path = strdup(path.c_str());
+    auto* ks = new struct_kniha_strana(prev->book_index, prev->book_path, prev->book_name, last->page_index + 1,
+                                       last->page_id + 1, path.c_str(), std::to_string(number).c_str());
     if (PX_Nastav_cestu_nahladu(ks->page_path) && Zapis_nahlad()) ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
     KS.Add(ks);
 
