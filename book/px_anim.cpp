@@ -4,14 +4,12 @@
 
 #include "book/px_herec.h"
 #include "book/px_stav.h"
-#include "framework/app/tf_appstate.h"
-#include "platform/window.h"
+#include "framework/app/tf_app.h"
 
 namespace {
 // Our own generator, so that every platform draws the same sequence from the same seed.
 unsigned random_state = 1;
 
-constexpr UINT_PTR kTimerId = 1;
 constexpr int kMinSpeed = 2, kMaxSpeed = 10;
 constexpr int kMaxDelay = 128;
 
@@ -103,6 +101,5 @@ void HOD(CHerec* o, int dx, int dy) {
 
 void NASTAV_RYCHLOST(int step) {
     speed_level = std::clamp(speed_level + step, kMinSpeed, kMaxSpeed);
-    KillTimer(tf_hWnd, kTimerId);
-    SetTimer(tf_hWnd, kTimerId, static_cast<UINT>(speed_level * speed_level * 4), nullptr);
+    tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
 }

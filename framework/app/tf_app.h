@@ -109,6 +109,9 @@ int tf_APP_Inic_problem(HWND hwnd);
 void tf_APP_DisplayModes_LIST();
 HRESULT tf_APP_DisplayModes_Callback(DDSURFACEDESC* desc, void* context);
 void tf_APP_PostClose(HWND hwnd);
+// Timer 1 of the main window paces the frames (and the application's animation): started
+// again with the period in ms.
+void tf_APP_RestartFrameTimer(int periodMs);
 
 // The settings file: line 1 the screen size, line 2 the redraw level and period.
 // Reads what parses into *w, *h and *level, *period and keeps the rest; false when the

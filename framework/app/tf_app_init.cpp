@@ -66,6 +66,11 @@ int tf_APP_Inicializuj(void* instance, int showCommand) {
     return 1;
 }
 
+void tf_APP_RestartFrameTimer(int periodMs) {
+    KillTimer(tf_hWnd, kFrameTimer);
+    SetTimer(tf_hWnd, kFrameTimer, static_cast<UINT>(periodMs), nullptr);
+}
+
 void tf_APP_Synchro_dll2App(int* w, int* h, int* cx, int* cy, IDirectDraw** dd, IDirectDrawSurface** primary,
                             IDirectDrawSurface** back, IDirectDrawPalette** palette) {
     *w = tf_ScreenW;

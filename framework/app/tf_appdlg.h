@@ -67,6 +67,9 @@ public:
     tf_CDUIR* m_duir_Rozlisenia;
 };
 
+// A number box of the dialogs: 57 x 22, at most 4 characters.
+tf_CDEDB* tf_APPDLG_NumberBox(tf_CPolCHLO* dlg, int rx, int ry);
+
 // The frame timer's period in ten steps: level 1 to 10, period = level * level * 4 ms.
 class tf_CAppTimerDlg : public tf_CDDialog {
 public:

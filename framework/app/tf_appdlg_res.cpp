@@ -12,13 +12,6 @@
 namespace {
 const char* const SRC = "TF_APP_w";
 
-tf_CDEDB* number_box(tf_CPolCHLO* dlg, int rx, int ry) {
-    auto* box = new tf_CDEDB(dlg, rx, ry);
-    box->Dsgn(rx, ry, 57, 22);
-    box->max_dlzka = 4;
-    return box;
-}
-
 // "1280  x  1024" as the start-up lists the modes; false (nothing written) for any text
 // without two positive sizes.
 bool parse_row(const char* text, int* w, int* h) {
@@ -31,11 +24,18 @@ bool parse_row(const char* text, int* w, int* h) {
 }
 }  // namespace
 
+tf_CDEDB* tf_APPDLG_NumberBox(tf_CPolCHLO* dlg, int rx, int ry) {
+    auto* box = new tf_CDEDB(dlg, rx, ry);
+    box->Dsgn(rx, ry, 57, 22);
+    box->max_dlzka = 4;
+    return box;
+}
+
 // The captions lie over their buttons, so they come after them.
 tf_CAppResolutionDlg::tf_CAppResolutionDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(parent_, ID_) {
     new tf_CLabel(this, 4, 0, plat_W1250(u8"Rozlíšenie obrazovky"));
-    m_pSirka = number_box(this, 26, 31);
-    m_pVyska = number_box(this, 114, 31);
+    m_pSirka = tf_APPDLG_NumberBox(this, 26, 31);
+    m_pVyska = tf_APPDLG_NumberBox(this, 114, 31);
     new tf_CTlac(this, 230, 67, TF_APPDLG_ID_RES_APPLY);
     new tf_CTlac(this, 230, 100, TF_APPDLG_ID_RES_CANCEL);
     (new tf_CLabel(this, 257, 72, "OK"))->ID = TF_APPDLG_ID_RES_APPLY_TEXT;

@@ -1,13 +1,13 @@
 // The redraw-timer dialog: the frame timer's period in ten steps.
 #include <algorithm>
 
+#include "framework/app/tf_app.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/app/tf_appstate.h"
 #include "framework/widgets/tf_dedb.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_tlac.h"
 #include "platform/codepage.h"
-#include "platform/window.h"
 
 namespace {
 struct Button {
@@ -24,9 +24,7 @@ const Button kButtons[] = {
 
 tf_CAppTimerDlg::tf_CAppTimerDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(parent_, ID_) {
     new tf_CLabel(this, 4, 0, plat_W1250(u8"Časovač prekreslenia"));
-    m_pPerioda = new tf_CDEDB(this, 77, 31);
-    m_pPerioda->Dsgn(77, 31, 57, 22);
-    m_pPerioda->max_dlzka = 4;
+    m_pPerioda = tf_APPDLG_NumberBox(this, 77, 31);
     for (const Button& b : kButtons) new tf_CTlac(this, b.rx, b.ry, b.id);
     for (const Button& b : kButtons) (new tf_CLabel(this, b.text_rx, b.text_ry, b.text))->ID = b.text_id;
 }
@@ -47,10 +45,9 @@ void tf_CAppTimerDlg::Step(int delta) {
     RestartTimer();
 }
 
+// Before the window exists there is no frame timer to restart.
 void tf_CAppTimerDlg::RestartTimer() {
-    if (!tf_hWnd) return;
-    KillTimer(tf_hWnd, 1);
-    SetTimer(tf_hWnd, 1, static_cast<UINT>(m_RedrawPeriod), nullptr);
+    if (tf_hWnd) tf_APP_RestartFrameTimer(m_RedrawPeriod);
 }
 
 bool tf_CAppTimerDlg::HandleFWInteraction(int id, int event, tf_CPol* source) {
