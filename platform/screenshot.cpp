@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/backend.h"
-#include "platform/gdi_internal.h"
+#include "platform/surface_copy.h"
 
 namespace {
 void Put(std::vector<uint8_t>& b, size_t at, uint32_t v, int bytes) {
@@ -11,8 +11,8 @@ void Put(std::vector<uint8_t>& b, size_t at, uint32_t v, int bytes) {
 }
 }  // namespace
 
-bool plat_SaveSurfaceBMP(IDirectDrawSurface* srf, const char* hostPath) {
-    if (!srf || !hostPath) return false;
+std::vector<uint8_t> plat_EncodeSurfaceBMP(IDirectDrawSurface* srf) {
+    if (!srf) return {};
     const int w = srf->Width(), h = srf->Height();
     const size_t stride = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};  // padding bytes stay zero
     std::vector<uint8_t> file(54 + stride * static_cast<size_t>(h));
@@ -28,15 +28,13 @@ bool plat_SaveSurfaceBMP(IDirectDrawSurface* srf, const char* hostPath) {
     Put(file, 34, static_cast<uint32_t>(stride * static_cast<size_t>(h)), 4);
     Put(file, 38, 2835, 4);  // 72 dpi
     Put(file, 42, 2835, 4);
-    for (int y = 0; y < h; ++y) {
-        uint8_t* out = &file[54 + stride * static_cast<size_t>(h - 1 - y)];
-        for (int x = 0; x < w; ++x, out += 3) {
-            const COLORREF c = plat_From565(srf->Row(y)[x]);
-            out[0] = GetBValue(c);
-            out[1] = GetGValue(c);
-            out[2] = GetRValue(c);
-        }
-    }
+    for (int y = 0; y < h; ++y) plat_PixelsToBgr(srf->Row(y), w, &file[54 + stride * static_cast<size_t>(h - 1 - y)]);
+    return file;
+}
+
+bool plat_SaveSurfaceBMP(IDirectDrawSurface* srf, const char* hostPath) {
+    if (!srf || !hostPath) return false;
+    const std::vector<uint8_t> file = plat_EncodeSurfaceBMP(srf);
     FILE* f = fopen(hostPath, "wb");
     if (!f) return false;
     const bool written = fwrite(file.data(), 1, file.size(), f) == file.size();

@@ -4,7 +4,7 @@
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
 #include "platform/gdi_internal.h"
-#include "tools/artgen/encode.h"
+#include "platform/surface_copy.h"
 
 namespace artgen {
 
@@ -49,6 +49,6 @@ void Sheet::Place(const Rect& r, const Canvas& c) {
 
 void Sheet::Put(int x, int y, const Canvas& c) { c.Put(srf_, x, y, key_, border_); }
 
-std::vector<uint8_t> Sheet::Bmp() const { return EncodeBmp(srf_); }
+std::vector<uint8_t> Sheet::Bmp() const { return plat_EncodeSurfaceBMP(srf_); }
 
 }  // namespace artgen

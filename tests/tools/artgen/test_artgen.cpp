@@ -10,10 +10,10 @@
 
 #include "framework/surface/tf_dsrfc.h"
 #include "platform/resources.h"
+#include "platform/surface_copy.h"
 #include "tests/support/temp_tree.h"
 #include "tools/artgen/artgen.h"
 #include "tools/artgen/detmath.h"
-#include "tools/artgen/encode.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST(Artgen, BmpLoadsBackToTheSameRgb565Values) {
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) s->Row(y)[x] = static_cast<uint16_t>(y * W + x);
     static std::deque<std::vector<uint8_t>> kept;  // resources must outlive the run
-    kept.push_back(artgen::EncodeBmp(s));
+    kept.push_back(plat_EncodeSurfaceBMP(s));
     ASSERT_EQ(kept.back().size(), 54u + 768u * H);
     // White is written as full white: the last value opens the bottom-up pixel data.
     EXPECT_EQ(std::vector<uint8_t>(kept.back().begin() + 54, kept.back().begin() + 57), std::vector<uint8_t>(3, 0xFF));
