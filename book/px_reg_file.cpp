@@ -160,8 +160,8 @@ bool write_page(FILE* f) {
             continue;
         }
         const char type = o->eui() == PX_PROP ? 'k' : o->eui() == PX_ACTOR ? 'h' : '?';
-        fprintf(f, "%c %s %i %i %i %i %i\n", type, tf_FSI_Vystrihni_meno(o->srf->subor_nazov).c_str(), o->x, o->y, o->motion,
-                o->edge, o->phase_delay);
+        const std::string name = tf_FSI_Vystrihni_meno(o->srf->subor_nazov);
+        fprintf(f, "%c %s %i %i %i %i %i\n", type, name.c_str(), o->x, o->y, o->motion, o->edge, o->phase_delay);
     }
     return fflush(f) == 0 && !ferror(f);
 }

@@ -78,8 +78,8 @@ int tf_UTL_CDUIR_THMFILE::LOAD(const char* adresar, bool priehladne) {
     for (int i = 0; i < cesty.count; ++i) {
         const char* cesta = cesta_v(cesty, i);
         const std::string thm = tf_FSI_Zmen_priponu(cesta, "thm");
-        PRIDAJ_THMFILE(i + 1, tf_FSI_Vystrihni_meno(cesta).c_str(), tf_FSI_Existuje_sub(thm.c_str()) ? thm.c_str() : nullptr,
-                       cesta);
+        const char* nahlad = tf_FSI_Existuje_sub(thm.c_str()) ? thm.c_str() : nullptr;
+        PRIDAJ_THMFILE(i + 1, tf_FSI_Vystrihni_meno(cesta).c_str(), nahlad, cesta);
     }
     tf_glob_Set_CIcon_default_transparency(povodna);
     cesty.UVOLNI_char();
