@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/ddraw.h"
 
+class tf_CPol;
 class tf_CPolCHLO;
 
 // Name of a class id, "?" for an id that names no class.
@@ -12,6 +13,9 @@ const char* tf_glob_Get_ClassName(int class_id);
 extern int tf_glob_CascadeX, tf_glob_CascadeY;
 // Pointer offset from the origin of the widget being dragged; there is one drag at a time.
 extern int tf_glob_GrabX, tf_glob_GrabY;
+// Told of every widget as it is destroyed, so that a layer above that holds widgets (the
+// tuning mode) lets go of them; null when nobody listens.
+extern void (*tf_glob_PolZanika)(tf_CPol* w);
 
 class tf_CPol {
 public:
