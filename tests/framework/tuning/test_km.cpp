@@ -32,84 +32,115 @@ std::string ReadFile(const char* name) {
     return s.str();
 }
 
+// Inputs, one per idle moment and each followed by a frame: "^F1" Ctrl+F1, "+Tab" Shift+Tab,
+// "F2*3" three times, "N4" the keypad's 4; "R90,290", "M90,290", "L90,290" a right press, a
+// move and a left press there, "r" and "l" the releases. Checks run between them.
+struct Item {
+    Item(const char* inputs) : in(inputs) {}
+    template <class Check>
+    Item(Check c) : check(std::move(c)) {}
+    const char* in = nullptr;
+    std::function<void()> check;
+};
+
+void Post(std::string in) {
+    const bool ctrl = in[0] == '^', shift = in[0] == '+';
+    in.erase(0, ctrl || shift);
+    const size_t star = in.find('*'), button = std::string("RrMLl").find(in[0]);
+    int times = star == std::string::npos ? 1 : std::stoi(in.substr(star + 1)), x = 0, y = 0;
+    in.resize(std::min(star, in.size()));
+    const std::map<std::string, int> keys = {{"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP},
+                                             {"Down", VK_DOWN}, {"Ret", VK_RETURN},  {"Back", VK_BACK},
+                                             {"Tab", VK_TAB},   {"Esc", VK_ESCAPE},  {"A", 'A'}};
+    if (button != std::string::npos && (in.size() == 1 || isdigit(in[1]))) {
+        const UINT messages[] = {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP};
+        sscanf(in.c_str() + 1, "%d,%d", &x, &y);
+        plat_Headless_Post(messages[button], 0, MAKELPARAM(x, y));
+    } else {
+        const int vk = keys.count(in) ? keys.at(in)
+                       : in[0] == 'N' ? VK_NUMPAD0 + in[1] - '0'
+                                      : VK_F1 + atoi(&in[1]) - 1;
+        while (times-- > 0) PostKey(vk, ctrl, shift);
+    }
+    plat_Headless_Post(WM_TIMER, 1, 0);
+}
+
 // The screen's own children are 0 to 6 (four title buttons, three dialogs); then a list, a
 // row list, an empty container and a container with a button, a label and a bare widget.
 struct Tuning : AppTest {
-    using Step = std::function<void()>;
     // A folder of its own for the report, the log and the settings: tests run side by side.
     void SetUp() override {
         ASSERT_TRUE(mkdtemp(folder) && chdir(folder) == 0);
         AppTest::SetUp();
         list->Dsgn(100, 300);
         rows->Dsgn(300, 300);
+        list->VYMAZ();  // no placeholders
+        rows->VYMAZR();
         for (tf_CDUI* l : {list, static_cast<tf_CDUI*>(rows)}) l->PRIDAJ(1, "Jeden"), l->PRIDAJ(2, "Dva");
         new tf_CTlac(box, 40, 10, 77);
         new tf_CLabel(box, 10, 20, "Ahoj");
         new tf_CPol(box, 70, 30);
     }
-    // Each step runs at the next idle moment; then the program closes.
-    void Play(const std::vector<Step>& steps) {
-        Run(screen, [&](int moment) {
-            if (moment <= int(steps.size())) return steps[size_t(moment - 1)]();
-            plat_Headless_Post(WM_CLOSE, 0, 0);
+    void TearDown() override {
+        AppTest::TearDown();
+        EXPECT_EQ(chdir(".."), 0);
+        std::filesystem::remove_all(folder);
+    }
+    // Strings hold inputs separated by blanks.
+    void Play(const std::vector<Item>& items) {
+        size_t next = 0;
+        std::istringstream inputs;
+        Run(screen, [&](int) {
+            std::string in;
+            while (!(inputs >> in)) {
+                inputs.clear();
+                if (next == items.size()) return plat_Headless_Post(WM_CLOSE, 0, 0);
+                const Item& item = items[next++];
+                if (item.in)
+                    inputs.str(item.in);
+                else
+                    item.check();
+            }
+            Post(in);
         });
     }
-    // The key, `times` over, then a frame.
-    static constexpr int kWide = 330;
-    // Modifiers are read when the messages are handled: those of the last key posted hold for all.
-    static void Press(int key, bool ctrl = false, bool shift = false, int times = 1) {
-        while (times-- > 0) PostKey(key, ctrl, shift);
-        plat_Headless_Post(WM_TIMER, 1, 0);
+    static void On(int mod, const tf_CPol* target) {
+        EXPECT_EQ(std::tuple(tf_KM_on, tf_KM_mod, tf_KM_cPol_10), std::tuple(true, mod, target));
     }
-    static void Frame() { plat_Headless_Post(WM_TIMER, 1, 0); }
-    static void Mouse(UINT msg, int x, int y) { plat_Headless_Post(msg, 0, MAKELPARAM(x, y)); }
     static uint16_t Raw(COLORREF c) { return uint16_t(DDPixelFromColor(plat_PrimarySurface(), c)); }
     static uint16_t Dot(tf_CPolCHLO* parent, int i) {
-        const tf_CPol* c = Child(parent, i);
-        return Px(plat_PrimarySurface(), parent->x + c->rx, parent->y + c->ry);
+        return Px(plat_PrimarySurface(), parent->x + Child(parent, i)->rx, parent->y + Child(parent, i)->ry);
     }
-    // The frame shows at (x, y), as far as the next panel, exactly the pixels of the text in the
-    // overlay's colour and font.
+    // The frame shows at (x, y), as far as the next panel, exactly the pixels of the text in
+    // the overlay's colour over its dark rim.
     bool Shows(int x, int y, const char* text) const {
-        IDirectDrawSurface* want = plat_CreateTestSurface(kWide, 20);
+        IDirectDrawSurface* want = plat_CreateTestSurface(330, 20);
         DDSURFACE_ZMAZ(want, DWORD(screen.m_BackgroundColor));
         HDC dc = nullptr;
         want->GetDC(&dc);
         SetBkMode(dc, TRANSPARENT);
         SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        SetTextColor(dc, 0x00402020);  // a dark rim under the light yellow
-        for (int d = 0; d < 9; ++d)
-            if (d != 4) TextOutA(dc, d % 3, d / 3, text, int(strlen(text)));
-        SetTextColor(dc, 0x00C8FFFF);
-        TextOutA(dc, 1, 1, text, int(strlen(text)));
+        for (int d = 0; d < 10; ++d) {
+            SetTextColor(dc, d < 9 ? 0x00402020 : 0x00C8FFFF);
+            if (d != 4) TextOutA(dc, d < 9 ? d % 3 : 1, d < 9 ? d / 3 : 1, text, int(strlen(text)));
+        }
         want->ReleaseDC(dc);
         int wrong = 0;
         for (int v = 0; v < 20; ++v)
-            for (int u = 0; u < kWide; ++u) wrong += Px(want, u, v) != Px(plat_PrimarySurface(), x + u - 1, y + v - 1);
+            for (int u = 0; u < 330; ++u) wrong += Px(want, u, v) != Px(plat_PrimarySurface(), x + u - 1, y + v - 1);
         want->Release();
         return wrong == 0;
     }
-    // Every widget's place and size, and the mode's state.
-    std::string Layout() {
-        std::ostringstream s;
-        s << tf_KM_mod << " " << tf_KM_index << " " << tf_KM_cPol_10 << " " << tf_KM_vyber.count << ":";
-        std::function<void(tf_CPolCHLO*)> walk = [&](tf_CPolCHLO* p) {
-            for (int i = 0; i < p->deti.count; ++i) {
-                tf_CPol* c = Child(p, i);
-                int w = 0, h = 0;
-                c->GetSize(&w, &h);
-                s << " " << c->x << "," << c->y << "," << c->rx << "," << c->ry << "," << w << "x" << h;
-                if (tf_CPolCHLO::IsClassIdPolCHLO(c->class_id)) walk(static_cast<tf_CPolCHLO*>(c));
-            }
-        };
-        walk(&screen);
-        return s.str();
-    }
-
-    void TearDown() override {
-        AppTest::TearDown();
-        EXPECT_EQ(chdir(".."), 0);
-        std::filesystem::remove_all(folder);
+    // Every widget's place and size.
+    std::string Layout(tf_CPolCHLO* p) {
+        std::string s;
+        for (int i = 0, w = 0, h = 0; i < p->deti.count; ++i) {
+            tf_CPol* c = Child(p, i);
+            c->GetSize(&w, &h);
+            for (int v : {c->x, c->y, c->rx, c->ry, w, h}) s += std::to_string(v) + " ";
+            if (tf_CPolCHLO::IsClassIdPolCHLO(c->class_id)) s += Layout(static_cast<tf_CPolCHLO*>(c));
+        }
+        return s;
     }
 
     char folder[16] = "tuning_XXXXXX";
@@ -122,244 +153,161 @@ struct Tuning : AppTest {
 
 TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
     const int n = screen.deti.count;
-    Play({[&] { Press(VK_F1, true); },
+    const auto panel = [&](int mod, const tf_CPol* target, int line, const char* heading, const char* text) {
+        EXPECT_EQ(std::tuple(tf_KM_on, tf_KM_mod, tf_KM_cPol_10), std::tuple(true, mod, target));
+        EXPECT_TRUE(heading == nullptr || Shows(420, 40, heading)) << heading;
+        EXPECT_TRUE(Shows(470, 40 + line * 18, text)) << text;
+    };
+    Play({"^F1",
           [&] {
-              EXPECT_EQ(std::tuple(tf_KM_on, tf_KM_mod, tf_KM_cPol_10), std::tuple(true, 9, &screen));
-              EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=9: PolCHLO"));
-              EXPECT_TRUE(Shows(470, 40 + 4 * 18, "[F11]  SAVE => tf_KM_report.txt"));  // the screen has no parent
+              panel(9, &screen, 4, "tf_KM_mod=9: PolCHLO", "[F11]  SAVE => tf_KM_report.txt");  // no parent, no Tab
               EXPECT_TRUE(Shows(800, 40 + 18, "     [ x, y ] = [ 0, 0 ]"));
               for (int i = 0; i < n; ++i) EXPECT_EQ(Dot(&screen, i), Raw(i ? kYellow : kRed)) << i;
-              Press(VK_F2, false, false, n + 1);  // round once and one on
           },
-          [&] {
-              EXPECT_EQ(tf_KM_index, 1);
-              EXPECT_EQ(Dot(&screen, 1), Raw(kRed));
-              EXPECT_EQ(Dot(&screen, 0), Raw(kYellow));
-              Press(VK_F2, true, false, 3);  // back past the first to the last but one
-          },
-          [&] {
-              EXPECT_EQ(tf_KM_index, n - 2);
-              Press(VK_RETURN);
-          },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cPolCHLO_9), std::tuple(9, empty));
-              EXPECT_TRUE(Shows(470, 40 + 4 * 18, "[Tab]  Go to Sibling"));
-              Press(VK_TAB, false, true);
-          },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUIR_2), std::tuple(2, rows));
-              Press(VK_TAB, true);
-          },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUI_1), std::tuple(1, list));
-              Press(VK_F1);
-          },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUI_1), std::tuple(0, list));
-              EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=0: nic-ostry rezim"));
-              EXPECT_TRUE(Shows(470, 40 + 18, "[F11]  SAVE => tf_KM_report.txt"));
-              Press(VK_F1);
-          },
-          [&] {
-              EXPECT_EQ(tf_KM_mod, 1);
-              Press(VK_TAB, false, false, 4);  // past the last child to the first
-          },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cPol_10), std::tuple(10, Child(&screen, 0)));
-              EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=10: Pol"));
-              Press(VK_BACK);
-          },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cPolCHLO_9), std::tuple(9, &screen));
-              Press(VK_ESCAPE);
-          },
-          [&] { Press(VK_F1, true); },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_on, tf_KM_mod, tf_KM_cPol_10), std::tuple(true, 9, &screen));
-              Press(VK_F12);
-          },
-          [&] { Press(VK_F1, false, true); },
-          [&] {
-              EXPECT_TRUE(tf_KM_on);
-              Press(VK_F1, true);
-          },
+          "F2*12",  // round once and one on
+          [&] { EXPECT_EQ(std::tuple(Dot(&screen, 1), Dot(&screen, 0)), std::tuple(Raw(kRed), Raw(kYellow))); },
+          "^F2*3 Ret",  // back past the first to the last but one, and into it
+          [&] { panel(9, empty, 4, nullptr, "[Tab]  Go to Sibling"); },
+          "+Tab",
+          [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUIR_2), std::tuple(2, rows)); },
+          "^Tab",
+          [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUI_1), std::tuple(1, list)); },
+          "F1",
+          [&] { panel(0, list, 1, "tf_KM_mod=0: nic-ostry rezim", "[F11]  SAVE => tf_KM_report.txt"); },
+          "F1 Tab*4",  // past the last child to the first
+          [&] { panel(10, Child(&screen, 0), 2, "tf_KM_mod=10: Pol", "[Shift]+[Arrow keys]  Resize Pol"); },
+          "Back",
+          [&] { panel(9, &screen, 2, nullptr, "[Return]  Go Down to Child"); },
+          "Esc ^F1",
+          [&] { panel(9, &screen, 1, nullptr, "[F2]  Next/Prev Child"); },
+          "F12 +F1",
+          [&] { EXPECT_TRUE(tf_KM_on); },
+          "^F1",
           [&] {
               EXPECT_FALSE(tf_KM_on);
-              EXPECT_EQ(ReadIni(), "");    // still running, never closed
+              EXPECT_EQ(screen.Count("WM_CLOSE"), 0);
               EXPECT_EQ(box->reached, 3);  // only the three keys that entered the mode
           }});
 }
 
-// Arrows move by one pixel, by ten with Ctrl; Shift+arrows resize. The box's button is tuned
-// in sub-mode 10, the resolution dialog (with its children) in sub-mode 9.
+// Arrows move by one pixel, by ten with Ctrl; Shift+arrows resize: the box's button in
+// sub-mode 10, then the resolution dialog (its children following) in sub-mode 9.
 TEST_F(Tuning, ArrowsMoveAndResizeTheWidgetOrTheContainer) {
-    struct Row {
-        int key;
-        bool ctrl, shift;
-        int drx, dry, dw, dh;
+    const std::tuple<const char*, int, int, int, int> table[] = {
+        {"Left", -1, 0, 0, 0},   {"Right", 1, 0, 0, 0},   {"Up", 0, -1, 0, 0},    {"Down", 0, 1, 0, 0},
+        {"N4", -1, 0, 0, 0},     {"N6", 1, 0, 0, 0},      {"N8", 0, -1, 0, 0},    {"N2", 0, 1, 0, 0},
+        {"^Left", -10, 0, 0, 0}, {"^Right", 10, 0, 0, 0}, {"^Down", 0, 10, 0, 0}, {"+Left", 0, 0, -1, 0},
+        {"+Down", 0, 0, 0, 1},   {"+Up", 0, 0, 0, -1}};
+    std::array<int, 4> was{};
+    const auto now = [] {
+        std::array<int, 4> a{tf_KM_cPol_10->rx, tf_KM_cPol_10->ry};
+        tf_KM_cPol_10->GetSize(&a[2], &a[3]);
+        return a;
     };
-    const Row table[] = {
-        {VK_LEFT, 0, 0, -1, 0, 0, 0},        {VK_RIGHT, 0, 0, 1, 0, 0, 0},        {VK_UP, 0, 0, 0, -1, 0, 0},
-        {VK_DOWN, 0, 0, 0, 1, 0, 0},         {VK_NUMPAD0 + 4, 0, 0, -1, 0, 0, 0}, {VK_NUMPAD0 + 6, 0, 0, 1, 0, 0, 0},
-        {VK_NUMPAD0 + 8, 0, 0, 0, -1, 0, 0}, {VK_NUMPAD0 + 2, 0, 0, 0, 1, 0, 0},  {VK_LEFT, 1, 0, -10, 0, 0, 0},
-        {VK_RIGHT, 1, 0, 10, 0, 0, 0},       {VK_DOWN, 1, 0, 0, 10, 0, 0},        {VK_LEFT, 0, 1, 0, 0, -1, 0},
-        {VK_DOWN, 0, 1, 0, 0, 0, 1},         {VK_RIGHT, 1, 1, 0, 0, 1, 0}};
-    int rx = 0, ry = 0, w = 0, h = 0;
-    const Row* last = nullptr;
-    auto check_then_press = [&](const Row* next) {
-        tf_CPol* t = tf_KM_cPol_10;
-        int nw = 0, nh = 0;
-        t->GetSize(&nw, &nh);
-        if (last) {
-            EXPECT_EQ(std::tuple(t->rx - rx, t->ry - ry, nw - w, nh - h),
-                      std::tuple(last->drx, last->dry, last->dw, last->dh))
-                << t->nazov << " key " << last->key << " ctrl " << last->ctrl << " shift " << last->shift;
+    std::vector<Item> items = {"^F1 ^F2 ^Ret Ret"};
+    for (const char* next : {"Back Back F2*4 Ret", ""}) {
+        for (const auto& [key, drx, dry, dw, dh] : table) {
+            items.push_back([&] { was = now(); });
+            items.push_back(key);
+            items.push_back([&, k = key, d = std::array{drx, dry, dw, dh}] {
+                for (size_t c = 0; c < 4; ++c) was[c] += d[c];
+                EXPECT_EQ(now(), was) << tf_KM_cPol_10->nazov << " " << k;
+            });
         }
-        std::tie(rx, ry, w, h, last) = std::tuple(t->rx, t->ry, nw, nh, next);
-        if (next) Press(next->key, next->ctrl, next->shift);
-    };
-    std::vector<Step> steps = {[] { Press(VK_F1, true), Press(VK_F2, true), Press(VK_RETURN, true, false, 2); }};
-    for (int target : {0, 1}) {
-        for (const Row& row : table) steps.push_back([&, r = &row] { check_then_press(r); });
-        steps.push_back([&, target] {
-            check_then_press(nullptr);
-            if (target == 0) Press(VK_BACK), Press(VK_BACK), Press(VK_F2, false, false, 4), Press(VK_RETURN);
-        });
+        items.push_back(next);
     }
-    Play(steps);
+    Play(items);
     tf_CPolCHLO* dialog = screen.m_pDlgRozlisenie;
     EXPECT_EQ(tf_KM_cPolCHLO_9, dialog);
-    for (int i = 0; i < dialog->deti.count; ++i) {
-        const tf_CPol* c = Child(dialog, i);
-        EXPECT_EQ(std::pair(c->x, c->y), std::pair(dialog->x + c->rx, dialog->y + c->ry)) << i;
-    }
+    for (int i = 0; i < dialog->deti.count; ++i) EXPECT_EQ(Child(dialog, i)->x - dialog->x, Child(dialog, i)->rx) << i;
 }
 
-// F2, F3 and F5 to F8 change the layout of a list or a row list (never below 0) and mark it.
-TEST_F(Tuning, FunctionKeysChangeAListsLayoutAndMarkIt) {
-    const struct {
-        int key;
-        bool modifier;
-        const char* want;
-    } table[] = {{VK_F2, 0, "RC LT 1 1 20 23 120"},     {VK_F1 + 2, 0, "RC CT 1 1 20 23 120"},
-                 {VK_F1 + 4, 0, "RC CT 2 1 20 23 120"}, {VK_F1 + 4, 1, "RC CT 1 1 20 23 120"},
-                 {VK_F1 + 4, 1, "RC CT 0 1 20 23 120"}, {VK_F1 + 4, 1, "RC CT 0 1 20 23 120"},
-                 {VK_F1 + 5, 0, "RC CT 0 2 20 23 120"}, {VK_F1 + 6, 0, "RC CT 0 2 21 24 120"},
-                 {VK_F1 + 6, 1, "RC CT 0 2 20 23 120"}, {VK_F1 + 7, 0, "RC CT 0 2 20 23 121"}};
-    auto fields = [](tf_CDUI* l) {
-        std::ostringstream s;
-        s << l->text_mod << " " << l->ikona_mod << " " << l->text_okraj << " " << l->ikona_okraj << " "
-          << l->vyska_volby << " " << l->krok_volby << " " << l->sirka_volby;
-        return s.str();
-    };
-    std::vector<Step> steps = {[] { Press(VK_F1, true), Press(VK_F2, true, false, 4), Press(VK_RETURN, true); }};
+// F2, F3 and F5 to F8 change the layout of a list and of a row list (never below 0); the
+// list is laid out again (two entries: 127 x 50 at first).
+TEST_F(Tuning, FunctionKeysChangeAListsLayout) {
+    const std::pair<const char*, const char*> table[] = {
+        {"F2", "RC LT 1 1 20 23 120 127x50"},    {"F3", "RC CT 1 1 20 23 120 127x50"},
+        {"F5", "RC CT 2 1 20 23 120 127x50"},    {"+F5", "RC CT 1 1 20 23 120 127x50"},
+        {"^F5*2", "RC CT 0 1 20 23 120 127x50"}, {"F6", "RC CT 0 2 20 23 120 127x50"},
+        {"F7", "RC CT 0 2 21 24 120 127x52"},    {"^F7", "RC CT 0 2 20 23 120 127x50"},
+        {"F8", "RC CT 0 2 20 23 121 128x50"}};
+    std::vector<Item> items = {"^F1 ^F2*4 ^Ret"};
     for (tf_CDUI* l : {list, static_cast<tf_CDUI*>(rows)}) {
-        for (size_t i = 0; i <= std::size(table); ++i)
-            steps.push_back([&, l, i] {
-                if (i > 0) {
-                    EXPECT_EQ(fields(l), table[i - 1].want) << l->class_id << " row " << i - 1;
-                    EXPECT_TRUE(l == rows ? rows->zmena_r : l->zmena) << l->class_id << " row " << i - 1;
-                }
-                plat_Headless_Post(WM_TIMER, 1, 0);  // laid out afresh, then the key
-                if (i < std::size(table)) PostKey(table[i].key, table[i].modifier, false);
+        for (const auto& [key, want] : table)
+            items.push_back(key), items.push_back([l, k = key, w = std::string(want)] {
+                int sir = 0, vys = 0;
+                l->GetSize(&sir, &vys);
+                std::ostringstream s;
+                s << l->text_mod << " " << l->ikona_mod << " " << l->text_okraj << " " << l->ikona_okraj << " "
+                  << l->vyska_volby << " " << l->krok_volby << " " << l->sirka_volby << " " << sir << "x" << vys;
+                EXPECT_EQ(s.str(), w) << l->class_id << " " << k;
             });
-        steps.push_back([&] {
-            EXPECT_TRUE(Shows(470, 40 + 3 * 18, "[F5]  TextPadding: 0"));
-            Press(VK_TAB);
-        });
+        items.push_back([&] { EXPECT_TRUE(Shows(470, 40 + 3 * 18, "[F5]  TextPadding: 0")); });
+        items.push_back("Tab");
     }
-    Play(steps);
+    Play(items);
 }
 
-// A right drag picks the children whose anchors it covers, the arrows move them together and
-// a left click lets them go; a left drag carries a widget by the point where it was taken.
-TEST_F(Tuning, TheBandMovesChildrenTogetherAndTheLeftDragCarriesAWidget) {
-    auto offsets = [&] {
-        std::vector<std::pair<int, int>> v;
-        for (int i = 0; i < screen.deti.count; ++i) v.emplace_back(Child(&screen, i)->rx, Child(&screen, i)->ry);
+// A right drag picks the children whose anchors it covers, the arrows move them together, a
+// left click lets them go; a left drag carries a widget by the point where it was taken. F11
+// writes the container and its children's current offsets, or a log line when it cannot.
+TEST_F(Tuning, TheBandMovesChildrenTogetherTheLeftDragCarriesAWidgetAndF11ReportsThem) {
+    std::vector<int> ry;
+    const auto offsets = [&] {
+        std::vector<int> v;
+        for (int i = 0; i < screen.deti.count; ++i) v.push_back(Child(&screen, i)->ry);
         return v;
     };
-    std::vector<std::pair<int, int>> before;
-    Play({[&] {
-              Press(VK_F1, true);
-              Mouse(WM_RBUTTONDOWN, 90, 290);
-              Mouse(WM_MOUSEMOVE, 910, 510);  // over the empty container too, then back
-              Mouse(WM_MOUSEMOVE, 510, 510);
-              Frame();
-          },
+    Play({"^F1 R90,290 M910,510 M510,510",  // over the empty container too, then back
           [&] {
               ASSERT_EQ(std::vector<int>(tf_KM_vyber.index, tf_KM_vyber.index + tf_KM_vyber.count),
                         (std::vector<int>{7, 8, 10}));
               for (int i = 0; i < screen.deti.count; ++i)
                   EXPECT_EQ(Dot(&screen, i), Raw(i == 7 || i == 8 || i == 10 ? kOrange : kYellow)) << i;
               EXPECT_EQ(Px(plat_PrimarySurface(), 85, 400), Raw(kOrange));  // the band's left edge
-              before = offsets();
-              Press(VK_DOWN, true);
-              Mouse(WM_RBUTTONUP, 510, 510);
-              Mouse(WM_LBUTTONDOWN, 1000, 800);  // on the screen itself
-              Mouse(WM_LBUTTONUP, 1000, 800);
+              ry = offsets();
+              for (int i : {7, 8, 10}) ry[size_t(i)] += 10;
           },
+          "^Down r L1000,800 l",  // a click on the screen itself
           [&] {
-              std::vector<std::pair<int, int>> want = before;
-              for (int i : {7, 8, 10}) want[size_t(i)].second += 10;
-              EXPECT_EQ(offsets(), want);
+              EXPECT_EQ(offsets(), ry);
               EXPECT_EQ(std::tuple(tf_KM_multi, tf_KM_vyber.count, tf_KM_mod), std::tuple(false, 0, 9));
-              Press(VK_F2, false, false, 7);
           },
-          [&] {
-              EXPECT_EQ(Dot(&screen, 7), Raw(kMagenta));  // the current child was the band's first
-              Mouse(WM_LBUTTONDOWN, box->x + 5, box->y + 7);
-              Mouse(WM_MOUSEMOVE, 700, 650);
-              Frame();
-          },
+          "F2*7", [&] { EXPECT_EQ(Dot(&screen, 7), Raw(kMagenta)); },  // the band's first is current
+          "L505,517 M700,650",
           [&] {
               EXPECT_EQ(std::tuple(box->x, box->y, box->rx, box->ry, tf_KM_cPolCHLO_9),
                         std::tuple(695, 643, 695, 643, box));
               EXPECT_EQ(Child(box, 2)->x, 765);
-              Mouse(WM_LBUTTONUP, 700, 650);
-              Mouse(WM_MOUSEMOVE, 100, 100);
-              Press(VK_F1, true);
           },
+          "l M100,100 R690,640 M780,690 ^Right F11",
           [&] {
-              EXPECT_EQ(std::pair(box->x, box->y), std::pair(695, 643));
-              EXPECT_EQ(box->reached, 1);  // the key that entered the mode
-          }});
-}
-
-// F11 writes the container and its children with their current offsets; a report that
-// cannot be written is a log line.
-TEST_F(Tuning, F11WritesTheChildrenAsCodeOrALogLine) {
-    Play({[&] {
-              Press(VK_F1, true), Press(VK_F2, true), Press(VK_RETURN, true);
-              Mouse(WM_RBUTTONDOWN, 505, 505);
-              Mouse(WM_MOUSEMOVE, 580, 540);
-              Press(VK_RIGHT, true);
-              Press(VK_F1 + 10, true);
-          },
-          [&] {
-              auto size = [&](int i) {
-                  int w = 0, h = 0;
-                  Child(box, i)->GetSize(&w, &h);
-                  return std::to_string(w) + "," + std::to_string(h);
-              };
-              std::string want;
-              for (const std::string& line : std::initializer_list<std::string>{
-                       "-------------------", "tf_KM_cPolCHLO_9: CPolCHLO", " ID=710 rx,ry=[500,500] sir,vys=[80,80]",
-                       "--- CHL:", "[0]: [tf_CTlac] [noname_tlac] ID=77 rx,ry=[50,10] sir,vys=[" + size(0) + "]",
-                       "[1]: [tf_CLabel] [noname_label] ID=-1 rx,ry=[20,20] sir,vys=[" + size(1) + "] text=Ahoj",
-                       "[2]: [tf_CPol] [noname_pol] ID=-1 rx,ry=[80,30] sir,vys=[80,80]", "-------------------",
-                       "GetCHLWithIndex( 0 )->MoveToRel( 50, 10 );", "GetCHLWithIndex( 1 )->MoveToRel( 20, 20 );",
-                       "GetCHLWithIndex( 2 )->MoveToRel( 80, 30 );", "-------------------", "tf_KM_cPol_10: CPol",
-                       " TODO"})
-                  want += line + "\n";
-              EXPECT_EQ(ReadFile("tf_KM_report.txt"), want);
+              int w = 0, h = 0;
+              Child(box, 1)->GetSize(&w, &h);
+              std::string want = R"(-------------------
+tf_KM_cPolCHLO_9: CPolCHLO
+ ID=710 rx,ry=[695,643] sir,vys=[80,80]
+--- CHL:
+[0]: [tf_CTlac] [noname_tlac] ID=77 rx,ry=[50,10] sir,vys=[100,45]
+[1]: [tf_CLabel] [noname_label] ID=-1 rx,ry=[20,20] sir,vys=[@] text=Ahoj
+[2]: [tf_CPol] [noname_pol] ID=-1 rx,ry=[80,30] sir,vys=[80,80]
+-------------------
+GetCHLWithIndex( 0 )->MoveToRel( 50, 10 );
+GetCHLWithIndex( 1 )->MoveToRel( 20, 20 );
+GetCHLWithIndex( 2 )->MoveToRel( 80, 30 );
+-------------------
+tf_KM_cPol_10: CPol
+ TODO
+)";
+              EXPECT_EQ(ReadFile("tf_KM_report.txt"),
+                        want.replace(want.find('@'), 1, std::to_string(w) + "," + std::to_string(h)));
               remove("tf_KM_report.txt");
               mkdir("tf_KM_report.txt", 0700);
-              Press(VK_F1 + 10);
           },
+          "F11 ^F1",
           [&] {
               EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "tf_KM_report.txt"}));
-              rmdir("tf_KM_report.txt");
+              EXPECT_EQ(box->reached, 1);  // the key that entered the mode
           }});
 }
 
@@ -369,68 +317,43 @@ TEST_F(Tuning, BadInputChangesNothingAndGoneTargetsAreForgotten) {
     auto* crowd = new tf_CPolCHLO(&screen, 0);  // child 11
     crowd->MoveToRel(1200, 600);
     for (int i = 0; i < 60; ++i) new tf_CPol(crowd, i % 10 * 20, i / 10 * 20);
-    const int idle[] = {VK_RETURN, VK_F2, VK_F1 + 2, VK_F1 + 4, VK_F1 + 7, 'A', VK_SPACE};
     std::string before;
-    Play({[&] { Press(VK_F1, true), Press(VK_F2, true, false, 3), Press(VK_RETURN, true); },
+    const char* idle = "Ret F2 F3 F5 F8 A R0,0 M1900,1000 r";
+    Play({"^F1 ^F2*3 ^Ret",
           [&] {
-              EXPECT_EQ(tf_KM_cPolCHLO_9, empty);
-              before = Layout();
-              for (int key : idle) PostKey(key);
-              Mouse(WM_RBUTTONDOWN, 0, 0);
-              Mouse(WM_MOUSEMOVE, 1900, 1000);
-              Press(VK_BACK), Press(VK_F2, false, false, 10), Press(VK_RETURN), Press(VK_RETURN);  // the box's button
+              On(9, empty);
+              before = Layout(&screen);
           },
+          idle, "Back F2*10 Ret Ret", [&] { On(10, Child(box, 0)); }, idle,
           [&] {
-              EXPECT_EQ(before.substr(before.find(':')), Layout().substr(Layout().find(':')));
-              before = Layout();
-              for (int key : idle) PostKey(key);
-              Mouse(WM_RBUTTONDOWN, 0, 0);
-              Mouse(WM_MOUSEMOVE, 1900, 1000);
-              Frame();
+              EXPECT_EQ(Layout(&screen), before);
+              On(10, Child(box, 0));
           },
+          "^Left*400 +Up*300",
           [&] {
-              EXPECT_EQ(before, Layout());
-              EXPECT_FALSE(tf_KM_multi);
-              Press(VK_LEFT, true, false, 400);
-          },
-          [&] { Press(VK_UP, false, true, 300); },
-          [&] {
-              tf_CPol* button = Child(box, 0);
               int w = 0, h = 0;
-              button->GetSize(&w, &h);
-              EXPECT_TRUE(button->x >= -1920 && button->x < -1910) << button->x;
-              EXPECT_EQ(h, 1);
-              Press(VK_BACK, true, false, 2), Press(VK_F2, true), Press(VK_RETURN, true);  // into the crowd
-              Mouse(WM_RBUTTONDOWN, 1195, 595);
-              Mouse(WM_MOUSEMOVE, 1400, 800);
-              Press(VK_RIGHT, true);
+              Child(box, 0)->GetSize(&w, &h);
+              EXPECT_EQ(std::pair(Child(box, 0)->x, h), std::pair(-1920, 1));
           },
+          "^Back*2 ^F2 ^Ret R1195,595 M1400,800 ^Right",  // into the crowd
           [&] {
-              EXPECT_EQ(tf_KM_vyber.count, 50);
-              EXPECT_EQ(std::pair(Child(crowd, 49)->rx, Child(crowd, 50)->rx), std::pair(190, 0));
+              EXPECT_EQ(std::tuple(tf_KM_vyber.count, Child(crowd, 49)->rx, Child(crowd, 50)->rx),
+                        std::tuple(50, 190, 0));
               screen.deti.Del();  // the application destroys the crowd while it is tuned
               delete crowd;
-              for (int key : {VK_RIGHT, VK_F2, VK_RETURN, VK_TAB, VK_F1, VK_F1 + 10}) PostKey(key);
-              Mouse(WM_LBUTTONDOWN, 1210, 610);
-              Mouse(WM_MOUSEMOVE, 1300, 700);
-              Frame();
           },
+          "Right F2 Ret Tab F1 F11 L1210,610 M1300,700",
           [&] {
               EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cPol_10, tf_KM_cPolCHLO_9, tf_KM_vyber.count),
                         std::tuple(0, nullptr, nullptr, 0));
               EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=0: nic-ostry rezim"));
-              EXPECT_EQ(ReadFile("tf_KM_report.txt"), "");
-              Press(VK_ESCAPE, true), Press(VK_F1, true);
           },
-          [&] {
-              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cPol_10), std::tuple(9, &screen));
-              Press(VK_ESCAPE);
-          }});
+          "Esc ^F1", [&] { On(9, &screen); }, "Esc"});
     {
         RecordingScreen gone;
         Run(gone, [&](int moment) {
-            if (moment == 1) return Press(VK_F1, true);
-            EXPECT_EQ(tf_KM_cPol_10, &gone);
+            if (moment == 1) return Post("^F1");
+            On(9, &gone);
             plat_Headless_Post(WM_CLOSE, 0, 0);
         });
     }
