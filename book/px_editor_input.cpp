@@ -84,9 +84,13 @@ void Pohyb(int x, int y) {
         o->zrkadlo = x < prev_mouse.x ? 1 : 0;
     }
     e.group.INFORMUJ_SA(x, y, 0);
-    // The pages pop-up of a book row shows that book's pages.
+    // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
+    // would not open) opens once it has them: the row is offered the move again.
     int row = 0, id = 0;
-    if (duir_KNIHY && duir_KNIHY->INFORMUJ_MA_3(&row, &id) && id >= PX_FIRST_BOOK_ID) NAPLN_STRANY(id, false);
+    if (duir_KNIHY && duir_KNIHY->INFORMUJ_MA_3(&row, &id) && id >= PX_FIRST_BOOK_ID && id != listed_book) {
+        NAPLN_STRANY(id, false);
+        duir_KNIHY->INFORMUJ_SA(x, y, 0);
+    }
 }
 
 // A press takes the hovered object and starts its drag afresh, so a click throws nothing.

@@ -149,6 +149,8 @@ bool Editor::Outlined(CHerec* o, uint16_t colour) const {
     return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
 }
 
+uint64_t Editor::TimerDue() { return plat_NextTimerDue() - plat_Headless_Now(); }
+
 uint16_t Editor::Raw(uint32_t rgb) { return plat_XrgbTo565(rgb); }
 
 }  // namespace editor_test

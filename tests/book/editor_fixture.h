@@ -72,6 +72,8 @@ protected:
     // The object's outline, its top edge one pixel out, shows the colour.
     bool Outlined(CHerec* o, uint16_t colour) const;
     static uint16_t Raw(uint32_t rgb);
+    // Until the frame timer's next tick.
+    static uint64_t TimerDue();
     CHerec* Obj(int i) const { return REG_Objekt(i); }
     std::vector<std::string> Names(const std::string& rel) const { return tree.Names(rel); }
 
