@@ -3,18 +3,18 @@
 #pragma once
 
 // Rows and items chosen in the lists and menus (the row's or item's id).
-void PX_MainMenu(int id);           // "Info..." and "Koniec"
-void PX_ChooseBook(int id);         // books list
-void PX_ChoosePage(int id);         // pages list
-void PX_AddBackground(int id);      // backgrounds list
-void PX_AddProp(int id);            // props list
-void PX_AddActor(int id);           // actors list
-void PX_SetBackgroundMode(int id);  // background-mode menu
-void PX_RemoveOrCopyObject(int id); // object menu: remove, copy
-void PX_SetMotion(int id);          // object menu: the six motions
-void PX_SetEdge(int id);            // object menu: bounce, wrap around
-void PX_SetPace(int id);            // object menu: faster, slower phases
-void PX_NewBookDialog(int id);      // the new-book dialog's OK or cancel
+void PX_MainMenu(int id);            // "Info..." and "Koniec"
+void PX_ChooseBook(int id);          // books list
+void PX_ChoosePage(int id);          // pages list
+void PX_AddBackground(int id);       // backgrounds list
+void PX_AddProp(int id);             // props list
+void PX_AddActor(int id);            // actors list
+void PX_SetBackgroundMode(int id);   // background-mode menu
+void PX_RemoveOrCopyObject(int id);  // object menu: remove, copy
+void PX_SetMotion(int id);           // object menu: the six motions
+void PX_SetEdge(int id);             // object menu: bounce, wrap around
+void PX_SetPace(int id);             // object menu: faster, slower phases
+void PX_NewBookDialog(int id);       // the new-book dialog's OK or cancel
 
 // The buttons.
 void PX_Play();

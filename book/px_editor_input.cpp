@@ -23,7 +23,7 @@ struct Klavesa {
     void (*prikaz)();
 };
 const Klavesa kKlavesy[] = {
-    {VK_BACK, PX_RemoveLast}, {VK_SPACE, PX_TogglePlay},    {VK_PRIOR, PX_Faster},
+    {VK_BACK, PX_RemoveLast}, {VK_SPACE, PX_TogglePlay},     {VK_PRIOR, PX_Faster},
     {VK_NEXT, PX_Slower},     {VK_DELETE, PX_DeleteHovered}, {VK_F1, PX_ReportRegistry},
 };
 
@@ -53,8 +53,8 @@ struct Tlacidlo {
     void (*prikaz)();
 };
 const Tlacidlo kTlacidla[] = {
-    {&PX_Editor::tlac_Play, PX_Play},         {&PX_Editor::tlac_Save, PX_SavePage},
-    {&PX_Editor::tlac_Next, PX_NextPage},     {&PX_Editor::tlac_Prev, PX_PreviousPage},
+    {&PX_Editor::tlac_Play, PX_Play},           {&PX_Editor::tlac_Save, PX_SavePage},
+    {&PX_Editor::tlac_Next, PX_NextPage},       {&PX_Editor::tlac_Prev, PX_PreviousPage},
     {&PX_Editor::tlac_Opusti, PX_LeaveNewPage}, {&PX_Editor::tlac_Nova, PX_NewPage},
 };
 

@@ -20,7 +20,9 @@ struct Miesto {
     Kotva kotva;
     int posun;
 };
-int Poloha(Miesto m, int dlzka, int stred) { return (m.kotva == ZACIATOK ? 0 : m.kotva == STRED ? stred : dlzka) + m.posun; }
+int Poloha(Miesto m, int dlzka, int stred) {
+    return (m.kotva == ZACIATOK ? 0 : m.kotva == STRED ? stred : dlzka) + m.posun;
+}
 
 // Three skin points each: normal, pointer over, pressed.
 struct Tlacidlo {
@@ -41,8 +43,8 @@ struct Polozka {
     int id;
     const char8_t* text;
 };
-const Polozka kHlavne[] = {{1, u8"Knihy..."}, {2, u8"Strany..."}, {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
-                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."},  {7, u8"Info..."},   {100, u8"Koniec"}};
+const Polozka kHlavne[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
+                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {7, u8"Info..."},    {100, u8"Koniec"}};
 const Polozka kGeometria[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka kObjekt[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
 const Polozka kInstancia[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
@@ -60,8 +62,8 @@ struct Menu {
 };
 const Menu kGeometriaMenu = {"dui_PozGeometria", &dui_PozGeometria, kGeometria};
 const Menu kObjektoveMenu[] = {
-    {"dui_setup", &dui_setup, kObjekt},       {"dui_setup_1", &dui_setup_1, kInstancia},
-    {"dui_setup_2", &dui_setup_2, kPohyb},    {"dui_setup_3", &dui_setup_3, kKolizia},
+    {"dui_setup", &dui_setup, kObjekt},    {"dui_setup_1", &dui_setup_1, kInstancia},
+    {"dui_setup_2", &dui_setup_2, kPohyb}, {"dui_setup_3", &dui_setup_3, kKolizia},
     {"dui_setup_4", &dui_setup_4, kTempo},
 };
 
@@ -170,8 +172,8 @@ void Objektove_menu(PX_Editor& e) {
 // Drawn in this order, asked in the reverse one.
 void Skupina(PX_Editor& e) {
     for (const Tlacidlo& t : kTlacidla) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
-    tf_CPol* vrstvy[] = {&e.dui_M,    duir_KNIHY,  duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
-                         dui_PozGeometria, dui_setup, dui_setup_1, dui_setup_2,  dui_setup_3,     dui_setup_4};
+    tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
+                         dui_PozGeometria, dui_setup,  dui_setup_1, dui_setup_2,      dui_setup_3,     dui_setup_4};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
 }
 }  // namespace

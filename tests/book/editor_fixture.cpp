@@ -43,7 +43,8 @@ void Editor::Picture(const std::string& rel, int w, int h, const Paint& paint) {
 
 void Editor::Prop(const std::string& rel, int w, int h, uint32_t rgb) {
     const Paint disc = Disc(w - 2, h - 2, rgb);
-    Picture(rel, w, h, [&](int x, int y) { return x == 0 || y == 0 || x == w - 1 || y == h - 1 ? FRAME : disc(x - 1, y - 1); });
+    Picture(rel, w, h,
+            [&](int x, int y) { return x == 0 || y == 0 || x == w - 1 || y == h - 1 ? FRAME : disc(x - 1, y - 1); });
 }
 
 void Editor::Actor(const std::string& rel, int w, int h, int phases, uint32_t rgb) {
@@ -60,14 +61,15 @@ void Editor::Actor(const std::string& rel, int w, int h, int phases, uint32_t rg
 void Editor::Book(const std::string& dir, const std::map<std::string, std::string>& pages) {
     for (const char* sub : {"", "/Pozadia", "/Kulisy", "/Herci"}) tree.Dir(dir + sub);
     for (const auto& [name, content] : pages) tree.File(dir + "/" + name + ".str", content);
-    Picture(dir + "/Pozadia/les.bmp", 64, 48, [](int x, int y) { return y < 30 ? 0x8FD3FF : 0x5CC45C + 0x10000 * (x % 2); });
+    Picture(dir + "/Pozadia/les.bmp", 64, 48,
+            [](int x, int y) { return y < 30 ? 0x8FD3FF : 0x5CC45C + 0x10000 * (x % 2); });
     Prop(dir + "/Kulisy/strom.bmp", 60, 80, 0x2E9E3E);
     Actor(dir + "/Herci/pes.bmp", 48, 40, 3, 0xF08A24);
 }
 
 void Editor::Library() {
-    Book("KNIHA_Les", {{"1", "p les 4\nk strom 300 200 6 1 0\n"},
-                       {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
+    Book("KNIHA_Les",
+         {{"1", "p les 4\nk strom 300 200 6 1 0\n"}, {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
     Book("KNIHA_More", {{"1", "h pes 100 100 6 1 0\n"}});
     Book("app/KNIHA_DEFNEW", {{"1", "k strom 40 40 6 1 0\n"}});
 }
@@ -147,6 +149,12 @@ bool Editor::Shows(int l, int t, int r, int b, uint16_t colour) const {
 
 bool Editor::Outlined(CHerec* o, uint16_t colour) const {
     return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
+}
+
+std::vector<int> Editor::Values(tf_CDUIR* list) {
+    std::vector<int> v;
+    for (int i = 0; list && i < list->CountR(); ++i) v.push_back((*list)[i]->hodnota);
+    return v;
 }
 
 uint64_t Editor::TimerDue() { return plat_NextTimerDue() - plat_Headless_Now(); }

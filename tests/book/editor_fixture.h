@@ -19,7 +19,7 @@
 namespace editor_test {
 
 constexpr int W = 1024, H = 768;
-constexpr uint16_t FILL = 500;  // the page's fill, a raw pixel value
+constexpr uint16_t FILL = 500;                        // the page's fill, a raw pixel value
 constexpr uint32_t KEY = 0xFF00FF, FRAME = 0x00FFFF;  // see-through ground, phase frames
 
 // A picture's colour at (x, y), 0x00RRGGBB.
@@ -72,6 +72,8 @@ protected:
     // The object's outline, its top edge one pixel out, shows the colour.
     bool Outlined(CHerec* o, uint16_t colour) const;
     static uint16_t Raw(uint32_t rgb);
+    // The values of a row list's rows.
+    static std::vector<int> Values(tf_CDUIR* list);
     // Until the frame timer's next tick.
     static uint64_t TimerDue();
     CHerec* Obj(int i) const { return REG_Objekt(i); }

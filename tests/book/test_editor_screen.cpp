@@ -4,21 +4,14 @@
 
 using namespace editor_test;
 
-namespace {
-std::vector<int> Values(tf_CDUIR* l) {
-    std::vector<int> v;
-    for (int i = 0; l && i < l->CountR(); ++i) v.push_back((*l)[i]->hodnota);
-    return v;
-}
-}  // namespace
-
 TEST_F(Editor, StartsWithMenuListsAndCursorAndEscClosesInOrder) {
     Library();
     Run([&] {
         Tick();
         PX_Editor& e = *px_editor;
         EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
-        for (tf_CDUI* l : {(tf_CDUI*)duir_KNIHY, (tf_CDUI*)duir_STRANY, (tf_CDUI*)utl_duir_Herci, dui_PozGeometria, dui_setup})
+        for (tf_CDUI* l :
+             {(tf_CDUI*)duir_KNIHY, (tf_CDUI*)duir_STRANY, (tf_CDUI*)utl_duir_Herci, dui_PozGeometria, dui_setup})
             EXPECT_FALSE(l->zivy) << l->nazov;
         EXPECT_EQ(e.group.vrstvy.count, 19);
         EXPECT_EQ(Px(300, 600), FILL) << "no page yet";

@@ -9,7 +9,6 @@
 
 using namespace editor_test;
 
-
 TEST_F(Editor, ChoosesABookAndAPageAndAddsPictures) {
     Library();
     Run([&] {
@@ -64,7 +63,8 @@ TEST_F(Editor, TakesObjectsByPointerMenuAndKeys) {
         EXPECT_TRUE(Outlined(Obj(1), RED));
         Move(520, 331);
         Up(520, 331);
-        EXPECT_EQ(std::tuple(dragged, Obj(1)->motion, Obj(1)->vx, Obj(1)->vy, dirty), std::tuple(-1, 3, -10.0, 10.0, true));
+        EXPECT_EQ(std::tuple(dragged, Obj(1)->motion, Obj(1)->vx, Obj(1)->vy, dirty),
+                  std::tuple(-1, 3, -10.0, 10.0, true));
         Click(330, 240);  // no movement: no throw
         EXPECT_EQ(std::tuple(Obj(0)->motion, Obj(0)->vx, Obj(0)->x), std::tuple(6, 0.0, 300));
 
@@ -96,7 +96,8 @@ TEST_F(Editor, TakesObjectsByPointerMenuAndKeys) {
             RightClick(Obj(1)->x + 24, Obj(1)->y + 21);
             ASSERT_NO_FATAL_FAILURE(Point(dui_setup, c.item - 1));
             ASSERT_NO_FATAL_FAILURE(Choose(submenus[c.item - 1], c.entry));
-            EXPECT_EQ(std::tuple(c.got(), dirty, setup_target), std::tuple(c.want, true, -1)) << c.item << " " << c.entry;
+            EXPECT_EQ(std::tuple(c.got(), dirty, setup_target), std::tuple(c.want, true, -1))
+                << c.item << " " << c.entry;
         }
         EXPECT_EQ(REG.count, 2) << "the copy was removed again, the actor kept";
 
@@ -216,7 +217,8 @@ TEST_F(Editor, FollowsADisplayModeChange) {
         ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, 1));
         Key(VK_BACK);
         ASSERT_NO_FATAL_FAILURE(change_to("1280  x  720"));
-        EXPECT_EQ(std::tuple(e.tlac_Next.x, e.tlac_Prev.y, e.tlac_Save.y, e.tlac_Play.x), std::tuple(1233, 670, 658, 616));
+        EXPECT_EQ(std::tuple(e.tlac_Next.x, e.tlac_Prev.y, e.tlac_Save.y, e.tlac_Play.x),
+                  std::tuple(1233, 670, 658, 616));
         EXPECT_EQ(std::tuple(current_page, REG.count, dirty), std::tuple(2, 2, false)) << "reloaded from its file";
         Tick();
         EXPECT_EQ(Px(1100, 700), Raw(0x5CC45C)) << "the background fills the new screen";
