@@ -142,7 +142,7 @@ void Menu_objektu(int x, int y) {
 
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
 void Koniec() {
-    _tf_LOG_(SRC, __LINE__, "case WM_DESTROY - PX");
+    TF_LOG("case WM_DESTROY - PX");
     UVOLNI_VSETKO();
     px_editor->uvolnene = true;
     px_editor->group.zivy = false;
