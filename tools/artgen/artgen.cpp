@@ -9,8 +9,10 @@ std::vector<File> DrawAll() {
             {"kniha_ikona_default.bmp", BookIcon()}, {"zvuknaraz.wav", ClickSound()}, {"zvukkoniec.wav", ChimeSound()}};
 }
 
-bool WriteAll(const std::string& dir) {
-    for (const File& f : DrawAll()) {
+bool WriteAll(const std::string& dir) { return WriteFiles(dir, DrawAll()); }
+
+bool WriteFiles(const std::string& dir, const std::vector<File>& files) {
+    for (const File& f : files) {
         const std::string path = dir + "/" + f.name;
         FILE* out = fopen(path.c_str(), "wb");
         bool ok = out && !f.bytes.empty() && fwrite(f.bytes.data(), 1, f.bytes.size(), out) == f.bytes.size();
