@@ -43,8 +43,11 @@ void Dog(Canvas& c, int i) {
         const float fx = hx + len * F(Sin(a)), fy = hy + len * F(Cos(a));
         Part(c, Ellipse(fx + 4, fy + 2, 11, 7), fy - 5, fy + 9, col, 2.5f);
     };
-    leg(122, -swing, dark);  // far legs first
-    leg(58, swing, dark);
+    // Legs come out from under the body: the far pair, darker, behind the near pair.
+    leg(124, -swing, dark);
+    leg(60, swing, dark);
+    leg(114, swing, fur);
+    leg(50, -swing, fur);
     // The tail wags twice a step.
     const double wag = 0.35 * Sin(2 * t);
     Part(c, Capsule(36, top + 14, 36 - 26 * F(Sin(0.8 + wag)), top + 14 - 26 * F(Cos(0.8 + wag)), 6), top - 16,
@@ -53,8 +56,6 @@ void Dog(Canvas& c, int i) {
     Part(c, body, top - 2, top + 54, fur, 2.5f);
     c.Shade(Intersect(Grow(body, -2.5f), Ellipse(92, top + 46, 44, 14)), Solid(cream));
     c.Shade(Intersect(Grow(body, -2.5f), Ellipse(70, top + 8, 18, 12)), Solid(Hex(0xB97A3C), 0.8f));
-    leg(116, swing, fur);
-    leg(52, -swing, fur);
     // Collar and tag.
     Part(c, Capsule(130, top + 4, 136, top + 34, 5), top, top + 38, Hex(0xEF4B4B), 2);
     Part(c, Circle(138, top + 38, 5), top + 33, top + 43, Hex(0xFFD23F), 1.5f);
