@@ -63,26 +63,21 @@ chmod +x "$work/program"
 check "starting the program" env HOME="$home" XDG_DATA_HOME= "$launcher" --library "$starter" --program "$work/program"
 check "the program runs in app/" [ "$(cat "$work/started_in" 2>/dev/null)" = "$lib/app" ]
 
-# A home that cannot be written: a message, a failure, nothing made.
-home=$work/readonly
-mkdir -p "$home"
-chmod 555 "$home"
-as_user env HOME="$home" XDG_DATA_HOME= "$launcher" --seed-only --library "$starter" 2> "$work/err"
-check "a read-only home fails" [ $? -ne 0 ]
-check "with a clear message" grep -q "^pexlo: cannot make the library folder" "$work/err"
-check "and nothing made" [ -z "$(ls -A "$home")" ]
-
-# A copy that breaks half-way leaves no half template behind.
+# Seeding that must be refused, as a user who may not write everywhere: a failure with a
+# clear message, and no half-copied book or temporary folder left in the home.
+refused() {  # case, home, starter library, start of the message
+  as_user env HOME="$2" XDG_DATA_HOME= "$launcher" --seed-only --library "$3" 2> "$work/err"
+  check "$1 fails" [ $? -ne 0 ]
+  check "$1 says: $4" grep -q "^pexlo: $4" "$work/err"
+  check "$1 leaves no template" [ ! -e "$2/.local/share/pexlo/app/KNIHA_DEFNEW" ]
+  check "$1 leaves no temporary folder" no_temporaries "$2"
+}
+mkdir -p "$work/readonly" && chmod 555 "$work/readonly"
+refused "a read-only home" "$work/readonly" "$starter" "cannot make the library folder"
 cp -R "$starter" "$work/broken"
 chmod 000 "$work/broken/app/KNIHA_DEFNEW/Herci/pes.bmp"
-home=$work/halfway
-mkdir -p "$home"
-chmod 777 "$home"
-as_user env HOME="$home" XDG_DATA_HOME= "$launcher" --seed-only --library "$work/broken" 2> "$work/err"
-check "a failed copy fails" [ $? -ne 0 ]
-check "with a clear message" grep -q "^pexlo: cannot copy KNIHA_DEFNEW" "$work/err"
-check "and leaves no template" [ ! -e "$home/.local/share/pexlo/app/KNIHA_DEFNEW" ]
-check "and no temporary folder" no_temporaries "$home"
+mkdir -p "$work/halfway" && chmod 777 "$work/halfway"
+refused "a copy that breaks half-way" "$work/halfway" "$work/broken" "cannot copy KNIHA_DEFNEW"
 
 [ $failures = 0 ] && echo "seeding: empty home, later starts, read-only home and a broken copy as they should be"
 exit $((failures > 0))

@@ -32,8 +32,8 @@ const char* const SAMPLE_PAGES[] = {
     "k strom 110 430 6 1 0\n"
     "k dom 1500 470 6 1 0\n"
     "k plot 1090 700 6 1 0\n"
-    "k kvet 560 700 6 1 0\n"
-    "k kvet 650 720 6 1 0\n"
+    "k kvet 420 690 6 1 0\n"
+    "k kvet 960 730 6 1 0\n"
     "h zajac 300 640 1 2 4\n"
     "h pes 760 720 1 1 3\n"
     "h vtak 900 200 5 1 4\n",
@@ -60,14 +60,18 @@ const char* const SAMPLE_PAGES[] = {
     "h zajac 1200 700 6 1 4\n"
     "h pes 300 840 1 1 2\n"
     "h lopta 760 600 3 1 1\n",
-    // Night: the background left out, the sky the page's own blue; a shooting star waves by.
+    // Above the clouds at night: the background left out, the sky the page's own blue; a
+    // shooting star waves by.
     "p noc 1\n"
     "k mesiac 1500 90 6 1 0\n"
     "k hviezda 240 160 6 1 0\n"
     "k hviezda 760 80 6 1 0\n"
     "k hviezda 1150 260 6 1 0\n"
+    "k hviezda 1750 520 6 1 0\n"
     "k hviezda 0 420 2 2 0\n"
-    "k oblak 420 560 1 2 0\n"
+    "k oblak 80 820 1 2 0\n"
+    "k oblak 700 900 1 2 0\n"
+    "k oblak 1350 800 1 2 0\n"
     "h vtak 900 420 5 1 2\n",
 };
 
