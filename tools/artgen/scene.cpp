@@ -43,7 +43,7 @@ std::vector<uint8_t> PropFile(const Canvas& c) {
 std::vector<uint8_t> ActorSheet(int w, int h, int n, const std::function<void(Canvas&, int)>& draw,
                                 std::string* faz) {
     // A margin of seven pixels keeps (6, 6) outside every phase; (10, 10) lies in the first,
-    // whose middle the book's thumbnail shows.
+    // the phase the actors list shows as the actor's thumbnail.
     const int M = 8;
     Sheet sheet(M + n * (w + 1), M + h + 1, KEY, BORDER);
     sheet.MarkBorderAt00();

@@ -1,9 +1,8 @@
 #include "tools/artgen/starter.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "tools/artgen/encode.h"
 #include "tools/artgen/icons.h"
@@ -75,15 +74,18 @@ const char* const SAMPLE_PAGES[] = {
     "h vtak 900 420 5 1 2\n",
 };
 
+// The folder and those above it.
 bool MakeDir(const std::string& path) {
-    if (mkdir(path.c_str(), 0755) == 0 || errno == EEXIST) return true;
+    std::error_code failed;
+    std::filesystem::create_directories(path, failed);
+    if (!failed) return true;
     fprintf(stderr, "artgen: cannot make %s\n", path.c_str());
     return false;
 }
 
 File Text(const std::string& name, const std::string& text) { return {name, {text.begin(), text.end()}}; }
 
-// The three asset folders of a book and what they hold.
+// A folder of a book (its path below the book's) and the files in it.
 struct Folder {
     const char* name;
     std::vector<File> files;
@@ -118,17 +120,13 @@ bool WriteStarter(const std::string& dir) {
     const std::vector<File> default_icon = {{"kniha_ikona_default.bmp", BookIcon()}};
     // Pictures belong to one book: the template and the sample book each have their own copies.
     const std::vector<Folder> assets = {{"/Pozadia", Backgrounds()}, {"/Kulisy", Props()}, {"/Herci", Actors()}};
-    if (!MakeDir(dir) || !MakeDir(library) || !MakeDir(app) || !WriteFiles(app, default_icon) ||
+    if (!MakeDir(app) || !WriteFiles(app, default_icon) ||
         !WriteBook(app + "/KNIHA_DEFNEW", 0x34C060, assets, {Text("1.str", TEMPLATE_PAGE)}) ||
         !WriteBook(library + "/" + SAMPLE, 0xFF8A2A, assets, sample))
         return false;
-    std::string icons = dir + "/icons";
-    for (const char* sub : {"", "/hicolor"})
-        if (!MakeDir(icons += sub)) return false;
     for (int size : {64, 256}) {
-        const std::string sized = icons + "/" + std::to_string(size) + "x" + std::to_string(size);
-        if (!MakeDir(sized) || !MakeDir(sized + "/apps") || !WriteFiles(sized + "/apps", {DesktopIcon(size)}))
-            return false;
+        const std::string apps = dir + "/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        if (!MakeDir(apps) || !WriteFiles(apps, {DesktopIcon(size)})) return false;
     }
     return true;
 }

@@ -6,8 +6,8 @@
 
 #include "book/pexlo.h"
 #include "framework/app/tf_appstate.h"
-#include "framework/surface/tf_dbmp.h"
 #include "framework/core/tf_fsi.h"
+#include "framework/surface/tf_dbmp.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 #include "tools/artgen/scene.h"
@@ -25,12 +25,12 @@ std::string ProgramPath(const std::string& host) {
 
 bool DrawThumbnails(const std::string& book, const std::vector<std::string>& pages) {
     // The program's state for one page on a screen of the size the pictures are drawn for.
-    const std::pair<int, int> saved_screen(tf_ScreenW, tf_ScreenH);
-    tf_ScreenW = BG_W;
-    tf_ScreenH = BG_H;
     IDirectDraw* dd = nullptr;
     if (DirectDrawCreate(nullptr, &dd, nullptr) != DD_OK) return false;
     std::swap(tf_lpDD, dd);
+    const std::pair<int, int> saved_screen(tf_ScreenW, tf_ScreenH);
+    tf_ScreenW = BG_W;
+    tf_ScreenH = BG_H;
     IDirectDrawSurface* back = DDCreateOffscreenSurface(tf_lpDD, BG_W, BG_H);
     tf_CDas_Surface background("pozadie");
     tf_UTL_CDUIR_THMFILE pozadia, kulisy, herci;
