@@ -14,6 +14,7 @@
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
+#include "framework/widgets/tf_polchlo.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -50,12 +51,12 @@ void Pridaj_riadok_knihy(int id, const char* book_path, const char* name) {
 }
 
 void Nacitaj_strany(int i, const char* book_path, const char* name) {
-    _tf_LOG_(SRC, __LINE__, "---- kniha");
-    _tf_LOG_(SRC, __LINE__, book_path, i);
+    TF_LOG("---- kniha");
+    TF_LOG(book_path, i);
     tf_CARRE pages(0, 0, 2);
-    if (tf_FSI_Zisti_SubAdr(book_path, "*.str", 0, true, &pages) != 0)
-        _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani stran v", book_path);
-    _tf_LOG_(SRC, __LINE__, "#stran", pages.count);
+    if (!tf_FSI_ExistsFolder(book_path) || tf_FSI_Zisti_SubAdr(book_path, "*.str", 0, true, &pages) != 0)
+        TF_LOG("Doslo k chybe pri nacitani stran v", book_path);
+    TF_LOG("#stran", pages.count);
     for (int j = 0; j < pages.count; ++j) {
         const char* page_path = static_cast<const char*>(pages[j]);
         auto* ks = new struct_kniha_strana(i, book_path, name, j, j + 1, page_path,
@@ -94,7 +95,7 @@ bool Bezpecny_nazov(const char* name) {
 // The folder goes without a trailing "\", so that the rows' paths have no doubled separator.
 void Nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
     const std::string path = std::string(book_path) + sub;
-    _tf_LOG_(SRC, __LINE__, tag, path.c_str());
+    TF_LOG(tag, path.c_str());
     if (list) list->XRELOAD(path.c_str(), false);
 }
 
@@ -102,6 +103,21 @@ template <class T>
 void Znic(T*& p) {
     delete p;
     p = nullptr;
+}
+
+// An editor's list is made without a parent and is ours alone (px_stav.h): one that a
+// container holds as its child is the container's to destroy, or it would go twice.
+template <class T>
+void znic_zoznam(T*& zoznam) {
+    const tf_CPolCHLO* rodic = zoznam ? zoznam->parent : nullptr;
+    for (int i = 0; rodic && i < rodic->deti.count; ++i) {
+        if (rodic->deti.data[i] != zoznam) continue;
+        TF_FAIL(TF_LOG_ERR, "UVOLNI_VSETKO - zoznam je dietom kontajnera");
+        TF_LOG("zoznam:", zoznam->nazov);
+        zoznam = nullptr;
+        return;
+    }
+    Znic(zoznam);
 }
 }  // namespace
 
@@ -140,7 +156,8 @@ bool PX_Nastav_cestu_nahladu(const char* page_path) {
     const std::string thm = tf_FSI_Zmen_priponu(page_path, "thm");
     thumbnail_path[0] = '\0';
     if (thm.size() >= sizeof thumbnail_path) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlha cesta nahladu", page_path);
+        TF_LOG(TF_LOG_ERR, "Pridlha cesta nahladu");
+        TF_LOG("cesta:", page_path);
         return false;
     }
     strcpy(thumbnail_path, thm.c_str());
@@ -160,8 +177,8 @@ void NACITAJ_KNIHY() {
     Znic_zaznamy();
 
     tf_CARRE books(0, 0, 2);
-    if (tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
-        _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani adresarov knih", "X");
+    if (!tf_FSI_ExistsFolder(BOOKS_DIR) || tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
+        TF_LOG("Doslo k chybe pri nacitani adresarov knih", "X");
     for (int i = 0; i < books.count; ++i) {
         const char* book_path = static_cast<const char*>(books[i]);
         const std::string dir = tf_FSI_Odstrihni_meno(book_path);
@@ -207,8 +224,8 @@ void NAPLN_STRANY(int book, bool force) {
 void VOLBA_KNIHY(int book, bool first_page) {
     const struct_kniha_strana* ks = Prvy_v_knihe(book);
     if (!ks || !ks->book_path[0]) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "VOLBA_KNIHY() - nenajdena kniha v strukture KS");
-        _tf_LOG_(SRC, __LINE__, "ID knihy", book);
+        TF_LOG(TF_LOG_ERR, "VOLBA_KNIHY() - nenajdena kniha v strukture KS");
+        TF_LOG("ID knihy", book);
         return;
     }
     Nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
@@ -222,39 +239,43 @@ void VOLBA_KNIHY(int book, bool first_page) {
 
 bool NOVA_KNIHA(const char* name) {
     if (!name || !*name || !Bezpecny_nazov(name)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Nepovoleny nazov knihy!", name ? name : "");
+        TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
+        TF_LOG("nazov:", name ? name : "");
         return false;
     }
     char target[MAX_PATH];
     if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlhy nazov knihy!", name);
+        TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
+        TF_LOG("nazov:", name);
         return false;
     }
     if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nexistencia sablony novej knihy!");
-        _tf_LOG_(SRC, __LINE__, "Adresar:", TEMPLATE_DIR);
+        TF_LOG(TF_LOG_ERR, "Nexistencia sablony novej knihy!");
+        TF_LOG("Adresar:", TEMPLATE_DIR);
         return false;
     }
     if (tf_FSI_ExistsFolder(target)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
-        _tf_LOG_(SRC, __LINE__, "Adresar:", target);
+        TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
+        TF_LOG("Adresar:", target);
         return false;
     }
     if (!CreateDirectoryA(target, nullptr)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Adresar knihy sa nepodarilo vytvorit", target);
+        TF_LOG(TF_LOG_ERR, "Adresar knihy sa nepodarilo vytvorit");
+        TF_LOG("Adresar:", target);
         return false;
     }
     if (tf_FSI_SynchroFolders(TEMPLATE_DIR, target) != 0) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Sablonu sa nepodarilo skopirovat", target);
+        TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
+        TF_LOG("Adresar:", target);
         return false;
     }
     return true;
 }
 
 void PX_Nova_kniha_zadana(const char* text) {
-    _tf_LOG_(SRC, __LINE__, "Zadany nazov:", text ? text : "");
+    TF_LOG("Zadany nazov:", text ? text : "");
     if (!text || !*text) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nezadany nazov knihy!");
+        TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
         return;
     }
     if (!NOVA_KNIHA(text)) {
@@ -267,19 +288,15 @@ void PX_Nova_kniha_zadana(const char* text) {
 }
 
 void UVOLNI_VSETKO() {
-    _tf_LOG_(SRC, __LINE__, "PX - UVOLNI_VSETKO()");
-    Znic(duir_KNIHY);
-    Znic(duir_STRANY);
+    TF_LOG("PX - UVOLNI_VSETKO()");
+    znic_zoznam(duir_KNIHY);
+    znic_zoznam(duir_STRANY);
     listed_book = -1;
-    Znic(utl_duir_Pozadia);
-    Znic(utl_duir_Kulisy);
-    Znic(utl_duir_Herci);
-    Znic(dui_PozGeometria);
-    Znic(dui_setup);
-    Znic(dui_setup_1);
-    Znic(dui_setup_2);
-    Znic(dui_setup_3);
-    Znic(dui_setup_4);
+    znic_zoznam(utl_duir_Pozadia);
+    znic_zoznam(utl_duir_Kulisy);
+    znic_zoznam(utl_duir_Herci);
+    for (tf_CDUI** menu : {&dui_PozGeometria, &dui_setup, &dui_setup_1, &dui_setup_2, &dui_setup_3, &dui_setup_4})
+        znic_zoznam(*menu);
     Znic(default_book_icon);
     VYMAZ_REG();
     Znic_zaznamy();

@@ -5,8 +5,8 @@
 
 #include "book/px_herec.h"
 #include "book/px_stav.h"
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 
 namespace {
 const char* const SRC = "PX_POZADIE";
@@ -62,7 +62,7 @@ void draw_tiles(IDirectDrawSurface* back, tf_CDas_Surface* s) {
 void PRIPRAV_POZADIE(bool load) {
     if (load) {
         if (!background_surface) {
-            _tf_LOG_(SRC, __LINE__, "PRIPRAV_POZADIE: chyba surface pozadia", TF_LOG_RETURN);
+            TF_LOG("PRIPRAV_POZADIE: chyba surface pozadia", TF_LOG_RETURN);
             return;
         }
         if (!background_path) {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/surface/tf_draw.h"
+#include "framework/widgets/tf_dsgn.h"
 
 tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int rx_, int ry_, const char* text_) : tf_CPol(parent_, rx_, ry_) {
     Init(text_);
@@ -20,7 +20,7 @@ tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
 }
 
 void tf_CLabel::Init(const char* text_) {
-    class_id = 9;
+    class_id = TF_CLASS_LABEL;
     Set_Nazov("noname_label");
     SetText(text_);
 }

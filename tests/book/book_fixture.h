@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "book/pexlo.h"
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/files.h"
 #include "tests/platform/bmp_fixture.h"
@@ -39,6 +39,7 @@ protected:
     void TearDown() override {
         plat_SetWriteFailure(false);
         plat_SetWriteLimit(-1);
+        plat_SetWriteFailureStep(PLAT_WRITE_STEP_NONE);
         PX_STAV_Reset();
         tf_lpDD->Release();
         tf_lpDD = nullptr;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/files.h"
+
 namespace artgen {
 
 std::vector<File> DrawAll() {
@@ -9,13 +11,12 @@ std::vector<File> DrawAll() {
             {"kniha_ikona_default.bmp", BookIcon()}, {"zvuknaraz.wav", ClickSound()}, {"zvukkoniec.wav", ChimeSound()}};
 }
 
-bool WriteAll(const std::string& dir) {
-    for (const File& f : DrawAll()) {
+bool WriteAll(const std::string& dir) { return WriteFiles(dir, DrawAll()); }
+
+bool WriteFiles(const std::string& dir, const std::vector<File>& files) {
+    for (const File& f : files) {
         const std::string path = dir + "/" + f.name;
-        FILE* out = fopen(path.c_str(), "wb");
-        bool ok = out && !f.bytes.empty() && fwrite(f.bytes.data(), 1, f.bytes.size(), out) == f.bytes.size();
-        if (out && fclose(out) != 0) ok = false;
-        if (!ok) {
+        if (f.bytes.empty() || !plat_WriteHostFileAtomic(path, f.bytes.data(), f.bytes.size())) {
             fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
             return false;
         }

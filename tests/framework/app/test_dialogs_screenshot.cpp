@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "framework/app/tf_appdlg.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/widgets/tf_dedb.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_utl.h"
-#include "platform/gdi_internal.h"
+#include "platform/ddraw.h"
 #include "tests/framework/app/dialogs_showcase.h"
 #include "tests/framework/app/screenshot_fixture.h"
 #include "tests/support/temp_tree.h"
@@ -70,7 +70,7 @@ TEST_F(DialogsScreenshot, EveryCaptionIsInkedInsideItsPanelClearOfTheOthers) {
         std::vector<RECT> captions;
         for (int i = 0; i < d->deti.count; ++i) {
             auto* w = static_cast<tf_CPol*>(d->deti.GET(i));
-            if (w->class_id != 9) continue;
+            if (w->class_id != TF_CLASS_LABEL) continue;
             const RECT r = Box(static_cast<tf_CLabel*>(w));
             EXPECT_TRUE(r.left > panel.left && r.right < panel.right && r.top >= panel.top && r.bottom < panel.bottom)
                 << d->ID << " caption " << w->ID;

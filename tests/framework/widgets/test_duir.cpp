@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "tests/framework/widgets/dui_fixture.h"
 #include "tests/framework/widgets/widget_fixture.h"
 
@@ -30,7 +30,8 @@ Box Whole(int top) { return {103, top, 223, top + 20}; }
 
 TEST_F(Rows, FewRowsFitInAPlainColumnMoreScrollBesideASlider) {
     tf_CDUIR l;
-    EXPECT_EQ(std::make_tuple(l.class_id, l.trieda, l.popup, l.max_viditelnych), std::make_tuple(12, 2, true, 7));
+    EXPECT_EQ(std::make_tuple(l.class_id, l.trieda, l.popup, l.max_viditelnych),
+              std::make_tuple(TF_CLASS_DUIR, 2, true, 7));
     Add(l, 5);
     EXPECT_EQ(l.volby.count, 5);
     EXPECT_TRUE(!l.posuvanie && !l.posuvnik.zivy && !l.tlac_hore.zivy && !l.tlac_dole.zivy && l.max_posun == 0);
@@ -187,7 +188,7 @@ struct RowsOnScreen : widget_test::ScreenTest {
 
 TEST_F(RowsOnScreen, TheScrollPartsTakeTheStockLookAndTheListDrawsOnlyInItsBox) {
     widget_test::SkinResource skin;
-    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     tf_CDUIR bare, l;
     for (int i = 0; i < 8; ++i) bare.PRIDAJ(i + 1, "R");
     bare.RESET_GEOMETRIER();
