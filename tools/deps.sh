@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 need=(cmake g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
-      googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick)
+      googletest libgtest-dev libbenchmark-dev libgif-dev xvfb xdotool imagemagick)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
