@@ -59,13 +59,19 @@ void find_missing(const char* page_path, std::vector<std::string>* missing) {
 }  // namespace
 
 PX_Player::PX_Player(int screen_w, int screen_h, int out_w, int out_h)
-    : out_w_(out_w), out_h_(out_h), saved_w_(tf_ScreenW), saved_h_(tf_ScreenH) {
+    : out_w_(out_w),
+      out_h_(out_h),
+      saved_w_(tf_ScreenW),
+      saved_h_(tf_ScreenH),
+      saved_dd_(tf_lpDD),
+      saved_back_(tf_lpDDSBack) {
     plat_Headless_Start(plat_HeadlessConfig{});
     PX_STAV_Reset();
     tf_ScreenW = screen_w;
     tf_ScreenH = screen_h;
     tf_ScreenCX = screen_w / 2;
     tf_ScreenCY = screen_h / 2;
+    tf_lpDD = nullptr;
     DirectDrawCreate(nullptr, &tf_lpDD, nullptr);
     screen_ = DDCreateOffscreenSurface(tf_lpDD, screen_w, screen_h);
     if (out_w != screen_w || out_h != screen_h) out_ = DDCreateOffscreenSurface(tf_lpDD, out_w, out_h);
@@ -85,11 +91,13 @@ PX_Player::~PX_Player() {
     PX_STAV_Reset();
     if (out_) out_->Release();
     if (screen_) screen_->Release();
-    tf_lpDDSBack = nullptr;
     if (tf_lpDD) tf_lpDD->Release();
-    tf_lpDD = nullptr;
+    tf_lpDD = saved_dd_;
+    tf_lpDDSBack = saved_back_;
     tf_ScreenW = saved_w_;
     tf_ScreenH = saved_h_;
+    tf_ScreenCX = saved_w_ / 2;
+    tf_ScreenCY = saved_h_ / 2;
 }
 
 bool PX_Player::Open_book(const char* book_path) {

@@ -1,8 +1,8 @@
 // Plays a book's pages off-screen as the editor shows them: the catalogue, the page file,
 // the page drawing and the animation tick, on the headless display, each frame
 // area-averaged to the size of the export. It drives the book's program-wide state, so
-// one player lives at a time, and it works from the current folder as the editor does
-// (the books stand beside it).
+// one player lives at a time (the display state is put back when it goes), and it works
+// from the current folder as the editor does (the books stand beside it).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -39,5 +39,8 @@ private:
     IDirectDrawSurface* screen_ = nullptr;
     IDirectDrawSurface* out_ = nullptr;  // null when the frames have the screen's size
     tf_CDas_Surface background_{"pozadie"};
+    // The display state as it was, for when the player goes.
     int saved_w_, saved_h_;
+    IDirectDraw* saved_dd_;
+    IDirectDrawSurface* saved_back_;
 };

@@ -52,20 +52,50 @@ uint32_t mean(const std::vector<Colour>& cs, const Box& b) {
     return rgb;
 }
 
-// Halves the box at the weighted median of its widest channel.
+// Cuts the box across its widest channel where the two halves lose least: the weighted
+// squared spread along that channel, summed over both sides, is smallest.
 std::pair<Box, Box> cut(std::vector<Colour>& cs, const Box& b) {
     const auto first = cs.begin() + static_cast<std::ptrdiff_t>(b.begin);
     const auto last = cs.begin() + static_cast<std::ptrdiff_t>(b.end);
-    std::sort(first, last, [&](const Colour& x, const Colour& y) { return x.c[b.axis] < y.c[b.axis]; });
-    double total = 0, seen = 0;
-    for (size_t i = b.begin; i < b.end; ++i) total += cs[i].n;
+    const int k = b.axis;
+    std::sort(first, last, [k](const Colour& x, const Colour& y) { return x.c[k] < y.c[k]; });
+    double n = 0, sum = 0, sq = 0;
+    for (size_t i = b.begin; i < b.end; ++i) {
+        n += cs[i].n;
+        sum += static_cast<double>(cs[i].n) * cs[i].c[k];
+        sq += static_cast<double>(cs[i].n) * cs[i].c[k] * cs[i].c[k];
+    }
+    double ln = 0, lsum = 0, lsq = 0, best = -1;
     size_t m = b.begin + 1;
     for (size_t i = b.begin; i + 1 < b.end; ++i) {
-        seen += cs[i].n;
-        m = i + 1;
-        if (seen * 2 >= total) break;
+        ln += cs[i].n;
+        lsum += static_cast<double>(cs[i].n) * cs[i].c[k];
+        lsq += static_cast<double>(cs[i].n) * cs[i].c[k] * cs[i].c[k];
+        if (cs[i].c[k] == cs[i + 1].c[k]) continue;  // equal values stay on one side
+        const double rn = n - ln, rsum = sum - lsum;
+        const double loss = (lsq - lsum * lsum / ln) + (sq - lsq - rsum * rsum / rn);
+        if (best < 0 || loss < best) {
+            best = loss;
+            m = i + 1;
+        }
     }
     return {measure(cs, b.begin, m), measure(cs, m, b.end)};
+}
+
+int distance(uint32_t a, uint32_t b) {
+    int d = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int x = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
+        d += x * x;
+    }
+    return d;
+}
+
+int nearest(const std::vector<uint32_t>& rgb, uint32_t c) {
+    int best = 0;
+    for (size_t e = 1; e < rgb.size(); ++e)
+        if (distance(rgb[e], c) < distance(rgb[static_cast<size_t>(best)], c)) best = static_cast<int>(e);
+    return best;
 }
 
 std::vector<uint32_t> median_cut(std::vector<Colour>& cs, int entries) {
@@ -83,14 +113,6 @@ std::vector<uint32_t> median_cut(std::vector<Colour>& cs, int entries) {
     return rgb;
 }
 
-int distance(uint32_t a, uint32_t b) {
-    int d = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const int x = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-        d += x * x;
-    }
-    return d;
-}
 
 }  // namespace
 
@@ -123,10 +145,4 @@ PX_Palette::PX_Palette(const std::vector<uint32_t>& counts, int max_entries)
     }
 }
 
-int16_t PX_Palette::Look_up(uint16_t c) {
-    const uint32_t rgb = PX_Rgb(c);
-    int best = 0;
-    for (int e = 1; e < Size(); ++e)
-        if (distance(rgb_[static_cast<size_t>(e)], rgb) < distance(rgb_[static_cast<size_t>(best)], rgb)) best = e;
-    return index_[c] = static_cast<int16_t>(best);
-}
+int16_t PX_Palette::Look_up(uint16_t c) { return index_[c] = static_cast<int16_t>(nearest(rgb_, PX_Rgb(c))); }
