@@ -50,12 +50,12 @@ void Pridaj_riadok_knihy(int id, const char* book_path, const char* name) {
 }
 
 void Nacitaj_strany(int i, const char* book_path, const char* name) {
-    _tf_LOG_(SRC, __LINE__, "---- kniha");
-    _tf_LOG_(SRC, __LINE__, book_path, i);
+    TF_LOG("---- kniha");
+    TF_LOG(book_path, i);
     tf_CARRE pages(0, 0, 2);
     if (tf_FSI_Zisti_SubAdr(book_path, "*.str", 0, true, &pages) != 0)
-        _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani stran v", book_path);
-    _tf_LOG_(SRC, __LINE__, "#stran", pages.count);
+        TF_LOG("Doslo k chybe pri nacitani stran v", book_path);
+    TF_LOG("#stran", pages.count);
     for (int j = 0; j < pages.count; ++j) {
         const char* page_path = static_cast<const char*>(pages[j]);
         auto* ks = new struct_kniha_strana(i, book_path, name, j, j + 1, page_path,
@@ -94,7 +94,7 @@ bool Bezpecny_nazov(const char* name) {
 // The folder goes without a trailing "\", so that the rows' paths have no doubled separator.
 void Nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
     const std::string path = std::string(book_path) + sub;
-    _tf_LOG_(SRC, __LINE__, tag, path.c_str());
+    TF_LOG(tag, path.c_str());
     if (list) list->XRELOAD(path.c_str(), false);
 }
 
@@ -140,7 +140,8 @@ bool PX_Nastav_cestu_nahladu(const char* page_path) {
     const std::string thm = tf_FSI_Zmen_priponu(page_path, "thm");
     thumbnail_path[0] = '\0';
     if (thm.size() >= sizeof thumbnail_path) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlha cesta nahladu", page_path);
+        TF_LOG(TF_LOG_ERR, "Pridlha cesta nahladu");
+        TF_LOG("cesta:", page_path);
         return false;
     }
     strcpy(thumbnail_path, thm.c_str());
@@ -161,7 +162,7 @@ void NACITAJ_KNIHY() {
 
     tf_CARRE books(0, 0, 2);
     if (tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
-        _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani adresarov knih", "X");
+        TF_LOG("Doslo k chybe pri nacitani adresarov knih", "X");
     for (int i = 0; i < books.count; ++i) {
         const char* book_path = static_cast<const char*>(books[i]);
         const std::string dir = tf_FSI_Odstrihni_meno(book_path);
@@ -207,8 +208,8 @@ void NAPLN_STRANY(int book, bool force) {
 void VOLBA_KNIHY(int book, bool first_page) {
     const struct_kniha_strana* ks = Prvy_v_knihe(book);
     if (!ks || !ks->book_path[0]) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "VOLBA_KNIHY() - nenajdena kniha v strukture KS");
-        _tf_LOG_(SRC, __LINE__, "ID knihy", book);
+        TF_LOG(TF_LOG_ERR, "VOLBA_KNIHY() - nenajdena kniha v strukture KS");
+        TF_LOG("ID knihy", book);
         return;
     }
     Nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
@@ -222,39 +223,43 @@ void VOLBA_KNIHY(int book, bool first_page) {
 
 bool NOVA_KNIHA(const char* name) {
     if (!name || !*name || !Bezpecny_nazov(name)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Nepovoleny nazov knihy!", name ? name : "");
+        TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
+        TF_LOG("nazov:", name ? name : "");
         return false;
     }
     char target[MAX_PATH];
     if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlhy nazov knihy!", name);
+        TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
+        TF_LOG("nazov:", name);
         return false;
     }
     if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nexistencia sablony novej knihy!");
-        _tf_LOG_(SRC, __LINE__, "Adresar:", TEMPLATE_DIR);
+        TF_LOG(TF_LOG_ERR, "Nexistencia sablony novej knihy!");
+        TF_LOG("Adresar:", TEMPLATE_DIR);
         return false;
     }
     if (tf_FSI_ExistsFolder(target)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
-        _tf_LOG_(SRC, __LINE__, "Adresar:", target);
+        TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
+        TF_LOG("Adresar:", target);
         return false;
     }
     if (!CreateDirectoryA(target, nullptr)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Adresar knihy sa nepodarilo vytvorit", target);
+        TF_LOG(TF_LOG_ERR, "Adresar knihy sa nepodarilo vytvorit");
+        TF_LOG("Adresar:", target);
         return false;
     }
     if (tf_FSI_SynchroFolders(TEMPLATE_DIR, target) != 0) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Sablonu sa nepodarilo skopirovat", target);
+        TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
+        TF_LOG("Adresar:", target);
         return false;
     }
     return true;
 }
 
 void PX_Nova_kniha_zadana(const char* text) {
-    _tf_LOG_(SRC, __LINE__, "Zadany nazov:", text ? text : "");
+    TF_LOG("Zadany nazov:", text ? text : "");
     if (!text || !*text) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nezadany nazov knihy!");
+        TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
         return;
     }
     if (!NOVA_KNIHA(text)) {
@@ -267,7 +272,7 @@ void PX_Nova_kniha_zadana(const char* text) {
 }
 
 void UVOLNI_VSETKO() {
-    _tf_LOG_(SRC, __LINE__, "PX - UVOLNI_VSETKO()");
+    TF_LOG("PX - UVOLNI_VSETKO()");
     Znic(duir_KNIHY);
     Znic(duir_STRANY);
     listed_book = -1;

@@ -39,7 +39,8 @@ bool Zapis_nahlad() {
     if (tf_lpDDSBack && thumbnail_path[0] &&
         tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, tf_lpDDSBack, true, THUMB_W, THUMB_H, thumbnail_path))
         return true;
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Nahlad strany sa nepodarilo zapisat", thumbnail_path);
+    TF_LOG(TF_LOG_ERR, "Nahlad strany sa nepodarilo zapisat");
+    TF_LOG("subor:", thumbnail_path);
     return false;
 }
 
@@ -48,7 +49,7 @@ bool Neulozene(const char* book_name) {
     dirty = true;
     snprintf(status_text, sizeof status_text, "kniha: %s  %s", book_name,
              plat_W1250(u8"[Chyba: stranu sa nepodarilo uložiť!]"));
-    _tf_LOG_(SRC, __LINE__, status_text);
+    TF_LOG(status_text);
     return false;
 }
 
@@ -75,7 +76,7 @@ int Volne_cislo(const char* book_path, int from, std::string* path) {
 bool Uloz_novu() {
     const struct_kniha_strana* prev = NAJDI_KS(current_book, prev_page);
     if (!prev) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "pks_PREV == NULL !");
+        TF_LOG(TF_LOG_ERR, "pks_PREV == NULL !");
         return Neulozene("");
     }
     std::string path;
@@ -93,7 +94,7 @@ bool Uloz_novu() {
     current_page = ks->page_id;
     Susedia(current_page);
     Stav_strany(ks);
-    _tf_LOG_(SRC, __LINE__, status_text);
+    TF_LOG(status_text);
     NAPLN_STRANY(current_book, true);
     thumbnail_request = true;
     dirty = false;
@@ -103,21 +104,21 @@ bool Uloz_novu() {
 
 void VOLBA_STRANY(int book, int page) {
     if (book != current_book) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "assert");
+        TF_LOG(TF_LOG_ERR, "assert");
         return;
     }
     Klik();
     struct_kniha_strana* ks = NAJDI_KS(book, page);
     if (!ks) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "VOLBA_STRANY() - nenajdena kniha/strana v strukture KS");
-        _tf_LOG_(SRC, __LINE__, "ID kniha, strana", book, page);
+        TF_LOG(TF_LOG_ERR, "VOLBA_STRANY() - nenajdena kniha/strana v strukture KS");
+        TF_LOG("ID kniha, strana", book, page);
         return;
     }
     // A thumbnail still due belongs to the page being left; the next frame shows this one.
     thumbnail_request = false;
     current_page = page;
     Stav_strany(ks);
-    _tf_LOG_(SRC, __LINE__, status_text);
+    TF_LOG(status_text);
     RELOAD_REG(ks->page_path);
     dirty = false;
     Susedia(page);
@@ -134,7 +135,7 @@ void NOVA_STRANA(int page) {
         snprintf(status_text, sizeof status_text, "kniha: %s  %s", ks->book_name, marker);
     else
         snprintf(status_text, sizeof status_text, "         %s", marker);
-    _tf_LOG_(SRC, __LINE__, status_text);
+    TF_LOG(status_text);
     VYMAZ_REG();
     free(background_path);
     background_path = nullptr;
@@ -146,7 +147,7 @@ bool ULOZ_STRANU() {
     if (current_page == PX_NEW_PAGE) return Uloz_novu();
     const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
     if (!ks) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "pks == NULL !");
+        TF_LOG(TF_LOG_ERR, "pks == NULL !");
         return Neulozene("");
     }
     if (!SAVE_REG(ks->page_path)) return Neulozene(ks->book_name);
@@ -162,11 +163,11 @@ void PX_Obnov_nahlad() {
     Zapis_nahlad();
     struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
     if (!ks || !tf_FSI_Existuje_sub(thumbnail_path)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Nenajdeny KS alebo neexistuje subor!");
+        TF_LOG(TF_LOG_ERR, "Nenajdeny KS alebo neexistuje subor!");
         return;
     }
     if (!ks->page_icon) {
-        _tf_LOG_(SRC, __LINE__, "KS bol bez ikony.", thumbnail_path);
+        TF_LOG("KS bol bez ikony.", thumbnail_path);
         ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
         NAPLN_STRANY(current_book, true);
         return;

@@ -62,7 +62,7 @@ void draw_tiles(IDirectDrawSurface* back, tf_CDas_Surface* s) {
 void PRIPRAV_POZADIE(bool load) {
     if (load) {
         if (!background_surface) {
-            _tf_LOG_(SRC, __LINE__, "PRIPRAV_POZADIE: chyba surface pozadia", TF_LOG_RETURN);
+            TF_LOG("PRIPRAV_POZADIE: chyba surface pozadia", TF_LOG_RETURN);
             return;
         }
         if (!background_path) {

@@ -50,17 +50,17 @@ void add_object(int kind, const char* path, int x, int y, int motion, int edge, 
     CHerec* o = make_object(kind, x, y, motion, edge);
     o->phase_delay = delay;
     if (found) {
-        _tf_LOG_(SRC, __LINE__, actor ? "Zdielam srf pre herca" : "Zdielam srf pre kulisu", path);
+        TF_LOG(actor ? "Zdielam srf pre herca" : "Zdielam srf pre kulisu", path);
         o->EVID_PREBER(found);
     } else if (!actor) {
-        _tf_LOG_(SRC, __LINE__, "Pridavam novy srf pre kulisu", path);
+        TF_LOG("Pridavam novy srf pre kulisu", path);
         load_picture(o, path);
         o->EVIDUJ_CS();
     } else {
-        _tf_LOG_(SRC, __LINE__, "Pridavam novy srf pre herca", path);
+        TF_LOG("Pridavam novy srf pre herca", path);
         load_picture(o, path)->BC_NASTAV(0, 0);
         const std::string cesta_faz = tf_FSI_Zmen_priponu(path, "faz");
-        _tf_LOG_(SRC, __LINE__, "cesta_faz", cesta_faz.c_str());
+        TF_LOG("cesta_faz", cesta_faz.c_str());
         P_Load_Fazy(cesta_faz.c_str(), o);
     }
     REG.Add(o);
@@ -95,7 +95,7 @@ void PRIDAJ_HERCA(const char* path, int x, int y, int motion, int edge, int dela
 void KOPIRUJ_OBJEKT(int index) {
     CHerec* from = REG_Objekt(index);
     if (!from) {
-        _tf_LOG_(SRC, __LINE__, "KOPIRUJ_OBJEKT: index mimo rozsah", TF_LOG_RETURN, index);
+        TF_LOG("KOPIRUJ_OBJEKT: index mimo rozsah", TF_LOG_RETURN, index);
         return;
     }
     auto* o = new CHerec();
@@ -119,7 +119,7 @@ void KOPIRUJ_OBJEKT(int index) {
 void ODSTRAN_OBJEKT(int index) {
     if (REG.count == 0) return;
     if (index < 0 || index >= REG.count) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "assert: index mimo rozsah");
+        TF_LOG(TF_LOG_ERR, "assert: index mimo rozsah");
         return;
     }
     if (index == REG.count - 1) {
@@ -167,13 +167,13 @@ void VYMAZ_REG() {
 
 void REPORT_REG(const char* text) {
     const char* t = text ? text : "";
-    _tf_LOG_(SRC, __LINE__, "=============== REPORT_REG BEGIN ===================", t);
+    TF_LOG("=============== REPORT_REG BEGIN ===================", t);
     char line[300];
     for (int i = 0; i < REG.count; ++i) {
         auto* o = static_cast<CHerec*>(REG.GET(i));
         const char* name = o && o->srf && o->srf->subor_nazov ? o->srf->subor_nazov : "";
         snprintf(line, sizeof line, "[%d] [%d] [%s]", i, o ? o->eui() : 0, name);
-        _tf_LOG_(SRC, __LINE__, ">>> Das->", line);
+        TF_LOG(">>> Das->", line);
     }
-    _tf_LOG_(SRC, __LINE__, "================ REPORT_REG END ====================", t);
+    TF_LOG("================ REPORT_REG END ====================", t);
 }

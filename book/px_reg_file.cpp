@@ -77,7 +77,7 @@ bool parse_page_line(const std::string& line, PageLine& l) {
     const char* end = s;
     while (*end && !isspace(static_cast<unsigned char>(*end))) ++end;
     if (static_cast<size_t>(end - s) > kMaxName) {
-        _tf_LOG_(SRC, __LINE__, "RELOAD_REG: Chyba, prilis dlhy nazov, riadok vynechany", static_cast<int>(end - s));
+        TF_LOG("RELOAD_REG: Chyba, prilis dlhy nazov, riadok vynechany", static_cast<int>(end - s));
         return false;
     }
     l.name.assign(s, end);
@@ -109,19 +109,19 @@ void apply_page_line(const PageLine& l) {
     case 'p': {
         const char* path = asset_path(utl_duir_Pozadia, l.name);
         set_background_path(path);
-        if (path) _tf_LOG_(SRC, __LINE__, "  [p]", path);
+        if (path) TF_LOG("  [p]", path);
         if (l.x >= PX_BG_NO && l.x <= PX_BG_TILE) background_mode = l.x;
         PRIPRAV_POZADIE(true);
-        _tf_LOG_(SRC, __LINE__, "    p-OK");
+        TF_LOG("    p-OK");
         break;
     }
     case 'k': {
         int motion = l.motion, edge = l.edge;
         if (motion == 0 || edge == 0) motion = edge = 1;
         if (const char* path = asset_path(utl_duir_Kulisy, l.name)) {
-            _tf_LOG_(SRC, __LINE__, "  [k]", path);
+            TF_LOG("  [k]", path);
             PRIDAJ_KULISU(path, l.x, l.y, motion, edge);  // a prop's delay is not kept
-            _tf_LOG_(SRC, __LINE__, "   k-OK");
+            TF_LOG("   k-OK");
         }
         break;
     }
@@ -132,9 +132,9 @@ void apply_page_line(const PageLine& l) {
             edge = 1;
         }
         if (const char* path = asset_path(utl_duir_Herci, l.name)) {
-            _tf_LOG_(SRC, __LINE__, "  [h]", path);
+            TF_LOG("  [h]", path);
             PRIDAJ_HERCA(path, l.x, l.y, motion, edge, l.delay);
-            _tf_LOG_(SRC, __LINE__, "   h-OK");
+            TF_LOG("   h-OK");
         }
         break;
     }
@@ -149,21 +149,26 @@ void empty_page() {
     PRIPRAV_POZADIE(true);
 }
 
-bool write_page(FILE* f) {
-    if (background_path) fprintf(f, "p %s %i\n", tf_FSI_Vystrihni_meno(background_path).c_str(), background_mode);
+// The page file's text: the background line, then one line per object with a picture.
+std::string page_text() {
+    std::string text;
+    if (background_path)
+        text += "p " + tf_FSI_Vystrihni_meno(background_path) + " " + std::to_string(background_mode) + "\n";
     for (int i = 0; i < REG.count; ++i) {
         auto* o = static_cast<CHerec*>(REG.GET(i));
         if (!o) continue;
-        _tf_LOG_(SRC, __LINE__, "Das->eui", o->eui());
+        TF_LOG("Das->eui", o->eui());
         if (!o->srf || !o->srf->subor_nazov) {
-            _tf_LOG_(SRC, __LINE__, "SAVE_REG: objekt bez obrazka vynechany", i);
+            TF_LOG("SAVE_REG: objekt bez obrazka vynechany", i);
             continue;
         }
         const char type = o->eui() == PX_PROP ? 'k' : o->eui() == PX_ACTOR ? 'h' : '?';
         const std::string name = tf_FSI_Vystrihni_meno(o->srf->subor_nazov);
-        fprintf(f, "%c %s %i %i %i %i %i\n", type, name.c_str(), o->x, o->y, o->motion, o->edge, o->phase_delay);
+        text += std::string(1, type) + " " + name;
+        for (int v : {o->x, o->y, o->motion, o->edge, o->phase_delay}) text += " " + std::to_string(v);
+        text += "\n";
     }
-    return fflush(f) == 0 && !ferror(f);
+    return text;
 }
 
 bool inside_picture(const CHerec* o, int px, int py) {
@@ -172,45 +177,38 @@ bool inside_picture(const CHerec* o, int px, int py) {
 }  // namespace
 
 bool SAVE_REG(const char* path) {
-    _tf_LOG_(SRC, __LINE__, "====================== SAVE_REG BEG =============================");
-    // Written beside the page and renamed over it, so a failure leaves the old page whole.
-    const std::string temp = std::string(path ? path : "") + ".tmp";
-    FILE* f = path ? plat_fopen(temp.c_str(), "wt") : nullptr;
-    bool ok = f != nullptr;
-    if (f) {
-        ok = write_page(f);
-        ok = fclose(f) == 0 && ok;
-        ok = ok && MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING);
-        if (!ok) DeleteFileA(temp.c_str());
-    }
-    if (!ok) _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "SAVE_REG: Chyba, subor strany sa neda zapisat");
-    if (!ok && path) _tf_LOG_(SRC, __LINE__, "SAVE_REG: subor", path);
-    _tf_LOG_(SRC, __LINE__, "====================== SAVE_REG END =============================");
+    TF_LOG("====================== SAVE_REG BEG =============================");
+    const std::string text = page_text();
+    // Written whole or not at all: a failure leaves the old page as it was.
+    const bool ok = path && plat_WriteFileAtomic(path, text.data(), text.size());
+    if (!ok) TF_LOG(TF_LOG_ERR, "SAVE_REG: Chyba, subor strany sa neda zapisat");
+    if (!ok && path) TF_LOG("SAVE_REG: subor", path);
+    TF_LOG("====================== SAVE_REG END =============================");
     return ok;
 }
 
 bool RELOAD_REG(const char* path) {
     FILE* f = path ? plat_fopen(path, "rt") : nullptr;
     if (!f) {
-        _tf_LOG_(SRC, __LINE__, "RELOAD_REG: Chyba, subor strany neexistuje", path ? path : "");
+        TF_LOG("RELOAD_REG: Chyba, subor strany neexistuje", path ? path : "");
         empty_page();  // never the previous page's objects under this page's number
         return false;
     }
-    _tf_LOG_(SRC, __LINE__, "====================== RELOAD_REG BEG =============================");
+    TF_LOG("====================== RELOAD_REG BEG =============================");
     empty_page();
     std::string line;
     for (Read r; (r = read_line(f, line)) != Read::End;) {
-        _tf_LOG_(SRC, __LINE__, "-------------------");
+        TF_LOG("-------------------");
         if (r == Read::TooLong) {
-            _tf_LOG_(SRC, __LINE__, "RELOAD_REG: Chyba, riadok dlhsi ako 399 znakov vynechany");
+            TF_LOG("RELOAD_REG: Chyba, riadok dlhsi ako 399 znakov vynechany");
             continue;
         }
-        _tf_LOG_(SRC, __LINE__, "RELOAD_REG: riadok", line.c_str());
+        TF_LOG("RELOAD_REG: riadok", line.c_str());
         PageLine l;
         if (!line.empty() && parse_page_line(line, l)) apply_page_line(l);
     }
     fclose(f);
-    _tf_LOG_(SRC, __LINE__, "====================== RELOAD_REG END =============================");
+    TF_LOG("====================== RELOAD_REG END =============================");
     return true;
 }
 
@@ -218,23 +216,23 @@ void P_Load_Fazy(const char* path, CHerec* o) {
     if (!o) return;
     FILE* f = path ? plat_fopen(path, "rt") : nullptr;
     if (!f) {
-        _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Subor neexistuje => EVIDUJ_CS()", path ? path : "");
+        TF_LOG("P_Load_Fazy: Subor neexistuje => EVIDUJ_CS()", path ? path : "");
         o->EVIDUJ_CS();
         return;
     }
-    _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Nacitavam zo subora:", path);
+    TF_LOG("P_Load_Fazy: Nacitavam zo subora:", path);
     std::string line;
     int n = 0;
     for (Read r; (r = read_line(f, line)) != Read::End;) {
         ++n;
         int p[2];
         if (r == Read::TooLong || read_numbers(line.c_str(), p, 2) < 2) {
-            _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Chyba, riadok bez dvoch cisel vynechany", n);
+            TF_LOG("P_Load_Fazy: Chyba, riadok bez dvoch cisel vynechany", n);
             continue;
         }
-        _tf_LOG_(SRC, __LINE__, "P_Load_Fazy - faza", n, p[0], p[1]);
+        TF_LOG("P_Load_Fazy - faza", n, p[0], p[1]);
         if (!inside_picture(o, p[0], p[1])) {
-            _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: Chyba, bod mimo obrazka vynechany", p[0], p[1]);
+            TF_LOG("P_Load_Fazy: Chyba, bod mimo obrazka vynechany", p[0], p[1]);
             continue;
         }
         o->EVIDUJ(p[0], p[1]);
@@ -242,7 +240,7 @@ void P_Load_Fazy(const char* path, CHerec* o) {
     fclose(f);
     // An actor without a phase would show as an empty box: the whole picture instead.
     if (o->fazy.count == 0) {
-        _tf_LOG_(SRC, __LINE__, "P_Load_Fazy: ziadna faza => EVIDUJ_CS()", path);
+        TF_LOG("P_Load_Fazy: ziadna faza => EVIDUJ_CS()", path);
         o->EVIDUJ_CS();
     }
 }

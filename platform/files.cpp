@@ -14,11 +14,9 @@
 #include <vector>
 
 #include "platform/codepage.h"
+#include "platform/files_internal.h"
 
 namespace {
-bool write_failure = false;
-long write_limit = -1;
-
 bool is_separator(char c) { return c == '\\' || c == '/'; }
 
 bool exists(const std::string& host) {
@@ -40,27 +38,6 @@ std::string find_entry(const std::string& dir, const std::string& name) {
     }
     closedir(d);
     return best;
-}
-
-// Windows error codes for a failed host call on `host`. A missing file whose folder is
-// missing too is a missing path.
-DWORD error_for(int err, const std::string& host) {
-    switch (err) {
-    case ENOENT: {
-        std::string parent = host.substr(0, host.find_last_of('/') + 1);
-        struct stat st;
-        bool folder = parent.empty() || (stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
-        return folder ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
-    }
-    case ENOTDIR: return ERROR_PATH_NOT_FOUND;
-    case EEXIST: return ERROR_ALREADY_EXISTS;
-    default: return ERROR_ACCESS_DENIED;
-    }
-}
-
-BOOL fail(DWORD error) {
-    SetLastError(error);
-    return FALSE;
 }
 
 HANDLE fail_search(DWORD error) {
@@ -154,75 +131,6 @@ WIN32_FIND_DATAA entry_of(const std::string& host, const std::string& name) {
     return fd;
 }
 
-// ---- the write-limit hook ----
-
-struct LimitedFile {
-    FILE* real;
-    long left;
-};
-
-ssize_t limited_write(void* cookie, const char* buf, size_t size) {
-    LimitedFile* f = static_cast<LimitedFile*>(cookie);
-    size_t take = std::min(size, static_cast<size_t>(f->left));
-    size_t done = fwrite(buf, 1, take, f->real);
-    f->left -= static_cast<long>(done);
-    if (done < size) errno = ENOSPC;
-    return static_cast<ssize_t>(done);
-}
-
-ssize_t limited_read(void* cookie, char* buf, size_t size) {
-    return static_cast<ssize_t>(fread(buf, 1, size, static_cast<LimitedFile*>(cookie)->real));
-}
-
-int limited_seek(void* cookie, off64_t* pos, int whence) {
-    FILE* real = static_cast<LimitedFile*>(cookie)->real;
-    if (fseeko(real, *pos, whence) != 0) return -1;
-    *pos = ftello(real);
-    return 0;
-}
-
-int limited_close(void* cookie) {
-    LimitedFile* f = static_cast<LimitedFile*>(cookie);
-    int r = fclose(f->real);
-    delete f;
-    return r;
-}
-
-FILE* limit_writes(FILE* real, const char* mode) {
-    cookie_io_functions_t io = {limited_read, limited_write, limited_seek, limited_close};
-    LimitedFile* cookie = new LimitedFile{real, write_limit};
-    FILE* f = fopencookie(cookie, mode, io);
-    if (!f) limited_close(cookie);
-    return f;
-}
-
-// Copies host file `src` into the open descriptor `fd` and closes it; 0, or the errno of
-// the failure.
-int copy_into(const std::string& src, int fd) {
-    FILE* out = fdopen(fd, "wb");
-    if (!out) {
-        int err = errno;
-        close(fd);
-        return err;
-    }
-    FILE* in = fopen(src.c_str(), "rb");
-    int err = in ? 0 : errno;
-    char buf[65536];
-    long written = 0;
-    while (in && err == 0) {
-        size_t n = fread(buf, 1, sizeof buf, in);
-        if (n == 0) {
-            if (ferror(in)) err = EIO;
-            break;
-        }
-        written += static_cast<long>(n);
-        if (write_limit >= 0 && written > write_limit) err = ENOSPC;
-        else if (fwrite(buf, 1, n, out) != n) err = errno != 0 ? errno : EIO;
-    }
-    if (in) fclose(in);
-    if (fclose(out) != 0 && err == 0) err = errno;
-    return err;
-}
 }  // namespace
 
 std::string plat_HostPath(const char* path) {
@@ -280,87 +188,43 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out) {
 
 BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* out) {
     Search* s = search_of(find);
-    if (!s || !out) return fail(ERROR_INVALID_HANDLE);
-    if (s->next >= s->entries.size()) return fail(ERROR_NO_MORE_FILES);
+    if (!s || !out) return plat_FailWith(ERROR_INVALID_HANDLE);
+    if (s->next >= s->entries.size()) return plat_FailWith(ERROR_NO_MORE_FILES);
     *out = s->entries[s->next++];
     return TRUE;
 }
 
 BOOL FindClose(HANDLE find) {
     Search* s = search_of(find);
-    if (!s) return fail(ERROR_INVALID_HANDLE);
+    if (!s) return plat_FailWith(ERROR_INVALID_HANDLE);
     live_searches().erase(s);
     delete s;
     return TRUE;
 }
 
 BOOL CreateDirectoryA(const char* path, void*) {
-    if (!path || !*path) return fail(ERROR_PATH_NOT_FOUND);
+    if (!path || !*path) return plat_FailWith(ERROR_PATH_NOT_FOUND);
     std::string host = plat_HostPath(path);
-    if (mkdir(host.c_str(), 0777) != 0) return fail(error_for(errno, host));
-    return TRUE;
-}
-
-BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) {
-    if (write_failure) return fail(ERROR_ACCESS_DENIED);
-    if (!from || !to) return fail(ERROR_FILE_NOT_FOUND);
-    std::string src = plat_HostPath(from), dst = plat_HostPath(to);
-    struct stat st, old;
-    if (stat(src.c_str(), &st) != 0) return fail(error_for(errno, src));
-    if (S_ISDIR(st.st_mode)) return fail(ERROR_ACCESS_DENIED);
-    if (stat(dst.c_str(), &old) == 0) {
-        if (S_ISDIR(old.st_mode)) return fail(ERROR_ACCESS_DENIED);
-        if (failIfExists) return fail(ERROR_FILE_EXISTS);
-    }
-    std::string temp = dst + ".copy-XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0) return fail(error_for(errno, dst));
-    fchmod(fd, st.st_mode & 0777);
-    int err = copy_into(src, fd);
-    if (err == 0 && rename(temp.c_str(), dst.c_str()) != 0) err = errno;
-    if (err != 0) {
-        unlink(temp.c_str());
-        return fail(error_for(err, dst));
-    }
+    if (mkdir(host.c_str(), 0777) != 0) return plat_FailWith(plat_FileError(errno, host));
     return TRUE;
 }
 
 BOOL DeleteFileA(const char* path) {
-    if (!path) return fail(ERROR_FILE_NOT_FOUND);
+    if (!path) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     std::string host = plat_HostPath(path);
     struct stat st;
-    if (lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return fail(ERROR_ACCESS_DENIED);
-    if (unlink(host.c_str()) != 0) return fail(error_for(errno, host));
+    if (lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return plat_FailWith(ERROR_ACCESS_DENIED);
+    if (unlink(host.c_str()) != 0) return plat_FailWith(plat_FileError(errno, host));
     return TRUE;
 }
 
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags) {
-    if (!from || !to) return fail(ERROR_FILE_NOT_FOUND);
+    if (!from || !to) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     std::string src = plat_HostPath(from), dst = plat_HostPath(to);
-    if (!(flags & MOVEFILE_REPLACE_EXISTING) && exists(dst)) return fail(ERROR_ALREADY_EXISTS);
+    if (!(flags & MOVEFILE_REPLACE_EXISTING) && exists(dst)) return plat_FailWith(ERROR_ALREADY_EXISTS);
     if (rename(src.c_str(), dst.c_str()) != 0) {
         int err = errno;
-        return fail(error_for(err, exists(src) ? dst : src));
+        return plat_FailWith(plat_FileError(err, exists(src) ? dst : src));
     }
     return TRUE;
 }
-
-FILE* plat_fopen(const char* path, const char* mode) {
-    if (!path || !mode) return nullptr;
-    bool writes = strpbrk(mode, "wa+") != nullptr;
-    if (writes && write_failure) {
-        errno = EACCES;
-        return nullptr;
-    }
-    FILE* f = fopen(plat_HostPath(path).c_str(), mode);
-    struct stat st;
-    if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
-        fclose(f);
-        errno = EISDIR;
-        return nullptr;
-    }
-    return f && writes && write_limit >= 0 ? limit_writes(f, mode) : f;
-}
-
-void plat_SetWriteFailure(bool fail) { write_failure = fail; }
-void plat_SetWriteLimit(long bytes) { write_limit = bytes < 0 ? -1 : bytes; }

@@ -15,6 +15,9 @@
 #ifndef ERROR_FILE_EXISTS
 #define ERROR_FILE_EXISTS 80
 #endif
+#ifndef ERROR_WRITE_FAULT
+#define ERROR_WRITE_FAULT 29
+#endif
 
 struct WIN32_FIND_DATAA {
     DWORD dwFileAttributes;
@@ -33,20 +36,43 @@ BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* out);
 BOOL FindClose(HANDLE find);
 // Fails with ERROR_ALREADY_EXISTS when the folder (or a file of that name) exists.
 BOOL CreateDirectoryA(const char* path, void* security);
-// Copies through a temporary file renamed into place, so a failed copy leaves no half file.
+// Copies through plat_WriteFileAtomic, so a failed copy leaves no half file.
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists);
 BOOL DeleteFileA(const char* path);
 #define MOVEFILE_REPLACE_EXISTING 0x1
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags);
 
-// fopen for a program path. A folder does not open, as on Windows.
+// fopen for a program path. A folder does not open, as on Windows. Files the program
+// writes go through plat_WriteFileAtomic instead.
 FILE* plat_fopen(const char* path, const char* mode);
 // The host path a program path resolves to (existing components matched without regard to case).
 std::string plat_HostPath(const char* path);
 
-// Test hook: while on, plat_fopen for writing or appending and CopyFileA fail, as on a
-// read-only disk. The log writes through plat_fopen, so its lines are lost meanwhile.
+// Every file the program writes is written whole or not at all: the bytes go to a
+// temporary file in the same folder, which is flushed to the disk and renamed over `path`.
+// On any failure the old file stays as it was and the temporary is removed; the last
+// error is then ERROR_WRITE_FAULT when the temporary was made but could not be filled,
+// else the error of the open or the rename. A new file gets the usual permissions, a
+// replaced one keeps its own.
+bool plat_WriteFileAtomic(const char* path, const void* data, size_t size);
+// The same for a host path ("/" separators, UTF-8), for the tools and the screenshots.
+bool plat_WriteHostFileAtomic(const std::string& hostPath, const void* data, size_t size);
+// The temporaries are named PLAT_WRITE_TEMP_PREFIX and six random characters, so that one
+// a crash left behind can be recognised and removed.
+#define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"
+
+// Test hook: while on, plat_fopen for writing or appending, atomic writes and CopyFileA
+// fail, as on a read-only disk. The log writes with the host's own calls and goes on.
 void plat_SetWriteFailure(bool fail);
-// Test hook: every file opened for writing afterwards, and every copy, takes only `bytes`
-// bytes; further writes fail as on a full disk. A negative value lifts the limit.
+// Test hook: atomic writes and copies of more than `bytes` bytes fail, as on a full disk.
+// A negative value lifts the limit.
 void plat_SetWriteLimit(long bytes);
+// Test hook: atomic writes fail at the given step until PLAT_WRITE_STEP_NONE is set again.
+enum plat_WriteStep {
+    PLAT_WRITE_STEP_NONE,
+    PLAT_WRITE_STEP_OPEN,
+    PLAT_WRITE_STEP_WRITE,
+    PLAT_WRITE_STEP_FLUSH,
+    PLAT_WRITE_STEP_RENAME,
+};
+void plat_SetWriteFailureStep(plat_WriteStep step);

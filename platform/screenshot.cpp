@@ -1,8 +1,8 @@
 // Screenshots: a surface as a 24-bit bottom-up BMP file.
-#include <cstdio>
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/files.h"
 #include "platform/surface_copy.h"
 
 namespace {
@@ -35,10 +35,5 @@ std::vector<uint8_t> plat_EncodeSurfaceBMP(IDirectDrawSurface* srf) {
 bool plat_SaveSurfaceBMP(IDirectDrawSurface* srf, const char* hostPath) {
     if (!srf || !hostPath) return false;
     const std::vector<uint8_t> file = plat_EncodeSurfaceBMP(srf);
-    FILE* f = fopen(hostPath, "wb");
-    if (!f) return false;
-    const bool written = fwrite(file.data(), 1, file.size(), f) == file.size();
-    if (fclose(f) == 0 && written) return true;
-    remove(hostPath);  // no half screenshot
-    return false;
+    return plat_WriteHostFileAtomic(hostPath, file.data(), file.size());
 }

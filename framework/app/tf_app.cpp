@@ -40,7 +40,7 @@ void toggle(tf_CPol* w) {
 
 tf_CAppScreen::tf_CAppScreen(void* instance, int showCommand, const char* iniName)
     : m_hInstance(instance), m_nCmdShow(showCommand) {
-    class_id = 21;
+    class_id = TF_CLASS_APPSCREEN;
     Set_Nazov("noname_appscreen");
     copy_text(m_LocApp_INI, sizeof m_LocApp_INI, iniName);
     for (const TitleButton& b : kTitleButtons) new tf_CTlac(this, b.id);
@@ -80,37 +80,37 @@ void tf_CAppScreen::SetAppInfo(const char* title, const char* version, const cha
 int tf_CAppScreen::Execute() {
     tf_pAppScreen = this;
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; spracovanie m_LocApp_INI", 1);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; spracovanie m_LocApp_INI", 1);
     if (m_LocApp_INI[0] && m_pDlgCasovac)
         tf_APP_ReadINI(m_LocApp_INI, &tf_ScreenW, &tf_ScreenH, &m_pDlgCasovac->m_RedrawLevel,
                        &m_pDlgCasovac->m_RedrawPeriod);
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; tf_APP_Inicializuj", 2);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; tf_APP_Inicializuj", 2);
     if (!tf_APP_Inicializuj(m_hInstance, m_nCmdShow)) {
         // Without a window or a display there is nothing to run; never wait for messages.
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CAppScreen::Execute; start zlyhal, koniec");
+        TF_LOG(TF_LOG_ERR, "tf_CAppScreen::Execute; start zlyhal, koniec");
         fprintf(stderr, "QV Pexlo: the window or the display could not be opened (no display?)\n");
         tf_hWnd = nullptr;
         return 1;
     }
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; tf_APP_Synchro_dll2App", 3);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; tf_APP_Synchro_dll2App", 3);
     tf_APP_Synchro_dll2App(&m_ScreenW, &m_ScreenH, &m_CenterX, &m_CenterY, &m_lpDD, &m_lpDDSPrimary, &m_lpDDSBack,
                            &m_lpDDPal);
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; Init();", 4);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; Init();", 4);
     Init();
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; SetupVisual_Private", 5);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; SetupVisual_Private", 5);
     SetupVisual_Private();
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; init m_duir_Rozlisenia", 6);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; init m_duir_Rozlisenia", 6);
     FillResolutionList();
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; Init2", 7);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; Init2", 7);
     Init2();
 
-    _tf_LOG_(SRC, __LINE__, "QZOV", "tf_CAppScreen::Execute; while...", 8);
+    TF_LOG("QZOV", "tf_CAppScreen::Execute; while...", 8);
     const int code = MessageLoop();
     tf_hWnd = nullptr;  // destroyed on the way out
     return code;

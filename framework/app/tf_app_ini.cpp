@@ -63,7 +63,8 @@ bool tf_APP_ReadINI(const char* name, int* w, int* h, int* level, int* period) {
             *level = lv;
             *period = per;
         } else {
-            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_APP_ReadINI - casovac mimo rozsah", lv, per);
+            TF_LOG(TF_LOG_ERR, "tf_APP_ReadINI - casovac mimo rozsah");
+            TF_LOG("uroven, perioda:", lv, per);
         }
     }
     fclose(f);
@@ -71,16 +72,11 @@ bool tf_APP_ReadINI(const char* name, int* w, int* h, int* level, int* period) {
 }
 
 bool tf_APP_WriteINI(const char* name, int w, int h, int level, int period) {
-    FILE* f = name && name[0] ? plat_fopen(name, "w") : nullptr;
-    if (!f) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_APP_WriteINI - subor sa neda zapisat", name ? name : "");
-        return false;
-    }
-    fprintf(f, "%i %i\n", w, h);
-    fprintf(f, "%i %i", level, period);
-    const bool ok = !ferror(f);
-    if (fclose(f) != 0 || !ok) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_APP_WriteINI - zapis zlyhal", name);
+    char text[64];
+    const int n = snprintf(text, sizeof text, "%i %i\n%i %i", w, h, level, period);
+    if (!name || !name[0] || !plat_WriteFileAtomic(name, text, static_cast<size_t>(n))) {
+        TF_LOG(TF_LOG_ERR, "tf_APP_WriteINI - subor sa neda zapisat");
+        TF_LOG("subor:", name ? name : "");
         return false;
     }
     return true;

@@ -48,7 +48,7 @@ int tf_APP_Inicializuj(void* instance, int showCommand) {
     tf_hWnd = CreateWindowExA(0, "QV", "QV Pexlo", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                               GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
     if (!tf_hWnd) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_APP_Inicializuj - okno sa nepodarilo vytvorit");
+        TF_LOG(TF_LOG_ERR, "tf_APP_Inicializuj - okno sa nepodarilo vytvorit");
         return 0;
     }
     ShowWindow(tf_hWnd, showCommand);
@@ -112,7 +112,7 @@ void tf_APP_LOAD_SRF() {
 }
 
 void tf_APP_Vykonaj_RELEASE_SRF(bool releaseDirectDraw) {
-    _tf_LOG_(SRC, __LINE__, "dll - tf_APP_Vykonaj_RELEASE_SRF");
+    TF_LOG("dll - tf_APP_Vykonaj_RELEASE_SRF");
     if (!tf_lpDD) return;
     // Our reference to the back buffer goes first; the primary then frees it with itself.
     if (tf_lpDDSBack) {
@@ -136,7 +136,7 @@ void tf_APP_Vykonaj_RELEASE_SRF(bool releaseDirectDraw) {
 }
 
 int tf_APP_Inic_problem(HWND hwnd) {
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri inicializcii [tf_APP_Inic_problem]");
+    TF_LOG(TF_LOG_ERR, "Problem pri inicializcii [tf_APP_Inic_problem]");
     tf_APP_Vykonaj_RELEASE_SRF(true);
     tf_DSO_DONE();
     MessageBoxA(hwnd, "Problem pri inicializacii", "QV Pexlo", MB_OK);

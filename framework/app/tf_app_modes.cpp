@@ -37,18 +37,18 @@ HRESULT tf_APP_DisplayModes_Callback(DDSURFACEDESC* desc, void*) {
 }
 
 void tf_APP_DisplayModes_LIST() {
-    _tf_LOG_(SRC, __LINE__, "tf_APP_DisplayModes_LIST", "-------------------------- BEG");
+    TF_LOG("tf_APP_DisplayModes_LIST", "-------------------------- BEG");
     free_modes();
     const HRESULT hr = tf_lpDD ? tf_lpDD->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, nullptr,
                                                            tf_APP_DisplayModes_Callback)
                                : DDERR_GENERIC;
-    _tf_LOG_(SRC, __LINE__, "EnumDisplayModes", hr == DD_OK ? "OK" : "ERROR");
+    TF_LOG("EnumDisplayModes", hr == DD_OK ? "OK" : "ERROR");
     bool offered = false;
     for (int i = 0; i < tf_APP_DisplayModes.count; ++i) {
         const tf_APP_DisplayMode* m = mode_at(i);
         char text[40];
         snprintf(text, sizeof text, "%d  x  %d", m->width, m->height);
-        _tf_LOG_(SRC, __LINE__, " DM> ", text);
+        TF_LOG(" DM> ", text);
         offered = offered || (m->width == tf_ScreenW && m->height == tf_ScreenH);
     }
     if (!offered) {
@@ -60,5 +60,5 @@ void tf_APP_DisplayModes_LIST() {
             tf_ScreenH = GetSystemMetrics(SM_CYSCREEN);
         }
     }
-    _tf_LOG_(SRC, __LINE__, "tf_APP_DisplayModes_LIST", "-------------------------- END");
+    TF_LOG("tf_APP_DisplayModes_LIST", "-------------------------- END");
 }

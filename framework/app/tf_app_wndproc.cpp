@@ -101,7 +101,7 @@ LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         handle_pointer(lParam, -1, true);
         break;
     case WM_DESTROY:
-        _tf_LOG_(SRC, __LINE__, "case WM_DESTROY - dll; tf_APP_WindowProc");
+        TF_LOG("case WM_DESTROY - dll; tf_APP_WindowProc");
         KillTimer(hwnd, 1);
         tf_APP_Vykonaj_RELEASE_SRF(true);
         PostQuitMessage(0);

@@ -46,7 +46,7 @@ void fit(tf_CAppInfoDlg* dlg) {
     if (by->rx + w + kMargin > dlg->m_pAuthor->rx) dlg->m_pAuthor->MoveToRel(by->rx + w + kMargin, dlg->m_pAuthor->ry);
     for (int i = 0; i < dlg->deti.count; ++i) {
         auto* l = static_cast<tf_CPol*>(dlg->deti.GET(i));
-        if (!l || l->class_id != 9) continue;  // labels only
+        if (!l || l->class_id != TF_CLASS_LABEL) continue;  // labels only
         l->GetSize(&w, &h);
         if (l->rx + w + kMargin > dlg->sir) l->MoveToRel(std::max(kMargin, dlg->sir - w - kMargin), l->ry);
     }
@@ -68,11 +68,9 @@ tf_CAppInfoDlg::tf_CAppInfoDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(pare
 
 int tf_CAppInfoDlg::SetupVisual() {
     static_cast<tf_CPolIcon*>(FindCHLWithID(TF_APPDLG_ID_INFO_LOGO))->Dsgn_PolIcon_Copy(76, 22, tf_DSGN.ico_logo);
-    tf_CAppScreen* app = parent && parent->class_id == 21 ? static_cast<tf_CAppScreen*>(parent) : nullptr;
-    if (!app) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CAppInfoDlg::SetupVisual(); app == NULL");
-        tf_AssertFailed(SRC, __LINE__);
-    }
+    tf_CAppScreen* app =
+        parent && parent->class_id == TF_CLASS_APPSCREEN ? static_cast<tf_CAppScreen*>(parent) : nullptr;
+    if (!app) TF_FAIL(TF_LOG_ERR, "tf_CAppInfoDlg::SetupVisual(); app == NULL");
     // Without a screen the dialog shows what an application without its info shows.
     tf_CIcon* app_icon = app ? app->m_pAppIcon : nullptr;
     m_pIcon->Dsgn_PolIcon_Copy(110, 118, app_icon ? app_icon : tf_DSGN.ico_void);

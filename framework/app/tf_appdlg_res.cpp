@@ -67,7 +67,7 @@ bool tf_CAppResolutionDlg::HandleFWInteraction(int id, int event, tf_CPol* sourc
         if (row && parse_row(row->text, &m_ChosenW, &m_ChosenH))
             ShowChosen();
         else
-            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CAppResolutionDlg - riadok bez rozmerov", event);
+            TF_LOG(TF_LOG_ERR, "tf_CAppResolutionDlg - riadok bez rozmerov", event);
     } else if (id == TF_APPDLG_ID_RES_CANCEL) {
         zivy = false;
     }

@@ -50,7 +50,7 @@ void tf_CARRE::Add(void* p) {
 
 bool tf_CARRE::in_range(int i) {
     if (check_range && (i < 0 || i >= count)) {
-        _tf_LOG_(SRC, __LINE__, "Chyba: Index je mimo rozsah", i, count);
+        TF_LOG("Chyba: Index je mimo rozsah", i, count);
         return false;
     }
     return data != nullptr;
@@ -64,13 +64,11 @@ void tf_CARRE::SET(int i, void* p) {
 
 void tf_CARRE::ShiftUp(int i) {
     if (i < 0 || i >= count) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "assert: index mimo rozsah");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "assert: index mimo rozsah");
         return;
     }
     if (data[i] != nullptr) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "assert: ocakavana NULL hodnota");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "assert: ocakavana NULL hodnota");
         return;
     }
     for (int j = i; j < count - 1; ++j) {
@@ -82,7 +80,7 @@ void tf_CARRE::ShiftUp(int i) {
 
 void tf_CARRE::Del() {
     if (count <= 0) {
-        _tf_LOG_(SRC, __LINE__, "tf_CARRE::Del - prazdne pole", TF_LOG_RETURN);
+        TF_LOG("tf_CARRE::Del - prazdne pole", TF_LOG_RETURN);
         return;
     }
     --count;
@@ -91,7 +89,7 @@ void tf_CARRE::Del() {
 void tf_CARRE::SET_count(int n) {
     if (n < 0) return;
     if (n > akt_alloc) {
-        _tf_LOG_(SRC, __LINE__, "tf_CARRE::SET_count - nad kapacitu", n, akt_alloc);
+        TF_LOG("tf_CARRE::SET_count - nad kapacitu", n, akt_alloc);
         return;
     }
     count = n;
@@ -103,8 +101,7 @@ void tf_CARRE::DetachAll() {
         for (int i = 0; i < count; ++i) {
             if (!data[i]) continue;
             if (!tf_glob_Destroy_ByClassId(data[i])) {
-                _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CARRE::DetachAll - switch class_id - assert");
-                tf_AssertFailed(SRC, __LINE__);
+                TF_FAIL(TF_LOG_ERR, "tf_CARRE::DetachAll - switch class_id - assert");
             }
             data[i] = nullptr;
         }
@@ -124,7 +121,7 @@ void tf_CARRE::VYPIS_LOG() {
     char buf[200];
     snprintf(buf, sizeof buf, "tf_CARRE::VYPIS_LOG(): count[%d]; akt_alloc[%d]; next_alloc_delta[%d]; mode[%d]",
              count, akt_alloc, next_alloc_delta, mode);
-    _tf_LOG_(SRC, __LINE__, buf);
+    TF_LOG(buf);
 }
 
 void tf_CARRE::VYPIS_LOG_char() {
@@ -132,9 +129,9 @@ void tf_CARRE::VYPIS_LOG_char() {
     snprintf(buf, sizeof buf,
              "tf_CARRE::VYPIS_LOG_char(): count[%d]; akt_alloc[%d]; next_alloc_delta[%d]; mode[%d]", count,
              akt_alloc, next_alloc_delta, mode);
-    _tf_LOG_(SRC, __LINE__, buf);
+    TF_LOG(buf);
     for (int i = 0; i < count && data; ++i) {
         snprintf(buf, sizeof buf, "  ARR[%d]: [%s]", i, data[i] ? static_cast<const char*>(data[i]) : "");
-        _tf_LOG_(SRC, __LINE__, buf);
+        TF_LOG(buf);
     }
 }

@@ -20,8 +20,8 @@ WORD le16(const BYTE* p) { return static_cast<WORD>(p[0] | p[1] << 8); }
 DWORD le32(const BYTE* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<DWORD>(p[3]) << 24; }
 bool is_tag(const BYTE* p, const char* tag) { return memcmp(p, tag, 4) == 0; }
 
-BOOL parse_failure(int line, const char* why, uint64_t offset) {
-    _tf_LOG_(SRC, line, TF_LOG_ERR, why, static_cast<int>(offset));
+BOOL parse_failure(const char* why, uint64_t offset) {
+    TF_LOG(TF_LOG_ERR, why, static_cast<int>(offset));
     return FALSE;
 }
 
@@ -51,7 +51,7 @@ IDirectSoundBuffer* new_filled_buffer(IDirectSound* ds, const WAVEFORMATEX* fmt,
     IDirectSoundBuffer* buffer = nullptr;
     HRESULT hr = ds->CreateSoundBuffer(&desc, &buffer, nullptr);
     if (FAILED(hr)) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "CHYBA pri CreateSoundBuffer", static_cast<int>(hr));
+        TF_LOG(TF_LOG_ERR, "CHYBA pri CreateSoundBuffer", static_cast<int>(hr));
         return nullptr;
     }
     if (!DSFillSoundBuffer(buffer, data, size)) {
@@ -80,7 +80,7 @@ int tf_DSO_INIT(HWND hwnd) {
     if (SUCCEEDED(hr)) return 1;
     tf_DSO_DONE();
     // A machine without sound is no error: the program goes on silently.
-    _tf_LOG_(SRC, __LINE__, "tf_DSO_INIT - bez zvuku", static_cast<int>(hr));
+    TF_LOG("tf_DSO_INIT - bez zvuku", static_cast<int>(hr));
     return 0;
 }
 
@@ -112,7 +112,7 @@ int tf_CDSO_Zvuk::NAHRAJ_RES(const char* name) {
 }
 
 int tf_CDSO_Zvuk::NAHRAJ_FILE(const char* path) {
-    _tf_LOG_(SRC, __LINE__, "NAHRAJ_FILE - BEG", path ? path : "");
+    TF_LOG("NAHRAJ_FILE - BEG", path ? path : "");
     keep_name(m_FileName, path);
     keep_name(m_ResName, nullptr);
     ODSTRAN();
@@ -120,9 +120,9 @@ int tf_CDSO_Zvuk::NAHRAJ_FILE(const char* path) {
     const char* kept = m_FileName ? m_FileName : "";
     if (tf_lpDS) {
         m_pBuffer = DSLoadSoundBuffer_FILE_qz(tf_lpDS, m_FileName);
-        if (!m_pBuffer) _tf_LOG_(SRC, __LINE__, "NAHRAJ_FILE - CHYBA pri DSLoadSoundBuffer_FILE_qz!", kept);
+        if (!m_pBuffer) TF_LOG("NAHRAJ_FILE - CHYBA pri DSLoadSoundBuffer_FILE_qz!", kept);
     }
-    _tf_LOG_(SRC, __LINE__, "NAHRAJ_FILE - END", kept);
+    TF_LOG("NAHRAJ_FILE - END", kept);
     return m_pBuffer != nullptr;
 }
 
@@ -157,24 +157,24 @@ BOOL DSParseWaveResource(const void* image, DWORD imageSize, const WAVEFORMATEX*
     clear_wave(fmt, data, size);
     const BYTE* p = static_cast<const BYTE*>(image);
     if (!p || imageSize < 12 || !is_tag(p, "RIFF") || !is_tag(p + 8, "WAVE"))
-        return parse_failure(__LINE__, "DSParseWaveResource - chyba RIFF WAVE hlavicka", 0);
+        return parse_failure("DSParseWaveResource - chyba RIFF WAVE hlavicka", 0);
     // The RIFF size counts from just after itself; one that runs past the image is cut to it.
     const uint64_t end = std::min<uint64_t>(imageSize, 8 + uint64_t{le32(p + 4)});
     bool wantFmt = fmt != nullptr, wantData = data || size;
     const BYTE *foundFmt = nullptr, *foundData = nullptr;
     DWORD foundSize = 0;
     for (uint64_t pos = 12; pos < end;) {
-        if (end - pos < 8) return parse_failure(__LINE__, "DSParseWaveResource - neuplna hlavicka bloku", pos);
+        if (end - pos < 8) return parse_failure("DSParseWaveResource - neuplna hlavicka bloku", pos);
         const BYTE* chunk = p + pos;
         const DWORD len = le32(chunk + 4);
         const bool inside = len <= end - pos - 8;
         if (wantFmt && is_tag(chunk, "fmt ")) {
-            if (!inside) return parse_failure(__LINE__, "DSParseWaveResource - blok presahuje koniec", pos);
-            if (const char* why = unplayable(chunk + 8, len)) return parse_failure(__LINE__, why, pos);
+            if (!inside) return parse_failure("DSParseWaveResource - blok presahuje koniec", pos);
+            if (const char* why = unplayable(chunk + 8, len)) return parse_failure(why, pos);
             foundFmt = chunk + 8;
             wantFmt = false;
         } else if (wantData && is_tag(chunk, "data")) {
-            if (!inside) return parse_failure(__LINE__, "DSParseWaveResource - blok presahuje koniec", pos);
+            if (!inside) return parse_failure("DSParseWaveResource - blok presahuje koniec", pos);
             foundData = chunk + 8;
             foundSize = len;
             wantData = false;
@@ -187,7 +187,7 @@ BOOL DSParseWaveResource(const void* image, DWORD imageSize, const WAVEFORMATEX*
         }
         pos += 8 + uint64_t{len} + (len & 1);  // chunks are padded to an even length
     }
-    return parse_failure(__LINE__, "DSParseWaveResource - chyba fmt alebo data blok", end);
+    return parse_failure("DSParseWaveResource - chyba fmt alebo data blok", end);
 }
 
 BOOL DSGetWaveResource(HMODULE, const char* name, const WAVEFORMATEX** fmt, const BYTE** data, DWORD* size) {

@@ -28,7 +28,8 @@ bool join_path(char (&buf)[PATH_BUF], const char* dir, const char* name) {
     size_t n = strlen(dir);
     const char* sep = n > 0 && dir[n - 1] == '\\' ? "" : "\\";
     if (snprintf(buf, sizeof buf, "%s%s%s", dir, sep, name) < PATH_BUF) return true;
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "Pridlha cesta", dir);
+    TF_LOG(TF_LOG_ERR, "Pridlha cesta");
+    TF_LOG("adresar:", dir);
     return false;
 }
 
@@ -155,7 +156,8 @@ int tf_FSI_ListNames(const char* dir, const char* pattern, int kind, bool fullPa
     int n = 0;
     int result = list_names(dir, pattern, kind, fullPath, [&](const char* name) {
         if (n >= capacity) {
-            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "ListNames - malo miesta", capacity);
+            TF_LOG(TF_LOG_ERR, "ListNames - malo miesta");
+            TF_LOG("kapacita:", capacity);
             return false;
         }
         out[n++] = strdup(name);
@@ -174,38 +176,38 @@ int tf_FSI_Zisti_SubAdr(const char* dir, const char* pattern, int kind, bool ful
 }
 
 int tf_FSI_ListFolder(const char* dir) {
-    _tf_LOG_(SRC, __LINE__, " ListFolder", dir ? dir : "");
+    TF_LOG(" ListFolder", dir ? dir : "");
     WIN32_FIND_DATAA fd;
     HANDLE find = find_all(dir, &fd);
     if (find == INVALID_HANDLE_VALUE) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri ListFolder - FindFirstFile");
+        TF_LOG(TF_LOG_ERR, "Problem pri ListFolder - FindFirstFile");
         return -1;
     }
     do {
         if (is_dot_entry(fd.cFileName)) continue;
         if (!is_folder(fd)) {
-            _tf_LOG_(SRC, __LINE__, "  -file", fd.cFileName);
+            TF_LOG("  -file", fd.cFileName);
             continue;
         }
-        _tf_LOG_(SRC, __LINE__, "-folder", fd.cFileName);
+        TF_LOG("-folder", fd.cFileName);
         char sub[PATH_BUF];
         if (join_path(sub, dir, fd.cFileName)) tf_FSI_ListFolder(sub);
     } while (FindNextFileA(find, &fd));
     if (GetLastError() != ERROR_NO_MORE_FILES)
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri ListFolder - FindNextFile");
+        TF_LOG(TF_LOG_ERR, "Problem pri ListFolder - FindNextFile");
     FindClose(find);
     return 0;
 }
 
 int tf_FSI_SynchroFolders(const char* src, const char* dst) {
     if (!dst || !*dst) {
-        _tf_LOG_(SRC, __LINE__, "tf_FSI_SynchroFolders bez ciela", TF_LOG_RETURN);
+        TF_LOG("tf_FSI_SynchroFolders bez ciela", TF_LOG_RETURN);
         return -1;
     }
     WIN32_FIND_DATAA fd;
     HANDLE find = find_all(src, &fd);
     if (find == INVALID_HANDLE_VALUE) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri SynchroFolders - FindFirstFile");
+        TF_LOG(TF_LOG_ERR, "Problem pri SynchroFolders - FindFirstFile");
         return -1;
     }
     do {
@@ -213,15 +215,15 @@ int tf_FSI_SynchroFolders(const char* src, const char* dst) {
         if (is_dot_entry(fd.cFileName) || !join_path(from, src, fd.cFileName) || !join_path(to, dst, fd.cFileName))
             continue;
         if (!is_folder(fd)) {
-            if (!CopyFileA(from, to, FALSE)) _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri CopyFile");
+            if (!CopyFileA(from, to, FALSE)) TF_LOG(TF_LOG_ERR, "Problem pri CopyFile");
         } else if (!CreateDirectoryA(to, nullptr)) {
-            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri CreateDirectory");
+            TF_LOG(TF_LOG_ERR, "Problem pri CreateDirectory");
         } else {
             tf_FSI_SynchroFolders(from, to);
         }
     } while (FindNextFileA(find, &fd));
     if (GetLastError() != ERROR_NO_MORE_FILES)
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "Problem pri SynchroFolders - FindNextFile");
+        TF_LOG(TF_LOG_ERR, "Problem pri SynchroFolders - FindNextFile");
     FindClose(find);
     return 0;
 }

@@ -28,4 +28,17 @@ void _tf_LOG_(const char* file, int line, const char* s, const char* t, int a);
 typedef void (*tf_AssertHandler)(const char* file, int line);
 void tf_AssertFailed(const char* file, int line);
 tf_AssertHandler tf_SetAssertHandler(tf_AssertHandler handler);
-#define tf_ASSERT(cond) ((cond) ? (void)0 : tf_AssertFailed(__FILE__, __LINE__))
+
+// The two shapes every log call takes, with the file's source tag constant SRC and the
+// calling line. An error line is TF_LOG(TF_LOG_ERR, "text") or TF_FAIL(TF_LOG_ERR, "text"):
+// the prefix and the text as two fields (one number may follow); other values go on a line
+// of their own.
+// A log line.
+#define TF_LOG(...) _tf_LOG_(SRC, __LINE__, __VA_ARGS__)
+// A log line, then the failed debugging assertion: for broken preconditions only, never for
+// anything a user or a file on disk can cause.
+#define TF_FAIL(...)                          \
+    do {                                      \
+        _tf_LOG_(SRC, __LINE__, __VA_ARGS__); \
+        tf_AssertFailed(SRC, __LINE__);       \
+    } while (0)

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
 #include "framework/core/tf_log.h"
@@ -37,8 +36,6 @@ void put32(uint8_t* p, uint32_t v) {
     put16(p + 2, v >> 16);
 }
 
-void log_name(int line, const char* subor) { _tf_LOG_(SRC, line, "subor:", subor ? subor : ""); }
-
 // The inclusive area cut to the surface; false (logged) when it is inverted or lies outside.
 bool clip_area(IDirectDrawSurface* srf, const RECT& oblast, Area* out) {
     DDSURFACEDESC ddsd = {};
@@ -49,22 +46,23 @@ bool clip_area(IDirectDrawSurface* srf, const RECT& oblast, Area* out) {
     const int64_t r = int64_t(oblast.right) + 1 > W ? W : int64_t(oblast.right) + 1;
     const int64_t b = int64_t(oblast.bottom) + 1 > H ? H : int64_t(oblast.bottom) + 1;
     if (oblast.right < oblast.left || oblast.bottom < oblast.top || r <= l || b <= t) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - oblast mimo SURFACE");
-        _tf_LOG_(SRC, __LINE__, "left,top,right:", oblast.left, oblast.top, oblast.right);
-        _tf_LOG_(SRC, __LINE__, "bottom:", oblast.bottom);
+        TF_LOG(TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - oblast mimo SURFACE");
+        TF_LOG("left,top,right:", oblast.left, oblast.top, oblast.right);
+        TF_LOG("bottom:", oblast.bottom);
         return false;
     }
     *out = {static_cast<int>(l), static_cast<int>(t), static_cast<int>(r), static_cast<int>(b)};
     return true;
 }
 
-// Both headers and the rows, bottom row first, of a locked surface; false on a short write.
-bool write_rows(FILE* f, const DDSURFACEDESC& ddsd, const Area& a) {
+// Both headers and the rows, bottom row first, of a locked surface.
+std::vector<uint8_t> encode(const DDSURFACEDESC& ddsd, const Area& a) {
     const size_t rowSize = (static_cast<size_t>(a.w()) * 3 + 3) & ~size_t(3);
-    uint8_t h[kHeaders] = {};
+    std::vector<uint8_t> file(kHeaders + rowSize * static_cast<size_t>(a.h()));  // the padding stays zero
+    uint8_t* h = file.data();
     h[0] = 'B';
     h[1] = 'M';
-    put32(h + 2, static_cast<uint32_t>(kHeaders + rowSize * static_cast<size_t>(a.h())));
+    put32(h + 2, static_cast<uint32_t>(file.size()));
     put32(h + 10, kHeaders);
     put32(h + 14, 40);
     put32(h + 18, static_cast<uint32_t>(a.w()));
@@ -73,47 +71,33 @@ bool write_rows(FILE* f, const DDSURFACEDESC& ddsd, const Area& a) {
     put16(h + 28, 24);
     put32(h + 38, kPixelsPerMetre);
     put32(h + 42, kPixelsPerMetre);
-    if (fwrite(h, 1, 14, f) != 14) {
-        _tf_LOG_(SRC, __LINE__, "PROBLEM pri fHeader zapise");
-        return false;
-    }
-    if (fwrite(h + 14, 1, 40, f) != 40) {
-        _tf_LOG_(SRC, __LINE__, "PROBLEM pri iHeader zapise");
-        return false;
-    }
-    std::vector<uint8_t> row(rowSize, 0);  // the padding stays zero
     const uint8_t* base = static_cast<const uint8_t*>(ddsd.lpSurface);
-    for (int y = a.bottom - 1; y >= a.top; --y) {
+    uint8_t* row = h + kHeaders;
+    for (int y = a.bottom - 1; y >= a.top; --y, row += rowSize) {
         const uint16_t* px = reinterpret_cast<const uint16_t*>(base + static_cast<ptrdiff_t>(y) * ddsd.lPitch);
-        plat_PixelsToBgr(px + a.left, a.w(), row.data());
-        if (fwrite(row.data(), 1, rowSize, f) != rowSize) return false;
+        plat_PixelsToBgr(px + a.left, a.w(), row);
     }
-    return true;
+    return file;
 }
 
-// The whole file written from a locked surface; a file left incomplete is deleted.
-bool write_file(const DDSURFACEDESC& ddsd, const Area& a, const char* subor) {
-    // The file size field has 32 bits.
-    if ((static_cast<uint64_t>(a.w()) * 3 + 3) / 4 * 4 * static_cast<uint64_t>(a.h()) > UINT32_MAX - kHeaders) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - prilis velka oblast");
-        _tf_LOG_(SRC, __LINE__, "sir,vys:", a.w(), a.h());
-        return false;
-    }
-    FILE* f = plat_fopen(subor, "wb");
-    if (!f) {
-        _tf_LOG_(SRC, __LINE__, plat_W1250(u8"Chyba pri otvaraní suboru"));
-        log_name(__LINE__, subor);
-        return false;
-    }
-    bool ok = write_rows(f, ddsd, a);
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
-    if (!ok) {
-        DeleteFileA(subor);
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - Chyba pri zapise, subor zmazany");
-        log_name(__LINE__, subor);
-    }
-    return ok;
+// The file size field has 32 bits; a larger area is refused (logged).
+bool fits_format(const Area& a) {
+    if ((static_cast<uint64_t>(a.w()) * 3 + 3) / 4 * 4 * static_cast<uint64_t>(a.h()) <= UINT32_MAX - kHeaders)
+        return true;
+    TF_LOG(TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - prilis velka oblast");
+    TF_LOG("sir,vys:", a.w(), a.h());
+    return false;
+}
+
+// A failed write leaves the old file as it was.
+bool write_file(const std::vector<uint8_t>& file, const char* subor) {
+    if (plat_WriteFileAtomic(subor, file.data(), file.size())) return true;
+    if (GetLastError() == ERROR_WRITE_FAULT)
+        TF_LOG(TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - Chyba pri zapise, subor nezapisany");
+    else
+        TF_LOG(plat_W1250(u8"Chyba pri otvaraní suboru"));
+    TF_LOG("subor:", subor ? subor : "");
+    return false;
 }
 
 // A surface of w x h holding `zdroj` of `src` (whole when null) scaled; null (logged with
@@ -122,8 +106,8 @@ IDirectDrawSurface* scaled_copy(IDirectDraw* dd, IDirectDrawSurface* src, const 
                                 const char* failure) {
     IDirectDrawSurface* out = DDCreateOffscreenSurface(dd, w, h);
     if (!out) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, failure);
-        _tf_LOG_(SRC, __LINE__, "sir,vys:", w, h);
+        TF_LOG(TF_LOG_ERR, failure);
+        TF_LOG("sir,vys:", w, h);
         return nullptr;
     }
     HRESULT hr = DDERR_WASSTILLDRAWING;
@@ -133,7 +117,7 @@ IDirectDrawSurface* scaled_copy(IDirectDraw* dd, IDirectDrawSurface* src, const 
         if (hr == DDERR_SURFACELOST) src->Restore();
     }
     if (hr != DD_OK) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP - Chyba pri kopirovani SURFACE");
+        TF_LOG(TF_LOG_ERR, "tf_BMP - Chyba pri kopirovani SURFACE");
         out->Release();
         return nullptr;
     }
@@ -144,8 +128,8 @@ IDirectDrawSurface* scaled_copy(IDirectDraw* dd, IDirectDrawSurface* src, const 
 IDirectDrawSurface* stretched_picture(IDirectDraw* dd, const char* zdroj, int sir, int vys) {
     IDirectDrawSurface* srf = DDCreateBitmapSurface_stretch(dd, zdroj, sir, vys);
     if (!srf) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP - obrazok sa nenahral");
-        log_name(__LINE__, zdroj);
+        TF_LOG(TF_LOG_ERR, "tf_BMP - obrazok sa nenahral");
+        TF_LOG("subor:", zdroj ? zdroj : "");
     }
     return srf;
 }
@@ -168,8 +152,8 @@ int band_row(int vys, float f) {
 // A loaded picture, logged when it is missing.
 bool loaded(const tf_CDas_Surface& s, const char* zdroj) {
     if (s.lpDDS) return true;
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP - obrazok sa nenahral");
-    log_name(__LINE__, zdroj);
+    TF_LOG(TF_LOG_ERR, "tf_BMP - obrazok sa nenahral");
+    TF_LOG("subor:", zdroj ? zdroj : "");
     return false;
 }
 }  // namespace
@@ -184,9 +168,8 @@ void tf_BMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_
     }
     if (FIXMAX_sir < 1 || FIXMAX_vys < 1 || sir < 1 || vys < 1) {
         *nsir = *nvys = 50;
-        _tf_LOG_(SRC, __LINE__, "tf_BMP_NOVE_ROZMERY() - Chyba vstupu: koef, FIXMAX_sir, FIXMAX_vys", FIXMAX_sir,
-                 FIXMAX_vys);
-        if (sir < 1 || vys < 1) _tf_LOG_(SRC, __LINE__, "sir,vys:", sir, vys);
+        TF_LOG("tf_BMP_NOVE_ROZMERY() - Chyba vstupu: koef, FIXMAX_sir, FIXMAX_vys", FIXMAX_sir, FIXMAX_vys);
+        if (sir < 1 || vys < 1) TF_LOG("sir,vys:", sir, vys);
         return;
     }
     const float kx = static_cast<float>(static_cast<double>(FIXMAX_sir) / sir);
@@ -205,7 +188,7 @@ void tf_BMP_NOVE_ROZMERY(int sir, int vys, int koef, int FIXMAX_sir, int FIXMAX_
 
 bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* srf, RECT oblast, const char* subor) {
     if (!srf || !subor) {
-        _tf_LOG_(SRC, __LINE__, "tf_BMP_VYTVOR_BMP_0 - SURFACE alebo subor == NULL", TF_LOG_RETURN);
+        TF_LOG("tf_BMP_VYTVOR_BMP_0 - SURFACE alebo subor == NULL", TF_LOG_RETURN);
         return false;
     }
     Area a;
@@ -213,18 +196,19 @@ bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* srf, RECT oblast, cons
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
     if (srf->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - Chyba pri Lock");
-        log_name(__LINE__, subor);
+        TF_LOG(TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - Chyba pri Lock");
+        TF_LOG("subor:", subor ? subor : "");
         return false;
     }
-    const bool ok = write_file(ddsd, a, subor);
+    const bool fits = fits_format(a);
+    const std::vector<uint8_t> file = fits ? encode(ddsd, a) : std::vector<uint8_t>();
     srf->Unlock(nullptr);
-    return ok;
+    return fits && write_file(file, subor);
 }
 
 bool tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(IDirectDrawSurface* srf, const char* subor) {
     if (!srf) {
-        _tf_LOG_(SRC, __LINE__, "tf_BMP_VYTVOR_BMP_0 - SURFACE == NULL", TF_LOG_RETURN);
+        TF_LOG("tf_BMP_VYTVOR_BMP_0 - SURFACE == NULL", TF_LOG_RETURN);
         return false;
     }
     DDSURFACEDESC ddsd = {};
@@ -237,7 +221,7 @@ bool tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(IDirectDrawSurface* srf, const char* sub
 bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(IDirectDraw* dd, IDirectDrawSurface* srf, bool vpasuj, int sir, int vys,
                                                const char* subor) {
     if (!srf) {
-        _tf_LOG_(SRC, __LINE__, "tf_BMP_VYTVOR_BMP_5 - SURFACE == NULL", TF_LOG_RETURN);
+        TF_LOG("tf_BMP_VYTVOR_BMP_5 - SURFACE == NULL", TF_LOG_RETURN);
         return false;
     }
     int w = sir, h = vys;
@@ -293,8 +277,8 @@ bool tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(IDirectDraw* dd, cons
     // The drawn size (right and bottom exclusive) keeps the phase's proportions.
     const RECT zdrojRect = {f.x1, f.y1, f.x2, f.y2};
     if (f.x2 <= f.x1 || f.y2 <= f.y1) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_4 - prazdna faza");
-        _tf_LOG_(SRC, __LINE__, "x,y:", x, y);
+        TF_LOG(TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_4 - prazdna faza");
+        TF_LOG("x,y:", x, y);
         return false;
     }
     int w = 0, h = 0;

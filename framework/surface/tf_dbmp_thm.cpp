@@ -33,21 +33,22 @@ void make_missing(const char* picture, Kind kind, IDirectDraw* dd, int sir, int 
 // A missing folder lists as empty; it is said so in the log.
 bool folder_exists(const char* adresar) {
     if (tf_FSI_ExistsFolder(adresar)) return true;
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR "tf_BMP - adresar neexistuje", adresar);
+    TF_LOG(TF_LOG_ERR, "tf_BMP - adresar neexistuje");
+    TF_LOG("adresar:", adresar);
     return false;
 }
 
-void log_listing_error() { _tf_LOG_(SRC, __LINE__, "Doslo k chybe pri nacitani BMP suborov", "X"); }
+void log_listing_error() { TF_LOG("Doslo k chybe pri nacitani BMP suborov", "X"); }
 
 int list_and_make(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys, char** mena, int kapacita,
                   int* posledny, Kind kind) {
     if (!posledny) {
-        _tf_LOG_(SRC, __LINE__, "tf_BMP_Zisti_Vytvor__bmp2thm - posledny == NULL", TF_LOG_RETURN);
+        TF_LOG("tf_BMP_Zisti_Vytvor__bmp2thm - posledny == NULL", TF_LOG_RETURN);
         return 0;
     }
     *posledny = -1;
     if (!adresar || !mena || kapacita < 1) {
-        _tf_LOG_(SRC, __LINE__, "tf_BMP_Zisti_Vytvor__bmp2thm - chyba vstupu", TF_LOG_RETURN);
+        TF_LOG("tf_BMP_Zisti_Vytvor__bmp2thm - chyba vstupu", TF_LOG_RETURN);
         return 0;
     }
     if (!folder_exists(adresar)) return 0;
@@ -66,11 +67,11 @@ int list_and_make(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir,
 
 int tf_BMP_Vytvor__bmp2thm(const char* adresar, int sir, int vys, int mod) {
     if (!adresar) {
-        _tf_LOG_(SRC, __LINE__, "tf_BMP_Vytvor__bmp2thm - adresar == NULL", TF_LOG_RETURN);
+        TF_LOG("tf_BMP_Vytvor__bmp2thm - adresar == NULL", TF_LOG_RETURN);
         return 0;
     }
     if (mod != 1 && mod != 2) {
-        _tf_LOG_(SRC, __LINE__, "Nekorektny mod", mod);
+        TF_LOG("Nekorektny mod", mod);
         return 0;
     }
     if (!folder_exists(adresar)) return 0;

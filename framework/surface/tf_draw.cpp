@@ -104,13 +104,13 @@ void tf_glob_ZISTI_ROZMER_TEXTU(const char* text, HFONT font, int* sir, int* vys
     if (!tf_lpDDSPrimary) {
         *sir = 100;
         *vys = 20;
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_glob_ZISTI_ROZMER_TEXTU: tf_lpDDSPrimary == NULL !");
+        TF_LOG(TF_LOG_ERR, "tf_glob_ZISTI_ROZMER_TEXTU: tf_lpDDSPrimary == NULL !");
         return;
     }
     if (tf_lpDDSPrimary->GetDC(&dc) != DD_OK) {
         *sir = 100;
         *vys = 20;
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_glob_ZISTI_ROZMER_TEXTU: tf_lpDDSPrimary->GetDC() != DD_OK !");
+        TF_LOG(TF_LOG_ERR, "tf_glob_ZISTI_ROZMER_TEXTU: tf_lpDDSPrimary->GetDC() != DD_OK !");
         return;
     }
     if (font) SelectObject(dc, font);

@@ -78,8 +78,8 @@ void tf_CDas_Surface::load_own_size(IDirectDraw* dd, const char* failure) {
     RELEASE_SURFACE();
     lpDDS = DDCreateBitmapSurface(dd, subor_nazov, 0, 0, &sir, &vys);
     if (!lpDDS) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, failure);
-        _tf_LOG_(SRC, __LINE__, "subor:", text_or_empty(subor_nazov));
+        TF_LOG(TF_LOG_ERR, failure);
+        TF_LOG("subor:", text_or_empty(subor_nazov));
     }
 }
 
@@ -96,9 +96,9 @@ void tf_CDas_Surface::NAHRAJ_SURFACE_2_stretch(IDirectDraw* dd, const char* subo
     RELEASE_SURFACE();
     lpDDS = DDCreateBitmapSurface_stretch(dd, subor_nazov, sir_, vys_);
     if (!lpDDS) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDas_Surface::NAHRAJ_SURFACE_2_stretch() - Neuspesne nahratie SURFACE");
-        _tf_LOG_(SRC, __LINE__, "subor:", text_or_empty(subor_nazov));
-        _tf_LOG_(SRC, __LINE__, "sir,vys:", sir_, vys_);
+        TF_LOG(TF_LOG_ERR, "tf_CDas_Surface::NAHRAJ_SURFACE_2_stretch() - Neuspesne nahratie SURFACE");
+        TF_LOG("subor:", text_or_empty(subor_nazov));
+        TF_LOG("sir,vys:", sir_, vys_);
     }
     sir = sir_;
     vys = vys_;
@@ -111,7 +111,7 @@ void tf_CDas_Surface::NAHRAJ_SURFACE_2_stretch(const char* subor, int sir_, int 
 
 void tf_CDas_Surface::RENAHRAJ_SURFACE() {
     if (!subor_nazov) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDas_Surface::RENAHRAJ_SURFACE() - subor_nazov == NULL");
+        TF_LOG(TF_LOG_ERR, "tf_CDas_Surface::RENAHRAJ_SURFACE() - subor_nazov == NULL");
         return;
     }
     load_own_size(tf_lpDD, "tf_CDas_Surface::RENAHRAJ_SURFACE() - Neuspesne nahratie SURFACE");
@@ -145,15 +145,15 @@ bool tf_CDas_Surface::read_pixel(int x, int y, uint16_t* out) {
     }
     lpDDS->Unlock(nullptr);
     if (!inside) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDas_Surface - bod mimo SURFACE");
-        _tf_LOG_(SRC, __LINE__, "x,y:", x, y);
+        TF_LOG(TF_LOG_ERR, "tf_CDas_Surface - bod mimo SURFACE");
+        TF_LOG("x,y:", x, y);
     }
     return inside;
 }
 
 void tf_CDas_Surface::TC_NASTAV(int x, int y) {
     if (!lpDDS) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDas_Surface::TC_NASTAV() - SURFACE == NULL");
+        TF_LOG(TF_LOG_ERR, "tf_CDas_Surface::TC_NASTAV() - SURFACE == NULL");
         return;
     }
     if (!read_pixel(x, y, &TC)) return;
@@ -163,7 +163,7 @@ void tf_CDas_Surface::TC_NASTAV(int x, int y) {
 
 void tf_CDas_Surface::BC_NASTAV(int x, int y) {
     if (!lpDDS) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDas_Surface::BC_NASTAV() - SURFACE == NULL");
+        TF_LOG(TF_LOG_ERR, "tf_CDas_Surface::BC_NASTAV() - SURFACE == NULL");
         return;
     }
     read_pixel(x, y, &BC);

@@ -54,7 +54,7 @@ bool clip_axis(int pos, int size, int limit, bool mirrored, LONG* lo, LONG* hi, 
 tf_TFAZA tf_CDas_Surface::ZAMERAJ_FAZU(int x, int y) {
     tf_TFAZA f;
     if (!lpDDS) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL");
+        TF_LOG(TF_LOG_ERR, "tf_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL");
         return f;
     }
     DDSURFACEDESC ddsd = {};
@@ -64,8 +64,8 @@ tf_TFAZA tf_CDas_Surface::ZAMERAJ_FAZU(int x, int y) {
     const int H = static_cast<int>(ddsd.dwHeight);
     if (x < 0 || y < 0 || x >= W || y >= H) {
         lpDDS->Unlock(nullptr);
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDas_Surface::ZAMERAJ_FAZU() - bod mimo SURFACE");
-        _tf_LOG_(SRC, __LINE__, "x,y:", x, y);
+        TF_LOG(TF_LOG_ERR, "tf_CDas_Surface::ZAMERAJ_FAZU() - bod mimo SURFACE");
+        TF_LOG("x,y:", x, y);
         return f;
     }
     const unsigned char* base = static_cast<const unsigned char*>(ddsd.lpSurface);

@@ -3,10 +3,10 @@
 #include <new>
 
 #include "framework/app/tf_appstate.h"
+#include "framework/core/tf_class.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_draw.h"
-#include "framework/widgets/tf_pol.h"
 #include "platform/resources.h"
 
 namespace {
@@ -22,19 +22,19 @@ tf_CIcon::tf_CIcon() : platny(1) {}
 tf_CIcon::tf_CIcon(IDirectDraw* dd, const char* subor) {
     // The program's own pictures are compiled in: one of them needs no file on disk.
     if (!subor || (!plat_FindResource(subor) && !tf_FSI_Existuje_sub(subor))) {
-        _tf_LOG_(SRC, __LINE__, "tf_CIcon::tf_CIcon neexist. subor", TF_LOG_RETURN);
+        TF_LOG("tf_CIcon::tf_CIcon neexist. subor", TF_LOG_RETURN);
         return;
     }
     tf_CDas_Surface* s = new (std::nothrow) tf_CDas_Surface();
     if (!s) {
-        _tf_LOG_(SRC, __LINE__, "tf_CIcon::tf_CIcon nenahraty subor (A)", TF_LOG_RETURN);
+        TF_LOG("tf_CIcon::tf_CIcon nenahraty subor (A)", TF_LOG_RETURN);
         return;
     }
     s->NAHRAJ_SURFACE(dd, subor);
     if (!s->lpDDS) {
         // Nothing to draw: the icon stays invalid and keeps nothing it made.
         delete s;
-        _tf_LOG_(SRC, __LINE__, "tf_CIcon::tf_CIcon nenahraty subor (B)", TF_LOG_RETURN);
+        TF_LOG("tf_CIcon::tf_CIcon nenahraty subor (B)", TF_LOG_RETURN);
         return;
     }
     srf = s;
@@ -61,7 +61,7 @@ tf_CIcon::~tf_CIcon() {
 
 void tf_CIcon::take_surface(tf_CDas_Surface* s, int x, int y) {
     if (!s) {
-        _tf_LOG_(SRC, __LINE__, "tf_CIcon::tf_CIcon neplatny SRF", TF_LOG_RETURN);
+        TF_LOG("tf_CIcon::tf_CIcon neplatny SRF", TF_LOG_RETURN);
         return;
     }
     srf = s;
@@ -134,6 +134,6 @@ void tf_CIcon::placeholder(IDirectDrawSurface* ciel, int x, int y) {
     if (!ciel || ciel->GetDC(&dc) != DD_OK) return;
     RECT r = {x, y, x + 100, y + 100};
     tf_glob_Level_efekt(dc, &r, 1);
-    tf_glob_Text(dc, x + 5, y + 5, 0x00FF6464, tf_glob_Get_ClassName(1));
+    tf_glob_Text(dc, x + 5, y + 5, 0x00FF6464, tf_glob_Get_ClassName(TF_CLASS_ICON));
     ciel->ReleaseDC(dc);
 }

@@ -23,7 +23,7 @@ tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_,
 tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { Init(); }
 
 void tf_CDAS::Init() {
-    class_id = 2;
+    class_id = TF_CLASS_DAS;
     Set_Nazov("noname_das");
 }
 
@@ -40,7 +40,7 @@ void tf_CDAS::VymazFazy() {
 void tf_CDAS::VezmiSrf(tf_CDas_Surface* s) {
     if (s == srf) return;
     if (vlastni) {
-        _tf_LOG_(SRC, __LINE__, "    delete Das_Surface", nazov);
+        TF_LOG("    delete Das_Surface", nazov);
         delete srf;
         vlastni = false;
     }
@@ -205,9 +205,9 @@ void tf_CDAS::ZOBRAZ_VOID(IDirectDrawSurface* surface) {
     HDC dc = nullptr;
     if (!surface || surface->GetDC(&dc) != DD_OK) return;
     RECT box = {x, y, x + sir, y + vys};
-    if (class_id == 4)
+    if (class_id == TF_CLASS_TLAC)
         tf_glob_Level_efekt2_fill(dc, &box, akt_faza == 2 ? 2 : 1);
-    else if (class_id == 5)
+    else if (class_id == TF_CLASS_POSUV)
         tf_glob_Level_efekt2_fill(dc, &box, 1);
     else
         tf_glob_Level_efekt(dc, &box, 1);

@@ -18,7 +18,7 @@ tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int ID_, int max_dlzka_, void* font_) :
 }
 
 void tf_CDEDB::Init() {
-    class_id = 7;
+    class_id = TF_CLASS_DEDB;
     Set_Nazov("noname_edb");
     stetec = CreateSolidBrush(0x00C8C8C8);
     pero = CreatePen(PS_SOLID, 1, 0x00505050);

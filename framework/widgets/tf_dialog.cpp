@@ -51,7 +51,7 @@ void tf_CDDialog_EFEKT::UvolniGDI() {
 }
 
 void tf_CDDialog_EFEKT::Vytvor_Inic() {
-    class_id = 13;
+    class_id = TF_CLASS_DDIALOG_EFEKT;
     Set_Nazov("noname");
     sir = 300;
     vys = 200;
@@ -137,7 +137,7 @@ tf_CDDialog::tf_CDDialog() { Init(); }
 tf_CDDialog::tf_CDDialog(tf_CPolCHLO* parent_, int ID_) : tf_CPolCHLO(parent_, ID_) { Init(); }
 
 void tf_CDDialog::Init() {
-    class_id = 14;
+    class_id = TF_CLASS_DDIALOG;
     Set_Nazov("noname_dlg");
     stav = 0;
     tf_CPol::CHOD_NA(tf_ScreenCX - 150, tf_ScreenCY - 100);

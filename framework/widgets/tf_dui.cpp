@@ -34,8 +34,7 @@ void nastav_kod(char* mod, const char* kod) {
         kopiruj_kod(mod, kod);
         return;
     }
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::SetMode");
-    tf_AssertFailed(SRC, __LINE__);
+    TF_FAIL(TF_LOG_ERR, "tf_CDUI::SetMode");
 }
 
 void nastav_cislo(char* mod, int cislo) {
@@ -43,8 +42,7 @@ void nastav_cislo(char* mod, int cislo) {
         kopiruj_kod(mod, KODY_EN[cislo - 1]);
         return;
     }
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "SetMode_EN");
-    tf_AssertFailed(SRC, __LINE__);
+    TF_FAIL(TF_LOG_ERR, "SetMode_EN");
 }
 
 void nastav_dalsi(char* mod) {
@@ -53,8 +51,7 @@ void nastav_dalsi(char* mod) {
             kopiruj_kod(mod, KODY_EN[(i + 1) % 9]);
             return;
         }
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "SetMode_NEXT_EN");
-    tf_AssertFailed(SRC, __LINE__);
+    TF_FAIL(TF_LOG_ERR, "SetMode_NEXT_EN");
     kopiruj_kod(mod, "LT");
 }
 }  // namespace
@@ -67,32 +64,32 @@ tf_TVOLBA::~tf_TVOLBA() {
 }
 
 tf_CDUI::tf_CDUI() {
-    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI()");
+    TF_LOG("  tf_CDUI::tf_CDUI()");
     Zacni("noname", 2);
 }
 
 tf_CDUI::tf_CDUI(int trieda_) {
-    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(.)");
+    TF_LOG("  tf_CDUI::tf_CDUI(.)");
     Zacni("noname", trieda_);
 }
 
 tf_CDUI::tf_CDUI(const char* nazov_) {
-    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(.)", nazov_ ? nazov_ : "");
+    TF_LOG("  tf_CDUI::tf_CDUI(.)", nazov_ ? nazov_ : "");
     Zacni(nazov_, 2);
 }
 
 tf_CDUI::tf_CDUI(const char* nazov_, int trieda_) {
-    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(..)", nazov_ ? nazov_ : "");
+    TF_LOG("  tf_CDUI::tf_CDUI(..)", nazov_ ? nazov_ : "");
     Zacni(nazov_, trieda_);
 }
 
 tf_CDUI::tf_CDUI(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) {
-    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(parent,rx,ry)");
+    TF_LOG("  tf_CDUI::tf_CDUI(parent,rx,ry)");
     Zacni("noname", 2);
 }
 
 tf_CDUI::tf_CDUI(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
-    _tf_LOG_(SRC, __LINE__, "  tf_CDUI::tf_CDUI(parent,ID)");
+    TF_LOG("  tf_CDUI::tf_CDUI(parent,ID)");
     Zacni("noname", 2);
 }
 
@@ -103,7 +100,7 @@ tf_CDUI::~tf_CDUI() {
 }
 
 void tf_CDUI::Zacni(const char* nazov_, int trieda_) {
-    class_id = 11;
+    class_id = TF_CLASS_DUI;
     Set_Nazov(nazov_ ? nazov_ : "noname");
     trieda = platna_trieda(trieda_);
     Inicializuj();

@@ -88,8 +88,7 @@ void tf_CDUI::Kresli_ikony(IDirectDrawSurface* surface, int m) {
         tf_TVOLBA* v = Volba(i);
         if (!v->ikona) continue;
         if (zv == CHYBNE || zz == CHYBNE) {
-            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::ZOBRAZ - IconMode");
-            tf_AssertFailed(SRC, __LINE__);
+            TF_FAIL(TF_LOG_ERR, "tf_CDUI::ZOBRAZ - IconMode");
             return;
         }
         RECT w = v->obdlz;
@@ -136,14 +135,12 @@ bool tf_CDUI::Popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format) {
         box->right = o.right - k;
         break;
     case CHYBNE:
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::ZOBRAZ - TextMode");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "tf_CDUI::ZOBRAZ - TextMode");
         return false;
     }
     const Zarovnanie z = zvisle(text_mod[1]);
     if (z == CHYBNE) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::ZOBRAZ - TextMode", v->rez);
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "tf_CDUI::ZOBRAZ - TextMode", v->rez);
         return false;
     }
     if (v->rez == 1 || v->rez == 2) {

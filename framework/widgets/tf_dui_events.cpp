@@ -26,7 +26,7 @@ void tf_CDUI::Eviduj_Master_Detail_popup(int hodnota, tf_CDUI* detail) {
 bool tf_CDUI::Tvori_kruh(tf_CDUI* detail) {
     for (tf_CDUI* l = this; l && detail; l = l->master)
         if (l == detail) {
-            _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::Eviduj_Master_Detail_popup - detail uz je v retazi");
+            TF_LOG(TF_LOG_ERR, "tf_CDUI::Eviduj_Master_Detail_popup - detail uz je v retazi");
             return true;
         }
     return false;

@@ -41,8 +41,7 @@ void tf_CDUI::Inic_KP() {
         popup = true;
         break;
     default:
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CDUI::Inic_KP() - neznama trieda ");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "tf_CDUI::Inic_KP() - neznama trieda ");
         return;
     }
     text_okraj = 1;
@@ -51,7 +50,7 @@ void tf_CDUI::Inic_KP() {
 
 void tf_CDUI::RESET_DEFAULT(int trieda_) {
     if (trieda_ < 0 || trieda_ > 2) {
-        _tf_LOG_(SRC, __LINE__, "tf_CDUI::RESET_DEFAULT() - zadana nekorektna trieda", trieda_);
+        TF_LOG("tf_CDUI::RESET_DEFAULT() - zadana nekorektna trieda", trieda_);
         return;
     }
     trieda = trieda_;
@@ -80,8 +79,7 @@ void tf_CDUI::RESET_GEOMETRIE() {
     case 1: Rozloz_listu(); break;
     case 2: Rozloz_stlpec(); break;
     default:
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "RESET_GEOMETRIE() - trieda");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "RESET_GEOMETRIE() - trieda");
         break;
     }
     zmena = false;

@@ -13,8 +13,7 @@ const char* const SRC = "TF_DUIR_w";
 
 tf_TVOLBAR::~tf_TVOLBAR() {
     if (data) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "CHYBA: ~tf_TVOLBAR() detekoval neuvolnene privatne data na (data->) !");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "CHYBA: ~tf_TVOLBAR() detekoval neuvolnene privatne data na (data->) !");
     }
     if (vlastni_text) free(text);
     if (vlastni_ikona) delete ikona;
@@ -32,15 +31,15 @@ tf_CDUIR::tf_CDUIR(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CDUI(parent_, rx
 tf_CDUIR::tf_CDUIR(tf_CPolCHLO* parent_, int ID_) : tf_CDUI(parent_, ID_) { InicializujR(); }
 
 tf_CDUIR::~tf_CDUIR() {
-    _tf_LOG_(SRC, __LINE__, "tf_CDUIR::~tf_CDUIR()", nazov);
-    _tf_LOG_(SRC, __LINE__, "  VOLR.count", riadky.count);
+    TF_LOG("tf_CDUIR::~tf_CDUIR()", nazov);
+    TF_LOG("  VOLR.count", riadky.count);
     Znic_riadky(0);
 }
 
 // The embedded slider and buttons have no parent: the list is no container, so they are
 // placed on the screen by the layout and the list hands them its events.
 void tf_CDUIR::InicializujR() {
-    class_id = 12;
+    class_id = TF_CLASS_DUIR;
     // The menu part is set up again as a column; its placeholders are made afresh.
     for (int i = 0; i < volby.count; ++i) delete Volba(i);
     volby.Zhod_count();
@@ -138,8 +137,7 @@ void tf_CDUIR::VYMAZR() {
 
 tf_TVOLBAR* tf_CDUIR::VratVolbu__indexovo(int index) {
     if (tf_TVOLBAR* vr = Riadok(index)) return vr;
-    _tf_LOG_(SRC, __LINE__, "CHYBA: tf_CDUIR::VratVolbu__indexovo - Index mimo rozsah", index);
-    tf_AssertFailed(SRC, __LINE__);
+    TF_FAIL("CHYBA: tf_CDUIR::VratVolbu__indexovo - Index mimo rozsah", index);
     return nullptr;
 }
 
@@ -164,8 +162,7 @@ void tf_CDUIR::Eviduj_Master_Detail_popupR__indexovo(int index, tf_CDUI* detail)
         Pripoj_detail(vr, detail);
         return;
     }
-    _tf_LOG_(SRC, __LINE__, "ERROR,CHYBA: CDUIR::Eviduj_Master_Detail_popupR__indexovo - Nekorektny index", index);
-    tf_AssertFailed(SRC, __LINE__);
+    TF_FAIL("ERROR,CHYBA: CDUIR::Eviduj_Master_Detail_popupR__indexovo - Nekorektny index", index);
 }
 
 void tf_CDUIR::Pripoj_detail(tf_TVOLBAR* vr, tf_CDUI* detail) {

@@ -126,8 +126,7 @@ void tf_CDUIR::Stock_vzhlad() {
 
 void tf_CDUIR::Preklop(tf_TVOLBAR* vr, tf_TVOLBA* v, const RECT* obdlz, const RECT* cele, int rez) {
     if (!vr || !v) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, !vr ? "tf_CDUIR::Preklop - vr == NULL" : "tf_CDUIR::Preklop - v  == NULL");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, !vr ? "tf_CDUIR::Preklop - vr == NULL" : "tf_CDUIR::Preklop - v  == NULL");
         return;
     }
     v->hodnota = vr->hodnota;

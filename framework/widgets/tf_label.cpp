@@ -20,7 +20,7 @@ tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
 }
 
 void tf_CLabel::Init(const char* text_) {
-    class_id = 9;
+    class_id = TF_CLASS_LABEL;
     Set_Nazov("noname_label");
     SetText(text_);
 }

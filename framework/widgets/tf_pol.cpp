@@ -1,6 +1,5 @@
 #include "framework/widgets/tf_pol.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,38 +12,16 @@
 int tf_glob_CascadeX = 15, tf_glob_CascadeY = 10;
 int tf_glob_GrabX = 0, tf_glob_GrabY = 0;
 
-namespace {
-struct ClassName {
-    int32_t class_id;
-    char name[24];
-};
-
-const ClassName CLASS_NAMES[] = {
-    {0, "tf_CPol"},         {1, "tf_CIcon"},          {2, "tf_CDAS"},
-    {3, "tf_CDS"},          {4, "tf_CTlac"},          {5, "tf_CPosuv"},
-    {6, "tf_CDPrep"},       {7, "tf_CDEDB"},          {8, "tf_CPolIcon"},
-    {9, "tf_CLabel"},       {11, "tf_CDUI"},          {12, "tf_CDUIR"},
-    {121, "tf_UTL_CDUIR_THMFILE"}, {122, "tf_UTL_CDUIR_DIR"}, {13, "tf_CDDialog_EFEKT"},
-    {14, "tf_CDDialog"},    {15, "tf_CFoliaText"},    {16, "tf_CFoliaFaz"},
-    {17, "tf_CFoliaIcon"},  {18, "tf_CFoliaDekor"},   {19, "tf_CUHSPol"},
-    {20, "tf_CPolCHLO"},    {21, "tf_CAppScreen"},    {22, "tf_CScrollBar"},
-};
-}  // namespace
-
-const char* tf_glob_Get_ClassName(int class_id) {
-    for (const ClassName& c : CLASS_NAMES)
-        if (c.class_id == class_id) return c.name;
-    return "?";
-}
-
 // Every widget class has a virtual destructor, so one delete serves every id an owning
 // array accepts; any other id is left to the array to report.
 bool tf_glob_Destroy_ByClassId(void* entry) {
     tf_CPol* w = static_cast<tf_CPol*>(entry);
     switch (w->class_id) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9:
-    case 11: case 12: case 13: case 14: case 15: case 16:
-    case 20: case 21: case 22: case 121: case 122:
+    case TF_CLASS_POL: case TF_CLASS_ICON: case TF_CLASS_DAS: case TF_CLASS_DS: case TF_CLASS_TLAC:
+    case TF_CLASS_POSUV: case TF_CLASS_DPREP: case TF_CLASS_DEDB: case TF_CLASS_POLICON: case TF_CLASS_LABEL:
+    case TF_CLASS_DUI: case TF_CLASS_DUIR: case TF_CLASS_DDIALOG_EFEKT: case TF_CLASS_DDIALOG:
+    case TF_CLASS_FOLIA_TEXT: case TF_CLASS_FOLIA_FAZ: case TF_CLASS_POLCHLO: case TF_CLASS_APPSCREEN:
+    case TF_CLASS_SCROLLBAR: case TF_CLASS_UTL_THMFILE: case TF_CLASS_UTL_DIR:
         delete w;
         return true;
     default:
@@ -105,7 +82,7 @@ void tf_CPol::ZOBRAZ(IDirectDrawSurface* surface) {
     SelectObject(dc, GetStockObject(WHITE_PEN));
     Ellipse(dc, x - 4, y - 4, x + 4, y + 4);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
-    if (class_id == 20)
+    if (class_id == TF_CLASS_POLCHLO)
         Rectangle(dc, x - polomer, y - polomer, x + polomer, y + polomer);
     else
         Ellipse(dc, x - polomer, y - polomer, x + polomer, y + polomer);
@@ -120,7 +97,7 @@ void tf_CPol::GetSize(int* sir, int* vys) {
 void tf_CPol::SetSize(int, int) {}
 
 bool tf_CPol::CanDrag(int px, int py) {
-    if (!tahatelny && class_id != 0 && class_id != 20) return false;
+    if (!tahatelny && class_id != TF_CLASS_POL && class_id != TF_CLASS_POLCHLO) return false;
     if (abs(px - x) > polomer || abs(py - y) > polomer) return false;
     return tf_glob_Distance(x, y, px, py) <= polomer;
 }
@@ -134,7 +111,7 @@ tf_CPol* tf_CPol::VratZasah(int px, int py) {
 
 // Only a bare handle drags; icons, labels and edit boxes share this form and stay put.
 bool tf_CPol::INFORMUJ_SA(int px, int py, int event) {
-    if (class_id != 0) return false;
+    if (class_id != TF_CLASS_POL) return false;
     return RunDrag(px, py, event, false);
 }
 

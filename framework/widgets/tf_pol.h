@@ -1,12 +1,10 @@
 // The widget base: position kept in step with the parent, the drag handle, the pointer
-// drag machine, the class-name table and destruction of widgets by class id.
+// drag machine and destruction of widgets by class id.
 #pragma once
+#include "framework/core/tf_class.h"
 #include "platform/ddraw.h"
 
 class tf_CPolCHLO;
-
-// Name of a class id, "?" for an id that names no class.
-const char* tf_glob_Get_ClassName(int class_id);
 
 // Provisional place of the next widget made with an ID; advanced by (15, 10) each time, never reset.
 extern int tf_glob_CascadeX, tf_glob_CascadeY;
@@ -36,7 +34,7 @@ public:
     virtual bool INFORMUJ_SA(int x, int y, int event);
     // Containers poll this for the classes that report actions (buttons, switches, sliders, lists).
     virtual bool PollAction(int* value);
-    // Containers offer keys to edit boxes (class id 7) through this.
+    // Containers offer keys to edit boxes (TF_CLASS_DEDB) through this.
     virtual bool HandleKey(int key);
 
     void MoveToRel(int rx, int ry);
@@ -52,7 +50,7 @@ public:
     tf_CPolCHLO* parent = nullptr;
     int rx = 0;
     int ry = 0;
-    int class_id = 0;
+    int class_id = TF_CLASS_POL;
     char nazov[32] = "noname_pol";
     int ID = -1;
 

@@ -16,7 +16,7 @@ tf_CPolCHLO::tf_CPolCHLO(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) 
 
 void tf_CPolCHLO::Init() {
     deti.mode = 1;  // the children are ours
-    class_id = 20;
+    class_id = TF_CLASS_POLCHLO;
     Set_Nazov("noname_polchlo");
 }
 
@@ -32,7 +32,7 @@ void tf_CPolCHLO::ResetChildren() {
 
 void tf_CPolCHLO::PRIDAJ(tf_CPol* child) {
     if (!child) {
-        _tf_LOG_(SRC, __LINE__, "tf_CPolCHLO::PRIDAJ - dieta je NULL", TF_LOG_RETURN);
+        TF_LOG("tf_CPolCHLO::PRIDAJ - dieta je NULL", TF_LOG_RETURN);
         return;
     }
     deti.Add(child);
@@ -51,7 +51,7 @@ void tf_CPolCHLO::CHOD_NA(int x_, int y_) {
 
 void tf_CPolCHLO::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!zivy) return;
-    if (class_id == 20) tf_CPol::ZOBRAZ(surface);
+    if (class_id == TF_CLASS_POLCHLO) tf_CPol::ZOBRAZ(surface);
     for (int i = 0; i < deti.count; ++i)
         if (tf_CPol* c = Child(i)) c->ZOBRAZ(surface);
 }
@@ -79,7 +79,7 @@ bool tf_CPolCHLO::INFORMUJ_SA_KLAV(int key) {
     for (int i = deti.count - 1; i >= 0; --i) {
         tf_CPol* c = Child(i);
         if (!c) continue;
-        if (c->class_id == 7) {
+        if (c->class_id == TF_CLASS_DEDB) {
             if (c->HandleKey(key)) return true;
         } else if (tf_CPolCHLO* box = as_container(c)) {
             if (box->zivy && box->INFORMUJ_SA_KLAV(key)) return true;
@@ -96,13 +96,13 @@ bool tf_CPolCHLO::INFORMUJ_MA(int* id) {
         int value = 0;
         bool reported = false;
         switch (c->class_id) {
-        case 4:  // button and switch: a completed press, once
-        case 6:
-        case 5:  // slider: its position at every poll while the knob is held
-        case 11:  // lists and the pickers built on them: a selection
-        case 12:
-        case 121:
-        case 122:
+        case TF_CLASS_TLAC:  // button and switch: a completed press, once
+        case TF_CLASS_DPREP:
+        case TF_CLASS_POSUV:  // slider: its position at every poll while the knob is held
+        case TF_CLASS_DUI:  // lists and the pickers built on them: a selection
+        case TF_CLASS_DUIR:
+        case TF_CLASS_UTL_THMFILE:
+        case TF_CLASS_UTL_DIR:
             reported = c->zivy && c->PollAction(&value);
             break;
         default:
@@ -142,15 +142,11 @@ tf_CPol* tf_CPolCHLO::FindCHLWithID(int ID_) {
 tf_CPol* tf_CPolCHLO::GetCHLWithIndex(int index) {
     if (!zivy) return nullptr;
     if (index < 0 || index >= deti.count) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Index mimo rozsah");
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Index mimo rozsah");
         return nullptr;
     }
     tf_CPol* c = Child(index);
-    if (!c) {
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Problem s indexom");
-        tf_AssertFailed(SRC, __LINE__);
-    }
+    if (!c) TF_FAIL(TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Problem s indexom");
     return c;
 }
 
@@ -158,8 +154,7 @@ int tf_CPolCHLO::GetIndexOfCHL(tf_CPol* child) {
     if (!zivy) return 0;
     for (int i = 0; i < deti.count; ++i)
         if (Child(i) == child) return i;
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CPolCHLO::GetIndexOfCHL - Nenajdene dieta");
-    tf_AssertFailed(SRC, __LINE__);
+    TF_FAIL(TF_LOG_ERR, "tf_CPolCHLO::GetIndexOfCHL - Nenajdene dieta");
     return 0;
 }
 
@@ -175,4 +170,6 @@ int tf_CPolCHLO::SetupVisual_Private() {
     return 0;
 }
 
-bool tf_CPolCHLO::IsClassIdPolCHLO(int id) { return id == 20 || id == 14 || id == 21 || id == 22; }
+bool tf_CPolCHLO::IsClassIdPolCHLO(int id) {
+    return id == TF_CLASS_POLCHLO || id == TF_CLASS_DDIALOG || id == TF_CLASS_APPSCREEN || id == TF_CLASS_SCROLLBAR;
+}

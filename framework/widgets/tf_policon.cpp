@@ -24,7 +24,7 @@ tf_CPolIcon::tf_CPolIcon(int x_, int y_, tf_CDas_Surface* s, tf_TFAZA f) : tf_CI
 }
 
 void tf_CPolIcon::Init() {
-    class_id = 8;
+    class_id = TF_CLASS_POLICON;
     Set_Nazov("noname_policon");
 }
 
@@ -42,7 +42,7 @@ void tf_CPolIcon::Dsgn_PolIcon_Copy(int rx_, int ry_, tf_CIcon* ikona) {
 void tf_CPolIcon::Dsgn_PolIcon_User(int rx_, int ry_, tf_CDas_Surface* s, int px, int py) {
     MoveToRel(rx_, ry_);
     if (!s) {
-        _tf_LOG_(SRC, __LINE__, "tf_CPolIcon::Dsgn_PolIcon_User - srf == NULL", TF_LOG_RETURN);
+        TF_LOG("tf_CPolIcon::Dsgn_PolIcon_User - srf == NULL", TF_LOG_RETURN);
         return;
     }
     // A picture we loaded ourselves would otherwise be lost.

@@ -17,7 +17,7 @@ int to_int(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_M
 // A bar shorter than nothing has no sensible layout: it is taken as empty.
 int checked_length(int dlzka) {
     if (dlzka >= 0) return dlzka;
-    _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CScrollBar - zaporna dlzka", dlzka);
+    TF_LOG(TF_LOG_ERR, "tf_CScrollBar - zaporna dlzka", dlzka);
     return 0;
 }
 }  // namespace
@@ -27,15 +27,14 @@ tf_CScrollBar::tf_CScrollBar(tf_CPolCHLO* parent_, int ID_)
       posuv(new tf_CPosuv(this, ID_POSUV)),
       btnA(new tf_CTlac(this, ID_BTN_A)),
       btnB(new tf_CTlac(this, ID_BTN_B)) {
-    class_id = 22;
+    class_id = TF_CLASS_SCROLLBAR;
     Set_Nazov("noname_scrollbar");
 }
 
 void tf_CScrollBar::Navrh(char smer_, int rx_, int ry_, int dlzka_) {
     if (smer_ != 'H' && smer_ != 'V') {
         // Laid out as vertical, drawn without a track; the owner has made a mistake.
-        _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_CScrollBar - neznamy smer", smer_);
-        tf_AssertFailed(SRC, __LINE__);
+        TF_FAIL(TF_LOG_ERR, "tf_CScrollBar - neznamy smer", smer_);
     }
     smer = smer_;
     dlzka = checked_length(dlzka_);

@@ -42,18 +42,18 @@ tf_CTlac::tf_CTlac(tf_CPolCHLO* parent_, int rx_, int ry_, int ID_) : tf_CDAS(pa
 tf_CTlac::tf_CTlac(tf_CPolCHLO* parent_, int ID_) : tf_CDAS(parent_, ID_) {
     Init();
     snprintf(nazov, sizeof nazov, "ID %d", ID_);
-    _tf_LOG_(SRC, __LINE__, "  tf_CTlac::tf_CTlac(parent.)", nazov);
+    TF_LOG("  tf_CTlac::tf_CTlac(parent.)", nazov);
 }
 
 void tf_CTlac::Init() {
-    class_id = 4;
+    class_id = TF_CLASS_TLAC;
     Set_Nazov("noname_tlac");
     sir = 100;
     vys = 45;
     tahom = false;
 }
 
-tf_CTlac::~tf_CTlac() { _tf_LOG_(SRC, __LINE__, "  tf_CTlac::~tf_CTlac()", nazov); }
+tf_CTlac::~tf_CTlac() { TF_LOG("  tf_CTlac::~tf_CTlac()", nazov); }
 
 bool tf_CTlac::INFORMUJ_SA(int px, int py, int event) {
     if (!zivy) return false;
@@ -100,7 +100,7 @@ tf_CPosuv::tf_CPosuv(tf_CPolCHLO* parent_, int ID_, int rx_, int ry_) : tf_CDAS(
 tf_CPosuv::tf_CPosuv(tf_CPolCHLO* parent_, int ID_) : tf_CDAS(parent_, ID_) { Init(); }
 
 void tf_CPosuv::Init() {
-    class_id = 5;
+    class_id = TF_CLASS_POSUV;
     Set_Nazov("noname_posuv");
     sir = 10;
     vys = 10;
@@ -184,22 +184,22 @@ void tf_CPosuv::SP(int poz_) {
 
 tf_CDPrep::tf_CDPrep() {
     Init();
-    _tf_LOG_(SRC, __LINE__, "  tf_CDPrep::tf_CDPrep()", nazov);
+    TF_LOG("  tf_CDPrep::tf_CDPrep()", nazov);
 }
 
 tf_CDPrep::tf_CDPrep(const char* nazov_) {
     Init();
     Set_Nazov(nazov_);
-    _tf_LOG_(SRC, __LINE__, "  tf_CDPrep::tf_CDPrep(.)", nazov);
+    TF_LOG("  tf_CDPrep::tf_CDPrep(.)", nazov);
 }
 
 tf_CDPrep::tf_CDPrep(tf_CPolCHLO* parent_, int ID_) : tf_CDAS(parent_, ID_) {
     Init();
-    _tf_LOG_(SRC, __LINE__, "  tf_CDPrep::tf_CDPrep(parent.)", nazov);
+    TF_LOG("  tf_CDPrep::tf_CDPrep(parent.)", nazov);
 }
 
 void tf_CDPrep::Init() {
-    class_id = 6;
+    class_id = TF_CLASS_DPREP;
     Set_Nazov("noname_prep");
     tahom = false;
 }

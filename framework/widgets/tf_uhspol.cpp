@@ -7,16 +7,18 @@ namespace {
 const char* const SRC = "TF_UHSPol_w";
 
 // Dialogs are containers; their keys and actions go through the container's routing.
-tf_CPolCHLO* dialog(tf_CPol* w) { return w && w->class_id == 14 ? static_cast<tf_CPolCHLO*>(w) : nullptr; }
+tf_CPolCHLO* dialog(tf_CPol* w) {
+    return w && w->class_id == TF_CLASS_DDIALOG ? static_cast<tf_CPolCHLO*>(w) : nullptr;
+}
 }  // namespace
 
 tf_CUHSPol::tf_CUHSPol() = default;
 
 tf_CUHSPol::tf_CUHSPol(tf_CPol* prvok_) : prvok(prvok_) {
     if (prvok && prvok->nazov[0])
-        _tf_LOG_(SRC, __LINE__, "tf_CUHSPol::tf_CUHSPol(.) s prvkom", prvok->nazov);
+        TF_LOG("tf_CUHSPol::tf_CUHSPol(.) s prvkom", prvok->nazov);
     else
-        _tf_LOG_(SRC, __LINE__, "tf_CUHSPol::tf_CUHSPol(.)");
+        TF_LOG("tf_CUHSPol::tf_CUHSPol(.)");
 }
 
 tf_CUHSPol::~tf_CUHSPol() {
@@ -29,7 +31,7 @@ void tf_CUHSPol::INIC(tf_CPol* prvok_) { prvok = prvok_; }
 
 tf_CUHSPol* tf_CUHSPol::PRIDAJ(tf_CPol* prvok_, int rx, int ry) {
     if (!prvok_) {
-        _tf_LOG_(SRC, __LINE__, "tf_CUHSPol::PRIDAJ - prvok je NULL", TF_LOG_RETURN);
+        TF_LOG("tf_CUHSPol::PRIDAJ - prvok je NULL", TF_LOG_RETURN);
         return nullptr;
     }
     if (vrstvy.count >= max_vrstiev) return nullptr;
@@ -53,7 +55,7 @@ bool tf_CUHSPol::PRIDAJ(tf_CUHSPol* uzol) {
     bool kruh = false;
     for (tf_CUHSPol* n = this; n && !kruh; n = n->rodic) kruh = n == uzol;
     if (kruh || uzol->rodic) {
-        _tf_LOG_(SRC, __LINE__, "tf_CUHSPol::PRIDAJ - uzol uz je v strome", TF_LOG_RETURN);
+        TF_LOG("tf_CUHSPol::PRIDAJ - uzol uz je v strome", TF_LOG_RETURN);
         return false;
     }
     uzol->rodic = this;
@@ -95,7 +97,7 @@ bool tf_CUHSPol::INFORMUJ_SA(int x, int y, int event) {
 
 bool tf_CUHSPol::INFORMUJ_SA_KLAV(int key) {
     if (!zivy) return false;
-    if (prvok && prvok->class_id == 7 && prvok->HandleKey(key)) return true;
+    if (prvok && prvok->class_id == TF_CLASS_DEDB && prvok->HandleKey(key)) return true;
     if (tf_CPolCHLO* d = dialog(prvok); d && d->INFORMUJ_SA_KLAV(key)) return true;
     for (int i = vrstvy.count - 1; i >= 0; --i)
         if (Vrstva(i)->INFORMUJ_SA_KLAV(key)) return true;
@@ -106,7 +108,7 @@ bool tf_CUHSPol::INFORMUJ_SA_KLAV(int key) {
 bool tf_CUHSPol::INFORMUJ_MA(int* id) {
     if (!zivy) return false;
     int value = 0;
-    if (prvok && prvok->class_id == 4 && prvok->PollAction(&value)) {
+    if (prvok && prvok->class_id == TF_CLASS_TLAC && prvok->PollAction(&value)) {
         *id = prvok->ID;
         return true;
     }

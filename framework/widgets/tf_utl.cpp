@@ -26,7 +26,7 @@ void uvolni_data(tf_CDUIR& l) {
 // Full paths of the entries of `adresar` into `cesty` (strdup'd). A folder that is gone or
 // cannot be listed is logged with `chyba`; what was found is kept.
 void zisti(const char* adresar, const char* maska, int druh, const char* chyba, tf_CARRE* cesty) {
-    if (tf_FSI_Zisti_SubAdr(adresar, maska, druh, true, cesty) != 0) _tf_LOG_(SRC, __LINE__, chyba, "X");
+    if (tf_FSI_Zisti_SubAdr(adresar, maska, druh, true, cesty) != 0) TF_LOG(chyba, "X");
 }
 
 const char* cesta_v(tf_CARRE& cesty, int i) { return static_cast<const char*>(cesty.GET(i)); }
@@ -36,32 +36,32 @@ const char* cesta_v(tf_CARRE& cesty, int i) { return static_cast<const char*>(ce
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE() {
     Nastav();
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE()");
+    TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE()");
 }
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(const char* nazov_) : tf_CDUIR(nazov_) {
     Nastav();
     Set_Nazov(nazov_ ? nazov_ : "noname");
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(.)", nazov);
+    TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(.)", nazov);
 }
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CDUIR(parent_, rx_, ry_) {
     Nastav();
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(parent,rx,ry)");
+    TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(parent,rx,ry)");
 }
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(tf_CPolCHLO* parent_, int ID_) : tf_CDUIR(parent_, ID_) {
     Nastav();
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(parent,iID)");
+    TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(parent,iID)");
 }
 
 tf_UTL_CDUIR_THMFILE::~tf_UTL_CDUIR_THMFILE() {
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_THMFILE::~tf_UTL_CDUIR_THMFILE", nazov);
+    TF_LOG("  tf_UTL_CDUIR_THMFILE::~tf_UTL_CDUIR_THMFILE", nazov);
     uvolni_data(*this);
 }
 
 void tf_UTL_CDUIR_THMFILE::Nastav() {
-    class_id = 121;
+    class_id = TF_CLASS_UTL_THMFILE;
     Set_Nazov("noname");
     thm_sir = 100;
     thm_vys = 75;
@@ -148,32 +148,32 @@ int tf_UTL_CDUIR_THMFILE::AUTORESIZE() {
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR() {
     Nastav();
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR()");
+    TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR()");
 }
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(const char* nazov_) : tf_CDUIR(nazov_) {
     Nastav();
     Set_Nazov(nazov_ ? nazov_ : "noname");
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(.)", nazov);
+    TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(.)", nazov);
 }
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CDUIR(parent_, rx_, ry_) {
     Nastav();
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(parent,rx,ry)");
+    TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(parent,rx,ry)");
 }
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(tf_CPolCHLO* parent_, int ID_) : tf_CDUIR(parent_, ID_) {
     Nastav();
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(parent,iID)");
+    TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(parent,iID)");
 }
 
 tf_UTL_CDUIR_DIR::~tf_UTL_CDUIR_DIR() {
-    _tf_LOG_(SRC, __LINE__, "  tf_UTL_CDUIR_DIR::~tf_UTL_CDUIR_DIR", nazov);
+    TF_LOG("  tf_UTL_CDUIR_DIR::~tf_UTL_CDUIR_DIR", nazov);
     uvolni_data(*this);
 }
 
 void tf_UTL_CDUIR_DIR::Nastav() {
-    class_id = 122;
+    class_id = TF_CLASS_UTL_DIR;
     Set_Nazov("noname");
     zmena_r = true;
 }

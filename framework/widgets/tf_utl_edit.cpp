@@ -22,7 +22,7 @@ void kopiruj(char (&ciel)[N], const char* text) {
 // The children are placed for good by SetupVisual; until then those made by ID cascade.
 tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(tf_CPolCHLO* parent_, const char* nadpis_, const char* otazka_)
     : tf_CDDialog(parent_, -1) {
-    _tf_LOG_(SRC, __LINE__, "tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(...)");
+    TF_LOG("tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(...)");
     kopiruj(nadpis, nadpis_);
     kopiruj(otazka, otazka_);
     tlac_x = new tf_CTlac(this, 276, 0, TF_UTL_EDIT_CLOSE);
@@ -42,8 +42,8 @@ tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(tf_CPolCHLO* parent_, const char* nadpis_, co
 }
 
 int tf_UTL_CDLG_EDIT::SetupVisual() {
-    _tf_LOG_(SRC, __LINE__, "tf_UTL_CDLG_EDIT::SetupVisual()");
-    if (!tf_DSGN_INIT_flag) _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_UTL_CDLG_EDIT::SetupVisual - !tf_DSGN_INIT_flag");
+    TF_LOG("tf_UTL_CDLG_EDIT::SetupVisual()");
+    if (!tf_DSGN_INIT_flag) TF_LOG(TF_LOG_ERR, "tf_UTL_CDLG_EDIT::SetupVisual - !tf_DSGN_INIT_flag");
     tlac_x->Dsgn1_Stock(276, 0, "_T_x_");
     obrazok->Dsgn_PolIcon_User(10, 24, tf_DSGN.rezia_dll_srf, 200, 25);
     znak_ok->Dsgn_PolIcon_User(62, 114, tf_DSGN.rezia_dll_srf, 45, 40);

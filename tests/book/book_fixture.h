@@ -39,6 +39,7 @@ protected:
     void TearDown() override {
         plat_SetWriteFailure(false);
         plat_SetWriteLimit(-1);
+        plat_SetWriteFailureStep(PLAT_WRITE_STEP_NONE);
         PX_STAV_Reset();
         tf_lpDD->Release();
         tf_lpDD = nullptr;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/files.h"
@@ -105,18 +108,33 @@ TEST_F(Files, CopiesAndWritesFailCleanlyUnderTheTestHooks) {
     EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_EXISTS));
     plat_SetWriteLimit(100000);  // a full disk half-way through the copy
     EXPECT_FALSE(CopyFileA(p("src").c_str(), p("dst").c_str(), FALSE));
+    EXPECT_FALSE(plat_WriteFileAtomic(p("dst").c_str(), std::string(100001, 'y').data(), 100001));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_WRITE_FAULT));
     EXPECT_EQ(t.Names(), (Names{"dst", "src"}));  // no temporary file left behind
     EXPECT_EQ(t.Read("dst"), "old");
-    FILE* f = plat_fopen(p("half").c_str(), "wb");  // the open works, the writes run out
-    fputs(std::string(100001, 'y').c_str(), f);
-    EXPECT_NE(fclose(f), 0);
-    EXPECT_EQ(t.Read("half").size(), 100000u);
     plat_SetWriteLimit(-1);
     plat_SetWriteFailure(true);
     for (const char* mode : {"w", "ab", "r+"}) EXPECT_EQ(plat_fopen(p("dst").c_str(), mode), nullptr) << mode;
     EXPECT_FALSE(CopyFileA(p("src").c_str(), p("dst").c_str(), FALSE));
+    EXPECT_FALSE(plat_WriteFileAtomic(p("dst").c_str(), "new", 3));
     EXPECT_EQ(read_all(plat_fopen(p("dst").c_str(), "rb")), "old");  // reading still works
     plat_SetWriteFailure(false);
     EXPECT_TRUE(CopyFileA(p("src").c_str(), p("DST").c_str(), FALSE));
     EXPECT_EQ(t.Read("dst").size(), 200000u);
+}
+
+TEST_F(Files, AtomicWritesReplaceWholeKeepPermissionsAndRefuseFolders) {
+    t.File("old", "old content");
+    chmod(t.Host("old").c_str(), 0640);
+    ASSERT_TRUE(plat_WriteFileAtomic(p("OLD").c_str(), "new", 3));  // the existing name, whatever its case
+    ASSERT_TRUE(plat_WriteFileAtomic(p("empty").c_str(), nullptr, 0));
+    struct stat st;
+    ASSERT_EQ(stat(t.Host("old").c_str(), &st), 0);
+    EXPECT_EQ(std::make_tuple(t.Read("old"), st.st_mode & 0777, t.Read("empty")), std::make_tuple("new", 0640u, ""));
+    t.Dir("folder");
+    EXPECT_FALSE(plat_WriteFileAtomic(p("folder").c_str(), "x", 1));
+    EXPECT_FALSE(plat_WriteFileAtomic(p("none/x").c_str(), "x", 1));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_PATH_NOT_FOUND));
+    EXPECT_FALSE(plat_WriteFileAtomic(nullptr, "x", 1) || plat_WriteFileAtomic(p("x").c_str(), nullptr, 1));
+    EXPECT_EQ(t.Names(), (Names{"empty", "folder", "old"}));
 }

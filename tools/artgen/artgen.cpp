@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/files.h"
+
 namespace artgen {
 
 std::vector<File> DrawAll() {
@@ -12,10 +14,7 @@ std::vector<File> DrawAll() {
 bool WriteAll(const std::string& dir) {
     for (const File& f : DrawAll()) {
         const std::string path = dir + "/" + f.name;
-        FILE* out = fopen(path.c_str(), "wb");
-        bool ok = out && !f.bytes.empty() && fwrite(f.bytes.data(), 1, f.bytes.size(), out) == f.bytes.size();
-        if (out && fclose(out) != 0) ok = false;
-        if (!ok) {
+        if (f.bytes.empty() || !plat_WriteHostFileAtomic(path, f.bytes.data(), f.bytes.size())) {
             fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
             return false;
         }

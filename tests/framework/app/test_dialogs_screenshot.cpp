@@ -70,7 +70,7 @@ TEST_F(DialogsScreenshot, EveryCaptionIsInkedInsideItsPanelClearOfTheOthers) {
         std::vector<RECT> captions;
         for (int i = 0; i < d->deti.count; ++i) {
             auto* w = static_cast<tf_CPol*>(d->deti.GET(i));
-            if (w->class_id != 9) continue;
+            if (w->class_id != TF_CLASS_LABEL) continue;
             const RECT r = Box(static_cast<tf_CLabel*>(w));
             EXPECT_TRUE(r.left > panel.left && r.right < panel.right && r.top >= panel.top && r.bottom < panel.bottom)
                 << d->ID << " caption " << w->ID;

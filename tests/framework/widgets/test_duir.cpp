@@ -30,7 +30,8 @@ Box Whole(int top) { return {103, top, 223, top + 20}; }
 
 TEST_F(Rows, FewRowsFitInAPlainColumnMoreScrollBesideASlider) {
     tf_CDUIR l;
-    EXPECT_EQ(std::make_tuple(l.class_id, l.trieda, l.popup, l.max_viditelnych), std::make_tuple(12, 2, true, 7));
+    EXPECT_EQ(std::make_tuple(l.class_id, l.trieda, l.popup, l.max_viditelnych),
+              std::make_tuple(TF_CLASS_DUIR, 2, true, 7));
     Add(l, 5);
     EXPECT_EQ(l.volby.count, 5);
     EXPECT_TRUE(!l.posuvanie && !l.posuvnik.zivy && !l.tlac_hore.zivy && !l.tlac_dole.zivy && l.max_posun == 0);

@@ -7,7 +7,7 @@
 #include "framework/widgets/tf_polchlo.h"
 
 TEST(TfPol, NamesCascadeAndOffsets) {
-    EXPECT_STREQ(tf_glob_Get_ClassName(121), "tf_UTL_CDUIR_THMFILE");
+    EXPECT_STREQ(tf_glob_Get_ClassName(TF_CLASS_UTL_THMFILE), "tf_UTL_CDUIR_THMFILE");
     EXPECT_STREQ(tf_glob_Get_ClassName(10), "?");
     tf_CPol named;
     std::string long_name(40, 'n');
@@ -44,7 +44,8 @@ TEST(TfPol, HandleCircleAndPlainDrag) {
     EXPECT_EQ(w->ry, w->y - root.y);
     w->tahatelny = false;
     EXPECT_TRUE(w->CanDrag(w->x, w->y));  // a bare handle drags all the same
-    for (int cid : {7, 8, 9}) {           // they share the form and never take an event
+    // They share the form and never take an event.
+    for (int cid : {TF_CLASS_DEDB, TF_CLASS_POLICON, TF_CLASS_LABEL}) {
         tf_CPol other;
         other.class_id = cid;
         EXPECT_FALSE(other.INFORMUJ_SA(0, 0, 0));

@@ -34,7 +34,7 @@ TEST_F(TfPolDraw, RingForAWidgetHollowSquareForAContainer) {
 
 TEST_F(TfPolDraw, HiddenLockedOrMissingSurfacesGetNothing) {
     tf_CPolCHLO box;
-    box.class_id = 14;  // a dialog draws itself; here only its children show
+    box.class_id = TF_CLASS_DDIALOG;  // a dialog draws itself; here only its children show
     tf_CPol* child = new tf_CPol(&box, 40, 40);
     box.zivy = false;
     box.ZOBRAZ(srf);

@@ -26,7 +26,7 @@ struct Probe : tf_CPol {
     bool PollAction(int* v) override {
         note("p", nazov);
         if (stav != 2) return false;
-        stav = class_id == 5 ? 2 : 1;
+        stav = class_id == TF_CLASS_POSUV ? 2 : 1;
         *v = value;
         return true;
     }
@@ -70,10 +70,10 @@ TEST_F(TfPolCHLORouting, DrawsBottomFirstAndAsksTopmostFirst) {
 }
 
 TEST_F(TfPolCHLORouting, KeysGoToEditBoxesAndShownContainersOnly) {
-    a->class_id = c->class_id = 7;
+    a->class_id = c->class_id = TF_CLASS_DEDB;
     b->takes_keys = true;  // not an edit box: never asked
     Box* inner = new Box(&root, "I");
-    Probe* edit = new Probe(inner, "E", 7);
+    Probe* edit = new Probe(inner, "E", TF_CLASS_DEDB);
     EXPECT_FALSE(root.INFORMUJ_SA_KLAV('x'));
     edit->takes_keys = true;
     EXPECT_TRUE(root.INFORMUJ_SA_KLAV('x'));
@@ -83,9 +83,9 @@ TEST_F(TfPolCHLORouting, KeysGoToEditBoxesAndShownContainersOnly) {
 }
 
 TEST_F(TfPolCHLORouting, ActionsAreReportedOnceToTheHolderThenUpward) {
-    Probe* button = new Probe(new Box(&root, "I"), "T", 4);
+    Probe* button = new Probe(new Box(&root, "I"), "T", TF_CLASS_TLAC);
     button->ID = 42;
-    a->class_id = 4;
+    a->class_id = TF_CLASS_TLAC;
     b->stav = 2;  // a class that reports nothing: never polled
     EXPECT_FALSE(root.INFORMUJ_MA(&id));
     button->stav = 2;
@@ -95,7 +95,7 @@ TEST_F(TfPolCHLORouting, ActionsAreReportedOnceToTheHolderThenUpward) {
     EXPECT_EQ(trail, "pTpA" "pThI42=1ThR42=1T" "pTpA");
     button->stav = 2;
     button->zivy = false;
-    c->class_id = 5;  // a held slider: every poll, with its current position
+    c->class_id = TF_CLASS_POSUV;  // a held slider: every poll, with its current position
     c->stav = 2;
     for (int pos : {3, 9}) {
         c->value = pos;
@@ -112,7 +112,7 @@ TEST(TfPolCHLO, ContainersArmInTurnAndDragWithChildren) {
     EXPECT_TRUE(screen.INFORMUJ_SA(1, 1, 0));
     EXPECT_FALSE(screen.INFORMUJ_SA(1, 1, 0));
     EXPECT_EQ(dlg->stav + screen.stav, 2);
-    Probe* child = new Probe(dlg, "c", 9, 20, 30);
+    Probe* child = new Probe(dlg, "c", TF_CLASS_LABEL, 20, 30);
     EXPECT_TRUE(screen.INFORMUJ_SA(102, 101, 1));
     EXPECT_TRUE(screen.INFORMUJ_SA(152, 81, 0));
     EXPECT_TRUE(screen.INFORMUJ_SA(152, 81, -1));
@@ -126,7 +126,7 @@ TEST(TfPolCHLO, HitsAndHiddenContainers) {
     test_support::FreshLog();
     Box root(nullptr, "R");
     Box* inner = new Box(&root, "I", 30, 30);
-    Probe* leaf = new Probe(inner, "L", 4, 10, 10);
+    Probe* leaf = new Probe(inner, "L", TF_CLASS_TLAC, 10, 10);
     new Probe(&root, "P", 0, 500, 500);  // topmost, elsewhere
     EXPECT_EQ(root.VratZasah(45, 45), leaf);
     EXPECT_EQ(root.VratZasah(35, 35), inner);

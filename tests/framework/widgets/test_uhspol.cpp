@@ -56,9 +56,9 @@ TEST(UhsPol, EventsGoToEveryLayerKeysAndPollsFromTheLast) {
 TEST(UhsPol, ADraggedDialogCarriesTheGroupsWidgets) {
     std::string t;
     tf_CPolCHLO dlg;
-    dlg.class_id = 14;
+    dlg.class_id = TF_CLASS_DDIALOG;
     dlg.MoveToRel(100, 100);
-    Probe* button = new Probe(&t, 'K', 4);  // the dialog's own
+    Probe* button = new Probe(&t, 'K', TF_CLASS_TLAC);  // the dialog's own
     dlg.PRIDAJ(button);
     Probe w(&t, 'W', 9), x(&t, 'X', 9), top(&t, 'T', 9);
     tf_CUHSPol g(&dlg);
