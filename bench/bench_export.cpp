@@ -19,6 +19,7 @@
 #include "bench/bench_support.h"
 #include "book/px_export.h"
 #include "book/px_export_player.h"
+#include "platform/files.h"
 #include "platform/surface_copy.h"
 
 namespace {
@@ -154,7 +155,7 @@ void BM_Export(benchmark::State& state) {
             const Clock::time_point start = Clock::now();
             const double cpu = OwnCpuS();
             const std::vector<uint8_t> gif = PX_Export_Page(player, "1", frames, nullptr);
-            PX_Export_Write(ours_gif.c_str(), gif);
+            plat_WriteHostFileAtomic(ours_gif, gif.data(), gif.size());
             ours += NsSince(start);
             ours_cpu += OwnCpuS() - cpu;
         }

@@ -16,6 +16,7 @@
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_log.h"
 #include "platform/codepage.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -221,7 +222,7 @@ int main(int argc, char** argv) {
             say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
         }
         const std::string path = program_path(out) + "\\" + pages[i] + ".gif";
-        if (gif.empty() || !PX_Export_Write(path.c_str(), gif)) {
+        if (gif.empty() || !plat_WriteFileAtomic(path.c_str(), gif.data(), gif.size())) {
             bar.Break();
             say("page " + name + (gif.empty() ? ": the GIF could not be made" : ": cannot write " + out + "/" + name + ".gif"));
             continue;

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "book/px_export_gif.h"
 #include "book/px_export_player.h"
 #include "book/px_export_quant.h"
-#include "platform/files.h"
 
 namespace {
 constexpr int kShortestPeriod = 10;  // the timer's own limit
@@ -54,17 +52,4 @@ std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, 
         if (progress) progress(n + k + 1, 2 * n);
     }
     return gif.Finish();
-}
-
-// Until the platform's atomic writer is here: a temporary file beside the target, renamed
-// over it once it is whole.
-bool PX_Export_Write(const char* path, const std::vector<uint8_t>& bytes) {
-    const std::string temp = std::string(path) + ".tmp";
-    FILE* f = plat_fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = fclose(f) == 0 && ok;
-    ok = ok && MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING);
-    if (!ok) DeleteFileA(temp.c_str());
-    return ok;
 }

@@ -1,6 +1,5 @@
-// A page exported as an animated GIF: the frames' timing at the book's pace, two plays of
-// the page (the first counts its colours for the palette, the second encodes), and the
-// file written whole or not at all.
+// A page exported as an animated GIF: the frames' timing at the book's pace, and two plays
+// of the page (the first counts its colours for the palette, the second encodes).
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -29,7 +28,3 @@ using PX_Progress = std::function<void(int done, int total)>;
 // the encoder failed. The pictures the page lacks go to *missing (it plays without them).
 std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, const PX_Frames& frames,
                                    std::vector<std::string>* missing, const PX_Progress& progress = {});
-
-// Writes the bytes to the program path; false, with the old file as it was and nothing
-// half-written left behind, when that cannot be done.
-bool PX_Export_Write(const char* path, const std::vector<uint8_t>& bytes);

@@ -146,15 +146,3 @@ TEST(ExportFrames, FollowTheFrameRateAndTheTimerWhicheverIsSlower) {
             << r.timing.fps << " " << r.timing.period_ms;
     }
 }
-
-TEST_F(ExportLibrary, AFileIsWrittenWholeOrNotAtAll) {
-    const std::vector<uint8_t> gif(5000, 'G');
-    for (const int limit : {-1, 100, 0}) {
-        tree.File("1.gif", "old");
-        plat_SetWriteLimit(limit == 0 ? -1 : limit);
-        plat_SetWriteFailure(limit == 0);
-        EXPECT_EQ(PX_Export_Write(tree.Path("1.gif").c_str(), gif), limit < 0);
-        EXPECT_EQ(tree.Read("1.gif"), limit < 0 ? std::string(gif.begin(), gif.end()) : "old") << limit;
-        EXPECT_EQ(tree.Names(), (std::vector<std::string>{"1.gif", "KNIHA_T", "app"})) << limit;  // no temporary
-    }
-}
