@@ -102,8 +102,7 @@ bool WriteFrames(PX_Player& player, const PX_Frames& frames, const std::string& 
     bool ok = true;
     for (size_t k = 0; k < frames.ticks.size() && ok; ++k) {
         player.Frame(frames.ticks[k], &px);
-        for (int y = 0; y < kOutH; ++y)
-            std::copy_n(px.data() + static_cast<size_t>(y) * kOutW, kOutW, s->Row(y));
+        for (int y = 0; y < kOutH; ++y) std::copy_n(px.data() + static_cast<size_t>(y) * kOutW, kOutW, s->Row(y));
         char name[32];
         snprintf(name, sizeof name, "/f_%03zu.bmp", k);
         ok = WriteBytes(dir + name, plat_EncodeSurfaceBMP(s));
@@ -128,8 +127,7 @@ double OwnCpuS() {
 double ChildrenCpuS() {
     rusage u;
     getrusage(RUSAGE_CHILDREN, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 void BM_Export(benchmark::State& state) {
@@ -184,9 +182,6 @@ void BM_Export(benchmark::State& state) {
     }
     if (chdir(home) != 0 || !Run("rm -rf '" + root + "'")) state.SetLabel("temporary folder left behind");
 }
-BENCHMARK(BM_Export)
-    ->Name("export 5 s of a 60-actor page at 960x540")
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK(BM_Export)->Name("export 5 s of a 60-actor page at 960x540")->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -168,6 +168,48 @@ private:
     bool on_;
 };
 
+// The book's folder and the folder of the GIFs, as absolute host paths; an empty text when
+// both are there and usable, else what is wrong.
+std::string find_folders(const std::string& book_arg, const std::string& out_arg, std::string* book, std::string* out) {
+    *book = real_path(book_arg);
+    if (book->empty() || !is_folder(*book)) return "no book folder at " + book_arg;
+    if (strncasecmp(book->substr(book->rfind('/') + 1).c_str(), "KNIHA_", 6) != 0)
+        return book_arg + " is no book: a book's folder is named KNIHA_ and the book's name";
+    if (!out_arg.empty() && !is_folder(out_arg)) mkdir(out_arg.c_str(), 0777);
+    *out = out_arg.empty() ? *book : real_path(out_arg);
+    if (out->empty() || !is_folder(*out) || !writable(*out))
+        return "cannot write into the output folder " + (out_arg.empty() ? *book : out_arg);
+    return "";
+}
+
+// Each page into out as <page>.gif, with what went wrong said on the way; the pages done.
+int export_pages(PX_Player& player, const std::vector<std::string>& pages, const PX_Frames& frames,
+                 const std::string& out, size_t* bytes) {
+    ProgressBar bar(static_cast<int>(pages.size()));
+    int done = 0;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const std::string name = plat_Utf8FromCp1250(pages[i].c_str());
+        std::vector<std::string> missing;
+        const std::vector<uint8_t> gif = PX_Export_Page(player, pages[i], frames, &missing,
+                                                        [&](int d, int t) { bar.Show(static_cast<int>(i), d, t); });
+        for (const std::string& m : missing) {
+            bar.Break();
+            say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
+        }
+        const std::string path = program_path(out) + "\\" + pages[i] + ".gif";
+        if (gif.empty() || !plat_WriteFileAtomic(path.c_str(), gif.data(), gif.size())) {
+            bar.Break();
+            say("page " + name +
+                (gif.empty() ? ": the GIF could not be made" : ": cannot write " + out + "/" + name + ".gif"));
+            continue;
+        }
+        *bytes += gif.size();
+        ++done;
+    }
+    bar.Break();
+    return done;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -178,28 +220,21 @@ int main(int argc, char** argv) {
         }
     Args a;
     if (const std::string error = parse(argc, argv, &a); !error.empty()) return fail(2, error + "\n" + kUsage);
-
-    const std::string book = real_path(a.book);
-    if (book.empty() || !is_folder(book)) return fail(1, "no book folder at " + a.book);
-    const std::string folder = book.substr(book.rfind('/') + 1);
-    if (strncasecmp(folder.c_str(), "KNIHA_", 6) != 0)
-        return fail(1, a.book + " is no book: a book's folder is named KNIHA_ and the book's name");
-    if (!a.out.empty() && !is_folder(a.out)) mkdir(a.out.c_str(), 0777);
-    const std::string out = a.out.empty() ? book : real_path(a.out);
-    if (out.empty() || !is_folder(out) || !writable(out))
-        return fail(1, "cannot write into the output folder " + (a.out.empty() ? book : a.out));
+    std::string book, out;
+    if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
     read_settings(book, &a.screen, &a.timing.period_ms);
     if (a.size.w == 0) a.size = {std::max(a.screen.w / 2, kMinSide), std::max(a.screen.h / 2, kMinSide)};
     if (!in_range(a.size, a.screen))
-        return fail(2, "--size must not exceed the screen, " + std::to_string(a.screen.w) + "x" +
-                           std::to_string(a.screen.h));
+        return fail(
+            2, "--size must not exceed the screen, " + std::to_string(a.screen.w) + "x" + std::to_string(a.screen.h));
 
     // The books stand beside the working folder, as for the editor; the book's own folder is
     // one such place. Its log would only litter the book, so there is none.
     if (chdir(book.c_str()) != 0) return fail(1, "cannot open the book folder " + a.book);
     tf_LOG_SetONOFF(0);
     PX_Player player(a.screen.w, a.screen.h, a.size.w, a.size.h);
-    if (!player.Open_book(("..\\" + program_path(folder)).c_str())) return fail(1, "the book " + a.book + " has no pages");
+    if (!player.Open_book(("..\\" + program_path(book.substr(book.rfind('/') + 1))).c_str()))
+        return fail(1, "the book " + a.book + " has no pages");
     std::vector<std::string> pages, all = player.Pages();
     for (const std::string& p : a.pages) pages.push_back(plat_Cp1250FromUtf8(p.c_str()));
     for (const std::string& p : pages)
@@ -209,28 +244,8 @@ int main(int argc, char** argv) {
 
     const auto start = std::chrono::steady_clock::now();
     const PX_Frames frames = PX_Export_Frames(a.timing);
-    ProgressBar bar(static_cast<int>(pages.size()));
     size_t bytes = 0;
-    int done = 0;
-    for (size_t i = 0; i < pages.size(); ++i) {
-        const std::string name = plat_Utf8FromCp1250(pages[i].c_str());
-        std::vector<std::string> missing;
-        const std::vector<uint8_t> gif = PX_Export_Page(
-            player, pages[i], frames, &missing, [&](int d, int t) { bar.Show(static_cast<int>(i), d, t); });
-        for (const std::string& m : missing) {
-            bar.Break();
-            say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
-        }
-        const std::string path = program_path(out) + "\\" + pages[i] + ".gif";
-        if (gif.empty() || !plat_WriteFileAtomic(path.c_str(), gif.data(), gif.size())) {
-            bar.Break();
-            say("page " + name + (gif.empty() ? ": the GIF could not be made" : ": cannot write " + out + "/" + name + ".gif"));
-            continue;
-        }
-        bytes += gif.size();
-        ++done;
-    }
-    bar.Break();
+    const int done = export_pages(player, pages, frames, out, &bytes);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     printf("%d pages, %zu frames, %zu bytes, %.1f s -> %s\n", done, done * frames.ticks.size(), bytes, seconds,
            out.c_str());

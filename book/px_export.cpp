@@ -26,7 +26,7 @@ PX_Frames PX_Export_Frames(const PX_Timing& t) {
 }
 
 std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, const PX_Frames& frames,
-                                   std::vector<std::string>* missing, const PX_Progress& progress) {
+                                    std::vector<std::string>* missing, const PX_Progress& progress) {
     const int n = static_cast<int>(frames.ticks.size());
     std::vector<uint16_t> frame;
     std::vector<uint32_t> counts(PX_RGB565_COLOURS);

@@ -27,4 +27,4 @@ using PX_Progress = std::function<void(int done, int total)>;
 // The GIF of the page at the player's frame size; empty when the book has no such page or
 // the encoder failed. The pictures the page lacks go to *missing (it plays without them).
 std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, const PX_Frames& frames,
-                                   std::vector<std::string>* missing, const PX_Progress& progress = {});
+                                    std::vector<std::string>* missing, const PX_Progress& progress = {});

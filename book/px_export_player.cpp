@@ -49,8 +49,7 @@ void find_missing(const char* page_path, std::vector<std::string>* missing) {
         }
         fclose(f);
     }
-    if (background_path && !background_surface->lpDDS)
-        add_once(missing, tf_FSI_Vystrihni_meno(background_path));
+    if (background_path && !background_surface->lpDDS) add_once(missing, tf_FSI_Vystrihni_meno(background_path));
     for (int i = 0; i < REG.count; ++i)
         if (const CHerec* o = REG_Objekt(i); o && o->srf && !o->srf->lpDDS && o->srf->subor_nazov)
             add_once(missing, tf_FSI_Vystrihni_meno(o->srf->subor_nazov));

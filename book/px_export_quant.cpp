@@ -101,8 +101,8 @@ int nearest(const std::vector<uint32_t>& rgb, uint32_t c) {
 std::vector<uint32_t> median_cut(std::vector<Colour>& cs, int entries) {
     std::vector<Box> boxes{measure(cs, 0, cs.size())};
     while (static_cast<int>(boxes.size()) < entries) {
-        auto worst = std::max_element(boxes.begin(), boxes.end(),
-                                      [](const Box& x, const Box& y) { return x.error < y.error; });
+        auto worst =
+            std::max_element(boxes.begin(), boxes.end(), [](const Box& x, const Box& y) { return x.error < y.error; });
         if (worst->end - worst->begin < 2) break;  // every box holds one colour
         const auto [low, high] = cut(cs, *worst);
         *worst = low;
@@ -113,7 +113,6 @@ std::vector<uint32_t> median_cut(std::vector<Colour>& cs, int entries) {
     return rgb;
 }
 
-
 }  // namespace
 
 uint32_t PX_Rgb(uint16_t c) {
@@ -122,8 +121,7 @@ uint32_t PX_Rgb(uint16_t c) {
     return static_cast<uint32_t>(bgr[2]) << 16 | bgr[1] << 8 | bgr[0];
 }
 
-PX_Palette::PX_Palette(const std::vector<uint32_t>& counts, int max_entries)
-    : index_(PX_RGB565_COLOURS, -1) {
+PX_Palette::PX_Palette(const std::vector<uint32_t>& counts, int max_entries) : index_(PX_RGB565_COLOURS, -1) {
     max_entries = std::clamp(max_entries, 1, 256);
     std::vector<Colour> cs;
     for (size_t v = 0; v < counts.size() && v < PX_RGB565_COLOURS; ++v) {

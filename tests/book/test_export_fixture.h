@@ -4,6 +4,7 @@
 #pragma once
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -12,67 +13,65 @@
 namespace export_test {
 
 struct Gif {
-    int w = 0, h = 0, colours = 0;
+    int w = 0, h = 0;
     bool loops_forever = false;
-    std::vector<std::vector<uint32_t>> frames;  // 0xRRGGBB, composed
+    std::vector<std::vector<uint32_t>> frames;  // 0xRRGGBB, composed as a viewer shows them
     std::vector<int> delays;                    // centiseconds
     std::vector<GifImageDesc> images;           // each frame's stored rectangle
 };
 
-inline int ReadBytes(GifFileType* gif, GifByteType* out, int n) {
-    auto* in = static_cast<std::pair<const uint8_t*, size_t>*>(gif->UserData);
-    n = static_cast<int>(std::min<size_t>(static_cast<size_t>(n), in->second));
-    memcpy(out, in->first, static_cast<size_t>(n));
-    in->first += n;
-    in->second -= static_cast<size_t>(n);
-    return n;
-}
-
 inline Gif Decode(const std::vector<uint8_t>& bytes) {
     Gif g;
-    std::pair<const uint8_t*, size_t> in(bytes.data(), bytes.size());
+    const char* const app = "\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00";  // played again for ever
+    const std::vector<uint8_t> loop(app, app + 19);
+    g.loops_forever = std::search(bytes.begin(), bytes.end(), loop.begin(), loop.end()) != bytes.end();
+    auto in = std::pair(bytes.data(), bytes.size());
+    const InputFunc read = [](GifFileType* gif, GifByteType* out, int n) {
+        auto* at = static_cast<std::pair<const uint8_t*, size_t>*>(gif->UserData);
+        const size_t got = std::min(static_cast<size_t>(n), at->second);
+        memcpy(out, at->first, got);
+        at->first += got;
+        at->second -= got;
+        return static_cast<int>(got);
+    };
     int error = 0;
-    GifFileType* gif = DGifOpen(&in, ReadBytes, &error);
-    if (!gif) return g;
-    if (DGifSlurp(gif) == GIF_OK && gif->SColorMap) {
+    GifFileType* gif = DGifOpen(&in, read, &error);
+    if (gif && DGifSlurp(gif) == GIF_OK && gif->SColorMap) {
         g.w = gif->SWidth;
         g.h = gif->SHeight;
-        g.colours = gif->SColorMap->ColorCount;
         std::vector<uint32_t> canvas(static_cast<size_t>(g.w * g.h));
         for (int i = 0; i < gif->ImageCount; ++i) {
-            const SavedImage& im = gif->SavedImages[i];
+            const GifImageDesc& d = gif->SavedImages[i].ImageDesc;
             GraphicsControlBlock gcb{};
             DGifSavedExtensionToGCB(gif, i, &gcb);
-            for (int e = 0; e + 1 < im.ExtensionBlockCount; ++e) {
-                const ExtensionBlock& b = im.ExtensionBlocks[e];
-                const ExtensionBlock& n = im.ExtensionBlocks[e + 1];
-                g.loops_forever |= b.Function == APPLICATION_EXT_FUNC_CODE && b.ByteCount == 11 &&
-                                   !memcmp(b.Bytes, "NETSCAPE2.0", 11) && n.ByteCount == 3 && n.Bytes[0] == 1 &&
-                                   n.Bytes[1] == 0 && n.Bytes[2] == 0;
+            for (int p = 0; p < d.Width * d.Height; ++p) {
+                const int v = gif->SavedImages[i].RasterBits[p];
+                const GifColorType c = gif->SColorMap->Colors[v];
+                if (v != gcb.TransparentColor)
+                    canvas[static_cast<size_t>((d.Top + p / d.Width) * g.w + d.Left + p % d.Width)] =
+                        uint32_t(c.Red) << 16 | c.Green << 8 | c.Blue;
             }
-            const GifImageDesc& d = im.ImageDesc;
-            for (int y = 0; y < d.Height; ++y)
-                for (int x = 0; x < d.Width; ++x) {
-                    const int v = im.RasterBits[y * d.Width + x];
-                    const GifColorType c = gif->SColorMap->Colors[v];
-                    if (v != gcb.TransparentColor)
-                        canvas[static_cast<size_t>((d.Top + y) * g.w + d.Left + x)] =
-                            uint32_t(c.Red) << 16 | c.Green << 8 | c.Blue;
-                }
             g.frames.push_back(canvas);
             g.delays.push_back(gcb.DelayTime);
             g.images.push_back(d);
         }
     }
-    DGifCloseFile(gif, &error);
+    if (gif) DGifCloseFile(gif, &error);
     return g;
 }
 
-// The largest difference of one channel between two colours.
-inline int ChannelError(uint32_t a, uint32_t b) {
-    int e = 0;
-    for (int s = 0; s <= 16; s += 8) e = std::max(e, std::abs(int(a >> s & 0xFF) - int(b >> s & 0xFF)));
-    return e;
+// The mean and the largest difference of one channel between two pictures of 0xRRGGBB.
+inline std::pair<double, int> ColourError(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    if (a.size() != b.size() || a.empty()) return {255, 255};
+    double sum = 0;
+    int worst = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (int s = 0; s <= 16; s += 8) {
+            const int e = std::abs(int(a[i] >> s & 0xFF) - int(b[i] >> s & 0xFF));
+            sum += e;
+            worst = std::max(worst, e);
+        }
+    return {sum / (3.0 * static_cast<double>(a.size())), worst};
 }
 
 class ExportLibrary : public book_test::BookTest {
