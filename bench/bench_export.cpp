@@ -10,6 +10,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include "book/px_export.h"
 #include "book/px_export_player.h"
 #include "platform/files.h"
+#include "platform/pixel.h"
 #include "platform/surface_copy.h"
 
 namespace {
@@ -30,8 +32,8 @@ constexpr int kScreenW = 1920, kScreenH = 1080, kOutW = 960, kOutH = 540;
 constexpr int kActors = 60, kSheets = 3, kSide = 96, kPhases = 3;
 
 uint16_t Pack(int r, int g, int b) {
-    auto c = [](int v) { return v < 0 ? 0 : v > 255 ? 255 : v; };
-    return static_cast<uint16_t>((c(r) >> 3) << 11 | (c(g) >> 2) << 5 | c(b) >> 3);
+    auto c = [](int v) { return static_cast<BYTE>(std::clamp(v, 0, 255)); };
+    return plat_To565(RGB(c(r), c(g), c(b)));
 }
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {

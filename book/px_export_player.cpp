@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "book/pexlo.h"
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_fsi.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/backend.h"
 #include "platform/codepage.h"

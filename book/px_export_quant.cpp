@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/surface_copy.h"
+#include "platform/pixel.h"
 
 namespace {
 
@@ -38,6 +38,7 @@ Box measure(const std::vector<Colour>& cs, size_t begin, size_t end) {
             b.axis = k;
         }
     }
+    if (end - begin < 2) b.error = 0;  // nothing to cut, whatever the rounding says
     return b;
 }
 
@@ -116,9 +117,8 @@ std::vector<uint32_t> median_cut(std::vector<Colour>& cs, int entries) {
 }  // namespace
 
 uint32_t PX_Rgb(uint16_t c) {
-    uint8_t bgr[3];
-    plat_PixelsToBgr(&c, 1, bgr);
-    return static_cast<uint32_t>(bgr[2]) << 16 | bgr[1] << 8 | bgr[0];
+    const COLORREF v = plat_From565(c);
+    return static_cast<uint32_t>(GetRValue(v)) << 16 | GetGValue(v) << 8 | GetBValue(v);
 }
 
 PX_Palette::PX_Palette(const std::vector<uint32_t>& counts, int max_entries) : index_(PX_RGB565_COLOURS, -1) {
@@ -129,10 +129,9 @@ PX_Palette::PX_Palette(const std::vector<uint32_t>& counts, int max_entries) : i
         const uint32_t rgb = PX_Rgb(static_cast<uint16_t>(v));
         cs.push_back({{int(rgb >> 16), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)}, counts[v]});
     }
-    exact_ = static_cast<int>(cs.size()) <= max_entries;
     if (cs.empty()) {
         rgb_.push_back(0);
-    } else if (exact_) {
+    } else if (static_cast<int>(cs.size()) <= max_entries) {
         for (size_t v = 0; v < counts.size() && v < PX_RGB565_COLOURS; ++v) {
             if (counts[v] == 0) continue;
             index_[v] = static_cast<int16_t>(rgb_.size());

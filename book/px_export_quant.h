@@ -1,6 +1,7 @@
 // The palette of an exported page: its RGB565 colours as they were counted over all its
 // frames, each with an entry of its own when they are few enough, else a median cut of
-// them. Never dithered, so the flat areas of the art stay flat.
+// them (each box cut where its two halves lose least). Never dithered, so the flat areas
+// of the art stay flat.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -14,11 +15,9 @@ public:
     PX_Palette(const std::vector<uint32_t>& counts, int max_entries);
 
     int Size() const { return static_cast<int>(rgb_.size()); }
-    // Every counted colour is an entry of its own.
-    bool Exact() const { return exact_; }
     uint32_t Rgb(int i) const { return rgb_[static_cast<size_t>(i)]; }  // 0xRRGGBB
-    // The entry nearest to the colour (its own entry when it was counted and the palette is
-    // exact); colours are looked up once and remembered.
+    // The entry nearest to the colour (its own when every counted colour has one); each
+    // colour is looked up once and remembered.
     uint8_t Index(uint16_t c) {
         const int16_t i = index_[c];
         return static_cast<uint8_t>(i >= 0 ? i : Look_up(c));
@@ -29,7 +28,6 @@ private:
 
     std::vector<uint32_t> rgb_;
     std::vector<int16_t> index_;  // per RGB565 value; -1 until looked up
-    bool exact_ = true;
 };
 
 // The RGB565 value as the screen shows it, 0xRRGGBB.

@@ -6,6 +6,7 @@
 #include "book/px_export_player.h"
 #include "book/px_export_quant.h"
 #include "tests/book/test_export_fixture.h"
+#include "platform/pixel.h"
 #include "tests/support/png_writer.h"
 
 using namespace export_test;
@@ -59,10 +60,7 @@ void WriteSample(const std::vector<uint8_t>& gif, const std::vector<uint32_t>& f
     const std::string dir = std::string(PEXLO_EXPORT_BIN).substr(0, std::string(PEXLO_EXPORT_BIN).rfind('/'));
     EXPECT_TRUE(plat_WriteHostFileAtomic(dir + "/export_sample.gif", gif.data(), gif.size()));
     IDirectDrawSurface* s = plat_CreateTestSurface(OW, OH);
-    for (int i = 0; i < OW * OH; ++i) {
-        const uint32_t c = first[static_cast<size_t>(i)];
-        s->Row(i / OW)[i % OW] = static_cast<uint16_t>((c >> 19 & 31) << 11 | (c >> 10 & 63) << 5 | (c >> 3 & 31));
-    }
+    for (int i = 0; i < OW * OH; ++i) s->Row(i / OW)[i % OW] = plat_XrgbTo565(first[static_cast<size_t>(i)]);
     EXPECT_TRUE(test_support::SavePNG(s, dir + "/export_sample.png"));
     s->Release();
 }
