@@ -85,12 +85,7 @@ void Najdi_znova_aktualnu(const std::string& path) {
 
 // The name becomes one folder name beside the others: nothing that leads elsewhere or that
 // a file name cannot hold.
-bool Bezpecny_nazov(const char* name) {
-    if (strstr(name, "..")) return false;
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
-        if (*c < 0x20 || strchr("\\/:*?\"<>|", *c)) return false;
-    return true;
-}
+bool Bezpecny_nazov(const char* name) { return !strstr(name, "..") && tf_FSI_Pouzitelny_nazov(name); }
 
 // The folder goes without a trailing "\", so that the rows' paths have no doubled separator.
 void Nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {

@@ -32,7 +32,7 @@ std::string find_entry(const std::string& dir, const std::string& name) {
     if (!d) return {};
     std::string best;
     while (const dirent* e = readdir(d)) {
-        if (plat_Cp1250EqualNoCase(plat_Cp1250FromUtf8(e->d_name).c_str(), name.c_str()) &&
+        if (plat_Cp1250EqualNoCase(plat_Cp1250FromHostName(e->d_name).c_str(), name.c_str()) &&
             (best.empty() || best > e->d_name))
             best = e->d_name;
     }
@@ -168,7 +168,7 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out) {
     if (!d) return fail_search(errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
     Search* s = new Search;
     while (const dirent* e = readdir(d)) {
-        std::string name = plat_Cp1250FromUtf8(e->d_name);
+        std::string name = plat_Cp1250FromHostName(e->d_name);
         if (name.size() < MAX_PATH && pattern_matches(mask, name.c_str()))
             s->entries.push_back(entry_of(dir + e->d_name, name));
     }

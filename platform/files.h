@@ -28,7 +28,9 @@ struct WIN32_FIND_DATAA {
 // Wildcards "*" and "?" in the last component only, matched without regard to case; a
 // trailing ".*" also takes names without an extension ("*.*" takes every name).
 // Entries, "." and ".." among them, come in natural order (1, 2, ..., 10; case-insensitive).
-// Host names that Windows-1250 cannot spell are listed with '?' and open by that name.
+// Host names that Windows-1250 cannot spell are listed with '?' and open by that name; a
+// name that is not valid UTF-8 is taken as Windows-1250 bytes (as unpacked from a Windows
+// archive) and opens by them.
 // Failure: ERROR_FILE_NOT_FOUND (no match), ERROR_PATH_NOT_FOUND (no such folder);
 // the end of a search: ERROR_NO_MORE_FILES.
 HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out);

@@ -32,9 +32,18 @@ tf_CDAS::~tf_CDAS() {
     VezmiSrf(nullptr);
 }
 
-void tf_CDAS::VymazFazy() {
-    for (int i = 0; i < fazy.count; ++i) delete static_cast<tf_TFAZA*>(fazy.GET(i));
-    fazy.Zhod_count();
+void tf_CDAS::VymazFazy() { fazy.reset(); }
+
+void tf_CDAS::PridajFazu(const tf_TFAZA& f) {
+    if (!fazy)
+        fazy = std::make_shared<std::vector<tf_TFAZA>>();
+    else if (fazy.use_count() > 1)
+        fazy = std::make_shared<std::vector<tf_TFAZA>>(*fazy);
+    fazy->push_back(f);
+}
+
+const tf_TFAZA* tf_CDAS::Faza(int i) const {
+    return i >= 0 && i < PocetFaz() ? &(*fazy)[static_cast<size_t>(i)] : nullptr;
 }
 
 void tf_CDAS::VezmiSrf(tf_CDas_Surface* s) {
@@ -48,20 +57,17 @@ void tf_CDAS::VezmiSrf(tf_CDas_Surface* s) {
 }
 
 // A wrapper whose picture failed to load (or is released for a mode change) counts as none.
-bool tf_CDAS::MaObraz() const { return srf && srf->lpDDS && fazy.count > 0; }
+bool tf_CDAS::MaObraz() const { return srf && srf->lpDDS && PocetFaz() > 0; }
 
-tf_TFAZA* tf_CDAS::AktFaza() {
-    if (!MaObraz() || akt_faza < 0 || akt_faza >= fazy.count) return nullptr;
-    return static_cast<tf_TFAZA*>(fazy.GET(akt_faza));
-}
+const tf_TFAZA* tf_CDAS::AktFaza() { return MaObraz() ? Faza(akt_faza) : nullptr; }
 
 int tf_CDAS::AktSIR() {
-    tf_TFAZA* f = AktFaza();
+    const tf_TFAZA* f = AktFaza();
     return f ? f->sir : sir;
 }
 
 int tf_CDAS::AktVYS() {
-    tf_TFAZA* f = AktFaza();
+    const tf_TFAZA* f = AktFaza();
     return f ? f->vys : vys;
 }
 
@@ -137,23 +143,22 @@ void tf_CDAS::EVIDUJ(int px, int py) {
     if (!srf || !srf->lpDDS) return;
     const uint16_t own = srf->BC;
     if (BC != 0) srf->BC = BC;
-    fazy.Add(new tf_TFAZA(srf->ZAMERAJ_FAZU(px, py)));
+    PridajFazu(srf->ZAMERAJ_FAZU(px, py));
     srf->BC = own;
 }
 
 void tf_CDAS::EVIDUJ_CS() {
-    if (srf) fazy.Add(new tf_TFAZA(srf->ZAMERAJ_FAZU_CS()));
+    if (srf) PridajFazu(srf->ZAMERAJ_FAZU_CS());
 }
 
 void tf_CDAS::EVID_PREBER(tf_CDAS* vzor) {
     if (!vzor || vzor == this) return;
     VezmiSrf(vzor->srf);
-    VymazFazy();
-    for (int i = 0; i < vzor->fazy.count; ++i) fazy.Add(new tf_TFAZA(*static_cast<tf_TFAZA*>(vzor->fazy.GET(i))));
+    fazy = vzor->fazy;
     BC = vzor->BC;
 }
 
-void tf_CDAS::NF() { akt_faza = akt_faza + 1 >= fazy.count ? 0 : akt_faza + 1; }
+void tf_CDAS::NF() { akt_faza = akt_faza + 1 >= PocetFaz() ? 0 : akt_faza + 1; }
 
 bool tf_CDAS::CitajBod(int sx, int sy, uint16_t* out) {
     if (!srf || !srf->lpDDS) return false;
@@ -181,7 +186,7 @@ bool tf_CDAS::ZASAH(int px, int py) {
 bool tf_CDAS::OSTRY_ZASAH(int px, int py) {
     if (!ZASAH(px, py)) return false;
     if (!MaObraz()) return true;
-    tf_TFAZA* f = AktFaza();
+    const tf_TFAZA* f = AktFaza();
     uint16_t pixel = 0;
     if (!f || !CitajBod(f->x1 + px - x, f->y1 + py - y, &pixel)) return false;
     return pixel != srf->TC;
@@ -193,7 +198,7 @@ void tf_CDAS::ZOBRAZ(IDirectDrawSurface* surface) {
         ZOBRAZ_VOID(surface);
         return;
     }
-    if (tf_TFAZA* f = AktFaza()) {
+    if (const tf_TFAZA* f = AktFaza()) {
         if (zrkadlo)
             srf->ZOBRAZ_FAZU_Z(surface, x, y, *f, 1);
         else
