@@ -218,6 +218,13 @@ BOOL DeleteFileA(const char* path) {
     return TRUE;
 }
 
+BOOL RemoveDirectoryA(const char* path) {
+    if (!path || !*path) return plat_FailWith(ERROR_PATH_NOT_FOUND);
+    std::string host = plat_HostPath(path);
+    if (rmdir(host.c_str()) == 0) return TRUE;
+    return plat_FailWith(errno == ENOTEMPTY || errno == EEXIST ? ERROR_DIR_NOT_EMPTY : plat_FileError(errno, host));
+}
+
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags) {
     if (!from || !to) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     std::string src = plat_HostPath(from), dst = plat_HostPath(to);

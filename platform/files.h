@@ -15,6 +15,9 @@
 #ifndef ERROR_FILE_EXISTS
 #define ERROR_FILE_EXISTS 80
 #endif
+#ifndef ERROR_DIR_NOT_EMPTY
+#define ERROR_DIR_NOT_EMPTY 145
+#endif
 #ifndef ERROR_WRITE_FAULT
 #define ERROR_WRITE_FAULT 29
 #endif
@@ -41,6 +44,8 @@ BOOL CreateDirectoryA(const char* path, void* security);
 // Copies through plat_WriteFileAtomic, so a failed copy leaves no half file.
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists);
 BOOL DeleteFileA(const char* path);
+// Only an empty folder goes (ERROR_DIR_NOT_EMPTY otherwise).
+BOOL RemoveDirectoryA(const char* path);
 #define MOVEFILE_REPLACE_EXISTING 0x1
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags);
 
@@ -62,6 +67,9 @@ bool plat_WriteHostFileAtomic(const std::string& hostPath, const void* data, siz
 // The temporaries are named PLAT_WRITE_TEMP_PREFIX and six random characters, so that one
 // a crash left behind can be recognised and removed.
 #define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"
+// Removes the temporaries that writes cut short (a crash, a kill) left in the program folder
+// `dir`; the number removed.
+int plat_RemoveWriteTemporaries(const char* dir);
 
 // Test hook: while on, plat_fopen for writing or appending, atomic writes and CopyFileA
 // fail, as on a read-only disk. The log writes with the host's own calls and goes on.

@@ -220,7 +220,11 @@ int tf_FSI_ListFolder(const char* dir) {
     return 0;
 }
 
-int tf_FSI_SynchroFolders(const char* src, const char* dst) {
+int tf_FSI_SynchroFolders(const char* src, const char* dst) { return tf_FSI_SynchroFolders(src, dst, nullptr); }
+
+int tf_FSI_SynchroFolders(const char* src, const char* dst, int* failures) {
+    int missed = 0;
+    if (!failures) failures = &missed;
     if (!dst || !*dst) {
         TF_LOG("tf_FSI_SynchroFolders bez ciela", TF_LOG_RETURN);
         return -1;
@@ -233,18 +237,42 @@ int tf_FSI_SynchroFolders(const char* src, const char* dst) {
     }
     do {
         char from[PATH_BUF], to[PATH_BUF];
-        if (skipped(src, fd.cFileName) || !join_path(from, src, fd.cFileName) || !join_path(to, dst, fd.cFileName))
-            continue;
-        if (!is_folder(fd)) {
-            if (!CopyFileA(from, to, FALSE)) TF_LOG(TF_LOG_ERR, "Problem pri CopyFile");
+        if (skipped(src, fd.cFileName)) continue;
+        if (!join_path(from, src, fd.cFileName) || !join_path(to, dst, fd.cFileName)) {
+            ++*failures;
+        } else if (!is_folder(fd)) {
+            if (CopyFileA(from, to, FALSE)) continue;
+            TF_LOG(TF_LOG_ERR, "Problem pri CopyFile");
+            ++*failures;
         } else if (!CreateDirectoryA(to, nullptr)) {
             TF_LOG(TF_LOG_ERR, "Problem pri CreateDirectory");
-        } else {
-            tf_FSI_SynchroFolders(from, to);
+            ++*failures;
+        } else if (tf_FSI_SynchroFolders(from, to, failures) != 0) {
+            ++*failures;
         }
     } while (FindNextFileA(find, &fd));
-    if (GetLastError() != ERROR_NO_MORE_FILES)
+    if (GetLastError() != ERROR_NO_MORE_FILES) {
         TF_LOG(TF_LOG_ERR, "Problem pri SynchroFolders - FindNextFile");
+        ++*failures;
+    }
     FindClose(find);
     return 0;
+}
+
+bool tf_FSI_Zmaz_strom(const char* dir) {
+    WIN32_FIND_DATAA fd;
+    HANDLE find = find_all(dir, &fd);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            // A name that would lead elsewhere is not followed: the folder then stays.
+            char path[PATH_BUF];
+            if (skipped(dir, fd.cFileName) || !join_path(path, dir, fd.cFileName)) continue;
+            if (is_folder(fd))
+                tf_FSI_Zmaz_strom(path);
+            else
+                DeleteFileA(path);
+        } while (FindNextFileA(find, &fd));
+        FindClose(find);
+    }
+    return dir && *dir && RemoveDirectoryA(dir);
 }

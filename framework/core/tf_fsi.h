@@ -53,3 +53,7 @@ int tf_FSI_ListFolder(const char* dir);
 // subfolder that exists already at `dst` is reported and left alone. -1 when `src`
 // cannot be searched.
 int tf_FSI_SynchroFolders(const char* src, const char* dst);
+// The same; *failures grows by the entries that could not be copied.
+int tf_FSI_SynchroFolders(const char* src, const char* dst, int* failures);
+// Removes folder `dir` with everything in it; false when it stays.
+bool tf_FSI_Zmaz_strom(const char* dir);
