@@ -1,5 +1,5 @@
-// The BMP format: the one header parser every reader uses and the one encoder every writer
-// uses (24 bits, bottom row first, 2880 pixels per metre, zero padding, no colour table).
+// The BMP format: the one header parser every reader uses, the one header writer every
+// writer uses, and the encoder of the program's own pictures (24 bits, zero padding).
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +22,11 @@ struct plat_BmpHeader {
 bool plat_ReadBmpHeader(const uint8_t* data, size_t size, plat_BmpHeader* out);
 
 constexpr size_t PLAT_BMP_HEADERS_SIZE = 54;
+// The two headers of a picture of w x h, bottom row first, at 2880 pixels per metre, with
+// `bpp` bits a pixel, `compression` (0 none, 1 RLE8), a colour table of `colours` entries
+// and `pixelBytes` bytes of pixels to follow them, appended to `out`.
+void plat_AppendBmpHeaders(std::vector<uint8_t>& out, int w, int h, int bpp, uint32_t compression,
+                           uint32_t colours, uint32_t pixelBytes);
 // The bytes of a file of w x h RGB565 pixels whose top row starts at `top`, rows `pitch`
 // bytes apart.
 std::vector<uint8_t> plat_EncodeBmp(const uint8_t* top, ptrdiff_t pitch, int w, int h);

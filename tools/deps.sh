@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-need=(cmake g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
+need=(cmake g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-dejavu-core
       googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick)
 missing=()
 for p in "${need[@]}"; do
