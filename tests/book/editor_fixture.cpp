@@ -5,7 +5,7 @@
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "platform/files.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 #include "platform/window_internal.h"
 #include "tests/platform/bmp_fixture.h"
 
