@@ -8,8 +8,8 @@
 #include <string>
 
 #include "framework/app/tf_app.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 
 namespace bench {

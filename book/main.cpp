@@ -1,6 +1,6 @@
 // Program entry: the book editor's screen, its start-up and message loop, and its end.
 #include "book/px_editor.h"
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "platform/codepage.h"
 
 int main() {

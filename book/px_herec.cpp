@@ -5,7 +5,7 @@
 
 #include "book/px_anim.h"
 #include "book/px_stav.h"
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 
 namespace {
 // A position that drifted without edge handling (an unknown edge kind from a file) must not

@@ -14,6 +14,7 @@
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
+#include "framework/widgets/tf_polchlo.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -53,7 +54,7 @@ void Nacitaj_strany(int i, const char* book_path, const char* name) {
     TF_LOG("---- kniha");
     TF_LOG(book_path, i);
     tf_CARRE pages(0, 0, 2);
-    if (tf_FSI_Zisti_SubAdr(book_path, "*.str", 0, true, &pages) != 0)
+    if (!tf_FSI_ExistsFolder(book_path) || tf_FSI_Zisti_SubAdr(book_path, "*.str", 0, true, &pages) != 0)
         TF_LOG("Doslo k chybe pri nacitani stran v", book_path);
     TF_LOG("#stran", pages.count);
     for (int j = 0; j < pages.count; ++j) {
@@ -102,6 +103,21 @@ template <class T>
 void Znic(T*& p) {
     delete p;
     p = nullptr;
+}
+
+// An editor's list is made without a parent and is ours alone (px_stav.h): one that a
+// container holds as its child is the container's to destroy, or it would go twice.
+template <class T>
+void znic_zoznam(T*& zoznam) {
+    const tf_CPolCHLO* rodic = zoznam ? zoznam->parent : nullptr;
+    for (int i = 0; rodic && i < rodic->deti.count; ++i) {
+        if (rodic->deti.data[i] != zoznam) continue;
+        TF_FAIL(TF_LOG_ERR, "UVOLNI_VSETKO - zoznam je dietom kontajnera");
+        TF_LOG("zoznam:", zoznam->nazov);
+        zoznam = nullptr;
+        return;
+    }
+    Znic(zoznam);
 }
 }  // namespace
 
@@ -161,7 +177,7 @@ void NACITAJ_KNIHY() {
     Znic_zaznamy();
 
     tf_CARRE books(0, 0, 2);
-    if (tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
+    if (!tf_FSI_ExistsFolder(BOOKS_DIR) || tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
         TF_LOG("Doslo k chybe pri nacitani adresarov knih", "X");
     for (int i = 0; i < books.count; ++i) {
         const char* book_path = static_cast<const char*>(books[i]);
@@ -273,18 +289,14 @@ void PX_Nova_kniha_zadana(const char* text) {
 
 void UVOLNI_VSETKO() {
     TF_LOG("PX - UVOLNI_VSETKO()");
-    Znic(duir_KNIHY);
-    Znic(duir_STRANY);
+    znic_zoznam(duir_KNIHY);
+    znic_zoznam(duir_STRANY);
     listed_book = -1;
-    Znic(utl_duir_Pozadia);
-    Znic(utl_duir_Kulisy);
-    Znic(utl_duir_Herci);
-    Znic(dui_PozGeometria);
-    Znic(dui_setup);
-    Znic(dui_setup_1);
-    Znic(dui_setup_2);
-    Znic(dui_setup_3);
-    Znic(dui_setup_4);
+    znic_zoznam(utl_duir_Pozadia);
+    znic_zoznam(utl_duir_Kulisy);
+    znic_zoznam(utl_duir_Herci);
+    for (tf_CDUI** menu : {&dui_PozGeometria, &dui_setup, &dui_setup_1, &dui_setup_2, &dui_setup_3, &dui_setup_4})
+        znic_zoznam(*menu);
     Znic(default_book_icon);
     VYMAZ_REG();
     Znic_zaznamy();

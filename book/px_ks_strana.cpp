@@ -9,11 +9,11 @@
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_dbmp.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_icon.h"
 #include "platform/codepage.h"
 

@@ -5,8 +5,8 @@
 
 #include "book/px_herec.h"
 #include "book/px_stav.h"
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 
 namespace {
 const char* const SRC = "PX_POZADIE";

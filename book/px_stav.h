@@ -2,6 +2,12 @@
 // page, its background, playback, and the lists and sounds of the editor screen. The screen
 // creates the lists and sounds and sets the pointers; the book operations only use them, so
 // they run (and are tested) without the screen.
+//
+// Who frees the editor's lists (the books and pages lists, the three picture lists, the
+// background-mode menu, the object menu and its four submenus): the editor makes each of
+// them without a parent widget, never as a child of the screen or of any container; the
+// layered group that shows them only holds them (a group never owns its elements);
+// UVOLNI_VSETKO destroys them and clears these pointers, and nothing else deletes them.
 #pragma once
 #include "framework/core/tf_arre.h"
 #include "framework/surface/tf_dsrfc.h"
@@ -55,7 +61,8 @@ extern int dragged;
 extern int setup_target;
 extern int insert_x, insert_y;
 
-// Owned by the editor screen; null until it makes them.
+// The editor's lists: made by the screen without a parent, destroyed by UVOLNI_VSETKO alone
+// (above); null until made and after.
 extern tf_CDUIR* duir_KNIHY;
 extern tf_CDUIR* duir_STRANY;
 extern tf_UTL_CDUIR_THMFILE* utl_duir_Pozadia;
@@ -72,5 +79,5 @@ extern tf_CDSO_Zvuk* zvuk_naraz;   // the click
 extern tf_CDSO_Zvuk* zvuk_koniec;
 
 // Back to the state of a fresh start: the background path is freed, every other pointer
-// only cleared (the screen owns what they point at). For tests.
+// only cleared (UVOLNI_VSETKO frees the lists). For tests.
 void PX_STAV_Reset();

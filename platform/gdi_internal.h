@@ -1,10 +1,11 @@
-// What the GDI files share: the objects behind the handles, colour conversion, clipped fills.
+// What the GDI files share: the objects behind the handles, clipped fills, decoding.
 #pragma once
 #include <cstdint>
 #include <vector>
 
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
+#include "platform/pixel.h"
 
 struct plat_Font;
 
@@ -38,27 +39,6 @@ plat_GdiObject* plat_ValidObject(HGDIOBJ h, plat_GdiKind kind);
 plat_GdiObject* plat_NewGdiObject(plat_GdiKind kind);
 // Bad input from the caller: one line on the debug-output channel.
 void plat_GdiWarn(const char* what, const char* detail);
-
-// COLORREF 0x00BBGGRR to RGB565 keeps the high bits; back again by bit replication, so that
-// white stays white.
-inline uint16_t plat_To565(COLORREF c) {
-    return static_cast<uint16_t>((GetRValue(c) >> 3) << 11 | (GetGValue(c) >> 2) << 5 | GetBValue(c) >> 3);
-}
-// A channel of `bits` bits widened to 8 by repeating its bits (31 of 5 bits gives 255).
-inline uint32_t plat_Expand(uint32_t v, int bits) {
-    if (bits <= 0) return 0;
-    if (bits >= 8) return v >> (bits - 8);
-    uint32_t out = 0;
-    int n = 0;
-    for (; n < 8; n += bits) out = out << bits | v;
-    return out >> (n - 8);
-}
-inline COLORREF plat_From565(uint16_t v) {
-    return RGB(plat_Expand(v >> 11, 5), plat_Expand((v >> 5) & 63, 6), plat_Expand(v & 31, 5));
-}
-inline uint16_t plat_XrgbTo565(uint32_t c) {
-    return static_cast<uint16_t>(((c >> 19) & 31) << 11 | ((c >> 10) & 63) << 5 | ((c >> 3) & 31));
-}
 
 // A rectangle in surface pixels, right and bottom exclusive.
 struct plat_Box {

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "framework/app/tf_appdlg.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_tlac.h"
 
@@ -157,7 +157,7 @@ void tf_CAppScreen::GetSize(int* w, int* h) {
 
 tf_DSGN_Struct* tf_CAppScreen::GetDSGNref() { return &tf_DSGN; }
 
-const char* tf_DSGN_BackgroundName() { return tf_pAppScreen ? tf_pAppScreen->m_BackgroundName : nullptr; }
+int tf_DSGN_INIT() { return tf_DSGN_INIT_Background(tf_pAppScreen ? tf_pAppScreen->m_BackgroundName : nullptr); }
 
 void tf_CAppScreen::PlaceTitleButtons(bool withSkin) {
     for (const TitleButton& b : kTitleButtons) {

@@ -112,6 +112,9 @@ void tf_APP_PostClose(HWND hwnd);
 // Timer 1 of the main window paces the frames (and the application's animation): started
 // again with the period in ms.
 void tf_APP_RestartFrameTimer(int periodMs);
+// The design set-up (tf_DSGN_INIT_Background) with the running application screen's
+// background picture: 1, or 0 when it had already run.
+int tf_DSGN_INIT();
 
 // The settings file: line 1 the screen size, line 2 the redraw level and period.
 // Reads what parses into *w, *h and *level, *period and keeps the rest; false when the

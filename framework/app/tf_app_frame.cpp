@@ -1,9 +1,9 @@
 // One frame per tick of timer 1: the whole back buffer is composed and copied to the screen.
 #include "framework/app/tf_app.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/surface/tf_dsrfc.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/tuning/tf_km.h"
+#include "framework/widgets/tf_dsgn.h"
 
 namespace {
 // A primary that stays busy must not hang the window thread.

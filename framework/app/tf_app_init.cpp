@@ -1,9 +1,9 @@
 // The window and the display: start-up, display-mode change, release and the failure path.
 #include "framework/app/tf_app.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_dsrfc.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "platform/gdi.h"
 
 namespace {

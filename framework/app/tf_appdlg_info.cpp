@@ -3,8 +3,8 @@
 
 #include "framework/app/tf_app.h"
 #include "framework/app/tf_appdlg.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"

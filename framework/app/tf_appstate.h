@@ -1,15 +1,10 @@
-// The framework display state every drawing module shares.
+// The application's own state over the display state: its window, its screen object and
+// its palette. Only app/ knows the application screen.
 #pragma once
-#include "platform/ddraw.h"
+#include "framework/surface/tf_display.h"
 
 class tf_CAppScreen;
-class tf_CARRE;
 
-extern int tf_ScreenW, tf_ScreenH;    // display mode
-extern int tf_ScreenCX, tf_ScreenCY;  // their halves
-extern IDirectDraw* tf_lpDD;
-extern IDirectDrawSurface* tf_lpDDSPrimary;
-extern IDirectDrawSurface* tf_lpDDSBack;  // every widget draws here
 extern IDirectDrawPalette* tf_lpDDPal;
 extern HWND tf_hWnd;
 extern tf_CAppScreen* tf_pAppScreen;

@@ -100,7 +100,7 @@ void tf_CARRE::DetachAll() {
     if (mode == 1) {
         for (int i = 0; i < count; ++i) {
             if (!data[i]) continue;
-            if (!tf_glob_Destroy_ByClassId(data[i])) {
+            if (!deleter || !deleter(data[i])) {
                 TF_FAIL(TF_LOG_ERR, "tf_CARRE::DetachAll - switch class_id - assert");
             }
             data[i] = nullptr;

@@ -1,6 +1,9 @@
 // The growable array of untyped pointers every list in the program is built on.
 #pragma once
 
+// Destroys one entry of an owning array; false when it cannot (the array reports that).
+typedef bool (*tf_CARRE_Deleter)(void* entry);
+
 class tf_CARRE {
 public:
     tf_CARRE();
@@ -19,7 +22,8 @@ public:
     void Del();
     void Zhod_count() { count = 0; }
     void SET_count(int n);
-    // In owning mode (1) destroys each entry by its widget class id.
+    // In owning mode (1) destroys each entry through `deleter`, which the layer that fills the
+    // array installs (a container: tf_glob_Destroy_ByClassId for its widgets).
     void DetachAll();
     void Trunc() { DetachAll(); }
     void UVOLNI_char();
@@ -32,10 +36,8 @@ public:
     int mode = 2;
     bool check_range = true;
     int count = 0;
+    tf_CARRE_Deleter deleter = nullptr;
 
 private:
     bool in_range(int i);
 };
-
-// Destroys a widget-like entry by its class id; false (nothing destroyed) for an unknown id.
-bool tf_glob_Destroy_ByClassId(void* entry);

@@ -57,8 +57,8 @@ int list_names(const char* dir, const char* pattern, int kind, bool fullPath, Ta
     if (!join_path(wanted, dir, pattern)) return -1;
     WIN32_FIND_DATAA fd;
     HANDLE find = FindFirstFileA(wanted, &fd);
-    // Nothing matched is no error; a folder that is not there (any more) is.
-    if (find == INVALID_HANDLE_VALUE) return tf_FSI_ExistsFolder(dir) ? 0 : -1;
+    // Nothing found, a folder that is not there included: callers that care check the folder.
+    if (find == INVALID_HANDLE_VALUE) return 0;
     int result = 0;
     do {
         const char* name = fd.cFileName;

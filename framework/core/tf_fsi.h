@@ -28,8 +28,8 @@ bool tf_FSI_ExistsFolder(const char* path);
 // Listings of `dir` by a wildcard `pattern`: kind 0 files, kind 1 folders; "." and "..",
 // and names beginning with "rezia" or "sprit", are left out. With `fullPath` the names
 // are `dir` + "\" + name. The names are strdup'd copies that the caller frees. They come
-// in natural order. Return 0 (also when nothing matched), or -1 for a folder that does not
-// exist, a kind other than 0 and 1 or an empty `dir` or `pattern` (then nothing is written).
+// in natural order. Return 0 (also when nothing matched, or the folder does not exist), or
+// -1 for a kind other than 0 and 1 or an empty `dir` or `pattern` (then nothing is written).
 //
 // `out` must have room for every match; `*lastIndex` = the index of the last name written
 // (-1 when none).

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_arre.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_dbmp.h"
+#include "framework/surface/tf_display.h"
 
 namespace {
 const char* const SRC = "TF_DBMP_w";

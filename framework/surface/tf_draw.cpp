@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_dsrfc.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 

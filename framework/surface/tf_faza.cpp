@@ -1,8 +1,8 @@
 // Measuring and drawing phases of a surface.
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_dsrfc.h"
 #include "framework/surface/tf_geom.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 
 bool tf_glob_test_v_rect(int left, int top, int right, int bottom, int x, int y) {
     return left <= x && x <= right && top <= y && y <= bottom;

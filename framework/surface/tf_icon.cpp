@@ -2,10 +2,10 @@
 
 #include <new>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_class.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
 #include "platform/resources.h"
 

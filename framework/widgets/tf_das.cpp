@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
+#include "framework/widgets/tf_dsgn.h"
 
 namespace {
 const char* const SRC = "TF_DAS_w";

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/widgets/tf_dialog_bg.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_dsrfc.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
 
 bool tf_CDUI_NoVoid = false;

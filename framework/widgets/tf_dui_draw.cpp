@@ -1,6 +1,6 @@
 // The list menu: background, highlights, icons and captions, bottom to top.
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/widgets/tf_dialog_bg.h"
 #include "framework/widgets/tf_dui.h"

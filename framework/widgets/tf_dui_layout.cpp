@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_geom.h"
 #include "framework/widgets/tf_dui.h"
 

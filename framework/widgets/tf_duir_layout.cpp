@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_duir.h"
 
 namespace {

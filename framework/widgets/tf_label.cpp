@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/surface/tf_draw.h"
+#include "framework/widgets/tf_dsgn.h"
 
 tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int rx_, int ry_, const char* text_) : tf_CPol(parent_, rx_, ry_) {
     Init(text_);

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_arre.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_geom.h"
 #include "framework/widgets/tf_polchlo.h"
 #include "platform/gdi.h"

@@ -6,6 +6,10 @@
 
 class tf_CPolCHLO;
 
+// Destroys a widget by its class id; false (nothing destroyed) for an id an owning array
+// does not accept. Containers install it as their children's deleter.
+bool tf_glob_Destroy_ByClassId(void* entry);
+
 // Provisional place of the next widget made with an ID; advanced by (15, 10) each time, never reset.
 extern int tf_glob_CascadeX, tf_glob_CascadeY;
 // Pointer offset from the origin of the widget being dragged; there is one drag at a time.

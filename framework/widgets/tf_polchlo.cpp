@@ -16,6 +16,7 @@ tf_CPolCHLO::tf_CPolCHLO(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) 
 
 void tf_CPolCHLO::Init() {
     deti.mode = 1;  // the children are ours
+    deti.deleter = tf_glob_Destroy_ByClassId;
     class_id = TF_CLASS_POLCHLO;
     Set_Nazov("noname_polchlo");
 }

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "framework/app/tf_appstate.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
+#include "framework/widgets/tf_dsgn.h"
 
 namespace {
 const char* const SRC = "TF_ScrollBar_w";

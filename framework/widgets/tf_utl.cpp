@@ -26,7 +26,8 @@ void uvolni_data(tf_CDUIR& l) {
 // Full paths of the entries of `adresar` into `cesty` (strdup'd). A folder that is gone or
 // cannot be listed is logged with `chyba`; what was found is kept.
 void zisti(const char* adresar, const char* maska, int druh, const char* chyba, tf_CARRE* cesty) {
-    if (tf_FSI_Zisti_SubAdr(adresar, maska, druh, true, cesty) != 0) TF_LOG(chyba, "X");
+    const bool existuje = adresar && *adresar && tf_FSI_ExistsFolder(adresar);
+    if (!existuje || tf_FSI_Zisti_SubAdr(adresar, maska, druh, true, cesty) != 0) TF_LOG(chyba, "X");
 }
 
 const char* cesta_v(tf_CARRE& cesty, int i) { return static_cast<const char*>(cesty.GET(i)); }

@@ -1,8 +1,8 @@
 // The dialog asking for one line of text: title, prompt, edit box, OK and cancel.
 #include <cstdio>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/core/tf_log.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"

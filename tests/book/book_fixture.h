@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "book/pexlo.h"
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/files.h"
 #include "tests/platform/bmp_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "platform/files.h"
 #include "platform/gdi_internal.h"

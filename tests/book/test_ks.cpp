@@ -1,6 +1,9 @@
 // The catalogue: ids and names from the listing, choosing a book or page, books made from
 // the template, new pages and their thumbnails, saves that fail without losing anything,
 // folders that vanish, and freeing everything.
+#include <memory>
+
+#include "framework/widgets/tf_uhspol.h"
 #include "platform/codepage.h"
 #include "tests/book/book_fixture.h"
 
@@ -158,15 +161,33 @@ TEST_F(KsBooks, FoldersThatDisappearLeaveAWorkingEditor) {
     EXPECT_EQ(asserts.count(), 0);
 }
 
-TEST_F(KsBooks, FreeingLeavesNothingBehind) {
+// The editor's lists as the editor makes them: without a parent, shown through a layered
+// group over the screen. UVOLNI_VSETKO frees each once; the group and the screen, gone
+// after it, free none (the sanitizers see to "once" and "none").
+TEST_F(KsBooks, TheEditorsListsAreFreedOnceAndByUvolniVsetkoAlone) {
     Book("a", {"1"}, {"1"});
     Open("a");
-    default_book_icon = new tf_CIcon();
-    dui_setup = new tf_CDUI("dui_setup");
-    dui_setup_1 = new tf_CDUI("dui_setup_1");
+    auto screen = std::make_unique<tf_CPolCHLO>();
+    auto group = std::make_unique<tf_CUHSPol>(screen.get());
+    tf_CDUI** menus[] = {&dui_PozGeometria, &dui_setup, &dui_setup_1, &dui_setup_2, &dui_setup_3, &dui_setup_4};
+    for (tf_CDUI** menu : menus) *menu = new tf_CDUI("menu");
     dui_setup->Eviduj_Master_Detail_popup(1, dui_setup_1);
+    for (tf_CPol* list : std::initializer_list<tf_CPol*>{duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy,
+                                                         utl_duir_Herci, dui_PozGeometria, dui_setup, dui_setup_1,
+                                                         dui_setup_2, dui_setup_3, dui_setup_4})
+        ASSERT_NE(group->PRIDAJ(list), nullptr);
+    default_book_icon = new tf_CIcon();
     for (HPEN& pen : outline_pens) pen = CreatePen(PS_SOLID, 3, 0x00FF00);
     UVOLNI_VSETKO();
-    EXPECT_TRUE(KS.count == 0 && !duir_KNIHY && !utl_duir_Herci && !dui_setup_1 && !default_book_icon && !outline_pens[2]);
+    bool all_cleared = !duir_KNIHY && !duir_STRANY && !utl_duir_Pozadia && !utl_duir_Kulisy && !utl_duir_Herci;
+    for (tf_CDUI** menu : menus) all_cleared = all_cleared && !*menu;
+    EXPECT_TRUE(all_cleared && KS.count == 0 && !default_book_icon && !outline_pens[2]);
     UVOLNI_VSETKO();  // again: nothing left to free
+    group.reset();
+    // A list made as the screen's child breaks the rule: it stays the screen's to free.
+    dui_setup = new tf_CDUI(screen.get(), 0, 0);
+    UVOLNI_VSETKO();
+    EXPECT_EQ(dui_setup, nullptr);
+    EXPECT_EQ(asserts.count(), 1);
+    EXPECT_TRUE(LogHas({"TLFW ERROR: ", "UVOLNI_VSETKO - zoznam je dietom kontajnera"}));
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "framework/app/tf_appstate.h"
 #include "platform/backend.h"
 #include "platform/window.h"
 #include "tests/book/book_fixture.h"

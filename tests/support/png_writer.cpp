@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "platform/ddraw.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 
 namespace test_support {
 namespace {

@@ -3,7 +3,7 @@
 #include "framework/surface/tf_dsrfc.h"
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 #include "platform/surface_copy.h"
 
 namespace artgen {

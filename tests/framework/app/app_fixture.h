@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "framework/app/tf_app.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/tuning/tf_km.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "tests/support/test_support.h"
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/widgets/tf_dialog.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"
 #include "platform/codepage.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 
 namespace look_test {
 namespace {

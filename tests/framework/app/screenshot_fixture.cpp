@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "framework/app/tf_app.h"
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 #include "tests/framework/app/look_showcase.h"
 #include "tests/support/png_writer.h"
 #include "tests/support/test_support.h"

@@ -1,8 +1,8 @@
 // Frames: their composition order, presentation, surface loss and display-mode changes.
 #include <cstring>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "tests/framework/app/app_fixture.h"
 #include "tests/platform/bmp_fixture.h"
 

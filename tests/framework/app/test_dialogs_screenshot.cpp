@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "framework/app/tf_appdlg.h"
-#include "framework/app/tf_dsgn.h"
 #include "framework/widgets/tf_dedb.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_utl.h"
-#include "platform/gdi_internal.h"
+#include "platform/ddraw.h"
 #include "tests/framework/app/dialogs_showcase.h"
 #include "tests/framework/app/screenshot_fixture.h"
 #include "tests/support/temp_tree.h"

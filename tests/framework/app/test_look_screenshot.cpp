@@ -2,10 +2,10 @@
 // program as look_screenshot.bmp and look_screenshot.png and checked where a fault shows.
 #include <gtest/gtest.h>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/widgets/tf_dialog.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_tlac.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 #include "tests/framework/app/look_showcase.h"
 #include "tests/framework/app/screenshot_fixture.h"
 

@@ -13,7 +13,7 @@
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_scrollbar.h"
 #include "platform/backend.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 #include "tests/framework/app/menus_showcase.h"
 #include "tests/framework/app/screenshot_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <deque>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "platform/resources.h"
 #include "tests/support/test_support.h"
 

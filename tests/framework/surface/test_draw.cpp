@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"

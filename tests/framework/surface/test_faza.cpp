@@ -1,4 +1,4 @@
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_geom.h"
 
 TEST(Geometry, RectangleTestIncludesAllFourEdges) {

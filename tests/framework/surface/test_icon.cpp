@@ -1,5 +1,5 @@
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_fsi.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_icon.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"

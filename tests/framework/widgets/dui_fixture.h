@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_dui.h"
 #include "tests/support/test_support.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_dialog_bg.h"
 #include "framework/widgets/tf_tlac.h"
 #include "tests/framework/widgets/widget_fixture.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "tests/framework/widgets/dui_fixture.h"
 #include "tests/framework/widgets/widget_fixture.h"
 
@@ -188,7 +188,7 @@ struct RowsOnScreen : widget_test::ScreenTest {
 
 TEST_F(RowsOnScreen, TheScrollPartsTakeTheStockLookAndTheListDrawsOnlyInItsBox) {
     widget_test::SkinResource skin;
-    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     tf_CDUIR bare, l;
     for (int i = 0; i < 8; ++i) bare.PRIDAJ(i + 1, "R");
     bare.RESET_GEOMETRIER();

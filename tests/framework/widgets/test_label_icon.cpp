@@ -3,11 +3,11 @@
 
 #include <utility>
 
-#include "framework/app/tf_dsgn.h"
 #include "framework/surface/tf_draw.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_label.h"
-#include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_polchlo.h"
+#include "framework/widgets/tf_policon.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/framework/widgets/widget_fixture.h"
 

@@ -1,7 +1,7 @@
 // The drag handles as they land on a surface.
 #include <gtest/gtest.h>
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_polchlo.h"
 #include "platform/gdi.h"
 

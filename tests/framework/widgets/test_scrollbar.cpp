@@ -6,7 +6,7 @@
 #include <climits>
 #include <vector>
 
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "tests/framework/widgets/widget_fixture.h"
 #include "tests/support/test_support.h"
 

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"
@@ -62,7 +62,7 @@ TEST_F(EditDialog, SetupTakesTheTextsFromTheDesignAndIsLoggedWithoutIt) {
     EXPECT_EQ(dlg->SetupVisual(), 0);
     EXPECT_TRUE(LogHas({"TLFW ERROR: ", "tf_UTL_CDLG_EDIT::SetupVisual - !tf_DSGN_INIT_flag"}));
     EXPECT_EQ(asserts.count(), 0);
-    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     owner.SetupVisual_Private();
     EXPECT_TRUE(dlg->tlac_x->srf == tf_DSGN._T_x_->srf && dlg->obrazok->srf == tf_DSGN.rezia_dll_srf);
     auto label = [&](int id) { return static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text; };
@@ -81,7 +81,7 @@ TEST_F(EditDialog, SetupTakesTheTextsFromTheDesignAndIsLoggedWithoutIt) {
 }
 
 TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown) {
-    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     owner.SetupVisual_Private();
     for (int key : {int('K'), int('N'), int('I'), int('H'), int('A'), VK_BACK, int('Y')}) EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(key));
     EXPECT_FALSE(owner.INFORMUJ_SA_KLAV('5'));

@@ -1,6 +1,6 @@
 #include "tests/framework/widgets/widget_fixture.h"
 
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"
 

@@ -1,13 +1,13 @@
 // The design record: built once from the skin, stock elements copied by name, the
 // background picture, and a skin that does not load.
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_fsi.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_tlac.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/framework/widgets/widget_fixture.h"
@@ -35,7 +35,7 @@ struct DesignRecord : widget_test::ScreenTest {
 TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
     EXPECT_EQ(tf_DSGN_DONE(), 0);
     ASSERT_FALSE(tf_FSI_Existuje_sub("rezia_dll.bmp"));  // the resource alone must do
-    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     tf_CDas_Surface* s = tf_DSGN.rezia_dll_srf;
     ASSERT_TRUE(s && s->lpDDS);
     EXPECT_EQ(std::pair(s->sir, s->vys), std::pair(235, 211));
@@ -54,7 +54,7 @@ TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
     EXPECT_NE(tf_DSGN.hFont, nullptr);
     EXPECT_EQ(tf_DSGN.background_srf, nullptr);  // no application screen asked for one
 
-    EXPECT_EQ(tf_DSGN_INIT(), 0);
+    EXPECT_EQ(tf_DSGN_INIT_Background(nullptr), 0);
     EXPECT_TRUE(tf_DSGN.rezia_dll_srf == s && tf_DSGN._T_x_ == close);
     EXPECT_EQ(tf_DSGN_DONE(), 1);
     EXPECT_FALSE(tf_DSGN_INIT_flag);
@@ -64,7 +64,7 @@ TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
 }
 
 TEST_F(DesignRecord, StockElementsAreCopiedByName) {
-    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     tf_CTlac button;
     button.Dsgn1_Stock(5, 6, "_T_x_");
     EXPECT_EQ(std::pair(button.x, button.y), std::pair(5, 6));
@@ -108,7 +108,7 @@ TEST_F(DesignRecord, BackgroundIsStretchedToTheScreenOnceAndDrawnOpaque) {
 
 TEST_F(DesignRecord, ASkinThatFailsLeavesVoidLooks) {
     tf_lpDD = nullptr;  // no surface can be made
-    ASSERT_EQ(tf_DSGN_INIT(), 1);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "NAHRAJ_SURFACE"}));
     EXPECT_EQ(tf_DSGN._T_x_->fazy.count, 0);
     tf_CTlac button;

@@ -35,15 +35,12 @@ struct tf_DSGN_Struct {
 extern tf_DSGN_Struct tf_DSGN;
 extern bool tf_DSGN_INIT_flag;
 
-// Builds the record once, with the running application screen's background picture:
-// 1, or 0 when it had already run. Needs the DirectDraw object and the screen size.
-int tf_DSGN_INIT();
-// The same with the background picture's file named here; null or "" for none.
+// Builds the record once, with the background picture's file named here (null or "" for
+// none): 1, or 0 when it had already run. Needs the DirectDraw object and the screen size.
+// tf_DSGN_INIT (app/tf_app.h) does it with the application screen's background.
 int tf_DSGN_INIT_Background(const char* background);
 // Releases everything the record holds: 1, or 0 when it was not built.
 int tf_DSGN_DONE();
 // The stock button or knob of that name ("_T_x_", "_posuvV_", ...); null for any other name
 // or before the set-up.
 tf_CDAS* tf_DSGN_Stock(const char* meno);
-// The background picture's name the application screen was given; defined with the screen.
-const char* tf_DSGN_BackgroundName();

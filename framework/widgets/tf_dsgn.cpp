@@ -1,9 +1,9 @@
-#include "framework/app/tf_dsgn.h"
+#include "framework/widgets/tf_dsgn.h"
 
 #include <cstring>
 
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_fsi.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_tlac.h"
 
 tf_DSGN_Struct tf_DSGN;
@@ -79,8 +79,6 @@ void destroy(T*& p) {
     p = nullptr;
 }
 }  // namespace
-
-int tf_DSGN_INIT() { return tf_DSGN_INIT_Background(tf_DSGN_BackgroundName()); }
 
 int tf_DSGN_INIT_Background(const char* background) {
     if (tf_DSGN_INIT_flag) return 0;
