@@ -15,22 +15,21 @@ using editor_test::H;
 using editor_test::W;
 
 namespace {
-// A picture of `phases` phases side by side, each w x h and framed, drawn by `paint`.
-std::string Sheet_(int w, int h, int phases, const std::function<void(Canvas&, int)>& paint) {
+// "<path>.bmp" of `phases` phases side by side, each w x h and framed, drawn by `paint`, and
+// its phases file.
+void Sheet_(const test_support::TempTree& tree, const std::string& path, int w, int h, int phases,
+            const std::function<void(Canvas&, int)>& paint) {
     Sheet sheet(phases * (w + 1) + 1, h + 2, KEY, BORDER);
+    std::string faz;
     for (int i = 0; i < phases; ++i) {
         Canvas c(w, h);
         paint(c, i);
         sheet.Place({i * (w + 1) + 1, 1, i * (w + 1) + w, h}, c);
+        faz += std::to_string(i * (w + 1) + w / 2) + " 3\n";
     }
     const std::vector<uint8_t> bmp = sheet.Bmp();
-    return std::string(bmp.begin(), bmp.end());
-}
-
-std::string Phases(int w, int phases) {
-    std::string faz;
-    for (int i = 0; i < phases; ++i) faz += std::to_string(i * (w + 1) + w / 2) + " 3\n";
-    return faz;
+    tree.File(path + ".bmp", std::string(bmp.begin(), bmp.end()));
+    tree.File(path + ".faz", faz);
 }
 
 void Garden(Canvas& c) {
@@ -47,21 +46,21 @@ void Garden(Canvas& c) {
     }
 }
 
-void Tree(Canvas& c) {
+void Tree(Canvas& c, int) {
     c.Fill(Box(40, 70, 56, 126, 3), Solid(Hex(0x9A5B2E)));
     c.Fill(Union(Circle(48, 44, 36), Union(Circle(24, 66, 20), Circle(72, 66, 20))), Solid(Hex(0x43B649)));
     c.Shade(Circle(36, 30, 14), Solid(Hex(0x7ED957)));
     for (float x : {30.f, 62.f, 48.f}) c.Fill(Circle(x, x == 48.f ? 58 : 44, 5), Solid(Hex(0xF0453A)));
 }
 
-void House(Canvas& c) {
+void House(Canvas& c, int) {
     c.Fill(Box(14, 56, 118, 126, 2), Solid(Hex(0xFFE3A3)));
     c.Fill(Polygon({4, 60, 66, 8, 128, 60}), Solid(Hex(0xE8453C)));
     c.Fill(Box(54, 84, 78, 126, 4), Solid(Hex(0x8A5A3C)));
     for (float x : {26.f, 90.f}) c.Fill(Box(x, 72, x + 18, 90, 2), Solid(Hex(0x8FD3FF)));
 }
 
-void Cloud(Canvas& c) {
+void Cloud(Canvas& c, int) {
     c.Fill(Union(Union(Circle(34, 40, 22), Circle(64, 30, 26)), Union(Circle(94, 42, 20), Box(30, 40, 100, 62, 10))),
            Solid(WHITE));
 }
@@ -85,13 +84,6 @@ void Butterfly(Canvas& c, int phase) {
     c.Fill(Capsule(40, 16, 40, 62, 4), Solid(INK));
 }
 
-void Ladybug(Canvas& c, int phase) {
-    c.Fill(Circle(58, 34, 12), Solid(INK));
-    c.Fill(Ellipse(34, 36, 26, 22), Solid(Hex(0xF0453A)));
-    c.Fill(Capsule(34, 14, 34, 58, 1.5f), Solid(INK));
-    for (float x : {22.f, 46.f}) c.Fill(Circle(x, phase ? 30 : 42, 5), Solid(INK));
-}
-
 std::string BinaryDir() {
     char path[4096];
     const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
@@ -106,23 +98,23 @@ TEST_F(Editor, ScreenshotOfAGardenPage) {
     Book(book, {{"1",
                  "p luka 4\nk mrak 120 60 1 2 0\nk mrak 640 110 1 2 0\nk strom 250 400 6 1 0\n"
                  "k dom 380 340 6 1 0\nk strom 830 360 6 1 0\nh vtak 250 170 5 1 4\nh vtak 560 230 5 1 4\n"
-                 "h vtak 700 160 5 1 4\nh motyl 180 560 4 1 2\nh lienka 600 600 3 1 0\n"}});
+                 "h vtak 700 160 5 1 4\nh motyl 180 560 4 1 2\nh motyl 600 600 3 1 0\n"}});
     Canvas garden(512, 384);
     Garden(garden);
     Sheet luka(512, 384, KEY, BORDER);
     luka.Put(0, 0, garden);
-    const std::vector<uint8_t> luka_bmp = luka.Bmp();
-    tree.File(book + "/Pozadia/luka.bmp", std::string(luka_bmp.begin(), luka_bmp.end()));
-    const std::pair<const char*, std::function<void(Canvas&)>> props[] = {
-        {"strom", Tree}, {"dom", House}, {"mrak", Cloud}};
-    for (const auto& [name, paint] : props)
-        tree.File(book + "/Kulisy/" + name + ".bmp", Sheet_(130, 130, 1, [&](Canvas& c, int) { paint(c); }));
-    const std::pair<const char*, void (*)(Canvas&, int)> actors[] = {
-        {"vtak", Bird}, {"motyl", Butterfly}, {"lienka", Ladybug}};
-    for (const auto& [name, paint] : actors) {
-        tree.File(book + "/Herci/" + name + ".bmp", Sheet_(86, 70, 2, paint));
-        tree.File(book + "/Herci/" + name + ".faz", Phases(86, 2));
-    }
+    const std::vector<uint8_t> bmp = luka.Bmp();
+    tree.File(book + "/Pozadia/luka.bmp", std::string(bmp.begin(), bmp.end()));
+    const struct {
+        const char* name;
+        int w, h, phases;
+        void (*paint)(Canvas&, int);
+    } pictures[] = {{"Kulisy/strom", 130, 130, 1, Tree},
+                    {"Kulisy/dom", 130, 130, 1, House},
+                    {"Kulisy/mrak", 130, 130, 1, Cloud},
+                    {"Herci/vtak", 86, 70, 2, Bird},
+                    {"Herci/motyl", 86, 70, 2, Butterfly}};
+    for (const auto& p : pictures) Sheet_(tree, book + "/" + p.name, p.w, p.h, p.phases, p.paint);
     Run([&] {
         PX_Editor& e = *px_editor;
         ASSERT_NO_FATAL_FAILURE(Point(&e.dui_M, 0));
