@@ -53,5 +53,8 @@ extern PX_Editor* px_editor;
 // and Init also gives them their looks.
 void PX_PlaceButtons(bool withLooks);
 
+// The icon of a book without one of its own, loaded afresh.
+void PX_LoadDefaultBookIcon();
+
 // The editor's part of each frame: page, thumbnail, outlines, status line, widgets, cursor.
 void PX_DrawEditorFrame(IDirectDrawSurface* back);

@@ -200,7 +200,7 @@ void CKnihaScreen::Init() {
     e.kurzor.y = 300;
     PX_PlaceButtons(true);
     Vzhlad vzhlad(&e.rezia);
-    default_book_icon = new tf_CIcon("kniha_ikona_default.bmp");
+    PX_LoadDefaultBookIcon();
     e.font_menu = Verdana(15, 10, 400);
     e.font_knihy = Verdana(20, 10, 700);
 
