@@ -1,5 +1,5 @@
 // The book editor: the application screen, the widgets and pictures it keeps for the whole
-// run, and the commands the author gives with the mouse and the keys.
+// run, and the routines its set-up and its frame share (the commands: px_editor_cmd.h).
 #pragma once
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_dso.h"
