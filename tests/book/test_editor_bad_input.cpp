@@ -1,7 +1,7 @@
 // Input in any order at any speed, and libraries that are empty or not whole: each leaves a
 // working editor and nothing damaged on disk.
 #include <random>
-#include <regex>
+#include <sstream>
 
 #include "tests/book/editor_fixture.h"
 
@@ -10,13 +10,17 @@ using namespace editor_test;
 namespace {
 // Every page file of the library still reads as pages: a background, props and actors.
 void ExpectWholePages(const test_support::TempTree& tree) {
-    const std::regex line("[pkh] \\S+( -?[0-9]+)+");
     for (const std::string& book : tree.Names())
         for (const std::string& name : tree.Names(book))
             if (name.size() > 4 && name.substr(name.size() - 4) == ".str") {
                 std::istringstream in(tree.Read(book + "/" + name));
-                for (std::string l; std::getline(in, l);)
-                    EXPECT_TRUE(std::regex_match(l, line)) << book << "/" << name << ": " << l;
+                for (std::string line; std::getline(in, line);) {
+                    std::istringstream words(line);
+                    std::string kind, picture;
+                    int number = 0;
+                    EXPECT_TRUE(words >> kind >> picture >> number && (kind == "p" || kind == "k" || kind == "h"))
+                        << book << "/" << name << ": " << line;
+                }
             }
 }
 
