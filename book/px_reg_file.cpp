@@ -91,11 +91,14 @@ bool parse_page_line(const std::string& line, PageLine& l) {
     return true;
 }
 
-// The full path of the picture the book's asset list shows under the name, or null.
+// The full path of the picture the book's asset list shows under the name, or null. A name
+// the book has no picture of (one deleted or renamed beside the program) is logged.
 const char* asset_path(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
     if (!list || name.empty()) return nullptr;
     tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
-    return row && row->data ? static_cast<const char*>(row->data) : nullptr;
+    if (row && row->data) return static_cast<const char*>(row->data);
+    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
+    return nullptr;
 }
 
 void set_background_path(const char* path) {

@@ -3,6 +3,7 @@
 #include "platform/dsound.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -17,6 +18,21 @@ std::vector<plat_SoundPlay> fake_plays;
 bool lose_next_play = false;
 
 constexpr uint64_t kMaxSeconds = 600;
+
+void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
+
+// On a machine without a sound card ALSA writes its complaints to stderr before SDL gives up
+// on it; the program's log says that there is no sound instead. SDL loads the same library,
+// so the error handler set here is the one it meets.
+void quiet_alsa() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW);  // kept open: the handler must stay
+    if (!alsa) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(ignore_alsa_error);
+}
 
 bool Playable(const WAVEFORMATEX& f) {
     return f.wFormatTag == WAVE_FORMAT_PCM && (f.nChannels == 1 || f.nChannels == 2) &&
@@ -214,7 +230,9 @@ HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void*) {
         *out = new IDirectSound(true, PLAT_SOUND_FAKE_RATE);
         return DS_OK;
     }
-    if (plat_IsHeadless() || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return DSERR_NODRIVER;
+    if (plat_IsHeadless()) return DSERR_NODRIVER;
+    quiet_alsa();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return DSERR_NODRIVER;
     auto* ds = new IDirectSound(false, 0);
     SDL_AudioSpec want{}, have{};
     want.freq = 44100;

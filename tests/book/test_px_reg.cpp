@@ -95,6 +95,7 @@ TEST_F(Registry, DefaultsUnknownNamesAndEmptyOrMissingFiles) {
                                                           {2, 1, 2, 3, 2, 64}, {1, 16, 8, 5, 2, 0},
                                                           {2, 7, 8, 4, 1, 0}}));
     EXPECT_TRUE(!background_path && background_mode == 4);  // 9 is no mode
+    EXPECT_TRUE(LogHas({"obrazok v knihe nie je", "jablko"}) && LogHas({"obrazok v knihe nie je", "hory"}));
     ASSERT_TRUE(RELOAD_REG(PageFile("p les 3\n").c_str()));
     EXPECT_TRUE(REG.count == 0 && background_path && background.lpDDS && background_mode == 3);
     ASSERT_TRUE(RELOAD_REG(PageFile("").c_str()));

@@ -11,8 +11,10 @@ std::vector<File> DrawAll() {
             {"kniha_ikona_default.bmp", BookIcon()}, {"zvuknaraz.wav", ClickSound()}, {"zvukkoniec.wav", ChimeSound()}};
 }
 
-bool WriteAll(const std::string& dir) {
-    for (const File& f : DrawAll()) {
+bool WriteAll(const std::string& dir) { return WriteFiles(dir, DrawAll()); }
+
+bool WriteFiles(const std::string& dir, const std::vector<File>& files) {
+    for (const File& f : files) {
         const std::string path = dir + "/" + f.name;
         if (f.bytes.empty() || !plat_WriteHostFileAtomic(path, f.bytes.data(), f.bytes.size())) {
             fprintf(stderr, "artgen: cannot write %s\n", path.c_str());

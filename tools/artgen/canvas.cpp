@@ -151,9 +151,16 @@ Canvas::Canvas(int w, int h)
 void Canvas::Fill(const Sdf& shape, const Paint& p) { paint(shape, p, true); }
 void Canvas::Shade(const Sdf& shape, const Paint& p) { paint(shape, p, false); }
 
+void Canvas::Limit(float x0, float y0, float x1, float y1) {
+    lx0_ = std::clamp(static_cast<int>(std::floor(x0)), 0, w_);
+    ly0_ = std::clamp(static_cast<int>(std::floor(y0)), 0, h_);
+    lx1_ = std::clamp(static_cast<int>(std::ceil(x1)) + 1, lx0_, w_);
+    ly1_ = std::clamp(static_cast<int>(std::ceil(y1)) + 1, ly0_, h_);
+}
+
 void Canvas::paint(const Sdf& shape, const Paint& p, bool widen) {
-    for (int y = 0; y < h_; ++y)
-        for (int x = 0; x < w_; ++x) {
+    for (int y = ly0_; y < ly1_; ++y)
+        for (int x = lx0_; x < lx1_; ++x) {
             const float sx = x + 0.5f, sy = y + 0.5f;
             const float cover = clamp01(0.5f - shape(sx, sy));
             if (cover <= 0) continue;

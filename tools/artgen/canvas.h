@@ -63,11 +63,18 @@ public:
     // Into the surface at (x, y) as RGB565: drawn pixels never take the values `key` or
     // `border` (the lowest bits of blue change), the others become `key`.
     void Put(IDirectDrawSurface* s, int x, int y, uint16_t key, uint16_t border) const;
+    // Painting touches only the box x0 ... x1, y0 ... y1 until the next Limit: a large picture
+    // paints each of its parts in the box around it, which saves most of the work.
+    void Limit(float x0, float y0, float x1, float y1);
+    void Unlimit() { lx0_ = ly0_ = 0, lx1_ = w_, ly1_ = h_; }
+    bool Drawn(int x, int y) const { return solid_[index(x, y)] != 0; }
+    Rgb At(int x, int y) const { return px_[index(x, y)]; }
 
 private:
     size_t index(int x, int y) const { return static_cast<size_t>(y) * w_ + x; }
     void paint(const Sdf& shape, const Paint& paint, bool widen);
     int w_, h_;
+    int lx0_ = 0, ly0_ = 0, lx1_ = w_, ly1_ = h_;
     std::vector<Rgb> px_;
     std::vector<uint8_t> solid_;
 };

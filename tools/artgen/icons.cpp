@@ -28,8 +28,7 @@ struct Square {
 
 // A shape with a dark rim and a top-to-bottom shading of its colour.
 void rimmed(Canvas& c, const Sdf& shape, float rim, float top, float bottom, Rgb light, Rgb dark) {
-    c.Fill(Grow(shape, rim), Solid(INK));
-    c.Fill(shape, VGrad(top, light, bottom, dark));
+    Rimmed(c, shape, rim, INK, top, light, bottom, dark);
 }
 }  // namespace
 
@@ -60,12 +59,11 @@ void OpenBook(Canvas& c, float x, float y, float s) {
     c.Shade(Intersect(Grow(star, -rim * 0.6f), HalfPlaneAbove(q.Y(0.18f))), Solid(WHITE, 0.35f));
 }
 
-void ClosedBook(Canvas& c) {
+void ClosedBook(Canvas& c, Rgb cover) {
     const float w = static_cast<float>(c.Width()), h = static_cast<float>(c.Height());
     const float bw = h * 0.72f, bh = h * 0.84f, x0 = (w - bw) / 2 - 3, y0 = (h - bh) / 2 - 2, x1 = x0 + bw,
                 y1 = y0 + bh;
     const float rim = 1.3f, spine = bw * 0.2f;
-    const Rgb cover = Hex(0x2D8CF0);
     // The pages show on the right and at the bottom, behind the cover.
     const Sdf pages = Box(x0 + 5, y0 + 5, x1 + 5, y1 + 5, 5);
     rimmed(c, pages, rim, y0, y1 + 5, PAPER, CREAM);

@@ -64,4 +64,18 @@ void Mark(Canvas& c, const Sdf& shape, Rgb colour) {
             VGradAlpha(0, {WHITE, 0.4f}, h * 0.45f, {WHITE, 0.0f}));
 }
 
+void Rimmed(Canvas& c, const Sdf& shape, float rim, Rgb rim_colour, float top, Rgb light, float bottom, Rgb dark) {
+    c.Fill(Grow(shape, rim), Solid(rim_colour));
+    c.Fill(shape, VGrad(top, light, bottom, dark));
+}
+
+void Part(Canvas& c, const Sdf& shape, float top, float bottom, Rgb colour, float rim) {
+    Rimmed(c, shape, rim, Darker(colour, 0.5f), top, Lighter(colour, 0.18f), bottom, Darker(colour, 0.12f));
+}
+
+void Shine(Canvas& c, const Sdf& shape, float top, float bottom, float strength) {
+    const float mid = top + (bottom - top) * 0.45f;
+    c.Shade(Intersect(shape, HalfPlaneAbove(mid)), VGradAlpha(top, {WHITE, strength}, mid, {WHITE, 0.0f}));
+}
+
 }  // namespace artgen

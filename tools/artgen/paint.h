@@ -43,4 +43,12 @@ void Glyph(Canvas& c, const Sdf& shape, Rgb shadow, Rgb ink = WHITE);
 // A mark standing on its own (tick, cross): filled, with a dark rim of its own colour and a gloss.
 void Mark(Canvas& c, const Sdf& shape, Rgb colour);
 
+// A shape shaded from `light` at row `top` to `dark` at row `bottom` inside a rim.
+void Rimmed(Canvas& c, const Sdf& shape, float rim, Rgb rim_colour, float top, Rgb light, float bottom, Rgb dark);
+// A part of a figure or a prop: its colour a little lighter at the top, darker at the bottom,
+// with a rim of the colour's own dark shade.
+void Part(Canvas& c, const Sdf& shape, float top, float bottom, Rgb colour, float rim = 2.5f);
+// A soft white shine over the upper part of what is drawn inside the shape.
+void Shine(Canvas& c, const Sdf& shape, float top, float bottom, float strength = 0.45f);
+
 }  // namespace artgen

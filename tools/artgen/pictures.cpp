@@ -16,12 +16,14 @@ std::vector<uint8_t> WindowIcon() {
     return sheet.Bmp();
 }
 
-std::vector<uint8_t> BookIcon() {
+std::vector<uint8_t> BookIcon() { return BookIcon(0x2D8CF0); }
+
+std::vector<uint8_t> BookIcon(uint32_t cover) {
     // A one-pixel frame round 100 x 75 pixels of picture whose corner (1, 1) is see-through.
     const int W = 102, H = 77;
     Sheet sheet(W, H, KEY, BORDER);
     Canvas c(W - 2, H - 2);
-    ClosedBook(c);
+    ClosedBook(c, Hex(cover));
     sheet.Put(1, 1, c);
     return sheet.Bmp();
 }

@@ -5,6 +5,7 @@
 #include "platform/gdi.h"
 #include "platform/pixel.h"
 #include "platform/surface_copy.h"
+#include "tools/artgen/encode.h"
 
 namespace artgen {
 
@@ -50,5 +51,6 @@ void Sheet::Place(const Rect& r, const Canvas& c) {
 void Sheet::Put(int x, int y, const Canvas& c) { c.Put(srf_, x, y, key_, border_); }
 
 std::vector<uint8_t> Sheet::Bmp() const { return plat_EncodeSurfaceBMP(srf_); }
+std::vector<uint8_t> Sheet::Bmp8() const { return EncodeBmp8(srf_, {key_, border_}); }
 
 }  // namespace artgen

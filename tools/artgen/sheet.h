@@ -38,6 +38,8 @@ public:
     void Put(int x, int y, const Canvas& c);
     // The file image; empty when the surface could not be made.
     std::vector<uint8_t> Bmp() const;
+    // The same in 8-bit colour, run-length coded (see EncodeBmp8).
+    std::vector<uint8_t> Bmp8() const;
 
 private:
     IDirectDraw* dd_ = nullptr;

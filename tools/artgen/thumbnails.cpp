@@ -1,0 +1,68 @@
+#include "tools/artgen/thumbnails.h"
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+#include "book/pexlo.h"
+#include "framework/app/tf_appstate.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/surface/tf_dbmp.h"
+#include "framework/widgets/tf_utl.h"
+#include "platform/codepage.h"
+#include "tools/artgen/scene.h"
+
+namespace artgen {
+
+namespace {
+// A program path ("\" separators, Windows-1250) of a host path.
+std::string ProgramPath(const std::string& host) {
+    std::string p = plat_Cp1250FromUtf8(host.c_str());
+    std::replace(p.begin(), p.end(), '/', '\\');
+    return p;
+}
+}  // namespace
+
+bool DrawThumbnails(const std::string& book, const std::vector<std::string>& pages) {
+    // The program's state for one page on a screen of the size the pictures are drawn for.
+    IDirectDraw* dd = nullptr;
+    if (DirectDrawCreate(nullptr, &dd, nullptr) != DD_OK) return false;
+    std::swap(tf_lpDD, dd);
+    const std::pair<int, int> saved_screen(tf_ScreenW, tf_ScreenH);
+    tf_ScreenW = BG_W;
+    tf_ScreenH = BG_H;
+    IDirectDrawSurface* back = DDCreateOffscreenSurface(tf_lpDD, BG_W, BG_H);
+    tf_CDas_Surface background("pozadie");
+    tf_UTL_CDUIR_THMFILE pozadia, kulisy, herci;
+    background_surface = &background;
+    utl_duir_Pozadia = &pozadia;
+    utl_duir_Kulisy = &kulisy;
+    utl_duir_Herci = &herci;
+
+    // Listing the asset folders makes their thumbnails, as the editor does on opening a book.
+    const std::string dir = ProgramPath(book);
+    pozadia.XRELOAD((dir + "\\Pozadia\\").c_str(), false);
+    kulisy.XRELOAD((dir + "\\Kulisy\\").c_str(), false);
+    herci.XRELOAD((dir + "\\Herci\\").c_str(), false);
+    bool ok = back != nullptr;
+    for (const std::string& page : pages) {
+        if (!ok) break;
+        // What a save writes: the page as shown, fitted into the page list's thumbnail box.
+        const std::string path = dir + "\\" + page;
+        ok = RELOAD_REG(path.c_str());
+        ZOBRAZ_STRANU(back);
+        ok = ok && tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, back, true, 100, 50,
+                                                             tf_FSI_Zmen_priponu(path.c_str(), "thm").c_str());
+    }
+
+    VYMAZ_REG();
+    PX_STAV_Reset();
+    background.RELEASE_SURFACE();
+    if (back) back->Release();
+    std::swap(tf_lpDD, dd);
+    dd->Release();
+    std::tie(tf_ScreenW, tf_ScreenH) = saved_screen;
+    return ok;
+}
+
+}  // namespace artgen

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Starts the editor in the user's library, first putting back whatever of the starter library
+# is missing there; nothing the user made is ever overwritten or removed. The library lives in
+# $XDG_DATA_HOME/pexlo (~/.local/share/pexlo): the program's working folder app/ with the
+# template of new books and the default book icon, the books beside it.
+#
+# Installed as bin/pexlo, it finds the starter library and the program beside itself; ./run
+# names the build's own:  launcher.sh [--seed-only] [--library DIR] [--program FILE]
+set -euo pipefail
+
+here=$(cd "$(dirname "$(readlink -f "$0")")" && pwd)
+starter=$here/../share/pexlo/library
+program=$here/../libexec/pexlo/pexlo
+seed_only=0
+while [ $# -gt 0 ]; do
+  case $1 in
+    --seed-only) seed_only=1; shift ;;
+    --library) starter=$2; shift 2 ;;
+    --program) program=$2; shift 2 ;;
+    *) echo "usage: $0 [--seed-only] [--library DIR] [--program FILE]" >&2; exit 2 ;;
+  esac
+done
+
+fail() { echo "pexlo: $*" >&2; exit 1; }
+
+data=${XDG_DATA_HOME:-}
+case $data in /*) ;; *) data=$HOME/.local/share ;; esac  # relative or unset: the default
+library=$data/pexlo
+
+[ -d "$starter/app" ] || fail "the starter library is missing ($starter)"
+mkdir -p "$library/app" 2>/dev/null || fail "cannot make the library folder $library: is it writable?"
+
+# Each missing entry is copied under a temporary name beside its place and renamed into place,
+# so an interrupted or failed copy never leaves half a book.
+temp=""
+trap '[ -n "$temp" ] && rm -rf "$temp"' EXIT
+put_back() {  # source, target
+  [ -e "$2" ] && return 0
+  temp=$(mktemp -d "$(dirname "$2")/.pexlo-new.XXXXXX" 2>/dev/null) ||
+    fail "cannot write into $(dirname "$2"): is it writable?"
+  cp -R "$1" "$temp/entry" 2>/dev/null && mv -T "$temp/entry" "$2" ||
+    fail "cannot copy $(basename "$1") into $(dirname "$2")"
+  rm -rf "$temp"
+  temp=""
+}
+shopt -s nullglob
+for entry in "$starter"/app/*; do put_back "$entry" "$library/app/${entry##*/}"; done
+for entry in "$starter"/*; do
+  [ "${entry##*/}" = app ] || put_back "$entry" "$library/${entry##*/}"
+done
+
+[ $seed_only = 1 ] && exit 0
+[ -x "$program" ] || fail "the program is missing ($program)"
+cd "$library/app"
+exec "$program"
