@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "book/pexlo.h"
-#include "framework/app/tf_appstate.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/surface/tf_dbmp.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 #include "tools/artgen/scene.h"
