@@ -20,6 +20,7 @@
 #include "bench/bench_support.h"
 #include "book/px_export.h"
 #include "book/px_export_player.h"
+#include "platform/bmp.h"
 #include "platform/files.h"
 #include "platform/pixel.h"
 #include "platform/surface_copy.h"

@@ -70,9 +70,9 @@ void classify() {
         tf_KM_cPolCHLO_9 = static_cast<tf_CPolCHLO*>(w);
         // The selection's indexes mean nothing in another container.
         if (w != tf_KM_vyber.box) zabudni_vyber(w);
-    } else if (w->class_id == 11) {
+    } else if (w->class_id == TF_CLASS_DUI) {
         tf_KM_cDUI_1 = static_cast<tf_CDUI*>(w);
-    } else if (w->class_id == 12) {
+    } else if (w->class_id == TF_CLASS_DUIR) {
         tf_KM_cDUIR_2 = static_cast<tf_CDUIR*>(w);
     }
 }

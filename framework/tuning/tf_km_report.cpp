@@ -43,7 +43,7 @@ void container(std::string& out, tf_CPolCHLO* box) {
         c->GetSize(&sir, &vys);
         add(out, "[%d]: [%s] [%s] ID=%d rx,ry=[%d,%d] sir,vys=[%d,%d]", i, tf_glob_Get_ClassName(c->class_id), c->nazov,
             c->ID, c->rx, c->ry, sir, vys);
-        if (c->class_id == 9) {
+        if (c->class_id == TF_CLASS_LABEL) {
             const char* text = static_cast<tf_CLabel*>(c)->text;
             add(out, " text=%s", text ? text : "");
         }
@@ -55,12 +55,6 @@ void container(std::string& out, tf_CPolCHLO* box) {
             add(out, "GetCHLWithIndex( %d )->MoveToRel( %d, %d );\n", i, c->rx, c->ry);
 }
 
-bool write(const std::string& data) {
-    FILE* f = plat_fopen(kReport, "w");
-    if (!f) return false;
-    const bool written = fwrite(data.data(), 1, data.size(), f) == data.size();
-    return (fclose(f) == 0) && written;
-}
 }  // namespace
 
 void tf_KM_SAVE() {
@@ -72,5 +66,6 @@ void tf_KM_SAVE() {
         out += "tf_KM_cPol_10: CPol\n";
         out += " TODO\n";
     }
-    if (!write(out)) _tf_LOG_(SRC, __LINE__, TF_LOG_ERR, "tf_KM_SAVE - nepodarilo sa zapisat tf_KM_report.txt");
+    if (!plat_WriteFileAtomic(kReport, out.data(), out.size()))
+        TF_LOG(TF_LOG_ERR, "tf_KM_SAVE - nepodarilo sa zapisat tf_KM_report.txt");
 }
