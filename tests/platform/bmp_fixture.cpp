@@ -10,9 +10,11 @@ void Add(std::vector<uint8_t>& b, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b.push_back((v >> (8 * i)) & 0xFF);
 }
 
-// An 8-bit channel placed into a mask, keeping its high bits.
+// An 8-bit channel placed into a mask, keeping its high bits (a wider mask gets them on top).
 uint32_t Channel(uint32_t v8, uint32_t mask) {
-    return mask ? ((v8 >> (8 - std::popcount(mask))) << std::countr_zero(mask)) & mask : 0;
+    const int bits = std::popcount(mask);
+    const uint32_t v = bits >= 8 ? v8 << (bits - 8) : v8 >> (8 - bits);
+    return mask ? (v << std::countr_zero(mask)) & mask : 0;
 }
 
 }  // namespace
@@ -50,6 +52,7 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
     Add(d, 0, 4);
     if (f.headerSize > 40 || f.compression == BitFields)
         for (int i = 0; i < 3; ++i) Add(d, f.masks[i], 4);
+    if (f.headerSize > 40) Add(d, f.alpha, 4);
     if (f.headerSize > 40) d.resize(static_cast<size_t>(f.headerSize), 0);
     for (uint32_t c : pal) Add(d, c, 4);
 
@@ -74,7 +77,8 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
                 d.back() |= static_cast<uint8_t>(index(x, y) << (8 - f.bpp * (x % (8 / f.bpp) + 1)));
             } else {
                 const uint32_t c = img.px[size_t(y) * img.w + x];
-                Add(d, Channel(c >> 16 & 0xFF, m[0]) | Channel(c >> 8 & 0xFF, m[1]) | Channel(c & 0xFF, m[2]),
+                const uint32_t alpha = f.alpha & (x * 2654435761u ^ static_cast<uint32_t>(y) * 40503u);
+                Add(d, Channel(c >> 16 & 0xFF, m[0]) | Channel(c >> 8 & 0xFF, m[1]) | Channel(c & 0xFF, m[2]) | alpha,
                     f.bpp / 8);
             }
         }
