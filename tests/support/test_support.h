@@ -1,5 +1,6 @@
 // Shared fixtures: a counting assertion handler and the log file's lines.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,9 @@ void FreshLog();
 std::vector<std::string> LogLines();
 // True when some log line contains every given fragment.
 bool LogHas(std::initializer_list<const char*> fragments);
+
+// How far `work`, run in a child process, raises the peak memory in use (resident), in KiB;
+// -1 when it cannot be measured.
+long PeakGrowthKiB(const std::function<void()>& work);
 
 }  // namespace test_support
