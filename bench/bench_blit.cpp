@@ -20,14 +20,14 @@ struct Pair {
     SDL_Surface* sdl;
 };
 
-Pair MakePair(int w, int h) {
+Pair make_pair(int w, int h) {
     IDirectDrawSurface* s = plat_CreateTestSurface(w, h);
     SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(s->Row(0), w, h, 16, s->Pitch(), SDL_PIXELFORMAT_RGB565);
     SDL_SetSurfaceRLE(view, 0);
     return {s, view};
 }
 
-void FreePair(Pair& p) {
+void free_pair(Pair& p) {
     SDL_FreeSurface(p.sdl);
     p.ours->Release();
 }
@@ -35,9 +35,9 @@ void FreePair(Pair& p) {
 // The same scene for both sides: a screen, a full-screen picture and a sprite whose round
 // body of noise sits on the key colour, drawn at fixed spots (some cut by the screen edges).
 struct Scene {
-    Pair screen = MakePair(kScreenW, kScreenH);
-    Pair picture = MakePair(kScreenW, kScreenH);
-    Pair sprite = MakePair(kSprite, kSprite);
+    Pair screen = make_pair(kScreenW, kScreenH);
+    Pair picture = make_pair(kScreenW, kScreenH);
+    Pair sprite = make_pair(kSprite, kSprite);
     std::vector<SDL_Rect> spots;
 
     Scene() {
@@ -62,43 +62,43 @@ struct Scene {
         }
     }
     ~Scene() {
-        FreePair(screen);
-        FreePair(picture);
-        FreePair(sprite);
+        free_pair(screen);
+        free_pair(picture);
+        free_pair(sprite);
     }
 };
 
 Scene* scene;
 
-void SpritesOurs(benchmark::State& state) {
+void sprites_ours(benchmark::State& state) {
     for (auto _ : state)
         for (const SDL_Rect& at : scene->spots)
             scene->screen.ours->BltFast(at.x, at.y, scene->sprite.ours, nullptr, DDBLTFAST_SRCCOLORKEY);
 }
-void SpritesSdl(benchmark::State& state) {
+void sprites_sdl(benchmark::State& state) {
     for (auto _ : state)
         for (SDL_Rect at : scene->spots) SDL_BlitSurface(scene->sprite.sdl, nullptr, scene->screen.sdl, &at);
 }
-void FillOurs(benchmark::State& state) {
+void fill_ours(benchmark::State& state) {
     DDBLTFX fx{100, 0, 0, 0x1234};
     for (auto _ : state) scene->screen.ours->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
 }
-void FillSdl(benchmark::State& state) {
+void fill_sdl(benchmark::State& state) {
     for (auto _ : state) SDL_FillRect(scene->screen.sdl, nullptr, 0x1234);
 }
-void CopyOurs(benchmark::State& state) {
+void copy_ours(benchmark::State& state) {
     for (auto _ : state) scene->screen.ours->BltFast(0, 0, scene->picture.ours, nullptr, DDBLTFAST_NOCOLORKEY);
 }
-void CopySdl(benchmark::State& state) {
+void copy_sdl(benchmark::State& state) {
     for (auto _ : state) SDL_BlitSurface(scene->picture.sdl, nullptr, scene->screen.sdl, nullptr);
 }
 
-BENCHMARK(SpritesOurs)->Name("keyed 128x128 sprites x64/ours");
-BENCHMARK(SpritesSdl)->Name("keyed 128x128 sprites x64/SDL");
-BENCHMARK(FillOurs)->Name("1920x1080 colour fill/ours");
-BENCHMARK(FillSdl)->Name("1920x1080 colour fill/SDL");
-BENCHMARK(CopyOurs)->Name("1920x1080 copy/ours");
-BENCHMARK(CopySdl)->Name("1920x1080 copy/SDL");
+BENCHMARK(sprites_ours)->Name("keyed 128x128 sprites x64/ours");
+BENCHMARK(sprites_sdl)->Name("keyed 128x128 sprites x64/SDL");
+BENCHMARK(fill_ours)->Name("1920x1080 colour fill/ours");
+BENCHMARK(fill_sdl)->Name("1920x1080 colour fill/SDL");
+BENCHMARK(copy_ours)->Name("1920x1080 copy/ours");
+BENCHMARK(copy_sdl)->Name("1920x1080 copy/SDL");
 
 class Collector : public benchmark::ConsoleReporter {
 public:

@@ -77,7 +77,7 @@ struct Book {
     tf_CDas_Surface background{"pozadie"};
 };
 
-Cost Fill(benchmark::IterationCount n) {
+Cost measure_fill(benchmark::IterationCount n) {
     return Measure(n, [] { DDSURFACE_ZMAZ(tf_lpDDSBack, 0x1234); });
 }
 
@@ -89,7 +89,7 @@ void BM_BookPage(benchmark::State& state) {
     for (auto _ : state) ZOBRAZ_STRANU(tf_lpDDSBack);
     const double runs = static_cast<double>(state.iterations());
     const Cost page{NsSince(start) / runs, (CpuNs() - cpu) / runs};
-    const Cost fill = Fill(state.iterations());
+    const Cost fill = measure_fill(state.iterations());
     state.counters["fill_cpu_us"] = fill.cpu / 1000;
     state.counters["page_over_fill"] = page.cpu / fill.cpu;
     state.counters["wall_ratio"] = page.wall / fill.wall;
@@ -102,7 +102,7 @@ void BM_BookTick(benchmark::State& state) {
     const double cpu = CpuNs();
     for (auto _ : state) TIK_ANIMACIE();
     const double tick = (CpuNs() - cpu) / static_cast<double>(state.iterations());
-    const Cost fill = Fill(std::min<benchmark::IterationCount>(state.iterations(), 2000));
+    const Cost fill = measure_fill(std::min<benchmark::IterationCount>(state.iterations(), 2000));
     state.counters["fill_cpu_us"] = fill.cpu / 1000;
     state.counters["tick_over_fill"] = tick / fill.cpu;
     state.counters["tick_pct_of_16ms"] = tick / 16e6 * 100;

@@ -62,33 +62,33 @@ struct Library {
     std::string root;
 };
 
-void Pump() {
+void pump() {
     MSG m;
     while (plat_MessageWaiting() && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
 }
-void Send(UINT msg, int x, int y) {
+void send(UINT msg, int x, int y) {
     plat_Headless_Post(msg, 0, MAKELPARAM(x, y));
-    Pump();
+    pump();
 }
 // The middle of a shown entry, laid out by a frame first.
-POINT Entry(tf_CDUI* list, int i) {
+POINT entry(tf_CDUI* list, int i) {
     tf_APP_Redraw_Frame();
     const RECT r = static_cast<tf_TVOLBA*>(list->volby.GET(i))->obdlz;
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
-void Over(tf_CDUI* list, int i) { Send(WM_MOUSEMOVE, Entry(list, i).x, Entry(list, i).y); }
+void over(tf_CDUI* list, int i) { send(WM_MOUSEMOVE, entry(list, i).x, entry(list, i).y); }
 
 // The page chosen, the last actor's object menu open, the books list open, the pointer on
 // the actor before it.
-void WorstState() {
-    Over(&px_editor->dui_M, 0);
-    Over(duir_KNIHY, 0);
-    const POINT page = Entry(duir_STRANY, 0);
-    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) Send(msg, page.x, page.y);
-    Send(WM_MOUSEMOVE, 1300 + 64, 500 + 64);
-    Send(WM_RBUTTONDOWN, 1300 + 64, 500 + 64);
-    Over(&px_editor->dui_M, 0);
-    Send(WM_MOUSEMOVE, 1600 + 64, 800 + 64);
+void worst_state() {
+    over(&px_editor->dui_M, 0);
+    over(duir_KNIHY, 0);
+    const POINT page = entry(duir_STRANY, 0);
+    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) send(msg, page.x, page.y);
+    send(WM_MOUSEMOVE, 1300 + 64, 500 + 64);
+    send(WM_RBUTTONDOWN, 1300 + 64, 500 + 64);
+    over(&px_editor->dui_M, 0);
+    send(WM_MOUSEMOVE, 1600 + 64, 800 + 64);
 }
 
 void BM_EditorFrame(benchmark::State& state) {
@@ -105,7 +105,7 @@ void BM_EditorFrame(benchmark::State& state) {
     plat_Headless_SetIdleScript([&] {
         if (measured) return;
         measured = true;
-        WorstState();
+        worst_state();
         if (REG.count != kActors || hovered == -1 || setup_target == -1 || !duir_KNIHY->zivy)
             state.SkipWithError("the worst frame could not be set up");
         const double cpu = bench::CpuNs();

@@ -20,7 +20,7 @@ struct Miesto {
     Kotva kotva;
     int posun;
 };
-int Poloha(Miesto m, int dlzka, int stred) {
+int poloha(Miesto m, int dlzka, int stred) {
     return (m.kotva == ZACIATOK ? 0 : m.kotva == STRED ? stred : dlzka) + m.posun;
 }
 
@@ -96,24 +96,24 @@ struct Vzhlad {
     tf_CIcon draha;
 };
 
-void Napln(tf_CDUI* menu, std::span<const Polozka> polozky) {
+void napln(tf_CDUI* menu, std::span<const Polozka> polozky) {
     for (const Polozka& p : polozky) menu->PRIDAJ(p.id, plat_W1250(p.text));
 }
 
-void Urob_menu(const Menu& m, HFONT font) {
+void urob_menu(const Menu& m, HFONT font) {
     tf_CDUI* l = *m.ciel = new tf_CDUI(m.nazov, 2);
     l->zivy = false;
     l->pozadie = 1;
     l->font = font;
-    Napln(l, m.polozky);
+    napln(l, m.polozky);
 }
 
-HFONT Verdana(int vyska, int sirka, int hrubka) {
+HFONT verdana(int vyska, int sirka, int hrubka) {
     return CreateFontA(vyska, sirka, 0, 0, hrubka, 0, 0, 0, 238, 0, 0, 0, 34, "Verdana");
 }
 
 // The books and the pages list: rows of icons with the caption beside them.
-void Stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
+void stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
     l->Nastav_Konstanty(76, 81, sirka, 5);
     l->SetTextMode("LC");
     l->SetIconMode("LC");
@@ -123,28 +123,28 @@ void Stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
     vzhlad.Daj(l);
 }
 
-void Hlavne_menu(PX_Editor& e) {
+void hlavne_menu(PX_Editor& e) {
     tf_CDUI& m = e.dui_M;
     m.zivy = true;
     m.zamknute = false;
     m.pozadie = 1;
     m.font = e.font_menu;
     m.sir_znaku = 12;
-    Napln(&m, kHlavne);  // the first three take the placeholders' places
+    napln(&m, kHlavne);  // the first three take the placeholders' places
     m.vyska_volby = 20;
     tf_CDUI_NoVoid = true;
 }
 
-void Zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
+void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     duir_STRANY = new tf_CDUIR("duir_STRANY");
     duir_STRANY->zivy = false;
-    Stlpec_s_ikonami(duir_STRANY, 100, 80, vzhlad);
+    stlpec_s_ikonami(duir_STRANY, 100, 80, vzhlad);
 
     duir_KNIHY = new tf_CDUIR("duir_KNIHY");
     duir_KNIHY->zivy = false;
     NACITAJ_KNIHY();
     duir_KNIHY->font = e.font_knihy;
-    Stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
+    stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
 
     for (const Obrazky& o : kObrazky) {
         tf_UTL_CDUIR_THMFILE* l = *o.ciel = new tf_UTL_CDUIR_THMFILE(o.nazov);
@@ -153,24 +153,24 @@ void Zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
         l->max_viditelnych = o.viditelnych;
         vzhlad.Daj(l);
     }
-    Urob_menu(kGeometriaMenu, e.font_menu);
+    urob_menu(kGeometriaMenu, e.font_menu);
 }
 
 // Main-menu items 1 ... 6 open the lists and the background-mode menu.
-void Popupy_hlavneho(PX_Editor& e) {
+void popupy_hlavneho(PX_Editor& e) {
     tf_CDUI* detail[] = {duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci, dui_PozGeometria};
     for (int i = 0; i < 6; ++i) e.dui_M.Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
 
 // Object-menu items 1 ... 4 open its submenus.
-void Objektove_menu(PX_Editor& e) {
-    for (const Menu& m : kObjektoveMenu) Urob_menu(m, e.font_menu);
+void objektove_menu(PX_Editor& e) {
+    for (const Menu& m : kObjektoveMenu) urob_menu(m, e.font_menu);
     tf_CDUI* detail[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
     for (int i = 0; i < 4; ++i) dui_setup->Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
 
 // Drawn in this order, asked in the reverse one.
-void Skupina(PX_Editor& e) {
+void skupina(PX_Editor& e) {
     for (const Tlacidlo& t : kTlacidla) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
     tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
                          dui_PozGeometria, dui_setup,  dui_setup_1, dui_setup_2,      dui_setup_3,     dui_setup_4};
@@ -181,7 +181,7 @@ void Skupina(PX_Editor& e) {
 void PX_PlaceButtons(bool withLooks) {
     for (const Tlacidlo& t : kTlacidla) {
         tf_CTlac& b = px_editor->*t.tlac;
-        const int x = Poloha(t.x, tf_ScreenW, tf_ScreenCX), y = Poloha(t.y, tf_ScreenH, tf_ScreenCY);
+        const int x = poloha(t.x, tf_ScreenW, tf_ScreenCX), y = poloha(t.y, tf_ScreenH, tf_ScreenCY);
         if (withLooks)
             b.Dsgn2_UserA(x, y, &px_editor->rezia, t.faza[0].x, t.faza[0].y, t.faza[1].x, t.faza[1].y, t.faza[2].x,
                           t.faza[2].y);
@@ -201,14 +201,14 @@ void CKnihaScreen::Init() {
     PX_PlaceButtons(true);
     Vzhlad vzhlad(&e.rezia);
     default_book_icon = new tf_CIcon("kniha_ikona_default.bmp");
-    e.font_menu = Verdana(15, 10, 400);
-    e.font_knihy = Verdana(20, 10, 700);
+    e.font_menu = verdana(15, 10, 400);
+    e.font_knihy = verdana(20, 10, 700);
 
-    Hlavne_menu(e);
-    Zoznamy(e, vzhlad);
-    Popupy_hlavneho(e);
-    Objektove_menu(e);
-    Skupina(e);
+    hlavne_menu(e);
+    zoznamy(e, vzhlad);
+    popupy_hlavneho(e);
+    objektove_menu(e);
+    skupina(e);
 
     outline_pens[0] = CreatePen(PS_SOLID, 3, 0x00FF00);  // hovered
     outline_pens[1] = CreatePen(PS_SOLID, 3, 0x0000FF);  // dragged

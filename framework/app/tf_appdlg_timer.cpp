@@ -32,27 +32,27 @@ tf_CAppTimerDlg::tf_CAppTimerDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(pa
 int tf_CAppTimerDlg::SetupVisual() {
     for (const Button& b : kButtons) static_cast<tf_CTlac*>(FindCHLWithID(b.id))->Dsgn0_VoidDC(b.rx, b.ry, b.sir, 27);
     m_pPerioda->Set_Number(m_RedrawPeriod);
-    RestartTimer();
+    restart_timer();
     zivy = false;
     return 0;
 }
 
 // A step at either end still restarts the timer with the same period.
-void tf_CAppTimerDlg::Step(int delta) {
+void tf_CAppTimerDlg::step(int delta) {
     m_RedrawLevel = std::clamp(m_RedrawLevel + delta, LEVEL_MIN, LEVEL_MAX);
     m_RedrawPeriod = m_RedrawLevel * m_RedrawLevel * 4;
     m_pPerioda->Set_Number(m_RedrawPeriod);
-    RestartTimer();
+    restart_timer();
 }
 
 // Before the window exists there is no frame timer to restart.
-void tf_CAppTimerDlg::RestartTimer() {
+void tf_CAppTimerDlg::restart_timer() {
     if (tf_hWnd) tf_APP_RestartFrameTimer(m_RedrawPeriod);
 }
 
 bool tf_CAppTimerDlg::HandleFWInteraction(int id, int event, tf_CPol* source) {
-    if (id == TF_APPDLG_ID_TIMER_DOWN) Step(-1);
-    if (id == TF_APPDLG_ID_TIMER_UP) Step(+1);
+    if (id == TF_APPDLG_ID_TIMER_DOWN) step(-1);
+    if (id == TF_APPDLG_ID_TIMER_UP) step(+1);
     if (id == TF_APPDLG_ID_TIMER_OK) zivy = false;
     return parent ? parent->HandleFWInteraction(id, event, source) : false;
 }

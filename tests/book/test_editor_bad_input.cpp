@@ -9,7 +9,7 @@ using namespace editor_test;
 
 namespace {
 // Every page file of the library still reads as pages: a background, props and actors.
-void ExpectWholePages(const test_support::TempTree& tree) {
+void expect_whole_pages(const test_support::TempTree& tree) {
     const std::regex line("[pkh] \\S+( -?[0-9]+)+");
     for (const std::string& book : tree.Names())
         for (const std::string& name : tree.Names(book))
@@ -22,7 +22,7 @@ void ExpectWholePages(const test_support::TempTree& tree) {
 
 // Somewhere worth pointing at: inside an entry of a shown menu or list, an object, a shown
 // button or the new-book dialog's buttons.
-std::pair<int, int> Spot(std::mt19937& rng) {
+std::pair<int, int> spot(std::mt19937& rng) {
     std::vector<RECT> spots;
     PX_Editor& e = *px_editor;
     tf_CDUI* lists[] = {&e.dui_M,         duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
@@ -66,7 +66,7 @@ TEST_F(Editor, TakesARandomStreamOfInput) {
                     Post(msg, w, MAKELPARAM(std::clamp(x, 0, W - 1), std::clamp(y, 0, H - 1)));
             };
             while (left > 0 && !px_editor->uvolnene) {
-                auto [x, y] = rng() % 4 ? Spot(rng) : std::pair(int(rng() % W), int(rng() % H));
+                auto [x, y] = rng() % 4 ? spot(rng) : std::pair(int(rng() % W), int(rng() % H));
                 const unsigned gesture = rng() % 7;
                 send(WM_MOUSEMOVE, 0, x, y);
                 if (gesture == 1 || gesture == 2) send(WM_LBUTTONDOWN, 0, x, y);
@@ -81,7 +81,7 @@ TEST_F(Editor, TakesARandomStreamOfInput) {
         });
     }
     EXPECT_LE(left, 0);
-    ExpectWholePages(tree);
+    expect_whole_pages(tree);
 }
 
 TEST_F(Editor, AnEmptyLibraryOffersOnlyANewBook) {

@@ -12,7 +12,7 @@ using namespace book_test;
 
 namespace {
 constexpr int kDraws[] = {41, 18467, 6334, 26500, 19169};  // the generator's well-known start
-double Rnd(int draw) { return draw / 32767.0 * 2.0 - 1.0; }
+double rnd(int draw) { return draw / 32767.0 * 2.0 - 1.0; }
 
 struct Motion : PageTest {
     // A 20 x 10 object without picture.
@@ -61,8 +61,8 @@ TEST_F(Motion, WaveNervousHoverAndStill) {
     EXPECT_EQ(std::tuple(o.fx, o.x, o.y), std::tuple(103.0, 103, 10));  // vy plays no part
 
     Place(100, 50, PX_MOTION_NERVOUS, PX_EDGE_WRAP, 2, 3.95).AKTIVUJ();
-    EXPECT_EQ(std::tuple(o.ax, o.ay, o.vy, o.fy), std::tuple(Rnd(kDraws[0]), Rnd(kDraws[1]), 4.0, 54.0));
-    EXPECT_DOUBLE_EQ(o.fx, 102 + Rnd(kDraws[0]));
+    EXPECT_EQ(std::tuple(o.ax, o.ay, o.vy, o.fy), std::tuple(rnd(kDraws[0]), rnd(kDraws[1]), 4.0, 54.0));
+    EXPECT_DOUBLE_EQ(o.fx, 102 + rnd(kDraws[0]));
     o.vx = -3.99;
     o.AKTIVUJ();
     EXPECT_EQ(o.vx, -4.0);
@@ -70,7 +70,7 @@ TEST_F(Motion, WaveNervousHoverAndStill) {
     PX_srand(1);
     Place(100, 50, PX_MOTION_HOVER, PX_EDGE_WRAP, 2, 0).turn = 0.195;
     o.AKTIVUJ();
-    const double turn = 0.195 + Rnd(kDraws[0]) / 80.0;
+    const double turn = 0.195 + rnd(kDraws[0]) / 80.0;
     EXPECT_DOUBLE_EQ(o.turn, turn);
     EXPECT_DOUBLE_EQ(o.vy, 2 * std::sin(turn));
     std::tie(o.turn, o.vx, o.vy) = std::tuple(0.199, 25.0, 0.0);

@@ -32,7 +32,7 @@ struct TfAppSettings : AppTest {
     DWORD gap = 0;
 };
 
-Sizes Listed() {
+Sizes listed_sizes() {
     Sizes out;
     for (int i = 0; i < tf_APP_DisplayModes.count; ++i) {
         const auto* m = static_cast<tf_APP_DisplayMode*>(tf_APP_DisplayModes.GET(i));
@@ -105,7 +105,7 @@ TEST_F(TfAppSettings, TheModeListDropsNarrowModesAndCollapsesRepeatsInARow) {
         d.dwHeight = DWORD(h);
         EXPECT_EQ(tf_APP_DisplayModes_Callback(&d, nullptr), DDENUMRET_OK);
     }
-    EXPECT_EQ(Listed(), (Sizes{{800, 600}, {1024, 768}, {1024, 600}, {800, 600}}));
+    EXPECT_EQ(listed_sizes(), (Sizes{{800, 600}, {1024, 768}, {1024, 600}, {800, 600}}));
 }
 
 TEST_F(TfAppSettings, TheStartUpListsTheModesAsNumberedRows) {
@@ -114,7 +114,7 @@ TEST_F(TfAppSettings, TheStartUpListsTheModesAsNumberedRows) {
     config.desktopH = 768;
     StartAndClose("800 600");
     EXPECT_EQ(read[0], 800);
-    const Sizes listed = Listed();
+    const Sizes listed = listed_sizes();
     ASSERT_EQ(rows.size(), listed.size());
     ASSERT_GE(rows.size(), 2u);
     EXPECT_EQ(rows[0], (std::pair<int, std::string>{1, "800  x  600"}));  // the display's own modes first
