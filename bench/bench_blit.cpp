@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kScreenW = 1920, kScreenH = 1080, kSprite = 128, kSpritesPerFrame = 64;
-constexpr uint16_t kKey = 0xF81F;
+constexpr int SCREEN_W = 1920, SCREEN_H = 1080, SPRITE = 128, SPRITES_PER_FRAME = 64;
+constexpr uint16_t KEY = 0xF81F;
 
 struct Pair {
     IDirectDrawSurface* ours;
@@ -35,30 +35,30 @@ void free_pair(Pair& p) {
 // The same scene for both sides: a screen, a full-screen picture and a sprite whose round
 // body of noise sits on the key colour, drawn at fixed spots (some cut by the screen edges).
 struct Scene {
-    Pair screen = make_pair(kScreenW, kScreenH);
-    Pair picture = make_pair(kScreenW, kScreenH);
-    Pair sprite = make_pair(kSprite, kSprite);
+    Pair screen = make_pair(SCREEN_W, SCREEN_H);
+    Pair picture = make_pair(SCREEN_W, SCREEN_H);
+    Pair sprite = make_pair(SPRITE, SPRITE);
     std::vector<SDL_Rect> spots;
 
     Scene() {
         uint32_t seed = 12345;
         auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
-        for (int y = 0; y < kScreenH; ++y)
-            for (int x = 0; x < kScreenW; ++x) picture.ours->Row(y)[x] = static_cast<uint16_t>(next() >> 16);
-        const int r = kSprite / 2 - 4;
-        for (int y = 0; y < kSprite; ++y)
-            for (int x = 0; x < kSprite; ++x) {
-                const int cx = x - kSprite / 2, cy = y - kSprite / 2;
+        for (int y = 0; y < SCREEN_H; ++y)
+            for (int x = 0; x < SCREEN_W; ++x) picture.ours->Row(y)[x] = static_cast<uint16_t>(next() >> 16);
+        const int r = SPRITE / 2 - 4;
+        for (int y = 0; y < SPRITE; ++y)
+            for (int x = 0; x < SPRITE; ++x) {
+                const int cx = x - SPRITE / 2, cy = y - SPRITE / 2;
                 const uint16_t noise = static_cast<uint16_t>(next() >> 16) & 0x7BEF;  // never the key
-                sprite.ours->Row(y)[x] = cx * cx + cy * cy < r * r ? noise : kKey;
+                sprite.ours->Row(y)[x] = cx * cx + cy * cy < r * r ? noise : KEY;
             }
-        DDCOLORKEY key{kKey, kKey};
+        DDCOLORKEY key{KEY, KEY};
         sprite.ours->SetColorKey(DDCKEY_SRCBLT, &key);
-        SDL_SetColorKey(sprite.sdl, SDL_TRUE, kKey);
-        for (int i = 0; i < kSpritesPerFrame; ++i) {
-            const int x = static_cast<int>(next() >> 8) % (kScreenW + kSprite) - kSprite;
-            const int y = static_cast<int>(next() >> 8) % (kScreenH + kSprite) - kSprite;
-            spots.push_back({x, y, kSprite, kSprite});
+        SDL_SetColorKey(sprite.sdl, SDL_TRUE, KEY);
+        for (int i = 0; i < SPRITES_PER_FRAME; ++i) {
+            const int x = static_cast<int>(next() >> 8) % (SCREEN_W + SPRITE) - SPRITE;
+            const int y = static_cast<int>(next() >> 8) % (SCREEN_H + SPRITE) - SPRITE;
+            spots.push_back({x, y, SPRITE, SPRITE});
         }
     }
     ~Scene() {

@@ -24,7 +24,7 @@ using bench::Measure;
 using bench::NsSince;
 using bench::WriteBmp;
 
-constexpr int kActors = 60, kSide = 128, kPhases = 3;
+constexpr int ACTORS = 60, SIDE = 128, PHASES = 3;
 
 // A book's pictures in a scratch folder: a 200 x 150 background and an actor sheet of three
 // 128 x 128 phases, each a disc on a transparent ground, with its phases file.
@@ -33,15 +33,15 @@ struct Book {
         char tmpl[] = "/tmp/pexlo-bench-XXXXXX";
         dir = mkdtemp(tmpl) ? tmpl : "/tmp";
         WriteBmp(dir + "/les.bmp", 200, 150, [](int x, int y) { return unsigned(x * 1277 ^ y * 4099) & 0xFFFFFF; });
-        const int step = kSide + 1;
-        WriteBmp(dir + "/pes.bmp", kPhases * step + 1, step + 1, [&](int x, int y) -> unsigned {
+        const int step = SIDE + 1;
+        WriteBmp(dir + "/pes.bmp", PHASES * step + 1, step + 1, [&](int x, int y) -> unsigned {
             if (x % step == 0 || y == 0 || y == step) return 0x00FFFF;
             const int dx = x % step - 64, dy = y - 64;
             return dx * dx + dy * dy < 60 * 60 ? 0x2040C0u + unsigned(x / step) * 0x300000u : 0xFF00FFu;
         });
         FILE* f = fopen((dir + "/pes.faz").c_str(), "w");
         if (f) {
-            for (int i = 0; i < kPhases; ++i) fprintf(f, "%d 64\n", i * step + 64);
+            for (int i = 0; i < PHASES; ++i) fprintf(f, "%d 64\n", i * step + 64);
             fclose(f);
         }
         PX_STAV_Reset();
@@ -53,8 +53,8 @@ struct Book {
         wave_k = 10 * 6.28318531 / tf_ScreenW;
         running = true;
         const std::string actor = Program("pes.bmp");
-        for (int i = 0; i < kActors; ++i) {
-            PRIDAJ_HERCA(actor.c_str(), (i * 211) % (1920 - kSide), (i * 97) % (1080 - kSide), i % 6 + 1, i % 2 + 1,
+        for (int i = 0; i < ACTORS; ++i) {
+            PRIDAJ_HERCA(actor.c_str(), (i * 211) % (1920 - SIDE), (i * 97) % (1080 - SIDE), i % 6 + 1, i % 2 + 1,
                          i % 3);
             REG_Objekt(i)->vx = 1 + i % 5;
             REG_Objekt(i)->vy = 1 + i % 3;

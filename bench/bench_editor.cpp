@@ -18,7 +18,7 @@ namespace {
 using bench::Cost;
 using bench::Measure;
 
-constexpr int kActors = 60, kSide = 128, kPictures = 5;
+constexpr int ACTORS = 60, SIDE = 128, PICTURES = 5;
 
 // Books beside the folder "app"; the first has one page of 60 actors on a tiled background.
 struct Library {
@@ -32,9 +32,9 @@ struct Library {
         const std::string book = root + "/KNIHA_Bench";
         bench::WriteBmp(book + "/Pozadia/luka.bmp", 200, 150,
                         [](int x, int y) { return unsigned(x * 1277 ^ y * 4099) & 0xFFFFFF; });
-        const int step = kSide + 1;
+        const int step = SIDE + 1;
         std::string page = "p luka 5\n";  // tiled
-        for (int p = 0; p < kPictures; ++p) {
+        for (int p = 0; p < PICTURES; ++p) {
             const std::string name = book + "/Herci/a" + std::to_string(p);
             bench::WriteBmp(name + ".bmp", 3 * step + 1, step + 1, [&](int x, int y) -> unsigned {
                 if (x % step == 0 || y == 0 || y == step) return 0x00FFFF;
@@ -44,9 +44,9 @@ struct Library {
             });
             Write(name + ".faz", "64 64\n193 64\n322 64\n");
         }
-        for (int i = 0; i < kActors - 2; ++i)
-            page += "h a" + std::to_string(i % kPictures) + " " + std::to_string(i * 211 % (1920 - kSide)) + " " +
-                    std::to_string(i * 97 % (1080 - kSide)) + " 6 1 0\n";
+        for (int i = 0; i < ACTORS - 2; ++i)
+            page += "h a" + std::to_string(i % PICTURES) + " " + std::to_string(i * 211 % (1920 - SIDE)) + " " +
+                    std::to_string(i * 97 % (1080 - SIDE)) + " 6 1 0\n";
         Write(book + "/1.str", page + "h a0 1300 500 6 1 0\nh a1 1600 800 6 1 0\n");
         for (const char* other : {"KNIHA_Druha", "KNIHA_Tretia", "KNIHA_Stvrta"})
             Write(root + "/" + other + "/1.str", "");
@@ -106,7 +106,7 @@ void BM_EditorFrame(benchmark::State& state) {
         if (measured) return;
         measured = true;
         worst_state();
-        if (REG.count != kActors || hovered == -1 || setup_target == -1 || !duir_KNIHY->zivy)
+        if (REG.count != ACTORS || hovered == -1 || setup_target == -1 || !duir_KNIHY->zivy)
             state.SkipWithError("the worst frame could not be set up");
         const double cpu = bench::CpuNs();
         const bench::Clock::time_point start = bench::Clock::now();

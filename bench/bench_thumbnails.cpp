@@ -17,7 +17,7 @@ namespace {
 using bench::Clock;
 using bench::NsSince;
 
-constexpr int kPictures = 20, kW = 1920, kH = 1080;
+constexpr int PICTURES = 20, W = 1920, H = 1080;
 
 void put(std::vector<unsigned char>& b, size_t at, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
@@ -25,28 +25,28 @@ void put(std::vector<unsigned char>& b, size_t at, uint32_t v, int bytes) {
 
 // Smooth light and shapes with fine grain, different for every picture, as a photograph has.
 void write_photo(const std::string& path, int seed) {
-    const size_t row = (kW * 3 + 3) & ~3u;
-    std::vector<unsigned char> b(54 + row * kH, 0);
+    const size_t row = (W * 3 + 3) & ~3u;
+    std::vector<unsigned char> b(54 + row * H, 0);
     b[0] = 'B';
     b[1] = 'M';
     put(b, 2, static_cast<uint32_t>(b.size()), 4);
     put(b, 10, 54, 4);
     put(b, 14, 40, 4);
-    put(b, 18, kW, 4);
-    put(b, 22, kH, 4);
+    put(b, 18, W, 4);
+    put(b, 22, H, 4);
     put(b, 26, 1, 2);
     put(b, 28, 24, 2);
     unsigned noise = 12345u + static_cast<unsigned>(seed);
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x) {
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
             noise = noise * 1103515245u + 12345u;
             const int grain = static_cast<int>(noise >> 27) - 16;
-            const double u = x / double(kW), v = y / double(kH);
+            const double u = x / double(W), v = y / double(H);
             const double s = std::sin(6.0 * u + seed) * std::cos(4.0 * v - seed * 0.7);
             const int r = static_cast<int>(120 + 90 * s + 40 * v) + grain;
             const int g = static_cast<int>(100 + 70 * std::sin(9.0 * u * v + seed)) + grain;
             const int bl = static_cast<int>(140 - 80 * u + 50 * std::cos(5.0 * v + seed)) + grain;
-            unsigned char* p = &b[54 + (kH - 1 - y) * row + 3 * x];
+            unsigned char* p = &b[54 + (H - 1 - y) * row + 3 * x];
             p[0] = static_cast<unsigned char>(std::clamp(bl, 0, 255));
             p[1] = static_cast<unsigned char>(std::clamp(g, 0, 255));
             p[2] = static_cast<unsigned char>(std::clamp(r, 0, 255));
@@ -65,7 +65,7 @@ std::string program_path(std::string host) {
 }
 
 void remove_thumbnails(const std::string& dir) {
-    for (int i = 0; i < kPictures; ++i) remove((dir + "/photo" + std::to_string(i) + ".thm").c_str());
+    for (int i = 0; i < PICTURES; ++i) remove((dir + "/photo" + std::to_string(i) + ".thm").c_str());
 }
 
 void BM_Thumbnails(benchmark::State& state) {
@@ -75,7 +75,7 @@ void BM_Thumbnails(benchmark::State& state) {
         return;
     }
     const std::string root = tmpl, ours = root + "/ours", theirs = root + "/magick", out = root + "/out";
-    for (int i = 0; i < kPictures; ++i) write_photo(root + "/photo" + std::to_string(i) + ".bmp", i);
+    for (int i = 0; i < PICTURES; ++i) write_photo(root + "/photo" + std::to_string(i) + ".bmp", i);
     if (!run("mkdir -p '" + ours + "' '" + theirs + "' '" + out + "' && cp '" + root + "'/*.bmp '" + ours +
              "'/ && mv '" + root + "'/*.bmp '" + theirs + "'/")) {
         state.SkipWithError("pictures not made");

@@ -22,7 +22,7 @@ struct Klavesa {
     int key;
     void (*prikaz)();
 };
-const Klavesa kKlavesy[] = {
+const Klavesa KLAVESY[] = {
     {VK_BACK, PX_RemoveLast}, {VK_SPACE, PX_TogglePlay},     {VK_PRIOR, PX_Faster},
     {VK_NEXT, PX_Slower},     {VK_DELETE, PX_DeleteHovered}, {VK_F1, PX_ReportRegistry},
 };
@@ -32,7 +32,7 @@ struct Anketa {
     tf_CDUI* (*zoznam)();
     void (*prikaz)(int id);
 };
-const Anketa kAnkety[] = {
+const Anketa ANKETY[] = {
     {[]() -> tf_CDUI* { return &px_editor->dui_M; }, PX_MainMenu},
     {[]() -> tf_CDUI* { return duir_KNIHY; }, PX_ChooseBook},
     {[]() -> tf_CDUI* { return duir_STRANY; }, PX_ChoosePage},
@@ -52,7 +52,7 @@ struct Tlacidlo {
     tf_CTlac PX_Editor::*tlac;
     void (*prikaz)();
 };
-const Tlacidlo kTlacidla[] = {
+const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Play, PX_Play},           {&PX_Editor::tlac_Save, PX_SavePage},
     {&PX_Editor::tlac_Next, PX_NextPage},       {&PX_Editor::tlac_Prev, PX_PreviousPage},
     {&PX_Editor::tlac_Opusti, PX_LeaveNewPage}, {&PX_Editor::tlac_Nova, PX_NewPage},
@@ -60,7 +60,7 @@ const Tlacidlo kTlacidla[] = {
 
 void klaves(int key) {
     if (px_editor->group.INFORMUJ_SA_KLAV(key)) return;  // the new-book dialog's name, say
-    for (const Klavesa& k : kKlavesy)
+    for (const Klavesa& k : KLAVESY)
         if (k.key == key) return k.prikaz();
 }
 
@@ -104,7 +104,7 @@ void stlacenie(int x, int y) {
         last_mouse = prev_mouse = {x, y};
     }
     e.group.INFORMUJ_SA(x, y, 1);
-    for (const Anketa& a : kAnkety) {
+    for (const Anketa& a : ANKETY) {
         int id = 0;
         tf_CDUI* zoznam = a.zoznam();
         if (zoznam && zoznam->INFORMUJ_MA(&id) && a.prikaz) a.prikaz(id);
@@ -126,7 +126,7 @@ void uvolnenie(int x, int y) {
         dragged = -1;
         dirty = true;
     }
-    for (const Tlacidlo& t : kTlacidla)
+    for (const Tlacidlo& t : TLACIDLA)
         if ((e.*t.tlac).STLACENE()) t.prikaz();
     int id = 0;
     if (e.group.INFORMUJ_MA(&id)) PX_NewBookDialog(id);

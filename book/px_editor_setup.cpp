@@ -30,7 +30,7 @@ struct Tlacidlo {
     POINT faza[3];
     Miesto x, y;
 };
-const Tlacidlo kTlacidla[] = {
+const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Prev, {{200, 10}, {160, 10}, {130, 10}}, {ZACIATOK, 10}, {KONIEC, -50}},
     {&PX_Editor::tlac_Next, {{10, 10}, {50, 10}, {90, 10}}, {KONIEC, -47}, {KONIEC, -50}},
     {&PX_Editor::tlac_Nova, {{10, 100}, {50, 100}, {90, 100}}, {KONIEC, -100}, {KONIEC, -50}},
@@ -43,15 +43,15 @@ struct Polozka {
     int id;
     const char8_t* text;
 };
-const Polozka kHlavne[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
+const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
                            {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {7, u8"Info..."},    {100, u8"Koniec"}};
-const Polozka kGeometria[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
-const Polozka kObjekt[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
-const Polozka kInstancia[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
-const Polozka kPohyb[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontál"}, {2, u8"2-Vlna"},
+const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
+const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
+const Polozka INSTANCIA[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
+const Polozka POHYB[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontál"}, {2, u8"2-Vlna"},
                           {3, u8"3-2D Voľné"},   {4, u8"4-Neurotik"},   {5, u8"5-Vznášanie"}};
-const Polozka kKolizia[] = {{1, u8"S odrazom"}, {2, u8"Bez odrazu"}};
-const Polozka kTempo[] = {{1, u8"+"}, {2, u8"-"}};
+const Polozka KOLIZIA[] = {{1, u8"S odrazom"}, {2, u8"Bez odrazu"}};
+const Polozka TEMPO[] = {{1, u8"+"}, {2, u8"-"}};
 
 // The column menus: hidden until opened, on the white net, in the menu font. The first is
 // the background-mode menu; the object menu and its four submenus follow.
@@ -60,11 +60,11 @@ struct Menu {
     tf_CDUI** ciel;
     std::span<const Polozka> polozky;
 };
-const Menu kGeometriaMenu = {"dui_PozGeometria", &dui_PozGeometria, kGeometria};
-const Menu kObjektoveMenu[] = {
-    {"dui_setup", &dui_setup, kObjekt},    {"dui_setup_1", &dui_setup_1, kInstancia},
-    {"dui_setup_2", &dui_setup_2, kPohyb}, {"dui_setup_3", &dui_setup_3, kKolizia},
-    {"dui_setup_4", &dui_setup_4, kTempo},
+const Menu GEOMETRIA_MENU = {"dui_PozGeometria", &dui_PozGeometria, GEOMETRIA};
+const Menu OBJEKTOVE_MENU[] = {
+    {"dui_setup", &dui_setup, OBJEKT},    {"dui_setup_1", &dui_setup_1, INSTANCIA},
+    {"dui_setup_2", &dui_setup_2, POHYB}, {"dui_setup_3", &dui_setup_3, KOLIZIA},
+    {"dui_setup_4", &dui_setup_4, TEMPO},
 };
 
 // The picture lists and how many rows each shows.
@@ -73,7 +73,7 @@ struct Obrazky {
     tf_UTL_CDUIR_THMFILE** ciel;
     int viditelnych;
 };
-const Obrazky kObrazky[] = {
+const Obrazky OBRAZKY[] = {
     {"utl_duir_Pozadia", &utl_duir_Pozadia, 7},
     {"utl_duir_Kulisy", &utl_duir_Kulisy, 8},
     {"utl_duir_Herci", &utl_duir_Herci, 8},
@@ -130,7 +130,7 @@ void hlavne_menu(PX_Editor& e) {
     m.pozadie = 1;
     m.font = e.font_menu;
     m.sir_znaku = 12;
-    napln(&m, kHlavne);  // the first three take the placeholders' places
+    napln(&m, HLAVNE);  // the first three take the placeholders' places
     m.vyska_volby = 20;
     tf_CDUI_NoVoid = true;
 }
@@ -146,14 +146,14 @@ void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     duir_KNIHY->font = e.font_knihy;
     stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
 
-    for (const Obrazky& o : kObrazky) {
+    for (const Obrazky& o : OBRAZKY) {
         tf_UTL_CDUIR_THMFILE* l = *o.ciel = new tf_UTL_CDUIR_THMFILE(o.nazov);
         l->zivy = false;
         l->sirka_volby = 200;
         l->max_viditelnych = o.viditelnych;
         vzhlad.Daj(l);
     }
-    urob_menu(kGeometriaMenu, e.font_menu);
+    urob_menu(GEOMETRIA_MENU, e.font_menu);
 }
 
 // Main-menu items 1 ... 6 open the lists and the background-mode menu.
@@ -164,14 +164,14 @@ void popupy_hlavneho(PX_Editor& e) {
 
 // Object-menu items 1 ... 4 open its submenus.
 void objektove_menu(PX_Editor& e) {
-    for (const Menu& m : kObjektoveMenu) urob_menu(m, e.font_menu);
+    for (const Menu& m : OBJEKTOVE_MENU) urob_menu(m, e.font_menu);
     tf_CDUI* detail[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
     for (int i = 0; i < 4; ++i) dui_setup->Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
 
 // Drawn in this order, asked in the reverse one.
 void skupina(PX_Editor& e) {
-    for (const Tlacidlo& t : kTlacidla) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
+    for (const Tlacidlo& t : TLACIDLA) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
     tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
                          dui_PozGeometria, dui_setup,  dui_setup_1, dui_setup_2,      dui_setup_3,     dui_setup_4};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
@@ -179,7 +179,7 @@ void skupina(PX_Editor& e) {
 }  // namespace
 
 void PX_PlaceButtons(bool withLooks) {
-    for (const Tlacidlo& t : kTlacidla) {
+    for (const Tlacidlo& t : TLACIDLA) {
         tf_CTlac& b = px_editor->*t.tlac;
         const int x = poloha(t.x, tf_ScreenW, tf_ScreenCX), y = poloha(t.y, tf_ScreenH, tf_ScreenCY);
         if (withLooks)

@@ -8,11 +8,11 @@ namespace {
 
 // Larger requests are corrupt sizes rather than pictures; refusing them keeps every pixel
 // offset small and the allocation sane.
-constexpr DWORD kMaxSide = 16384;
-constexpr uint64_t kMaxPixels = uint64_t{64} << 20;
+constexpr DWORD MAX_SIDE = 16384;
+constexpr uint64_t MAX_PIXELS = uint64_t{64} << 20;
 
 HRESULT new_surface(DWORD w, DWORD h, DWORD caps, IDirectDrawSurface** out) {
-    if (w == 0 || h == 0 || w > kMaxSide || h > kMaxSide || uint64_t{w} * h > kMaxPixels)
+    if (w == 0 || h == 0 || w > MAX_SIDE || h > MAX_SIDE || uint64_t{w} * h > MAX_PIXELS)
         return DDERR_INVALIDPARAMS;
     auto* s = new IDirectDrawSurface(static_cast<int>(w), static_cast<int>(h), caps);
     if (!s->Row(0)) {  // the pixel buffer could not be allocated

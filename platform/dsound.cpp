@@ -17,7 +17,7 @@ plat_SoundDevice chosen_device = PLAT_SOUND_REAL;
 std::vector<plat_SoundPlay> fake_plays;
 bool lose_next_play = false;
 
-constexpr uint64_t kMaxSeconds = 600;
+constexpr uint64_t MAX_SECONDS = 600;
 
 void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
 
@@ -190,7 +190,7 @@ HRESULT IDirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBu
     WAVEFORMATEX f{};
     memcpy(&f, desc->lpwfxFormat, offsetof(WAVEFORMATEX, cbSize));  // PCM records may end before cbSize
     if (!playable(f)) return DSERR_BADFORMAT;
-    if (desc->dwBufferBytes / f.nBlockAlign > kMaxSeconds * f.nSamplesPerSec) return DSERR_OUTOFMEMORY;
+    if (desc->dwBufferBytes / f.nBlockAlign > MAX_SECONDS * f.nSamplesPerSec) return DSERR_OUTOFMEMORY;
     auto* b = new IDirectSoundBuffer(this, f, desc->dwBufferBytes);
     if (b->mixed.empty()) {
         b->Release();

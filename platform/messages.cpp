@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr uint64_t kMinPeriod = 10;  // Windows' shortest timer period
-constexpr int kIdlePolls = 64;       // empty polls in a row that count as an idle program
+constexpr uint64_t MIN_PERIOD = 10;  // Windows' shortest timer period
+constexpr int IDLE_POLLS = 64;       // empty polls in a row that count as an idle program
 
 struct Timer {
     HWND wnd;
@@ -90,7 +90,7 @@ BOOL PeekMessageA(MSG* msg, HWND wnd, UINT first, UINT last, UINT remove) {
     if (poll(msg, wnd, first, last, remove & PM_REMOVE)) return TRUE;
     // Waiting here ends when the next message can arrive, so it costs a polling loop no
     // time, keeps it from spinning a core and lets headless time pass.
-    if (++queue().emptyPolls < kIdlePolls) return FALSE;
+    if (++queue().emptyPolls < IDLE_POLLS) return FALSE;
     queue().emptyPolls = 0;
     WaitMessage();
     return poll(msg, wnd, first, last, remove & PM_REMOVE);
@@ -131,7 +131,7 @@ void PostQuitMessage(int code) {
 
 UINT_PTR SetTimer(HWND wnd, UINT_PTR id, UINT periodMs, void*) {
     if (id == 0 || (wnd && wnd != plat_TheWindow())) return 0;
-    const uint64_t period = std::max<uint64_t>(periodMs, kMinPeriod);
+    const uint64_t period = std::max<uint64_t>(periodMs, MIN_PERIOD);
     queue().timers[id] = {wnd, period, plat_CurrentBackend().Now() + period, false};
     return id;
 }

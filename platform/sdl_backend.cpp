@@ -19,7 +19,7 @@
 namespace {
 
 // Offered beside the display's own modes when they fit the desktop.
-constexpr std::pair<int, int> kCommonSizes[] = {{800, 600},   {1024, 768},  {1280, 720},  {1280, 800},  {1280, 1024},
+constexpr std::pair<int, int> COMMON_SIZES[] = {{800, 600},   {1024, 768},  {1280, 720},  {1280, 800},  {1280, 1024},
                                                 {1366, 768},  {1440, 900},  {1600, 900},  {1680, 1050}, {1920, 1080},
                                                 {1920, 1200}, {2560, 1440}, {3840, 2160}};
 
@@ -142,7 +142,7 @@ public:
         }
         int dw = 0, dh = 0;
         DesktopSize(&dw, &dh);
-        for (const auto& size : kCommonSizes)
+        for (const auto& size : COMMON_SIZES)
             if (size.first <= dw && size.second <= dh && std::find(modes.begin(), modes.end(), size) == modes.end())
                 modes.push_back(size);
         std::stable_sort(modes.begin(), modes.end());

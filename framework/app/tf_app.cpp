@@ -20,7 +20,7 @@ struct TitleButton {
     int id, fromRight, y;
     int skin[6];
 };
-const TitleButton kTitleButtons[] = {
+const TitleButton TITLE_BUTTONS[] = {
     {TF_APP_ID_CLOSE, 51, 5, {80, 10, 80, 30, 80, 55}},
     {TF_APP_ID_INFO, 80, 6, {220, 100, 220, 120, 220, 140}},
     {TF_APP_ID_RESOLUTION, 109, 6, {200, 100, 200, 120, 200, 140}},
@@ -55,7 +55,7 @@ tf_CAppScreen::tf_CAppScreen(void* instance, int showCommand, const char* iniNam
     class_id = TF_CLASS_APPSCREEN;
     Set_Nazov("noname_appscreen");
     copy_text(m_LocApp_INI, sizeof m_LocApp_INI, iniName);
-    for (const TitleButton& b : kTitleButtons) new tf_CTlac(this, b.id);
+    for (const TitleButton& b : TITLE_BUTTONS) new tf_CTlac(this, b.id);
     m_pDlgRozlisenie = new tf_CAppResolutionDlg(this, TF_APP_ID_RESOLUTION_DLG);
     m_pDlgCasovac = new tf_CAppTimerDlg(this, TF_APP_ID_TIMER_DLG);
     m_pDlgInfo = new tf_CAppInfoDlg(this, TF_APP_ID_INFO_DLG);
@@ -172,7 +172,7 @@ tf_DSGN_Struct* tf_CAppScreen::GetDSGNref() { return &tf_DSGN; }
 int tf_DSGN_INIT() { return tf_DSGN_INIT_Background(tf_pAppScreen ? tf_pAppScreen->m_BackgroundName : nullptr); }
 
 void tf_CAppScreen::place_title_buttons(bool withSkin) {
-    for (const TitleButton& b : kTitleButtons) {
+    for (const TitleButton& b : TITLE_BUTTONS) {
         auto* button = static_cast<tf_CTlac*>(FindCHLWithID(b.id));
         if (!button) continue;
         const int x = tf_ScreenW - b.fromRight;

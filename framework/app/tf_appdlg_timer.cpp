@@ -15,7 +15,7 @@ struct Button {
     int text_id, text_rx, text_ry;
     const char* text;
 };
-const Button kButtons[] = {
+const Button BUTTONS[] = {
     {TF_APPDLG_ID_TIMER_DOWN, 37, 31, 30, TF_APPDLG_ID_TIMER_DOWN_TEXT, 45, 36, "<"},
     {TF_APPDLG_ID_TIMER_UP, 147, 31, 30, TF_APPDLG_ID_TIMER_UP_TEXT, 155, 36, ">"},
     {TF_APPDLG_ID_TIMER_OK, 38, 68, 139, TF_APPDLG_ID_TIMER_OK_TEXT, 92, 73, "OK"},
@@ -25,12 +25,12 @@ const Button kButtons[] = {
 tf_CAppTimerDlg::tf_CAppTimerDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(parent_, ID_) {
     new tf_CLabel(this, 4, 0, plat_W1250(u8"Časovač prekreslenia"));
     m_pPerioda = tf_APPDLG_NumberBox(this, 77, 31);
-    for (const Button& b : kButtons) new tf_CTlac(this, b.rx, b.ry, b.id);
-    for (const Button& b : kButtons) (new tf_CLabel(this, b.text_rx, b.text_ry, b.text))->ID = b.text_id;
+    for (const Button& b : BUTTONS) new tf_CTlac(this, b.rx, b.ry, b.id);
+    for (const Button& b : BUTTONS) (new tf_CLabel(this, b.text_rx, b.text_ry, b.text))->ID = b.text_id;
 }
 
 int tf_CAppTimerDlg::SetupVisual() {
-    for (const Button& b : kButtons) static_cast<tf_CTlac*>(FindCHLWithID(b.id))->Dsgn0_VoidDC(b.rx, b.ry, b.sir, 27);
+    for (const Button& b : BUTTONS) static_cast<tf_CTlac*>(FindCHLWithID(b.id))->Dsgn0_VoidDC(b.rx, b.ry, b.sir, 27);
     m_pPerioda->Set_Number(m_RedrawPeriod);
     restart_timer();
     zivy = false;

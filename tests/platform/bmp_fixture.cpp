@@ -34,7 +34,7 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
         return static_cast<uint32_t>(std::find(pal.begin(), pal.end(), img.px[size_t(y) * img.w + x]) - pal.begin());
     };
     static const uint32_t m555[3] = {0x7C00, 0x03E0, 0x001F}, m888[3] = {0xFF0000, 0x00FF00, 0x0000FF};
-    const uint32_t* m = f.compression == BitFields ? f.masks : f.bpp == 16 ? m555 : m888;
+    const uint32_t* m = f.compression == BIT_FIELDS ? f.masks : f.bpp == 16 ? m555 : m888;
 
     std::vector<uint8_t> d;
     add(d, f.headerSize, 4);
@@ -48,7 +48,7 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
     add(d, 2835, 4);
     add(d, static_cast<uint32_t>(pal.size()), 4);
     add(d, 0, 4);
-    if (f.headerSize > 40 || f.compression == BitFields)
+    if (f.headerSize > 40 || f.compression == BIT_FIELDS)
         for (int i = 0; i < 3; ++i) add(d, f.masks[i], 4);
     if (f.headerSize > 40) d.resize(static_cast<size_t>(f.headerSize), 0);
     for (uint32_t c : pal) add(d, c, 4);
@@ -57,12 +57,12 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
     for (int i = 0; i < img.h; ++i) {
         const int y = f.topDown ? i : img.h - 1 - i;
         const size_t row = d.size();
-        if (f.compression == Rle8 || f.compression == Rle4) {
+        if (f.compression == RLE8 || f.compression == RLE4) {
             // Encoded runs only; absolute mode is written by hand in the tests.
             for (int x = 0, n; x < img.w; x += n) {
                 for (n = 1; x + n < img.w && n < 255 && index(x + n, y) == index(x, y);) ++n;
                 d.push_back(static_cast<uint8_t>(n));
-                d.push_back(static_cast<uint8_t>(f.compression == Rle4 ? index(x, y) * 17 : index(x, y)));
+                d.push_back(static_cast<uint8_t>(f.compression == RLE4 ? index(x, y) * 17 : index(x, y)));
             }
             d.push_back(0);
             d.push_back(i == img.h - 1);  // end of line, end of picture

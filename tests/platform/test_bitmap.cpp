@@ -52,30 +52,30 @@ TEST(GdiBitmapLoad, EveryFormGivesTheSamePixels) {
     } forms[] = {
         {"4", {4}},
         {"8", {8}},
-        {"8 top-down", {8, Plain, true}},
+        {"8 top-down", {8, PLAIN, true}},
         {"16 (555)", {16}},
-        {"16 (565)", {16, BitFields, false, {m565[0], m565[1], m565[2]}}},
-        {"16 (565, V4 header)", {16, BitFields, false, {m565[0], m565[1], m565[2]}, 108}},
+        {"16 (565)", {16, BIT_FIELDS, false, {m565[0], m565[1], m565[2]}}},
+        {"16 (565, V4 header)", {16, BIT_FIELDS, false, {m565[0], m565[1], m565[2]}, 108}},
         {"24", {24}},
-        {"24 top-down", {24, Plain, true}},
-        {"24 V5 header", {24, Plain, false, {}, 124}},
+        {"24 top-down", {24, PLAIN, true}},
+        {"24 V5 header", {24, PLAIN, false, {}, 124}},
         {"32", {32}},
-        {"32 top-down", {32, Plain, true}},
-        {"32 (BGR fields)", {32, BitFields, false, {mBgr[0], mBgr[1], mBgr[2]}}},
-        {"RLE8", {8, Rle8}},
-        {"RLE4", {4, Rle4}},
+        {"32 top-down", {32, PLAIN, true}},
+        {"32 (BGR fields)", {32, BIT_FIELDS, false, {mBgr[0], mBgr[1], mBgr[2]}}},
+        {"RLE8", {8, RLE8}},
+        {"RLE4", {4, RLE4}},
     };
     for (const auto& f : forms) {
         SCOPED_TRACE(f.name);
         expect_same(load(Write(img, f.form)), img);
     }
     expect_same(load(Write(bw, {1})), bw);
-    expect_same(load(Write(bw, {1, Plain, true})), bw);
+    expect_same(load(Write(bw, {1, PLAIN, true})), bw);
 }
 
 TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
     // 4 × 3, palette black, red, green; rows bottom first.
-    std::vector<uint8_t> b = Write(Picture(4, 3, 1), {8, Rle8});
+    std::vector<uint8_t> b = Write(Picture(4, 3, 1), {8, RLE8});
     b.resize(14 + 40);  // the headers alone
     const uint8_t tail[] = {0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0,  // palette
                             1, 2, 0, 2, 2, 0, 1, 1, 0, 0,        // green, skip 2, red, end of line
@@ -118,7 +118,7 @@ TEST(GdiBitmapLoad, ScaledWhileLoading) {
 }
 
 TEST(GdiBitmapLoad, BadInputGivesNull) {
-    const std::vector<uint8_t> good = Write(Picture(13, 7), {24}), rle = Write(Picture(13, 7), {8, Rle8});
+    const std::vector<uint8_t> good = Write(Picture(13, 7), {24}), rle = Write(Picture(13, 7), {8, RLE8});
     for (size_t n = 0; n < good.size(); n += 7)
         EXPECT_EQ(load(std::vector<uint8_t>(good.begin(), good.begin() + n)).w, 0) << n;
     for (size_t n = 0; n < rle.size(); ++n)

@@ -16,7 +16,7 @@ using Srf = std::unique_ptr<IDirectDrawSurface, Releaser>;
 
 // Pictures are rows of letters separated by '|'; a letter's code is its raw pixel value, '.'
 // is 0. Row padding holds a sentinel, so reads and writes past a row's end show up.
-constexpr uint16_t kSentinel = 0xA5A5;
+constexpr uint16_t SENTINEL = 0xA5A5;
 
 Srf picture(const std::string& rows) {
     const size_t w = std::min(rows.find('|'), rows.size()), h = (rows.size() + 1) / (w + 1);
@@ -24,7 +24,7 @@ Srf picture(const std::string& rows) {
     for (size_t y = 0; y < h; ++y)
         for (size_t x = 0; x < static_cast<size_t>(s->Pitch() / 2); ++x) {
             const char c = x < w ? rows[y * (w + 1) + x] : 0;
-            s->Row(static_cast<int>(y))[x] = x >= w ? kSentinel : c == '.' ? 0 : static_cast<uint16_t>(c);
+            s->Row(static_cast<int>(y))[x] = x >= w ? SENTINEL : c == '.' ? 0 : static_cast<uint16_t>(c);
         }
     return s;
 }
@@ -43,7 +43,7 @@ std::string dump(const Srf& s) {
         for (int x = 0; x < s->Pitch() / 2; ++x) {
             const uint16_t v = s->Row(y)[x];
             if (x >= s->Width())
-                r += v == kSentinel ? "" : "#";
+                r += v == SENTINEL ? "" : "#";
             else
                 r += v == 0 ? '.' : v < 128 ? static_cast<char>(v) : '?';
         }

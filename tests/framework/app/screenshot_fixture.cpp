@@ -17,7 +17,7 @@
 
 namespace screenshot_test {
 namespace {
-const char* const kBackground = "screenshot_pozadie.bmp";
+const char* const BACKGROUND = "screenshot_pozadie.bmp";
 
 std::string binary_dir() {
     char path[4096];
@@ -50,13 +50,13 @@ void Screenshot::TearDown() {
     tf_ScreenH = saved_h;
     shot->Release();
     background->Release();
-    remove(kBackground);
+    remove(BACKGROUND);
 }
 
 void Screenshot::Capture(tf_CAppScreen& screen, const int& frames, bool logo,
                          const std::function<void()>& after_first) {
-    ASSERT_TRUE(plat_SaveSurfaceBMP(background, kBackground));
-    screen.SetBackground(-1, kBackground, logo);
+    ASSERT_TRUE(plat_SaveSurfaceBMP(background, BACKGROUND));
+    screen.SetBackground(-1, BACKGROUND, logo);
     plat_Headless_Start(plat_HeadlessConfig{});
     const int wanted = after_first ? 2 : 1;
     int moments = 0;

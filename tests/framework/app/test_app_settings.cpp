@@ -11,7 +11,7 @@ struct TfAppSettings : AppTest {
     // Starts with `content` as the settings file (none when null), notes what was read and
     // offered and the time between the first two frames, closes with Esc after them and
     // returns the file as Close left it.
-    std::string StartAndClose(const char* content, const char* ini = kIni) {
+    std::string StartAndClose(const char* content, const char* ini = INI) {
         if (content) WriteIni(content);
         tf_ScreenW = 1920;
         tf_ScreenH = 1080;
@@ -88,7 +88,7 @@ TEST_F(TfAppSettings, EachNumberPairParsesWholeOrNotAtAll) {
     for (const auto& [content, expected] : cases) {
         WriteIni(content);
         std::vector<int> v = {1, 2, 3, 4};
-        EXPECT_TRUE(tf_APP_ReadINI(kIni, &v[0], &v[1], &v[2], &v[3]));
+        EXPECT_TRUE(tf_APP_ReadINI(INI, &v[0], &v[1], &v[2], &v[3]));
         EXPECT_EQ(v, expected) << content.substr(0, 30);
     }
     int v[4] = {1, 2, 3, 4};

@@ -13,7 +13,7 @@
 using namespace app_test;
 
 namespace {
-constexpr COLORREF kYellow = 0x0000FFFF, kRed = 0x000000FF, kOrange = 0x00329EFF, kMagenta = 0x00FF00FF;
+constexpr COLORREF YELLOW = 0x0000FFFF, RED = 0x000000FF, ORANGE = 0x00329EFF, MAGENTA = 0x00FF00FF;
 
 // A container that counts the keys and pointer events reaching it.
 struct Box : tf_CPolCHLO {
@@ -162,10 +162,10 @@ TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
           [&] {
               panel(9, &screen, 4, "tf_KM_mod=9: PolCHLO", "[F11]  SAVE => tf_KM_report.txt");  // no parent, no Tab
               EXPECT_TRUE(Shows(800, 40 + 18, "     [ x, y ] = [ 0, 0 ]"));
-              for (int i = 0; i < n; ++i) EXPECT_EQ(Dot(&screen, i), Raw(i ? kYellow : kRed)) << i;
+              for (int i = 0; i < n; ++i) EXPECT_EQ(Dot(&screen, i), Raw(i ? YELLOW : RED)) << i;
           },
           "F2*12",  // round once and one on
-          [&] { EXPECT_EQ(std::tuple(Dot(&screen, 1), Dot(&screen, 0)), std::tuple(Raw(kRed), Raw(kYellow))); },
+          [&] { EXPECT_EQ(std::tuple(Dot(&screen, 1), Dot(&screen, 0)), std::tuple(Raw(RED), Raw(YELLOW))); },
           "^F2*3 Ret",  // back past the first to the last but one, and into it
           [&] { panel(9, empty, 4, nullptr, "[Tab]  Go to Sibling"); },
           "+Tab",
@@ -263,8 +263,8 @@ TEST_F(Tuning, TheBandMovesChildrenTogetherTheLeftDragCarriesAWidgetAndF11Report
               ASSERT_EQ(std::vector<int>(tf_KM_vyber.index, tf_KM_vyber.index + tf_KM_vyber.count),
                         (std::vector<int>{7, 8, 10}));
               for (int i = 0; i < screen.deti.count; ++i)
-                  EXPECT_EQ(Dot(&screen, i), Raw(i == 7 || i == 8 || i == 10 ? kOrange : kYellow)) << i;
-              EXPECT_EQ(Px(plat_PrimarySurface(), 85, 400), Raw(kOrange));  // the band's left edge
+                  EXPECT_EQ(Dot(&screen, i), Raw(i == 7 || i == 8 || i == 10 ? ORANGE : YELLOW)) << i;
+              EXPECT_EQ(Px(plat_PrimarySurface(), 85, 400), Raw(ORANGE));  // the band's left edge
               ry = offsets();
               for (int i : {7, 8, 10}) ry[size_t(i)] += 10;
           },
@@ -273,7 +273,7 @@ TEST_F(Tuning, TheBandMovesChildrenTogetherTheLeftDragCarriesAWidgetAndF11Report
               EXPECT_EQ(offsets(), ry);
               EXPECT_EQ(std::tuple(tf_KM_multi, tf_KM_vyber.count, tf_KM_mod), std::tuple(false, 0, 9));
           },
-          "F2*7", [&] { EXPECT_EQ(Dot(&screen, 7), Raw(kMagenta)); },  // the band's first is current
+          "F2*7", [&] { EXPECT_EQ(Dot(&screen, 7), Raw(MAGENTA)); },  // the band's first is current
           "L505,517 M700,650",
           [&] {
               EXPECT_EQ(std::tuple(box->x, box->y, box->rx, box->ry, tf_KM_cPolCHLO_9),
