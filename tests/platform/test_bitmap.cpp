@@ -158,7 +158,8 @@ TEST(GdiBitmapLoad, BadInputGivesNull) {
 
 TEST(GdiStretchBlt, BitmapAndSurfaceSourcesNearestNeighbour) {
     const Image img = Picture(5, 4);
-    HBITMAP bm = static_cast<HBITMAP>(LoadImageA(nullptr, as_resource(Write(img, {24})).c_str(), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bm =
+        static_cast<HBITMAP>(LoadImageA(nullptr, as_resource(Write(img, {24})).c_str(), IMAGE_BITMAP, 0, 0, 0));
     HDC mem = CreateCompatibleDC(nullptr);
     SelectObject(mem, bm);
     GdiSurface s(12, 10), t(12, 10);

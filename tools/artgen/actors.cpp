@@ -50,8 +50,8 @@ void draw_dog(Canvas& c, int i) {
     leg(50, -swing, fur);
     // The tail wags twice a step.
     const double wag = 0.35 * Sin(2 * t);
-    Part(c, Capsule(36, top + 14, 36 - 26 * as_float(Sin(0.8 + wag)), top + 14 - 26 * as_float(Cos(0.8 + wag)), 6), top - 16,
-         top + 20, fur, 2.5f);
+    Part(c, Capsule(36, top + 14, 36 - 26 * as_float(Sin(0.8 + wag)), top + 14 - 26 * as_float(Cos(0.8 + wag)), 6),
+         top - 16, top + 20, fur, 2.5f);
     const Sdf body = Ellipse(88, top + 26, 58, 28);
     Part(c, body, top - 2, top + 54, fur, 2.5f);
     c.Shade(Intersect(Grow(body, -2.5f), Ellipse(92, top + 46, 44, 14)), Solid(cream));
@@ -69,8 +69,8 @@ void draw_dog(Canvas& c, int i) {
     Part(c, Ellipse(hx + 29, hy + 28, 6, 8), hy + 22, hy + 36, NOSE_PINK, 1.5f);
     eye(c, hx + 8, hy - 6, 6);
     c.Shade(Ellipse(hx + 6, hy + 12, 6, 4), Solid(CHEEK, 0.6f));
-    Part(c, Rotate(Ellipse(hx - 18, hy + 6, 11, 24), hx - 14, hy - 16, as_float(0.25 + 0.12 * Sin(t))), hy - 18, hy + 30, ear,
-         2.5f);
+    Part(c, Rotate(Ellipse(hx - 18, hy + 6, 11, 24), hx - 14, hy - 16, as_float(0.25 + 0.12 * Sin(t))), hy - 18,
+         hy + 30, ear, 2.5f);
 }
 
 void draw_bird(Canvas& c, int i) {

@@ -71,7 +71,8 @@ Canvas meadow() {
         } else {
             for (int k = 0; k < 5; ++k) {
                 const double a = k * 2 * PI / 5;
-                c.Fill(Circle(x + as_float(5 * s * Cos(a)), y - 8 * s + as_float(5 * s * Sin(a)), 3.6f * s), Solid(petals[i % 9 / 3]));
+                c.Fill(Circle(x + as_float(5 * s * Cos(a)), y - 8 * s + as_float(5 * s * Sin(a)), 3.6f * s),
+                       Solid(petals[i % 9 / 3]));
             }
             c.Fill(Circle(x, y - 8 * s, 2.6f * s), Solid(Hex(0xFFB020)));
         }
@@ -116,7 +117,8 @@ Canvas sea() {
         } else {
             const float r = 36 * s;
             for (float dx : {-0.9f * r, 0.9f * r})
-                c.Shade(Arc(x + dx, y + r, r, as_float(PI * 1.5 - 0.55), as_float(PI * 1.5 + 0.55), 2.4f * s), Solid(WHITE, 0.6f));
+                c.Shade(Arc(x + dx, y + r, r, as_float(PI * 1.5 - 0.55), as_float(PI * 1.5 + 0.55), 2.4f * s),
+                        Solid(WHITE, 0.6f));
         }
     }
     return c;
@@ -142,7 +144,8 @@ Canvas night() {
     }
     // Lit windows of a village far away.
     for (int i = 0; i < 9; ++i) {
-        const float x = 140 + i * 205 + at.Next(-40, 40), y = as_float(930 + 40 * Sin(x / 300 + 1) + 14 * Sin(x / 90)) + 14;
+        const float x = 140 + i * 205 + at.Next(-40, 40);
+        const float y = as_float(930 + 40 * Sin(x / 300 + 1) + 14 * Sin(x / 90)) + 14;
         Within box(c, x - 20, y - 30, x + 20, y + 4);
         c.Fill(Polygon({x - 14, y - 12, x, y - 26, x + 14, y - 12, x + 14, y + 2, x - 14, y + 2}), Solid(Hex(0x16294A)));
         c.Fill(Box(x - 5, y - 9, x + 5, y - 1, 1), Solid(Hex(0xFFD866)));

@@ -130,7 +130,8 @@ Canvas flower_prop() {
 
 Canvas rock_prop() {
     Canvas c(180, 120);
-    const Sdf rock = unite({Ellipse(94, 74, 74, 40), Circle(70, 58, 42), Circle(118, 62, 36), Box(14, 70, 172, 112, 14)});
+    const Sdf rock =
+        unite({Ellipse(94, 74, 74, 40), Circle(70, 58, 42), Circle(118, 62, 36), Box(14, 70, 172, 112, 14)});
     Part(c, rock, 16, 114, Hex(0x9AA5B1), 3);
     c.Shade(Subtract(Intersect(Grow(rock, -3), Circle(66, 48, 30)), Circle(76, 62, 30)), Solid(WHITE, 0.45f));
     for (auto [x, y, r] : {std::tuple{120.0f, 78.0f, 8.0f}, {72, 94, 6}, {144, 98, 5}, {40, 84, 4}})
@@ -180,9 +181,11 @@ Canvas star_prop() {
 }  // namespace
 
 std::vector<File> Props() {
-    return {{"strom.bmp", PropFile(tree_prop())},  {"dom.bmp", PropFile(house_prop())},    {"slnko.bmp", PropFile(sun_prop())},
-            {"oblak.bmp", PropFile(cloud_prop())}, {"kvet.bmp", PropFile(flower_prop())},  {"kamen.bmp", PropFile(rock_prop())},
-            {"plot.bmp", PropFile(fence_prop())},  {"mesiac.bmp", PropFile(moon_prop())}, {"hviezda.bmp", PropFile(star_prop())}};
+    return {{"strom.bmp", PropFile(tree_prop())},  {"dom.bmp", PropFile(house_prop())},
+            {"slnko.bmp", PropFile(sun_prop())},   {"oblak.bmp", PropFile(cloud_prop())},
+            {"kvet.bmp", PropFile(flower_prop())}, {"kamen.bmp", PropFile(rock_prop())},
+            {"plot.bmp", PropFile(fence_prop())},  {"mesiac.bmp", PropFile(moon_prop())},
+            {"hviezda.bmp", PropFile(star_prop())}};
 }
 
 }  // namespace artgen
