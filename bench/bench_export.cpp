@@ -20,10 +20,7 @@
 #include "bench/bench_support.h"
 #include "book/px_export.h"
 #include "book/px_export_player.h"
-#include "platform/bmp.h"
 #include "platform/files.h"
-#include "platform/pixel.h"
-#include "platform/surface_copy.h"
 
 namespace {
 using bench::Clock;
@@ -32,31 +29,17 @@ using bench::NsSince;
 constexpr int SCREEN_W = 1920, SCREEN_H = 1080, OUT_W = 960, OUT_H = 540;
 constexpr int ACTORS = 60, SHEETS = 3, SIDE = 96, PHASES = 3;
 
-uint16_t pack(int r, int g, int b) {
-    auto c = [](int v) { return static_cast<BYTE>(std::clamp(v, 0, 255)); };
-    return plat_To565(RGB(c(r), c(g), c(b)));
+uint32_t pack(int r, int g, int b) {
+    auto c = [](int v) { return static_cast<uint32_t>(std::clamp(v, 0, 255)); };
+    return c(r) << 16 | c(g) << 8 | c(b);
 }
 
-bool write_bytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return fclose(f) == 0 && ok;
-}
-
-// w x h pixels of pixel(x, y) (RGB565) as a BMP file.
-template <class Pixel>
-bool write_picture(const std::string& path, int w, int h, Pixel pixel) {
-    IDirectDrawSurface* s = plat_CreateTestSurface(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) s->Row(y)[x] = pixel(x, y);
-    const bool ok = write_bytes(path, plat_EncodeSurfaceBMP(s));
-    s->Release();
-    return ok;
+bool write_text(const std::string& path, const std::string& text) {
+    return plat_WriteHostFileAtomic(path, text.data(), text.size());
 }
 
 // Smooth light with fine grain, as a photograph has.
-uint16_t photo(int x, int y) {
+uint32_t photo(int x, int y) {
     const unsigned grain = (static_cast<unsigned>(x) * 2654435761u ^ static_cast<unsigned>(y) * 40503u) >> 28;
     const double u = x / double(SCREEN_W), v = y / double(SCREEN_H);
     const double s = std::sin(6.0 * u) * std::cos(4.0 * v);
@@ -66,7 +49,7 @@ uint16_t photo(int x, int y) {
 }
 
 // A sheet of three shaded discs in cyan frames on a magenta ground (the transparent colour).
-uint16_t sprite_sheet(int sheet, int x, int y) {
+uint32_t sprite_sheet(int sheet, int x, int y) {
     const int step = SIDE + 1;
     if (x % step == 0 || y == 0 || y == step) return pack(0, 255, 255);
     const int dx = x % step - SIDE / 2, dy = y - SIDE / 2, r = SIDE / 2 - 4 - 4 * (x / step);
@@ -80,21 +63,21 @@ bool make_book(const std::string& root) {
     const std::string book = root + "/KNIHA_Bench";
     for (const std::string& d : {root + "/app", book, book + "/Pozadia", book + "/Kulisy", book + "/Herci"})
         if (mkdir(d.c_str(), 0755) != 0) return false;
-    bool ok = write_picture(book + "/Pozadia/foto.bmp", SCREEN_W, SCREEN_H, photo);
+    bool ok = bench::WriteBmp(book + "/Pozadia/foto.bmp", SCREEN_W, SCREEN_H, photo);
     std::string page = "p foto 2\n";
     for (int s = 0; s < SHEETS; ++s) {
         const std::string name = "pes" + std::to_string(s);
-        ok = ok && write_picture(book + "/Herci/" + name + ".bmp", PHASES * (SIDE + 1) + 1, SIDE + 2,
+        ok = ok && bench::WriteBmp(book + "/Herci/" + name + ".bmp", PHASES * (SIDE + 1) + 1, SIDE + 2,
                                 [s](int x, int y) { return sprite_sheet(s, x, y); });
         std::string faz;
         for (int p = 0; p < PHASES; ++p) faz += std::to_string(p * (SIDE + 1) + SIDE / 2) + " 40\n";
-        ok = ok && write_bytes(book + "/Herci/" + name + ".faz", std::vector<uint8_t>(faz.begin(), faz.end()));
+        ok = ok && write_text(book + "/Herci/" + name + ".faz", faz);
     }
     for (int i = 0; i < ACTORS; ++i)
         page += "h pes" + std::to_string(i % SHEETS) + " " + std::to_string(i * 211 % (SCREEN_W - SIDE)) + " " +
                 std::to_string(i * 97 % (SCREEN_H - SIDE)) + " " + std::to_string(i % 5 + 1) + " " +
                 std::to_string(i % 2 + 1) + " " + std::to_string(i % 3) + "\n";
-    return ok && write_bytes(book + "/1.str", std::vector<uint8_t>(page.begin(), page.end()));
+    return ok && write_text(book + "/1.str", page);
 }
 
 // The frames of the page as BMP files f_000.bmp ... in `dir`.
@@ -108,7 +91,7 @@ bool write_frames(PX_Player& player, const PX_Frames& frames, const std::string&
         for (int y = 0; y < OUT_H; ++y) std::copy_n(px.data() + static_cast<size_t>(y) * OUT_W, OUT_W, s->Row(y));
         char name[32];
         snprintf(name, sizeof name, "/f_%03zu.bmp", k);
-        ok = write_bytes(dir + name, plat_EncodeSurfaceBMP(s));
+        ok = plat_SaveSurfaceBMP(s, (dir + name).c_str());
     }
     s->Release();
     return ok;

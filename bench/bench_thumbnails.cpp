@@ -19,42 +19,19 @@ using bench::NsSince;
 
 constexpr int PICTURES = 20, W = 1920, H = 1080;
 
-void put(std::vector<unsigned char>& b, size_t at, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
-}
-
 // Smooth light and shapes with fine grain, different for every picture, as a photograph has.
 void write_photo(const std::string& path, int seed) {
-    const size_t row = (W * 3 + 3) & ~3u;
-    std::vector<unsigned char> b(54 + row * H, 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    put(b, 2, static_cast<uint32_t>(b.size()), 4);
-    put(b, 10, 54, 4);
-    put(b, 14, 40, 4);
-    put(b, 18, W, 4);
-    put(b, 22, H, 4);
-    put(b, 26, 1, 2);
-    put(b, 28, 24, 2);
     unsigned noise = 12345u + static_cast<unsigned>(seed);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            noise = noise * 1103515245u + 12345u;
-            const int grain = static_cast<int>(noise >> 27) - 16;
-            const double u = x / double(W), v = y / double(H);
-            const double s = std::sin(6.0 * u + seed) * std::cos(4.0 * v - seed * 0.7);
-            const int r = static_cast<int>(120 + 90 * s + 40 * v) + grain;
-            const int g = static_cast<int>(100 + 70 * std::sin(9.0 * u * v + seed)) + grain;
-            const int bl = static_cast<int>(140 - 80 * u + 50 * std::cos(5.0 * v + seed)) + grain;
-            unsigned char* p = &b[54 + (H - 1 - y) * row + 3 * x];
-            p[0] = static_cast<unsigned char>(std::clamp(bl, 0, 255));
-            p[1] = static_cast<unsigned char>(std::clamp(g, 0, 255));
-            p[2] = static_cast<unsigned char>(std::clamp(r, 0, 255));
-        }
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return;
-    fwrite(b.data(), 1, b.size(), f);
-    fclose(f);
+    bench::WriteBmp(path, W, H, [&](int x, int y) {
+        noise = noise * 1103515245u + 12345u;
+        const int grain = static_cast<int>(noise >> 27) - 16;
+        const double u = x / double(W), v = y / double(H);
+        const double s = std::sin(6.0 * u + seed) * std::cos(4.0 * v - seed * 0.7);
+        const int r = static_cast<int>(120 + 90 * s + 40 * v) + grain;
+        const int g = static_cast<int>(100 + 70 * std::sin(9.0 * u * v + seed)) + grain;
+        const int b = static_cast<int>(140 - 80 * u + 50 * std::cos(5.0 * v + seed)) + grain;
+        return uint32_t(std::clamp(r, 0, 255)) << 16 | uint32_t(std::clamp(g, 0, 255)) << 8 | std::clamp(b, 0, 255);
+    });
 }
 
 bool run(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }

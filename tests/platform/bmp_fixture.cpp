@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <bit>
 
+#include "platform/bytes.h"
+
 namespace bmp_fixture {
 namespace {
-
-void add(std::vector<uint8_t>& b, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) b.push_back((v >> (8 * i)) & 0xFF);
-}
 
 // An 8-bit channel placed into a mask, keeping its high bits.
 uint32_t channel(uint32_t v8, uint32_t mask) {
@@ -37,21 +35,21 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
     const uint32_t* m = f.compression == BIT_FIELDS ? f.masks : f.bpp == 16 ? m555 : m888;
 
     std::vector<uint8_t> d;
-    add(d, f.headerSize, 4);
-    add(d, img.w, 4);
-    add(d, f.topDown ? -img.h : img.h, 4);
-    add(d, 1, 2);
-    add(d, f.bpp, 2);
-    add(d, f.compression, 4);
-    add(d, 0, 4);  // image size, filled below
-    add(d, 2835, 4);
-    add(d, 2835, 4);
-    add(d, static_cast<uint32_t>(pal.size()), 4);
-    add(d, 0, 4);
+    plat_AppendLE(d, f.headerSize, 4);
+    plat_AppendLE(d, img.w, 4);
+    plat_AppendLE(d, f.topDown ? -img.h : img.h, 4);
+    plat_AppendLE(d, 1, 2);
+    plat_AppendLE(d, f.bpp, 2);
+    plat_AppendLE(d, f.compression, 4);
+    plat_AppendLE(d, 0, 4);  // image size, filled below
+    plat_AppendLE(d, 2835, 4);
+    plat_AppendLE(d, 2835, 4);
+    plat_AppendLE(d, static_cast<uint32_t>(pal.size()), 4);
+    plat_AppendLE(d, 0, 4);
     if (f.headerSize > 40 || f.compression == BIT_FIELDS)
-        for (int i = 0; i < 3; ++i) add(d, f.masks[i], 4);
+        for (int i = 0; i < 3; ++i) plat_AppendLE(d, f.masks[i], 4);
     if (f.headerSize > 40) d.resize(static_cast<size_t>(f.headerSize), 0);
-    for (uint32_t c : pal) add(d, c, 4);
+    for (uint32_t c : pal) plat_AppendLE(d, c, 4);
 
     const size_t start = d.size();
     for (int i = 0; i < img.h; ++i) {
@@ -74,24 +72,20 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
                 d.back() |= static_cast<uint8_t>(index(x, y) << (8 - f.bpp * (x % (8 / f.bpp) + 1)));
             } else {
                 const uint32_t c = img.px[size_t(y) * img.w + x];
-                add(d, channel(c >> 16 & 0xFF, m[0]) | channel(c >> 8 & 0xFF, m[1]) | channel(c & 0xFF, m[2]),
+                plat_AppendLE(d, channel(c >> 16 & 0xFF, m[0]) | channel(c >> 8 & 0xFF, m[1]) | channel(c & 0xFF, m[2]),
                     f.bpp / 8);
             }
         }
         while ((d.size() - row) % 4) d.push_back(0);
     }
-    Put32(d, 20, static_cast<uint32_t>(d.size() - start));
+    plat_WriteLE(&d[20], static_cast<uint32_t>(d.size() - start), 4);
 
     std::vector<uint8_t> file = {'B', 'M'};
-    add(file, static_cast<uint32_t>(14 + d.size()), 4);
-    add(file, 0, 4);
-    add(file, static_cast<uint32_t>(14 + start), 4);
+    plat_AppendLE(file, static_cast<uint32_t>(14 + d.size()), 4);
+    plat_AppendLE(file, 0, 4);
+    plat_AppendLE(file, static_cast<uint32_t>(14 + start), 4);
     file.insert(file.end(), d.begin(), d.end());
     return file;
-}
-
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = (v >> (8 * i)) & 0xFF;
 }
 
 }  // namespace bmp_fixture

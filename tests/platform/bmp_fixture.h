@@ -1,4 +1,4 @@
-// BMP files written byte by byte, in every common form, for the loader tests.
+// The tests' BMP files, written byte by byte, in every common form.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +24,5 @@ struct Form {
 // Eight saturated colours in runs and single pixels; with two colours, black and white only.
 Image Picture(int w, int h, int colours = 8);
 std::vector<uint8_t> Write(const Image& img, const Form& form);
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v);
 
 }  // namespace bmp_fixture

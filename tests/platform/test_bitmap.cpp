@@ -6,6 +6,7 @@
 #include <deque>
 #include <string>
 
+#include "platform/bytes.h"
 #include "platform/resources.h"
 #include "tests/platform/bmp_fixture.h"
 #include "tests/platform/gdi_test_util.h"
@@ -82,8 +83,8 @@ TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
                             4, 2, 0, 0,                          // four green
                             0, 3, 1, 2, 1, 0, 0, 1};             // absolute red green red, end
     b.insert(b.end(), tail, tail + sizeof tail);
-    Put32(b, 10, 14 + 40 + 12);
-    Put32(b, 46, 3);
+    plat_WriteLE(&b[10], 14 + 40 + 12, 4);
+    plat_WriteLE(&b[46], 3, 4);
     const uint32_t k = 0, r = 0xFF0000, g = 0x00FF00;
     expect_same(load(b), {4, 3, {r, g, r, k, g, g, g, g, g, k, k, r}});
 }
@@ -136,11 +137,11 @@ TEST(GdiBitmapLoad, BadInputGivesNull) {
     };
     for (const auto& edits : cases) {
         std::vector<uint8_t> b = good;
-        for (auto [at, v] : edits) Put32(b, at, v);
+        for (auto [at, v] : edits) plat_WriteLE(&b[at], v, 4);
         EXPECT_EQ(load(b).w, 0) << edits[0].first << ": " << edits[0].second;
     }
     std::vector<uint8_t> topDown = rle;  // RLE cannot run top-down
-    Put32(topDown, 22, static_cast<uint32_t>(-7));
+    plat_WriteLE(&topDown[22], static_cast<uint32_t>(-7), 4);
     EXPECT_EQ(load(topDown).w, 0);
     const std::string name = as_resource(good);
     EXPECT_EQ(load(name, -1, 5).w, 0);

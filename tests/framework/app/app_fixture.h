@@ -16,6 +16,7 @@
 #include "framework/tuning/tf_km.h"
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
+#include "tests/support/pixels.h"
 #include "tests/support/test_support.h"
 
 namespace app_test {
@@ -97,6 +98,6 @@ inline void PostKey(int vk, bool ctrl = false, bool shift = false) {
     plat_Headless_SetKeyDown(VK_SHIFT, shift);
     plat_Headless_Post(WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
 }
-inline uint16_t Px(IDirectDrawSurface* s, int x, int y) { return s->Row(y)[x]; }
+using test_support::Px;
 
 }  // namespace app_test

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "framework/surface/tf_dbmp.h"
+#include "platform/bytes.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "tests/framework/surface/dbmp_fixture.h"
@@ -125,8 +126,8 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
 TEST_F(BmpWrite, BadPicturesWriteNothing) {
     const std::vector<uint8_t> good = bmp_fixture::Write(bmp_fixture::Picture(4, 4), bmp_fixture::Form{});
     std::vector<uint8_t> huge = good;
-    bmp_fixture::Put32(huge, 18, 100000);  // refused from the header, before any allocation
-    bmp_fixture::Put32(huge, 22, 100000);
+    plat_WriteLE(&huge[18], 100000, 4);  // refused from the header, before any allocation
+    plat_WriteLE(&huge[22], 100000, 4);
     const std::pair<const char*, std::vector<uint8_t>> bad[] = {
         {"bad_huge.bmp", huge}, {"bad_text.bmp", {'h', 'i'}}, {"bad_cut.bmp", {good.begin(), good.begin() + 60}},
         {"bad_empty.bmp", {}}};
