@@ -10,10 +10,10 @@
 #include "platform/gdi.h"
 
 namespace {
-constexpr COLORREF kText = 0x00C8FFFF;  // light yellow
+constexpr COLORREF TEXT = 0x00C8FFFF;  // light yellow
 // The light text gets a dark rim, so that it reads over light widgets as well as dark ones.
-constexpr COLORREF kRim = 0x00402020;
-constexpr int kLine = 18;
+constexpr COLORREF RIM = 0x00402020;
+constexpr int LINE = 18;
 
 struct Objects {
     HBRUSH yellow = CreateSolidBrush(0x0000FFFF);
@@ -46,12 +46,12 @@ public:
         va_start(args, format);
         vsnprintf(text, sizeof text, format, args);
         va_end(args);
-        const int x = x_ + (n_ ? indent_ : 0), y = y_ + n_ * kLine, len = static_cast<int>(strlen(text));
-        SetTextColor(dc_, kRim);
+        const int x = x_ + (n_ ? indent_ : 0), y = y_ + n_ * LINE, len = static_cast<int>(strlen(text));
+        SetTextColor(dc_, RIM);
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
                 if (dx || dy) TextOutA(dc_, x + dx, y + dy, text, len);
-        SetTextColor(dc_, kText);
+        SetTextColor(dc_, TEXT);
         TextOutA(dc_, x, y, text, len);
         ++n_;
     }

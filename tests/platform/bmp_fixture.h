@@ -11,13 +11,13 @@ struct Image {  // top-down 0x00RRGGBB
     std::vector<uint32_t> px;
 };
 
-enum Compression { Plain = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
+enum Compression { PLAIN = 0, RLE8 = 1, RLE4 = 2, BIT_FIELDS = 3 };
 
 struct Form {
     int bpp = 24;
-    Compression compression = Plain;
+    Compression compression = PLAIN;
     bool topDown = false;
-    uint32_t masks[3] = {0, 0, 0};  // red, green, blue; written with BitFields
+    uint32_t masks[3] = {0, 0, 0};  // red, green, blue; written with BIT_FIELDS
     int headerSize = 40;  // 40, or 108/124 with the masks inside
 };
 

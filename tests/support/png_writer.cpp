@@ -10,11 +10,11 @@
 
 namespace test_support {
 namespace {
-constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr uint8_t SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // Bit depth 8, colour type 2 (RGB), deflate, standard filtering, not interlaced.
-constexpr uint8_t kFormat[5] = {8, 2, 0, 0, 0};
-constexpr size_t kStoredMax = 65535;  // LEN of a stored block is 16 bits
-constexpr uint32_t kMaxSide = 16384;  // as the bitmap loader's limit
+constexpr uint8_t FORMAT[5] = {8, 2, 0, 0, 0};
+constexpr size_t STORED_MAX = 65535;  // LEN of a stored block is 16 bits
+constexpr uint32_t MAX_SIDE = 16384;  // as the bitmap loader's limit
 
 constexpr std::array<uint32_t, 256> crc_table() {
     std::array<uint32_t, 256> t{};
@@ -25,7 +25,7 @@ constexpr std::array<uint32_t, 256> crc_table() {
     }
     return t;
 }
-constexpr std::array<uint32_t, 256> kCrcTable = crc_table();
+constexpr std::array<uint32_t, 256> CRC_TABLE = crc_table();
 
 void put32(std::vector<uint8_t>& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(v >> shift));
@@ -63,7 +63,7 @@ std::vector<uint8_t> zlib_stored(const std::vector<uint8_t>& raw) {
     std::vector<uint8_t> z = {0x78, 0x01};  // deflate with a 32 KiB window, no dictionary
     size_t at = 0;
     do {
-        const size_t n = std::min(kStoredMax, raw.size() - at);
+        const size_t n = std::min(STORED_MAX, raw.size() - at);
         const bool last = at + n == raw.size();
         // BFINAL, BTYPE 00; the block starts on a byte, so the rest of this byte is padding.
         z.push_back(last ? 1 : 0);
@@ -98,27 +98,27 @@ bool inflate_stored(const std::vector<uint8_t>& z, std::vector<uint8_t>* raw) {
 
 uint32_t Crc32(const uint8_t* data, size_t n) {
     uint32_t c = 0xFFFFFFFFu;
-    for (size_t i = 0; i < n; ++i) c = kCrcTable[(c ^ data[i]) & 0xFF] ^ (c >> 8);
+    for (size_t i = 0; i < n; ++i) c = CRC_TABLE[(c ^ data[i]) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 
 uint32_t Adler32(const uint8_t* data, size_t n) {
-    constexpr uint32_t kBase = 65521;
+    constexpr uint32_t BASE = 65521;
     uint32_t a = 1, b = 0;
     for (size_t i = 0; i < n; ++i) {
-        a = (a + data[i]) % kBase;
-        b = (b + a) % kBase;
+        a = (a + data[i]) % BASE;
+        b = (b + a) % BASE;
     }
     return b << 16 | a;
 }
 
 std::vector<uint8_t> EncodePNG(IDirectDrawSurface* srf) {
     if (!srf || srf->Width() <= 0 || srf->Height() <= 0) return {};
-    std::vector<uint8_t> png(kSignature, kSignature + sizeof kSignature);
+    std::vector<uint8_t> png(SIGNATURE, SIGNATURE + sizeof SIGNATURE);
     std::vector<uint8_t> header;
     put32(header, static_cast<uint32_t>(srf->Width()));
     put32(header, static_cast<uint32_t>(srf->Height()));
-    header.insert(header.end(), kFormat, kFormat + sizeof kFormat);
+    header.insert(header.end(), FORMAT, FORMAT + sizeof FORMAT);
     chunk(png, "IHDR", header);
     chunk(png, "IDAT", zlib_stored(scanlines(srf)));
     chunk(png, "IEND", {});
@@ -137,11 +137,11 @@ bool SavePNG(IDirectDrawSurface* srf, const std::string& hostPath) {
 }
 
 bool DecodeStoredPNG(const std::vector<uint8_t>& png, int* w, int* h, std::vector<uint32_t>* rgb) {
-    if (png.size() < sizeof kSignature || memcmp(png.data(), kSignature, sizeof kSignature) != 0) return false;
+    if (png.size() < sizeof SIGNATURE || memcmp(png.data(), SIGNATURE, sizeof SIGNATURE) != 0) return false;
     std::vector<uint8_t> z;
     uint32_t width = 0, height = 0;
     bool header = false;
-    for (size_t at = sizeof kSignature;;) {
+    for (size_t at = sizeof SIGNATURE;;) {
         if (png.size() - at < 12) return false;  // no IEND
         const uint32_t n = get32(&png[at]);
         if (n > png.size() - at - 12) return false;
@@ -150,7 +150,7 @@ bool DecodeStoredPNG(const std::vector<uint8_t>& png, int* w, int* h, std::vecto
         if (get32(data + n) != Crc32(type, n + 4)) return false;
         if (memcmp(type, "IEND", 4) == 0) break;
         if (memcmp(type, "IHDR", 4) == 0) {
-            if (header || n != 13 || memcmp(data + 8, kFormat, sizeof kFormat) != 0) return false;
+            if (header || n != 13 || memcmp(data + 8, FORMAT, sizeof FORMAT) != 0) return false;
             width = get32(data);
             height = get32(data + 4);
             header = true;
@@ -159,7 +159,7 @@ bool DecodeStoredPNG(const std::vector<uint8_t>& png, int* w, int* h, std::vecto
         }
         at += 12 + size_t{n};
     }
-    if (!header || width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) return false;
+    if (!header || width == 0 || height == 0 || width > MAX_SIDE || height > MAX_SIDE) return false;
     std::vector<uint8_t> raw;
     const size_t stride = 1 + 3 * size_t{width};
     if (!inflate_stored(z, &raw) || raw.size() != stride * height) return false;

@@ -12,18 +12,18 @@ namespace {
 using test_support::DecodeStoredPNG;
 using Bytes = std::vector<uint8_t>;
 
-uint32_t Crc(const char* s) { return test_support::Crc32(reinterpret_cast<const uint8_t*>(s), strlen(s)); }
-uint32_t Adler(const char* s) { return test_support::Adler32(reinterpret_cast<const uint8_t*>(s), strlen(s)); }
-Bytes Slice(const Bytes& b, size_t at, size_t n) { return Bytes(b.begin() + long(at), b.begin() + long(at + n)); }
-uint32_t Be32(const Bytes& b, size_t at) {
+uint32_t crc(const char* s) { return test_support::Crc32(reinterpret_cast<const uint8_t*>(s), strlen(s)); }
+uint32_t adler(const char* s) { return test_support::Adler32(reinterpret_cast<const uint8_t*>(s), strlen(s)); }
+Bytes slice(const Bytes& b, size_t at, size_t n) { return Bytes(b.begin() + long(at), b.begin() + long(at + n)); }
+uint32_t be32(const Bytes& b, size_t at) {
     return uint32_t{b[at]} << 24 | uint32_t{b[at + 1]} << 16 | uint32_t{b[at + 2]} << 8 | b[at + 3];
 }
 
 TEST(PngWriter, ChecksumsGiveTheirPublishedValues) {
-    EXPECT_EQ(Crc("123456789"), 0xCBF43926u);
-    EXPECT_EQ(Crc(""), 0u);
-    EXPECT_EQ(Adler("Wikipedia"), 0x11E60398u);
-    EXPECT_EQ(Adler(""), 1u);
+    EXPECT_EQ(crc("123456789"), 0xCBF43926u);
+    EXPECT_EQ(crc(""), 0u);
+    EXPECT_EQ(adler("Wikipedia"), 0x11E60398u);
+    EXPECT_EQ(adler(""), 1u);
 }
 
 TEST(PngWriter, WritesTheSurfaceAsRgbInStoredBlocks) {
@@ -40,14 +40,14 @@ TEST(PngWriter, WritesTheSurfaceAsRgbInStoredBlocks) {
     const Bytes png = test_support::EncodePNG(srf);
     ASSERT_GT(png.size(), 8u + 25 + 12 + 12);
 
-    EXPECT_EQ(Slice(png, 0, 8), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
-    EXPECT_EQ(Slice(png, 8, 8), (Bytes{0, 0, 0, 13, 'I', 'H', 'D', 'R'}));
-    EXPECT_TRUE(Be32(png, 16) == W && Be32(png, 20) == H);
-    EXPECT_EQ(Slice(png, 24, 5), (Bytes{8, 2, 0, 0, 0}));  // 8-bit RGB, not interlaced
-    EXPECT_EQ(Slice(png, 37, 4), (Bytes{'I', 'D', 'A', 'T'}));
+    EXPECT_EQ(slice(png, 0, 8), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
+    EXPECT_EQ(slice(png, 8, 8), (Bytes{0, 0, 0, 13, 'I', 'H', 'D', 'R'}));
+    EXPECT_TRUE(be32(png, 16) == W && be32(png, 20) == H);
+    EXPECT_EQ(slice(png, 24, 5), (Bytes{8, 2, 0, 0, 0}));  // 8-bit RGB, not interlaced
+    EXPECT_EQ(slice(png, 37, 4), (Bytes{'I', 'D', 'A', 'T'}));
     // zlib header, then a stored block that is not the last one, 65535 bytes long.
-    EXPECT_EQ(Slice(png, 41, 7), (Bytes{0x78, 0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
-    EXPECT_EQ(Slice(png, png.size() - 12, 12), (Bytes{0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82}));
+    EXPECT_EQ(slice(png, 41, 7), (Bytes{0x78, 0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(slice(png, png.size() - 12, 12), (Bytes{0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82}));
 
     int w = 0, h = 0;
     std::vector<uint32_t> rgb;
@@ -59,7 +59,7 @@ TEST(PngWriter, WritesTheSurfaceAsRgbInStoredBlocks) {
     Bytes damaged = png;
     damaged[5000] ^= 1;  // a pixel inside the IDAT chunk: its CRC no longer holds
     EXPECT_FALSE(DecodeStoredPNG(damaged, &w, &h, &rgb));
-    EXPECT_FALSE(DecodeStoredPNG(Slice(png, 0, png.size() - 12), &w, &h, &rgb));
+    EXPECT_FALSE(DecodeStoredPNG(slice(png, 0, png.size() - 12), &w, &h, &rgb));
 
     test_support::TempTree tmp;
     ASSERT_TRUE(test_support::SavePNG(srf, tmp.Host("a.png")));

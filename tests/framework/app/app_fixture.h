@@ -20,12 +20,12 @@
 
 namespace app_test {
 
-inline const char* const kIni = "APP_TEST.INI";
+inline const char* const INI = "APP_TEST.INI";
 using Trail = std::vector<std::string>;
 
 // Notes its hooks in `trail`; `on_note` runs at each note.
 struct RecordingScreen : tf_CAppScreen {
-    explicit RecordingScreen(const char* ini = kIni) : tf_CAppScreen(nullptr, SW_SHOWNORMAL, ini) {}
+    explicit RecordingScreen(const char* ini = INI) : tf_CAppScreen(nullptr, SW_SHOWNORMAL, ini) {}
     void Init() override { Note("Init"); }
     void Init2() override { Note("Init2"); }
     void Do_LOAD_SRF() override { Note("Load"); }
@@ -59,7 +59,7 @@ class AppTest : public testing::Test {
 protected:
     void SetUp() override {
         test_support::FreshLog();
-        remove(kIni);
+        remove(INI);
         tf_ScreenW = 1920;  // as at program start
         tf_ScreenH = 1080;
     }
@@ -82,10 +82,10 @@ protected:
         plat_Headless_SetIdleScript(nullptr);
         return code;
     }
-    static void WriteIni(const std::string& content) { std::ofstream(kIni, std::ios::binary) << content; }
+    static void WriteIni(const std::string& content) { std::ofstream(INI, std::ios::binary) << content; }
     static std::string ReadIni() {
         std::ostringstream s;
-        s << std::ifstream(kIni, std::ios::binary).rdbuf();
+        s << std::ifstream(INI, std::ios::binary).rdbuf();
         return s.str();
     }
 

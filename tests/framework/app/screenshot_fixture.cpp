@@ -17,9 +17,9 @@
 
 namespace screenshot_test {
 namespace {
-const char* const kBackground = "screenshot_pozadie.bmp";
+const char* const BACKGROUND = "screenshot_pozadie.bmp";
 
-std::string BinaryDir() {
+std::string binary_dir() {
     char path[4096];
     const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
     if (n <= 0) return ".";
@@ -28,7 +28,7 @@ std::string BinaryDir() {
 }
 
 // The program's form of a host path.
-std::string ProgramPath(std::string host) {
+std::string program_path(std::string host) {
     std::replace(host.begin(), host.end(), '/', '\\');
     return host;
 }
@@ -50,13 +50,13 @@ void Screenshot::TearDown() {
     tf_ScreenH = saved_h;
     shot->Release();
     background->Release();
-    remove(kBackground);
+    remove(BACKGROUND);
 }
 
 void Screenshot::Capture(tf_CAppScreen& screen, const int& frames, bool logo,
                          const std::function<void()>& after_first) {
-    ASSERT_TRUE(plat_SaveSurfaceBMP(background, kBackground));
-    screen.SetBackground(-1, kBackground, logo);
+    ASSERT_TRUE(plat_SaveSurfaceBMP(background, BACKGROUND));
+    screen.SetBackground(-1, BACKGROUND, logo);
     plat_Headless_Start(plat_HeadlessConfig{});
     const int wanted = after_first ? 2 : 1;
     int moments = 0;
@@ -80,12 +80,12 @@ void Screenshot::Capture(tf_CAppScreen& screen, const int& frames, bool logo,
 }
 
 void Screenshot::SaveAndReadBack(const std::string& name) {
-    const std::string bmp = BinaryDir() + "/" + name + ".bmp", png = BinaryDir() + "/" + name + ".png";
+    const std::string bmp = binary_dir() + "/" + name + ".bmp", png = binary_dir() + "/" + name + ".png";
     ASSERT_TRUE(plat_SaveSurfaceBMP(shot, bmp.c_str()));
     ASSERT_TRUE(test_support::SavePNG(shot, png));
 
     HBITMAP bm = static_cast<HBITMAP>(
-        LoadImageA(nullptr, ProgramPath(bmp).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+        LoadImageA(nullptr, program_path(bmp).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     BITMAP info{};
     ASSERT_EQ(GetObjectA(bm, sizeof info, &info), int(sizeof info));
     ASSERT_EQ(std::pair(info.bmWidth, info.bmHeight), std::pair(W, H));
