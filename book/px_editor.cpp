@@ -11,10 +11,6 @@
 CKnihaScreen* app_screen = nullptr;
 PX_Editor* px_editor = nullptr;
 
-namespace {
-const char DEFAULT_BOOK_ICON[] = "kniha_ikona_default.bmp";
-}  // namespace
-
 CKnihaScreen::CKnihaScreen(void* instance, int showCommand, const char* iniName)
     : tf_CAppScreen(instance, showCommand, iniName) {
     px_editor = new PX_Editor;
@@ -28,9 +24,15 @@ CKnihaScreen::~CKnihaScreen() {
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
     background_surface = nullptr;
+    zvuk_naraz = zvuk_koniec = nullptr;
     delete px_editor;
     px_editor = nullptr;
     if (app_screen == this) app_screen = nullptr;
+}
+
+void PX_LoadDefaultBookIcon() {
+    delete default_book_icon;
+    default_book_icon = new tf_CIcon("kniha_ikona_default.bmp");
 }
 
 void CKnihaScreen::Do_LOAD_SRF() {
@@ -56,8 +58,7 @@ void CKnihaScreen::Redraw_Screen() { PX_DrawEditorFrame(m_lpDDSBack); }
 // not yet saved has no file to come back from: it stays, its background fitted anew.
 void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
-    delete default_book_icon;
-    default_book_icon = new tf_CIcon(DEFAULT_BOOK_ICON);
+    PX_LoadDefaultBookIcon();
     NACITAJ_KNIHY();
     if (current_book != -1) VOLBA_KNIHY(current_book, false);
     if (current_book != -1 && current_page == PX_NEW_PAGE)

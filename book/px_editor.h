@@ -1,5 +1,5 @@
 // The book editor: the application screen, the widgets and pictures it keeps for the whole
-// run, and the commands the author gives with the mouse and the keys.
+// run, and the routines its set-up and its frame share (the commands: px_editor_cmd.h).
 #pragma once
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_dso.h"
@@ -52,6 +52,9 @@ extern PX_Editor* px_editor;
 // The six buttons at their places for the screen size: Init and ChangedResolution share it,
 // and Init also gives them their looks.
 void PX_PlaceButtons(bool withLooks);
+
+// The icon of a book without one of its own, loaded afresh.
+void PX_LoadDefaultBookIcon();
 
 // The editor's part of each frame: page, thumbnail, outlines, status line, widgets, cursor.
 void PX_DrawEditorFrame(IDirectDrawSurface* back);

@@ -9,7 +9,7 @@
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
-#include "framework/app/tf_appstate.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_utl.h"
 
 namespace {

@@ -23,8 +23,12 @@ struct Klavesa {
     void (*prikaz)();
 };
 const Klavesa kKlavesy[] = {
-    {VK_BACK, PX_RemoveLast}, {VK_SPACE, PX_TogglePlay},     {VK_PRIOR, PX_Faster},
-    {VK_NEXT, PX_Slower},     {VK_DELETE, PX_DeleteHovered}, {VK_F1, PX_ReportRegistry},
+    {VK_BACK, PX_RemoveLast},       // the page's last object goes
+    {VK_SPACE, PX_TogglePlay},      // playback starts or pauses
+    {VK_PRIOR, PX_Faster},          // Page Up
+    {VK_NEXT, PX_Slower},           // Page Down
+    {VK_DELETE, PX_DeleteHovered},  // the object under the pointer goes
+    {VK_F1, PX_ReportRegistry},     // the page's objects into the log
 };
 
 // The lists and menus asked after every press, in this order; each reports a chosen id once.

@@ -4,7 +4,6 @@
 // mode runs again.
 #include <span>
 
-#include "book/px_anim.h"
 #include "book/px_editor.h"
 #include "book/px_ks.h"
 #include "book/px_stav.h"
@@ -53,8 +52,8 @@ const Polozka kPohyb[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontál"}, {2, u8"
 const Polozka kKolizia[] = {{1, u8"S odrazom"}, {2, u8"Bez odrazu"}};
 const Polozka kTempo[] = {{1, u8"+"}, {2, u8"-"}};
 
-// The column menus: hidden until opened, on the white net, in the menu font. The first is
-// the background-mode menu; the object menu and its four submenus follow.
+// The column menus, hidden until opened, on the white net, in the menu font: the background-
+// mode menu, and the object menu with its four submenus.
 struct Menu {
     const char* nazov;
     tf_CDUI** ciel;
@@ -200,7 +199,7 @@ void CKnihaScreen::Init() {
     e.kurzor.y = 300;
     PX_PlaceButtons(true);
     Vzhlad vzhlad(&e.rezia);
-    default_book_icon = new tf_CIcon("kniha_ikona_default.bmp");
+    PX_LoadDefaultBookIcon();
     e.font_menu = Verdana(15, 10, 400);
     e.font_knihy = Verdana(20, 10, 700);
 

@@ -34,16 +34,6 @@ void Stav_strany(const struct_kniha_strana* ks) {
     snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
 }
 
-// The whole screen fitted into the thumbnail box.
-bool Zapis_nahlad() {
-    if (tf_lpDDSBack && thumbnail_path[0] &&
-        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, tf_lpDDSBack, true, THUMB_W, THUMB_H, thumbnail_path))
-        return true;
-    TF_LOG(TF_LOG_ERR, "Nahlad strany sa nepodarilo zapisat");
-    TF_LOG("subor:", thumbnail_path);
-    return false;
-}
-
 // Nothing was written: the page keeps its changes and the status line says so.
 bool Neulozene(const char* book_name) {
     dirty = true;
@@ -88,7 +78,7 @@ bool Uloz_novu() {
     const struct_kniha_strana* last = Posledna_v_knihe(current_book);
     auto* ks = new struct_kniha_strana(prev->book_index, prev->book_path, prev->book_name, last->page_index + 1,
                                        last->page_id + 1, path.c_str(), std::to_string(number).c_str());
-    if (PX_Nastav_cestu_nahladu(ks->page_path) && Zapis_nahlad()) ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
+    if (PX_Nastav_cestu_nahladu(ks->page_path) && PX_Zapis_nahlad()) ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
     KS.Add(ks);
 
     current_page = ks->page_id;
@@ -101,6 +91,15 @@ bool Uloz_novu() {
     return true;
 }
 }  // namespace
+
+bool PX_Zapis_nahlad() {
+    if (tf_lpDDSBack && thumbnail_path[0] &&
+        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, tf_lpDDSBack, true, THUMB_W, THUMB_H, thumbnail_path))
+        return true;
+    TF_LOG(TF_LOG_ERR, "Nahlad strany sa nepodarilo zapisat");
+    TF_LOG("subor:", thumbnail_path);
+    return false;
+}
 
 void VOLBA_STRANY(int book, int page) {
     if (book != current_book) {
@@ -160,7 +159,7 @@ bool ULOZ_STRANU() {
 void PX_Obnov_nahlad() {
     if (!thumbnail_request) return;
     thumbnail_request = false;
-    Zapis_nahlad();
+    PX_Zapis_nahlad();
     struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
     if (!ks || !tf_FSI_Existuje_sub(thumbnail_path)) {
         TF_LOG(TF_LOG_ERR, "Nenajdeny KS alebo neexistuje subor!");

@@ -5,18 +5,11 @@
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "platform/files.h"
-#include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 #include "platform/window_internal.h"
 #include "tests/platform/bmp_fixture.h"
 
 namespace editor_test {
-
-Paint Disc(int w, int h, uint32_t rgb) {
-    return [=](int x, int y) {
-        const int r = std::min(w, h) / 2 - 2, dx = 2 * x + 1 - w, dy = 2 * y + 1 - h;
-        return dx * dx + dy * dy <= 4 * r * r ? rgb : KEY;
-    };
-}
 
 void Editor::SetUp() {
     ASSERT_TRUE(getcwd(home_, sizeof home_));
@@ -34,48 +27,42 @@ void Editor::TearDown() {
     ASSERT_EQ(chdir(home_), 0);
 }
 
-void Editor::Picture(const std::string& rel, int w, int h, const Paint& paint) {
-    bmp_fixture::Image img{w, h, {}};
-    for (int i = 0; i < w * h; ++i) img.px.push_back(paint(i % w, i / w));
-    const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
-    tree.File(rel, std::string(bmp.begin(), bmp.end()));
-}
-
-void Editor::Prop(const std::string& rel, int w, int h, uint32_t rgb) {
-    const Paint disc = Disc(w - 2, h - 2, rgb);
-    Picture(rel, w, h,
-            [&](int x, int y) { return x == 0 || y == 0 || x == w - 1 || y == h - 1 ? FRAME : disc(x - 1, y - 1); });
-}
-
-void Editor::Actor(const std::string& rel, int w, int h, int phases, uint32_t rgb) {
+void Editor::Figure(const std::string& rel, int w, int h, int phases, uint32_t rgb) {
+    bmp_fixture::Image img{phases * (w + 1) + 1, h + 2, {}};
     std::string faz;
     for (int i = 0; i < phases; ++i) faz += std::to_string(i * (w + 1) + 3) + " 3\n";
-    tree.File(rel.substr(0, rel.size() - 3) + "faz", faz);
-    const Paint disc = Disc(w, h, rgb);
-    Picture(rel, phases * (w + 1) + 1, h + 2, [&](int x, int y) {
-        const int u = x % (w + 1);
-        return u == 0 || y == 0 || y == h + 1 ? FRAME : disc(u - 1, y - 1) == KEY ? KEY : rgb + 0x20 * (x / (w + 1));
-    });
+    const int r = std::min(w, h) / 2 - 2;
+    for (int i = 0; i < img.w * img.h; ++i) {
+        const int x = i % img.w, y = i / img.w, u = x % (w + 1), dx = 2 * u - 1 - w, dy = 2 * y - 1 - h;
+        img.px.push_back(u == 0 || y == 0 || y == h + 1  ? FRAME
+                         : dx * dx + dy * dy > 4 * r * r ? KEY
+                                                         : rgb + 0x20 * (x / (w + 1)));  // each phase its own blue
+    }
+    const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
+    tree.File(rel + ".bmp", std::string(bmp.begin(), bmp.end()));
+    tree.File(rel + ".faz", faz);
 }
 
 void Editor::Book(const std::string& dir, const std::map<std::string, std::string>& pages) {
     for (const char* sub : {"", "/Pozadia", "/Kulisy", "/Herci"}) tree.Dir(dir + sub);
     for (const auto& [name, content] : pages) tree.File(dir + "/" + name + ".str", content);
-    Picture(dir + "/Pozadia/les.bmp", 64, 48,
-            [](int x, int y) { return y < 30 ? 0x8FD3FF : 0x5CC45C + 0x10000 * (x % 2); });
-    Prop(dir + "/Kulisy/strom.bmp", 60, 80, 0x2E9E3E);
-    Actor(dir + "/Herci/pes.bmp", 48, 40, 3, 0xF08A24);
+    bmp_fixture::Image les{64, 48, {}};
+    for (int i = 0; i < 64 * 48; ++i) les.px.push_back(i < 64 * 30 ? 0x8FD3FF : GRASS);  // sky over grass
+    const std::vector<uint8_t> bmp = bmp_fixture::Write(les, bmp_fixture::Form{});
+    tree.File(dir + "/Pozadia/les.bmp", std::string(bmp.begin(), bmp.end()));
+    Figure(dir + "/Kulisy/strom", 58, 78, 1, TREE);
+    Figure(dir + "/Herci/pes", 48, 40, 3, DOG);
 }
 
 void Editor::Library() {
     Book("KNIHA_Les",
-         {{"1", "p les 4\nk strom 300 200 6 1 0\n"}, {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
+         {{"1", "k strom 300 200 6 1 0\n"}, {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
     Book("KNIHA_More", {{"1", "h pes 100 100 6 1 0\n"}});
     Book("app/KNIHA_DEFNEW", {{"1", "k strom 40 40 6 1 0\n"}});
 }
 
 void Editor::Run(const std::function<void()>& story) {
-    tree.File("app/PX.INI", ini);
+    tree.File("app/PX.INI", "1024 768\n2 16");
     plat_Headless_Start(plat_HeadlessConfig{});
     screen = new CKnihaScreen(nullptr, SW_SHOWNORMAL, "PX.INI");
     screen->SetBackground(-1, "", false);
@@ -136,6 +123,12 @@ void Editor::FromMenu(int item, int r) {
     tf_CDUI& menu = px_editor->dui_M;
     ASSERT_NO_FATAL_FAILURE(Point(&menu, item - 1));
     ASSERT_NO_FATAL_FAILURE(Choose(static_cast<tf_TVOLBA*>(menu.volby.GET(item - 1))->detail, r));
+}
+
+void Editor::OpenPage(int book, int page) {
+    ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
+    ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, book));
+    ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, page));
 }
 
 uint16_t Editor::Px(int x, int y) const { return plat_PrimarySurface()->Row(y)[x]; }

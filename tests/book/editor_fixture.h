@@ -19,13 +19,9 @@
 namespace editor_test {
 
 constexpr int W = 1024, H = 768;
-constexpr uint16_t FILL = 500;                        // the page's fill, a raw pixel value
-constexpr uint32_t KEY = 0xFF00FF, FRAME = 0x00FFFF;  // see-through ground, phase frames
-
-// A picture's colour at (x, y), 0x00RRGGBB.
-using Paint = std::function<uint32_t(int x, int y)>;
-// A disc of `rgb` in a w x h box on the see-through ground.
-Paint Disc(int w, int h, uint32_t rgb);
+constexpr uint16_t FILL = 500;                                         // the page's fill, a raw pixel value
+constexpr uint32_t KEY = 0xFF00FF, FRAME = 0x00FFFF;                   // see-through ground, phase frames
+constexpr uint32_t TREE = 0x2E9E3E, DOG = 0xF08A24, GRASS = 0x5CC45C;  // the library's prop, actor, background
 
 class Editor : public testing::Test {
 protected:
@@ -33,16 +29,14 @@ protected:
     void TearDown() override;
 
     // The library. Paths are relative to the scratch folder: "KNIHA_x/..." and "app/...".
-    void Picture(const std::string& rel, int w, int h, const Paint& paint);
-    // A prop: the picture less its one-pixel frame is its only phase.
-    void Prop(const std::string& rel, int w, int h, uint32_t rgb);
-    // An actor sheet of `phases` phases side by side, each w x h inside frame lines, with its
-    // phases file.
-    void Actor(const std::string& rel, int w, int h, int phases, uint32_t rgb);
+    // A picture ("<rel>.bmp") of `phases` phases side by side, each a disc of `rgb` in w x h
+    // inside frame lines, with its phases file: a prop with one phase, an actor with more.
+    void Figure(const std::string& rel, int w, int h, int phases, uint32_t rgb);
     // The book folder `dir` with its picture folders, these page files and its pictures.
     void Book(const std::string& dir, const std::map<std::string, std::string>& pages);
-    // The library most stories use: "Les" with pages 1 and 2, "More" with page 1, and the
-    // template; every book has the background "les", the prop "strom" and the actor "pes".
+    // The library most stories use: "Les" with pages 1 (a prop) and 2 (background, prop,
+    // actor), "More" with page 1, and the template; every book has the background "les",
+    // the prop "strom" and the actor "pes".
     void Library();
 
     // Runs the editor with the story inside it; Esc ends a story that did not end it.
@@ -65,6 +59,8 @@ protected:
     void Press(const tf_CPol& button);  // a click in the middle of a widget
     // The main menu's item i opens its pop-up; its row r is chosen.
     void FromMenu(int item, int r);
+    // The page row of the book row, through the main menu and the books list.
+    void OpenPage(int book, int page);
 
     uint16_t Px(int x, int y) const;
     // Some pixel of the rectangle (both ends included) has that colour.
@@ -77,12 +73,10 @@ protected:
     // Until the frame timer's next tick.
     static uint64_t TimerDue();
     CHerec* Obj(int i) const { return REG_Objekt(i); }
-    std::vector<std::string> Names(const std::string& rel) const { return tree.Names(rel); }
 
     test_support::TempTree tree;
     test_support::AssertCounter asserts;
     CKnihaScreen* screen = nullptr;
-    std::string ini = "1024 768\n2 16";
     int exit_code = -1;
 
 private:

@@ -9,36 +9,44 @@
 
 using namespace editor_test;
 
-TEST_F(Editor, ChoosesABookAndAPageAndAddsPictures) {
+TEST_F(Editor, StartsChoosesBooksAndPagesAddsPicturesAndClosesOnEsc) {
     Library();
     Run([&] {
         PX_Editor& e = *px_editor;
-        ASSERT_NO_FATAL_FAILURE(Point(&e.dui_M, 0));  // "Knihy..."
-        ASSERT_TRUE(duir_KNIHY->zivy);
-        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 1));
-        EXPECT_EQ(std::pair(listed_book, duir_STRANY->CountR()), std::pair(101, 1)) << "pointing fills the pages";
-        ASSERT_NO_FATAL_FAILURE(Choose(duir_KNIHY, 0));
-        EXPECT_EQ(std::tuple(current_book, current_page, REG.count), std::tuple(100, 1, 1)) << "the first book";
-
-        ASSERT_NO_FATAL_FAILURE(Point(&e.dui_M, 0));
-        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 0));
-        ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, 1));
-        EXPECT_EQ(std::tuple(current_page, prev_page, next_page, REG.count), std::tuple(2, 1, 0, 2));
+        Move(600, 500);
         Tick();
-        EXPECT_EQ(Px(330, 240), Raw(0x2E9E3E)) << "the prop";
-        EXPECT_EQ(Px(525, 321), Raw(0xF08A24)) << "the actor";
-        EXPECT_EQ(Px(100, 700), Raw(0x5CC45C)) << "the background stretched";
-        EXPECT_FALSE(e.tlac_Save.zivy);
+        EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+        EXPECT_EQ(std::tuple(e.group.vrstvy.count, duir_KNIHY->zivy, e.tlac_Next.zivy, e.tlac_Save.zivy),
+                  std::tuple(19, false, false, false));
+        EXPECT_EQ(Px(300, 600), FILL) << "no page yet";
+        EXPECT_NE(Px(e.tlac_Play.x + 20, e.tlac_Play.y + 18), FILL) << "the play button";
+        EXPECT_NE(Px(602, 503), FILL) << "the cursor's tip";
 
+        ASSERT_NO_FATAL_FAILURE(Point(&e.dui_M, 0));  // "Knihy..."
+        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 1));
+        EXPECT_EQ(std::tuple(listed_book, duir_STRANY->CountR(), duir_STRANY->zivy), std::tuple(101, 1, true));
+        ASSERT_NO_FATAL_FAILURE(Choose(duir_KNIHY, 0));
+        EXPECT_EQ(std::tuple(current_book, current_page, next_page, REG.count), std::tuple(100, 1, 2, 1));
+        ASSERT_NO_FATAL_FAILURE(FromMenu(3, 0));  // "Pozadie...", les
         ASSERT_NO_FATAL_FAILURE(FromMenu(4, 0));  // "Kulisy...", strom
         ASSERT_NO_FATAL_FAILURE(FromMenu(5, 0));  // "Herci...", pes
-        ASSERT_EQ(REG.count, 4);
-        EXPECT_EQ(std::tuple(Obj(2)->x, Obj(2)->y, Obj(3)->x, Obj(3)->y), std::tuple(60, 80, 70, 110));
-        EXPECT_EQ(std::pair(Obj(2)->motion, Obj(3)->motion), std::pair(1, 6));
+        ASSERT_EQ(REG.count, 3);
+        EXPECT_EQ(std::tuple(Obj(1)->x, Obj(1)->y, Obj(2)->x, Obj(2)->y), std::tuple(60, 80, 70, 110));
+        EXPECT_EQ(std::pair(Obj(1)->motion, Obj(2)->motion), std::pair(1, 6));
         Tick();
         EXPECT_TRUE(dirty && e.tlac_Save.zivy);
-        EXPECT_EQ(std::pair(Px(65, 119), Px(94, 130)), std::pair(Raw(0x2E9E3E), Raw(0xF08A24)));
+        EXPECT_EQ(std::tuple(Px(65, 119), Px(94, 130), Px(100, 700)), std::tuple(Raw(TREE), Raw(DOG), Raw(GRASS)));
+
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));  // the changes go with the page left
+        EXPECT_EQ(std::tuple(current_page, prev_page, next_page, REG.count, dirty), std::tuple(2, 1, 0, 2, false));
+        Tick();
+        EXPECT_EQ(std::tuple(Px(330, 240), Px(525, 321), Px(900, 150)), std::tuple(Raw(TREE), Raw(DOG), Raw(0x8FD3FF)));
+        EXPECT_FALSE(e.tlac_Save.zivy);
+        Key(VK_ESCAPE);
+        EXPECT_TRUE(test_support::LogHas({"PX - UVOLNI_VSETKO()"}));
+        EXPECT_EQ(duir_KNIHY, nullptr);
     });
+    EXPECT_EQ(std::pair(exit_code, tree.Read("app/PX.INI")), std::pair(0, std::string("1024 768\n2 16")));
 }
 
 namespace {
@@ -49,9 +57,7 @@ TEST_F(Editor, TakesObjectsByPointerMenuAndKeys) {
     Library();
     Run([&] {
         PX_Editor& e = *px_editor;
-        ASSERT_NO_FATAL_FAILURE(Point(&e.dui_M, 0));
-        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 0));
-        ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, 1));  // strom at (300, 200), pes at (500, 300)
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));  // strom at (300, 200), pes at (500, 300)
         Move(540, 321);
         Tick();
         EXPECT_EQ(hovered, 1);
@@ -120,9 +126,7 @@ TEST_F(Editor, SavesPagesAndMakesNewOnesBehindTheLast) {
     Library();
     Run([&] {
         PX_Editor& e = *px_editor;
-        ASSERT_NO_FATAL_FAILURE(Point(&e.dui_M, 0));
-        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 0));
-        ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, 1));
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
         Move(330, 240);
         Down(330, 240);
         Move(340, 250);
@@ -183,7 +187,7 @@ TEST_F(Editor, MakesNewBooksFromTheTemplate) {
         EXPECT_EQ(tree.Read("KNIHA_ZOO/1.str"), "k strom 40 40 6 1 0\n");
         EXPECT_EQ(std::tuple(current_book, current_page, REG.count, dialog->zivy), std::tuple(102, 1, 1, false));
 
-        const std::vector<std::string> before = Names("");
+        const std::vector<std::string> before = tree.Names("");
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));
         ASSERT_NO_FATAL_FAILURE(Press(*dialog->tlac_ok));  // "ZOO" again
         EXPECT_TRUE(test_support::LogHas({"Duplicitny nazov knihy!"}));
@@ -195,7 +199,7 @@ TEST_F(Editor, MakesNewBooksFromTheTemplate) {
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));
         ASSERT_NO_FATAL_FAILURE(Press(*dialog->tlac_zrus));
         EXPECT_FALSE(dialog->zivy);
-        EXPECT_EQ(Names(""), before);
+        EXPECT_EQ(tree.Names(""), before);
         EXPECT_EQ(current_book, 102);
     });
 }
@@ -212,16 +216,14 @@ TEST_F(Editor, FollowsADisplayModeChange) {
             ASSERT_NO_FATAL_FAILURE(Choose(list, i));
             ASSERT_NO_FATAL_FAILURE(Press(*screen->FindCHLWithID(TF_APPDLG_ID_RES_APPLY)));
         };
-        ASSERT_NO_FATAL_FAILURE(Point(&e.dui_M, 0));
-        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 0));
-        ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, 1));
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
         Key(VK_BACK);
         ASSERT_NO_FATAL_FAILURE(change_to("1280  x  720"));
         EXPECT_EQ(std::tuple(e.tlac_Next.x, e.tlac_Prev.y, e.tlac_Save.y, e.tlac_Play.x),
                   std::tuple(1233, 670, 658, 616));
         EXPECT_EQ(std::tuple(current_page, REG.count, dirty), std::tuple(2, 2, false)) << "reloaded from its file";
         Tick();
-        EXPECT_EQ(Px(1100, 700), Raw(0x5CC45C)) << "the background fills the new screen";
+        EXPECT_EQ(Px(1100, 700), Raw(GRASS)) << "the background fills the new screen";
 
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Nova));
         ASSERT_NO_FATAL_FAILURE(FromMenu(4, 0));

@@ -8,6 +8,12 @@
 
 namespace artgen {
 
+namespace {
+// The see-through colour of the library's props and actors: a pale blue, so that where the
+// picture lists show a picture whole, with this colour, it sits on a light card.
+constexpr uint16_t PALE = 0xF7DF;
+}  // namespace
+
 float Scatter::Next(float lo, float hi) {
     s_ = s_ * 1664525u + 1013904223u;
     return lo + (hi - lo) * static_cast<float>(s_ >> 8) / static_cast<float>(1u << 24);
@@ -29,13 +35,13 @@ void Sky(Canvas& c, float horizon, Rgb top, Rgb low) {
 }
 
 std::vector<uint8_t> BackgroundFile(const Canvas& c) {
-    Sheet sheet(c.Width(), c.Height(), KEY, BORDER);
+    Sheet sheet(c.Width(), c.Height(), PALE, BORDER);
     sheet.Put(0, 0, c);
     return sheet.Bmp8();
 }
 
 std::vector<uint8_t> PropFile(const Canvas& c) {
-    Sheet sheet(c.Width() + 2, c.Height() + 2, KEY, BORDER);
+    Sheet sheet(c.Width() + 2, c.Height() + 2, PALE, BORDER);
     sheet.Put(1, 1, c);
     return sheet.Bmp8();
 }
@@ -45,7 +51,7 @@ std::vector<uint8_t> ActorSheet(int w, int h, int n, const std::function<void(Ca
     // A margin of seven pixels keeps (6, 6) outside every phase; (10, 10) lies in the first,
     // the phase the actors list shows as the actor's thumbnail.
     const int M = 8;
-    Sheet sheet(M + n * (w + 1), M + h + 1, KEY, BORDER);
+    Sheet sheet(M + n * (w + 1), M + h + 1, PALE, BORDER);
     sheet.MarkBorderAt00();
     faz->clear();
     for (int i = 0; i < n; ++i) {

@@ -31,7 +31,7 @@ const char* const SAMPLE_PAGES[] = {
     "k strom 110 430 6 1 0\n"
     "k dom 1500 470 6 1 0\n"
     "k plot 1090 700 6 1 0\n"
-    "k kvet 420 690 6 1 0\n"
+    "k kvet 530 700 6 1 0\n"
     "k kvet 960 730 6 1 0\n"
     "h zajac 300 640 1 2 4\n"
     "h pes 760 720 1 1 3\n"
@@ -51,14 +51,14 @@ const char* const SAMPLE_PAGES[] = {
     "k oblak 1300 120 1 2 0\n"
     "k strom 1180 470 6 1 0\n"
     "h pes 200 770 1 1 2\n"
-    "h lopta 900 640 3 1 2\n"
+    "h lopta 900 640 3 1 4\n"
     "h vtak 1500 90 5 1 3\n",
     // A room: a ball bounces off the walls, the dog trots, the rabbit hops on the spot.
     "p izba 5\n"
     "k kvet 1520 650 6 1 0\n"
     "h zajac 1200 700 6 1 4\n"
     "h pes 300 840 1 1 2\n"
-    "h lopta 760 600 3 1 1\n",
+    "h lopta 760 600 3 1 4\n",
     // Above the clouds at night: the background left out, the sky the page's own blue; a
     // shooting star waves by.
     "p noc 1\n"

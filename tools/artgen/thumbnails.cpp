@@ -5,9 +5,7 @@
 #include <utility>
 
 #include "book/pexlo.h"
-#include "framework/app/tf_appstate.h"
-#include "framework/core/tf_fsi.h"
-#include "framework/surface/tf_dbmp.h"
+#include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 #include "tools/artgen/scene.h"
@@ -32,6 +30,7 @@ bool DrawThumbnails(const std::string& book, const std::vector<std::string>& pag
     tf_ScreenW = BG_W;
     tf_ScreenH = BG_H;
     IDirectDrawSurface* back = DDCreateOffscreenSurface(tf_lpDD, BG_W, BG_H);
+    std::swap(tf_lpDDSBack, back);
     tf_CDas_Surface background("pozadie");
     tf_UTL_CDUIR_THMFILE pozadia, kulisy, herci;
     background_surface = &background;
@@ -44,20 +43,19 @@ bool DrawThumbnails(const std::string& book, const std::vector<std::string>& pag
     pozadia.XRELOAD((dir + "\\Pozadia\\").c_str(), false);
     kulisy.XRELOAD((dir + "\\Kulisy\\").c_str(), false);
     herci.XRELOAD((dir + "\\Herci\\").c_str(), false);
-    bool ok = back != nullptr;
+    bool ok = tf_lpDDSBack != nullptr;
     for (const std::string& page : pages) {
-        if (!ok) break;
-        // What a save writes: the page as shown, fitted into the page list's thumbnail box.
+        // What a save writes: the page as shown.
         const std::string path = dir + "\\" + page;
-        ok = RELOAD_REG(path.c_str());
-        ZOBRAZ_STRANU(back);
-        ok = ok && tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, back, true, 100, 50,
-                                                             tf_FSI_Zmen_priponu(path.c_str(), "thm").c_str());
+        ok = ok && RELOAD_REG(path.c_str());
+        if (ok) ZOBRAZ_STRANU(tf_lpDDSBack);
+        ok = ok && PX_Nastav_cestu_nahladu(path.c_str()) && PX_Zapis_nahlad();
     }
 
     VYMAZ_REG();
     PX_STAV_Reset();
     background.RELEASE_SURFACE();
+    std::swap(tf_lpDDSBack, back);
     if (back) back->Release();
     std::swap(tf_lpDD, dd);
     dd->Release();
