@@ -5,7 +5,6 @@
 // thread's processor time, which other work on a shared machine does not stretch; the
 // wall-clock ratio is shown beside them.
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,41 +18,13 @@
 
 namespace {
 using bench::Clock;
+using bench::Cost;
+using bench::CpuNs;
+using bench::Measure;
 using bench::NsSince;
+using bench::WriteBmp;
 
 constexpr int kActors = 60, kSide = 128, kPhases = 3;
-
-// A 24-bit BMP of w x h; colour(x, y) gives 0xRRGGBB.
-template <class Colour>
-void WriteBmp(const std::string& path, int w, int h, Colour colour) {
-    const int row = (w * 3 + 3) / 4 * 4;
-    const unsigned size = 54 + static_cast<unsigned>(row * h);
-    unsigned char head[54] = {'B', 'M'};
-    auto put = [&](int at, unsigned v) {
-        for (int i = 0; i < 4; ++i) head[at + i] = static_cast<unsigned char>(v >> (8 * i));
-    };
-    put(2, size);
-    put(10, 54);
-    put(14, 40);
-    put(18, static_cast<unsigned>(w));
-    put(22, static_cast<unsigned>(h));
-    head[26] = 1;
-    head[28] = 24;
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return;
-    fwrite(head, 1, sizeof head, f);
-    std::string line(static_cast<size_t>(row), '\0');
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = 0; x < w; ++x) {
-            const unsigned c = colour(x, y);
-            line[3 * x] = static_cast<char>(c & 0xFF);
-            line[3 * x + 1] = static_cast<char>(c >> 8 & 0xFF);
-            line[3 * x + 2] = static_cast<char>(c >> 16 & 0xFF);
-        }
-        fwrite(line.data(), 1, line.size(), f);
-    }
-    fclose(f);
-}
 
 // A book's pictures in a scratch folder: a 200 x 150 background and an actor sheet of three
 // 128 x 128 phases, each a disc on a transparent ground, with its phases file.
@@ -105,25 +76,6 @@ struct Book {
     std::string dir;
     tf_CDas_Surface background{"pozadie"};
 };
-
-double CpuNs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e9 + t.tv_nsec;
-}
-
-// Wall and processor time of one run of `work`, averaged over n runs.
-struct Cost {
-    double wall, cpu;
-};
-template <class Work>
-Cost Measure(benchmark::IterationCount n, Work work) {
-    const Clock::time_point start = Clock::now();
-    const double cpu = CpuNs();
-    for (benchmark::IterationCount i = 0; i < n; ++i) work();
-    const double runs = static_cast<double>(n);
-    return {NsSince(start) / runs, (CpuNs() - cpu) / runs};
-}
 
 Cost Fill(benchmark::IterationCount n) {
     return Measure(n, [] { DDSURFACE_ZMAZ(tf_lpDDSBack, 0x1234); });

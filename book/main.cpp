@@ -1,12 +1,12 @@
-// Program entry: the application screen, its start-up and message loop, and its end.
-#include "framework/app/tf_app.h"
+// Program entry: the book editor's screen, its start-up and message loop, and its end.
+#include "book/px_editor.h"
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/codepage.h"
 
 int main() {
-    auto* screen = new tf_CAppScreen(nullptr, SW_SHOWNORMAL, "PX.INI");
+    auto* screen = new CKnihaScreen(nullptr, SW_SHOWNORMAL, "PX.INI");
     screen->SetBackground(-1, "", false);
-    screen->SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím Pexlo"), nullptr, 432, 86);
+    screen->SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím Pexlo"), &px_editor->rezia, 432, 86);
     const int code = screen->Execute();  // 1: no window or no display
     delete screen;
     tf_DSGN_DONE();

@@ -2,18 +2,7 @@
 // program's own random numbers (the same sequence on every platform and every run).
 #pragma once
 
-class CHerec;
-
-enum {
-    PX_MOTION_HORIZONTAL = 1,
-    PX_MOTION_WAVE = 2,
-    PX_MOTION_FREE = 3,
-    PX_MOTION_NERVOUS = 4,
-    PX_MOTION_HOVER = 5,
-    PX_MOTION_STILL = 6,
-    PX_EDGE_BOUNCE = 1,
-    PX_EDGE_WRAP = 2,
-};
+#include "book/px_herec.h"
 
 // 0 ... 32767; the generator starts at seed 1.
 int PX_rand();

@@ -5,6 +5,18 @@
 
 enum { PX_PROP = 1, PX_ACTOR = 2 };  // kept in `data` (the object's kind)
 
+// How an object moves, and what it does at the screen's edge.
+enum {
+    PX_MOTION_HORIZONTAL = 1,
+    PX_MOTION_WAVE = 2,
+    PX_MOTION_FREE = 3,
+    PX_MOTION_NERVOUS = 4,
+    PX_MOTION_HOVER = 5,
+    PX_MOTION_STILL = 6,
+    PX_EDGE_BOUNCE = 1,
+    PX_EDGE_WRAP = 2,
+};
+
 class CHerec : public tf_CDAS {
 public:
     CHerec();
@@ -14,8 +26,8 @@ public:
     void Umiestni(int x, int y);
     int eui() const { return data; }
 
-    int motion = 4;
-    int edge = 2;
+    int motion = PX_MOTION_NERVOUS;
+    int edge = PX_EDGE_WRAP;
     int phase_delay = 0;
     int phase_countdown = 0;
     double turn_step = 0.0;

@@ -144,10 +144,8 @@ struct_kniha_strana::~struct_kniha_strana() {
 tf_CIcon* PX_Nahraj_nahlad(const char* path) {
     if (!tf_FSI_Existuje_sub(path)) return nullptr;
     // A thumbnail is a picture of the screen: none of its colours is see-through.
-    const int saved = tf_glob_Get_CIcon_default_transparency();
-    tf_glob_Set_CIcon_default_transparency(0);
+    const tf_CIconTransparency opaque(0);
     auto* icon = new tf_CIcon(path);
-    tf_glob_Set_CIcon_default_transparency(saved);
     if (!icon->srf) Znic(icon);
     return icon;
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "book/px_herec.h"
 #include "book/px_pozadie.h"
@@ -107,6 +108,12 @@ void set_background_path(const char* path) {
     background_path = copy;
 }
 
+// A line without a motion or an edge takes the kind's motion and bouncing edges.
+std::pair<int, int> motion_and_edge(const PageLine& l, int kind_motion) {
+    if (l.motion == 0 || l.edge == 0) return {kind_motion, PX_EDGE_BOUNCE};
+    return {l.motion, l.edge};
+}
+
 void apply_page_line(const PageLine& l) {
     switch (l.type) {
     case 'p': {
@@ -119,8 +126,7 @@ void apply_page_line(const PageLine& l) {
         break;
     }
     case 'k': {
-        int motion = l.motion, edge = l.edge;
-        if (motion == 0 || edge == 0) motion = edge = 1;
+        const auto [motion, edge] = motion_and_edge(l, PX_MOTION_HORIZONTAL);
         if (const char* path = asset_path(utl_duir_Kulisy, l.name)) {
             TF_LOG("  [k]", path);
             PRIDAJ_KULISU(path, l.x, l.y, motion, edge);  // a prop's delay is not kept
@@ -129,11 +135,7 @@ void apply_page_line(const PageLine& l) {
         break;
     }
     case 'h': {
-        int motion = l.motion, edge = l.edge;
-        if (motion == 0 || edge == 0) {
-            motion = 4;
-            edge = 1;
-        }
+        const auto [motion, edge] = motion_and_edge(l, PX_MOTION_NERVOUS);
         if (const char* path = asset_path(utl_duir_Herci, l.name)) {
             TF_LOG("  [h]", path);
             PRIDAJ_HERCA(path, l.x, l.y, motion, edge, l.delay);

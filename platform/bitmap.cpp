@@ -47,7 +47,7 @@ void keep_picture_buffers() {
 HANDLE LoadImageA(HINSTANCE, const char* name, UINT type, int w, int h, UINT flags) {
     if (type != IMAGE_BITMAP || !name) return nullptr;
     keep_picture_buffers();
-    if (w < 0 || h < 0 || w > kPlatMaxSide || h > kPlatMaxSide) {
+    if (w < 0 || h < 0 || w > PLAT_MAX_SIDE || h > PLAT_MAX_SIDE) {
         plat_GdiWarn("bitmap size refused", name);
         return nullptr;
     }
@@ -72,7 +72,7 @@ HANDLE LoadImageA(HINSTANCE, const char* name, UINT type, int w, int h, UINT fla
     }
     // A zero width or height keeps the picture's own.
     const int tw = w ? w : bw, th = h ? h : bh;
-    if (static_cast<int64_t>(tw) * th > kPlatMaxPixels) {
+    if (static_cast<int64_t>(tw) * th > PLAT_MAX_PIXELS) {
         plat_GdiWarn("bitmap size refused", name);
         return nullptr;
     }

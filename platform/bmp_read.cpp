@@ -7,56 +7,29 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/bmp.h"
+#include "platform/bytes.h"
 #include "platform/gdi_internal.h"
 
 namespace {
 
-constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
+constexpr uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3;
 
-uint32_t le(const uint8_t* p, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | p[i];
-    return v;
-}
-
-struct Header {
-    int64_t w = 0, h = 0;
-    int bpp = 0;
-    uint32_t compression = kRgb;
-    bool topDown = false;
-    uint32_t offBits = 0;
-};
-
-const char* check_header(const uint8_t* d, size_t size, Header* hd) {
-    if (size < 26 || d[0] != 'B' || d[1] != 'M') return "not a BMP";
-    const uint32_t infoSize = le(d + 14, 4), offBits = le(d + 10, 4);
-    hd->offBits = offBits;
-    if (infoSize == 12) {
-        hd->w = le(d + 18, 2);
-        hd->h = static_cast<int16_t>(le(d + 20, 2));
-        hd->bpp = static_cast<int>(le(d + 24, 2));
-    } else if (infoSize >= 40 && size >= 14 + size_t(40)) {
-        hd->w = static_cast<int32_t>(le(d + 18, 4));
-        hd->h = static_cast<int32_t>(le(d + 22, 4));
-        hd->bpp = static_cast<int>(le(d + 28, 2));
-        hd->compression = le(d + 30, 4);
-    } else {
-        return "unknown header";
-    }
-    hd->topDown = hd->h < 0;
-    if (hd->h < 0) hd->h = -hd->h;
+// Why the picture cannot be decoded, or null when it can.
+const char* refusal(const uint8_t* d, size_t size, plat_BmpHeader* hd) {
+    if (!plat_ReadBmpHeader(d, size, hd)) return "not a BMP";
     if (hd->w <= 0 || hd->h <= 0) return "empty picture";
-    if (hd->w > kPlatMaxSide || hd->h > kPlatMaxSide || hd->w * hd->h > kPlatMaxPixels) return "picture too large";
+    if (hd->w > PLAT_MAX_SIDE || hd->h > PLAT_MAX_SIDE || hd->w * hd->h > PLAT_MAX_PIXELS) return "picture too large";
     const int b = hd->bpp;
     if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32) return "unsupported bit depth";
     const uint32_t c = hd->compression;
-    const bool fits =
-        c == kRgb || (c == kRle8 && b == 8) || (c == kRle4 && b == 4) || (c == kBitFields && (b == 16 || b == 32));
-    if (!fits || (hd->topDown && (c == kRle8 || c == kRle4))) return "unsupported compression";
-    if (offBits >= size) return "truncated";
-    if (c == kRgb || c == kBitFields) {
+    const bool fits = c == BI_RGB || (c == BI_RLE8 && b == 8) || (c == BI_RLE4 && b == 4) ||
+                      (c == BI_BITFIELDS && (b == 16 || b == 32));
+    if (!fits || (hd->topDown && (c == BI_RLE8 || c == BI_RLE4))) return "unsupported compression";
+    if (hd->offBits >= size) return "truncated";
+    if (c == BI_RGB || c == BI_BITFIELDS) {
         const int64_t rowBytes = (hd->w * b + 31) / 32 * 4;
-        if (static_cast<int64_t>(size - offBits) < rowBytes * hd->h) return "truncated";
+        if (static_cast<int64_t>(size - hd->offBits) < rowBytes * hd->h) return "truncated";
     }
     return nullptr;
 }
@@ -74,7 +47,7 @@ void to_xrgb(SDL_Surface* s, std::vector<uint32_t>* px) {
     for (int y = 0; y < s->h; ++y) {
         const uint8_t* row = static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
         for (int x = 0; x < s->w; ++x, ++out) {
-            const uint32_t v = le(row + x * bytes, bytes);
+            const uint32_t v = plat_ReadLE(row + x * bytes, bytes);
             if (f->palette) {
                 const SDL_Color c =
                     static_cast<int>(v) < f->palette->ncolors ? f->palette->colors[v] : SDL_Color{0, 0, 0, 0};
@@ -90,7 +63,7 @@ void to_xrgb(SDL_Surface* s, std::vector<uint32_t>* px) {
 
 // The common case of photos and our own thumbnails, straight from the file's bytes: SDL's
 // reader and the general widening above cost as much again.
-void rgb24_to_xrgb(const uint8_t* data, const Header& hd, std::vector<uint32_t>* px) {
+void rgb24_to_xrgb(const uint8_t* data, const plat_BmpHeader& hd, std::vector<uint32_t>* px) {
     const size_t w = static_cast<size_t>(hd.w), h = static_cast<size_t>(hd.h);
     const size_t rowBytes = (w * 3 + 3) & ~size_t(3);
     px->resize(w * h);
@@ -103,13 +76,37 @@ void rgb24_to_xrgb(const uint8_t* data, const Header& hd, std::vector<uint32_t>*
 
 }  // namespace
 
+bool plat_ReadBmpHeader(const uint8_t* d, size_t size, plat_BmpHeader* out) {
+    if (!d || size < 18 || d[0] != 'B' || d[1] != 'M') return false;
+    plat_BmpHeader hd;
+    hd.offBits = plat_ReadLE(d + 10, 4);
+    hd.infoSize = plat_ReadLE(d + 14, 4);
+    if (hd.infoSize == 12 && size >= 14 + 12) {
+        hd.w = plat_ReadLE(d + 18, 2);
+        hd.h = static_cast<int16_t>(plat_ReadLE(d + 20, 2));
+        hd.bpp = static_cast<int>(plat_ReadLE(d + 24, 2));
+    } else if (hd.infoSize >= 40 && size >= 14 + 40) {
+        hd.w = static_cast<int32_t>(plat_ReadLE(d + 18, 4));
+        hd.h = static_cast<int32_t>(plat_ReadLE(d + 22, 4));
+        hd.bpp = static_cast<int>(plat_ReadLE(d + 28, 2));
+        hd.compression = plat_ReadLE(d + 30, 4);
+        hd.coloursUsed = plat_ReadLE(d + 46, 4);
+    } else {
+        return false;
+    }
+    hd.topDown = hd.h < 0;
+    if (hd.topDown) hd.h = -hd.h;
+    *out = hd;
+    return true;
+}
+
 bool plat_DecodeBmp(const uint8_t* data, size_t size, int* w, int* h, std::vector<uint32_t>* px) {
-    Header hd;
-    if (const char* why = check_header(data, size, &hd)) {
+    plat_BmpHeader hd;
+    if (const char* why = refusal(data, size, &hd)) {
         plat_GdiWarn("BMP refused", why);
         return false;
     }
-    if (hd.bpp == 24 && hd.compression == kRgb) {
+    if (hd.bpp == 24 && hd.compression == BI_RGB) {
         rgb24_to_xrgb(data, hd, px);
         *w = static_cast<int>(hd.w);
         *h = static_cast<int>(hd.h);

@@ -24,3 +24,13 @@ inline COLORREF plat_From565(uint16_t v) {
 inline uint16_t plat_XrgbTo565(uint32_t c) {
     return static_cast<uint16_t>(((c >> 19) & 31) << 11 | ((c >> 10) & 63) << 5 | ((c >> 3) & 31));
 }
+// n RGB565 pixels as blue, green, red bytes (as picture files store them), each exactly as
+// GetPixel reports it.
+inline void plat_PixelsToBgr(const uint16_t* px, int n, uint8_t* bgr) {
+    for (int i = 0; i < n; ++i, bgr += 3) {
+        const COLORREF c = plat_From565(px[i]);
+        bgr[0] = GetBValue(c);
+        bgr[1] = GetGValue(c);
+        bgr[2] = GetRValue(c);
+    }
+}

@@ -4,15 +4,6 @@
 
 #include "platform/gdi_internal.h"
 
-void plat_PixelsToBgr(const uint16_t* px, int n, uint8_t* bgr) {
-    for (int i = 0; i < n; ++i, bgr += 3) {
-        const COLORREF c = plat_From565(px[i]);
-        bgr[0] = GetBValue(c);
-        bgr[1] = GetGValue(c);
-        bgr[2] = GetRValue(c);
-    }
-}
-
 HRESULT plat_BltAveraged(IDirectDrawSurface* dst, IDirectDrawSurface* src, const RECT* srcRect) {
     if (!dst || !src) return DDERR_INVALIDPARAMS;
     if (dst->lost || src->lost) return DDERR_SURFACELOST;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-need=(cmake g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-dejavu-core
-      googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick)
+need=(cmake g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libgif-dev
+      fonts-dejavu-core googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -27,6 +27,18 @@ const TitleButton kTitleButtons[] = {
     {TF_APP_ID_TIMER, 138, 6, {180, 100, 180, 120, 180, 140}},
 };
 
+// The framework dialogs, x = screen width - fromRight; after a mode change the timer dialog
+// comes back higher, and the info dialog is always centred on the screen.
+struct DialogPlace {
+    int id, fromRight, y, yAfterModeChange, w, h;
+    bool centred;
+};
+const DialogPlace DIALOG_PLACES[] = {
+    {TF_APP_ID_RESOLUTION_DLG, 500, 50, 50, 338, 250, false},
+    {TF_APP_ID_TIMER_DLG, 600, 100, 70, 208, 109, false},
+    {TF_APP_ID_INFO_DLG, 900, 150, 150, 366, 293, true},
+};
+
 void copy_text(char* to, size_t size, const char* from) {
     snprintf(to, size, "%s", from ? from : "");
 }
@@ -172,6 +184,20 @@ void tf_CAppScreen::PlaceTitleButtons(bool withSkin) {
     }
 }
 
+void tf_CAppScreen::PlaceDialogs(bool layOut) {
+    for (const DialogPlace& d : DIALOG_PLACES) {
+        tf_CPol* w = FindCHLWithID(d.id);
+        if (!w || w->class_id != TF_CLASS_DDIALOG) continue;
+        auto* dialog = static_cast<tf_CDDialog*>(w);
+        const int x = tf_ScreenW - d.fromRight;
+        if (layOut)
+            dialog->Dsgn(x, d.y, d.w, d.h, 2);
+        else if (!d.centred)
+            dialog->CHOD_NA(x, d.yAfterModeChange);
+        if (d.centred) dialog->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
+    }
+}
+
 int tf_CAppScreen::SetupVisual() {
     PlaceTitleButtons(true);
     if (m_bHideExtraButtons) {
@@ -182,13 +208,7 @@ int tf_CAppScreen::SetupVisual() {
         delete m_pAppIcon;
         m_pAppIcon = new tf_CIcon(m_pIconSurface, m_IconX, m_IconY);
     }
-    const int W = tf_ScreenW;
-    if (m_pDlgRozlisenie) m_pDlgRozlisenie->Dsgn(W - 500, 50, 338, 250, 2);
-    if (m_pDlgCasovac) m_pDlgCasovac->Dsgn(W - 600, 100, 208, 109, 2);
-    if (m_pDlgInfo) {
-        m_pDlgInfo->Dsgn(W - 900, 150, 366, 293, 2);
-        m_pDlgInfo->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
-    }
+    PlaceDialogs(true);
     return 0;
 }
 
@@ -230,9 +250,7 @@ void tf_CAppScreen::ChangedResolution(int, int, int, int) {
     tf_APP_Synchro_dll2App(&m_ScreenW, &m_ScreenH, &m_CenterX, &m_CenterY, &m_lpDD, &m_lpDDSPrimary, &m_lpDDSBack,
                            &m_lpDDPal);
     PlaceTitleButtons(false);
-    if (m_pDlgRozlisenie) m_pDlgRozlisenie->CHOD_NA(tf_ScreenW - 500, 50);
-    if (m_pDlgCasovac) m_pDlgCasovac->CHOD_NA(tf_ScreenW - 600, 70);
-    if (m_pDlgInfo) m_pDlgInfo->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
+    PlaceDialogs(false);
 }
 
 void tf_CAppScreen::Init() {}

@@ -82,6 +82,8 @@ public:
 
 private:
     void PlaceTitleButtons(bool withSkin);
+    // The framework dialogs laid out (at set-up) or moved (after a mode change).
+    void PlaceDialogs(bool layOut);
     void FillResolutionList();
     int MessageLoop();
 };

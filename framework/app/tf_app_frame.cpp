@@ -5,11 +5,6 @@
 #include "framework/tuning/tf_km.h"
 #include "framework/widgets/tf_dsgn.h"
 
-namespace {
-// A primary that stays busy must not hang the window thread.
-constexpr int kPresentTries = 100;
-}  // namespace
-
 void tf_APP_Redraw_Frame() {
     if (!tf_lpDDSBack || !tf_lpDDSPrimary) return;  // no display (yet, or any more)
     tf_CAppScreen* screen = tf_pAppScreen;
@@ -24,12 +19,9 @@ void tf_APP_Redraw_Frame() {
     }
     if (tf_KM_on) tf_KM_ZOBRAZ(tf_lpDDSBack);
 
-    for (int tries = 0; tries < kPresentTries; ++tries) {
-        const HRESULT hr = tf_lpDDSPrimary->BltFast(0, 0, tf_lpDDSBack, nullptr, DDBLTFAST_NOCOLORKEY);
-        if (hr == DDERR_WASSTILLDRAWING) continue;
-        if (hr == DDERR_SURFACELOST) tf_APP_Restore_SRF();  // this frame is not shown
-        return;
-    }
+    const HRESULT hr =
+        tf_RetryWhileBusy([] { return tf_lpDDSPrimary->BltFast(0, 0, tf_lpDDSBack, nullptr, DDBLTFAST_NOCOLORKEY); });
+    if (hr == DDERR_SURFACELOST) tf_APP_Restore_SRF();  // this frame is not shown
 }
 
 HRESULT tf_APP_Restore_SRF() {

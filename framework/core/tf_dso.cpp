@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "framework/core/tf_log.h"
+#include "platform/bytes.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 
@@ -16,8 +17,6 @@ bool tf_DSO_bZvuk = true;
 namespace {
 const char* const SRC = "TF_DSO_w";
 
-WORD le16(const BYTE* p) { return static_cast<WORD>(p[0] | p[1] << 8); }
-DWORD le32(const BYTE* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<DWORD>(p[3]) << 24; }
 bool is_tag(const BYTE* p, const char* tag) { return memcmp(p, tag, 4) == 0; }
 
 BOOL parse_failure(const char* why, uint64_t offset) {
@@ -28,10 +27,11 @@ BOOL parse_failure(const char* why, uint64_t offset) {
 // Why the sound buffers cannot play a "fmt " chunk, or null when they can.
 const char* unplayable(const BYTE* chunk, DWORD len) {
     if (len < 16) return "DSParseWaveResource - kratky fmt blok";
-    if (le16(chunk) != WAVE_FORMAT_PCM) return "DSParseWaveResource - format nie je PCM";
-    const WORD channels = le16(chunk + 2), align = le16(chunk + 12), bits = le16(chunk + 14);
+    if (plat_ReadLE(chunk, 2) != WAVE_FORMAT_PCM) return "DSParseWaveResource - format nie je PCM";
+    const uint32_t channels = plat_ReadLE(chunk + 2, 2), align = plat_ReadLE(chunk + 12, 2);
+    const uint32_t bits = plat_ReadLE(chunk + 14, 2);
     if (channels != 1 && channels != 2) return "DSParseWaveResource - zly pocet kanalov";
-    if (le32(chunk + 4) == 0) return "DSParseWaveResource - nulova frekvencia";
+    if (plat_ReadLE(chunk + 4, 4) == 0) return "DSParseWaveResource - nulova frekvencia";
     if ((bits != 8 && bits != 16) || align != channels * bits / 8) return "DSParseWaveResource - zly pocet bitov";
     return nullptr;
 }
@@ -159,14 +159,14 @@ BOOL DSParseWaveResource(const void* image, DWORD imageSize, const WAVEFORMATEX*
     if (!p || imageSize < 12 || !is_tag(p, "RIFF") || !is_tag(p + 8, "WAVE"))
         return parse_failure("DSParseWaveResource - chyba RIFF WAVE hlavicka", 0);
     // The RIFF size counts from just after itself; one that runs past the image is cut to it.
-    const uint64_t end = std::min<uint64_t>(imageSize, 8 + uint64_t{le32(p + 4)});
+    const uint64_t end = std::min<uint64_t>(imageSize, 8 + uint64_t{plat_ReadLE(p + 4, 4)});
     bool wantFmt = fmt != nullptr, wantData = data || size;
     const BYTE *foundFmt = nullptr, *foundData = nullptr;
     DWORD foundSize = 0;
     for (uint64_t pos = 12; pos < end;) {
         if (end - pos < 8) return parse_failure("DSParseWaveResource - neuplna hlavicka bloku", pos);
         const BYTE* chunk = p + pos;
-        const DWORD len = le32(chunk + 4);
+        const DWORD len = plat_ReadLE(chunk + 4, 4);
         const bool inside = len <= end - pos - 8;
         if (wantFmt && is_tag(chunk, "fmt ")) {
             if (!inside) return parse_failure("DSParseWaveResource - blok presahuje koniec", pos);

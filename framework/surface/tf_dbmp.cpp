@@ -8,16 +8,13 @@
 
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_dsrfc.h"
+#include "platform/bmp.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/surface_copy.h"
 
 namespace {
 const char* const SRC = "TF_DBMP_w";
-constexpr uint32_t kHeaders = 54;
-constexpr uint32_t kPixelsPerMetre = 2880;
-// A surface that stays locked (by the caller itself) must not hang the writer.
-constexpr int kBusyTries = 100;
 
 // A clipped area of a surface: right and bottom exclusive.
 struct Area {
@@ -25,16 +22,6 @@ struct Area {
     int w() const { return right - left; }
     int h() const { return bottom - top; }
 };
-
-void put16(uint8_t* p, uint32_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-
-void put32(uint8_t* p, uint32_t v) {
-    put16(p, v);
-    put16(p + 2, v >> 16);
-}
 
 // The inclusive area cut to the surface; false (logged) when it is inverted or lies outside.
 bool clip_area(IDirectDrawSurface* srf, const RECT& oblast, Area* out) {
@@ -55,34 +42,15 @@ bool clip_area(IDirectDrawSurface* srf, const RECT& oblast, Area* out) {
     return true;
 }
 
-// Both headers and the rows, bottom row first, of a locked surface.
+// The area of a locked surface as a BMP file.
 std::vector<uint8_t> encode(const DDSURFACEDESC& ddsd, const Area& a) {
-    const size_t rowSize = (static_cast<size_t>(a.w()) * 3 + 3) & ~size_t(3);
-    std::vector<uint8_t> file(kHeaders + rowSize * static_cast<size_t>(a.h()));  // the padding stays zero
-    uint8_t* h = file.data();
-    h[0] = 'B';
-    h[1] = 'M';
-    put32(h + 2, static_cast<uint32_t>(file.size()));
-    put32(h + 10, kHeaders);
-    put32(h + 14, 40);
-    put32(h + 18, static_cast<uint32_t>(a.w()));
-    put32(h + 22, static_cast<uint32_t>(a.h()));
-    put16(h + 26, 1);
-    put16(h + 28, 24);
-    put32(h + 38, kPixelsPerMetre);
-    put32(h + 42, kPixelsPerMetre);
-    const uint8_t* base = static_cast<const uint8_t*>(ddsd.lpSurface);
-    uint8_t* row = h + kHeaders;
-    for (int y = a.bottom - 1; y >= a.top; --y, row += rowSize) {
-        const uint16_t* px = reinterpret_cast<const uint16_t*>(base + static_cast<ptrdiff_t>(y) * ddsd.lPitch);
-        plat_PixelsToBgr(px + a.left, a.w(), row);
-    }
-    return file;
+    const uint8_t* top = static_cast<const uint8_t*>(ddsd.lpSurface) + static_cast<ptrdiff_t>(a.top) * ddsd.lPitch;
+    return plat_EncodeBmp(top + 2 * a.left, ddsd.lPitch, a.w(), a.h());
 }
 
 // The file size field has 32 bits; a larger area is refused (logged).
 bool fits_format(const Area& a) {
-    if ((static_cast<uint64_t>(a.w()) * 3 + 3) / 4 * 4 * static_cast<uint64_t>(a.h()) <= UINT32_MAX - kHeaders)
+    if ((static_cast<uint64_t>(a.w()) * 3 + 3) / 4 * 4 * static_cast<uint64_t>(a.h()) <= UINT32_MAX - PLAT_BMP_HEADERS_SIZE)
         return true;
     TF_LOG(TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - prilis velka oblast");
     TF_LOG("sir,vys:", a.w(), a.h());
@@ -110,12 +78,11 @@ IDirectDrawSurface* scaled_copy(IDirectDraw* dd, IDirectDrawSurface* src, const 
         TF_LOG("sir,vys:", w, h);
         return nullptr;
     }
-    HRESULT hr = DDERR_WASSTILLDRAWING;
-    for (int tries = 0; tries < kBusyTries && hr == DDERR_WASSTILLDRAWING; ++tries) {
-        hr = plat_BltAveraged(out, src, zdroj);
-        // A restored surface holds nothing worth writing.
-        if (hr == DDERR_SURFACELOST) src->Restore();
-    }
+    const HRESULT hr = tf_RetryWhileBusy([&] {
+        const HRESULT copied = plat_BltAveraged(out, src, zdroj);
+        if (copied == DDERR_SURFACELOST) src->Restore();  // a restored surface holds nothing worth writing
+        return copied;
+    });
     if (hr != DD_OK) {
         TF_LOG(TF_LOG_ERR, "tf_BMP - Chyba pri kopirovani SURFACE");
         out->Release();

@@ -7,6 +7,8 @@
 
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
+#include "platform/bmp.h"
+#include "platform/bytes.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 
@@ -29,26 +31,17 @@ HRESULT refill(IDirectDrawSurface* srf, const char* name, int w, int h, const ch
     return hr;
 }
 
-uint32_t read_le(const unsigned char* p, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
-    return v;
-}
-
 // Colour table of a BMP (file header included) into the first entries of the palette.
-void palette_from_bmp(const unsigned char* data, size_t size, PALETTEENTRY* pal) {
+void palette_from_bmp(const uint8_t* data, size_t size, PALETTEENTRY* pal) {
     const size_t FILE_HEADER = 14;
-    if (size < FILE_HEADER + 40 || data[0] != 'B' || data[1] != 'M') return;
-    const unsigned char* info = data + FILE_HEADER;
-    uint32_t header_size = read_le(info, 4);
-    uint32_t bits = read_le(info + 14, 2);
-    if (header_size < 40 || bits > 8 || header_size > size - FILE_HEADER) return;
-    uint32_t used = read_le(info + 32, 4);
-    size_t n = used ? used : (size_t(1) << bits);
+    plat_BmpHeader hd;
+    if (!plat_ReadBmpHeader(data, size, &hd)) return;
+    if (hd.infoSize < 40 || hd.bpp > 8 || hd.infoSize > size - FILE_HEADER) return;
+    size_t n = hd.coloursUsed ? hd.coloursUsed : (size_t(1) << hd.bpp);
     // A lying header must not read past the data or write past the palette.
-    size_t in_table = (size - FILE_HEADER - header_size) / 4;
+    size_t in_table = (size - FILE_HEADER - hd.infoSize) / 4;
     n = std::min({n, in_table, size_t(256)});
-    const unsigned char* table = info + header_size;
+    const uint8_t* table = data + FILE_HEADER + hd.infoSize;
     for (size_t i = 0; i < n; ++i) {
         pal[i].peBlue = table[4 * i];
         pal[i].peGreen = table[4 * i + 1];
@@ -300,14 +293,11 @@ DWORD DDPixelFromColor(IDirectDrawSurface* srf, COLORREF colour) {
     }
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
-    HRESULT hr = DDERR_WASSTILLDRAWING;
-    // Bounded: a surface its own caller keeps locked never becomes free.
-    for (int tries = 0; tries < 100 && hr == DDERR_WASSTILLDRAWING; ++tries) hr = srf->Lock(nullptr, &ddsd, 0, nullptr);
-    if (hr == DD_OK) {
+    if (tf_RetryWhileBusy([&] { return srf->Lock(nullptr, &ddsd, 0, nullptr); }) == DD_OK) {
         // Only the bytes of the first pixel: a narrow surface may end right after it.
         DWORD bits = ddsd.ddpfPixelFormat.dwRGBBitCount;
         int bytes = static_cast<int>(std::clamp<DWORD>((bits + 7) / 8, 1, 4));
-        result = read_le(static_cast<const unsigned char*>(ddsd.lpSurface), bytes);
+        result = plat_ReadLE(static_cast<const uint8_t*>(ddsd.lpSurface), bytes);
         if (bits < 32) result &= (DWORD(1) << bits) - 1;
         srf->Unlock(nullptr);
     }
@@ -331,7 +321,7 @@ IDirectDrawPalette* DDLoadPalette(IDirectDraw* dd, const char* name) {
             palette_from_bmp(res->data, res->size, pal);
         } else if (FILE* f = plat_fopen(name, "rb")) {
             // Headers of every BMP version and a full colour table fit in this.
-            unsigned char head[14 + 124 + 1024];
+            uint8_t head[14 + 124 + 1024];
             size_t got = fread(head, 1, sizeof head, f);
             fclose(f);
             palette_from_bmp(head, got, pal);

@@ -65,14 +65,23 @@ private:
     bool read_pixel(int x, int y, uint16_t* out);
 };
 
+// Runs `attempt` (returning an HRESULT) again while it finds a surface busy, at most
+// TF_BUSY_TRIES times, and returns its last result: a surface that its own caller keeps
+// locked never becomes free, and that must not hang the program.
+constexpr int TF_BUSY_TRIES = 100;
+template <class Attempt>
+HRESULT tf_RetryWhileBusy(Attempt attempt) {
+    HRESULT hr = DDERR_WASSTILLDRAWING;
+    for (int tries = 0; tries < TF_BUSY_TRIES && hr == DDERR_WASSTILLDRAWING; ++tries) hr = attempt();
+    return hr;
+}
+
 template <class Attempt>
 void tf_CDas_Surface::draw_with_recovery(Attempt attempt) {
-    // A target that stays busy (locked by the caller itself) must not hang the program.
-    for (int tries = 0; tries < 100; ++tries) {
-        HRESULT hr = attempt();
-        if (hr == DDERR_SURFACELOST) hr = RESTORE_SURFACE();
-        if (hr != DDERR_WASSTILLDRAWING) return;
-    }
+    tf_RetryWhileBusy([&] {
+        const HRESULT hr = attempt();
+        return hr == DDERR_SURFACELOST ? RESTORE_SURFACE() : hr;
+    });
 }
 
 // The named picture as a bitmap: the program's resource first, else the BMP file; w, h

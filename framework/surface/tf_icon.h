@@ -46,3 +46,18 @@ private:
 // When non-zero (the default), an icon loading its own file takes its key from pixel (1, 1).
 int tf_glob_Get_CIcon_default_transparency();
 void tf_glob_Set_CIcon_default_transparency(int on);
+
+// The default transparency set to `on` for the icons made while it lives; the value it
+// found comes back when it ends.
+class tf_CIconTransparency {
+public:
+    explicit tf_CIconTransparency(int on) : saved(tf_glob_Get_CIcon_default_transparency()) {
+        tf_glob_Set_CIcon_default_transparency(on);
+    }
+    ~tf_CIconTransparency() { tf_glob_Set_CIcon_default_transparency(saved); }
+    tf_CIconTransparency(const tf_CIconTransparency&) = delete;
+    tf_CIconTransparency& operator=(const tf_CIconTransparency&) = delete;
+
+private:
+    int saved;
+};

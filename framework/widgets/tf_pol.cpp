@@ -11,6 +11,7 @@
 
 int tf_glob_CascadeX = 15, tf_glob_CascadeY = 10;
 int tf_glob_GrabX = 0, tf_glob_GrabY = 0;
+void (*tf_glob_PolZanika)(tf_CPol* w) = nullptr;
 
 // Every widget class has a virtual destructor, so one delete serves every id an owning
 // array accepts; any other id is left to the array to report.
@@ -45,7 +46,9 @@ tf_CPol::tf_CPol(tf_CPolCHLO* parent_, int ID_) : parent(parent_), ID(ID_) {
     tf_CPol::Rodic_reset();
 }
 
-tf_CPol::~tf_CPol() = default;
+tf_CPol::~tf_CPol() {
+    if (tf_glob_PolZanika) tf_glob_PolZanika(this);
+}
 
 void tf_CPol::Rodic_reset() {
     x = parent ? parent->x + rx : rx;

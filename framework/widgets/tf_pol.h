@@ -4,6 +4,7 @@
 #include "framework/core/tf_class.h"
 #include "platform/ddraw.h"
 
+class tf_CPol;
 class tf_CPolCHLO;
 
 // Destroys a widget by its class id; false (nothing destroyed) for an id an owning array
@@ -14,6 +15,9 @@ bool tf_glob_Destroy_ByClassId(void* entry);
 extern int tf_glob_CascadeX, tf_glob_CascadeY;
 // Pointer offset from the origin of the widget being dragged; there is one drag at a time.
 extern int tf_glob_GrabX, tf_glob_GrabY;
+// Told of every widget as it is destroyed, so that a layer above that holds widgets (the
+// tuning mode) lets go of them; null when nobody listens.
+extern void (*tf_glob_PolZanika)(tf_CPol* w);
 
 class tf_CPol {
 public:

@@ -73,15 +73,13 @@ int tf_UTL_CDUIR_THMFILE::LOAD(const char* adresar, bool priehladne) {
     tf_CARRE cesty;
     zisti(adresar, "*.bmp", 0, "Doslo k chybe pri nacitani BMP suborov", &cesty);
     // Thumbnails take their key from pixel (1, 1) only when asked to.
-    const int povodna = tf_glob_Get_CIcon_default_transparency();
-    tf_glob_Set_CIcon_default_transparency(priehladne ? 1 : 0);
+    const tf_CIconTransparency priehladnost(priehladne ? 1 : 0);
     for (int i = 0; i < cesty.count; ++i) {
         const char* cesta = cesta_v(cesty, i);
         const std::string thm = tf_FSI_Zmen_priponu(cesta, "thm");
         const char* nahlad = tf_FSI_Existuje_sub(thm.c_str()) ? thm.c_str() : nullptr;
         PRIDAJ_THMFILE(i + 1, tf_FSI_Vystrihni_meno(cesta).c_str(), nahlad, cesta);
     }
-    tf_glob_Set_CIcon_default_transparency(povodna);
     cesty.UVOLNI_char();
     return 0;
 }

@@ -4,20 +4,14 @@
 #include <array>
 #include <cmath>
 
+#include "platform/bmp.h"
+#include "platform/bytes.h"
 #include "platform/ddraw.h"
-#include "platform/surface_copy.h"
+#include "platform/pixel.h"
 
 namespace artgen {
 
 namespace {
-void put16(std::vector<uint8_t>& v, uint32_t x) {
-    v.push_back(static_cast<uint8_t>(x));
-    v.push_back(static_cast<uint8_t>(x >> 8));
-}
-void put32(std::vector<uint8_t>& v, uint32_t x) {
-    put16(v, x & 0xFFFF);
-    put16(v, x >> 16);
-}
 void put_tag(std::vector<uint8_t>& v, const char* tag) {
     for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
 }
@@ -102,21 +96,21 @@ std::vector<uint8_t> EncodeWav(const std::vector<double>& samples) {
     const uint32_t data = static_cast<uint32_t>(samples.size() * 2);
     std::vector<uint8_t> v;
     put_tag(v, "RIFF");
-    put32(v, 36 + data);
+    plat_AppendLE(v, 36 + data, 4);
     put_tag(v, "WAVE");
     put_tag(v, "fmt ");
-    put32(v, 16);
-    put16(v, 1);  // PCM
-    put16(v, 1);  // mono
-    put32(v, SAMPLE_RATE);
-    put32(v, SAMPLE_RATE * 2);  // bytes a second
-    put16(v, 2);                // bytes a frame
-    put16(v, 16);
+    plat_AppendLE(v, 16, 4);
+    plat_AppendLE(v, 1, 2);  // PCM
+    plat_AppendLE(v, 1, 2);  // mono
+    plat_AppendLE(v, SAMPLE_RATE, 4);
+    plat_AppendLE(v, SAMPLE_RATE * 2, 4);  // bytes a second
+    plat_AppendLE(v, 2, 2);                // bytes a frame
+    plat_AppendLE(v, 16, 2);
     put_tag(v, "data");
-    put32(v, data);
+    plat_AppendLE(v, data, 4);
     for (double x : samples) {
         const double scaled = std::floor(std::clamp(x, -1.0, 1.0) * 32767 + 0.5);
-        put16(v, static_cast<uint32_t>(static_cast<int32_t>(scaled)) & 0xFFFF);
+        plat_AppendLE(v, static_cast<uint32_t>(static_cast<int32_t>(scaled)) & 0xFFFF, 2);
     }
     return v;
 }
@@ -131,22 +125,9 @@ std::vector<uint8_t> EncodeBmp8(IDirectDrawSurface* srf, std::vector<uint16_t> k
         encode_row(row, pixels);
     }
     pixels.insert(pixels.end(), {0, 1});  // end of the picture
-    const uint32_t head = 14 + 40 + 4 * static_cast<uint32_t>(p.colours.size());
-    std::vector<uint8_t> v = {'B', 'M'};
-    put32(v, head + static_cast<uint32_t>(pixels.size()));
-    put32(v, 0);
-    put32(v, head);
-    put32(v, 40);
-    put32(v, static_cast<uint32_t>(w));
-    put32(v, static_cast<uint32_t>(h));
-    put16(v, 1);
-    put16(v, 8);
-    put32(v, 1);  // RLE8
-    put32(v, static_cast<uint32_t>(pixels.size()));
-    put32(v, 2835);  // 72 dpi
-    put32(v, 2835);
-    put32(v, static_cast<uint32_t>(p.colours.size()));
-    put32(v, 0);
+    std::vector<uint8_t> v;
+    plat_AppendBmpHeaders(v, w, h, 8, 1, static_cast<uint32_t>(p.colours.size()),  // RLE8
+                          static_cast<uint32_t>(pixels.size()));
     for (uint16_t c : p.colours) {
         uint8_t bgr[3];
         plat_PixelsToBgr(&c, 1, bgr);

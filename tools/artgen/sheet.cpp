@@ -1,10 +1,10 @@
 #include "tools/artgen/sheet.h"
 
 #include "framework/surface/tf_dsrfc.h"
+#include "platform/bmp.h"
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
 #include "platform/pixel.h"
-#include "platform/surface_copy.h"
 #include "tools/artgen/encode.h"
 
 namespace artgen {

@@ -10,7 +10,7 @@
 
 #include "framework/surface/tf_dsrfc.h"
 #include "platform/resources.h"
-#include "platform/surface_copy.h"
+#include "platform/bmp.h"
 #include "tests/support/temp_tree.h"
 #include "tools/artgen/artgen.h"
 #include "tools/artgen/detmath.h"

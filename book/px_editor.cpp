@@ -1,0 +1,70 @@
+// The editor screen: its program-long objects, its surfaces, and what follows a change of
+// the display mode.
+#include "book/px_editor.h"
+
+#include "book/px_ks.h"
+#include "book/px_pozadie.h"
+#include "book/px_stav.h"
+#include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_utl.h"
+
+CKnihaScreen* app_screen = nullptr;
+PX_Editor* px_editor = nullptr;
+
+CKnihaScreen::CKnihaScreen(void* instance, int showCommand, const char* iniName)
+    : tf_CAppScreen(instance, showCommand, iniName) {
+    px_editor = new PX_Editor;
+    background_surface = &px_editor->pozadie;
+    app_screen = this;
+}
+
+CKnihaScreen::~CKnihaScreen() {
+    if (!px_editor->uvolnene) UVOLNI_VSETKO();
+    delete px_editor->nova_kniha;
+    if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
+    if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
+    background_surface = nullptr;
+    zvuk_naraz = zvuk_koniec = nullptr;
+    delete px_editor;
+    px_editor = nullptr;
+    if (app_screen == this) app_screen = nullptr;
+}
+
+void PX_LoadDefaultBookIcon() {
+    delete default_book_icon;
+    default_book_icon = new tf_CIcon("kniha_ikona_default.bmp");
+}
+
+void CKnihaScreen::Do_LOAD_SRF() {
+    tf_CDas_Surface& skin = px_editor->rezia;
+    skin.NAHRAJ_SURFACE(m_lpDD, "rezia.bmp");
+    skin.BC_NASTAV(0, 0);
+    skin.TC_NASTAV(3, 3);
+}
+
+void CKnihaScreen::Do_RELEASE_SRF() {
+    px_editor->rezia.RELEASE_SURFACE();
+    px_editor->pozadie.RELEASE_SURFACE();
+}
+
+void CKnihaScreen::Do_RESTORE_SRF() {
+    px_editor->rezia.RESTORE_SURFACE();
+    px_editor->pozadie.RESTORE_SURFACE();
+}
+
+void CKnihaScreen::Redraw_Screen() { PX_DrawEditorFrame(m_lpDDSBack); }
+
+// The catalogue, the lists and the shown page are made again for the new size. A new page
+// not yet saved has no file to come back from: it stays, its background fitted anew.
+void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
+    tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
+    PX_LoadDefaultBookIcon();
+    NACITAJ_KNIHY();
+    if (current_book != -1) VOLBA_KNIHY(current_book, false);
+    if (current_book != -1 && current_page == PX_NEW_PAGE)
+        PRIPRAV_POZADIE(true);
+    else if (current_book != -1 && current_page != -1)
+        VOLBA_STRANY(current_book, current_page);
+    PX_PlaceButtons(false);
+    px_editor->dui_M.zmena = true;
+}

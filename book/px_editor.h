@@ -1,0 +1,60 @@
+// The book editor: the application screen, the widgets and pictures it keeps for the whole
+// run, and the routines its set-up and its frame share (the commands: px_editor_cmd.h).
+#pragma once
+#include "framework/app/tf_app.h"
+#include "framework/core/tf_dso.h"
+#include "framework/surface/tf_dsrfc.h"
+#include "framework/widgets/tf_dui.h"
+#include "framework/widgets/tf_tlac.h"
+#include "framework/widgets/tf_uhspol.h"
+
+class tf_UTL_CDLG_EDIT;
+
+class CKnihaScreen : public tf_CAppScreen {
+public:
+    CKnihaScreen(void* instance, int showCommand, const char* iniName);
+    // Frees what the window's end did not (a run that never got WM_DESTROY).
+    ~CKnihaScreen() override;
+
+    void Init() override;
+    void Do_LOAD_SRF() override;
+    void Do_RELEASE_SRF() override;
+    void Do_RESTORE_SRF() override;
+    void Redraw_Screen() override;
+    void HandleWMInteraction(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void ChangedResolution(int oldW, int oldH, int newW, int newH) override;
+};
+
+// The running editor screen; null while there is none.
+extern CKnihaScreen* app_screen;
+
+// What the editor keeps from its start to its end. The lists and menus of the model's state
+// (book/px_stav.h) are made by Init without a parent and destroyed by UVOLNI_VSETKO; the group
+// only holds them.
+struct PX_Editor {
+    tf_CUHSPol group;
+    tf_CDUI dui_M{"dui_M", 1};
+    tf_CDas_Surface pozadie{"pozadie"};
+    tf_CDas_Surface rezia{"rezia"};
+    tf_CTlac tlac_Prev, tlac_Next, tlac_Nova, tlac_Opusti, tlac_Play;
+    tf_CTlac tlac_Save{"tlac_Save"};
+    tf_CDAS kurzor{"kurzor", 200, 250};
+    tf_CDSO_Zvuk naraz, koniec;
+    // Made by Init and kept to the end.
+    tf_UTL_CDLG_EDIT* nova_kniha = nullptr;
+    HFONT font_menu = nullptr;   // every menu
+    HFONT font_knihy = nullptr;  // the books list
+    bool uvolnene = false;       // UVOLNI_VSETKO has run
+};
+// While the editor screen exists.
+extern PX_Editor* px_editor;
+
+// The six buttons at their places for the screen size: Init and ChangedResolution share it,
+// and Init also gives them their looks.
+void PX_PlaceButtons(bool withLooks);
+
+// The icon of a book without one of its own, loaded afresh.
+void PX_LoadDefaultBookIcon();
+
+// The editor's part of each frame: page, thumbnail, outlines, status line, widgets, cursor.
+void PX_DrawEditorFrame(IDirectDrawSurface* back);

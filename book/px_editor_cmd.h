@@ -1,0 +1,33 @@
+// The editor's commands, one function each: the input dispatches list rows, menu items,
+// buttons and keys to them.
+#pragma once
+
+// Rows and items chosen in the lists and menus (the row's or item's id).
+void PX_MainMenu(int id);            // "Info..." and "Koniec"
+void PX_ChooseBook(int id);          // books list
+void PX_ChoosePage(int id);          // pages list
+void PX_AddBackground(int id);       // backgrounds list
+void PX_AddProp(int id);             // props list
+void PX_AddActor(int id);            // actors list
+void PX_SetBackgroundMode(int id);   // background-mode menu
+void PX_RemoveOrCopyObject(int id);  // object menu: remove, copy
+void PX_SetMotion(int id);           // object menu: the six motions
+void PX_SetEdge(int id);             // object menu: bounce, wrap around
+void PX_SetPace(int id);             // object menu: faster, slower phases
+void PX_NewBookDialog(int id);       // the new-book dialog's OK or cancel
+
+// The buttons.
+void PX_Play();
+void PX_SavePage();
+void PX_NextPage();
+void PX_PreviousPage();
+void PX_LeaveNewPage();
+void PX_NewPage();
+
+// The keys.
+void PX_TogglePlay();
+void PX_Faster();
+void PX_Slower();
+void PX_RemoveLast();
+void PX_DeleteHovered();
+void PX_ReportRegistry();

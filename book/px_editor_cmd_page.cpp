@@ -1,0 +1,96 @@
+// The editor's page commands: pictures from the lists, the background mode, the object
+// menu, and the keys.
+#include <cstdlib>
+#include <cstring>
+
+#include "book/px_anim.h"
+#include "book/px_editor_cmd.h"
+#include "book/px_herec.h"
+#include "book/px_pozadie.h"
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+#include "framework/surface/tf_display.h"
+#include "framework/widgets/tf_utl.h"
+
+namespace {
+enum { REMOVE = 1, COPY = 2 };
+
+// The picture's full path of a list row, or null.
+const char* Cesta(tf_UTL_CDUIR_THMFILE* list, int id) {
+    tf_TVOLBAR* row = list ? list->VratVolbu__hodnotovo(id) : nullptr;
+    return row ? static_cast<const char*>(row->data) : nullptr;
+}
+
+// Each new object stands a little lower right of the one before, starting over at the edges.
+void Dalsie_miesto() {
+    insert_x += 10;
+    if (insert_x > tf_ScreenW - 100) insert_x = 0;
+    insert_y += 30;
+    if (insert_y > tf_ScreenH - 60) insert_y = 0;
+}
+
+CHerec* Ciel_menu() { return REG_Objekt(setup_target); }
+}  // namespace
+
+void PX_AddBackground(int id) {
+    const char* path = Cesta(utl_duir_Pozadia, id);
+    char* copy = path ? strdup(path) : nullptr;
+    free(background_path);
+    background_path = copy;
+    PRIPRAV_POZADIE(true);
+    dirty = true;
+}
+
+void PX_AddProp(int id) {
+    const char* path = Cesta(utl_duir_Kulisy, id);
+    if (!path) return;
+    Dalsie_miesto();
+    PRIDAJ_KULISU(path, insert_x, insert_y, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
+    dirty = true;
+}
+
+void PX_AddActor(int id) {
+    const char* path = Cesta(utl_duir_Herci, id);
+    if (!path) return;
+    Dalsie_miesto();
+    PRIDAJ_HERCA(path, insert_x, insert_y, PX_MOTION_STILL, PX_EDGE_BOUNCE, 0);
+    dirty = true;
+}
+
+void PX_SetBackgroundMode(int id) {
+    background_mode = id;
+    PRIPRAV_POZADIE(false);
+}
+
+void PX_RemoveOrCopyObject(int id) {
+    if (!Ciel_menu()) return;
+    if (id == REMOVE) ODSTRAN_OBJEKT(setup_target);
+    if (id == COPY) KOPIRUJ_OBJEKT(setup_target);
+    setup_target = -1;
+    dirty = true;
+}
+
+void PX_SetMotion(int id) {
+    if (CHerec* o = Ciel_menu()) NASTAV_POHYB(o, id);
+}
+
+void PX_SetEdge(int id) {
+    if (CHerec* o = Ciel_menu()) NASTAV_OKRAJ(o, id);
+}
+
+void PX_SetPace(int id) {
+    if (CHerec* o = Ciel_menu()) NASTAV_TEMPO(o, id);
+}
+
+void PX_TogglePlay() { running = !running; }
+void PX_Faster() { NASTAV_RYCHLOST(-1); }
+void PX_Slower() { NASTAV_RYCHLOST(+1); }
+void PX_RemoveLast() { ODSTRAN_POSLEDNY(); }
+
+void PX_DeleteHovered() {
+    if (hovered == -1) return;
+    ODSTRAN_OBJEKT(hovered);
+    hovered = -1;
+}
+
+void PX_ReportRegistry() { REPORT_REG("F1 report"); }

@@ -1,0 +1,62 @@
+// The editor's frame, one layer after another: the page, its thumbnail, the outlines of the
+// objects in hand, which controls show, the status line, the widgets and the cursor.
+#include <cstring>
+
+#include "book/px_editor.h"
+#include "book/px_herec.h"
+#include "book/px_ks.h"
+#include "book/px_pozadie.h"
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+#include "framework/surface/tf_draw.h"
+
+namespace {
+const COLORREF STATUS_COLOUR = 0xF0F0F0;
+
+// The platform draws pens one pixel wide: three nested rectangles make the 3-pixel line.
+void Obrys(HDC dc, int index, HPEN pen) {
+    CHerec* o = REG_Objekt(index);
+    if (!o || !pen) return;
+    SelectObject(dc, pen);
+    const int l = o->x, t = o->y, r = l + o->AktSIR(), b = t + o->AktVYS();
+    for (int d = -1; d <= 1; ++d) Rectangle(dc, l + d, t + d, r - d, b - d);
+}
+
+void Obrysy(IDirectDrawSurface* back) {
+    if (hovered == -1 && dragged == -1 && setup_target == -1) return;
+    HDC dc = nullptr;
+    if (back->GetDC(&dc) != DD_OK) return;
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const int roles[] = {hovered, dragged, setup_target};
+    for (int i = 0; i < 3; ++i)
+        if (roles[i] != -1) Obrys(dc, roles[i], outline_pens[i]);
+    back->ReleaseDC(dc);
+}
+
+// Which controls this frame offers. The leave-new-page button only means something on a
+// new page, so it shows only there.
+void Viditelnost(PX_Editor& e) {
+    e.tlac_Play.zivy = !running;
+    e.tlac_Save.zivy = dirty;
+    e.tlac_Next.zivy = next_page > 0;
+    e.tlac_Prev.zivy = prev_page > 0;
+    e.tlac_Nova.zivy = current_page != -1 && current_page != PX_NEW_PAGE && next_page == 0;
+    e.tlac_Opusti.zivy = current_page == PX_NEW_PAGE;
+    if (dui_setup) dui_setup->zivy = setup_target != -1;
+}
+
+void Stav(IDirectDrawSurface* back) {
+    if (strlen(status_text) > 1) tf_glob_Text_srf(back, tf_ScreenCX - 75, tf_ScreenH - 25, STATUS_COLOUR, status_text);
+}
+}  // namespace
+
+void PX_DrawEditorFrame(IDirectDrawSurface* back) {
+    if (!back || !px_editor) return;
+    ZOBRAZ_STRANU(back);
+    PX_Obnov_nahlad();
+    Obrysy(back);
+    Viditelnost(*px_editor);
+    Stav(back);
+    px_editor->group.ZOBRAZ(back);
+    px_editor->kurzor.ZOBRAZ(back);
+}

@@ -1,0 +1,187 @@
+// The author's input: keys through a table, the pointer through hover, press (the hovered
+// object is taken), drag (it follows, facing the way it goes) and release (it is thrown),
+// and the lists, menus and buttons polled after a press or a release.
+#include "book/px_anim.h"
+#include "book/px_editor.h"
+#include "book/px_editor_cmd.h"
+#include "book/px_herec.h"
+#include "book/px_ks.h"
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+#include "framework/core/tf_log.h"
+#include "framework/widgets/tf_duir.h"
+#include "framework/widgets/tf_utl.h"
+
+namespace {
+const char SRC[] = "PX_EDITOR";
+
+// The last two pointer positions of a drag: their difference is the throw.
+POINT last_mouse = {0, 0}, prev_mouse = {0, 0};
+
+struct Klavesa {
+    int key;
+    void (*prikaz)();
+};
+const Klavesa kKlavesy[] = {
+    {VK_BACK, PX_RemoveLast},       // the page's last object goes
+    {VK_SPACE, PX_TogglePlay},      // playback starts or pauses
+    {VK_PRIOR, PX_Faster},          // Page Up
+    {VK_NEXT, PX_Slower},           // Page Down
+    {VK_DELETE, PX_DeleteHovered},  // the object under the pointer goes
+    {VK_F1, PX_ReportRegistry},     // the page's objects into the log
+};
+
+// The lists and menus asked after every press, in this order; each reports a chosen id once.
+struct Anketa {
+    tf_CDUI* (*zoznam)();
+    void (*prikaz)(int id);
+};
+const Anketa kAnkety[] = {
+    {[]() -> tf_CDUI* { return &px_editor->dui_M; }, PX_MainMenu},
+    {[]() -> tf_CDUI* { return duir_KNIHY; }, PX_ChooseBook},
+    {[]() -> tf_CDUI* { return duir_STRANY; }, PX_ChoosePage},
+    {[]() -> tf_CDUI* { return utl_duir_Pozadia; }, PX_AddBackground},
+    {[]() -> tf_CDUI* { return utl_duir_Kulisy; }, PX_AddProp},
+    {[]() -> tf_CDUI* { return utl_duir_Herci; }, PX_AddActor},
+    {[]() -> tf_CDUI* { return dui_PozGeometria; }, PX_SetBackgroundMode},
+    {[]() -> tf_CDUI* { return dui_setup; }, nullptr},  // its items only open the submenus
+    {[]() -> tf_CDUI* { return dui_setup_1; }, PX_RemoveOrCopyObject},
+    {[]() -> tf_CDUI* { return dui_setup_2; }, PX_SetMotion},
+    {[]() -> tf_CDUI* { return dui_setup_3; }, PX_SetEdge},
+    {[]() -> tf_CDUI* { return dui_setup_4; }, PX_SetPace},
+};
+
+// The buttons asked after every release, in this order: each acts once per press.
+struct Tlacidlo {
+    tf_CTlac PX_Editor::*tlac;
+    void (*prikaz)();
+};
+const Tlacidlo kTlacidla[] = {
+    {&PX_Editor::tlac_Play, PX_Play},           {&PX_Editor::tlac_Save, PX_SavePage},
+    {&PX_Editor::tlac_Next, PX_NextPage},       {&PX_Editor::tlac_Prev, PX_PreviousPage},
+    {&PX_Editor::tlac_Opusti, PX_LeaveNewPage}, {&PX_Editor::tlac_Nova, PX_NewPage},
+};
+
+void Klaves(int key) {
+    if (px_editor->group.INFORMUJ_SA_KLAV(key)) return;  // the new-book dialog's name, say
+    for (const Klavesa& k : kKlavesy)
+        if (k.key == key) return k.prikaz();
+}
+
+// The topmost object with a visible pixel under the pointer, or -1.
+int Objekt_pod(int x, int y) {
+    for (int i = REG.count - 1; i >= 0; --i)
+        if (CHerec* o = REG_Objekt(i); o && o->OSTRY_ZASAH(x, y)) return i;
+    return -1;
+}
+
+void Pohyb(int x, int y) {
+    PX_Editor& e = *px_editor;
+    e.kurzor.CHOD_NA(x, y);
+    if (dragged == -1) {
+        hovered = Objekt_pod(x, y);
+        if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, 0);
+    } else if (CHerec* o = REG_Objekt(dragged)) {
+        o->INFORMUJ_SA(x, y, 0);
+        prev_mouse = last_mouse;
+        last_mouse = {x, y};
+        o->zrkadlo = x < prev_mouse.x ? 1 : 0;
+    }
+    e.group.INFORMUJ_SA(x, y, 0);
+    // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
+    // would not open) opens once it has them: the row is offered the move again.
+    int row = 0, id = 0;
+    if (duir_KNIHY && duir_KNIHY->INFORMUJ_MA_3(&row, &id) && id >= PX_FIRST_BOOK_ID && id != listed_book) {
+        NAPLN_STRANY(id, false);
+        duir_KNIHY->INFORMUJ_SA(x, y, 0);
+    }
+}
+
+// A press takes the hovered object and starts its drag afresh, so a click throws nothing.
+void Stlacenie(int x, int y) {
+    PX_Editor& e = *px_editor;
+    if (CHerec* o = REG_Objekt(hovered)) {
+        dragged = hovered;
+        hovered = -1;
+        o->INFORMUJ_SA(x, y, 1);
+        e.kurzor.SF(1);
+        last_mouse = prev_mouse = {x, y};
+    }
+    e.group.INFORMUJ_SA(x, y, 1);
+    for (const Anketa& a : kAnkety) {
+        int id = 0;
+        tf_CDUI* zoznam = a.zoznam();
+        if (zoznam && zoznam->INFORMUJ_MA(&id) && a.prikaz) a.prikaz(id);
+    }
+    setup_target = -1;  // any left press closes the object menu
+}
+
+// The released object flies on with the drag's last step.
+void Uvolnenie(int x, int y) {
+    PX_Editor& e = *px_editor;
+    e.kurzor.SF(0);
+    if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, -1);
+    hovered = -1;
+    if (dragged != -1) {
+        if (CHerec* o = REG_Objekt(dragged)) {
+            o->INFORMUJ_SA(x, y, -1);
+            HOD(o, last_mouse.x - prev_mouse.x, last_mouse.y - prev_mouse.y);
+        }
+        dragged = -1;
+        dirty = true;
+    }
+    for (const Tlacidlo& t : kTlacidla)
+        if ((e.*t.tlac).STLACENE()) t.prikaz();
+    int id = 0;
+    if (e.group.INFORMUJ_MA(&id)) PX_NewBookDialog(id);
+    e.group.INFORMUJ_SA(x, y, -1);
+}
+
+void Menu_objektu(int x, int y) {
+    if (hovered == -1 || !dui_setup) return;
+    setup_target = hovered;
+    hovered = -1;
+    dui_setup->CHOD_NA(x, y);
+}
+
+// The lists and menus go; the group that held them goes quiet for the rest of the run.
+void Koniec() {
+    TF_LOG("case WM_DESTROY - PX");
+    UVOLNI_VSETKO();
+    px_editor->uvolnene = true;
+    px_editor->group.zivy = false;
+}
+}  // namespace
+
+void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!px_editor || px_editor->uvolnene) return;
+    const int x = LOWORD(lParam), y = HIWORD(lParam);
+    switch (msg) {
+    case WM_SETCURSOR:
+        SetCursor(nullptr);  // the editor draws its own
+        break;
+    case WM_DESTROY:
+        Koniec();
+        break;
+    case WM_TIMER:
+        TIK_ANIMACIE();
+        break;
+    case WM_KEYDOWN:
+        Klaves(static_cast<int>(wParam));
+        break;
+    case WM_MOUSEMOVE:
+        Pohyb(x, y);
+        break;
+    case WM_LBUTTONDOWN:
+        Stlacenie(x, y);
+        break;
+    case WM_LBUTTONUP:
+        Uvolnenie(x, y);
+        break;
+    case WM_RBUTTONDOWN:
+        Menu_objektu(x, y);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,30 @@
+// A page exported as an animated GIF: the frames' timing at the book's pace, and two plays
+// of the page (the first counts its colours for the palette, the second encodes).
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class PX_Player;
+
+struct PX_Timing {
+    double seconds = 5;
+    int fps = 20;
+    int period_ms = 16;  // of the frame timer: the pace the book plays at
+};
+
+// The tick each frame shows and how long it stays, in hundredths of a second.
+struct PX_Frames {
+    std::vector<int> ticks;
+    std::vector<int> delays_cs;
+};
+PX_Frames PX_Export_Frames(const PX_Timing& timing);
+
+// Called after each frame of the two plays with the frames done and the frames in all.
+using PX_Progress = std::function<void(int done, int total)>;
+
+// The GIF of the page at the player's frame size; empty when the book has no such page or
+// the encoder failed. The pictures the page lacks go to *missing (it plays without them).
+std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, const PX_Frames& frames,
+                                    std::vector<std::string>* missing, const PX_Progress& progress = {});

@@ -1,0 +1,143 @@
+#include "book/px_export_player.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "book/pexlo.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/surface/tf_display.h"
+#include "framework/widgets/tf_utl.h"
+#include "platform/backend.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/surface_copy.h"
+
+namespace {
+
+const struct_kniha_strana* record(int i) { return static_cast<const struct_kniha_strana*>(KS.GET(i)); }
+
+const struct_kniha_strana* page_record(const std::string& page) {
+    for (int i = 0; i < KS.count; ++i)
+        if (record(i)->book_id == current_book && page == record(i)->page_name) return record(i);
+    return nullptr;
+}
+
+tf_UTL_CDUIR_THMFILE* list_for(char type) {
+    return type == 'p' ? utl_duir_Pozadia : type == 'k' ? utl_duir_Kulisy : type == 'h' ? utl_duir_Herci : nullptr;
+}
+
+void add_once(std::vector<std::string>* names, const std::string& name) {
+    for (const std::string& n : *names)
+        if (n == name) return;
+    names->push_back(name);
+}
+
+// The page reader passes over names its book's lists lack without a word: they are found
+// here, with the pictures that are listed but could not be read.
+void find_missing(const char* page_path, std::vector<std::string>* missing) {
+    if (FILE* f = plat_fopen(page_path, "rt")) {
+        char line[512];
+        while (fgets(line, sizeof line, f)) {
+            tf_UTL_CDUIR_THMFILE* list = list_for(line[0]);
+            const char* name = line + 1;
+            while (*name && isspace(static_cast<unsigned char>(*name))) ++name;
+            const size_t n = strcspn(name, " \t\r\n");
+            const std::string picture(name, n);
+            if (list && n > 0 && !list->VratVolbu__podla_textu(picture.c_str())) add_once(missing, picture);
+        }
+        fclose(f);
+    }
+    if (background_path && !background_surface->lpDDS) add_once(missing, tf_FSI_Vystrihni_meno(background_path));
+    for (int i = 0; i < REG.count; ++i)
+        if (const CHerec* o = REG_Objekt(i); o && o->srf && !o->srf->lpDDS && o->srf->subor_nazov)
+            add_once(missing, tf_FSI_Vystrihni_meno(o->srf->subor_nazov));
+}
+
+}  // namespace
+
+PX_Player::PX_Player(int screen_w, int screen_h, int out_w, int out_h)
+    : out_w_(out_w),
+      out_h_(out_h),
+      saved_w_(tf_ScreenW),
+      saved_h_(tf_ScreenH),
+      saved_dd_(tf_lpDD),
+      saved_back_(tf_lpDDSBack) {
+    plat_Headless_Start(plat_HeadlessConfig{});
+    PX_STAV_Reset();
+    tf_ScreenW = screen_w;
+    tf_ScreenH = screen_h;
+    tf_ScreenCX = screen_w / 2;
+    tf_ScreenCY = screen_h / 2;
+    tf_lpDD = nullptr;
+    DirectDrawCreate(nullptr, &tf_lpDD, nullptr);
+    screen_ = DDCreateOffscreenSurface(tf_lpDD, screen_w, screen_h);
+    if (out_w != screen_w || out_h != screen_h) out_ = DDCreateOffscreenSurface(tf_lpDD, out_w, out_h);
+    tf_lpDDSBack = screen_;
+    // What the editor's screen set-up provides for the pages.
+    tf_CDUI_NoVoid = true;
+    background_surface = &background_;
+    utl_duir_Pozadia = new tf_UTL_CDUIR_THMFILE("utl_duir_Pozadia");
+    utl_duir_Kulisy = new tf_UTL_CDUIR_THMFILE("utl_duir_Kulisy");
+    utl_duir_Herci = new tf_UTL_CDUIR_THMFILE("utl_duir_Herci");
+    wave_k = 10 * 6.28318531 / screen_w;
+}
+
+PX_Player::~PX_Player() {
+    UVOLNI_VSETKO();
+    background_.RELEASE_SURFACE();
+    PX_STAV_Reset();
+    if (out_) out_->Release();
+    if (screen_) screen_->Release();
+    if (tf_lpDD) tf_lpDD->Release();
+    tf_lpDD = saved_dd_;
+    tf_lpDDSBack = saved_back_;
+    tf_ScreenW = saved_w_;
+    tf_ScreenH = saved_h_;
+    tf_ScreenCX = saved_w_ / 2;
+    tf_ScreenCY = saved_h_ / 2;
+}
+
+bool PX_Player::Open_book(const char* book_path) {
+    NACITAJ_KNIHY();
+    for (int i = 0; i < KS.count; ++i)
+        if (plat_Cp1250EqualNoCase(record(i)->book_path, book_path)) {
+            VOLBA_KNIHY(record(i)->book_id, false);
+            return true;
+        }
+    return false;
+}
+
+std::vector<std::string> PX_Player::Pages() const {
+    std::vector<std::string> pages;
+    for (int i = 0; i < KS.count; ++i)
+        if (record(i)->book_id == current_book) pages.push_back(record(i)->page_name);
+    return pages;
+}
+
+bool PX_Player::Load(const std::string& page, std::vector<std::string>* missing) {
+    const struct_kniha_strana* ks = page_record(page);
+    if (!ks || !tf_FSI_Existuje_sub(ks->page_path)) return false;
+    VOLBA_STRANY(current_book, ks->page_id);
+    if (missing) find_missing(ks->page_path, missing);
+    // Every export of a page plays the same: the generator from its start, nothing held.
+    PX_srand(1);
+    running = true;
+    dragged = setup_target = -1;
+    tick_ = 0;
+    return true;
+}
+
+void PX_Player::Frame(int tick, std::vector<uint16_t>* out) {
+    for (; tick_ < tick; ++tick_) TIK_ANIMACIE();
+    out->assign(static_cast<size_t>(out_w_) * static_cast<size_t>(out_h_), 0);
+    if (!screen_) return;  // no memory for a screen this large: black frames
+    ZOBRAZ_STRANU(screen_);
+    IDirectDrawSurface* frame = screen_;
+    if (out_ && plat_BltAveraged(out_, screen_, nullptr) == DD_OK) frame = out_;
+    const int w = std::min(out_w_, frame->Width()), h = std::min(out_h_, frame->Height());
+    for (int y = 0; y < h; ++y)
+        memcpy(out->data() + static_cast<size_t>(y) * static_cast<size_t>(out_w_), frame->Row(y),
+               static_cast<size_t>(w) * sizeof(uint16_t));
+}

@@ -1,0 +1,157 @@
+#include "tests/book/editor_fixture.h"
+
+#include <unistd.h>
+
+#include "framework/widgets/tf_dsgn.h"
+#include "platform/backend.h"
+#include "platform/files.h"
+#include "platform/pixel.h"
+#include "platform/window_internal.h"
+#include "tests/platform/bmp_fixture.h"
+
+namespace editor_test {
+
+void Editor::SetUp() {
+    ASSERT_TRUE(getcwd(home_, sizeof home_));
+    tree.Dir("app");
+    ASSERT_EQ(chdir(tree.Host("app").c_str()), 0);
+    test_support::FreshLog();
+    PX_STAV_Reset();
+    PX_srand(1);
+}
+
+void Editor::TearDown() {
+    plat_SetWriteFailure(false);
+    EXPECT_EQ(asserts.count(), 0);
+    EXPECT_EQ(px_editor, nullptr);
+    ASSERT_EQ(chdir(home_), 0);
+}
+
+void Editor::Figure(const std::string& rel, int w, int h, int phases, uint32_t rgb) {
+    bmp_fixture::Image img{phases * (w + 1) + 1, h + 2, {}};
+    std::string faz;
+    for (int i = 0; i < phases; ++i) faz += std::to_string(i * (w + 1) + 3) + " 3\n";
+    const int r = std::min(w, h) / 2 - 2;
+    for (int i = 0; i < img.w * img.h; ++i) {
+        const int x = i % img.w, y = i / img.w, u = x % (w + 1), dx = 2 * u - 1 - w, dy = 2 * y - 1 - h;
+        img.px.push_back(u == 0 || y == 0 || y == h + 1  ? FRAME
+                         : dx * dx + dy * dy > 4 * r * r ? KEY
+                                                         : rgb + 0x20 * (x / (w + 1)));  // each phase its own blue
+    }
+    const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
+    tree.File(rel + ".bmp", std::string(bmp.begin(), bmp.end()));
+    tree.File(rel + ".faz", faz);
+}
+
+void Editor::Book(const std::string& dir, const std::map<std::string, std::string>& pages) {
+    for (const char* sub : {"", "/Pozadia", "/Kulisy", "/Herci"}) tree.Dir(dir + sub);
+    for (const auto& [name, content] : pages) tree.File(dir + "/" + name + ".str", content);
+    bmp_fixture::Image les{64, 48, {}};
+    for (int i = 0; i < 64 * 48; ++i) les.px.push_back(i < 64 * 30 ? 0x8FD3FF : GRASS);  // sky over grass
+    const std::vector<uint8_t> bmp = bmp_fixture::Write(les, bmp_fixture::Form{});
+    tree.File(dir + "/Pozadia/les.bmp", std::string(bmp.begin(), bmp.end()));
+    Figure(dir + "/Kulisy/strom", 58, 78, 1, TREE);
+    Figure(dir + "/Herci/pes", 48, 40, 3, DOG);
+}
+
+void Editor::Library() {
+    Book("KNIHA_Les",
+         {{"1", "k strom 300 200 6 1 0\n"}, {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
+    Book("KNIHA_More", {{"1", "h pes 100 100 6 1 0\n"}});
+    Book("app/KNIHA_DEFNEW", {{"1", "k strom 40 40 6 1 0\n"}});
+}
+
+void Editor::Run(const std::function<void()>& story) {
+    tree.File("app/PX.INI", "1024 768\n2 16");
+    plat_Headless_Start(plat_HeadlessConfig{});
+    screen = new CKnihaScreen(nullptr, SW_SHOWNORMAL, "PX.INI");
+    screen->SetBackground(-1, "", false);
+    screen->SetAppInfo("Pexlo", "(verzia: 1.1)", "test", &px_editor->rezia, 432, 86);
+    int idle = 0;
+    plat_Headless_SetIdleScript([&] {
+        if (idle++ == 0) {
+            story();
+            if (!px_editor->uvolnene) plat_Headless_Post(WM_KEYDOWN, VK_ESCAPE, 0);
+        } else if (idle == 100) {
+            ADD_FAILURE() << "the editor did not close";
+            PostMessageA(tf_hWnd, WM_CLOSE, 0, 0);
+        }
+    });
+    exit_code = screen->Execute();
+    plat_Headless_SetIdleScript(nullptr);
+    delete screen;
+    screen = nullptr;
+    tf_DSGN_DONE();
+}
+
+// The quit request stays for the editor's own loop.
+void Editor::Pump() {
+    MSG m;
+    while (plat_MessageWaiting() && PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message != WM_QUIT) {
+        PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);
+        DispatchMessageA(&m);
+    }
+}
+
+void Editor::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
+    plat_Headless_Post(msg, wParam, lParam);
+    Pump();
+}
+
+void Editor::Point(tf_CDUI* list, int i) {
+    Tick();  // lists lay themselves out when drawn
+    ASSERT_TRUE(list && list->zivy && i < list->volby.count) << (list ? list->nazov : "no list") << " " << i;
+    const RECT r = static_cast<tf_TVOLBA*>(list->volby.GET(i))->obdlz;
+    Move((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void Editor::Choose(tf_CDUI* list, int i) {
+    ASSERT_NO_FATAL_FAILURE(Point(list, i));
+    const RECT r = static_cast<tf_TVOLBA*>(list->volby.GET(i))->obdlz;
+    Down((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Up((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void Editor::Press(const tf_CPol& button) {
+    Tick();
+    int w = 0, h = 0;
+    const_cast<tf_CPol&>(button).GetSize(&w, &h);
+    Click(button.x + w / 2, button.y + h / 2);
+}
+
+void Editor::FromMenu(int item, int r) {
+    tf_CDUI& menu = px_editor->dui_M;
+    ASSERT_NO_FATAL_FAILURE(Point(&menu, item - 1));
+    ASSERT_NO_FATAL_FAILURE(Choose(static_cast<tf_TVOLBA*>(menu.volby.GET(item - 1))->detail, r));
+}
+
+void Editor::OpenPage(int book, int page) {
+    ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
+    ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, book));
+    ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, page));
+}
+
+uint16_t Editor::Px(int x, int y) const { return plat_PrimarySurface()->Row(y)[x]; }
+
+bool Editor::Shows(int l, int t, int r, int b, uint16_t colour) const {
+    for (int y = t; y <= b; ++y)
+        for (int x = l; x <= r; ++x)
+            if (Px(x, y) == colour) return true;
+    return false;
+}
+
+bool Editor::Outlined(CHerec* o, uint16_t colour) const {
+    return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
+}
+
+std::vector<int> Editor::Values(tf_CDUIR* list) {
+    std::vector<int> v;
+    for (int i = 0; list && i < list->CountR(); ++i) v.push_back((*list)[i]->hodnota);
+    return v;
+}
+
+uint64_t Editor::TimerDue() { return plat_NextTimerDue() - plat_Headless_Now(); }
+
+uint16_t Editor::Raw(uint32_t rgb) { return plat_XrgbTo565(rgb); }
+
+}  // namespace editor_test

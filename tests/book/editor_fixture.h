@@ -1,0 +1,86 @@
+// The editor stories' set-up: a library made by the test (books beside the working folder
+// "app", the template inside it), the real editor screen on the headless display, and the
+// user's hand: pointer, buttons, keys and timer ticks, each handled before the next line of
+// the story runs.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "book/pexlo.h"
+#include "framework/widgets/tf_duir.h"
+#include "framework/widgets/tf_utl.h"
+#include "tests/support/temp_tree.h"
+#include "tests/support/test_support.h"
+
+namespace editor_test {
+
+constexpr int W = 1024, H = 768;
+constexpr uint16_t FILL = 500;                                         // the page's fill, a raw pixel value
+constexpr uint32_t KEY = 0xFF00FF, FRAME = 0x00FFFF;                   // see-through ground, phase frames
+constexpr uint32_t TREE = 0x2E9E3E, DOG = 0xF08A24, GRASS = 0x5CC45C;  // the library's prop, actor, background
+
+class Editor : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The library. Paths are relative to the scratch folder: "KNIHA_x/..." and "app/...".
+    // A picture ("<rel>.bmp") of `phases` phases side by side, each a disc of `rgb` in w x h
+    // inside frame lines, with its phases file: a prop with one phase, an actor with more.
+    void Figure(const std::string& rel, int w, int h, int phases, uint32_t rgb);
+    // The book folder `dir` with its picture folders, these page files and its pictures.
+    void Book(const std::string& dir, const std::map<std::string, std::string>& pages);
+    // The library most stories use: "Les" with pages 1 (a prop) and 2 (background, prop,
+    // actor), "More" with page 1, and the template; every book has the background "les",
+    // the prop "strom" and the actor "pes".
+    void Library();
+
+    // Runs the editor with the story inside it; Esc ends a story that did not end it.
+    void Run(const std::function<void()>& story);
+    // Everything queued is handled.
+    void Pump();
+    void Post(UINT msg, WPARAM wParam, LPARAM lParam);
+    void Move(int x, int y) { Post(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+    void Down(int x, int y) { Post(WM_LBUTTONDOWN, 0, MAKELPARAM(x, y)); }
+    void Up(int x, int y) { Post(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+    void Click(int x, int y) { Move(x, y), Down(x, y), Up(x, y); }
+    void RightClick(int x, int y) { Move(x, y), Post(WM_RBUTTONDOWN, 0, MAKELPARAM(x, y)); }
+    void Key(int vk) { Post(WM_KEYDOWN, static_cast<WPARAM>(vk), 0); }
+    void Tick(int n = 1) {
+        for (int i = 0; i < n; ++i) Post(WM_TIMER, 1, 0);
+    }
+    // Onto the middle of a list's or menu's shown entry i: pointing opens its pop-up.
+    void Point(tf_CDUI* list, int i);
+    void Choose(tf_CDUI* list, int i);
+    void Press(const tf_CPol& button);  // a click in the middle of a widget
+    // The main menu's item i opens its pop-up; its row r is chosen.
+    void FromMenu(int item, int r);
+    // The page row of the book row, through the main menu and the books list.
+    void OpenPage(int book, int page);
+
+    uint16_t Px(int x, int y) const;
+    // Some pixel of the rectangle (both ends included) has that colour.
+    bool Shows(int l, int t, int r, int b, uint16_t colour) const;
+    // The object's outline, its top edge one pixel out, shows the colour.
+    bool Outlined(CHerec* o, uint16_t colour) const;
+    static uint16_t Raw(uint32_t rgb);
+    // The values of a row list's rows.
+    static std::vector<int> Values(tf_CDUIR* list);
+    // Until the frame timer's next tick.
+    static uint64_t TimerDue();
+    CHerec* Obj(int i) const { return REG_Objekt(i); }
+
+    test_support::TempTree tree;
+    test_support::AssertCounter asserts;
+    CKnihaScreen* screen = nullptr;
+    int exit_code = -1;
+
+private:
+    char home_[4096] = "";
+};
+
+}  // namespace editor_test

@@ -1,0 +1,112 @@
+// The export tests' set-up: a library in the scratch folder (app/ beside the books, the
+// test running inside app/), pictures drawn by functions, and GIFs read back with giflib
+// into whole frames as a viewer shows them.
+#pragma once
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "tests/book/book_fixture.h"
+
+namespace export_test {
+
+struct Gif {
+    int w = 0, h = 0;
+    bool loops_forever = false;
+    std::vector<std::vector<uint32_t>> frames;  // 0xRRGGBB, composed as a viewer shows them
+    std::vector<int> delays;                    // centiseconds
+    std::vector<GifImageDesc> images;           // each frame's stored rectangle
+};
+
+inline Gif Decode(const std::vector<uint8_t>& bytes) {
+    Gif g;
+    const char* const app = "\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00";  // played again for ever
+    const std::vector<uint8_t> loop(app, app + 19);
+    g.loops_forever = std::search(bytes.begin(), bytes.end(), loop.begin(), loop.end()) != bytes.end();
+    auto in = std::pair(bytes.data(), bytes.size());
+    const InputFunc read = [](GifFileType* gif, GifByteType* out, int n) {
+        auto* at = static_cast<std::pair<const uint8_t*, size_t>*>(gif->UserData);
+        const size_t got = std::min(static_cast<size_t>(n), at->second);
+        memcpy(out, at->first, got);
+        at->first += got;
+        at->second -= got;
+        return static_cast<int>(got);
+    };
+    int error = 0;
+    GifFileType* gif = DGifOpen(&in, read, &error);
+    if (gif && DGifSlurp(gif) == GIF_OK && gif->SColorMap) {
+        g.w = gif->SWidth;
+        g.h = gif->SHeight;
+        std::vector<uint32_t> canvas(static_cast<size_t>(g.w * g.h));
+        for (int i = 0; i < gif->ImageCount; ++i) {
+            const GifImageDesc& d = gif->SavedImages[i].ImageDesc;
+            GraphicsControlBlock gcb{};
+            DGifSavedExtensionToGCB(gif, i, &gcb);
+            for (int p = 0; p < d.Width * d.Height; ++p) {
+                const int v = gif->SavedImages[i].RasterBits[p];
+                const GifColorType c = gif->SColorMap->Colors[v];
+                if (v != gcb.TransparentColor)
+                    canvas[static_cast<size_t>((d.Top + p / d.Width) * g.w + d.Left + p % d.Width)] =
+                        uint32_t(c.Red) << 16 | c.Green << 8 | c.Blue;
+            }
+            g.frames.push_back(canvas);
+            g.delays.push_back(gcb.DelayTime);
+            g.images.push_back(d);
+        }
+    }
+    if (gif) DGifCloseFile(gif, &error);
+    return g;
+}
+
+// The mean and the largest difference of one channel between two pictures of 0xRRGGBB.
+inline std::pair<double, int> ColourError(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    if (a.size() != b.size() || a.empty()) return {255, 255};
+    double sum = 0;
+    int worst = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (int s = 0; s <= 16; s += 8) {
+            const int e = std::abs(int(a[i] >> s & 0xFF) - int(b[i] >> s & 0xFF));
+            sum += e;
+            worst = std::max(worst, e);
+        }
+    return {sum / (3.0 * static_cast<double>(a.size())), worst};
+}
+
+class ExportLibrary : public book_test::BookTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(getcwd(home_, sizeof home_));
+        for (const char* d : {"app", "KNIHA_T", "KNIHA_T/Pozadia", "KNIHA_T/Kulisy", "KNIHA_T/Herci"}) tree.Dir(d);
+        ASSERT_EQ(chdir(tree.Host("app").c_str()), 0);
+        BookTest::SetUp();
+        // A sky over green hills with a sun, a tree, and a ball of three phases.
+        Picture("KNIHA_T/Pozadia/les.bmp", 480, 270, [](int x, int y) {
+            if ((x - 400) * (x - 400) + (y - 50) * (y - 50) < 900) return 0xFFD040u;
+            if (y > 190 + 25 * std::sin(x / 40.0)) return 0x40A040u;
+            return 0x60A0D0u + 0x000101u * static_cast<uint32_t>(y / 8);
+        });
+        Picture("KNIHA_T/Kulisy/strom.bmp", 40, 60, [](int x, int y) {
+            if (x % 39 == 0 || y % 59 == 0) return 0x00FFFFu;
+            if (x >= 16 && x <= 23 && y > 34) return 0x805020u;
+            return (x - 20) * (x - 20) + (y - 20) * (y - 20) < 17 * 17 ? 0x208A30u : 0xFF00FFu;
+        });
+        Picture("KNIHA_T/Herci/pes.bmp", 94, 32, [](int x, int y) {
+            const int cx = x % 31 - 15, cy = y - 15, r = 8 + x / 31 * 2;
+            if (x % 31 == 0 || y % 31 == 0) return 0x00FFFFu;
+            return cx * cx + cy * cy < r * r ? 0xE04020u + 0x003000u * static_cast<uint32_t>(x / 31) : 0xFF00FFu;
+        });
+        tree.File("KNIHA_T/Herci/pes.faz", "15 15\n46 15\n77 15\n");
+    }
+    void TearDown() override {
+        BookTest::TearDown();
+        ASSERT_EQ(chdir(home_), 0);
+    }
+    void Page(const std::string& name, const std::string& lines) { tree.File("KNIHA_T/" + name + ".str", lines); }
+
+private:
+    char home_[4096] = "";
+};
+
+}  // namespace export_test

@@ -1,0 +1,362 @@
+// The layout tuning mode, driven by window messages on the headless display.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "framework/surface/tf_dsrfc.h"
+#include "framework/widgets/tf_duir.h"
+#include "framework/widgets/tf_label.h"
+#include "framework/widgets/tf_tlac.h"
+#include "tests/framework/app/app_fixture.h"
+
+using namespace app_test;
+
+namespace {
+constexpr COLORREF kYellow = 0x0000FFFF, kRed = 0x000000FF, kOrange = 0x00329EFF, kMagenta = 0x00FF00FF;
+
+// A container that counts the keys and pointer events reaching it.
+struct Box : tf_CPolCHLO {
+    Box(tf_CPolCHLO* parent, int rx, int ry) : tf_CPolCHLO(parent, 700 + parent->deti.count) { MoveToRel(rx, ry); }
+    bool INFORMUJ_SA_KLAV(int key) override { return ++reached, tf_CPolCHLO::INFORMUJ_SA_KLAV(key); }
+    bool INFORMUJ_SA(int x_, int y_, int e) override { return ++reached, tf_CPolCHLO::INFORMUJ_SA(x_, y_, e); }
+    int reached = 0;
+};
+
+// Hidden containers' children too.
+tf_CPol* Child(tf_CPolCHLO* parent, int i) { return static_cast<tf_CPol*>(parent->deti.GET(i)); }
+
+std::string ReadFile(const char* name) {
+    std::ostringstream s;
+    s << std::ifstream(name, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+// Inputs, one per idle moment and each followed by a frame: "^F1" Ctrl+F1, "+Tab" Shift+Tab,
+// "F2*3" three times, "N4" the keypad's 4; "R90,290", "M90,290", "L90,290" a right press, a
+// move and a left press there, "r" and "l" the releases. Checks run between them.
+struct Item {
+    Item(const char* inputs) : in(inputs) {}
+    template <class Check>
+    Item(Check c) : check(std::move(c)) {}
+    const char* in = nullptr;
+    std::function<void()> check;
+};
+
+void Post(std::string in) {
+    const bool ctrl = in[0] == '^', shift = in[0] == '+';
+    in.erase(0, ctrl || shift);
+    const size_t star = in.find('*'), button = std::string("RrMLl").find(in[0]);
+    int times = star == std::string::npos ? 1 : std::stoi(in.substr(star + 1)), x = 0, y = 0;
+    in.resize(std::min(star, in.size()));
+    const std::map<std::string, int> keys = {{"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP},
+                                             {"Down", VK_DOWN}, {"Ret", VK_RETURN},  {"Back", VK_BACK},
+                                             {"Tab", VK_TAB},   {"Esc", VK_ESCAPE},  {"A", 'A'}};
+    if (button != std::string::npos && (in.size() == 1 || isdigit(in[1]))) {
+        const UINT messages[] = {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP};
+        sscanf(in.c_str() + 1, "%d,%d", &x, &y);
+        plat_Headless_Post(messages[button], 0, MAKELPARAM(x, y));
+    } else {
+        const int vk = keys.count(in) ? keys.at(in)
+                       : in[0] == 'N' ? VK_NUMPAD0 + in[1] - '0'
+                                      : VK_F1 + atoi(&in[1]) - 1;
+        while (times-- > 0) PostKey(vk, ctrl, shift);
+    }
+    plat_Headless_Post(WM_TIMER, 1, 0);
+}
+
+// The screen's own children are 0 to 6 (four title buttons, three dialogs); then a list, a
+// row list, an empty container and a container with a button, a label and a bare widget.
+struct Tuning : AppTest {
+    // A folder of its own for the report, the log and the settings: tests run side by side.
+    void SetUp() override {
+        ASSERT_TRUE(mkdtemp(folder) && chdir(folder) == 0);
+        AppTest::SetUp();
+        list->Dsgn(100, 300);
+        rows->Dsgn(300, 300);
+        list->VYMAZ();  // no placeholders
+        rows->VYMAZR();
+        for (tf_CDUI* l : {list, static_cast<tf_CDUI*>(rows)}) l->PRIDAJ(1, "Jeden"), l->PRIDAJ(2, "Dva");
+        new tf_CTlac(box, 40, 10, 77);
+        new tf_CLabel(box, 10, 20, "Ahoj");
+        new tf_CPol(box, 70, 30);
+    }
+    void TearDown() override {
+        AppTest::TearDown();
+        EXPECT_EQ(chdir(".."), 0);
+        std::filesystem::remove_all(folder);
+    }
+    // Strings hold inputs separated by blanks.
+    void Play(const std::vector<Item>& items) {
+        size_t next = 0;
+        std::istringstream inputs;
+        Run(screen, [&](int) {
+            std::string in;
+            while (!(inputs >> in)) {
+                inputs.clear();
+                if (next == items.size()) return plat_Headless_Post(WM_CLOSE, 0, 0);
+                const Item& item = items[next++];
+                if (item.in)
+                    inputs.str(item.in);
+                else
+                    item.check();
+            }
+            Post(in);
+        });
+    }
+    static void On(int mod, const tf_CPol* target) {
+        EXPECT_EQ(std::tuple(tf_KM_on, tf_KM_mod, tf_KM_cPol_10), std::tuple(true, mod, target));
+    }
+    static uint16_t Raw(COLORREF c) { return uint16_t(DDPixelFromColor(plat_PrimarySurface(), c)); }
+    static uint16_t Dot(tf_CPolCHLO* parent, int i) {
+        return Px(plat_PrimarySurface(), parent->x + Child(parent, i)->rx, parent->y + Child(parent, i)->ry);
+    }
+    // The frame shows at (x, y), as far as the next panel, exactly the pixels of the text in
+    // the overlay's colour over its dark rim.
+    bool Shows(int x, int y, const char* text) const {
+        IDirectDrawSurface* want = plat_CreateTestSurface(330, 20);
+        DDSURFACE_ZMAZ(want, DWORD(screen.m_BackgroundColor));
+        HDC dc = nullptr;
+        want->GetDC(&dc);
+        SetBkMode(dc, TRANSPARENT);
+        SelectObject(dc, GetStockObject(SYSTEM_FONT));
+        for (int d = 0; d < 10; ++d) {
+            SetTextColor(dc, d < 9 ? 0x00402020 : 0x00C8FFFF);
+            if (d != 4) TextOutA(dc, d < 9 ? d % 3 : 1, d < 9 ? d / 3 : 1, text, int(strlen(text)));
+        }
+        want->ReleaseDC(dc);
+        int wrong = 0;
+        for (int v = 0; v < 20; ++v)
+            for (int u = 0; u < 330; ++u) wrong += Px(want, u, v) != Px(plat_PrimarySurface(), x + u - 1, y + v - 1);
+        want->Release();
+        return wrong == 0;
+    }
+    // Every widget's place and size.
+    std::string Layout(tf_CPolCHLO* p) {
+        std::string s;
+        for (int i = 0, w = 0, h = 0; i < p->deti.count; ++i) {
+            tf_CPol* c = Child(p, i);
+            c->GetSize(&w, &h);
+            for (int v : {c->x, c->y, c->rx, c->ry, w, h}) s += std::to_string(v) + " ";
+            if (tf_CPolCHLO::IsClassIdPolCHLO(c->class_id)) s += Layout(static_cast<tf_CPolCHLO*>(c));
+        }
+        return s;
+    }
+
+    char folder[16] = "tuning_XXXXXX";
+    RecordingScreen screen;
+    tf_CDUI* list = new tf_CDUI(&screen, 0, 0);
+    tf_CDUIR* rows = new tf_CDUIR(&screen, 0, 0);
+    tf_CPolCHLO* empty = new Box(&screen, 900, 500);
+    Box* box = new Box(&screen, 500, 500);
+};
+
+TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
+    const int n = screen.deti.count;
+    const auto panel = [&](int mod, const tf_CPol* target, int line, const char* heading, const char* text) {
+        EXPECT_EQ(std::tuple(tf_KM_on, tf_KM_mod, tf_KM_cPol_10), std::tuple(true, mod, target));
+        EXPECT_TRUE(heading == nullptr || Shows(420, 40, heading)) << heading;
+        EXPECT_TRUE(Shows(470, 40 + line * 18, text)) << text;
+    };
+    Play({"^F1",
+          [&] {
+              panel(9, &screen, 4, "tf_KM_mod=9: PolCHLO", "[F11]  SAVE => tf_KM_report.txt");  // no parent, no Tab
+              EXPECT_TRUE(Shows(800, 40 + 18, "     [ x, y ] = [ 0, 0 ]"));
+              for (int i = 0; i < n; ++i) EXPECT_EQ(Dot(&screen, i), Raw(i ? kYellow : kRed)) << i;
+          },
+          "F2*12",  // round once and one on
+          [&] { EXPECT_EQ(std::tuple(Dot(&screen, 1), Dot(&screen, 0)), std::tuple(Raw(kRed), Raw(kYellow))); },
+          "^F2*3 Ret",  // back past the first to the last but one, and into it
+          [&] { panel(9, empty, 4, nullptr, "[Tab]  Go to Sibling"); },
+          "+Tab",
+          [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUIR_2), std::tuple(2, rows)); },
+          "^Tab",
+          [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUI_1), std::tuple(1, list)); },
+          "F1",
+          [&] { panel(0, list, 1, "tf_KM_mod=0: nic-ostry rezim", "[F11]  SAVE => tf_KM_report.txt"); },
+          "F1 Tab*4",  // past the last child to the first
+          [&] { panel(10, Child(&screen, 0), 2, "tf_KM_mod=10: Pol", "[Shift]+[Arrow keys]  Resize Pol"); },
+          "Back",
+          [&] { panel(9, &screen, 2, nullptr, "[Return]  Go Down to Child"); },
+          "Esc ^F1",
+          [&] { panel(9, &screen, 1, nullptr, "[F2]  Next/Prev Child"); },
+          "F12 +F1",
+          [&] { EXPECT_TRUE(tf_KM_on); },
+          "^F1",
+          [&] {
+              EXPECT_FALSE(tf_KM_on);
+              EXPECT_EQ(screen.Count("WM_CLOSE"), 0);
+              EXPECT_EQ(box->reached, 3);  // only the three keys that entered the mode
+          }});
+}
+
+// Arrows move by one pixel, by ten with Ctrl; Shift+arrows resize: the box's button in
+// sub-mode 10, then the resolution dialog (its children following) in sub-mode 9.
+TEST_F(Tuning, ArrowsMoveAndResizeTheWidgetOrTheContainer) {
+    const std::tuple<const char*, int, int, int, int> table[] = {
+        {"Left", -1, 0, 0, 0},   {"Right", 1, 0, 0, 0},   {"Up", 0, -1, 0, 0},    {"Down", 0, 1, 0, 0},
+        {"N4", -1, 0, 0, 0},     {"N6", 1, 0, 0, 0},      {"N8", 0, -1, 0, 0},    {"N2", 0, 1, 0, 0},
+        {"^Left", -10, 0, 0, 0}, {"^Right", 10, 0, 0, 0}, {"^Down", 0, 10, 0, 0}, {"+Left", 0, 0, -1, 0},
+        {"+Down", 0, 0, 0, 1},   {"+Up", 0, 0, 0, -1}};
+    std::array<int, 4> was{};
+    const auto now = [] {
+        std::array<int, 4> a{tf_KM_cPol_10->rx, tf_KM_cPol_10->ry};
+        tf_KM_cPol_10->GetSize(&a[2], &a[3]);
+        return a;
+    };
+    std::vector<Item> items = {"^F1 ^F2 ^Ret Ret"};
+    for (const char* next : {"Back Back F2*4 Ret", ""}) {
+        for (const auto& [key, drx, dry, dw, dh] : table) {
+            items.push_back([&] { was = now(); });
+            items.push_back(key);
+            items.push_back([&, k = key, d = std::array{drx, dry, dw, dh}] {
+                for (size_t c = 0; c < 4; ++c) was[c] += d[c];
+                EXPECT_EQ(now(), was) << tf_KM_cPol_10->nazov << " " << k;
+            });
+        }
+        items.push_back(next);
+    }
+    Play(items);
+    tf_CPolCHLO* dialog = screen.m_pDlgRozlisenie;
+    EXPECT_EQ(tf_KM_cPolCHLO_9, dialog);
+    for (int i = 0; i < dialog->deti.count; ++i) EXPECT_EQ(Child(dialog, i)->x - dialog->x, Child(dialog, i)->rx) << i;
+}
+
+// F2, F3 and F5 to F8 change the layout of a list and of a row list (never below 0); the
+// list is laid out again (two entries: 127 x 50 at first).
+TEST_F(Tuning, FunctionKeysChangeAListsLayout) {
+    const std::pair<const char*, const char*> table[] = {
+        {"F2", "RC LT 1 1 20 23 120 127x50"},    {"F3", "RC CT 1 1 20 23 120 127x50"},
+        {"F5", "RC CT 2 1 20 23 120 127x50"},    {"+F5", "RC CT 1 1 20 23 120 127x50"},
+        {"^F5*2", "RC CT 0 1 20 23 120 127x50"}, {"F6", "RC CT 0 2 20 23 120 127x50"},
+        {"F7", "RC CT 0 2 21 24 120 127x52"},    {"^F7", "RC CT 0 2 20 23 120 127x50"},
+        {"F8", "RC CT 0 2 20 23 121 128x50"}};
+    std::vector<Item> items = {"^F1 ^F2*4 ^Ret"};
+    for (tf_CDUI* l : {list, static_cast<tf_CDUI*>(rows)}) {
+        for (const auto& [key, want] : table)
+            items.push_back(key), items.push_back([l, k = key, w = std::string(want)] {
+                int sir = 0, vys = 0;
+                l->GetSize(&sir, &vys);
+                std::ostringstream s;
+                s << l->text_mod << " " << l->ikona_mod << " " << l->text_okraj << " " << l->ikona_okraj << " "
+                  << l->vyska_volby << " " << l->krok_volby << " " << l->sirka_volby << " " << sir << "x" << vys;
+                EXPECT_EQ(s.str(), w) << l->class_id << " " << k;
+            });
+        items.push_back([&] { EXPECT_TRUE(Shows(470, 40 + 3 * 18, "[F5]  TextPadding: 0")); });
+        items.push_back("Tab");
+    }
+    Play(items);
+}
+
+// A right drag picks the children whose anchors it covers, the arrows move them together, a
+// left click lets them go; a left drag carries a widget by the point where it was taken. F11
+// writes the container and its children's current offsets, or a log line when it cannot.
+TEST_F(Tuning, TheBandMovesChildrenTogetherTheLeftDragCarriesAWidgetAndF11ReportsThem) {
+    std::vector<int> ry;
+    const auto offsets = [&] {
+        std::vector<int> v;
+        for (int i = 0; i < screen.deti.count; ++i) v.push_back(Child(&screen, i)->ry);
+        return v;
+    };
+    Play({"^F1 R90,290 M910,510 M510,510",  // over the empty container too, then back
+          [&] {
+              ASSERT_EQ(std::vector<int>(tf_KM_vyber.index, tf_KM_vyber.index + tf_KM_vyber.count),
+                        (std::vector<int>{7, 8, 10}));
+              for (int i = 0; i < screen.deti.count; ++i)
+                  EXPECT_EQ(Dot(&screen, i), Raw(i == 7 || i == 8 || i == 10 ? kOrange : kYellow)) << i;
+              EXPECT_EQ(Px(plat_PrimarySurface(), 85, 400), Raw(kOrange));  // the band's left edge
+              ry = offsets();
+              for (int i : {7, 8, 10}) ry[size_t(i)] += 10;
+          },
+          "^Down r L1000,800 l",  // a click on the screen itself
+          [&] {
+              EXPECT_EQ(offsets(), ry);
+              EXPECT_EQ(std::tuple(tf_KM_multi, tf_KM_vyber.count, tf_KM_mod), std::tuple(false, 0, 9));
+          },
+          "F2*7", [&] { EXPECT_EQ(Dot(&screen, 7), Raw(kMagenta)); },  // the band's first is current
+          "L505,517 M700,650",
+          [&] {
+              EXPECT_EQ(std::tuple(box->x, box->y, box->rx, box->ry, tf_KM_cPolCHLO_9),
+                        std::tuple(695, 643, 695, 643, box));
+              EXPECT_EQ(Child(box, 2)->x, 765);
+          },
+          "l M100,100 R690,640 M780,690 ^Right F11",
+          [&] {
+              int w = 0, h = 0;
+              Child(box, 1)->GetSize(&w, &h);
+              std::string want = R"(-------------------
+tf_KM_cPolCHLO_9: CPolCHLO
+ ID=710 rx,ry=[695,643] sir,vys=[80,80]
+--- CHL:
+[0]: [tf_CTlac] [noname_tlac] ID=77 rx,ry=[50,10] sir,vys=[100,45]
+[1]: [tf_CLabel] [noname_label] ID=-1 rx,ry=[20,20] sir,vys=[@] text=Ahoj
+[2]: [tf_CPol] [noname_pol] ID=-1 rx,ry=[80,30] sir,vys=[80,80]
+-------------------
+GetCHLWithIndex( 0 )->MoveToRel( 50, 10 );
+GetCHLWithIndex( 1 )->MoveToRel( 20, 20 );
+GetCHLWithIndex( 2 )->MoveToRel( 80, 30 );
+-------------------
+tf_KM_cPol_10: CPol
+ TODO
+)";
+              EXPECT_EQ(ReadFile("tf_KM_report.txt"),
+                        want.replace(want.find('@'), 1, std::to_string(w) + "," + std::to_string(h)));
+              remove("tf_KM_report.txt");
+              mkdir("tf_KM_report.txt", 0700);
+          },
+          "F11 ^F1",
+          [&] {
+              EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "tf_KM_report.txt"}));
+              EXPECT_EQ(box->reached, 1);  // the key that entered the mode
+          }});
+}
+
+// Keys that do not apply, a container without children, a band over more than fifty
+// children, moves far off the screen, and targets that are destroyed: no harm done.
+TEST_F(Tuning, BadInputChangesNothingAndGoneTargetsAreForgotten) {
+    auto* crowd = new tf_CPolCHLO(&screen, 0);  // child 11
+    crowd->MoveToRel(1200, 600);
+    for (int i = 0; i < 60; ++i) new tf_CPol(crowd, i % 10 * 20, i / 10 * 20);
+    std::string before;
+    const char* idle = "Ret F2 F3 F5 F8 A R0,0 M1900,1000 r";
+    Play({"^F1 ^F2*3 ^Ret",
+          [&] {
+              On(9, empty);
+              before = Layout(&screen);
+          },
+          idle, "Back F2*10 Ret Ret", [&] { On(10, Child(box, 0)); }, idle,
+          [&] {
+              EXPECT_EQ(Layout(&screen), before);
+              On(10, Child(box, 0));
+          },
+          "^Left*400 +Up*300",
+          [&] {
+              int w = 0, h = 0;
+              Child(box, 0)->GetSize(&w, &h);
+              EXPECT_EQ(std::pair(Child(box, 0)->x, h), std::pair(-1920, 1));
+          },
+          "^Back*2 ^F2 ^Ret R1195,595 M1400,800 ^Right",  // into the crowd
+          [&] {
+              EXPECT_EQ(std::tuple(tf_KM_vyber.count, Child(crowd, 49)->rx, Child(crowd, 50)->rx),
+                        std::tuple(50, 190, 0));
+              screen.deti.Del();  // the application destroys the crowd while it is tuned
+              delete crowd;
+          },
+          "Right F2 Ret Tab F1 F11 L1210,610 M1300,700",
+          [&] {
+              EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cPol_10, tf_KM_cPolCHLO_9, tf_KM_vyber.count),
+                        std::tuple(0, nullptr, nullptr, 0));
+              EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=0: nic-ostry rezim"));
+          },
+          "Esc ^F1", [&] { On(9, &screen); }, "Esc"});
+    {
+        RecordingScreen gone;
+        Run(gone, [&](int moment) {
+            if (moment == 1) return Post("^F1");
+            On(9, &gone);
+            plat_Headless_Post(WM_CLOSE, 0, 0);
+        });
+    }
+    EXPECT_EQ(std::tuple(tf_KM_cPol_10, tf_KM_cPolCHLO_9, tf_KM_vyber.box), std::tuple(nullptr, nullptr, nullptr));
+}
+}  // namespace
