@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and starts the installed launcher in a virtual X
-# display with a fresh home: the user's library is made, the program runs in its app/ folder,
-# ends in order on Esc and says nothing on stderr; the desktop entry and the icons lie where
-# desktops look for them.
+# display with a fresh home: the user's library is made, the editor opens on it (the sample
+# book in its books list), ends in order on Esc and says nothing on stderr; the desktop entry
+# and the icons lie where desktops look for them.
 #   install_test.sh BUILD_DIR
 set -u
 build=$1
@@ -27,10 +27,11 @@ timeout 60 xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/inner.sh"
 [ "$(cat "$work/status.txt" 2>/dev/null)" = 0 ] || fail "the installed program did not end with status 0"
 [ -f "$lib/app/PX.INI" ] || fail "no settings written in the library's app/ folder"
 [ -f "$lib/app/KNIHA_DEFNEW/1.str" ] && [ -f "$lib/KNIHA_Ukážka/1.str" ] || fail "the library was not made"
+LC_ALL=C grep -aq 'KNIHA_Uk..ka \[0\]' "$lib/app/tf_LOG.txt" || fail "the editor did not list the sample book"
 [ -s "$work/stderr.txt" ] && fail "the program wrote to stderr: $(head -5 "$work/stderr.txt")"
 for f in share/applications/pexlo.desktop share/icons/hicolor/64x64/apps/pexlo.png \
          share/icons/hicolor/256x256/apps/pexlo.png; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
 grep -q '^Exec=pexlo$' "$prefix/share/applications/pexlo.desktop" || fail "the desktop entry does not start pexlo"
-echo "install: installed, made the library in a fresh home, ran in it and ended in order"
+echo "install: installed, made the library in a fresh home, opened the editor on it, ended in order"
