@@ -5,6 +5,7 @@
 # and the icons lie where desktops look for them.
 #   install_test.sh BUILD_DIR
 set -u
+smoke=$(cd "$(dirname "$0")" && pwd)
 build=$1
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || exit 77
 work=$(mktemp -d)
@@ -15,13 +16,12 @@ lib=$work/home/.local/share/pexlo
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 mkdir -p "$work/home"
 cat > "$work/inner.sh" <<INNER
+source "$smoke/xvfb_lib.sh"
 env HOME="$work/home" XDG_DATA_HOME= "$prefix/bin/pexlo" 2> "$work/stderr.txt" &
 pid=\$!
-for i in \$(seq 50); do grep -q 'Execute; while' "$lib/app/tf_LOG.txt" 2>/dev/null && break; sleep 0.2; done
+wait_started "$lib/app/tf_LOG.txt"
 xdotool key Escape
-for i in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
-wait \$pid
-echo \$? > "$work/status.txt"
+wait_ended \$pid "$work/status.txt"
 INNER
 timeout 60 xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/inner.sh"
 [ "$(cat "$work/status.txt" 2>/dev/null)" = 0 ] || fail "the installed program did not end with status 0"

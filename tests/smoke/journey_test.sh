@@ -6,6 +6,7 @@
 # and leave its settings. The screenshots are kept as BUILD/journey_1.png and journey_2.png.
 #   journey_test.sh BUILD_DIR
 set -u
+smoke=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")/../.." && pwd)
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null || exit 77
@@ -18,10 +19,11 @@ rm -f "$build/journey_1.png" "$build/journey_2.png"
 # The places are those of the editor's layout on this screen: the main menu's first item, the
 # books list's first row, and the first row of the pages list that opens beside it.
 cat > "$work/inner.sh" <<INNER
+source "$smoke/xvfb_lib.sh"
 env HOME="$work/home" XDG_DATA_HOME= "$here/tools/launcher.sh" --library "$build/starter/library" \
     --program "$build/pexlo" 2>/dev/null &
 pid=\$!
-for i in \$(seq 50); do grep -q 'Execute; while' "$app/tf_LOG.txt" 2>/dev/null && break; sleep 0.2; done
+wait_started "$app/tf_LOG.txt"
 sleep 0.5
 import -window root "$work/empty.png"
 xdotool mousemove 30 12 sleep 0.4 mousemove 60 70 sleep 0.4 mousemove 250 74 sleep 0.4 click 1
@@ -32,9 +34,7 @@ import -window root "$build/journey_1.png"
 sleep 0.5
 import -window root "$build/journey_2.png"
 xdotool key Escape
-for i in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
-wait \$pid
-echo \$? > "$work/status.txt"
+wait_ended \$pid "$work/status.txt"
 INNER
 timeout 90 xvfb-run -a -s "-screen 0 1920x1080x24" bash "$work/inner.sh"
 differ() { compare -metric AE "$1" "$2" null: 2>&1 | awk '{ printf "%d", $1 }'; }
