@@ -22,9 +22,8 @@ using bench::Cost;
 using bench::CpuNs;
 using bench::Measure;
 using bench::NsSince;
-using bench::WriteBmp;
 
-constexpr int ACTORS = 60, SIDE = 128, PHASES = 3;
+constexpr int ACTORS = 60, SIDE = bench::ACTOR_SIDE;
 
 // A book's pictures in a scratch folder: a 200 x 150 background and an actor sheet of three
 // 128 x 128 phases, each a disc on a transparent ground, with its phases file.
@@ -32,18 +31,8 @@ struct Book {
     Book() {
         char tmpl[] = "/tmp/pexlo-bench-XXXXXX";
         dir = mkdtemp(tmpl) ? tmpl : "/tmp";
-        WriteBmp(dir + "/les.bmp", 200, 150, [](int x, int y) { return unsigned(x * 1277 ^ y * 4099) & 0xFFFFFF; });
-        const int step = SIDE + 1;
-        WriteBmp(dir + "/pes.bmp", PHASES * step + 1, step + 1, [&](int x, int y) -> unsigned {
-            if (x % step == 0 || y == 0 || y == step) return 0x00FFFF;
-            const int dx = x % step - 64, dy = y - 64;
-            return dx * dx + dy * dy < 60 * 60 ? 0x2040C0u + unsigned(x / step) * 0x300000u : 0xFF00FFu;
-        });
-        FILE* f = fopen((dir + "/pes.faz").c_str(), "w");
-        if (f) {
-            for (int i = 0; i < PHASES; ++i) fprintf(f, "%d 64\n", i * step + 64);
-            fclose(f);
-        }
+        bench::WriteBackground(dir + "/les.bmp");
+        bench::WriteActor(dir + "/pes", 0);
         PX_STAV_Reset();
         background_surface = &background;
         free(background_path);

@@ -18,7 +18,7 @@ namespace {
 using bench::Cost;
 using bench::Measure;
 
-constexpr int ACTORS = 60, SIDE = 128, PICTURES = 5;
+constexpr int ACTORS = 60, SIDE = bench::ACTOR_SIDE, PICTURES = 5;
 
 // Books beside the folder "app"; the first has one page of 60 actors on a tiled background.
 struct Library {
@@ -30,20 +30,9 @@ struct Library {
                 mkdir((root + "/" + book + sub).c_str(), 0755);
         mkdir((root + "/app").c_str(), 0755);
         const std::string book = root + "/KNIHA_Bench";
-        bench::WriteBmp(book + "/Pozadia/luka.bmp", 200, 150,
-                        [](int x, int y) { return unsigned(x * 1277 ^ y * 4099) & 0xFFFFFF; });
-        const int step = SIDE + 1;
+        bench::WriteBackground(book + "/Pozadia/luka.bmp");
         std::string page = "p luka 5\n";  // tiled
-        for (int p = 0; p < PICTURES; ++p) {
-            const std::string name = book + "/Herci/a" + std::to_string(p);
-            bench::WriteBmp(name + ".bmp", 3 * step + 1, step + 1, [&](int x, int y) -> unsigned {
-                if (x % step == 0 || y == 0 || y == step) return 0x00FFFF;
-                const int dx = x % step - 64, dy = y - 64;
-                return dx * dx + dy * dy < 60 * 60 ? 0x2040C0u + unsigned(p * 0x301000 + x / step * 0x300000)
-                                                   : 0xFF00FFu;
-            });
-            Write(name + ".faz", "64 64\n193 64\n322 64\n");
-        }
+        for (int p = 0; p < PICTURES; ++p) bench::WriteActor(book + "/Herci/a" + std::to_string(p), p * 0x301000u);
         for (int i = 0; i < ACTORS - 2; ++i)
             page += "h a" + std::to_string(i % PICTURES) + " " + std::to_string(i * 211 % (1920 - SIDE)) + " " +
                     std::to_string(i * 97 % (1080 - SIDE)) + " 6 1 0\n";

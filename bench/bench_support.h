@@ -53,6 +53,26 @@ bool WriteBmp(const std::string& path, int w, int h, Colour colour) {
     return written;
 }
 
+// The benchmarks' pictures: a 200 x 150 background of busy colours, and an actor sheet of
+// three 128 x 128 phases ("<stem>.bmp"), each a disc of a colour moved by `tint` on a
+// see-through ground, with its phases file ("<stem>.faz").
+constexpr int ACTOR_SIDE = 128, ACTOR_PHASES = 3;
+inline void WriteBackground(const std::string& path) {
+    WriteBmp(path, 200, 150, [](int x, int y) { return unsigned(x * 1277 ^ y * 4099) & 0xFFFFFF; });
+}
+inline void WriteActor(const std::string& stem, unsigned tint) {
+    const int step = ACTOR_SIDE + 1;
+    WriteBmp(stem + ".bmp", ACTOR_PHASES * step + 1, step + 1, [&](int x, int y) -> unsigned {
+        if (x % step == 0 || y == 0 || y == step) return 0x00FFFF;
+        const int dx = x % step - 64, dy = y - 64;
+        return dx * dx + dy * dy < 60 * 60 ? 0x2040C0u + tint + unsigned(x / step) * 0x300000u : 0xFF00FFu;
+    });
+    if (FILE* f = fopen((stem + ".faz").c_str(), "w")) {
+        for (int i = 0; i < ACTOR_PHASES; ++i) fprintf(f, "%d 64\n", i * step + 64);
+        fclose(f);
+    }
+}
+
 // A bare application screen on the display, with the design set-up done, for as long as it
 // lives; the log is off meanwhile so that it costs nothing.
 struct Display {

@@ -11,10 +11,13 @@
 
 namespace {
 constexpr COLORREF TEXT = 0x00C8FFFF;  // light yellow
-// The light text gets a dark rim, so that it reads over light widgets as well as dark ones.
+// The light text gets a dark rim (the text a pixel off each way), so that it reads over light
+// widgets as well as dark ones.
 constexpr COLORREF RIM = 0x00402020;
 constexpr int LINE = 18;
 
+// Made at the first entry into the mode, when the platform's tables of objects already
+// exist, so that they are released at program end before those tables go.
 struct Objects {
     HBRUSH yellow = CreateSolidBrush(0x0000FFFF);
     HBRUSH red = CreateSolidBrush(0x000000FF);
@@ -48,9 +51,8 @@ public:
         va_end(args);
         const int x = x_ + (n_ ? indent_ : 0), y = y_ + n_ * LINE, len = static_cast<int>(strlen(text));
         SetTextColor(dc_, RIM);
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (dx || dy) TextOutA(dc_, x + dx, y + dy, text, len);
+        for (const POINT d : {POINT{-1, 0}, POINT{1, 0}, POINT{0, -1}, POINT{0, 1}})
+            TextOutA(dc_, x + d.x, y + d.y, text, len);
         SetTextColor(dc_, TEXT);
         TextOutA(dc_, x, y, text, len);
         ++n_;

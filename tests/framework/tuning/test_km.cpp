@@ -112,7 +112,7 @@ struct Tuning : AppTest {
         return Px(plat_PrimarySurface(), parent->x + child(parent, i)->rx, parent->y + child(parent, i)->ry);
     }
     // The frame shows at (x, y), as far as the next panel, exactly the pixels of the text in
-    // the overlay's colour over its dark rim.
+    // the overlay's colour over its dark rim (the text a pixel off in each direction).
     bool Shows(int x, int y, const char* text) const {
         IDirectDrawSurface* want = plat_CreateTestSurface(330, 20);
         DDSURFACE_ZMAZ(want, DWORD(screen.m_BackgroundColor));
@@ -120,9 +120,9 @@ struct Tuning : AppTest {
         want->GetDC(&dc);
         SetBkMode(dc, TRANSPARENT);
         SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        for (int d = 0; d < 10; ++d) {
-            SetTextColor(dc, d < 9 ? 0x00402020 : 0x00C8FFFF);
-            if (d != 4) TextOutA(dc, d < 9 ? d % 3 : 1, d < 9 ? d / 3 : 1, text, int(strlen(text)));
+        for (const POINT at : {POINT{0, 1}, POINT{2, 1}, POINT{1, 0}, POINT{1, 2}, POINT{1, 1}}) {
+            SetTextColor(dc, at.x == 1 && at.y == 1 ? 0x00C8FFFF : 0x00402020);
+            TextOutA(dc, at.x, at.y, text, int(strlen(text)));
         }
         want->ReleaseDC(dc);
         int wrong = 0;
