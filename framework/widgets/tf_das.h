@@ -72,16 +72,16 @@ public:
 
 protected:
     // The phase drawn now, or null when there is no picture or the index is outside the list.
-    const tf_TFAZA* AktFaza();
+    const tf_TFAZA* current_phase();
 
 private:
-    void Init();
-    void VymazFazy();
+    void init();
+    void vymaz_fazy();
     // Takes another surface, giving up one we made ourselves.
-    void VezmiSrf(tf_CDas_Surface* s);
-    bool MaObraz() const;
-    bool CitajBod(int sx, int sy, uint16_t* out);
-    void PridajFazu(const tf_TFAZA& f);
+    void vezmi_srf(tf_CDas_Surface* s);
+    bool ma_obraz() const;
+    bool citaj_bod(int sx, int sy, uint16_t* out);
+    void pridaj_fazu(const tf_TFAZA& f);
 
     // Elements that show one picture share its phases (an actor's sheet may hold hundreds):
     // the list goes with the last of them, and one that adds a phase to a shared list gets
