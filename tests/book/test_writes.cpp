@@ -10,18 +10,28 @@
 
 #include "framework/app/tf_app.h"
 #include "framework/surface/tf_dbmp.h"
+#include "framework/tuning/tf_km.h"
 #include "platform/codepage.h"
 #include "tests/book/book_fixture.h"
 
 using namespace book_test;
 
-TEST_F(PageTest, PageThumbnailAndSettingsKeepTheirOldFileWhenAWriteStepFails) {
+// Each writer, with the disk refusing at each step in turn, says so and leaves the old file.
+TEST_F(PageTest, PageThumbnailSettingsAndReportKeepTheirOldFileWhenAWriteStepFails) {
+    const test_support::InFolder here(tree.Host());
     PRIDAJ_KULISU(strom.c_str(), 120, 30, 6, 1);
+    const auto report = [] {  // the tuning mode's report of nothing chosen
+        test_support::FreshLog();
+        tf_KM_on = true;
+        tf_KM_SAVE();
+        tf_KM_on = false;
+        return !LogHas({TF_LOG_ERR, "tf_KM_SAVE - nepodarilo sa zapisat"});
+    };
     const std::pair<std::string, std::function<bool()>> writers[] = {
         {"1.str", [&] { return SAVE_REG(tree.Path("1.str").c_str()); }},
-        {"1.thm", [&] { return tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, back, true, 100, 50,
-                                                                          tree.Path("1.thm").c_str()); }},
-        {"PX.INI", [&] { return tf_APP_WriteINI(tree.Path("PX.INI").c_str(), 1024, 768, 3, 40); }},
+        {"1.thm", [&] { return tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, back, true, 100, 50, "1.thm"); }},
+        {"PX.INI", [&] { return tf_APP_WriteINI("PX.INI", 1024, 768, 3, 40); }},
+        {"tf_KM_report.txt", report},
     };
     for (const auto& [name, write] : writers) tree.File(name, "old " + name);
     const std::vector<std::string> names = tree.Names();
@@ -39,6 +49,7 @@ TEST_F(PageTest, PageThumbnailAndSettingsKeepTheirOldFileWhenAWriteStepFails) {
     EXPECT_EQ(tree.Read("1.str"), "k strom 120 30 6 1 0\n");
     EXPECT_EQ(tree.Read("1.thm").substr(0, 2), "BM");
     EXPECT_EQ(tree.Read("PX.INI"), "1024 768\n3 40");
+    EXPECT_EQ(tree.Read("tf_KM_report.txt"), "");
     EXPECT_EQ(tree.Names(), names);
 }
 
@@ -100,11 +111,10 @@ TEST_F(PageTest, SavesKilledAtAnyMomentLeaveTheWholeOldOrNewFileAndTheNextStartC
         cut_short += Temporaries(tree) > 0;
     }
     EXPECT_GT(cut_short, 0) << "no kill came during a write";
-    char home[4096];
-    ASSERT_TRUE(getcwd(home, sizeof home));
-    ASSERT_EQ(chdir(tree.Host("app").c_str()), 0);
-    PX_Uprac_docasne();  // what the editor does at start
-    ASSERT_EQ(chdir(home), 0);
+    {
+        const test_support::InFolder app(tree.Host("app"));
+        PX_Uprac_docasne();  // what the editor does at start
+    }
     EXPECT_EQ(Temporaries(tree), 0);
 }
 
