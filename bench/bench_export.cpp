@@ -31,6 +31,7 @@ using bench::NsSince;
 
 constexpr int kScreenW = 1920, kScreenH = 1080, kOutW = 960, kOutH = 540;
 constexpr int kActors = 60, kSheets = 3, kSide = 96, kPhases = 3;
+const char kPage[] = "..\\KNIHA_Bench\\1.str";
 
 uint16_t Pack(int r, int g, int b) {
     auto c = [](int v) { return static_cast<BYTE>(std::clamp(v, 0, 255)); };
@@ -99,7 +100,7 @@ bool MakeBook(const std::string& root) {
 
 // The frames of the page as BMP files f_000.bmp ... in `dir`.
 bool WriteFrames(PX_Player& player, const PX_Frames& frames, const std::string& dir) {
-    if (!player.Load("1", nullptr)) return false;
+    if (!player.Load(kPage, nullptr)) return false;
     IDirectDrawSurface* s = plat_CreateTestSurface(kOutW, kOutH);
     std::vector<uint16_t> px;
     bool ok = true;
@@ -155,7 +156,7 @@ void BM_Export(benchmark::State& state) {
         for (auto _ : state) {
             const Clock::time_point start = Clock::now();
             const double cpu = OwnCpuS();
-            const std::vector<uint8_t> gif = PX_Export_Page(player, "1", frames, nullptr);
+            const std::vector<uint8_t> gif = PX_Export_Page(player, kPage, frames, nullptr);
             plat_WriteHostFileAtomic(ours_gif, gif.data(), gif.size());
             ours += NsSince(start);
             ours_cpu += OwnCpuS() - cpu;

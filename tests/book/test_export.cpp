@@ -21,8 +21,9 @@ struct Export : ExportLibrary {
     static std::vector<uint8_t> Run(const std::string& page, const PX_Frames& f, Frames* frames = nullptr) {
         PX_Player player(SW, SH, OW, OH);
         EXPECT_TRUE(player.Open_book("..\\KNIHA_T"));
-        std::vector<uint8_t> gif = PX_Export_Page(player, page, f, nullptr);
-        player.Load(page, nullptr);
+        const std::string path = "..\\KNIHA_T\\" + page + ".str";
+        std::vector<uint8_t> gif = PX_Export_Page(player, path.c_str(), f, nullptr);
+        player.Load(path.c_str(), nullptr);
         std::vector<uint16_t> px;
         for (size_t k = 0; frames && k < f.ticks.size(); ++k) {
             player.Frame(f.ticks[k], &px);
@@ -36,7 +37,7 @@ struct Export : ExportLibrary {
     static std::vector<uint32_t> EditorsPage(const std::string& page) {
         PX_Player player(SW, SH, OW, OH);
         player.Open_book("..\\KNIHA_T");
-        player.Load(page, nullptr);
+        player.Load(("..\\KNIHA_T\\" + page + ".str").c_str(), nullptr);
         IDirectDrawSurface* screen = plat_CreateTestSurface(SW, SH);
         ZOBRAZ_STRANU(screen);
         std::vector<uint32_t> half;

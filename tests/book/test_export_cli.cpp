@@ -72,6 +72,8 @@ TEST_F(Cli, RefusesWithAMessageAndWritesNothing) {
         {"../KNIHA_T --screen 640x480 --size 800x600", 2, "--size must not exceed the screen, 640x480"},
         {"../KNIHA_T --speed 3", 2, "unknown option --speed"},
         {"../KNIHA_T -o", 2, "-o needs a value"},
+        {"../KNIHA_T --from 1.str", 2, "--from plays one page: name it"},
+        {"../KNIHA_T neu --from nothing.str", 1, "no page file at nothing.str"},
     };
     for (const auto& r : rows) {
         const auto [status, text] = Run(r.args);
