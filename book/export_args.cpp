@@ -10,7 +10,7 @@ const char kExportUsage[] =
     "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
     "  --seconds N   how long each page plays (default 5, at most 600)\n"
     "  --fps N       frames per second (default 20, at most 50)\n"
-    "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1024x768)\n"
+    "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1920x1080)\n"
     "  --size WxH    the size of the GIFs (default: half the screen)\n"
     "  --from FILE   play the page file FILE (a page of the book, saved or not) as the one PAGE named\n";
 

@@ -15,6 +15,7 @@
 #include "book/px_export_player.h"
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 
@@ -57,11 +58,13 @@ bool writable(const std::string& folder) {
 
 // The screen and the pace the library's editor runs with, from its settings beside the books.
 void read_settings(const std::string& book, ExportSize* screen, int* period) {
-    ExportSize ini{1024, 768};
+    // Without settings the editor starts on the display state's first screen, and so do we.
+    const ExportSize first{tf_ScreenW, tf_ScreenH};
+    ExportSize ini = first;
     int level = 2;
     const std::string path = program_path(book.substr(0, book.rfind('/')) + "/app/PX.INI");
     tf_APP_ReadINI(path.c_str(), &ini.w, &ini.h, &level, period);
-    if (screen->w == 0) *screen = ini.Within({kExportMaxSide, kExportMaxSide}) ? ini : ExportSize{1024, 768};
+    if (screen->w == 0) *screen = ini.Within({kExportMaxSide, kExportMaxSide}) ? ini : first;
 }
 
 // Redrawn in place on a terminal whenever the percentage moves.

@@ -29,6 +29,7 @@ const Klavesa kKlavesy[] = {
     {VK_NEXT, PX_Slower},           // Page Down
     {VK_DELETE, PX_DeleteHovered},  // the object under the pointer goes
     {VK_F1, PX_ReportRegistry},     // the page's objects into the log
+    {VK_F9, PX_ExportPage},         // the page as an animated GIF beside it
 };
 
 // The lists and menus asked after every press, in this order; each reports a chosen id once.
@@ -165,6 +166,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     case WM_TIMER:
         TIK_ANIMACIE();
+        PX_ExportPoll();
         break;
     case WM_KEYDOWN:
         Klaves(static_cast<int>(wParam));
