@@ -53,15 +53,14 @@ std::string last_message() {
     std::string line = said.substr(0, said.find_last_not_of('\n') + 1);
     line = line.substr(line.rfind('\n') + 1);
     if (line.rfind("pexlo-export: ", 0) == 0) line.erase(0, 14);
-    return plat_Cp1250FromUtf8(line.c_str());
+    return line.empty() ? "pexlo-export" : plat_Cp1250FromUtf8(line.c_str());
 }
 
 // Runs pexlo-export with its messages into a pipe the ticks read; false when it could not start.
 bool start(const std::vector<std::string>& args) {
     int pipe_fds[2];
-    if (pipe(pipe_fds) != 0) return false;
+    if (pipe2(pipe_fds, O_CLOEXEC) != 0) return false;  // the child gets the write end as its stderr only
     fcntl(pipe_fds[0], F_SETFL, O_NONBLOCK);
-    fcntl(pipe_fds[0], F_SETFD, FD_CLOEXEC);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
