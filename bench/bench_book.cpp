@@ -22,9 +22,8 @@ using bench::Cost;
 using bench::CpuNs;
 using bench::Measure;
 using bench::NsSince;
-using bench::WriteBmp;
 
-constexpr int kActors = 60, kSide = 128, kPhases = 3;
+constexpr int ACTORS = 60, SIDE = bench::ACTOR_SIDE;
 
 // A book's pictures in a scratch folder: a 200 x 150 background and an actor sheet of three
 // 128 x 128 phases, each a disc on a transparent ground, with its phases file.
@@ -32,18 +31,8 @@ struct Book {
     Book() {
         char tmpl[] = "/tmp/pexlo-bench-XXXXXX";
         dir = mkdtemp(tmpl) ? tmpl : "/tmp";
-        WriteBmp(dir + "/les.bmp", 200, 150, [](int x, int y) { return unsigned(x * 1277 ^ y * 4099) & 0xFFFFFF; });
-        const int step = kSide + 1;
-        WriteBmp(dir + "/pes.bmp", kPhases * step + 1, step + 1, [&](int x, int y) -> unsigned {
-            if (x % step == 0 || y == 0 || y == step) return 0x00FFFF;
-            const int dx = x % step - 64, dy = y - 64;
-            return dx * dx + dy * dy < 60 * 60 ? 0x2040C0u + unsigned(x / step) * 0x300000u : 0xFF00FFu;
-        });
-        FILE* f = fopen((dir + "/pes.faz").c_str(), "w");
-        if (f) {
-            for (int i = 0; i < kPhases; ++i) fprintf(f, "%d 64\n", i * step + 64);
-            fclose(f);
-        }
+        bench::WriteBackground(dir + "/les.bmp");
+        bench::WriteActor(dir + "/pes", 0);
         PX_STAV_Reset();
         background_surface = &background;
         free(background_path);
@@ -53,8 +42,8 @@ struct Book {
         wave_k = 10 * 6.28318531 / tf_ScreenW;
         running = true;
         const std::string actor = Program("pes.bmp");
-        for (int i = 0; i < kActors; ++i) {
-            PRIDAJ_HERCA(actor.c_str(), (i * 211) % (1920 - kSide), (i * 97) % (1080 - kSide), i % 6 + 1, i % 2 + 1,
+        for (int i = 0; i < ACTORS; ++i) {
+            PRIDAJ_HERCA(actor.c_str(), (i * 211) % (1920 - SIDE), (i * 97) % (1080 - SIDE), i % 6 + 1, i % 2 + 1,
                          i % 3);
             REG_Objekt(i)->vx = 1 + i % 5;
             REG_Objekt(i)->vy = 1 + i % 3;
@@ -77,7 +66,7 @@ struct Book {
     tf_CDas_Surface background{"pozadie"};
 };
 
-Cost Fill(benchmark::IterationCount n) {
+Cost measure_fill(benchmark::IterationCount n) {
     return Measure(n, [] { DDSURFACE_ZMAZ(tf_lpDDSBack, 0x1234); });
 }
 
@@ -89,7 +78,7 @@ void BM_BookPage(benchmark::State& state) {
     for (auto _ : state) ZOBRAZ_STRANU(tf_lpDDSBack);
     const double runs = static_cast<double>(state.iterations());
     const Cost page{NsSince(start) / runs, (CpuNs() - cpu) / runs};
-    const Cost fill = Fill(state.iterations());
+    const Cost fill = measure_fill(state.iterations());
     state.counters["fill_cpu_us"] = fill.cpu / 1000;
     state.counters["page_over_fill"] = page.cpu / fill.cpu;
     state.counters["wall_ratio"] = page.wall / fill.wall;
@@ -102,7 +91,7 @@ void BM_BookTick(benchmark::State& state) {
     const double cpu = CpuNs();
     for (auto _ : state) TIK_ANIMACIE();
     const double tick = (CpuNs() - cpu) / static_cast<double>(state.iterations());
-    const Cost fill = Fill(std::min<benchmark::IterationCount>(state.iterations(), 2000));
+    const Cost fill = measure_fill(std::min<benchmark::IterationCount>(state.iterations(), 2000));
     state.counters["fill_cpu_us"] = fill.cpu / 1000;
     state.counters["tick_over_fill"] = tick / fill.cpu;
     state.counters["tick_pct_of_16ms"] = tick / 16e6 * 100;

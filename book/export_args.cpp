@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
-const char kExportUsage[] =
+const char PX_EXPORT_USAGE[] =
     "usage: pexlo-export BOOK_FOLDER [PAGE ...] [-o OUT_FOLDER] [--seconds N] [--size WxH] [--screen WxH] [--fps N]\n"
     "                    [--from FILE]\n"
     "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
@@ -16,7 +16,7 @@ const char kExportUsage[] =
 
 namespace {
 
-constexpr int kMaxSeconds = 600, kMaxFps = 50;
+constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
 
 bool parse_int(const std::string& s, int* out) {
     char* end = nullptr;
@@ -26,14 +26,14 @@ bool parse_int(const std::string& s, int* out) {
     return true;
 }
 
-bool parse_size(const std::string& s, ExportSize* out) {
+bool parse_size(const std::string& s, PX_ExportSize* out) {
     const size_t x = s.find_first_of("xX");
     return x != std::string::npos && parse_int(s.substr(0, x), &out->w) && parse_int(s.substr(x + 1), &out->h);
 }
 
 }  // namespace
 
-std::string Parse_export_args(int argc, char** argv, ExportArgs* a) {
+std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i], value;
@@ -54,16 +54,16 @@ std::string Parse_export_args(int argc, char** argv, ExportArgs* a) {
             a->out = value;
         } else if (arg == "--seconds") {
             a->timing.seconds = strtod(value.c_str(), &end);
-            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= kMaxSeconds))
-                return "--seconds takes a number above 0 and at most " + std::to_string(kMaxSeconds);
+            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= MAX_SECONDS))
+                return "--seconds takes a number above 0 and at most " + std::to_string(MAX_SECONDS);
         } else if (arg == "--fps") {
-            if (!parse_int(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > kMaxFps)
-                return "--fps takes a whole number from 1 to " + std::to_string(kMaxFps);
+            if (!parse_int(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > MAX_FPS)
+                return "--fps takes a whole number from 1 to " + std::to_string(MAX_FPS);
         } else if (arg == "--screen" || arg == "--size") {
-            ExportSize* s = arg == "--screen" ? &a->screen : &a->size;
-            if (!parse_size(value, s) || !s->Within({kExportMaxSide, kExportMaxSide}))
-                return arg + " takes WIDTHxHEIGHT, each from " + std::to_string(kExportMinSide) + " to " +
-                       std::to_string(kExportMaxSide);
+            PX_ExportSize* s = arg == "--screen" ? &a->screen : &a->size;
+            if (!parse_size(value, s) || !s->Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}))
+                return arg + " takes WIDTHxHEIGHT, each from " + std::to_string(PX_EXPORT_MIN_SIDE) + " to " +
+                       std::to_string(PX_EXPORT_MAX_SIDE);
         } else if (arg == "--from") {
             a->from = value;
         } else {

@@ -57,14 +57,14 @@ bool writable(const std::string& folder) {
 }
 
 // The screen and the pace the library's editor runs with, from its settings beside the books.
-void read_settings(const std::string& book, ExportSize* screen, int* period) {
+void read_settings(const std::string& book, PX_ExportSize* screen, int* period) {
     // Without settings the editor starts on the display state's first screen, and so do we.
-    const ExportSize first{tf_ScreenW, tf_ScreenH};
-    ExportSize ini = first;
+    const PX_ExportSize first{tf_ScreenW, tf_ScreenH};
+    PX_ExportSize ini = first;
     int level = 2;
     const std::string path = program_path(book.substr(0, book.rfind('/')) + "/app/PX.INI");
     tf_APP_ReadINI(path.c_str(), &ini.w, &ini.h, &level, period);
-    if (screen->w == 0) *screen = ini.Within({kExportMaxSide, kExportMaxSide}) ? ini : first;
+    if (screen->w == 0) *screen = ini.Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}) ? ini : first;
 }
 
 // Redrawn in place on a terminal whenever the percentage moves.
@@ -134,7 +134,7 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
 
 // The pages asked for, each found in the book, or the one page of --from; all the book's
 // by default. An empty text, else what is wrong.
-std::string choose_pages(const PX_Player& player, const ExportArgs& a, const std::string& from,
+std::string choose_pages(const PX_Player& player, const PX_ExportArgs& a, const std::string& from,
                          std::vector<PX_Player::Page>* pages) {
     const std::vector<PX_Player::Page> all = player.Pages();
     for (const std::string& asked : a.pages) {
@@ -156,18 +156,19 @@ std::string choose_pages(const PX_Player& player, const ExportArgs& a, const std
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (!strcmp(argv[i], "-h") || !strcmp(argv[i], "--help")) {
-            fputs(kExportUsage, stdout);
+            fputs(PX_EXPORT_USAGE, stdout);
             return 0;
         }
-    ExportArgs a;
-    if (const std::string error = Parse_export_args(argc, argv, &a); !error.empty())
-        return fail(2, error + "\n" + kExportUsage);
+    PX_ExportArgs a;
+    if (const std::string error = PX_ParseExportArgs(argc, argv, &a); !error.empty())
+        return fail(2, error + "\n" + PX_EXPORT_USAGE);
     std::string book, out;
     if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
     const std::string from = a.from.empty() ? "" : real_path(a.from);
     if (!a.from.empty() && (from.empty() || is_folder(from))) return fail(1, "no page file at " + a.from);
     read_settings(book, &a.screen, &a.timing.period_ms);
-    if (a.size.w == 0) a.size = {std::max(a.screen.w / 2, kExportMinSide), std::max(a.screen.h / 2, kExportMinSide)};
+    if (a.size.w == 0)
+        a.size = {std::max(a.screen.w / 2, PX_EXPORT_MIN_SIDE), std::max(a.screen.h / 2, PX_EXPORT_MIN_SIDE)};
     if (!a.size.Within(a.screen))
         return fail(
             2, "--size must not exceed the screen, " + std::to_string(a.screen.w) + "x" + std::to_string(a.screen.h));

@@ -23,8 +23,8 @@ extern char** environ;
 
 namespace {
 const char SRC[] = "PX_EDITOR";
-const char kCopy[] = ".pexlo-export.str";  // in the working folder, beside the settings
-const char kNewPageName[] = "nova_strana";
+const char COPY[] = ".pexlo-export.str";  // in the working folder, beside the settings
+const char NEW_PAGE_NAME[] = "nova_strana";
 
 pid_t child = -1;
 int said_fd = -1;   // the child's messages
@@ -85,11 +85,11 @@ void PX_ExportPage() {
     if (!ks) return;
     shown = std::string("kniha: ") + ks->book_name + "  ";
     const std::string book = plat_HostPath(ks->book_path);
-    const std::string name = fresh ? kNewPageName : ks->page_name;
+    const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
     gif = name + ".gif";
     const std::string screen = std::to_string(tf_ScreenW) + "x" + std::to_string(tf_ScreenH);
-    if (!SAVE_REG(kCopy) || !start({exporter(), book, page, "--from", kCopy, "--screen", screen, "-o", book})) {
+    if (!SAVE_REG(COPY) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
         TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
         return status(plat_W1250(u8"[Chyba: export sa nespustil]"));
     }
@@ -105,7 +105,7 @@ void PX_ExportPoll() {
     close(said_fd);
     said_fd = -1;
     child = -1;
-    DeleteFileA(kCopy);
+    DeleteFileA(COPY);
     if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return status("GIF: " + gif);
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());
