@@ -111,3 +111,112 @@ TEST_F(Undo, EveryKindOfEditIsUndoneAndRedoneToTheVeryPixelAndByte) {
         EXPECT_EQ(std::pair(REG.count, PX_HIST_Krokov()), std::pair(1, int(std::size(rows))));
     });
 }
+
+TEST_F(Undo, PlayIsUndoneInOneStepAndTwoHundredStepsAreKept) {
+    Library();
+    tree.File("KNIHA_Les/2.str", "p les 4\nk strom 300 200 1 2 0\nh pes 500 300 3 1 2\n");
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        Click(W - 3, H / 2);
+        const Look laid_out = Now();
+        Key(VK_SPACE);
+        Tick(20);
+        const std::string played = page_dump::Dump();
+        Ctrl('Z');
+        EXPECT_EQ(Differ(Now(), laid_out), "") << "every object back, playback stopped";
+        EXPECT_EQ(std::string(status_text), Said(u8"Späť: spustenie animácie"));
+        Ctrl('Y');
+        EXPECT_EQ(std::pair(page_dump::Dump(), running), std::pair(played, true)) << "as it was undone";
+        Key(VK_SPACE);
+
+        const int x0 = Obj(0)->x;
+        for (int i = 0; i < 250; ++i) ASSERT_NO_FATAL_FAILURE(Drag(0, 1, 0, 1)) << i;  // one pixel each
+        ASSERT_EQ(Obj(0)->x, x0 + 250);
+        for (int i = 0; i < 100; ++i) Ctrl('Z');  // held down: the key repeats
+        EXPECT_EQ(Obj(0)->x, x0 + 150);
+        for (int i = 0; i < 110; ++i) Ctrl('Z');
+        EXPECT_EQ(std::pair(Obj(0)->x, std::string(status_text)),
+                  std::pair(x0 + 50, Said(u8"Späť: nie je čo vrátiť"))) << "the oldest fifty went";
+        for (int i = 0; i < 150; ++i) Ctrl('Z', true);
+        EXPECT_EQ(Obj(0)->x, x0 + 200);
+        ASSERT_NO_FATAL_FAILURE(Drag(1, 0, 5, 2));  // a new edit: the fifty to redo go
+        const std::string dragged_last = page_dump::Dump();
+        Ctrl('Y');
+        EXPECT_EQ(std::pair(page_dump::Dump(), std::string(status_text)),
+                  std::pair(dragged_last, Said(u8"Znova: nie je čo zopakovať")));
+        EXPECT_EQ(PX_HIST_Krokov(), 151) << "150 done and the new one";
+    });
+}
+
+TEST_F(Undo, DirtyFollowsTheHistoryWhichAnotherPageStartsAfresh) {
+    Library();
+    Run([&] {
+        PX_Editor& e = *px_editor;
+        Ctrl('Z');
+        Ctrl('Y');  // no page at all
+        EXPECT_EQ(std::pair(REG.count, std::string(status_text)), std::pair(0, Said(u8"Znova: nie je čo zopakovať")));
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        auto shown = [&] {
+            Tick();
+            return std::pair(dirty, e.tlac_Save.zivy);
+        };
+        ASSERT_NO_FATAL_FAILURE(Drag(0, 5, 5, 2));
+        EXPECT_EQ(shown(), std::pair(true, true));
+        Ctrl('Z');
+        EXPECT_EQ(shown(), std::pair(false, false)) << "back as loaded";
+        Ctrl('Y');
+        EXPECT_EQ(shown(), std::pair(true, true));
+        ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Save));
+        const std::string saved = tree.Read("KNIHA_Les/1.str");
+        Ctrl('Z');
+        EXPECT_EQ(shown(), std::pair(true, true)) << "saving keeps the history";
+        Ctrl('Y');
+        EXPECT_EQ(shown(), std::pair(false, false)) << "back as saved";
+        ASSERT_NO_FATAL_FAILURE(FromMenu(5, 0));
+        ASSERT_NO_FATAL_FAILURE(FromMenu(1, 2));  // the new-book dialog takes the keys
+        const std::string with_actor = page_dump::Dump();
+        Ctrl('Z');
+        EXPECT_EQ(std::pair(page_dump::Dump(), dirty), std::pair(with_actor, true));
+        ASSERT_NO_FATAL_FAILURE(Press(*e.nova_kniha->tlac_zrus));
+        Ctrl('Z');
+        EXPECT_EQ(std::tuple(REG.count, dirty, tree.Read("KNIHA_Les/1.str")), std::tuple(1, false, saved));
+
+        ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Next));
+        const std::string next = page_dump::Dump();
+        Ctrl('Z');
+        EXPECT_EQ(std::pair(page_dump::Dump(), std::string(status_text)),
+                  std::pair(next, Said(u8"Späť: nie je čo vrátiť")));
+        ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Nova));
+        Ctrl('Z');
+        ASSERT_NO_FATAL_FAILURE(FromMenu(4, 0));
+        Ctrl('Z');
+        EXPECT_EQ(std::tuple(REG.count, dirty, current_page), std::tuple(0, false, PX_NEW_PAGE)) << "the new page";
+        Ctrl('Y');
+        EXPECT_EQ(std::pair(REG.count, dirty), std::pair(1, true));
+    });
+}
+
+TEST_F(Undo, WaitsForTheDragToEndAndClosesTheObjectMenuFirst) {
+    Library();
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        ASSERT_NO_FATAL_FAILURE(Drag(1, 4, 0, 5));
+        const std::string first_drag = page_dump::Dump();
+        ASSERT_NO_FATAL_FAILURE(Hover(1));
+        Down(Obj(1)->x + 20, Obj(1)->y + 20);
+        Move(Obj(1)->x + 30, Obj(1)->y + 20);
+        Ctrl('Z');
+        Ctrl('Y');
+        EXPECT_EQ(std::pair(dragged, Obj(1)->x), std::pair(1, 530)) << "mid-drag: the keys wait";
+        Up(Obj(1)->x + 30, Obj(1)->y + 20);
+        Ctrl('Z');
+        EXPECT_EQ(page_dump::Dump(), first_drag);
+        ASSERT_NO_FATAL_FAILURE(Hover(1));
+        Post(WM_RBUTTONDOWN, 0, MAKELPARAM(Obj(1)->x + 24, Obj(1)->y + 20));
+        Tick();
+        ASSERT_TRUE(dui_setup->zivy);
+        Ctrl('Z');
+        Tick();
+        EXPECT_EQ(std::tuple(setup_target, dui_setup->zivy, Obj(1)->x), std::tuple(-1, false, 500));
+    });
+}
