@@ -90,3 +90,19 @@ TEST_F(History, ASeededWalkLandsOnEveryPageItLeftAndUndoesToTheFirst) {
     for (size_t i = 0; i < pages.size(); ++i) PX_Redo();
     EXPECT_EQ(page_dump::Dump(), pages.back());
 }
+
+// Pictures that only the history keeps count towards its bound: past it the oldest steps go,
+// and with them the pictures that only they showed.
+TEST_F(History, PicturesRemovedFromThePageCountTowardsTheBound) {
+    const int pictures = 10, side = 1000;  // 2 MB of pixels each: 8 fit the bound
+    for (int i = 0; i < pictures; ++i)
+        kulisy.PRIDAJR(2 + i, "big", nullptr, false)->data =
+            strdup(Picture("big" + std::to_string(i) + ".bmp", side, side).c_str());
+    for (int i = 0; i < pictures; ++i) PX_AddProp(2 + i);
+    for (int i = 0; i < pictures; ++i) PX_RemoveLast();
+    PX_Undo();
+    EXPECT_LE(PX_HIST_Pamat(), PX_HIST_MAX_BYTES);
+    EXPECT_GT(PX_HIST_Pamat(), PX_HIST_MAX_BYTES - 4 * size_t(side * side));
+    while (strstr(status_text, "nie je") == nullptr) PX_Undo();
+    EXPECT_EQ(REG.count, 8) << "back to where the eight pictures that fit were shown";
+}
