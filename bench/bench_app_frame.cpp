@@ -12,12 +12,12 @@
 namespace {
 using bench::Clock;
 using bench::NsSince;
-constexpr size_t kFrameBytes = size_t{1920} * 1080 * 2;
+constexpr size_t FRAME_BYTES = size_t{1920} * 1080 * 2;
 
 struct Frames {
-    std::vector<char> from = std::vector<char>(kFrameBytes, 7), to = std::vector<char>(kFrameBytes);
+    std::vector<char> from = std::vector<char>(FRAME_BYTES, 7), to = std::vector<char>(FRAME_BYTES);
     void Copy() {
-        memcpy(to.data(), from.data(), kFrameBytes);
+        memcpy(to.data(), from.data(), FRAME_BYTES);
         benchmark::ClobberMemory();
     }
 };

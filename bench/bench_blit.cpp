@@ -12,22 +12,22 @@
 
 namespace {
 
-constexpr int kScreenW = 1920, kScreenH = 1080, kSprite = 128, kSpritesPerFrame = 64;
-constexpr uint16_t kKey = 0xF81F;
+constexpr int SCREEN_W = 1920, SCREEN_H = 1080, SPRITE = 128, SPRITES_PER_FRAME = 64;
+constexpr uint16_t KEY = 0xF81F;
 
 struct Pair {
     IDirectDrawSurface* ours;
     SDL_Surface* sdl;
 };
 
-Pair MakePair(int w, int h) {
+Pair make_pair(int w, int h) {
     IDirectDrawSurface* s = plat_CreateTestSurface(w, h);
     SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(s->Row(0), w, h, 16, s->Pitch(), SDL_PIXELFORMAT_RGB565);
     SDL_SetSurfaceRLE(view, 0);
     return {s, view};
 }
 
-void FreePair(Pair& p) {
+void free_pair(Pair& p) {
     SDL_FreeSurface(p.sdl);
     p.ours->Release();
 }
@@ -35,70 +35,70 @@ void FreePair(Pair& p) {
 // The same scene for both sides: a screen, a full-screen picture and a sprite whose round
 // body of noise sits on the key colour, drawn at fixed spots (some cut by the screen edges).
 struct Scene {
-    Pair screen = MakePair(kScreenW, kScreenH);
-    Pair picture = MakePair(kScreenW, kScreenH);
-    Pair sprite = MakePair(kSprite, kSprite);
+    Pair screen = make_pair(SCREEN_W, SCREEN_H);
+    Pair picture = make_pair(SCREEN_W, SCREEN_H);
+    Pair sprite = make_pair(SPRITE, SPRITE);
     std::vector<SDL_Rect> spots;
 
     Scene() {
         uint32_t seed = 12345;
         auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
-        for (int y = 0; y < kScreenH; ++y)
-            for (int x = 0; x < kScreenW; ++x) picture.ours->Row(y)[x] = static_cast<uint16_t>(next() >> 16);
-        const int r = kSprite / 2 - 4;
-        for (int y = 0; y < kSprite; ++y)
-            for (int x = 0; x < kSprite; ++x) {
-                const int cx = x - kSprite / 2, cy = y - kSprite / 2;
+        for (int y = 0; y < SCREEN_H; ++y)
+            for (int x = 0; x < SCREEN_W; ++x) picture.ours->Row(y)[x] = static_cast<uint16_t>(next() >> 16);
+        const int r = SPRITE / 2 - 4;
+        for (int y = 0; y < SPRITE; ++y)
+            for (int x = 0; x < SPRITE; ++x) {
+                const int cx = x - SPRITE / 2, cy = y - SPRITE / 2;
                 const uint16_t noise = static_cast<uint16_t>(next() >> 16) & 0x7BEF;  // never the key
-                sprite.ours->Row(y)[x] = cx * cx + cy * cy < r * r ? noise : kKey;
+                sprite.ours->Row(y)[x] = cx * cx + cy * cy < r * r ? noise : KEY;
             }
-        DDCOLORKEY key{kKey, kKey};
+        DDCOLORKEY key{KEY, KEY};
         sprite.ours->SetColorKey(DDCKEY_SRCBLT, &key);
-        SDL_SetColorKey(sprite.sdl, SDL_TRUE, kKey);
-        for (int i = 0; i < kSpritesPerFrame; ++i) {
-            const int x = static_cast<int>(next() >> 8) % (kScreenW + kSprite) - kSprite;
-            const int y = static_cast<int>(next() >> 8) % (kScreenH + kSprite) - kSprite;
-            spots.push_back({x, y, kSprite, kSprite});
+        SDL_SetColorKey(sprite.sdl, SDL_TRUE, KEY);
+        for (int i = 0; i < SPRITES_PER_FRAME; ++i) {
+            const int x = static_cast<int>(next() >> 8) % (SCREEN_W + SPRITE) - SPRITE;
+            const int y = static_cast<int>(next() >> 8) % (SCREEN_H + SPRITE) - SPRITE;
+            spots.push_back({x, y, SPRITE, SPRITE});
         }
     }
     ~Scene() {
-        FreePair(screen);
-        FreePair(picture);
-        FreePair(sprite);
+        free_pair(screen);
+        free_pair(picture);
+        free_pair(sprite);
     }
 };
 
 Scene* scene;
 
-void SpritesOurs(benchmark::State& state) {
+void sprites_ours(benchmark::State& state) {
     for (auto _ : state)
         for (const SDL_Rect& at : scene->spots)
             scene->screen.ours->BltFast(at.x, at.y, scene->sprite.ours, nullptr, DDBLTFAST_SRCCOLORKEY);
 }
-void SpritesSdl(benchmark::State& state) {
+void sprites_sdl(benchmark::State& state) {
     for (auto _ : state)
         for (SDL_Rect at : scene->spots) SDL_BlitSurface(scene->sprite.sdl, nullptr, scene->screen.sdl, &at);
 }
-void FillOurs(benchmark::State& state) {
+void fill_ours(benchmark::State& state) {
     DDBLTFX fx{100, 0, 0, 0x1234};
     for (auto _ : state) scene->screen.ours->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
 }
-void FillSdl(benchmark::State& state) {
+void fill_sdl(benchmark::State& state) {
     for (auto _ : state) SDL_FillRect(scene->screen.sdl, nullptr, 0x1234);
 }
-void CopyOurs(benchmark::State& state) {
+void copy_ours(benchmark::State& state) {
     for (auto _ : state) scene->screen.ours->BltFast(0, 0, scene->picture.ours, nullptr, DDBLTFAST_NOCOLORKEY);
 }
-void CopySdl(benchmark::State& state) {
+void copy_sdl(benchmark::State& state) {
     for (auto _ : state) SDL_BlitSurface(scene->picture.sdl, nullptr, scene->screen.sdl, nullptr);
 }
 
-BENCHMARK(SpritesOurs)->Name("keyed 128x128 sprites x64/ours");
-BENCHMARK(SpritesSdl)->Name("keyed 128x128 sprites x64/SDL");
-BENCHMARK(FillOurs)->Name("1920x1080 colour fill/ours");
-BENCHMARK(FillSdl)->Name("1920x1080 colour fill/SDL");
-BENCHMARK(CopyOurs)->Name("1920x1080 copy/ours");
-BENCHMARK(CopySdl)->Name("1920x1080 copy/SDL");
+BENCHMARK(sprites_ours)->Name("keyed 128x128 sprites x64/ours");
+BENCHMARK(sprites_sdl)->Name("keyed 128x128 sprites x64/SDL");
+BENCHMARK(fill_ours)->Name("1920x1080 colour fill/ours");
+BENCHMARK(fill_sdl)->Name("1920x1080 colour fill/SDL");
+BENCHMARK(copy_ours)->Name("1920x1080 copy/ours");
+BENCHMARK(copy_sdl)->Name("1920x1080 copy/SDL");
 
 class Collector : public benchmark::ConsoleReporter {
 public:

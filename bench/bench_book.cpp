@@ -23,7 +23,7 @@ using bench::CpuNs;
 using bench::Measure;
 using bench::NsSince;
 
-constexpr int kActors = 60, kSide = bench::kActorSide;
+constexpr int ACTORS = 60, SIDE = bench::ACTOR_SIDE;
 
 // A book's pictures in a scratch folder: a 200 x 150 background and an actor sheet of three
 // 128 x 128 phases, each a disc on a transparent ground, with its phases file.
@@ -42,8 +42,8 @@ struct Book {
         wave_k = 10 * 6.28318531 / tf_ScreenW;
         running = true;
         const std::string actor = Program("pes.bmp");
-        for (int i = 0; i < kActors; ++i) {
-            PRIDAJ_HERCA(actor.c_str(), (i * 211) % (1920 - kSide), (i * 97) % (1080 - kSide), i % 6 + 1, i % 2 + 1,
+        for (int i = 0; i < ACTORS; ++i) {
+            PRIDAJ_HERCA(actor.c_str(), (i * 211) % (1920 - SIDE), (i * 97) % (1080 - SIDE), i % 6 + 1, i % 2 + 1,
                          i % 3);
             REG_Objekt(i)->vx = 1 + i % 5;
             REG_Objekt(i)->vy = 1 + i % 3;
@@ -66,7 +66,7 @@ struct Book {
     tf_CDas_Surface background{"pozadie"};
 };
 
-Cost Fill(benchmark::IterationCount n) {
+Cost measure_fill(benchmark::IterationCount n) {
     return Measure(n, [] { DDSURFACE_ZMAZ(tf_lpDDSBack, 0x1234); });
 }
 
@@ -78,7 +78,7 @@ void BM_BookPage(benchmark::State& state) {
     for (auto _ : state) ZOBRAZ_STRANU(tf_lpDDSBack);
     const double runs = static_cast<double>(state.iterations());
     const Cost page{NsSince(start) / runs, (CpuNs() - cpu) / runs};
-    const Cost fill = Fill(state.iterations());
+    const Cost fill = measure_fill(state.iterations());
     state.counters["fill_cpu_us"] = fill.cpu / 1000;
     state.counters["page_over_fill"] = page.cpu / fill.cpu;
     state.counters["wall_ratio"] = page.wall / fill.wall;
@@ -91,7 +91,7 @@ void BM_BookTick(benchmark::State& state) {
     const double cpu = CpuNs();
     for (auto _ : state) TIK_ANIMACIE();
     const double tick = (CpuNs() - cpu) / static_cast<double>(state.iterations());
-    const Cost fill = Fill(std::min<benchmark::IterationCount>(state.iterations(), 2000));
+    const Cost fill = measure_fill(std::min<benchmark::IterationCount>(state.iterations(), 2000));
     state.counters["fill_cpu_us"] = fill.cpu / 1000;
     state.counters["tick_over_fill"] = tick / fill.cpu;
     state.counters["tick_pct_of_16ms"] = tick / 16e6 * 100;

@@ -18,7 +18,7 @@ namespace {
 using bench::Cost;
 using bench::Measure;
 
-constexpr int kActors = 60, kSide = bench::kActorSide, kPictures = 5;
+constexpr int ACTORS = 60, SIDE = bench::ACTOR_SIDE, PICTURES = 5;
 
 // Books beside the folder "app"; the first has one page of 60 actors on a tiled background.
 struct Library {
@@ -32,10 +32,10 @@ struct Library {
         const std::string book = root + "/KNIHA_Bench";
         bench::WriteBackground(book + "/Pozadia/luka.bmp");
         std::string page = "p luka 5\n";  // tiled
-        for (int p = 0; p < kPictures; ++p) bench::WriteActor(book + "/Herci/a" + std::to_string(p), p * 0x301000u);
-        for (int i = 0; i < kActors - 2; ++i)
-            page += "h a" + std::to_string(i % kPictures) + " " + std::to_string(i * 211 % (1920 - kSide)) + " " +
-                    std::to_string(i * 97 % (1080 - kSide)) + " 6 1 0\n";
+        for (int p = 0; p < PICTURES; ++p) bench::WriteActor(book + "/Herci/a" + std::to_string(p), p * 0x301000u);
+        for (int i = 0; i < ACTORS - 2; ++i)
+            page += "h a" + std::to_string(i % PICTURES) + " " + std::to_string(i * 211 % (1920 - SIDE)) + " " +
+                    std::to_string(i * 97 % (1080 - SIDE)) + " 6 1 0\n";
         Write(book + "/1.str", page + "h a0 1300 500 6 1 0\nh a1 1600 800 6 1 0\n");
         for (const char* other : {"KNIHA_Druha", "KNIHA_Tretia", "KNIHA_Stvrta"})
             Write(root + "/" + other + "/1.str", "");
@@ -51,33 +51,33 @@ struct Library {
     std::string root;
 };
 
-void Pump() {
+void pump() {
     MSG m;
     while (plat_MessageWaiting() && PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
 }
-void Send(UINT msg, int x, int y) {
+void send(UINT msg, int x, int y) {
     plat_Headless_Post(msg, 0, MAKELPARAM(x, y));
-    Pump();
+    pump();
 }
 // The middle of a shown entry, laid out by a frame first.
-POINT Entry(tf_CDUI* list, int i) {
+POINT entry(tf_CDUI* list, int i) {
     tf_APP_Redraw_Frame();
     const RECT r = static_cast<tf_TVOLBA*>(list->volby.GET(i))->obdlz;
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
-void Over(tf_CDUI* list, int i) { Send(WM_MOUSEMOVE, Entry(list, i).x, Entry(list, i).y); }
+void over(tf_CDUI* list, int i) { send(WM_MOUSEMOVE, entry(list, i).x, entry(list, i).y); }
 
 // The page chosen, the last actor's object menu open, the books list open, the pointer on
 // the actor before it.
-void WorstState() {
-    Over(&px_editor->dui_M, 0);
-    Over(duir_KNIHY, 0);
-    const POINT page = Entry(duir_STRANY, 0);
-    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) Send(msg, page.x, page.y);
-    Send(WM_MOUSEMOVE, 1300 + 64, 500 + 64);
-    Send(WM_RBUTTONDOWN, 1300 + 64, 500 + 64);
-    Over(&px_editor->dui_M, 0);
-    Send(WM_MOUSEMOVE, 1600 + 64, 800 + 64);
+void worst_state() {
+    over(&px_editor->dui_M, 0);
+    over(duir_KNIHY, 0);
+    const POINT page = entry(duir_STRANY, 0);
+    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) send(msg, page.x, page.y);
+    send(WM_MOUSEMOVE, 1300 + 64, 500 + 64);
+    send(WM_RBUTTONDOWN, 1300 + 64, 500 + 64);
+    over(&px_editor->dui_M, 0);
+    send(WM_MOUSEMOVE, 1600 + 64, 800 + 64);
 }
 
 void BM_EditorFrame(benchmark::State& state) {
@@ -94,8 +94,8 @@ void BM_EditorFrame(benchmark::State& state) {
     plat_Headless_SetIdleScript([&] {
         if (measured) return;
         measured = true;
-        WorstState();
-        if (REG.count != kActors || hovered == -1 || setup_target == -1 || !duir_KNIHY->zivy)
+        worst_state();
+        if (REG.count != ACTORS || hovered == -1 || setup_target == -1 || !duir_KNIHY->zivy)
             state.SkipWithError("the worst frame could not be set up");
         const double cpu = bench::CpuNs();
         const bench::Clock::time_point start = bench::Clock::now();

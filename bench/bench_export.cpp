@@ -20,114 +20,97 @@
 #include "bench/bench_support.h"
 #include "book/px_export.h"
 #include "book/px_export_player.h"
-#include "platform/bmp.h"
 #include "platform/files.h"
-#include "platform/pixel.h"
-#include "platform/surface_copy.h"
 
 namespace {
 using bench::Clock;
 using bench::NsSince;
 
-constexpr int kScreenW = 1920, kScreenH = 1080, kOutW = 960, kOutH = 540;
-constexpr int kActors = 60, kSheets = 3, kSide = 96, kPhases = 3;
+constexpr int SCREEN_W = 1920, SCREEN_H = 1080, OUT_W = 960, OUT_H = 540;
+constexpr int ACTORS = 60, SHEETS = 3, SIDE = 96, PHASES = 3;
 
-uint16_t Pack(int r, int g, int b) {
-    auto c = [](int v) { return static_cast<BYTE>(std::clamp(v, 0, 255)); };
-    return plat_To565(RGB(c(r), c(g), c(b)));
+uint32_t pack(int r, int g, int b) {
+    auto c = [](int v) { return static_cast<uint32_t>(std::clamp(v, 0, 255)); };
+    return c(r) << 16 | c(g) << 8 | c(b);
 }
 
-bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return fclose(f) == 0 && ok;
-}
-
-// w x h pixels of pixel(x, y) (RGB565) as a BMP file.
-template <class Pixel>
-bool WritePicture(const std::string& path, int w, int h, Pixel pixel) {
-    IDirectDrawSurface* s = plat_CreateTestSurface(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) s->Row(y)[x] = pixel(x, y);
-    const bool ok = WriteBytes(path, plat_EncodeSurfaceBMP(s));
-    s->Release();
-    return ok;
+bool write_text(const std::string& path, const std::string& text) {
+    return plat_WriteHostFileAtomic(path, text.data(), text.size());
 }
 
 // Smooth light with fine grain, as a photograph has.
-uint16_t Photo(int x, int y) {
+uint32_t photo(int x, int y) {
     const unsigned grain = (static_cast<unsigned>(x) * 2654435761u ^ static_cast<unsigned>(y) * 40503u) >> 28;
-    const double u = x / double(kScreenW), v = y / double(kScreenH);
+    const double u = x / double(SCREEN_W), v = y / double(SCREEN_H);
     const double s = std::sin(6.0 * u) * std::cos(4.0 * v);
     const int g = static_cast<int>(grain) - 8;
-    return Pack(static_cast<int>(120 + 90 * s + 40 * v) + g, static_cast<int>(100 + 70 * std::sin(9.0 * u * v)) + g,
+    return pack(static_cast<int>(120 + 90 * s + 40 * v) + g, static_cast<int>(100 + 70 * std::sin(9.0 * u * v)) + g,
                 static_cast<int>(140 - 80 * u + 50 * std::cos(5.0 * v)) + g);
 }
 
 // A sheet of three shaded discs in cyan frames on a magenta ground (the transparent colour).
-uint16_t Sheet(int sheet, int x, int y) {
-    const int step = kSide + 1;
-    if (x % step == 0 || y == 0 || y == step) return Pack(0, 255, 255);
-    const int dx = x % step - kSide / 2, dy = y - kSide / 2, r = kSide / 2 - 4 - 4 * (x / step);
-    if (dx * dx + dy * dy >= r * r) return Pack(255, 0, 255);
+uint32_t sprite_sheet(int sheet, int x, int y) {
+    const int step = SIDE + 1;
+    if (x % step == 0 || y == 0 || y == step) return pack(0, 255, 255);
+    const int dx = x % step - SIDE / 2, dy = y - SIDE / 2, r = SIDE / 2 - 4 - 4 * (x / step);
+    if (dx * dx + dy * dy >= r * r) return pack(255, 0, 255);
     const int light = 200 - (dx + dy) * 2;
-    return Pack(light * (sheet == 0), light * (sheet != 1) / 2 + 40, light * (sheet != 2));
+    return pack(light * (sheet == 0), light * (sheet != 1) / 2 + 40, light * (sheet != 2));
 }
 
 // A library with app/ and one book whose page 1 holds the photo and the 60 actors.
-bool MakeBook(const std::string& root) {
+bool make_book(const std::string& root) {
     const std::string book = root + "/KNIHA_Bench";
     for (const std::string& d : {root + "/app", book, book + "/Pozadia", book + "/Kulisy", book + "/Herci"})
         if (mkdir(d.c_str(), 0755) != 0) return false;
-    bool ok = WritePicture(book + "/Pozadia/foto.bmp", kScreenW, kScreenH, Photo);
+    bool ok = bench::WriteBmp(book + "/Pozadia/foto.bmp", SCREEN_W, SCREEN_H, photo);
     std::string page = "p foto 2\n";
-    for (int s = 0; s < kSheets; ++s) {
+    for (int s = 0; s < SHEETS; ++s) {
         const std::string name = "pes" + std::to_string(s);
-        ok = ok && WritePicture(book + "/Herci/" + name + ".bmp", kPhases * (kSide + 1) + 1, kSide + 2,
-                                [s](int x, int y) { return Sheet(s, x, y); });
+        ok = ok && bench::WriteBmp(book + "/Herci/" + name + ".bmp", PHASES * (SIDE + 1) + 1, SIDE + 2,
+                                [s](int x, int y) { return sprite_sheet(s, x, y); });
         std::string faz;
-        for (int p = 0; p < kPhases; ++p) faz += std::to_string(p * (kSide + 1) + kSide / 2) + " 40\n";
-        ok = ok && WriteBytes(book + "/Herci/" + name + ".faz", std::vector<uint8_t>(faz.begin(), faz.end()));
+        for (int p = 0; p < PHASES; ++p) faz += std::to_string(p * (SIDE + 1) + SIDE / 2) + " 40\n";
+        ok = ok && write_text(book + "/Herci/" + name + ".faz", faz);
     }
-    for (int i = 0; i < kActors; ++i)
-        page += "h pes" + std::to_string(i % kSheets) + " " + std::to_string(i * 211 % (kScreenW - kSide)) + " " +
-                std::to_string(i * 97 % (kScreenH - kSide)) + " " + std::to_string(i % 5 + 1) + " " +
+    for (int i = 0; i < ACTORS; ++i)
+        page += "h pes" + std::to_string(i % SHEETS) + " " + std::to_string(i * 211 % (SCREEN_W - SIDE)) + " " +
+                std::to_string(i * 97 % (SCREEN_H - SIDE)) + " " + std::to_string(i % 5 + 1) + " " +
                 std::to_string(i % 2 + 1) + " " + std::to_string(i % 3) + "\n";
-    return ok && WriteBytes(book + "/1.str", std::vector<uint8_t>(page.begin(), page.end()));
+    return ok && write_text(book + "/1.str", page);
 }
 
 // The frames of the page as BMP files f_000.bmp ... in `dir`.
-bool WriteFrames(PX_Player& player, const PX_Frames& frames, const std::string& dir) {
+bool write_frames(PX_Player& player, const PX_Frames& frames, const std::string& dir) {
     if (!player.Load("1", nullptr)) return false;
-    IDirectDrawSurface* s = plat_CreateTestSurface(kOutW, kOutH);
+    IDirectDrawSurface* s = plat_CreateTestSurface(OUT_W, OUT_H);
     std::vector<uint16_t> px;
     bool ok = true;
     for (size_t k = 0; k < frames.ticks.size() && ok; ++k) {
         player.Frame(frames.ticks[k], &px);
-        for (int y = 0; y < kOutH; ++y) std::copy_n(px.data() + static_cast<size_t>(y) * kOutW, kOutW, s->Row(y));
+        for (int y = 0; y < OUT_H; ++y) std::copy_n(px.data() + static_cast<size_t>(y) * OUT_W, OUT_W, s->Row(y));
         char name[32];
         snprintf(name, sizeof name, "/f_%03zu.bmp", k);
-        ok = WriteBytes(dir + name, plat_EncodeSurfaceBMP(s));
+        ok = plat_SaveSurfaceBMP(s, (dir + name).c_str());
     }
     s->Release();
     return ok;
 }
 
-long FileSize(const std::string& path) {
+long file_size(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0 ? static_cast<long>(st.st_size) : -1;
 }
 
-bool Run(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }
+bool run(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }
 
-double OwnCpuS() {
+double own_cpu_s() {
     timespec t;
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
 }
 
-double ChildrenCpuS() {
+double children_cpu_s() {
     rusage u;
     getrusage(RUSAGE_CHILDREN, &u);
     return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
@@ -141,7 +124,7 @@ void BM_Export(benchmark::State& state) {
         return;
     }
     const std::string root = tmpl, frames_dir = root + "/frames";
-    if (!MakeBook(root) || mkdir(frames_dir.c_str(), 0755) != 0 || chdir((root + "/app").c_str()) != 0) {
+    if (!make_book(root) || mkdir(frames_dir.c_str(), 0755) != 0 || chdir((root + "/app").c_str()) != 0) {
         state.SkipWithError("book not made");
         return;
     }
@@ -150,40 +133,40 @@ void BM_Export(benchmark::State& state) {
     std::string ours_gif = root + "/ours.gif";
     double ours = 0, ours_cpu = 0;
     {
-        PX_Player player(kScreenW, kScreenH, kOutW, kOutH);
+        PX_Player player(SCREEN_W, SCREEN_H, OUT_W, OUT_H);
         player.Open_book("..\\KNIHA_Bench");
         for (auto _ : state) {
             const Clock::time_point start = Clock::now();
-            const double cpu = OwnCpuS();
+            const double cpu = own_cpu_s();
             const std::vector<uint8_t> gif = PX_Export_Page(player, "1", frames, nullptr);
             plat_WriteHostFileAtomic(ours_gif, gif.data(), gif.size());
             ours += NsSince(start);
-            ours_cpu += OwnCpuS() - cpu;
+            ours_cpu += own_cpu_s() - cpu;
         }
-        if (!WriteFrames(player, frames, frames_dir)) state.SkipWithError("frames not written");
+        if (!write_frames(player, frames, frames_dir)) state.SkipWithError("frames not written");
     }
     tf_LOG_SetONOFF(1);
     const double ours_run = ours / static_cast<double>(state.iterations());
     const double ours_cpu_run = ours_cpu / static_cast<double>(state.iterations());
     state.counters["ours_cpu_s"] = ours_cpu_run;
-    state.counters["ours_bytes"] = static_cast<double>(FileSize(ours_gif));
+    state.counters["ours_bytes"] = static_cast<double>(file_size(ours_gif));
 
     const std::string magick_gif = root + "/magick.gif";
-    if (!Run("command -v convert >/dev/null 2>&1")) {
+    if (!run("command -v convert >/dev/null 2>&1")) {
         state.SetLabel("convert not found: the ImageMagick half is skipped");
     } else {
         const Clock::time_point start = Clock::now();
-        const double cpu = ChildrenCpuS();
-        if (!Run("convert -delay 5 -loop 0 '" + frames_dir + "'/f_*.bmp '" + magick_gif + "'"))
+        const double cpu = children_cpu_s();
+        if (!run("convert -delay 5 -loop 0 '" + frames_dir + "'/f_*.bmp '" + magick_gif + "'"))
             state.SetLabel("convert failed");
-        const double magick = NsSince(start), magick_cpu = ChildrenCpuS() - cpu;
+        const double magick = NsSince(start), magick_cpu = children_cpu_s() - cpu;
         state.counters["magick_cpu_s"] = magick_cpu;
-        state.counters["magick_bytes"] = static_cast<double>(FileSize(magick_gif));
+        state.counters["magick_bytes"] = static_cast<double>(file_size(magick_gif));
         state.counters["magick_over_ours"] = magick_cpu / ours_cpu_run;
         state.counters["wall_ratio"] = magick / ours_run;
-        state.counters["size_ratio"] = static_cast<double>(FileSize(ours_gif)) / FileSize(magick_gif);
+        state.counters["size_ratio"] = static_cast<double>(file_size(ours_gif)) / file_size(magick_gif);
     }
-    if (chdir(home) != 0 || !Run("rm -rf '" + root + "'")) state.SetLabel("temporary folder left behind");
+    if (chdir(home) != 0 || !run("rm -rf '" + root + "'")) state.SetLabel("temporary folder left behind");
 }
 BENCHMARK(BM_Export)->Name("export 5 s of a 60-actor page at 960x540")->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -14,7 +14,7 @@ namespace {
 using bench::Clock;
 using bench::NsSince;
 
-constexpr int kRows = 40, kScrollStep = 7;
+constexpr int ROWS = 40, SCROLL_STEP = 7;
 
 void BM_RowListFrame(benchmark::State& state) {
     bench::Display display;
@@ -29,7 +29,7 @@ void BM_RowListFrame(benchmark::State& state) {
     list.SetTextMode("LC");
     list.text_okraj = 106;
     char caption[32];
-    for (int i = 0; i < kRows; ++i) {
+    for (int i = 0; i < ROWS; ++i) {
         snprintf(caption, sizeof caption, "Kniha %d", i + 1);
         list.PRIDAJ(i + 1, caption, &book);
     }
@@ -40,7 +40,7 @@ void BM_RowListFrame(benchmark::State& state) {
     const Clock::time_point start = Clock::now();
     for (auto _ : state) {
         // The slider moved: the view follows at this frame's drawing.
-        offset = offset + kScrollStep > list.max_posun ? 0 : offset + kScrollStep;
+        offset = offset + SCROLL_STEP > list.max_posun ? 0 : offset + SCROLL_STEP;
         list.posuvnik.SP(offset);
         list.zmena_r = true;
         list.ZOBRAZ(tf_lpDDSBack);

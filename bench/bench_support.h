@@ -11,6 +11,7 @@
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
+#include "platform/pixel.h"
 
 namespace bench {
 
@@ -40,54 +41,34 @@ Cost Measure(benchmark::IterationCount n, Work work) {
     return {NsSince(start) / runs, (CpuNs() - cpu) / runs};
 }
 
-// A 24-bit BMP of w x h; colour(x, y) gives 0xRRGGBB.
+// A 24-bit BMP of w x h, written by the program's own encoder; colour(x, y) gives
+// 0xRRGGBB. False when it cannot be written.
 template <class Colour>
-void WriteBmp(const std::string& path, int w, int h, Colour colour) {
-    const int row = (w * 3 + 3) / 4 * 4;
-    const unsigned size = 54 + static_cast<unsigned>(row * h);
-    unsigned char head[54] = {'B', 'M'};
-    auto put = [&](int at, unsigned v) {
-        for (int i = 0; i < 4; ++i) head[at + i] = static_cast<unsigned char>(v >> (8 * i));
-    };
-    put(2, size);
-    put(10, 54);
-    put(14, 40);
-    put(18, static_cast<unsigned>(w));
-    put(22, static_cast<unsigned>(h));
-    head[26] = 1;
-    head[28] = 24;
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return;
-    fwrite(head, 1, sizeof head, f);
-    std::string line(static_cast<size_t>(row), '\0');
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = 0; x < w; ++x) {
-            const unsigned c = colour(x, y);
-            line[3 * x] = static_cast<char>(c & 0xFF);
-            line[3 * x + 1] = static_cast<char>(c >> 8 & 0xFF);
-            line[3 * x + 2] = static_cast<char>(c >> 16 & 0xFF);
-        }
-        fwrite(line.data(), 1, line.size(), f);
-    }
-    fclose(f);
+bool WriteBmp(const std::string& path, int w, int h, Colour colour) {
+    IDirectDrawSurface* s = plat_CreateTestSurface(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) s->Row(y)[x] = plat_XrgbTo565(colour(x, y));
+    const bool written = plat_SaveSurfaceBMP(s, path.c_str());
+    s->Release();
+    return written;
 }
 
 // The benchmarks' pictures: a 200 x 150 background of busy colours, and an actor sheet of
 // three 128 x 128 phases ("<stem>.bmp"), each a disc of a colour moved by `tint` on a
 // see-through ground, with its phases file ("<stem>.faz").
-constexpr int kActorSide = 128, kActorPhases = 3;
+constexpr int ACTOR_SIDE = 128, ACTOR_PHASES = 3;
 inline void WriteBackground(const std::string& path) {
     WriteBmp(path, 200, 150, [](int x, int y) { return unsigned(x * 1277 ^ y * 4099) & 0xFFFFFF; });
 }
 inline void WriteActor(const std::string& stem, unsigned tint) {
-    const int step = kActorSide + 1;
-    WriteBmp(stem + ".bmp", kActorPhases * step + 1, step + 1, [&](int x, int y) -> unsigned {
+    const int step = ACTOR_SIDE + 1;
+    WriteBmp(stem + ".bmp", ACTOR_PHASES * step + 1, step + 1, [&](int x, int y) -> unsigned {
         if (x % step == 0 || y == 0 || y == step) return 0x00FFFF;
         const int dx = x % step - 64, dy = y - 64;
         return dx * dx + dy * dy < 60 * 60 ? 0x2040C0u + tint + unsigned(x / step) * 0x300000u : 0xFF00FFu;
     });
     if (FILE* f = fopen((stem + ".faz").c_str(), "w")) {
-        for (int i = 0; i < kActorPhases; ++i) fprintf(f, "%d 64\n", i * step + 64);
+        for (int i = 0; i < ACTOR_PHASES; ++i) fprintf(f, "%d 64\n", i * step + 64);
         fclose(f);
     }
 }

@@ -17,55 +17,32 @@ namespace {
 using bench::Clock;
 using bench::NsSince;
 
-constexpr int kPictures = 20, kW = 1920, kH = 1080;
-
-void Put(std::vector<unsigned char>& b, size_t at, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
-}
+constexpr int PICTURES = 20, W = 1920, H = 1080;
 
 // Smooth light and shapes with fine grain, different for every picture, as a photograph has.
-void WritePhoto(const std::string& path, int seed) {
-    const size_t row = (kW * 3 + 3) & ~3u;
-    std::vector<unsigned char> b(54 + row * kH, 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    Put(b, 2, static_cast<uint32_t>(b.size()), 4);
-    Put(b, 10, 54, 4);
-    Put(b, 14, 40, 4);
-    Put(b, 18, kW, 4);
-    Put(b, 22, kH, 4);
-    Put(b, 26, 1, 2);
-    Put(b, 28, 24, 2);
+void write_photo(const std::string& path, int seed) {
     unsigned noise = 12345u + static_cast<unsigned>(seed);
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x) {
-            noise = noise * 1103515245u + 12345u;
-            const int grain = static_cast<int>(noise >> 27) - 16;
-            const double u = x / double(kW), v = y / double(kH);
-            const double s = std::sin(6.0 * u + seed) * std::cos(4.0 * v - seed * 0.7);
-            const int r = static_cast<int>(120 + 90 * s + 40 * v) + grain;
-            const int g = static_cast<int>(100 + 70 * std::sin(9.0 * u * v + seed)) + grain;
-            const int bl = static_cast<int>(140 - 80 * u + 50 * std::cos(5.0 * v + seed)) + grain;
-            unsigned char* p = &b[54 + (kH - 1 - y) * row + 3 * x];
-            p[0] = static_cast<unsigned char>(std::clamp(bl, 0, 255));
-            p[1] = static_cast<unsigned char>(std::clamp(g, 0, 255));
-            p[2] = static_cast<unsigned char>(std::clamp(r, 0, 255));
-        }
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f) return;
-    fwrite(b.data(), 1, b.size(), f);
-    fclose(f);
+    bench::WriteBmp(path, W, H, [&](int x, int y) {
+        noise = noise * 1103515245u + 12345u;
+        const int grain = static_cast<int>(noise >> 27) - 16;
+        const double u = x / double(W), v = y / double(H);
+        const double s = std::sin(6.0 * u + seed) * std::cos(4.0 * v - seed * 0.7);
+        const int r = static_cast<int>(120 + 90 * s + 40 * v) + grain;
+        const int g = static_cast<int>(100 + 70 * std::sin(9.0 * u * v + seed)) + grain;
+        const int b = static_cast<int>(140 - 80 * u + 50 * std::cos(5.0 * v + seed)) + grain;
+        return uint32_t(std::clamp(r, 0, 255)) << 16 | uint32_t(std::clamp(g, 0, 255)) << 8 | std::clamp(b, 0, 255);
+    });
 }
 
-bool Run(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }
+bool run(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }
 
-std::string ProgramPath(std::string host) {
+std::string program_path(std::string host) {
     std::replace(host.begin(), host.end(), '/', '\\');
     return host;
 }
 
-void RemoveThumbnails(const std::string& dir) {
-    for (int i = 0; i < kPictures; ++i) remove((dir + "/photo" + std::to_string(i) + ".thm").c_str());
+void remove_thumbnails(const std::string& dir) {
+    for (int i = 0; i < PICTURES; ++i) remove((dir + "/photo" + std::to_string(i) + ".thm").c_str());
 }
 
 void BM_Thumbnails(benchmark::State& state) {
@@ -75,18 +52,18 @@ void BM_Thumbnails(benchmark::State& state) {
         return;
     }
     const std::string root = tmpl, ours = root + "/ours", theirs = root + "/magick", out = root + "/out";
-    for (int i = 0; i < kPictures; ++i) WritePhoto(root + "/photo" + std::to_string(i) + ".bmp", i);
-    if (!Run("mkdir -p '" + ours + "' '" + theirs + "' '" + out + "' && cp '" + root + "'/*.bmp '" + ours +
+    for (int i = 0; i < PICTURES; ++i) write_photo(root + "/photo" + std::to_string(i) + ".bmp", i);
+    if (!run("mkdir -p '" + ours + "' '" + theirs + "' '" + out + "' && cp '" + root + "'/*.bmp '" + ours +
              "'/ && mv '" + root + "'/*.bmp '" + theirs + "'/")) {
         state.SkipWithError("pictures not made");
         return;
     }
 
     bench::Display display;
-    const std::string dir = ProgramPath(ours);
+    const std::string dir = program_path(ours);
     double ns = 0;
     for (auto _ : state) {
-        RemoveThumbnails(ours);
+        remove_thumbnails(ours);
         const Clock::time_point start = Clock::now();
         tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
         ns += NsSince(start);
@@ -94,21 +71,21 @@ void BM_Thumbnails(benchmark::State& state) {
     const double per_run = ns / static_cast<double>(state.iterations());
     state.counters["ours_ms"] = per_run / 1e6;
 
-    if (!Run("command -v mogrify >/dev/null 2>&1")) {
+    if (!run("command -v mogrify >/dev/null 2>&1")) {
         state.SetLabel("mogrify not found: the ImageMagick half is skipped");
     } else {
         const std::string cmd = "mogrify -path '" + out + "' -format bmp -thumbnail '100x75!' '" + theirs + "'/*.bmp";
         double magick = 0;
         for (benchmark::IterationCount i = 0; i < state.iterations(); ++i) {
             const Clock::time_point start = Clock::now();
-            if (!Run(cmd)) state.SetLabel("mogrify failed");
+            if (!run(cmd)) state.SetLabel("mogrify failed");
             magick += NsSince(start);
         }
         const double magick_run = magick / static_cast<double>(state.iterations());
         state.counters["magick_ms"] = magick_run / 1e6;
         state.counters["magick_over_ours"] = magick_run / per_run;
     }
-    if (!Run("rm -rf '" + root + "'")) state.SetLabel("temporary folder left behind");
+    if (!run("rm -rf '" + root + "'")) state.SetLabel("temporary folder left behind");
 }
 BENCHMARK(BM_Thumbnails)
     ->Name("thumbnails of 20 photos 1920x1080 into 100x75")

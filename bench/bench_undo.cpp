@@ -14,7 +14,7 @@
 namespace {
 using bench::CpuNs;
 
-constexpr int kActors = 60, kPictures = 5;
+constexpr int ACTORS = 60, PICTURES = 5;
 
 // The actors' pictures in a scratch folder, and the page made of them.
 struct Page {
@@ -22,16 +22,16 @@ struct Page {
         char tmpl[] = "/tmp/pexlo-bench-XXXXXX";
         dir = mkdtemp(tmpl) ? tmpl : "/tmp";
         PX_STAV_Reset();
-        for (int p = 0; p < kPictures; ++p) bench::WriteActor(dir + "/a" + std::to_string(p), p * 0x301000u);
-        for (int i = 0; i < kActors; ++i)
-            PRIDAJ_HERCA((dir + "/a" + std::to_string(i % kPictures) + ".bmp").c_str(), i * 211 % 1792, i * 97 % 952,
+        for (int p = 0; p < PICTURES; ++p) bench::WriteActor(dir + "/a" + std::to_string(p), p * 0x301000u);
+        for (int i = 0; i < ACTORS; ++i)
+            PRIDAJ_HERCA((dir + "/a" + std::to_string(i % PICTURES) + ".bmp").c_str(), i * 211 % 1792, i * 97 % 952,
                          i % 6 + 1, i % 2 + 1, i % 3);
     }
     ~Page() {
         PX_HIST_Vymaz();
         VYMAZ_REG();
         PX_STAV_Reset();
-        for (int p = 0; p < kPictures; ++p)
+        for (int p = 0; p < PICTURES; ++p)
             for (const char* ext : {".bmp", ".faz"}) remove((dir + "/a" + std::to_string(p) + ext).c_str());
         rmdir(dir.c_str());
     }
@@ -49,12 +49,12 @@ double CpuOf(int n, Work work) {
 void BM_Undo(benchmark::State& state) {
     bench::Display display;
     Page page;
-    if (REG.count != kActors) return state.SkipWithError("the page could not be made");
+    if (REG.count != ACTORS) return state.SkipWithError("the page could not be made");
     int moves = 0;
     const double cpu = CpuNs();
     for (auto _ : state) {
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);
-        CHerec* o = REG_Objekt(moves++ % kActors);
+        CHerec* o = REG_Objekt(moves++ % ACTORS);
         o->Umiestni((o->x + 7) % 1792, o->y);
     }
     const double record = (CpuNs() - cpu) / static_cast<double>(state.iterations());

@@ -20,7 +20,7 @@
 
 namespace {
 
-const char kUsage[] =
+const char USAGE[] =
     "usage: pexlo-export BOOK_FOLDER [PAGE ...] [-o OUT_FOLDER] [--seconds N] [--size WxH] [--screen WxH] [--fps N]\n"
     "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
     "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
@@ -29,8 +29,8 @@ const char kUsage[] =
     "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1024x768)\n"
     "  --size WxH    the size of the GIFs (default: half the screen)\n";
 
-constexpr int kMaxSeconds = 600, kMaxFps = 50;
-constexpr int kMinSide = 16, kMaxSide = 8192;
+constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
+constexpr int MIN_SIDE = 16, MAX_SIDE = 8192;
 
 struct Size {
     int w = 0, h = 0;
@@ -64,7 +64,7 @@ bool parse_size(const std::string& s, Size* out) {
     return x != std::string::npos && parse_int(s.substr(0, x), &out->w) && parse_int(s.substr(x + 1), &out->h);
 }
 
-bool in_range(Size s, Size most) { return s.w >= kMinSide && s.h >= kMinSide && s.w <= most.w && s.h <= most.h; }
+bool in_range(Size s, Size most) { return s.w >= MIN_SIDE && s.h >= MIN_SIDE && s.w <= most.w && s.h <= most.h; }
 
 // An empty text when the arguments hold together; else what is wrong with them.
 std::string parse(int argc, char** argv, Args* a) {
@@ -88,16 +88,16 @@ std::string parse(int argc, char** argv, Args* a) {
             a->out = value;
         } else if (arg == "--seconds") {
             a->timing.seconds = strtod(value.c_str(), &end);
-            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= kMaxSeconds))
-                return "--seconds takes a number above 0 and at most " + std::to_string(kMaxSeconds);
+            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= MAX_SECONDS))
+                return "--seconds takes a number above 0 and at most " + std::to_string(MAX_SECONDS);
         } else if (arg == "--fps") {
-            if (!parse_int(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > kMaxFps)
-                return "--fps takes a whole number from 1 to " + std::to_string(kMaxFps);
+            if (!parse_int(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > MAX_FPS)
+                return "--fps takes a whole number from 1 to " + std::to_string(MAX_FPS);
         } else if (arg == "--screen" || arg == "--size") {
             Size* s = arg == "--screen" ? &a->screen : &a->size;
-            if (!parse_size(value, s) || !in_range(*s, {kMaxSide, kMaxSide}))
-                return arg + " takes WIDTHxHEIGHT, each from " + std::to_string(kMinSide) + " to " +
-                       std::to_string(kMaxSide);
+            if (!parse_size(value, s) || !in_range(*s, {MAX_SIDE, MAX_SIDE}))
+                return arg + " takes WIDTHxHEIGHT, each from " + std::to_string(MIN_SIDE) + " to " +
+                       std::to_string(MAX_SIDE);
         } else {
             return "unknown option " + arg;
         }
@@ -142,7 +142,7 @@ void read_settings(const std::string& book, Size* screen, int* period) {
     int level = 2;
     const std::string path = program_path(book.substr(0, book.rfind('/')) + "/app/PX.INI");
     tf_APP_ReadINI(path.c_str(), &ini.w, &ini.h, &level, period);
-    if (screen->w == 0) *screen = in_range(ini, {kMaxSide, kMaxSide}) ? ini : Size{1024, 768};
+    if (screen->w == 0) *screen = in_range(ini, {MAX_SIDE, MAX_SIDE}) ? ini : Size{1024, 768};
 }
 
 // Redrawn in place on a terminal whenever the percentage moves.
@@ -215,15 +215,15 @@ int export_pages(PX_Player& player, const std::vector<std::string>& pages, const
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (!strcmp(argv[i], "-h") || !strcmp(argv[i], "--help")) {
-            fputs(kUsage, stdout);
+            fputs(USAGE, stdout);
             return 0;
         }
     Args a;
-    if (const std::string error = parse(argc, argv, &a); !error.empty()) return fail(2, error + "\n" + kUsage);
+    if (const std::string error = parse(argc, argv, &a); !error.empty()) return fail(2, error + "\n" + USAGE);
     std::string book, out;
     if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
     read_settings(book, &a.screen, &a.timing.period_ms);
-    if (a.size.w == 0) a.size = {std::max(a.screen.w / 2, kMinSide), std::max(a.screen.h / 2, kMinSide)};
+    if (a.size.w == 0) a.size = {std::max(a.screen.w / 2, MIN_SIDE), std::max(a.screen.h / 2, MIN_SIDE)};
     if (!in_range(a.size, a.screen))
         return fail(
             2, "--size must not exceed the screen, " + std::to_string(a.screen.w) + "x" + std::to_string(a.screen.h));

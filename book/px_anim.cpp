@@ -10,8 +10,8 @@ namespace {
 // Our own generator, so that every platform draws the same sequence from the same seed.
 unsigned random_state = 1;
 
-constexpr int kMinSpeed = 2, kMaxSpeed = 10;
-constexpr int kMaxDelay = 128;
+constexpr int MIN_SPEED = 2, MAX_SPEED = 10;
+constexpr int MAX_DELAY = 128;
 
 // 2 ... 8 pixels per tick.
 double start_speed() { return PX_rand() / 32767.0 * 6.0 + 2.0; }
@@ -78,8 +78,8 @@ void NASTAV_OKRAJ(CHerec* o, int edge) {
 void NASTAV_TEMPO(CHerec* o, int item) {
     if (!o) return;
     if (item == 1 && o->phase_delay > 0) o->phase_delay /= 2;
-    if (item == 2 && o->phase_delay < kMaxDelay)
-        o->phase_delay = o->phase_delay == 0 ? 1 : std::min(o->phase_delay * 2, kMaxDelay);
+    if (item == 2 && o->phase_delay < MAX_DELAY)
+        o->phase_delay = o->phase_delay == 0 ? 1 : std::min(o->phase_delay * 2, MAX_DELAY);
     dirty = true;
 }
 
@@ -100,6 +100,6 @@ void HOD(CHerec* o, int dx, int dy) {
 }
 
 void NASTAV_RYCHLOST(int step) {
-    speed_level = std::clamp(speed_level + step, kMinSpeed, kMaxSpeed);
+    speed_level = std::clamp(speed_level + step, MIN_SPEED, MAX_SPEED);
     tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
 }

@@ -17,25 +17,25 @@ namespace {
 enum { REMOVE = 1, COPY = 2 };
 
 // The picture's full path of a list row, or null.
-const char* Cesta(tf_UTL_CDUIR_THMFILE* list, int id) {
+const char* cesta(tf_UTL_CDUIR_THMFILE* list, int id) {
     tf_TVOLBAR* row = list ? list->VratVolbu__hodnotovo(id) : nullptr;
     return row ? static_cast<const char*>(row->data) : nullptr;
 }
 
 // Each new object stands a little lower right of the one before, starting over at the edges.
-void Dalsie_miesto() {
+void dalsie_miesto() {
     insert_x += 10;
     if (insert_x > tf_ScreenW - 100) insert_x = 0;
     insert_y += 30;
     if (insert_y > tf_ScreenH - 60) insert_y = 0;
 }
 
-CHerec* Ciel_menu() { return REG_Objekt(setup_target); }
+CHerec* ciel_menu() { return REG_Objekt(setup_target); }
 }  // namespace
 
 void PX_AddBackground(int id) {
     PX_HIST_Zaznam(PX_UPRAVA_POZADIE);
-    const char* path = Cesta(utl_duir_Pozadia, id);
+    const char* path = cesta(utl_duir_Pozadia, id);
     char* copy = path ? strdup(path) : nullptr;
     free(background_path);
     background_path = copy;
@@ -44,19 +44,19 @@ void PX_AddBackground(int id) {
 }
 
 void PX_AddProp(int id) {
-    const char* path = Cesta(utl_duir_Kulisy, id);
+    const char* path = cesta(utl_duir_Kulisy, id);
     if (!path) return;
     PX_HIST_Zaznam(PX_UPRAVA_KULISA);
-    Dalsie_miesto();
+    dalsie_miesto();
     PRIDAJ_KULISU(path, insert_x, insert_y, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
     dirty = true;
 }
 
 void PX_AddActor(int id) {
-    const char* path = Cesta(utl_duir_Herci, id);
+    const char* path = cesta(utl_duir_Herci, id);
     if (!path) return;
     PX_HIST_Zaznam(PX_UPRAVA_HEREC);
-    Dalsie_miesto();
+    dalsie_miesto();
     PRIDAJ_HERCA(path, insert_x, insert_y, PX_MOTION_STILL, PX_EDGE_BOUNCE, 0);
     dirty = true;
 }
@@ -68,7 +68,7 @@ void PX_SetBackgroundMode(int id) {
 }
 
 void PX_RemoveOrCopyObject(int id) {
-    if (!Ciel_menu()) return;
+    if (!ciel_menu()) return;
     PX_HIST_Zaznam(id == COPY ? PX_UPRAVA_KOPIA : PX_UPRAVA_ODSTRANENIE);
     if (id == REMOVE) ODSTRAN_OBJEKT(setup_target);
     if (id == COPY) KOPIRUJ_OBJEKT(setup_target);
@@ -78,17 +78,17 @@ void PX_RemoveOrCopyObject(int id) {
 
 void PX_SetMotion(int id) {
     PX_HIST_Zaznam(PX_UPRAVA_POHYB);
-    if (CHerec* o = Ciel_menu()) NASTAV_POHYB(o, id);
+    if (CHerec* o = ciel_menu()) NASTAV_POHYB(o, id);
 }
 
 void PX_SetEdge(int id) {
     PX_HIST_Zaznam(PX_UPRAVA_OKRAJ);
-    if (CHerec* o = Ciel_menu()) NASTAV_OKRAJ(o, id);
+    if (CHerec* o = ciel_menu()) NASTAV_OKRAJ(o, id);
 }
 
 void PX_SetPace(int id) {
     PX_HIST_Zaznam(PX_UPRAVA_TEMPO);
-    if (CHerec* o = Ciel_menu()) NASTAV_TEMPO(o, id);
+    if (CHerec* o = ciel_menu()) NASTAV_TEMPO(o, id);
 }
 
 void PX_TogglePlay() {

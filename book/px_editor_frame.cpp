@@ -14,7 +14,7 @@ namespace {
 const COLORREF STATUS_COLOUR = 0xF0F0F0;
 
 // The platform draws pens one pixel wide: three nested rectangles make the 3-pixel line.
-void Obrys(HDC dc, int index, HPEN pen) {
+void obrys(HDC dc, int index, HPEN pen) {
     CHerec* o = REG_Objekt(index);
     if (!o || !pen) return;
     SelectObject(dc, pen);
@@ -22,20 +22,20 @@ void Obrys(HDC dc, int index, HPEN pen) {
     for (int d = -1; d <= 1; ++d) Rectangle(dc, l + d, t + d, r - d, b - d);
 }
 
-void Obrysy(IDirectDrawSurface* back) {
+void obrysy(IDirectDrawSurface* back) {
     if (hovered == -1 && dragged == -1 && setup_target == -1) return;
     HDC dc = nullptr;
     if (back->GetDC(&dc) != DD_OK) return;
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     const int roles[] = {hovered, dragged, setup_target};
     for (int i = 0; i < 3; ++i)
-        if (roles[i] != -1) Obrys(dc, roles[i], outline_pens[i]);
+        if (roles[i] != -1) obrys(dc, roles[i], outline_pens[i]);
     back->ReleaseDC(dc);
 }
 
 // Which controls this frame offers. The leave-new-page button only means something on a
 // new page, so it shows only there.
-void Viditelnost(PX_Editor& e) {
+void viditelnost(PX_Editor& e) {
     e.tlac_Play.zivy = !running;
     e.tlac_Save.zivy = dirty;
     e.tlac_Next.zivy = next_page > 0;
@@ -45,7 +45,7 @@ void Viditelnost(PX_Editor& e) {
     if (dui_setup) dui_setup->zivy = setup_target != -1;
 }
 
-void Stav(IDirectDrawSurface* back) {
+void stav(IDirectDrawSurface* back) {
     if (strlen(status_text) > 1) tf_glob_Text_srf(back, tf_ScreenCX - 75, tf_ScreenH - 25, STATUS_COLOUR, status_text);
 }
 }  // namespace
@@ -54,9 +54,9 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     if (!back || !px_editor) return;
     ZOBRAZ_STRANU(back);
     PX_Obnov_nahlad();
-    Obrysy(back);
-    Viditelnost(*px_editor);
-    Stav(back);
+    obrysy(back);
+    viditelnost(*px_editor);
+    stav(back);
     px_editor->group.ZOBRAZ(back);
     px_editor->kurzor.ZOBRAZ(back);
 }

@@ -27,7 +27,7 @@ struct Klavesa {
     int modifiers;
     void (*prikaz)();
 };
-const Klavesa kKlavesy[] = {
+const Klavesa KLAVESY[] = {
     {VK_BACK, ANY, PX_RemoveLast},       // the page's last object goes
     {VK_SPACE, ANY, PX_TogglePlay},      // playback starts or pauses
     {VK_PRIOR, ANY, PX_Faster},          // Page Up
@@ -48,7 +48,7 @@ struct Anketa {
     tf_CDUI* (*zoznam)();
     void (*prikaz)(int id);
 };
-const Anketa kAnkety[] = {
+const Anketa ANKETY[] = {
     {[]() -> tf_CDUI* { return &px_editor->dui_M; }, PX_MainMenu},
     {[]() -> tf_CDUI* { return duir_KNIHY; }, PX_ChooseBook},
     {[]() -> tf_CDUI* { return duir_STRANY; }, PX_ChoosePage},
@@ -68,31 +68,31 @@ struct Tlacidlo {
     tf_CTlac PX_Editor::*tlac;
     void (*prikaz)();
 };
-const Tlacidlo kTlacidla[] = {
+const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Play, PX_Play},           {&PX_Editor::tlac_Save, PX_SavePage},
     {&PX_Editor::tlac_Next, PX_NextPage},       {&PX_Editor::tlac_Prev, PX_PreviousPage},
     {&PX_Editor::tlac_Opusti, PX_LeaveNewPage}, {&PX_Editor::tlac_Nova, PX_NewPage},
 };
 
-void Klaves(int key) {
+void klaves(int key) {
     if (px_editor->group.INFORMUJ_SA_KLAV(key)) return;  // the new-book dialog's name, say
     const int held = held_modifiers();
-    for (const Klavesa& k : kKlavesy)
+    for (const Klavesa& k : KLAVESY)
         if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) return k.prikaz();
 }
 
 // The topmost object with a visible pixel under the pointer, or -1.
-int Objekt_pod(int x, int y) {
+int objekt_pod(int x, int y) {
     for (int i = REG.count - 1; i >= 0; --i)
         if (CHerec* o = REG_Objekt(i); o && o->OSTRY_ZASAH(x, y)) return i;
     return -1;
 }
 
-void Pohyb(int x, int y) {
+void pohyb(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.CHOD_NA(x, y);
     if (dragged == -1) {
-        hovered = Objekt_pod(x, y);
+        hovered = objekt_pod(x, y);
         if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, 0);
     } else if (CHerec* o = REG_Objekt(dragged)) {
         o->INFORMUJ_SA(x, y, 0);
@@ -111,7 +111,7 @@ void Pohyb(int x, int y) {
 }
 
 // A press takes the hovered object and starts its drag afresh, so a click throws nothing.
-void Stlacenie(int x, int y) {
+void stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
     if (CHerec* o = REG_Objekt(hovered)) {
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release
@@ -122,7 +122,7 @@ void Stlacenie(int x, int y) {
         last_mouse = prev_mouse = {x, y};
     }
     e.group.INFORMUJ_SA(x, y, 1);
-    for (const Anketa& a : kAnkety) {
+    for (const Anketa& a : ANKETY) {
         int id = 0;
         tf_CDUI* zoznam = a.zoznam();
         if (zoznam && zoznam->INFORMUJ_MA(&id) && a.prikaz) a.prikaz(id);
@@ -131,7 +131,7 @@ void Stlacenie(int x, int y) {
 }
 
 // The released object flies on with the drag's last step.
-void Uvolnenie(int x, int y) {
+void uvolnenie(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.SF(0);
     if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, -1);
@@ -144,14 +144,14 @@ void Uvolnenie(int x, int y) {
         dragged = -1;
         dirty = true;
     }
-    for (const Tlacidlo& t : kTlacidla)
+    for (const Tlacidlo& t : TLACIDLA)
         if ((e.*t.tlac).STLACENE()) t.prikaz();
     int id = 0;
     if (e.group.INFORMUJ_MA(&id)) PX_NewBookDialog(id);
     e.group.INFORMUJ_SA(x, y, -1);
 }
 
-void Menu_objektu(int x, int y) {
+void menu_objektu(int x, int y) {
     if (hovered == -1 || !dui_setup) return;
     setup_target = hovered;
     hovered = -1;
@@ -159,7 +159,7 @@ void Menu_objektu(int x, int y) {
 }
 
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
-void Koniec() {
+void koniec() {
     TF_LOG("case WM_DESTROY - PX");
     UVOLNI_VSETKO();
     PX_HIST_Vymaz();
@@ -176,25 +176,25 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         SetCursor(nullptr);  // the editor draws its own
         break;
     case WM_DESTROY:
-        Koniec();
+        koniec();
         break;
     case WM_TIMER:
         TIK_ANIMACIE();
         break;
     case WM_KEYDOWN:
-        Klaves(static_cast<int>(wParam));
+        klaves(static_cast<int>(wParam));
         break;
     case WM_MOUSEMOVE:
-        Pohyb(x, y);
+        pohyb(x, y);
         break;
     case WM_LBUTTONDOWN:
-        Stlacenie(x, y);
+        stlacenie(x, y);
         break;
     case WM_LBUTTONUP:
-        Uvolnenie(x, y);
+        uvolnenie(x, y);
         break;
     case WM_RBUTTONDOWN:
-        Menu_objektu(x, y);
+        menu_objektu(x, y);
         break;
     default:
         break;

@@ -19,7 +19,7 @@ struct Miesto {
     Kotva kotva;
     int posun;
 };
-int Poloha(Miesto m, int dlzka, int stred) {
+int poloha(Miesto m, int dlzka, int stred) {
     return (m.kotva == ZACIATOK ? 0 : m.kotva == STRED ? stred : dlzka) + m.posun;
 }
 
@@ -29,7 +29,7 @@ struct Tlacidlo {
     POINT faza[3];
     Miesto x, y;
 };
-const Tlacidlo kTlacidla[] = {
+const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Prev, {{200, 10}, {160, 10}, {130, 10}}, {ZACIATOK, 10}, {KONIEC, -50}},
     {&PX_Editor::tlac_Next, {{10, 10}, {50, 10}, {90, 10}}, {KONIEC, -47}, {KONIEC, -50}},
     {&PX_Editor::tlac_Nova, {{10, 100}, {50, 100}, {90, 100}}, {KONIEC, -100}, {KONIEC, -50}},
@@ -42,15 +42,15 @@ struct Polozka {
     int id;
     const char8_t* text;
 };
-const Polozka kHlavne[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
+const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
                            {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {7, u8"Info..."},    {100, u8"Koniec"}};
-const Polozka kGeometria[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
-const Polozka kObjekt[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
-const Polozka kInstancia[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
-const Polozka kPohyb[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontál"}, {2, u8"2-Vlna"},
+const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
+const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
+const Polozka INSTANCIA[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
+const Polozka POHYB[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontál"}, {2, u8"2-Vlna"},
                           {3, u8"3-2D Voľné"},   {4, u8"4-Neurotik"},   {5, u8"5-Vznášanie"}};
-const Polozka kKolizia[] = {{1, u8"S odrazom"}, {2, u8"Bez odrazu"}};
-const Polozka kTempo[] = {{1, u8"+"}, {2, u8"-"}};
+const Polozka KOLIZIA[] = {{1, u8"S odrazom"}, {2, u8"Bez odrazu"}};
+const Polozka TEMPO[] = {{1, u8"+"}, {2, u8"-"}};
 
 // The column menus, hidden until opened, on the white net, in the menu font: the background-
 // mode menu, and the object menu with its four submenus.
@@ -59,11 +59,11 @@ struct Menu {
     tf_CDUI** ciel;
     std::span<const Polozka> polozky;
 };
-const Menu kGeometriaMenu = {"dui_PozGeometria", &dui_PozGeometria, kGeometria};
-const Menu kObjektoveMenu[] = {
-    {"dui_setup", &dui_setup, kObjekt},    {"dui_setup_1", &dui_setup_1, kInstancia},
-    {"dui_setup_2", &dui_setup_2, kPohyb}, {"dui_setup_3", &dui_setup_3, kKolizia},
-    {"dui_setup_4", &dui_setup_4, kTempo},
+const Menu GEOMETRIA_MENU = {"dui_PozGeometria", &dui_PozGeometria, GEOMETRIA};
+const Menu OBJEKTOVE_MENU[] = {
+    {"dui_setup", &dui_setup, OBJEKT},    {"dui_setup_1", &dui_setup_1, INSTANCIA},
+    {"dui_setup_2", &dui_setup_2, POHYB}, {"dui_setup_3", &dui_setup_3, KOLIZIA},
+    {"dui_setup_4", &dui_setup_4, TEMPO},
 };
 
 // The picture lists and how many rows each shows.
@@ -72,7 +72,7 @@ struct Obrazky {
     tf_UTL_CDUIR_THMFILE** ciel;
     int viditelnych;
 };
-const Obrazky kObrazky[] = {
+const Obrazky OBRAZKY[] = {
     {"utl_duir_Pozadia", &utl_duir_Pozadia, 7},
     {"utl_duir_Kulisy", &utl_duir_Kulisy, 8},
     {"utl_duir_Herci", &utl_duir_Herci, 8},
@@ -95,24 +95,24 @@ struct Vzhlad {
     tf_CIcon draha;
 };
 
-void Napln(tf_CDUI* menu, std::span<const Polozka> polozky) {
+void napln(tf_CDUI* menu, std::span<const Polozka> polozky) {
     for (const Polozka& p : polozky) menu->PRIDAJ(p.id, plat_W1250(p.text));
 }
 
-void Urob_menu(const Menu& m, HFONT font) {
+void urob_menu(const Menu& m, HFONT font) {
     tf_CDUI* l = *m.ciel = new tf_CDUI(m.nazov, 2);
     l->zivy = false;
     l->pozadie = 1;
     l->font = font;
-    Napln(l, m.polozky);
+    napln(l, m.polozky);
 }
 
-HFONT Verdana(int vyska, int sirka, int hrubka) {
+HFONT verdana(int vyska, int sirka, int hrubka) {
     return CreateFontA(vyska, sirka, 0, 0, hrubka, 0, 0, 0, 238, 0, 0, 0, 34, "Verdana");
 }
 
 // The books and the pages list: rows of icons with the caption beside them.
-void Stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
+void stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
     l->Nastav_Konstanty(76, 81, sirka, 5);
     l->SetTextMode("LC");
     l->SetIconMode("LC");
@@ -122,55 +122,55 @@ void Stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
     vzhlad.Daj(l);
 }
 
-void Hlavne_menu(PX_Editor& e) {
+void hlavne_menu(PX_Editor& e) {
     tf_CDUI& m = e.dui_M;
     m.zivy = true;
     m.zamknute = false;
     m.pozadie = 1;
     m.font = e.font_menu;
     m.sir_znaku = 12;
-    Napln(&m, kHlavne);  // the first three take the placeholders' places
+    napln(&m, HLAVNE);  // the first three take the placeholders' places
     m.vyska_volby = 20;
     tf_CDUI_NoVoid = true;
 }
 
-void Zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
+void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     duir_STRANY = new tf_CDUIR("duir_STRANY");
     duir_STRANY->zivy = false;
-    Stlpec_s_ikonami(duir_STRANY, 100, 80, vzhlad);
+    stlpec_s_ikonami(duir_STRANY, 100, 80, vzhlad);
 
     duir_KNIHY = new tf_CDUIR("duir_KNIHY");
     duir_KNIHY->zivy = false;
     NACITAJ_KNIHY();
     duir_KNIHY->font = e.font_knihy;
-    Stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
+    stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
 
-    for (const Obrazky& o : kObrazky) {
+    for (const Obrazky& o : OBRAZKY) {
         tf_UTL_CDUIR_THMFILE* l = *o.ciel = new tf_UTL_CDUIR_THMFILE(o.nazov);
         l->zivy = false;
         l->sirka_volby = 200;
         l->max_viditelnych = o.viditelnych;
         vzhlad.Daj(l);
     }
-    Urob_menu(kGeometriaMenu, e.font_menu);
+    urob_menu(GEOMETRIA_MENU, e.font_menu);
 }
 
 // Main-menu items 1 ... 6 open the lists and the background-mode menu.
-void Popupy_hlavneho(PX_Editor& e) {
+void popupy_hlavneho(PX_Editor& e) {
     tf_CDUI* detail[] = {duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci, dui_PozGeometria};
     for (int i = 0; i < 6; ++i) e.dui_M.Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
 
 // Object-menu items 1 ... 4 open its submenus.
-void Objektove_menu(PX_Editor& e) {
-    for (const Menu& m : kObjektoveMenu) Urob_menu(m, e.font_menu);
+void objektove_menu(PX_Editor& e) {
+    for (const Menu& m : OBJEKTOVE_MENU) urob_menu(m, e.font_menu);
     tf_CDUI* detail[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
     for (int i = 0; i < 4; ++i) dui_setup->Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
 
 // Drawn in this order, asked in the reverse one.
-void Skupina(PX_Editor& e) {
-    for (const Tlacidlo& t : kTlacidla) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
+void skupina(PX_Editor& e) {
+    for (const Tlacidlo& t : TLACIDLA) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
     tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
                          dui_PozGeometria, dui_setup,  dui_setup_1, dui_setup_2,      dui_setup_3,     dui_setup_4};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
@@ -178,9 +178,9 @@ void Skupina(PX_Editor& e) {
 }  // namespace
 
 void PX_PlaceButtons(bool withLooks) {
-    for (const Tlacidlo& t : kTlacidla) {
+    for (const Tlacidlo& t : TLACIDLA) {
         tf_CTlac& b = px_editor->*t.tlac;
-        const int x = Poloha(t.x, tf_ScreenW, tf_ScreenCX), y = Poloha(t.y, tf_ScreenH, tf_ScreenCY);
+        const int x = poloha(t.x, tf_ScreenW, tf_ScreenCX), y = poloha(t.y, tf_ScreenH, tf_ScreenCY);
         if (withLooks)
             b.Dsgn2_UserA(x, y, &px_editor->rezia, t.faza[0].x, t.faza[0].y, t.faza[1].x, t.faza[1].y, t.faza[2].x,
                           t.faza[2].y);
@@ -200,14 +200,14 @@ void CKnihaScreen::Init() {
     PX_PlaceButtons(true);
     Vzhlad vzhlad(&e.rezia);
     PX_LoadDefaultBookIcon();
-    e.font_menu = Verdana(15, 10, 400);
-    e.font_knihy = Verdana(20, 10, 700);
+    e.font_menu = verdana(15, 10, 400);
+    e.font_knihy = verdana(20, 10, 700);
 
-    Hlavne_menu(e);
-    Zoznamy(e, vzhlad);
-    Popupy_hlavneho(e);
-    Objektove_menu(e);
-    Skupina(e);
+    hlavne_menu(e);
+    zoznamy(e, vzhlad);
+    popupy_hlavneho(e);
+    objektove_menu(e);
+    skupina(e);
 
     outline_pens[0] = CreatePen(PS_SOLID, 3, 0x00FF00);  // hovered
     outline_pens[1] = CreatePen(PS_SOLID, 3, 0x0000FF);  // dragged

@@ -8,11 +8,11 @@
 #include "book/px_export_quant.h"
 
 namespace {
-constexpr int kShortestPeriod = 10;  // the timer's own limit
+constexpr int SHORTEST_PERIOD = 10;  // the timer's own limit
 }  // namespace
 
 PX_Frames PX_Export_Frames(const PX_Timing& t) {
-    const int period = std::max(t.period_ms, kShortestPeriod);
+    const int period = std::max(t.period_ms, SHORTEST_PERIOD);
     // A timer slower than the frame rate gives one frame per tick, shown for its period.
     const double rate = std::min(static_cast<double>(std::max(t.fps, 1)), 1000.0 / period);
     const int n = std::max(1, static_cast<int>(std::lround(t.seconds * rate)));

@@ -21,10 +21,10 @@ int bits_for(int entries) {
 
 // The application extension that has viewers play the frames again and again.
 bool put_loop_forever(GifFileType* gif) {
-    static const char kApp[] = "NETSCAPE2.0";
-    static const unsigned char kLoop[3] = {1, 0, 0};  // sub-block 1: repeat count 0, forever
+    static const char APP[] = "NETSCAPE2.0";
+    static const unsigned char LOOP[3] = {1, 0, 0};  // sub-block 1: repeat count 0, forever
     return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
-           EGifPutExtensionBlock(gif, 11, kApp) == GIF_OK && EGifPutExtensionBlock(gif, 3, kLoop) == GIF_OK &&
+           EGifPutExtensionBlock(gif, 11, APP) == GIF_OK && EGifPutExtensionBlock(gif, 3, LOOP) == GIF_OK &&
            EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
@@ -84,11 +84,11 @@ void PX_GifWriter::Add(const std::vector<uint8_t>& indices, int delay_cs) {
         r = PX_ChangedRect(previous_.data(), indices.data(), w_, h_);
         if (r.w == 0) r = {0, 0, 1, 1};  // a GIF image holds one pixel at least
     }
-    Put_image(r, indices, delay_cs);
+    put_image(r, indices, delay_cs);
     previous_ = indices;
 }
 
-void PX_GifWriter::Put_image(const PX_Rect& r, const std::vector<uint8_t>& indices, int delay_cs) {
+void PX_GifWriter::put_image(const PX_Rect& r, const std::vector<uint8_t>& indices, int delay_cs) {
     // Inside the rectangle, pixels that stay as they were are left see-through: long runs
     // of one code, which pack far better than the picture under them.
     const bool keep = !previous_.empty() && transparent_ >= 0;

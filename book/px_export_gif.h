@@ -28,7 +28,7 @@ public:
     std::vector<uint8_t> Finish();
 
 private:
-    void Put_image(const PX_Rect& r, const std::vector<uint8_t>& indices, int delay_cs);
+    void put_image(const PX_Rect& r, const std::vector<uint8_t>& indices, int delay_cs);
 
     int w_, h_;
     int transparent_;  // -1: the palette is full

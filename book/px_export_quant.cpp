@@ -142,4 +142,4 @@ PX_Palette::PX_Palette(const std::vector<uint32_t>& counts, int max_entries) : i
     }
 }
 
-int16_t PX_Palette::Look_up(uint16_t c) { return index_[c] = static_cast<int16_t>(nearest(rgb_, PX_Rgb(c))); }
+int16_t PX_Palette::look_up(uint16_t c) { return index_[c] = static_cast<int16_t>(nearest(rgb_, PX_Rgb(c))); }

@@ -20,11 +20,11 @@ public:
     // colour is looked up once and remembered.
     uint8_t Index(uint16_t c) {
         const int16_t i = index_[c];
-        return static_cast<uint8_t>(i >= 0 ? i : Look_up(c));
+        return static_cast<uint8_t>(i >= 0 ? i : look_up(c));
     }
 
 private:
-    int16_t Look_up(uint16_t c);
+    int16_t look_up(uint16_t c);
 
     std::vector<uint32_t> rgb_;
     std::vector<int16_t> index_;  // per RGB565 value; -1 until looked up

@@ -25,23 +25,23 @@ const char BOOKS_DIR[] = "..\\";
 const char TEMPLATE_DIR[] = ".\\KNIHA_DEFNEW";
 const size_t PREFIX = 6;  // "KNIHA_"
 
-struct_kniha_strana* Zaznam(int i) { return static_cast<struct_kniha_strana*>(KS.GET(i)); }
+struct_kniha_strana* zaznam(int i) { return static_cast<struct_kniha_strana*>(KS.GET(i)); }
 
-struct_kniha_strana* Prvy_v_knihe(int book) {
+struct_kniha_strana* prvy_v_knihe(int book) {
     for (int i = 0; i < KS.count; ++i)
-        if (Zaznam(i)->book_id == book) return Zaznam(i);
+        if (zaznam(i)->book_id == book) return zaznam(i);
     return nullptr;
 }
 
-void Znic_zaznamy() {
+void znic_zaznamy() {
     for (int i = 0; i < KS.count; ++i) {
-        delete Zaznam(i);
+        delete zaznam(i);
         KS.SET(i, nullptr);
     }
     KS.Zhod_count();
 }
 
-void Pridaj_riadok_knihy(int id, const char* book_path, const char* name) {
+void pridaj_riadok_knihy(int id, const char* book_path, const char* name) {
     if (!duir_KNIHY) return;
     const std::string icon = std::string(book_path) + "\\kniha_ikona.bmp";
     if (tf_FSI_Existuje_sub(icon.c_str()))
@@ -50,7 +50,7 @@ void Pridaj_riadok_knihy(int id, const char* book_path, const char* name) {
         duir_KNIHY->PRIDAJ(id, name, default_book_icon, false);
 }
 
-void Nacitaj_strany(int i, const char* book_path, const char* name) {
+void nacitaj_strany(int i, const char* book_path, const char* name) {
     TF_LOG("---- kniha");
     TF_LOG(book_path, i);
     tf_CARRE pages(0, 0, 2);
@@ -69,12 +69,12 @@ void Nacitaj_strany(int i, const char* book_path, const char* name) {
 
 // Ids follow the listing, so a new book listed before the current one shifts its id: the
 // current book is found again by its folder.
-void Najdi_znova_aktualnu(const std::string& path) {
+void najdi_znova_aktualnu(const std::string& path) {
     const int old = current_book;
     current_book = -1;
     for (int i = 0; i < KS.count && !path.empty(); ++i)
-        if (path == Zaznam(i)->book_path) {
-            current_book = Zaznam(i)->book_id;
+        if (path == zaznam(i)->book_path) {
+            current_book = zaznam(i)->book_id;
             break;
         }
     if (old != -1 && current_book == -1) {
@@ -85,7 +85,7 @@ void Najdi_znova_aktualnu(const std::string& path) {
 
 // The name becomes one folder name beside the others: nothing that leads elsewhere or that
 // a file name cannot hold.
-bool Bezpecny_nazov(const char* name) {
+bool bezpecny_nazov(const char* name) {
     if (strstr(name, "..")) return false;
     for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
         if (*c < 0x20 || strchr("\\/:*?\"<>|", *c)) return false;
@@ -93,14 +93,14 @@ bool Bezpecny_nazov(const char* name) {
 }
 
 // The folder goes without a trailing "\", so that the rows' paths have no doubled separator.
-void Nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
+void nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
     const std::string path = std::string(book_path) + sub;
     TF_LOG(tag, path.c_str());
     if (list) list->XRELOAD(path.c_str(), false);
 }
 
 template <class T>
-void Znic(T*& p) {
+void znic(T*& p) {
     delete p;
     p = nullptr;
 }
@@ -117,7 +117,7 @@ void znic_zoznam(T*& zoznam) {
         zoznam = nullptr;
         return;
     }
-    Znic(zoznam);
+    znic(zoznam);
 }
 }  // namespace
 
@@ -146,7 +146,7 @@ tf_CIcon* PX_Nahraj_nahlad(const char* path) {
     // A thumbnail is a picture of the screen: none of its colours is see-through.
     const tf_CIconTransparency opaque(0);
     auto* icon = new tf_CIcon(path);
-    if (!icon->srf) Znic(icon);
+    if (!icon->srf) znic(icon);
     return icon;
 }
 
@@ -163,7 +163,7 @@ bool PX_Nastav_cestu_nahladu(const char* page_path) {
 }
 
 void NACITAJ_KNIHY() {
-    const struct_kniha_strana* current = Prvy_v_knihe(current_book);
+    const struct_kniha_strana* current = prvy_v_knihe(current_book);
     const std::string current_path = current ? current->book_path : "";
     if (duir_KNIHY && duir_KNIHY->CountR() > 0) duir_KNIHY->VYMAZ();
     // The pages list borrows the records' icons: it goes before they do.
@@ -172,7 +172,7 @@ void NACITAJ_KNIHY() {
         duir_STRANY->zamknute = true;
     }
     listed_book = -1;
-    Znic_zaznamy();
+    znic_zaznamy();
 
     tf_CARRE books(0, 0, 2);
     if (!tf_FSI_ExistsFolder(BOOKS_DIR) || tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
@@ -181,11 +181,11 @@ void NACITAJ_KNIHY() {
         const char* book_path = static_cast<const char*>(books[i]);
         const std::string dir = tf_FSI_Odstrihni_meno(book_path);
         const std::string name = dir.size() > PREFIX ? dir.substr(PREFIX) : "";
-        Pridaj_riadok_knihy(PX_FIRST_BOOK_ID + i, book_path, name.c_str());
-        Nacitaj_strany(i, book_path, name.c_str());
+        pridaj_riadok_knihy(PX_FIRST_BOOK_ID + i, book_path, name.c_str());
+        nacitaj_strany(i, book_path, name.c_str());
     }
     books.UVOLNI_char();
-    Najdi_znova_aktualnu(current_path);
+    najdi_znova_aktualnu(current_path);
 
     if (!duir_KNIHY) return;
     duir_KNIHY->PRIDAJ(PX_ID_NEW_BOOK, plat_W1250(u8"Nová kniha"));
@@ -196,13 +196,13 @@ void NACITAJ_KNIHY() {
 
 struct_kniha_strana* NAJDI_KS(int book, int page) {
     for (int i = 0; i < KS.count; ++i)
-        if (Zaznam(i)->book_id == book && Zaznam(i)->page_id == page) return Zaznam(i);
+        if (zaznam(i)->book_id == book && zaznam(i)->page_id == page) return zaznam(i);
     return nullptr;
 }
 
 int NAJDI_KNIHU(const char* name) {
     for (int i = 0; i < KS.count && name; ++i)
-        if (strcmp(Zaznam(i)->book_name, name) == 0) return Zaznam(i)->book_id;
+        if (strcmp(zaznam(i)->book_name, name) == 0) return zaznam(i)->book_id;
     return -1;
 }
 
@@ -212,7 +212,7 @@ void NAPLN_STRANY(int book, bool force) {
     if (!duir_STRANY) return;
     duir_STRANY->VYMAZ();
     for (int i = 0; i < KS.count; ++i) {
-        struct_kniha_strana* ks = Zaznam(i);
+        struct_kniha_strana* ks = zaznam(i);
         if (ks->book_id == book) duir_STRANY->PRIDAJ(ks->page_id, ks->page_name, ks->page_icon, false);
     }
     // A book without pages has nothing to open.
@@ -220,15 +220,15 @@ void NAPLN_STRANY(int book, bool force) {
 }
 
 void VOLBA_KNIHY(int book, bool first_page) {
-    const struct_kniha_strana* ks = Prvy_v_knihe(book);
+    const struct_kniha_strana* ks = prvy_v_knihe(book);
     if (!ks || !ks->book_path[0]) {
         TF_LOG(TF_LOG_ERR, "VOLBA_KNIHY() - nenajdena kniha v strukture KS");
         TF_LOG("ID knihy", book);
         return;
     }
-    Nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
-    Nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy", "Reload K");
-    Nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci", "Reload H");
+    nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
+    nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy", "Reload K");
+    nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci", "Reload H");
     current_book = book;
     // The pages list may show another book, or nothing after a rebuild.
     NAPLN_STRANY(book, false);
@@ -236,7 +236,7 @@ void VOLBA_KNIHY(int book, bool first_page) {
 }
 
 bool NOVA_KNIHA(const char* name) {
-    if (!name || !*name || !Bezpecny_nazov(name)) {
+    if (!name || !*name || !bezpecny_nazov(name)) {
         TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
         TF_LOG("nazov:", name ? name : "");
         return false;
@@ -295,9 +295,9 @@ void UVOLNI_VSETKO() {
     znic_zoznam(utl_duir_Herci);
     for (tf_CDUI** menu : {&dui_PozGeometria, &dui_setup, &dui_setup_1, &dui_setup_2, &dui_setup_3, &dui_setup_4})
         znic_zoznam(*menu);
-    Znic(default_book_icon);
+    znic(default_book_icon);
     VYMAZ_REG();
-    Znic_zaznamy();
+    znic_zaznamy();
     for (HPEN& pen : outline_pens) {
         if (pen) DeleteObject(pen);
         pen = nullptr;

@@ -21,21 +21,21 @@ namespace {
 const char SRC[] = "PX_KS";
 const int THUMB_W = 100, THUMB_H = 50;
 
-void Klik() {
+void klik() {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
 }
 
-void Susedia(int page) {
+void susedia(int page) {
     next_page = NAJDI_KS(current_book, page + 1) ? page + 1 : 0;
     prev_page = page >= 2 && NAJDI_KS(current_book, page - 1) ? page - 1 : 0;
 }
 
-void Stav_strany(const struct_kniha_strana* ks) {
+void stav_strany(const struct_kniha_strana* ks) {
     snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
 }
 
 // Nothing was written: the page keeps its changes and the status line says so.
-bool Neulozene(const char* book_name) {
+bool neulozene(const char* book_name) {
     dirty = true;
     snprintf(status_text, sizeof status_text, "kniha: %s  %s", book_name,
              plat_W1250(u8"[Chyba: stranu sa nepodarilo uložiť!]"));
@@ -43,7 +43,7 @@ bool Neulozene(const char* book_name) {
     return false;
 }
 
-struct_kniha_strana* Posledna_v_knihe(int book) {
+struct_kniha_strana* posledna_v_knihe(int book) {
     struct_kniha_strana* last = nullptr;
     for (int i = 0; i < KS.count; ++i) {
         auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i));
@@ -54,7 +54,7 @@ struct_kniha_strana* Posledna_v_knihe(int book) {
 
 // Page files moved in from outside may hold the number already: the first free one from
 // `from` on, never overwriting a page.
-int Volne_cislo(const char* book_path, int from, std::string* path) {
+int volne_cislo(const char* book_path, int from, std::string* path) {
     const size_t n = strlen(book_path);
     const char* sep = n > 0 && book_path[n - 1] == '\\' ? "" : "\\";
     for (int number = from;; ++number) {
@@ -63,27 +63,27 @@ int Volne_cislo(const char* book_path, int from, std::string* path) {
     }
 }
 
-bool Uloz_novu() {
+bool uloz_novu() {
     const struct_kniha_strana* prev = NAJDI_KS(current_book, prev_page);
     if (!prev) {
         TF_LOG(TF_LOG_ERR, "pks_PREV == NULL !");
-        return Neulozene("");
+        return neulozene("");
     }
     std::string path;
-    const int number = Volne_cislo(prev->book_path, prev_page + 1, &path);
-    if (!SAVE_REG(path.c_str())) return Neulozene(prev->book_name);
+    const int number = volne_cislo(prev->book_path, prev_page + 1, &path);
+    if (!SAVE_REG(path.c_str())) return neulozene(prev->book_name);
 
     // The new page goes behind the book's last one, whatever number its file took, so that
     // ids stay 1 ... n in list order.
-    const struct_kniha_strana* last = Posledna_v_knihe(current_book);
+    const struct_kniha_strana* last = posledna_v_knihe(current_book);
     auto* ks = new struct_kniha_strana(prev->book_index, prev->book_path, prev->book_name, last->page_index + 1,
                                        last->page_id + 1, path.c_str(), std::to_string(number).c_str());
     if (PX_Nastav_cestu_nahladu(ks->page_path) && PX_Zapis_nahlad()) ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
     KS.Add(ks);
 
     current_page = ks->page_id;
-    Susedia(current_page);
-    Stav_strany(ks);
+    susedia(current_page);
+    stav_strany(ks);
     TF_LOG(status_text);
     NAPLN_STRANY(current_book, true);
     thumbnail_request = true;
@@ -106,7 +106,7 @@ void VOLBA_STRANY(int book, int page) {
         TF_LOG(TF_LOG_ERR, "assert");
         return;
     }
-    Klik();
+    klik();
     struct_kniha_strana* ks = NAJDI_KS(book, page);
     if (!ks) {
         TF_LOG(TF_LOG_ERR, "VOLBA_STRANY() - nenajdena kniha/strana v strukture KS");
@@ -116,15 +116,15 @@ void VOLBA_STRANY(int book, int page) {
     // A thumbnail still due belongs to the page being left; the next frame shows this one.
     thumbnail_request = false;
     current_page = page;
-    Stav_strany(ks);
+    stav_strany(ks);
     TF_LOG(status_text);
     RELOAD_REG(ks->page_path);
     dirty = false;
-    Susedia(page);
+    susedia(page);
 }
 
 void NOVA_STRANA(int page) {
-    Klik();
+    klik();
     thumbnail_request = false;
     prev_page = page;
     current_page = PX_NEW_PAGE;
@@ -143,14 +143,14 @@ void NOVA_STRANA(int page) {
 }
 
 bool ULOZ_STRANU() {
-    if (current_page == PX_NEW_PAGE) return Uloz_novu();
+    if (current_page == PX_NEW_PAGE) return uloz_novu();
     const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
     if (!ks) {
         TF_LOG(TF_LOG_ERR, "pks == NULL !");
-        return Neulozene("");
+        return neulozene("");
     }
-    if (!SAVE_REG(ks->page_path)) return Neulozene(ks->book_name);
-    Stav_strany(ks);  // clears an earlier failure's message
+    if (!SAVE_REG(ks->page_path)) return neulozene(ks->book_name);
+    stav_strany(ks);  // clears an earlier failure's message
     thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);
     dirty = false;
     return true;

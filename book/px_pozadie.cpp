@@ -10,7 +10,7 @@
 
 namespace {
 const char* const SRC = "PX_POZADIE";
-constexpr DWORD kPageFill = 500;  // raw pixel value
+constexpr DWORD PAGE_FILL = 500;  // raw pixel value
 
 // Centre mode along one axis: a smaller picture is centred, a larger one shows its middle.
 void centre_axis(int screen, int picture, LONG* src_from, LONG* src_to, LONG* dst) {
@@ -94,7 +94,7 @@ void PRIPRAV_POZADIE(bool load) {
 
 void ZOBRAZ_STRANU(IDirectDrawSurface* back) {
     if (!back) return;
-    if (!covers(back)) DDSURFACE_ZMAZ(back, kPageFill);
+    if (!covers(back)) DDSURFACE_ZMAZ(back, PAGE_FILL);
     if (has_picture()) {
         tf_CDas_Surface* s = background_surface;
         switch (background_mode) {

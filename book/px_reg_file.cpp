@@ -19,16 +19,16 @@
 namespace {
 const char* const SRC = "PX_REG";
 
-constexpr size_t kMaxLine = 399;
-constexpr size_t kMaxName = 227;
+constexpr size_t MAX_LINE = 399;
+constexpr size_t MAX_NAME = 227;
 // Far beyond any screen, yet no sum of a place and a size can overflow.
-constexpr long kNumberLimit = 1000000;
-constexpr int kMaxDelay = 128;
+constexpr long NUMBER_LIMIT = 1000000;
+constexpr int MAX_DELAY = 128;
 
-enum class Read { Line, End, TooLong };
+enum class Read { LINE, END, TOO_LONG };
 
-// The next line without its ending ("\n" or "\r\n"). A line longer than kMaxLine is read
-// to its end and reported as TooLong.
+// The next line without its ending ("\n" or "\r\n"). A line longer than MAX_LINE is read
+// to its end and reported as TOO_LONG.
 Read read_line(FILE* f, std::string& line) {
     line.clear();
     bool any = false, too_long = false;
@@ -36,14 +36,14 @@ Read read_line(FILE* f, std::string& line) {
     while ((c = getc(f)) != EOF) {
         any = true;
         if (c == '\n') break;
-        if (line.size() <= kMaxLine)  // one more than allowed, for a "\r" to strip
+        if (line.size() <= MAX_LINE)  // one more than allowed, for a "\r" to strip
             line.push_back(static_cast<char>(c));
         else
             too_long = true;
     }
-    if (!any) return Read::End;
+    if (!any) return Read::END;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    return too_long || line.size() > kMaxLine ? Read::TooLong : Read::Line;
+    return too_long || line.size() > MAX_LINE ? Read::TOO_LONG : Read::LINE;
 }
 
 const char* skip_space(const char* s) {
@@ -52,14 +52,14 @@ const char* skip_space(const char* s) {
 }
 
 // Up to n numbers as "%i" reads them (decimal, "0x" hexadecimal, leading-zero octal), each
-// kept within kNumberLimit; stops at the first text that is no number. Returns how many.
+// kept within NUMBER_LIMIT; stops at the first text that is no number. Returns how many.
 int read_numbers(const char* s, int* out, int n) {
     int got = 0;
     while (got < n) {
         char* end = nullptr;
         const long v = strtol(s, &end, 0);
         if (end == s) break;
-        out[got++] = static_cast<int>(std::clamp(v, -kNumberLimit, kNumberLimit));
+        out[got++] = static_cast<int>(std::clamp(v, -NUMBER_LIMIT, NUMBER_LIMIT));
         s = end;
     }
     return got;
@@ -77,7 +77,7 @@ bool parse_page_line(const std::string& line, PageLine& l) {
     const char* s = skip_space(line.c_str() + 1);
     const char* end = s;
     while (*end && !isspace(static_cast<unsigned char>(*end))) ++end;
-    if (static_cast<size_t>(end - s) > kMaxName) {
+    if (static_cast<size_t>(end - s) > MAX_NAME) {
         TF_LOG("RELOAD_REG: Chyba, prilis dlhy nazov, riadok vynechany", static_cast<int>(end - s));
         return false;
     }
@@ -88,7 +88,7 @@ bool parse_page_line(const std::string& line, PageLine& l) {
     l.y = v[1];
     l.motion = v[2];
     l.edge = v[3];
-    l.delay = std::clamp(v[4], 0, kMaxDelay);
+    l.delay = std::clamp(v[4], 0, MAX_DELAY);
     return true;
 }
 
@@ -202,9 +202,9 @@ bool RELOAD_REG(const char* path) {
     TF_LOG("====================== RELOAD_REG BEG =============================");
     empty_page();
     std::string line;
-    for (Read r; (r = read_line(f, line)) != Read::End;) {
+    for (Read r; (r = read_line(f, line)) != Read::END;) {
         TF_LOG("-------------------");
-        if (r == Read::TooLong) {
+        if (r == Read::TOO_LONG) {
             TF_LOG("RELOAD_REG: Chyba, riadok dlhsi ako 399 znakov vynechany");
             continue;
         }
@@ -228,10 +228,10 @@ void P_Load_Fazy(const char* path, CHerec* o) {
     TF_LOG("P_Load_Fazy: Nacitavam zo subora:", path);
     std::string line;
     int n = 0;
-    for (Read r; (r = read_line(f, line)) != Read::End;) {
+    for (Read r; (r = read_line(f, line)) != Read::END;) {
         ++n;
         int p[2];
-        if (r == Read::TooLong || read_numbers(line.c_str(), p, 2) < 2) {
+        if (r == Read::TOO_LONG || read_numbers(line.c_str(), p, 2) < 2) {
             TF_LOG("P_Load_Fazy: Chyba, riadok bez dvoch cisel vynechany", n);
             continue;
         }

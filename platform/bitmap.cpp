@@ -11,14 +11,14 @@
 namespace {
 
 // A BMP within the pixel limits needs far less; anything bigger is not read into memory.
-constexpr long kMaxFileBytes = 512L << 20;
+constexpr long MAX_FILE_BYTES = 512L << 20;
 
 bool read_file(const char* name, std::vector<uint8_t>* out) {
     FILE* f = plat_fopen(name, "rb");
     if (!f) return false;
     long size = -1;
     if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
-    bool ok = size >= 0 && size <= kMaxFileBytes && fseek(f, 0, SEEK_SET) == 0;
+    bool ok = size >= 0 && size <= MAX_FILE_BYTES && fseek(f, 0, SEEK_SET) == 0;
     if (ok) {
         out->resize(static_cast<size_t>(size));
         ok = fread(out->data(), 1, out->size(), f) == out->size();
@@ -76,7 +76,7 @@ HANDLE LoadImageA(HINSTANCE, const char* name, UINT type, int w, int h, UINT fla
         plat_GdiWarn("bitmap size refused", name);
         return nullptr;
     }
-    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::Bitmap);
+    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::BITMAP);
     o->w = tw;
     o->h = th;
     o->px = tw == bw && th == bh ? std::move(px) : plat_ScaleXrgb(px, bw, bh, tw, th);

@@ -14,7 +14,7 @@ namespace {
 // by itself at -O2.
 typedef uint16_t Px8 __attribute__((vector_size(16)));
 
-Px8 Broadcast(uint16_t v) {
+Px8 broadcast(uint16_t v) {
     Px8 all;
     for (int i = 0; i < 8; ++i) all[i] = v;
     return all;
@@ -34,14 +34,14 @@ struct Mode {
     unsigned alpha = 255;
 };
 
-HRESULT Ready(const IDirectDrawSurface* a, const IDirectDrawSurface* b) {
+HRESULT ready(const IDirectDrawSurface* a, const IDirectDrawSurface* b) {
     if (a->lost || (b && b->lost)) return DDERR_SURFACELOST;
     if (a->locked || (b && b->locked)) return DDERR_WASSTILLDRAWING;
     return DD_OK;
 }
 
 // The spans of a rectangle, or of the whole surface when there is none; false when inverted.
-bool SpansOf(const RECT* r, const IDirectDrawSurface& s, Span& x, Span& y) {
+bool spans_of(const RECT* r, const IDirectDrawSurface& s, Span& x, Span& y) {
     if (!r) {
         x = {0, s.Width()};
         y = {0, s.Height()};
@@ -54,7 +54,7 @@ bool SpansOf(const RECT* r, const IDirectDrawSurface& s, Span& x, Span& y) {
 
 // Shortens a 1:1 run of n pixels from source position s to destination position d until
 // both ends lie inside [0, slim) and [0, dlim); false when nothing is left.
-bool ClipRun(int64_t& d, int64_t& s, int64_t& n, int64_t dlim, int64_t slim) {
+bool clip_run(int64_t& d, int64_t& s, int64_t& n, int64_t dlim, int64_t slim) {
     const int64_t skip = std::max({int64_t{0}, -d, -s});
     d += skip;
     s += skip;
@@ -66,7 +66,7 @@ bool ClipRun(int64_t& d, int64_t& s, int64_t& n, int64_t dlim, int64_t slim) {
 // with the source position of every destination pixel inside [0, dlim) whose source lies
 // inside [0, slim) and returns the first such destination position. Positions come from the
 // unclipped spans, so a clipped blit shows exactly the pixels of the unclipped one.
-int64_t MapAxis(Span d, Span s, int dlim, int slim, bool mirror, std::vector<int>& map) {
+int64_t map_axis(Span d, Span s, int dlim, int slim, bool mirror, std::vector<int>& map) {
     const int64_t dn = d.Size(), sn = s.Size();
     int64_t first = 0;
     map.clear();
@@ -126,8 +126,8 @@ __attribute__((target_clones("avx2", "default"))) void CopyRowKeyed(uint16_t* d,
         if (s[i] != key) d[i] = s[i];
 }
 
-void FillRow(uint16_t* d, int64_t n, uint16_t colour) {
-    const Px8 v = Broadcast(colour);
+void fill_row(uint16_t* d, int64_t n, uint16_t colour) {
+    const Px8 v = broadcast(colour);
     const Px8 block[4] = {v, v, v, v};
     int64_t i = 0;
     // Four stores a step: with one, the loop and not memory would set the pace.
@@ -135,18 +135,18 @@ void FillRow(uint16_t* d, int64_t n, uint16_t colour) {
     for (; i < n; ++i) d[i] = colour;
 }
 
-unsigned Mix(unsigned s, unsigned d, unsigned a) { return (s * a + d * (255 - a) + 127) / 255; }
+unsigned mix(unsigned s, unsigned d, unsigned a) { return (s * a + d * (255 - a) + 127) / 255; }
 
-uint16_t Blend(uint16_t s, uint16_t d, unsigned a) {
-    const unsigned r = Mix(s >> 11, d >> 11, a);
-    const unsigned g = Mix((s >> 5) & 63, (d >> 5) & 63, a);
-    const unsigned b = Mix(s & 31, d & 31, a);
+uint16_t blend_pixel(uint16_t s, uint16_t d, unsigned a) {
+    const unsigned r = mix(s >> 11, d >> 11, a);
+    const unsigned g = mix((s >> 5) & 63, (d >> 5) & 63, a);
+    const unsigned b = mix(s & 31, d & 31, a);
     return static_cast<uint16_t>(r << 11 | g << 5 | b);
 }
 
-void Copy1to1(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
+void copy1to1(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
     int64_t x = dx.lo, y = dy.lo, s = sx.lo, t = sy.lo, n = sx.Size(), rows = sy.Size();
-    if (!ClipRun(x, s, n, dst.Width(), src.Width()) || !ClipRun(y, t, rows, dst.Height(), src.Height())) return;
+    if (!clip_run(x, s, n, dst.Width(), src.Width()) || !clip_run(y, t, rows, dst.Height(), src.Height())) return;
     SourceRows from(src, dst, t, t + rows);
     for (int64_t r = 0; r < rows; ++r) {
         uint16_t* d = dst.Row(static_cast<int>(y + r)) + x;
@@ -159,10 +159,10 @@ void Copy1to1(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src
 }
 
 // Scaling, mirroring and blending: one source lookup per destination pixel.
-void CopyMapped(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
+void copy_mapped(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
     std::vector<int> xmap, ymap;
-    const int64_t x0 = MapAxis(dx, sx, dst.Width(), src.Width(), m.mirrorX, xmap);
-    const int64_t y0 = MapAxis(dy, sy, dst.Height(), src.Height(), m.mirrorY, ymap);
+    const int64_t x0 = map_axis(dx, sx, dst.Width(), src.Width(), m.mirrorX, xmap);
+    const int64_t y0 = map_axis(dy, sy, dst.Height(), src.Height(), m.mirrorY, ymap);
     if (xmap.empty() || ymap.empty()) return;
     const auto [top, bottom] = std::minmax_element(ymap.begin(), ymap.end());
     SourceRows from(src, dst, *top, *bottom + 1);
@@ -172,30 +172,30 @@ void CopyMapped(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& s
         for (size_t c = 0; c < xmap.size(); ++c) {
             const uint16_t px = p[xmap[c]];
             if (m.keyed && px == m.key) continue;
-            d[c] = m.blend ? Blend(px, d[c], m.alpha) : px;
+            d[c] = m.blend ? blend_pixel(px, d[c], m.alpha) : px;
         }
     }
 }
 
-HRESULT Draw(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
+HRESULT draw(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
     if (dx.Size() == 0 || dy.Size() == 0) return DD_OK;
     if (sx.Size() == 0 || sy.Size() == 0) return DDERR_INVALIDRECT;
     const bool plain = dx.Size() == sx.Size() && dy.Size() == sy.Size() && !m.mirrorX && !m.mirrorY && !m.blend;
     if (plain)
-        Copy1to1(dst, dx, dy, src, sx, sy, m);
+        copy1to1(dst, dx, dy, src, sx, sy, m);
     else
-        CopyMapped(dst, dx, dy, src, sx, sy, m);
+        copy_mapped(dst, dx, dy, src, sx, sy, m);
     return DD_OK;
 }
 
-void Fill(IDirectDrawSurface& dst, Span dx, Span dy, uint16_t colour) {
+void fill_span(IDirectDrawSurface& dst, Span dx, Span dy, uint16_t colour) {
     const int64_t x0 = std::max<int64_t>(dx.lo, 0), x1 = std::min<int64_t>(dx.hi, dst.Width());
     const int64_t y0 = std::max<int64_t>(dy.lo, 0), y1 = std::min<int64_t>(dy.hi, dst.Height());
-    for (int64_t y = y0; x0 < x1 && y < y1; ++y) FillRow(dst.Row(static_cast<int>(y)) + x0, x1 - x0, colour);
+    for (int64_t y = y0; x0 < x1 && y < y1; ++y) fill_row(dst.Row(static_cast<int>(y)) + x0, x1 - x0, colour);
 }
 
 // Whatever reaches the primary surface is shown at once.
-HRESULT Shown(IDirectDrawSurface& dst, HRESULT hr) {
+HRESULT shown(IDirectDrawSurface& dst, HRESULT hr) {
     if (hr == DD_OK && (dst.Caps() & DDSCAPS_PRIMARYSURFACE)) plat_PresentPrimary(dst);
     return hr;
 }
@@ -204,27 +204,27 @@ HRESULT Shown(IDirectDrawSurface& dst, HRESULT hr) {
 
 HRESULT IDirectDrawSurface::BltFast(LONG x, LONG y, IDirectDrawSurface* src, RECT* srcRect, DWORD flags) {
     if (!src) return DDERR_INVALIDPARAMS;
-    if (HRESULT hr = Ready(this, src); hr != DD_OK) return hr;
+    if (HRESULT hr = ready(this, src); hr != DD_OK) return hr;
     Span sx, sy;
-    if (!SpansOf(srcRect, *src, sx, sy)) return DDERR_INVALIDRECT;
+    if (!spans_of(srcRect, *src, sx, sy)) return DDERR_INVALIDRECT;
     Mode m;
     m.keyed = (flags & DDBLTFAST_SRCCOLORKEY) && src->hasKey;
     m.key = src->key;
-    return Shown(*this, Draw(*this, {x, x + sx.Size()}, {y, y + sy.Size()}, *src, sx, sy, m));
+    return shown(*this, draw(*this, {x, x + sx.Size()}, {y, y + sy.Size()}, *src, sx, sy, m));
 }
 
 HRESULT IDirectDrawSurface::Blt(RECT* destRect, IDirectDrawSurface* src, RECT* srcRect, DWORD flags, DDBLTFX* fx) {
     const bool fill = flags & DDBLT_COLORFILL;
     if ((!fx && (flags & (DDBLT_COLORFILL | DDBLT_DDFX | DDBLT_ALPHASRCCONSTOVERRIDE))) || (!fill && !src))
         return DDERR_INVALIDPARAMS;
-    if (HRESULT hr = Ready(this, fill ? nullptr : src); hr != DD_OK) return hr;
+    if (HRESULT hr = ready(this, fill ? nullptr : src); hr != DD_OK) return hr;
     Span dx, dy, sx, sy;
-    if (!SpansOf(destRect, *this, dx, dy)) return DDERR_INVALIDRECT;
+    if (!spans_of(destRect, *this, dx, dy)) return DDERR_INVALIDRECT;
     if (fill) {
-        Fill(*this, dx, dy, static_cast<uint16_t>(fx->dwFillColor));
-        return Shown(*this, DD_OK);
+        fill_span(*this, dx, dy, static_cast<uint16_t>(fx->dwFillColor));
+        return shown(*this, DD_OK);
     }
-    if (!SpansOf(srcRect, *src, sx, sy)) return DDERR_INVALIDRECT;
+    if (!spans_of(srcRect, *src, sx, sy)) return DDERR_INVALIDRECT;
     Mode m;
     m.keyed = (flags & DDBLT_KEYSRC) && src->hasKey;
     m.key = src->key;
@@ -236,5 +236,5 @@ HRESULT IDirectDrawSurface::Blt(RECT* destRect, IDirectDrawSurface* src, RECT* s
         m.alpha = std::min<DWORD>(fx->dwAlphaSrcConst, 255);
         m.blend = m.alpha < 255;  // fully opaque is a plain copy
     }
-    return Shown(*this, Draw(*this, dx, dy, *src, sx, sy, m));
+    return shown(*this, draw(*this, dx, dy, *src, sx, sy, m));
 }

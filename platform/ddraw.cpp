@@ -8,11 +8,11 @@ namespace {
 
 // Larger requests are corrupt sizes rather than pictures; refusing them keeps every pixel
 // offset small and the allocation sane.
-constexpr DWORD kMaxSide = 16384;
-constexpr uint64_t kMaxPixels = uint64_t{64} << 20;
+constexpr DWORD MAX_SIDE = 16384;
+constexpr uint64_t MAX_PIXELS = uint64_t{64} << 20;
 
-HRESULT NewSurface(DWORD w, DWORD h, DWORD caps, IDirectDrawSurface** out) {
-    if (w == 0 || h == 0 || w > kMaxSide || h > kMaxSide || uint64_t{w} * h > kMaxPixels)
+HRESULT new_surface(DWORD w, DWORD h, DWORD caps, IDirectDrawSurface** out) {
+    if (w == 0 || h == 0 || w > MAX_SIDE || h > MAX_SIDE || uint64_t{w} * h > MAX_PIXELS)
         return DDERR_INVALIDPARAMS;
     auto* s = new IDirectDrawSurface(static_cast<int>(w), static_cast<int>(h), caps);
     if (!s->Row(0)) {  // the pixel buffer could not be allocated
@@ -36,16 +36,16 @@ HRESULT IDirectDraw::CreateSurface(DDSURFACEDESC* desc, IDirectDrawSurface** out
     if (!desc || !out) return DDERR_INVALIDPARAMS;
     *out = nullptr;
     const DWORD caps = desc->ddsCaps.dwCaps;
-    if ((desc->dwFlags & DDSD_CAPS) && (caps & DDSCAPS_PRIMARYSURFACE)) return CreatePrimary(*desc, out);
+    if ((desc->dwFlags & DDSD_CAPS) && (caps & DDSCAPS_PRIMARYSURFACE)) return create_primary(*desc, out);
     const DWORD need = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
     if ((desc->dwFlags & need) != need) return DDERR_INVALIDPARAMS;
     if (caps & (DDSCAPS_FLIP | DDSCAPS_COMPLEX | DDSCAPS_BACKBUFFER)) return DDERR_UNSUPPORTED;
     if (!(caps & DDSCAPS_OFFSCREENPLAIN)) return DDERR_INVALIDPARAMS;
-    return NewSurface(desc->dwWidth, desc->dwHeight, DDSCAPS_OFFSCREENPLAIN, out);
+    return new_surface(desc->dwWidth, desc->dwHeight, DDSCAPS_OFFSCREENPLAIN, out);
 }
 
 // Only the flipping chain with one back buffer is made, of the display mode's size.
-HRESULT IDirectDraw::CreatePrimary(const DDSURFACEDESC& desc, IDirectDrawSurface** out) {
+HRESULT IDirectDraw::create_primary(const DDSURFACEDESC& desc, IDirectDrawSurface** out) {
     const DWORD chain = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
     if (!(desc.dwFlags & DDSD_BACKBUFFERCOUNT) || (desc.dwFlags & (DDSD_WIDTH | DDSD_HEIGHT)) ||
         desc.ddsCaps.dwCaps != chain || desc.dwBackBufferCount != 1)
@@ -53,8 +53,8 @@ HRESULT IDirectDraw::CreatePrimary(const DDSURFACEDESC& desc, IDirectDrawSurface
     if (!modeW) return DDERR_GENERIC;  // no display mode yet
     if (plat_PrimarySurface()) return DDERR_PRIMARYSURFACEALREADYEXISTS;
     IDirectDrawSurface *front = nullptr, *back = nullptr;
-    HRESULT hr = NewSurface(modeW, modeH, chain, &front);
-    if (hr == DD_OK) hr = NewSurface(modeW, modeH, DDSCAPS_BACKBUFFER | DDSCAPS_FLIP | DDSCAPS_COMPLEX, &back);
+    HRESULT hr = new_surface(modeW, modeH, chain, &front);
+    if (hr == DD_OK) hr = new_surface(modeW, modeH, DDSCAPS_BACKBUFFER | DDSCAPS_FLIP | DDSCAPS_COMPLEX, &back);
     if (hr != DD_OK) {
         if (front) front->Release();
         return hr;
@@ -81,6 +81,6 @@ HRESULT DirectDrawCreate(void*, IDirectDraw** out, void*) {
 
 IDirectDrawSurface* plat_CreateTestSurface(int w, int h) {
     IDirectDrawSurface* s = nullptr;
-    if (w > 0 && h > 0) NewSurface(static_cast<DWORD>(w), static_cast<DWORD>(h), DDSCAPS_OFFSCREENPLAIN, &s);
+    if (w > 0 && h > 0) new_surface(static_cast<DWORD>(w), static_cast<DWORD>(h), DDSCAPS_OFFSCREENPLAIN, &s);
     return s;
 }

@@ -164,7 +164,7 @@ public:
     HRESULT EnumDisplayModes(DWORD flags, DDSURFACEDESC* filter, void* context, LPDDENUMMODESCALLBACK cb);
 
 private:
-    HRESULT CreatePrimary(const DDSURFACEDESC& desc, IDirectDrawSurface** out);
+    HRESULT create_primary(const DDSURFACEDESC& desc, IDirectDrawSurface** out);
     DWORD refs = 1;
     DWORD modeW = 0, modeH = 0;  // none set yet
 };

@@ -8,7 +8,7 @@
 #include "platform/window_internal.h"
 
 namespace {
-constexpr DWORD kMaxSide = 16384;
+constexpr DWORD MAX_SIDE = 16384;
 IDirectDrawSurface* primary = nullptr;
 }  // namespace
 
@@ -18,7 +18,7 @@ HRESULT IDirectDraw::SetCooperativeLevel(HWND wnd, DWORD flags) {
 }
 
 HRESULT IDirectDraw::SetDisplayMode(DWORD w, DWORD h, DWORD bpp) {
-    if (bpp != 16 || w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) return DDERR_INVALIDMODE;
+    if (bpp != 16 || w < 1 || h < 1 || w > MAX_SIDE || h > MAX_SIDE) return DDERR_INVALIDMODE;
     modeW = w;
     modeH = h;
     return DD_OK;

@@ -17,7 +17,7 @@ plat_SoundDevice chosen_device = PLAT_SOUND_REAL;
 std::vector<plat_SoundPlay> fake_plays;
 bool lose_next_play = false;
 
-constexpr uint64_t kMaxSeconds = 600;
+constexpr uint64_t MAX_SECONDS = 600;
 
 void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
 
@@ -34,14 +34,14 @@ void quiet_alsa() {
     if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(ignore_alsa_error);
 }
 
-bool Playable(const WAVEFORMATEX& f) {
+bool playable(const WAVEFORMATEX& f) {
     return f.wFormatTag == WAVE_FORMAT_PCM && (f.nChannels == 1 || f.nChannels == 2) &&
            (f.wBitsPerSample == 8 || f.wBitsPerSample == 16) && f.nBlockAlign == f.nChannels * f.wBitsPerSample / 8 &&
            f.nSamplesPerSec >= DSBFREQUENCY_MIN && f.nSamplesPerSec <= DSBFREQUENCY_MAX;
 }
 
 // The whole frames of `pcm` as stereo 16-bit frames at `rate`; empty when SDL cannot convert.
-std::vector<int16_t> Converted(const WAVEFORMATEX& f, const std::vector<BYTE>& pcm, int rate) {
+std::vector<int16_t> converted(const WAVEFORMATEX& f, const std::vector<BYTE>& pcm, int rate) {
     std::vector<int16_t> out;
     SDL_AudioStream* s = SDL_NewAudioStream(f.wBitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB, f.nChannels,
                                             static_cast<int>(f.nSamplesPerSec), AUDIO_S16SYS, 2, rate);
@@ -56,25 +56,25 @@ std::vector<int16_t> Converted(const WAVEFORMATEX& f, const std::vector<BYTE>& p
     return out;
 }
 
-int16_t Saturated(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
+int16_t saturated(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
 
 }  // namespace
 
 IDirectSoundBuffer::IDirectSoundBuffer(IDirectSound* owner, const WAVEFORMATEX& format, DWORD bytes)
     : owner(owner), format(format), pcm(bytes) {
     owner->AddRef();
-    Silence();
-    mixed = Converted(format, pcm, owner->rate);
+    silence();
+    mixed = converted(format, pcm, owner->rate);
 }
 
 IDirectSoundBuffer::~IDirectSoundBuffer() { owner->Release(); }
 
-void IDirectSoundBuffer::Silence() {
+void IDirectSoundBuffer::silence() {
     std::fill(pcm.begin(), pcm.end(), format.wBitsPerSample == 8 ? 0x80 : 0);
     std::fill(mixed.begin(), mixed.end(), 0);
 }
 
-DWORD IDirectSoundBuffer::Position() const {
+DWORD IDirectSoundBuffer::play_position() const {
     uint64_t frame = uint64_t{cursor} * format.nSamplesPerSec / static_cast<uint64_t>(owner->rate);
     return static_cast<DWORD>(std::min<uint64_t>(frame * format.nBlockAlign, pcm.size()));
 }
@@ -98,18 +98,18 @@ HRESULT IDirectSoundBuffer::Lock(DWORD offset, DWORD bytes, void** part1, DWORD*
 HRESULT IDirectSoundBuffer::Unlock(void*, DWORD, void*, DWORD) {
     if (!locked) return DSERR_INVALIDCALL;
     locked = false;
-    std::vector<int16_t> fresh = Converted(format, pcm, owner->rate);
-    owner->Lock();
+    std::vector<int16_t> fresh = converted(format, pcm, owner->rate);
+    owner->lock();
     mixed.swap(fresh);
-    owner->Unlock();
+    owner->unlock();
     return DS_OK;
 }
 
 HRESULT IDirectSoundBuffer::SetCurrentPosition(DWORD position) {
     if (position >= pcm.size()) return DSERR_INVALIDPARAM;
-    owner->Lock();
+    owner->lock();
     cursor = uint64_t{position / format.nBlockAlign} * static_cast<uint64_t>(owner->rate) / format.nSamplesPerSec;
-    owner->Unlock();
+    owner->unlock();
     return DS_OK;
 }
 
@@ -119,12 +119,12 @@ HRESULT IDirectSoundBuffer::Play(DWORD, DWORD, DWORD flags) {
         lose_next_play = false;
         lost = true;
     }
-    owner->Lock();
+    owner->lock();
     std::erase(owner->playing, this);
     playing = !lost;
     if (playing) owner->playing.push_back(this);
-    const DWORD from = Position();
-    owner->Unlock();
+    const DWORD from = play_position();
+    owner->unlock();
     if (lost) return DSERR_BUFFERLOST;
     if (owner->fake) fake_plays.push_back({this, from, static_cast<DWORD>(pcm.size()), format});
     return DS_OK;
@@ -132,15 +132,15 @@ HRESULT IDirectSoundBuffer::Play(DWORD, DWORD, DWORD flags) {
 
 HRESULT IDirectSoundBuffer::GetStatus(DWORD* status) {
     if (!status) return DSERR_INVALIDPARAM;
-    owner->Lock();
+    owner->lock();
     *status = (playing ? DSBSTATUS_PLAYING : 0) | (lost ? DSBSTATUS_BUFFERLOST : 0);
-    owner->Unlock();
+    owner->unlock();
     return DS_OK;
 }
 
 HRESULT IDirectSoundBuffer::Restore() {
     // A lost buffer is off the device's list, so its samples can be cleared unlocked.
-    if (lost) Silence();
+    if (lost) silence();
     lost = false;
     return DS_OK;
 }
@@ -148,9 +148,9 @@ HRESULT IDirectSoundBuffer::Restore() {
 DWORD IDirectSoundBuffer::Release() {
     DWORD left = --refs;
     if (left == 0) {
-        owner->Lock();
+        owner->lock();
         std::erase(owner->playing, this);
-        owner->Unlock();
+        owner->unlock();
         delete this;
     }
     return left;
@@ -171,10 +171,10 @@ DWORD IDirectSound::Release() {
     return left;
 }
 
-void IDirectSound::Lock() {
+void IDirectSound::lock() {
     if (device) SDL_LockAudioDevice(device);
 }
-void IDirectSound::Unlock() {
+void IDirectSound::unlock() {
     if (device) SDL_UnlockAudioDevice(device);
 }
 
@@ -189,8 +189,8 @@ HRESULT IDirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBu
     if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX) return DSERR_INVALIDPARAM;
     WAVEFORMATEX f{};
     memcpy(&f, desc->lpwfxFormat, offsetof(WAVEFORMATEX, cbSize));  // PCM records may end before cbSize
-    if (!Playable(f)) return DSERR_BADFORMAT;
-    if (desc->dwBufferBytes / f.nBlockAlign > kMaxSeconds * f.nSamplesPerSec) return DSERR_OUTOFMEMORY;
+    if (!playable(f)) return DSERR_BADFORMAT;
+    if (desc->dwBufferBytes / f.nBlockAlign > MAX_SECONDS * f.nSamplesPerSec) return DSERR_OUTOFMEMORY;
     auto* b = new IDirectSoundBuffer(this, f, desc->dwBufferBytes);
     if (b->mixed.empty()) {
         b->Release();
@@ -200,18 +200,18 @@ HRESULT IDirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBu
     return DS_OK;
 }
 
-void IDirectSound::Callback(void* self, uint8_t* stream, int len) {
-    static_cast<IDirectSound*>(self)->Mix(reinterpret_cast<int16_t*>(stream), len / 4);
+void IDirectSound::audio_callback(void* self, uint8_t* stream, int len) {
+    static_cast<IDirectSound*>(self)->mix(reinterpret_cast<int16_t*>(stream), len / 4);
 }
 
 // Called with the device locked (SDL holds the lock around its callback).
-void IDirectSound::Mix(int16_t* out, int frames) {
+void IDirectSound::mix(int16_t* out, int frames) {
     std::fill(out, out + 2 * frames, 0);
     for (IDirectSoundBuffer* b : playing) {
         const size_t total = b->mixed.size() / 2;
         // A position rounded past the converted end just ends the buffer.
         const size_t n = b->cursor < total ? std::min<size_t>(static_cast<size_t>(frames), total - b->cursor) : 0;
-        for (size_t i = 0; i < 2 * n; ++i) out[i] = Saturated(int32_t{out[i]} + b->mixed[2 * b->cursor + i]);
+        for (size_t i = 0; i < 2 * n; ++i) out[i] = saturated(int32_t{out[i]} + b->mixed[2 * b->cursor + i]);
         b->cursor += n;
         if (b->cursor >= total) {
             // A buffer that played to its end starts over on its next Play.
@@ -239,7 +239,7 @@ HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void*) {
     want.format = AUDIO_S16SYS;
     want.channels = 2;
     want.samples = 1024;
-    want.callback = IDirectSound::Callback;
+    want.callback = IDirectSound::audio_callback;
     want.userdata = ds;
     ds->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (ds->device == 0) {
@@ -259,6 +259,6 @@ void plat_DSound_LoseNextPlay() { lose_next_play = true; }
 
 bool plat_DSound_FakeMix(IDirectSound* ds, int16_t* out, int frames) {
     if (!ds || !ds->fake || !out || frames <= 0) return false;
-    ds->Mix(out, frames);
+    ds->mix(out, frames);
     return true;
 }

@@ -75,8 +75,8 @@ private:
     friend class IDirectSound;
     IDirectSoundBuffer(IDirectSound* owner, const WAVEFORMATEX& format, DWORD bytes);
     ~IDirectSoundBuffer();
-    void Silence();
-    DWORD Position() const;
+    void silence();
+    DWORD play_position() const;
 
     IDirectSound* owner;
     WAVEFORMATEX format;
@@ -102,10 +102,10 @@ private:
     friend bool plat_DSound_FakeMix(IDirectSound* ds, int16_t* out, int frames);
     IDirectSound(bool fake, int rate);
     ~IDirectSound();
-    static void Callback(void* self, uint8_t* stream, int len);
-    void Mix(int16_t* out, int frames);
-    void Lock();
-    void Unlock();
+    static void audio_callback(void* self, uint8_t* stream, int len);
+    void mix(int16_t* out, int frames);
+    void lock();
+    void unlock();
 
     bool fake;
     int rate;             // device frames per second

@@ -27,9 +27,9 @@ struct plat_Font {
 
 namespace {
 
-constexpr int kDefaultEm = 13;
+constexpr int DEFAULT_EM = 13;
 // Sizes beyond this would only fill memory with huge glyphs.
-constexpr double kMaxEm = 512;
+constexpr double MAX_EM = 512;
 
 struct FaceFile {
     std::string path;
@@ -89,9 +89,9 @@ void size_face(plat_Font* f, int height, int width) {
     const double desc = os2 && os2->usWinDescent ? os2->usWinDescent : -face->descender;
     const double avg = os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : upem / 2;
 
-    const double wanted = height < 0 ? -double(height) : height > 0 ? height * upem / (asc + desc) : kDefaultEm;
-    const double em = std::clamp(wanted, 1.0, kMaxEm);
-    const double emX = width > 0 ? std::clamp(width * upem / avg, 1.0, kMaxEm) : em;
+    const double wanted = height < 0 ? -double(height) : height > 0 ? height * upem / (asc + desc) : DEFAULT_EM;
+    const double em = std::clamp(wanted, 1.0, MAX_EM);
+    const double emX = width > 0 ? std::clamp(width * upem / avg, 1.0, MAX_EM) : em;
     FT_Size_RequestRec req = {FT_SIZE_REQUEST_TYPE_NOMINAL, std::lround(emX * 64), std::lround(em * 64), 0, 0};
     FT_Request_Size(face, &req);
 
@@ -113,7 +113,7 @@ plat_Font* plat_OpenFont(int height, int width, int weight, const char* faceName
     } else {
         if (f->face) FT_Done_Face(f->face);
         f->face = nullptr;
-        f->height = height ? static_cast<int>(std::clamp<double>(std::fabs(height), 1, kMaxEm)) : kDefaultEm;
+        f->height = height ? static_cast<int>(std::clamp<double>(std::fabs(height), 1, MAX_EM)) : DEFAULT_EM;
         f->ascent = f->height;
     }
     return f;
@@ -156,7 +156,7 @@ int plat_FontHeight(const plat_Font* f) { return f->height; }
 
 HFONT CreateFontA(int height, int width, int, int, int weight, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
                   const char* faceName) {
-    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::Font);
+    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::FONT);
     o->font = plat_OpenFont(height, width, weight, faceName);
     return o;
 }

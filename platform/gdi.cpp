@@ -28,7 +28,7 @@ plat_GdiObject* make_stock(plat_GdiKind kind, COLORREF colour, bool hollow) {
 }
 
 plat_GdiObject* stock_font(int height, int weight) {
-    plat_GdiObject* o = make_stock(plat_GdiKind::Font, 0, false);
+    plat_GdiObject* o = make_stock(plat_GdiKind::FONT, 0, false);
     o->font = plat_OpenFont(height, 0, weight, nullptr);
     return o;
 }
@@ -39,15 +39,15 @@ plat_GdiObject* stock(int which) {
     static bool made = false;
     if (!made) {
         made = true;
-        table[WHITE_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(255, 255, 255), false);
-        table[LTGRAY_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(192, 192, 192), false);
-        table[GRAY_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(128, 128, 128), false);
-        table[DKGRAY_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(64, 64, 64), false);
-        table[BLACK_BRUSH] = make_stock(plat_GdiKind::Brush, RGB(0, 0, 0), false);
-        table[NULL_BRUSH] = make_stock(plat_GdiKind::Brush, 0, true);
-        table[WHITE_PEN] = make_stock(plat_GdiKind::Pen, RGB(255, 255, 255), false);
-        table[BLACK_PEN] = make_stock(plat_GdiKind::Pen, RGB(0, 0, 0), false);
-        table[NULL_PEN] = make_stock(plat_GdiKind::Pen, 0, true);
+        table[WHITE_BRUSH] = make_stock(plat_GdiKind::BRUSH, RGB(255, 255, 255), false);
+        table[LTGRAY_BRUSH] = make_stock(plat_GdiKind::BRUSH, RGB(192, 192, 192), false);
+        table[GRAY_BRUSH] = make_stock(plat_GdiKind::BRUSH, RGB(128, 128, 128), false);
+        table[DKGRAY_BRUSH] = make_stock(plat_GdiKind::BRUSH, RGB(64, 64, 64), false);
+        table[BLACK_BRUSH] = make_stock(plat_GdiKind::BRUSH, RGB(0, 0, 0), false);
+        table[NULL_BRUSH] = make_stock(plat_GdiKind::BRUSH, 0, true);
+        table[WHITE_PEN] = make_stock(plat_GdiKind::PEN, RGB(255, 255, 255), false);
+        table[BLACK_PEN] = make_stock(plat_GdiKind::PEN, RGB(0, 0, 0), false);
+        table[NULL_PEN] = make_stock(plat_GdiKind::PEN, 0, true);
         table[SYSTEM_FONT] = stock_font(-13, FW_BOLD);
         table[DEFAULT_GUI_FONT] = stock_font(-11, FW_NORMAL);
     }
@@ -73,20 +73,20 @@ plat_DC* new_dc(IDirectDrawSurface* surface) {
 // The slot of a context that holds objects of this kind.
 plat_GdiObject** slot_of(plat_DC* dc, plat_GdiKind kind) {
     switch (kind) {
-    case plat_GdiKind::Pen: return &dc->pen;
-    case plat_GdiKind::Brush: return &dc->brush;
-    case plat_GdiKind::Font: return &dc->font;
-    case plat_GdiKind::Bitmap: return &dc->bitmap;
+    case plat_GdiKind::PEN: return &dc->pen;
+    case plat_GdiKind::BRUSH: return &dc->brush;
+    case plat_GdiKind::FONT: return &dc->font;
+    case plat_GdiKind::BITMAP: return &dc->bitmap;
     }
     return nullptr;
 }
 
 plat_GdiObject* default_of(plat_GdiKind kind) {
     switch (kind) {
-    case plat_GdiKind::Pen: return stock(BLACK_PEN);
-    case plat_GdiKind::Brush: return stock(WHITE_BRUSH);
-    case plat_GdiKind::Font: return stock(SYSTEM_FONT);
-    case plat_GdiKind::Bitmap: return nullptr;
+    case plat_GdiKind::PEN: return stock(BLACK_PEN);
+    case plat_GdiKind::BRUSH: return stock(WHITE_BRUSH);
+    case plat_GdiKind::FONT: return stock(SYSTEM_FONT);
+    case plat_GdiKind::BITMAP: return nullptr;
     }
     return nullptr;
 }
@@ -115,14 +115,14 @@ HGDIOBJ GetStockObject(int which) { return stock(which); }
 
 HPEN CreatePen(int style, int, COLORREF colour) {
     // Every pen is one pixel wide; only solid and null pens exist here.
-    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::Pen);
+    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::PEN);
     o->colour = colour;
     o->hollow = style == PS_NULL;
     return o;
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
-    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::Brush);
+    plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::BRUSH);
     o->colour = colour;
     return o;
 }
@@ -131,7 +131,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ h) {
     plat_GdiObject* o = valid_object(h);
     if (!dc || !o) return nullptr;
     // A bitmap goes into a memory context only.
-    if (o->kind == plat_GdiKind::Bitmap && dc->surface) return nullptr;
+    if (o->kind == plat_GdiKind::BITMAP && dc->surface) return nullptr;
     plat_GdiObject** slot = slot_of(dc, o->kind);
     plat_GdiObject* old = *slot;
     *slot = o;
@@ -156,7 +156,7 @@ BOOL DeleteObject(HGDIOBJ h) {
 
 int GetObjectA(HGDIOBJ h, int size, void* out) {
     plat_GdiObject* o = valid_object(h);
-    if (!o || o->kind != plat_GdiKind::Bitmap) return 0;
+    if (!o || o->kind != plat_GdiKind::BITMAP) return 0;
     if (!out) return sizeof(BITMAP);
     if (size < static_cast<int>(sizeof(BITMAP))) return 0;
     BITMAP* b = static_cast<BITMAP*>(out);

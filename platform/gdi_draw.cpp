@@ -165,7 +165,7 @@ BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int ew, int eh)
 
 int FillRect(HDC dc, const RECT* r, HBRUSH brush) {
     IDirectDrawSurface* s = plat_DrawSurface(dc);
-    const plat_GdiObject* b = plat_ValidObject(brush, plat_GdiKind::Brush);
+    const plat_GdiObject* b = plat_ValidObject(brush, plat_GdiKind::BRUSH);
     if (!s || !r || !b) return 0;
     if (!b->hollow) plat_FillBox(s, plat_SurfaceBox(s), {r->left, r->top, r->right, r->bottom}, plat_To565(b->colour));
     return 1;

@@ -9,10 +9,10 @@
 
 struct plat_Font;
 
-enum class plat_GdiKind { Pen, Brush, Font, Bitmap };
+enum class plat_GdiKind { PEN, BRUSH, FONT, BITMAP };
 
 struct plat_GdiObject {
-    plat_GdiKind kind = plat_GdiKind::Pen;
+    plat_GdiKind kind = plat_GdiKind::PEN;
     bool stock = false;
     bool hollow = false;  // null pen, null brush: draws nothing
     COLORREF colour = 0;  // pen, brush

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr uint64_t kMinPeriod = 10;  // Windows' shortest timer period
-constexpr int kIdlePolls = 64;       // empty polls in a row that count as an idle program
+constexpr uint64_t MIN_PERIOD = 10;  // Windows' shortest timer period
+constexpr int IDLE_POLLS = 64;       // empty polls in a row that count as an idle program
 
 struct Timer {
     HWND wnd;
@@ -31,12 +31,12 @@ Queue& queue() {
     return q;
 }
 
-MSG Make(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+MSG make(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return {wnd, msg, wParam, lParam, static_cast<DWORD>(plat_CurrentBackend().Now())};
 }
 
 // Every timer whose deadline passed has its tick waiting; the next deadline keeps the phase.
-void MarkDueTimers() {
+void mark_due_timers() {
     const uint64_t now = plat_CurrentBackend().Now();
     for (auto& [id, t] : queue().timers) {
         if (t.due > now) continue;
@@ -45,29 +45,29 @@ void MarkDueTimers() {
     }
 }
 
-bool Wanted(const MSG& m, HWND wnd, UINT first, UINT last) {
+bool wanted(const MSG& m, HWND wnd, UINT first, UINT last) {
     if ((first || last) && (m.message < first || m.message > last)) return false;
     return !wnd || m.hwnd == wnd || m.message == WM_QUIT;
 }
 
 // Windows' order: posted and input messages, then the quit request, then timer ticks.
-bool Take(MSG* out, HWND wnd, UINT first, UINT last, bool remove) {
+bool take(MSG* out, HWND wnd, UINT first, UINT last, bool remove) {
     Queue& q = queue();
     for (auto it = q.posted.begin(); it != q.posted.end(); ++it) {
-        if (!Wanted(*it, wnd, first, last)) continue;
+        if (!wanted(*it, wnd, first, last)) continue;
         *out = *it;
         if (remove) q.posted.erase(it);
         return true;
     }
-    const MSG quit = Make(nullptr, WM_QUIT, static_cast<WPARAM>(q.quitCode), 0);
-    if (q.quit && Wanted(quit, wnd, first, last)) {
+    const MSG quit = make(nullptr, WM_QUIT, static_cast<WPARAM>(q.quitCode), 0);
+    if (q.quit && wanted(quit, wnd, first, last)) {
         *out = quit;
         if (remove) q.quit = false;
         return true;
     }
     for (auto& [id, t] : q.timers) {
-        const MSG tick = Make(t.wnd, WM_TIMER, id, 0);
-        if (!t.pending || !Wanted(tick, wnd, first, last)) continue;
+        const MSG tick = make(t.wnd, WM_TIMER, id, 0);
+        if (!t.pending || !wanted(tick, wnd, first, last)) continue;
         *out = tick;
         if (remove) t.pending = false;
         return true;
@@ -75,10 +75,10 @@ bool Take(MSG* out, HWND wnd, UINT first, UINT last, bool remove) {
     return false;
 }
 
-bool Poll(MSG* out, HWND wnd, UINT first, UINT last, bool remove) {
+bool poll(MSG* out, HWND wnd, UINT first, UINT last, bool remove) {
     plat_CurrentBackend().Pump();
-    MarkDueTimers();
-    if (!Take(out, wnd, first, last, remove)) return false;
+    mark_due_timers();
+    if (!take(out, wnd, first, last, remove)) return false;
     queue().emptyPolls = 0;
     return true;
 }
@@ -87,18 +87,18 @@ bool Poll(MSG* out, HWND wnd, UINT first, UINT last, bool remove) {
 
 BOOL PeekMessageA(MSG* msg, HWND wnd, UINT first, UINT last, UINT remove) {
     if (!msg) return FALSE;
-    if (Poll(msg, wnd, first, last, remove & PM_REMOVE)) return TRUE;
+    if (poll(msg, wnd, first, last, remove & PM_REMOVE)) return TRUE;
     // Waiting here ends when the next message can arrive, so it costs a polling loop no
     // time, keeps it from spinning a core and lets headless time pass.
-    if (++queue().emptyPolls < kIdlePolls) return FALSE;
+    if (++queue().emptyPolls < IDLE_POLLS) return FALSE;
     queue().emptyPolls = 0;
     WaitMessage();
-    return Poll(msg, wnd, first, last, remove & PM_REMOVE);
+    return poll(msg, wnd, first, last, remove & PM_REMOVE);
 }
 
 BOOL GetMessageA(MSG* msg, HWND wnd, UINT first, UINT last) {
     if (!msg) return -1;
-    while (!Poll(msg, wnd, first, last, true)) WaitMessage();
+    while (!poll(msg, wnd, first, last, true)) WaitMessage();
     return msg->message != WM_QUIT;
 }
 
@@ -116,7 +116,7 @@ LRESULT DispatchMessageA(const MSG* msg) {
 
 BOOL PostMessageA(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (wnd && wnd != plat_TheWindow()) return FALSE;
-    queue().posted.push_back(Make(wnd, msg, wParam, lParam));
+    queue().posted.push_back(make(wnd, msg, wParam, lParam));
     return TRUE;
 }
 
@@ -131,7 +131,7 @@ void PostQuitMessage(int code) {
 
 UINT_PTR SetTimer(HWND wnd, UINT_PTR id, UINT periodMs, void*) {
     if (id == 0 || (wnd && wnd != plat_TheWindow())) return 0;
-    const uint64_t period = std::max<uint64_t>(periodMs, kMinPeriod);
+    const uint64_t period = std::max<uint64_t>(periodMs, MIN_PERIOD);
     queue().timers[id] = {wnd, period, plat_CurrentBackend().Now() + period, false};
     return id;
 }
@@ -145,11 +145,11 @@ BOOL KillTimer(HWND wnd, UINT_PTR id) {
 }
 
 void plat_QueueInput(UINT msg, WPARAM wParam, LPARAM lParam) {
-    queue().posted.push_back(Make(plat_TheWindow(), msg, wParam, lParam));
+    queue().posted.push_back(make(plat_TheWindow(), msg, wParam, lParam));
 }
 
 bool plat_MessageWaiting() {
-    MarkDueTimers();
+    mark_due_timers();
     const Queue& q = queue();
     return !q.posted.empty() || q.quit ||
            std::any_of(q.timers.begin(), q.timers.end(), [](const auto& t) { return t.second.pending; });

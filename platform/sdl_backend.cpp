@@ -19,11 +19,11 @@
 namespace {
 
 // Offered beside the display's own modes when they fit the desktop.
-constexpr std::pair<int, int> kCommonSizes[] = {{800, 600},   {1024, 768},  {1280, 720},  {1280, 800},  {1280, 1024},
+constexpr std::pair<int, int> COMMON_SIZES[] = {{800, 600},   {1024, 768},  {1280, 720},  {1280, 800},  {1280, 1024},
                                                 {1366, 768},  {1440, 900},  {1600, 900},  {1680, 1050}, {1920, 1080},
                                                 {1920, 1200}, {2560, 1440}, {3840, 2160}};
 
-void Warn(const char* what) {
+void warn(const char* what) {
     OutputDebugStringA((std::string("sdl: ") + what + ": " + SDL_GetError() + "\n").c_str());
 }
 
@@ -58,12 +58,12 @@ public:
         window = SDL_CreateWindow(plat_Utf8FromCp1250(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   std::max(w, 1), std::max(h, 1), SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
         if (!window) {
-            Warn("no window");
+            warn("no window");
             return false;
         }
         renderer = SDL_CreateRenderer(window, -1, 0);
         if (!renderer) {
-            Warn("no renderer");
+            warn("no renderer");
             CloseWindow();
             return false;
         }
@@ -113,7 +113,7 @@ public:
     void ShowMessageBox(const char* text, const char* caption) override {
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, plat_Utf8FromCp1250(caption).c_str(),
                                      plat_Utf8FromCp1250(text).c_str(), window) != 0)
-            Warn("no message box");
+            warn("no message box");
     }
 
     void ShowPointer(bool show) override {
@@ -142,7 +142,7 @@ public:
         }
         int dw = 0, dh = 0;
         DesktopSize(&dw, &dh);
-        for (const auto& size : kCommonSizes)
+        for (const auto& size : COMMON_SIZES)
             if (size.first <= dw && size.second <= dh && std::find(modes.begin(), modes.end(), size) == modes.end())
                 modes.push_back(size);
         std::stable_sort(modes.begin(), modes.end());
@@ -178,7 +178,7 @@ private:
             texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, w, h);
             texW = w;
             texH = h;
-            if (!texture) Warn("no texture for the screen");
+            if (!texture) warn("no texture for the screen");
         }
         if (!texture) return;
         SDL_UpdateTexture(texture, nullptr, primary.Row(0), primary.Pitch());
@@ -204,7 +204,7 @@ private:
             if (!invisible || getenv("SDL_VIDEODRIVER")) return true;
             SDL_QuitSubSystem(SDL_INIT_VIDEO);
         }
-        Warn("no display");
+        warn("no display");
         videoFailed = true;
         return false;
     }

@@ -10,7 +10,7 @@ struct KeyVk {
     int vk;
 };
 
-constexpr KeyVk kKeys[] = {
+constexpr KeyVk KEYS[] = {
     {SDLK_BACKSPACE, VK_BACK},      {SDLK_TAB, VK_TAB},          {SDLK_RETURN, VK_RETURN},
     {SDLK_KP_ENTER, VK_RETURN},     {SDLK_ESCAPE, VK_ESCAPE},    {SDLK_SPACE, VK_SPACE},
     {SDLK_PAGEUP, VK_PRIOR},        {SDLK_PAGEDOWN, VK_NEXT},    {SDLK_END, VK_END},
@@ -33,7 +33,7 @@ int plat_VirtualKey(int key, int sc) {
     if (sc >= SDL_SCANCODE_KP_1 && sc <= SDL_SCANCODE_KP_9) return VK_NUMPAD0 + 1 + (sc - SDL_SCANCODE_KP_1);
     if (sc == SDL_SCANCODE_KP_0) return VK_NUMPAD0;
     if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + (key - SDLK_F1);
-    for (const KeyVk& k : kKeys)
+    for (const KeyVk& k : KEYS)
         if (k.key == key) return k.vk;
     // Layouts without Latin letters: the letter printed in the same place on a US keyboard.
     if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return 'A' + (sc - SDL_SCANCODE_A);

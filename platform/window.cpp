@@ -36,7 +36,7 @@ Windows& windows() {
     return w;
 }
 
-void Warn(const char* what) { OutputDebugStringA((std::string("window: ") + what + "\n").c_str()); }
+void warn(const char* what) { OutputDebugStringA((std::string("window: ") + what + "\n").c_str()); }
 
 }  // namespace
 
@@ -69,11 +69,11 @@ HWND CreateWindowExA(DWORD, const char* className, const char* title, DWORD, int
     for (const WindowClass& c : all.classes)
         if (className && plat_Cp1250EqualNoCase(c.name.c_str(), className)) proc = c.proc;
     if (!proc) {
-        Warn("no such window class");
+        warn("no such window class");
         return nullptr;
     }
     if (all.window) {
-        Warn("there is a window already");
+        warn("there is a window already");
         return nullptr;
     }
     if (!plat_CurrentBackend().OpenWindow(title ? title : "", w, h)) return nullptr;

@@ -20,7 +20,7 @@ struct TitleButton {
     int id, fromRight, y;
     int skin[6];
 };
-const TitleButton kTitleButtons[] = {
+const TitleButton TITLE_BUTTONS[] = {
     {TF_APP_ID_CLOSE, 51, 5, {80, 10, 80, 30, 80, 55}},
     {TF_APP_ID_INFO, 80, 6, {220, 100, 220, 120, 220, 140}},
     {TF_APP_ID_RESOLUTION, 109, 6, {200, 100, 200, 120, 200, 140}},
@@ -55,7 +55,7 @@ tf_CAppScreen::tf_CAppScreen(void* instance, int showCommand, const char* iniNam
     class_id = TF_CLASS_APPSCREEN;
     Set_Nazov("noname_appscreen");
     copy_text(m_LocApp_INI, sizeof m_LocApp_INI, iniName);
-    for (const TitleButton& b : kTitleButtons) new tf_CTlac(this, b.id);
+    for (const TitleButton& b : TITLE_BUTTONS) new tf_CTlac(this, b.id);
     m_pDlgRozlisenie = new tf_CAppResolutionDlg(this, TF_APP_ID_RESOLUTION_DLG);
     m_pDlgCasovac = new tf_CAppTimerDlg(this, TF_APP_ID_TIMER_DLG);
     m_pDlgInfo = new tf_CAppInfoDlg(this, TF_APP_ID_INFO_DLG);
@@ -117,20 +117,20 @@ int tf_CAppScreen::Execute() {
     SetupVisual_Private();
 
     TF_LOG("QZOV", "tf_CAppScreen::Execute; init m_duir_Rozlisenia", 6);
-    FillResolutionList();
+    fill_resolution_list();
 
     TF_LOG("QZOV", "tf_CAppScreen::Execute; Init2", 7);
     Init2();
 
     TF_LOG("QZOV", "tf_CAppScreen::Execute; while...", 8);
-    const int code = MessageLoop();
+    const int code = message_loop();
     tf_hWnd = nullptr;  // destroyed on the way out
     return code;
 }
 
 // Nothing is drawn here: frames come from timer 1 alone. The loop always sleeps until the
 // next message or timer, so an idle program takes no processor time.
-int tf_CAppScreen::MessageLoop() {
+int tf_CAppScreen::message_loop() {
     MSG msg{};
     for (;;) {
         if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
@@ -143,7 +143,7 @@ int tf_CAppScreen::MessageLoop() {
     }
 }
 
-void tf_CAppScreen::FillResolutionList() {
+void tf_CAppScreen::fill_resolution_list() {
     if (!m_pDlgRozlisenie) return;
     tf_CDUIR* rows = m_pDlgRozlisenie->m_duir_Rozlisenia;
     rows->VYMAZR();
@@ -171,8 +171,8 @@ tf_DSGN_Struct* tf_CAppScreen::GetDSGNref() { return &tf_DSGN; }
 
 int tf_DSGN_INIT() { return tf_DSGN_INIT_Background(tf_pAppScreen ? tf_pAppScreen->m_BackgroundName : nullptr); }
 
-void tf_CAppScreen::PlaceTitleButtons(bool withSkin) {
-    for (const TitleButton& b : kTitleButtons) {
+void tf_CAppScreen::place_title_buttons(bool withSkin) {
+    for (const TitleButton& b : TITLE_BUTTONS) {
         auto* button = static_cast<tf_CTlac*>(FindCHLWithID(b.id));
         if (!button) continue;
         const int x = tf_ScreenW - b.fromRight;
@@ -184,7 +184,7 @@ void tf_CAppScreen::PlaceTitleButtons(bool withSkin) {
     }
 }
 
-void tf_CAppScreen::PlaceDialogs(bool layOut) {
+void tf_CAppScreen::place_dialogs(bool layOut) {
     for (const DialogPlace& d : DIALOG_PLACES) {
         tf_CPol* w = FindCHLWithID(d.id);
         if (!w || w->class_id != TF_CLASS_DDIALOG) continue;
@@ -199,7 +199,7 @@ void tf_CAppScreen::PlaceDialogs(bool layOut) {
 }
 
 int tf_CAppScreen::SetupVisual() {
-    PlaceTitleButtons(true);
+    place_title_buttons(true);
     if (m_bHideExtraButtons) {
         if (tf_CPol* b = FindCHLWithID(TF_APP_ID_TIMER)) b->zivy = false;
         if (tf_CPol* b = FindCHLWithID(TF_APP_ID_RESOLUTION)) b->zivy = false;
@@ -208,7 +208,7 @@ int tf_CAppScreen::SetupVisual() {
         delete m_pAppIcon;
         m_pAppIcon = new tf_CIcon(m_pIconSurface, m_IconX, m_IconY);
     }
-    PlaceDialogs(true);
+    place_dialogs(true);
     return 0;
 }
 
@@ -249,8 +249,8 @@ bool tf_CAppScreen::HandleFWInteraction(int id, int, tf_CPol*) {
 void tf_CAppScreen::ChangedResolution(int, int, int, int) {
     tf_APP_Synchro_dll2App(&m_ScreenW, &m_ScreenH, &m_CenterX, &m_CenterY, &m_lpDD, &m_lpDDSPrimary, &m_lpDDSBack,
                            &m_lpDDPal);
-    PlaceTitleButtons(false);
-    PlaceDialogs(false);
+    place_title_buttons(false);
+    place_dialogs(false);
 }
 
 void tf_CAppScreen::Init() {}

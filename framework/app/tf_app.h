@@ -81,11 +81,11 @@ public:
     tf_CAppInfoDlg* m_pDlgInfo = nullptr;
 
 private:
-    void PlaceTitleButtons(bool withSkin);
+    void place_title_buttons(bool withSkin);
     // The framework dialogs laid out (at set-up) or moved (after a mode change).
-    void PlaceDialogs(bool layOut);
-    void FillResolutionList();
-    int MessageLoop();
+    void place_dialogs(bool layOut);
+    void fill_resolution_list();
+    int message_loop();
 };
 
 // One display mode of the list.

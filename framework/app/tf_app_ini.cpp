@@ -10,20 +10,20 @@
 
 namespace {
 const char* const SRC = "TF_APP_w";
-constexpr int kLineMax = 199;
-constexpr int kLevelMax = 10;
+constexpr int LINE_LIMIT = 199;
+constexpr int LEVEL_MAX = 10;
 // A longer period would leave the screen frozen for seconds.
-constexpr int kPeriodMax = 1000;
+constexpr int PERIOD_MAX = 1000;
 
 // One line, of which the first 199 characters count; the rest of a longer line is skipped,
 // so that it never passes for the next line. False at the end of the file.
-bool read_line(FILE* f, char (&buf)[kLineMax + 1]) {
+bool read_line(FILE* f, char (&buf)[LINE_LIMIT + 1]) {
     int n = 0;
     bool any = false;
     for (int c; (c = fgetc(f)) != EOF;) {
         any = true;
         if (c == '\n') break;
-        if (n < kLineMax) buf[n++] = static_cast<char>(c);
+        if (n < LINE_LIMIT) buf[n++] = static_cast<char>(c);
     }
     buf[n] = '\0';
     return any;
@@ -55,11 +55,11 @@ bool parse_pair(const char* line, int* a, int* b) {
 bool tf_APP_ReadINI(const char* name, int* w, int* h, int* level, int* period) {
     FILE* f = name && name[0] ? plat_fopen(name, "r") : nullptr;
     if (!f) return false;
-    char line[kLineMax + 1];
+    char line[LINE_LIMIT + 1];
     if (read_line(f, line)) parse_pair(line, w, h);
     int lv = 0, per = 0;
     if (read_line(f, line) && line[0] && parse_pair(line, &lv, &per)) {
-        if (lv >= 1 && lv <= kLevelMax && per >= 1 && per <= kPeriodMax) {
+        if (lv >= 1 && lv <= LEVEL_MAX && per >= 1 && per <= PERIOD_MAX) {
             *level = lv;
             *period = per;
         } else {

@@ -8,8 +8,8 @@
 
 namespace {
 const char* const SRC = "TF_APP_w";
-const UINT_PTR kFrameTimer = 1;
-const UINT kStartPeriodMs = 20;
+const UINT_PTR FRAME_TIMER = 1;
+const UINT START_PERIOD_MS = 20;
 
 // The flipping primary with its one back buffer, which every widget draws on.
 bool create_primary() {
@@ -62,13 +62,13 @@ int tf_APP_Inicializuj(void* instance, int showCommand) {
 
     if (!tf_DSGN_INIT_flag) tf_DSGN_INIT();
     tf_DSO_INIT(tf_hWnd);  // without a sound device the program goes on silently
-    SetTimer(tf_hWnd, kFrameTimer, kStartPeriodMs, nullptr);
+    SetTimer(tf_hWnd, FRAME_TIMER, START_PERIOD_MS, nullptr);
     return 1;
 }
 
 void tf_APP_RestartFrameTimer(int periodMs) {
-    KillTimer(tf_hWnd, kFrameTimer);
-    SetTimer(tf_hWnd, kFrameTimer, static_cast<UINT>(periodMs), nullptr);
+    KillTimer(tf_hWnd, FRAME_TIMER);
+    SetTimer(tf_hWnd, FRAME_TIMER, static_cast<UINT>(periodMs), nullptr);
 }
 
 void tf_APP_Synchro_dll2App(int* w, int* h, int* cx, int* cy, IDirectDraw** dd, IDirectDrawSurface** primary,
@@ -145,6 +145,6 @@ int tf_APP_Inic_problem(HWND hwnd) {
 }
 
 void tf_APP_PostClose(HWND hwnd) {
-    KillTimer(hwnd, kFrameTimer);
+    KillTimer(hwnd, FRAME_TIMER);
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
 }

@@ -6,7 +6,7 @@
 
 namespace {
 const char* const SRC = "TF_APP_w";
-constexpr long kMinWidth = 800, kMaxSide = 16384;
+constexpr long MIN_WIDTH = 800, MAX_SIDE = 16384;
 
 tf_APP_DisplayMode* mode_at(int i) { return static_cast<tf_APP_DisplayMode*>(tf_APP_DisplayModes.GET(i)); }
 
@@ -27,7 +27,7 @@ static ModesReleaser modes_releaser;  // after the list, so it runs before the l
 HRESULT tf_APP_DisplayModes_Callback(DDSURFACEDESC* desc, void*) {
     if (!desc) return DDENUMRET_OK;
     const long w = desc->dwWidth, h = desc->dwHeight;
-    if (w < kMinWidth || w > kMaxSide || h < 1 || h > kMaxSide) return DDENUMRET_OK;  // no display's size
+    if (w < MIN_WIDTH || w > MAX_SIDE || h < 1 || h > MAX_SIDE) return DDENUMRET_OK;  // no display's size
     const int n = tf_APP_DisplayModes.count;
     const tf_APP_DisplayMode* last = n > 0 ? mode_at(n - 1) : nullptr;
     // The same size at several refresh rates or depths comes in a row: one entry.

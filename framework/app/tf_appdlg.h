@@ -89,6 +89,6 @@ public:
     tf_CDEDB* m_pPerioda;
 
 private:
-    void Step(int delta);
-    void RestartTimer();
+    void step(int delta);
+    void restart_timer();
 };

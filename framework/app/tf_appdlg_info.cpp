@@ -17,7 +17,7 @@ struct Text {
     int id, rx, ry;
     const char8_t* text;  // null: filled from the screen
 };
-const Text kTexts[] = {
+const Text TEXTS[] = {
     {TF_APPDLG_ID_INFO_RUNS, 89, 86, u8"beží tramlin softvér"},
     {TF_APPDLG_ID_INFO_TITLE, 152, 118, nullptr},
     {TF_APPDLG_ID_INFO_VERSION, 152, 135, nullptr},
@@ -39,16 +39,16 @@ const char* or_else(const char* text, const char* fallback) { return text ? text
 // The places suit the font the dialog was drawn for; a wider font would run the author into
 // its caption and the credit over the border, so those move as far as they must.
 void fit(tf_CAppInfoDlg* dlg) {
-    constexpr int kMargin = 6;
+    constexpr int MARGIN = 6;
     int w = 0, h = 0;
     auto* by = static_cast<tf_CLabel*>(dlg->FindCHLWithID(TF_APPDLG_ID_INFO_BY));
     by->GetSize(&w, &h);
-    if (by->rx + w + kMargin > dlg->m_pAuthor->rx) dlg->m_pAuthor->MoveToRel(by->rx + w + kMargin, dlg->m_pAuthor->ry);
+    if (by->rx + w + MARGIN > dlg->m_pAuthor->rx) dlg->m_pAuthor->MoveToRel(by->rx + w + MARGIN, dlg->m_pAuthor->ry);
     for (int i = 0; i < dlg->deti.count; ++i) {
         auto* l = static_cast<tf_CPol*>(dlg->deti.GET(i));
         if (!l || l->class_id != TF_CLASS_LABEL) continue;  // labels only
         l->GetSize(&w, &h);
-        if (l->rx + w + kMargin > dlg->sir) l->MoveToRel(std::max(kMargin, dlg->sir - w - kMargin), l->ry);
+        if (l->rx + w + MARGIN > dlg->sir) l->MoveToRel(std::max(MARGIN, dlg->sir - w - MARGIN), l->ry);
     }
 }
 }  // namespace
@@ -59,7 +59,7 @@ tf_CAppInfoDlg::tf_CAppInfoDlg(tf_CPolCHLO* parent_, int ID_) : tf_CDDialog(pare
     icon(this, TF_APPDLG_ID_INFO_LOGO);
     m_pIcon = icon(this, TF_APPDLG_ID_INFO_ICON);
     new tf_CTlac(this, 111, 248, TF_APPDLG_ID_INFO_OK);
-    for (const Text& t : kTexts) (new tf_CLabel(this, t.rx, t.ry, t.text ? plat_W1250(t.text) : ""))->ID = t.id;
+    for (const Text& t : TEXTS) (new tf_CLabel(this, t.rx, t.ry, t.text ? plat_W1250(t.text) : ""))->ID = t.id;
     icon(this, TF_APPDLG_ID_INFO_OK_ICON);
     m_pTitle = static_cast<tf_CLabel*>(FindCHLWithID(TF_APPDLG_ID_INFO_TITLE));
     m_pVersion = static_cast<tf_CLabel*>(FindCHLWithID(TF_APPDLG_ID_INFO_VERSION));
@@ -74,7 +74,7 @@ int tf_CAppInfoDlg::SetupVisual() {
     // Without a screen the dialog shows what an application without its info shows.
     tf_CIcon* app_icon = app ? app->m_pAppIcon : nullptr;
     m_pIcon->Dsgn_PolIcon_Copy(110, 118, app_icon ? app_icon : tf_DSGN.ico_void);
-    for (const Text& t : kTexts) FindCHLWithID(t.id)->MoveToRel(t.rx, t.ry);  // fit() may have moved them
+    for (const Text& t : TEXTS) FindCHLWithID(t.id)->MoveToRel(t.rx, t.ry);  // fit() may have moved them
     m_pTitle->SetText(or_else(app ? app->m_Title : nullptr, "<void Title>"));
     m_pVersion->SetText(or_else(app ? app->m_Version : nullptr, "(<void Version>)"));
     m_pAuthor->SetText(or_else(app ? app->m_Author : nullptr, "<void Name>"));

@@ -13,18 +13,18 @@ namespace {
 const char* const SRC = "TF_DBMP_w";
 
 enum class Kind {
-    PhaseOrSqueeze,  // a sprite sheet shows its phase around (10, 10), other pictures are squeezed
-    Squeeze,
-    Band,
+    PHASE_OR_SQUEEZE,  // a sprite sheet shows its phase around (10, 10), other pictures are squeezed
+    SQUEEZE,
+    BAND,
 };
 
 // The thumbnail of one picture unless it exists already.
 void make_missing(const char* picture, Kind kind, IDirectDraw* dd, int sir, int vys) {
     const std::string thm = tf_FSI_Zmen_priponu(picture, "thm");
     if (tf_FSI_Existuje_sub(thm.c_str())) return;
-    if (kind == Kind::Band)
+    if (kind == Kind::BAND)
         tf_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, 0.25f, 0.75f, thm.c_str());
-    else if (kind == Kind::PhaseOrSqueeze && tf_FSI_Existuje_sub(tf_FSI_Zmen_priponu(picture, "faz").c_str()))
+    else if (kind == Kind::PHASE_OR_SQUEEZE && tf_FSI_Existuje_sub(tf_FSI_Zmen_priponu(picture, "faz").c_str()))
         tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, picture, sir, vys, thm.c_str(), 10, 10);
     else
         tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd, picture, sir, vys, thm.c_str());
@@ -78,7 +78,7 @@ int tf_BMP_Vytvor__bmp2thm(const char* adresar, int sir, int vys, int mod) {
     tf_CARRE obrazky;
     if (tf_FSI_Zisti_SubAdr(adresar, "*.bmp", 0, true, &obrazky) != 0) log_listing_error();
     for (int i = 0; i < obrazky.count; ++i)
-        make_missing(static_cast<const char*>(obrazky.GET(i)), mod == 1 ? Kind::PhaseOrSqueeze : Kind::Band, tf_lpDD,
+        make_missing(static_cast<const char*>(obrazky.GET(i)), mod == 1 ? Kind::PHASE_OR_SQUEEZE : Kind::BAND, tf_lpDD,
                      sir, vys);
     obrazky.UVOLNI_char();
     return 0;
@@ -86,10 +86,10 @@ int tf_BMP_Vytvor__bmp2thm(const char* adresar, int sir, int vys, int mod) {
 
 int tf_BMP_Zisti_Vytvor__bmp2thm(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys, char** mena,
                                  int kapacita, int* posledny) {
-    return list_and_make(adresar, len_cesty, dd, sir, vys, mena, kapacita, posledny, Kind::Squeeze);
+    return list_and_make(adresar, len_cesty, dd, sir, vys, mena, kapacita, posledny, Kind::SQUEEZE);
 }
 
 int tf_BMP_Zisti_Vytvor__bmp2thm_s3C(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir, int vys,
                                      char** mena, int kapacita, int* posledny) {
-    return list_and_make(adresar, len_cesty, dd, sir, vys, mena, kapacita, posledny, Kind::Band);
+    return list_and_make(adresar, len_cesty, dd, sir, vys, mena, kapacita, posledny, Kind::BAND);
 }

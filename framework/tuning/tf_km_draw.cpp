@@ -10,11 +10,14 @@
 #include "platform/gdi.h"
 
 namespace {
-constexpr COLORREF kText = 0x00C8FFFF;  // light yellow
-// The light text gets a dark rim, so that it reads over light widgets as well as dark ones.
-constexpr COLORREF kRim = 0x00402020;
-constexpr int kLine = 18;
+constexpr COLORREF TEXT = 0x00C8FFFF;  // light yellow
+// The light text gets a dark rim (the text a pixel off each way), so that it reads over light
+// widgets as well as dark ones.
+constexpr COLORREF RIM = 0x00402020;
+constexpr int LINE = 18;
 
+// Made at the first entry into the mode, when the platform's tables of objects already
+// exist, so that they are released at program end before those tables go.
 struct Objects {
     HBRUSH yellow = CreateSolidBrush(0x0000FFFF);
     HBRUSH red = CreateSolidBrush(0x000000FF);
@@ -46,12 +49,11 @@ public:
         va_start(args, format);
         vsnprintf(text, sizeof text, format, args);
         va_end(args);
-        const int x = x_ + (n_ ? indent_ : 0), y = y_ + n_ * kLine, len = static_cast<int>(strlen(text));
-        SetTextColor(dc_, kRim);
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (dx || dy) TextOutA(dc_, x + dx, y + dy, text, len);
-        SetTextColor(dc_, kText);
+        const int x = x_ + (n_ ? indent_ : 0), y = y_ + n_ * LINE, len = static_cast<int>(strlen(text));
+        SetTextColor(dc_, RIM);
+        for (const POINT d : {POINT{-1, 0}, POINT{1, 0}, POINT{0, -1}, POINT{0, 1}})
+            TextOutA(dc_, x + d.x, y + d.y, text, len);
+        SetTextColor(dc_, TEXT);
         TextOutA(dc_, x, y, text, len);
         ++n_;
     }

@@ -4,7 +4,7 @@
 #include "framework/widgets/tf_polchlo.h"
 
 namespace {
-constexpr int kF3 = VK_F1 + 2, kF5 = VK_F1 + 4, kF6 = VK_F1 + 5, kF7 = VK_F1 + 6, kF8 = VK_F1 + 7, kF11 = VK_F1 + 10;
+constexpr int F3 = VK_F1 + 2, F5 = VK_F1 + 4, F6 = VK_F1 + 5, F7 = VK_F1 + 6, F8 = VK_F1 + 7, F11 = VK_F1 + 10;
 
 bool key_down(int vk) { return GetAsyncKeyState(vk) < 0; }
 
@@ -68,19 +68,19 @@ bool list_key(int key, bool modifier) {
     case VK_F2:
         l->SetTextMode_NEXT();
         break;
-    case kF3:
+    case F3:
         l->SetIconMode_NEXT();
         break;
-    case kF5:
+    case F5:
         nudge(&l->text_okraj, d);
         break;
-    case kF6:
+    case F6:
         nudge(&l->ikona_okraj, d);
         break;
-    case kF7:
+    case F7:
         if (l->vyska_volby + d >= 0 && nudge(&l->krok_volby, d)) l->vyska_volby += d;
         break;
-    case kF8:
+    case F8:
         nudge(&l->sirka_volby, d);
         break;
     default:
@@ -120,7 +120,7 @@ void tf_KM_Klaves(int key) {
     case VK_F12:
         tf_KM_Vypni();
         return;
-    case kF11:
+    case F11:
         tf_KM_SAVE();
         return;
     case VK_BACK:

@@ -12,8 +12,8 @@
 
 namespace {
 const char* const SRC = "TF_KM_w";
-const char* const kReport = "tf_KM_report.txt";
-const char* const kRule = "-------------------\n";
+const char* const REPORT = "tf_KM_report.txt";
+const char* const RULE = "-------------------\n";
 
 __attribute__((format(printf, 2, 3))) void add(std::string& out, const char* format, ...) {
     va_list args, again;
@@ -33,7 +33,7 @@ __attribute__((format(printf, 2, 3))) void add(std::string& out, const char* for
 void container(std::string& out, tf_CPolCHLO* box) {
     int sir = 0, vys = 0;
     box->GetSize(&sir, &vys);
-    out += kRule;
+    out += RULE;
     out += "tf_KM_cPolCHLO_9: CPolCHLO\n";
     add(out, " ID=%d rx,ry=[%d,%d] sir,vys=[%d,%d]\n", box->ID, box->rx, box->ry, sir, vys);
     out += "--- CHL:\n";
@@ -49,7 +49,7 @@ void container(std::string& out, tf_CPolCHLO* box) {
         }
         out += "\n";
     }
-    out += kRule;
+    out += RULE;
     for (int i = 0; i < box->deti.count; ++i)
         if (const tf_CPol* c = tf_KM_Child(box, i))
             add(out, "GetCHLWithIndex( %d )->MoveToRel( %d, %d );\n", i, c->rx, c->ry);
@@ -62,10 +62,10 @@ void tf_KM_SAVE() {
     std::string out;
     if (tf_KM_cPolCHLO_9) container(out, tf_KM_cPolCHLO_9);
     if (tf_KM_cPol_10) {
-        out += kRule;
+        out += RULE;
         out += "tf_KM_cPol_10: CPol\n";
         out += " TODO\n";
     }
-    if (!plat_WriteFileAtomic(kReport, out.data(), out.size()))
+    if (!plat_WriteFileAtomic(REPORT, out.data(), out.size()))
         TF_LOG(TF_LOG_ERR, "tf_KM_SAVE - nepodarilo sa zapisat tf_KM_report.txt");
 }

@@ -12,32 +12,32 @@ const char* const SRC = "TF_DAS_w";
 }  // namespace
 
 tf_CDAS::tf_CDAS(int x_, int y_) {
-    Init();
+    init();
     MoveToRel(x_, y_);
 }
 
 tf_CDAS::tf_CDAS(const char* nazov_, int x_, int y_) : tf_CDAS(x_, y_) { Set_Nazov(nazov_); }
 
-tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) { Init(); }
+tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) { init(); }
 
-tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { Init(); }
+tf_CDAS::tf_CDAS(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { init(); }
 
-void tf_CDAS::Init() {
+void tf_CDAS::init() {
     class_id = TF_CLASS_DAS;
     Set_Nazov("noname_das");
 }
 
 tf_CDAS::~tf_CDAS() {
-    VymazFazy();
-    VezmiSrf(nullptr);
+    vymaz_fazy();
+    vezmi_srf(nullptr);
 }
 
-void tf_CDAS::VymazFazy() {
+void tf_CDAS::vymaz_fazy() {
     for (int i = 0; i < fazy.count; ++i) delete static_cast<tf_TFAZA*>(fazy.GET(i));
     fazy.Zhod_count();
 }
 
-void tf_CDAS::VezmiSrf(tf_CDas_Surface* s) {
+void tf_CDAS::vezmi_srf(tf_CDas_Surface* s) {
     if (s == srf) return;
     if (vlastni) {
         TF_LOG("    delete Das_Surface", nazov);
@@ -48,20 +48,20 @@ void tf_CDAS::VezmiSrf(tf_CDas_Surface* s) {
 }
 
 // A wrapper whose picture failed to load (or is released for a mode change) counts as none.
-bool tf_CDAS::MaObraz() const { return srf && srf->lpDDS && fazy.count > 0; }
+bool tf_CDAS::ma_obraz() const { return srf && srf->lpDDS && fazy.count > 0; }
 
-tf_TFAZA* tf_CDAS::AktFaza() {
-    if (!MaObraz() || akt_faza < 0 || akt_faza >= fazy.count) return nullptr;
+tf_TFAZA* tf_CDAS::current_phase() {
+    if (!ma_obraz() || akt_faza < 0 || akt_faza >= fazy.count) return nullptr;
     return static_cast<tf_TFAZA*>(fazy.GET(akt_faza));
 }
 
 int tf_CDAS::AktSIR() {
-    tf_TFAZA* f = AktFaza();
+    tf_TFAZA* f = current_phase();
     return f ? f->sir : sir;
 }
 
 int tf_CDAS::AktVYS() {
-    tf_TFAZA* f = AktFaza();
+    tf_TFAZA* f = current_phase();
     return f ? f->vys : vys;
 }
 
@@ -121,7 +121,7 @@ void tf_CDAS::Dsgn1_Stock(int rx_, int ry_, const char* meno) {
 
 void tf_CDAS::Dsgn2_UserA(int rx_, int ry_, tf_CDas_Surface* s, int x0, int y0, int x1, int y1, int x2, int y2) {
     MoveToRel(rx_, ry_);
-    VezmiSrf(s);
+    vezmi_srf(s);
     EVIDUJ(x0, y0);
     EVIDUJ(x1, y1);
     EVIDUJ(x2, y2);
@@ -147,15 +147,15 @@ void tf_CDAS::EVIDUJ_CS() {
 
 void tf_CDAS::EVID_PREBER(tf_CDAS* vzor) {
     if (!vzor || vzor == this) return;
-    VezmiSrf(vzor->srf);
-    VymazFazy();
+    vezmi_srf(vzor->srf);
+    vymaz_fazy();
     for (int i = 0; i < vzor->fazy.count; ++i) fazy.Add(new tf_TFAZA(*static_cast<tf_TFAZA*>(vzor->fazy.GET(i))));
     BC = vzor->BC;
 }
 
 void tf_CDAS::NF() { akt_faza = akt_faza + 1 >= fazy.count ? 0 : akt_faza + 1; }
 
-bool tf_CDAS::CitajBod(int sx, int sy, uint16_t* out) {
+bool tf_CDAS::citaj_bod(int sx, int sy, uint16_t* out) {
     if (!srf || !srf->lpDDS) return false;
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
@@ -167,12 +167,12 @@ bool tf_CDAS::CitajBod(int sx, int sy, uint16_t* out) {
 }
 
 void tf_CDAS::TC_NASTAV(int px, int py) {
-    if (!CitajBod(px, py, &TC)) return;
+    if (!citaj_bod(px, py, &TC)) return;
     DDCOLORKEY key = {TC, TC};
     srf->lpDDS->SetColorKey(DDCKEY_SRCBLT, &key);
 }
 
-void tf_CDAS::BC_NASTAV(int px, int py) { CitajBod(px, py, &BC); }
+void tf_CDAS::BC_NASTAV(int px, int py) { citaj_bod(px, py, &BC); }
 
 bool tf_CDAS::ZASAH(int px, int py) {
     return tf_glob_test_v_rect(x + 1, y + 1, x + AktSIR() - 2, y + AktVYS() - 2, px, py);
@@ -180,20 +180,20 @@ bool tf_CDAS::ZASAH(int px, int py) {
 
 bool tf_CDAS::OSTRY_ZASAH(int px, int py) {
     if (!ZASAH(px, py)) return false;
-    if (!MaObraz()) return true;
-    tf_TFAZA* f = AktFaza();
+    if (!ma_obraz()) return true;
+    tf_TFAZA* f = current_phase();
     uint16_t pixel = 0;
-    if (!f || !CitajBod(f->x1 + px - x, f->y1 + py - y, &pixel)) return false;
+    if (!f || !citaj_bod(f->x1 + px - x, f->y1 + py - y, &pixel)) return false;
     return pixel != srf->TC;
 }
 
 void tf_CDAS::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!zivy) return;
-    if (!MaObraz()) {
+    if (!ma_obraz()) {
         ZOBRAZ_VOID(surface);
         return;
     }
-    if (tf_TFAZA* f = AktFaza()) {
+    if (tf_TFAZA* f = current_phase()) {
         if (zrkadlo)
             srf->ZOBRAZ_FAZU_Z(surface, x, y, *f, 1);
         else

@@ -68,13 +68,13 @@ public:
 
 protected:
     // The phase drawn now, or null when there is no picture or the index is outside the list.
-    tf_TFAZA* AktFaza();
+    tf_TFAZA* current_phase();
 
 private:
-    void Init();
-    void VymazFazy();
+    void init();
+    void vymaz_fazy();
     // Takes another surface, giving up one we made ourselves.
-    void VezmiSrf(tf_CDas_Surface* s);
-    bool MaObraz() const;
-    bool CitajBod(int sx, int sy, uint16_t* out);
+    void vezmi_srf(tf_CDas_Surface* s);
+    bool ma_obraz() const;
+    bool citaj_bod(int sx, int sy, uint16_t* out);
 };

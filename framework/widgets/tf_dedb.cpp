@@ -7,17 +7,17 @@
 #include "framework/surface/tf_draw.h"
 #include "platform/window.h"
 
-tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) { Init(); }
+tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) { init(); }
 
-tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { Init(); }
+tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { init(); }
 
 tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int ID_, int max_dlzka_, void* font_) : tf_CPol(parent_, ID_) {
-    Init();
+    init();
     max_dlzka = std::min(max_dlzka_, MAX_LIMIT);
     if (font_) font = static_cast<HFONT>(font_);
 }
 
-void tf_CDEDB::Init() {
+void tf_CDEDB::init() {
     class_id = TF_CLASS_DEDB;
     Set_Nazov("noname_edb");
     stetec = CreateSolidBrush(0x00C8C8C8);

@@ -44,5 +44,5 @@ public:
     HFONT font = nullptr;
 
 private:
-    void Init();
+    void init();
 };

@@ -39,9 +39,9 @@ tf_CDDialog_EFEKT::tf_CDDialog_EFEKT(int x_, int y_, int sir_, int vys_, const c
     Set_Titulok(titulok_);
 }
 
-tf_CDDialog_EFEKT::~tf_CDDialog_EFEKT() { UvolniGDI(); }
+tf_CDDialog_EFEKT::~tf_CDDialog_EFEKT() { uvolni_gdi(); }
 
-void tf_CDDialog_EFEKT::UvolniGDI() {
+void tf_CDDialog_EFEKT::uvolni_gdi() {
     delete_gdi(brush_grey);
     delete_gdi(brush_title);
     delete_gdi(pen_white);
@@ -61,7 +61,7 @@ void tf_CDDialog_EFEKT::Vytvor_Inic() {
     tahat_hlavickou = true;
     titulok[0] = '\0';
     ikona = nullptr;
-    UvolniGDI();  // a second call must not leak the first set
+    uvolni_gdi();  // a second call must not leak the first set
     brush_grey = CreateSolidBrush(0x00B4B4B4);
     brush_title = CreateSolidBrush(0x00C86464);
     pen_white = CreatePen(PS_SOLID, 1, 0x00FFFFFF);
@@ -78,7 +78,7 @@ void tf_CDDialog_EFEKT::CHOD_NA_CENTER(int cx, int cy) { tf_CPol::CHOD_NA(cx - s
 
 bool tf_CDDialog_EFEKT::Test_mys_v_rect(int px, int py) { return tf_glob_test_v_rect(x, y, x + sir, y + vys, px, py); }
 
-void tf_CDDialog_EFEKT::Border(HDC dc) {
+void tf_CDDialog_EFEKT::border(HDC dc) {
     const LONG L = x, T = y, R = x + sir, B = y + vys;
     lines(dc, pen_light, {{L - 1, T - 1}, {R + 1, T - 1}, {R + 1, B + 1}, {L - 1, B + 1}, {L - 1, T - 1}});
     lines(dc, pen_light, {{L - 3, B + 3}, {L - 3, T - 3}, {R + 3, T - 3}});
@@ -104,7 +104,7 @@ void tf_CDDialog_EFEKT::ZOBRAZ(IDirectDrawSurface* ciel) {
             FillRect(dc, &strip, brush_title);
         }
         if (titulok[0]) tf_glob_Text(dc, L + 10, T, 0x00FFFFFF, titulok);
-        Border(dc);
+        border(dc);
         ciel->ReleaseDC(dc);
     }
     if (ikona) ikona->ZOBRAZ_2(ciel, L, R + 1, T, B, L, T);
@@ -132,11 +132,11 @@ bool tf_CDDialog_EFEKT::INFORMUJ_SA(int px, int py, int udalost) {
 
 // ---- dialog
 
-tf_CDDialog::tf_CDDialog() { Init(); }
+tf_CDDialog::tf_CDDialog() { init(); }
 
-tf_CDDialog::tf_CDDialog(tf_CPolCHLO* parent_, int ID_) : tf_CPolCHLO(parent_, ID_) { Init(); }
+tf_CDDialog::tf_CDDialog(tf_CPolCHLO* parent_, int ID_) : tf_CPolCHLO(parent_, ID_) { init(); }
 
-void tf_CDDialog::Init() {
+void tf_CDDialog::init() {
     class_id = TF_CLASS_DDIALOG;
     Set_Nazov("noname_dlg");
     stav = 0;
@@ -181,11 +181,11 @@ void tf_CDDialog::ZOBRAZ(IDirectDrawSurface* surface) { ZOBRAZ(surface, 0); }
 
 void tf_CDDialog::ZOBRAZ(IDirectDrawSurface* surface, int rezim) {
     if (!zivy) return;
-    if (rezim == 0 || rezim == 1 || rezim == 3) Panel(surface);
+    if (rezim == 0 || rezim == 1 || rezim == 3) draw_panel(surface);
     if (rezim == 0 || rezim == 2 || rezim == 3) tf_CPolCHLO::ZOBRAZ(surface);
 }
 
-void tf_CDDialog::Panel(IDirectDrawSurface* surface) {
+void tf_CDDialog::draw_panel(IDirectDrawSurface* surface) {
     if (!plny) {
         ram.x = x;
         ram.y = y;

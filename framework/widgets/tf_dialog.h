@@ -39,8 +39,8 @@ public:
     tf_CIcon* ikona = nullptr;  // not ours; drawn over the panel instead of the title strip
 
 private:
-    void Border(HDC dc);
-    void UvolniGDI();
+    void border(HDC dc);
+    void uvolni_gdi();
 };
 
 class tf_CDDialog : public tf_CPolCHLO {
@@ -68,6 +68,6 @@ public:
     tf_CDDialog_EFEKT ram;
 
 private:
-    void Init();
-    void Panel(IDirectDrawSurface* surface);
+    void init();
+    void draw_panel(IDirectDrawSurface* surface);
 };

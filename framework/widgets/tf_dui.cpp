@@ -65,48 +65,48 @@ tf_TVOLBA::~tf_TVOLBA() {
 
 tf_CDUI::tf_CDUI() {
     TF_LOG("  tf_CDUI::tf_CDUI()");
-    Zacni("noname", 2);
+    zacni("noname", 2);
 }
 
 tf_CDUI::tf_CDUI(int trieda_) {
     TF_LOG("  tf_CDUI::tf_CDUI(.)");
-    Zacni("noname", trieda_);
+    zacni("noname", trieda_);
 }
 
 tf_CDUI::tf_CDUI(const char* nazov_) {
     TF_LOG("  tf_CDUI::tf_CDUI(.)", nazov_ ? nazov_ : "");
-    Zacni(nazov_, 2);
+    zacni(nazov_, 2);
 }
 
 tf_CDUI::tf_CDUI(const char* nazov_, int trieda_) {
     TF_LOG("  tf_CDUI::tf_CDUI(..)", nazov_ ? nazov_ : "");
-    Zacni(nazov_, trieda_);
+    zacni(nazov_, trieda_);
 }
 
 tf_CDUI::tf_CDUI(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) {
     TF_LOG("  tf_CDUI::tf_CDUI(parent,rx,ry)");
-    Zacni("noname", 2);
+    zacni("noname", 2);
 }
 
 tf_CDUI::tf_CDUI(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
     TF_LOG("  tf_CDUI::tf_CDUI(parent,ID)");
-    Zacni("noname", 2);
+    zacni("noname", 2);
 }
 
 tf_CDUI::~tf_CDUI() {
     DeleteObject(pero_tmave);
     DeleteObject(pero_ramika);
-    for (int i = 0; i < volby.count; ++i) delete Volba(i);
+    for (int i = 0; i < volby.count; ++i) delete volba(i);
 }
 
-void tf_CDUI::Zacni(const char* nazov_, int trieda_) {
+void tf_CDUI::zacni(const char* nazov_, int trieda_) {
     class_id = TF_CLASS_DUI;
     Set_Nazov(nazov_ ? nazov_ : "noname");
     trieda = platna_trieda(trieda_);
-    Inicializuj();
+    inicializuj();
 }
 
-void tf_CDUI::Inicializuj() {
+void tf_CDUI::inicializuj() {
     vybrata = 0;
     nad = nad_predtym = nad_nove = -1;
     zamknute = false;
@@ -143,7 +143,7 @@ void tf_CDUI::Inicializuj() {
     RESET_GEOMETRIE();
 }
 
-tf_TVOLBA* tf_CDUI::Volba(int i) {
+tf_TVOLBA* tf_CDUI::volba(int i) {
     return i >= 0 && i < volby.count ? static_cast<tf_TVOLBA*>(volby.GET(i)) : nullptr;
 }
 
@@ -169,14 +169,14 @@ void tf_CDUI::PRIDAJ(RECT* obdlz, int hodnota, const char* text, tf_CIcon* ikona
     free(v->text);
     v->text = text ? strdup(text) : nullptr;
     v->vlastni_text = v->text != nullptr;
-    Zmeraj_popis(text, &v->text_sir, &v->text_vys);
+    zmeraj_popis(text, &v->text_sir, &v->text_vys);
     v->ikona = ikona;
     v->vlastni_ikona = vlastni_ikona;
     // The first real entries take the places of the placeholders; a list that lost some of
     // them meanwhile appends.
     const bool skutocna = !text || !strstr(text, "void_");
     if (skutocna && !tf_CDUI_NoVoid && nahradene < 3 && nahradene < volby.count) {
-        delete Volba(nahradene);
+        delete volba(nahradene);
         volby.SET(nahradene, v);
         ++nahradene;
     } else {
@@ -185,7 +185,7 @@ void tf_CDUI::PRIDAJ(RECT* obdlz, int hodnota, const char* text, tf_CIcon* ikona
     zmena = true;
 }
 
-void tf_CDUI::Zmeraj_popis(const char* text, int* sir, int* vys) {
+void tf_CDUI::zmeraj_popis(const char* text, int* sir, int* vys) {
     if (!text) {
         *sir = *vys = 0;
     } else if (tf_lpDDSPrimary) {
@@ -198,13 +198,13 @@ void tf_CDUI::Zmeraj_popis(const char* text, int* sir, int* vys) {
 
 void tf_CDUI::ODOBER() {
     if (volby.count == 0) return;
-    delete Volba(volby.count - 1);
+    delete volba(volby.count - 1);
     volby.Del();
     zmena = true;
 }
 
 void tf_CDUI::VYMAZ() {
-    for (int i = 0; i < volby.count; ++i) delete Volba(i);
+    for (int i = 0; i < volby.count; ++i) delete volba(i);
     volby.Zhod_count();
     tf_CDUI_NoVoid = true;
     zmena = true;

@@ -138,29 +138,29 @@ public:
 
 protected:
     // Every constructor's set-up after the class is chosen; a derived list runs it again.
-    void Inicializuj();
+    void inicializuj();
     void Inic_KP();
     // The entry at i, or null.
-    tf_TVOLBA* Volba(int i);
+    tf_TVOLBA* volba(int i);
     // The entries that are laid out (column), drawn and hit.
-    int Viditelne();
+    int viditelne();
     // True (logged) when attaching `detail` would make the pop-up chain a loop.
-    bool Tvori_kruh(tf_CDUI* detail);
+    bool tvori_kruh(tf_CDUI* detail);
     // A caption's size in the list's font; 100 x 20 before the screen exists, 0 x 0 for none.
-    void Zmeraj_popis(const char* text, int* sir, int* vys);
+    void zmeraj_popis(const char* text, int* sir, int* vys);
 
 private:
-    void Zacni(const char* nazov, int trieda);
+    void zacni(const char* nazov, int trieda);
     // Absolute position with the offsets in step; the layout follows at the next drawing.
-    void Presun(int x, int y);
-    void Rozloz_obluk();
-    void Rozloz_listu();
-    void Rozloz_stlpec();
-    bool Ma_otvoreny_detail();
-    void Pohyb_nad(int i);
-    void Zatvor_retaz();
-    void Kresli_zvyraznenia(HDC dc, int m);
-    void Kresli_ikony(IDirectDrawSurface* surface, int m);
-    void Kresli_popisy(IDirectDrawSurface* surface, int m);
-    bool Popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format);
+    void presun(int x, int y);
+    void rozloz_obluk();
+    void rozloz_listu();
+    void rozloz_stlpec();
+    bool ma_otvoreny_detail();
+    void pohyb_nad(int i);
+    void zatvor_retaz();
+    void kresli_zvyraznenia(HDC dc, int m);
+    void kresli_ikony(IDirectDrawSurface* surface, int m);
+    void kresli_popisy(IDirectDrawSurface* surface, int m);
+    bool popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format);
 };

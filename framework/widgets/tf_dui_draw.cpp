@@ -44,22 +44,22 @@ void tf_CDUI::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!zivy || !surface) return;
     if (volby.count == 0 && tf_CDUI_NoVoid) return;
     if (zmena) RESET_GEOMETRIE();
-    const int m = Viditelne();
+    const int m = viditelne();
     if (pozadie == 1) tf_CDUI_podklad_efekt_A_biela_siet(surface, obal, true);
     HDC dc = nullptr;
     if (surface->GetDC(&dc) == DD_OK) {
         if (pozadie == 2) FillRect(dc, &obal, stetec_pozadia);
         if (pozadie == 3) tf_CDUI_podklad_efekt_B_mliecny(dc, obal);
-        Kresli_zvyraznenia(dc, m);
+        kresli_zvyraznenia(dc, m);
         surface->ReleaseDC(dc);
     }
-    Kresli_ikony(surface, m);
-    Kresli_popisy(surface, m);
+    kresli_ikony(surface, m);
+    kresli_popisy(surface, m);
 }
 
-void tf_CDUI::Kresli_zvyraznenia(HDC dc, int m) {
+void tf_CDUI::kresli_zvyraznenia(HDC dc, int m) {
     for (int i = 0; i < m; ++i) {
-        tf_TVOLBA* v = Volba(i);
+        tf_TVOLBA* v = volba(i);
         const int s = v->stav;
         if (s == 0 && ramik_volieb > 0) {
             SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -82,10 +82,10 @@ void tf_CDUI::Kresli_zvyraznenia(HDC dc, int m) {
 }
 
 // A cut entry's icon keeps its place in the whole entry; only its visible part shows.
-void tf_CDUI::Kresli_ikony(IDirectDrawSurface* surface, int m) {
+void tf_CDUI::kresli_ikony(IDirectDrawSurface* surface, int m) {
     const Zarovnanie zv = vodorovne(ikona_mod[0]), zz = zvisle(ikona_mod[1]);
     for (int i = 0; i < m; ++i) {
-        tf_TVOLBA* v = Volba(i);
+        tf_TVOLBA* v = volba(i);
         if (!v->ikona) continue;
         if (zv == CHYBNE || zz == CHYBNE) {
             TF_FAIL(TF_LOG_ERR, "tf_CDUI::ZOBRAZ - IconMode");
@@ -103,25 +103,25 @@ void tf_CDUI::Kresli_ikony(IDirectDrawSurface* surface, int m) {
     }
 }
 
-void tf_CDUI::Kresli_popisy(IDirectDrawSurface* surface, int m) {
+void tf_CDUI::kresli_popisy(IDirectDrawSurface* surface, int m) {
     bool ziadny = true;
-    for (int i = 0; i < m && ziadny; ++i) ziadny = Volba(i)->text == nullptr;
+    for (int i = 0; i < m && ziadny; ++i) ziadny = volba(i)->text == nullptr;
     HDC dc = nullptr;
     if (ziadny || surface->GetDC(&dc) != DD_OK) return;
     SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
     SetBkMode(dc, TRANSPARENT);
     for (int i = 0; i < m; ++i) {
-        tf_TVOLBA* v = Volba(i);
+        tf_TVOLBA* v = volba(i);
         RECT box;
         UINT format = 0;
-        if (v->text && Popis_obdlz(v, &box, &format)) DrawTextA(dc, v->text, -1, &box, format);
+        if (v->text && popis_obdlz(v, &box, &format)) DrawTextA(dc, v->text, -1, &box, format);
     }
     surface->ReleaseDC(dc);
 }
 
 // The caption's box and format. A cut entry's caption lies where it lies in the whole entry,
 // and the box, clipped to the visible part, shows only what of it is visible.
-bool tf_CDUI::Popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format) {
+bool tf_CDUI::popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format) {
     const RECT& o = v->obdlz;
     const RECT& c = v->cele_obdlz;
     const int k = text_okraj, h = v->text_vys;

@@ -13,9 +13,9 @@ bool tf_CDUI::test_v_rect(RECT r, int px, int py) {
 
 void tf_CDUI::Eviduj_Master_Detail_popup(int hodnota, tf_CDUI* detail) {
     for (int i = 0; i < volby.count; ++i) {
-        tf_TVOLBA* v = Volba(i);
+        tf_TVOLBA* v = volba(i);
         if (v->hodnota != hodnota) continue;
-        if (Tvori_kruh(detail)) return;
+        if (tvori_kruh(detail)) return;
         v->detail = detail;
         if (detail) detail->master = this;
         return;
@@ -23,7 +23,7 @@ void tf_CDUI::Eviduj_Master_Detail_popup(int hodnota, tf_CDUI* detail) {
 }
 
 // Closing a chain after a choice walks up the masters; a loop would never end.
-bool tf_CDUI::Tvori_kruh(tf_CDUI* detail) {
+bool tf_CDUI::tvori_kruh(tf_CDUI* detail) {
     for (tf_CDUI* l = this; l && detail; l = l->master)
         if (l == detail) {
             TF_LOG(TF_LOG_ERR, "tf_CDUI::Eviduj_Master_Detail_popup - detail uz je v retazi");
@@ -32,18 +32,18 @@ bool tf_CDUI::Tvori_kruh(tf_CDUI* detail) {
     return false;
 }
 
-bool tf_CDUI::Ma_otvoreny_detail() {
+bool tf_CDUI::ma_otvoreny_detail() {
     for (int i = 0; i < volby.count; ++i)
-        if (tf_CDUI* d = Volba(i)->detail; d && d->zivy) return true;
+        if (tf_CDUI* d = volba(i)->detail; d && d->zivy) return true;
     return false;
 }
 
 // The pointer moved onto entry i: its detail list opens beside it, every other one closes.
-void tf_CDUI::Pohyb_nad(int i) {
-    tf_TVOLBA* v = Volba(i);
+void tf_CDUI::pohyb_nad(int i) {
+    tf_TVOLBA* v = volba(i);
     if (vybrata < 1) v->stav = 1;
     for (int j = 0; j < volby.count; ++j)
-        if (tf_CDUI* d = Volba(j)->detail; d && j != i) d->zivy = false;
+        if (tf_CDUI* d = volba(j)->detail; d && j != i) d->zivy = false;
     tf_CDUI* d = v->detail;
     if (!d) return;
     v->stav = 3;
@@ -53,28 +53,28 @@ void tf_CDUI::Pohyb_nad(int i) {
     d->popup = true;
 }
 
-void tf_CDUI::Zatvor_retaz() {
+void tf_CDUI::zatvor_retaz() {
     zivy = false;
     for (tf_CDUI* m = master; m && m->popup; m = m->master) m->zivy = false;
 }
 
 bool tf_CDUI::INFORMUJ_SA(int px, int py, int event) {
     if (!zivy || zamknute) return false;
-    const int m = Viditelne();
+    const int m = viditelne();
     if (posun == 1) {
         px -= posun_x;
         py -= posun_y;
     }
     nad_predtym = nad;
     if (!test_v_rect(obal, px, py)) {
-        for (int i = 0; i < m; ++i) Volba(i)->stav = 0;
+        for (int i = 0; i < m; ++i) volba(i)->stav = 0;
         nad = -1;
-        if (event == 1 && popup && !Ma_otvoreny_detail()) zivy = false;
+        if (event == 1 && popup && !ma_otvoreny_detail()) zivy = false;
         return false;
     }
     nad = -1;
     for (int i = 0; i < m; ++i) {
-        tf_TVOLBA* v = Volba(i);
+        tf_TVOLBA* v = volba(i);
         if (!test_v_rect(v->obdlz, px, py)) {
             v->stav = 0;
             continue;
@@ -82,7 +82,7 @@ bool tf_CDUI::INFORMUJ_SA(int px, int py, int event) {
         nad = i;
         switch (event) {
         case 0:
-            Pohyb_nad(i);
+            pohyb_nad(i);
             break;
         case 1:
             v->stav = 2;
@@ -100,7 +100,7 @@ bool tf_CDUI::INFORMUJ_SA(int px, int py, int event) {
         }
     }
     nad_nove = nad >= 0 && nad != nad_predtym ? nad : -1;
-    if (event == -1 && popup && nad >= 0) Zatvor_retaz();
+    if (event == -1 && popup && nad >= 0) zatvor_retaz();
     return true;
 }
 
@@ -115,7 +115,7 @@ bool tf_CDUI::PollAction(int* value) { return INFORMUJ_MA(value); }
 
 bool tf_CDUI::INFORMUJ_MA_3(int* index, int* hodnota) {
     // An entry removed since the last pointer event is not reported.
-    tf_TVOLBA* v = nad_nove >= 0 ? Volba(nad_nove) : nullptr;
+    tf_TVOLBA* v = nad_nove >= 0 ? volba(nad_nove) : nullptr;
     if (!v) return false;
     *index = nad_nove;
     *hodnota = v->hodnota;

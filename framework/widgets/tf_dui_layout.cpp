@@ -20,7 +20,7 @@ void tf_CDUI::Inic_KP() {
     switch (trieda) {
     case 0:
         Nastav_Konstanty(80, 0, 100, 30);
-        Presun(tf_ScreenCX - (n * (sirka_volby + medzera) - medzera) / 2, tf_ScreenCY);
+        presun(tf_ScreenCX - (n * (sirka_volby + medzera) - medzera) / 2, tf_ScreenCY);
         SetTextMode("CB");
         SetIconMode("CC");
         popup = false;
@@ -28,14 +28,14 @@ void tf_CDUI::Inic_KP() {
     case 1:
         Nastav_Konstanty(20, 0, 0, 3);
         sir_znaku = 8;
-        Presun(1, 3);
+        presun(1, 3);
         SetTextMode("CC");
         SetIconMode("LC");
         popup = false;
         break;
     case 2:
         Nastav_Konstanty(20, 23, 120, 3);
-        Presun(tf_ScreenCX - sirka_volby / 2 - medzera, tf_ScreenCY - (krok_volby * n) / 2 - medzera);
+        presun(tf_ScreenCX - sirka_volby / 2 - medzera, tf_ScreenCY - (krok_volby * n) / 2 - medzera);
         SetTextMode("CC");
         SetIconMode("LT");
         popup = true;
@@ -71,13 +71,13 @@ void tf_CDUI::Nastav_Konstanty(int vyska_volby_, int krok_volby_, int sirka_volb
     zmena = true;
 }
 
-int tf_CDUI::Viditelne() { return max_riadkov > 0 && max_riadkov < volby.count ? max_riadkov : volby.count; }
+int tf_CDUI::viditelne() { return max_riadkov > 0 && max_riadkov < volby.count ? max_riadkov : volby.count; }
 
 void tf_CDUI::RESET_GEOMETRIE() {
     switch (trieda) {
-    case 0: Rozloz_obluk(); break;
-    case 1: Rozloz_listu(); break;
-    case 2: Rozloz_stlpec(); break;
+    case 0: rozloz_obluk(); break;
+    case 1: rozloz_listu(); break;
+    case 2: rozloz_stlpec(); break;
     default:
         TF_FAIL(TF_LOG_ERR, "RESET_GEOMETRIE() - trieda");
         break;
@@ -86,17 +86,17 @@ void tf_CDUI::RESET_GEOMETRIE() {
 }
 
 // Side by side, the middle entries raised by a gap each step.
-void tf_CDUI::Rozloz_obluk() {
+void tf_CDUI::rozloz_obluk() {
     const int n = volby.count, a = vyska_volby, c = sirka_volby, d = medzera;
     int ex = x + d, ey = y + (d * n) / 2 + 1;
     for (int i = 0; i < n; ++i) {
-        Volba(i)->obdlz = {ex, ey, ex + c, ey + a};
+        volba(i)->obdlz = {ex, ey, ex + c, ey + a};
         ex += c + d;
         ey += i < n / 2 ? -d : d;
     }
-    RECT o = n > 0 ? Volba(0)->obdlz : RECT{x, y, x, y};
+    RECT o = n > 0 ? volba(0)->obdlz : RECT{x, y, x, y};
     for (int i = 1; i < n; ++i) {
-        const RECT& r = Volba(i)->obdlz;
+        const RECT& r = volba(i)->obdlz;
         if (r.left < o.left) o.left = r.left;
         if (r.top < o.top) o.top = r.top;
         if (r.right > o.right) o.right = r.right;
@@ -107,13 +107,13 @@ void tf_CDUI::Rozloz_obluk() {
 }
 
 // Side by side across the screen, each as wide as its caption.
-void tf_CDUI::Rozloz_listu() {
+void tf_CDUI::rozloz_listu() {
     const int a = vyska_volby, d = medzera;
     obal = {x, y, tf_ScreenW - 1, y + a + 2 * d};
     int ex = x + d;
     const int ey = y + d;
     for (int i = 0; i < volby.count; ++i) {
-        tf_TVOLBA* v = Volba(i);
+        tf_TVOLBA* v = volba(i);
         const long long znaky = v->text ? static_cast<long long>(strlen(v->text)) : 0;
         const int w = v_rozsahu(sir_znaku * znaky + 2LL * text_okraj);
         v->obdlz = {ex, ey, v_rozsahu(static_cast<long long>(ex) + w), ey + a};
@@ -122,8 +122,8 @@ void tf_CDUI::Rozloz_listu() {
 }
 
 // One under another; only the first max_riadkov entries when that limits them.
-void tf_CDUI::Rozloz_stlpec() {
-    const int m = Viditelne(), a = vyska_volby, b = krok_volby, c = sirka_volby, d = medzera;
+void tf_CDUI::rozloz_stlpec() {
+    const int m = viditelne(), a = vyska_volby, b = krok_volby, c = sirka_volby, d = medzera;
     obal = {x, y, x + c + 2 * d, y + b * m + 2 * d - (b - a)};
     plocha.left = x + d;
     plocha.right = x + d + c;
@@ -131,17 +131,17 @@ void tf_CDUI::Rozloz_stlpec() {
     plocha.bottom = y + d + b * m - (b - a);
     int ey = y + d;
     for (int i = 0; i < m; ++i) {
-        Volba(i)->obdlz = {x + d, ey, x + d + c, ey + a};
+        volba(i)->obdlz = {x + d, ey, x + d + c, ey + a};
         ey += b;
     }
 }
 
-void tf_CDUI::Presun(int x_, int y_) {
+void tf_CDUI::presun(int x_, int y_) {
     tf_CPol::CHOD_NA(x_, y_);
     zmena = true;
 }
 
-void tf_CDUI::CHOD_NA(int x_, int y_) { Presun(x_, y_); }
+void tf_CDUI::CHOD_NA(int x_, int y_) { presun(x_, y_); }
 
 void tf_CDUI::Rodic_reset() {
     tf_CPol::Rodic_reset();
@@ -155,7 +155,7 @@ void tf_CDUI::Dsgn(int rx_, int ry_) {
 
 void tf_CDUI::CHOD_NA_CENTER(int cx, int cy) {
     if (zmena) RESET_GEOMETRIE();
-    Presun(cx - (obal.right - obal.left) / 2, cy - (obal.bottom - obal.top) / 2);
+    presun(cx - (obal.right - obal.left) / 2, cy - (obal.bottom - obal.top) / 2);
 }
 
 void tf_CDUI::GetSize(int* sir, int* vys) {

@@ -87,19 +87,19 @@ public:
     tf_CARRE riadky;         // tf_TVOLBAR*, owned
 
 private:
-    void InicializujR();
+    void inicializuj_r();
     // max_viditelnych as the layout keeps it.
-    int Viditelnych() const;
-    tf_TVOLBAR* Riadok(int i);
+    int viditelnych() const;
+    tf_TVOLBAR* riadok(int i);
     // Destroys the rows from index `od` on.
-    void Znic_riadky(int od);
-    void Pripoj_detail(tf_TVOLBAR* vr, tf_CDUI* detail);
-    void Pohlad_na(int s);
-    void Rozloz_bez_posuvania();
-    void Rozloz_s_posuvanim(int v);
+    void znic_riadky(int od);
+    void pripoj_detail(tf_TVOLBAR* vr, tf_CDUI* detail);
+    void pohlad_na(int s);
+    void rozloz_bez_posuvania();
+    void rozloz_s_posuvanim(int v);
     // The design's stock scroll-bar look for the parts the owner gave none.
-    void Stock_vzhlad();
+    void stock_vzhlad();
     // Copies row `vr` into view entry `v`; `cele` (the whole rectangle) makes the entry a cut one, `rez` 1 or 2.
-    void Preklop(tf_TVOLBAR* vr, tf_TVOLBA* v, const RECT* obdlz, const RECT* cele, int rez);
-    void Kresli_drahu(IDirectDrawSurface* surface);
+    void preklop(tf_TVOLBAR* vr, tf_TVOLBA* v, const RECT* obdlz, const RECT* cele, int rez);
+    void kresli_drahu(IDirectDrawSurface* surface);
 };

@@ -31,7 +31,7 @@ void tf_CDUIR::ZOBRAZR(IDirectDrawSurface* surface) {
     if (zmena_r || zmena) RESET_GEOMETRIER();
     tf_CDUI::ZOBRAZ(surface);
     if (!posuvanie) return;
-    Kresli_drahu(surface);
+    kresli_drahu(surface);
     posuvnik.ZOBRAZ(surface);
     tlac_hore.ZOBRAZ(surface);
     tlac_dole.ZOBRAZ(surface);
@@ -39,7 +39,7 @@ void tf_CDUIR::ZOBRAZR(IDirectDrawSurface* surface) {
 
 // The track picture tiled down the slider's column, each tile overlapping the last by a
 // pixel, the last one cut at the bottom of the rows' area.
-void tf_CDUIR::Kresli_drahu(IDirectDrawSurface* surface) {
+void tf_CDUIR::kresli_drahu(IDirectDrawSurface* surface) {
     const tf_TFAZA& f = ikona_drahy.faza;
     if (!ikona_drahy.srf || f.sir <= 0 || f.vys <= 0) return;
     const int krok = f.vys > 1 ? f.vys - 1 : 1;  // a one-pixel picture still advances

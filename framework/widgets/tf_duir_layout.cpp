@@ -28,26 +28,26 @@ void uvolni(tf_TVOLBA* v) {
 }
 }  // namespace
 
-int tf_CDUIR::Viditelnych() const { return std::clamp(max_viditelnych, 3, 25); }
+int tf_CDUIR::viditelnych() const { return std::clamp(max_viditelnych, 3, 25); }
 
 void tf_CDUIR::RESET_GEOMETRIER() {
     trieda = 2;
-    max_viditelnych = Viditelnych();
+    max_viditelnych = viditelnych();
     const int v = max_viditelnych, r = riadky.count;
-    Pohlad_na(r <= v ? r : v + 1);
+    pohlad_na(r <= v ? r : v + 1);
     if (r <= v)
-        Rozloz_bez_posuvania();
+        rozloz_bez_posuvania();
     else
-        Rozloz_s_posuvanim(v);
+        rozloz_s_posuvanim(v);
     zmena = zmena_r = false;
 }
 
-void tf_CDUIR::Pohlad_na(int s) {
+void tf_CDUIR::pohlad_na(int s) {
     while (volby.count < s) volby.Add(new tf_TVOLBA());
     while (volby.count > s) tf_CDUI::ODOBER();
 }
 
-void tf_CDUIR::Rozloz_bez_posuvania() {
+void tf_CDUIR::rozloz_bez_posuvania() {
     posuvanie = false;
     max_posun = 0;
     posun_r = 0;
@@ -55,12 +55,12 @@ void tf_CDUIR::Rozloz_bez_posuvania() {
     ikona_drahy.platny = 0;
     max_riadkov = 0;
     tf_CDUI::RESET_GEOMETRIE();
-    for (int i = 0; i < volby.count; ++i) Preklop(Riadok(i), Volba(i), nullptr, nullptr, 0);
+    for (int i = 0; i < volby.count; ++i) preklop(riadok(i), volba(i), nullptr, nullptr, 0);
 }
 
-void tf_CDUIR::Rozloz_s_posuvanim(int v) {
+void tf_CDUIR::rozloz_s_posuvanim(int v) {
     const int a = vyska_volby, b = krok_volby, c = sirka_volby, d = medzera, s = v + 1;
-    Stock_vzhlad();
+    stock_vzhlad();
     posuvanie = true;
     max_posun = (riadky.count - v) * b;
     int w, k, hw, h;
@@ -88,35 +88,35 @@ void tf_CDUIR::Rozloz_s_posuvanim(int v) {
     if (r == 0) {
         for (; n < s - 1; ++n) {
             const RECT o = {l, plocha.top + n * b, p, plocha.top + n * b + a};
-            Preklop(Riadok(f + n), Volba(n), &o, nullptr, 0);
+            preklop(riadok(f + n), volba(n), &o, nullptr, 0);
         }
     } else {
         const RECT hore = {l, plocha.top - r, p, plocha.top - r + a};
         if (hore.bottom >= plocha.top) {
             const RECT o = {l, plocha.top, p, std::min<int>(hore.bottom, plocha.bottom)};
-            Preklop(Riadok(f), Volba(n++), &o, &hore, 1);
+            preklop(riadok(f), volba(n++), &o, &hore, 1);
         }
         int ey = plocha.top + b - r;
         for (int j = 1; j <= s - 2; ++j, ey += b) {
             const RECT o = {l, ey, p, ey + a};
-            Preklop(Riadok(f + j), Volba(n++), &o, nullptr, 0);
+            preklop(riadok(f + j), volba(n++), &o, nullptr, 0);
         }
         const RECT dole = {l, ey, p, ey + a};
         if (dole.top <= plocha.bottom) {
             const RECT o = {l, std::max<int>(dole.top, plocha.top), p, std::min<int>(dole.bottom, plocha.bottom)};
-            Preklop(Riadok(f + s - 1), Volba(n++), &o, &dole, 2);
+            preklop(riadok(f + s - 1), volba(n++), &o, &dole, 2);
         }
     }
     max_riadkov = n;
     // Entries left over keep nothing borrowed from rows that may go.
     for (int i = n; i < volby.count; ++i) {
-        uvolni(Volba(i));
-        Volba(i)->detail = nullptr;
+        uvolni(volba(i));
+        volba(i)->detail = nullptr;
     }
 }
 
 // An owner that gave the scroll parts no look gets the design's, so no list shows void boxes.
-void tf_CDUIR::Stock_vzhlad() {
+void tf_CDUIR::stock_vzhlad() {
     if (!tf_DSGN_INIT_flag) return;
     if (posuvnik.fazy.count == 0) posuvnik.EVID_PREBER(tf_DSGN._posuvV_);
     if (tlac_hore.fazy.count == 0) tlac_hore.EVID_PREBER(tf_DSGN._posuvV_btnA_);
@@ -124,7 +124,7 @@ void tf_CDUIR::Stock_vzhlad() {
     if (!ikona_drahy.srf) ikona_drahy.EVIDUJ_PREBER(&tf_DSGN.posuvV_podklad);
 }
 
-void tf_CDUIR::Preklop(tf_TVOLBAR* vr, tf_TVOLBA* v, const RECT* obdlz, const RECT* cele, int rez) {
+void tf_CDUIR::preklop(tf_TVOLBAR* vr, tf_TVOLBA* v, const RECT* obdlz, const RECT* cele, int rez) {
     if (!vr || !v) {
         TF_FAIL(TF_LOG_ERR, !vr ? "tf_CDUIR::Preklop - vr == NULL" : "tf_CDUIR::Preklop - v  == NULL");
         return;

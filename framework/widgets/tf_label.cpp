@@ -8,18 +8,18 @@
 #include "framework/widgets/tf_dsgn.h"
 
 tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int rx_, int ry_, const char* text_) : tf_CPol(parent_, rx_, ry_) {
-    Init(text_);
+    init(text_);
 }
 
-tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int ID_, const char* text_) : tf_CPol(parent_, ID_) { Init(text_); }
+tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int ID_, const char* text_) : tf_CPol(parent_, ID_) { init(text_); }
 
 tf_CLabel::tf_CLabel(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
     char caption[32];
     snprintf(caption, sizeof caption, "Label [%d]", ID_);
-    Init(caption);
+    init(caption);
 }
 
-void tf_CLabel::Init(const char* text_) {
+void tf_CLabel::init(const char* text_) {
     class_id = TF_CLASS_LABEL;
     Set_Nazov("noname_label");
     SetText(text_);
@@ -41,7 +41,7 @@ void tf_CLabel::Dsgn(int rx_, int ry_, const char* text_) {
 
 void tf_CLabel::Dsgn(int rx_, int ry_) { MoveToRel(rx_, ry_); }
 
-HFONT tf_CLabel::Pismo() const { return font ? font : tf_DSGN.hFont; }
+HFONT tf_CLabel::pismo() const { return font ? font : tf_DSGN.hFont; }
 
 void tf_CLabel::ZOBRAZ(IDirectDrawSurface* surface) {
     HDC dc = nullptr;
@@ -51,7 +51,7 @@ void tf_CLabel::ZOBRAZ(IDirectDrawSurface* surface) {
 }
 
 void tf_CLabel::ZOBRAZ(HDC dc) {
-    if (zivy) tf_glob_Text_font(dc, x, y, farba, Pismo(), text);
+    if (zivy) tf_glob_Text_font(dc, x, y, farba, pismo(), text);
 }
 
-void tf_CLabel::GetSize(int* sir, int* vys) { tf_glob_ZISTI_ROZMER_TEXTU(text, Pismo(), sir, vys); }
+void tf_CLabel::GetSize(int* sir, int* vys) { tf_glob_ZISTI_ROZMER_TEXTU(text, pismo(), sir, vys); }

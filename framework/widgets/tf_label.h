@@ -28,6 +28,6 @@ public:
     HFONT font = nullptr;  // none: the design's font
 
 private:
-    void Init(const char* text);
-    HFONT Pismo() const;
+    void init(const char* text);
+    HFONT pismo() const;
 };

@@ -115,10 +115,10 @@ tf_CPol* tf_CPol::VratZasah(int px, int py) {
 // Only a bare handle drags; icons, labels and edit boxes share this form and stay put.
 bool tf_CPol::INFORMUJ_SA(int px, int py, int event) {
     if (class_id != TF_CLASS_POL) return false;
-    return RunDrag(px, py, event, false);
+    return run_drag(px, py, event, false);
 }
 
-bool tf_CPol::RunDrag(int px, int py, int event, bool arm_anywhere) {
+bool tf_CPol::run_drag(int px, int py, int event, bool arm_anywhere) {
     if (event == 0 && stav == 0 && (arm_anywhere || CanDrag(px, py))) {
         stav = 1;
         return true;

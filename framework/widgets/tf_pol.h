@@ -65,5 +65,5 @@ public:
 protected:
     // Drag states 0 (not armed), 1 (armed), 2 (dragging). `arm_anywhere`: the first move
     // arms without finding the handle (containers).
-    bool RunDrag(int x, int y, int event, bool arm_anywhere);
+    bool run_drag(int x, int y, int event, bool arm_anywhere);
 };

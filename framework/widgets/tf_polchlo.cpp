@@ -10,11 +10,11 @@ tf_CPolCHLO* as_container(tf_CPol* w) {
 }
 }  // namespace
 
-tf_CPolCHLO::tf_CPolCHLO() { Init(); }
+tf_CPolCHLO::tf_CPolCHLO() { init(); }
 
-tf_CPolCHLO::tf_CPolCHLO(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { Init(); }
+tf_CPolCHLO::tf_CPolCHLO(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { init(); }
 
-void tf_CPolCHLO::Init() {
+void tf_CPolCHLO::init() {
     deti.mode = 1;  // the children are ours
     deti.deleter = tf_glob_Destroy_ByClassId;
     class_id = TF_CLASS_POLCHLO;
@@ -24,11 +24,11 @@ void tf_CPolCHLO::Init() {
 tf_CPolCHLO::~tf_CPolCHLO() = default;
 
 // A blanked slot holds no child; every walk skips it.
-tf_CPol* tf_CPolCHLO::Child(int i) { return static_cast<tf_CPol*>(deti.GET(i)); }
+tf_CPol* tf_CPolCHLO::child_at(int i) { return static_cast<tf_CPol*>(deti.GET(i)); }
 
-void tf_CPolCHLO::ResetChildren() {
+void tf_CPolCHLO::reset_children() {
     for (int i = 0; i < deti.count; ++i)
-        if (tf_CPol* c = Child(i)) c->Rodic_reset();
+        if (tf_CPol* c = child_at(i)) c->Rodic_reset();
 }
 
 void tf_CPolCHLO::PRIDAJ(tf_CPol* child) {
@@ -42,25 +42,25 @@ void tf_CPolCHLO::PRIDAJ(tf_CPol* child) {
 
 void tf_CPolCHLO::Rodic_reset() {
     tf_CPol::Rodic_reset();
-    ResetChildren();
+    reset_children();
 }
 
 void tf_CPolCHLO::CHOD_NA(int x_, int y_) {
     tf_CPol::CHOD_NA(x_, y_);
-    ResetChildren();
+    reset_children();
 }
 
 void tf_CPolCHLO::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!zivy) return;
     if (class_id == TF_CLASS_POLCHLO) tf_CPol::ZOBRAZ(surface);
     for (int i = 0; i < deti.count; ++i)
-        if (tf_CPol* c = Child(i)) c->ZOBRAZ(surface);
+        if (tf_CPol* c = child_at(i)) c->ZOBRAZ(surface);
 }
 
 tf_CPol* tf_CPolCHLO::VratZasah(int px, int py) {
     if (!zivy) return nullptr;
     for (int i = deti.count - 1; i >= 0; --i) {
-        tf_CPol* c = Child(i);
+        tf_CPol* c = child_at(i);
         if (tf_CPol* hit = c ? c->VratZasah(px, py) : nullptr) return hit;
     }
     return tf_CPol::VratZasah(px, py);
@@ -69,16 +69,16 @@ tf_CPol* tf_CPolCHLO::VratZasah(int px, int py) {
 bool tf_CPolCHLO::INFORMUJ_SA(int px, int py, int event) {
     if (!zivy) return false;
     for (int i = deti.count - 1; i >= 0; --i) {
-        tf_CPol* c = Child(i);
+        tf_CPol* c = child_at(i);
         if (c && c->INFORMUJ_SA(px, py, event)) return true;
     }
-    return RunDrag(px, py, event, true);
+    return run_drag(px, py, event, true);
 }
 
 bool tf_CPolCHLO::INFORMUJ_SA_KLAV(int key) {
     if (!zivy) return false;
     for (int i = deti.count - 1; i >= 0; --i) {
-        tf_CPol* c = Child(i);
+        tf_CPol* c = child_at(i);
         if (!c) continue;
         if (c->class_id == TF_CLASS_DEDB) {
             if (c->HandleKey(key)) return true;
@@ -92,7 +92,7 @@ bool tf_CPolCHLO::INFORMUJ_SA_KLAV(int key) {
 bool tf_CPolCHLO::INFORMUJ_MA(int* id) {
     if (!zivy) return false;
     for (int i = deti.count - 1; i >= 0; --i) {
-        tf_CPol* c = Child(i);
+        tf_CPol* c = child_at(i);
         if (!c) continue;
         int value = 0;
         bool reported = false;
@@ -131,7 +131,7 @@ bool tf_CPolCHLO::HandleFWInteraction(int id, int value, tf_CPol* source) {
 
 tf_CPol* tf_CPolCHLO::FindCHLWithID(int ID_) {
     for (int i = 0; i < deti.count; ++i) {
-        tf_CPol* c = Child(i);
+        tf_CPol* c = child_at(i);
         if (!c) continue;
         if (c->ID == ID_) return c;
         tf_CPolCHLO* box = as_container(c);
@@ -146,7 +146,7 @@ tf_CPol* tf_CPolCHLO::GetCHLWithIndex(int index) {
         TF_FAIL(TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Index mimo rozsah");
         return nullptr;
     }
-    tf_CPol* c = Child(index);
+    tf_CPol* c = child_at(index);
     if (!c) TF_FAIL(TF_LOG_ERR, "tf_CPolCHLO::GetCHLWithIndex - Problem s indexom");
     return c;
 }
@@ -154,7 +154,7 @@ tf_CPol* tf_CPolCHLO::GetCHLWithIndex(int index) {
 int tf_CPolCHLO::GetIndexOfCHL(tf_CPol* child) {
     if (!zivy) return 0;
     for (int i = 0; i < deti.count; ++i)
-        if (Child(i) == child) return i;
+        if (child_at(i) == child) return i;
     TF_FAIL(TF_LOG_ERR, "tf_CPolCHLO::GetIndexOfCHL - Nenajdene dieta");
     return 0;
 }
@@ -163,9 +163,9 @@ int tf_CPolCHLO::SetupVisual() { return 0; }
 
 int tf_CPolCHLO::SetupVisual_Private() {
     SetupVisual();
-    ResetChildren();
+    reset_children();
     for (int i = 0; i < deti.count; ++i) {
-        tf_CPol* c = Child(i);
+        tf_CPol* c = child_at(i);
         if (tf_CPolCHLO* box = c ? as_container(c) : nullptr) box->SetupVisual_Private();
     }
     return 0;

@@ -36,7 +36,7 @@ public:
     tf_CARRE deti;
 
 private:
-    void Init();
-    tf_CPol* Child(int i);
-    void ResetChildren();
+    void init();
+    tf_CPol* child_at(int i);
+    void reset_children();
 };

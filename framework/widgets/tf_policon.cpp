@@ -8,22 +8,22 @@ const char* const SRC = "TF_DAS_w";
 
 tf_CPolIcon::tf_CPolIcon(tf_CPolCHLO* parent_, int rx_, int ry_, const char* subor)
     : tf_CPol(parent_, rx_, ry_), tf_CIcon(subor) {
-    Init();
+    init();
 }
 
 tf_CPolIcon::tf_CPolIcon(tf_CPolCHLO* parent_, int rx_, int ry_, tf_CIcon* ikona) : tf_CPol(parent_, rx_, ry_) {
-    Init();
+    init();
     EVIDUJ_PREBER(ikona);
 }
 
-tf_CPolIcon::tf_CPolIcon(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { Init(); }
+tf_CPolIcon::tf_CPolIcon(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) { init(); }
 
 tf_CPolIcon::tf_CPolIcon(int x_, int y_, tf_CDas_Surface* s, tf_TFAZA f) : tf_CIcon(s, f) {
-    Init();
+    init();
     MoveToRel(x_, y_);
 }
 
-void tf_CPolIcon::Init() {
+void tf_CPolIcon::init() {
     class_id = TF_CLASS_POLICON;
     Set_Nazov("noname_policon");
 }

@@ -24,5 +24,5 @@ public:
     void Dsgn_PolIcon_User(int rx, int ry, tf_CDas_Surface* srf, int px, int py);
 
 private:
-    void Init();
+    void init();
 };

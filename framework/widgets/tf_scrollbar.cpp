@@ -31,7 +31,7 @@ tf_CScrollBar::tf_CScrollBar(tf_CPolCHLO* parent_, int ID_)
     Set_Nazov("noname_scrollbar");
 }
 
-void tf_CScrollBar::Navrh(char smer_, int rx_, int ry_, int dlzka_) {
+void tf_CScrollBar::navrh(char smer_, int rx_, int ry_, int dlzka_) {
     if (smer_ != 'H' && smer_ != 'V') {
         // Laid out as vertical, drawn without a track; the owner has made a mistake.
         TF_FAIL(TF_LOG_ERR, "tf_CScrollBar - neznamy smer", smer_);
@@ -42,20 +42,20 @@ void tf_CScrollBar::Navrh(char smer_, int rx_, int ry_, int dlzka_) {
 }
 
 void tf_CScrollBar::Dsgn_Stock(char smer_, int rx_, int ry_, int dlzka_) {
-    Navrh(smer_, rx_, ry_, dlzka_);
+    navrh(smer_, rx_, ry_, dlzka_);
     stock = 1;
 }
 
 void tf_CScrollBar::Dsgn_Void(char smer_, int rx_, int ry_, int dlzka_, int hrubka_) {
-    Navrh(smer_, rx_, ry_, dlzka_);
+    navrh(smer_, rx_, ry_, dlzka_);
     hrubka = hrubka_;
     stock = 0;
 }
 
-int tf_CScrollBar::PoOsi(tf_CDAS* e) const { return smer == 'H' ? e->AktSIR() : e->AktVYS(); }
+int tf_CScrollBar::po_osi(tf_CDAS* e) const { return smer == 'H' ? e->AktSIR() : e->AktVYS(); }
 
-void tf_CScrollBar::KoniecDrahy() {
-    posuv->rel_do = to_int(static_cast<long long>(dlzka) - PoOsi(btnA) - PoOsi(posuv) + 2);
+void tf_CScrollBar::koniec_drahy() {
+    posuv->rel_do = to_int(static_cast<long long>(dlzka) - po_osi(btnA) - po_osi(posuv) + 2);
 }
 
 // The knob runs from just after button A to just before button B, which ends the bar
@@ -64,9 +64,9 @@ int tf_CScrollBar::SetupVisual() {
     if (stock == 1) {
         const bool h = smer == 'H';
         btnA->Dsgn1_Stock(0, 0, h ? "_posuvH_btnA_" : "_posuvV_btnA_");
-        const int a = PoOsi(btnA);
+        const int a = po_osi(btnA);
         posuv->Dsgn(1, h ? 'H' : 'V', 0, a - 1, to_int(static_cast<long long>(dlzka) - a - 70));
-        KoniecDrahy();
+        koniec_drahy();
         const int b = to_int(static_cast<long long>(dlzka) - a + 1);
         btnB->Dsgn1_Stock(h ? b : 0, h ? 0 : b, h ? "_posuvH_btnB_" : "_posuvV_btnB_");
         podklad.EVIDUJ_PREBER(h ? &tf_DSGN.posuvH_podklad : &tf_DSGN.posuvV_podklad);
@@ -89,8 +89,8 @@ void tf_CScrollBar::GetSize(int* sir, int* vys) {
 void tf_CScrollBar::SetSize(int sir, int vys) {
     if (smer == 'H' || smer == 'V') {
         dlzka = checked_length(smer == 'H' ? sir : vys);
-        (smer == 'H' ? btnB->rx : btnB->ry) = to_int(static_cast<long long>(dlzka) - PoOsi(btnA) + 1);
-        KoniecDrahy();
+        (smer == 'H' ? btnB->rx : btnB->ry) = to_int(static_cast<long long>(dlzka) - po_osi(btnA) + 1);
+        koniec_drahy();
     }
     btnB->Rodic_reset();
     posuv->Rodic_reset();
@@ -112,12 +112,12 @@ bool tf_CScrollBar::HandleFWInteraction(int id, int value, tf_CPol* source) {
 
 void tf_CScrollBar::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!zivy) return;
-    KresliPodklad(surface);
+    kresli_podklad(surface);
     tf_CPolCHLO::ZOBRAZ(surface);
 }
 
 // Whole tiles along the bar, then the remainder cut at the bar's end.
-void tf_CScrollBar::KresliPodklad(IDirectDrawSurface* surface) {
+void tf_CScrollBar::kresli_podklad(IDirectDrawSurface* surface) {
     const bool h = smer == 'H';
     if ((!h && smer != 'V') || !podklad.srf || podklad.faza.sir == 0 || podklad.faza.vys == 0 || dlzka <= 0) return;
     const long long krok = (h ? podklad.faza.sir : podklad.faza.vys) - 1LL;  // the drawn length

@@ -49,10 +49,10 @@ public:
     tf_CIcon podklad;  // borrows the design's track picture
 
 private:
-    void Navrh(char smer, int rx, int ry, int dlzka);
+    void navrh(char smer, int rx, int ry, int dlzka);
     // Size of e along the bar; anything but 'H' counts as vertical.
-    int PoOsi(tf_CDAS* e) const;
+    int po_osi(tf_CDAS* e) const;
     // The knob's track ends just before button B.
-    void KoniecDrahy();
-    void KresliPodklad(IDirectDrawSurface* surface);
+    void koniec_drahy();
+    void kresli_podklad(IDirectDrawSurface* surface);
 };

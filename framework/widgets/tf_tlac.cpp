@@ -27,25 +27,25 @@ int clamp_between(int v, int a, int b) { return std::clamp(v, std::min(a, b), st
 
 // ---- button
 
-tf_CTlac::tf_CTlac() { Init(); }
+tf_CTlac::tf_CTlac() { init(); }
 
 tf_CTlac::tf_CTlac(const char* nazov_) {
-    Init();
+    init();
     Set_Nazov(nazov_);
 }
 
 tf_CTlac::tf_CTlac(tf_CPolCHLO* parent_, int rx_, int ry_, int ID_) : tf_CDAS(parent_, rx_, ry_) {
-    Init();
+    init();
     ID = ID_;
 }
 
 tf_CTlac::tf_CTlac(tf_CPolCHLO* parent_, int ID_) : tf_CDAS(parent_, ID_) {
-    Init();
+    init();
     snprintf(nazov, sizeof nazov, "ID %d", ID_);
     TF_LOG("  tf_CTlac::tf_CTlac(parent.)", nazov);
 }
 
-void tf_CTlac::Init() {
+void tf_CTlac::init() {
     class_id = TF_CLASS_TLAC;
     Set_Nazov("noname_tlac");
     sir = 100;
@@ -85,21 +85,21 @@ bool tf_CTlac::PollAction(int* value) {
 
 // ---- slider
 
-tf_CPosuv::tf_CPosuv() { Init(); }
+tf_CPosuv::tf_CPosuv() { init(); }
 
 tf_CPosuv::tf_CPosuv(const char* nazov_) {
-    Init();
+    init();
     Set_Nazov(nazov_);
 }
 
 tf_CPosuv::tf_CPosuv(tf_CPolCHLO* parent_, int ID_, int rx_, int ry_) : tf_CDAS(parent_, rx_, ry_) {
     ID = ID_;
-    Init();
+    init();
 }
 
-tf_CPosuv::tf_CPosuv(tf_CPolCHLO* parent_, int ID_) : tf_CDAS(parent_, ID_) { Init(); }
+tf_CPosuv::tf_CPosuv(tf_CPolCHLO* parent_, int ID_) : tf_CDAS(parent_, ID_) { init(); }
 
-void tf_CPosuv::Init() {
+void tf_CPosuv::init() {
     class_id = TF_CLASS_POSUV;
     Set_Nazov("noname_posuv");
     sir = 10;
@@ -127,7 +127,7 @@ void tf_CPosuv::Rodic_reset() {
     Poz_reset();
 }
 
-void tf_CPosuv::SyncOffsets() {
+void tf_CPosuv::sync_offsets() {
     rx = parent ? x - parent->x : x;
     ry = parent ? y - parent->y : y;
 }
@@ -137,7 +137,7 @@ void tf_CPosuv::Poz_reset() {
                                                             static_cast<long long>(rozsah_do) - rozsah_od));
     x = smer == 'V' ? trasa_os : along_track;
     y = smer == 'V' ? along_track : trasa_os;
-    SyncOffsets();
+    sync_offsets();
 }
 
 bool tf_CPosuv::INFORMUJ_SA(int px, int py, int event) {
@@ -150,7 +150,7 @@ bool tf_CPosuv::INFORMUJ_SA(int px, int py, int event) {
     int& on_track = smer == 'V' ? y : x;
     across = trasa_os;
     on_track = clamp_between(on_track, trasa_od, trasa_do);
-    SyncOffsets();
+    sync_offsets();
     const float f = ratio(static_cast<long long>(on_track) - trasa_od, static_cast<long long>(trasa_do) - trasa_od);
     poz = along(rozsah_od, rozsah_do, f);
     return true;
@@ -183,28 +183,28 @@ void tf_CPosuv::SP(int poz_) {
 // ---- switch
 
 tf_CDPrep::tf_CDPrep() {
-    Init();
+    init();
     TF_LOG("  tf_CDPrep::tf_CDPrep()", nazov);
 }
 
 tf_CDPrep::tf_CDPrep(const char* nazov_) {
-    Init();
+    init();
     Set_Nazov(nazov_);
     TF_LOG("  tf_CDPrep::tf_CDPrep(.)", nazov);
 }
 
 tf_CDPrep::tf_CDPrep(tf_CPolCHLO* parent_, int ID_) : tf_CDAS(parent_, ID_) {
-    Init();
+    init();
     TF_LOG("  tf_CDPrep::tf_CDPrep(parent.)", nazov);
 }
 
-void tf_CDPrep::Init() {
+void tf_CDPrep::init() {
     class_id = TF_CLASS_DPREP;
     Set_Nazov("noname_prep");
     tahom = false;
 }
 
-void tf_CDPrep::UkazStav() {
+void tf_CDPrep::ukaz_stav() {
     if (stav != 0)
         SF(zapnute ? 3 : 1);
     else
@@ -217,14 +217,14 @@ bool tf_CDPrep::INFORMUJ_SA(int px, int py, int event) {
     const bool consumed = tf_CDAS::INFORMUJ_SA(px, py, event);
     if (before == 1 && stav == 2) zapnute = radio != 0 ? true : !zapnute;
     hodnota = zapnute ? 1 : 0;
-    UkazStav();
+    ukaz_stav();
     return consumed;
 }
 
 bool tf_CDPrep::PollAction(int* value) {
     if (stav != 2) return false;
     stav = 1;
-    UkazStav();
+    ukaz_stav();
     *value = 1;
     return true;
 }

@@ -23,7 +23,7 @@ public:
     int stlacene = 0;
 
 private:
-    void Init();
+    void init();
 };
 
 // The knob moves along a track given relative to the parent (to the screen without one);
@@ -62,8 +62,8 @@ public:
     char smer = 'V';
 
 private:
-    void Init();
-    void SyncOffsets();
+    void init();
+    void sync_offsets();
 };
 
 // Phases 0 off, 1 off and over, 2 on, 3 on and over. A press toggles it, or with radio
@@ -83,6 +83,6 @@ public:
     int hodnota = 0;
 
 private:
-    void Init();
-    void UkazStav();
+    void init();
+    void ukaz_stav();
 };

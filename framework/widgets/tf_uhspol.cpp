@@ -22,10 +22,10 @@ tf_CUHSPol::tf_CUHSPol(tf_CPol* prvok_) : prvok(prvok_) {
 }
 
 tf_CUHSPol::~tf_CUHSPol() {
-    for (int i = 0; i < vrstvy.count; ++i) delete Vrstva(i);
+    for (int i = 0; i < vrstvy.count; ++i) delete vrstva(i);
 }
 
-tf_CUHSPol* tf_CUHSPol::Vrstva(int i) { return static_cast<tf_CUHSPol*>(vrstvy.GET(i)); }
+tf_CUHSPol* tf_CUHSPol::vrstva(int i) { return static_cast<tf_CUHSPol*>(vrstvy.GET(i)); }
 
 void tf_CUHSPol::INIC(tf_CPol* prvok_) { prvok = prvok_; }
 
@@ -66,18 +66,18 @@ bool tf_CUHSPol::PRIDAJ(tf_CUHSPol* uzol) {
 void tf_CUHSPol::zivy_vyhradne() {
     if (!rodic) return;
     for (int i = 0; i < rodic->vrstvy.count; ++i)
-        if (tf_CUHSPol* n = rodic->Vrstva(i); n != this) n->zivy = false;
+        if (tf_CUHSPol* n = rodic->vrstva(i); n != this) n->zivy = false;
 }
 
 void tf_CUHSPol::Rodic_reset_deti() {
     for (int i = 0; i < vrstvy.count; ++i)
-        if (tf_CPol* w = Vrstva(i)->prvok) w->Rodic_reset();
+        if (tf_CPol* w = vrstva(i)->prvok) w->Rodic_reset();
 }
 
 void tf_CUHSPol::ZOBRAZ(IDirectDrawSurface* surface) {
     if (!zivy) return;
     if (prvok) prvok->ZOBRAZ(surface);
-    for (int i = 0; i < vrstvy.count; ++i) Vrstva(i)->ZOBRAZ(surface);
+    for (int i = 0; i < vrstvy.count; ++i) vrstva(i)->ZOBRAZ(surface);
 }
 
 // No consumption between layers: every live layer sees the event. A move while the element
@@ -91,7 +91,7 @@ bool tf_CUHSPol::INFORMUJ_SA(int x, int y, int event) {
             return true;
         }
     }
-    for (int i = 0; i < vrstvy.count; ++i) Vrstva(i)->INFORMUJ_SA(x, y, event);
+    for (int i = 0; i < vrstvy.count; ++i) vrstva(i)->INFORMUJ_SA(x, y, event);
     return true;
 }
 
@@ -100,7 +100,7 @@ bool tf_CUHSPol::INFORMUJ_SA_KLAV(int key) {
     if (prvok && prvok->class_id == TF_CLASS_DEDB && prvok->HandleKey(key)) return true;
     if (tf_CPolCHLO* d = dialog(prvok); d && d->INFORMUJ_SA_KLAV(key)) return true;
     for (int i = vrstvy.count - 1; i >= 0; --i)
-        if (Vrstva(i)->INFORMUJ_SA_KLAV(key)) return true;
+        if (vrstva(i)->INFORMUJ_SA_KLAV(key)) return true;
     return false;
 }
 
@@ -120,6 +120,6 @@ bool tf_CUHSPol::INFORMUJ_MA(int* id) {
         }
     }
     for (int i = vrstvy.count - 1; i >= 0; --i)
-        if (Vrstva(i)->INFORMUJ_MA(id)) return true;
+        if (vrstva(i)->INFORMUJ_MA(id)) return true;
     return false;
 }

@@ -38,5 +38,5 @@ public:
     int max_vrstiev = 50;
 
 private:
-    tf_CUHSPol* Vrstva(int i);
+    tf_CUHSPol* vrstva(int i);
 };

@@ -36,23 +36,23 @@ const char* cesta_v(tf_CARRE& cesty, int i) { return static_cast<const char*>(ce
 // ---- pictures
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE() {
-    Nastav();
+    nastav();
     TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE()");
 }
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(const char* nazov_) : tf_CDUIR(nazov_) {
-    Nastav();
+    nastav();
     Set_Nazov(nazov_ ? nazov_ : "noname");
     TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(.)", nazov);
 }
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CDUIR(parent_, rx_, ry_) {
-    Nastav();
+    nastav();
     TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(parent,rx,ry)");
 }
 
 tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(tf_CPolCHLO* parent_, int ID_) : tf_CDUIR(parent_, ID_) {
-    Nastav();
+    nastav();
     TF_LOG("  tf_UTL_CDUIR_THMFILE::tf_UTL_CDUIR_THMFILE(parent,iID)");
 }
 
@@ -61,7 +61,7 @@ tf_UTL_CDUIR_THMFILE::~tf_UTL_CDUIR_THMFILE() {
     uvolni_data(*this);
 }
 
-void tf_UTL_CDUIR_THMFILE::Nastav() {
+void tf_UTL_CDUIR_THMFILE::nastav() {
     class_id = TF_CLASS_UTL_THMFILE;
     Set_Nazov("noname");
     thm_sir = 100;
@@ -146,23 +146,23 @@ int tf_UTL_CDUIR_THMFILE::AUTORESIZE() {
 // ---- folders
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR() {
-    Nastav();
+    nastav();
     TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR()");
 }
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(const char* nazov_) : tf_CDUIR(nazov_) {
-    Nastav();
+    nastav();
     Set_Nazov(nazov_ ? nazov_ : "noname");
     TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(.)", nazov);
 }
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CDUIR(parent_, rx_, ry_) {
-    Nastav();
+    nastav();
     TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(parent,rx,ry)");
 }
 
 tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(tf_CPolCHLO* parent_, int ID_) : tf_CDUIR(parent_, ID_) {
-    Nastav();
+    nastav();
     TF_LOG("  tf_UTL_CDUIR_DIR::tf_UTL_CDUIR_DIR(parent,iID)");
 }
 
@@ -171,7 +171,7 @@ tf_UTL_CDUIR_DIR::~tf_UTL_CDUIR_DIR() {
     uvolni_data(*this);
 }
 
-void tf_UTL_CDUIR_DIR::Nastav() {
+void tf_UTL_CDUIR_DIR::nastav() {
     class_id = TF_CLASS_UTL_DIR;
     Set_Nazov("noname");
     zmena_r = true;

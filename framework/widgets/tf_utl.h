@@ -29,7 +29,7 @@ public:
     int thm_vys = 75;
 
 private:
-    void Nastav();
+    void nastav();
     // A row for one picture; without a thumbnail the row's icon stays invalid and draws nothing.
     void PRIDAJ_THMFILE(int hodnota, const char* text, const char* thm, const char* cesta);
 };
@@ -47,7 +47,7 @@ public:
     void PRIDAJ_DIR(int hodnota, const char* text, const char* cesta);
 
 private:
-    void Nastav();
+    void nastav();
 };
 
 // Ids the edit dialog reports to its parent.
@@ -85,5 +85,5 @@ public:
 
 private:
     // The caption label of a button, found by its ID.
-    void Popis(int ID, int rx, int ry, const char* text);
+    void popis(int ID, int rx, int ry, const char* text);
 };

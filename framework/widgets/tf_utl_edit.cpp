@@ -50,13 +50,13 @@ int tf_UTL_CDLG_EDIT::SetupVisual() {
     znak_zrus->Dsgn_PolIcon_User(165, 114, tf_DSGN.rezia_dll_srf, 45, 55);
     lbl_nadpis->Dsgn(4, 0, nadpis);
     lbl_otazka->Dsgn(69, 38, otazka);
-    Popis(TF_UTL_EDIT_OK_LABEL, 88, 114, "OK");
-    Popis(TF_UTL_EDIT_CANCEL_LABEL, 190, 114, plat_W1250(u8"Zrušiť"));
+    popis(TF_UTL_EDIT_OK_LABEL, 88, 114, "OK");
+    popis(TF_UTL_EDIT_CANCEL_LABEL, 190, 114, plat_W1250(u8"Zrušiť"));
     edit->Dsgn(51, 69, 200, 21);
     return 0;
 }
 
-void tf_UTL_CDLG_EDIT::Popis(int ID_, int rx_, int ry_, const char* text) {
+void tf_UTL_CDLG_EDIT::popis(int ID_, int rx_, int ry_, const char* text) {
     if (tf_CPol* lbl = FindCHLWithID(ID_)) static_cast<tf_CLabel*>(lbl)->Dsgn(rx_, ry_, text);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/pixel.h"
 #include "platform/window_internal.h"
 #include "tests/platform/bmp_fixture.h"
+#include "tests/support/pixels.h"
 
 namespace editor_test {
 
@@ -131,13 +132,10 @@ void Editor::OpenPage(int book, int page) {
     ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, page));
 }
 
-uint16_t Editor::Px(int x, int y) const { return plat_PrimarySurface()->Row(y)[x]; }
+uint16_t Editor::Px(int x, int y) const { return test_support::Px(plat_PrimarySurface(), x, y); }
 
 bool Editor::Shows(int l, int t, int r, int b, uint16_t colour) const {
-    for (int y = t; y <= b; ++y)
-        for (int x = l; x <= r; ++x)
-            if (Px(x, y) == colour) return true;
-    return false;
+    return test_support::Shows(plat_PrimarySurface(), l, t, r, b, colour);
 }
 
 bool Editor::Outlined(CHerec* o, uint16_t colour) const {

@@ -9,7 +9,7 @@ using namespace editor_test;
 
 namespace {
 // Every page file of the library still reads as pages: a background, props and actors.
-void ExpectWholePages(const test_support::TempTree& tree) {
+void expect_whole_pages(const test_support::TempTree& tree) {
     for (const std::string& book : tree.Names())
         for (const std::string& name : tree.Names(book))
             if (name.size() > 4 && name.substr(name.size() - 4) == ".str") {
@@ -26,7 +26,7 @@ void ExpectWholePages(const test_support::TempTree& tree) {
 
 // Somewhere worth pointing at: an entry of a shown list or menu of the editor ("Koniec" only
 // by chance), a shown button or dialog, an object.
-std::pair<int, int> Spot(std::mt19937& rng) {
+std::pair<int, int> spot(std::mt19937& rng) {
     std::vector<RECT> spots;
     std::vector<tf_CPol*> widgets;
     for (int i = 0; i < REG.count; ++i) widgets.push_back(REG_Objekt(i));
@@ -67,7 +67,7 @@ TEST_F(Editor, TakesARandomStreamOfInput) {
                     Post(msg, w, MAKELPARAM(std::clamp(x, 0, W - 1), std::clamp(y, 0, H - 1)));
             };
             while (left > 0 && !px_editor->uvolnene) {
-                auto [x, y] = rng() % 4 ? Spot(rng) : std::pair(int(rng() % W), int(rng() % H));
+                auto [x, y] = rng() % 4 ? spot(rng) : std::pair(int(rng() % W), int(rng() % H));
                 const unsigned gesture = rng() % 7;
                 send(WM_MOUSEMOVE, 0, x, y);
                 if (gesture == 1 || gesture == 2) send(WM_LBUTTONDOWN, 0, x, y);
@@ -82,7 +82,7 @@ TEST_F(Editor, TakesARandomStreamOfInput) {
         });
     }
     EXPECT_LE(left, 0);
-    ExpectWholePages(tree);
+    expect_whole_pages(tree);
 }
 
 TEST_F(Editor, AnEmptyLibraryOffersOnlyANewBook) {

@@ -67,7 +67,7 @@ TEST_F(Undo, EveryKindOfEditIsUndoneAndRedoneToTheVeryPixelAndByte) {
             {u8"zmena animácie", [&] { ObjectMenu(3, 4, 1); }},
             {u8"presun objektu", [&] { Drag(2, -10, 10, 3); }},            // thrown: it moves now
             {u8"odstránenie objektu", [&] { ObjectMenu(0, 1, 0); }},       // the picture's owner goes
-            {u8"odstránenie objektu", [&] { Move(Mid(0).x, Mid(0).y), Key(VK_DELETE); }},  // and its heir: the picture with it
+            {u8"odstránenie objektu", [&] { Move(Mid(0).x, Mid(0).y), Key(VK_DELETE); }},  // its heir, and the picture
             {u8"spustenie animácie", [&] { Key(VK_SPACE), Tick(6), Key(VK_SPACE); }},
             {u8"odstránenie objektu", [&] { Key(VK_BACK); }},
         };
@@ -109,8 +109,8 @@ TEST_F(Undo, PlayTwoHundredStepsDirtyBadMomentsAndThePageChangesThatStartAfresh)
         for (int i = 0; i < 100; ++i) Ctrl('Z');        // held down: the key repeats
         EXPECT_EQ(Obj(0)->x, x0 + 150);
         for (int i = 0; i < 110; ++i) Ctrl('Z');
-        EXPECT_EQ(std::pair(Obj(0)->x, std::string(status_text)), std::pair(x0 + 50, Said(u8"Späť: nie je čo vrátiť")))
-            << "the oldest fifty went";
+        EXPECT_EQ(std::pair(Obj(0)->x, std::string(status_text)),
+                  std::pair(x0 + 50, Said(u8"Späť: nie je čo vrátiť"))) << "the oldest fifty went";
         for (int i = 0; i < 150; ++i) Ctrl('Z', true);
         Drag(1, 0, 5, 2);  // a new edit: the fifty to redo go
         const std::string edited = PageDump();
@@ -138,8 +138,8 @@ TEST_F(Undo, PlayTwoHundredStepsDirtyBadMomentsAndThePageChangesThatStartAfresh)
         RightClick(Mid(1).x, Mid(1).y);
         Ctrl('Z');
         const std::pair<bool, bool> saved = dirty_shown();
-        EXPECT_EQ(std::tuple(setup_target, dui_setup->zivy, Obj(1)->x, saved), std::tuple(-1, false, x1, std::pair(false, false)))
-            << "the menu closed first, the drag undone";
+        EXPECT_EQ(std::tuple(setup_target, dui_setup->zivy, Obj(1)->x, saved),
+                  std::tuple(-1, false, x1, std::pair(false, false))) << "the menu closed first, the drag undone";
 
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Prev));
         const std::string shown = PageDump();

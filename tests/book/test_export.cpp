@@ -13,7 +13,7 @@ using namespace export_test;
 
 namespace {
 constexpr int SW = 480, SH = 270, OW = 240, OH = 135;
-const PX_Frames kTwoSeconds = PX_Export_Frames({2, 10, 16});
+const PX_Frames TWO_SECONDS = PX_Export_Frames({2, 10, 16});
 using Frames = std::vector<std::vector<uint32_t>>;
 
 struct Export : ExportLibrary {
@@ -56,7 +56,7 @@ struct Export : ExportLibrary {
 };
 
 // For people to look at: the GIF beside the program, and its first frame as PNG.
-void WriteSample(const std::vector<uint8_t>& gif, const std::vector<uint32_t>& first) {
+void write_sample(const std::vector<uint8_t>& gif, const std::vector<uint32_t>& first) {
     const std::string dir = std::string(PEXLO_EXPORT_BIN).substr(0, std::string(PEXLO_EXPORT_BIN).rfind('/'));
     EXPECT_TRUE(plat_WriteHostFileAtomic(dir + "/export_sample.gif", gif.data(), gif.size()));
     IDirectDrawSurface* s = plat_CreateTestSurface(OW, OH);
@@ -69,7 +69,7 @@ void WriteSample(const std::vector<uint8_t>& gif, const std::vector<uint32_t>& f
 TEST_F(Export, APageWithBackgroundPropAndMovingActorPlaysAsTheEditorDrawsIt) {
     Page("1", "p les 2\nk strom 300 150 6 1 0\nh pes 40 60 3 1 0\n");
     Frames frames;
-    const Gif g = Decode(Run("1", kTwoSeconds, &frames));
+    const Gif g = Decode(Run("1", TWO_SECONDS, &frames));
     EXPECT_EQ(std::tuple(g.w, g.h, g.frames.size(), g.loops_forever), std::tuple(OW, OH, size_t{20}, true));
     EXPECT_EQ(g.delays, std::vector<int>(20, 10));
     // Frames are averaged into RGB565: one step of it (8) is the whole difference.
@@ -81,12 +81,12 @@ TEST_F(Export, APageWithBackgroundPropAndMovingActorPlaysAsTheEditorDrawsIt) {
         EXPECT_EQ(ColourError(g.frames[k], frames[k]).second, 0) << k;
         EXPECT_LT(k == 0 ? 0 : g.images[k].Width * g.images[k].Height, 40 * 40) << k;
     }
-    WriteSample(Run("1", PX_Export_Frames({3, 20, 16})), g.frames[0]);
+    write_sample(Run("1", PX_Export_Frames({3, 20, 16})), g.frames[0]);
 }
 
 TEST_F(Export, AStandingPageStoresOnlyEmptyChanges) {
     Page("1", "p les 2\nk strom 300 150 6 1 0\nk strom 100 150 6 1 0\n");
-    const std::vector<uint8_t> one = Run("1", PX_Export_Frames({0.1, 10, 16})), twenty = Run("1", kTwoSeconds);
+    const std::vector<uint8_t> one = Run("1", PX_Export_Frames({0.1, 10, 16})), twenty = Run("1", TWO_SECONDS);
     const Gif g = Decode(twenty);
     ASSERT_EQ(g.frames.size(), 20u);
     for (size_t k = 1; k < 20; ++k)
@@ -106,7 +106,7 @@ TEST_F(Export, SixtyActorsOverAPhotoKeepTheirColoursClose) {
                 std::to_string(i % 5 + 1) + " " + std::to_string(i % 2 + 1) + " " + std::to_string(i % 3) + "\n";
     Page("1", page);
     Frames frames;
-    const Gif g = Decode(Run("1", kTwoSeconds, &frames));
+    const Gif g = Decode(Run("1", TWO_SECONDS, &frames));
     ASSERT_EQ(g.frames.size(), 20u);
     double mean = 0;
     for (size_t k = 0; k < frames.size(); ++k) {

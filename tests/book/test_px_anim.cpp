@@ -11,8 +11,8 @@
 using namespace book_test;
 
 namespace {
-constexpr int kDraws[] = {41, 18467, 6334, 26500, 19169};  // the generator's well-known start
-double Rnd(int draw) { return draw / 32767.0 * 2.0 - 1.0; }
+constexpr int DRAWS[] = {41, 18467, 6334, 26500, 19169};  // the generator's well-known start
+double rnd(int draw) { return draw / 32767.0 * 2.0 - 1.0; }
 
 struct Motion : PageTest {
     // A 20 x 10 object without picture.
@@ -27,7 +27,7 @@ struct Motion : PageTest {
 }  // namespace
 
 TEST_F(Motion, BounceTurnsMotionsOneToThreeAtTheSidesAndWrapReentersOutside) {
-    EXPECT_EQ((std::vector{PX_rand(), PX_rand(), PX_rand(), PX_rand(), PX_rand()}), std::vector(kDraws, kDraws + 5));
+    EXPECT_EQ((std::vector{PX_rand(), PX_rand(), PX_rand(), PX_rand(), PX_rand()}), std::vector(DRAWS, DRAWS + 5));
     Place(100, 50, PX_MOTION_HORIZONTAL, PX_EDGE_BOUNCE, 3, 5);
     for (int i = 0; i < 3; ++i) o.AKTIVUJ();
     EXPECT_EQ(std::tuple(o.fx, o.fy, o.x, o.y, o.zrkadlo), std::tuple(109.0, 50.0, 109, 50, 0));  // y stays
@@ -61,8 +61,8 @@ TEST_F(Motion, WaveNervousHoverAndStill) {
     EXPECT_EQ(std::tuple(o.fx, o.x, o.y), std::tuple(103.0, 103, 10));  // vy plays no part
 
     Place(100, 50, PX_MOTION_NERVOUS, PX_EDGE_WRAP, 2, 3.95).AKTIVUJ();
-    EXPECT_EQ(std::tuple(o.ax, o.ay, o.vy, o.fy), std::tuple(Rnd(kDraws[0]), Rnd(kDraws[1]), 4.0, 54.0));
-    EXPECT_DOUBLE_EQ(o.fx, 102 + Rnd(kDraws[0]));
+    EXPECT_EQ(std::tuple(o.ax, o.ay, o.vy, o.fy), std::tuple(rnd(DRAWS[0]), rnd(DRAWS[1]), 4.0, 54.0));
+    EXPECT_DOUBLE_EQ(o.fx, 102 + rnd(DRAWS[0]));
     o.vx = -3.99;
     o.AKTIVUJ();
     EXPECT_EQ(o.vx, -4.0);
@@ -70,7 +70,7 @@ TEST_F(Motion, WaveNervousHoverAndStill) {
     PX_srand(1);
     Place(100, 50, PX_MOTION_HOVER, PX_EDGE_WRAP, 2, 0).turn = 0.195;
     o.AKTIVUJ();
-    const double turn = 0.195 + Rnd(kDraws[0]) / 80.0;
+    const double turn = 0.195 + rnd(DRAWS[0]) / 80.0;
     EXPECT_DOUBLE_EQ(o.turn, turn);
     EXPECT_DOUBLE_EQ(o.vy, 2 * std::sin(turn));
     std::tie(o.turn, o.vx, o.vy) = std::tuple(0.199, 25.0, 0.0);
@@ -118,10 +118,10 @@ TEST_F(Motion, ThrowsAndCommands) {
     }
 
     NASTAV_POHYB(&o, PX_MOTION_FREE);
-    EXPECT_DOUBLE_EQ(o.vy, kDraws[1] / 32767.0 * 6 + 2);  // 2 ... 8
+    EXPECT_DOUBLE_EQ(o.vy, DRAWS[1] / 32767.0 * 6 + 2);  // 2 ... 8
     o.base_y = 0;
     NASTAV_POHYB(&o, PX_MOTION_WAVE);
-    EXPECT_DOUBLE_EQ(o.vx, kDraws[2] / 32767.0 * 6 + 2);
+    EXPECT_DOUBLE_EQ(o.vx, DRAWS[2] / 32767.0 * 6 + 2);
     EXPECT_EQ(std::tuple(o.base_y, o.vy, o.motion, dirty), std::tuple(77, 0.0, 2, true));
     NASTAV_OKRAJ(&o, PX_EDGE_WRAP);
     EXPECT_EQ(o.edge, 2);

@@ -82,7 +82,8 @@ TEST_F(History, ASeededWalkLandsOnEveryPageItLeftAndUndoesToTheFirst) {
 TEST_F(History, PicturesRemovedFromThePageCountTowardsTheBound) {
     const int side = 1000;  // 2 MB of pixels: eight fit
     for (int i = 0; i < 10; ++i) {
-        kulisy.PRIDAJR(2 + i, "big", nullptr, false)->data = strdup(Picture("b" + std::to_string(i) + ".bmp", side, side).c_str());
+        const std::string path = Picture("b" + std::to_string(i) + ".bmp", side, side);
+        kulisy.PRIDAJR(2 + i, "big", nullptr, false)->data = strdup(path.c_str());
         PX_AddProp(2 + i);
     }
     for (int i = 0; i < 10; ++i) PX_RemoveLast();

@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <bit>
 
+#include "platform/bytes.h"
+
 namespace bmp_fixture {
 namespace {
 
-void Add(std::vector<uint8_t>& b, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) b.push_back((v >> (8 * i)) & 0xFF);
-}
-
 // An 8-bit channel placed into a mask, keeping its high bits.
-uint32_t Channel(uint32_t v8, uint32_t mask) {
+uint32_t channel(uint32_t v8, uint32_t mask) {
     return mask ? ((v8 >> (8 - std::popcount(mask))) << std::countr_zero(mask)) & mask : 0;
 }
 
@@ -34,35 +32,35 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
         return static_cast<uint32_t>(std::find(pal.begin(), pal.end(), img.px[size_t(y) * img.w + x]) - pal.begin());
     };
     static const uint32_t m555[3] = {0x7C00, 0x03E0, 0x001F}, m888[3] = {0xFF0000, 0x00FF00, 0x0000FF};
-    const uint32_t* m = f.compression == BitFields ? f.masks : f.bpp == 16 ? m555 : m888;
+    const uint32_t* m = f.compression == BIT_FIELDS ? f.masks : f.bpp == 16 ? m555 : m888;
 
     std::vector<uint8_t> d;
-    Add(d, f.headerSize, 4);
-    Add(d, img.w, 4);
-    Add(d, f.topDown ? -img.h : img.h, 4);
-    Add(d, 1, 2);
-    Add(d, f.bpp, 2);
-    Add(d, f.compression, 4);
-    Add(d, 0, 4);  // image size, filled below
-    Add(d, 2835, 4);
-    Add(d, 2835, 4);
-    Add(d, static_cast<uint32_t>(pal.size()), 4);
-    Add(d, 0, 4);
-    if (f.headerSize > 40 || f.compression == BitFields)
-        for (int i = 0; i < 3; ++i) Add(d, f.masks[i], 4);
+    plat_AppendLE(d, f.headerSize, 4);
+    plat_AppendLE(d, img.w, 4);
+    plat_AppendLE(d, f.topDown ? -img.h : img.h, 4);
+    plat_AppendLE(d, 1, 2);
+    plat_AppendLE(d, f.bpp, 2);
+    plat_AppendLE(d, f.compression, 4);
+    plat_AppendLE(d, 0, 4);  // image size, filled below
+    plat_AppendLE(d, 2835, 4);
+    plat_AppendLE(d, 2835, 4);
+    plat_AppendLE(d, static_cast<uint32_t>(pal.size()), 4);
+    plat_AppendLE(d, 0, 4);
+    if (f.headerSize > 40 || f.compression == BIT_FIELDS)
+        for (int i = 0; i < 3; ++i) plat_AppendLE(d, f.masks[i], 4);
     if (f.headerSize > 40) d.resize(static_cast<size_t>(f.headerSize), 0);
-    for (uint32_t c : pal) Add(d, c, 4);
+    for (uint32_t c : pal) plat_AppendLE(d, c, 4);
 
     const size_t start = d.size();
     for (int i = 0; i < img.h; ++i) {
         const int y = f.topDown ? i : img.h - 1 - i;
         const size_t row = d.size();
-        if (f.compression == Rle8 || f.compression == Rle4) {
+        if (f.compression == RLE8 || f.compression == RLE4) {
             // Encoded runs only; absolute mode is written by hand in the tests.
             for (int x = 0, n; x < img.w; x += n) {
                 for (n = 1; x + n < img.w && n < 255 && index(x + n, y) == index(x, y);) ++n;
                 d.push_back(static_cast<uint8_t>(n));
-                d.push_back(static_cast<uint8_t>(f.compression == Rle4 ? index(x, y) * 17 : index(x, y)));
+                d.push_back(static_cast<uint8_t>(f.compression == RLE4 ? index(x, y) * 17 : index(x, y)));
             }
             d.push_back(0);
             d.push_back(i == img.h - 1);  // end of line, end of picture
@@ -74,24 +72,20 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
                 d.back() |= static_cast<uint8_t>(index(x, y) << (8 - f.bpp * (x % (8 / f.bpp) + 1)));
             } else {
                 const uint32_t c = img.px[size_t(y) * img.w + x];
-                Add(d, Channel(c >> 16 & 0xFF, m[0]) | Channel(c >> 8 & 0xFF, m[1]) | Channel(c & 0xFF, m[2]),
+                plat_AppendLE(d, channel(c >> 16 & 0xFF, m[0]) | channel(c >> 8 & 0xFF, m[1]) | channel(c & 0xFF, m[2]),
                     f.bpp / 8);
             }
         }
         while ((d.size() - row) % 4) d.push_back(0);
     }
-    Put32(d, 20, static_cast<uint32_t>(d.size() - start));
+    plat_WriteLE(&d[20], static_cast<uint32_t>(d.size() - start), 4);
 
     std::vector<uint8_t> file = {'B', 'M'};
-    Add(file, static_cast<uint32_t>(14 + d.size()), 4);
-    Add(file, 0, 4);
-    Add(file, static_cast<uint32_t>(14 + start), 4);
+    plat_AppendLE(file, static_cast<uint32_t>(14 + d.size()), 4);
+    plat_AppendLE(file, 0, 4);
+    plat_AppendLE(file, static_cast<uint32_t>(14 + start), 4);
     file.insert(file.end(), d.begin(), d.end());
     return file;
-}
-
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = (v >> (8 * i)) & 0xFF;
 }
 
 }  // namespace bmp_fixture

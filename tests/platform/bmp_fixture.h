@@ -1,4 +1,4 @@
-// BMP files written byte by byte, in every common form, for the loader tests.
+// The tests' BMP files, written byte by byte, in every common form.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -11,19 +11,18 @@ struct Image {  // top-down 0x00RRGGBB
     std::vector<uint32_t> px;
 };
 
-enum Compression { Plain = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
+enum Compression { PLAIN = 0, RLE8 = 1, RLE4 = 2, BIT_FIELDS = 3 };
 
 struct Form {
     int bpp = 24;
-    Compression compression = Plain;
+    Compression compression = PLAIN;
     bool topDown = false;
-    uint32_t masks[3] = {0, 0, 0};  // red, green, blue; written with BitFields
+    uint32_t masks[3] = {0, 0, 0};  // red, green, blue; written with BIT_FIELDS
     int headerSize = 40;  // 40, or 108/124 with the masks inside
 };
 
 // Eight saturated colours in runs and single pixels; with two colours, black and white only.
 Image Picture(int w, int h, int colours = 8);
 std::vector<uint8_t> Write(const Image& img, const Form& form);
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v);
 
 }  // namespace bmp_fixture

@@ -4,6 +4,7 @@
 
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
+#include "tests/support/pixels.h"
 
 struct GdiSurface {
     GdiSurface(int w, int h) : srf(plat_CreateTestSurface(w, h)) { srf->GetDC(&dc); }
@@ -22,10 +23,7 @@ struct GdiSurface {
             for (int x = 0; x < srf->Width(); ++x) srf->Row(y)[x] = static_cast<uint16_t>(0x1234 + 37 * x + 1013 * y);
     }
     int count(const std::function<bool(int, int)>& pred) const {
-        int n = 0;
-        for (int y = 0; y < srf->Height(); ++y)
-            for (int x = 0; x < srf->Width(); ++x) n += pred(x, y);
-        return n;
+        return test_support::CountIn(0, 0, srf->Width() - 1, srf->Height() - 1, pred);
     }
     int count(COLORREF c) const {
         return count([&](int x, int y) { return at(x, y) == c; });

@@ -6,6 +6,7 @@
 #include <deque>
 #include <string>
 
+#include "platform/bytes.h"
 #include "platform/resources.h"
 #include "tests/platform/bmp_fixture.h"
 #include "tests/platform/gdi_test_util.h"
@@ -16,7 +17,7 @@ using namespace bmp_fixture;
 namespace {
 
 // The bytes as a resource of a name of their own; the data lives as long as the program.
-std::string AsResource(const std::vector<uint8_t>& bytes) {
+std::string as_resource(const std::vector<uint8_t>& bytes) {
     static std::deque<std::vector<uint8_t>> kept;
     kept.push_back(bytes);
     const std::string name = "gdi_test_" + std::to_string(kept.size()) + ".bmp";
@@ -24,7 +25,7 @@ std::string AsResource(const std::vector<uint8_t>& bytes) {
     return name;
 }
 
-Image Load(const std::string& name, int w = 0, int h = 0, UINT flags = 0) {
+Image load(const std::string& name, int w = 0, int h = 0, UINT flags = 0) {
     HBITMAP bm = static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, w, h, flags | LR_CREATEDIBSECTION));
     BITMAP info = {};
@@ -35,9 +36,9 @@ Image Load(const std::string& name, int w = 0, int h = 0, UINT flags = 0) {
     return img;
 }
 
-Image Load(const std::vector<uint8_t>& bytes, int w = 0, int h = 0) { return Load(AsResource(bytes), w, h); }
+Image load(const std::vector<uint8_t>& bytes, int w = 0, int h = 0) { return load(as_resource(bytes), w, h); }
 
-void ExpectSame(const Image& got, const Image& want) {
+void expect_same(const Image& got, const Image& want) {
     ASSERT_EQ(got.w, want.w);
     ASSERT_EQ(got.h, want.h);
     for (size_t i = 0; i < want.px.size(); ++i) ASSERT_EQ(got.px[i] & 0xFFFFFF, want.px[i]) << "pixel " << i;
@@ -52,40 +53,40 @@ TEST(GdiBitmapLoad, EveryFormGivesTheSamePixels) {
     } forms[] = {
         {"4", {4}},
         {"8", {8}},
-        {"8 top-down", {8, Plain, true}},
+        {"8 top-down", {8, PLAIN, true}},
         {"16 (555)", {16}},
-        {"16 (565)", {16, BitFields, false, {m565[0], m565[1], m565[2]}}},
-        {"16 (565, V4 header)", {16, BitFields, false, {m565[0], m565[1], m565[2]}, 108}},
+        {"16 (565)", {16, BIT_FIELDS, false, {m565[0], m565[1], m565[2]}}},
+        {"16 (565, V4 header)", {16, BIT_FIELDS, false, {m565[0], m565[1], m565[2]}, 108}},
         {"24", {24}},
-        {"24 top-down", {24, Plain, true}},
-        {"24 V5 header", {24, Plain, false, {}, 124}},
+        {"24 top-down", {24, PLAIN, true}},
+        {"24 V5 header", {24, PLAIN, false, {}, 124}},
         {"32", {32}},
-        {"32 top-down", {32, Plain, true}},
-        {"32 (BGR fields)", {32, BitFields, false, {mBgr[0], mBgr[1], mBgr[2]}}},
-        {"RLE8", {8, Rle8}},
-        {"RLE4", {4, Rle4}},
+        {"32 top-down", {32, PLAIN, true}},
+        {"32 (BGR fields)", {32, BIT_FIELDS, false, {mBgr[0], mBgr[1], mBgr[2]}}},
+        {"RLE8", {8, RLE8}},
+        {"RLE4", {4, RLE4}},
     };
     for (const auto& f : forms) {
         SCOPED_TRACE(f.name);
-        ExpectSame(Load(Write(img, f.form)), img);
+        expect_same(load(Write(img, f.form)), img);
     }
-    ExpectSame(Load(Write(bw, {1})), bw);
-    ExpectSame(Load(Write(bw, {1, Plain, true})), bw);
+    expect_same(load(Write(bw, {1})), bw);
+    expect_same(load(Write(bw, {1, PLAIN, true})), bw);
 }
 
 TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
     // 4 × 3, palette black, red, green; rows bottom first.
-    std::vector<uint8_t> b = Write(Picture(4, 3, 1), {8, Rle8});
+    std::vector<uint8_t> b = Write(Picture(4, 3, 1), {8, RLE8});
     b.resize(14 + 40);  // the headers alone
     const uint8_t tail[] = {0, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0,  // palette
                             1, 2, 0, 2, 2, 0, 1, 1, 0, 0,        // green, skip 2, red, end of line
                             4, 2, 0, 0,                          // four green
                             0, 3, 1, 2, 1, 0, 0, 1};             // absolute red green red, end
     b.insert(b.end(), tail, tail + sizeof tail);
-    Put32(b, 10, 14 + 40 + 12);
-    Put32(b, 46, 3);
+    plat_WriteLE(&b[10], 14 + 40 + 12, 4);
+    plat_WriteLE(&b[46], 3, 4);
     const uint32_t k = 0, r = 0xFF0000, g = 0x00FF00;
-    ExpectSame(Load(b), {4, 3, {r, g, r, k, g, g, g, g, g, k, k, r}});
+    expect_same(load(b), {4, 3, {r, g, r, k, g, g, g, g, g, k, k, r}});
 }
 
 TEST(GdiBitmapLoad, ResourceComesBeforeTheFileOfTheSameName) {
@@ -95,21 +96,21 @@ TEST(GdiBitmapLoad, ResourceComesBeforeTheFileOfTheSameName) {
     test_support::TempTree dir;
     for (const char* file : {"twin.bmp", "only_file.bmp"}) dir.File(file, {redBmp.begin(), redBmp.end()});
     plat_AddResource(dir.Path("twin.bmp").c_str(), blueBmp.data(), blueBmp.size());
-    ExpectSame(Load(dir.Path("twin.bmp"), 0, 0, LR_LOADFROMFILE), blue);
-    ExpectSame(Load(dir.Path("ONLY_FILE.BMP"), 0, 0, LR_LOADFROMFILE), red);  // a program path
-    EXPECT_EQ(Load(dir.Path("only_file.bmp")).w, 0);  // files only when asked for
-    EXPECT_EQ(Load(dir.Path("missing.bmp"), 0, 0, LR_LOADFROMFILE).w, 0);
+    expect_same(load(dir.Path("twin.bmp"), 0, 0, LR_LOADFROMFILE), blue);
+    expect_same(load(dir.Path("ONLY_FILE.BMP"), 0, 0, LR_LOADFROMFILE), red);  // a program path
+    EXPECT_EQ(load(dir.Path("only_file.bmp")).w, 0);  // files only when asked for
+    EXPECT_EQ(load(dir.Path("missing.bmp"), 0, 0, LR_LOADFROMFILE).w, 0);
 }
 
 TEST(GdiBitmapLoad, ScaledWhileLoading) {
-    const std::string flat = AsResource(Write({7, 5, std::vector<uint32_t>(35, 0x336699)}, {24}));
-    ExpectSame(Load(flat, 13, 3), {13, 3, std::vector<uint32_t>(39, 0x336699)});
-    ExpectSame(Load(flat, 3, 11), {3, 11, std::vector<uint32_t>(33, 0x336699)});
-    EXPECT_EQ(Load(flat, 6, 0).h, 5);  // zero keeps the own size
+    const std::string flat = as_resource(Write({7, 5, std::vector<uint32_t>(35, 0x336699)}, {24}));
+    expect_same(load(flat, 13, 3), {13, 3, std::vector<uint32_t>(39, 0x336699)});
+    expect_same(load(flat, 3, 11), {3, 11, std::vector<uint32_t>(33, 0x336699)});
+    EXPECT_EQ(load(flat, 6, 0).h, 5);  // zero keeps the own size
     // Shrinking averages areas; enlarging blends neighbours smoothly.
-    const std::string stripes = AsResource(Write({4, 1, {0, 0xFFFFFF, 0, 0xFFFFFF}}, {24}));
-    for (uint32_t c : Load(stripes, 2, 1).px) EXPECT_NEAR(c & 0xFF, 128, 1);
-    const Image up = Load(AsResource(Write({2, 1, {0, 0xFFFFFF}}, {24})), 8, 1);
+    const std::string stripes = as_resource(Write({4, 1, {0, 0xFFFFFF, 0, 0xFFFFFF}}, {24}));
+    for (uint32_t c : load(stripes, 2, 1).px) EXPECT_NEAR(c & 0xFF, 128, 1);
+    const Image up = load(as_resource(Write({2, 1, {0, 0xFFFFFF}}, {24})), 8, 1);
     ASSERT_EQ(up.px.size(), 8u);
     EXPECT_EQ(up.px.front(), 0u);
     EXPECT_EQ(up.px.back(), 0xFFFFFFu);
@@ -118,11 +119,11 @@ TEST(GdiBitmapLoad, ScaledWhileLoading) {
 }
 
 TEST(GdiBitmapLoad, BadInputGivesNull) {
-    const std::vector<uint8_t> good = Write(Picture(13, 7), {24}), rle = Write(Picture(13, 7), {8, Rle8});
+    const std::vector<uint8_t> good = Write(Picture(13, 7), {24}), rle = Write(Picture(13, 7), {8, RLE8});
     for (size_t n = 0; n < good.size(); n += 7)
-        EXPECT_EQ(Load(std::vector<uint8_t>(good.begin(), good.begin() + n)).w, 0) << n;
+        EXPECT_EQ(load(std::vector<uint8_t>(good.begin(), good.begin() + n)).w, 0) << n;
     for (size_t n = 0; n < rle.size(); ++n)
-        EXPECT_EQ(Load(std::vector<uint8_t>(rle.begin(), rle.begin() + n)).w, 0) << n;
+        EXPECT_EQ(load(std::vector<uint8_t>(rle.begin(), rle.begin() + n)).w, 0) << n;
     // Field offsets: 10 pixel data, 14 header size, 18 width, 22 height, 28 bit depth, 30 compression.
     const std::vector<std::pair<size_t, uint32_t>> cases[] = {
         {{18, 100000}},
@@ -136,14 +137,14 @@ TEST(GdiBitmapLoad, BadInputGivesNull) {
     };
     for (const auto& edits : cases) {
         std::vector<uint8_t> b = good;
-        for (auto [at, v] : edits) Put32(b, at, v);
-        EXPECT_EQ(Load(b).w, 0) << edits[0].first << ": " << edits[0].second;
+        for (auto [at, v] : edits) plat_WriteLE(&b[at], v, 4);
+        EXPECT_EQ(load(b).w, 0) << edits[0].first << ": " << edits[0].second;
     }
     std::vector<uint8_t> topDown = rle;  // RLE cannot run top-down
-    Put32(topDown, 22, static_cast<uint32_t>(-7));
-    EXPECT_EQ(Load(topDown).w, 0);
-    const std::string name = AsResource(good);
-    EXPECT_EQ(Load(name, -1, 5).w, 0);
+    plat_WriteLE(&topDown[22], static_cast<uint32_t>(-7), 4);
+    EXPECT_EQ(load(topDown).w, 0);
+    const std::string name = as_resource(good);
+    EXPECT_EQ(load(name, -1, 5).w, 0);
     EXPECT_EQ(LoadImageA(nullptr, name.c_str(), IMAGE_BITMAP + 1, 0, 0, 0), nullptr);
     EXPECT_EQ(LoadImageA(nullptr, nullptr, IMAGE_BITMAP, 0, 0, 0), nullptr);
     // Bytes changed at random: loaded or refused, never a crash (the sanitizer build checks reads).
@@ -151,14 +152,15 @@ TEST(GdiBitmapLoad, BadInputGivesNull) {
     for (int i = 0; i < 3000; ++i) {
         std::vector<uint8_t> b = i % 2 ? good : rle;
         for (int k = 0; k < 3; ++k) b[rand() % b.size()] = static_cast<uint8_t>(rand());
-        const Image img = Load(b);
+        const Image img = load(b);
         EXPECT_EQ(img.px.size(), static_cast<size_t>(img.w) * img.h);
     }
 }
 
 TEST(GdiStretchBlt, BitmapAndSurfaceSourcesNearestNeighbour) {
     const Image img = Picture(5, 4);
-    HBITMAP bm = static_cast<HBITMAP>(LoadImageA(nullptr, AsResource(Write(img, {24})).c_str(), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bm =
+        static_cast<HBITMAP>(LoadImageA(nullptr, as_resource(Write(img, {24})).c_str(), IMAGE_BITMAP, 0, 0, 0));
     HDC mem = CreateCompatibleDC(nullptr);
     SelectObject(mem, bm);
     GdiSurface s(12, 10), t(12, 10);

@@ -16,34 +16,34 @@ using Srf = std::unique_ptr<IDirectDrawSurface, Releaser>;
 
 // Pictures are rows of letters separated by '|'; a letter's code is its raw pixel value, '.'
 // is 0. Row padding holds a sentinel, so reads and writes past a row's end show up.
-constexpr uint16_t kSentinel = 0xA5A5;
+constexpr uint16_t SENTINEL = 0xA5A5;
 
-Srf Picture(const std::string& rows) {
+Srf picture(const std::string& rows) {
     const size_t w = std::min(rows.find('|'), rows.size()), h = (rows.size() + 1) / (w + 1);
     Srf s(plat_CreateTestSurface(static_cast<int>(w), static_cast<int>(h)));
     for (size_t y = 0; y < h; ++y)
         for (size_t x = 0; x < static_cast<size_t>(s->Pitch() / 2); ++x) {
             const char c = x < w ? rows[y * (w + 1) + x] : 0;
-            s->Row(static_cast<int>(y))[x] = x >= w ? kSentinel : c == '.' ? 0 : static_cast<uint16_t>(c);
+            s->Row(static_cast<int>(y))[x] = x >= w ? SENTINEL : c == '.' ? 0 : static_cast<uint16_t>(c);
         }
     return s;
 }
 
-Srf Blank(int w, int h) {
+Srf blank(int w, int h) {
     std::string rows;
     for (int y = 0; y < h; ++y) rows += (y ? "|" : "") + std::string(static_cast<size_t>(w), '.');
-    return Picture(rows);
+    return picture(rows);
 }
 
 // The picture back as letters; '?' is a value that is no letter, '#' damaged padding.
-std::string Dump(const Srf& s) {
+std::string dump(const Srf& s) {
     std::string r;
     for (int y = 0; y < s->Height(); ++y) {
         r += y ? "|" : "";
         for (int x = 0; x < s->Pitch() / 2; ++x) {
             const uint16_t v = s->Row(y)[x];
             if (x >= s->Width())
-                r += v == kSentinel ? "" : "#";
+                r += v == SENTINEL ? "" : "#";
             else
                 r += v == 0 ? '.' : v < 128 ? static_cast<char>(v) : '?';
         }
@@ -51,51 +51,51 @@ std::string Dump(const Srf& s) {
     return r;
 }
 
-void SetKey(const Srf& s, char c) {
+void set_key(const Srf& s, char c) {
     const DWORD v = c == '.' ? 0 : static_cast<DWORD>(c);
     DDCOLORKEY k{v, v};
     ASSERT_EQ(s->SetColorKey(DDCKEY_SRCBLT, &k), DD_OK);
 }
 
-DDBLTFX Fx(DWORD ddfx, DWORD alpha = 0, DWORD fill = 0) { return DDBLTFX{100, ddfx, alpha, fill}; }
+DDBLTFX make_fx(DWORD ddfx, DWORD alpha = 0, DWORD fill = 0) { return DDBLTFX{100, ddfx, alpha, fill}; }
 
 }  // namespace
 
 TEST(BltFast, CopiesOneToOneKeyedOnlyWhenAsked) {
-    Srf src = Picture("aK|Ka"), dst = Picture("zzz|zzz");
-    SetKey(src, 'K');
+    Srf src = picture("aK|Ka"), dst = picture("zzz|zzz");
+    set_key(src, 'K');
     EXPECT_EQ(dst->BltFast(1, 0, src.get(), nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
-    EXPECT_EQ(Dump(dst), "zaz|zza");
+    EXPECT_EQ(dump(dst), "zaz|zza");
     RECT right{1, 0, 2, 2};
     EXPECT_EQ(dst->BltFast(0, 0, src.get(), &right, DDBLTFAST_NOCOLORKEY), DD_OK);
-    EXPECT_EQ(Dump(dst), "Kaz|aza");
+    EXPECT_EQ(dump(dst), "Kaz|aza");
 
     // A key of 0 is a real key: opaque drawing is the caller's choice of flag.
-    Srf black = Picture(".a|a."), plain = Picture("..|..");
-    SetKey(black, '.');
-    dst = Picture("zz|zz");
+    Srf black = picture(".a|a."), plain = picture("..|..");
+    set_key(black, '.');
+    dst = picture("zz|zz");
     dst->BltFast(0, 0, black.get(), nullptr, DDBLTFAST_SRCCOLORKEY);
-    EXPECT_EQ(Dump(dst), "za|az");
+    EXPECT_EQ(dump(dst), "za|az");
     dst->BltFast(0, 0, black.get(), nullptr, DDBLTFAST_NOCOLORKEY);
-    EXPECT_EQ(Dump(dst), ".a|a.");
+    EXPECT_EQ(dump(dst), ".a|a.");
     dst->BltFast(0, 0, plain.get(), nullptr, DDBLTFAST_SRCCOLORKEY);  // no key set: opaque
-    EXPECT_EQ(Dump(dst), "..|..");
+    EXPECT_EQ(dump(dst), "..|..");
 
     const std::string row = "abKdefghijKlmnopKqrstuvwxyzKKKabcdefK";  // several vectors and a tail
-    src = Picture(row);
-    dst = Picture(std::string(row.size(), 'z'));
-    SetKey(src, 'K');
+    src = picture(row);
+    dst = picture(std::string(row.size(), 'z'));
+    set_key(src, 'K');
     dst->BltFast(0, 0, src.get(), nullptr, DDBLTFAST_SRCCOLORKEY);
     std::string expected = row;
     std::replace(expected.begin(), expected.end(), 'K', 'z');
-    EXPECT_EQ(Dump(dst), expected);
+    EXPECT_EQ(dump(dst), expected);
 }
 
 TEST(BltFast, ClipsAtEveryEdgeWhateverThePosition) {
-    Srf src = Picture("abc|def|ghi");
+    Srf src = picture("abc|def|ghi");
     for (int py = -4; py <= 5; ++py)
         for (int px = -4; px <= 5; ++px) {
-            Srf dst = Blank(5, 4);
+            Srf dst = blank(5, 4);
             ASSERT_EQ(dst->BltFast(px, py, src.get(), nullptr, 0), DD_OK);
             std::string expected;
             for (int y = 0; y < 4; ++y)
@@ -104,53 +104,53 @@ TEST(BltFast, ClipsAtEveryEdgeWhateverThePosition) {
                     const bool in = sx >= 0 && sx < 3 && sy >= 0 && sy < 3;
                     expected += x == 5 ? (y < 3 ? "|" : "") : std::string(1, in ? static_cast<char>('a' + sy * 3 + sx) : '.');
                 }
-            EXPECT_EQ(Dump(dst), expected) << "at " << px << "," << py;
+            EXPECT_EQ(dump(dst), expected) << "at " << px << "," << py;
         }
-    Srf dst = Blank(3, 3);
+    Srf dst = blank(3, 3);
     for (LONG far : {INT_MIN, INT_MAX}) {
         EXPECT_EQ(dst->BltFast(far, far, src.get(), nullptr, 0), DD_OK);
         EXPECT_EQ(dst->BltFast(far, 0, src.get(), nullptr, 0), DD_OK);
     }
-    EXPECT_EQ(Dump(dst), "...|...|...");
+    EXPECT_EQ(dump(dst), "...|...|...");
     RECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX};  // cut to the source, each pixel still in place
     EXPECT_EQ(dst->BltFast(INT_MIN, INT_MIN, src.get(), &huge, 0), DD_OK);
-    EXPECT_EQ(Dump(dst), "abc|def|ghi");
+    EXPECT_EQ(dump(dst), "abc|def|ghi");
 }
 
 TEST(BltFast, OverlappingCopyOntoItselfReadsTheOldPixels) {
-    Srf s = Picture("abcd|efgh|ijkl");
+    Srf s = picture("abcd|efgh|ijkl");
     RECT topLeft{0, 0, 3, 2};
     EXPECT_EQ(s->BltFast(1, 1, s.get(), &topLeft, 0), DD_OK);
-    EXPECT_EQ(Dump(s), "abcd|eabc|iefg");
+    EXPECT_EQ(dump(s), "abcd|eabc|iefg");
 }
 
 TEST(Blt, ScalesNearestNeighbourBetweenRectanglesOrWholeSurfaces) {
-    Srf small = Picture("ab|cd"), big = Blank(4, 4), grid = Picture("abcd|efgh|ijkl|mnop"), half = Blank(2, 2);
+    Srf small = picture("ab|cd"), big = blank(4, 4), grid = picture("abcd|efgh|ijkl|mnop"), half = blank(2, 2);
     EXPECT_EQ(big->Blt(nullptr, small.get(), nullptr, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(big), "aabb|aabb|ccdd|ccdd");
+    EXPECT_EQ(dump(big), "aabb|aabb|ccdd|ccdd");
     EXPECT_EQ(half->Blt(nullptr, grid.get(), nullptr, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(half), "fh|np");
+    EXPECT_EQ(dump(half), "fh|np");
     RECT part{1, 1, 3, 2}, into{0, 0, 4, 1};
     EXPECT_EQ(big->Blt(&into, grid.get(), &part, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(big), "ffgg|aabb|ccdd|ccdd");
+    EXPECT_EQ(dump(big), "ffgg|aabb|ccdd|ccdd");
 }
 
 TEST(Blt, MirrorsWithKeyIntoAOnePixelSmallerRectangle) {
-    Srf src = Picture("abKd|efgh|ijKl"), dst = Picture("zzz|zzz");
-    SetKey(src, 'K');
-    DDBLTFX fx = Fx(DDBLTFX_MIRRORLEFTRIGHT);
+    Srf src = picture("abKd|efgh|ijKl"), dst = picture("zzz|zzz");
+    set_key(src, 'K');
+    DDBLTFX fx = make_fx(DDBLTFX_MIRRORLEFTRIGHT);
     RECT into{0, 0, 3, 2};
     EXPECT_EQ(dst->Blt(&into, src.get(), nullptr, DDBLT_KEYSRC | DDBLT_DDFX, &fx), DD_OK);
-    EXPECT_EQ(Dump(dst), "dza|lzi");
+    EXPECT_EQ(dump(dst), "dza|lzi");
 }
 
 // Mirrored blits are the plain one flipped; a clipped blit shows the pixels of the unclipped.
 TEST(Blt, MirroredAndClippedScalingAgreeWithThePlainBlit) {
-    Srf src = Picture("abcde|fghij|klmno");
-    DDBLTFX lr = Fx(DDBLTFX_MIRRORLEFTRIGHT), ud = Fx(DDBLTFX_MIRRORUPDOWN), none = Fx(0);
+    Srf src = picture("abcde|fghij|klmno");
+    DDBLTFX lr = make_fx(DDBLTFX_MIRRORLEFTRIGHT), ud = make_fx(DDBLTFX_MIRRORUPDOWN), none = make_fx(0);
     for (int w : {2, 5, 7, 11})
         for (int h : {1, 3, 7}) {
-            Srf plain = Blank(w, h), left = Blank(w, h), up = Blank(w, h), cut = Blank(4, 4);
+            Srf plain = blank(w, h), left = blank(w, h), up = blank(w, h), cut = blank(4, 4);
             RECT shifted{-3, -2, w - 3, h - 2};
             plain->Blt(nullptr, src.get(), nullptr, DDBLT_DDFX, &none);
             left->Blt(nullptr, src.get(), nullptr, DDBLT_DDFX, &lr);
@@ -164,39 +164,39 @@ TEST(Blt, MirroredAndClippedScalingAgreeWithThePlainBlit) {
             for (int y = 0; y < 4; ++y)
                 for (int x = 0; x < 4; ++x)
                     EXPECT_EQ(cut->Row(y)[x], x + 3 < w && y + 2 < h ? plain->Row(y + 2)[x + 3] : 0) << w << "x" << h;
-            EXPECT_EQ(Dump(cut).find('#'), std::string::npos);
+            EXPECT_EQ(dump(cut).find('#'), std::string::npos);
         }
 }
 
 TEST(Blt, ReadsAndWritesOnlyInsideBothSurfaces) {
-    Srf src = Picture("abc|def"), dst = Blank(4, 2);  // the padding left of 'd' is a sentinel
+    Srf src = picture("abc|def"), dst = blank(4, 2);  // the padding left of 'd' is a sentinel
     RECT leftOf{-1, 1, 2, 2}, below{0, 1, 2, 3}, doubled{0, 0, 4, 2};
     EXPECT_EQ(dst->BltFast(1, 1, src.get(), &leftOf, 0), DD_OK);
-    EXPECT_EQ(Dump(dst), "....|..de");
+    EXPECT_EQ(dump(dst), "....|..de");
     EXPECT_EQ(dst->Blt(&doubled, src.get(), &leftOf, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(dst), ".dde|.dde");
+    EXPECT_EQ(dump(dst), ".dde|.dde");
     EXPECT_EQ(dst->Blt(&doubled, src.get(), &below, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(dst), "ddee|.dde");
+    EXPECT_EQ(dump(dst), "ddee|.dde");
 
     RECT huge{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, offRight{INT_MAX - 1, 0, INT_MAX, 3};
     EXPECT_EQ(dst->Blt(nullptr, src.get(), &huge, 0, nullptr), DD_OK);  // samples only far outside
     EXPECT_EQ(dst->Blt(&offRight, src.get(), nullptr, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(dst), "ddee|.dde");
+    EXPECT_EQ(dump(dst), "ddee|.dde");
     EXPECT_EQ(dst->Blt(&huge, src.get(), nullptr, 0, nullptr), DD_OK);  // the surface is just past its middle
-    EXPECT_EQ(Dump(dst), "eeee|eeee");
+    EXPECT_EQ(dump(dst), "eeee|eeee");
 }
 
 TEST(Blt, ColourFillWritesTheRawValueInsideTheClippedRectangle) {
-    Srf dst = Blank(3, 3), wide = Blank(37, 2);
-    DDBLTFX fx = Fx(0, 0, 'x');
+    Srf dst = blank(3, 3), wide = blank(37, 2);
+    DDBLTFX fx = make_fx(0, 0, 'x');
     RECT corner{-5, 1, 2, INT_MAX}, row{1, 1, 36, 2};
     EXPECT_EQ(dst->Blt(&corner, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
-    EXPECT_EQ(Dump(dst), "...|xx.|xx.");
+    EXPECT_EQ(dump(dst), "...|xx.|xx.");
     fx.dwFillColor = 0xFFFF0000u | 'y';  // only the pixel's 16 bits count
     EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
-    EXPECT_EQ(Dump(dst), "yyy|yyy|yyy");
+    EXPECT_EQ(dump(dst), "yyy|yyy|yyy");
     EXPECT_EQ(wide->Blt(&row, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
-    EXPECT_EQ(Dump(wide), std::string(37, '.') + "|." + std::string(35, 'y') + ".");
+    EXPECT_EQ(dump(wide), std::string(37, '.') + "|." + std::string(35, 'y') + ".");
 }
 
 TEST(Blt, ConstantAlphaBlendsEachChannel) {
@@ -204,7 +204,7 @@ TEST(Blt, ConstantAlphaBlendsEachChannel) {
         Srf s(plat_CreateTestSurface(1, 1)), d(plat_CreateTestSurface(1, 1));
         s->Row(0)[0] = src;
         d->Row(0)[0] = dst;
-        DDBLTFX fx = Fx(0, alpha);
+        DDBLTFX fx = make_fx(0, alpha);
         EXPECT_EQ(d->Blt(nullptr, s.get(), nullptr, DDBLT_ALPHASRCCONSTOVERRIDE | DDBLT_WAIT, &fx), DD_OK);
         return d->Row(0)[0];
     };
@@ -221,7 +221,7 @@ TEST(Blt, ConstantAlphaBlendsEachChannel) {
 }
 
 TEST(Blits, RefuseBadArguments) {
-    Srf src = Picture("ab"), dst = Blank(2, 1);
+    Srf src = picture("ab"), dst = blank(2, 1);
     RECT inverted{0, 1, 1, 0}, empty{0, 0, 0, 1};
     EXPECT_EQ(dst->BltFast(0, 0, nullptr, nullptr, 0), DDERR_INVALIDPARAMS);
     EXPECT_EQ(dst->BltFast(0, 0, src.get(), &inverted, 0), DDERR_INVALIDRECT);
@@ -233,12 +233,12 @@ TEST(Blits, RefuseBadArguments) {
     EXPECT_EQ(dst->Blt(nullptr, src.get(), &inverted, 0, nullptr), DDERR_INVALIDRECT);
     EXPECT_EQ(dst->Blt(nullptr, src.get(), &empty, 0, nullptr), DDERR_INVALIDRECT);
     EXPECT_EQ(dst->Blt(&empty, src.get(), nullptr, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(dst), "..");
+    EXPECT_EQ(dump(dst), "..");
 }
 
 TEST(Blits, LostSurfacesFailUntilRestoredAndLockedOnesAreBusy) {
-    Srf src = Picture("ab"), dst = Blank(2, 1);
-    DDBLTFX fx = Fx(0, 0, 'x');
+    Srf src = picture("ab"), dst = blank(2, 1);
+    DDBLTFX fx = make_fx(0, 0, 'x');
     DDSURFACEDESC desc;
     ASSERT_EQ(src->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
     EXPECT_EQ(dst->BltFast(0, 0, src.get(), nullptr, 0), DDERR_WASSTILLDRAWING);
@@ -256,5 +256,5 @@ TEST(Blits, LostSurfacesFailUntilRestoredAndLockedOnesAreBusy) {
     EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
     EXPECT_EQ(src->Restore(), DD_OK);
     EXPECT_EQ(dst->Blt(nullptr, src.get(), nullptr, 0, nullptr), DD_OK);
-    EXPECT_EQ(Dump(dst), "..");  // a restored surface has lost its pixels
+    EXPECT_EQ(dump(dst), "..");  // a restored surface has lost its pixels
 }

@@ -20,7 +20,7 @@ namespace {
 
 using Pt = std::pair<LONG, LONG>;
 
-HRESULT CreatePrimary(IDirectDraw* dd, IDirectDrawSurface** out, DWORD count = 1) {
+HRESULT create_primary(IDirectDraw* dd, IDirectDrawSurface** out, DWORD count = 1) {
     DDSURFACEDESC desc{};
     desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
     desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
@@ -36,13 +36,13 @@ struct Display : testing::Test {
         ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
     }
     void TearDown() override { dd->Release(); }
-    HRESULT CreatePrimary(IDirectDrawSurface** out, DWORD count = 1) { return ::CreatePrimary(dd, out, count); }
+    HRESULT create_primary(IDirectDrawSurface** out, DWORD count = 1) { return ::create_primary(dd, out, count); }
     IDirectDraw* dd = nullptr;
 };
 
 std::vector<std::pair<int, int>> modes;
 size_t stopAfter;
-HRESULT Collect(DDSURFACEDESC* d, void*) {
+HRESULT collect(DDSURFACEDESC* d, void*) {
     modes.emplace_back(d->dwWidth, d->dwHeight);
     return modes.size() < stopAfter ? DDENUMRET_OK : DDENUMRET_CANCEL;
 }
@@ -51,7 +51,7 @@ TEST_F(Display, ModesComeAsTheDisplayReportsThem) {
     for (size_t stop : {100, 2}) {
         modes.clear();
         stopAfter = stop;
-        ASSERT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, nullptr, Collect), DD_OK);
+        ASSERT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, nullptr, collect), DD_OK);
         const decltype(modes) all = {{640, 480}, {1024, 768}, {1024, 768}, {800, 600}};
         EXPECT_EQ(modes, decltype(modes)(all.begin(), all.begin() + std::min(stop, all.size())));
     }
@@ -70,11 +70,11 @@ TEST_F(Display, DisplayModeIsAnySizeUpTo16384At16Bits) {
 TEST_F(Display, PrimaryHasOneBackBufferOfTheModesSize) {
     const int before = plat_LiveSurfaceCount();
     IDirectDrawSurface* primary = reinterpret_cast<IDirectDrawSurface*>(this);
-    EXPECT_NE(CreatePrimary(&primary), DD_OK);  // no mode yet
+    EXPECT_NE(create_primary(&primary), DD_OK);  // no mode yet
     EXPECT_EQ(primary, nullptr);
     ASSERT_EQ(dd->SetDisplayMode(1024, 768, 16), DD_OK);
-    EXPECT_EQ(CreatePrimary(&primary, 2), DDERR_UNSUPPORTED);
-    ASSERT_EQ(CreatePrimary(&primary), DD_OK);
+    EXPECT_EQ(create_primary(&primary, 2), DDERR_UNSUPPORTED);
+    ASSERT_EQ(create_primary(&primary), DD_OK);
     EXPECT_EQ(plat_PrimarySurface(), primary);
     DDSCAPS caps{DDSCAPS_BACKBUFFER};
     IDirectDrawSurface* back = nullptr;
@@ -82,7 +82,7 @@ TEST_F(Display, PrimaryHasOneBackBufferOfTheModesSize) {
     EXPECT_EQ(std::pair(primary->Width(), primary->Height()), std::pair(1024, 768));
     EXPECT_EQ(std::pair(back->Width(), back->Height()), std::pair(1024, 768));
     IDirectDrawSurface* second = nullptr;
-    EXPECT_EQ(CreatePrimary(&second), DDERR_PRIMARYSURFACEALREADYEXISTS);
+    EXPECT_EQ(create_primary(&second), DDERR_PRIMARYSURFACEALREADYEXISTS);
 
 
     // Releasing the primary takes its back buffer along; the next primary has the new mode.
@@ -91,11 +91,11 @@ TEST_F(Display, PrimaryHasOneBackBufferOfTheModesSize) {
     EXPECT_EQ(plat_PrimarySurface(), nullptr);
     EXPECT_EQ(plat_LiveSurfaceCount(), before);
     ASSERT_EQ(dd->SetDisplayMode(800, 600, 16), DD_OK);
-    ASSERT_EQ(CreatePrimary(&primary), DD_OK);
+    ASSERT_EQ(create_primary(&primary), DD_OK);
     EXPECT_EQ(std::pair(primary->Width(), primary->Height()), std::pair(800, 600));
     primary->Release();
     dd->RestoreDisplayMode();
-    EXPECT_NE(CreatePrimary(&primary), DD_OK);
+    EXPECT_NE(create_primary(&primary), DD_OK);
 }
 
 TEST(Letterbox, KeepsTheAspectAndMapsPointsBack) {
@@ -172,7 +172,7 @@ TEST(SdlWindow, OpensShowsAFrameAndCloses) {
     ASSERT_EQ(dd->SetCooperativeLevel(wnd, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
     ASSERT_EQ(dd->SetDisplayMode(800, 600, 16), DD_OK);
     IDirectDrawSurface* primary = nullptr;
-    ASSERT_EQ(CreatePrimary(dd, &primary), DD_OK);
+    ASSERT_EQ(create_primary(dd, &primary), DD_OK);
     DDBLTFX fx{};
     fx.dwFillColor = 0xF800;
     EXPECT_EQ(primary->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);  // presented

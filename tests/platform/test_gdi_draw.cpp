@@ -7,7 +7,7 @@
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255), kBlack = 0, kGrey = RGB(128, 128, 128);
+const COLORREF WHITE = RGB(255, 255, 255), BLACK = 0, GREY = RGB(128, 128, 128);
 
 void line(HDC dc, int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
@@ -20,21 +20,21 @@ TEST(GdiLines, EndPointExcludedAndClipped) {
     line(s.dc, 2, 5, 10, 5);
     LineTo(s.dc, 10, 12);  // on from the last end point
     line(s.dc, 17, 3, 12, 8);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(s.at(2 + i, 5), kWhite) << i;
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(s.at(10, 5 + i), kWhite) << i;
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(s.at(17 - i, 3 + i), kWhite) << i;
-    EXPECT_EQ(s.count(kWhite), 8 + 7 + 5);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(s.at(2 + i, 5), WHITE) << i;
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(s.at(10, 5 + i), WHITE) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(s.at(17 - i, 3 + i), WHITE) << i;
+    EXPECT_EQ(s.count(WHITE), 8 + 7 + 5);
     SelectObject(s.dc, GetStockObject(NULL_PEN));
     line(s.dc, 0, 0, 19, 19);
-    EXPECT_EQ(s.count(kWhite), 8 + 7 + 5);
+    EXPECT_EQ(s.count(WHITE), 8 + 7 + 5);
 
     GdiSurface far(16, 12);
     SelectObject(far.dc, GetStockObject(WHITE_PEN));
     line(far.dc, INT_MIN, 4, INT_MAX, 4);
     line(far.dc, -1000000000, -1000000000, 1000000000, 1000000000);
     line(far.dc, INT_MIN, INT_MIN, INT_MAX, INT_MIN);
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(far.at(i, i), kWhite) << i;
-    EXPECT_EQ(far.count(kWhite), 16 + 12 - 1);
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(far.at(i, i), WHITE) << i;
+    EXPECT_EQ(far.count(WHITE), 16 + 12 - 1);
 }
 
 TEST(GdiShapes, RectangleOutlineWithPenInsideWithBrush) {
@@ -46,12 +46,12 @@ TEST(GdiShapes, RectangleOutlineWithPenInsideWithBrush) {
         for (int x = 0; x < 16; ++x) {
             const bool in = x >= 2 && x < 10 && y >= 3 && y < 8;
             const bool edge = in && (x == 2 || x == 9 || y == 3 || y == 7);
-            EXPECT_EQ(s.at(x, y), edge ? kWhite : in ? s.stored(kGrey) : kBlack) << x << "," << y;
+            EXPECT_EQ(s.at(x, y), edge ? WHITE : in ? s.stored(GREY) : BLACK) << x << "," << y;
         }
     SelectObject(hollow.dc, GetStockObject(WHITE_PEN));
     SelectObject(hollow.dc, GetStockObject(NULL_BRUSH));
     Rectangle(hollow.dc, 10, 8, 2, 3);  // corners swapped: the same box
-    EXPECT_EQ(hollow.count(kWhite), 22);
+    EXPECT_EQ(hollow.count(WHITE), 22);
 }
 
 TEST(GdiShapes, EllipseAndRoundRectSymmetricInTheirBox) {
@@ -64,29 +64,29 @@ TEST(GdiShapes, EllipseAndRoundRectSymmetricInTheirBox) {
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 30; ++x) {
                 if (x < l || x >= r || y < t || y >= b) {
-                    EXPECT_EQ(s.at(x, y), kBlack) << x << "," << y;
+                    EXPECT_EQ(s.at(x, y), BLACK) << x << "," << y;
                 } else {
                     EXPECT_EQ(s.at(x, y), s.at(l + r - 1 - x, y)) << x << "," << y;
                     EXPECT_EQ(s.at(x, y), s.at(x, t + b - 1 - y)) << x << "," << y;
                 }
             }
         // Touches all four sides, not the corners; a closed outline around a filled inside.
-        EXPECT_EQ(s.at(l, (t + b) / 2), kWhite);
-        EXPECT_EQ(s.at((l + r) / 2, t), kWhite);
-        EXPECT_EQ(s.at(l, t), kBlack);
-        EXPECT_EQ(s.at((l + r) / 2, (t + b) / 2), s.stored(kGrey));
+        EXPECT_EQ(s.at(l, (t + b) / 2), WHITE);
+        EXPECT_EQ(s.at((l + r) / 2, t), WHITE);
+        EXPECT_EQ(s.at(l, t), BLACK);
+        EXPECT_EQ(s.at((l + r) / 2, (t + b) / 2), s.stored(GREY));
         for (int y = t, x = l; y < b; ++y, x = l) {
-            while (s.at(x, y) == kBlack) ++x;
-            EXPECT_EQ(s.at(x, y), kWhite) << y;
+            while (s.at(x, y) == BLACK) ++x;
+            EXPECT_EQ(s.at(x, y), WHITE) << y;
         }
     }
     GdiSurface s(30, 20);
     SelectObject(s.dc, GetStockObject(WHITE_PEN));
     RoundRect(s.dc, 2, 2, 26, 18, 8, 8);
-    EXPECT_EQ(s.at(2, 2), kBlack);
-    EXPECT_EQ(s.at(25, 17), kBlack);
-    for (int x = 7; x < 21; ++x) EXPECT_EQ(s.at(x, 17), kWhite) << x;
-    for (int y = 7; y < 13; ++y) EXPECT_EQ(s.at(2, y), kWhite) << y;
+    EXPECT_EQ(s.at(2, 2), BLACK);
+    EXPECT_EQ(s.at(25, 17), BLACK);
+    for (int x = 7; x < 21; ++x) EXPECT_EQ(s.at(x, 17), WHITE) << x;
+    for (int y = 7; y < 13; ++y) EXPECT_EQ(s.at(2, y), WHITE) << y;
 }
 
 TEST(GdiShapes, FillsAndHugeShapesStayOnTheSurface) {
@@ -100,17 +100,17 @@ TEST(GdiShapes, FillsAndHugeShapesStayOnTheSurface) {
     SelectObject(s.dc, GetStockObject(WHITE_PEN));
     SelectObject(s.dc, GetStockObject(GRAY_BRUSH));
     Rectangle(s.dc, -5, -5, INT_MAX, INT_MAX);
-    EXPECT_EQ(s.count(s.stored(kGrey)), 12 * 10);
+    EXPECT_EQ(s.count(s.stored(GREY)), 12 * 10);
     Ellipse(s.dc, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     RoundRect(s.dc, INT_MIN, -3, INT_MAX, 5, INT_MAX, 40);
     RECT all = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     FillRect(s.dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(s.count(kBlack), 12 * 10);
+    EXPECT_EQ(s.count(BLACK), 12 * 10);
 }
 
 TEST(GdiPixels, ColourRoundTripThroughRgb565) {
     GdiSurface s(4, 4);
-    EXPECT_EQ(SetPixel(s.dc, 1, 1, kWhite), kWhite);
+    EXPECT_EQ(SetPixel(s.dc, 1, 1, WHITE), WHITE);
     EXPECT_EQ(s.raw(1, 1), 0xFFFF);
     SetPixel(s.dc, 2, 1, RGB(255, 0, 0));
     EXPECT_EQ(s.raw(2, 1), 0xF800);
@@ -120,9 +120,9 @@ TEST(GdiPixels, ColourRoundTripThroughRgb565) {
         EXPECT_EQ(got & 0xF8FCF8, c & 0xF8FCF8);
         EXPECT_EQ(SetPixel(s.dc, 0, 0, got), got);
     }
-    EXPECT_EQ(SetPixel(s.dc, 4, 0, kWhite), CLR_INVALID);
+    EXPECT_EQ(SetPixel(s.dc, 4, 0, WHITE), CLR_INVALID);
     EXPECT_EQ(GetPixel(s.dc, -1, 0), CLR_INVALID);
-    EXPECT_EQ(s.count(kWhite), 1);
+    EXPECT_EQ(s.count(WHITE), 1);
 }
 
 TEST(GdiObjects, SelectAndDelete) {
@@ -136,13 +136,13 @@ TEST(GdiObjects, SelectAndDelete) {
     EXPECT_TRUE(DeleteObject(red));
     EXPECT_FALSE(DeleteObject(red));
     EXPECT_FALSE(DeleteObject(nullptr));
-    SetPixel(s.dc, 0, 0, kWhite);
+    SetPixel(s.dc, 0, 0, WHITE);
     line(s.dc, 0, 0, 5, 0);
-    EXPECT_EQ(s.at(0, 0), kBlack);
+    EXPECT_EQ(s.at(0, 0), BLACK);
     EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_PEN)));  // stock objects stay
     SelectObject(s.dc, GetStockObject(WHITE_PEN));
     LineTo(s.dc, 5, 3);
-    EXPECT_EQ(s.at(5, 0), kWhite);
+    EXPECT_EQ(s.at(5, 0), WHITE);
     EXPECT_FALSE(DeleteDC(s.dc));  // the surface owns its context
 }
 

@@ -8,9 +8,9 @@
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF WHITE = RGB(255, 255, 255);
 
-void write(GdiSurface& s, const char* text, COLORREF colour = kWhite) {
+void write(GdiSurface& s, const char* text, COLORREF colour = WHITE) {
     SetBkMode(s.dc, TRANSPARENT);
     SetTextColor(s.dc, colour);
     TextOutA(s.dc, 2, 2, text, static_cast<int>(strlen(text)));
@@ -86,7 +86,7 @@ TEST(GdiText, AlignmentAndClipping) {
     RECT box = {20, 10, 180, 50};
     auto drawn = [&](const char* text, UINT format) {
         GdiSurface s(200, 60);
-        SetTextColor(s.dc, kWhite);
+        SetTextColor(s.dc, WHITE);
         SetBkMode(s.dc, TRANSPARENT);
         DrawTextA(s.dc, text, -1, &box, format);
         return ink(s);

@@ -11,7 +11,7 @@ namespace {
 
 std::vector<MSG> seen;  // what the window procedure was given
 
-LRESULT Record(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+LRESULT record(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     seen.push_back({w, m, wp, lp, plat_Headless_Now()});
     return DefWindowProcA(w, m, wp, lp);
 }
@@ -22,7 +22,7 @@ struct HeadlessWindow : testing::Test {
         plat_Headless_Start(config);
         seen.clear();
         WNDCLASSA wc{};
-        wc.lpfnWndProc = Record;
+        wc.lpfnWndProc = record;
         wc.lpszClassName = "QV";
         RegisterClassA(&wc);
         wnd = CreateWindowExA(0, "qv", "QV Pexlo", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum class Looks { One, Button, Pointer };  // Button: normal, over, pressed
+enum class Looks { ONE, BUTTON, POINTER };  // Button: normal, over, pressed
 
 struct Element {
     const char* name;
@@ -21,44 +21,44 @@ struct Element {
 };
 
 const std::vector<Element> FRAMEWORK = {
-    {"_T_x_", {{45, 10}, {45, 10}, {45, 25}}, 10, 16, 10, 16, Looks::Button},
-    {"ico_logo", {{100, 180}}, 190, 210, 50, 62, Looks::One},
-    {"ico_void", {{210, 70}}, 24, 48, 24, 48, Looks::One},
-    {"ico_help", {{200, 25}}, 20, 41, 20, 48, Looks::One},
-    {"ico_ok", {{45, 40}}, 10, 24, 10, 20, Looks::One},
-    {"ico_cancel", {{45, 55}}, 10, 24, 10, 20, Looks::One},
-    {"_posuvV_", {{120, 50}, {120, 50}, {145, 50}}, 10, 24, 12, 60, Looks::Button},
-    {"_posuvV_btnA_", {{120, 10}, {120, 10}, {145, 10}}, 10, 24, 10, 24, Looks::Button},
-    {"_posuvV_btnB_", {{120, 85}, {120, 85}, {145, 85}}, 10, 24, 10, 24, Looks::Button},
-    {"posuvV_podklad", {{170, 30}}, 10, 24, 2, 40, Looks::One},
-    {"_posuvH_", {{50, 80}, {50, 80}, {50, 105}}, 12, 60, 10, 24, Looks::Button},
-    {"_posuvH_btnA_", {{10, 80}, {10, 80}, {10, 105}}, 10, 24, 10, 24, Looks::Button},
-    {"_posuvH_btnB_", {{85, 80}, {85, 80}, {85, 105}}, 10, 24, 10, 24, Looks::Button},
-    {"posuvH_podklad", {{30, 130}}, 2, 40, 10, 24, Looks::One},
-    {"_posuvH2_", {{5, 32}, {14, 32}, {23, 32}}, 4, 16, 4, 16, Looks::Button},
-    {"_posuvV2_", {{9, 45}, {9, 55}, {9, 65}}, 4, 16, 4, 16, Looks::Button},
+    {"_T_x_", {{45, 10}, {45, 10}, {45, 25}}, 10, 16, 10, 16, Looks::BUTTON},
+    {"ico_logo", {{100, 180}}, 190, 210, 50, 62, Looks::ONE},
+    {"ico_void", {{210, 70}}, 24, 48, 24, 48, Looks::ONE},
+    {"ico_help", {{200, 25}}, 20, 41, 20, 48, Looks::ONE},
+    {"ico_ok", {{45, 40}}, 10, 24, 10, 20, Looks::ONE},
+    {"ico_cancel", {{45, 55}}, 10, 24, 10, 20, Looks::ONE},
+    {"_posuvV_", {{120, 50}, {120, 50}, {145, 50}}, 10, 24, 12, 60, Looks::BUTTON},
+    {"_posuvV_btnA_", {{120, 10}, {120, 10}, {145, 10}}, 10, 24, 10, 24, Looks::BUTTON},
+    {"_posuvV_btnB_", {{120, 85}, {120, 85}, {145, 85}}, 10, 24, 10, 24, Looks::BUTTON},
+    {"posuvV_podklad", {{170, 30}}, 10, 24, 2, 40, Looks::ONE},
+    {"_posuvH_", {{50, 80}, {50, 80}, {50, 105}}, 12, 60, 10, 24, Looks::BUTTON},
+    {"_posuvH_btnA_", {{10, 80}, {10, 80}, {10, 105}}, 10, 24, 10, 24, Looks::BUTTON},
+    {"_posuvH_btnB_", {{85, 80}, {85, 80}, {85, 105}}, 10, 24, 10, 24, Looks::BUTTON},
+    {"posuvH_podklad", {{30, 130}}, 2, 40, 10, 24, Looks::ONE},
+    {"_posuvH2_", {{5, 32}, {14, 32}, {23, 32}}, 4, 16, 4, 16, Looks::BUTTON},
+    {"_posuvV2_", {{9, 45}, {9, 55}, {9, 65}}, 4, 16, 4, 16, Looks::BUTTON},
     // Title buttons stand 29 pixels apart.
-    {"close 601", {{80, 10}, {80, 30}, {80, 55}}, 16, 28, 16, 28, Looks::Button},
-    {"info 602", {{220, 100}, {220, 120}, {220, 140}}, 16, 28, 16, 28, Looks::Button},
-    {"resolution 603", {{200, 100}, {200, 120}, {200, 140}}, 16, 28, 16, 28, Looks::Button},
-    {"timer 604", {{180, 100}, {180, 120}, {180, 140}}, 16, 28, 16, 28, Looks::Button},
+    {"close 601", {{80, 10}, {80, 30}, {80, 55}}, 16, 28, 16, 28, Looks::BUTTON},
+    {"info 602", {{220, 100}, {220, 120}, {220, 140}}, 16, 28, 16, 28, Looks::BUTTON},
+    {"resolution 603", {{200, 100}, {200, 120}, {200, 140}}, 16, 28, 16, 28, Looks::BUTTON},
+    {"timer 604", {{180, 100}, {180, 120}, {180, 140}}, 16, 28, 16, 28, Looks::BUTTON},
 };
 
 // Sizes follow from the places: next page at W - 47, leave before new page (40 apart), play
 // centred by (24, 18), save centred by 20 and ending above the status line 37 rows lower.
 const std::vector<Element> EDITOR = {
-    {"next page", {{10, 10}, {50, 10}, {90, 10}}, 24, 44, 24, 48, Looks::Button},
-    {"previous page", {{200, 10}, {160, 10}, {130, 10}}, 24, 44, 24, 48, Looks::Button},
-    {"new page", {{10, 100}, {50, 100}, {90, 100}}, 24, 52, 24, 48, Looks::Button},
-    {"leave new page", {{130, 100}, {160, 100}, {200, 100}}, 24, 40, 24, 48, Looks::Button},
-    {"play", {{320, 20}, {370, 20}, {415, 20}}, 44, 52, 32, 40, Looks::Button},
-    {"save", {{320, 80}, {360, 80}, {400, 80}}, 36, 44, 24, 37, Looks::Button},
-    {"pointer", {{10, 50}, {40, 50}, {80, 50}}, 16, 32, 16, 32, Looks::Pointer},
-    {"list slider", {{230, 10}, {230, 10}, {260, 10}}, 12, 24, 16, 60, Looks::Button},
-    {"list up", {{130, 50}, {130, 50}, {160, 50}}, 12, 24, 12, 24, Looks::Button},
-    {"list down", {{180, 50}, {180, 50}, {210, 50}}, 12, 24, 12, 24, Looks::Button},
-    {"list track", {{290, 10}}, 12, 24, 2, 40, Looks::One},
-    {"application icon", {{432, 86}}, 24, 42, 24, 48, Looks::One},
+    {"next page", {{10, 10}, {50, 10}, {90, 10}}, 24, 44, 24, 48, Looks::BUTTON},
+    {"previous page", {{200, 10}, {160, 10}, {130, 10}}, 24, 44, 24, 48, Looks::BUTTON},
+    {"new page", {{10, 100}, {50, 100}, {90, 100}}, 24, 52, 24, 48, Looks::BUTTON},
+    {"leave new page", {{130, 100}, {160, 100}, {200, 100}}, 24, 40, 24, 48, Looks::BUTTON},
+    {"play", {{320, 20}, {370, 20}, {415, 20}}, 44, 52, 32, 40, Looks::BUTTON},
+    {"save", {{320, 80}, {360, 80}, {400, 80}}, 36, 44, 24, 37, Looks::BUTTON},
+    {"pointer", {{10, 50}, {40, 50}, {80, 50}}, 16, 32, 16, 32, Looks::POINTER},
+    {"list slider", {{230, 10}, {230, 10}, {260, 10}}, 12, 24, 16, 60, Looks::BUTTON},
+    {"list up", {{130, 50}, {130, 50}, {160, 50}}, 12, 24, 12, 24, Looks::BUTTON},
+    {"list down", {{180, 50}, {180, 50}, {210, 50}}, 12, 24, 12, 24, Looks::BUTTON},
+    {"list track", {{290, 10}}, 12, 24, 2, 40, Looks::ONE},
+    {"application icon", {{432, 86}}, 24, 42, 24, 48, Looks::ONE},
 };
 
 int drawn_w(const tf_TFAZA& f) { return f.x2 - f.x1; }
@@ -150,7 +150,7 @@ std::vector<std::vector<tf_TFAZA>> Skin::ExpectSheet(const std::vector<Element>&
         }
         const std::vector<tf_TFAZA>& m = measured.back();
         for (const tf_TFAZA& f : m) EXPECT_TRUE(drawn_w(f) == W(m) && drawn_h(f) == H(m)) << el.name << " " << where(f);
-        if (el.looks == Looks::Button) {
+        if (el.looks == Looks::BUTTON) {
             const bool own_over = el.points[0].x != el.points[1].x || el.points[0].y != el.points[1].y;
             if (own_over) {
                 EXPECT_GT(Brightness(m[1]), Brightness(m[0])) << el.name << ": pointer over lights up";

@@ -3,23 +3,23 @@
 # and checks that the program ended in order and saved its settings, and that it wrote
 # nothing to stderr (a machine without a sound card included: the log says so instead).
 set -u
+smoke=$(cd "$(dirname "$0")" && pwd)
 PEXLO=$1
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null || exit 77
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 cat > inner.sh <<INNER
+source "$smoke/xvfb_lib.sh"
 "$PEXLO" 2>stderr.txt &
 pid=\$!
-for i in \$(seq 50); do grep -q 'Execute; while' tf_LOG.txt 2>/dev/null && break; sleep 0.2; done
+wait_started tf_LOG.txt
 sleep 1
 import -window root shot.png
 # The close button's middle on a 1280 x 800 screen.
 convert shot.png -format '%[pixel:p{1240,16}]' info: > close_pixel.txt
 xdotool mousemove 1240 16 click 1
-for i in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.2; done
-wait \$pid
-echo \$? > status.txt
+wait_ended \$pid status.txt
 INNER
 timeout 60 xvfb-run -a -s "-screen 0 1280x800x24" bash inner.sh
 fail() { echo "smoke: $*"; cat tf_LOG.txt 2>/dev/null | tail -20; exit 1; }

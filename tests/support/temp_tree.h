@@ -1,15 +1,14 @@
-// A scratch folder under /tmp, made and read with the host's own calls so that the code
-// under test never prepares its own fixtures. Removed with everything in it.
+// A scratch folder in the system's temporary folder, made and read with the host's own calls
+// so that the code under test never prepares its own fixtures. Removed with everything in it.
 #pragma once
-#include <dirent.h>
-#include <ftw.h>
-#include <sys/stat.h>
+#include <stdlib.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace test_support {
@@ -17,13 +16,16 @@ namespace test_support {
 class TempTree {
 public:
     TempTree() {
-        char tmpl[] = "/tmp/pexlo-test-XXXXXX";
-        root_ = mkdtemp(tmpl) ? tmpl : "/nonexistent";
+        std::string pattern = (std::filesystem::temp_directory_path() / "pexlo-test-XXXXXX").string();
+        root_ = mkdtemp(pattern.data()) ? pattern : "/nonexistent";
     }
     ~TempTree() {
-        nftw(root_.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 16,
-             FTW_DEPTH | FTW_PHYS);
+        std::error_code ignored;  // a test may have left a folder unreadable; what can go, goes
+        std::filesystem::remove_all(root_, ignored);
     }
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
     std::string Host(const std::string& rel = "") const { return rel.empty() ? root_ : root_ + "/" + rel; }
     // The program's path ("\" separators) of `rel` (UTF-8, "/" separators).
     std::string Path(const std::string& rel = "") const {
@@ -31,7 +33,7 @@ public:
         std::replace(p.begin(), p.end(), '/', '\\');
         return p;
     }
-    void Dir(const std::string& rel) const { mkdir(Host(rel).c_str(), 0755); }
+    void Dir(const std::string& rel) const { std::filesystem::create_directory(Host(rel)); }
     void File(const std::string& rel, const std::string& content = "") const {
         std::ofstream(Host(rel), std::ios::binary) << content;
     }
@@ -40,14 +42,12 @@ public:
         s << std::ifstream(Host(rel), std::ios::binary).rdbuf();
         return s.str();
     }
-    // The names in folder `rel` without "." and "..", in byte order.
+    // The names in folder `rel`, in byte order.
     std::vector<std::string> Names(const std::string& rel = "") const {
         std::vector<std::string> names;
-        if (DIR* d = opendir(Host(rel).c_str())) {
-            while (const dirent* e = readdir(d))
-                if (e->d_name != std::string(".") && e->d_name != std::string("..")) names.push_back(e->d_name);
-            closedir(d);
-        }
+        std::error_code missing;
+        for (const auto& e : std::filesystem::directory_iterator(Host(rel), missing))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }

@@ -15,12 +15,12 @@ namespace {
 const Rgb CHEEK = Hex(0xFF8A80);
 const Rgb NOSE_PINK = Hex(0xFF7A9A);
 
-float F(double v) { return static_cast<float>(v); }
+float as_float(double v) { return static_cast<float>(v); }
 // Where one phase of n stands in the cycle, as an angle.
-double Turn(int i, int n) { return 2 * PI * i / n; }
+double turn(int i, int n) { return 2 * PI * i / n; }
 
 // A round eye looking right: white, a dark pupil and a glint.
-void Eye(Canvas& c, float x, float y, float r) {
+void eye(Canvas& c, float x, float y, float r) {
     c.Fill(Circle(x, y, r + 1.5f), Solid(INK));
     c.Fill(Circle(x, y, r), Solid(WHITE));
     c.Fill(Circle(x + r * 0.25f, y, r * 0.62f), Solid(INK));
@@ -28,19 +28,19 @@ void Eye(Canvas& c, float x, float y, float r) {
 }
 
 // A stroke from (x, y) of length len, turned by angle from straight down.
-Sdf Limb(float x, float y, float len, double angle, float r) {
-    return Capsule(x, y, x + len * F(Sin(angle)), y + len * F(Cos(angle)), r);
+Sdf limb(float x, float y, float len, double angle, float r) {
+    return Capsule(x, y, x + len * as_float(Sin(angle)), y + len * as_float(Cos(angle)), r);
 }
 
-void Dog(Canvas& c, int i) {
+void draw_dog(Canvas& c, int i) {
     const Rgb fur = Hex(0xE6A04E), dark = Darker(fur, 0.22f), cream = Hex(0xFFEBC8), ear = Hex(0x93592C);
-    const double t = Turn(i, 6), swing = 0.42 * Sin(t);
-    const float bob = F(2 * (1 - Cos(2 * t)) / 2), top = 50 - bob;
+    const double t = turn(i, 6), swing = 0.42 * Sin(t);
+    const float bob = as_float(2 * (1 - Cos(2 * t)) / 2), top = 50 - bob;
     const float ground = 128;
     const auto leg = [&](float hx, double a, Rgb col) {
         const float hy = top + 28, len = ground - hy - 4;
-        Part(c, Limb(hx, hy, len, a, 8), hy, ground, col, 2.5f);
-        const float fx = hx + len * F(Sin(a)), fy = hy + len * F(Cos(a));
+        Part(c, limb(hx, hy, len, a, 8), hy, ground, col, 2.5f);
+        const float fx = hx + len * as_float(Sin(a)), fy = hy + len * as_float(Cos(a));
         Part(c, Ellipse(fx + 4, fy + 2, 11, 7), fy - 5, fy + 9, col, 2.5f);
     };
     // Legs come out from under the body: the far pair, darker, behind the near pair.
@@ -50,8 +50,8 @@ void Dog(Canvas& c, int i) {
     leg(50, -swing, fur);
     // The tail wags twice a step.
     const double wag = 0.35 * Sin(2 * t);
-    Part(c, Capsule(36, top + 14, 36 - 26 * F(Sin(0.8 + wag)), top + 14 - 26 * F(Cos(0.8 + wag)), 6), top - 16,
-         top + 20, fur, 2.5f);
+    Part(c, Capsule(36, top + 14, 36 - 26 * as_float(Sin(0.8 + wag)), top + 14 - 26 * as_float(Cos(0.8 + wag)), 6),
+         top - 16, top + 20, fur, 2.5f);
     const Sdf body = Ellipse(88, top + 26, 58, 28);
     Part(c, body, top - 2, top + 54, fur, 2.5f);
     c.Shade(Intersect(Grow(body, -2.5f), Ellipse(92, top + 46, 44, 14)), Solid(cream));
@@ -67,13 +67,13 @@ void Dog(Canvas& c, int i) {
     c.Shade(Circle(hx + 38, hy + 5, 2.2f), Solid(WHITE, 0.8f));
     c.Shade(Arc(hx + 30, hy + 16, 7, 0.3f, 2.2f, 1.6f), Solid(INK));
     Part(c, Ellipse(hx + 29, hy + 28, 6, 8), hy + 22, hy + 36, NOSE_PINK, 1.5f);
-    Eye(c, hx + 8, hy - 6, 6);
+    eye(c, hx + 8, hy - 6, 6);
     c.Shade(Ellipse(hx + 6, hy + 12, 6, 4), Solid(CHEEK, 0.6f));
-    Part(c, Rotate(Ellipse(hx - 18, hy + 6, 11, 24), hx - 14, hy - 16, F(0.25 + 0.12 * Sin(t))), hy - 18, hy + 30, ear,
-         2.5f);
+    Part(c, Rotate(Ellipse(hx - 18, hy + 6, 11, 24), hx - 14, hy - 16, as_float(0.25 + 0.12 * Sin(t))), hy - 18,
+         hy + 30, ear, 2.5f);
 }
 
-void Bird(Canvas& c, int i) {
+void draw_bird(Canvas& c, int i) {
     const Rgb blue = Hex(0x3D9BF0), belly = Hex(0xFFE27A), beak = Hex(0xFF9F1C);
     // Wings up, half down, down, half up; the body rises as the wings beat down.
     const float angles[4] = {-0.3f, -1.45f, -2.55f, -1.45f}, lifts[4] = {4, 0, -5, 0};
@@ -85,7 +85,7 @@ void Bird(Canvas& c, int i) {
     c.Shade(Intersect(Grow(body, -2.5f), Ellipse(cx + 12, cy + 16, 26, 18)), Solid(belly));
     Shine(c, Grow(body, -3), cy - 33, cy + 10, 0.35f);
     Part(c, Polygon({cx + 36, cy - 8, cx + 62, cy - 1, cx + 36, cy + 8}), cy - 8, cy + 8, beak, 2.5f);
-    Eye(c, cx + 20, cy - 12, 8);
+    eye(c, cx + 20, cy - 12, 8);
     c.Shade(Ellipse(cx + 20, cy + 4, 7, 4), Solid(CHEEK, 0.6f));
     // A tuft on the head.
     Part(c, Union(Capsule(cx + 4, cy - 31, cx - 2, cy - 44, 3), Capsule(cx + 10, cy - 31, cx + 12, cy - 42, 3)),
@@ -98,10 +98,10 @@ void Bird(Canvas& c, int i) {
             Solid(Darker(blue, 0.15f), 0.7f));
 }
 
-void Fish(Canvas& c, int i) {
+void draw_fish(Canvas& c, int i) {
     const Rgb orange = Hex(0xFF8A2A), fin = Hex(0xFF6A3D);
-    const double t = Turn(i, 4);
-    const float swish = F(0.38 * Sin(t)), cy = 56 + F(2 * Sin(t + 1));
+    const double t = turn(i, 4);
+    const float swish = as_float(0.38 * Sin(t)), cy = 56 + as_float(2 * Sin(t + 1));
     const Sdf tail = Rotate(Grow(Polygon({50, cy, 10, cy - 32, 18, cy, 10, cy + 32}), 3), 50, cy, swish);
     Part(c, tail, cy - 34, cy + 34, fin, 2.5f);
     Part(c, Grow(Polygon({78, cy - 26, 104, cy - 48, 126, cy - 28}), 3), cy - 48, cy - 22, fin, 2.5f);
@@ -113,14 +113,14 @@ void Fish(Canvas& c, int i) {
         c.Shade(band, Solid(WHITE));
     }
     Shine(c, Grow(body, -3), cy - 35, cy + 5, 0.4f);
-    Eye(c, 140, cy - 10, 8);
+    eye(c, 140, cy - 10, 8);
     c.Shade(Arc(146, cy + 8, 8, 0.4f, 2.0f, 1.8f), Solid(INK));
     c.Shade(Ellipse(134, cy + 8, 6, 4), Solid(CHEEK, 0.7f));
     // The side fin paddles against the tail.
     Part(c, Rotate(Ellipse(96, cy + 14, 14, 7), 108, cy + 12, 0.5f - swish), cy + 6, cy + 24, fin, 2);
 }
 
-void Rabbit(Canvas& c, int i) {
+void draw_rabbit(Canvas& c, int i) {
     const Rgb fur = Hex(0xD9C2AA), white = Hex(0xFFF9F2), pink = Hex(0xFFA6B9);
     // Sit, crouch, push off, fly, reach for the ground, land.
     const float rise[6] = {0, 6, -22, -44, -26, 4}, sx[6] = {1, 1.08f, 0.92f, 1, 1, 1.1f},
@@ -148,22 +148,22 @@ void Rabbit(Canvas& c, int i) {
     }
     Part(c, Circle(hx, hy, 24), hy - 24, hy + 24, fur, 2.5f);
     c.Shade(Ellipse(hx + 12, hy + 10, 12, 9), Solid(white));
-    Eye(c, hx + 8, hy - 6, 6);
+    eye(c, hx + 8, hy - 6, 6);
     Part(c, Ellipse(hx + 22, hy + 4, 4.5f, 3.5f), hy, hy + 8, NOSE_PINK, 1.5f);
     c.Shade(Ellipse(hx + 2, hy + 8, 6, 4), Solid(CHEEK, 0.7f));
     for (float d : {-3.0f, 3.0f}) c.Shade(Capsule(hx + 22, hy + 8, hx + 36, hy + 6 + d * 2, 0.8f), Solid(INK, 0.6f));
 }
 
 // The slice of the plane between the rays from (cx, cy) at angles a0 and a1 (less than half a turn apart).
-Sdf Wedge(float cx, float cy, double a0, double a1) {
-    const float u0x = F(Cos(a0)), u0y = F(Sin(a0)), u1x = F(Cos(a1)), u1y = F(Sin(a1));
+Sdf wedge(float cx, float cy, double a0, double a1) {
+    const float u0x = as_float(Cos(a0)), u0y = as_float(Sin(a0)), u1x = as_float(Cos(a1)), u1y = as_float(Sin(a1));
     return [=](float x, float y) {
         const float px = x - cx, py = y - cy;
         return std::max(px * u0y - py * u0x, py * u1x - px * u1y);
     };
 }
 
-void Ball(Canvas& c, int i) {
+void draw_ball(Canvas& c, int i) {
     const float cx = 55, cy = 55, r = 50;
     const Sdf ball = Circle(cx, cy, r);
     Part(c, ball, cy - r, cy + r, Hex(0xF0453A), 3);
@@ -172,7 +172,7 @@ void Ball(Canvas& c, int i) {
     const double roll = i * PI / 9;
     for (int k = 0; k < 3; ++k) {
         const double a0 = roll + k * 2 * PI / 3;
-        c.Shade(Intersect(Grow(ball, -1), Wedge(cx, cy, a0, a0 + PI / 3)),
+        c.Shade(Intersect(Grow(ball, -1), wedge(cx, cy, a0, a0 + PI / 3)),
                 VGrad(cy - r, Hex(0xFFE066), cy + r, Hex(0xFFC21A)));
     }
     Part(c, Circle(cx, cy, 11), cy - 11, cy + 11, Hex(0x3D9BF0), 2);
@@ -180,7 +180,7 @@ void Ball(Canvas& c, int i) {
     c.Shade(Circle(cx - 22, cy - 24, 5), Solid(WHITE, 0.8f));
 }
 
-File Sheet(const char* name, int w, int h, int n, void (*draw)(Canvas&, int), std::string* faz) {
+File sheet(const char* name, int w, int h, int n, void (*draw)(Canvas&, int), std::string* faz) {
     return {std::string(name) + ".bmp", ActorSheet(w, h, n, draw, faz)};
 }
 }  // namespace
@@ -191,15 +191,15 @@ std::vector<File> Actors() {
         int w, h, phases;
         void (*draw)(Canvas&, int);
     };
-    const Actor all[] = {{"pes", 210, 140, 6, Dog},
-                         {"vtak", 160, 150, 4, Bird},
-                         {"ryba", 190, 112, 4, Fish},
-                         {"zajac", 170, 200, 6, Rabbit},
-                         {"lopta", 112, 112, 6, Ball}};
+    const Actor all[] = {{"pes", 210, 140, 6, draw_dog},
+                         {"vtak", 160, 150, 4, draw_bird},
+                         {"ryba", 190, 112, 4, draw_fish},
+                         {"zajac", 170, 200, 6, draw_rabbit},
+                         {"lopta", 112, 112, 6, draw_ball}};
     std::vector<File> files;
     for (const Actor& a : all) {
         std::string faz;
-        files.push_back(Sheet(a.name, a.w, a.h, a.phases, a.draw, &faz));
+        files.push_back(sheet(a.name, a.w, a.h, a.phases, a.draw, &faz));
         files.push_back({std::string(a.name) + ".faz", std::vector<uint8_t>(faz.begin(), faz.end())});
     }
     return files;

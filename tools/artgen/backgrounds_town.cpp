@@ -8,7 +8,7 @@ namespace {
 const float W = BG_W, H = BG_H;
 
 // A window pane showing the sky with a cloud, in a white frame with a cross.
-void Window(Canvas& c, float x0, float y0, float x1, float y1, float frame) {
+void window(Canvas& c, float x0, float y0, float x1, float y1, float frame) {
     Within box(c, x0 - frame, y0 - frame, x1 + frame, y1 + frame);
     c.Fill(Box(x0 - frame, y0 - frame, x1 + frame, y1 + frame, frame), Solid(Hex(0xFFFDF8)));
     c.Fill(Box(x0, y0, x1, y1, 2), VGrad(y0, Hex(0x62C2F7), y1, Hex(0xCDEFFF)));
@@ -45,7 +45,7 @@ Canvas Room() {
         c.Fill(Box(-8, floor_y - 20, W + 8, floor_y + 4, 0), VGrad(floor_y - 20, WHITE, floor_y + 4, Hex(0xE6DED2)));
     }
     // A window with curtains, a picture on the wall, a rug and a lamp.
-    Window(c, 260, 170, 680, 560, 16);
+    window(c, 260, 170, 680, 560, 16);
     for (float side : {0.0f, 1.0f}) {
         const float x = side ? 700 : 180;
         Within box(c, x - 60, 120, x + 60, 660);
@@ -83,7 +83,7 @@ Canvas Room() {
 
 namespace {
 // One house of the row: walls, a roof, rows of windows and a door; its ground at 820.
-void TownHouse(Canvas& c, float x0, float x1, float top, Rgb wall, bool gable) {
+void town_house(Canvas& c, float x0, float x1, float top, Rgb wall, bool gable) {
     const float ground = 822;
     Within box(c, x0 - 20, top - 140, x1 + 20, ground + 2);
     Part(c, Box(x0, top, x1, ground + 6, 3), top, ground, wall, 3);
@@ -108,7 +108,7 @@ void TownHouse(Canvas& c, float x0, float x1, float top, Rgb wall, bool gable) {
     c.Shade(Circle(dx + 20, ground - 60, 5), Solid(Hex(0xFFD23F)));
 }
 
-void Lamp(Canvas& c, float x) {
+void lamp(Canvas& c, float x) {
     Within box(c, x - 40, 480, x + 40, 900);
     Part(c, Box(x - 6, 540, x + 6, 880, 3), 540, 880, Hex(0x3F4A5A), 2.5f);
     Part(c, Box(x - 16, 860, x + 16, 892, 4), 860, 892, Hex(0x3F4A5A), 2.5f);
@@ -136,7 +136,7 @@ Canvas Street() {
         bool gable;
     } houses[] = {{-20, 300, 420, 0xFF8A80, false},  {330, 640, 330, 0xFFD54F, true},  {670, 980, 460, 0x81D4A3, false},
                   {1010, 1300, 300, 0xB39DDB, false}, {1330, 1620, 420, 0x7EC8F2, true}, {1650, 1940, 360, 0xFFB74D, false}};
-    for (const auto& h : houses) TownHouse(c, h.x0, h.x1, h.top, Hex(h.wall), h.gable);
+    for (const auto& h : houses) town_house(c, h.x0, h.x1, h.top, Hex(h.wall), h.gable);
     {
         Within box(c, 0, 818, W, H);
         c.Fill(Box(-8, 820, W + 8, 910, 0), VGrad(820, Hex(0xE8E2D6), 910, Hex(0xD2CABA)));
@@ -145,7 +145,7 @@ Canvas Street() {
         c.Fill(Box(-8, 924, W + 8, H + 8, 0), VGrad(924, Hex(0x5F6573), H, Hex(0x4A505C)));
         for (float x = 40; x < W; x += 240) c.Fill(Box(x, 996, x + 130, 1008, 5), Solid(Hex(0xF6F1E4)));
     }
-    for (float x : {316.0f, 996.0f, 1636.0f}) Lamp(c, x);
+    for (float x : {316.0f, 996.0f, 1636.0f}) lamp(c, x);
     return c;
 }
 

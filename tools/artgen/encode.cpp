@@ -16,10 +16,10 @@ void put_tag(std::vector<uint8_t>& v, const char* tag) {
     for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
 }
 
-constexpr size_t kColours = 256;
+constexpr size_t COLOURS = 256;
 
 struct Palette {
-    std::vector<uint16_t> colours;              // at most kColours
+    std::vector<uint16_t> colours;              // at most COLOURS
     std::array<uint8_t, 65536> index_of = {};  // of every value that occurs
 };
 
@@ -44,7 +44,7 @@ Palette choose_palette(IDirectDrawSurface* s, const std::vector<uint16_t>& keep)
     for (uint16_t k : keep)
         if (count[k]) p.colours.push_back(k);
     for (uint16_t v : used)
-        if (p.colours.size() < kColours && std::find(p.colours.begin(), p.colours.end(), v) == p.colours.end())
+        if (p.colours.size() < COLOURS && std::find(p.colours.begin(), p.colours.end(), v) == p.colours.end())
             p.colours.push_back(v);
     for (uint16_t v : used) {
         size_t best = 0;

@@ -6,11 +6,11 @@ namespace artgen {
 
 Rgb StateColour(Rgb base, State s) {
     switch (s) {
-        case State::Over:
+        case State::OVER:
             return Lighter(base, 0.22f);
-        case State::Pressed:
+        case State::PRESSED:
             return Darker(base, 0.14f);
-        case State::Normal:
+        case State::NORMAL:
             break;
     }
     return base;
@@ -24,7 +24,7 @@ void glossy_body(Canvas& c, const Sdf& shape, float x0, float y0, float x1, floa
     c.Fill(shape, VGrad(y0, Darker(col, 0.22f), y1, Darker(col, 0.5f)));
     c.Fill(Grow(shape, -1.25f), VGrad(y0, Lighter(col, 0.3f), y1, Darker(col, 0.06f)));
     // The shine of a rounded surface: strong at the top, fading out above the middle.
-    const float shine = s == State::Pressed ? 0.3f : 0.62f;
+    const float shine = s == State::PRESSED ? 0.3f : 0.62f;
     Sdf gloss = Intersect(Grow(shape, -2.0f), Ellipse(cx, y0 + h * 0.1f, (x1 - x0) * 0.6f, h * 0.48f));
     c.Shade(gloss, VGradAlpha(y0, {WHITE, shine}, y0 + h * 0.55f, {WHITE, 0.05f}));
     // Light thrown back at the bottom edge.
@@ -40,10 +40,10 @@ Point Button(Canvas& c, Form form, Rgb base, State s, const GlyphAt& glyph) {
 }
 
 Point Button(Canvas& c, const Cell& cell, Form form, Rgb base, State s, const GlyphAt& glyph) {
-    const float off = s == State::Pressed ? 1.0f : 0.0f;
+    const float off = s == State::PRESSED ? 1.0f : 0.0f;
     const float x0 = cell.x + off, y0 = cell.y + off, x1 = x0 + cell.w - 1, y1 = y0 + cell.h - 1;
     const float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
-    const Sdf shape = form == Form::Round ? Ellipse(cx, cy, (x1 - x0) / 2, (y1 - y0) / 2)
+    const Sdf shape = form == Form::ROUND ? Ellipse(cx, cy, (x1 - x0) / 2, (y1 - y0) / 2)
                                           : Box(x0, y0, x1, y1, std::min(x1 - x0, y1 - y0) * 0.3f);
     glossy_body(c, shape, x0, y0, x1, y1, base, s);
     const Sdf mark = glyph ? glyph(cx, cy) : nullptr;

@@ -7,7 +7,7 @@
 
 namespace artgen {
 
-enum class State { Normal, Over, Pressed };
+enum class State { NORMAL, OVER, PRESSED };
 
 const Rgb WHITE = {1, 1, 1};
 const Rgb INK = {0.16f, 0.14f, 0.32f};  // the outline colour of marks, letters and pointers
@@ -21,7 +21,7 @@ const Rgb GRAPE = Hex(0x9B6BF2);  // keeping: save
 // The body colour of a button in a state.
 Rgb StateColour(Rgb base, State s);
 
-enum class Form { Rounded, Round };
+enum class Form { ROUNDED, ROUND };
 
 // Where a button lies in its canvas.
 struct Cell {

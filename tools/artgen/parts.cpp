@@ -7,7 +7,7 @@ namespace artgen {
 
 void Knob(Canvas& c, State s) {
     const bool tall = c.Height() >= c.Width();
-    Button(c, Form::Rounded, SKY, s, [&](float cx, float cy) {
+    Button(c, Form::ROUNDED, SKY, s, [&](float cx, float cy) {
         const float across = static_cast<float>(std::min(c.Width(), c.Height()));
         const float along = static_cast<float>(std::max(c.Width(), c.Height()));
         if (across < 12) return Sdf(nullptr);  // too small for grooves
@@ -16,7 +16,7 @@ void Knob(Canvas& c, State s) {
 }
 
 void ScrollButton(Canvas& c, State s, Dir d) {
-    Button(c, Form::Rounded, SKY, s, [&](float cx, float cy) {
+    Button(c, Form::ROUNDED, SKY, s, [&](float cx, float cy) {
         const float size = std::min(c.Width(), c.Height()) * 0.5f;
         return Triangle(cx, cy, size, d, 1.0f);
     });

@@ -8,13 +8,13 @@ namespace {
 // Turns an arrangement drawn pointing right into direction d.
 Sdf point(Sdf right, float cx, float cy, Dir d) {
     switch (d) {
-        case Dir::Left:
+        case Dir::LEFT:
             return Rotate(right, cx, cy, static_cast<float>(PI));
-        case Dir::Up:
+        case Dir::UP:
             return Rotate(right, cx, cy, static_cast<float>(-PI / 2));
-        case Dir::Down:
+        case Dir::DOWN:
             return Rotate(right, cx, cy, static_cast<float>(PI / 2));
-        case Dir::Right:
+        case Dir::RIGHT:
             break;
     }
     return right;
@@ -109,7 +109,7 @@ Sdf DoorMark(float cx, float cy, float s, float t) {
     Sdf frame = Union(Capsule(cx - h * 0.1f, cy - h + t / 2, cx - h + t / 2, cy - h + t / 2, t / 2),
                       Union(Capsule(cx - h + t / 2, cy - h + t / 2, cx - h + t / 2, cy + h - t / 2, t / 2),
                             Capsule(cx - h + t / 2, cy + h - t / 2, cx - h * 0.1f, cy + h - t / 2, t / 2)));
-    Sdf arrow = Arrow(cx + h * 0.3f, cy, h * 1.4f, t, Dir::Right);
+    Sdf arrow = Arrow(cx + h * 0.3f, cy, h * 1.4f, t, Dir::RIGHT);
     return Union(frame, arrow);
 }
 

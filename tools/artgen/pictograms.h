@@ -5,7 +5,7 @@
 
 namespace artgen {
 
-enum class Dir { Up, Down, Left, Right };
+enum class Dir { UP, DOWN, LEFT, RIGHT };
 
 Sdf CrossMark(float cx, float cy, float s, float t);
 Sdf TickMark(float cx, float cy, float s, float t);

@@ -17,14 +17,14 @@ const Rgb APPLE = Hex(0xF0483E);
 const Rgb GOLD = Hex(0xFFD23F);
 const Rgb CHEEK = Hex(0xFF8A80);
 
-Sdf Unite(std::initializer_list<Sdf> parts) {
+Sdf unite(std::initializer_list<Sdf> parts) {
     Sdf all = nullptr;
     for (const Sdf& p : parts) all = all ? Union(all, p) : p;
     return all;
 }
 
 // A friendly face: two eyes with a glint, rosy cheeks and a smile, `s` pixels across.
-void Face(Canvas& c, float cx, float cy, float s) {
+void face(Canvas& c, float cx, float cy, float s) {
     for (float side : {-1.0f, 1.0f}) {
         c.Shade(Ellipse(cx + side * s * 0.22f, cy - s * 0.08f, s * 0.06f, s * 0.085f), Solid(INK));
         c.Shade(Circle(cx + side * s * 0.22f + s * 0.02f, cy - s * 0.11f, s * 0.022f), Solid(WHITE));
@@ -34,12 +34,12 @@ void Face(Canvas& c, float cx, float cy, float s) {
             Solid(INK));
 }
 
-Canvas Tree() {
+Canvas tree_prop() {
     Canvas c(300, 400);
     Part(c, Polygon({128, 240, 172, 240, 176, 360, 196, 392, 104, 392, 124, 360}), 240, 392, BARK, 3);
     c.Shade(Capsule(140, 262, 142, 370, 3), Solid(Darker(BARK, 0.25f)));
     c.Shade(Capsule(160, 300, 158, 380, 2.5f), Solid(Darker(BARK, 0.25f)));
-    const Sdf crown = Unite({Circle(150, 112, 92), Circle(78, 172, 66), Circle(222, 172, 66), Circle(104, 232, 60),
+    const Sdf crown = unite({Circle(150, 112, 92), Circle(78, 172, 66), Circle(222, 172, 66), Circle(104, 232, 60),
                              Circle(196, 232, 60), Circle(150, 210, 78)});
     Part(c, crown, 20, 290, LEAF, 3.5f);
     c.Shade(Intersect(Grow(crown, -3), Circle(150, 330, 130)), Solid(Darker(LEAF, 0.25f), 0.6f));
@@ -54,7 +54,7 @@ Canvas Tree() {
     return c;
 }
 
-Canvas House() {
+Canvas house_prop() {
     Canvas c(360, 360);
     const Rgb wall = Hex(0xFFE7A8), roof = Hex(0xEE4F3F), wood = Hex(0x9A6236), glass = Hex(0x8FD6FF);
     Part(c, Box(244, 40, 284, 130, 3), 40, 130, Hex(0xC8643C), 3);
@@ -79,7 +79,7 @@ Canvas House() {
     return c;
 }
 
-Canvas Sun() {
+Canvas sun_prop() {
     Canvas c(240, 240);
     const float cx = 120, cy = 120;
     Sdf rays = nullptr;
@@ -97,20 +97,20 @@ Canvas Sun() {
     Part(c, rays, 6, 234, Hex(0xFFA726), 3);
     Part(c, Circle(cx, cy, 72), 48, 192, Hex(0xFFD83A), 3.5f);
     Shine(c, Circle(cx - 14, cy - 16, 48), 60, 140, 0.5f);
-    Face(c, cx, cy + 6, 100);
+    face(c, cx, cy + 6, 100);
     return c;
 }
 
-Canvas Cloud() {
+Canvas cloud_prop() {
     Canvas c(300, 160);
-    const Sdf cloud = Unite({Circle(84, 98, 48), Circle(142, 72, 60), Circle(210, 88, 50), Circle(252, 114, 34),
+    const Sdf cloud = unite({Circle(84, 98, 48), Circle(142, 72, 60), Circle(210, 88, 50), Circle(252, 114, 34),
                              Circle(46, 120, 30), Box(46, 96, 262, 148, 26)});
     Rimmed(c, cloud, 3, Hex(0x9DB8D8), 12, WHITE, 148, Hex(0xDCE9F7));
     c.Shade(Intersect(Grow(cloud, -3), Box(0, 126, 300, 160, 0)), Solid(Hex(0xC9DBF0), 0.7f));
     return c;
 }
 
-Canvas Flower() {
+Canvas flower_prop() {
     Canvas c(100, 160);
     const Rgb stem = Hex(0x3FA34D);
     Part(c, Capsule(50, 70, 52, 154, 4), 70, 154, stem, 2);
@@ -124,24 +124,25 @@ Canvas Flower() {
     }
     Part(c, petals, 10, 90, Hex(0xFF6FAE), 2.5f);
     Part(c, Circle(50, 50, 15), 35, 65, GOLD, 2.5f);
-    Face(c, 50, 52, 26);
+    face(c, 50, 52, 26);
     return c;
 }
 
-Canvas Rock() {
+Canvas rock_prop() {
     Canvas c(180, 120);
-    const Sdf rock = Unite({Ellipse(94, 74, 74, 40), Circle(70, 58, 42), Circle(118, 62, 36), Box(14, 70, 172, 112, 14)});
+    const Sdf rock =
+        unite({Ellipse(94, 74, 74, 40), Circle(70, 58, 42), Circle(118, 62, 36), Box(14, 70, 172, 112, 14)});
     Part(c, rock, 16, 114, Hex(0x9AA5B1), 3);
     c.Shade(Subtract(Intersect(Grow(rock, -3), Circle(66, 48, 30)), Circle(76, 62, 30)), Solid(WHITE, 0.45f));
     for (auto [x, y, r] : {std::tuple{120.0f, 78.0f, 8.0f}, {72, 94, 6}, {144, 98, 5}, {40, 84, 4}})
         c.Shade(Circle(x, y, r), Solid(Hex(0x7D8794)));
     // Moss over the top, with a few drops hanging down.
-    const Sdf moss = Intersect(Grow(rock, -1), Unite({Ellipse(98, 22, 44, 16), Circle(70, 34, 9), Circle(126, 36, 8)}));
+    const Sdf moss = Intersect(Grow(rock, -1), unite({Ellipse(98, 22, 44, 16), Circle(70, 34, 9), Circle(126, 36, 8)}));
     Part(c, moss, 14, 44, Hex(0x6CC04A), 2);
     return c;
 }
 
-Canvas Fence() {
+Canvas fence_prop() {
     Canvas c(400, 140);
     const Rgb wood = Hex(0xE8B06A);
     Part(c, Box(8, 48, 392, 66, 4), 48, 66, wood, 2.5f);
@@ -157,7 +158,7 @@ Canvas Fence() {
     return c;
 }
 
-Canvas Moon() {
+Canvas moon_prop() {
     Canvas c(180, 200);
     const Sdf moon = Subtract(Circle(92, 100, 84), Circle(134, 78, 70));
     Rimmed(c, moon, 3.5f, Hex(0xC9A43A), 14, Hex(0xFFF6C2), 186, Hex(0xFFD95A));
@@ -170,7 +171,7 @@ Canvas Moon() {
     return c;
 }
 
-Canvas StarProp() {
+Canvas star_prop() {
     Canvas c(90, 90);
     const Sdf star = Grow(Star(45, 48, 40, 18, 0), 2);
     Part(c, star, 6, 88, GOLD, 3);
@@ -180,9 +181,11 @@ Canvas StarProp() {
 }  // namespace
 
 std::vector<File> Props() {
-    return {{"strom.bmp", PropFile(Tree())},  {"dom.bmp", PropFile(House())},    {"slnko.bmp", PropFile(Sun())},
-            {"oblak.bmp", PropFile(Cloud())}, {"kvet.bmp", PropFile(Flower())},  {"kamen.bmp", PropFile(Rock())},
-            {"plot.bmp", PropFile(Fence())},  {"mesiac.bmp", PropFile(Moon())}, {"hviezda.bmp", PropFile(StarProp())}};
+    return {{"strom.bmp", PropFile(tree_prop())},  {"dom.bmp", PropFile(house_prop())},
+            {"slnko.bmp", PropFile(sun_prop())},   {"oblak.bmp", PropFile(cloud_prop())},
+            {"kvet.bmp", PropFile(flower_prop())}, {"kamen.bmp", PropFile(rock_prop())},
+            {"plot.bmp", PropFile(fence_prop())},  {"mesiac.bmp", PropFile(moon_prop())},
+            {"hviezda.bmp", PropFile(star_prop())}};
 }
 
 }  // namespace artgen

@@ -26,7 +26,7 @@ const Rect LIST_TRACK = {274, 5, 293, 24};
 const Rect POINTER[3] = {{2, 43, 29, 70}, {32, 43, 59, 70}, {62, 43, 89, 70}};
 const Rect APP_ICON = {424, 66, 463, 105};
 
-const State STATES[3] = {State::Normal, State::Over, State::Pressed};
+const State STATES[3] = {State::NORMAL, State::OVER, State::PRESSED};
 
 void buttons(Sheet& sheet, const Rect (&rects)[3], Form form, Rgb colour, const GlyphAt& glyph) {
     for (int i = 0; i < 3; ++i) {
@@ -40,7 +40,7 @@ void buttons(Sheet& sheet, const Rect (&rects)[3], Form form, Rgb colour, const 
 void new_page_buttons(Sheet& sheet) {
     for (int i = 0; i < 3; ++i) {
         Canvas c(NEW_PAGE[i].W(), NEW_PAGE[i].H());
-        const Point m = Button(c, Form::Round, SUN, STATES[i], nullptr);
+        const Point m = Button(c, Form::ROUND, SUN, STATES[i], nullptr);
         const Rgb shadow = Darker(StateColour(SUN, STATES[i]), 0.45f);
         Glyph(c, PageShape(m.x - 2, m.y - 1, 15, 19), shadow);
         c.Shade(FoldShape(m.x - 2, m.y - 1, 15, 19), Solid(Hex(0xF0BE78)));
@@ -54,15 +54,15 @@ void new_page_buttons(Sheet& sheet) {
 
 void list_parts(Sheet& sheet) {
     for (int i = 0; i < 2; ++i) {
-        const State s = i ? State::Pressed : State::Normal;
+        const State s = i ? State::PRESSED : State::NORMAL;
         Canvas knob(LIST_KNOB[i].W(), LIST_KNOB[i].H());
         Knob(knob, s);
         sheet.Place(LIST_KNOB[i], knob);
         Canvas up(LIST_UP[i].W(), LIST_UP[i].H());
-        ScrollButton(up, s, Dir::Up);
+        ScrollButton(up, s, Dir::UP);
         sheet.Place(LIST_UP[i], up);
         Canvas down(LIST_DOWN[i].W(), LIST_DOWN[i].H());
-        ScrollButton(down, s, Dir::Down);
+        ScrollButton(down, s, Dir::DOWN);
         sheet.Place(LIST_DOWN[i], down);
     }
     Canvas track(LIST_TRACK.W(), LIST_TRACK.H());
@@ -121,12 +121,12 @@ void pointers(Sheet& sheet) {
 std::vector<uint8_t> EditorSkin() {
     Sheet sheet(WIDTH, HEIGHT, KEY, BORDER);
     sheet.MarkBorderAt00();
-    buttons(sheet, NEXT, Form::Round, SKY, [](float cx, float cy) { return Arrow(cx, cy, 19, 6.5f, Dir::Right); });
-    buttons(sheet, PREVIOUS, Form::Round, SKY, [](float cx, float cy) { return Arrow(cx, cy, 19, 6.5f, Dir::Left); });
-    buttons(sheet, PLAY, Form::Rounded, GRASS,
-            [](float cx, float cy) { return Triangle(cx + 1, cy, 22, Dir::Right, 2.5f); });
-    buttons(sheet, SAVE, Form::Rounded, GRAPE, [](float cx, float cy) { return SaveMark(cx, cy, 19, 4); });
-    buttons(sheet, LEAVE, Form::Round, BERRY, [](float cx, float cy) { return DoorMark(cx, cy, 18, 3.5f); });
+    buttons(sheet, NEXT, Form::ROUND, SKY, [](float cx, float cy) { return Arrow(cx, cy, 19, 6.5f, Dir::RIGHT); });
+    buttons(sheet, PREVIOUS, Form::ROUND, SKY, [](float cx, float cy) { return Arrow(cx, cy, 19, 6.5f, Dir::LEFT); });
+    buttons(sheet, PLAY, Form::ROUNDED, GRASS,
+            [](float cx, float cy) { return Triangle(cx + 1, cy, 22, Dir::RIGHT, 2.5f); });
+    buttons(sheet, SAVE, Form::ROUNDED, GRAPE, [](float cx, float cy) { return SaveMark(cx, cy, 19, 4); });
+    buttons(sheet, LEAVE, Form::ROUND, BERRY, [](float cx, float cy) { return DoorMark(cx, cy, 18, 3.5f); });
     new_page_buttons(sheet);
     list_parts(sheet);
     pointers(sheet);

@@ -12,7 +12,7 @@ namespace artgen {
 
 namespace {
 const int WIDTH = 235, HEIGHT = 211;
-const State STATES[3] = {State::Normal, State::Over, State::Pressed};
+const State STATES[3] = {State::NORMAL, State::OVER, State::PRESSED};
 
 // Small slider knobs of the second look: normal, over, pressed.
 const Rect SMALL_KNOB_H[3] = {{2, 25, 9, 38}, {12, 25, 19, 38}, {22, 25, 29, 38}};
@@ -46,7 +46,7 @@ Canvas canvas_for(const Rect& r) { return Canvas(r.W(), r.H()); }
 void title_button(Sheet& sheet, const Rect& r, Rgb colour, State s, const GlyphAt& glyph) {
     Canvas c = canvas_for(r);
     const float top = static_cast<float>(r.H() - TITLE_H);
-    Button(c, {0, top, static_cast<float>(TITLE_W), static_cast<float>(TITLE_H)}, Form::Rounded, colour, s, glyph);
+    Button(c, {0, top, static_cast<float>(TITLE_W), static_cast<float>(TITLE_H)}, Form::ROUNDED, colour, s, glyph);
     sheet.Place(r, c);
 }
 
@@ -68,11 +68,11 @@ void title_buttons(Sheet& sheet) {
 
 void scroll_bars(Sheet& sheet) {
     for (int i = 0; i < 2; ++i) {
-        const State s = i ? State::Pressed : State::Normal;
+        const State s = i ? State::PRESSED : State::NORMAL;
         const struct {
             Rect r;
             Dir d;
-        } buttons[4] = {{V_UP[i], Dir::Up}, {V_DOWN[i], Dir::Down}, {H_LEFT[i], Dir::Left}, {H_RIGHT[i], Dir::Right}};
+        } buttons[4] = {{V_UP[i], Dir::UP}, {V_DOWN[i], Dir::DOWN}, {H_LEFT[i], Dir::LEFT}, {H_RIGHT[i], Dir::RIGHT}};
         for (const auto& b : buttons) {
             Canvas c = canvas_for(b.r);
             ScrollButton(c, s, b.d);
@@ -101,7 +101,7 @@ void scroll_bars(Sheet& sheet) {
 void marks(Sheet& sheet) {
     for (int i = 0; i < 2; ++i) {
         Canvas c = canvas_for(CLOSE_X[i]);
-        Button(c, Form::Rounded, BERRY, i ? State::Pressed : State::Normal,
+        Button(c, Form::ROUNDED, BERRY, i ? State::PRESSED : State::NORMAL,
                [](float cx, float cy) { return CrossMark(cx, cy, 7, 2); });
         sheet.Place(CLOSE_X[i], c);
     }
@@ -113,7 +113,7 @@ void marks(Sheet& sheet) {
     sheet.Place(CANCEL_MARK, cancel);
 
     Canvas help = canvas_for(HELP);
-    Button(help, Form::Round, SKY, State::Normal,
+    Button(help, Form::ROUND, SKY, State::NORMAL,
            [](float cx, float cy) { return QuestionMark(cx, cy + 0.5f, 19, 4); });
     sheet.Place(HELP, help);
 }

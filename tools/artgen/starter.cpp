@@ -75,7 +75,7 @@ const char* const SAMPLE_PAGES[] = {
 };
 
 // The folder and those above it.
-bool MakeDir(const std::string& path) {
+bool make_dir(const std::string& path) {
     std::error_code failed;
     std::filesystem::create_directories(path, failed);
     if (!failed) return true;
@@ -83,7 +83,7 @@ bool MakeDir(const std::string& path) {
     return false;
 }
 
-File Text(const std::string& name, const std::string& text) { return {name, {text.begin(), text.end()}}; }
+File text_file(const std::string& name, const std::string& text) { return {name, {text.begin(), text.end()}}; }
 
 // A folder of a book (its path below the book's) and the files in it.
 struct Folder {
@@ -92,20 +92,20 @@ struct Folder {
 };
 
 // A book's folder: its icon, asset folders and pages, then the thumbnails the editor would make.
-bool WriteBook(const std::string& dir, uint32_t cover, const std::vector<Folder>& assets,
+bool write_book(const std::string& dir, uint32_t cover, const std::vector<Folder>& assets,
                const std::vector<File>& pages) {
     std::vector<Folder> parts = {{"", {{"kniha_ikona.bmp", BookIcon(cover)}}}};
     parts.insert(parts.end(), assets.begin(), assets.end());
     parts.push_back({"", pages});
     for (const Folder& part : parts)
-        if (!MakeDir(dir + part.name) || !WriteFiles(dir + part.name, part.files)) return false;
+        if (!make_dir(dir + part.name) || !WriteFiles(dir + part.name, part.files)) return false;
     std::vector<std::string> names;
     for (const File& p : pages) names.push_back(p.name);
     return DrawThumbnails(dir, names);
 }
 
 // The program's emblem with a little room around it, drawn four times larger and averaged down.
-File DesktopIcon(int size) {
+File desktop_icon(int size) {
     const float side = static_cast<float>(size * 4);
     Canvas c(size * 4, size * 4);
     OpenBook(c, side * 0.04f, side * 0.03f, side * 0.92f);
@@ -116,17 +116,17 @@ File DesktopIcon(int size) {
 bool WriteStarter(const std::string& dir) {
     const std::string library = dir + "/library", app = library + "/app";
     std::vector<File> sample;
-    for (const char* page : SAMPLE_PAGES) sample.push_back(Text(std::to_string(sample.size() + 1) + ".str", page));
+    for (const char* page : SAMPLE_PAGES) sample.push_back(text_file(std::to_string(sample.size() + 1) + ".str", page));
     const std::vector<File> default_icon = {{"kniha_ikona_default.bmp", BookIcon()}};
     // Pictures belong to one book: the template and the sample book each have their own copies.
     const std::vector<Folder> assets = {{"/Pozadia", Backgrounds()}, {"/Kulisy", Props()}, {"/Herci", Actors()}};
-    if (!MakeDir(app) || !WriteFiles(app, default_icon) ||
-        !WriteBook(app + "/KNIHA_DEFNEW", 0x34C060, assets, {Text("1.str", TEMPLATE_PAGE)}) ||
-        !WriteBook(library + "/" + SAMPLE, 0xFF8A2A, assets, sample))
+    if (!make_dir(app) || !WriteFiles(app, default_icon) ||
+        !write_book(app + "/KNIHA_DEFNEW", 0x34C060, assets, {text_file("1.str", TEMPLATE_PAGE)}) ||
+        !write_book(library + "/" + SAMPLE, 0xFF8A2A, assets, sample))
         return false;
     for (int size : {64, 256}) {
         const std::string apps = dir + "/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
-        if (!MakeDir(apps) || !WriteFiles(apps, {DesktopIcon(size)})) return false;
+        if (!make_dir(apps) || !WriteFiles(apps, {desktop_icon(size)})) return false;
     }
     return true;
 }

@@ -14,7 +14,7 @@ namespace artgen {
 
 namespace {
 // A program path ("\" separators, Windows-1250) of a host path.
-std::string ProgramPath(const std::string& host) {
+std::string program_path(const std::string& host) {
     std::string p = plat_Cp1250FromUtf8(host.c_str());
     std::replace(p.begin(), p.end(), '/', '\\');
     return p;
@@ -39,7 +39,7 @@ bool DrawThumbnails(const std::string& book, const std::vector<std::string>& pag
     utl_duir_Herci = &herci;
 
     // Listing the asset folders makes their thumbnails, as the editor does on opening a book.
-    const std::string dir = ProgramPath(book);
+    const std::string dir = program_path(book);
     pozadia.XRELOAD((dir + "\\Pozadia\\").c_str(), false);
     kulisy.XRELOAD((dir + "\\Kulisy\\").c_str(), false);
     herci.XRELOAD((dir + "\\Herci\\").c_str(), false);

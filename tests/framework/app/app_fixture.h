@@ -16,16 +16,17 @@
 #include "framework/tuning/tf_km.h"
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
+#include "tests/support/pixels.h"
 #include "tests/support/test_support.h"
 
 namespace app_test {
 
-inline const char* const kIni = "APP_TEST.INI";
+inline const char* const INI = "APP_TEST.INI";
 using Trail = std::vector<std::string>;
 
 // Notes its hooks in `trail`; `on_note` runs at each note.
 struct RecordingScreen : tf_CAppScreen {
-    explicit RecordingScreen(const char* ini = kIni) : tf_CAppScreen(nullptr, SW_SHOWNORMAL, ini) {}
+    explicit RecordingScreen(const char* ini = INI) : tf_CAppScreen(nullptr, SW_SHOWNORMAL, ini) {}
     void Init() override { Note("Init"); }
     void Init2() override { Note("Init2"); }
     void Do_LOAD_SRF() override { Note("Load"); }
@@ -59,7 +60,7 @@ class AppTest : public testing::Test {
 protected:
     void SetUp() override {
         test_support::FreshLog();
-        remove(kIni);
+        remove(INI);
         tf_ScreenW = 1920;  // as at program start
         tf_ScreenH = 1080;
     }
@@ -82,10 +83,10 @@ protected:
         plat_Headless_SetIdleScript(nullptr);
         return code;
     }
-    static void WriteIni(const std::string& content) { std::ofstream(kIni, std::ios::binary) << content; }
+    static void WriteIni(const std::string& content) { std::ofstream(INI, std::ios::binary) << content; }
     static std::string ReadIni() {
         std::ostringstream s;
-        s << std::ifstream(kIni, std::ios::binary).rdbuf();
+        s << std::ifstream(INI, std::ios::binary).rdbuf();
         return s.str();
     }
 
@@ -97,6 +98,6 @@ inline void PostKey(int vk, bool ctrl = false, bool shift = false) {
     plat_Headless_SetKeyDown(VK_SHIFT, shift);
     plat_Headless_Post(WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
 }
-inline uint16_t Px(IDirectDrawSurface* s, int x, int y) { return s->Row(y)[x]; }
+using test_support::Px;
 
 }  // namespace app_test

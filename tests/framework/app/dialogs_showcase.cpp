@@ -12,7 +12,7 @@
 
 namespace dialogs_test {
 namespace {
-constexpr int kPictureW = 96, kPictureH = 64;
+constexpr int PICTURE_W = 96, PICTURE_H = 64;
 
 void fill(HDC dc, COLORREF colour, RECT r) {
     HBRUSH b = CreateSolidBrush(colour);
@@ -34,20 +34,20 @@ void ellipse(HDC dc, COLORREF colour, int l, int t, int r, int b) {
 
 // The scenes, in 0x00BBGGRR.
 void sun(HDC dc) {
-    fill(dc, 0x00F0C060, {0, 0, kPictureW, kPictureH});
+    fill(dc, 0x00F0C060, {0, 0, PICTURE_W, PICTURE_H});
     ellipse(dc, 0x0020D0FF, 28, 12, 68, 52);
 }
 void tree(HDC dc) {
-    fill(dc, 0x00F8F8F8, {0, 0, kPictureW, kPictureH});
+    fill(dc, 0x00F8F8F8, {0, 0, PICTURE_W, PICTURE_H});
     fill(dc, 0x00204080, {42, 36, 54, 62});
     ellipse(dc, 0x0030A030, 22, 4, 74, 44);
 }
 void sea(HDC dc) {
-    for (int i = 0; i < 8; ++i) fill(dc, i % 2 ? 0x00C08020 : 0x00E0B060, {0, i * 8, kPictureW, i * 8 + 8});
-    fill(dc, 0x0040C0F0, {0, 56, kPictureW, kPictureH});
+    for (int i = 0; i < 8; ++i) fill(dc, i % 2 ? 0x00C08020 : 0x00E0B060, {0, i * 8, PICTURE_W, i * 8 + 8});
+    fill(dc, 0x0040C0F0, {0, 56, PICTURE_W, PICTURE_H});
 }
 void apple(HDC dc) {
-    fill(dc, 0x00E0F0FF, {0, 0, kPictureW, kPictureH});
+    fill(dc, 0x00E0F0FF, {0, 0, PICTURE_W, PICTURE_H});
     ellipse(dc, 0x002020D0, 30, 14, 66, 56);
     ellipse(dc, 0x0030B040, 48, 4, 62, 16);
 }
@@ -57,7 +57,7 @@ void DrawPictures(const std::string& folder) {
     const std::pair<const char*, std::function<void(HDC)>> scenes[] = {
         {"jablko", apple}, {"more", sea}, {"slnko", sun}, {"strom", tree}};
     for (const auto& [name, draw] : scenes) {
-        IDirectDrawSurface* s = plat_CreateTestSurface(kPictureW, kPictureH);
+        IDirectDrawSurface* s = plat_CreateTestSurface(PICTURE_W, PICTURE_H);
         HDC dc = nullptr;
         if (s->GetDC(&dc) == DD_OK) {
             draw(dc);

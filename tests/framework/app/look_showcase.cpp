@@ -12,10 +12,10 @@
 
 namespace look_test {
 namespace {
-constexpr int kDialogTop = 50, kDialogW = 300, kDialogH = 250;
-constexpr COLORREF kInk = 0x00402828;  // dark plum, for text on the panels
+constexpr int DIALOG_TOP = 50, DIALOG_W = 300, DIALOG_H = 250;
+constexpr COLORREF INK = 0x00402828;  // dark plum, for text on the panels
 
-tf_CLabel* label(tf_CPolCHLO* parent, int rx, int ry, const char* text, COLORREF colour = kInk) {
+tf_CLabel* label(tf_CPolCHLO* parent, int rx, int ry, const char* text, COLORREF colour = INK) {
     auto* l = new tf_CLabel(parent, rx, ry, text);
     l->farba = colour;
     return l;
@@ -87,7 +87,7 @@ int LookScreen::SetupVisual() {
 
 tf_CDDialog* LookScreen::Dialog(int rx, int efekt, const char* title) {
     auto* d = new tf_CDDialog(this, 2000 + efekt);
-    d->Dsgn(rx, kDialogTop, kDialogW, kDialogH, efekt);
+    d->Dsgn(rx, DIALOG_TOP, DIALOG_W, DIALOG_H, efekt);
     d->ram.Set_Titulok(title);
     dialogs[efekt - 1] = d;
     return d;
@@ -208,7 +208,7 @@ void LookScreen::Labels() {
     } lines[] = {{"Labels in the design font", 0x00FFFFFF},
                  {"white, yellow, pink and ink", 0x0000FFFF},
                  {"over the background picture", 0x00D0B0FF},
-                 {"drawn with their own colour", kInk}};
+                 {"drawn with their own colour", INK}};
     for (int i = 0; i < 4; ++i) label(this, 520, 470 + 24 * i, lines[i].text, lines[i].colour);
 }
 

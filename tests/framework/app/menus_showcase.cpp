@@ -12,17 +12,17 @@
 
 namespace menus_test {
 namespace {
-constexpr COLORREF kInk = 0x00402828;  // dark plum, for text on the panels
+constexpr COLORREF INK = 0x00402828;  // dark plum, for text on the panels
 
-tf_CLabel* label(tf_CPolCHLO* parent, int rx, int ry, const char* text, COLORREF colour = kInk) {
+tf_CLabel* label(tf_CPolCHLO* parent, int rx, int ry, const char* text, COLORREF colour = INK) {
     auto* l = new tf_CLabel(parent, rx, ry, text);
     l->farba = colour;
     return l;
 }
 
 // Centres of icons in the editor's skin.
-constexpr POINT kPlay = {320, 20}, kSave = {320, 80}, kNext = {10, 10}, kBack = {135, 20}, kAddPage = {20, 90},
-                kLeave = {135, 90}, kBook = {432, 86};
+constexpr POINT PLAY = {320, 20}, SAVE = {320, 80}, NEXT = {10, 10}, BACK = {135, 20}, ADD_PAGE = {20, 90},
+                LEAVE = {135, 90}, BOOK = {432, 86};
 }  // namespace
 
 MenusScreen::MenusScreen() : tf_CAppScreen(nullptr, SW_SHOWNORMAL, "") {}
@@ -82,7 +82,7 @@ void MenusScreen::Arc() {
     const struct {
         POINT at;
         const char* caption;
-    } entries[] = {{kBack, "Spat"}, {kPlay, "Hraj"}, {kBook, "Kniha"}, {kSave, "Uloz"}, {kNext, "Dalej"}};
+    } entries[] = {{BACK, "Spat"}, {PLAY, "Hraj"}, {BOOK, "Kniha"}, {SAVE, "Uloz"}, {NEXT, "Dalej"}};
     for (int i = 0; i < 5; ++i)
         arc->PRIDAJ(i + 1, entries[i].caption, SkinIcon(entries[i].at.x, entries[i].at.y), true);
     arc->Dsgn(330, 140);
@@ -97,7 +97,7 @@ void MenusScreen::Rows() {
     rows->ikona_okraj = 6;
     rows->SetTextMode("LC");
     rows->text_okraj = 56;
-    const POINT icons[] = {kAddPage, kPlay, kSave, kBook, kNext, kBack, kLeave};
+    const POINT icons[] = {ADD_PAGE, PLAY, SAVE, BOOK, NEXT, BACK, LEAVE};
     char caption[32];
     for (int i = 0; i < 14; ++i) {
         snprintf(caption, sizeof caption, "Strana %d", i + 1);

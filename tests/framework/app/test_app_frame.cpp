@@ -11,7 +11,7 @@ using namespace app_test;
 namespace {
 constexpr uint16_t FILL = 0x1111, BACKGROUND = 0x2222, LOGO = 0x3333, APP = 0x4444, WIDGET = 0x5555;
 
-void FillRect(IDirectDrawSurface* s, LONG l, LONG t, LONG r, LONG b, uint16_t colour) {
+void fill_rect(IDirectDrawSurface* s, LONG l, LONG t, LONG r, LONG b, uint16_t colour) {
     RECT rc{l, t, r, b};
     DDBLTFX fx{sizeof(DDBLTFX), 0, 0, colour};
     s->Blt(&rc, nullptr, nullptr, DDBLT_COLORFILL, &fx);
@@ -22,7 +22,7 @@ struct Overlay : tf_CPol {
     Overlay(tf_CPolCHLO* parent, RecordingScreen* s) : tf_CPol(parent, 0, 0), screen(s) {}
     void ZOBRAZ(IDirectDrawSurface* s) override {
         screen->Note(Px(s, 870, 515) == APP ? "widgets over the application" : "widgets");
-        FillRect(s, 880, 515, 885, 520, WIDGET);
+        fill_rect(s, 880, 515, 885, 520, WIDGET);
     }
     RecordingScreen* screen;
 };
@@ -64,7 +64,7 @@ TEST_F(TfAppFrame, LayersComeInOrderAndTheWholeFrameIsPresented) {
         for (auto [x, y] : {std::pair{1000, 900}, {5, 5}, {862, 512}})
             under_app += std::to_string(Px(tf_lpDDSBack, x, y)) + " ";
         under_app += std::to_string(Px(plat_PrimarySurface(), 1000, 900));
-        FillRect(tf_lpDDSBack, 865, 512, 890, 525, APP);
+        fill_rect(tf_lpDDSBack, 865, 512, 890, 525, APP);
     };
     Run(screen, [&](int moment) {
         if (moment < 3) return;
@@ -84,7 +84,7 @@ TEST_F(TfAppFrame, WithoutAFillColourOrALogoOldPixelsStay) {
     screen.m_bShowLogo = false;
     tf_DSGN.background_srf = nullptr;
     screen.on_note = [&](const std::string& what) {
-        if (what == "Redraw" && screen.Count("Redraw") == 1) FillRect(tf_lpDDSBack, 100, 100, 110, 110, APP);
+        if (what == "Redraw" && screen.Count("Redraw") == 1) fill_rect(tf_lpDDSBack, 100, 100, 110, 110, APP);
     };
     Run(screen, [&](int moment) {
         if (moment < 4) return;

@@ -31,7 +31,7 @@ TEST_F(TfAppInput, EscapeAndF12CloseAndSaveUnlessAWidgetTakesThem) {
         RecordingScreen s;
         EXPECT_EQ(Run(s, [&](int) { PostKey(key); }), 0);
         EXPECT_EQ(ReadIni(), "1920 1080\n2 16");
-        remove(kIni);
+        remove(INI);
     }
     EXPECT_EQ(tf_pAppScreen, nullptr);  // a screen that is gone cannot be reached
     Run(screen, [&](int moment) {

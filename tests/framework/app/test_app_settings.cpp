@@ -11,7 +11,7 @@ struct TfAppSettings : AppTest {
     // Starts with `content` as the settings file (none when null), notes what was read and
     // offered and the time between the first two frames, closes with Esc after them and
     // returns the file as Close left it.
-    std::string StartAndClose(const char* content, const char* ini = kIni) {
+    std::string StartAndClose(const char* content, const char* ini = INI) {
         if (content) WriteIni(content);
         tf_ScreenW = 1920;
         tf_ScreenH = 1080;
@@ -32,7 +32,7 @@ struct TfAppSettings : AppTest {
     DWORD gap = 0;
 };
 
-Sizes Listed() {
+Sizes listed_sizes() {
     Sizes out;
     for (int i = 0; i < tf_APP_DisplayModes.count; ++i) {
         const auto* m = static_cast<tf_APP_DisplayMode*>(tf_APP_DisplayModes.GET(i));
@@ -88,7 +88,7 @@ TEST_F(TfAppSettings, EachNumberPairParsesWholeOrNotAtAll) {
     for (const auto& [content, expected] : cases) {
         WriteIni(content);
         std::vector<int> v = {1, 2, 3, 4};
-        EXPECT_TRUE(tf_APP_ReadINI(kIni, &v[0], &v[1], &v[2], &v[3]));
+        EXPECT_TRUE(tf_APP_ReadINI(INI, &v[0], &v[1], &v[2], &v[3]));
         EXPECT_EQ(v, expected) << content.substr(0, 30);
     }
     int v[4] = {1, 2, 3, 4};
@@ -105,7 +105,7 @@ TEST_F(TfAppSettings, TheModeListDropsNarrowModesAndCollapsesRepeatsInARow) {
         d.dwHeight = DWORD(h);
         EXPECT_EQ(tf_APP_DisplayModes_Callback(&d, nullptr), DDENUMRET_OK);
     }
-    EXPECT_EQ(Listed(), (Sizes{{800, 600}, {1024, 768}, {1024, 600}, {800, 600}}));
+    EXPECT_EQ(listed_sizes(), (Sizes{{800, 600}, {1024, 768}, {1024, 600}, {800, 600}}));
 }
 
 TEST_F(TfAppSettings, TheStartUpListsTheModesAsNumberedRows) {
@@ -114,7 +114,7 @@ TEST_F(TfAppSettings, TheStartUpListsTheModesAsNumberedRows) {
     config.desktopH = 768;
     StartAndClose("800 600");
     EXPECT_EQ(read[0], 800);
-    const Sizes listed = Listed();
+    const Sizes listed = listed_sizes();
     ASSERT_EQ(rows.size(), listed.size());
     ASSERT_GE(rows.size(), 2u);
     EXPECT_EQ(rows[0], (std::pair<int, std::string>{1, "800  x  600"}));  // the display's own modes first

@@ -14,7 +14,7 @@ namespace {
 int g_asserts = 0;
 
 // A press and release at (x, y), the pointer coming there first.
-void ClickAt(int x, int y) {
+void click_at(int x, int y) {
     for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) plat_Headless_Post(msg, 0, MAKELPARAM(x, y));
 }
 
@@ -43,7 +43,7 @@ struct TfAppDlg : AppTest {
         tf_CPol* w = screen.FindCHLWithID(id);
         int sir = 0, vys = 0;
         w->GetSize(&sir, &vys);
-        ClickAt(w->x + sir / 2, w->y + vys / 2);
+        click_at(w->x + sir / 2, w->y + vys / 2);
     }
     static std::vector<std::string> Texts(tf_CPolCHLO* dlg) {
         std::vector<std::string> out;
@@ -99,11 +99,11 @@ TEST_F(TfAppDlg, InfoShowsTheApplicationsInfoOrPlaceholdersAndItsOkHidesIt) {
 }
 
 namespace {
-void ClickRow(tf_CDUIR* list, const char* text) {
+void click_row(tf_CDUIR* list, const char* text) {
     for (int i = 0; i < list->volby.count; ++i) {
         const RECT& r = static_cast<tf_TVOLBA*>(list->volby.GET(i))->obdlz;
         const char* shown = static_cast<tf_TVOLBA*>(list->volby.GET(i))->text;
-        if (shown && std::string(shown) == text) return ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        if (shown && std::string(shown) == text) return click_at((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
     ADD_FAILURE() << text;
 }
@@ -116,14 +116,14 @@ TEST_F(TfAppDlg, ResolutionShowsTheSizeAppliesAChosenRowOrCancels) {
     std::vector<std::string> boxes;
     auto note_boxes = [&] { boxes.push_back(std::string(dlg->m_pSirka->text) + " " + dlg->m_pVyska->text); };
     RunSteps({[&] { ClickId(TF_APP_ID_RESOLUTION); },
-              [&] { note_boxes(), ClickRow(list, "1280  x  1024"); },
+              [&] { note_boxes(), click_row(list, "1280  x  1024"); },
               [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_APPLY); },
               [&] {
                   EXPECT_FALSE(dlg->zivy);
                   EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);
                   ClickId(TF_APP_ID_RESOLUTION);
               },
-              [&] { note_boxes(), ClickRow(list, "800  x  600"); },
+              [&] { note_boxes(), click_row(list, "800  x  600"); },
               [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_CANCEL); },
               [&] {
                   EXPECT_FALSE(dlg->zivy);

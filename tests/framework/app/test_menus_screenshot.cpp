@@ -18,7 +18,7 @@
 #include "tests/framework/app/screenshot_fixture.h"
 
 namespace {
-tf_TVOLBA* V(tf_CDUI* l, int i) { return static_cast<tf_TVOLBA*>(l->volby.GET(i)); }
+tf_TVOLBA* entry(tf_CDUI* l, int i) { return static_cast<tf_TVOLBA*>(l->volby.GET(i)); }
 
 class MenusScreenshot : public screenshot_test::Screenshot {
 protected:
@@ -104,15 +104,15 @@ protected:
 TEST_F(MenusScreenshot, IsWrittenAsBmpAndPngThatReadBack) { SaveAndReadBack("menus_screenshot"); }
 
 TEST_F(MenusScreenshot, TheBarEntryUnderThePointerHangsItsPopUpBelowIt) {
-    tf_TVOLBA* knihy = V(screen.bar, 0);
+    tf_TVOLBA* knihy = entry(screen.bar, 0);
     ASSERT_EQ(knihy->stav, 3);
     const uint16_t yellow = Raw(0x003CFFFF);
     EXPECT_TRUE(
         Shows(knihy->obdlz.left + 1, knihy->obdlz.top + 1, knihy->obdlz.left + 3, knihy->obdlz.bottom - 1, yellow));
     for (int i = 1; i < 4; ++i) {
-        const RECT r = V(screen.bar, i)->obdlz;
+        const RECT r = entry(screen.bar, i)->obdlz;
         EXPECT_FALSE(Shows(r.left, r.top, r.right - 1, r.bottom - 1, yellow)) << i;
-        EXPECT_GT(Ink(r), 20) << V(screen.bar, i)->text;
+        EXPECT_GT(Ink(r), 20) << entry(screen.bar, i)->text;
     }
 
     tf_CDUI* p = screen.popup;
@@ -120,7 +120,7 @@ TEST_F(MenusScreenshot, TheBarEntryUnderThePointerHangsItsPopUpBelowIt) {
     EXPECT_EQ(std::pair(p->x, p->y), std::pair(int(knihy->obdlz.left), int(knihy->obdlz.bottom)));
     // Every entry's caption is written inside it, and the net's border closes the list.
     ASSERT_EQ(p->Count(), 5);
-    for (int i = 0; i < 5; ++i) EXPECT_GT(Ink(V(p, i)->obdlz), 30) << V(p, i)->text;
+    for (int i = 0; i < 5; ++i) EXPECT_GT(Ink(entry(p, i)->obdlz), 30) << entry(p, i)->text;
     const RECT o = p->obal;
     for (int y = o.top + 5; y < o.bottom - 5; y += 7) EXPECT_TRUE(Px(o.left, y) == 0 && Px(o.right - 1, y) == 0) << y;
     EXPECT_EQ(Changed(o.left, o.bottom + 1, o.right, o.bottom + 20), 0);
@@ -130,7 +130,7 @@ TEST_F(MenusScreenshot, TheArcShowsEachIconWholeAboveItsCaption) {
     tf_CDUI* a = screen.arc;
     ASSERT_EQ(a->Count(), 5);
     for (int i = 0; i < 5; ++i) {
-        const tf_TVOLBA* v = V(a, i);
+        const tf_TVOLBA* v = entry(a, i);
         const tf_TFAZA& f = v->ikona->faza;
         const RECT& r = v->obdlz;
         int seen = 0;
@@ -141,8 +141,8 @@ TEST_F(MenusScreenshot, TheArcShowsEachIconWholeAboveItsCaption) {
         EXPECT_GT(Ink({r.left, y + f.vys - 1, r.right, r.bottom}), 20) << v->text;
     }
     // The middle entry stands highest.
-    EXPECT_LT(V(a, 2)->obdlz.top, V(a, 1)->obdlz.top);
-    EXPECT_LT(V(a, 1)->obdlz.top, V(a, 0)->obdlz.top);
+    EXPECT_LT(entry(a, 2)->obdlz.top, entry(a, 1)->obdlz.top);
+    EXPECT_LT(entry(a, 1)->obdlz.top, entry(a, 0)->obdlz.top);
 }
 
 TEST_F(MenusScreenshot, TheScrolledRowListCutsItsTopAndBottomRows) {
@@ -150,8 +150,8 @@ TEST_F(MenusScreenshot, TheScrolledRowListCutsItsTopAndBottomRows) {
     ASSERT_TRUE(l->posuvanie);
     ASSERT_EQ(l->posun_r % l->krok_volby, 17);
     ASSERT_EQ(l->max_riadkov, 9);
-    const tf_TVOLBA* top = V(l, 0);
-    const tf_TVOLBA* bottom = V(l, 8);
+    const tf_TVOLBA* top = entry(l, 0);
+    const tf_TVOLBA* bottom = entry(l, 8);
     ASSERT_EQ(top->rez, 1);
     ASSERT_EQ(bottom->rez, 2);
 
@@ -177,11 +177,11 @@ TEST_F(MenusScreenshot, TheScrolledRowListCutsItsTopAndBottomRows) {
     };
     EXPECT_GT(Ink(top->obdlz), 20);
     EXPECT_GT(Ink(first_line(top)), 0);
-    EXPECT_EQ(Ink(first_line(V(l, 1))), 0);
+    EXPECT_EQ(Ink(first_line(entry(l, 1))), 0);
 
     // The rows in between are whole, with their own icons and captions in order.
     for (int i = 1; i < 8; ++i) {
-        const tf_TVOLBA* v = V(l, i);
+        const tf_TVOLBA* v = entry(l, i);
         EXPECT_EQ(v->rez, 0);
         EXPECT_STREQ(v->text, (*l)[i]->text);
         EXPECT_EQ(v->ikona, (*l)[i]->ikona);

@@ -86,9 +86,9 @@ protected:
     void TearDown() override {
         tf_DSO_DONE();
         plat_DSound_SetDevice(PLAT_SOUND_REAL);
-        std::remove(kHere);
+        std::remove(HERE);
     }
-    static constexpr const char* kHere = "dso_test_here.wav";  // a file in the current directory
+    static constexpr const char* HERE = "dso_test_here.wav";  // a file in the current directory
     test_support::TempTree t;
     const Bytes eight = ramp(101), sixteen = ramp(64);
     const Bytes wav8 = riff({fmt(1, 22050, 8), chunk("data", eight)});
@@ -150,8 +150,8 @@ TEST_F(Dso, LoadsFilesWithTheirFormatAndLengthAndPlaysThemFromTheStart) {
 }
 
 TEST_F(Dso, ResourceComesBeforeTheFileAndAFileStandsInForAMissingResource) {
-    add_resource(kHere, wav8);
-    std::ofstream(kHere, std::ios::binary) << wav16;
+    add_resource(HERE, wav8);
+    std::ofstream(HERE, std::ios::binary) << wav16;
     tf_CDSO_Zvuk z;
     ASSERT_EQ(z.NAHRAJ("DSO_TEST_HERE.WAV"), 1);
     EXPECT_STREQ(z.m_ResName, "DSO_TEST_HERE.WAV");

@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/bytes.h"
 #include "platform/win32.h"
 
 namespace dbmp_test {
 
 struct Written {
     std::vector<uint8_t> bytes;  // empty when the file is missing
-    uint32_t U32(size_t at) const {
-        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | uint32_t(bytes[at + 3]) << 24;
-    }
+    uint32_t U32(size_t at) const { return plat_ReadLE(&bytes[at], 4); }
     std::pair<int, int> Size() const { return {static_cast<int>(U32(18)), static_cast<int>(U32(22))}; }
     // Pixel (x, y) counted from the top, as 0x00BBGGRR.
     COLORREF At(int x, int y) const {

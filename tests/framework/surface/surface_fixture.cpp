@@ -7,30 +7,18 @@
 
 #include "framework/surface/tf_display.h"
 #include "platform/resources.h"
+#include "tests/platform/bmp_fixture.h"
 #include "tests/support/test_support.h"
 
 namespace srf_test {
 
 std::vector<unsigned char> Bmp(const Rows& rows) {
     static const char* const codes = "B.rgywkc";
-    static const COLORREF colours[] = {RGB(0, 0, 255),   RGB(255, 0, 255),   RGB(255, 0, 0), RGB(0, 255, 0),
-                                       RGB(255, 255, 0), RGB(255, 255, 255), RGB(0, 0, 0),   RGB(0, 255, 255)};
-    const int w = static_cast<int>(rows[0].size()), h = static_cast<int>(rows.size()), stride = (w * 3 + 3) & ~3;
-    std::vector<unsigned char> v(54 + static_cast<size_t>(stride) * h, 0);
-    const uint32_t header[] = {static_cast<uint32_t>(v.size()), 0,           54, 40, static_cast<uint32_t>(w),
-                               static_cast<uint32_t>(h),        1 | 24 << 16};
-    v[0] = 'B';
-    v[1] = 'M';
-    memcpy(&v[2], header, sizeof header);  // little-endian fields
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            COLORREF c = colours[strchr(codes, rows[y][x]) - codes];
-            unsigned char* p = &v[54 + static_cast<size_t>(h - 1 - y) * stride + 3 * x];  // bottom-up BGR
-            p[0] = GetBValue(c);
-            p[1] = GetGValue(c);
-            p[2] = GetRValue(c);
-        }
-    return v;
+    static const uint32_t colours[] = {0x0000FF, 0xFF00FF, 0xFF0000, 0x00FF00, 0xFFFF00, 0xFFFFFF, 0x000000, 0x00FFFF};
+    bmp_fixture::Image img{static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}};
+    for (const std::string& row : rows)
+        for (char c : row) img.px.push_back(colours[strchr(codes, c) - codes]);
+    return bmp_fixture::Write(img, bmp_fixture::Form{});
 }
 
 void WriteFile(const char* name, const std::vector<unsigned char>& data) {
@@ -92,12 +80,9 @@ void SurfaceTest::ExpectKinds(IDirectDrawSurface* s, int x, int y, const Rows& r
         auto grey = [&](int v) { return abs(r - v) < 9 && abs(g - v) < 9 && abs(b - v) < 9; };
         return p == PAPER ? 'P' : p == 0xFFFF ? 'W' : p == 0 ? 'K' : grey(0x50) ? 'G' : grey(0xD8) ? 'L' : '?';
     };
-    for (size_t j = 0; j < rows.size(); ++j) {
-        std::string got;
-        for (size_t i = 0; i < rows[j].size(); ++i)
-            got += kind(Px(s, x + static_cast<int>(i), y + static_cast<int>(j)));
-        EXPECT_EQ(got, rows[j]) << "row " << y + static_cast<int>(j);
-    }
+    for (int j = 0; j < static_cast<int>(rows.size()); ++j)
+        EXPECT_EQ(test_support::Letters(s, x, y + j, static_cast<int>(rows[j].size()), false, kind), rows[j])
+            << "row " << y + j;
 }
 
 }  // namespace srf_test

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/surface/tf_dsrfc.h"
+#include "tests/support/pixels.h"
 
 namespace srf_test {
 using Rows = std::vector<std::string>;
@@ -14,7 +15,7 @@ using Rows = std::vector<std::string>;
 std::vector<unsigned char> Bmp(const Rows& rows);
 void WriteFile(const char* name, const std::vector<unsigned char>& data);
 void AddResource(const char* name, const std::vector<unsigned char>& data);  // kept for the run
-inline uint16_t Px(IDirectDrawSurface* s, int x, int y) { return s->Row(y)[x]; }
+using test_support::Px;
 
 // A 30 x 20 back buffer of paper standing for a 20 x 12 screen, so that the framework's own
 // screen clipping shows before the platform's.

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "framework/surface/tf_dbmp.h"
+#include "platform/bytes.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "tests/framework/surface/dbmp_fixture.h"
@@ -18,7 +19,7 @@ using Size = std::pair<int, int>;
 
 namespace {
 const COLORREF RED = RGB(255, 0, 0), GREEN = RGB(0, 255, 0), BLUE = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
-bool Exists(const char* name) { return access(name, F_OK) == 0; }
+bool exists(const char* name) { return access(name, F_OK) == 0; }
 }  // namespace
 
 TEST(BmpFit, DividesByKoefOrFitsIntoTheBoxAndRefusesABadBox) {
@@ -95,9 +96,9 @@ TEST_F(BmpWrite, AreasAreClippedOrRefusedAndFailedWritesLeaveNoFile) {
     plat_SetWriteLimit(60);  // a full disk
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(s.lpDDS, "wr_full.bmp"));
     plat_SetWriteLimit(-1);
-    EXPECT_FALSE(Exists("wr_full.bmp"));
+    EXPECT_FALSE(exists("wr_full.bmp"));
     EXPECT_TRUE(LogHas({"TLFW ERROR:", "Chyba pri zapise, subor nezapisany"}));
-    EXPECT_FALSE(Exists("wr_bad.bmp") || Exists("wr_ro.bmp") || s.lpDDS->locked);
+    EXPECT_FALSE(exists("wr_bad.bmp") || exists("wr_ro.bmp") || s.lpDDS->locked);
 }
 
 TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
@@ -111,7 +112,7 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
     EXPECT_NEAR(GetGValue(exact.At(1, 1)), 128, 12);  // averaged grey, not a dropped pixel
     s->lost = true;  // a restored surface holds nothing worth writing
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd, s, false, 4, 4, "st_lost.bmp"));
-    EXPECT_FALSE(Exists("st_lost.bmp") || s->lost);
+    EXPECT_FALSE(exists("st_lost.bmp") || s->lost);
     s->Release();
 
     WriteFile("pf_src.bmp", Bmp({"rrgg", "rrgg", "BBww", "BBww"}));
@@ -125,8 +126,8 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
 TEST_F(BmpWrite, BadPicturesWriteNothing) {
     const std::vector<uint8_t> good = bmp_fixture::Write(bmp_fixture::Picture(4, 4), bmp_fixture::Form{});
     std::vector<uint8_t> huge = good;
-    bmp_fixture::Put32(huge, 18, 100000);  // refused from the header, before any allocation
-    bmp_fixture::Put32(huge, 22, 100000);
+    plat_WriteLE(&huge[18], 100000, 4);  // refused from the header, before any allocation
+    plat_WriteLE(&huge[22], 100000, 4);
     const std::pair<const char*, std::vector<uint8_t>> bad[] = {
         {"bad_huge.bmp", huge}, {"bad_text.bmp", {'h', 'i'}}, {"bad_cut.bmp", {good.begin(), good.begin() + 60}},
         {"bad_empty.bmp", {}}};
@@ -134,7 +135,7 @@ TEST_F(BmpWrite, BadPicturesWriteNothing) {
         WriteFile(name, data);
         EXPECT_FALSE(tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd, name, 100, 75, "bad.out")) << name;
         EXPECT_FALSE(tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, name, 100, 75, "bad.out", 10, 10));
-        EXPECT_FALSE(Exists("bad.out")) << name;
+        EXPECT_FALSE(exists("bad.out")) << name;
         EXPECT_TRUE(LogHas({"subor: [", name})) << name;
     }
     EXPECT_TRUE(LogHas({"obrazok sa nenahral"}));

@@ -10,7 +10,7 @@ using test_support::LogHas;
 namespace {
 const Rows PICTURE = {"BBBBBB", "B.rgyB", "Bwk.cB", "BBBBBB"};
 
-std::vector<uint16_t> Pixels(IDirectDrawSurface* s) {
+std::vector<uint16_t> pixels(IDirectDrawSurface* s) {
     std::vector<uint16_t> v;
     for (int y = 0; y < s->Height(); ++y) v.insert(v.end(), s->Row(y), s->Row(y) + s->Width());
     return v;
@@ -149,15 +149,15 @@ TEST_F(SurfaceDraw, LostSurfaceIsRefilledByOneDrawAndShownByTheNext) {
     tf_CDas_Surface s, wide;
     Load(s, "srf_lost.bmp", PICTURE);
     wide.NAHRAJ_SURFACE_2_stretch(dd, "srf_lost.bmp", 12, 8);
-    const std::vector<uint16_t> picture = Pixels(s.lpDDS), stretched = Pixels(wide.lpDDS);
+    const std::vector<uint16_t> picture = pixels(s.lpDDS), stretched = pixels(wide.lpDDS);
     plat_LoseAllSurfaces();
     back->Restore();  // the application brings its own buffers back
     DDSURFACE_ZMAZ(back, PAPER);
     s.ZOBRAZ(back, 3, 3);
     wide.ZOBRAZ(back, 10, 10);
     ExpectPaper();
-    EXPECT_EQ(Pixels(s.lpDDS), picture);
-    EXPECT_EQ(Pixels(wide.lpDDS), stretched);
+    EXPECT_EQ(pixels(s.lpDDS), picture);
+    EXPECT_EQ(pixels(wide.lpDDS), stretched);
     s.ZOBRAZ(back, 3, 3);
     ExpectCopy(&s, 3, 3, {0, 0, 6, 4}, false);
 }

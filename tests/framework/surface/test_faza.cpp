@@ -23,14 +23,14 @@ protected:
     tf_TFAZA small, wide;
 };
 
-void ExpectPhase(const tf_TFAZA& f, int x1, int y1, int x2, int y2, int sir, int vys) {
+void expect_phase(const tf_TFAZA& f, int x1, int y1, int x2, int y2, int sir, int vys) {
     EXPECT_EQ(std::vector<int>({f.x1, f.y1, f.x2, f.y2, f.sir, f.vys}), std::vector<int>({x1, y1, x2, y2, sir, vys}));
 }
 }  // namespace
 
 TEST_F(Phase, MeasuresFromBorderToBorder) {
-    ExpectPhase(small, 1, 1, 4, 4, 4, 4);  // x2 is the border column, sir one more than drawn
-    ExpectPhase(wide, 5, 1, 14, 4, 10, 4);
+    expect_phase(small, 1, 1, 4, 4, 4, 4);  // x2 is the border column, sir one more than drawn
+    expect_phase(wide, 5, 1, 14, 4, 10, 4);
     s.ZOBRAZ_FAZU(back, 10, 10, small, 0);
     ExpectCopy(&s, 10, 10, {1, 1, 4, 4}, true);
 
@@ -38,15 +38,15 @@ TEST_F(Phase, MeasuresFromBorderToBorder) {
     EXPECT_EQ(from_border.x1, 5);
     EXPECT_EQ(from_border.x2, 14);
     s.BC = PAPER;  // no border anywhere: the edges bound the phase
-    ExpectPhase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
+    expect_phase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
 }
 
 TEST_F(Phase, PointsOutsideThePictureGiveTheDefaultPhase) {
     for (POINT p : std::vector<POINT>{{15, 2}, {-1, 2}, {2, 5}, {2, -1}})
-        ExpectPhase(s.ZAMERAJ_FAZU(p.x, p.y), 0, 0, 0, 0, 100, 100);
+        expect_phase(s.ZAMERAJ_FAZU(p.x, p.y), 0, 0, 0, 0, 100, 100);
     EXPECT_TRUE(test_support::LogHas({"TF_DSRFC_w(", "x,y: [2] [-1]"}));
     tf_CDas_Surface empty;
-    ExpectPhase(empty.ZAMERAJ_FAZU(1, 1), 0, 0, 0, 0, 100, 100);
+    expect_phase(empty.ZAMERAJ_FAZU(1, 1), 0, 0, 0, 0, 100, 100);
     EXPECT_TRUE(test_support::LogHas({"tf_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL"}));
 }
 

@@ -13,7 +13,7 @@
 using namespace app_test;
 
 namespace {
-constexpr COLORREF kYellow = 0x0000FFFF, kRed = 0x000000FF, kOrange = 0x00329EFF, kMagenta = 0x00FF00FF;
+constexpr COLORREF YELLOW = 0x0000FFFF, RED = 0x000000FF, ORANGE = 0x00329EFF, MAGENTA = 0x00FF00FF;
 
 // A container that counts the keys and pointer events reaching it.
 struct Box : tf_CPolCHLO {
@@ -24,9 +24,9 @@ struct Box : tf_CPolCHLO {
 };
 
 // Hidden containers' children too.
-tf_CPol* Child(tf_CPolCHLO* parent, int i) { return static_cast<tf_CPol*>(parent->deti.GET(i)); }
+tf_CPol* child(tf_CPolCHLO* parent, int i) { return static_cast<tf_CPol*>(parent->deti.GET(i)); }
 
-std::string ReadFile(const char* name) {
+std::string read_file(const char* name) {
     std::ostringstream s;
     s << std::ifstream(name, std::ios::binary).rdbuf();
     return s.str();
@@ -43,7 +43,7 @@ struct Item {
     std::function<void()> check;
 };
 
-void Post(std::string in) {
+void post(std::string in) {
     const bool ctrl = in[0] == '^', shift = in[0] == '+';
     in.erase(0, ctrl || shift);
     const size_t star = in.find('*'), button = std::string("RrMLl").find(in[0]);
@@ -101,7 +101,7 @@ struct Tuning : AppTest {
                 else
                     item.check();
             }
-            Post(in);
+            post(in);
         });
     }
     static void On(int mod, const tf_CPol* target) {
@@ -109,10 +109,10 @@ struct Tuning : AppTest {
     }
     static uint16_t Raw(COLORREF c) { return uint16_t(DDPixelFromColor(plat_PrimarySurface(), c)); }
     static uint16_t Dot(tf_CPolCHLO* parent, int i) {
-        return Px(plat_PrimarySurface(), parent->x + Child(parent, i)->rx, parent->y + Child(parent, i)->ry);
+        return Px(plat_PrimarySurface(), parent->x + child(parent, i)->rx, parent->y + child(parent, i)->ry);
     }
     // The frame shows at (x, y), as far as the next panel, exactly the pixels of the text in
-    // the overlay's colour over its dark rim.
+    // the overlay's colour over its dark rim (the text a pixel off in each direction).
     bool Shows(int x, int y, const char* text) const {
         IDirectDrawSurface* want = plat_CreateTestSurface(330, 20);
         DDSURFACE_ZMAZ(want, DWORD(screen.m_BackgroundColor));
@@ -120,9 +120,9 @@ struct Tuning : AppTest {
         want->GetDC(&dc);
         SetBkMode(dc, TRANSPARENT);
         SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        for (int d = 0; d < 10; ++d) {
-            SetTextColor(dc, d < 9 ? 0x00402020 : 0x00C8FFFF);
-            if (d != 4) TextOutA(dc, d < 9 ? d % 3 : 1, d < 9 ? d / 3 : 1, text, int(strlen(text)));
+        for (const POINT at : {POINT{0, 1}, POINT{2, 1}, POINT{1, 0}, POINT{1, 2}, POINT{1, 1}}) {
+            SetTextColor(dc, at.x == 1 && at.y == 1 ? 0x00C8FFFF : 0x00402020);
+            TextOutA(dc, at.x, at.y, text, int(strlen(text)));
         }
         want->ReleaseDC(dc);
         int wrong = 0;
@@ -135,7 +135,7 @@ struct Tuning : AppTest {
     std::string Layout(tf_CPolCHLO* p) {
         std::string s;
         for (int i = 0, w = 0, h = 0; i < p->deti.count; ++i) {
-            tf_CPol* c = Child(p, i);
+            tf_CPol* c = child(p, i);
             c->GetSize(&w, &h);
             for (int v : {c->x, c->y, c->rx, c->ry, w, h}) s += std::to_string(v) + " ";
             if (tf_CPolCHLO::IsClassIdPolCHLO(c->class_id)) s += Layout(static_cast<tf_CPolCHLO*>(c));
@@ -162,10 +162,10 @@ TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
           [&] {
               panel(9, &screen, 4, "tf_KM_mod=9: PolCHLO", "[F11]  SAVE => tf_KM_report.txt");  // no parent, no Tab
               EXPECT_TRUE(Shows(800, 40 + 18, "     [ x, y ] = [ 0, 0 ]"));
-              for (int i = 0; i < n; ++i) EXPECT_EQ(Dot(&screen, i), Raw(i ? kYellow : kRed)) << i;
+              for (int i = 0; i < n; ++i) EXPECT_EQ(Dot(&screen, i), Raw(i ? YELLOW : RED)) << i;
           },
           "F2*12",  // round once and one on
-          [&] { EXPECT_EQ(std::tuple(Dot(&screen, 1), Dot(&screen, 0)), std::tuple(Raw(kRed), Raw(kYellow))); },
+          [&] { EXPECT_EQ(std::tuple(Dot(&screen, 1), Dot(&screen, 0)), std::tuple(Raw(RED), Raw(YELLOW))); },
           "^F2*3 Ret",  // back past the first to the last but one, and into it
           [&] { panel(9, empty, 4, nullptr, "[Tab]  Go to Sibling"); },
           "+Tab",
@@ -175,7 +175,7 @@ TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
           "F1",
           [&] { panel(0, list, 1, "tf_KM_mod=0: nic-ostry rezim", "[F11]  SAVE => tf_KM_report.txt"); },
           "F1 Tab*4",  // past the last child to the first
-          [&] { panel(10, Child(&screen, 0), 2, "tf_KM_mod=10: Pol", "[Shift]+[Arrow keys]  Resize Pol"); },
+          [&] { panel(10, child(&screen, 0), 2, "tf_KM_mod=10: Pol", "[Shift]+[Arrow keys]  Resize Pol"); },
           "Back",
           [&] { panel(9, &screen, 2, nullptr, "[Return]  Go Down to Child"); },
           "Esc ^F1",
@@ -219,7 +219,7 @@ TEST_F(Tuning, ArrowsMoveAndResizeTheWidgetOrTheContainer) {
     Play(items);
     tf_CPolCHLO* dialog = screen.m_pDlgRozlisenie;
     EXPECT_EQ(tf_KM_cPolCHLO_9, dialog);
-    for (int i = 0; i < dialog->deti.count; ++i) EXPECT_EQ(Child(dialog, i)->x - dialog->x, Child(dialog, i)->rx) << i;
+    for (int i = 0; i < dialog->deti.count; ++i) EXPECT_EQ(child(dialog, i)->x - dialog->x, child(dialog, i)->rx) << i;
 }
 
 // F2, F3 and F5 to F8 change the layout of a list and of a row list (never below 0); the
@@ -255,7 +255,7 @@ TEST_F(Tuning, TheBandMovesChildrenTogetherTheLeftDragCarriesAWidgetAndF11Report
     std::vector<int> ry;
     const auto offsets = [&] {
         std::vector<int> v;
-        for (int i = 0; i < screen.deti.count; ++i) v.push_back(Child(&screen, i)->ry);
+        for (int i = 0; i < screen.deti.count; ++i) v.push_back(child(&screen, i)->ry);
         return v;
     };
     Play({"^F1 R90,290 M910,510 M510,510",  // over the empty container too, then back
@@ -263,8 +263,8 @@ TEST_F(Tuning, TheBandMovesChildrenTogetherTheLeftDragCarriesAWidgetAndF11Report
               ASSERT_EQ(std::vector<int>(tf_KM_vyber.index, tf_KM_vyber.index + tf_KM_vyber.count),
                         (std::vector<int>{7, 8, 10}));
               for (int i = 0; i < screen.deti.count; ++i)
-                  EXPECT_EQ(Dot(&screen, i), Raw(i == 7 || i == 8 || i == 10 ? kOrange : kYellow)) << i;
-              EXPECT_EQ(Px(plat_PrimarySurface(), 85, 400), Raw(kOrange));  // the band's left edge
+                  EXPECT_EQ(Dot(&screen, i), Raw(i == 7 || i == 8 || i == 10 ? ORANGE : YELLOW)) << i;
+              EXPECT_EQ(Px(plat_PrimarySurface(), 85, 400), Raw(ORANGE));  // the band's left edge
               ry = offsets();
               for (int i : {7, 8, 10}) ry[size_t(i)] += 10;
           },
@@ -273,17 +273,17 @@ TEST_F(Tuning, TheBandMovesChildrenTogetherTheLeftDragCarriesAWidgetAndF11Report
               EXPECT_EQ(offsets(), ry);
               EXPECT_EQ(std::tuple(tf_KM_multi, tf_KM_vyber.count, tf_KM_mod), std::tuple(false, 0, 9));
           },
-          "F2*7", [&] { EXPECT_EQ(Dot(&screen, 7), Raw(kMagenta)); },  // the band's first is current
+          "F2*7", [&] { EXPECT_EQ(Dot(&screen, 7), Raw(MAGENTA)); },  // the band's first is current
           "L505,517 M700,650",
           [&] {
               EXPECT_EQ(std::tuple(box->x, box->y, box->rx, box->ry, tf_KM_cPolCHLO_9),
                         std::tuple(695, 643, 695, 643, box));
-              EXPECT_EQ(Child(box, 2)->x, 765);
+              EXPECT_EQ(child(box, 2)->x, 765);
           },
           "l M100,100 R690,640 M780,690 ^Right F11",
           [&] {
               int w = 0, h = 0;
-              Child(box, 1)->GetSize(&w, &h);
+              child(box, 1)->GetSize(&w, &h);
               std::string want = R"(-------------------
 tf_KM_cPolCHLO_9: CPolCHLO
  ID=710 rx,ry=[695,643] sir,vys=[80,80]
@@ -299,7 +299,7 @@ GetCHLWithIndex( 2 )->MoveToRel( 80, 30 );
 tf_KM_cPol_10: CPol
  TODO
 )";
-              EXPECT_EQ(ReadFile("tf_KM_report.txt"),
+              EXPECT_EQ(read_file("tf_KM_report.txt"),
                         want.replace(want.find('@'), 1, std::to_string(w) + "," + std::to_string(h)));
               remove("tf_KM_report.txt");
               mkdir("tf_KM_report.txt", 0700);
@@ -324,20 +324,20 @@ TEST_F(Tuning, BadInputChangesNothingAndGoneTargetsAreForgotten) {
               On(9, empty);
               before = Layout(&screen);
           },
-          idle, "Back F2*10 Ret Ret", [&] { On(10, Child(box, 0)); }, idle,
+          idle, "Back F2*10 Ret Ret", [&] { On(10, child(box, 0)); }, idle,
           [&] {
               EXPECT_EQ(Layout(&screen), before);
-              On(10, Child(box, 0));
+              On(10, child(box, 0));
           },
           "^Left*400 +Up*300",
           [&] {
               int w = 0, h = 0;
-              Child(box, 0)->GetSize(&w, &h);
-              EXPECT_EQ(std::pair(Child(box, 0)->x, h), std::pair(-1920, 1));
+              child(box, 0)->GetSize(&w, &h);
+              EXPECT_EQ(std::pair(child(box, 0)->x, h), std::pair(-1920, 1));
           },
           "^Back*2 ^F2 ^Ret R1195,595 M1400,800 ^Right",  // into the crowd
           [&] {
-              EXPECT_EQ(std::tuple(tf_KM_vyber.count, Child(crowd, 49)->rx, Child(crowd, 50)->rx),
+              EXPECT_EQ(std::tuple(tf_KM_vyber.count, child(crowd, 49)->rx, child(crowd, 50)->rx),
                         std::tuple(50, 190, 0));
               screen.deti.Del();  // the application destroys the crowd while it is tuned
               delete crowd;
@@ -352,7 +352,7 @@ TEST_F(Tuning, BadInputChangesNothingAndGoneTargetsAreForgotten) {
     {
         RecordingScreen gone;
         Run(gone, [&](int moment) {
-            if (moment == 1) return Post("^F1");
+            if (moment == 1) return post("^F1");
             On(9, &gone);
             plat_Headless_Post(WM_CLOSE, 0, 0);
         });

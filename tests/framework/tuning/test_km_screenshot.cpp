@@ -27,5 +27,10 @@ TEST_F(TuningScreenshot, ShowsTheOverlayOverTheMenus) {
     }));
     SaveAndReadBack("tuning_screenshot");
     EXPECT_EQ(Px(rows.x, rows.y), Raw(0x00329EFF));
+    // The heading over the light menu bar: its light letters stand in dark rims.
+    int light = 0, dark = 0;
+    for (int y = 44; y < 56; ++y)
+        for (int x = 420; x < 600; ++x) light += Px(x, y) == Raw(0x00C8FFFF), dark += Luma(Px(x, y)) < 100000;
+    EXPECT_TRUE(light > 100 && dark > light) << light << " " << dark;
 }
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 using widget_test::SKIN_PHASES;
 
 // Phase i of e draws exactly skin phase k's content.
-void ExpectPhase(tf_CDAS* e, int i, int k) {
+void expect_phase(tf_CDAS* e, int i, int k) {
     const tf_TFAZA f = *static_cast<tf_TFAZA*>(e->fazy.GET(i));
     const widget_test::SkinPhase& p = SKIN_PHASES[k];
     EXPECT_TRUE(f.x1 == p.l && f.y1 == p.t && f.x2 == p.r + 1 && f.y2 == p.b + 1) << e->nazov << " " << i;
@@ -43,11 +43,11 @@ TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
     tf_CTlac* close = tf_DSGN._T_x_;
     EXPECT_STREQ(close->nazov, "tf_DSGN._T_x_");
     ASSERT_EQ(close->fazy.count, 3);
-    ExpectPhase(close, 0, 0);  // normal and over are one picture
-    ExpectPhase(close, 1, 0);
-    ExpectPhase(close, 2, 1);
+    expect_phase(close, 0, 0);  // normal and over are one picture
+    expect_phase(close, 1, 0);
+    expect_phase(close, 2, 1);
     ASSERT_EQ(tf_DSGN._posuvV_->fazy.count, 3);
-    ExpectPhase(tf_DSGN._posuvV_, 2, 3);
+    expect_phase(tf_DSGN._posuvV_, 2, 3);
     EXPECT_TRUE(tf_DSGN.posuvV_podklad.srf == s && tf_DSGN.posuvV_podklad.faza.x1 == SKIN_PHASES[4].l);
     EXPECT_TRUE(tf_DSGN.ico_logo->srf == s && tf_DSGN.ico_logo->faza.y1 == SKIN_PHASES[5].t);
     EXPECT_EQ(tf_DSGN.ico_logo->vlastni, 0);
@@ -71,7 +71,7 @@ TEST_F(DesignRecord, StockElementsAreCopiedByName) {
     EXPECT_TRUE(button.srf == tf_DSGN.rezia_dll_srf && !button.vlastni);
     ASSERT_EQ(button.fazy.count, 3);
     EXPECT_NE(button.fazy.GET(2), tf_DSGN._T_x_->fazy.GET(2));  // copies of its own
-    ExpectPhase(&button, 2, 1);
+    expect_phase(&button, 2, 1);
     button.ZOBRAZ(back);
     const widget_test::SkinPhase& p = SKIN_PHASES[0];
     EXPECT_EQ(Px(5, 6), tf_DSGN.rezia_dll_srf->lpDDS->Row(p.t)[p.l]);
@@ -83,9 +83,9 @@ TEST_F(DesignRecord, StockElementsAreCopiedByName) {
     tf_CPosuv knob;
     knob.Dsgn(1, 'V', 0, 0, 100);
     ASSERT_EQ(knob.fazy.count, 3);
-    ExpectPhase(&knob, 0, 2);
+    expect_phase(&knob, 0, 2);
     tf_DSGN_DONE();
-    ExpectPhase(&button, 0, 0);  // the copies outlive the record
+    expect_phase(&button, 0, 0);  // the copies outlive the record
 }
 
 TEST_F(DesignRecord, BackgroundIsStretchedToTheScreenOnceAndDrawnOpaque) {

@@ -25,7 +25,7 @@ struct Rows : Dui {
     }
 };
 // Rows step 23 from the area's top 103; the slider column starts at 226.
-Box Whole(int top) { return {103, top, 223, top + 20}; }
+Box whole(int top) { return {103, top, 223, top + 20}; }
 }  // namespace
 
 TEST_F(Rows, FewRowsFitInAPlainColumnMoreScrollBesideASlider) {
@@ -36,14 +36,14 @@ TEST_F(Rows, FewRowsFitInAPlainColumnMoreScrollBesideASlider) {
     EXPECT_EQ(l.volby.count, 5);
     EXPECT_TRUE(!l.posuvanie && !l.posuvnik.zivy && !l.tlac_hore.zivy && !l.tlac_dole.zivy && l.max_posun == 0);
     for (int i = 0; i < 5; ++i) ExpectShows(l, i, i);
-    EXPECT_EQ(B(V(l, 4)->obdlz), Whole(103 + 4 * 23));
+    EXPECT_EQ(B(V(l, 4)->obdlz), whole(103 + 4 * 23));
 
     Add(l, 5);
     EXPECT_TRUE(l.posuvanie && l.posuvnik.zivy && l.tlac_hore.zivy && l.tlac_dole.zivy);
     EXPECT_EQ(std::make_tuple(l.max_posun, l.volby.count, l.max_riadkov), std::make_tuple(69, 8, 7));
     for (int i = 0; i < 7; ++i) {
         ExpectShows(l, i, i);
-        EXPECT_EQ(B(V(l, i)->obdlz), Whole(103 + 23 * i));
+        EXPECT_EQ(B(V(l, i)->obdlz), whole(103 + 23 * i));
     }
     EXPECT_EQ(B(l.obal), (Box{100, 100, 249, 264}));
     EXPECT_EQ((Box{l.tlac_hore.x, l.tlac_hore.y, l.tlac_dole.x, l.tlac_dole.y}), (Box{226, 103, 226, 242}));
@@ -57,11 +57,11 @@ TEST_F(Rows, FewRowsFitInAPlainColumnMoreScrollBesideASlider) {
               std::make_tuple(1, (Box{103, 103, 223, 113}), (Box{103, 93, 223, 113})));
     for (int i = 1; i < 7; ++i) {
         ExpectShows(l, i, i);
-        EXPECT_EQ(std::make_pair(V(l, i)->rez, B(V(l, i)->obdlz)), std::make_pair(0, Whole(93 + 23 * i)));
+        EXPECT_EQ(std::make_pair(V(l, i)->rez, B(V(l, i)->obdlz)), std::make_pair(0, whole(93 + 23 * i)));
     }
     ExpectShows(l, 7, 7);
     EXPECT_EQ(std::make_tuple(V(l, 7)->rez, B(V(l, 7)->obdlz), B(V(l, 7)->cele_obdlz)),
-              std::make_tuple(2, (Box{103, 254, 223, 261}), Whole(254)));
+              std::make_tuple(2, (Box{103, 254, 223, 261}), whole(254)));
 
     while (l.CountR() > 5) l.ODOBERR();  // back to the plain column, the offset forgotten
     EXPECT_TRUE(!l.posuvanie && l.posun_r == 0 && l.volby.count == 5 && V(l, 0)->rez == 0);

@@ -2,6 +2,7 @@
 
 #include "framework/surface/tf_display.h"
 #include "tests/framework/surface/surface_fixture.h"
+#include "tests/support/pixels.h"
 #include "tests/support/test_support.h"
 
 namespace widget_test {
@@ -37,22 +38,16 @@ void ScreenTest::TearDown() {
 }
 
 int ScreenTest::Inked(int l, int t, int r, int b) {
-    int n = 0;
-    for (int y = t; y <= b; ++y)
-        for (int x = l; x <= r; ++x) n += Px(x, y) != PAPER;
-    return n;
+    return test_support::CountIn(l, t, r, b, [&](int x, int y) { return Px(x, y) != PAPER; });
 }
 
 std::string ScreenTest::Kinds(int x, int y, int n, bool down) {
-    std::string s;
-    for (int i = 0; i < n; ++i) {
-        const uint16_t p = down ? Px(x, y + i) : Px(x + i, y);
+    return test_support::Letters(back, x, y, n, down, [&](uint16_t p) {
         char k = p == PAPER ? '.' : p == 0xFFFF ? 'W' : p == 0 ? 'K' : '?';
         for (int j = 0; j < 6; ++j)
             if (k == '?' && p == named[j]) k = NAMES[j];
-        s += k;
-    }
-    return s;
+        return k;
+    });
 }
 
 const SkinPhase SKIN_PHASES[6] = {{38, 3, 52, 16, 'g'},    {38, 18, 52, 31, 'y'},   {112, 36, 129, 65, 'g'},

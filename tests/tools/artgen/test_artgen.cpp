@@ -9,8 +9,9 @@
 #include <string>
 
 #include "framework/surface/tf_dsrfc.h"
-#include "platform/resources.h"
 #include "platform/bmp.h"
+#include "platform/bytes.h"
+#include "platform/resources.h"
 #include "tests/support/temp_tree.h"
 #include "tools/artgen/artgen.h"
 #include "tools/artgen/detmath.h"
@@ -25,9 +26,7 @@ std::string read_file(const std::string& path) {
 }
 
 uint32_t le(const std::string& b, size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(b[at + i]);
-    return v;
+    return plat_ReadLE(reinterpret_cast<const uint8_t*>(b.data()) + at, bytes);
 }
 
 // The samples of a WAV file after checking that it is 16-bit mono PCM at 22050 Hz.

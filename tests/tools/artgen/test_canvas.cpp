@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "platform/bytes.h"
 #include "platform/ddraw.h"
 #include "tools/artgen/canvas.h"
 #include "tools/artgen/detmath.h"
@@ -102,7 +103,7 @@ TEST(ArtgenCanvas, DrawnPixelsNeverTakeTheKeyOrBorderValue) {
 TEST(ArtgenCanvas, WavSamplesAreRoundedAndClipped) {
     const std::vector<uint8_t> b = EncodeWav({2.0, -2.0, 0.5, 0});
     ASSERT_EQ(b.size(), 44u + 8u);
-    const auto at = [&](size_t i) { return static_cast<int16_t>(b[44 + 2 * i] | b[45 + 2 * i] << 8); };
+    const auto at = [&](size_t i) { return static_cast<int16_t>(plat_ReadLE(&b[44 + 2 * i], 2)); };
     EXPECT_EQ(at(0), 32767);
     EXPECT_EQ(at(1), -32767);
     EXPECT_EQ(at(2), 16384);

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Every file under a folder with its bytes, by path relative to the folder.
-std::map<std::string, std::string> Files(const std::string& root) {
+std::map<std::string, std::string> files_under(const std::string& root) {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(root))
         if (e.is_regular_file()) {
@@ -30,14 +30,14 @@ std::map<std::string, std::string> Files(const std::string& root) {
 }
 
 // The bytes of the file at a program path.
-std::string Read(const std::string& path) {
+std::string read(const std::string& path) {
     std::ifstream in(plat_HostPath(path.c_str()), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
 }
 
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> lines_of(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string l; std::getline(in, l);) lines.push_back(l);
@@ -47,7 +47,7 @@ std::vector<std::string> Lines(const std::string& text) {
 TEST(StarterLibrary, IsDrawnTheSameOnEveryRun) {
     test_support::TempTree drawn;
     ASSERT_TRUE(artgen::WriteStarter(drawn.Host()));
-    const auto fresh = Files(drawn.Host()), built = Files(PEXLO_STARTER_DIR);
+    const auto fresh = files_under(drawn.Host()), built = files_under(PEXLO_STARTER_DIR);
     std::vector<std::string> fresh_names, built_names;
     for (const auto& [name, bytes] : fresh) fresh_names.push_back(name);
     for (const auto& [name, bytes] : built) built_names.push_back(name);
@@ -119,7 +119,7 @@ TEST_F(Starter, SamplePagesReadBackWholeWithCurrentThumbnailsAndShowEverything) 
     for (int page = 1; struct_kniha_strana* ks = NAJDI_KS(sample_, page); ++page, ++pages) {
         VOLBA_STRANY(sample_, page);
         // One object for every line but the background's: no name the book does not have.
-        const std::vector<std::string> lines = Lines(Read(ks->page_path));
+        const std::vector<std::string> lines = lines_of(read(ks->page_path));
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(REG.count, static_cast<int>(lines.size()) - 1) << "page " << page;
         EXPECT_TRUE(background_path) << "page " << page;
@@ -130,12 +130,12 @@ TEST_F(Starter, SamplePagesReadBackWholeWithCurrentThumbnailsAndShowEverything) 
             if (Obj(i)->eui() == PX_ACTOR) delays.insert(Obj(i)->phase_delay);
         }
         // The thumbnail beside the page is what saving the page writes now.
-        const std::string thm_path = tf_FSI_Zmen_priponu(ks->page_path, "thm"), thm = Read(thm_path);
+        const std::string thm_path = tf_FSI_Zmen_priponu(ks->page_path, "thm"), thm = read(thm_path);
         ZOBRAZ_STRANU(tf_lpDDSBack);
         PX_Nastav_cestu_nahladu(ks->page_path);
         thumbnail_request = true;
         PX_Obnov_nahlad();
-        EXPECT_TRUE(thm == Read(thm_path)) << "page " << page;
+        EXPECT_TRUE(thm == read(thm_path)) << "page " << page;
         EXPECT_TRUE(ks->page_icon);
     }
     EXPECT_GE(pages, 4);
@@ -160,7 +160,7 @@ TEST_F(Starter, EveryActorHasAFramedPhaseForEachLineOfItsPhasesFile) {
         const char* path = static_cast<const char*>((*utl_duir_Herci)[row]->data);
         PRIDAJ_HERCA(path, 0, 0, 1, 1, 0);
         CHerec* o = Obj(REG.count - 1);
-        const int lines = static_cast<int>(Lines(Read(tf_FSI_Zmen_priponu(path, "faz"))).size());
+        const int lines = static_cast<int>(lines_of(read(tf_FSI_Zmen_priponu(path, "faz"))).size());
         EXPECT_GE(lines, 3) << path;
         EXPECT_LE(lines, 6) << path;
         ASSERT_EQ(o->fazy.count, lines) << path;
