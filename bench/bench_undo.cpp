@@ -9,6 +9,7 @@
 
 #include "bench/bench_support.h"
 #include "book/pexlo.h"
+#include "book/px_editor_cmd.h"
 #include "book/px_historia.h"
 
 namespace {

@@ -31,3 +31,5 @@ void PX_Slower();
 void PX_RemoveLast();
 void PX_DeleteHovered();
 void PX_ReportRegistry();
+void PX_Undo();  // Ctrl+Z (px_historia.cpp)
+void PX_Redo();  // Ctrl+Y, Ctrl+Shift+Z

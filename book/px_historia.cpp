@@ -7,15 +7,24 @@
 #include <iterator>
 #include <optional>
 
+#include "book/px_editor_cmd.h"
 #include "book/px_snimka.h"
 #include "book/px_stav.h"
 #include "platform/codepage.h"
 
 namespace {
 const char8_t* const WHAT[] = {
-    u8"pridanie pozadia", u8"pridanie kulisy", u8"pridanie herca", u8"odstránenie objektu",
-    u8"kópia objektu",    u8"presun objektu",  u8"zmena pohybu",   u8"zmena kolízie",
-    u8"zmena animácie",   u8"zmena geometrie pozadia", u8"spustenie animácie",
+    u8"pridanie pozadia",
+    u8"pridanie kulisy",
+    u8"pridanie herca",
+    u8"odstránenie objektu",
+    u8"kópia objektu",
+    u8"presun objektu",
+    u8"zmena pohybu",
+    u8"zmena kolízie",
+    u8"zmena animácie",
+    u8"zmena geometrie pozadia",
+    u8"spustenie animácie",
 };
 static_assert(std::size(WHAT) == PX_UPRAVA_SPUSTENIE + 1);
 

@@ -26,10 +26,9 @@ constexpr size_t PX_HIST_MAX_BYTES = size_t(16) << 20;
 // Just before an edit of the shown page. An edit that changes nothing leaves no step, and the
 // steps to redo stay.
 void PX_HIST_Zaznam(PX_Uprava uprava);
-// Ctrl+Z and Ctrl+Y; the status line says what was undone or redone. Nothing happens while an
-// object is dragged; an open object menu closes first.
-void PX_Undo();
-void PX_Redo();
+// The commands PX_Undo and PX_Redo (book/px_editor_cmd.h) step back and forth; the status line
+// says what was undone or redone. Nothing happens while an object is dragged; an open object
+// menu closes first.
 // After a save: when it succeeded, the page as it stands is the saved one, and `dirty` is
 // clear whenever undo or redo comes back to it.
 void PX_HIST_Ulozene();
