@@ -1,6 +1,5 @@
 // Undo and redo as the author uses them: Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z after every kind of
 // edit, checked in the registry, on the screen and in the page file the page would save as.
-#include "book/px_historia.h"
 #include "platform/backend.h"
 #include "platform/codepage.h"
 #include "tests/book/editor_fixture.h"
