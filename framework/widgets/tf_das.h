@@ -69,6 +69,8 @@ public:
     int PocetFaz() const { return fazy ? static_cast<int>(fazy->size()) : 0; }
     // The phase at an index, or null outside the list.
     const tf_TFAZA* Faza(int i) const;
+    // Takes a list of phases to share; whoever adds a phase to it later gets a copy first.
+    void ZdielajFazy(std::shared_ptr<std::vector<tf_TFAZA>> f) { fazy = std::move(f); }
 
 protected:
     // The phase drawn now, or null when there is no picture or the index is outside the list.
