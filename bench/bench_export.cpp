@@ -28,6 +28,7 @@ using bench::NsSince;
 
 constexpr int SCREEN_W = 1920, SCREEN_H = 1080, OUT_W = 960, OUT_H = 540;
 constexpr int ACTORS = 60, SHEETS = 3, SIDE = 96, PHASES = 3;
+const char PAGE[] = "..\\KNIHA_Bench\\1.str";
 
 uint32_t pack(int r, int g, int b) {
     auto c = [](int v) { return static_cast<uint32_t>(std::clamp(v, 0, 255)); };
@@ -68,7 +69,7 @@ bool make_book(const std::string& root) {
     for (int s = 0; s < SHEETS; ++s) {
         const std::string name = "pes" + std::to_string(s);
         ok = ok && bench::WriteBmp(book + "/Herci/" + name + ".bmp", PHASES * (SIDE + 1) + 1, SIDE + 2,
-                                [s](int x, int y) { return sprite_sheet(s, x, y); });
+                                   [s](int x, int y) { return sprite_sheet(s, x, y); });
         std::string faz;
         for (int p = 0; p < PHASES; ++p) faz += std::to_string(p * (SIDE + 1) + SIDE / 2) + " 40\n";
         ok = ok && write_text(book + "/Herci/" + name + ".faz", faz);
@@ -82,7 +83,7 @@ bool make_book(const std::string& root) {
 
 // The frames of the page as BMP files f_000.bmp ... in `dir`.
 bool write_frames(PX_Player& player, const PX_Frames& frames, const std::string& dir) {
-    if (!player.Load("1", nullptr)) return false;
+    if (!player.Load(PAGE, nullptr)) return false;
     IDirectDrawSurface* s = plat_CreateTestSurface(OUT_W, OUT_H);
     std::vector<uint16_t> px;
     bool ok = true;
@@ -138,7 +139,7 @@ void BM_Export(benchmark::State& state) {
         for (auto _ : state) {
             const Clock::time_point start = Clock::now();
             const double cpu = own_cpu_s();
-            const std::vector<uint8_t> gif = PX_Export_Page(player, "1", frames, nullptr);
+            const std::vector<uint8_t> gif = PX_Export_Page(player, PAGE, frames, nullptr);
             plat_WriteHostFileAtomic(ours_gif, gif.data(), gif.size());
             ours += NsSince(start);
             ours_cpu += own_cpu_s() - cpu;

@@ -11,101 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "book/px_export.h"
+#include "book/export_args.h"
 #include "book/px_export_player.h"
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 
 namespace {
-
-const char USAGE[] =
-    "usage: pexlo-export BOOK_FOLDER [PAGE ...] [-o OUT_FOLDER] [--seconds N] [--size WxH] [--screen WxH] [--fps N]\n"
-    "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
-    "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
-    "  --seconds N   how long each page plays (default 5, at most 600)\n"
-    "  --fps N       frames per second (default 20, at most 50)\n"
-    "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1024x768)\n"
-    "  --size WxH    the size of the GIFs (default: half the screen)\n";
-
-constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
-constexpr int MIN_SIDE = 16, MAX_SIDE = 8192;
-
-struct Size {
-    int w = 0, h = 0;
-};
-
-struct Args {
-    std::string book;
-    std::vector<std::string> pages;
-    std::string out;
-    PX_Timing timing;
-    Size screen, size;  // 0 x 0: not given
-};
 
 void say(const std::string& message) { fprintf(stderr, "pexlo-export: %s\n", message.c_str()); }
 
 int fail(int code, const std::string& message) {
     say(message);
     return code;
-}
-
-bool parse_int(const std::string& s, int* out) {
-    char* end = nullptr;
-    const long v = strtol(s.c_str(), &end, 10);
-    if (s.empty() || *end || v < INT_MIN || v > INT_MAX) return false;
-    *out = static_cast<int>(v);
-    return true;
-}
-
-bool parse_size(const std::string& s, Size* out) {
-    const size_t x = s.find_first_of("xX");
-    return x != std::string::npos && parse_int(s.substr(0, x), &out->w) && parse_int(s.substr(x + 1), &out->h);
-}
-
-bool in_range(Size s, Size most) { return s.w >= MIN_SIDE && s.h >= MIN_SIDE && s.w <= most.w && s.h <= most.h; }
-
-// An empty text when the arguments hold together; else what is wrong with them.
-std::string parse(int argc, char** argv, Args* a) {
-    std::vector<std::string> positional;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i], value;
-        if (arg.size() < 2 || arg[0] != '-') {
-            positional.push_back(arg);
-            continue;
-        }
-        if (const size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = arg.substr(eq + 1);
-            arg.resize(eq);
-        } else if (i + 1 < argc) {
-            value = argv[++i];
-        } else {
-            return arg + " needs a value";
-        }
-        char* end = nullptr;
-        if (arg == "-o") {
-            a->out = value;
-        } else if (arg == "--seconds") {
-            a->timing.seconds = strtod(value.c_str(), &end);
-            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= MAX_SECONDS))
-                return "--seconds takes a number above 0 and at most " + std::to_string(MAX_SECONDS);
-        } else if (arg == "--fps") {
-            if (!parse_int(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > MAX_FPS)
-                return "--fps takes a whole number from 1 to " + std::to_string(MAX_FPS);
-        } else if (arg == "--screen" || arg == "--size") {
-            Size* s = arg == "--screen" ? &a->screen : &a->size;
-            if (!parse_size(value, s) || !in_range(*s, {MAX_SIDE, MAX_SIDE}))
-                return arg + " takes WIDTHxHEIGHT, each from " + std::to_string(MIN_SIDE) + " to " +
-                       std::to_string(MAX_SIDE);
-        } else {
-            return "unknown option " + arg;
-        }
-    }
-    if (positional.empty()) return "no book folder given";
-    a->book = positional[0];
-    a->pages.assign(positional.begin() + 1, positional.end());
-    return "";
 }
 
 std::string real_path(const std::string& host) {
@@ -137,12 +57,14 @@ bool writable(const std::string& folder) {
 }
 
 // The screen and the pace the library's editor runs with, from its settings beside the books.
-void read_settings(const std::string& book, Size* screen, int* period) {
-    Size ini{1024, 768};
+void read_settings(const std::string& book, PX_ExportSize* screen, int* period) {
+    // Without settings the editor starts on the display state's first screen, and so do we.
+    const PX_ExportSize first{tf_ScreenW, tf_ScreenH};
+    PX_ExportSize ini = first;
     int level = 2;
     const std::string path = program_path(book.substr(0, book.rfind('/')) + "/app/PX.INI");
     tf_APP_ReadINI(path.c_str(), &ini.w, &ini.h, &level, period);
-    if (screen->w == 0) *screen = in_range(ini, {MAX_SIDE, MAX_SIDE}) ? ini : Size{1024, 768};
+    if (screen->w == 0) *screen = ini.Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}) ? ini : first;
 }
 
 // Redrawn in place on a terminal whenever the percentage moves.
@@ -183,20 +105,20 @@ std::string find_folders(const std::string& book_arg, const std::string& out_arg
 }
 
 // Each page into out as <page>.gif, with what went wrong said on the way; the pages done.
-int export_pages(PX_Player& player, const std::vector<std::string>& pages, const PX_Frames& frames,
+int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, const PX_Frames& frames,
                  const std::string& out, size_t* bytes) {
     ProgressBar bar(static_cast<int>(pages.size()));
     int done = 0;
     for (size_t i = 0; i < pages.size(); ++i) {
-        const std::string name = plat_Utf8FromCp1250(pages[i].c_str());
+        const std::string name = plat_Utf8FromCp1250(pages[i].name.c_str());
         std::vector<std::string> missing;
-        const std::vector<uint8_t> gif = PX_Export_Page(player, pages[i], frames, &missing,
+        const std::vector<uint8_t> gif = PX_Export_Page(player, pages[i].path.c_str(), frames, &missing,
                                                         [&](int d, int t) { bar.Show(static_cast<int>(i), d, t); });
         for (const std::string& m : missing) {
             bar.Break();
             say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
         }
-        const std::string path = program_path(out) + "\\" + pages[i] + ".gif";
+        const std::string path = program_path(out) + "\\" + pages[i].name + ".gif";
         if (gif.empty() || !plat_WriteFileAtomic(path.c_str(), gif.data(), gif.size())) {
             bar.Break();
             say("page " + name +
@@ -210,21 +132,44 @@ int export_pages(PX_Player& player, const std::vector<std::string>& pages, const
     return done;
 }
 
+// The pages asked for, each found in the book, or the one page of --from; all the book's
+// by default. An empty text, else what is wrong.
+std::string choose_pages(const PX_Player& player, const PX_ExportArgs& a, const std::string& from,
+                         std::vector<PX_Player::Page>* pages) {
+    const std::vector<PX_Player::Page> all = player.Pages();
+    for (const std::string& asked : a.pages) {
+        const std::string name = plat_Cp1250FromUtf8(asked.c_str());
+        auto found = std::find_if(all.begin(), all.end(), [&](const PX_Player::Page& p) { return p.name == name; });
+        if (!from.empty())
+            pages->push_back({name, program_path(from)});
+        else if (found == all.end())
+            return "the book has no page " + asked;
+        else
+            pages->push_back(*found);
+    }
+    if (pages->empty()) *pages = all;
+    return "";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (!strcmp(argv[i], "-h") || !strcmp(argv[i], "--help")) {
-            fputs(USAGE, stdout);
+            fputs(PX_EXPORT_USAGE, stdout);
             return 0;
         }
-    Args a;
-    if (const std::string error = parse(argc, argv, &a); !error.empty()) return fail(2, error + "\n" + USAGE);
+    PX_ExportArgs a;
+    if (const std::string error = PX_ParseExportArgs(argc, argv, &a); !error.empty())
+        return fail(2, error + "\n" + PX_EXPORT_USAGE);
     std::string book, out;
     if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
+    const std::string from = a.from.empty() ? "" : real_path(a.from);
+    if (!a.from.empty() && (from.empty() || is_folder(from))) return fail(1, "no page file at " + a.from);
     read_settings(book, &a.screen, &a.timing.period_ms);
-    if (a.size.w == 0) a.size = {std::max(a.screen.w / 2, MIN_SIDE), std::max(a.screen.h / 2, MIN_SIDE)};
-    if (!in_range(a.size, a.screen))
+    if (a.size.w == 0)
+        a.size = {std::max(a.screen.w / 2, PX_EXPORT_MIN_SIDE), std::max(a.screen.h / 2, PX_EXPORT_MIN_SIDE)};
+    if (!a.size.Within(a.screen))
         return fail(
             2, "--size must not exceed the screen, " + std::to_string(a.screen.w) + "x" + std::to_string(a.screen.h));
 
@@ -235,12 +180,8 @@ int main(int argc, char** argv) {
     PX_Player player(a.screen.w, a.screen.h, a.size.w, a.size.h);
     if (!player.Open_book(("..\\" + program_path(book.substr(book.rfind('/') + 1))).c_str()))
         return fail(1, "the book " + a.book + " has no pages");
-    std::vector<std::string> pages, all = player.Pages();
-    for (const std::string& p : a.pages) pages.push_back(plat_Cp1250FromUtf8(p.c_str()));
-    for (const std::string& p : pages)
-        if (std::find(all.begin(), all.end(), p) == all.end())
-            return fail(1, "the book has no page " + plat_Utf8FromCp1250(p.c_str()));
-    if (pages.empty()) pages = all;
+    std::vector<PX_Player::Page> pages;
+    if (const std::string error = choose_pages(player, a, from, &pages); !error.empty()) return fail(1, error);
 
     const auto start = std::chrono::steady_clock::now();
     const PX_Frames frames = PX_Export_Frames(a.timing);

@@ -2,6 +2,7 @@
 // the display mode.
 #include "book/px_editor.h"
 
+#include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_pozadie.h"
 #include "book/px_stav.h"
@@ -20,6 +21,7 @@ CKnihaScreen::CKnihaScreen(void* instance, int showCommand, const char* iniName)
 
 CKnihaScreen::~CKnihaScreen() {
     if (!px_editor->uvolnene) UVOLNI_VSETKO();
+    PX_HIST_Vymaz();
     delete px_editor->nova_kniha;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
@@ -61,10 +63,12 @@ void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     PX_LoadDefaultBookIcon();
     NACITAJ_KNIHY();
     if (current_book != -1) VOLBA_KNIHY(current_book, false);
-    if (current_book != -1 && current_page == PX_NEW_PAGE)
-        PRIPRAV_POZADIE(true);
-    else if (current_book != -1 && current_page != -1)
+    if (current_book != -1 && current_page == PX_NEW_PAGE) {
+        PRIPRAV_POZADIE(true);  // its history stays with it
+    } else if (current_book != -1 && current_page != -1) {
         VOLBA_STRANY(current_book, current_page);
+        PX_HIST_Vymaz();
+    }
     PX_PlaceButtons(false);
     px_editor->dui_M.zmena = true;
 }

@@ -31,3 +31,9 @@ void PX_Slower();
 void PX_RemoveLast();
 void PX_DeleteHovered();
 void PX_ReportRegistry();
+void PX_Undo();  // Ctrl+Z (px_historia.cpp)
+void PX_Redo();  // Ctrl+Y, Ctrl+Shift+Z
+void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the editor goes on
+
+// Each tick: whether the page's export has ended, and how.
+void PX_ExportPoll();

@@ -2,6 +2,7 @@
 // saving, and the new-book dialog.
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
+#include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_stav.h"
 #include "framework/app/tf_appdlg.h"
@@ -23,6 +24,7 @@ void PX_ChooseBook(int id) {
         px_editor->nova_kniha->zivy = true;
     } else if (id != PX_ID_CLOSE_BOOKS) {
         VOLBA_KNIHY(id, true);
+        PX_HIST_Vymaz();
     }
 }
 
@@ -31,29 +33,47 @@ void PX_ChooseBook(int id) {
 void PX_ChoosePage(int id) {
     if (listed_book != current_book) VOLBA_KNIHY(listed_book, false);
     if (listed_book == current_book) VOLBA_STRANY(current_book, id);
+    PX_HIST_Vymaz();
 }
 
-void PX_Play() { running = true; }
+void PX_Play() {
+    PX_HIST_Zaznam(PX_UPRAVA_SPUSTENIE);
+    running = true;
+}
 
 void PX_SavePage() {
     dirty = false;
     ULOZ_STRANU();  // a page that could not be written stays dirty
+    PX_HIST_Ulozene();
 }
 
-void PX_NextPage() { VOLBA_STRANY(current_book, next_page); }
-void PX_PreviousPage() { VOLBA_STRANY(current_book, prev_page); }
+void PX_NextPage() {
+    VOLBA_STRANY(current_book, next_page);
+    PX_HIST_Vymaz();
+}
+
+void PX_PreviousPage() {
+    VOLBA_STRANY(current_book, prev_page);
+    PX_HIST_Vymaz();
+}
 
 // The unsaved new page is dropped; the page before it comes back from its file.
 void PX_LeaveNewPage() {
-    if (current_page == PX_NEW_PAGE) VOLBA_STRANY(current_book, prev_page);
+    if (current_page != PX_NEW_PAGE) return;
+    VOLBA_STRANY(current_book, prev_page);
+    PX_HIST_Vymaz();
 }
 
-void PX_NewPage() { NOVA_STRANA(current_page); }
+void PX_NewPage() {
+    NOVA_STRANA(current_page);
+    PX_HIST_Vymaz();
+}
 
 void PX_NewBookDialog(int id) {
     tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
     if (id == TF_UTL_EDIT_CANCEL) dialog->zivy = false;
     if (id != TF_UTL_EDIT_OK) return;
     PX_Nova_kniha_zadana(dialog->Get_Text());
+    PX_HIST_Vymaz();
     dialog->zivy = false;
 }

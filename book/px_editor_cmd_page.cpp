@@ -6,6 +6,7 @@
 #include "book/px_anim.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_herec.h"
+#include "book/px_historia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -33,6 +34,7 @@ CHerec* ciel_menu() { return REG_Objekt(setup_target); }
 }  // namespace
 
 void PX_AddBackground(int id) {
+    PX_HIST_Zaznam(PX_UPRAVA_POZADIE);
     const char* path = cesta(utl_duir_Pozadia, id);
     char* copy = path ? strdup(path) : nullptr;
     free(background_path);
@@ -44,6 +46,7 @@ void PX_AddBackground(int id) {
 void PX_AddProp(int id) {
     const char* path = cesta(utl_duir_Kulisy, id);
     if (!path) return;
+    PX_HIST_Zaznam(PX_UPRAVA_KULISA);
     dalsie_miesto();
     PRIDAJ_KULISU(path, insert_x, insert_y, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
     dirty = true;
@@ -52,18 +55,21 @@ void PX_AddProp(int id) {
 void PX_AddActor(int id) {
     const char* path = cesta(utl_duir_Herci, id);
     if (!path) return;
+    PX_HIST_Zaznam(PX_UPRAVA_HEREC);
     dalsie_miesto();
     PRIDAJ_HERCA(path, insert_x, insert_y, PX_MOTION_STILL, PX_EDGE_BOUNCE, 0);
     dirty = true;
 }
 
 void PX_SetBackgroundMode(int id) {
+    PX_HIST_Zaznam(PX_UPRAVA_GEOMETRIA);
     background_mode = id;
     PRIPRAV_POZADIE(false);
 }
 
 void PX_RemoveOrCopyObject(int id) {
     if (!ciel_menu()) return;
+    PX_HIST_Zaznam(id == COPY ? PX_UPRAVA_KOPIA : PX_UPRAVA_ODSTRANENIE);
     if (id == REMOVE) ODSTRAN_OBJEKT(setup_target);
     if (id == COPY) KOPIRUJ_OBJEKT(setup_target);
     setup_target = -1;
@@ -71,24 +77,34 @@ void PX_RemoveOrCopyObject(int id) {
 }
 
 void PX_SetMotion(int id) {
+    PX_HIST_Zaznam(PX_UPRAVA_POHYB);
     if (CHerec* o = ciel_menu()) NASTAV_POHYB(o, id);
 }
 
 void PX_SetEdge(int id) {
+    PX_HIST_Zaznam(PX_UPRAVA_OKRAJ);
     if (CHerec* o = ciel_menu()) NASTAV_OKRAJ(o, id);
 }
 
 void PX_SetPace(int id) {
+    PX_HIST_Zaznam(PX_UPRAVA_TEMPO);
     if (CHerec* o = ciel_menu()) NASTAV_TEMPO(o, id);
 }
 
-void PX_TogglePlay() { running = !running; }
+void PX_TogglePlay() {
+    if (!running) PX_HIST_Zaznam(PX_UPRAVA_SPUSTENIE);
+    running = !running;
+}
 void PX_Faster() { NASTAV_RYCHLOST(-1); }
 void PX_Slower() { NASTAV_RYCHLOST(+1); }
-void PX_RemoveLast() { ODSTRAN_POSLEDNY(); }
+void PX_RemoveLast() {
+    PX_HIST_Zaznam(PX_UPRAVA_ODSTRANENIE);
+    ODSTRAN_POSLEDNY();
+}
 
 void PX_DeleteHovered() {
     if (hovered == -1) return;
+    PX_HIST_Zaznam(PX_UPRAVA_ODSTRANENIE);
     ODSTRAN_OBJEKT(hovered);
     hovered = -1;
 }

@@ -5,6 +5,7 @@
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_herec.h"
+#include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -18,18 +19,30 @@ const char SRC[] = "PX_EDITOR";
 // The last two pointer positions of a drag: their difference is the throw.
 POINT last_mouse = {0, 0}, prev_mouse = {0, 0};
 
+// Modifiers held with a key: a row with ANY takes the key whatever is held.
+enum { ANY = -1, CTRL = 1, SHIFT = 2 };
+
 struct Klavesa {
     int key;
+    int modifiers;
     void (*prikaz)();
 };
 const Klavesa KLAVESY[] = {
-    {VK_BACK, PX_RemoveLast},       // the page's last object goes
-    {VK_SPACE, PX_TogglePlay},      // playback starts or pauses
-    {VK_PRIOR, PX_Faster},          // Page Up
-    {VK_NEXT, PX_Slower},           // Page Down
-    {VK_DELETE, PX_DeleteHovered},  // the object under the pointer goes
-    {VK_F1, PX_ReportRegistry},     // the page's objects into the log
+    {VK_BACK, ANY, PX_RemoveLast},       // the page's last object goes
+    {VK_SPACE, ANY, PX_TogglePlay},      // playback starts or pauses
+    {VK_PRIOR, ANY, PX_Faster},          // Page Up
+    {VK_NEXT, ANY, PX_Slower},           // Page Down
+    {VK_DELETE, ANY, PX_DeleteHovered},  // the object under the pointer goes
+    {VK_F1, ANY, PX_ReportRegistry},     // the page's objects into the log
+    {VK_F9, ANY, PX_ExportPage},         // the page as an animated GIF beside it
+    {'Z', CTRL, PX_Undo},
+    {'Y', CTRL, PX_Redo},
+    {'Z', CTRL | SHIFT, PX_Redo},
 };
+
+int held_modifiers() {
+    return (GetAsyncKeyState(VK_CONTROL) < 0 ? CTRL : 0) | (GetAsyncKeyState(VK_SHIFT) < 0 ? SHIFT : 0);
+}
 
 // The lists and menus asked after every press, in this order; each reports a chosen id once.
 struct Anketa {
@@ -64,8 +77,9 @@ const Tlacidlo TLACIDLA[] = {
 
 void klaves(int key) {
     if (px_editor->group.INFORMUJ_SA_KLAV(key)) return;  // the new-book dialog's name, say
+    const int held = held_modifiers();
     for (const Klavesa& k : KLAVESY)
-        if (k.key == key) return k.prikaz();
+        if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) return k.prikaz();
 }
 
 // The topmost object with a visible pixel under the pointer, or -1.
@@ -101,6 +115,7 @@ void pohyb(int x, int y) {
 void stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
     if (CHerec* o = REG_Objekt(hovered)) {
+        PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release
         dragged = hovered;
         hovered = -1;
         o->INFORMUJ_SA(x, y, 1);
@@ -148,6 +163,7 @@ void menu_objektu(int x, int y) {
 void koniec() {
     TF_LOG("case WM_DESTROY - PX");
     UVOLNI_VSETKO();
+    PX_HIST_Vymaz();
     px_editor->uvolnene = true;
     px_editor->group.zivy = false;
 }
@@ -165,6 +181,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     case WM_TIMER:
         TIK_ANIMACIE();
+        PX_ExportPoll();
         break;
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));

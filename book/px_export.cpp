@@ -25,12 +25,12 @@ PX_Frames PX_Export_Frames(const PX_Timing& t) {
     return f;
 }
 
-std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, const PX_Frames& frames,
+std::vector<uint8_t> PX_Export_Page(PX_Player& player, const char* page_path, const PX_Frames& frames,
                                     std::vector<std::string>* missing, const PX_Progress& progress) {
     const int n = static_cast<int>(frames.ticks.size());
     std::vector<uint16_t> frame;
     std::vector<uint32_t> counts(PX_RGB565_COLOURS);
-    if (!player.Load(page, missing)) return {};
+    if (!player.Load(page_path, missing)) return {};
     for (int k = 0; k < n; ++k) {
         player.Frame(frames.ticks[static_cast<size_t>(k)], &frame);
         for (const uint16_t c : frame) ++counts[c];
@@ -44,7 +44,7 @@ std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, 
 
     PX_GifWriter gif(player.Out_w(), player.Out_h(), entries);
     std::vector<uint8_t> indices(static_cast<size_t>(player.Out_w()) * static_cast<size_t>(player.Out_h()));
-    player.Load(page, nullptr);
+    player.Load(page_path, nullptr);
     for (int k = 0; k < n; ++k) {
         player.Frame(frames.ticks[static_cast<size_t>(k)], &frame);
         for (size_t i = 0; i < frame.size(); ++i) indices[i] = palette.Index(frame[i]);

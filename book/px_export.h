@@ -24,7 +24,8 @@ PX_Frames PX_Export_Frames(const PX_Timing& timing);
 // Called after each frame of the two plays with the frames done and the frames in all.
 using PX_Progress = std::function<void(int done, int total)>;
 
-// The GIF of the page at the player's frame size; empty when the book has no such page or
-// the encoder failed. The pictures the page lacks go to *missing (it plays without them).
-std::vector<uint8_t> PX_Export_Page(PX_Player& player, const std::string& page, const PX_Frames& frames,
+// The GIF of the page file (a page of the player's book) at the player's frame size; empty
+// when the file cannot be read or the encoder failed. The pictures the page lacks go to
+// *missing (it plays without them).
+std::vector<uint8_t> PX_Export_Page(PX_Player& player, const char* page_path, const PX_Frames& frames,
                                     std::vector<std::string>* missing, const PX_Progress& progress = {});

@@ -18,12 +18,6 @@ namespace {
 
 const struct_kniha_strana* record(int i) { return static_cast<const struct_kniha_strana*>(KS.GET(i)); }
 
-const struct_kniha_strana* page_record(const std::string& page) {
-    for (int i = 0; i < KS.count; ++i)
-        if (record(i)->book_id == current_book && page == record(i)->page_name) return record(i);
-    return nullptr;
-}
-
 tf_UTL_CDUIR_THMFILE* list_for(char type) {
     return type == 'p' ? utl_duir_Pozadia : type == 'k' ? utl_duir_Kulisy : type == 'h' ? utl_duir_Herci : nullptr;
 }
@@ -109,18 +103,16 @@ bool PX_Player::Open_book(const char* book_path) {
     return false;
 }
 
-std::vector<std::string> PX_Player::Pages() const {
-    std::vector<std::string> pages;
+std::vector<PX_Player::Page> PX_Player::Pages() const {
+    std::vector<Page> pages;
     for (int i = 0; i < KS.count; ++i)
-        if (record(i)->book_id == current_book) pages.push_back(record(i)->page_name);
+        if (record(i)->book_id == current_book) pages.push_back({record(i)->page_name, record(i)->page_path});
     return pages;
 }
 
-bool PX_Player::Load(const std::string& page, std::vector<std::string>* missing) {
-    const struct_kniha_strana* ks = page_record(page);
-    if (!ks || !tf_FSI_Existuje_sub(ks->page_path)) return false;
-    VOLBA_STRANY(current_book, ks->page_id);
-    if (missing) find_missing(ks->page_path, missing);
+bool PX_Player::Load(const char* page_path, std::vector<std::string>* missing) {
+    if (!RELOAD_REG(page_path)) return false;
+    if (missing) find_missing(page_path, missing);
     // Every export of a page plays the same: the generator from its start, nothing held.
     PX_srand(1);
     running = true;

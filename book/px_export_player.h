@@ -22,11 +22,15 @@ public:
     // Builds the catalogue and takes the book whose folder is book_path ("..\KNIHA_name",
     // as the catalogue lists it); false when the catalogue holds no page of it.
     bool Open_book(const char* book_path);
-    // The book's page names, in its order.
-    std::vector<std::string> Pages() const;
-    // Shows the page as loaded, before its first tick; false for a name the book lacks.
-    // The pictures the page names that are missing or unreadable go to *missing.
-    bool Load(const std::string& page, std::vector<std::string>* missing);
+    // The book's pages in its order: their names and their files.
+    struct Page {
+        std::string name, path;
+    };
+    std::vector<Page> Pages() const;
+    // Shows the page of the file as loaded, before its first tick; false when the file
+    // cannot be read. The names are those of the book's pictures, whichever folder the file
+    // is in; the pictures the page names that are missing or unreadable go to *missing.
+    bool Load(const char* page_path, std::vector<std::string>* missing);
     // Plays on to the tick (never back) and takes the frame: RGB565, row after row.
     void Frame(int tick, std::vector<uint16_t>* out);
 

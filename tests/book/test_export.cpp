@@ -1,12 +1,14 @@
 // Pages exported as GIFs: what a viewer shows against what the editor draws, the
 // rectangles the frames store, the palette of a photo-like page, and the timing.
+#include <filesystem>
 #include <set>
 
 #include "book/px_export.h"
 #include "book/px_export_player.h"
 #include "book/px_export_quant.h"
-#include "tests/book/test_export_fixture.h"
+#include "platform/codepage.h"
 #include "platform/pixel.h"
+#include "tests/book/test_export_fixture.h"
 #include "tests/support/png_writer.h"
 
 using namespace export_test;
@@ -21,8 +23,9 @@ struct Export : ExportLibrary {
     static std::vector<uint8_t> Run(const std::string& page, const PX_Frames& f, Frames* frames = nullptr) {
         PX_Player player(SW, SH, OW, OH);
         EXPECT_TRUE(player.Open_book("..\\KNIHA_T"));
-        std::vector<uint8_t> gif = PX_Export_Page(player, page, f, nullptr);
-        player.Load(page, nullptr);
+        const std::string path = "..\\KNIHA_T\\" + page + ".str";
+        std::vector<uint8_t> gif = PX_Export_Page(player, path.c_str(), f, nullptr);
+        player.Load(path.c_str(), nullptr);
         std::vector<uint16_t> px;
         for (size_t k = 0; frames && k < f.ticks.size(); ++k) {
             player.Frame(f.ticks[k], &px);
@@ -36,7 +39,7 @@ struct Export : ExportLibrary {
     static std::vector<uint32_t> EditorsPage(const std::string& page) {
         PX_Player player(SW, SH, OW, OH);
         player.Open_book("..\\KNIHA_T");
-        player.Load(page, nullptr);
+        player.Load(("..\\KNIHA_T\\" + page + ".str").c_str(), nullptr);
         IDirectDrawSurface* screen = plat_CreateTestSurface(SW, SH);
         ZOBRAZ_STRANU(screen);
         std::vector<uint32_t> half;
@@ -55,15 +58,6 @@ struct Export : ExportLibrary {
     }
 };
 
-// For people to look at: the GIF beside the program, and its first frame as PNG.
-void write_sample(const std::vector<uint8_t>& gif, const std::vector<uint32_t>& first) {
-    const std::string dir = std::string(PEXLO_EXPORT_BIN).substr(0, std::string(PEXLO_EXPORT_BIN).rfind('/'));
-    EXPECT_TRUE(plat_WriteHostFileAtomic(dir + "/export_sample.gif", gif.data(), gif.size()));
-    IDirectDrawSurface* s = plat_CreateTestSurface(OW, OH);
-    for (int i = 0; i < OW * OH; ++i) s->Row(i / OW)[i % OW] = plat_XrgbTo565(first[static_cast<size_t>(i)]);
-    EXPECT_TRUE(test_support::SavePNG(s, dir + "/export_sample.png"));
-    s->Release();
-}
 }  // namespace
 
 TEST_F(Export, APageWithBackgroundPropAndMovingActorPlaysAsTheEditorDrawsIt) {
@@ -81,7 +75,6 @@ TEST_F(Export, APageWithBackgroundPropAndMovingActorPlaysAsTheEditorDrawsIt) {
         EXPECT_EQ(ColourError(g.frames[k], frames[k]).second, 0) << k;
         EXPECT_LT(k == 0 ? 0 : g.images[k].Width * g.images[k].Height, 40 * 40) << k;
     }
-    write_sample(Run("1", PX_Export_Frames({3, 20, 16})), g.frames[0]);
 }
 
 TEST_F(Export, AStandingPageStoresOnlyEmptyChanges) {
@@ -116,6 +109,33 @@ TEST_F(Export, SixtyActorsOverAPhotoKeepTheirColoursClose) {
     // The median cut keeps the mean within 4.5 of 255 on each channel (an even 6 x 7 x 6
     // palette would be off by about 12), though the photo's grain alone has 16 levels.
     EXPECT_LE(mean, 4.5);
+}
+
+// For people to look at: the sample book's first page beside the program, as a GIF and its
+// first frame as PNG.
+TEST_F(Export, TheSampleBooksFirstPageForPeopleToSee) {
+    const std::string book = "KNIHA_Ukážka", dir = PEXLO_EXPORT_BIN;
+    std::filesystem::copy(std::string(PEXLO_STARTER_DIR) + "/library/" + book, tree.Host(book),
+                          std::filesystem::copy_options::recursive);
+    PX_Player player(1920, 1080, 960, 540);
+    ASSERT_TRUE(player.Open_book(plat_Cp1250FromUtf8(("..\\" + book).c_str()).c_str()));
+    const std::vector<uint8_t> gif =
+        PX_Export_Page(player, player.Pages()[0].path.c_str(), PX_Export_Frames({2, 20, 16}), nullptr);
+    std::vector<uint16_t> first;
+    player.Load(player.Pages()[0].path.c_str(), nullptr);
+    player.Frame(0, &first);
+    const Gif g = Decode(gif);
+    ASSERT_EQ(std::tuple(g.w, g.h, g.frames.size()), std::tuple(960, 540, size_t{40}));
+    std::vector<uint32_t> page;
+    for (uint16_t c : first) page.push_back(PX_Rgb(c));
+    EXPECT_LE(ColourError(g.frames[0], page).first, 2.0);
+
+    const std::string out = dir.substr(0, dir.rfind('/')) + "/export_sample";
+    EXPECT_TRUE(plat_WriteHostFileAtomic(out + ".gif", gif.data(), gif.size()));
+    IDirectDrawSurface* s = plat_CreateTestSurface(g.w, g.h);
+    for (int i = 0; i < g.w * g.h; ++i) s->Row(i / g.w)[i % g.w] = plat_XrgbTo565(g.frames[0][static_cast<size_t>(i)]);
+    EXPECT_TRUE(test_support::SavePNG(s, out + ".png"));
+    s->Release();
 }
 
 TEST(ExportFrames, FollowTheFrameRateOrTheTimerWhicheverIsSlower) {

@@ -70,8 +70,11 @@ TEST_F(Cli, RefusesWithAMessageAndWritesNothing) {
         {"../KNIHA_T --size 0x0", 2, "--size takes WIDTHxHEIGHT"},
         {"../KNIHA_T --screen 99999x768", 2, "--screen takes WIDTHxHEIGHT"},
         {"../KNIHA_T --screen 640x480 --size 800x600", 2, "--size must not exceed the screen, 640x480"},
+        {"../KNIHA_T --size 1921x100", 2, "--size must not exceed the screen, 1920x1080"},  // no settings
         {"../KNIHA_T --speed 3", 2, "unknown option --speed"},
         {"../KNIHA_T -o", 2, "-o needs a value"},
+        {"../KNIHA_T --from 1.str", 2, "--from plays one page: name it"},
+        {"../KNIHA_T neu --from nothing.str", 1, "no page file at nothing.str"},
     };
     for (const auto& r : rows) {
         const auto [status, text] = Run(r.args);

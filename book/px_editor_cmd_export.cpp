@@ -1,0 +1,113 @@
+// F9: the shown page, saved or not, as an animated GIF beside its page file. pexlo-export
+// plays a copy of the page in a process of its own, so the editor goes on meanwhile; each
+// tick looks whether it has ended and the status line tells how it went.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "book/px_editor_cmd.h"
+#include "book/px_ks.h"
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+#include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+
+extern char** environ;
+
+namespace {
+const char SRC[] = "PX_EDITOR";
+const char COPY[] = ".pexlo-export.str";  // in the working folder, beside the settings
+const char NEW_PAGE_NAME[] = "nova_strana";
+
+pid_t child = -1;
+int said_fd = -1;   // the child's messages
+std::string said;   // what came of them so far
+std::string shown;  // "kniha: <book>  " of the page exported
+std::string gif;    // its file's name
+
+// Beside the editor's own program, else on the search path (installed).
+std::string exporter() {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string beside = n > 0 ? std::string(self, static_cast<size_t>(n)) : "";
+    beside = beside.substr(0, beside.rfind('/') + 1) + "pexlo-export";
+    return n > 0 && access(beside.c_str(), X_OK) == 0 ? beside : "pexlo-export";
+}
+
+void status(const std::string& text) { snprintf(status_text, sizeof status_text, "%s%s", shown.c_str(), text.c_str()); }
+
+void read_said() {
+    char buf[512];
+    for (ssize_t n; said_fd >= 0 && (n = read(said_fd, buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
+}
+
+// The program's last message without its name, in the program's own characters.
+std::string last_message() {
+    std::string line = said.substr(0, said.find_last_not_of('\n') + 1);
+    line = line.substr(line.rfind('\n') + 1);
+    if (line.rfind("pexlo-export: ", 0) == 0) line.erase(0, 14);
+    return line.empty() ? "pexlo-export" : plat_Cp1250FromUtf8(line.c_str());
+}
+
+// Runs pexlo-export with its messages into a pipe the ticks read; false when it could not start.
+bool start(const std::vector<std::string>& args) {
+    int pipe_fds[2];
+    if (pipe2(pipe_fds, O_CLOEXEC) != 0) return false;  // the child gets the write end as its stderr only
+    fcntl(pipe_fds[0], F_SETFL, O_NONBLOCK);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, pipe_fds[1], 2);
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const bool ok = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipe_fds[1]);
+    said_fd = ok ? pipe_fds[0] : (close(pipe_fds[0]), -1);
+    if (!ok) child = -1;
+    said.clear();
+    return ok;
+}
+}  // namespace
+
+void PX_ExportPage() {
+    if (child > 0 || current_book == -1 || current_page == -1) return;  // one at a time, of a page shown
+    const bool fresh = current_page == PX_NEW_PAGE;
+    const struct_kniha_strana* ks = NAJDI_KS(current_book, fresh ? prev_page : current_page);
+    if (!ks) return;
+    shown = std::string("kniha: ") + ks->book_name + "  ";
+    const std::string book = plat_HostPath(ks->book_path);
+    const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
+    const std::string page = plat_Utf8FromCp1250(name.c_str());
+    gif = name + ".gif";
+    const std::string screen = std::to_string(tf_ScreenW) + "x" + std::to_string(tf_ScreenH);
+    if (!SAVE_REG(COPY) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
+        TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
+        return status(plat_W1250(u8"[Chyba: export sa nespustil]"));
+    }
+    status(plat_W1250(u8"Exportujem…"));
+}
+
+void PX_ExportPoll() {
+    if (child <= 0) return;
+    read_said();
+    int result = 0;
+    if (waitpid(child, &result, WNOHANG) != child) return;
+    read_said();
+    close(said_fd);
+    said_fd = -1;
+    child = -1;
+    DeleteFileA(COPY);
+    if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return status("GIF: " + gif);
+    TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
+    TF_LOG("pexlo-export:", last_message().c_str());
+    status(plat_W1250(u8"[Chyba exportu: ") + last_message() + "]");
+}

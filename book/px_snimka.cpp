@@ -1,0 +1,259 @@
+// Page snapshots for the undo history: taken field by field from the registry's objects and
+// made into new objects again, with the pictures and their owners as they were.
+#include "book/px_snimka.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+#include "book/px_herec.h"
+#include "book/px_pozadie.h"
+#include "book/px_reg.h"
+#include "book/px_stav.h"
+
+namespace {
+const size_t SHARED_OVERHEAD = 16;  // a shared record's count block, about
+
+size_t kept_bytes = 0;  // of every record alive
+
+// Counts bytes while its owner lives.
+struct Counted {
+    explicit Counted(size_t n_) : n(n_) { kept_bytes += n; }
+    Counted(const Counted& o) : Counted(o.n) {}
+    Counted& operator=(const Counted&) = delete;
+    ~Counted() { kept_bytes -= n; }
+    void add(size_t more) {
+        n += more;
+        kept_bytes += more;
+    }
+    size_t n;
+};
+
+// A picture objects showed, kept by one reference of ours on its surface.
+struct Obraz {
+    explicit Obraz(const tf_CDas_Surface& s)
+        : lpDDS(s.lpDDS), has_name(s.subor_nazov != nullptr), subor(has_name ? s.subor_nazov : ""), sir(s.sir),
+          vys(s.vys), TC(s.TC), BC(s.BC), stretch(s.stretch), nazov(s.nazov) {
+        DDSURFACEDESC d = {};
+        d.dwSize = sizeof d;
+        if (lpDDS && lpDDS->GetSurfaceDesc(&d) == DD_OK) pixel_bytes = size_t(d.lPitch) * d.dwHeight;
+        if (lpDDS) lpDDS->AddRef();
+        counted.add(subor.size() + nazov.size());
+    }
+    ~Obraz() {
+        if (lpDDS) lpDDS->Release();
+    }
+    Obraz(const Obraz&) = delete;
+    Obraz& operator=(const Obraz&) = delete;
+
+    // The wrapper shows this very picture. One whose picture failed to load is never taken
+    // for another: there is nothing to tell two such apart.
+    bool is(const tf_CDas_Surface& s) const {
+        return lpDDS && s.lpDDS == lpDDS && has_name == (s.subor_nazov != nullptr) &&
+               (!has_name || subor == s.subor_nazov) && nazov == s.nazov &&
+               std::tie(sir, vys, TC, BC, stretch) == std::tie(s.sir, s.vys, s.TC, s.BC, s.stretch);
+    }
+    // A new wrapper of the same picture, with a reference of its own.
+    tf_CDas_Surface* make() const {
+        auto* s = new tf_CDas_Surface(nazov.c_str());
+        s->subor_nazov = has_name ? strdup(subor.c_str()) : nullptr;
+        s->lpDDS = lpDDS;
+        if (lpDDS) lpDDS->AddRef();
+        std::tie(s->sir, s->vys, s->TC, s->BC, s->stretch) = std::tie(sir, vys, TC, BC, stretch);
+        return s;
+    }
+
+    IDirectDrawSurface* lpDDS;
+    bool has_name;
+    std::string subor;
+    int sir, vys;
+    uint16_t TC, BC;
+    uint8_t stretch;
+    std::string nazov;
+    size_t pixel_bytes = 0;
+    Counted counted{sizeof(Obraz) + SHARED_OVERHEAD};
+};
+using ObrazPtr = std::shared_ptr<const Obraz>;
+
+// Every picture a snapshot holds, by its surface: later snapshots take the same record.
+std::unordered_map<IDirectDrawSurface*, std::weak_ptr<const Obraz>> pictures;
+
+struct Fazy {
+    std::vector<tf_TFAZA> v;
+    Counted counted{sizeof(Fazy) + SHARED_OVERHEAD};
+};
+using FazyPtr = std::shared_ptr<const Fazy>;
+
+// One object, every field the page, playback and the pointer can change.
+struct Objekt {
+    int x = 0, y = 0, rx = 0, ry = 0;
+    bool zivy = true;
+    int zrkadlo = 0, data = 0, akt_faza = 0, sir = 0, vys = 0;
+    uint16_t TC = 0, BC = 0;
+    bool vlastni = false;
+    int motion = 0, edge = 0, phase_delay = 0, phase_countdown = 0, base_y = 0;
+    double turn_step = 0, turn = 0, ax = 0, ay = 0, vx = 0, vy = 0, fx = 0, fy = 0;
+    ObrazPtr obraz;
+    FazyPtr fazy;
+    Counted counted{sizeof(Objekt) + SHARED_OVERHEAD};
+};
+using ObjektPtr = std::shared_ptr<const Objekt>;
+
+// The fields an object and its record have alike: one list serves taking, restoring and comparing.
+template <class T>
+auto state_of(T& t) {
+    return std::tie(t.x, t.y, t.rx, t.ry, t.zivy, t.zrkadlo, t.data, t.akt_faza, t.sir, t.vys, t.TC, t.BC, t.vlastni,
+                    t.motion, t.edge, t.phase_delay, t.phase_countdown, t.base_y, t.turn_step, t.turn, t.ax, t.ay,
+                    t.vx, t.vy, t.fx, t.fy);
+}
+
+bool same(const Objekt& a, const Objekt& b) {
+    return state_of(a) == state_of(b) && a.obraz == b.obraz && a.fazy == b.fazy;
+}
+
+bool same_phases(tf_CDAS& o, const Fazy& f) {
+    if (o.fazy.count != static_cast<int>(f.v.size())) return false;
+    for (int i = 0; i < o.fazy.count; ++i) {
+        const tf_TFAZA& a = *static_cast<tf_TFAZA*>(o.fazy.GET(i));
+        const tf_TFAZA& b = f.v[size_t(i)];
+        if (std::tie(a.x1, a.y1, a.x2, a.y2, a.sir, a.vys) != std::tie(b.x1, b.y1, b.x2, b.y2, b.sir, b.vys))
+            return false;
+    }
+    return true;
+}
+
+bool same_text(const char* a, const char* b) { return a == b || (a && b && strcmp(a, b) == 0); }
+}  // namespace
+
+struct PX_Snimka {
+    std::vector<ObjektPtr> objekty;
+    bool has_background = false;
+    std::string background;
+    int mode = 0;
+    bool running = false;
+    Counted counted{sizeof(PX_Snimka) + SHARED_OVERHEAD};
+};
+
+namespace {
+// The pictures met while one snapshot is taken, by the wrapper that shows each.
+using Seen = std::vector<std::pair<const tf_CDas_Surface*, ObrazPtr>>;
+
+ObrazPtr picture_of(const tf_CDas_Surface* s, Seen& seen, const Objekt* before) {
+    if (!s) return nullptr;
+    for (const auto& [wrapper, obraz] : seen)
+        if (wrapper == s) return obraz;
+    ObrazPtr found = before && before->obraz && before->obraz->is(*s) ? before->obraz : nullptr;
+    if (!found && s->lpDDS) {
+        const auto it = pictures.find(s->lpDDS);
+        if (ObrazPtr kept = it == pictures.end() ? nullptr : it->second.lock(); kept && kept->is(*s)) found = kept;
+    }
+    if (!found) {
+        found = std::make_shared<const Obraz>(*s);
+        if (s->lpDDS) pictures[s->lpDDS] = found;
+    }
+    seen.emplace_back(s, found);
+    return found;
+}
+
+// Objects of one picture mostly have the same phases: they share one list.
+FazyPtr phases_of(CHerec& o, const Objekt* before, const std::vector<ObjektPtr>& earlier, const ObrazPtr& obraz) {
+    if (before && same_phases(o, *before->fazy)) return before->fazy;
+    for (const ObjektPtr& e : earlier)
+        if (e->obraz == obraz && same_phases(o, *e->fazy)) return e->fazy;
+    auto f = std::make_shared<Fazy>();
+    for (int i = 0; i < o.fazy.count; ++i) f->v.push_back(*static_cast<tf_TFAZA*>(o.fazy.GET(i)));
+    f->counted.add(f->v.capacity() * sizeof(tf_TFAZA));
+    return f;
+}
+
+void forget_gone_pictures() {
+    for (auto it = pictures.begin(); it != pictures.end();) it = it->second.expired() ? pictures.erase(it) : ++it;
+}
+}  // namespace
+
+PX_SnimkaPtr PX_Snimka_Zachyt(const PX_Snimka* like) {
+    forget_gone_pictures();
+    auto s = std::make_shared<PX_Snimka>();
+    s->objekty.reserve(size_t(REG.count));
+    Seen seen;
+    for (int i = 0; i < REG.count; ++i) {
+        CHerec* o = REG_Objekt(i);
+        if (!o) continue;
+        const size_t n = s->objekty.size();
+        const ObjektPtr before = like && n < like->objekty.size() ? like->objekty[n] : nullptr;
+        Objekt now;
+        state_of(now) = state_of(*o);
+        now.obraz = picture_of(o->srf, seen, before.get());
+        now.fazy = phases_of(*o, before.get(), s->objekty, now.obraz);
+        s->objekty.push_back(before && same(now, *before) ? before : std::make_shared<const Objekt>(now));
+    }
+    s->has_background = background_path != nullptr;
+    s->background = background_path ? background_path : "";
+    s->mode = background_mode;
+    s->running = running;
+    s->counted.add(s->objekty.capacity() * sizeof(ObjektPtr) + s->background.size());
+    return s;
+}
+
+bool PX_Snimka_Rovnake(const PX_Snimka& a, const PX_Snimka& b) {
+    return a.objekty == b.objekty && std::tie(a.has_background, a.background, a.mode, a.running) ==
+                                          std::tie(b.has_background, b.background, b.mode, b.running);
+}
+
+void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
+    VYMAZ_REG();
+    struct Made {
+        const Obraz* obraz;
+        tf_CDas_Surface* wrapper;
+        bool owned;
+    };
+    std::vector<Made> made;
+    for (const ObjektPtr& z : s.objekty) {
+        auto* o = new CHerec();
+        state_of(*o) = state_of(*z);
+        o->vlastni = false;
+        if (z->obraz) {
+            auto m = std::find_if(made.begin(), made.end(), [&](const Made& e) { return e.obraz == z->obraz.get(); });
+            if (m == made.end()) m = made.insert(made.end(), Made{z->obraz.get(), z->obraz->make(), false});
+            o->srf = m->wrapper;
+            o->vlastni = z->vlastni && !m->owned;  // one owner, whatever the record says
+            m->owned = m->owned || o->vlastni;
+        }
+        for (const tf_TFAZA& f : z->fazy->v) o->fazy.Add(new tf_TFAZA(f));
+        REG.Add(o);
+    }
+    // A wrapper must have an owner or it would never be freed: its first user takes it.
+    for (const Made& m : made)
+        for (int i = 0; !m.owned && i < REG.count; ++i)
+            if (CHerec* o = REG_Objekt(i); o->srf == m.wrapper) {
+                o->vlastni = true;
+                break;
+            }
+
+    const char* path = s.has_background ? s.background.c_str() : nullptr;
+    const bool other_picture = !same_text(path, background_path);
+    if (other_picture) {
+        free(background_path);
+        background_path = path ? strdup(path) : nullptr;
+    }
+    if (other_picture || background_mode != s.mode) {
+        background_mode = s.mode;
+        PRIPRAV_POZADIE(other_picture);
+    }
+    if (with_running) running = s.running;
+}
+
+size_t PX_Snimka_Pamat() {
+    std::vector<IDirectDrawSurface*> shown;
+    for (int i = 0; i < REG.count; ++i)
+        if (CHerec* o = REG_Objekt(i); o && o->srf) shown.push_back(o->srf->lpDDS);
+    size_t bytes = kept_bytes;
+    for (const auto& [surface, obraz] : pictures)
+        if (ObrazPtr p = obraz.lock(); p && std::find(shown.begin(), shown.end(), surface) == shown.end())
+            bytes += p->pixel_bytes;
+    return bytes;
+}
