@@ -9,12 +9,13 @@
 #include "platform/bytes.h"
 #include "platform/resources.h"
 #include "tests/platform/bmp_fixture.h"
-#include "tests/platform/gdi_test_util.h"
+#include "tests/support/gdi_surface.h"
 #include "tests/support/temp_tree.h"
 
 using namespace bmp_fixture;
 
 namespace {
+using test_support::GdiSurface;
 
 // The bytes as a resource of a name of their own; the data lives as long as the program.
 std::string as_resource(const std::vector<uint8_t>& bytes) {
@@ -122,17 +123,24 @@ TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
     expect_same(load(b), {4, 3, {r, g, r, k, g, g, g, g, g, k, k, r}});
 }
 
+// Resources are found by name whatever its case, the latest first, before a file of that name.
 TEST(GdiBitmapLoad, ResourceComesBeforeTheFileOfTheSameName) {
     const Image red{2, 2, std::vector<uint32_t>(4, 0xFF0000)}, blue{2, 2, std::vector<uint32_t>(4, 0x0000FF)};
-    const std::vector<uint8_t> redBmp = Write(red, {24});
-    static const std::vector<uint8_t> blueBmp = Write(blue, {24});
+    static const std::vector<uint8_t> redBmp = Write(red, {24}), blueBmp = Write(blue, {24});
     test_support::TempTree dir;
     for (const char* file : {"twin.bmp", "only_file.bmp"}) dir.File(file, {redBmp.begin(), redBmp.end()});
     plat_AddResource(dir.Path("twin.bmp").c_str(), blueBmp.data(), blueBmp.size());
-    expect_same(load(dir.Path("twin.bmp"), 0, 0, LR_LOADFROMFILE), blue);
+    const plat_Resource* r = plat_FindResource(dir.Path("TWIN.BMP").c_str());
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(!plat_FindResource(dir.Path("twin.bm").c_str()) && !plat_FindResource(nullptr));
+    expect_same(load(dir.Path("Twin.bmp"), 0, 0, LR_LOADFROMFILE), blue);
     expect_same(load(dir.Path("ONLY_FILE.BMP"), 0, 0, LR_LOADFROMFILE), red);  // a program path
     EXPECT_EQ(load(dir.Path("only_file.bmp")).w, 0);  // files only when asked for
     EXPECT_EQ(load(dir.Path("missing.bmp"), 0, 0, LR_LOADFROMFILE).w, 0);
+    for (int i = 0; i < 50; ++i) as_resource(redBmp);
+    EXPECT_EQ(std::pair(r->data, r->size), std::pair(blueBmp.data(), blueBmp.size()));  // still valid
+    plat_AddResource(dir.Path("TWIN.bmp").c_str(), redBmp.data(), redBmp.size());
+    expect_same(load(dir.Path("twin.bmp"), 0, 0, LR_LOADFROMFILE), red);
 }
 
 TEST(GdiBitmapLoad, ScaledWhileLoading) {

@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "tests/platform/gdi_test_util.h"
+#include "tests/support/gdi_surface.h"
 
 namespace {
+using test_support::GdiSurface;
 
 const COLORREF WHITE = RGB(255, 255, 255);
 
