@@ -111,7 +111,7 @@ protected:
         pes = Picture("pes.bmp", 28, 10, [](int x, int y) {  // frame: columns 0, 9, 18, 27
             return x % 9 == 0 || y % 9 == 0 ? 0x00FFFFu : x % 9 == 6 && y == 6 ? 0xFF00FFu : 0x400000u * (x / 9 + 1);
         });
-        tree.File("pes.faz", "3 3\n0xc 3\n024 3\n");
+        tree.File("pes.faz", "3 3\n0xc 3\r\n024 3\n");  // a line as Windows ends it
         Picture("les.bmp", 40, 30, [](int x, int) { return 0x102030u * (x / 20 + 1); });
         for (auto [list, name] : {std::pair(&kulisy, "strom"), {&herci, "pes"}, {&pozadia, "les"}})
             list->PRIDAJR(1, name, nullptr, false)->data = strdup(tree.Path(name + std::string(".bmp")).c_str());
