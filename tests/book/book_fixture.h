@@ -61,6 +61,12 @@ inline void DrawnBook(const test_support::TempTree& tree, const std::string& dir
     Figure(tree, dir + "/Herci/pes", 48, 40, 3, DOG);
 }
 
+// The values of a row list's rows.
+inline std::vector<int> Values(tf_CDUIR* list) {
+    std::vector<int> v;
+    for (int i = 0; list && i < list->CountR(); ++i) v.push_back((*list)[i]->hodnota);
+    return v;
+}
 inline CHerec* Obj(int i) { return REG_Objekt(i); }
 inline tf_TFAZA Phase(CHerec* o, int i) { return *o->Faza(i); }
 inline uint16_t Raw(const CHerec* o, int x, int y) { return o->srf->lpDDS->Row(y)[x]; }
@@ -178,11 +184,6 @@ protected:
         for (const char* sub : {"", "Pozadia", "Kulisy", "Herci"}) tree.Dir(dir + sub);
         for (const std::string& p : pages) tree.File(dir + p + ".str");
         for (const std::string& t : thumbs) Picture(dir + t + ".thm", 100, 50);
-    }
-    static std::vector<int> Values(tf_CDUIR* l) {
-        std::vector<int> v;
-        for (int i = 0; i < l->CountR(); ++i) v.push_back((*l)[i]->hodnota);
-        return v;
     }
     static auto Shown() { return std::make_tuple(current_book, current_page, prev_page, next_page, dirty); }
     // The catalogue built and the first page of `name` shown.

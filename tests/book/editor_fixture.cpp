@@ -111,12 +111,6 @@ bool Editor::Outlined(CHerec* o, uint16_t colour) const {
     return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
 }
 
-std::vector<int> Editor::Values(tf_CDUIR* list) {
-    std::vector<int> v;
-    for (int i = 0; list && i < list->CountR(); ++i) v.push_back((*list)[i]->hodnota);
-    return v;
-}
-
 uint64_t Editor::TimerDue() { return plat_NextTimerDue() - plat_Headless_Now(); }
 
 uint16_t Editor::Raw(uint32_t rgb) { return plat_XrgbTo565(rgb); }

@@ -19,6 +19,7 @@ namespace editor_test {
 using book_test::DOG;
 using book_test::GRASS;
 using book_test::TREE;
+using book_test::Values;
 
 constexpr int W = 1024, H = 768;
 constexpr uint16_t FILL = 500;  // the page's fill, a raw pixel value
@@ -66,8 +67,6 @@ protected:
     // The object's outline, its top edge one pixel out, shows the colour.
     bool Outlined(CHerec* o, uint16_t colour) const;
     static uint16_t Raw(uint32_t rgb);
-    // The values of a row list's rows.
-    static std::vector<int> Values(tf_CDUIR* list);
     // Until the frame timer's next tick.
     static uint64_t TimerDue();
     CHerec* Obj(int i) const { return REG_Objekt(i); }
