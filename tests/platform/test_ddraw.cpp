@@ -1,4 +1,4 @@
-// Surfaces: their format and limits, locks and loss.
+// Surfaces: their format and limits (locks and loss are the blitter's tests).
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -53,22 +53,4 @@ TEST_F(DirectDraw, MakesSurfacesInTheDisplayFormatAndRefusesWhatItCannotMake) {
     EXPECT_EQ(plat_CreateTestSurface(-1, 5), nullptr);
     EXPECT_EQ(plat_CreateTestSurface(20000, 1), nullptr);
     EXPECT_EQ(plat_LiveSurfaceCount(), before);
-}
-
-TEST(Surface, LockIsExclusiveAndLossLastsUntilRestore) {
-    IDirectDrawSurface* s = plat_CreateTestSurface(3, 2);
-    DDSURFACEDESC desc;
-    ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
-    EXPECT_EQ(desc.lPitch, s->Pitch());
-    EXPECT_EQ(s->Lock(nullptr, &desc, 0, nullptr), DDERR_WASSTILLDRAWING);
-    EXPECT_EQ(s->Unlock(nullptr), DD_OK);
-    EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
-
-    s->Row(1)[2] = 0x1234;
-    plat_LoseAllSurfaces();
-    EXPECT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACELOST);
-    EXPECT_EQ(s->Restore(), DD_OK);
-    EXPECT_EQ(s->IsLost(), DD_OK);
-    EXPECT_EQ(s->Row(1)[2], 0);
-    s->Release();
 }
