@@ -46,7 +46,8 @@ inline void Figure(const test_support::TempTree& tree, const std::string& rel, i
     const int r = std::min(w, h) / 2 - 2;
     WritePicture(tree, rel + ".bmp", phases * (w + 1) + 1, h + 2, [&](int x, int y) {
         const int u = x % (w + 1), dx = 2 * u - 1 - w, dy = 2 * y - 1 - h;
-        return u == 0 || y == 0 || y == h + 1 ? FRAME : dx * dx + dy * dy > 4 * r * r ? KEY : rgb + 0x20 * (x / (w + 1));
+        if (u == 0 || y == 0 || y == h + 1) return FRAME;
+        return dx * dx + dy * dy > 4 * r * r ? KEY : rgb + 0x20 * (x / (w + 1));
     });
 }
 
