@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "platform/backend.h"
 #include "platform/window.h"
@@ -27,10 +28,10 @@ struct HeadlessWindow : testing::Test {
         RegisterClassA(&wc);
         wnd = CreateWindowExA(0, "qv", "QV Pexlo", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
     }
-    // The messages waiting now (message and wParam), taken without waiting.
-    static std::vector<std::pair<UINT, WPARAM>> Drain() {
-        std::vector<std::pair<UINT, WPARAM>> got;
-        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) got.emplace_back(m.message, m.wParam);
+    // The messages waiting now (whose, which, its parameters), taken without waiting.
+    static std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> Drain() {
+        std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> got;
+        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) got.emplace_back(m.hwnd, m.message, m.wParam, m.lParam);
         return got;
     }
     static size_t Ticks(DWORD ms) { return plat_Headless_AdvanceTime(ms), Drain().size(); }
@@ -57,8 +58,9 @@ TEST_F(HeadlessWindow, OneWindowItsQueueInOrderAndCloseTakesItAllAway) {
     MSG m;
     ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
     EXPECT_EQ(m.message, UINT(WM_KEYDOWN));
-    using Got = std::vector<std::pair<UINT, WPARAM>>;
-    EXPECT_EQ(Drain(), (Got{{WM_KEYDOWN, 'A'}, {WM_MOUSEMOVE, 0}, {WM_QUIT, 3}, {WM_TIMER, 1}}));
+    using Got = std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>>;
+    EXPECT_EQ(Drain(), (Got{{wnd, WM_KEYDOWN, 'A', 0}, {wnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 4)}, {nullptr, WM_QUIT, 3, 0},
+                            {wnd, WM_TIMER, 1, 0}}));
 
     // Default processing of WM_CLOSE destroys the window, its queue and its timers.
     PostMessageA(wnd, WM_CLOSE, 0, 0);
