@@ -5,7 +5,6 @@
 #include "framework/tf.h"  // the umbrella header alone gives the whole framework
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -258,13 +257,11 @@ IDirectDrawSurface* gradient() {
     return s;
 }
 
-// A panel on the screen, its captions' boxes and the names that say where; a list's pop-ups
-// hang from it.
+// A panel on the screen with its captions' boxes and texts; a list's pop-ups hang from it.
 struct Panel {
     RECT box;
     const tf_CPol* widget;
-    std::vector<RECT> captions;
-    std::vector<std::string> names;
+    std::vector<std::pair<RECT, std::string>> captions;
     std::vector<const tf_CPol*> popups;
 };
 
@@ -275,23 +272,22 @@ std::vector<Panel> panels(Showcase& s) {
         auto* w = static_cast<tf_CPol*>(s.deti.GET(i));
         if (!w->zivy) continue;
         if (auto* d = dynamic_cast<tf_CDDialog*>(w)) {
-            Panel& p = out.emplace_back(Panel{{d->x, d->y, d->x + d->sir, d->y + d->vys}, d, {}, {}, {}});
+            Panel& p = out.emplace_back(Panel{{d->x, d->y, d->x + d->sir, d->y + d->vys}, d, {}, {}});
             for (int j = 0; j < d->deti.count; ++j)
                 if (auto* l = dynamic_cast<tf_CLabel*>(static_cast<tf_CPol*>(d->deti.GET(j)))) {
                     int lw = 0, lh = 0;
                     l->GetSize(&lw, &lh);
-                    p.captions.push_back({l->x, l->y, l->x + lw - 1, l->y + lh - 1});
-                    p.names.emplace_back(l->text);
+                    p.captions.push_back({{l->x, l->y, l->x + lw - 1, l->y + lh - 1}, l->text});
                 }
         } else if (auto* l = dynamic_cast<tf_CDUI*>(w)) {
             const RECT o = l->obal;
-            Panel& p = out.emplace_back(Panel{{o.left, o.top, o.right - 1, o.bottom - 1}, l, {}, {}, {}});
+            Panel& p = out.emplace_back(Panel{{o.left, o.top, o.right - 1, o.bottom - 1}, l, {}, {}});
             for (int j = 0; j < l->volby.count; ++j) {
                 const auto* v = static_cast<const tf_TVOLBA*>(l->volby.GET(j));
                 p.popups.push_back(v->detail);
                 if (v->rez) continue;  // a cut row's caption may lie out of view
-                p.captions.push_back({v->obdlz.left, v->obdlz.top, v->obdlz.right - 1, v->obdlz.bottom - 1});
-                p.names.emplace_back(v->text ? v->text : "");
+                const RECT& r = v->obdlz;
+                p.captions.push_back({{r.left, r.top, r.right - 1, r.bottom - 1}, v->text ? v->text : ""});
             }
         }
     }
@@ -322,8 +318,8 @@ protected:
     }
 
     // Runs the screen until a frame is on the primary (a later one when `after_first` is
-    // given, which runs after the first), keeps that frame and writes it as <name>.png next
-    // to the test program, and checks it as a whole.
+    // given, which runs after the first), keeps that frame and writes it as <name>.png in the
+    // build folder, and checks it as a whole.
     void Show(const std::string& name, const std::function<void(Showcase&)>& build, bool logo,
               const std::function<void(Showcase&)>& after_first = {}) {
         Showcase screen(build);
@@ -351,7 +347,7 @@ protected:
         EXPECT_EQ(screen.Execute(), 0);
         plat_Headless_SetIdleScript(nullptr);
         ASSERT_NE(shot, nullptr) << name;
-        ASSERT_TRUE(test_support::SavePNG(shot, Beside(name + ".png")));
+        ASSERT_TRUE(test_support::SavePNG(shot, PEXLO_STARTER_DIR "/../" + name + ".png"));
         ExpectWhole(shown);
     }
 
@@ -366,23 +362,16 @@ protected:
                 EXPECT_TRUE(popup || apart(p.box, shown[j].box)) << "panels " << j << " and " << i;
             }
             for (size_t c = 0; c < p.captions.size(); ++c) {
-                const RECT& r = p.captions[c];
+                const auto& [r, text] = p.captions[c];
                 EXPECT_TRUE(r.left > p.box.left && r.right < p.box.right && r.top >= p.box.top && r.bottom <= p.box.bottom)
-                    << p.names[c];
+                    << text;
                 const int ink = test_support::CountIn(r.left, r.top, r.right, r.bottom, [&](int x, int y) {
                     return test_support::Luma(test_support::Px(shot, x, y)) < 60000;
                 });
-                EXPECT_GT(ink, 8) << p.names[c];
-                for (size_t o = 0; o < c; ++o) EXPECT_TRUE(apart(r, p.captions[o])) << p.names[c] << ", " << p.names[o];
+                EXPECT_GT(ink, 8) << text;
+                for (size_t o = 0; o < c; ++o) EXPECT_TRUE(apart(r, p.captions[o].first)) << text << ", " << p.captions[o].second;
             }
         }
-    }
-
-    static std::string Beside(const std::string& name) {
-        char path[4096];
-        const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-        const std::string exe(path, size_t(std::max<ssize_t>(n, 0)));
-        return exe.substr(0, exe.rfind('/') + 1) + name;
     }
 
     static constexpr const char* BACKGROUND = "showcase_pozadie.bmp";
