@@ -86,7 +86,8 @@ void look(Showcase& s) {
 
     d = panel(&s, 362, 50, 300, 250, 1, "Controls");
     label(d, 14, 22, "buttons");
-    const POINT buttons[3][3] = {{PLAY, {370, 20}, {415, 20}}, {NEXT, {50, 10}, {90, 10}}, {SAVE, {360, 80}, {400, 80}}};
+    const POINT buttons[3][3] = {
+        {PLAY, {370, 20}, {415, 20}}, {NEXT, {50, 10}, {90, 10}}, {SAVE, {360, 80}, {400, 80}}};
     for (int i = 0; i < 3; ++i) {
         auto* b = new tf_CTlac(d, 0, 0, 3100 + i);
         const POINT* p = buttons[i];
@@ -166,7 +167,8 @@ void menus(Showcase& s) {
     rows->SetTextMode("LC");
     rows->text_okraj = 56;
     const POINT icons[] = {ADD_PAGE, PLAY, SAVE, BOOK, NEXT, BACK, LEAVE};
-    for (int i = 0; i < 14; ++i) rows->PRIDAJ(i + 1, ("Strana " + std::to_string(i + 1)).c_str(), s.Icon(icons[i % 7]), true);
+    for (int i = 0; i < 14; ++i)
+        rows->PRIDAJ(i + 1, ("Strana " + std::to_string(i + 1)).c_str(), s.Icon(icons[i % 7]), true);
     rows->Dsgn(30, 220);
     rows->RESET_GEOMETRIER();  // the slider takes its range
     rows->posuvnik.SP(17);
@@ -363,13 +365,14 @@ protected:
             }
             for (size_t c = 0; c < p.captions.size(); ++c) {
                 const auto& [r, text] = p.captions[c];
-                EXPECT_TRUE(r.left > p.box.left && r.right < p.box.right && r.top >= p.box.top && r.bottom <= p.box.bottom)
-                    << text;
+                const RECT& b = p.box;
+                EXPECT_TRUE(r.left > b.left && r.right < b.right && r.top >= b.top && r.bottom <= b.bottom) << text;
                 const int ink = test_support::CountIn(r.left, r.top, r.right, r.bottom, [&](int x, int y) {
                     return test_support::Luma(test_support::Px(shot, x, y)) < 60000;
                 });
                 EXPECT_GT(ink, 8) << text;
-                for (size_t o = 0; o < c; ++o) EXPECT_TRUE(apart(r, p.captions[o].first)) << text << ", " << p.captions[o].second;
+                for (size_t o = 0; o < c; ++o)
+                    EXPECT_TRUE(apart(r, p.captions[o].first)) << text << ", " << p.captions[o].second;
             }
         }
     }
