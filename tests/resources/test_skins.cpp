@@ -56,8 +56,8 @@ struct Sheet {
         for (int y = f.y1 - 1; y <= f.y2; ++y) all = all && Px(f.x1 - 1, y) == s->BC && Px(f.x2, y) == s->BC;
         return all;
     }
-    // Every phase framed inside the sheet, drawn, clear of the see-through colour's pixel (1, 1)
-    // and of every other element's phases; a button lights up under the pointer (when it has
+    // Every phase framed inside the sheet, drawn, clear of the pixel the see-through colour is
+    // read from ((1, 1) or (3, 3)) and of every other element's phases; a button lights up under the pointer (when it has
     // a look of its own for it) and darkens when pressed; the border colour only on frames.
     void Expect(const std::vector<Element>& elements) const {
         ASSERT_NE(s->lpDDS, nullptr);
