@@ -8,17 +8,16 @@ namespace {
 // A 3 x 3 phase (content columns 1..3) and a 9-wide one (5..13) with key pixels.
 const Rows SHEET = {"BBBBBBBBBBBBBBB", "BrgkBrgywcgrycB", "BgryBgry.gr.gyB", "BygrBygrgygrgrB", "BBBBBBBBBBBBBBB"};
 
-class Phase : public SurfaceTest {
+class Phase : public Screen {
 protected:
     void SetUp() override {
-        SurfaceTest::SetUp();
+        Screen::SetUp();
         Load(s, "srf_sheet.bmp", SHEET);
         s.BC_NASTAV(0, 0);
         s.TC_NASTAV(8, 2);
         small = s.ZAMERAJ_FAZU(2, 2);
         wide = s.ZAMERAJ_FAZU(8, 2);
     }
-    void Clear() { DDSURFACE_ZMAZ(back, PAPER); }
     tf_CDas_Surface s;
     tf_TFAZA small, wide;
 };
@@ -76,16 +75,16 @@ TEST_F(Phase, MirroredDrawingIsOnePixelSmallerAndAlwaysKeyed) {
     s.TC_NASTAV(3, 1);  // black: plain drawing would be opaque
     ASSERT_EQ(s.TC, 0);
     s.ZOBRAZ_FAZU_Z(back, 5, 5, small, 0);
-    EXPECT_EQ(Px(back, 5, 5), PAPER);              // source (3, 1), keyed out
-    EXPECT_EQ(Px(back, 6, 6), Px(s.lpDDS, 1, 3));  // 3 x 3 sampled down to 2 x 2
+    EXPECT_EQ(Px(5, 5), PAPER);              // source (3, 1), keyed out
+    EXPECT_EQ(Px(6, 6), Px(s.lpDDS, 1, 3));  // 3 x 3 sampled down to 2 x 2
     for (int i = 5; i < 8; ++i) {
-        EXPECT_EQ(Px(back, 7, i), PAPER);
-        EXPECT_EQ(Px(back, i, 7), PAPER);
+        EXPECT_EQ(Px(7, i), PAPER);
+        EXPECT_EQ(Px(i, 7), PAPER);
     }
     Clear();
     s.ZOBRAZ_FAZU_Z(back, -3, 5, wide, 1);  // the screen's left edge cuts the source's right side
     s.ZOBRAZ_FAZU_Z(back, 17, 5, wide, 1);  // and its right edge the source's left side
-    EXPECT_EQ(Px(back, 0, 5), Px(s.lpDDS, 10, 1));
-    EXPECT_EQ(Px(back, 17, 5), Px(s.lpDDS, 13, 1));
-    EXPECT_EQ(Px(back, 19, 5), PAPER);
+    EXPECT_EQ(Px(0, 5), Px(s.lpDDS, 10, 1));
+    EXPECT_EQ(Px(17, 5), Px(s.lpDDS, 13, 1));
+    EXPECT_EQ(Px(19, 5), PAPER);
 }
