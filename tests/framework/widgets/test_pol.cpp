@@ -10,9 +10,7 @@
 #include "framework/widgets/tf_polchlo.h"
 #include "platform/gdi.h"
 
-TEST(TfPol, NamesCascadeAndOffsets) {
-    EXPECT_STREQ(tf_glob_Get_ClassName(TF_CLASS_UTL_THMFILE), "tf_UTL_CDUIR_THMFILE");
-    EXPECT_STREQ(tf_glob_Get_ClassName(10), "?");
+TEST(TfPol, NamesAreCutCascadeAndOffsetsFollow) {
     tf_CPol named;
     const std::string long_name(40, 'n');
     named.Set_Nazov(long_name.c_str());
