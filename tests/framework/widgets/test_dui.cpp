@@ -1,18 +1,11 @@
 // The list menu: layouts, placeholders and codes, the list under the pointer, and its
 // drawing (highlights, captions and icons by their codes, cut entries).
 #include "framework/widgets/tf_polchlo.h"
-#include "tests/framework/surface/surface_fixture.h"
+#include "tests/framework/widgets/widget_fixture.h"
 #include "tests/framework/widgets/dui_fixture.h"
 
 using namespace dui_test;
 using test_support::LogHas;
-
-namespace {
-struct Owner : tf_CPolCHLO {
-    bool HandleFWInteraction(int id, int value, tf_CPol*) override { return got = {id, value}, true; }
-    std::pair<int, int> got{0, 0};
-};
-}  // namespace
 
 TEST_F(Dui, ColumnArcAndLimitedColumnLayouts) {
     tf_CDUI l, arc(0);
@@ -113,11 +106,11 @@ TEST_F(Dui, APressIsReportedOnceAndValueZeroNever) {
     l.INFORMUJ_SA(110, 150, 2);  // the second kind of choice
     EXPECT_TRUE(l.INFORMUJ_MA(&value) && value == 103);
 
-    Owner box;  // a container passes the choice up with the list's ID, and moves the list
+    widget_test::Recorder box;  // a container passes the choice up with the list's ID, and moves the list
     tf_CDUI* in = new tf_CDUI(&box, 42);
     Fill(*in, 2, 0, 0);
     box.INFORMUJ_SA(5, 5, 1);
-    EXPECT_TRUE(box.INFORMUJ_MA(&id) && id == 42 && box.got == std::make_pair(42, 1));
+    EXPECT_TRUE(box.INFORMUJ_MA(&id) && id == 42 && box.reports == (widget_test::Reports{{42, 1}}));
     box.CHOD_NA(100, 100);
     EXPECT_TRUE(in->zmena);  // laid out afresh at the next drawing
     in->RESET_GEOMETRIE();

@@ -11,13 +11,10 @@
 #include "tests/support/test_support.h"
 
 namespace {
-using Reports = std::vector<std::pair<int, int>>;
+using widget_test::Reports;
 
 struct Controls : widget_test::ScreenTest {
-    struct Recorder : tf_CPolCHLO {
-        bool HandleFWInteraction(int id, int value, tf_CPol*) override { return reports.emplace_back(id, value), true; }
-        Reports reports;
-    } box;
+    widget_test::Recorder box;
     // Events at (x, y) in turn; then whether a poll reports.
     bool At(int x, int y, std::initializer_list<int> events) {
         for (int e : events) box.INFORMUJ_SA(x, y, e);
@@ -77,11 +74,7 @@ TEST_F(Controls, ASliderKeepsToItsTrackAndReportsItsValueWhileHeld) {
 TEST_F(Controls, ASwitchTogglesOrWithRadioStaysOn) {
     tf_CDPrep* p = new tf_CDPrep(&box, 3);
     p->Dsgn0_VoidDC(0, 0, 50, 50);
-    auto press = [&] {
-        const bool reported = At(10, 10, {0, 1});
-        box.INFORMUJ_SA(10, 10, -1);
-        return reported;
-    };
+    auto press = [&] { return widget_test::Click(box, 10, 10) == 3; };
     EXPECT_TRUE(press());
     EXPECT_TRUE(p->zapnute && p->hodnota == 1 && p->akt_faza == 3);
     box.INFORMUJ_SA(200, 200, 0);

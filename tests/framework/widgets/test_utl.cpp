@@ -195,17 +195,6 @@ TEST_F(Picker, XreloadMakesTheMissingThumbnailsThenFitsTheRowsToThem) {
 }
 
 namespace {
-using Call = std::tuple<int, int, tf_CPol*>;
-
-// The owner: records what reaches it.
-struct Owner : tf_CPolCHLO {
-    bool HandleFWInteraction(int id, int value, tf_CPol* source) override {
-        calls.emplace_back(id, value, source);
-        return true;
-    }
-    std::vector<Call> calls;
-};
-
 struct EditDialog : widget_test::ScreenTest {
     void SetUp() override {
         widget_test::ScreenTest::SetUp();
@@ -216,20 +205,11 @@ struct EditDialog : widget_test::ScreenTest {
         tf_DSGN_DONE();
         widget_test::ScreenTest::TearDown();
     }
-    // Press, poll (buttons act on the press) and release, as the owner passes them on:
-    // the id reported, or 0.
-    int Press(tf_CTlac* t) {
-        int id = 0;
-        owner.INFORMUJ_SA(t->x + 5, t->y + 5, 0);
-        owner.INFORMUJ_SA(t->x + 5, t->y + 5, 1);
-        const bool reported = owner.INFORMUJ_MA(&id);
-        owner.INFORMUJ_SA(t->x + 5, t->y + 5, -1);
-        return reported ? id : 0;
-    }
+    int Press(tf_CTlac* t) { return widget_test::Click(owner, t->x + 5, t->y + 5); }
 
     widget_test::SkinResource skin;
     test_support::AssertCounter asserts;
-    Owner owner;
+    widget_test::Recorder owner;
     tf_UTL_CDLG_EDIT* dlg = nullptr;
 };
 }  // namespace
@@ -275,7 +255,8 @@ TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown)
     dlg->zivy = true;
     EXPECT_EQ(Press(dlg->tlac_x), -10103);
     EXPECT_FALSE(dlg->zivy);
-    EXPECT_EQ(owner.calls, (std::vector<Call>{{-10101, 1, dlg->tlac_ok}, {-10102, 1, dlg->tlac_zrus}, {-10103, 1, dlg->tlac_x}}));
+    EXPECT_EQ(owner.reports, (widget_test::Reports{{-10101, 1}, {-10102, 1}, {-10103, 1}}));
+    EXPECT_EQ(owner.sources, (std::vector<tf_CPol*>{dlg->tlac_ok, dlg->tlac_zrus, dlg->tlac_x}));
 }
 
 TEST_F(EditDialog, WithoutAnOwnerActionsAreNotTakenButCancelStillHides) {
@@ -285,5 +266,5 @@ TEST_F(EditDialog, WithoutAnOwnerActionsAreNotTakenButCancelStillHides) {
     EXPECT_FALSE(d.HandleFWInteraction(-10102, 1, d.tlac_zrus));
     EXPECT_FALSE(d.zivy);
     EXPECT_TRUE(dlg->HandleFWInteraction(7, 3, nullptr));  // anything else goes up as it came
-    EXPECT_EQ(owner.calls, (std::vector<Call>{{7, 3, nullptr}}));
+    EXPECT_EQ(std::make_pair(owner.reports, owner.sources), std::make_pair(widget_test::Reports{{7, 3}}, std::vector<tf_CPol*>{nullptr}));
 }

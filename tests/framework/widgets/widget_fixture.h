@@ -1,12 +1,39 @@
 // A small skin standing in for the program's own, for the widget tests.
 #pragma once
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/widgets/tf_polchlo.h"
 
 #include "platform/resources.h"
 #include "tests/framework/surface/surface_fixture.h"
 
 namespace widget_test {
 using srf_test::ScreenTest;
+using Reports = std::vector<std::pair<int, int>>;
+
+// A container that records the actions reported to it.
+struct Recorder : tf_CPolCHLO {
+    bool HandleFWInteraction(int id, int value, tf_CPol* source) override {
+        reports.emplace_back(id, value);
+        sources.push_back(source);
+        return true;
+    }
+    Reports reports;
+    std::vector<tf_CPol*> sources;
+};
+
+// Arm, press and poll at (x, y) as a container passes them on, then release: the id
+// reported, or 0.
+inline int Click(tf_CPolCHLO& owner, int x, int y) {
+    int id = 0;
+    owner.INFORMUJ_SA(x, y, 0);
+    owner.INFORMUJ_SA(x, y, 1);
+    const bool reported = owner.INFORMUJ_MA(&id);
+    owner.INFORMUJ_SA(x, y, -1);
+    return reported ? id : 0;
+}
 
 // Content (inclusive) and fill of the phases framed in the test skin, 235 x 211 like the real
 // one with a cyan border colour and magenta elsewhere: _T_x_ normal and pressed, _posuvV_
