@@ -113,7 +113,8 @@ TEST(DsoParse, FindsChunksInEitherOrderPastOthersAndPadding) {
 
 TEST(DsoParse, RefusesBrokenImagesWithALogLine) {
     const Bytes data = chunk("data", ramp(8)), mono = fmt(1, 8000, 8);
-    Bytes badAlign = fmt(2, 8000, 16), noBits = chunk("fmt ", mono.substr(8, 14));
+    // A format without its bits, followed by bytes that would read as 8 bits.
+    Bytes badAlign = fmt(2, 8000, 16), noBits = chunk("fmt ", mono.substr(8, 14)) + Bytes("\x08\0xx", 4) + le(0, 4);
     badAlign[20] = 3;
     std::vector<Bytes> broken = {{}, riff({mono}), riff({data}), riff({mono, data}, 0), riff({mono, data}, ~0u)};
     broken.back().pop_back();  // data cut short, the RIFF size claims more
