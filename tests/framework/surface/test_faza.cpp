@@ -1,3 +1,4 @@
+// Phases: measured between border lines, drawn clipped to the screen or a window, mirrored.
 #include "framework/surface/tf_display.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"
@@ -27,26 +28,22 @@ void expect_phase(const tf_TFAZA& f, int x1, int y1, int x2, int y2, int sir, in
 }
 }  // namespace
 
-TEST_F(Phase, MeasuresFromBorderToBorder) {
+TEST_F(Phase, MeasuresFromBorderToBorderFromAnyPointInsideAndDefaultsOutside) {
     expect_phase(small, 1, 1, 4, 4, 4, 4);  // x2 is the border column, sir one more than drawn
+    expect_phase(s.ZAMERAJ_FAZU(3, 3), 1, 1, 4, 4, 4, 4);  // from its last row and column
     expect_phase(wide, 5, 1, 14, 4, 10, 4);
     s.ZOBRAZ_FAZU(back, 10, 10, small, 0);
     ExpectCopy(&s, 10, 10, {1, 1, 4, 4}, true);
-
-    tf_TFAZA from_border = s.ZAMERAJ_FAZU(4, 2);  // the phase to its right
-    EXPECT_EQ(from_border.x1, 5);
-    EXPECT_EQ(from_border.x2, 14);
-    s.BC = PAPER;  // no border anywhere: the edges bound the phase
-    expect_phase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
-}
-
-TEST_F(Phase, PointsOutsideThePictureGiveTheDefaultPhase) {
+    const tf_TFAZA from_border = s.ZAMERAJ_FAZU(4, 2);  // the phase to its right
+    EXPECT_EQ(std::make_pair(from_border.x1, from_border.x2), std::make_pair(5, 14));
     for (POINT p : std::vector<POINT>{{15, 2}, {-1, 2}, {2, 5}, {2, -1}})
         expect_phase(s.ZAMERAJ_FAZU(p.x, p.y), 0, 0, 0, 0, 100, 100);
     EXPECT_TRUE(test_support::LogHas({"TF_DSRFC_w(", "x,y: [2] [-1]"}));
     tf_CDas_Surface empty;
     expect_phase(empty.ZAMERAJ_FAZU(1, 1), 0, 0, 0, 0, 100, 100);
     EXPECT_TRUE(test_support::LogHas({"tf_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL"}));
+    s.BC = PAPER;  // no border anywhere: the edges bound the phase
+    expect_phase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
 }
 
 TEST_F(Phase, ScreenClippingCutsTheSource) {
