@@ -7,7 +7,6 @@
 
 #include "framework/surface/tf_draw.h"
 #include "framework/widgets/tf_dsgn.h"
-#include "framework/widgets/tf_polchlo.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"
