@@ -3,9 +3,7 @@
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "platform/files.h"
-#include "platform/pixel.h"
 #include "platform/window_internal.h"
-#include "tests/support/pixels.h"
 
 namespace editor_test {
 
@@ -101,18 +99,6 @@ void Editor::OpenPage(int book, int page) {
     ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, page));
 }
 
-uint16_t Editor::Px(int x, int y) const { return test_support::Px(plat_PrimarySurface(), x, y); }
-
-bool Editor::Shows(int l, int t, int r, int b, uint16_t colour) const {
-    return test_support::Shows(plat_PrimarySurface(), l, t, r, b, colour);
-}
-
-bool Editor::Outlined(CHerec* o, uint16_t colour) const {
-    return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
-}
-
 uint64_t Editor::TimerDue() { return plat_NextTimerDue() - plat_Headless_Now(); }
-
-uint16_t Editor::Raw(uint32_t rgb) { return plat_XrgbTo565(rgb); }
 
 }  // namespace editor_test

@@ -13,7 +13,10 @@
 
 #include "book/pexlo.h"
 #include "framework/widgets/tf_duir.h"
+#include "platform/backend.h"
+#include "platform/pixel.h"
 #include "tests/book/book_fixture.h"
+#include "tests/support/pixels.h"
 
 namespace editor_test {
 using book_test::DOG;
@@ -61,12 +64,16 @@ protected:
     // The page row of the book row, through the main menu and the books list.
     void OpenPage(int book, int page);
 
-    uint16_t Px(int x, int y) const;
+    static uint16_t Px(int x, int y) { return test_support::Px(plat_PrimarySurface(), x, y); }
     // Some pixel of the rectangle (both ends included) has that colour.
-    bool Shows(int l, int t, int r, int b, uint16_t colour) const;
+    static bool Shows(int l, int t, int r, int b, uint16_t colour) {
+        return test_support::Shows(plat_PrimarySurface(), l, t, r, b, colour);
+    }
     // The object's outline, its top edge one pixel out, shows the colour.
-    bool Outlined(CHerec* o, uint16_t colour) const;
-    static uint16_t Raw(uint32_t rgb);
+    static bool Outlined(CHerec* o, uint16_t colour) {
+        return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
+    }
+    static uint16_t Raw(uint32_t rgb) { return plat_XrgbTo565(rgb); }
     // Until the frame timer's next tick.
     static uint64_t TimerDue();
     CHerec* Obj(int i) const { return REG_Objekt(i); }
