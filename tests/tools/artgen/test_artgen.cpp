@@ -17,9 +17,7 @@ namespace {
 TEST(Artgen, CommittedResourcesAreWhatTheGeneratorDraws) {
     test_support::TempTree dir;
     ASSERT_TRUE(artgen::WriteAll(dir.Host()));
-    const std::vector<std::string> made = dir.Names();
-    EXPECT_EQ(made.size(), 6u);
-    for (const std::string& name : made) {
+    for (const std::string& name : dir.Names()) {
         std::ostringstream committed;
         committed << std::ifstream(std::string(PEXLO_SOURCE_DIR) + "/resources/" + name, std::ios::binary).rdbuf();
         EXPECT_FALSE(committed.str().empty()) << name << " is not in resources/";
