@@ -42,22 +42,25 @@ struct Showcase : tf_CAppScreen {
     int frames = 0;
 };
 
+struct Caption {
+    int rx, ry;
+    const char* text;
+};
 tf_CLabel* label(tf_CPolCHLO* parent, int rx, int ry, const char* text, COLORREF colour = INK) {
     auto* l = new tf_CLabel(parent, rx, ry, text);
     l->farba = colour;
     return l;
 }
-
-tf_CDDialog* panel(tf_CPolCHLO* parent, int rx, int w, int efekt, const char* title, int ry = 50, int h = 250) {
+tf_CDDialog* panel(tf_CPolCHLO* parent, int rx, int w, int efekt, const char* title, std::vector<Caption> captions,
+                   int ry = 50, int h = 250) {
     auto* d = new tf_CDDialog(parent, 2000 + rx);
     d->Dsgn(rx, ry, w, h, efekt);
     d->ram.Set_Titulok(title);
+    for (const Caption& c : captions) label(d, c.rx, c.ry, c.text);
     return d;
 }
-
 template <class T>
 T* stated(T* widget, int state) { return widget->SF(state), widget; }
-
 tf_CScrollBar* bar(tf_CPolCHLO* parent, int id, char kind, int rx, int ry, int length, int at) {
     auto* b = new tf_CScrollBar(parent, id);
     b->Dsgn_Stock(kind, rx, ry, length);
@@ -69,43 +72,40 @@ tf_CScrollBar* bar(tf_CPolCHLO* parent, int id, char kind, int rx, int ry, int l
 // the void looks and the logo.
 void look(Showcase& s) {
     label(&s, 30, 6, "Pexlo look", 0x00FFFFFF)->font = s.heading;
-    tf_CDDialog* d = panel(&s, 30, 300, 2, "Title buttons");
-    const int ids[] = {TF_APP_ID_TIMER, TF_APP_ID_RESOLUTION, TF_APP_ID_INFO, TF_APP_ID_CLOSE};
-    const tf_CPol* first = s.FindCHLWithID(ids[0]);
-    for (int st = 0; st < 3; ++st) {
-        label(d, 14, 35 + 56 * st, std::array{"normal", "pointer over", "pressed"}[size_t(st)]);
-        for (int j = 0; j < 4; ++j) {
-            auto* model = static_cast<tf_CTlac*>(s.FindCHLWithID(ids[j]));
-            stated(new tf_CTlac(d, 0, 0, 3000 + 10 * st + j), st)
+    tf_CDDialog* d = panel(&s, 30, 300, 2, "Title buttons",
+                           {{14, 35, "normal"}, {14, 91, "pointer over"}, {14, 147, "pressed"}, {14, 203, "stock close"}});
+    const tf_CPol* first = s.FindCHLWithID(TF_APP_ID_TIMER);
+    for (int st = 0, j = 0; st < 3; ++st)
+        for (int id : {TF_APP_ID_TIMER, TF_APP_ID_RESOLUTION, TF_APP_ID_INFO, TF_APP_ID_CLOSE}) {
+            auto* model = static_cast<tf_CTlac*>(s.FindCHLWithID(id));
+            stated(new tf_CTlac(d, 0, 0, 3000 + j++), st)
                 ->Dsgn3_UserB(150 + model->x - first->x, 34 + 56 * st + model->y - first->y, model);
         }
-    }
-    label(d, 14, 203, "stock close");
     for (int st = 0; st < 2; ++st) stated(new tf_CTlac(d, 0, 0, 3040 + st), 2 * st)->Dsgn1_Stock(150 + 29 * st, 203, "_T_x_");
 
-    d = panel(&s, 362, 300, 1, "Controls");
-    label(d, 14, 22, "buttons");
+    // No skin point names a switch: the cross and the check mark.
+    d = panel(&s, 362, 300, 1, "Controls",
+              {{14, 22, "buttons"}, {14, 92, "slider"}, {14, 146, "switch off, on"}, {14, 196, "small knobs"}});
     const POINT buttons[3][3] = {{PLAY, {370, 20}, {415, 20}}, {NEXT, {50, 10}, {90, 10}}, {SAVE, {360, 80}, {400, 80}}};
     for (int i = 0; i < 3; ++i) {  // one in each state
         const POINT* p = buttons[i];
         stated(new tf_CTlac(d, 0, 0, 3100 + i), i)
             ->Dsgn2_UserA(i ? 30 + 38 * i : 14, 42, &s.skin, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
     }
-    label(d, 14, 92, "slider");
     bar(d, 3110, 'H', 14, 114, 220, 40);
     bar(d, 3111, 'V', 262, 24, 210, 20);
-    label(d, 14, 146, "switch off, on");  // no skin point names a switch: the cross and the check mark
     for (int i = 0; i < 2; ++i) {
         auto* sw = stated(new tf_CDPrep(d, 3120 + i), 2 * i);
         sw->Dsgn2_UserA(14 + 30 * i, 168, tf_DSGN.rezia_dll_srf, 45, 55, 45, 55, 45, 40);
         sw->EVIDUJ(45, 40);
         sw->zapnute = i == 1;
     }
-    label(d, 14, 196, "small knobs");
     (new tf_CPosuv(d, 3130, 0, 0))->Dsgn(2, 'H', 202, 120, 40);
     (new tf_CPosuv(d, 3131, 0, 0))->Dsgn(2, 'V', 180, 196, 20);
 
-    d = panel(&s, 694, 300, 3, "Icons");
+    d = panel(&s, 694, 300, 3, "Icons",
+              {{198, 40, "application"}, {150, 158, "default book"}, {16, 190, plat_W1250(u8"Ďateľ, ťava, ľalia, kôň,")},
+               {16, 208, plat_W1250(u8"päť žltých ôsmych áut")}});
     const std::tuple<tf_CIcon*, int, const char*> stock[] = {
         {tf_DSGN.ico_help, 28, "help"}, {tf_DSGN.ico_ok, 72, "ok"}, {tf_DSGN.ico_cancel, 96, "cancel"},
         {tf_DSGN.ico_void, 124, "void"}};
@@ -114,11 +114,7 @@ void look(Showcase& s) {
         label(d, 62, ry + (model->faza.y2 - model->faza.y1) / 2 - 8, name);
     }
     (new tf_CPolIcon(d, 3200))->Dsgn_PolIcon_User(150, 28, &s.skin, BOOK.x, BOOK.y);
-    label(d, 198, 40, "application");
     new tf_CPolIcon(d, 150, 76, "kniha_ikona_default.bmp");
-    label(d, 150, 158, "default book");
-    label(d, 16, 190, plat_W1250(u8"Ďateľ, ťava, ľalia, kôň,"));
-    label(d, 16, 208, plat_W1250(u8"päť žltých ôsmych áut"));
 
     // Elements without pictures: boxes with their class name and nazov, and the button fills.
     auto* box = new tf_CDAS(&s, 0, 0);
@@ -150,10 +146,8 @@ void menus(Showcase& s) {
     auto* rows = new tf_CDUIR(&s, 4250);
     rows->Nastav_Konstanty(40, 43, 220, 3);
     rows->max_viditelnych = 8;
-    rows->SetIconMode("LC");
-    rows->ikona_okraj = 6;
-    rows->SetTextMode("LC");
-    rows->text_okraj = 56;
+    rows->SetIconMode("LC"), rows->SetTextMode("LC");
+    rows->ikona_okraj = 6, rows->text_okraj = 56;
     const POINT icons[] = {ADD_PAGE, PLAY, SAVE, BOOK, NEXT, BACK, LEAVE};
     for (int i = 0; i < 14; ++i)
         rows->PRIDAJ(i + 1, ("Strana " + std::to_string(i + 1)).c_str(), s.Icon(icons[i % 7]), true);
@@ -161,19 +155,17 @@ void menus(Showcase& s) {
     rows->RESET_GEOMETRIER();  // the slider takes its range
     rows->posuvnik.SP(17);
 
-    tf_CDDialog* d = panel(&s, 330, 660, 3, "Edit boxes and scroll bars", 380, 350);
-    label(d, 20, 34, "book name");
+    tf_CDDialog* d = panel(&s, 330, 660, 3, "Edit boxes and scroll bars",
+                           {{20, 34, "book name"}, {320, 34, "page"}, {20, 110, "horizontal, 35 of 0 ... 100"},
+                            {470, 34, "vertical"}}, 380, 350);
     auto* edit = new tf_CDEDB(d, 4300);
     edit->Dsgn(20, 56, 260, 26);
     edit->Set_Text("MOJA PRVA KNIHA");
-    label(d, 320, 34, "page");
     auto* number = new tf_CDEDB(d, 4301);
     number->Dsgn(320, 56, 80, 26);
     number->Set_Number(12);
-    label(d, 20, 110, "horizontal, 35 of 0 ... 100");
     tf_CScrollBar* h = bar(d, 4400, 'H', 20, 134, 420, 0);
     h->SR(0, 100), h->SP(35);
-    label(d, 470, 34, "vertical");
     bar(d, 4401, 'V', 600, 34, 290, 70);
 
     auto* menu = new tf_CDUI(&s, 4100);  // last, so that its pop-up is drawn over everything else
@@ -229,25 +221,22 @@ void save_gradient() {
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
             const float t = 0.6f * float(x) / W + 0.4f * float(y) / H, u = t < 0.5f ? t * 2 : t * 2 - 1;
-            const float *from = stops[t >= 0.5f], *to = from + 3;
-            uint8_t c[3];
-            for (int i = 0; i < 3; ++i)
-                c[i] = uint8_t(std::min(255.0f, from[i] + (to[i] - from[i]) * u +
-                                                    step[i] * (float(bayer[y & 3][x & 3]) + 0.5f) / 16));
-            s->Row(y)[x] = plat_To565(RGB(c[0], c[1], c[2]));
+            const float *from = stops[t >= 0.5f], *to = from + 3, d = (float(bayer[y & 3][x & 3]) + 0.5f) / 16;
+            const auto c = [&](int i) { return uint8_t(std::min(255.0f, from[i] + (to[i] - from[i]) * u + step[i] * d)); };
+            s->Row(y)[x] = plat_To565(RGB(c(0), c(1), c(2)));
         }
     ASSERT_TRUE(plat_SaveSurfaceBMP(s, BACKGROUND));
     s->Release();
 }
 
-// A panel on the screen (a shown dialog or list) with its captions; a list's pop-ups hang from it.
+// A shown dialog or list on the screen with its captions (labels or entries) and the
+// pop-ups that hang from it.
 struct Panel {
     RECT box;
     const tf_CPol* widget;
     std::vector<std::pair<RECT, std::string>> captions;
     std::vector<const tf_CPol*> popups;
 };
-
 std::vector<Panel> panels(Showcase& s) {
     std::vector<Panel> out;
     for (int i = 0; i < s.deti.count; ++i) {
@@ -263,26 +252,22 @@ std::vector<Panel> panels(Showcase& s) {
             Panel& p = out.emplace_back(Panel{{l->obal.left, l->obal.top, l->obal.right - 1, l->obal.bottom - 1}, l, {}, {}});
             for (int j = 0; j < l->volby.count; ++j) {
                 const auto* v = static_cast<const tf_TVOLBA*>(l->volby.GET(j));
-                p.popups.push_back(v->detail);
                 const RECT& r = v->obdlz;  // a cut row's caption may lie out of view
+                p.popups.push_back(v->detail);
                 if (!v->rez) p.captions.push_back({{r.left, r.top, r.right - 1, r.bottom - 1}, v->text ? v->text : ""});
             }
         }
     }
     return out;
 }
-
-bool apart(const RECT& a, const RECT& b) {
-    return a.left > b.right || b.left > a.right || a.top > b.bottom || b.top > a.bottom;
-}
+bool apart(const RECT& a, const RECT& b) { return a.left > b.right || b.left > a.right || a.top > b.bottom || b.top > a.bottom; }
 
 struct Showcases : AppTest {
     // Runs the screen until a frame is on the primary (the second when `after_first` runs after
     // the first), writes that frame as <name>.png in the build folder and checks it as a whole:
     // no panel overlaps another; each caption is inked inside its panel, clear of the others.
     void Show(const std::string& name, void (*build)(Showcase&), bool logo, void (*after_first)(Showcase&) = nullptr) {
-        tf_ScreenW = W;
-        tf_ScreenH = H;
+        tf_ScreenW = W, tf_ScreenH = H;
         save_gradient();
         Showcase screen(build);
         screen.SetBackground(-1, BACKGROUND, logo);
@@ -304,20 +289,17 @@ struct Showcases : AppTest {
         EXPECT_TRUE(test_support::SavePNG(shot, PEXLO_STARTER_DIR "/../" + name + ".png"));
         ASSERT_GE(shown.size(), 3u);
         for (size_t i = 0; i < shown.size(); ++i) {
-            const Panel& p = shown[i];
-            for (size_t j = 0; j < i; ++j) {
-                const bool popup = std::count(shown[j].popups.begin(), shown[j].popups.end(), p.widget);
-                EXPECT_TRUE(popup || apart(p.box, shown[j].box)) << "panels " << j << " and " << i;
-            }
-            for (size_t c = 0; c < p.captions.size(); ++c) {
-                const auto& [r, text] = p.captions[c];
-                const RECT& b = p.box;
+            const auto& [b, widget, captions, popups] = shown[i];
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_TRUE(std::count(shown[j].popups.begin(), shown[j].popups.end(), widget) || apart(b, shown[j].box))
+                    << "panels " << j << " and " << i;
+            for (size_t c = 0; c < captions.size(); ++c) {
+                const auto& [r, text] = captions[c];
                 EXPECT_TRUE(r.left > b.left && r.right < b.right && r.top >= b.top && r.bottom <= b.bottom) << text;
                 EXPECT_GT(test_support::CountIn(r.left, r.top, r.right, r.bottom,
                                                 [&](int x, int y) { return test_support::Luma(Px(shot, x, y)) < 60000; }),
                           8) << text;
-                for (size_t o = 0; o < c; ++o)
-                    EXPECT_TRUE(apart(r, p.captions[o].first)) << text << ", " << p.captions[o].second;
+                for (size_t o = 0; o < c; ++o) EXPECT_TRUE(apart(r, captions[o].first)) << text << ", " << captions[o].second;
             }
         }
         shot->Release();
