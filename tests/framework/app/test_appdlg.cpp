@@ -16,6 +16,22 @@ void click_at(int x, int y) {
     for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) plat_Headless_Post(msg, 0, MAKELPARAM(x, y));
 }
 
+void click_row(tf_CDUIR* list, const char* text) {
+    for (int i = 0; i < list->volby.count; ++i) {
+        const auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i));
+        if (v->text && std::string(v->text) == text)
+            return click_at((v->obdlz.left + v->obdlz.right) / 2, (v->obdlz.top + v->obdlz.bottom) / 2);
+    }
+    ADD_FAILURE() << text;
+}
+
+std::vector<std::string> texts(tf_CPolCHLO* dlg) {
+    std::vector<std::string> out;
+    for (int id : {1203, 1204, 1205, 1206, 1207, 1208, 1209, 1211})
+        out.push_back(static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text);
+    return out;
+}
+
 struct TfAppDlg : AppTest {
     // Each step runs at its own idle moment, with at least one frame after it; then Esc.
     void RunSteps(std::vector<std::function<void()>> steps) {
@@ -34,80 +50,42 @@ struct TfAppDlg : AppTest {
         w->GetSize(&sir, &vys);
         click_at(w->x + sir / 2, w->y + vys / 2);
     }
-    static std::vector<std::string> Texts(tf_CPolCHLO* dlg) {
-        std::vector<std::string> out;
-        for (int id : {1203, 1204, 1205, 1206, 1207, 1208, 1209, 1211})
-            out.push_back(static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text);
-        return out;
-    }
 
     RecordingScreen screen;
     test_support::AssertCounter asserts;
 };
 }  // namespace
 
-// The placeholders without application info, the application's own with it; its OK hides it.
-TEST_F(TfAppDlg, InfoShowsTheApplicationsInfoOrPlaceholdersAndItsOkHidesIt) {
-    tf_CAppInfoDlg* info = screen.m_pDlgInfo;
-    std::vector<std::string> texts;
-    RunSteps({[&] { ClickId(TF_APP_ID_INFO); },
-              [&] {
-                  texts = Texts(info);
-                  EXPECT_EQ(info->m_pIcon->srf, tf_DSGN.ico_void->srf);  // the placeholder
-                  ClickId(TF_APPDLG_ID_INFO_OK);
-              },
-              [&] { EXPECT_FALSE(info->zivy); }});
-    EXPECT_EQ(texts, (std::vector<std::string>{plat_W1250(u8"beží tramlin softvér"), "<void Title>",
-                                               "(<void Version>)", "Programoval:", "<void Name>",
-                                               plat_W1250(u8"Tento program je postavený na kniżnici"),
-                                               "'tramlin 2D Framework' (2D engine)", "OK"}));
-
-    tf_DSGN_DONE();  // the design is built afresh with the next display
-    RecordingScreen app;
-    app.SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím"), nullptr, 220, 100);
-    app.on_note = [&](const std::string& what) {
-        if (what == "Init") app.m_pIconSurface = tf_DSGN.rezia_dll_srf;  // there once the display is
-    };
-    Run(app, [&](int moment) {
-        if (moment == 1) app.m_pDlgInfo->zivy = true;
-        if (moment != 3) return;
-        texts = Texts(app.m_pDlgInfo);
-        EXPECT_EQ(app.m_pDlgInfo->m_pIcon->faza.x1, app.m_pAppIcon->faza.x1);
-        PostKey(VK_ESCAPE);
-    });
-    EXPECT_EQ(texts[1] + texts[2] + texts[4], "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
-
-    tf_CAppInfoDlg lone(nullptr, TF_APP_ID_INFO_DLG);  // no screen above it
-    EXPECT_EQ(lone.SetupVisual(), 0);
-    EXPECT_EQ(asserts.count(), 1);
-    EXPECT_STREQ(lone.m_pTitle->text, "<void Title>");
-}
-
-namespace {
-void click_row(tf_CDUIR* list, const char* text) {
-    for (int i = 0; i < list->volby.count; ++i) {
-        const auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i));
-        if (v->text && std::string(v->text) == text)
-            return click_at((v->obdlz.left + v->obdlz.right) / 2, (v->obdlz.top + v->obdlz.bottom) / 2);
-    }
-    ADD_FAILURE() << text;
-}
-}  // namespace
-
-TEST_F(TfAppDlg, ResolutionShowsTheSizeAppliesAChosenRowOrCancels) {
+// Info shows the application's info and icon, its OK hides it; without a screen above it the
+// dialog shows placeholders. Resolution shows the size, applies a chosen row or cancels.
+TEST_F(TfAppDlg, InfoShowsTheApplicationsInfoAndResolutionAppliesAChosenRowOrCancels) {
     config.modes = {{800, 600}, {1024, 768}, {1280, 1024}, {1600, 900}, {1920, 1080}};
+    screen.SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím"), nullptr, 220, 100);
+    screen.on_note = [&](const std::string& what) {
+        if (what == "Init") screen.m_pIconSurface = tf_DSGN.rezia_dll_srf;  // there once the display is
+    };
+    tf_CAppInfoDlg* info = screen.m_pDlgInfo;
     tf_CAppResolutionDlg* dlg = screen.m_pDlgRozlisenie;
-    tf_CDUIR* list = dlg->m_duir_Rozlisenia;
     std::vector<std::string> boxes;
     auto note_boxes = [&] { boxes.push_back(std::string(dlg->m_pSirka->text) + " " + dlg->m_pVyska->text); };
-    RunSteps({[&] { ClickId(TF_APP_ID_RESOLUTION); },
-              [&] { note_boxes(), click_row(list, "1280  x  1024"); },
+    RunSteps({[&] { ClickId(TF_APP_ID_INFO); },
+              [&] {
+                  const std::vector<std::string> shown = texts(info);
+                  EXPECT_EQ(shown[1] + shown[2] + shown[4], "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
+                  EXPECT_EQ(info->m_pIcon->faza.x1, screen.m_pAppIcon->faza.x1);
+                  ClickId(TF_APPDLG_ID_INFO_OK);
+              },
+              [&] {
+                  EXPECT_FALSE(info->zivy);
+                  ClickId(TF_APP_ID_RESOLUTION);
+              },
+              [&] { note_boxes(), click_row(dlg->m_duir_Rozlisenia, "1280  x  1024"); },
               [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_APPLY); },
               [&] {
                   EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);
                   ClickId(TF_APP_ID_RESOLUTION);
               },
-              [&] { note_boxes(), click_row(list, "800  x  600"); },
+              [&] { note_boxes(), click_row(dlg->m_duir_Rozlisenia, "800  x  600"); },
               [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_CANCEL); },
               [&] {
                   EXPECT_FALSE(dlg->zivy);
@@ -117,6 +95,14 @@ TEST_F(TfAppDlg, ResolutionShowsTheSizeAppliesAChosenRowOrCancels) {
     EXPECT_EQ(screen.Count("Changed 1920x1080->1280x1024"), 1);
     EXPECT_EQ(screen.Count("Release"), 2);  // the one change's and the shutdown's
     EXPECT_EQ(ReadIni(), "1280 1024\n2 16");
+
+    tf_CAppInfoDlg lone(nullptr, TF_APP_ID_INFO_DLG);  // no screen above it
+    EXPECT_EQ(lone.SetupVisual(), 0);
+    EXPECT_EQ(asserts.count(), 1);
+    EXPECT_EQ(texts(&lone), (std::vector<std::string>{plat_W1250(u8"beží tramlin softvér"), "<void Title>",
+                                                      "(<void Version>)", "Programoval:", "<void Name>",
+                                                      plat_W1250(u8"Tento program je postavený na kniżnici"),
+                                                      "'tramlin 2D Framework' (2D engine)", "OK"}));
 }
 
 TEST_F(TfAppDlg, ResolutionIgnoresAnApplyBeforeAChoiceAndRowsWithoutASize) {
