@@ -107,12 +107,6 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd, s, false, 4, 4, "st_lost.bmp"));
     EXPECT_FALSE(exists("st_lost.bmp") || s->lost);
     s->Release();
-
-    WriteFile("pf_src.bmp", Bmp({"rrgg", "rrgg", "BBww", "BBww"}));
-    ASSERT_TRUE(tf_BMP_VYTVOR_BMP_3_zFILE_doFILE__stretch_cezSRF(dd, "pf_src.bmp", 2, 0, 0, "pf_half.bmp"));
-    const Written half("pf_half.bmp");
-    EXPECT_EQ(std::make_tuple(half.Dims(), half.At(0, 0), half.At(1, 0), half.At(0, 1), half.At(1, 1)),
-              std::make_tuple(Size(2, 2), RED, GREEN, BLUE, WHITE));
     EXPECT_EQ(plat_LiveSurfaceCount(), live - 1);
 }
 
@@ -196,20 +190,4 @@ TEST_F(Thumbs, MissingFolderVanishedPictureAndFailedWritesLeaveNoThumbnail) {
     EXPECT_EQ(ThmCount(), 1u);
     tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
     EXPECT_EQ(ThmCount(), 3u);
-}
-
-TEST_F(Thumbs, ListingGivesNamesOrPathsWithinItsRoom) {
-    char* mena[4] = {};
-    int posledny = 7;
-    tf_BMP_Zisti_Vytvor__bmp2thm(dir.c_str(), false, dd, 100, 75, mena, 4, &posledny);
-    ASSERT_EQ(posledny, 2);
-    EXPECT_EQ(std::string(mena[0]) + mena[1] + mena[2], "abc");
-    EXPECT_EQ(Thm("c").Dims(), Size(100, 75));  // squeezed in spite of its phases file
-    for (char*& m : mena) free(std::exchange(m, nullptr));
-    unlink(tree.Host("c.thm").c_str());
-    tf_BMP_Zisti_Vytvor__bmp2thm_s3C(dir.c_str(), true, dd, 100, 100, mena, 2, &posledny);
-    EXPECT_EQ(std::make_tuple(posledny, std::string(mena[1]), mena[2]), std::make_tuple(1, dir + "\\b.bmp", nullptr));
-    EXPECT_TRUE(LogHas({"Doslo k chybe pri nacitani BMP suborov [X]"}));
-    EXPECT_TRUE(tree.Read("c.thm").empty());  // beyond the room: not made
-    for (char*& m : mena) free(m);
 }

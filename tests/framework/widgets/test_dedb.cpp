@@ -53,17 +53,3 @@ TEST(Dedb, TheLimitAndTheBuffer) {
     e.Set_Text(nullptr);
     EXPECT_EQ(e.dlzka, 0);
 }
-
-using DedbOnScreen = widget_test::ScreenTest;
-
-TEST_F(DedbOnScreen, DrawsASunkenFieldWithItsText) {
-    tf_CDEDB e(nullptr, 0, 0);
-    e.Dsgn(10, 10, 80, 24);
-    e.Set_Text("W");
-    e.ZOBRAZ(back);
-    e.ZOBRAZ(static_cast<IDirectDrawSurface*>(nullptr));
-    const uint16_t fill = Raw(0x00C8C8C8);
-    EXPECT_EQ(std::make_tuple(Px(50, 30), Px(14, 12)), std::make_tuple(fill, fill));  // the text starts 5 in
-    EXPECT_EQ(Kinds(10, 20, 2) + Kinds(90, 20, 1) + Kinds(50, 34, 1), "dKWW");  // dark, black; right, bottom past the fill
-    EXPECT_GT(test_support::CountIn(15, 15, 29, 29, [&](int x, int y) { return Px(x, y) != fill; }), 10);
-}

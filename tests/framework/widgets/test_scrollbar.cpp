@@ -75,13 +75,3 @@ TEST_F(ScrollBar, TheTrackIsTiledToTheBarsEndAndCutThere) {
     bar->podklad.faza.sir = 1;  // a one-pixel track has no step
     ExpectTrack(0, 0);
 }
-
-TEST_F(ScrollBar, AnUnknownOrientationIsLoggedLaidOutUprightAndDrawsNoTrack) {
-    test_support::AssertCounter asserts;
-    bar->Dsgn_Stock('X', 0, 0, 200);
-    EXPECT_TRUE(asserts.count() == 1 && test_support::LogHas({"TF_ScrollBar_w", "TLFW ERROR: ", "neznamy smer"}));
-    owner.SetupVisual_Private();
-    EXPECT_EQ(std::pair(bar->posuv->smer, bar->btnB->y + bar->btnB->AktVYS() - 1), std::pair('V', 200));
-    EXPECT_EQ(Size(), std::pair(-7, -7));  // left alone
-    ExpectTrack(0, 0);
-}

@@ -70,21 +70,3 @@ TEST_F(Controls, ASliderKeepsToItsTrackAndReportsItsValueWhileHeld) {
     s->SP(25);
     EXPECT_EQ(std::pair(s->x, s->y), std::pair(60, 7));
 }
-
-TEST_F(Controls, ASwitchTogglesOrWithRadioStaysOn) {
-    tf_CDPrep* p = new tf_CDPrep(&box, 3);
-    p->Dsgn0_VoidDC(0, 0, 50, 50);
-    auto press = [&] { return widget_test::Click(box, 10, 10) == 3; };
-    EXPECT_TRUE(press());
-    EXPECT_TRUE(p->zapnute && p->hodnota == 1 && p->akt_faza == 3);
-    box.INFORMUJ_SA(200, 200, 0);
-    EXPECT_EQ(p->akt_faza, 2);
-    EXPECT_TRUE(press());
-    EXPECT_TRUE(p->hodnota == 0 && p->akt_faza == 1);
-    p->radio = 1;
-    press();
-    press();
-    EXPECT_TRUE(p->zapnute);
-    EXPECT_EQ(box.reports, (Reports{{3, 1}, {3, 1}, {3, 1}, {3, 1}}));
-    EXPECT_TRUE(test_support::LogHas({"  tf_CDPrep::tf_CDPrep(parent.)", "[noname_prep]"}));
-}
