@@ -117,10 +117,4 @@ TEST_F(Dialog, TheMilkyBackgroundLightensItsRectangleOnly) {
     back->ReleaseDC(dc);
     EXPECT_TRUE(Px(10, 10) == milky && Px(19, 14) == milky && Px(W - 1, H - 1) == milky);
     EXPECT_TRUE(Px(9, 10) == green && Px(20, 10) == green && Px(10, 15) == green);
-
-    DDSURFACE_ZMAZ(back, green);
-    tf_CDDialog d;
-    d.Dsgn(100, 100, 300, 200, 3);
-    d.ZOBRAZ(back);
-    EXPECT_TRUE(Px(100, 116) == milky && Px(400, 300) == milky);
 }

@@ -1,12 +1,10 @@
-// The row list: the view over the rows, plain and scrolled by pixels, the scroll parts,
+// The row list: the view over the rows, plain and scrolled by pixels, the scroll buttons,
 // finding rows, and rows or lists going away under the pointer.
 #include "framework/widgets/tf_duir.h"
 
 #include <string>
 
-#include "framework/widgets/tf_dsgn.h"
 #include "tests/framework/widgets/dui_fixture.h"
-#include "tests/framework/widgets/widget_fixture.h"
 
 using namespace dui_test;
 
@@ -137,41 +135,4 @@ TEST_F(Rows, AListEmptiedUnderThePointerReportsNothing) {
     Add(l, 2);  // filled again: the pointer's row is new to it
     l.INFORMUJ_SA(110, 130, 0);
     EXPECT_TRUE(l.INFORMUJ_MA_3(&index, &value) && index == 1 && value == 102);
-}
-
-namespace {
-struct RowsOnScreen : widget_test::ScreenTest {
-    void SetUp() override {
-        widget_test::ScreenTest::SetUp();
-        tf_CDUI_NoVoid = true;
-    }
-    void TearDown() override {
-        tf_DSGN_DONE();
-        widget_test::ScreenTest::TearDown();
-    }
-    test_support::AssertCounter asserts;
-};
-}  // namespace
-
-TEST_F(RowsOnScreen, TheScrollPartsTakeTheStockLookAndTheListDrawsOnlyInItsBox) {
-    widget_test::SkinResource skin;
-    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
-    tf_CDUIR bare, l;
-    for (int i = 0; i < 8; ++i) bare.PRIDAJ(i + 1, "R");
-    bare.RESET_GEOMETRIER();
-    EXPECT_TRUE(bare.tlac_dole.PocetFaz() == tf_DSGN._posuvV_btnB_->PocetFaz() && bare.tlac_dole.srf == tf_DSGN._posuvV_btnB_->srf);
-    l.pozadie = 0;
-    for (tf_CTlac* t : {&l.tlac_hore, &l.tlac_dole}) t->Dsgn3_UserB(0, 0, tf_DSGN._T_x_);  // the owner's own look stays
-    for (int i = 0; i < 10; ++i) l.PRIDAJ(i + 1, std::string(i == 3 ? 5000 : 1, 'M').c_str(), "chyba.bmp");
-    l.CHOD_NA(100, 100);
-    l.posuvnik.SP(10);
-    l.ZOBRAZ(back);
-    EXPECT_EQ(l.tlac_dole.Faza(0)->x1, tf_DSGN._T_x_->Faza(0)->x1);
-    const RECT& o = l.obal;
-    EXPECT_GT(Inked(o.left, o.top, o.right, o.bottom), 0);
-    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), Inked(o.left, o.top, o.right, o.bottom));
-    // The track shows between the knob and the down button.
-    const int sx = l.plocha.right + l.medzera, knob = l.posuvnik.y + l.posuvnik.AktVYS();
-    EXPECT_EQ(Kinds(sx + 2, knob + 1, l.tlac_dole.y - knob - 1, true), std::string(l.tlac_dole.y - knob - 1, 'W'));
-    EXPECT_EQ(asserts.count(), 0);
 }

@@ -10,20 +10,11 @@
 #include "framework/widgets/tf_polchlo.h"
 #include "platform/gdi.h"
 
-TEST(TfPol, NamesAreCutCascadeAndOffsetsFollow) {
+TEST(TfPol, LongNamesAreCut) {
     tf_CPol named;
     const std::string long_name(40, 'n');
     named.Set_Nazov(long_name.c_str());
     EXPECT_EQ(std::string(named.nazov), long_name.substr(0, sizeof named.nazov - 1));
-    tf_CPolCHLO root;
-    root.MoveToRel(200, 300);
-    tf_glob_CascadeX = 15;  // as at the start of a run
-    tf_glob_CascadeY = 10;
-    tf_CPol* first = new tf_CPol(&root, 7);
-    tf_CPol second(nullptr, 8);
-    EXPECT_EQ(std::make_pair(first->y - root.y, second.x), std::make_pair(20, 45));
-    first->CHOD_NA(10, 20);  // absolute; the offset follows
-    EXPECT_EQ(first->rx, 10 - root.x);
 }
 
 TEST(TfPol, HandleCircleAndPlainDrag) {

@@ -105,23 +105,6 @@ TEST_F(TfPolCHLORouting, ActionsAreReportedOnceToTheHolderThenUpward) {
     }
 }
 
-TEST(TfPolCHLO, ContainersArmInTurnAndDragWithChildren) {
-    Box screen(nullptr, "S");
-    Box* dlg = new Box(&screen, "D", 100, 100);
-    EXPECT_TRUE(screen.INFORMUJ_SA(1, 1, 0));  // an empty container is armed anywhere
-    EXPECT_TRUE(screen.INFORMUJ_SA(1, 1, 0));
-    EXPECT_FALSE(screen.INFORMUJ_SA(1, 1, 0));
-    EXPECT_EQ(dlg->stav + screen.stav, 2);
-    Probe* child = new Probe(dlg, "c", TF_CLASS_LABEL, 20, 30);
-    EXPECT_TRUE(screen.INFORMUJ_SA(102, 101, 1));
-    EXPECT_TRUE(screen.INFORMUJ_SA(152, 81, 0));
-    EXPECT_TRUE(screen.INFORMUJ_SA(152, 81, -1));
-    EXPECT_EQ(child->y, 80 + 30);
-    screen.CHOD_NA(5, 5);  // re-placing from the parent keeps the dragged place
-    EXPECT_EQ(dlg->x, 155);
-    EXPECT_EQ(child->x, 175);
-}
-
 TEST(TfPolCHLO, HitsSearchesAndHiddenContainers) {
     Box root(nullptr, "R");
     Box* inner = new Box(&root, "I", 30, 30);

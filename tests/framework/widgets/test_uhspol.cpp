@@ -60,7 +60,7 @@ TEST(UhsPol, ADraggedDialogCarriesTheGroupsWidgets) {
     dlg.MoveToRel(100, 100);
     Probe* button = new Probe(&t, 'K', TF_CLASS_TLAC);  // the dialog's own
     dlg.PRIDAJ(button);
-    Probe w(&t, 'W', 9), x(&t, 'X', 9), top(&t, 'T', 9);
+    Probe w(&t, 'W', 9);
     tf_CUHSPol g(&dlg);
     g.PRIDAJ(&w, 10, 20);
     g.Rodic_reset_deti();
@@ -75,11 +75,6 @@ TEST(UhsPol, ADraggedDialogCarriesTheGroupsWidgets) {
     int id = 0;  // a dialog reports what its children report
     button->ID = 5, button->armed = true;
     EXPECT_TRUE(g.INFORMUJ_MA(&id) && id == 5);
-
-    tf_CUHSPol plain(&top);  // only a container becomes the parent of a layer's widget
-    plain.PRIDAJ(&x, 3, 4);
-    plain.Rodic_reset_deti();
-    EXPECT_TRUE(!x.parent && x.x == 3 && x.y == 4);
 }
 
 TEST(UhsPol, RefusesLoopsAndKeepsToFiftyLayers) {
