@@ -39,21 +39,6 @@ TEST_F(Dui, BarEntriesAreAsWideAsTheirCaptionsWhateverTheCaption) {
               (Box{110, 112, 117, 120 + 800002}));
 }
 
-TEST_F(Dui, PlaceholdersGiveWayToTheFirstRealEntries) {
-    tf_CDUI_NoVoid = false;  // till VYMAZ
-    tf_CDUI l, shrunk;
-    for (const char* c : {"A", "B", "void_9"}) l.PRIDAJ(5, c);  // placeholders come last
-    ASSERT_EQ(l.Count(), 4);
-    EXPECT_EQ(std::string(V(l, 0)->text) + V(l, 1)->text + V(l, 2)->text, "ABvoid_2");
-    EXPECT_EQ(V(l, 2)->hodnota, 2);
-    shrunk.ODOBER();  // one placeholder taken away: the rest give way, then entries append
-    for (const char* c : {"A", "B", "C"}) shrunk.PRIDAJ(1, c);
-    ASSERT_EQ(shrunk.Count(), 3);
-    EXPECT_STREQ(V(shrunk, 2)->text, "C");
-    shrunk.VYMAZ();
-    EXPECT_TRUE(tf_CDUI_NoVoid);
-}
-
 TEST_F(Dui, BadAlignmentCodesAreRefused) {
     tf_CDUI l;
     l.SetTextMode("PD");
