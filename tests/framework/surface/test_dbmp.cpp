@@ -112,7 +112,6 @@ TEST_F(BmpWrite, BadPicturesWriteNothing) {
         EXPECT_FALSE(exists("bad.out")) << name;
         EXPECT_TRUE(LogHas({"subor: [", name})) << name;
     }
-    EXPECT_TRUE(LogHas({"obrazok sa nenahral"}));
 }
 
 namespace {
