@@ -1,4 +1,4 @@
-// Bevels, frames and text on a device context.
+// Bevels, fills and text on a device context.
 #include "framework/surface/tf_draw.h"
 
 #include "framework/surface/tf_display.h"

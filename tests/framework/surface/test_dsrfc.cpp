@@ -1,4 +1,4 @@
-// The surface wrapper: loading, keys, every drawing form, loss and palettes.
+// The surface wrapper: loading, keys, the drawing forms the program uses, loss.
 #include <cstring>
 
 #include "framework/surface/tf_display.h"

@@ -1,5 +1,5 @@
-// Dialogs: the frame's pixels, the title-strip drag, centring, draw modes and the two
-// see-through backgrounds.
+// Dialogs: the frame's pixels, the title-strip drag, centring and the see-through
+// backgrounds at the surface's edges.
 #include "framework/widgets/tf_dialog.h"
 
 #include <gtest/gtest.h>

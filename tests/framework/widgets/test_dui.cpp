@@ -1,5 +1,5 @@
-// The list menu: layouts, placeholders and codes, the list under the pointer, and its
-// drawing (highlights, captions and icons by their codes, cut entries).
+// The list menu: layouts and codes, the list under the pointer, pop-up chains, and its
+// drawing (highlights, captions and icons by their codes, entries off the screen).
 #include "framework/widgets/tf_polchlo.h"
 #include "tests/framework/widgets/widget_fixture.h"
 #include "tests/framework/widgets/dui_fixture.h"

@@ -1,4 +1,4 @@
-// The layered group: events to every layer, keys and polls from the last, drags, exclusivity.
+// The layered group: events to every layer, keys and polls from the last, drags, limits.
 #include <gtest/gtest.h>
 
 #include <string>

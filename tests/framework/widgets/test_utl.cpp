@@ -1,5 +1,5 @@
 // The pickers: rows from a folder's pictures and thumbnails, row geometry fitted to them,
-// reloading, the folder picker, bad folders and files; and the one-line edit dialog.
+// reloading, bad folders and files; and the one-line edit dialog.
 #include "framework/widgets/tf_utl.h"
 
 #include <gtest/gtest.h>
