@@ -106,6 +106,17 @@ void draw_shape(HDC dc, int64_t l, int64_t t, int64_t r, int64_t b, int64_t ew, 
     const uint16_t penPx = pen ? plat_To565(pen->colour) : 0;
     const uint16_t brushPx = brush ? plat_To565(brush->colour) : 0;
     const plat_Box clip = plat_SurfaceBox(s);
+    if (sh.ew == 0 || sh.eh == 0) {
+        // A rectangle: its four sides and the box inside, without the rows' geometry.
+        const int64_t in = pen ? 1 : 0;
+        if (brush) plat_FillBox(s, clip, {l + in, t + in, r - in, b - in}, brushPx);
+        if (pen) {
+            for (const plat_Box side : {plat_Box{l, t, r, t + 1}, plat_Box{l, b - 1, r, b}, plat_Box{l, t + 1, l + 1, b - 1},
+                                        plat_Box{r - 1, t + 1, r, b - 1}})
+                plat_FillBox(s, clip, side, penPx);
+        }
+        return;
+    }
 
     const int64_t y0 = std::max(t, clip.top), y1 = std::min(b, clip.bottom);
     for (int64_t y = y0; y < y1; ++y) {

@@ -59,7 +59,7 @@ tf_TFAZA tf_CDas_Surface::ZAMERAJ_FAZU(int x, int y) {
     }
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
-    if (lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return f;
+    if (lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) return f;
     const int W = static_cast<int>(ddsd.dwWidth);
     const int H = static_cast<int>(ddsd.dwHeight);
     if (x < 0 || y < 0 || x >= W || y >= H) {

@@ -159,7 +159,7 @@ bool tf_CDAS::citaj_bod(int sx, int sy, uint16_t* out) {
     if (!srf || !srf->lpDDS) return false;
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
-    if (srf->lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return false;
+    if (srf->lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) return false;
     const bool inside = sx >= 0 && sy >= 0 && sx < static_cast<int>(ddsd.dwWidth) && sy < static_cast<int>(ddsd.dwHeight);
     if (inside) memcpy(out, static_cast<const unsigned char*>(ddsd.lpSurface) + sy * ddsd.lPitch + 2 * sx, 2);
     srf->lpDDS->Unlock(nullptr);
