@@ -27,6 +27,14 @@ TEST(GdiLines, EndPointExcludedAndClipped) {
     SelectObject(s.dc, GetStockObject(NULL_PEN));
     line(s.dc, 0, 0, 19, 19);
     EXPECT_EQ(s.count(WHITE), 8 + 7 + 5);
+    HPEN wide = CreatePen(PS_SOLID, 3, WHITE);
+    SelectObject(s.dc, wide);
+    line(s.dc, 2, 16, 10, 16);  // three rows, one column more each side
+    EXPECT_EQ(s.count(WHITE), 8 + 7 + 5 + 3 * 10);
+    EXPECT_EQ(s.at(1, 15), WHITE);
+    EXPECT_EQ(s.at(10, 17), WHITE);
+    SelectObject(s.dc, GetStockObject(WHITE_PEN));
+    DeleteObject(wide);
 
     GdiSurface far(16, 12);
     SelectObject(far.dc, GetStockObject(WHITE_PEN));
@@ -38,16 +46,23 @@ TEST(GdiLines, EndPointExcludedAndClipped) {
 }
 
 TEST(GdiShapes, RectangleOutlineWithPenInsideWithBrush) {
-    GdiSurface s(16, 12), hollow(16, 12);
-    SelectObject(s.dc, GetStockObject(WHITE_PEN));
-    SelectObject(s.dc, GetStockObject(GRAY_BRUSH));
-    Rectangle(s.dc, 2, 3, 10, 8);
-    for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const bool in = x >= 2 && x < 10 && y >= 3 && y < 8;
-            const bool edge = in && (x == 2 || x == 9 || y == 3 || y == 7);
-            EXPECT_EQ(s.at(x, y), edge ? WHITE : in ? s.stored(GREY) : BLACK) << x << "," << y;
-        }
+    // A wide pen's outline straddles the box's edge: one pixel out and one in for width 3.
+    for (const int width : {1, 3}) {
+        GdiSurface s(16, 12);
+        HPEN pen = CreatePen(PS_SOLID, width, WHITE);
+        SelectObject(s.dc, pen);
+        SelectObject(s.dc, GetStockObject(GRAY_BRUSH));
+        Rectangle(s.dc, 2, 3, 10, 8);
+        const int o = (width - 1) / 2, l = 2 - o, t = 3 - o, r = 10 + o, b = 8 + o;
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const bool in = x >= l && x < r && y >= t && y < b;
+                const bool edge = in && (x < l + width || x >= r - width || y < t + width || y >= b - width);
+                EXPECT_EQ(s.at(x, y), edge ? WHITE : in ? s.stored(GREY) : BLACK) << width << ": " << x << "," << y;
+            }
+        DeleteObject(pen);
+    }
+    GdiSurface hollow(16, 12);
     SelectObject(hollow.dc, GetStockObject(WHITE_PEN));
     SelectObject(hollow.dc, GetStockObject(NULL_BRUSH));
     Rectangle(hollow.dc, 10, 8, 2, 3);  // corners swapped: the same box
@@ -101,8 +116,13 @@ TEST(GdiShapes, FillsAndHugeShapesStayOnTheSurface) {
     SelectObject(s.dc, GetStockObject(GRAY_BRUSH));
     Rectangle(s.dc, -5, -5, INT_MAX, INT_MAX);
     EXPECT_EQ(s.count(s.stored(GREY)), 12 * 10);
+    HPEN huge = CreatePen(PS_SOLID, INT_MAX, WHITE);
+    SelectObject(s.dc, huge);
     Ellipse(s.dc, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     RoundRect(s.dc, INT_MIN, -3, INT_MAX, 5, INT_MAX, 40);
+    line(s.dc, INT_MIN, 4, INT_MAX, 4);
+    SelectObject(s.dc, GetStockObject(WHITE_PEN));
+    DeleteObject(huge);
     RECT all = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     FillRect(s.dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EXPECT_EQ(s.count(BLACK), 12 * 10);
