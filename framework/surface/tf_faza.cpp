@@ -122,6 +122,16 @@ void tf_CDas_Surface::ZOBRAZ_FAZU_Z(IDirectDrawSurface* ciel, int x, int y, tf_T
     draw_with_recovery([&] { return ciel->Blt(&dest, lpDDS, &src, DDBLT_KEYSRC | DDBLT_DDFX, &fx); });
 }
 
+bool tf_CDas_Surface::BOD_FAZY_Z(const tf_TFAZA& faza, int dx, int dy, int* sx, int* sy) {
+    // Nearest neighbour at pixel centres from n + 1 source pixels onto n, as the copy samples.
+    auto sample = [](int d, int n) { return static_cast<int>((2LL * d + 1) * (n + 1) / (2LL * n)); };
+    const int w = faza.x2 - faza.x1 - 1, h = faza.y2 - faza.y1 - 1;
+    if (dx < 0 || dy < 0 || dx >= w || dy >= h) return false;
+    *sx = faza.x1 + sample(w - 1 - dx, w);
+    *sy = faza.y1 + sample(dy, h);
+    return true;
+}
+
 void tf_CDas_Surface::ZOBRAZ_FAZU_2(IDirectDrawSurface* ciel, int L, int P, int H, int D, int x, int y, tf_TFAZA faza) {
     RECT src = {faza.x1, faza.y1, faza.x2, faza.y2};
     if (tf_glob_OREZ_Rect2LPHD(L, P, H, D, &x, &y, &src)) Zobraz_Rect(ciel, x, y, src);

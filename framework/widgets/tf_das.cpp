@@ -182,9 +182,11 @@ bool tf_CDAS::OSTRY_ZASAH(int px, int py) {
     if (!ZASAH(px, py)) return false;
     if (!ma_obraz()) return true;
     tf_TFAZA* f = current_phase();
+    if (!f) return false;
+    int sx = f->x1 + px - x, sy = f->y1 + py - y;
+    if (zrkadlo && !tf_CDas_Surface::BOD_FAZY_Z(*f, px - x, py - y, &sx, &sy)) return false;
     uint16_t pixel = 0;
-    if (!f || !citaj_bod(f->x1 + px - x, f->y1 + py - y, &pixel)) return false;
-    return pixel != srf->TC;
+    return citaj_bod(sx, sy, &pixel) && pixel != srf->TC;
 }
 
 void tf_CDAS::ZOBRAZ(IDirectDrawSurface* surface) {
