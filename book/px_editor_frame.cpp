@@ -45,7 +45,8 @@ void viditelnost(PX_Editor& e) {
 }
 
 void stav(IDirectDrawSurface* back) {
-    if (strlen(status_text) > 1) tf_glob_Text_srf(back, tf_ScreenCX - 75, tf_ScreenH - 25, STATUS_COLOUR, status_text);
+    if (strlen(status_text) > 1)
+        tf_glob_Text_srf(back, tf_ScreenCX - 75, tf_ScreenH - 25, STATUS_COLOUR, status_text, true);
 }
 }  // namespace
 
