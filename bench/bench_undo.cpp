@@ -41,7 +41,7 @@ struct Page {
 
 // Processor time of one run of `work`, averaged over n runs.
 template <class Work>
-double CpuOf(int n, Work work) {
+double cpu_of(int n, Work work) {
     const double cpu = CpuNs();
     for (int i = 0; i < n; ++i) work(i);
     return (CpuNs() - cpu) / n;
@@ -61,9 +61,9 @@ void BM_Undo(benchmark::State& state) {
     const double record = (CpuNs() - cpu) / static_cast<double>(state.iterations());
     const int steps = PX_HIST_Krokov();
     const int n = steps / 2;
-    const double undo = CpuOf(n, [](int) { PX_Undo(); });
-    const double redo = CpuOf(n, [](int) { PX_Redo(); });
-    const double draw = CpuOf(50, [](int) { ZOBRAZ_STRANU(tf_lpDDSBack); });
+    const double undo = cpu_of(n, [](int) { PX_Undo(); });
+    const double redo = cpu_of(n, [](int) { PX_Redo(); });
+    const double draw = cpu_of(50, [](int) { ZOBRAZ_STRANU(tf_lpDDSBack); });
     state.counters["record_pct_of_16ms"] = record / 16e6 * 100;
     state.counters["undo_pct_of_16ms"] = undo / 16e6 * 100;
     state.counters["redo_pct_of_16ms"] = redo / 16e6 * 100;

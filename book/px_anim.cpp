@@ -17,7 +17,7 @@ constexpr int MAX_DELAY = 128;
 double start_speed() { return PX_rand() / 32767.0 * 6.0 + 2.0; }
 
 void advance_phase(CHerec* o) {
-    if (o->fazy.count <= 1) return;
+    if (o->PocetFaz() <= 1) return;
     if (o->phase_countdown > 0) --o->phase_countdown;
     if (o->phase_countdown == 0) {
         o->NF();

@@ -191,6 +191,7 @@ void PX_PlaceButtons(bool withLooks) {
 
 void CKnihaScreen::Init() {
     PX_Editor& e = *px_editor;
+    PX_Uprac_docasne();
     wave_k = 10.0 * 6.28318531 / m_ScreenW;
     Do_LOAD_SRF();
 

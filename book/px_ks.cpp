@@ -85,12 +85,7 @@ void najdi_znova_aktualnu(const std::string& path) {
 
 // The name becomes one folder name beside the others: nothing that leads elsewhere or that
 // a file name cannot hold.
-bool bezpecny_nazov(const char* name) {
-    if (strstr(name, "..")) return false;
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
-        if (*c < 0x20 || strchr("\\/:*?\"<>|", *c)) return false;
-    return true;
-}
+bool bezpecny_nazov(const char* name) { return !strstr(name, "..") && tf_FSI_Pouzitelny_nazov(name); }
 
 // The folder goes without a trailing "\", so that the rows' paths have no doubled separator.
 void nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
@@ -262,7 +257,10 @@ bool NOVA_KNIHA(const char* name) {
         TF_LOG("Adresar:", target);
         return false;
     }
-    if (tf_FSI_SynchroFolders(TEMPLATE_DIR, target) != 0) {
+    int failures = 0;
+    if (tf_FSI_SynchroFolders(TEMPLATE_DIR, target, &failures) != 0 || failures > 0) {
+        // A book copied in part would be listed without what it lacks: none at all instead.
+        tf_FSI_Zmaz_strom(target);
         TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
         TF_LOG("Adresar:", target);
         return false;
@@ -283,6 +281,20 @@ void PX_Nova_kniha_zadana(const char* text) {
     NACITAJ_KNIHY();
     const int id = NAJDI_KNIHU(text);
     if (id > -1) VOLBA_KNIHY(id, true);
+}
+
+void PX_Uprac_docasne() {
+    int removed = plat_RemoveWriteTemporaries(".") + plat_RemoveWriteTemporaries(BOOKS_DIR);
+    tf_CARRE books(0, 0, 2);
+    tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books);
+    for (int i = 0; i < books.count; ++i) {
+        const std::string book = static_cast<const char*>(books[i]);
+        removed += plat_RemoveWriteTemporaries(book.c_str());
+        for (const char* sub : {"\\Pozadia", "\\Kulisy", "\\Herci"})
+            removed += plat_RemoveWriteTemporaries((book + sub).c_str());
+    }
+    books.UVOLNI_char();
+    if (removed > 0) TF_LOG("Odstranene docasne subory po preruseni zapisu", removed);
 }
 
 void UVOLNI_VSETKO() {

@@ -39,6 +39,9 @@ void PX_Obnov_nahlad();
 bool NOVA_KNIHA(const char* name);
 // The new-book dialog's text: make the book, rebuild the catalogue and show its first page.
 void PX_Nova_kniha_zadana(const char* text);
+// At start: removes the temporaries that writes cut short (a crash, a kill) left beside the
+// files the program writes (here, the books folder, each book and its picture folders).
+void PX_Uprac_docasne();
 void UVOLNI_VSETKO();
 
 // Shared by the catalogue's two files.

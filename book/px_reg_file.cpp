@@ -14,6 +14,7 @@
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_utl.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 
 namespace {
@@ -24,6 +25,11 @@ constexpr size_t MAX_NAME = 227;
 // Far beyond any screen, yet no sum of a place and a size can overflow.
 constexpr long NUMBER_LIMIT = 1000000;
 constexpr int MAX_DELAY = 128;
+// A page holds at most 60 objects from its file and a sheet a few dozen phases: a file that
+// goes on far beyond is read no further, so that a small file cannot cost seconds.
+constexpr int MAX_PAGE_LINES = 1024;
+constexpr int MAX_PHASES = 256;
+constexpr int MAX_PHASE_LINES = 4 * MAX_PHASES;
 
 enum class Read { LINE, END, TOO_LONG };
 
@@ -97,6 +103,10 @@ bool parse_page_line(const std::string& line, PageLine& l) {
 const char* asset_path(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
     if (!list || name.empty()) return nullptr;
     tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
+    // As Windows compares file names: a page made on another machine may spell a picture in
+    // another case than the disk here does.
+    for (int i = 0; !row && i < list->CountR(); ++i)
+        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
     if (row && row->data) return static_cast<const char*>(row->data);
     TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
     return nullptr;
@@ -202,7 +212,12 @@ bool RELOAD_REG(const char* path) {
     TF_LOG("====================== RELOAD_REG BEG =============================");
     empty_page();
     std::string line;
+    int n = 0;
     for (Read r; (r = read_line(f, line)) != Read::END;) {
+        if (++n > MAX_PAGE_LINES) {
+            TF_LOG("RELOAD_REG: Chyba, subor dlhsi ako 1024 riadkov, zvysok vynechany", path);
+            break;
+        }
         TF_LOG("-------------------");
         if (r == Read::TOO_LONG) {
             TF_LOG("RELOAD_REG: Chyba, riadok dlhsi ako 399 znakov vynechany");
@@ -227,8 +242,12 @@ void P_Load_Fazy(const char* path, CHerec* o) {
     }
     TF_LOG("P_Load_Fazy: Nacitavam zo subora:", path);
     std::string line;
-    int n = 0;
+    int n = 0, added = 0;
     for (Read r; (r = read_line(f, line)) != Read::END;) {
+        if (added == MAX_PHASES || n == MAX_PHASE_LINES) {
+            TF_LOG("P_Load_Fazy: Chyba, viac ako 256 faz, zvysok suboru vynechany", path);
+            break;
+        }
         ++n;
         int p[2];
         if (r == Read::TOO_LONG || read_numbers(line.c_str(), p, 2) < 2) {
@@ -241,10 +260,11 @@ void P_Load_Fazy(const char* path, CHerec* o) {
             continue;
         }
         o->EVIDUJ(p[0], p[1]);
+        ++added;
     }
     fclose(f);
     // An actor without a phase would show as an empty box: the whole picture instead.
-    if (o->fazy.count == 0) {
+    if (o->PocetFaz() == 0) {
         TF_LOG("P_Load_Fazy: ziadna faza => EVIDUJ_CS()", path);
         o->EVIDUJ_CS();
     }

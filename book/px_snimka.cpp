@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <tuple>
 #include <unordered_map>
@@ -116,9 +117,9 @@ bool same(const Objekt& a, const Objekt& b) {
 }
 
 bool same_phases(tf_CDAS& o, const Fazy& f) {
-    if (o.fazy.count != static_cast<int>(f.v.size())) return false;
-    for (int i = 0; i < o.fazy.count; ++i) {
-        const tf_TFAZA& a = *static_cast<tf_TFAZA*>(o.fazy.GET(i));
+    if (o.PocetFaz() != static_cast<int>(f.v.size())) return false;
+    for (int i = 0; i < o.PocetFaz(); ++i) {
+        const tf_TFAZA& a = *o.Faza(i);
         const tf_TFAZA& b = f.v[size_t(i)];
         if (std::tie(a.x1, a.y1, a.x2, a.y2, a.sir, a.vys) != std::tie(b.x1, b.y1, b.x2, b.y2, b.sir, b.vys))
             return false;
@@ -165,7 +166,7 @@ FazyPtr phases_of(CHerec& o, const Objekt* before, const std::vector<ObjektPtr>&
     for (const ObjektPtr& e : earlier)
         if (e->obraz == obraz && same_phases(o, *e->fazy)) return e->fazy;
     auto f = std::make_shared<Fazy>();
-    for (int i = 0; i < o.fazy.count; ++i) f->v.push_back(*static_cast<tf_TFAZA*>(o.fazy.GET(i)));
+    for (int i = 0; i < o.PocetFaz(); ++i) f->v.push_back(*o.Faza(i));
     f->counted.add(f->v.capacity() * sizeof(tf_TFAZA));
     return f;
 }
@@ -212,6 +213,7 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
         bool owned;
     };
     std::vector<Made> made;
+    std::map<const Fazy*, std::shared_ptr<std::vector<tf_TFAZA>>> lists;  // one per recorded list
     for (const ObjektPtr& z : s.objekty) {
         auto* o = new CHerec();
         state_of(*o) = state_of(*z);
@@ -223,7 +225,9 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
             o->vlastni = z->vlastni && !m->owned;  // one owner, whatever the record says
             m->owned = m->owned || o->vlastni;
         }
-        for (const tf_TFAZA& f : z->fazy->v) o->fazy.Add(new tf_TFAZA(f));
+        auto& list = lists[z->fazy.get()];
+        if (!list) list = std::make_shared<std::vector<tf_TFAZA>>(z->fazy->v);
+        o->ZdielajFazy(list);
         REG.Add(o);
     }
     // A wrapper must have an owner or it would never be freed: its first user takes it.

@@ -1,22 +1,72 @@
-// BMP decoding: the header is checked here before anything is allocated; uncompressed 24-bit
-// pictures are read directly, SDL's reader decodes the others (every bit depth, bit fields,
-// RLE4/RLE8, both row orders) and the result is widened to XRGB here, replicating the bits of
-// narrow channels so that full 5- and 6-bit values become 255.
+// BMP decoding: the header is checked here before anything is allocated; pictures of 16, 24
+// and 32 bits (plain or with any bit fields) are read directly, SDL's reader decodes those
+// with a colour table (1, 4 and 8 bits, RLE4/RLE8, both row orders), and the result is XRGB.
+// Narrow channels are widened by replicating their bits, so that full values become 255.
 #include <SDL2/SDL.h>
 
+#include <bit>
 #include <climits>
 #include <cstring>
 
 #include "platform/bmp.h"
 #include "platform/bytes.h"
 #include "platform/gdi_internal.h"
+#include "platform/pixel.h"
 
 namespace {
 
 constexpr uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3;
 
+// Red, green and blue of a 16- or 32-bit pixel; alpha is ignored, as GDI does.
+struct Fields {
+    uint32_t mask[3] = {0, 0, 0};
+};
+
+// The header's bit fields (right after a 40-byte header, or inside a larger one: the same
+// place), or 5-5-5 and 8-8-8 for a plain picture. Null when usable, else why not: each mask
+// must be one run of bits inside the pixel.
+const char* read_fields(const uint8_t* d, size_t size, const plat_BmpHeader& hd, Fields* f) {
+    if (hd.compression != BI_BITFIELDS) {
+        f->mask[0] = hd.bpp == 16 ? 0x7C00 : 0xFF0000;
+        f->mask[1] = hd.bpp == 16 ? 0x03E0 : 0x00FF00;
+        f->mask[2] = hd.bpp == 16 ? 0x001F : 0x0000FF;
+        return nullptr;
+    }
+    if (size < 14 + 40 + 12) return "truncated";
+    const uint32_t room = hd.bpp == 16 ? 0xFFFFu : 0xFFFFFFFFu;
+    for (int i = 0; i < 3; ++i) {
+        const uint32_t m = f->mask[i] = plat_ReadLE(d + 14 + 40 + 4 * i, 4);
+        const uint32_t run = m ? m >> std::countr_zero(m) : 0;
+        if ((m & ~room) || (run & (run + 1))) return "unsupported bit fields";
+    }
+    return nullptr;
+}
+
+// Whether an RLE stream gets to the picture's last row (by line ends and moves) before it
+// ends: rows that no byte pays for would make a few bytes cost a picture of any size.
+bool rle_reaches_last_row(const uint8_t* p, size_t n, int64_t h, bool four) {
+    int64_t y = 0;
+    for (size_t i = 0; i + 1 < n && y < h - 1;) {
+        const uint8_t count = p[i], code = p[i + 1];
+        i += 2;
+        if (count > 0 || code == 0) {
+            y += count == 0;  // a run, or the end of a line
+        } else if (code == 1) {
+            break;  // the end of the picture
+        } else if (code == 2) {
+            if (i + 1 >= n) break;
+            y += p[i + 1];  // a move right and down
+            i += 2;
+        } else {
+            const size_t bytes = four ? (code + 1u) / 2 : code;  // pixels as they stand, word-aligned
+            i += (bytes + 1) & ~size_t(1);
+        }
+    }
+    return y >= h - 1;
+}
+
 // Why the picture cannot be decoded, or null when it can.
-const char* refusal(const uint8_t* d, size_t size, plat_BmpHeader* hd) {
+const char* refusal(const uint8_t* d, size_t size, plat_BmpHeader* hd, Fields* f) {
     if (!plat_ReadBmpHeader(d, size, hd)) return "not a BMP";
     if (hd->w <= 0 || hd->h <= 0) return "empty picture";
     if (hd->w > PLAT_MAX_SIDE || hd->h > PLAT_MAX_SIDE || hd->w * hd->h > PLAT_MAX_PIXELS) return "picture too large";
@@ -27,51 +77,55 @@ const char* refusal(const uint8_t* d, size_t size, plat_BmpHeader* hd) {
                       (c == BI_BITFIELDS && (b == 16 || b == 32));
     if (!fits || (hd->topDown && (c == BI_RLE8 || c == BI_RLE4))) return "unsupported compression";
     if (hd->offBits >= size) return "truncated";
-    if (c == BI_RGB || c == BI_BITFIELDS) {
-        const int64_t rowBytes = (hd->w * b + 31) / 32 * 4;
-        if (static_cast<int64_t>(size - hd->offBits) < rowBytes * hd->h) return "truncated";
-    }
-    return nullptr;
+    if (c == BI_RLE8 || c == BI_RLE4)
+        return rle_reaches_last_row(d + hd->offBits, size - hd->offBits, hd->h, c == BI_RLE4) ? nullptr
+                                                                                               : "RLE data ends early";
+    const int64_t rowBytes = (hd->w * b + 31) / 32 * 4;
+    if (static_cast<int64_t>(size - hd->offBits) < rowBytes * hd->h) return "truncated";
+    return b == 16 || b == 32 ? read_fields(d, size, *hd, f) : nullptr;
 }
 
-uint8_t channel(uint32_t v, uint32_t mask, uint8_t shift, uint8_t loss) {
-    return static_cast<uint8_t>(plat_Expand((v & mask) >> shift, 8 - loss));
-}
-
-// Any surface SDL's reader returns (palette, 16, 24 or 32 bits) as XRGB.
-void to_xrgb(SDL_Surface* s, std::vector<uint32_t>* px) {
-    const SDL_PixelFormat* f = s->format;
-    const int bytes = f->BytesPerPixel;
+// A surface with a colour table, as SDL's reader returns every picture of 1, 4 or 8 bits.
+void indexed_to_xrgb(SDL_Surface* s, std::vector<uint32_t>* px) {
+    const SDL_Palette* pal = s->format->palette;
     px->resize(static_cast<size_t>(s->w) * s->h);
     uint32_t* out = px->data();
     for (int y = 0; y < s->h; ++y) {
         const uint8_t* row = static_cast<const uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch;
         for (int x = 0; x < s->w; ++x, ++out) {
-            const uint32_t v = plat_ReadLE(row + x * bytes, bytes);
-            if (f->palette) {
-                const SDL_Color c =
-                    static_cast<int>(v) < f->palette->ncolors ? f->palette->colors[v] : SDL_Color{0, 0, 0, 0};
-                *out = uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
-            } else {
-                *out = uint32_t(channel(v, f->Rmask, f->Rshift, f->Rloss)) << 16 |
-                       uint32_t(channel(v, f->Gmask, f->Gshift, f->Gloss)) << 8 |
-                       channel(v, f->Bmask, f->Bshift, f->Bloss);
-            }
+            const SDL_Color c = row[x] < pal->ncolors ? pal->colors[row[x]] : SDL_Color{0, 0, 0, 0};
+            *out = uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
         }
     }
 }
 
-// The common case of photos and our own thumbnails, straight from the file's bytes: SDL's
-// reader and the general widening above cost as much again.
-void rgb24_to_xrgb(const uint8_t* data, const plat_BmpHeader& hd, std::vector<uint32_t>* px) {
-    const size_t w = static_cast<size_t>(hd.w), h = static_cast<size_t>(hd.h);
-    const size_t rowBytes = (w * 3 + 3) & ~size_t(3);
+// Pictures without a colour table, straight from the file's bytes: `xrgb` turns the bytes of
+// one pixel into its colour.
+template <class Xrgb>
+void pixels_to_xrgb(const uint8_t* data, const plat_BmpHeader& hd, Xrgb xrgb, std::vector<uint32_t>* px) {
+    const size_t w = static_cast<size_t>(hd.w), h = static_cast<size_t>(hd.h), bytes = static_cast<size_t>(hd.bpp / 8);
+    const size_t rowBytes = (w * bytes + 3) & ~size_t(3);
     px->resize(w * h);
     for (size_t y = 0; y < h; ++y) {
         const uint8_t* in = data + hd.offBits + (hd.topDown ? y : h - 1 - y) * rowBytes;
         uint32_t* out = px->data() + y * w;
-        for (size_t x = 0; x < w; ++x, in += 3) out[x] = uint32_t(in[2]) << 16 | uint32_t(in[1]) << 8 | in[0];
+        for (size_t x = 0; x < w; ++x, in += bytes) out[x] = xrgb(in);
     }
+}
+
+void fields_to_xrgb(const uint8_t* data, const plat_BmpHeader& hd, const Fields& f, std::vector<uint32_t>* px) {
+    int shift[3], bits[3];
+    for (int i = 0; i < 3; ++i) {
+        shift[i] = f.mask[i] ? std::countr_zero(f.mask[i]) : 0;
+        bits[i] = std::popcount(f.mask[i]);
+    }
+    const int bytes = hd.bpp / 8;
+    pixels_to_xrgb(data, hd, [&](const uint8_t* in) {
+        const uint32_t v = plat_ReadLE(in, bytes);
+        uint32_t c = 0;
+        for (int i = 0; i < 3; ++i) c = c << 8 | plat_Expand((v & f.mask[i]) >> shift[i], bits[i]);
+        return c;
+    }, px);
 }
 
 }  // namespace
@@ -102,14 +156,20 @@ bool plat_ReadBmpHeader(const uint8_t* d, size_t size, plat_BmpHeader* out) {
 
 bool plat_DecodeBmp(const uint8_t* data, size_t size, int* w, int* h, std::vector<uint32_t>* px) {
     plat_BmpHeader hd;
-    if (const char* why = refusal(data, size, &hd)) {
+    Fields fields;
+    if (const char* why = refusal(data, size, &hd, &fields)) {
         plat_GdiWarn("BMP refused", why);
         return false;
     }
-    if (hd.bpp == 24 && hd.compression == BI_RGB) {
-        rgb24_to_xrgb(data, hd, px);
-        *w = static_cast<int>(hd.w);
-        *h = static_cast<int>(hd.h);
+    *w = static_cast<int>(hd.w);
+    *h = static_cast<int>(hd.h);
+    if (hd.bpp == 24) {
+        pixels_to_xrgb(data, hd, [](const uint8_t* in) { return uint32_t(in[2]) << 16 | uint32_t(in[1]) << 8 | in[0]; },
+                       px);
+        return true;
+    }
+    if (hd.bpp > 8) {
+        fields_to_xrgb(data, hd, fields, px);
         return true;
     }
     if (size > INT_MAX) {
@@ -121,12 +181,11 @@ bool plat_DecodeBmp(const uint8_t* data, size_t size, int* w, int* h, std::vecto
         plat_GdiWarn("BMP not readable", SDL_GetError());
         return false;
     }
-    const bool ok = s->w == hd.w && s->h == hd.h && SDL_LockSurface(s) == 0;
+    const bool ok = s->w == hd.w && s->h == hd.h && s->format->palette && s->format->BytesPerPixel == 1 &&
+                    SDL_LockSurface(s) == 0;
     if (ok) {
-        to_xrgb(s, px);
+        indexed_to_xrgb(s, px);
         SDL_UnlockSurface(s);
-        *w = s->w;
-        *h = s->h;
     } else {
         plat_GdiWarn("BMP not readable", "pixels do not match the header");
     }

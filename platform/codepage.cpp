@@ -104,6 +104,16 @@ std::string plat_Cp1250FromUtf8(const char* utf8) {
     return out;
 }
 
+std::string plat_Cp1250FromHostName(const char* name) {
+    if (!name) return {};
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p;) {
+        const unsigned char* at = p;
+        const bool replacement = at[0] == 0xEF && at[1] == 0xBF && at[2] == 0xBD;  // U+FFFD itself is valid
+        if (next_utf8(p) == UNDEFINED && !replacement) return name;
+    }
+    return plat_Cp1250FromUtf8(name);
+}
+
 const char* plat_W1250(const char* utf8) {
     static std::map<std::string, std::string> interned;  // nodes never move, so pointers stay valid
     if (!utf8) return "";

@@ -8,6 +8,9 @@ char32_t plat_Cp1250ToUnicode(unsigned char c);
 std::string plat_Utf8FromCp1250(const char* text);
 // Characters outside Windows-1250 and invalid UTF-8 become '?'.
 std::string plat_Cp1250FromUtf8(const char* utf8);
+// A name from the disk: UTF-8 as a rule, but a name unpacked from a Windows archive may be
+// the Windows-1250 bytes themselves (not valid UTF-8), which are taken as they stand.
+std::string plat_Cp1250FromHostName(const char* name);
 // A UTF-8 literal as a Windows-1250 text that lives as long as the program.
 const char* plat_W1250(const char* utf8);
 inline const char* plat_W1250(const char8_t* utf8) { return plat_W1250(reinterpret_cast<const char*>(utf8)); }

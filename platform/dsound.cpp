@@ -17,8 +17,6 @@ plat_SoundDevice chosen_device = PLAT_SOUND_REAL;
 std::vector<plat_SoundPlay> fake_plays;
 bool lose_next_play = false;
 
-constexpr uint64_t MAX_SECONDS = 600;
-
 void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
 
 // On a machine without a sound card ALSA writes its complaints to stderr before SDL gives up
@@ -37,7 +35,7 @@ void quiet_alsa() {
 bool playable(const WAVEFORMATEX& f) {
     return f.wFormatTag == WAVE_FORMAT_PCM && (f.nChannels == 1 || f.nChannels == 2) &&
            (f.wBitsPerSample == 8 || f.wBitsPerSample == 16) && f.nBlockAlign == f.nChannels * f.wBitsPerSample / 8 &&
-           f.nSamplesPerSec >= DSBFREQUENCY_MIN && f.nSamplesPerSec <= DSBFREQUENCY_MAX;
+           f.nSamplesPerSec >= PLAT_SOUND_MIN_RATE && f.nSamplesPerSec <= PLAT_SOUND_MAX_RATE;
 }
 
 // The whole frames of `pcm` as stereo 16-bit frames at `rate`; empty when SDL cannot convert.
@@ -63,8 +61,7 @@ int16_t saturated(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v
 IDirectSoundBuffer::IDirectSoundBuffer(IDirectSound* owner, const WAVEFORMATEX& format, DWORD bytes)
     : owner(owner), format(format), pcm(bytes) {
     owner->AddRef();
-    silence();
-    mixed = converted(format, pcm, owner->rate);
+    silence();  // converted for the device when written (Unlock), once
 }
 
 IDirectSoundBuffer::~IDirectSoundBuffer() { owner->Release(); }
@@ -190,13 +187,9 @@ HRESULT IDirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBu
     WAVEFORMATEX f{};
     memcpy(&f, desc->lpwfxFormat, offsetof(WAVEFORMATEX, cbSize));  // PCM records may end before cbSize
     if (!playable(f)) return DSERR_BADFORMAT;
-    if (desc->dwBufferBytes / f.nBlockAlign > MAX_SECONDS * f.nSamplesPerSec) return DSERR_OUTOFMEMORY;
-    auto* b = new IDirectSoundBuffer(this, f, desc->dwBufferBytes);
-    if (b->mixed.empty()) {
-        b->Release();
+    if (desc->dwBufferBytes / f.nBlockAlign > uint64_t{PLAT_SOUND_MAX_SECONDS} * f.nSamplesPerSec)
         return DSERR_OUTOFMEMORY;
-    }
-    *out = b;
+    *out = new IDirectSoundBuffer(this, f, desc->dwBufferBytes);
     return DS_OK;
 }
 

@@ -25,10 +25,14 @@
 
 #define DSBSIZE_MIN 4
 #define DSBSIZE_MAX 0x0FFFFFFF
-#define DSBFREQUENCY_MIN 100
-#define DSBFREQUENCY_MAX 200000
 
 #define WAVE_FORMAT_PCM 1
+
+// What a sound effect may be: longer sounds and other rates are refused, so that a small
+// file cannot cost seconds and megabytes in the conversion to the device's format.
+#define PLAT_SOUND_MIN_RATE 8000
+#define PLAT_SOUND_MAX_RATE 192000
+#define PLAT_SOUND_MAX_SECONDS 30
 
 // Byte-packed as in wave files, so a format can be read in place from a file image.
 #pragma pack(push, 1)
@@ -92,8 +96,9 @@ public:
     DWORD AddRef();
     DWORD Release();
     HRESULT SetCooperativeLevel(HWND wnd, DWORD level);
-    // Static buffers only; the format must be PCM, mono or stereo, 8 or 16 bits.
-    // A buffer longer than ten minutes of sound is refused with DSERR_OUTOFMEMORY.
+    // Static buffers only; the format must be PCM, mono or stereo, 8 or 16 bits, at a rate of
+    // PLAT_SOUND_MIN_RATE to PLAT_SOUND_MAX_RATE. A buffer of more than PLAT_SOUND_MAX_SECONDS
+    // of sound is refused with DSERR_OUTOFMEMORY.
     HRESULT CreateSoundBuffer(const DSBUFFERDESC* desc, IDirectSoundBuffer** out, void* outer);
 
 private:

@@ -32,7 +32,7 @@ std::string find_entry(const std::string& dir, const std::string& name) {
     if (!d) return {};
     std::string best;
     while (const dirent* e = readdir(d)) {
-        if (plat_Cp1250EqualNoCase(plat_Cp1250FromUtf8(e->d_name).c_str(), name.c_str()) &&
+        if (plat_Cp1250EqualNoCase(plat_Cp1250FromHostName(e->d_name).c_str(), name.c_str()) &&
             (best.empty() || best > e->d_name))
             best = e->d_name;
     }
@@ -168,7 +168,7 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out) {
     if (!d) return fail_search(errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
     Search* s = new Search;
     while (const dirent* e = readdir(d)) {
-        std::string name = plat_Cp1250FromUtf8(e->d_name);
+        std::string name = plat_Cp1250FromHostName(e->d_name);
         if (name.size() < MAX_PATH && pattern_matches(mask, name.c_str()))
             s->entries.push_back(entry_of(dir + e->d_name, name));
     }
@@ -216,6 +216,13 @@ BOOL DeleteFileA(const char* path) {
     if (lstat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (unlink(host.c_str()) != 0) return plat_FailWith(plat_FileError(errno, host));
     return TRUE;
+}
+
+BOOL RemoveDirectoryA(const char* path) {
+    if (!path || !*path) return plat_FailWith(ERROR_PATH_NOT_FOUND);
+    std::string host = plat_HostPath(path);
+    if (rmdir(host.c_str()) == 0) return TRUE;
+    return plat_FailWith(errno == ENOTEMPTY || errno == EEXIST ? ERROR_DIR_NOT_EMPTY : plat_FileError(errno, host));
 }
 
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags) {

@@ -15,6 +15,9 @@
 #ifndef ERROR_FILE_EXISTS
 #define ERROR_FILE_EXISTS 80
 #endif
+#ifndef ERROR_DIR_NOT_EMPTY
+#define ERROR_DIR_NOT_EMPTY 145
+#endif
 #ifndef ERROR_WRITE_FAULT
 #define ERROR_WRITE_FAULT 29
 #endif
@@ -28,7 +31,9 @@ struct WIN32_FIND_DATAA {
 // Wildcards "*" and "?" in the last component only, matched without regard to case; a
 // trailing ".*" also takes names without an extension ("*.*" takes every name).
 // Entries, "." and ".." among them, come in natural order (1, 2, ..., 10; case-insensitive).
-// Host names that Windows-1250 cannot spell are listed with '?' and open by that name.
+// Host names that Windows-1250 cannot spell are listed with '?' and open by that name; a
+// name that is not valid UTF-8 is taken as Windows-1250 bytes (as unpacked from a Windows
+// archive) and opens by them.
 // Failure: ERROR_FILE_NOT_FOUND (no match), ERROR_PATH_NOT_FOUND (no such folder);
 // the end of a search: ERROR_NO_MORE_FILES.
 HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out);
@@ -39,6 +44,8 @@ BOOL CreateDirectoryA(const char* path, void* security);
 // Copies through plat_WriteFileAtomic, so a failed copy leaves no half file.
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists);
 BOOL DeleteFileA(const char* path);
+// Only an empty folder goes (ERROR_DIR_NOT_EMPTY otherwise).
+BOOL RemoveDirectoryA(const char* path);
 #define MOVEFILE_REPLACE_EXISTING 0x1
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags);
 
@@ -60,6 +67,9 @@ bool plat_WriteHostFileAtomic(const std::string& hostPath, const void* data, siz
 // The temporaries are named PLAT_WRITE_TEMP_PREFIX and six random characters, so that one
 // a crash left behind can be recognised and removed.
 #define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"
+// Removes the temporaries that writes cut short (a crash, a kill) left in the program folder
+// `dir`; the number removed.
+int plat_RemoveWriteTemporaries(const char* dir);
 
 // Test hook: while on, plat_fopen for writing or appending, atomic writes and CopyFileA
 // fail, as on a read-only disk. The log writes with the host's own calls and goes on.

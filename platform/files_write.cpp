@@ -1,5 +1,6 @@
 // Writing files: whole through a temporary renamed into place, or not at all; and the test
 // hooks that make writes fail as on a read-only or full disk.
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -122,6 +123,23 @@ FILE* plat_fopen(const char* path, const char* mode) {
         return nullptr;
     }
     return f;
+}
+
+int plat_RemoveWriteTemporaries(const char* dir) {
+    const std::string host = plat_HostPath(dir);
+    DIR* d = opendir(host.empty() ? "." : host.c_str());
+    if (!d) return 0;
+    const std::string prefix = host.empty() ? "" : host + "/";
+    int removed = 0;
+    while (const dirent* e = readdir(d)) {
+        struct stat st;
+        const std::string path = prefix + e->d_name;
+        if (strncmp(e->d_name, PLAT_WRITE_TEMP_PREFIX, strlen(PLAT_WRITE_TEMP_PREFIX)) == 0 &&
+            lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    closedir(d);
+    return removed;
 }
 
 void plat_SetWriteFailure(bool fail) { write_failure = fail; }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
+# Installs the Debian packages the build and the tests need, when missing; with "fuzz" also
+# what ./fuzz needs (clang with its fuzzer and sanitizer runtimes, python3 for the seeds).
 set -euo pipefail
 need=(cmake g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libgif-dev
       fonts-dejavu-core googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick)
+[ "${1:-}" = fuzz ] && need+=(clang libclang-rt-14-dev python3)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -31,7 +31,9 @@ const char* unplayable(const BYTE* chunk, DWORD len) {
     const uint32_t channels = plat_ReadLE(chunk + 2, 2), align = plat_ReadLE(chunk + 12, 2);
     const uint32_t bits = plat_ReadLE(chunk + 14, 2);
     if (channels != 1 && channels != 2) return "DSParseWaveResource - zly pocet kanalov";
-    if (plat_ReadLE(chunk + 4, 4) == 0) return "DSParseWaveResource - nulova frekvencia";
+    const uint32_t rate = plat_ReadLE(chunk + 4, 4);
+    if (rate < PLAT_SOUND_MIN_RATE || rate > PLAT_SOUND_MAX_RATE)
+        return "DSParseWaveResource - frekvencia mimo 8 az 192 kHz";
     if ((bits != 8 && bits != 16) || align != channels * bits / 8) return "DSParseWaveResource - zly pocet bitov";
     return nullptr;
 }
@@ -180,6 +182,10 @@ BOOL DSParseWaveResource(const void* image, DWORD imageSize, const WAVEFORMATEX*
             wantData = false;
         }
         if (!wantFmt && !wantData) {
+            // A sound effect is short: a long one would cost seconds and megabytes to convert.
+            if (foundFmt && foundData &&
+                foundSize / plat_ReadLE(foundFmt + 12, 2) > uint64_t{PLAT_SOUND_MAX_SECONDS} * plat_ReadLE(foundFmt + 4, 4))
+                return parse_failure("DSParseWaveResource - zvuk dlhsi ako 30 s", pos);
             if (fmt) *fmt = reinterpret_cast<const WAVEFORMATEX*>(foundFmt);
             if (data) *data = foundData;
             if (size) *size = foundSize;

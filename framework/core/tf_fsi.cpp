@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 
 #include "framework/core/tf_arre.h"
@@ -35,6 +36,19 @@ bool join_path(char (&buf)[PATH_BUF], const char* dir, const char* name) {
 
 bool is_dot_entry(const char* name) { return strcmp(name, ".") == 0 || strcmp(name, "..") == 0; }
 
+// "." and "..", and names on disk that the program cannot use: those are said once per run
+// in the log.
+bool skipped(const char* dir, const char* name) {
+    if (is_dot_entry(name)) return true;
+    if (tf_FSI_Pouzitelny_nazov(name)) return false;
+    static std::set<std::string> told;
+    if (told.insert(std::string(dir) + "\\" + name).second) {
+        TF_LOG(TF_LOG_ERR, "Nepouzitelny nazov na disku vynechany");
+        TF_LOG(dir, name);
+    }
+    return true;
+}
+
 bool is_folder(const WIN32_FIND_DATAA& fd) { return (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
 // Starts a search of everything in `dir`; INVALID_HANDLE_VALUE when `dir` is empty (it
@@ -63,7 +77,7 @@ int list_names(const char* dir, const char* pattern, int kind, bool fullPath, Ta
     do {
         const char* name = fd.cFileName;
         // The program's own skin and sprite pictures stay out of every picker.
-        if (is_dot_entry(name) || strncmp(name, "rezia", 5) == 0 || strncmp(name, "sprit", 5) == 0) continue;
+        if (skipped(dir, name) || strncmp(name, "rezia", 5) == 0 || strncmp(name, "sprit", 5) == 0) continue;
         if (is_folder(fd) != (kind == 1)) continue;
         char full[PATH_BUF];
         if (fullPath && !join_path(full, dir, name)) continue;
@@ -126,6 +140,13 @@ std::string tf_FSI_Zmen_priponu(const char* path, const char* ext) {
     return split_to_string(room, [&](char* out) { tf_FSI_Zmen_priponu(path, ext, out); });
 }
 
+bool tf_FSI_Pouzitelny_nazov(const char* name) {
+    if (!name || !*name) return false;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(name); *c; ++c)
+        if (*c < 0x20 || strchr("\\/:*?\"<>|", *c)) return false;
+    return true;
+}
+
 bool tf_FSI_Existuje_sub(const char* path) {
     FILE* f = plat_fopen(path, "rb");
     if (!f) return false;
@@ -184,7 +205,7 @@ int tf_FSI_ListFolder(const char* dir) {
         return -1;
     }
     do {
-        if (is_dot_entry(fd.cFileName)) continue;
+        if (skipped(dir, fd.cFileName)) continue;
         if (!is_folder(fd)) {
             TF_LOG("  -file", fd.cFileName);
             continue;
@@ -199,7 +220,11 @@ int tf_FSI_ListFolder(const char* dir) {
     return 0;
 }
 
-int tf_FSI_SynchroFolders(const char* src, const char* dst) {
+int tf_FSI_SynchroFolders(const char* src, const char* dst) { return tf_FSI_SynchroFolders(src, dst, nullptr); }
+
+int tf_FSI_SynchroFolders(const char* src, const char* dst, int* failures) {
+    int missed = 0;
+    if (!failures) failures = &missed;
     if (!dst || !*dst) {
         TF_LOG("tf_FSI_SynchroFolders bez ciela", TF_LOG_RETURN);
         return -1;
@@ -212,18 +237,42 @@ int tf_FSI_SynchroFolders(const char* src, const char* dst) {
     }
     do {
         char from[PATH_BUF], to[PATH_BUF];
-        if (is_dot_entry(fd.cFileName) || !join_path(from, src, fd.cFileName) || !join_path(to, dst, fd.cFileName))
-            continue;
-        if (!is_folder(fd)) {
-            if (!CopyFileA(from, to, FALSE)) TF_LOG(TF_LOG_ERR, "Problem pri CopyFile");
+        if (skipped(src, fd.cFileName)) continue;
+        if (!join_path(from, src, fd.cFileName) || !join_path(to, dst, fd.cFileName)) {
+            ++*failures;
+        } else if (!is_folder(fd)) {
+            if (CopyFileA(from, to, FALSE)) continue;
+            TF_LOG(TF_LOG_ERR, "Problem pri CopyFile");
+            ++*failures;
         } else if (!CreateDirectoryA(to, nullptr)) {
             TF_LOG(TF_LOG_ERR, "Problem pri CreateDirectory");
-        } else {
-            tf_FSI_SynchroFolders(from, to);
+            ++*failures;
+        } else if (tf_FSI_SynchroFolders(from, to, failures) != 0) {
+            ++*failures;
         }
     } while (FindNextFileA(find, &fd));
-    if (GetLastError() != ERROR_NO_MORE_FILES)
+    if (GetLastError() != ERROR_NO_MORE_FILES) {
         TF_LOG(TF_LOG_ERR, "Problem pri SynchroFolders - FindNextFile");
+        ++*failures;
+    }
     FindClose(find);
     return 0;
+}
+
+bool tf_FSI_Zmaz_strom(const char* dir) {
+    WIN32_FIND_DATAA fd;
+    HANDLE find = find_all(dir, &fd);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            // A name that would lead elsewhere is not followed: the folder then stays.
+            char path[PATH_BUF];
+            if (skipped(dir, fd.cFileName) || !join_path(path, dir, fd.cFileName)) continue;
+            if (is_folder(fd))
+                tf_FSI_Zmaz_strom(path);
+            else
+                DeleteFileA(path);
+        } while (FindNextFileA(find, &fd));
+        FindClose(find);
+    }
+    return dir && *dir && RemoveDirectoryA(dir);
 }

@@ -19,6 +19,12 @@ void tf_FSI_Zmen_priponu(const char* path, const char* ext, char* out);
 std::string tf_FSI_Vystrihni_meno(const char* path);
 std::string tf_FSI_Odstrihni_meno(const char* path);
 std::string tf_FSI_Zmen_priponu(const char* path, const char* ext);
+// True when `name` can be one part of a path: a "\" in it would split it into several (a
+// folder "KNIHA_x\..\app\KNIHA_DEFNEW" on disk would lead into the template), and Windows
+// holds no name with control characters or any of / : * ? " < > | ('?' also stands for a
+// letter of a name on disk that the code page cannot spell). The listings and the tree
+// functions leave such entries out.
+bool tf_FSI_Pouzitelny_nazov(const char* name);
 // True when the file opens for binary reading (a folder does not).
 bool tf_FSI_Existuje_sub(const char* path);
 // True when a find-first search for `path` finds anything: a folder, a file, or any match
@@ -47,3 +53,7 @@ int tf_FSI_ListFolder(const char* dir);
 // subfolder that exists already at `dst` is reported and left alone. -1 when `src`
 // cannot be searched.
 int tf_FSI_SynchroFolders(const char* src, const char* dst);
+// The same; *failures grows by the entries that could not be copied.
+int tf_FSI_SynchroFolders(const char* src, const char* dst, int* failures);
+// Removes folder `dir` with everything in it; false when it stays.
+bool tf_FSI_Zmaz_strom(const char* dir);

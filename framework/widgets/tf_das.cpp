@@ -32,9 +32,18 @@ tf_CDAS::~tf_CDAS() {
     vezmi_srf(nullptr);
 }
 
-void tf_CDAS::vymaz_fazy() {
-    for (int i = 0; i < fazy.count; ++i) delete static_cast<tf_TFAZA*>(fazy.GET(i));
-    fazy.Zhod_count();
+void tf_CDAS::vymaz_fazy() { fazy.reset(); }
+
+void tf_CDAS::pridaj_fazu(const tf_TFAZA& f) {
+    if (!fazy)
+        fazy = std::make_shared<std::vector<tf_TFAZA>>();
+    else if (fazy.use_count() > 1)
+        fazy = std::make_shared<std::vector<tf_TFAZA>>(*fazy);
+    fazy->push_back(f);
+}
+
+const tf_TFAZA* tf_CDAS::Faza(int i) const {
+    return i >= 0 && i < PocetFaz() ? &(*fazy)[static_cast<size_t>(i)] : nullptr;
 }
 
 void tf_CDAS::vezmi_srf(tf_CDas_Surface* s) {
@@ -48,20 +57,17 @@ void tf_CDAS::vezmi_srf(tf_CDas_Surface* s) {
 }
 
 // A wrapper whose picture failed to load (or is released for a mode change) counts as none.
-bool tf_CDAS::ma_obraz() const { return srf && srf->lpDDS && fazy.count > 0; }
+bool tf_CDAS::ma_obraz() const { return srf && srf->lpDDS && PocetFaz() > 0; }
 
-tf_TFAZA* tf_CDAS::current_phase() {
-    if (!ma_obraz() || akt_faza < 0 || akt_faza >= fazy.count) return nullptr;
-    return static_cast<tf_TFAZA*>(fazy.GET(akt_faza));
-}
+const tf_TFAZA* tf_CDAS::current_phase() { return ma_obraz() ? Faza(akt_faza) : nullptr; }
 
 int tf_CDAS::AktSIR() {
-    tf_TFAZA* f = current_phase();
+    const tf_TFAZA* f = current_phase();
     return f ? f->sir : sir;
 }
 
 int tf_CDAS::AktVYS() {
-    tf_TFAZA* f = current_phase();
+    const tf_TFAZA* f = current_phase();
     return f ? f->vys : vys;
 }
 
@@ -137,23 +143,22 @@ void tf_CDAS::EVIDUJ(int px, int py) {
     if (!srf || !srf->lpDDS) return;
     const uint16_t own = srf->BC;
     if (BC != 0) srf->BC = BC;
-    fazy.Add(new tf_TFAZA(srf->ZAMERAJ_FAZU(px, py)));
+    pridaj_fazu(srf->ZAMERAJ_FAZU(px, py));
     srf->BC = own;
 }
 
 void tf_CDAS::EVIDUJ_CS() {
-    if (srf) fazy.Add(new tf_TFAZA(srf->ZAMERAJ_FAZU_CS()));
+    if (srf) pridaj_fazu(srf->ZAMERAJ_FAZU_CS());
 }
 
 void tf_CDAS::EVID_PREBER(tf_CDAS* vzor) {
     if (!vzor || vzor == this) return;
     vezmi_srf(vzor->srf);
-    vymaz_fazy();
-    for (int i = 0; i < vzor->fazy.count; ++i) fazy.Add(new tf_TFAZA(*static_cast<tf_TFAZA*>(vzor->fazy.GET(i))));
+    fazy = vzor->fazy;
     BC = vzor->BC;
 }
 
-void tf_CDAS::NF() { akt_faza = akt_faza + 1 >= fazy.count ? 0 : akt_faza + 1; }
+void tf_CDAS::NF() { akt_faza = akt_faza + 1 >= PocetFaz() ? 0 : akt_faza + 1; }
 
 bool tf_CDAS::citaj_bod(int sx, int sy, uint16_t* out) {
     if (!srf || !srf->lpDDS) return false;
@@ -181,7 +186,7 @@ bool tf_CDAS::ZASAH(int px, int py) {
 bool tf_CDAS::OSTRY_ZASAH(int px, int py) {
     if (!ZASAH(px, py)) return false;
     if (!ma_obraz()) return true;
-    tf_TFAZA* f = current_phase();
+    const tf_TFAZA* f = current_phase();
     if (!f) return false;
     int sx = f->x1 + px - x, sy = f->y1 + py - y;
     if (zrkadlo && !tf_CDas_Surface::BOD_FAZY_Z(*f, px - x, py - y, &sx, &sy)) return false;
@@ -195,7 +200,7 @@ void tf_CDAS::ZOBRAZ(IDirectDrawSurface* surface) {
         ZOBRAZ_VOID(surface);
         return;
     }
-    if (tf_TFAZA* f = current_phase()) {
+    if (const tf_TFAZA* f = current_phase()) {
         if (zrkadlo)
             srf->ZOBRAZ_FAZU_Z(surface, x, y, *f, 1);
         else

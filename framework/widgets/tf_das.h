@@ -3,8 +3,9 @@
 // without a picture draws itself as a labelled box.
 #pragma once
 #include <cstdint>
+#include <memory>
+#include <vector>
 
-#include "framework/core/tf_arre.h"
 #include "framework/surface/tf_dsrfc.h"
 #include "framework/widgets/tf_pol.h"
 
@@ -37,7 +38,7 @@ public:
     // Appends the phase around a point of the picture; nothing without a picture.
     void EVIDUJ(int px, int py);
     void EVIDUJ_CS();
-    // Borrows the other element's surface and copies its phases and border colour.
+    // Borrows the other element's surface and shares its phases; takes its border colour.
     void EVID_PREBER(tf_CDAS* vzor);
     void NF();
     // Unchecked: drawing ignores an index outside the list.
@@ -59,16 +60,21 @@ public:
     int data = 0;
     tf_CDas_Surface* srf = nullptr;
     bool vlastni = false;
-    tf_CARRE fazy;  // tf_TFAZA* records of our own
     int akt_faza = 0;
     uint16_t TC = 0;
     uint16_t BC = 0;  // 0: the surface's own border colour measures
     int sir = 100;
     int vys = 100;
 
+    int PocetFaz() const { return fazy ? static_cast<int>(fazy->size()) : 0; }
+    // The phase at an index, or null outside the list.
+    const tf_TFAZA* Faza(int i) const;
+    // Takes a list of phases to share; whoever adds a phase to it later gets a copy first.
+    void ZdielajFazy(std::shared_ptr<std::vector<tf_TFAZA>> f) { fazy = std::move(f); }
+
 protected:
     // The phase drawn now, or null when there is no picture or the index is outside the list.
-    tf_TFAZA* current_phase();
+    const tf_TFAZA* current_phase();
 
 private:
     void init();
@@ -77,4 +83,10 @@ private:
     void vezmi_srf(tf_CDas_Surface* s);
     bool ma_obraz() const;
     bool citaj_bod(int sx, int sy, uint16_t* out);
+    void pridaj_fazu(const tf_TFAZA& f);
+
+    // Elements that show one picture share its phases (an actor's sheet may hold hundreds):
+    // the list goes with the last of them, and one that adds a phase to a shared list gets
+    // a copy of its own first.
+    std::shared_ptr<std::vector<tf_TFAZA>> fazy;
 };

@@ -11,8 +11,7 @@ const char* const SRC = "TF_DUIR_w";
 
 // The size an element shows: its first phase when it has a picture, otherwise its box.
 void rozmer(tf_CDAS& e, int* sir, int* vys) {
-    const bool obraz = e.srf && e.srf->lpDDS && e.fazy.count > 0;
-    const tf_TFAZA* f = obraz ? static_cast<tf_TFAZA*>(e.fazy.GET(0)) : nullptr;
+    const tf_TFAZA* f = e.srf && e.srf->lpDDS ? e.Faza(0) : nullptr;
     *sir = f ? f->sir : e.sir;
     *vys = f ? f->vys : e.vys;
 }
@@ -118,9 +117,9 @@ void tf_CDUIR::rozloz_s_posuvanim(int v) {
 // An owner that gave the scroll parts no look gets the design's, so no list shows void boxes.
 void tf_CDUIR::stock_vzhlad() {
     if (!tf_DSGN_INIT_flag) return;
-    if (posuvnik.fazy.count == 0) posuvnik.EVID_PREBER(tf_DSGN._posuvV_);
-    if (tlac_hore.fazy.count == 0) tlac_hore.EVID_PREBER(tf_DSGN._posuvV_btnA_);
-    if (tlac_dole.fazy.count == 0) tlac_dole.EVID_PREBER(tf_DSGN._posuvV_btnB_);
+    if (posuvnik.PocetFaz() == 0) posuvnik.EVID_PREBER(tf_DSGN._posuvV_);
+    if (tlac_hore.PocetFaz() == 0) tlac_hore.EVID_PREBER(tf_DSGN._posuvV_btnA_);
+    if (tlac_dole.PocetFaz() == 0) tlac_dole.EVID_PREBER(tf_DSGN._posuvV_btnB_);
     if (!ikona_drahy.srf) ikona_drahy.EVIDUJ_PREBER(&tf_DSGN.posuvV_podklad);
 }
 

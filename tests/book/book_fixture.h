@@ -24,7 +24,7 @@
 namespace book_test {
 
 inline CHerec* Obj(int i) { return REG_Objekt(i); }
-inline tf_TFAZA Phase(CHerec* o, int i) { return *static_cast<tf_TFAZA*>(o->fazy.GET(i)); }
+inline tf_TFAZA Phase(CHerec* o, int i) { return *o->Faza(i); }
 inline uint16_t Raw(const CHerec* o, int x, int y) { return o->srf->lpDDS->Row(y)[x]; }
 using test_support::LogHas;
 

@@ -18,7 +18,7 @@ inline std::string PageDump() {
           << o->motion << " " << o->edge << " " << o->phase_delay << " " << o->phase_countdown << " " << o->turn_step
           << " " << o->turn << " " << o->ax << " " << o->ay << " " << o->vx << " " << o->vy << " " << o->fx << " "
           << o->fy << " " << o->base_y << " " << owner << " " << (o->srf ? o->srf->lpDDS : nullptr);
-        for (int f = 0; f < o->fazy.count; ++f) s << " " << static_cast<tf_TFAZA*>(o->fazy.GET(f))->x1;
+        for (int f = 0; f < o->PocetFaz(); ++f) s << " " << o->Faza(f)->x1;
         s << "\n";
     }
     s << (background_path ? background_path : "-") << " " << background_mode << " " << running << "\n";

@@ -1,9 +1,9 @@
 // Input in any order at any speed, and libraries that are empty or not whole: each leaves a
 // working editor and nothing damaged on disk.
-#include <random>
 #include <sstream>
 
 #include "tests/book/editor_fixture.h"
+#include "tests/book/random_input.h"
 
 using namespace editor_test;
 
@@ -23,30 +23,6 @@ void expect_whole_pages(const test_support::TempTree& tree) {
                 }
             }
 }
-
-// Somewhere worth pointing at: an entry of a shown list or menu of the editor ("Koniec" only
-// by chance), a shown button or dialog, an object.
-std::pair<int, int> spot(std::mt19937& rng) {
-    std::vector<RECT> spots;
-    std::vector<tf_CPol*> widgets;
-    for (int i = 0; i < REG.count; ++i) widgets.push_back(REG_Objekt(i));
-    for (int i = 0; i < px_editor->group.vrstvy.count; ++i)
-        if (tf_CPol* w = static_cast<tf_CUHSPol*>(px_editor->group.vrstvy.GET(i))->prvok; w->zivy) widgets.push_back(w);
-    for (tf_CPol* w : widgets) {
-        auto* list = dynamic_cast<tf_CDUI*>(w);
-        for (int i = 0; list && i < list->volby.count; ++i)
-            if (auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i)); v->hodnota != 100 || list->trieda != 1)
-                spots.push_back(v->obdlz);
-        int sir = 0, vys = 0;
-        w->GetSize(&sir, &vys);
-        if (!list) spots.push_back({w->x, w->y, w->x + sir, w->y + vys});
-    }
-    const RECT r = spots[rng() % spots.size()];
-    auto within = [&](int from, int to, int limit) {
-        return std::clamp(from + int(rng() % unsigned(std::max(1, to - from))), 0, limit - 1);
-    };
-    return {within(r.left, r.right, W), within(r.top, r.bottom, H)};
-}
 }  // namespace
 
 // Gestures at places worth pointing at, or anywhere: moves, clicks, drags, right clicks,
@@ -57,28 +33,14 @@ TEST_F(Editor, TakesARandomStreamOfInput) {
     for (int i = 0; i < 12; ++i)
         crowd += (i % 2 ? "k strom " : "h pes ") + std::to_string(60 * i) + " " + std::to_string(40 * i) + " 6 1 0\n";
     tree.File("KNIHA_More/1.str", crowd);
-    std::mt19937 rng(20240611);
-    const int keys[] = {VK_BACK, VK_SPACE, VK_PRIOR, VK_NEXT, VK_DELETE, VK_F1, VK_F2, VK_RETURN, 'A', 'K', 'Z', '1'};
+    RandomInput hand(20240611);
     int left = 3000, runs = 0;
     while (left > 0 && runs++ < 30) {
         Run([&] {
-            auto send = [&](UINT msg, WPARAM w, int x, int y) {
-                if (left-- > 0 && !px_editor->uvolnene)
-                    Post(msg, w, MAKELPARAM(std::clamp(x, 0, W - 1), std::clamp(y, 0, H - 1)));
+            const auto send = [&](UINT msg, WPARAM w, int x, int y) {
+                if (left-- > 0 && !px_editor->uvolnene) Post(msg, w, MAKELPARAM(x, y));
             };
-            while (left > 0 && !px_editor->uvolnene) {
-                auto [x, y] = rng() % 4 ? spot(rng) : std::pair(int(rng() % W), int(rng() % H));
-                const unsigned gesture = rng() % 7;
-                send(WM_MOUSEMOVE, 0, x, y);
-                if (gesture == 1 || gesture == 2) send(WM_LBUTTONDOWN, 0, x, y);
-                for (int i = gesture == 2 ? int(rng() % 8) : 0, dx = int(rng() % 31) - 15, dy = int(rng() % 31) - 15;
-                     i > 0; --i)
-                    send(WM_MOUSEMOVE, 0, x += dx, y += dy);
-                if (gesture == 1 || gesture == 2) send(WM_LBUTTONUP, 0, x, y);
-                if (gesture == 3) send(WM_RBUTTONDOWN, 0, x, y);
-                if (gesture == 4) send(WM_KEYDOWN, WPARAM(keys[rng() % std::size(keys)]), 0, 0);
-                if (gesture == 5) send(WM_TIMER, 1, 0, 0);
-            }
+            while (left > 0 && !px_editor->uvolnene) hand.Gesture(send);
         });
     }
     EXPECT_LE(left, 0);

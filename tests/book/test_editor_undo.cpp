@@ -8,7 +8,7 @@
 using namespace editor_test;
 
 namespace {
-std::string Said(const char8_t* text) { return plat_W1250(text); }
+std::string said(const char8_t* text) { return plat_W1250(text); }
 
 class Undo : public Editor {
 protected:
@@ -75,13 +75,13 @@ TEST_F(Undo, EveryKindOfEditIsUndoneAndRedoneToTheVeryPixelAndByte) {
             const std::string before = Now();
             ASSERT_NO_FATAL_FAILURE(row.edit());
             const std::string after = Now();
-            ASSERT_NE(before, after) << Said(row.what);
+            ASSERT_NE(before, after) << said(row.what);
             Ctrl('Z');
-            EXPECT_EQ(std::string(status_text), Said(u8"Späť: ") + Said(row.what));
+            EXPECT_EQ(std::string(status_text), said(u8"Späť: ") + said(row.what));
             EXPECT_EQ(Now(), before);
             Ctrl(shift_z ? 'Z' : 'Y', shift_z);
             shift_z = !shift_z;
-            EXPECT_EQ(std::string(status_text), Said(u8"Znova: ") + Said(row.what));
+            EXPECT_EQ(std::string(status_text), said(u8"Znova: ") + said(row.what));
             EXPECT_EQ(Now(), after);
         }
     });
@@ -94,7 +94,7 @@ TEST_F(Undo, PlayTwoHundredStepsDirtyBadMomentsAndThePageChangesThatStartAfresh)
         PX_Editor& e = *px_editor;
         Ctrl('Z');
         Ctrl('Y');
-        EXPECT_EQ(std::pair(REG.count, std::string(status_text)), std::pair(0, Said(u8"Znova: nie je čo zopakovať")));
+        EXPECT_EQ(std::pair(REG.count, std::string(status_text)), std::pair(0, said(u8"Znova: nie je čo zopakovať")));
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
         Click(W - 3, H / 2);
         const std::string laid_out = Now();
@@ -109,13 +109,13 @@ TEST_F(Undo, PlayTwoHundredStepsDirtyBadMomentsAndThePageChangesThatStartAfresh)
         EXPECT_EQ(Obj(0)->x, x0 + 150);
         for (int i = 0; i < 110; ++i) Ctrl('Z');
         EXPECT_EQ(std::pair(Obj(0)->x, std::string(status_text)),
-                  std::pair(x0 + 50, Said(u8"Späť: nie je čo vrátiť"))) << "the oldest fifty went";
+                  std::pair(x0 + 50, said(u8"Späť: nie je čo vrátiť"))) << "the oldest fifty went";
         for (int i = 0; i < 150; ++i) Ctrl('Z', true);
         Drag(1, 0, 5, 2);  // a new edit: the fifty to redo go
         const std::string edited = PageDump();
         Ctrl('Y');
         EXPECT_EQ(std::tuple(Obj(0)->x, PageDump(), std::string(status_text)),
-                  std::tuple(x0 + 200, edited, Said(u8"Znova: nie je čo zopakovať")));
+                  std::tuple(x0 + 200, edited, said(u8"Znova: nie je čo zopakovať")));
 
         auto dirty_shown = [&] { return Tick(), std::pair(dirty, e.tlac_Save.zivy); };
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Save));

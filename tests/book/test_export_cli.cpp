@@ -10,9 +10,10 @@ using testing::HasSubstr;
 
 namespace {
 struct Cli : ExportLibrary {
-    // The program run from the library's app folder: its exit status and all it printed.
-    static std::pair<int, std::string> Run(const std::string& args) {
-        FILE* p = popen((std::string(PEXLO_EXPORT_BIN) + " " + args + " 2>&1").c_str(), "r");
+    // The program run from the library's app folder (after the shell commands `before`): its
+    // exit status and all it printed.
+    static std::pair<int, std::string> Run(const std::string& args, const std::string& before = "") {
+        FILE* p = popen((before + PEXLO_EXPORT_BIN + " " + args + " 2>&1").c_str(), "r");
         std::string text;
         char buf[512];
         while (p && fgets(buf, sizeof buf, p)) text += buf;
@@ -81,5 +82,15 @@ TEST_F(Cli, RefusesWithAMessageAndWritesNothing) {
         EXPECT_EQ(status, r.status) << r.args;
         EXPECT_THAT(text, HasSubstr(std::string("pexlo-export: ") + r.message)) << r.args;
     }
+    EXPECT_EQ(tree.Names("KNIHA_T"), (std::vector<std::string>{"1.str", "Herci", "Kulisy", "Pozadia"}));
+}
+
+// The shell's limit on file sizes stands for a disk that fills up: the GIF that does not fit
+// is said to be unwritten, and neither it nor its temporary is left.
+TEST_F(Cli, AFullDiskLeavesNoHalfGif) {
+    Page("1", "p les 2\nh pes 40 60 3 1 0\n");
+    const auto [status, text] = Run("../KNIHA_T --seconds 1", "trap '' XFSZ; ulimit -f 1; exec ");
+    EXPECT_EQ(status, 1) << text;
+    EXPECT_THAT(text, HasSubstr("pexlo-export: page 1: cannot write"));
     EXPECT_EQ(tree.Names("KNIHA_T"), (std::vector<std::string>{"1.str", "Herci", "Kulisy", "Pozadia"}));
 }

@@ -21,7 +21,7 @@ TEST_F(Registry, SharedPicturesPassToTheFirstLaterSharerWhenTheOwnerGoes) {
     PRIDAJ_KULISU(pes.c_str(), 10, 60, 1, 2);  // a prop of the same picture is no sharer
     EXPECT_TRUE(LogHas({"Zdielam srf pre herca", "pes.bmp"}));
     CHerec *owner = Obj(0), *heir = Obj(2);
-    EXPECT_EQ(std::tuple(heir->srf, heir->vlastni, heir->fazy.count, Phase(heir, 2).x1, Obj(4)->srf == owner->srf),
+    EXPECT_EQ(std::tuple(heir->srf, heir->vlastni, heir->PocetFaz(), Phase(heir, 2).x1, Obj(4)->srf == owner->srf),
               std::tuple(owner->srf, false, 3, 19, false));
     hovered = 1;
     setup_target = 3;
@@ -125,7 +125,7 @@ TEST_F(Registry, JunkOverlongLinesAndHugeNumbersNeitherCrashNorOverfill) {
 
 TEST_F(Registry, PhasesComeInOrderBadLinesAreSkippedAndWithoutAFileTheWholePicture) {
     PRIDAJ_HERCA(pes.c_str(), 0, 0, 1, 1, 0);  // "3 3", "0xc 3", "024 3"
-    ASSERT_EQ(Obj(0)->fazy.count, 3);
+    ASSERT_EQ(Obj(0)->PocetFaz(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(std::tuple(Phase(Obj(0), i).x1, Phase(Obj(0), i).y1, Phase(Obj(0), i).x2, Phase(Obj(0), i).y2),
                   std::tuple(1 + 9 * i, 1, 9 + 9 * i, 9));
@@ -133,13 +133,26 @@ TEST_F(Registry, PhasesComeInOrderBadLinesAreSkippedAndWithoutAFileTheWholePictu
     CHerec other;
     other.srf = Obj(0)->srf;  // borrowed
     P_Load_Fazy(tree.Path("pes.faz").c_str(), &other);
-    EXPECT_EQ(std::tuple(other.fazy.count, Phase(&other, 0).x1, Phase(&other, 1).x1), std::tuple(2, 19, 1));
+    EXPECT_EQ(std::tuple(other.PocetFaz(), Phase(&other, 0).x1, Phase(&other, 1).x1), std::tuple(2, 19, 1));
 
     tree.File("pes.faz", "x y\n");  // nothing usable: the whole picture
     const std::string macka = Picture("macka.bmp", 30, 20);
     VYMAZ_REG();
     for (const std::string& p : {pes, macka}) PRIDAJ_HERCA(p.c_str(), 0, 0, 1, 1, 0);
     const tf_TFAZA whole = Phase(Obj(1), 0);
-    EXPECT_EQ(std::tuple(Obj(1)->fazy.count, whole.x1, whole.y1, whole.x2, whole.y2), std::tuple(1, 1, 1, 29, 19));
-    EXPECT_EQ(std::pair(Obj(0)->fazy.count, Phase(Obj(0), 0).x2), std::pair(1, 27));
+    EXPECT_EQ(std::tuple(Obj(1)->PocetFaz(), whole.x1, whole.y1, whole.x2, whole.y2), std::tuple(1, 1, 1, 29, 19));
+    EXPECT_EQ(std::pair(Obj(0)->PocetFaz(), Phase(Obj(0), 0).x2), std::pair(1, 27));
+}
+
+TEST_F(Registry, PhasesAndPageFilesWithoutEndAreReadOnlySoFarAndActorsShareOnePhaseList) {
+    std::string phases, page;
+    for (int i = 0; i < 20000; ++i) phases += "3 3\n";
+    tree.File("pes.faz", phases);
+    for (int i = 0; i < 1100; ++i) page += i == 1050 ? "p les 4\n" : "h pes " + std::to_string(i) + " 5 3 1 0\n";
+    ASSERT_TRUE(RELOAD_REG(PageFile(page).c_str()));
+    EXPECT_TRUE(LogHas({"P_Load_Fazy: Chyba, viac ako 256 faz"}) && LogHas({"RELOAD_REG: Chyba, subor dlhsi ako 1024"}));
+    EXPECT_EQ(std::tuple(REG.count, Obj(0)->PocetFaz(), background_path), std::tuple(60, 256, nullptr));
+    for (int i = 1; i < REG.count; ++i) ASSERT_EQ(Obj(i)->Faza(255), Obj(0)->Faza(255)) << i;  // one list
+    ODSTRAN_OBJEKT(0);  // the list stays with the sharers, as the picture does
+    EXPECT_EQ(std::tuple(Obj(0)->vlastni, Obj(0)->PocetFaz(), Phase(Obj(0), 255).x2), std::tuple(true, 256, 9));
 }

@@ -8,9 +8,11 @@
 namespace bmp_fixture {
 namespace {
 
-// An 8-bit channel placed into a mask, keeping its high bits.
+// An 8-bit channel placed into a mask, keeping its high bits (a wider mask gets them on top).
 uint32_t channel(uint32_t v8, uint32_t mask) {
-    return mask ? ((v8 >> (8 - std::popcount(mask))) << std::countr_zero(mask)) & mask : 0;
+    const int bits = std::popcount(mask);
+    const uint32_t v = bits >= 8 ? v8 << (bits - 8) : v8 >> (8 - bits);
+    return mask ? (v << std::countr_zero(mask)) & mask : 0;
 }
 
 }  // namespace
@@ -48,6 +50,7 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
     plat_AppendLE(d, 0, 4);
     if (f.headerSize > 40 || f.compression == BIT_FIELDS)
         for (int i = 0; i < 3; ++i) plat_AppendLE(d, f.masks[i], 4);
+    if (f.headerSize > 40) plat_AppendLE(d, f.alpha, 4);
     if (f.headerSize > 40) d.resize(static_cast<size_t>(f.headerSize), 0);
     for (uint32_t c : pal) plat_AppendLE(d, c, 4);
 
@@ -72,8 +75,9 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
                 d.back() |= static_cast<uint8_t>(index(x, y) << (8 - f.bpp * (x % (8 / f.bpp) + 1)));
             } else {
                 const uint32_t c = img.px[size_t(y) * img.w + x];
-                plat_AppendLE(d, channel(c >> 16 & 0xFF, m[0]) | channel(c >> 8 & 0xFF, m[1]) | channel(c & 0xFF, m[2]),
-                    f.bpp / 8);
+                const uint32_t alpha = f.alpha & (x * 2654435761u ^ static_cast<uint32_t>(y) * 40503u);
+                const uint32_t v = channel(c >> 16 & 0xFF, m[0]) | channel(c >> 8 & 0xFF, m[1]) | channel(c & 0xFF, m[2]);
+                plat_AppendLE(d, v | alpha, f.bpp / 8);
             }
         }
         while ((d.size() - row) % 4) d.push_back(0);

@@ -19,6 +19,7 @@ struct Form {
     bool topDown = false;
     uint32_t masks[3] = {0, 0, 0};  // red, green, blue; written with BIT_FIELDS
     int headerSize = 40;  // 40, or 108/124 with the masks inside
+    uint32_t alpha = 0;   // an alpha mask (in a larger header), its bits set at random
 };
 
 // Eight saturated colours in runs and single pixels; with two colours, black and white only.

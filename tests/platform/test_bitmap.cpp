@@ -74,6 +74,39 @@ TEST(GdiBitmapLoad, EveryFormGivesTheSamePixels) {
     expect_same(load(Write(bw, {1, PLAIN, true})), bw);
 }
 
+// Bit fields of any width (1 to 10 bits) fill their channel's whole range, so white is
+// white; alpha bits are ignored. Sixteen greys come out exact where channels have 4, 8 or 10 bits.
+TEST(GdiBitmapLoad, BitFieldsOfAnyWidthGiveFullRangeChannelsAndIgnoreAlpha) {
+    Image greys{16, 3, {}};
+    for (uint32_t i = 0; i < 48; ++i) greys.px.push_back(0x111111u * (i % 16));
+    const struct {
+        const char* name;
+        Form form;
+        bool exact_greys;
+    } forms[] = {
+        {"X4R4G4B4", {16, BIT_FIELDS, false, {0x0F00, 0x00F0, 0x000F}}, true},
+        {"A4R4G4B4", {16, BIT_FIELDS, false, {0x0F00, 0x00F0, 0x000F}, 108, 0xF000}, true},
+        {"X1R5G5B5", {16, BIT_FIELDS, false, {0x7C00, 0x03E0, 0x001F}}, false},
+        {"A1R5G5B5", {16, BIT_FIELDS, false, {0x7C00, 0x03E0, 0x001F}, 124, 0x8000}, false},
+        {"R5G6B5", {16, BIT_FIELDS, false, {0xF800, 0x07E0, 0x001F}}, false},
+        {"X8R8G8B8", {32, BIT_FIELDS, false, {0xFF0000, 0x00FF00, 0x0000FF}}, true},
+        {"A8B8G8R8", {32, BIT_FIELDS, false, {0x0000FF, 0x00FF00, 0xFF0000}, 108, 0xFF000000}, true},
+        {"R1G7B8", {16, BIT_FIELDS, false, {0x8000, 0x7F00, 0x00FF}}, false},
+        {"R3G3B2 at the top", {32, BIT_FIELDS, false, {0xE0000000, 0x1C000000, 0x03000000}, 108, 0xFFFF}, false},
+        {"A2R10G10B10", {32, BIT_FIELDS, false, {0x3FF00000, 0x000FFC00, 0x000003FF}, 108, 0xC0000000}, true},
+    };
+    const Image colours = Picture(13, 7);
+    for (const auto& f : forms) {
+        SCOPED_TRACE(f.name);
+        expect_same(load(Write(colours, f.form)), colours);
+        if (f.exact_greys) expect_same(load(Write(greys, f.form)), greys);
+    }
+    // Masks that are no single run of bits, or lie outside the pixel, are refused.
+    for (const Form& odd :
+         {Form{16, BIT_FIELDS, false, {0x0F0F, 0x00F0, 0}}, Form{16, BIT_FIELDS, false, {0x1F0000, 0x7E0, 0x1F}}})
+        EXPECT_EQ(load(Write(colours, odd)).w, 0);
+}
+
 TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
     // 4 × 3, palette black, red, green; rows bottom first.
     std::vector<uint8_t> b = Write(Picture(4, 3, 1), {8, RLE8});
@@ -133,12 +166,20 @@ TEST(GdiBitmapLoad, BadInputGivesNull) {
         {{30, 4}},
         {{14, 20}},
         {{10, 0x7FFFFFFF}},
-        {{18, 16384}, {22, 16384}},  // each side allowed, too many pixels
+        {{18, 8192}, {22, 8192}},  // each side allowed, too many pixels
+        {{22, 8193}},
     };
     for (const auto& edits : cases) {
         std::vector<uint8_t> b = good;
         for (auto [at, v] : edits) plat_WriteLE(&b[at], v, 4);
         EXPECT_EQ(load(b).w, 0) << edits[0].first << ": " << edits[0].second;
+    }
+    // A few bytes of RLE that declare a big picture and end long before its last row.
+    for (const Form form : {Form{8, RLE8}, Form{4, RLE4}}) {
+        std::vector<uint8_t> bomb = Write(Picture(8, 8), form);
+        plat_WriteLE(&bomb[18], 8192, 4);
+        plat_WriteLE(&bomb[22], 4096, 4);
+        EXPECT_EQ(load(bomb).w, 0) << form.bpp;
     }
     std::vector<uint8_t> topDown = rle;  // RLE cannot run top-down
     plat_WriteLE(&topDown[22], static_cast<uint32_t>(-7), 4);

@@ -47,14 +47,14 @@ protected:
 }  // namespace
 
 TEST_F(DSound, CreateAndLockRefuseWhatDoesNotFit) {
-    WAVEFORMATEX bad[] = {pcm(1, 8000, 24),   pcm(0, 8000, 8), pcm(3, 8000, 16), pcm(1, 0, 8),
-                          pcm(2, 300000, 16), pcm(1, 8000, 8), pcm(2, 8000, 16)};
+    WAVEFORMATEX bad[] = {pcm(1, 8000, 24),   pcm(0, 8000, 8), pcm(3, 8000, 16), pcm(1, 7999, 8),
+                          pcm(2, 192001, 16), pcm(1, 8000, 8), pcm(2, 8000, 16)};
     bad[5].wFormatTag = 3;  // IEEE float
     bad[6].nBlockAlign = 2;
     IDirectSoundBuffer* b = nullptr;
     for (const WAVEFORMATEX& f : bad) EXPECT_EQ(Create(f, 64, &b), DSERR_BADFORMAT);
     for (DWORD bytes : {0u, 3u, DSBSIZE_MAX + 1u}) EXPECT_EQ(Create(pcm(1, 8000, 8), bytes, &b), DSERR_INVALIDPARAM);
-    EXPECT_EQ(Create(pcm(1, 100, 8), 100 * 601, &b), DSERR_OUTOFMEMORY);  // over ten minutes
+    EXPECT_EQ(Create(pcm(1, 8000, 8), 8000 * 30 + 1, &b), DSERR_OUTOFMEMORY);  // over half a minute
     EXPECT_EQ(b, nullptr);
     ASSERT_EQ(Create(pcm(1, 8000, 8), 100, &b), DS_OK);
     void* p;

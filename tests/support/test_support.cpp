@@ -1,6 +1,7 @@
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -26,6 +27,14 @@ private:
 };
 [[maybe_unused]] ::testing::Environment* const own_directory =
     ::testing::AddGlobalTestEnvironment(new OwnWorkingDirectory);
+
+// The peak resident memory of this process (VmHWM), in KiB.
+long peak_kib() {
+    std::ifstream in("/proc/self/status");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
 
 int failures = 0;
 void count_failure(const char*, int) { ++failures; }
@@ -57,6 +66,26 @@ bool LogHas(std::initializer_list<const char*> fragments) {
         if (all) return true;
     }
     return false;
+}
+
+long PeakGrowthKiB(const std::function<void()>& work) {
+    int out[2];
+    if (pipe(out) != 0) return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        // The peak starts again from what is in use now (a child starts with its parent's).
+        std::ofstream("/proc/self/clear_refs") << "5";
+        const long before = peak_kib();
+        work();
+        const long growth = before < 0 ? -1 : peak_kib() - before;
+        _exit(write(out[1], &growth, sizeof growth) == sizeof growth ? 0 : 1);
+    }
+    close(out[1]);
+    long growth = -1;
+    if (child < 0 || read(out[0], &growth, sizeof growth) != sizeof growth) growth = -1;
+    close(out[0]);
+    if (child > 0) waitpid(child, nullptr, 0);
+    return growth;
 }
 
 }  // namespace test_support

@@ -1,5 +1,7 @@
 // Shared fixtures: a counting assertion handler and the log file's lines.
 #pragma once
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,5 +22,23 @@ void FreshLog();
 std::vector<std::string> LogLines();
 // True when some log line contains every given fragment.
 bool LogHas(std::initializer_list<const char*> fragments);
+
+// The working folder is `dir` while alive, then the one before again.
+class InFolder {
+public:
+    explicit InFolder(const std::string& dir) : home_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir);
+    }
+    ~InFolder() { std::filesystem::current_path(home_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::filesystem::path home_;
+};
+
+// How far `work`, run in a child process, raises the peak memory in use (resident), in KiB;
+// -1 when it cannot be measured.
+long PeakGrowthKiB(const std::function<void()>& work);
 
 }  // namespace test_support

@@ -37,7 +37,7 @@ TEST_F(LookScreenshot, ShowsEveryPartOverTheBackground) {
 
     // Title buttons: pointer over lights up, pressed is darker than normal.
     for (int j = 0; j < 4; ++j) {
-        for (tf_CTlac* const* row : screen.title_states) ASSERT_EQ(row[j]->fazy.count, 3) << "title button " << j;
+        for (tf_CTlac* const* row : screen.title_states) ASSERT_EQ(row[j]->PocetFaz(), 3) << "title button " << j;
         const double normal = MeanLuma(screen.title_states[0][j]), over = MeanLuma(screen.title_states[1][j]),
                      pressed = MeanLuma(screen.title_states[2][j]);
         EXPECT_GT(over, normal) << "title button " << j;

@@ -120,8 +120,10 @@ TEST(DsoParse, RefusesBrokenImagesWithALogLine) {
     broken.push_back(riff({mono, data}, 4 + static_cast<int64_t>(mono.size())));  // data outside the RIFF
     for (size_t at : {3, 8}) broken.emplace_back(riff({mono, data}))[at] = 'X';   // not "RIFF", not "WAVE"
     for (const Bytes& f : {chunk("fmt ", ramp(12)), noBits, fmt(1, 8000, 8, 3), fmt(0, 8000, 8), fmt(3, 8000, 16),
-                           fmt(1, 0, 8), fmt(1, 8000, 24), badAlign, chunk("fmt ", Bytes(16, 0), ~0u - 15)})
+                           fmt(1, 0, 8), fmt(1, 100, 8), fmt(2, 192001, 16), fmt(1, 8000, 24), badAlign,
+                           chunk("fmt ", Bytes(16, 0), ~0u - 15)})
         broken.push_back(riff({f, data}));
+    broken.push_back(riff({mono, chunk("data", Bytes(8000 * 30 + 1, '\x80'))}));  // longer than half a minute
     for (int64_t len : {9u, ~0u}) broken.push_back(riff({mono, chunk("data", ramp(8), len)}));
     // Lengths that bring 32-bit offsets back round to the same chunk.
     for (int64_t len : {~0u - 7, ~0u - 8}) broken.push_back(riff({chunk("LIST", {}, len), mono, data}));

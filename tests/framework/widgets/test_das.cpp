@@ -94,7 +94,7 @@ TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
     other.srf = &picture;
     other.BC = picture.TC;
     other.EVIDUJ(2, 3);
-    EXPECT_EQ(static_cast<tf_TFAZA*>(other.fazy.GET(0))->x2, 3);
+    EXPECT_EQ(other.Faza(0)->x2, 3);
     EXPECT_EQ(picture.BC, picture.lpDDS->Row(0)[0]);
 }
 

@@ -192,16 +192,16 @@ TEST_F(RowsOnScreen, TheScrollPartsTakeTheStockLookAndTheListDrawsOnlyInItsBox) 
     tf_CDUIR bare, l;
     for (int i = 0; i < 8; ++i) bare.PRIDAJ(i + 1, "R");
     bare.RESET_GEOMETRIER();
-    EXPECT_TRUE(bare.tlac_hore.fazy.count == tf_DSGN._posuvV_btnA_->fazy.count && bare.tlac_hore.srf == tf_DSGN._posuvV_btnA_->srf);
-    EXPECT_TRUE(bare.tlac_dole.fazy.count == tf_DSGN._posuvV_btnB_->fazy.count && bare.tlac_dole.srf == tf_DSGN._posuvV_btnB_->srf);
+    EXPECT_TRUE(bare.tlac_hore.PocetFaz() == tf_DSGN._posuvV_btnA_->PocetFaz() && bare.tlac_hore.srf == tf_DSGN._posuvV_btnA_->srf);
+    EXPECT_TRUE(bare.tlac_dole.PocetFaz() == tf_DSGN._posuvV_btnB_->PocetFaz() && bare.tlac_dole.srf == tf_DSGN._posuvV_btnB_->srf);
     l.pozadie = 0;
     for (tf_CTlac* t : {&l.tlac_hore, &l.tlac_dole}) t->Dsgn3_UserB(0, 0, tf_DSGN._T_x_);  // the owner's own look stays
     for (int i = 0; i < 10; ++i) l.PRIDAJ(i + 1, std::string(i == 3 ? 5000 : 1, 'M').c_str(), "chyba.bmp");
     l.CHOD_NA(100, 100);
     l.posuvnik.SP(10);
     l.ZOBRAZ(back);
-    EXPECT_TRUE(l.posuvnik.srf == tf_DSGN._posuvV_->srf && l.posuvnik.fazy.count == tf_DSGN._posuvV_->fazy.count);
-    EXPECT_EQ(static_cast<tf_TFAZA*>(l.tlac_dole.fazy.GET(0))->x1, static_cast<tf_TFAZA*>(tf_DSGN._T_x_->fazy.GET(0))->x1);
+    EXPECT_TRUE(l.posuvnik.srf == tf_DSGN._posuvV_->srf && l.posuvnik.PocetFaz() == tf_DSGN._posuvV_->PocetFaz());
+    EXPECT_EQ(l.tlac_dole.Faza(0)->x1, tf_DSGN._T_x_->Faza(0)->x1);
     EXPECT_EQ(l.ikona_drahy.srf, tf_DSGN.posuvV_podklad.srf);
     const RECT& o = l.obal;
     EXPECT_GT(Inked(o.left, o.top, o.right, o.bottom), 0);

@@ -163,7 +163,7 @@ TEST_F(Starter, EveryActorHasAFramedPhaseForEachLineOfItsPhasesFile) {
         const int lines = static_cast<int>(lines_of(read(tf_FSI_Zmen_priponu(path, "faz"))).size());
         EXPECT_GE(lines, 3) << path;
         EXPECT_LE(lines, 6) << path;
-        ASSERT_EQ(o->fazy.count, lines) << path;
+        ASSERT_EQ(o->PocetFaz(), lines) << path;
         for (int i = 0; i < lines; ++i) {
             const tf_TFAZA f = Phase(o, i), first = Phase(o, 0);
             EXPECT_EQ(std::make_pair(f.x2 - f.x1, f.y2 - f.y1), std::make_pair(first.x2 - first.x1, first.y2 - first.y1))
