@@ -1,7 +1,7 @@
 // The book tests' set-up. PageTest: a 250 x 120 screen on a larger back buffer, the prop
 // "strom" (16 x 12), the actor "pes" (three 8 x 8 phases framed in cyan, a transparent pixel
-// at (6, 6) of each, listed in its phases file), the background "les". KsBooks: books beside
-// the working folder "app", the test running inside it.
+// at (6, 6) of each, listed in its phases file), the background "les". InApp: books beside
+// the working folder "app", the test running inside it; DrawnBook fills such a book.
 #pragma once
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,6 +9,8 @@
 
 #include <cstring>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -23,6 +25,49 @@
 
 namespace book_test {
 
+constexpr uint32_t KEY = 0xFF00FF, FRAME = 0x00FFFF;                   // see-through ground, phase frames
+constexpr uint32_t TREE = 0x2E9E3E, DOG = 0xF08A24, GRASS = 0x5CC45C;  // a drawn book's prop, actor, background
+
+// A 24-bit picture at `rel` drawn by `rgb` (0xRRGGBB; one grey without it).
+inline void WritePicture(const test_support::TempTree& tree, const std::string& rel, int w, int h,
+                         const std::function<uint32_t(int, int)>& rgb = {}) {
+    bmp_fixture::Image img{w, h, {}};
+    for (int i = 0; i < w * h; ++i) img.px.push_back(rgb ? rgb(i % w, i / w) : 0x808080u);
+    const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
+    tree.File(rel, std::string(bmp.begin(), bmp.end()));
+}
+
+// "<rel>.bmp" of `phases` phases side by side, each a disc of `rgb` (a bluer one each phase) in
+// w x h inside frame lines, with its phases file: a prop with one phase, an actor with more.
+inline void Figure(const test_support::TempTree& tree, const std::string& rel, int w, int h, int phases, uint32_t rgb) {
+    std::string faz;
+    for (int i = 0; i < phases; ++i) faz += std::to_string(i * (w + 1) + 3) + " 3\n";
+    tree.File(rel + ".faz", faz);
+    const int r = std::min(w, h) / 2 - 2;
+    WritePicture(tree, rel + ".bmp", phases * (w + 1) + 1, h + 2, [&](int x, int y) {
+        const int u = x % (w + 1), dx = 2 * u - 1 - w, dy = 2 * y - 1 - h;
+        if (u == 0 || y == 0 || y == h + 1) return FRAME;
+        return dx * dx + dy * dy > 4 * r * r ? KEY : rgb + 0x20 * (x / (w + 1));
+    });
+}
+
+// The book folder `dir` with its picture folders, these page files (name: lines), the
+// background "les" (sky over grass), the prop "strom" and the actor "pes".
+inline void DrawnBook(const test_support::TempTree& tree, const std::string& dir,
+                      const std::map<std::string, std::string>& pages) {
+    for (const char* sub : {"", "/Pozadia", "/Kulisy", "/Herci"}) tree.Dir(dir + sub);
+    for (const auto& [name, content] : pages) tree.File(dir + "/" + name + ".str", content);
+    WritePicture(tree, dir + "/Pozadia/les.bmp", 64, 48, [](int, int y) { return y < 30 ? 0x8FD3FFu : GRASS; });
+    Figure(tree, dir + "/Kulisy/strom", 58, 78, 1, TREE);
+    Figure(tree, dir + "/Herci/pes", 48, 40, 3, DOG);
+}
+
+// The values of a row list's rows.
+inline std::vector<int> Values(tf_CDUIR* list) {
+    std::vector<int> v;
+    for (int i = 0; list && i < list->CountR(); ++i) v.push_back((*list)[i]->hodnota);
+    return v;
+}
 inline CHerec* Obj(int i) { return REG_Objekt(i); }
 inline tf_TFAZA Phase(CHerec* o, int i) { return *o->Faza(i); }
 inline uint16_t Raw(const CHerec* o, int x, int y) { return o->srf->lpDDS->Row(y)[x]; }
@@ -46,10 +91,7 @@ protected:
     }
     // A 24-bit picture in the scratch folder (one grey without `rgb`); its program path.
     std::string Picture(const std::string& rel, int w, int h, const std::function<uint32_t(int, int)>& rgb = {}) {
-        bmp_fixture::Image img{w, h, {}};
-        for (int i = 0; i < w * h; ++i) img.px.push_back(rgb ? rgb(i % w, i / w) : 0x808080u);
-        const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
-        tree.File(rel, std::string(bmp.begin(), bmp.end()));
+        WritePicture(tree, rel, w, h, rgb);
         return tree.Path(rel);
     }
 
@@ -76,7 +118,7 @@ protected:
         pes = Picture("pes.bmp", 28, 10, [](int x, int y) {  // frame: columns 0, 9, 18, 27
             return x % 9 == 0 || y % 9 == 0 ? 0x00FFFFu : x % 9 == 6 && y == 6 ? 0xFF00FFu : 0x400000u * (x / 9 + 1);
         });
-        tree.File("pes.faz", "3 3\n0xc 3\n024 3\n");
+        tree.File("pes.faz", "3 3\n0xc 3\r\n024 3\n");  // a line as Windows ends it
         Picture("les.bmp", 40, 30, [](int x, int) { return 0x102030u * (x / 20 + 1); });
         for (auto [list, name] : {std::pair(&kulisy, "strom"), {&herci, "pes"}, {&pozadia, "les"}})
             list->PRIDAJR(1, name, nullptr, false)->data = strdup(tree.Path(name + std::string(".bmp")).c_str());
@@ -103,13 +145,26 @@ private:
     int saved_w = W, saved_h = H;
 };
 
-class KsBooks : public BookTest {
+class InApp : public BookTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(getcwd(home_, sizeof home_));
         tree.Dir("app");
-        ASSERT_EQ(chdir(tree.Host("app").c_str()), 0);
+        app_.emplace(tree.Host("app"));
         BookTest::SetUp();
+    }
+    void TearDown() override {
+        BookTest::TearDown();
+        app_.reset();
+    }
+
+private:
+    std::optional<test_support::InFolder> app_;
+};
+
+class KsBooks : public InApp {
+protected:
+    void SetUp() override {
+        InApp::SetUp();
         tf_CDUI_NoVoid = true;
         tf_lpDDSBack = plat_CreateTestSurface(320, 160);
         duir_KNIHY = new tf_CDUIR("duir_KNIHY");
@@ -120,10 +175,9 @@ protected:
     }
     void TearDown() override {
         UVOLNI_VSETKO();
-        BookTest::TearDown();
+        InApp::TearDown();
         tf_lpDDSBack->Release();
         tf_lpDDSBack = nullptr;
-        ASSERT_EQ(chdir(home_), 0);
     }
     // "KNIHA_<name>" with its picture folders, empty page files, and thumbnails of `thumbs`.
     void Book(const std::string& name, const std::vector<std::string>& pages, const std::vector<std::string>& thumbs = {}) {
@@ -131,11 +185,6 @@ protected:
         for (const char* sub : {"", "Pozadia", "Kulisy", "Herci"}) tree.Dir(dir + sub);
         for (const std::string& p : pages) tree.File(dir + p + ".str");
         for (const std::string& t : thumbs) Picture(dir + t + ".thm", 100, 50);
-    }
-    static std::vector<int> Values(tf_CDUIR* l) {
-        std::vector<int> v;
-        for (int i = 0; i < l->CountR(); ++i) v.push_back((*l)[i]->hodnota);
-        return v;
     }
     static auto Shown() { return std::make_tuple(current_book, current_page, prev_page, next_page, dirty); }
     // The catalogue built and the first page of `name` shown.
@@ -157,9 +206,6 @@ protected:
     }
 
     test_support::AssertCounter asserts;
-
-private:
-    char home_[4096] = "";
 };
 
 }  // namespace book_test

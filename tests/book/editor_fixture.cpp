@@ -1,21 +1,15 @@
 #include "tests/book/editor_fixture.h"
 
-#include <unistd.h>
-
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "platform/files.h"
-#include "platform/pixel.h"
 #include "platform/window_internal.h"
-#include "tests/platform/bmp_fixture.h"
-#include "tests/support/pixels.h"
 
 namespace editor_test {
 
 void Editor::SetUp() {
-    ASSERT_TRUE(getcwd(home_, sizeof home_));
     tree.Dir("app");
-    ASSERT_EQ(chdir(tree.Host("app").c_str()), 0);
+    app_.emplace(tree.Host("app"));
     test_support::FreshLog();
     PX_STAV_Reset();
     PX_srand(1);
@@ -25,34 +19,7 @@ void Editor::TearDown() {
     plat_SetWriteFailure(false);
     EXPECT_EQ(asserts.count(), 0);
     EXPECT_EQ(px_editor, nullptr);
-    ASSERT_EQ(chdir(home_), 0);
-}
-
-void Editor::Figure(const std::string& rel, int w, int h, int phases, uint32_t rgb) {
-    bmp_fixture::Image img{phases * (w + 1) + 1, h + 2, {}};
-    std::string faz;
-    for (int i = 0; i < phases; ++i) faz += std::to_string(i * (w + 1) + 3) + " 3\n";
-    const int r = std::min(w, h) / 2 - 2;
-    for (int i = 0; i < img.w * img.h; ++i) {
-        const int x = i % img.w, y = i / img.w, u = x % (w + 1), dx = 2 * u - 1 - w, dy = 2 * y - 1 - h;
-        img.px.push_back(u == 0 || y == 0 || y == h + 1  ? FRAME
-                         : dx * dx + dy * dy > 4 * r * r ? KEY
-                                                         : rgb + 0x20 * (x / (w + 1)));  // each phase its own blue
-    }
-    const std::vector<uint8_t> bmp = bmp_fixture::Write(img, bmp_fixture::Form{});
-    tree.File(rel + ".bmp", std::string(bmp.begin(), bmp.end()));
-    tree.File(rel + ".faz", faz);
-}
-
-void Editor::Book(const std::string& dir, const std::map<std::string, std::string>& pages) {
-    for (const char* sub : {"", "/Pozadia", "/Kulisy", "/Herci"}) tree.Dir(dir + sub);
-    for (const auto& [name, content] : pages) tree.File(dir + "/" + name + ".str", content);
-    bmp_fixture::Image les{64, 48, {}};
-    for (int i = 0; i < 64 * 48; ++i) les.px.push_back(i < 64 * 30 ? 0x8FD3FF : GRASS);  // sky over grass
-    const std::vector<uint8_t> bmp = bmp_fixture::Write(les, bmp_fixture::Form{});
-    tree.File(dir + "/Pozadia/les.bmp", std::string(bmp.begin(), bmp.end()));
-    Figure(dir + "/Kulisy/strom", 58, 78, 1, TREE);
-    Figure(dir + "/Herci/pes", 48, 40, 3, DOG);
+    app_.reset();
 }
 
 void Editor::Library() {
@@ -132,24 +99,6 @@ void Editor::OpenPage(int book, int page) {
     ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, page));
 }
 
-uint16_t Editor::Px(int x, int y) const { return test_support::Px(plat_PrimarySurface(), x, y); }
-
-bool Editor::Shows(int l, int t, int r, int b, uint16_t colour) const {
-    return test_support::Shows(plat_PrimarySurface(), l, t, r, b, colour);
-}
-
-bool Editor::Outlined(CHerec* o, uint16_t colour) const {
-    return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
-}
-
-std::vector<int> Editor::Values(tf_CDUIR* list) {
-    std::vector<int> v;
-    for (int i = 0; list && i < list->CountR(); ++i) v.push_back((*list)[i]->hodnota);
-    return v;
-}
-
 uint64_t Editor::TimerDue() { return plat_NextTimerDue() - plat_Headless_Now(); }
-
-uint16_t Editor::Raw(uint32_t rgb) { return plat_XrgbTo565(rgb); }
 
 }  // namespace editor_test

@@ -7,21 +7,25 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "book/pexlo.h"
 #include "framework/widgets/tf_duir.h"
-#include "framework/widgets/tf_utl.h"
-#include "tests/support/temp_tree.h"
-#include "tests/support/test_support.h"
+#include "platform/backend.h"
+#include "platform/pixel.h"
+#include "tests/book/book_fixture.h"
+#include "tests/support/pixels.h"
 
 namespace editor_test {
+using book_test::DOG;
+using book_test::GRASS;
+using book_test::TREE;
+using book_test::Values;
 
 constexpr int W = 1024, H = 768;
-constexpr uint16_t FILL = 500;                                         // the page's fill, a raw pixel value
-constexpr uint32_t KEY = 0xFF00FF, FRAME = 0x00FFFF;                   // see-through ground, phase frames
-constexpr uint32_t TREE = 0x2E9E3E, DOG = 0xF08A24, GRASS = 0x5CC45C;  // the library's prop, actor, background
+constexpr uint16_t FILL = 500;  // the page's fill, a raw pixel value
 
 class Editor : public testing::Test {
 protected:
@@ -29,11 +33,9 @@ protected:
     void TearDown() override;
 
     // The library. Paths are relative to the scratch folder: "KNIHA_x/..." and "app/...".
-    // A picture ("<rel>.bmp") of `phases` phases side by side, each a disc of `rgb` in w x h
-    // inside frame lines, with its phases file: a prop with one phase, an actor with more.
-    void Figure(const std::string& rel, int w, int h, int phases, uint32_t rgb);
-    // The book folder `dir` with its picture folders, these page files and its pictures.
-    void Book(const std::string& dir, const std::map<std::string, std::string>& pages);
+    void Book(const std::string& dir, const std::map<std::string, std::string>& pages) {
+        book_test::DrawnBook(tree, dir, pages);
+    }
     // The library most stories use: "Les" with pages 1 (a prop) and 2 (background, prop,
     // actor), "More" with page 1, and the template; every book has the background "les",
     // the prop "strom" and the actor "pes".
@@ -62,14 +64,16 @@ protected:
     // The page row of the book row, through the main menu and the books list.
     void OpenPage(int book, int page);
 
-    uint16_t Px(int x, int y) const;
+    static uint16_t Px(int x, int y) { return test_support::Px(plat_PrimarySurface(), x, y); }
     // Some pixel of the rectangle (both ends included) has that colour.
-    bool Shows(int l, int t, int r, int b, uint16_t colour) const;
+    static bool Shows(int l, int t, int r, int b, uint16_t colour) {
+        return test_support::Shows(plat_PrimarySurface(), l, t, r, b, colour);
+    }
     // The object's outline, its top edge one pixel out, shows the colour.
-    bool Outlined(CHerec* o, uint16_t colour) const;
-    static uint16_t Raw(uint32_t rgb);
-    // The values of a row list's rows.
-    static std::vector<int> Values(tf_CDUIR* list);
+    static bool Outlined(CHerec* o, uint16_t colour) {
+        return o && Shows(o->x - 1, o->y - 1, o->x + o->AktSIR(), o->y - 1, colour);
+    }
+    static uint16_t Raw(uint32_t rgb) { return plat_XrgbTo565(rgb); }
     // Until the frame timer's next tick.
     static uint64_t TimerDue();
     CHerec* Obj(int i) const { return REG_Objekt(i); }
@@ -80,7 +84,7 @@ protected:
     int exit_code = -1;
 
 private:
-    char home_[4096] = "";
+    std::optional<test_support::InFolder> app_;
 };
 
 }  // namespace editor_test

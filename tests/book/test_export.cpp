@@ -1,15 +1,12 @@
 // Pages exported as GIFs: what a viewer shows against what the editor draws, the
 // rectangles the frames store, the palette of a photo-like page, and the timing.
-#include <filesystem>
+#include <cmath>
 #include <set>
 
 #include "book/px_export.h"
 #include "book/px_export_player.h"
 #include "book/px_export_quant.h"
-#include "platform/codepage.h"
-#include "platform/pixel.h"
 #include "tests/book/test_export_fixture.h"
-#include "tests/support/png_writer.h"
 
 using namespace export_test;
 
@@ -109,33 +106,6 @@ TEST_F(Export, SixtyActorsOverAPhotoKeepTheirColoursClose) {
     // The median cut keeps the mean within 4.5 of 255 on each channel (an even 6 x 7 x 6
     // palette would be off by about 12), though the photo's grain alone has 16 levels.
     EXPECT_LE(mean, 4.5);
-}
-
-// For people to look at: the sample book's first page beside the program, as a GIF and its
-// first frame as PNG.
-TEST_F(Export, TheSampleBooksFirstPageForPeopleToSee) {
-    const std::string book = "KNIHA_Ukážka", dir = PEXLO_EXPORT_BIN;
-    std::filesystem::copy(std::string(PEXLO_STARTER_DIR) + "/library/" + book, tree.Host(book),
-                          std::filesystem::copy_options::recursive);
-    PX_Player player(1920, 1080, 960, 540);
-    ASSERT_TRUE(player.Open_book(plat_Cp1250FromUtf8(("..\\" + book).c_str()).c_str()));
-    const std::vector<uint8_t> gif =
-        PX_Export_Page(player, player.Pages()[0].path.c_str(), PX_Export_Frames({2, 20, 16}), nullptr);
-    std::vector<uint16_t> first;
-    player.Load(player.Pages()[0].path.c_str(), nullptr);
-    player.Frame(0, &first);
-    const Gif g = Decode(gif);
-    ASSERT_EQ(std::tuple(g.w, g.h, g.frames.size()), std::tuple(960, 540, size_t{40}));
-    std::vector<uint32_t> page;
-    for (uint16_t c : first) page.push_back(PX_Rgb(c));
-    EXPECT_LE(ColourError(g.frames[0], page).first, 2.0);
-
-    const std::string out = dir.substr(0, dir.rfind('/')) + "/export_sample";
-    EXPECT_TRUE(plat_WriteHostFileAtomic(out + ".gif", gif.data(), gif.size()));
-    IDirectDrawSurface* s = plat_CreateTestSurface(g.w, g.h);
-    for (int i = 0; i < g.w * g.h; ++i) s->Row(i / g.w)[i % g.w] = plat_XrgbTo565(g.frames[0][static_cast<size_t>(i)]);
-    EXPECT_TRUE(test_support::SavePNG(s, out + ".png"));
-    s->Release();
 }
 
 TEST(ExportFrames, FollowTheFrameRateOrTheTimerWhicheverIsSlower) {

@@ -1,11 +1,9 @@
-// The export tests' set-up: a library in the scratch folder (app/ beside the books, the
-// test running inside app/), pictures drawn by functions, and GIFs read back with giflib
-// into whole frames as a viewer shows them.
+// The export tests' set-up: a drawn book beside the working folder, and GIFs read back with
+// giflib into whole frames as a viewer shows them.
 #pragma once
 #include <gif_lib.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "tests/book/book_fixture.h"
@@ -74,39 +72,14 @@ inline std::pair<double, int> ColourError(const std::vector<uint32_t>& a, const 
     return {sum / (3.0 * static_cast<double>(a.size())), worst};
 }
 
-class ExportLibrary : public book_test::BookTest {
+// The book "T" drawn beside the working folder "app", without pages.
+class ExportLibrary : public book_test::InApp {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(getcwd(home_, sizeof home_));
-        for (const char* d : {"app", "KNIHA_T", "KNIHA_T/Pozadia", "KNIHA_T/Kulisy", "KNIHA_T/Herci"}) tree.Dir(d);
-        ASSERT_EQ(chdir(tree.Host("app").c_str()), 0);
-        BookTest::SetUp();
-        // A sky over green hills with a sun, a tree, and a ball of three phases.
-        Picture("KNIHA_T/Pozadia/les.bmp", 480, 270, [](int x, int y) {
-            if ((x - 400) * (x - 400) + (y - 50) * (y - 50) < 900) return 0xFFD040u;
-            if (y > 190 + 25 * std::sin(x / 40.0)) return 0x40A040u;
-            return 0x60A0D0u + 0x000101u * static_cast<uint32_t>(y / 8);
-        });
-        Picture("KNIHA_T/Kulisy/strom.bmp", 40, 60, [](int x, int y) {
-            if (x % 39 == 0 || y % 59 == 0) return 0x00FFFFu;
-            if (x >= 16 && x <= 23 && y > 34) return 0x805020u;
-            return (x - 20) * (x - 20) + (y - 20) * (y - 20) < 17 * 17 ? 0x208A30u : 0xFF00FFu;
-        });
-        Picture("KNIHA_T/Herci/pes.bmp", 94, 32, [](int x, int y) {
-            const int cx = x % 31 - 15, cy = y - 15, r = 8 + x / 31 * 2;
-            if (x % 31 == 0 || y % 31 == 0) return 0x00FFFFu;
-            return cx * cx + cy * cy < r * r ? 0xE04020u + 0x003000u * static_cast<uint32_t>(x / 31) : 0xFF00FFu;
-        });
-        tree.File("KNIHA_T/Herci/pes.faz", "15 15\n46 15\n77 15\n");
-    }
-    void TearDown() override {
-        BookTest::TearDown();
-        ASSERT_EQ(chdir(home_), 0);
+        InApp::SetUp();
+        book_test::DrawnBook(tree, "KNIHA_T", {});
     }
     void Page(const std::string& name, const std::string& lines) { tree.File("KNIHA_T/" + name + ".str", lines); }
-
-private:
-    char home_[4096] = "";
 };
 
 }  // namespace export_test

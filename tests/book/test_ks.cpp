@@ -1,6 +1,6 @@
 // The catalogue: ids and names from the listing, choosing a book or page, books made from
 // the template, new pages and their thumbnails, saves that fail without losing anything,
-// folders that vanish, and freeing everything.
+// folders that vanish, names on disk no path can hold, and freeing everything.
 #include <memory>
 
 #include "framework/widgets/tf_uhspol.h"
@@ -190,4 +190,25 @@ TEST_F(KsBooks, TheEditorsListsAreFreedOnceAndByUvolniVsetkoAlone) {
     EXPECT_EQ(dui_setup, nullptr);
     EXPECT_EQ(asserts.count(), 1);
     EXPECT_TRUE(LogHas({"TLFW ERROR: ", "UVOLNI_VSETKO - zoznam je dietom kontajnera"}));
+}
+
+TEST_F(KsBooks, NamesOnDiskThatNoPathCanHoldAreNeverBooksPagesOrPictures) {
+    Book("x", {"1"});
+    tree.Dir("app/KNIHA_DEFNEW");
+    tree.File("app/KNIHA_DEFNEW/1.str", "k strom 1 1 1 1 0\n");
+    tree.Dir("KNIHA_x\\..\\app\\KNIHA_DEFNEW");  // beside KNIHA_x: as an archive may unpack it
+    tree.File("KNIHA_x/..\\..\\app\\KNIHA_DEFNEW\\2.str", "k strom 1 1 1 1 0\n");
+    tree.File("KNIHA_x/ot\xC3\xA1zka?.str");
+    Picture("KNIHA_x/Kulisy/St\xC3\xB4l.BMP", 16, 12);  // "Stôl" in UTF-8
+    Picture("KNIHA_x/Kulisy/..\\..\\..\\app\\rezia.bmp", 16, 12);
+    const int x = Open("x");
+    NACITAJ_KNIHY();  // a second scan logs nothing more
+    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+    EXPECT_EQ(std::tuple(x, KS.count, utl_duir_Kulisy->CountR()), std::tuple(100, 1, 1));
+    EXPECT_STREQ((*utl_duir_Kulisy)[0]->text, "St\xF4l");
+    int told = 0;
+    for (const std::string& line : test_support::LogLines())
+        told += line.find("Nepouzitelny nazov na disku vynechany") != std::string::npos;
+    EXPECT_EQ(told, 4);
+    EXPECT_EQ(tree.Names("app/KNIHA_DEFNEW"), std::vector<std::string>{"1.str"}) << "no thumbnails in the template";
 }

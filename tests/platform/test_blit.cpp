@@ -1,3 +1,5 @@
+// The blitter: copies one to one and scaled, keyed, mirrored, clipped, filled and blended;
+// bad arguments, locked surfaces and lost ones.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -257,17 +259,22 @@ TEST(Blits, LostSurfacesFailUntilRestoredAndLockedOnesAreBusy) {
     DDBLTFX fx = make_fx(0, 0, 'x');
     DDSURFACEDESC desc;
     ASSERT_EQ(src->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(desc.lPitch, src->Pitch());
+    EXPECT_EQ(src->Lock(nullptr, &desc, 0, nullptr), DDERR_WASSTILLDRAWING);
     EXPECT_EQ(dst->BltFast(0, 0, src.get(), nullptr, 0), DDERR_WASSTILLDRAWING);
     EXPECT_EQ(dst->Blt(nullptr, src.get(), nullptr, 0, nullptr), DDERR_WASSTILLDRAWING);
     src->Unlock(nullptr);
     ASSERT_EQ(dst->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
     EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_WASSTILLDRAWING);
     dst->Unlock(nullptr);
+    EXPECT_EQ(dst->Unlock(nullptr), DDERR_NOTLOCKED);
 
     plat_LoseAllSurfaces();
+    EXPECT_EQ(dst->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACELOST);
     EXPECT_EQ(dst->BltFast(0, 0, src.get(), nullptr, 0), DDERR_SURFACELOST);
     EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
     EXPECT_EQ(dst->Restore(), DD_OK);
+    EXPECT_EQ(dst->IsLost(), DD_OK);
     EXPECT_EQ(dst->BltFast(0, 0, src.get(), nullptr, 0), DDERR_SURFACELOST);  // the source still is
     EXPECT_EQ(dst->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
     EXPECT_EQ(src->Restore(), DD_OK);

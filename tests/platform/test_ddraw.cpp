@@ -1,4 +1,7 @@
+// Surfaces: their format and limits (locks and loss are the blitter's tests).
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "platform/ddraw.h"
 
@@ -25,23 +28,15 @@ struct DirectDraw : testing::Test {
 
 }  // namespace
 
-TEST_F(DirectDraw, CreatesOffscreenSurfacesInTheDisplayFormat) {
+TEST_F(DirectDraw, MakesSurfacesInTheDisplayFormatAndRefusesWhatItCannotMake) {
     const int before = plat_LiveSurfaceCount();
     ASSERT_EQ(Create(7, 3), DD_OK);
     DDSURFACEDESC got;
     ASSERT_EQ(made->GetSurfaceDesc(&got), DD_OK);
-    EXPECT_EQ(got.dwWidth, 7u);
-    EXPECT_EQ(got.dwHeight, 3u);
-    EXPECT_GE(got.lPitch, 14);
-    EXPECT_EQ(got.ddpfPixelFormat.dwRGBBitCount, 16u);
-    EXPECT_EQ(got.ddpfPixelFormat.dwGBitMask, 0x07E0u);
-    EXPECT_EQ(plat_LiveSurfaceCount(), before + 1);
+    EXPECT_EQ(std::tuple(got.dwWidth, got.dwHeight, got.lPitch >= 14, got.ddpfPixelFormat.dwRGBBitCount,
+                         got.ddpfPixelFormat.dwGBitMask, plat_LiveSurfaceCount()),
+              std::tuple(7u, 3u, true, 16u, 0x07E0u, before + 1));
     made->Release();
-    EXPECT_EQ(plat_LiveSurfaceCount(), before);
-}
-
-TEST_F(DirectDraw, RefusesWhatItCannotMake) {
-    const int before = plat_LiveSurfaceCount();
     for (auto [w, h] : {std::pair{16384u, 1u}, {16384u, 4096u}}) {  // the largest pictures
         ASSERT_EQ(Create(w, h), DD_OK) << w << "x" << h;
         made->Release();
@@ -58,33 +53,4 @@ TEST_F(DirectDraw, RefusesWhatItCannotMake) {
     EXPECT_EQ(plat_CreateTestSurface(-1, 5), nullptr);
     EXPECT_EQ(plat_CreateTestSurface(20000, 1), nullptr);
     EXPECT_EQ(plat_LiveSurfaceCount(), before);
-}
-
-TEST_F(DirectDraw, PaletteKeepsAllEntries) {
-    PALETTEENTRY entries[256];
-    for (int i = 0; i < 256; ++i) entries[i] = {BYTE(i), BYTE(255 - i), BYTE(i / 2), 0};
-    IDirectDrawPalette* pal = nullptr;
-    EXPECT_EQ(dd->CreatePalette(0, entries, &pal, nullptr), DDERR_INVALIDPARAMS);
-    ASSERT_EQ(dd->CreatePalette(DDPCAPS_8BIT, entries, &pal, nullptr), DD_OK);
-    EXPECT_EQ(pal->entries[255].peRed, 255);
-    EXPECT_EQ(pal->entries[0].peGreen, 255);
-    EXPECT_EQ(pal->Release(), 0u);
-}
-
-TEST(Surface, LockIsExclusiveAndLossLastsUntilRestore) {
-    IDirectDrawSurface* s = plat_CreateTestSurface(3, 2);
-    DDSURFACEDESC desc;
-    ASSERT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
-    EXPECT_EQ(desc.lPitch, s->Pitch());
-    EXPECT_EQ(s->Lock(nullptr, &desc, 0, nullptr), DDERR_WASSTILLDRAWING);
-    EXPECT_EQ(s->Unlock(nullptr), DD_OK);
-    EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
-
-    s->Row(1)[2] = 0x1234;
-    plat_LoseAllSurfaces();
-    EXPECT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACELOST);
-    EXPECT_EQ(s->Restore(), DD_OK);
-    EXPECT_EQ(s->IsLost(), DD_OK);
-    EXPECT_EQ(s->Row(1)[2], 0);
-    s->Release();
 }

@@ -4,20 +4,18 @@
 #include <algorithm>
 #include <cstring>
 
-#include "tests/platform/gdi_test_util.h"
+#include "tests/support/gdi_surface.h"
 
 namespace {
+using test_support::GdiSurface;
 
 const COLORREF WHITE = RGB(255, 255, 255);
 
-void write(GdiSurface& s, const char* text, COLORREF colour = WHITE) {
+// The text at (2, 2), transparent; the bounding box of what is no longer black.
+RECT write(GdiSurface& s, const char* text, COLORREF colour = WHITE) {
     SetBkMode(s.dc, TRANSPARENT);
     SetTextColor(s.dc, colour);
     TextOutA(s.dc, 2, 2, text, static_cast<int>(strlen(text)));
-}
-
-// The bounding box of the pixels that are no longer black.
-RECT ink(const GdiSurface& s) {
     RECT r = {INT32_MAX, INT32_MAX, -1, -1};
     s.count([&](int x, int y) {
         if (s.at(x, y))
@@ -38,58 +36,54 @@ TEST(GdiText, ColourAndBackgroundModes) {
     GdiSurface s(120, 30);
     const COLORREF c = s.stored(RGB(200, 40, 120));
     write(s, "Hello, Wide", RGB(200, 40, 120));
-    EXPECT_GT(s.count(c), 20);  // solid strokes in the colour itself
-    auto beyond = [&](int x, int y) {  // edges blend from black up to it, never past it
+    EXPECT_GT(s.count(c), 20);  // solid strokes in the colour itself, edges blending up to it, never past
+    EXPECT_EQ(s.count([&](int x, int y) {
         const COLORREF p = s.at(x, y);
         return GetRValue(p) > GetRValue(c) || GetGValue(p) > GetGValue(c) || GetBValue(p) > GetBValue(c);
-    };
-    EXPECT_EQ(s.count(beyond), 0);
+    }), 0);
 
     GdiSurface before(100, 30), t(100, 30);
     before.pattern();
-    t.pattern();
     SIZE cell;
     GetTextExtentPoint32A(t.dc, "Wax", 3, &cell);
     auto in_cell = [&](int x, int y) { return x >= 2 && x < 2 + cell.cx && y >= 2 && y < 2 + cell.cy; };
     auto changed_away = [&](int x, int y) {  // a glyph may overhang its cell by a pixel
         return t.raw(x, y) != before.raw(x, y) && !in_cell(x, y) && !in_cell(x - 1, y) && !in_cell(x + 1, y);
     };
-    write(t, "Wax");
-    EXPECT_EQ(t.count(changed_away), 0);
-    EXPECT_GT(t.count([&](int x, int y) { return in_cell(x, y) && t.raw(x, y) == before.raw(x, y); }),
-              cell.cx * cell.cy / 2);
-    // Opaque with text in the background colour: the whole cell turns that colour.
-    t.pattern();
-    SetBkColor(t.dc, RGB(0, 0, 255));
-    SetTextColor(t.dc, RGB(0, 0, 255));
-    SetBkMode(t.dc, OPAQUE);
-    TextOutA(t.dc, 2, 2, "Wax", 3);
-    EXPECT_EQ(t.count([&](int x, int y) { return in_cell(x, y) && t.at(x, y) != RGB(0, 0, 255); }), 0);
-    EXPECT_EQ(t.count(changed_away), 0);
+    // Transparent: most of the cell as it was; opaque with text in the background colour: all of it that colour.
+    for (int mode : {TRANSPARENT, OPAQUE}) {
+        t.pattern();
+        SetBkColor(t.dc, RGB(0, 0, 255));
+        SetTextColor(t.dc, mode == OPAQUE ? RGB(0, 0, 255) : WHITE);
+        SetBkMode(t.dc, mode);
+        TextOutA(t.dc, 2, 2, "Wax", 3);
+        EXPECT_EQ(t.count(changed_away), 0) << mode;
+        if (mode == OPAQUE)
+            EXPECT_EQ(t.count([&](int x, int y) { return in_cell(x, y) && t.at(x, y) != RGB(0, 0, 255); }), 0);
+        else
+            EXPECT_GT(t.count([&](int x, int y) { return in_cell(x, y) && t.raw(x, y) == before.raw(x, y); }),
+                      cell.cx * cell.cy / 2);
+    }
 }
 
-TEST(GdiText, Measuring) {
+TEST(GdiText, MeasuringAlignmentAndClipping) {
     GdiSurface s(10, 10);
-    EXPECT_EQ(measure(s.dc, "").cx + 1, 1);
     const SIZE one = measure(s.dc, "Line"), two = measure(s.dc, "Line\r\nLonger line");
-    EXPECT_EQ(two.cy, 2 * one.cy);
-    EXPECT_EQ(two.cx, measure(s.dc, "Longer line").cx);
-    EXPECT_GT(measure(s.dc, "Line, wider").cx, one.cx);
     SIZE ext;
     GetTextExtentPoint32A(s.dc, "Line", 4, &ext);
-    EXPECT_TRUE(ext.cx == one.cx && ext.cy == one.cy);
     RECT r = {0, 0, 0, 0};
+    EXPECT_EQ(std::tuple(measure(s.dc, "").cx, two.cy, two.cx, ext.cx, ext.cy),
+              std::tuple(0, 2 * one.cy, measure(s.dc, "Longer line").cx, one.cx, one.cy));
+    EXPECT_GT(measure(s.dc, "Line, wider").cx, one.cx);
     EXPECT_EQ(DrawTextA(s.dc, "Line\nLine", -1, &r, DT_CALCRECT | DT_SINGLELINE), ext.cy);
-}
 
-TEST(GdiText, AlignmentAndClipping) {
     RECT box = {20, 10, 180, 50};
     auto drawn = [&](const char* text, UINT format) {
-        GdiSurface s(200, 60);
-        SetTextColor(s.dc, WHITE);
-        SetBkMode(s.dc, TRANSPARENT);
-        DrawTextA(s.dc, text, -1, &box, format);
-        return ink(s);
+        GdiSurface d(200, 60);
+        SetTextColor(d.dc, WHITE);
+        SetBkMode(d.dc, TRANSPARENT);
+        DrawTextA(d.dc, text, -1, &box, format);
+        return write(d, "");  // nothing more written: the ink's box
     };
     RECT c = drawn("Mid", DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EXPECT_NEAR(c.left - box.left, box.right - c.right, 3);
@@ -105,12 +99,11 @@ TEST(GdiText, AlignmentAndClipping) {
 
 TEST(GdiText, SlovakLettersFromWindows1250) {
     GdiSurface x(40, 30), plain(100, 30), accented(100, 30);
-    write(x, "x");
+    const int x_top = write(x, "x").top;
     write(plain, "Zrusit");
     write(accented, "Zru\x9Ai\x9D");  // "Zrušiť"
-    const int xTop = ink(x).top;
     auto above_x = [&](const GdiSurface& s) {
-        return s.count([&](int px, int py) { return py < xTop && s.at(px, py) != 0; });
+        return s.count([&](int px, int py) { return py < x_top && s.at(px, py) != 0; });
     };
     EXPECT_GT(above_x(accented), above_x(plain) + 3);
     EXPECT_GT(plain.count([&](int px, int py) { return plain.raw(px, py) != accented.raw(px, py); }), 10);
@@ -133,14 +126,11 @@ TEST(GdiText, CreatedFonts) {
                  font(15, 0, FW_BOLD, "Verdana")};
     const SIZE cell = extent(f[0]), big = extent(f[1]), wide = extent(f[2]), wider = extent(f[3]), bold = extent(f[4]);
     EXPECT_EQ(cell.cy, 15);  // a positive height is the cell's, a negative one the letters'
-    EXPECT_GT(big.cy, 30);
-    EXPECT_GT(big.cx, system.cx);
-    EXPECT_GT(wide.cx, cell.cx);  // the width is the average letter's
+    EXPECT_TRUE(big.cy > 30 && big.cx > system.cx);
+    EXPECT_TRUE(wide.cx > cell.cx && bold.cx > cell.cx);  // the width is the average letter's
     EXPECT_NEAR(wider.cx, 2 * wide.cx, wide.cx / 20);
-    EXPECT_GT(bold.cx, cell.cx);
     for (HFONT h : f) EXPECT_TRUE(DeleteObject(h));
-    // The last one was selected: the context is back on the system font.
-    EXPECT_EQ(extent(nullptr).cx, system.cx);
+    EXPECT_EQ(extent(nullptr).cx, system.cx);  // the last one was selected: back on the system font
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "platform/backend.h"
 #include "platform/window.h"
@@ -27,39 +28,28 @@ struct HeadlessWindow : testing::Test {
         RegisterClassA(&wc);
         wnd = CreateWindowExA(0, "qv", "QV Pexlo", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
     }
-    // The messages waiting now, taken without waiting.
-    std::vector<MSG> Drain() {
-        std::vector<MSG> got;
-        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) got.push_back(m);
+    // The messages waiting now (whose, which, its parameters), taken without waiting.
+    static std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> Drain() {
+        std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> got;
+        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) got.emplace_back(m.hwnd, m.message, m.wParam, m.lParam);
         return got;
     }
-    // Runs a message loop until WM_QUIT; the number of messages dispatched.
-    int Loop() {
-        int n = 0;
-        for (MSG m; GetMessageA(&m, nullptr, 0, 0); ++n) DispatchMessageA(&m);
-        return n;
-    }
+    static size_t Ticks(DWORD ms) { return plat_Headless_AdvanceTime(ms), Drain().size(); }
     static int Count(UINT msg) {
         return static_cast<int>(std::count_if(seen.begin(), seen.end(), [&](const MSG& m) { return m.message == msg; }));
     }
     HWND wnd = nullptr;
 };
 
-TEST_F(HeadlessWindow, CreationSendsWmCreateAndThereIsOneWindow) {
+TEST_F(HeadlessWindow, OneWindowItsQueueInOrderAndCloseTakesItAllAway) {
     ASSERT_NE(wnd, nullptr);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].message, UINT(WM_CREATE));
-    EXPECT_EQ(seen[0].hwnd, wnd);
+    EXPECT_TRUE(seen.size() == 1 && seen[0].message == WM_CREATE && seen[0].hwnd == wnd);
     const auto create = [](const char* cls) {
         return CreateWindowExA(0, cls, "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     };
-    EXPECT_EQ(create("QV"), nullptr);
-    ASSERT_TRUE(DestroyWindow(wnd));
-    EXPECT_EQ(create("XX"), nullptr);
-    EXPECT_NE(create("QV"), nullptr);
-}
+    EXPECT_EQ(create("QV"), nullptr);  // one at a time
 
-TEST_F(HeadlessWindow, QueueGivesPostedThenQuitThenTimerAndPeekCanLeaveThem) {
+    // Posted, then quit, then the timer; a peek may leave the first where it is.
     SetTimer(wnd, 1, 10, nullptr);
     plat_Headless_AdvanceTime(10);
     PostQuitMessage(3);
@@ -68,89 +58,45 @@ TEST_F(HeadlessWindow, QueueGivesPostedThenQuitThenTimerAndPeekCanLeaveThem) {
     MSG m;
     ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
     EXPECT_EQ(m.message, UINT(WM_KEYDOWN));
-    const std::vector<MSG> got = Drain();  // the peeked message is still first
-    ASSERT_EQ(got.size(), 4u);
-    const auto is = [&](size_t i, UINT msg, WPARAM wp, HWND w) {
-        return got[i].message == msg && got[i].wParam == wp && got[i].hwnd == w;
-    };
-    EXPECT_TRUE(is(0, WM_KEYDOWN, 'A', wnd));
-    EXPECT_TRUE(is(1, WM_MOUSEMOVE, 0, wnd));
-    EXPECT_EQ(got[1].lParam, MAKELPARAM(3, 4));
-    EXPECT_TRUE(is(2, WM_QUIT, 3, nullptr));
-    EXPECT_TRUE(is(3, WM_TIMER, 1, wnd));
-    EXPECT_TRUE(Drain().empty());
-}
+    using Got = std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>>;
+    EXPECT_EQ(Drain(), (Got{{wnd, WM_KEYDOWN, 'A', 0}, {wnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 4)}, {nullptr, WM_QUIT, 3, 0},
+                            {wnd, WM_TIMER, 1, 0}}));
 
-TEST_F(HeadlessWindow, DefaultProcessingOfCloseDestroysTheWindow) {
-    SetTimer(wnd, 1, 16, nullptr);
+    // Default processing of WM_CLOSE destroys the window, its queue and its timers.
     PostMessageA(wnd, WM_CLOSE, 0, 0);
     PostMessageA(wnd, WM_KEYDOWN, VK_ESCAPE, 0);
-    MSG m;
     ASSERT_TRUE(GetMessageA(&m, nullptr, 0, 0));
     DispatchMessageA(&m);
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[1].message, UINT(WM_CLOSE));
-    EXPECT_EQ(seen[2].message, UINT(WM_DESTROY));  // sent while DestroyWindow ran
-
-    // The window is gone with its queued messages and timers.
-    EXPECT_FALSE(DestroyWindow(wnd));
-    EXPECT_FALSE(PostMessageA(wnd, WM_KEYDOWN, 'A', 0));
-    plat_Headless_AdvanceTime(100);
-    EXPECT_TRUE(Drain().empty());
-    EXPECT_EQ(seen.size(), 3u);
+    std::vector<UINT> got;
+    for (const MSG& s : seen) got.push_back(s.message);
+    EXPECT_EQ(got, (std::vector<UINT>{WM_CREATE, WM_CLOSE, WM_DESTROY}));
+    EXPECT_FALSE(DestroyWindow(wnd) || PostMessageA(wnd, WM_KEYDOWN, 'A', 0));
+    EXPECT_EQ(Ticks(100), 0u);
+    EXPECT_EQ(create("XX"), nullptr);
+    EXPECT_NE(create("QV"), nullptr);
 }
 
 TEST_F(HeadlessWindow, TimersTickOncePerPeriodCoalesceAndStop) {
     EXPECT_EQ(SetTimer(wnd, 1, 20, nullptr), 1u);
-    plat_Headless_AdvanceTime(19);
-    EXPECT_TRUE(Drain().empty());
-    plat_Headless_AdvanceTime(1);
-    const std::vector<MSG> got = Drain();
-    ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(got[0].time, 20u);
-
     // Five periods pass unseen: one tick waits, and the next keeps the timer's phase (120).
-    plat_Headless_AdvanceTime(85);
-    EXPECT_EQ(Drain().size(), 1u);
-    plat_Headless_AdvanceTime(14);
-    EXPECT_TRUE(Drain().empty());
-    plat_Headless_AdvanceTime(1);
-    EXPECT_EQ(Drain().size(), 1u);
-
-    // KillTimer takes even a tick already due.
+    const std::pair<DWORD, size_t> steps[] = {{19, 0}, {1, 1}, {85, 1}, {14, 0}, {1, 1}};
+    for (auto [ms, ticks] : steps) EXPECT_EQ(Ticks(ms), ticks) << plat_Headless_Now();
     plat_Headless_AdvanceTime(20);
-    EXPECT_TRUE(KillTimer(wnd, 1));
+    EXPECT_TRUE(KillTimer(wnd, 1));  // takes even a tick already due
     EXPECT_FALSE(KillTimer(wnd, 1));
-    EXPECT_TRUE(Drain().empty());
-
-    // Setting a timer again restarts it with the new period; none is shorter than 10 ms.
-    SetTimer(wnd, 1, 50, nullptr);
+    EXPECT_EQ(Drain().size(), 0u);
+    SetTimer(wnd, 1, 50, nullptr);  // again: the new period, none shorter than 10 ms
     SetTimer(wnd, 1, 0, nullptr);
-    plat_Headless_AdvanceTime(9);
-    EXPECT_TRUE(Drain().empty());
-    plat_Headless_AdvanceTime(1);
-    EXPECT_EQ(Drain().size(), 1u);
+    EXPECT_EQ((std::pair{Ticks(9), Ticks(1)}), std::pair(size_t{0}, size_t{1}));  // braces: in order
 }
 
-TEST_F(HeadlessWindow, IdleScriptPlaysTheUserAndTheLoopEnds) {
-    SetTimer(wnd, 1, 16, nullptr);
-    int calls = 0;
-    plat_Headless_SetIdleScript([&] {
-        if (++calls == 1) plat_Headless_Post(WM_KEYDOWN, VK_SPACE, 0);
-        if (Count(WM_TIMER) == 3) PostMessageA(wnd, WM_CLOSE, 0, 0);
-    });
-    Loop();
-    ASSERT_GE(seen.size(), 2u);
-    EXPECT_EQ(seen[1].message, UINT(WM_KEYDOWN));
-    EXPECT_EQ(seen[1].time, 0u);  // before time moved
-    EXPECT_EQ(Count(WM_TIMER), 3);
-    EXPECT_EQ(seen.back().message, UINT(WM_DESTROY));
-    EXPECT_EQ(plat_Headless_Now(), 48u);
-}
-
-TEST_F(HeadlessWindow, NothingLeftToWaitForEndsEveryLoop) {
-    EXPECT_EQ(Loop(), 0);  // no timer, no script: WM_QUIT rather than a hang
-
+TEST_F(HeadlessWindow, IdleScriptPlaysTheUserAndNothingLeftToWaitForEndsEveryLoop) {
+    const auto loop = [] {
+        int n = 0;
+        for (MSG m; GetMessageA(&m, nullptr, 0, 0); ++n) DispatchMessageA(&m);
+        return n;
+    };
+    EXPECT_EQ(loop(), 0);  // no timer, no script: WM_QUIT rather than a hang
     // A loop that only polls, as an active application does, still sees time pass.
     SetTimer(wnd, 1, 16, nullptr);
     for (MSG m; Count(WM_TIMER) < 3;) {
@@ -159,9 +105,23 @@ TEST_F(HeadlessWindow, NothingLeftToWaitForEndsEveryLoop) {
         DispatchMessageA(&m);
     }
     EXPECT_EQ(plat_Headless_Now(), 48u);
+
+    Open({});
+    SetTimer(wnd, 1, 16, nullptr);
+    int calls = 0;
+    plat_Headless_SetIdleScript([&] {
+        if (++calls == 1) plat_Headless_Post(WM_KEYDOWN, VK_SPACE, 0);
+        if (Count(WM_TIMER) == 3) PostMessageA(wnd, WM_CLOSE, 0, 0);
+    });
+    loop();
+    plat_Headless_SetIdleScript(nullptr);
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(std::tuple(seen[1].message, seen[1].time), std::tuple(UINT(WM_KEYDOWN), 0u));  // before time moved
+    EXPECT_EQ(std::tuple(Count(WM_TIMER), seen.back().message, plat_Headless_Now()),
+              std::tuple(3, UINT(WM_DESTROY), 48u));
 }
 
-TEST_F(HeadlessWindow, AsyncKeyStateFollowsInjectedInput) {
+TEST_F(HeadlessWindow, KeyStateMessageBoxesAndAMissingDisplay) {
     const auto down = [] {
         std::string keys;
         for (int vk : {VK_CONTROL, VK_SHIFT, VK_LBUTTON}) keys += (GetAsyncKeyState(vk) & 0x8000) ? '1' : '0';
@@ -174,30 +134,21 @@ TEST_F(HeadlessWindow, AsyncKeyStateFollowsInjectedInput) {
     EXPECT_EQ(down(), "111");
     plat_Headless_Post(WM_KEYUP, VK_SHIFT, 0);
     EXPECT_EQ(down(), "101");
-    plat_Headless_Start({});
-    EXPECT_EQ(down(), "000");
-}
 
-TEST_F(HeadlessWindow, MessageBoxesAreRecordedAndPrinted) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(MessageBoxA(wnd, "Problem pri inicializacii", "QV Pexlo", MB_OK), IDOK);
     EXPECT_EQ(MessageBoxA(nullptr, "second", nullptr, MB_OK), IDOK);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Problem pri inicializacii"), std::string::npos);
     EXPECT_EQ(plat_Headless_MessageBoxes(), (std::vector<std::string>{"Problem pri inicializacii", "second"}));
-    plat_Headless_Start({});
-    EXPECT_TRUE(plat_Headless_MessageBoxes().empty());
-}
 
-TEST_F(HeadlessWindow, WithoutADisplayNoWindowIsMade) {
     plat_HeadlessConfig config;
     config.failWindow = true;
     config.desktopW = 1366;
     config.desktopH = 768;
-    Open(config);
-    EXPECT_EQ(wnd, nullptr);
-    EXPECT_TRUE(seen.empty());
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1366);
-    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    Open(config);  // a fresh start forgets keys and boxes
+    EXPECT_EQ(std::tuple(down(), plat_Headless_MessageBoxes().size(), wnd, seen.size()),
+              std::tuple("000", size_t{0}, HWND{}, size_t{0}));
+    EXPECT_EQ(std::pair(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), std::pair(1366, 768));
 }
 
 }  // namespace

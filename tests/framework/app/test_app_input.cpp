@@ -17,16 +17,10 @@ struct Widget : tf_CPolCHLO {
     Trail events;
     bool eating = false;
 };
-
-struct TfAppInput : AppTest {
-    bool Shown(int id) { return screen.FindCHLWithID(id)->zivy; }
-    RecordingScreen screen;
-    Widget* widget = new Widget(&screen);
-};
+using TfAppInput = AppTest;
 }  // namespace
 
 TEST_F(TfAppInput, EscapeAndF12CloseAndSaveUnlessAWidgetTakesThem) {
-    widget->eating = true;
     for (int key : {VK_ESCAPE, VK_F12}) {
         RecordingScreen s;
         EXPECT_EQ(Run(s, [&](int) { PostKey(key); }), 0);
@@ -34,6 +28,9 @@ TEST_F(TfAppInput, EscapeAndF12CloseAndSaveUnlessAWidgetTakesThem) {
         remove(INI);
     }
     EXPECT_EQ(tf_pAppScreen, nullptr);  // a screen that is gone cannot be reached
+    RecordingScreen screen;
+    auto* widget = new Widget(&screen);
+    widget->eating = true;
     Run(screen, [&](int moment) {
         if (moment == 1) {
             PostKey(VK_ESCAPE);
@@ -41,7 +38,7 @@ TEST_F(TfAppInput, EscapeAndF12CloseAndSaveUnlessAWidgetTakesThem) {
             PostKey(VK_F2, true);
         } else if (moment == 4) {
             EXPECT_EQ(ReadIni(), "");  // still running, nothing saved
-            EXPECT_TRUE(Shown(TF_APP_ID_RESOLUTION));
+            EXPECT_TRUE(screen.FindCHLWithID(TF_APP_ID_RESOLUTION)->zivy);
             widget->eating = false;
             PostKey(VK_F12);
         }
@@ -50,40 +47,33 @@ TEST_F(TfAppInput, EscapeAndF12CloseAndSaveUnlessAWidgetTakesThem) {
     EXPECT_EQ(ReadIni(), "1920 1080\n2 16");
 }
 
-TEST_F(TfAppInput, F1AloneDoesNothingAndCtrlF2TwiceHidesAndShowsTheExtraButtons) {
-    auto both = [&](int a, int b) { return Shown(a) + 2 * Shown(b); };
+TEST_F(TfAppInput, CtrlF2HidesAndShowsTheExtraButtonsPointerEventsReachTheWidgets) {
+    RecordingScreen screen;
+    auto* widget = new Widget(&screen);
+    auto shown = [&](int a, int b) { return screen.FindCHLWithID(a)->zivy + 2 * screen.FindCHLWithID(b)->zivy; };
     auto dialogs = [&] { return screen.m_pDlgRozlisenie->zivy + 2 * screen.m_pDlgCasovac->zivy; };
     Run(screen, [&](int moment) {
         if (moment == 1) {
             screen.HandleFWInteraction(TF_APP_ID_RESOLUTION, 0, nullptr);  // both dialogs open
             screen.HandleFWInteraction(TF_APP_ID_TIMER, 0, nullptr);
             PostKey(VK_F1);
-            PostKey(VK_F2);  // F2 alone neither
+            PostKey(VK_F2);  // alone, neither does anything
         } else if (moment == 2) {
             EXPECT_EQ(dialogs(), 3);
-            EXPECT_EQ(both(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 3);
+            EXPECT_EQ(shown(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 3);
             PostKey(VK_F2, true);
         } else if (moment == 3) {
-            EXPECT_EQ(both(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 0);
-            EXPECT_EQ(both(TF_APP_ID_CLOSE, TF_APP_ID_INFO), 3);
+            EXPECT_EQ(shown(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 0);
+            EXPECT_EQ(shown(TF_APP_ID_CLOSE, TF_APP_ID_INFO), 3);
             EXPECT_EQ(dialogs(), 0);
             PostKey(VK_F2, false, true);  // Shift serves as well
         } else if (moment == 4) {
-            EXPECT_EQ(both(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 3);
+            EXPECT_EQ(shown(TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER), 3);
             EXPECT_EQ(dialogs(), 0);
-            EXPECT_EQ(ReadIni(), "");
-            PostKey(VK_ESCAPE);
-        }
-    });
-}
-
-TEST_F(TfAppInput, PointerEventsReachTheWidgetsAndTheirActionsTheScreen) {
-    Run(screen, [&](int moment) {
-        if (moment == 1) {
             plat_Headless_Post(WM_MOUSEMOVE, 0, MAKELPARAM(1900, 1070));
             plat_Headless_Post(WM_LBUTTONDOWN, 0, MAKELPARAM(12, 34));
             plat_Headless_Post(WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));  // not for the widgets
-        } else if (moment == 2) {
+        } else if (moment == 5) {
             EXPECT_EQ(ReadIni(), "");  // the action 901 means nothing to the screen
             widget->ID = TF_APP_ID_CLOSE;
             plat_Headless_Post(WM_LBUTTONUP, 0, MAKELPARAM(1, 2));

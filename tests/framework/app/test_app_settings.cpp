@@ -60,15 +60,6 @@ TEST_F(TfAppSettings, WhatIsReadIsWrittenBackAndMissingPartsKeepTheirDefaults) {
     EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_APP_WriteINI"}));
 }
 
-TEST_F(TfAppSettings, ASizeTheDisplayDoesNotOfferBecomesTheLastMode) {
-    config.modes = {{1024, 768}, {1280, 1024}, {1600, 900}};
-    config.desktopW = 1600;
-    config.desktopH = 900;
-    EXPECT_EQ(StartAndClose("1000 700\n3 36"), "1600 900\n3 36");
-    EXPECT_EQ(StartAndClose("-1024 -768\n3 36"), "1600 900\n3 36");
-    EXPECT_EQ(StartAndClose("1280 1024"), "1280 1024\n2 16");
-}
-
 TEST_F(TfAppSettings, EachNumberPairParsesWholeOrNotAtAll) {
     std::string binary;
     for (int i = 0; i < 600; ++i) binary += char((i * 37) & 0xFF);  // its first line starts with NUL
@@ -108,7 +99,15 @@ TEST_F(TfAppSettings, TheModeListDropsNarrowModesAndCollapsesRepeatsInARow) {
     EXPECT_EQ(listed_sizes(), (Sizes{{800, 600}, {1024, 768}, {1024, 600}, {800, 600}}));
 }
 
-TEST_F(TfAppSettings, TheStartUpListsTheModesAsNumberedRows) {
+// A size the display does not offer becomes the last mode; the modes are listed as numbered rows.
+TEST_F(TfAppSettings, TheStartUpListsTheModesAsNumberedRowsAndTakesAnOfferedSize) {
+    config.modes = {{1024, 768}, {1280, 1024}, {1600, 900}};
+    config.desktopW = 1600;
+    config.desktopH = 900;
+    EXPECT_EQ(StartAndClose("1000 700\n3 36"), "1600 900\n3 36");
+    EXPECT_EQ(StartAndClose("-1024 -768\n3 36"), "1600 900\n3 36");
+    EXPECT_EQ(StartAndClose("1280 1024"), "1280 1024\n2 16");
+
     config.modes = {{640, 480}, {800, 600}, {800, 600}, {1024, 768}};
     config.desktopW = 1024;
     config.desktopH = 768;

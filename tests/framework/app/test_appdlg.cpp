@@ -11,23 +11,12 @@
 using namespace app_test;
 
 namespace {
-int g_asserts = 0;
-
 // A press and release at (x, y), the pointer coming there first.
 void click_at(int x, int y) {
     for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) plat_Headless_Post(msg, 0, MAKELPARAM(x, y));
 }
 
 struct TfAppDlg : AppTest {
-    void SetUp() override {
-        AppTest::SetUp();
-        g_asserts = 0;
-        previous = tf_SetAssertHandler([](const char*, int) { ++g_asserts; });
-    }
-    void TearDown() override {
-        tf_SetAssertHandler(previous);
-        AppTest::TearDown();
-    }
     // Each step runs at its own idle moment, with at least one frame after it; then Esc.
     void RunSteps(std::vector<std::function<void()>> steps) {
         Run(screen, [&](int moment) {
@@ -53,7 +42,7 @@ struct TfAppDlg : AppTest {
     }
 
     RecordingScreen screen;
-    tf_AssertHandler previous = nullptr;
+    test_support::AssertCounter asserts;
 };
 }  // namespace
 
@@ -93,7 +82,7 @@ TEST_F(TfAppDlg, InfoShowsTheApplicationsInfoOrPlaceholdersAndItsOkHidesIt) {
 
     tf_CAppInfoDlg lone(nullptr, TF_APP_ID_INFO_DLG);  // no screen above it
     EXPECT_EQ(lone.SetupVisual(), 0);
-    EXPECT_EQ(g_asserts, 1);
+    EXPECT_EQ(asserts.count(), 1);
     EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_CAppInfoDlg::SetupVisual(); app == NULL"}));
     EXPECT_STREQ(lone.m_pTitle->text, "<void Title>");
 }
@@ -101,9 +90,9 @@ TEST_F(TfAppDlg, InfoShowsTheApplicationsInfoOrPlaceholdersAndItsOkHidesIt) {
 namespace {
 void click_row(tf_CDUIR* list, const char* text) {
     for (int i = 0; i < list->volby.count; ++i) {
-        const RECT& r = static_cast<tf_TVOLBA*>(list->volby.GET(i))->obdlz;
-        const char* shown = static_cast<tf_TVOLBA*>(list->volby.GET(i))->text;
-        if (shown && std::string(shown) == text) return click_at((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        const auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i));
+        if (v->text && std::string(v->text) == text)
+            return click_at((v->obdlz.left + v->obdlz.right) / 2, (v->obdlz.top + v->obdlz.bottom) / 2);
     }
     ADD_FAILURE() << text;
 }

@@ -1,25 +1,45 @@
+// BMP writing from surfaces and files, box fitting and the thumbnails beside the pictures.
+#include "framework/surface/tf_dbmp.h"
+
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <utility>
 
-#include "framework/surface/tf_dbmp.h"
 #include "platform/bytes.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
-#include "tests/framework/surface/dbmp_fixture.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/platform/bmp_fixture.h"
+#include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
 
 using namespace srf_test;
-using dbmp_test::ReadWritten;
-using dbmp_test::Written;
 using test_support::LogHas;
 using Size = std::pair<int, int>;
 
 namespace {
 const COLORREF RED = RGB(255, 0, 0), GREEN = RGB(0, 255, 0), BLUE = RGB(0, 0, 255), WHITE = RGB(255, 255, 255);
-bool exists(const char* name) { return access(name, F_OK) == 0; }
+bool exists(const std::string& name) { return access(name.c_str(), F_OK) == 0; }
+
+// A written BMP read back field by field; empty when the file is missing.
+struct Written {
+    explicit Written(const std::string& host) {
+        std::ifstream in(host, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    uint32_t U32(size_t at) const { return plat_ReadLE(&bytes[at], 4); }
+    Size Dims() const { return {static_cast<int>(U32(18)), static_cast<int>(U32(22))}; }
+    COLORREF At(int x, int y) const {  // counted from the top
+        const size_t row = (static_cast<size_t>(Dims().first) * 3 + 3) / 4 * 4;
+        const uint8_t* p = &bytes[54 + (Dims().second - 1 - y) * row + 3 * static_cast<size_t>(x)];
+        return RGB(p[2], p[1], p[0]);
+    }
+    std::vector<uint8_t> bytes;
+};
 }  // namespace
 
 TEST(BmpFit, DividesByKoefOrFitsIntoTheBoxAndRefusesABadBox) {
@@ -36,16 +56,15 @@ TEST(BmpFit, DividesByKoefOrFitsIntoTheBoxAndRefusesABadBox) {
         EXPECT_EQ(got, Size(c[5], c[6])) << c[0] << " x " << c[1] << " into " << c[3] << " x " << c[4];
     }
     EXPECT_TRUE(LogHas({"TF_DBMP_w(", "tf_BMP_NOVE_ROZMERY() - Chyba vstupu: koef, FIXMAX_sir, FIXMAX_vys [0] [100]"}));
-    EXPECT_TRUE(LogHas({"sir,vys: [0] [50]"}));
 }
 
-using BmpWrite = SurfaceTest;
+using BmpWrite = Screen;
 
-TEST_F(BmpWrite, HeadersPaddingInclusiveAreaBottomUpInBlueGreenRed) {
+TEST_F(BmpWrite, HeadersPaddedRowsBottomUpInclusiveAreasClippedAndFailuresLeaveNoFile) {
     tf_CDas_Surface s;
-    Load(s, "wr_src.bmp", {"kkkkk", "krgkk", "kBwkk"});
+    Load(s, "wr_src.bmp", {"kkkkkkkk", "krgkkkkk", "kBwkkkkk"});
     ASSERT_TRUE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s.lpDDS, {1, 1, 1, 2}, "wr_one.bmp"));
-    const Written one = ReadWritten("wr_one.bmp");
+    const Written one("wr_one.bmp");
     ASSERT_EQ(one.bytes.size(), 54u + 2 * 4);  // 3 data bytes and 1 padding byte a row
     EXPECT_EQ(std::string(one.bytes.begin(), one.bytes.begin() + 2), "BM");
     const uint32_t fields[][2] = {{2, 62},  {6, 0},  {10, 54},   {14, 40},   {18, 1}, {22, 2}, {26, 1 | 24 << 16},
@@ -53,52 +72,26 @@ TEST_F(BmpWrite, HeadersPaddingInclusiveAreaBottomUpInBlueGreenRed) {
     for (const auto& f : fields) EXPECT_EQ(one.U32(f[0]), f[1]) << "offset " << f[0];
     const uint8_t rows[] = {255, 0, 0, 0, 0, 0, 255, 0};  // blue (bottom) first, then red; padding zero
     EXPECT_TRUE(std::equal(std::begin(rows), std::end(rows), one.bytes.begin() + 54));
-
     ASSERT_TRUE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s.lpDDS, {1, 1, 4, 2}, "wr_four.bmp"));
-    const Written four = ReadWritten("wr_four.bmp");
+    const Written four("wr_four.bmp");
     EXPECT_EQ(std::make_pair(four.bytes.size(), four.U32(2)), std::make_pair(size_t(54 + 12 * 2), 54u + 12 * 2));
     EXPECT_EQ(std::make_tuple(four.At(0, 0), four.At(1, 0), four.At(0, 1), four.At(1, 1)),
               std::make_tuple(RED, GREEN, BLUE, WHITE));
-}
 
-TEST_F(BmpWrite, FileHoldsGetPixelsColoursAndLoadsBackAsTheSamePixels) {
-    IDirectDrawSurface* s = plat_CreateTestSurface(7, 5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) s->Row(y)[x] = static_cast<uint16_t>(0x9E37u * (y * 7 + x + 1));
-    ASSERT_TRUE(tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(s, "wr_all.bmp"));
-    const Written w = ReadWritten("wr_all.bmp");
-    tf_CDas_Surface again;
-    again.NAHRAJ_SURFACE(dd, "wr_all.bmp");
-    HDC dc = nullptr;
-    ASSERT_TRUE(again.lpDDS && s->GetDC(&dc) == DD_OK);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x)
-            EXPECT_EQ(std::make_pair(w.At(x, y), Px(again.lpDDS, x, y)), std::make_pair(GetPixel(dc, x, y), s->Row(y)[x]))
-                << x << "," << y;
-    s->ReleaseDC(dc);
-    s->Release();
-}
-
-TEST_F(BmpWrite, AreasAreClippedOrRefusedAndFailedWritesLeaveNoFile) {
-    tf_CDas_Surface s;
-    Load(s, "wr_src.bmp", {"rgBwkrgB", "rgBwkrgB"});
     ASSERT_TRUE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s.lpDDS, {-5, 1, 100, 2000000000}, "wr_clip.bmp"));
-    EXPECT_EQ(ReadWritten("wr_clip.bmp").Size(), Size(8, 1));
+    EXPECT_EQ(Written("wr_clip.bmp").Dims(), Size(8, 2));
     for (const RECT& r : {RECT{1, 0, 0, 1}, RECT{0, 1, 1, 0}, RECT{8, 0, 9, 1}, RECT{-9, -9, -1, -1}})
         EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s.lpDDS, r, "wr_bad.bmp"));
     EXPECT_TRUE(LogHas({"TLFW ERROR:", "oblast mimo SURFACE"}));
-
     plat_SetWriteFailure(true);
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(s.lpDDS, "wr_ro.bmp"));
     plat_SetWriteFailure(false);
     EXPECT_TRUE(LogHas({"TF_DBMP_w(", plat_W1250(u8"Chyba pri otvaraní suboru")}));
-    EXPECT_TRUE(LogHas({"subor: [wr_ro.bmp]"}));
     plat_SetWriteLimit(60);  // a full disk
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(s.lpDDS, "wr_full.bmp"));
     plat_SetWriteLimit(-1);
-    EXPECT_FALSE(exists("wr_full.bmp"));
     EXPECT_TRUE(LogHas({"TLFW ERROR:", "Chyba pri zapise, subor nezapisany"}));
-    EXPECT_FALSE(exists("wr_bad.bmp") || exists("wr_ro.bmp") || s.lpDDS->locked);
+    EXPECT_FALSE(exists("wr_full.bmp") || exists("wr_bad.bmp") || exists("wr_ro.bmp") || s.lpDDS->locked);
 }
 
 TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
@@ -107,8 +100,8 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
         for (int x = 0; x < 8; ++x) s->Row(y)[x] = (x + y) % 2 ? 0xFFFF : 0x0000;  // fine black-white checks
     const int live = plat_LiveSurfaceCount();
     ASSERT_TRUE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd, s, false, 2, 3, "st_exact.bmp"));
-    const Written exact = ReadWritten("st_exact.bmp");
-    EXPECT_EQ(exact.Size(), Size(2, 3));
+    const Written exact("st_exact.bmp");
+    EXPECT_EQ(exact.Dims(), Size(2, 3));
     EXPECT_NEAR(GetGValue(exact.At(1, 1)), 128, 12);  // averaged grey, not a dropped pixel
     s->lost = true;  // a restored surface holds nothing worth writing
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd, s, false, 4, 4, "st_lost.bmp"));
@@ -117,8 +110,8 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
 
     WriteFile("pf_src.bmp", Bmp({"rrgg", "rrgg", "BBww", "BBww"}));
     ASSERT_TRUE(tf_BMP_VYTVOR_BMP_3_zFILE_doFILE__stretch_cezSRF(dd, "pf_src.bmp", 2, 0, 0, "pf_half.bmp"));
-    const Written half = ReadWritten("pf_half.bmp");
-    EXPECT_EQ(std::make_tuple(half.Size(), half.At(0, 0), half.At(1, 0), half.At(0, 1), half.At(1, 1)),
+    const Written half("pf_half.bmp");
+    EXPECT_EQ(std::make_tuple(half.Dims(), half.At(0, 0), half.At(1, 0), half.At(0, 1), half.At(1, 1)),
               std::make_tuple(Size(2, 2), RED, GREEN, BLUE, WHITE));
     EXPECT_EQ(plat_LiveSurfaceCount(), live - 1);
 }
@@ -139,4 +132,84 @@ TEST_F(BmpWrite, BadPicturesWriteNothing) {
         EXPECT_TRUE(LogHas({"subor: [", name})) << name;
     }
     EXPECT_TRUE(LogHas({"obrazok sa nenahral"}));
+}
+
+namespace {
+class Thumbs : public Screen {
+protected:
+    void SetUp() override {
+        Screen::SetUp();
+        Picture("a.bmp", {"rg"});
+        tree.File("a.thm", "kept");
+        Rows stripes(100);  // 40 x 100: red, rows 25-74 green
+        for (int y = 0; y < 100; ++y) stripes[y] = std::string(40, y >= 25 && y < 75 ? 'g' : 'r');
+        Picture("b.bmp", stripes);
+        // A sprite sheet: black lines round a 20 x 10 phase at (10, 10), red left half, green right.
+        Rows sheet(20, std::string(30, 'k'));
+        for (int y = 6; y < 16; ++y)
+            for (int x = 3; x < 23; ++x) sheet[y][x] = x < 13 ? 'r' : 'g';
+        Picture("c.bmp", sheet);
+        tree.File("c.faz", "10 10\n");
+    }
+    void Picture(const std::string& name, const Rows& rows) {
+        const std::vector<unsigned char> v = Bmp(rows);
+        tree.File(name, {v.begin(), v.end()});
+    }
+    Written Thm(const std::string& base) const { return Written(tree.Host(base + ".thm")); }
+    size_t ThmCount() const {
+        size_t n = 0;
+        for (const std::string& name : tree.Names()) n += name.ends_with(".thm");
+        return n;
+    }
+    test_support::TempTree tree;
+    const std::string dir = tree.Path();
+};
+}  // namespace
+
+TEST_F(Thumbs, MissingOnesMadePhaseBesideAPhasesFileOtherPicturesSqueezedOrBanded) {
+    EXPECT_EQ(tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1), 0);
+    EXPECT_EQ(tree.Read("a.thm"), "kept");
+    const Written b = Thm("b"), c = Thm("c");
+    EXPECT_EQ(std::make_tuple(b.Dims(), b.At(50, 0), b.At(50, 37)), std::make_tuple(Size(100, 75), RED, GREEN));
+    EXPECT_EQ(std::make_tuple(c.Dims(), c.At(5, 25), c.At(95, 25)), std::make_tuple(Size(100, 50), RED, GREEN));
+    unlink(tree.Host("b.thm").c_str());  // deleting a thumbnail has it made again
+    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 100, 2);
+    const Written band = Thm("b");
+    ASSERT_EQ(band.Dims(), Size(100, 50));  // rows 25 to 74 of 100
+    for (int y = 0; y < 50; ++y) EXPECT_EQ(band.At(50, y), GREEN) << y;
+    EXPECT_EQ(Thm("c").Dims(), Size(100, 50));  // existing ones untouched
+    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 100, 7);
+    EXPECT_TRUE(LogHas({"TF_DBMP_w(", "Nekorektny mod [7]"}));
+}
+
+TEST_F(Thumbs, MissingFolderVanishedPictureAndFailedWritesLeaveNoThumbnail) {
+    tf_BMP_Vytvor__bmp2thm((dir + "\\gone").c_str(), 100, 75, 1);
+    EXPECT_TRUE(LogHas({"TLFW ERROR:  [tf_BMP - adresar neexistuje]"}));
+    ASSERT_EQ(symlink(tree.Host("nowhere.bmp").c_str(), tree.Host("d.bmp").c_str()), 0);  // listed, not readable
+    plat_SetWriteFailure(true);
+    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
+    plat_SetWriteFailure(false);
+    EXPECT_TRUE(LogHas({"obrazok sa nenahral"}));
+    plat_SetWriteLimit(100);  // a full disk
+    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
+    plat_SetWriteLimit(-1);
+    EXPECT_EQ(ThmCount(), 1u);
+    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
+    EXPECT_EQ(ThmCount(), 3u);
+}
+
+TEST_F(Thumbs, ListingGivesNamesOrPathsWithinItsRoom) {
+    char* mena[4] = {};
+    int posledny = 7;
+    tf_BMP_Zisti_Vytvor__bmp2thm(dir.c_str(), false, dd, 100, 75, mena, 4, &posledny);
+    ASSERT_EQ(posledny, 2);
+    EXPECT_EQ(std::string(mena[0]) + mena[1] + mena[2], "abc");
+    EXPECT_EQ(Thm("c").Dims(), Size(100, 75));  // squeezed in spite of its phases file
+    for (char*& m : mena) free(std::exchange(m, nullptr));
+    unlink(tree.Host("c.thm").c_str());
+    tf_BMP_Zisti_Vytvor__bmp2thm_s3C(dir.c_str(), true, dd, 100, 100, mena, 2, &posledny);
+    EXPECT_EQ(std::make_tuple(posledny, std::string(mena[1]), mena[2]), std::make_tuple(1, dir + "\\b.bmp", nullptr));
+    EXPECT_TRUE(LogHas({"Doslo k chybe pri nacitani BMP suborov [X]"}));
+    EXPECT_TRUE(tree.Read("c.thm").empty());  // beyond the room: not made
+    for (char*& m : mena) free(m);
 }

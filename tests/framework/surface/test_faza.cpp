@@ -1,3 +1,4 @@
+// Phases: measured between border lines, drawn clipped to the screen or a window, mirrored.
 #include "framework/surface/tf_display.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"
@@ -8,17 +9,16 @@ namespace {
 // A 3 x 3 phase (content columns 1..3) and a 9-wide one (5..13) with key pixels.
 const Rows SHEET = {"BBBBBBBBBBBBBBB", "BrgkBrgywcgrycB", "BgryBgry.gr.gyB", "BygrBygrgygrgrB", "BBBBBBBBBBBBBBB"};
 
-class Phase : public SurfaceTest {
+class Phase : public Screen {
 protected:
     void SetUp() override {
-        SurfaceTest::SetUp();
+        Screen::SetUp();
         Load(s, "srf_sheet.bmp", SHEET);
         s.BC_NASTAV(0, 0);
         s.TC_NASTAV(8, 2);
         small = s.ZAMERAJ_FAZU(2, 2);
         wide = s.ZAMERAJ_FAZU(8, 2);
     }
-    void Clear() { DDSURFACE_ZMAZ(back, PAPER); }
     tf_CDas_Surface s;
     tf_TFAZA small, wide;
 };
@@ -28,26 +28,22 @@ void expect_phase(const tf_TFAZA& f, int x1, int y1, int x2, int y2, int sir, in
 }
 }  // namespace
 
-TEST_F(Phase, MeasuresFromBorderToBorder) {
+TEST_F(Phase, MeasuresFromBorderToBorderFromAnyPointInsideAndDefaultsOutside) {
     expect_phase(small, 1, 1, 4, 4, 4, 4);  // x2 is the border column, sir one more than drawn
+    expect_phase(s.ZAMERAJ_FAZU(3, 3), 1, 1, 4, 4, 4, 4);  // from its last row and column
     expect_phase(wide, 5, 1, 14, 4, 10, 4);
     s.ZOBRAZ_FAZU(back, 10, 10, small, 0);
     ExpectCopy(&s, 10, 10, {1, 1, 4, 4}, true);
-
-    tf_TFAZA from_border = s.ZAMERAJ_FAZU(4, 2);  // the phase to its right
-    EXPECT_EQ(from_border.x1, 5);
-    EXPECT_EQ(from_border.x2, 14);
-    s.BC = PAPER;  // no border anywhere: the edges bound the phase
-    expect_phase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
-}
-
-TEST_F(Phase, PointsOutsideThePictureGiveTheDefaultPhase) {
+    const tf_TFAZA from_border = s.ZAMERAJ_FAZU(4, 2);  // the phase to its right
+    EXPECT_EQ(std::make_pair(from_border.x1, from_border.x2), std::make_pair(5, 14));
     for (POINT p : std::vector<POINT>{{15, 2}, {-1, 2}, {2, 5}, {2, -1}})
         expect_phase(s.ZAMERAJ_FAZU(p.x, p.y), 0, 0, 0, 0, 100, 100);
     EXPECT_TRUE(test_support::LogHas({"TF_DSRFC_w(", "x,y: [2] [-1]"}));
     tf_CDas_Surface empty;
     expect_phase(empty.ZAMERAJ_FAZU(1, 1), 0, 0, 0, 0, 100, 100);
     EXPECT_TRUE(test_support::LogHas({"tf_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL"}));
+    s.BC = PAPER;  // no border anywhere: the edges bound the phase
+    expect_phase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
 }
 
 TEST_F(Phase, ScreenClippingCutsTheSource) {
@@ -76,16 +72,16 @@ TEST_F(Phase, MirroredDrawingIsOnePixelSmallerAndAlwaysKeyed) {
     s.TC_NASTAV(3, 1);  // black: plain drawing would be opaque
     ASSERT_EQ(s.TC, 0);
     s.ZOBRAZ_FAZU_Z(back, 5, 5, small, 0);
-    EXPECT_EQ(Px(back, 5, 5), PAPER);              // source (3, 1), keyed out
-    EXPECT_EQ(Px(back, 6, 6), Px(s.lpDDS, 1, 3));  // 3 x 3 sampled down to 2 x 2
+    EXPECT_EQ(Px(5, 5), PAPER);              // source (3, 1), keyed out
+    EXPECT_EQ(Px(6, 6), Px(s.lpDDS, 1, 3));  // 3 x 3 sampled down to 2 x 2
     for (int i = 5; i < 8; ++i) {
-        EXPECT_EQ(Px(back, 7, i), PAPER);
-        EXPECT_EQ(Px(back, i, 7), PAPER);
+        EXPECT_EQ(Px(7, i), PAPER);
+        EXPECT_EQ(Px(i, 7), PAPER);
     }
     Clear();
     s.ZOBRAZ_FAZU_Z(back, -3, 5, wide, 1);  // the screen's left edge cuts the source's right side
     s.ZOBRAZ_FAZU_Z(back, 17, 5, wide, 1);  // and its right edge the source's left side
-    EXPECT_EQ(Px(back, 0, 5), Px(s.lpDDS, 10, 1));
-    EXPECT_EQ(Px(back, 17, 5), Px(s.lpDDS, 13, 1));
-    EXPECT_EQ(Px(back, 19, 5), PAPER);
+    EXPECT_EQ(Px(0, 5), Px(s.lpDDS, 10, 1));
+    EXPECT_EQ(Px(17, 5), Px(s.lpDDS, 13, 1));
+    EXPECT_EQ(Px(19, 5), PAPER);
 }

@@ -1,14 +1,11 @@
 // The layout tuning mode, driven by window messages on the headless display.
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
-
-#include "framework/surface/tf_dsrfc.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_tlac.h"
 #include "tests/framework/app/app_fixture.h"
+#include "tests/support/temp_tree.h"
 
 using namespace app_test;
 
@@ -25,12 +22,6 @@ struct Box : tf_CPolCHLO {
 
 // Hidden containers' children too.
 tf_CPol* child(tf_CPolCHLO* parent, int i) { return static_cast<tf_CPol*>(parent->deti.GET(i)); }
-
-std::string read_file(const char* name) {
-    std::ostringstream s;
-    s << std::ifstream(name, std::ios::binary).rdbuf();
-    return s.str();
-}
 
 // Inputs, one per idle moment and each followed by a frame: "^F1" Ctrl+F1, "+Tab" Shift+Tab,
 // "F2*3" three times, "N4" the keypad's 4; "R90,290", "M90,290", "L90,290" a right press, a
@@ -68,9 +59,7 @@ void post(std::string in) {
 // The screen's own children are 0 to 6 (four title buttons, three dialogs); then a list, a
 // row list, an empty container and a container with a button, a label and a bare widget.
 struct Tuning : AppTest {
-    // A folder of its own for the report, the log and the settings: tests run side by side.
     void SetUp() override {
-        ASSERT_TRUE(mkdtemp(folder) && chdir(folder) == 0);
         AppTest::SetUp();
         list->Dsgn(100, 300);
         rows->Dsgn(300, 300);
@@ -80,11 +69,6 @@ struct Tuning : AppTest {
         new tf_CTlac(box, 40, 10, 77);
         new tf_CLabel(box, 10, 20, "Ahoj");
         new tf_CPol(box, 70, 30);
-    }
-    void TearDown() override {
-        AppTest::TearDown();
-        EXPECT_EQ(chdir(".."), 0);
-        std::filesystem::remove_all(folder);
     }
     // Strings hold inputs separated by blanks.
     void Play(const std::vector<Item>& items) {
@@ -143,7 +127,9 @@ struct Tuning : AppTest {
         return s;
     }
 
-    char folder[16] = "tuning_XXXXXX";
+    // A folder of its own for the report, the log and the settings: tests run side by side.
+    test_support::TempTree folder;
+    test_support::InFolder in{folder.Host()};
     RecordingScreen screen;
     tf_CDUI* list = new tf_CDUI(&screen, 0, 0);
     tf_CDUIR* rows = new tf_CDUIR(&screen, 0, 0);
@@ -154,7 +140,7 @@ struct Tuning : AppTest {
 TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
     const int n = screen.deti.count;
     const auto panel = [&](int mod, const tf_CPol* target, int line, const char* heading, const char* text) {
-        EXPECT_EQ(std::tuple(tf_KM_on, tf_KM_mod, tf_KM_cPol_10), std::tuple(true, mod, target));
+        On(mod, target);
         EXPECT_TRUE(heading == nullptr || Shows(420, 40, heading)) << heading;
         EXPECT_TRUE(Shows(470, 40 + line * 18, text)) << text;
     };
@@ -299,7 +285,7 @@ GetCHLWithIndex( 2 )->MoveToRel( 80, 30 );
 tf_KM_cPol_10: CPol
  TODO
 )";
-              EXPECT_EQ(read_file("tf_KM_report.txt"),
+              EXPECT_EQ(folder.Read("tf_KM_report.txt"),
                         want.replace(want.find('@'), 1, std::to_string(w) + "," + std::to_string(h)));
               remove("tf_KM_report.txt");
               mkdir("tf_KM_report.txt", 0700);

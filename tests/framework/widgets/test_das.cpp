@@ -1,12 +1,15 @@
-// The element: its pointer machine, hit tests and void look.
+// The element: its pointer machine, hit tests and void look; labels and icon widgets on it.
 #include "framework/widgets/tf_das.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "framework/surface/tf_draw.h"
+#include "framework/widgets/tf_dsgn.h"
+#include "framework/widgets/tf_label.h"
+#include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"
-#include "tests/framework/surface/surface_fixture.h"
 #include "tests/framework/widgets/widget_fixture.h"
 
 namespace {
@@ -20,7 +23,12 @@ struct Element : widget_test::ScreenTest {
         picture.BC_NASTAV(0, 0);
         picture.TC_NASTAV(3, 3);
     }
+    void TearDown() override {
+        tf_DSGN.hFont = nullptr;
+        widget_test::ScreenTest::TearDown();
+    }
     tf_CDas_Surface picture;
+    tf_CPolCHLO root;
 };
 }  // namespace
 
@@ -118,4 +126,48 @@ TEST_F(Element, VoidLookNamesItsClassAndNameOnlyAbove30x30) {
     button.SF(2);
     button.ZOBRAZ(back);
     EXPECT_EQ(Kinds(300, 100, 1), "d");  // sunken while pressed
+}
+
+TEST_F(Element, ALabelDrawsAndMeasuresInTheDesignFontUnlessItHasItsOwn) {
+    HFONT big = CreateFontA(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Verdana");
+    tf_DSGN.hFont = big;
+    tf_CLabel* label = new tf_CLabel(&root, 10, 20, "Abc");
+    int w = 0, h = 0, system_w = 0, system_h = 0;
+    label->GetSize(&w, &h);
+    tf_glob_ZISTI_ROZMER_TEXTU("Abc", nullptr, &system_w, &system_h);
+    EXPECT_GT(h, system_h + 8);
+    label->ZOBRAZ();
+    const int ink = Inked(10, 20, 10 + w - 1, 20 + h - 1);
+    EXPECT_TRUE(ink > 0 && Inked(0, 0, W - 1, H - 1) == ink);  // within the measured box
+    label->font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    label->GetSize(&w, &h);
+    EXPECT_EQ(h, system_h);
+    label->SetText(label->text);  // its own text survives
+    EXPECT_STREQ(label->text, "Abc");
+    label->zivy = false;
+    Clear();
+    label->ZOBRAZ();
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 0);
+    EXPECT_STREQ((new tf_CLabel(&root, 5))->text, "Label [5]");
+    DeleteObject(big);
+}
+
+TEST_F(Element, AnIconWidgetDrawsItsPhaseUnlessHiddenAndGivesUpAPictureItLoaded) {
+    root.MoveToRel(50, 60);
+    tf_CPolIcon* icon = new tf_CPolIcon(&root, -1);
+    icon->Dsgn_PolIcon_User(10, 10, &picture, 1, 1);
+    int w = 0, h = 0;
+    icon->GetSize(&w, &h);
+    EXPECT_EQ(std::pair(w, icon->x), std::pair(6, 60));
+    icon->ZOBRAZ();
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 24);  // a 5 x 5 phase with a transparent pixel
+    EXPECT_EQ(Px(60, 70), picture.lpDDS->Row(1)[1]);
+    Clear();
+    icon->zivy = false;
+    icon->ZOBRAZ();
+    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 0);
+    tf_CPolIcon* own = new tf_CPolIcon(&root, 0, 0, "herec.bmp");
+    EXPECT_EQ(own->vlastni, 1);
+    own->Dsgn_PolIcon_User(0, 0, &picture, 1, 1);
+    EXPECT_TRUE(own->vlastni == 0 && own->srf == &picture);
 }

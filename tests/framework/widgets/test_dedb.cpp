@@ -7,6 +7,7 @@
 #include "framework/widgets/tf_dedb.h"
 #include "framework/widgets/tf_polchlo.h"
 #include "platform/window.h"
+#include "tests/framework/widgets/widget_fixture.h"
 
 static void Type(tf_CDEDB& e, int n) { for (int i = 0; i < n; ++i) EXPECT_TRUE(e.INFORMUJ_SA_KLAV('A' + i % 26)); }
 
@@ -53,23 +54,16 @@ TEST(Dedb, TheLimitAndTheBuffer) {
     EXPECT_EQ(e.dlzka, 0);
 }
 
-TEST(Dedb, DrawsASunkenFieldWithItsText) {
-    IDirectDrawSurface *s = plat_CreateTestSurface(120, 60), *scratch = plat_CreateTestSurface(2, 2);
-    auto raw = [&](COLORREF c) { return static_cast<uint16_t>(DDPixelFromColor(scratch, c)); };
-    auto px = [&](int x, int y) { return s->Row(y)[x]; };
+using DedbOnScreen = widget_test::ScreenTest;
+
+TEST_F(DedbOnScreen, DrawsASunkenFieldWithItsText) {
     tf_CDEDB e(nullptr, 0, 0);
     e.Dsgn(10, 10, 80, 24);
     e.Set_Text("W");
-    e.ZOBRAZ(s);
+    e.ZOBRAZ(back);
     e.ZOBRAZ(static_cast<IDirectDrawSurface*>(nullptr));
-    const uint16_t fill = raw(0x00C8C8C8), white = raw(RGB(255, 255, 255));
-    EXPECT_EQ(std::make_tuple(px(50, 30), px(14, 12)), std::make_tuple(fill, fill));  // the text starts 5 in
-    EXPECT_EQ(std::make_tuple(px(10, 20), px(11, 20)), std::make_tuple(raw(0x00505050), raw(0)));  // dark, black
-    EXPECT_EQ(std::make_tuple(px(90, 20), px(50, 34)), std::make_tuple(white, white));  // right, bottom: past the fill
-    int ink = 0;
-    for (int y = 15; y < 30; ++y)
-        for (int x = 15; x < 30; ++x) ink += px(x, y) != fill;
-    EXPECT_GT(ink, 10);
-    s->Release();
-    scratch->Release();
+    const uint16_t fill = Raw(0x00C8C8C8);
+    EXPECT_EQ(std::make_tuple(Px(50, 30), Px(14, 12)), std::make_tuple(fill, fill));  // the text starts 5 in
+    EXPECT_EQ(Kinds(10, 20, 2) + Kinds(90, 20, 1) + Kinds(50, 34, 1), "dKWW");  // dark, black; right, bottom past the fill
+    EXPECT_GT(test_support::CountIn(15, 15, 29, 29, [&](int x, int y) { return Px(x, y) != fill; }), 10);
 }

@@ -37,30 +37,21 @@ TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
     ASSERT_FALSE(tf_FSI_Existuje_sub("rezia_dll.bmp"));  // the resource alone must do
     ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     tf_CDas_Surface* s = tf_DSGN.rezia_dll_srf;
-    ASSERT_TRUE(s && s->lpDDS);
-    EXPECT_EQ(std::pair(s->sir, s->vys), std::pair(235, 211));
+    ASSERT_TRUE(s && s->lpDDS && tf_DSGN._T_x_->PocetFaz() == 3 && tf_DSGN._posuvV_->PocetFaz() == 3);
     EXPECT_TRUE(s->BC == s->lpDDS->Row(0)[0] && s->TC == s->lpDDS->Row(1)[1]);
     tf_CTlac* close = tf_DSGN._T_x_;
-    EXPECT_STREQ(close->nazov, "tf_DSGN._T_x_");
-    ASSERT_EQ(close->PocetFaz(), 3);
     expect_phase(close, 0, 0);  // normal and over are one picture
     expect_phase(close, 1, 0);
     expect_phase(close, 2, 1);
-    ASSERT_EQ(tf_DSGN._posuvV_->PocetFaz(), 3);
     expect_phase(tf_DSGN._posuvV_, 2, 3);
     EXPECT_TRUE(tf_DSGN.posuvV_podklad.srf == s && tf_DSGN.posuvV_podklad.faza.x1 == SKIN_PHASES[4].l);
-    EXPECT_TRUE(tf_DSGN.ico_logo->srf == s && tf_DSGN.ico_logo->faza.y1 == SKIN_PHASES[5].t);
-    EXPECT_EQ(tf_DSGN.ico_logo->vlastni, 0);
-    EXPECT_NE(tf_DSGN.hFont, nullptr);
-    EXPECT_EQ(tf_DSGN.background_srf, nullptr);  // no application screen asked for one
-
+    EXPECT_TRUE(tf_DSGN.ico_logo->srf == s && tf_DSGN.ico_logo->faza.y1 == SKIN_PHASES[5].t && !tf_DSGN.ico_logo->vlastni);
+    EXPECT_TRUE(tf_DSGN.hFont && !tf_DSGN.background_srf);  // no application screen asked for a background
     EXPECT_EQ(tf_DSGN_INIT_Background(nullptr), 0);
     EXPECT_TRUE(tf_DSGN.rezia_dll_srf == s && tf_DSGN._T_x_ == close);
     EXPECT_EQ(tf_DSGN_DONE(), 1);
-    EXPECT_FALSE(tf_DSGN_INIT_flag);
-    EXPECT_TRUE(!tf_DSGN.rezia_dll_srf && !tf_DSGN._posuvH2_ && !tf_DSGN.ico_cancel && !tf_DSGN.hFont);
-    EXPECT_EQ(tf_DSGN.posuvV_podklad.srf, nullptr);
-    EXPECT_EQ(tf_DSGN_DONE(), 0);
+    EXPECT_TRUE(!tf_DSGN_INIT_flag && !tf_DSGN.rezia_dll_srf && !tf_DSGN._posuvH2_ && !tf_DSGN.ico_cancel && !tf_DSGN.hFont);
+    EXPECT_EQ(std::make_pair(tf_DSGN.posuvV_podklad.srf, tf_DSGN_DONE()), std::make_pair(static_cast<tf_CDas_Surface*>(nullptr), 0));
 }
 
 TEST_F(DesignRecord, StockElementsAreCopiedByName) {

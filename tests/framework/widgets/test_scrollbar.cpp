@@ -11,12 +11,7 @@
 #include "tests/support/test_support.h"
 
 namespace {
-using Reports = std::vector<std::pair<int, int>>;
-
-struct Owner : tf_CPolCHLO {
-    bool HandleFWInteraction(int id, int value, tf_CPol*) override { reports.emplace_back(id, value); return true; }
-    Reports reports;
-};
+using widget_test::Reports;
 
 struct ScrollBar : widget_test::ScreenTest {
     void SetUp() override { ScreenTest::SetUp(); tf_DSGN_INIT_Background(nullptr); }
@@ -31,7 +26,7 @@ struct ScrollBar : widget_test::ScreenTest {
         EXPECT_EQ(Inked(0, 0, W - 1, H - 1), w * h);
     }
     std::pair<int, int> Size(int w = -7, int h = -7) { bar->GetSize(&w, &h); return {w, h}; }
-    Owner owner;
+    widget_test::Recorder owner;
     tf_CScrollBar* bar = new tf_CScrollBar(&owner, 5);
 };
 }  // namespace
@@ -42,11 +37,7 @@ TEST_F(ScrollBar, AStockBarStepsWithinItsDefaultRangeAndReportsEveryStep) {
     EXPECT_EQ(std::pair(bar->posuv->rozsah_od, bar->posuv->rozsah_do), std::pair(1, 100));
     bar->SP(-500);  // beyond the range: the knob rests against button A, which still tells
     EXPECT_EQ(bar->posuv->y, bar->btnA->y + bar->btnA->AktVYS() - 1);
-    int id = -1;
-    for (tf_CTlac* b : {bar->btnA, bar->btnB, bar->btnB, bar->btnA}) {
-        for (int event : {0, 1}) owner.INFORMUJ_SA(b->x + 5, b->y + 5, event);
-        owner.INFORMUJ_MA(&id);
-    }
+    for (tf_CTlac* b : {bar->btnA, bar->btnB, bar->btnB, bar->btnA}) widget_test::Click(owner, b->x + 5, b->y + 5);
     EXPECT_EQ(owner.reports, (Reports{{5, 1}, {5, 2}, {5, 3}, {5, 2}}));
 }
 

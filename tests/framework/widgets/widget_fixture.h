@@ -1,39 +1,39 @@
-// A paper screen for the widget tests, and a small skin standing in for the program's own.
+// A small skin standing in for the program's own, for the widget tests.
 #pragma once
-#include <gtest/gtest.h>
-
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "framework/surface/tf_dsrfc.h"
+#include "framework/widgets/tf_polchlo.h"
+
 #include "platform/resources.h"
+#include "tests/framework/surface/surface_fixture.h"
 
 namespace widget_test {
+using srf_test::ScreenTest;
+using Reports = std::vector<std::pair<int, int>>;
 
-// The back buffer is the whole screen; the primary beside it serves text measuring.
-class ScreenTest : public testing::Test {
-public:
-    static constexpr uint16_t PAPER = 0x1234;
-    static constexpr int W = 640, H = 480;
-
-protected:
-    void SetUp() override;
-    void TearDown() override;
-    uint16_t Px(int x, int y) { return back->Row(y)[x]; }
-    uint16_t Raw(COLORREF c) { return static_cast<uint16_t>(DDPixelFromColor(back, c)); }
-    // Pixels of the inclusive box that are no longer paper.
-    int Inked(int l, int t, int r, int b);
-    // n pixels from (x, y), rightwards or downwards: . paper, W white, K black, the dialog
-    // border's l light, m mid, d dark, t title strip, g grey panel, f bevel fill, ? other.
-    std::string Kinds(int x, int y, int n, bool down = false);
-
-    IDirectDraw* dd = nullptr;
-    IDirectDrawSurface* back = nullptr;
-    IDirectDrawSurface* primary = nullptr;
-
-private:
-    int saved[4] = {};
-    uint16_t named[6] = {};
+// A container that records the actions reported to it.
+struct Recorder : tf_CPolCHLO {
+    bool HandleFWInteraction(int id, int value, tf_CPol* source) override {
+        reports.emplace_back(id, value);
+        sources.push_back(source);
+        return true;
+    }
+    Reports reports;
+    std::vector<tf_CPol*> sources;
 };
+
+// Arm, press and poll at (x, y) as a container passes them on, then release: the id
+// reported, or 0.
+inline int Click(tf_CPolCHLO& owner, int x, int y) {
+    int id = 0;
+    owner.INFORMUJ_SA(x, y, 0);
+    owner.INFORMUJ_SA(x, y, 1);
+    const bool reported = owner.INFORMUJ_MA(&id);
+    owner.INFORMUJ_SA(x, y, -1);
+    return reported ? id : 0;
+}
 
 // Content (inclusive) and fill of the phases framed in the test skin, 235 x 211 like the real
 // one with a cyan border colour and magenta elsewhere: _T_x_ normal and pressed, _posuvV_
@@ -42,14 +42,25 @@ struct SkinPhase {
     int l, t, r, b;
     char fill;
 };
-extern const SkinPhase SKIN_PHASES[6];
+inline constexpr SkinPhase SKIN_PHASES[6] = {{38, 3, 52, 16, 'g'},    {38, 18, 52, 31, 'y'},  {112, 36, 129, 65, 'g'},
+                                             {137, 36, 154, 65, 'y'}, {161, 24, 178, 34, 'w'}, {3, 151, 202, 208, 'r'}};
 
 // Makes the test skin the "rezia_dll.bmp" resource while alive; afterwards the resource it
 // hid (the program's own) is found again.
 class SkinResource {
 public:
-    SkinResource();
-    ~SkinResource();
+    SkinResource() : hidden(plat_FindResource("rezia_dll.bmp")) {
+        srf_test::Rows rows(211, std::string(235, '.'));
+        rows[0][0] = 'c';
+        for (const SkinPhase& p : SKIN_PHASES)
+            for (int y = p.t - 1; y <= p.b + 1; ++y)
+                for (int x = p.l - 1; x <= p.r + 1; ++x)
+                    rows[y][x] = (x < p.l || x > p.r || y < p.t || y > p.b) ? 'c' : p.fill;
+        srf_test::AddResource("rezia_dll.bmp", srf_test::Bmp(rows));
+    }
+    ~SkinResource() {
+        if (hidden) plat_AddResource(hidden->name, hidden->data, hidden->size);
+    }
 
 private:
     const plat_Resource* hidden;

@@ -6,10 +6,12 @@
 #include "platform/gdi.h"
 #include "tests/support/pixels.h"
 
+namespace test_support {
+
 struct GdiSurface {
     GdiSurface(int w, int h) : srf(plat_CreateTestSurface(w, h)) { srf->GetDC(&dc); }
     ~GdiSurface() { srf->Release(); }
-    uint16_t raw(int x, int y) const { return srf->Row(y)[x]; }
+    uint16_t raw(int x, int y) const { return Px(srf, x, y); }
     COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
     // A colour as the surface stores it (found through a spare pixel).
     COLORREF stored(COLORREF c) const {
@@ -23,7 +25,7 @@ struct GdiSurface {
             for (int x = 0; x < srf->Width(); ++x) srf->Row(y)[x] = static_cast<uint16_t>(0x1234 + 37 * x + 1013 * y);
     }
     int count(const std::function<bool(int, int)>& pred) const {
-        return test_support::CountIn(0, 0, srf->Width() - 1, srf->Height() - 1, pred);
+        return CountIn(0, 0, srf->Width() - 1, srf->Height() - 1, pred);
     }
     int count(COLORREF c) const {
         return count([&](int x, int y) { return at(x, y) == c; });
@@ -32,3 +34,5 @@ struct GdiSurface {
     IDirectDrawSurface* srf;
     HDC dc = nullptr;
 };
+
+}  // namespace test_support
