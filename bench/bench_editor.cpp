@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 
 #include "bench/bench_support.h"
@@ -18,7 +19,7 @@ namespace {
 using bench::Cost;
 using bench::Measure;
 
-constexpr int ACTORS = 60, SIDE = bench::ACTOR_SIDE, PICTURES = 5;
+constexpr int ACTORS = 60, SIDE = bench::ACTOR_SIDE, PICTURES = 5, ROUND = 10;
 
 // Books beside the folder "app"; the first has one page of 60 actors on a tiled background.
 struct Library {
@@ -97,15 +98,19 @@ void BM_EditorFrame(benchmark::State& state) {
         worst_state();
         if (REG.count != ACTORS || hovered == -1 || setup_target == -1 || !duir_KNIHY->zivy)
             state.SkipWithError("the worst frame could not be set up");
-        const double cpu = bench::CpuNs();
-        const bench::Clock::time_point start = bench::Clock::now();
-        for (auto _ : state) tf_APP_Redraw_Frame();
-        const double runs = static_cast<double>(state.iterations());
-        const Cost worst{bench::NsSince(start) / runs, (bench::CpuNs() - cpu) / runs};
-        const Cost empty = Measure(state.iterations(), [] {
+        // Both frames in alternating rounds, each counted by its quickest round, so that other
+        // work on a shared machine stretches neither more than the other.
+        auto empty_frame = [] {
             DDSURFACE_ZMAZ(tf_lpDDSBack, 500);
             tf_lpDDSPrimary->BltFast(0, 0, tf_lpDDSBack, nullptr, DDBLTFAST_NOCOLORKEY);
-        });
+        };
+        Cost worst{1e18, 1e18}, empty{1e18, 1e18};
+        auto keep_quickest = [](Cost* best, Cost c) { *best = {std::min(best->wall, c.wall), std::min(best->cpu, c.cpu)}; };
+        for (auto _ : state) {
+            keep_quickest(&worst, Measure(ROUND, [] { tf_APP_Redraw_Frame(); }));
+            keep_quickest(&empty, Measure(ROUND, empty_frame));
+        }
+        state.counters["frame_cpu_us"] = worst.cpu / 1000;
         state.counters["empty_cpu_us"] = empty.cpu / 1000;
         state.counters["frame_over_empty"] = worst.cpu / empty.cpu;
         state.counters["wall_ratio"] = worst.wall / empty.wall;

@@ -13,13 +13,12 @@
 namespace {
 const COLORREF STATUS_COLOUR = 0xF0F0F0;
 
-// The platform draws pens one pixel wide: three nested rectangles make the 3-pixel line.
+// The 3-pixel pen straddles the object's edge.
 void obrys(HDC dc, int index, HPEN pen) {
     CHerec* o = REG_Objekt(index);
     if (!o || !pen) return;
     SelectObject(dc, pen);
-    const int l = o->x, t = o->y, r = l + o->AktSIR(), b = t + o->AktVYS();
-    for (int d = -1; d <= 1; ++d) Rectangle(dc, l + d, t + d, r - d, b - d);
+    Rectangle(dc, o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS());
 }
 
 void obrysy(IDirectDrawSurface* back) {
@@ -46,7 +45,8 @@ void viditelnost(PX_Editor& e) {
 }
 
 void stav(IDirectDrawSurface* back) {
-    if (strlen(status_text) > 1) tf_glob_Text_srf(back, tf_ScreenCX - 75, tf_ScreenH - 25, STATUS_COLOUR, status_text);
+    if (strlen(status_text) > 1)
+        tf_glob_Text_srf(back, tf_ScreenCX - 75, tf_ScreenH - 25, STATUS_COLOUR, status_text, true);
 }
 }  // namespace
 

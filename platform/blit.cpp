@@ -84,25 +84,26 @@ int64_t map_axis(Span d, Span s, int dlim, int slim, bool mirror, std::vector<in
     return first;
 }
 
-// Source rows to read from; a private copy of them when a surface is blitted onto itself,
-// so that overlapping areas read the pixels as they were before the blit.
+// Source rows [lo, hi) to read from; a private copy of them when a surface is blitted onto
+// rows of itself that they overlap, so that those read the pixels as they were before the blit.
 class SourceRows {
 public:
-    SourceRows(IDirectDrawSurface& src, const IDirectDrawSurface& dst, int64_t lo, int64_t hi)
+    SourceRows(const IDirectDrawSurface& src, const IDirectDrawSurface& dst, int64_t lo, int64_t hi, int64_t dlo,
+               int64_t dhi)
         : src(src), lo(lo) {
-        if (&src != &dst) return;
+        if (&src != &dst || hi <= dlo || dhi <= lo) return;
         const size_t w = static_cast<size_t>(src.Width());
         copy.resize(w * static_cast<size_t>(hi - lo));
         for (int64_t y = lo; y < hi; ++y)
             memcpy(&copy[w * static_cast<size_t>(y - lo)], src.Row(static_cast<int>(y)), w * 2);
     }
-    const uint16_t* Row(int64_t y) {
+    const uint16_t* Row(int64_t y) const {
         if (copy.empty()) return src.Row(static_cast<int>(y));
         return &copy[static_cast<size_t>(src.Width()) * static_cast<size_t>(y - lo)];
     }
 
 private:
-    IDirectDrawSurface& src;
+    const IDirectDrawSurface& src;
     int64_t lo;
     std::vector<uint16_t> copy;
 };
@@ -144,17 +145,31 @@ uint16_t blend_pixel(uint16_t s, uint16_t d, unsigned a) {
     return static_cast<uint16_t>(r << 11 | g << 5 | b);
 }
 
+// Columns [s, s + n) of a keyed source row p, written run by run to d.
+void copy_runs(uint16_t* d, const uint16_t* p, int64_t s, int64_t n, std::span<const plat_Run> runs) {
+    auto run = std::lower_bound(runs.begin(), runs.end(), s, [](const plat_Run& r, int64_t x) { return r.to <= x; });
+    for (; run != runs.end() && run->from < s + n; ++run) {
+        const int64_t a = std::max<int64_t>(run->from, s), b = std::min<int64_t>(run->to, s + n);
+        memcpy(d + (a - s), p + a, static_cast<size_t>(b - a) * 2);
+    }
+}
+
 void copy1to1(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
     int64_t x = dx.lo, y = dy.lo, s = sx.lo, t = sy.lo, n = sx.Size(), rows = sy.Size();
     if (!clip_run(x, s, n, dst.Width(), src.Width()) || !clip_run(y, t, rows, dst.Height(), src.Height())) return;
-    SourceRows from(src, dst, t, t + rows);
+    const SourceRows from(src, dst, t, t + rows, y, y + rows);
+    // A surface's runs change as it is written: onto itself the copy goes by the mask.
+    plat_KeyRuns* keyRuns = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
     for (int64_t r = 0; r < rows; ++r) {
         uint16_t* d = dst.Row(static_cast<int>(y + r)) + x;
-        const uint16_t* p = from.Row(t + r) + s;
-        if (m.keyed)
-            CopyRowKeyed(d, p, n, m.key);
+        const uint16_t* p = from.Row(t + r);
+        std::span<const plat_Run> runs;
+        if (keyRuns && keyRuns->Row(src, static_cast<int>(t + r), &runs))
+            copy_runs(d, p, s, n, runs);
+        else if (m.keyed)
+            CopyRowKeyed(d, p + s, n, m.key);
         else
-            memcpy(d, p, static_cast<size_t>(n) * 2);
+            memcpy(d, p + s, static_cast<size_t>(n) * 2);
     }
 }
 
@@ -165,7 +180,7 @@ void copy_mapped(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& 
     const int64_t y0 = map_axis(dy, sy, dst.Height(), src.Height(), m.mirrorY, ymap);
     if (xmap.empty() || ymap.empty()) return;
     const auto [top, bottom] = std::minmax_element(ymap.begin(), ymap.end());
-    SourceRows from(src, dst, *top, *bottom + 1);
+    const SourceRows from(src, dst, *top, *bottom + 1, y0, y0 + static_cast<int64_t>(ymap.size()));
     for (size_t r = 0; r < ymap.size(); ++r) {
         uint16_t* d = dst.Row(static_cast<int>(y0 + static_cast<int64_t>(r))) + x0;
         const uint16_t* p = from.Row(ymap[r]);

@@ -1,5 +1,6 @@
 // The DirectDraw subset: RGB565 software surfaces in memory.
 #pragma once
+#include "platform/key_runs.h"
 #include "platform/win32.h"
 
 #define DD_OK ((HRESULT)0)
@@ -47,6 +48,7 @@
 #define DDBLTFX_MIRRORUPDOWN 0x00000004
 
 #define DDLOCK_WAIT 0x00000001
+#define DDLOCK_READONLY 0x00000010
 #define DDCKEY_SRCBLT 0x00000008
 #define DDPCAPS_8BIT 0x00000004
 #define DDEDM_REFRESHRATES 0x00000001
@@ -119,7 +121,16 @@ public:
     // Direct access for the platform layer and tests.
     int Width() const;
     int Height() const;
-    uint16_t* Row(int y);
+    uint16_t* Row(int y) {
+        ++writes;  // whoever asks for a writable row may write: see KeyRuns
+        return const_cast<uint16_t*>(static_cast<const IDirectDrawSurface*>(this)->Row(y));
+    }
+    const uint16_t* Row(int y) const {
+        return reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(y) * pitch);
+    }
+    // The runs of pixels that differ from the colour key, row by row, kept until the pixels or
+    // the key change (Row and Lock without DDLOCK_READONLY count as changes); null without a key.
+    plat_KeyRuns* KeyRuns() const;
     LONG Pitch() const;
     DWORD Caps() const;
     bool lost = false;
@@ -137,6 +148,8 @@ private:
     uint16_t* pixels;
     bool hasKey = false;
     uint16_t key = 0;
+    uint64_t writes = 0;
+    mutable plat_KeyRuns runs;
     IDirectDrawSurface* attached = nullptr;  // back buffer of a flipping primary
     HDC dc = nullptr;
 };

@@ -1,4 +1,5 @@
 // GDI objects (stock and created pens, brushes, fonts, bitmaps) and device contexts.
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 
@@ -113,10 +114,11 @@ void plat_GdiWarn(const char* what, const char* detail) {
 
 HGDIOBJ GetStockObject(int which) { return stock(which); }
 
-HPEN CreatePen(int style, int, COLORREF colour) {
-    // Every pen is one pixel wide; only solid and null pens exist here.
+HPEN CreatePen(int style, int width, COLORREF colour) {
+    // Only solid and null pens exist here.
     plat_GdiObject* o = plat_NewGdiObject(plat_GdiKind::PEN);
     o->colour = colour;
+    o->width = std::clamp(width, 1, PLAT_MAX_PEN);
     o->hollow = style == PS_NULL;
     return o;
 }

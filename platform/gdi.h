@@ -68,7 +68,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj);
 BOOL DeleteObject(HGDIOBJ obj);  // stock objects are never deleted
 int GetObjectA(HGDIOBJ obj, int size, void* out);
 
-// Pens draw one pixel wide whatever the width; PS_NULL draws nothing.
+// A pen of width w (0 is 1, at most 64) draws lines w pixels across and outlines w pixels
+// wide, centred on where the one-pixel line or outline lies; PS_NULL draws nothing.
 HPEN CreatePen(int style, int width, COLORREF colour);
 HBRUSH CreateSolidBrush(COLORREF colour);
 // Height < 0: character height in pixels; > 0: cell height; 0: default (about 13 px).

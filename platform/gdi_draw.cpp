@@ -27,14 +27,16 @@ namespace {
 // A pen or brush that paints, else null.
 const plat_GdiObject* paints(const plat_GdiObject* o) { return o && !o->hollow ? o : nullptr; }
 
-void plot(IDirectDrawSurface* s, int64_t x, int64_t y, uint16_t v) {
-    if (x >= 0 && y >= 0 && x < s->Width() && y < s->Height()) s->Row(static_cast<int>(y))[x] = v;
+// A pen's dab: width × width pixels centred on (x, y).
+void plot(IDirectDrawSurface* s, int64_t x, int64_t y, int64_t width, uint16_t v) {
+    const int64_t l = x - (width - 1) / 2, t = y - (width - 1) / 2;
+    plat_FillBox(s, plat_SurfaceBox(s), {l, t, l + width, t + width}, v);
 }
 
 // Bresenham from (x0, y0) towards (x1, y1), the end point excluded. Only the steps whose
-// major coordinate lies on the surface are walked; the minor coordinate of the first of them
-// is computed directly.
-void draw_line(IDirectDrawSurface* s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint16_t v) {
+// dab may reach the surface are walked; the minor coordinate of the first of them is computed
+// directly.
+void draw_line(IDirectDrawSurface* s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t width, uint16_t v) {
     const int64_t dx = x1 - x0, dy = y1 - y0;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
     const int64_t n = xMajor ? std::llabs(dx) : std::llabs(dy);  // pixels drawn
@@ -45,9 +47,9 @@ void draw_line(IDirectDrawSurface* s, int64_t x0, int64_t y0, int64_t x1, int64_
     const int64_t m0 = xMajor ? x0 : y0, k0 = xMajor ? y0 : x0;
     const int64_t size = xMajor ? s->Width() : s->Height();
 
-    // Steps i in [first, last) put the major coordinate m0 + i·sMajor inside [0, size).
-    int64_t first = sMajor > 0 ? -m0 : m0 - (size - 1);
-    int64_t last = sMajor > 0 ? size - m0 : m0 + 1;
+    // Steps i in [first, last) put the major coordinate m0 + i·sMajor inside [-width, size + width).
+    int64_t first = sMajor > 0 ? -width - m0 : m0 - (size + width - 1);
+    int64_t last = sMajor > 0 ? size + width - m0 : m0 + width + 1;
     first = std::max<int64_t>(first, 0);
     last = std::min(last, n);
     if (first >= last) return;
@@ -59,9 +61,9 @@ void draw_line(IDirectDrawSurface* s, int64_t x0, int64_t y0, int64_t x1, int64_
     for (int64_t i = first; i < last; ++i) {
         const int64_t m = m0 + i * sMajor, k = k0 + q * sMinor;
         if (xMajor)
-            plot(s, m, k, v);
+            plot(s, m, k, width, v);
         else
-            plot(s, k, m, v);
+            plot(s, k, m, width, v);
         r += 2 * nMinor;
         if (r >= 2 * n) {
             r -= 2 * n;
@@ -92,27 +94,44 @@ struct Shape {
     int64_t column(int64_t x2) const { return left + (x2 + w - 1) / 2; }
 };
 
-// The inside with the brush, the one-pixel outline with the pen. A pixel is outline when one of
-// its four neighbours lies outside the shape.
+// The inside with the brush, the outline with the pen, as wide as the pen and centred on the
+// box's edge. A pixel is outline when a pixel within the pen's width less one (counted along the
+// axes: over the sides of a rectangle exactly the width) lies outside the shape.
 void draw_shape(HDC dc, int64_t l, int64_t t, int64_t r, int64_t b, int64_t ew, int64_t eh) {
     IDirectDrawSurface* s = plat_DrawSurface(dc);
     if (!s) return;
     if (r < l) std::swap(l, r);
     if (b < t) std::swap(t, b);
-    const Shape sh{l, t, r - l, b - t, std::clamp<int64_t>(ew, 0, r - l), std::clamp<int64_t>(eh, 0, b - t)};
     const plat_GdiObject* pen = paints(dc->pen);
     const plat_GdiObject* brush = paints(dc->brush);
-    if (sh.w == 0 || sh.h == 0 || (!pen && !brush)) return;
+    if (r == l || b == t || (!pen && !brush)) return;
+    const int64_t pw = pen ? pen->width : 0, out = pw > 1 ? (pw - 1) / 2 : 0, grow = pw > 1 ? pw - 1 : 0;
+    l -= out;
+    t -= out;
+    r += grow - out;
+    b += grow - out;
+    const Shape sh{l, t, r - l, b - t, std::clamp<int64_t>(ew + grow, 0, r - l), std::clamp<int64_t>(eh + grow, 0, b - t)};
     const uint16_t penPx = pen ? plat_To565(pen->colour) : 0;
     const uint16_t brushPx = brush ? plat_To565(brush->colour) : 0;
     const plat_Box clip = plat_SurfaceBox(s);
+    if (sh.ew == 0 || sh.eh == 0) {
+        // A rectangle: its four sides and the box inside, without the rows' geometry.
+        if (brush) plat_FillBox(s, clip, {l + pw, t + pw, r - pw, b - pw}, brushPx);
+        if (pen) {
+            for (const plat_Box side : {plat_Box{l, t, r, t + pw}, plat_Box{l, b - pw, r, b},
+                                        plat_Box{l, t + pw, l + pw, b - pw}, plat_Box{r - pw, t + pw, r, b - pw}})
+                plat_FillBox(s, clip, side, penPx);
+        }
+        return;
+    }
 
     const int64_t y0 = std::max(t, clip.top), y1 = std::min(b, clip.bottom);
     for (int64_t y = y0; y < y1; ++y) {
         const int64_t m = sh.extent(y);
         if (m < 0) continue;
         // Without a pen the brush covers the outline too.
-        const int64_t inner = pen ? std::min({m - 2, sh.extent(y - 1), sh.extent(y + 1)}) : m;
+        int64_t inner = m;
+        for (int64_t d = -pw; d <= pw; ++d) inner = std::min<int64_t>(inner, sh.extent(y + d) - 2 * (pw - std::llabs(d)));
         const plat_Box row{sh.column(-m), y, sh.column(m) + 1, y + 1};
         if (inner >= 0) {
             const plat_Box in{sh.column(-inner), y, sh.column(inner) + 1, y + 1};
@@ -139,7 +158,8 @@ BOOL MoveToEx(HDC dc, int x, int y, POINT* old) {
 BOOL LineTo(HDC dc, int x, int y) {
     IDirectDrawSurface* s = plat_DrawSurface(dc);
     if (!s) return FALSE;
-    if (const plat_GdiObject* pen = paints(dc->pen)) draw_line(s, dc->pos.x, dc->pos.y, x, y, plat_To565(pen->colour));
+    if (const plat_GdiObject* pen = paints(dc->pen))
+        draw_line(s, dc->pos.x, dc->pos.y, x, y, pen->width, plat_To565(pen->colour));
     dc->pos = {x, y};
     return TRUE;
 }

@@ -16,6 +16,7 @@ struct plat_GdiObject {
     bool stock = false;
     bool hollow = false;  // null pen, null brush: draws nothing
     COLORREF colour = 0;  // pen, brush
+    int width = 1;        // pen, 1 to PLAT_MAX_PEN
     plat_Font* font = nullptr;  // font
     int w = 0, h = 0;  // bitmap
     std::vector<uint32_t> px;  // bitmap: top-down 0x00RRGGBB
@@ -39,6 +40,8 @@ plat_GdiObject* plat_ValidObject(HGDIOBJ h, plat_GdiKind kind);
 plat_GdiObject* plat_NewGdiObject(plat_GdiKind kind);
 // Bad input from the caller: one line on the debug-output channel.
 void plat_GdiWarn(const char* what, const char* detail);
+
+constexpr int PLAT_MAX_PEN = 64;
 
 // A rectangle in surface pixels, right and bottom exclusive.
 struct plat_Box {

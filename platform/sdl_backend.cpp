@@ -55,6 +55,11 @@ public:
     bool OpenWindow(const char* title, int w, int h) override {
         if (!VideoReady()) return false;
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+        // Every frame is drawn in memory: the software renderer hands it to the window as it is,
+        // where an accelerated one (or a window texture under it) adds an upload and a redraw
+        // that cost more than the frame itself without a graphics card. The environment still wins.
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         window = SDL_CreateWindow(plat_Utf8FromCp1250(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   std::max(w, 1), std::max(h, 1), SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
         if (!window) {
@@ -150,44 +155,57 @@ public:
     }
 
     // A frame equal to the one on screen is not drawn again: an idle editor then costs a
-    // comparison per tick instead of a full upload and scaled redraw.
+    // comparison per tick instead of a full upload and redraw; otherwise only the band of rows
+    // that changed is uploaded.
     void Present(IDirectDrawSurface& primary) override {
-        if (renderer && Remember(primary)) Show(primary);
+        if (!renderer) return;
+        const Band changed = Remember(primary);
+        if (changed.first < changed.last) Show(primary, changed);
     }
 
 private:
-    // Keeps a copy of the frame; false when it equals the copy already kept.
-    bool Remember(IDirectDrawSurface& primary) {
+    struct Band {
+        int first, last;  // rows [first, last)
+    };
+
+    // Keeps a copy of the frame; the rows where it differs from the copy already kept.
+    Band Remember(IDirectDrawSurface& primary) {
         const size_t w = static_cast<size_t>(primary.Width()), h = static_cast<size_t>(primary.Height());
-        bool same = shownW == w && shown.size() == w * h;
+        const bool fresh = shownW != w || shown.size() != w * h;
         shown.resize(w * h);
         shownW = w;
+        Band changed{static_cast<int>(h), 0};
         for (size_t y = 0; y < h; ++y) {
             uint16_t* kept = shown.data() + y * w;
-            if (same && memcmp(kept, primary.Row(static_cast<int>(y)), w * 2) == 0) continue;
-            same = false;
-            memcpy(kept, primary.Row(static_cast<int>(y)), w * 2);
+            const uint16_t* row = primary.Row(static_cast<int>(y));
+            if (!fresh && memcmp(kept, row, w * 2) == 0) continue;
+            memcpy(kept, row, w * 2);
+            changed = {std::min(changed.first, static_cast<int>(y)), static_cast<int>(y) + 1};
         }
-        return !same;
+        return changed;
     }
 
-    void Show(IDirectDrawSurface& primary) {
+    void Show(IDirectDrawSurface& primary, Band changed) {
         const int w = primary.Width(), h = primary.Height();
         if (w != texW || h != texH) {
             if (texture) SDL_DestroyTexture(texture);
             texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, w, h);
             texW = w;
             texH = h;
+            changed = {0, h};
             if (!texture) warn("no texture for the screen");
         }
         if (!texture) return;
-        SDL_UpdateTexture(texture, nullptr, primary.Row(0), primary.Pitch());
+        const SDL_Rect band{0, changed.first, w, changed.last - changed.first};
+        SDL_UpdateTexture(texture, &band, primary.Row(changed.first), primary.Pitch());
         int ow = 0, oh = 0;
         SDL_GetRendererOutputSize(renderer, &ow, &oh);
         const plat_Box box = plat_Letterbox(ow, oh, w, h);
         const SDL_Rect to{box.x, box.y, box.w, box.h};
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
+        if (box.w < ow || box.h < oh) {  // black bars beside the frame
+            SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+            SDL_RenderClear(renderer);
+        }
         SDL_RenderCopy(renderer, texture, nullptr, &to);
         SDL_RenderPresent(renderer);
     }
@@ -282,7 +300,9 @@ private:
     // The primary holds the last whole frame: the frame's final copy is what fills it.
     void ShowAgain() {
         IDirectDrawSurface* s = plat_PrimarySurface();
-        if (s && !s->lost && renderer) Show(*s);
+        if (!s || s->lost || !renderer) return;
+        Remember(*s);  // the texture keeps what was last remembered
+        Show(*s, {0, s->Height()});
     }
 
     void ToggleFullScreen() {

@@ -48,8 +48,10 @@ int IDirectDrawSurface::Width() const { return w; }
 int IDirectDrawSurface::Height() const { return h; }
 LONG IDirectDrawSurface::Pitch() const { return pitch; }
 DWORD IDirectDrawSurface::Caps() const { return caps; }
-uint16_t* IDirectDrawSurface::Row(int y) {
-    return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(pixels) + static_cast<size_t>(y) * pitch);
+plat_KeyRuns* IDirectDrawSurface::KeyRuns() const {
+    if (!hasKey) return nullptr;
+    runs.Sync(writes, key, h);
+    return &runs;
 }
 
 HRESULT IDirectDrawSurface::GetSurfaceDesc(DDSURFACEDESC* desc) {
@@ -73,13 +75,15 @@ HRESULT IDirectDrawSurface::GetAttachedSurface(DDSCAPS* c, IDirectDrawSurface** 
     return DD_OK;
 }
 
-HRESULT IDirectDrawSurface::Lock(RECT* rect, DDSURFACEDESC* desc, DWORD, HANDLE) {
+HRESULT IDirectDrawSurface::Lock(RECT* rect, DDSURFACEDESC* desc, DWORD flags, HANDLE) {
     if (rect || !desc) return DDERR_INVALIDPARAMS;
     if (lost) return DDERR_SURFACELOST;
     if (locked) return DDERR_WASSTILLDRAWING;
     GetSurfaceDesc(desc);
     desc->lpSurface = pixels;
     locked = true;
+    // Nothing reads the pixels while they are locked, so counting the write here is enough.
+    if (!(flags & DDLOCK_READONLY)) ++writes;
     return DD_OK;
 }
 
@@ -123,6 +127,7 @@ HRESULT IDirectDrawSurface::Restore() {
     if (!lost) return DD_OK;
     // Display memory comes back with undefined contents.
     memset(pixels, 0, static_cast<size_t>(pitch) * static_cast<size_t>(h));
+    ++writes;
     lost = false;
     return DD_OK;
 }

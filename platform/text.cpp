@@ -18,9 +18,14 @@ int64_t text_width(plat_Font* f, std::string_view t) {
     return w;
 }
 
-// One glyph pixel: coverage a of the text colour over what is there.
-void blend(uint16_t& px, COLORREF colour, uint8_t a) {
+// One glyph pixel: coverage a of the text colour over what is there. Full coverage is the
+// text colour itself, and most of a glyph's pixels are full or empty.
+void blend(uint16_t& px, COLORREF colour, uint16_t full, uint8_t a) {
     if (a == 0) return;
+    if (a == 255) {
+        px = full;
+        return;
+    }
     const COLORREF d = plat_From565(px);
     auto mix = [a](unsigned src, unsigned dst) { return (src * a + dst * (255u - a) + 127u) / 255u; };
     px = plat_To565(RGB(mix(GetRValue(colour), GetRValue(d)), mix(GetGValue(colour), GetGValue(d)),
@@ -30,10 +35,11 @@ void blend(uint16_t& px, COLORREF colour, uint8_t a) {
 void draw_glyph(IDirectDrawSurface* s, const plat_Box& clip, const plat_Glyph& g, int64_t gx, int64_t gy,
                 COLORREF colour) {
     const plat_Box area = plat_Intersect(clip, {gx, gy, gx + g.w, gy + g.h});
+    const uint16_t full = plat_To565(colour);
     for (int64_t y = area.top; y < area.bottom; ++y) {
         uint16_t* row = s->Row(static_cast<int>(y));
         const uint8_t* cov = g.coverage.data() + (y - gy) * g.w;
-        for (int64_t x = area.left; x < area.right; ++x) blend(row[x], colour, cov[x - gx]);
+        for (int64_t x = area.left; x < area.right; ++x) blend(row[x], colour, full, cov[x - gx]);
     }
 }
 

@@ -162,7 +162,7 @@ bool tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(IDirectDrawSurface* srf, RECT oblast, cons
     if (!clip_area(srf, oblast, &a)) return false;
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
-    if (srf->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) {
+    if (srf->Lock(nullptr, &ddsd, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) {
         TF_LOG(TF_LOG_ERR, "tf_BMP_VYTVOR_BMP_0 - Chyba pri Lock");
         TF_LOG("subor:", subor ? subor : "");
         return false;

@@ -82,12 +82,21 @@ void tf_glob_Text_draw_font(HDC dc, RECT* r, UINT format, COLORREF farba, HFONT 
     in_colour(dc, farba, font, [&] { DrawTextA(dc, text ? text : "", length(text), r, format); });
 }
 
-HRESULT tf_glob_Text_srf(IDirectDrawSurface* srf, int x, int y, COLORREF farba, const char* text) {
+void tf_glob_Text_rim(HDC dc, int x, int y, COLORREF farba, const char* text) {
+    for (const POINT d : {POINT{-1, 0}, POINT{1, 0}, POINT{0, -1}, POINT{0, 1}})
+        tf_glob_Text(dc, x + d.x, y + d.y, TF_TEXT_RIM, text);
+    tf_glob_Text(dc, x, y, farba, text);
+}
+
+HRESULT tf_glob_Text_srf(IDirectDrawSurface* srf, int x, int y, COLORREF farba, const char* text, bool rim) {
     if (!srf) return DDERR_INVALIDPARAMS;
     HDC dc = nullptr;
     HRESULT hr = srf->GetDC(&dc);
     if (hr != DD_OK) return hr;
-    tf_glob_Text(dc, x, y, farba, text);
+    if (rim)
+        tf_glob_Text_rim(dc, x, y, farba, text);
+    else
+        tf_glob_Text(dc, x, y, farba, text);
     return srf->ReleaseDC(dc);
 }
 

@@ -28,7 +28,11 @@ void tf_glob_Level_efekt2_fill(HDC dc, RECT* r, int rezim);
 void tf_glob_Text(HDC dc, int x, int y, COLORREF farba, const char* text);
 void tf_glob_Text_font(HDC dc, int x, int y, COLORREF farba, HFONT font, const char* text);
 void tf_glob_Text_draw_font(HDC dc, RECT* r, UINT format, COLORREF farba, HFONT font, const char* text);
-HRESULT tf_glob_Text_srf(IDirectDrawSurface* srf, int x, int y, COLORREF farba, const char* text);
+// Light text with a dark rim (the text a pixel off each way) reads over light and dark alike.
+constexpr COLORREF TF_TEXT_RIM = 0x00402020;
+void tf_glob_Text_rim(HDC dc, int x, int y, COLORREF farba, const char* text);
+// With rim true, the text as tf_glob_Text_rim draws it.
+HRESULT tf_glob_Text_srf(IDirectDrawSurface* srf, int x, int y, COLORREF farba, const char* text, bool rim = false);
 // Outline only: rezim 0 white, 1 blue, anything else the current pen.
 void tf_glob_Ramik(HDC dc, RECT* r, int rezim);
 // Measured on the primary surface; 100 x 20 when it is unavailable. The width is one more

@@ -130,7 +130,7 @@ void tf_CDas_Surface::RELEASE_SURFACE() {
 bool tf_CDas_Surface::read_pixel(int x, int y, uint16_t* out) {
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
-    if (lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return false;
+    if (lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) return false;
     bool inside = x >= 0 && y >= 0 && x < static_cast<int>(ddsd.dwWidth) && y < static_cast<int>(ddsd.dwHeight);
     if (inside) {
         const unsigned char* base = static_cast<const unsigned char*>(ddsd.lpSurface);

@@ -41,6 +41,9 @@ public:
     tf_TFAZA ZAMERAJ_FAZU_CS();
     void ZOBRAZ_FAZU(IDirectDrawSurface* ciel, int x, int y, tf_TFAZA faza, int orez);
     void ZOBRAZ_FAZU_Z(IDirectDrawSurface* ciel, int x, int y, tf_TFAZA faza, int orez);
+    // The picture's pixel that ZOBRAZ_FAZU_Z shows at (dx, dy) from where it draws the phase,
+    // or false where it draws nothing.
+    static bool BOD_FAZY_Z(const tf_TFAZA& faza, int dx, int dy, int* sx, int* sy);
     void ZOBRAZ_FAZU_2(IDirectDrawSurface* ciel, int L, int P, int H, int D, int x, int y, tf_TFAZA faza);
 
     char* subor_nazov = nullptr;

@@ -59,7 +59,7 @@ tf_TFAZA tf_CDas_Surface::ZAMERAJ_FAZU(int x, int y) {
     }
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
-    if (lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return f;
+    if (lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) return f;
     const int W = static_cast<int>(ddsd.dwWidth);
     const int H = static_cast<int>(ddsd.dwHeight);
     if (x < 0 || y < 0 || x >= W || y >= H) {
@@ -120,6 +120,16 @@ void tf_CDas_Surface::ZOBRAZ_FAZU_Z(IDirectDrawSurface* ciel, int x, int y, tf_T
     fx.dwSize = sizeof fx;
     fx.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
     draw_with_recovery([&] { return ciel->Blt(&dest, lpDDS, &src, DDBLT_KEYSRC | DDBLT_DDFX, &fx); });
+}
+
+bool tf_CDas_Surface::BOD_FAZY_Z(const tf_TFAZA& faza, int dx, int dy, int* sx, int* sy) {
+    // Nearest neighbour at pixel centres from n + 1 source pixels onto n, as the copy samples.
+    auto sample = [](int d, int n) { return static_cast<int>((2LL * d + 1) * (n + 1) / (2LL * n)); };
+    const int w = faza.x2 - faza.x1 - 1, h = faza.y2 - faza.y1 - 1;
+    if (dx < 0 || dy < 0 || dx >= w || dy >= h) return false;
+    *sx = faza.x1 + sample(w - 1 - dx, w);
+    *sy = faza.y1 + sample(dy, h);
+    return true;
 }
 
 void tf_CDas_Surface::ZOBRAZ_FAZU_2(IDirectDrawSurface* ciel, int L, int P, int H, int D, int x, int y, tf_TFAZA faza) {

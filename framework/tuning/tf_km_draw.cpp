@@ -1,19 +1,16 @@
 // The tuning mode's overlay: help and widget panels, and the markers of the current target.
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 #include <initializer_list>
 
+#include "framework/surface/tf_draw.h"
 #include "framework/tuning/tf_km_state.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_polchlo.h"
 #include "platform/gdi.h"
 
 namespace {
-constexpr COLORREF TEXT = 0x00C8FFFF;  // light yellow
-// The light text gets a dark rim (the text a pixel off each way), so that it reads over light
-// widgets as well as dark ones.
-constexpr COLORREF RIM = 0x00402020;
+constexpr COLORREF TEXT = 0x00C8FFFF;  // light yellow, rimmed so that it reads over light widgets too
 constexpr int LINE = 18;
 
 // Made at the first entry into the mode, when the platform's tables of objects already
@@ -49,12 +46,7 @@ public:
         va_start(args, format);
         vsnprintf(text, sizeof text, format, args);
         va_end(args);
-        const int x = x_ + (n_ ? indent_ : 0), y = y_ + n_ * LINE, len = static_cast<int>(strlen(text));
-        SetTextColor(dc_, RIM);
-        for (const POINT d : {POINT{-1, 0}, POINT{1, 0}, POINT{0, -1}, POINT{0, 1}})
-            TextOutA(dc_, x + d.x, y + d.y, text, len);
-        SetTextColor(dc_, TEXT);
-        TextOutA(dc_, x, y, text, len);
+        tf_glob_Text_rim(dc_, x_ + (n_ ? indent_ : 0), y_ + n_ * LINE, TEXT, text);
         ++n_;
     }
 
@@ -166,8 +158,6 @@ void tf_KM_GDI_vytvor() { gdi(); }
 void tf_KM_ZOBRAZ(IDirectDrawSurface* back) {
     HDC dc = nullptr;
     if (!tf_KM_on || !back || back->GetDC(&dc) != DD_OK) return;
-    SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, GetStockObject(SYSTEM_FONT));
     help(dc);
     if (tf_KM_cPol_10) widget_panel(dc, tf_KM_cPol_10);
     markers(dc);

@@ -164,7 +164,7 @@ bool tf_CDAS::citaj_bod(int sx, int sy, uint16_t* out) {
     if (!srf || !srf->lpDDS) return false;
     DDSURFACEDESC ddsd = {};
     ddsd.dwSize = sizeof ddsd;
-    if (srf->lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) != DD_OK) return false;
+    if (srf->lpDDS->Lock(nullptr, &ddsd, DDLOCK_WAIT | DDLOCK_READONLY, nullptr) != DD_OK) return false;
     const bool inside = sx >= 0 && sy >= 0 && sx < static_cast<int>(ddsd.dwWidth) && sy < static_cast<int>(ddsd.dwHeight);
     if (inside) memcpy(out, static_cast<const unsigned char*>(ddsd.lpSurface) + sy * ddsd.lPitch + 2 * sx, 2);
     srf->lpDDS->Unlock(nullptr);
@@ -187,9 +187,11 @@ bool tf_CDAS::OSTRY_ZASAH(int px, int py) {
     if (!ZASAH(px, py)) return false;
     if (!ma_obraz()) return true;
     const tf_TFAZA* f = current_phase();
+    if (!f) return false;
+    int sx = f->x1 + px - x, sy = f->y1 + py - y;
+    if (zrkadlo && !tf_CDas_Surface::BOD_FAZY_Z(*f, px - x, py - y, &sx, &sy)) return false;
     uint16_t pixel = 0;
-    if (!f || !citaj_bod(f->x1 + px - x, f->y1 + py - y, &pixel)) return false;
-    return pixel != srf->TC;
+    return citaj_bod(sx, sy, &pixel) && pixel != srf->TC;
 }
 
 void tf_CDAS::ZOBRAZ(IDirectDrawSurface* surface) {

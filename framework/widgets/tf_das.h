@@ -50,7 +50,7 @@ public:
     int AktVYS();
     // Inside the element less a one-pixel margin on every side.
     bool ZASAH(int px, int py);
-    // ZASAH and not on a transparent pixel of the current phase.
+    // ZASAH and on a pixel of the current phase that is drawn there (mirrored with zrkadlo).
     bool OSTRY_ZASAH(int px, int py);
     void ZOBRAZ_VOID(IDirectDrawSurface* surface);
 

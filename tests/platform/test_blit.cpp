@@ -91,6 +91,22 @@ TEST(BltFast, CopiesOneToOneKeyedOnlyWhenAsked) {
     std::string expected = row;
     std::replace(expected.begin(), expected.end(), 'K', 'z');
     EXPECT_EQ(dump(dst), expected);
+
+    // A row of few long runs goes run by run: writes to the picture and a new key must show.
+    src = picture(std::string(20, 'K') + std::string(20, 'b'));
+    set_key(src, 'K');
+    dst = picture(std::string(40, 'z'));
+    dst->BltFast(0, 0, src.get(), nullptr, DDBLTFAST_SRCCOLORKEY);
+    src->Row(0)[0] = 'c';
+    DDSURFACEDESC desc{};
+    ASSERT_EQ(src->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    static_cast<uint16_t*>(desc.lpSurface)[1] = 'd';
+    src->Unlock(nullptr);
+    dst->BltFast(0, 0, src.get(), nullptr, DDBLTFAST_SRCCOLORKEY);
+    EXPECT_EQ(dump(dst), "cd" + std::string(18, 'z') + std::string(20, 'b'));
+    set_key(src, 'b');
+    dst->BltFast(0, 0, src.get(), nullptr, DDBLTFAST_SRCCOLORKEY);
+    EXPECT_EQ(dump(dst), "cd" + std::string(18, 'K') + std::string(20, 'b'));
 }
 
 TEST(BltFast, ClipsAtEveryEdgeWhateverThePosition) {

@@ -28,10 +28,15 @@ TEST(GdiLines, EndPointExcludedAndClipped) {
     line(s.dc, 2, 5, 10, 5);
     LineTo(s.dc, 10, 12);  // on from the last end point
     line(s.dc, 17, 3, 12, 8);
+    HPEN wide = CreatePen(PS_SOLID, 3, WHITE);
+    SelectObject(s.dc, wide);
+    line(s.dc, 2, 16, 10, 16);  // three rows, one column more each side
     SelectObject(s.dc, GetStockObject(NULL_PEN));
+    DeleteObject(wide);
     line(s.dc, 0, 0, 19, 19);
     expect_drawn(s, [](int x, int y) {
-        return (y == 5 && x >= 2 && x < 10) || (x == 10 && y >= 5 && y < 12) || (x + y == 20 && x > 12 && x <= 17)
+        return (y == 5 && x >= 2 && x < 10) || (x == 10 && y >= 5 && y < 12) || (x + y == 20 && x > 12 && x <= 17) ||
+                       (y >= 15 && y < 18 && x >= 1 && x < 11)
                    ? '#'
                    : '.';
     });
@@ -43,18 +48,23 @@ TEST(GdiLines, EndPointExcludedAndClipped) {
 }
 
 TEST(GdiShapes, RectangleOutlineWithPenInsideWithBrushCornersInAnyOrder) {
-    GdiSurface s(16, 12), hollow(16, 12);
-    for (auto [srf, brush] : {std::pair{&s, GRAY_BRUSH}, {&hollow, NULL_BRUSH}}) {
-        SelectObject(srf->dc, GetStockObject(WHITE_PEN));
+    GdiSurface s(16, 12), hollow(16, 12), wide(16, 12);
+    HPEN pen3 = CreatePen(PS_SOLID, 3, WHITE);
+    for (auto [srf, brush] : {std::pair{&s, GRAY_BRUSH}, {&hollow, NULL_BRUSH}, {&wide, GRAY_BRUSH}}) {
+        SelectObject(srf->dc, srf == &wide ? static_cast<HGDIOBJ>(pen3) : GetStockObject(WHITE_PEN));
         SelectObject(srf->dc, GetStockObject(brush));
     }
     Rectangle(s.dc, 2, 3, 10, 8);
     Rectangle(hollow.dc, 10, 8, 2, 3);
-    for (const GdiSurface* srf : {&s, &hollow})
+    Rectangle(wide.dc, 2, 3, 10, 8);  // the 3-pixel pen straddles the edge: one pixel out, one in
+    for (const GdiSurface* srf : {&s, &hollow, &wide})
         expect_drawn(*srf, [&](int x, int y) {
-            const bool in = x >= 2 && x < 10 && y >= 3 && y < 8, edge = in && (x == 2 || x == 9 || y == 3 || y == 7);
-            return edge ? '#' : in && srf == &s ? '+' : '.';
+            const int o = srf == &wide, pw = 1 + 2 * o, l = 2 - o, t = 3 - o, r = 10 + o, b = 8 + o;
+            const bool in = x >= l && x < r && y >= t && y < b;
+            const bool edge = in && (x < l + pw || x >= r - pw || y < t + pw || y >= b - pw);
+            return edge ? '#' : in && srf != &hollow ? '+' : '.';
         });
+    DeleteObject(pen3);
 }
 
 TEST(GdiShapes, EllipseAndRoundRectSymmetricInTheirBox) {
@@ -96,8 +106,13 @@ TEST(GdiShapes, FillsAndHugeShapesStayOnTheSurface) {
     SelectObject(s.dc, GetStockObject(GRAY_BRUSH));
     Rectangle(s.dc, -5, -5, INT_MAX, INT_MAX);
     EXPECT_EQ(s.count(s.stored(GREY)), 12 * 10);
+    HPEN huge = CreatePen(PS_SOLID, INT_MAX, WHITE);
+    SelectObject(s.dc, huge);
     Ellipse(s.dc, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     RoundRect(s.dc, INT_MIN, -3, INT_MAX, 5, INT_MAX, 40);
+    line(s.dc, INT_MIN, 4, INT_MAX, 4);
+    SelectObject(s.dc, GetStockObject(WHITE_PEN));
+    DeleteObject(huge);
     RECT all = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
     FillRect(s.dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EXPECT_EQ(s.count(BLACK), 12 * 10);

@@ -73,6 +73,30 @@ TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
     EXPECT_EQ(Px(100, 100), picture.lpDDS->Row(1)[1]);
     EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 24);  // keyed at the transparent pixel
 
+    // Hit exactly where drawn, mirrored or not: a phase transparent on its left two columns.
+    srf_test::WriteFile("bok.bmp", srf_test::Bmp({"cccccccc", "c..ggggc", "c..ggggc", "c..ggggc", "c..ggggc",
+                                                  "c..ggggc", "cccccccc"}));
+    tf_CDas_Surface side;
+    side.NAHRAJ_SURFACE(dd, "bok.bmp");
+    side.BC_NASTAV(0, 0);
+    side.TC_NASTAV(1, 1);
+    for (const int zrkadlo : {0, 1}) {
+        tf_CDAS drawn(50, 50);
+        drawn.srf = &side;
+        drawn.EVIDUJ(4, 3);
+        drawn.zrkadlo = zrkadlo;
+        DDSURFACE_ZMAZ(back, 0);
+        drawn.ZOBRAZ(back);
+        int hits = 0;
+        for (int y = 49; y < 58; ++y)
+            for (int x = 49; x < 59; ++x) {
+                const bool shown = Px(x, y) != 0 && drawn.ZASAH(x, y);
+                hits += shown;
+                EXPECT_EQ(drawn.OSTRY_ZASAH(x, y), shown) << zrkadlo << ": " << x << "," << y;
+            }
+        EXPECT_GT(hits, 0);
+    }
+
 }
 
 TEST_F(Element, VoidLookNamesItsClassAndNameOnlyAbove30x30) {
