@@ -4,17 +4,7 @@
 
 using namespace book_test;
 
-namespace {
-struct Registry : PageTest {
-    // Kind, x, y, motion, edge, delay of every object.
-    static std::vector<std::array<int, 6>> Objects() {
-        std::vector<std::array<int, 6>> all;
-        for (int i = 0; i < REG.count; ++i)
-            all.push_back({Obj(i)->eui(), Obj(i)->x, Obj(i)->y, Obj(i)->motion, Obj(i)->edge, Obj(i)->phase_delay});
-        return all;
-    }
-};
-}  // namespace
+using Registry = PageTest;
 
 TEST_F(Registry, SixtyFromTheListsButCopiesAlwaysAndBadIndicesDoNothing) {
     ODSTRAN_OBJEKT(0);  // empty: nothing at all
@@ -59,10 +49,12 @@ TEST_F(Registry, DefaultsUnknownNamesAndEmptyOrMissingFiles) {
                                     "k strom 0x10 010 5 2\nh pes 7 8 9abc 1\nk jablko 1 2 1 1 0\nh strom 1 2 1 1 0\n"
                                     "x strom 1 2\n strom 1 2\nk\n\n\r\np hory 9\n")
                                .c_str()));
-    EXPECT_EQ(Objects(), (std::vector<std::array<int, 6>>{{1, 10, 20, 1, 1, 0}, {2, 10, 20, 4, 1, 0},
-                                                          {1, 1, 2, 3, 2, 0},  // no prop delay
-                                                          {2, 1, 2, 3, 2, 64}, {1, 16, 8, 5, 2, 0},
-                                                          {2, 7, 8, 4, 1, 0}}));
+    std::vector<std::array<int, 6>> all;  // kind, x, y, motion, edge, delay
+    for (int i = 0; i < REG.count; ++i)
+        all.push_back({Obj(i)->eui(), Obj(i)->x, Obj(i)->y, Obj(i)->motion, Obj(i)->edge, Obj(i)->phase_delay});
+    EXPECT_EQ(all, (std::vector<std::array<int, 6>>{{1, 10, 20, 1, 1, 0}, {2, 10, 20, 4, 1, 0},
+                                                    {1, 1, 2, 3, 2, 0},  // no prop delay
+                                                    {2, 1, 2, 3, 2, 64}, {1, 16, 8, 5, 2, 0}, {2, 7, 8, 4, 1, 0}}));
     EXPECT_TRUE(!background_path && background_mode == 4);  // 9 is no mode
     EXPECT_TRUE(LogHas({"obrazok v knihe nie je", "jablko"}) && LogHas({"obrazok v knihe nie je", "hory"}));
     ASSERT_TRUE(RELOAD_REG(PageFile("").c_str()));
