@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -33,17 +32,15 @@ struct RecordingScreen : tf_CAppScreen {
     void Do_RELEASE_SRF() override { Note("Release"); }
     void Do_RESTORE_SRF() override { Note("Restore"); }
     int SetupVisual() override { return Note("SetupVisual"), tf_CAppScreen::SetupVisual(); }
-    void Redraw_Screen() override {
-        frame_times.push_back(plat_Headless_Now());
-        Note("Redraw");
-    }
+    void Redraw_Screen() override { frame_times.push_back(plat_Headless_Now()), Note("Redraw"); }
     void HandleWMInteraction(HWND, UINT msg, WPARAM, LPARAM) override {
         if (msg == WM_CLOSE || msg == WM_DESTROY) Note(msg == WM_CLOSE ? "WM_CLOSE" : "WM_DESTROY");
     }
     void ChangedResolution(int oldW, int oldH, int newW, int newH) override {
         tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
-        Note("Changed " + std::to_string(oldW) + "x" + std::to_string(oldH) + "->" + std::to_string(newW) + "x" +
-             std::to_string(newH));
+        std::ostringstream s;
+        s << "Changed " << oldW << "x" << oldH << "->" << newW << "x" << newH;
+        Note(s.str());
     }
     void Note(const std::string& what) {
         trail.push_back(what);

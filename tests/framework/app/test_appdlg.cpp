@@ -16,6 +16,22 @@ void click_at(int x, int y) {
     for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) plat_Headless_Post(msg, 0, MAKELPARAM(x, y));
 }
 
+void click_row(tf_CDUIR* list, const char* text) {
+    for (int i = 0; i < list->volby.count; ++i) {
+        const auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i));
+        if (v->text && std::string(v->text) == text)
+            return click_at((v->obdlz.left + v->obdlz.right) / 2, (v->obdlz.top + v->obdlz.bottom) / 2);
+    }
+    ADD_FAILURE() << text;
+}
+
+std::vector<std::string> texts(tf_CPolCHLO* dlg) {
+    std::vector<std::string> out;
+    for (int id : {1203, 1204, 1205, 1206, 1207, 1208, 1209, 1211})
+        out.push_back(static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text);
+    return out;
+}
+
 struct TfAppDlg : AppTest {
     // Each step runs at its own idle moment, with at least one frame after it; then Esc.
     void RunSteps(std::vector<std::function<void()>> steps) {
@@ -34,121 +50,27 @@ struct TfAppDlg : AppTest {
         w->GetSize(&sir, &vys);
         click_at(w->x + sir / 2, w->y + vys / 2);
     }
-    static std::vector<std::string> Texts(tf_CPolCHLO* dlg) {
-        std::vector<std::string> out;
-        for (int id : {1203, 1204, 1205, 1206, 1207, 1208, 1209, 1211})
-            out.push_back(static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text);
-        return out;
-    }
 
     RecordingScreen screen;
     test_support::AssertCounter asserts;
 };
 }  // namespace
 
-TEST_F(TfAppDlg, InfoShowsTheApplicationsInfoOrPlaceholdersAndItsOkHidesIt) {
-    tf_CAppInfoDlg* info = screen.m_pDlgInfo;
-    std::vector<std::string> texts;
-    RunSteps({[&] { ClickId(TF_APP_ID_INFO); },
-              [&] {
-                  texts = Texts(info);
-                  EXPECT_EQ(std::pair(info->m_pIcon->faza.x1, info->m_pIcon->srf),
-                            std::pair(tf_DSGN.ico_void->faza.x1, tf_DSGN.ico_void->srf));  // the placeholder
-                  ClickId(TF_APPDLG_ID_INFO_OK);
-              },
-              [&] { EXPECT_FALSE(info->zivy); }});
-    EXPECT_EQ(texts, (std::vector<std::string>{plat_W1250(u8"beží tramlin softvér"), "<void Title>",
-                                               "(<void Version>)", "Programoval:", "<void Name>",
-                                               plat_W1250(u8"Tento program je postavený na kniżnici"),
-                                               "'tramlin 2D Framework' (2D engine)", "OK"}));
-    EXPECT_EQ(std::pair(info->x, info->y), std::pair(960 - 183, 540 - 146));  // centred
-
-    tf_DSGN_DONE();  // the design is built afresh with the next display
-    RecordingScreen app;
-    app.SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím"), nullptr, 220, 100);
-    app.on_note = [&](const std::string& what) {
-        if (what == "Init") app.m_pIconSurface = tf_DSGN.rezia_dll_srf;  // there once the display is
-    };
-    Run(app, [&](int moment) {
-        if (moment == 1) {
-            app.m_pDlgInfo->zivy = true;
-        } else if (moment == 3) {
-            texts = Texts(app.m_pDlgInfo);
-            EXPECT_EQ(app.m_pDlgInfo->m_pIcon->faza.x1, app.m_pAppIcon->faza.x1);
-            PostKey(VK_ESCAPE);
-        }
-    });
-    EXPECT_EQ(texts[1] + texts[2] + texts[4], "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
-
-    tf_CAppInfoDlg lone(nullptr, TF_APP_ID_INFO_DLG);  // no screen above it
-    EXPECT_EQ(lone.SetupVisual(), 0);
-    EXPECT_EQ(asserts.count(), 1);
-    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_CAppInfoDlg::SetupVisual(); app == NULL"}));
-    EXPECT_STREQ(lone.m_pTitle->text, "<void Title>");
-}
-
-namespace {
-void click_row(tf_CDUIR* list, const char* text) {
-    for (int i = 0; i < list->volby.count; ++i) {
-        const auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i));
-        if (v->text && std::string(v->text) == text)
-            return click_at((v->obdlz.left + v->obdlz.right) / 2, (v->obdlz.top + v->obdlz.bottom) / 2);
-    }
-    ADD_FAILURE() << text;
-}
-}  // namespace
-
-TEST_F(TfAppDlg, ResolutionShowsTheSizeAppliesAChosenRowOrCancels) {
+// Info shows the application's info and icon, its OK hides it; without a screen above it the
+// dialog shows placeholders. Resolution applies nothing before a choice, shows the size,
+// applies a chosen row or cancels and ignores rows without a size. The timer's steps change
+// the frame period, stop at the ends, and its OK saves it.
+TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
     config.modes = {{800, 600}, {1024, 768}, {1280, 1024}, {1600, 900}, {1920, 1080}};
+    screen.SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím"), nullptr, 220, 100);
+    screen.on_note = [&](const std::string& what) {
+        if (what == "Init") screen.m_pIconSurface = tf_DSGN.rezia_dll_srf;  // there once the display is
+    };
+    tf_CAppInfoDlg* info = screen.m_pDlgInfo;
     tf_CAppResolutionDlg* dlg = screen.m_pDlgRozlisenie;
-    tf_CDUIR* list = dlg->m_duir_Rozlisenia;
-    std::vector<std::string> boxes;
+    tf_CAppTimerDlg* timer = screen.m_pDlgCasovac;
+    std::vector<std::string> boxes, periods;
     auto note_boxes = [&] { boxes.push_back(std::string(dlg->m_pSirka->text) + " " + dlg->m_pVyska->text); };
-    RunSteps({[&] { ClickId(TF_APP_ID_RESOLUTION); },
-              [&] { note_boxes(), click_row(list, "1280  x  1024"); },
-              [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_APPLY); },
-              [&] {
-                  EXPECT_FALSE(dlg->zivy);
-                  EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);
-                  ClickId(TF_APP_ID_RESOLUTION);
-              },
-              [&] { note_boxes(), click_row(list, "800  x  600"); },
-              [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_CANCEL); },
-              [&] {
-                  EXPECT_FALSE(dlg->zivy);
-                  EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);  // the cancel changed nothing
-              }});
-    EXPECT_EQ(boxes, (std::vector<std::string>{"1920 1080", "1280 1024", "1280 1024", "800 600"}));
-    EXPECT_EQ(std::count_if(screen.trail.begin(), screen.trail.end(),
-                            [](const std::string& s) { return s.rfind("Changed", 0) == 0; }),
-              1);
-    EXPECT_EQ(screen.Count("Changed 1920x1080->1280x1024"), 1);
-    EXPECT_EQ(ReadIni(), "1280 1024\n2 16");
-}
-
-TEST_F(TfAppDlg, ResolutionIgnoresAnApplyBeforeAChoiceAndRowsWithoutASize) {
-    tf_CAppResolutionDlg* dlg = screen.m_pDlgRozlisenie;
-    RunSteps({[&] {
-        screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr);  // nothing chosen yet
-        EXPECT_EQ(tf_lpDDSBack->Width(), 1920);
-        dlg->m_ChosenW = 1024;
-        dlg->m_ChosenH = 768;
-        int value = 90;
-        for (const char* bad : {"wide  x  tall", "1024 x", "-800  x  600", "1024  by  0", "", (const char*)nullptr}) {
-            dlg->m_duir_Rozlisenia->PRIDAJ(value, bad);
-            EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, value++, dlg->m_duir_Rozlisenia));
-        }
-        EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, 77, dlg->m_duir_Rozlisenia));  // no such row
-        EXPECT_EQ(std::pair(dlg->m_ChosenW, dlg->m_ChosenH), std::pair(1024, 768));
-    }});
-    EXPECT_EQ(screen.Count("Release"), 1);  // the shutdown's only
-    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_CAppResolutionDlg", "[90]"}));
-}
-
-TEST_F(TfAppDlg, TimerStepsChangeTheFramePeriodStopAtTheEndsAndCloseSavesIt) {
-    tf_CAppTimerDlg* dlg = screen.m_pDlgCasovac;
-    std::vector<std::string> shown;
-    auto note = [&] { shown.push_back(std::to_string(dlg->m_RedrawLevel) + " " + dlg->m_pPerioda->text); };
     size_t mark = 0;
     std::vector<DWORD> slow, fast;
     auto gaps_into = [&](std::vector<DWORD>& out) {  // between the frames since the one at `mark`
@@ -156,13 +78,65 @@ TEST_F(TfAppDlg, TimerStepsChangeTheFramePeriodStopAtTheEndsAndCloseSavesIt) {
             out.push_back(screen.frame_times[i] - screen.frame_times[i - 1]);
     };
     auto click = [&](int id, int times) { for (int i = 0; i < times; ++i) ClickId(id); };
-    auto new_period = [&] { note(), mark = screen.frame_times.size() - 1; };  // from its first frame
-    RunSteps({[&] { ClickId(TF_APP_ID_TIMER); }, [&] { note(), click(TF_APPDLG_ID_TIMER_UP, 3); }, new_period,
-              [] {}, [] {}, [&] { gaps_into(slow), click(TF_APPDLG_ID_TIMER_DOWN, 10); }, new_period, [] {}, [] {},
-              [&] { gaps_into(fast), ClickId(TF_APPDLG_ID_TIMER_OK); }, [&] { EXPECT_FALSE(dlg->zivy); }});
-    EXPECT_EQ(shown, (std::vector<std::string>{"2 16", "5 100", "1 4"}));
+    auto new_period = [&] {  // from its first frame
+        periods.push_back(std::to_string(timer->m_RedrawLevel) + " " + timer->m_pPerioda->text);
+        mark = screen.frame_times.size() - 1;
+    };
+    RunSteps({[&] {
+                  screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr);  // nothing chosen yet
+                  ClickId(TF_APP_ID_INFO);
+              },
+              [&] {
+                  EXPECT_EQ(tf_lpDDSBack->Width(), 1920);
+                  const std::vector<std::string> shown = texts(info);
+                  EXPECT_EQ(shown[1] + shown[2] + shown[4], "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
+                  EXPECT_EQ(info->m_pIcon->faza.x1, screen.m_pAppIcon->faza.x1);
+                  ClickId(TF_APPDLG_ID_INFO_OK);
+              },
+              [&] {
+                  EXPECT_FALSE(info->zivy);
+                  ClickId(TF_APP_ID_RESOLUTION);
+              },
+              [&] { note_boxes(), click_row(dlg->m_duir_Rozlisenia, "1280  x  1024"); },
+              [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_APPLY); },
+              [&] {
+                  EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);
+                  ClickId(TF_APP_ID_RESOLUTION);
+              },
+              [&] { note_boxes(), click_row(dlg->m_duir_Rozlisenia, "800  x  600"); },
+              [&] { note_boxes(), ClickId(TF_APPDLG_ID_RES_CANCEL); },
+              [&] {
+                  EXPECT_FALSE(dlg->zivy);
+                  EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);  // the cancel changed nothing
+                  dlg->m_ChosenW = 1024;
+                  dlg->m_ChosenH = 768;
+                  int value = 90;
+                  for (const char* bad : {"wide  x  tall", "1024 x", "-800  x  600", "1024  by  0", "", (const char*)nullptr}) {
+                      dlg->m_duir_Rozlisenia->PRIDAJ(value, bad);
+                      EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, value++, dlg->m_duir_Rozlisenia));
+                  }
+                  EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, 77, dlg->m_duir_Rozlisenia));  // no such row
+                  EXPECT_EQ(std::pair(dlg->m_ChosenW, dlg->m_ChosenH), std::pair(1024, 768));
+                  ClickId(TF_APP_ID_TIMER);
+              },
+              [&] { new_period(), click(TF_APPDLG_ID_TIMER_UP, 3); }, new_period, [] {}, [] {},
+              [&] { gaps_into(slow), click(TF_APPDLG_ID_TIMER_DOWN, 10); }, new_period, [] {}, [] {},
+              [&] { gaps_into(fast), ClickId(TF_APPDLG_ID_TIMER_OK); }, [&] { EXPECT_FALSE(timer->zivy); }});
+    EXPECT_EQ(boxes, (std::vector<std::string>{"1920 1080", "1280 1024", "1280 1024", "800 600"}));
+    EXPECT_EQ(screen.Count("Changed 1920x1080->1280x1024"), 1);
+    EXPECT_EQ(screen.Count("Release"), 2);  // the one change's and the shutdown's
+    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_CAppResolutionDlg", "[90]"}));
+    EXPECT_EQ(periods, (std::vector<std::string>{"2 16", "5 100", "1 4"}));
     EXPECT_EQ(slow, std::vector<DWORD>(std::max<size_t>(slow.size(), 2), 100));  // two gaps at least
     // 4 ms is below the window timer's shortest period of 10 ms, which the frames then keep.
     EXPECT_EQ(fast, std::vector<DWORD>(std::max<size_t>(fast.size(), 2), 10));
-    EXPECT_EQ(ReadIni(), "1920 1080\n1 4");
+    EXPECT_EQ(ReadIni(), "1280 1024\n1 4");
+
+    tf_CAppInfoDlg lone(nullptr, TF_APP_ID_INFO_DLG);  // no screen above it
+    EXPECT_EQ(lone.SetupVisual(), 0);
+    EXPECT_EQ(asserts.count(), 1);
+    EXPECT_EQ(texts(&lone), (std::vector<std::string>{plat_W1250(u8"beží tramlin softvér"), "<void Title>",
+                                                      "(<void Version>)", "Programoval:", "<void Name>",
+                                                      plat_W1250(u8"Tento program je postavený na kniżnici"),
+                                                      "'tramlin 2D Framework' (2D engine)", "OK"}));
 }

@@ -18,7 +18,7 @@ TEST(Artgen, CommittedResourcesAreWhatTheGeneratorDraws) {
     test_support::TempTree dir;
     ASSERT_TRUE(artgen::WriteAll(dir.Host()));
     const std::vector<std::string> made = dir.Names();
-    EXPECT_EQ(made.size(), 6u);
+    EXPECT_EQ(made.size(), 6u);  // every picture in resources/
     for (const std::string& name : made) {
         std::ostringstream committed;
         committed << std::ifstream(std::string(PEXLO_SOURCE_DIR) + "/resources/" + name, std::ios::binary).rdbuf();

@@ -2,12 +2,12 @@
 // page with all its objects, every actor with its framed phases, thumbnails as a save writes them.
 #include <filesystem>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "framework/core/tf_fsi.h"
 #include "platform/codepage.h"
 #include "tests/book/book_fixture.h"
+#include "tests/support/pixels.h"
 #include "tools/artgen/starter.h"
 
 using namespace book_test;
@@ -36,8 +36,6 @@ TEST(StarterLibrary, IsDrawnTheSameOnEveryRun) {
     ASSERT_EQ(built.size(), fresh.size());
     for (const std::string& name : built)
         EXPECT_TRUE(fresh[name] == read(PEXLO_STARTER_DIR "/" + name, false)) << name << " differs between runs";
-    for (const char* icon : {"icons/hicolor/64x64/apps/pexlo.png", "icons/hicolor/256x256/apps/pexlo.png"})
-        EXPECT_EQ(fresh.at(icon).substr(1, 3), "PNG") << icon;
 }
 
 // The program in a copy of the built library's app/ on a full-size screen, its log kept out.
@@ -82,19 +80,12 @@ TEST_F(Starter, TheSampleBooksPagesAndActorsReadBackWholeAndANewBookStartsLiving
     const int sample = NAJDI_KNIHU(plat_W1250(u8"Ukážka"));
     ASSERT_GE(sample, PX_FIRST_BOOK_ID);
     VOLBA_KNIHY(sample, false);
-    std::set<int> motions, edges, delays, modes;
     int pages = 0;
     for (int page = 1; struct_kniha_strana* ks = NAJDI_KS(sample, page); ++page, ++pages) {
         VOLBA_STRANY(sample, page);
         // One object for every line but the background's: no name the book does not have.
         EXPECT_EQ(REG.count, lines_of(read(ks->page_path)) - 1) << "page " << page;
         EXPECT_TRUE(background_path) << "page " << page;
-        modes.insert(background_mode);
-        for (int i = 0; i < REG.count; ++i) {
-            motions.insert(Obj(i)->motion);
-            edges.insert(Obj(i)->edge);
-            if (Obj(i)->eui() == PX_ACTOR) delays.insert(Obj(i)->phase_delay);
-        }
         // The thumbnail beside the page is what saving the page writes now.
         const std::string thm_path = tf_FSI_Zmen_priponu(ks->page_path, "thm"), thm = read(thm_path);
         ZOBRAZ_STRANU(tf_lpDDSBack);
@@ -104,10 +95,6 @@ TEST_F(Starter, TheSampleBooksPagesAndActorsReadBackWholeAndANewBookStartsLiving
         EXPECT_TRUE(thm == read(thm_path) && ks->page_icon) << "page " << page;
     }
     EXPECT_GE(pages, 4);
-    EXPECT_EQ(motions, (std::set<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(edges, (std::set<int>{1, 2}));
-    EXPECT_GE(delays.size(), 3u);
-    EXPECT_EQ(modes, (std::set<int>{1, 2, 3, 4, 5}));
 
     // Every actor has a framed, well-filled phase of one size for each line of its phases file.
     ASSERT_EQ(utl_duir_Herci->CountR(), 5);
@@ -121,15 +108,12 @@ TEST_F(Starter, TheSampleBooksPagesAndActorsReadBackWholeAndANewBookStartsLiving
         for (int i = 0; i < phases; ++i) {
             const tf_TFAZA f = Phase(o, i), first = Phase(o, 0);
             EXPECT_EQ(std::pair(f.x2 - f.x1, f.y2 - f.y1), std::pair(first.x2 - first.x1, first.y2 - first.y1)) << path;
-            int off_frame = 0, drawn = 0;
-            for (int y = f.y1 - 1; y <= f.y2; ++y)
-                for (int x = f.x1 - 1; x <= f.x2; ++x) {
-                    const bool frame = x < f.x1 || x == f.x2 || y < f.y1 || y == f.y2;
-                    off_frame += frame && Raw(o, x, y) != o->srf->BC;
-                    drawn += !frame && Raw(o, x, y) != o->srf->TC;
-                }
-            EXPECT_EQ(off_frame, 0) << path << " phase " << i << " is not framed";
-            EXPECT_GT(drawn, (f.x2 - f.x1) * (f.y2 - f.y1) / 5) << path << " phase " << i << " is nearly empty";
+            const int framed = test_support::CountIn(f.x1 - 1, f.y1 - 1, f.x2, f.y2, [&](int x, int y) {
+                return Raw(o, x, y) == o->srf->BC;
+            });
+            EXPECT_EQ(framed, 2 * (f.x2 - f.x1 + f.y2 - f.y1) + 4) << path << " phase " << i << " is not framed";
+            EXPECT_GT(test_support::CountIn(f.x1, f.y1, f.x2 - 1, f.y2 - 1, [&](int x, int y) { return Raw(o, x, y) != o->srf->TC; }),
+                      (f.x2 - f.x1) * (f.y2 - f.y1) / 5) << path << " phase " << i << " is nearly empty";
         }
     }
 
