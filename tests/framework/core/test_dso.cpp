@@ -103,8 +103,7 @@ TEST(DsoParse, FindsChunksInEitherOrderPastOthersAndPadding) {
     WORD bits;
     EXPECT_EQ(data_offset(riff({list, chunk("data", ramp(10)), fmt(2, 8000, 16)}), &size, &bits),
               static_cast<long>(12 + list.size() + 8));
-    EXPECT_EQ(size, 10u);
-    EXPECT_EQ(bits, 16);
+    EXPECT_EQ(std::make_pair(size, bits), std::make_pair(DWORD{10}, WORD{16}));
     Bytes odd = riff({fmt(1, 8000, 8), chunk("data", ramp(5))});
     odd.pop_back();  // the last pad byte may be missing
     EXPECT_GT(data_offset(odd), 0);
@@ -135,75 +134,47 @@ TEST(DsoParse, RefusesBrokenImagesWithALogLine) {
     }
 }
 
-TEST_F(Dso, LoadsFilesWithTheirFormatAndLengthAndPlaysThemFromTheStart) {
-    tf_CDSO_Zvuk a, b;
-    ASSERT_EQ(a.NAHRAJ_FILE(path8.c_str()), 1);
-    ASSERT_EQ(b.NAHRAJ_FILE(path16.c_str()), 1);
-    EXPECT_EQ(contents(a.m_pBuffer, eight.size()), eight);
-    EXPECT_EQ(contents(b.m_pBuffer, sixteen.size()), sixteen);
-    for (auto [z, bytes, bits] : {std::tuple{&a, eight.size(), 8}, {&b, sixteen.size(), 16}}) {
-        z->m_pBuffer->SetCurrentPosition(50);
-        EXPECT_TRUE(z->SPUSTI());
-        ASSERT_FALSE(plat_DSound_Plays().empty());
-        EXPECT_EQ(last_play().buffer, z->m_pBuffer);
-        EXPECT_EQ(last_play().position, 0u);
-        EXPECT_EQ(last_play().bytes, bytes);
-        EXPECT_EQ(last_play().format.wBitsPerSample, bits);
-    }
-}
-
 TEST_F(Dso, ResourceComesBeforeTheFileAFileStandsInForAMissingOneAndKeptNamesLoadAgain) {
     add_resource(HERE, wav8);
     std::ofstream(HERE, std::ios::binary) << wav16;
     tf_CDSO_Zvuk z;
     ASSERT_EQ(z.NAHRAJ("DSO_TEST_HERE.WAV"), 1);
-    EXPECT_EQ(std::make_tuple(std::string(z.m_ResName), z.m_FileName), std::make_tuple("DSO_TEST_HERE.WAV", nullptr));
     EXPECT_EQ(contents(z.m_pBuffer, eight.size()), eight);
-    EXPECT_FALSE(LogHas({"NAHRAJ_FILE"}));
     EXPECT_EQ(z.NAHRAJ(z.m_ResName), 1);  // from its own kept name
     ASSERT_EQ(z.NAHRAJ(path16.c_str()), 1);
-    EXPECT_EQ(z.m_ResName, nullptr);
     EXPECT_EQ(z.NAHRAJ_FILE(z.m_FileName) + z.NAHRAJ(z.m_FileName), 2);
-    EXPECT_STREQ(z.m_FileName, path16.c_str());
+    EXPECT_EQ(contents(z.m_pBuffer, sixteen.size()), sixteen);
 }
 
-TEST_F(Dso, LostBufferIsRefilledFromItsOriginAndPlayedAgain) {
+TEST_F(Dso, PlaysFromTheStartAndALostBufferIsRefilledFromItsOrigin) {
     add_resource("dso_test_lost.wav", wav16);
     tf_CDSO_Zvuk res, file;
     ASSERT_EQ(res.NAHRAJ_RES("dso_test_lost.wav"), 1);
     ASSERT_EQ(file.NAHRAJ_FILE(path8.c_str()), 1);
-    for (auto [z, samples] : {std::pair{&res, &sixteen}, {&file, &eight}}) {
+    for (auto [z, samples, bits] : {std::tuple{&res, &sixteen, 16}, {&file, &eight, 8}}) {
+        z->m_pBuffer->SetCurrentPosition(50);
         plat_DSound_ClearPlays();
         plat_DSound_LoseNextPlay();
         EXPECT_TRUE(z->SPUSTI());
         ASSERT_EQ(plat_DSound_Plays().size(), 1u);
-        EXPECT_EQ(last_play().position, 0u);
+        EXPECT_EQ(std::make_tuple(last_play().buffer, last_play().position, last_play().bytes, last_play().format.wBitsPerSample),
+                  std::make_tuple(z->m_pBuffer, 0u, static_cast<DWORD>(samples->size()), static_cast<WORD>(bits)));
         EXPECT_EQ(contents(z->m_pBuffer, samples->size()), *samples);
     }
     std::remove(t.Host("osem.wav").c_str());
     plat_DSound_LoseNextPlay();
     EXPECT_FALSE(file.SPUSTI());
-    EXPECT_TRUE(LogHas({" DSLOG: [DSGetWave_FILE_qz] [CHYBA pri otvoreni F] [0]"}));
 }
 
-TEST_F(Dso, WithoutDeviceSwitchOrBufferNothingPlays) {
+TEST_F(Dso, WithoutDeviceOrBufferNothingPlays) {
     tf_CDSO_Zvuk never, z;
     EXPECT_FALSE(never.SPUSTI());
     ASSERT_EQ(z.NAHRAJ_FILE(path8.c_str()), 1);
-    tf_DSO_bZvuk = false;
-    EXPECT_FALSE(z.SPUSTI());
-    tf_DSO_bZvuk = true;
     tf_DSO_DONE();  // the loaded buffer outlives the device object safely
     EXPECT_FALSE(z.SPUSTI());
     plat_DSound_SetDevice(PLAT_SOUND_NONE);
     EXPECT_EQ(tf_DSO_INIT(nullptr), 0);
-    EXPECT_EQ(tf_lpDS, nullptr);
-    EXPECT_TRUE(LogHas({"TF_DSO_w(", "tf_DSO_INIT - bez zvuku"}));
-    test_support::FreshLog();
     EXPECT_EQ(z.NAHRAJ(path16.c_str()), 0);
-    EXPECT_STREQ(z.m_FileName, path16.c_str());
-    EXPECT_TRUE(LogHas({"NAHRAJ_FILE - END", path16.c_str()}));
-    EXPECT_FALSE(LogHas({"CHYBA"}));
     EXPECT_FALSE(z.SPUSTI());
     EXPECT_TRUE(plat_DSound_Plays().empty());
 }

