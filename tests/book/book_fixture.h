@@ -37,29 +37,27 @@ inline void WritePicture(const test_support::TempTree& tree, const std::string& 
     tree.File(rel, std::string(bmp.begin(), bmp.end()));
 }
 
-// "<rel>.bmp" of `phases` phases side by side, each a disc of `rgb` (a bluer one each phase) in
-// w x h inside frame lines, with its phases file: a prop with one phase, an actor with more.
-inline void Figure(const test_support::TempTree& tree, const std::string& rel, int w, int h, int phases, uint32_t rgb) {
-    std::string faz;
-    for (int i = 0; i < phases; ++i) faz += std::to_string(i * (w + 1) + 3) + " 3\n";
-    tree.File(rel + ".faz", faz);
-    const int r = std::min(w, h) / 2 - 2;
-    WritePicture(tree, rel + ".bmp", phases * (w + 1) + 1, h + 2, [&](int x, int y) {
-        const int u = x % (w + 1), dx = 2 * u - 1 - w, dy = 2 * y - 1 - h;
-        if (u == 0 || y == 0 || y == h + 1) return FRAME;
-        return dx * dx + dy * dy > 4 * r * r ? KEY : rgb + 0x20 * (x / (w + 1));
-    });
-}
-
 // The book folder `dir` with its picture folders, these page files (name: lines), the
-// background "les" (sky over grass), the prop "strom" and the actor "pes".
+// background "les" (sky over grass), the prop "strom" (one phase) and the actor "pes" (three),
+// with their phases files.
 inline void DrawnBook(const test_support::TempTree& tree, const std::string& dir,
                       const std::map<std::string, std::string>& pages) {
     for (const char* sub : {"", "/Pozadia", "/Kulisy", "/Herci"}) tree.Dir(dir + sub);
     for (const auto& [name, content] : pages) tree.File(dir + "/" + name + ".str", content);
     WritePicture(tree, dir + "/Pozadia/les.bmp", 64, 48, [](int, int y) { return y < 30 ? 0x8FD3FFu : GRASS; });
-    Figure(tree, dir + "/Kulisy/strom", 58, 78, 1, TREE);
-    Figure(tree, dir + "/Herci/pes", 48, 40, 3, DOG);
+    // Phases side by side, each a disc (a bluer one each phase) in w x h inside frame lines.
+    for (auto [rel, w, h, phases, rgb] :
+         {std::tuple(dir + "/Kulisy/strom", 58, 78, 1, TREE), {dir + "/Herci/pes", 48, 40, 3, DOG}}) {
+        std::string faz;
+        for (int i = 0; i < phases; ++i) faz += std::to_string(i * (w + 1) + 3) + " 3\n";
+        tree.File(rel + ".faz", faz);
+        const int r = std::min(w, h) / 2 - 2;
+        WritePicture(tree, rel + ".bmp", phases * (w + 1) + 1, h + 2, [&](int x, int y) {
+            const int u = x % (w + 1), dx = 2 * u - 1 - w, dy = 2 * y - 1 - h;
+            if (u == 0 || y == 0 || y == h + 1) return FRAME;
+            return dx * dx + dy * dy > 4 * r * r ? KEY : rgb + 0x20 * (x / (w + 1));
+        });
+    }
 }
 
 // The values of a row list's rows.

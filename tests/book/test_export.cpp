@@ -1,46 +1,46 @@
-// Pages exported as GIFs: what a viewer shows against what the editor draws, the
-// rectangles the frames store, the palette of a photo-like page, and the timing.
+// Pages exported as GIFs: what a viewer shows against what the editor draws, the rectangles
+// the frames store, the palette of a photo-like page; and pexlo-export from a terminal, its
+// settings and every refusal with its message and status, writing nothing.
+#include <gmock/gmock.h>
+#include <sys/wait.h>
+
 #include <cmath>
+#include <filesystem>
 #include <set>
 
 #include "book/px_export.h"
 #include "book/px_export_player.h"
 #include "book/px_export_quant.h"
+#include "tests/book/book_fixture.h"
 #include "tests/book/test_export_fixture.h"
 
 using namespace export_test;
+using testing::HasSubstr;
 
 namespace {
 constexpr int SW = 480, SH = 270, OW = 240, OH = 135;
-const PX_Frames TWO_SECONDS = PX_Export_Frames({2, 10, 16});
 using Frames = std::vector<std::vector<uint32_t>>;
 
-struct Export : ExportLibrary {
-    // The page's GIF, and in *frames those the player gives for it (0xRRGGBB).
-    static std::vector<uint8_t> Run(const std::string& page, const PX_Frames& f, Frames* frames = nullptr) {
+// The book "T" drawn beside the working folder "app", without pages.
+struct Export : book_test::InApp {
+    void SetUp() override {
+        InApp::SetUp();
+        book_test::DrawnBook(tree, "KNIHA_T", {});
+    }
+    void Page(const std::string& name, const std::string& lines) { tree.File("KNIHA_T/" + name + ".str", lines); }
+    // The page's GIF for two seconds at ten frames a second, decoded, and in *frames those the
+    // player gives for it; in *editors the page as the editor draws it before its first tick,
+    // each 2 x 2 pixels averaged (0xRRGGBB).
+    static Gif Run(const std::string& page, Frames* frames, std::vector<uint32_t>* editors = nullptr) {
+        const PX_Frames f = PX_Export_Frames({2, 10, 16});
         PX_Player player(SW, SH, OW, OH);
         EXPECT_TRUE(player.Open_book("..\\KNIHA_T"));
         const std::string path = "..\\KNIHA_T\\" + page + ".str";
-        std::vector<uint8_t> gif = PX_Export_Page(player, path.c_str(), f, nullptr);
+        const std::vector<uint8_t> gif = PX_Export_Page(player, path.c_str(), f, nullptr);
         player.Load(path.c_str(), nullptr);
-        std::vector<uint16_t> px;
-        for (size_t k = 0; frames && k < f.ticks.size(); ++k) {
-            player.Frame(f.ticks[k], &px);
-            frames->emplace_back();
-            for (uint16_t c : px) frames->back().push_back(PX_Rgb(c));
-        }
-        return gif;
-    }
-    // The page as the editor draws it on the screen before its first tick, each 2 x 2
-    // pixels averaged.
-    static std::vector<uint32_t> EditorsPage(const std::string& page) {
-        PX_Player player(SW, SH, OW, OH);
-        player.Open_book("..\\KNIHA_T");
-        player.Load(("..\\KNIHA_T\\" + page + ".str").c_str(), nullptr);
         IDirectDrawSurface* screen = plat_CreateTestSurface(SW, SH);
         ZOBRAZ_STRANU(screen);
-        std::vector<uint32_t> half;
-        for (int i = 0; i < OW * OH; ++i) {
+        for (int i = 0; editors && i < OW * OH; ++i) {
             uint32_t mean = 0;
             for (int shift = 16; shift >= 0; shift -= 8) {
                 uint32_t sum = 2;
@@ -48,44 +48,51 @@ struct Export : ExportLibrary {
                     sum += PX_Rgb(screen->Row(i / OW * 2 + d / 2)[i % OW * 2 + d % 2]) >> shift & 0xFF;
                 mean = mean << 8 | sum / 4;
             }
-            half.push_back(mean);
+            editors->push_back(mean);
         }
         screen->Release();
-        return half;
+        std::vector<uint16_t> px;
+        for (size_t k = 0; k < f.ticks.size(); ++k) {
+            player.Frame(f.ticks[k], &px);
+            frames->emplace_back();
+            for (uint16_t c : px) frames->back().push_back(PX_Rgb(c));
+        }
+        return Decode(gif);
+    }
+    // pexlo-export run from the app folder (after the shell commands `before`): its exit
+    // status and all it printed.
+    static std::pair<int, std::string> Cli(const std::string& args, const std::string& before = "") {
+        FILE* p = popen((before + PEXLO_EXPORT_BIN + " " + args + " 2>&1").c_str(), "r");
+        std::string text;
+        char buf[512];
+        while (p && fgets(buf, sizeof buf, p)) text += buf;
+        const int status = p ? pclose(p) : -1;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
     }
 };
-
 }  // namespace
 
+// A background, a prop and a moving actor play as the editor draws them; a standing page stores
+// only empty changes; sixty actors over a photo keep their colours close.
 TEST_F(Export, APageWithBackgroundPropAndMovingActorPlaysAsTheEditorDrawsIt) {
     Page("1", "p les 2\nk strom 300 150 6 1 0\nh pes 40 60 3 1 0\n");
-    Frames frames;
-    const Gif g = Decode(Run("1", TWO_SECONDS, &frames));
+    Page("2", "p les 2\nk strom 300 150 6 1 0\nk strom 100 150 6 1 0\n");
+    Frames frames, standing;
+    std::vector<uint32_t> editors;
+    const Gif g = Run("1", &frames, &editors), still = Run("2", &standing);
     EXPECT_EQ(std::tuple(g.w, g.h, g.frames.size(), g.loops_forever), std::tuple(OW, OH, size_t{20}, true));
     EXPECT_EQ(g.delays, std::vector<int>(20, 10));
-    // Frames are averaged into RGB565: one step of it (8) is the whole difference.
-    ASSERT_EQ(g.frames.size(), frames.size());
-    EXPECT_LE(ColourError(g.frames[0], EditorsPage("1")).second, 8);
-    // The few colours have an entry each; the ball moves and turns, and each later frame
-    // stores the little that changed around it.
+    ASSERT_EQ(std::pair(g.frames.size(), still.frames.size()), std::pair(frames.size(), size_t{20}));
+    EXPECT_LE(ColourError(g.frames[0], editors).second, 8);  // averaged into RGB565: one step of it
+    // The few colours have an entry each; each later frame stores the little that changed.
     for (size_t k = 0; k < frames.size(); ++k) {
         EXPECT_EQ(ColourError(g.frames[k], frames[k]).second, 0) << k;
         EXPECT_LT(k == 0 ? 0 : g.images[k].Width * g.images[k].Height, 40 * 40) << k;
+        EXPECT_TRUE(k == 0 || (still.images[k].Width == 1 && still.images[k].Height == 1)) << k;
     }
-}
 
-TEST_F(Export, AStandingPageStoresOnlyEmptyChanges) {
-    Page("1", "p les 2\nk strom 300 150 6 1 0\nk strom 100 150 6 1 0\n");
-    const std::vector<uint8_t> one = Run("1", PX_Export_Frames({0.1, 10, 16})), twenty = Run("1", TWO_SECONDS);
-    const Gif g = Decode(twenty);
-    ASSERT_EQ(g.frames.size(), 20u);
-    for (size_t k = 1; k < 20; ++k)
-        EXPECT_EQ(std::tuple(g.images[k].Width, g.images[k].Height, g.frames[k]), std::tuple(1, 1, g.frames[0])) << k;
-    EXPECT_LE(twenty.size(), one.size() + 19 * 30);  // a few bytes a frame
-}
-
-TEST_F(Export, SixtyActorsOverAPhotoKeepTheirColoursClose) {
-    Picture("KNIHA_T/Pozadia/foto.bmp", SW, SH, [](int x, int y) {
+    // Sixty actors over a photo: at most 256 colours a frame and a small mean error.
+    book_test::WritePicture(tree, "KNIHA_T/Pozadia/foto.bmp", SW, SH, [](int x, int y) {
         const int grain = int((unsigned(x) * 2654435761u ^ unsigned(y) * 40503u) >> 28);
         return uint32_t(int(120 + 90 * std::sin(x / 60.0) * std::cos(y / 40.0)) + grain) << 16 |
                uint32_t(int(100 + 70 * std::sin(x * y / 9000.0)) + grain) << 8 | uint32_t(200 - x / 4 + grain);
@@ -94,26 +101,73 @@ TEST_F(Export, SixtyActorsOverAPhotoKeepTheirColoursClose) {
     for (int i = 0; i < 60; ++i)
         page += "h pes " + std::to_string(i * 37 % 440) + " " + std::to_string(i * 23 % 230) + " " +
                 std::to_string(i % 5 + 1) + " " + std::to_string(i % 2 + 1) + " " + std::to_string(i % 3) + "\n";
-    Page("1", page);
-    Frames frames;
-    const Gif g = Decode(Run("1", TWO_SECONDS, &frames));
-    ASSERT_EQ(g.frames.size(), 20u);
+    Page("3", page);
+    Frames photo;
+    const Gif p = Run("3", &photo);
+    ASSERT_EQ(p.frames.size(), 20u);
     double mean = 0;
-    for (size_t k = 0; k < frames.size(); ++k) {
-        EXPECT_LE(std::set<uint32_t>(g.frames[k].begin(), g.frames[k].end()).size(), 256u);
-        mean += ColourError(g.frames[k], frames[k]).first / 20;
+    for (size_t k = 0; k < photo.size(); ++k) {
+        EXPECT_LE(std::set<uint32_t>(p.frames[k].begin(), p.frames[k].end()).size(), 256u);
+        mean += ColourError(p.frames[k], photo[k]).first / 20;
     }
     // The median cut keeps the mean within 4.5 of 255 on each channel (an even 6 x 7 x 6
     // palette would be off by about 12), though the photo's grain alone has 16 levels.
     EXPECT_LE(mean, 4.5);
 }
 
-TEST(ExportFrames, FollowTheFrameRateOrTheTimerWhicheverIsSlower) {
-    using Row = std::tuple<PX_Timing, size_t, int, int>;  // frames, the last one's tick, every delay
-    for (const auto& [timing, n, last, delay] : {Row{{2, 10, 16}, 20, 118, 10}, Row{{1, 20, 100}, 10, 9, 10},
-                                                 Row{{1, 50, 16}, 50, 61, 2}, Row{{0.5, 20, 4}, 10, 45, 5}}) {
-        const PX_Frames f = PX_Export_Frames(timing);
-        EXPECT_EQ(std::tuple(f.ticks.size(), f.ticks.back(), f.delays_cs),
-                  std::tuple(n, last, std::vector<int>(n, delay)));
+// The library's settings give the screen and the pace (a timer of 100 ms: ten frames a second
+// at most); options override them; a refusal writes nothing.
+TEST_F(Export, FromATerminalAtTheLibrarysSettingsAndRefusingWithAMessage) {
+    Page("1", "p les 2\nh pes 40 60 3 1 0\n");
+    Page("2", "p les 2\nk strom 300 150 6 1 0\nh nie 1 1 3 1 0\n");
+    tree.File("app/PX.INI", "480 270\n5 100");
+    const auto shape = [&](const std::string& rel) {
+        const std::string file = tree.Read(rel);
+        const Gif g = Decode(std::vector<uint8_t>(file.begin(), file.end()));
+        return std::tuple(g.w, g.h, g.frames.size(), file.size());
+    };
+    const auto [status, text] = Cli("../KNIHA_T -o ../gifs --seconds 1");
+    const auto one = shape("gifs/1.gif"), two = shape("gifs/2.gif");
+    EXPECT_EQ(std::tuple(status, std::get<2>(one), std::get<0>(two), std::get<1>(two)), std::tuple(0, size_t{10}, 240, 135));
+    EXPECT_THAT(text, HasSubstr("page 2: the picture nie is missing"));
+    EXPECT_THAT(text, HasSubstr("2 pages, 20 frames, " + std::to_string(std::get<3>(one) + std::get<3>(two))));
+    EXPECT_EQ(Cli("../KNIHA_T 2 --screen 200x100 --size 50x25 --fps 4 --seconds=2").first, 0);
+    const auto small = shape("KNIHA_T/2.gif");  // beside the page by default
+    EXPECT_EQ(std::tuple(std::get<0>(small), std::get<1>(small), std::get<2>(small)), std::tuple(50, 25, size_t{8}));
+    tree.Dir("KNIHA_E");
+    tree.Dir("plain");
+    const std::string full = "trap '' XFSZ; ulimit -f 1; exec ";  // a disk that fills up: no half GIF
+    const struct {
+        const char* args;
+        int status;
+        const char* message;
+        std::string before = "";
+    } rows[] = {
+        {"", 2, "no book folder given"},
+        {"../KNIHA_X", 1, "no book folder at ../KNIHA_X"},
+        {"../plain", 1, "../plain is no book"},
+        {"../KNIHA_E", 1, "the book ../KNIHA_E has no pages"},
+        {"../KNIHA_T 1 7", 1, "the book has no page 7"},
+        {"../KNIHA_T -o /proc", 1, "cannot write into the output folder /proc"},
+        {"../KNIHA_T --seconds 0", 2, "--seconds takes a number above 0"},
+        {"../KNIHA_T --seconds lots", 2, "--seconds takes a number above 0"},
+        {"../KNIHA_T --fps 51", 2, "--fps takes a whole number from 1 to 50"},
+        {"../KNIHA_T --size 0x0", 2, "--size takes WIDTHxHEIGHT"},
+        {"../KNIHA_T --screen 99999x768", 2, "--screen takes WIDTHxHEIGHT"},
+        {"../KNIHA_T --screen 640x480 --size 800x600", 2, "--size must not exceed the screen, 640x480"},
+        {"../KNIHA_T --speed 3", 2, "unknown option --speed"},
+        {"../KNIHA_T -o", 2, "-o needs a value"},
+        {"../KNIHA_T --from 1.str", 2, "--from plays one page: name it"},
+        {"../KNIHA_T neu --from nothing.str", 1, "no page file at nothing.str"},
+        {"../KNIHA_T 1 --seconds 1", 1, "page 1: cannot write", full},
+    };
+    for (const auto& r : rows) {
+        const auto [code, said] = Cli(r.args, r.before);
+        EXPECT_EQ(code, r.status) << r.args;
+        EXPECT_THAT(said, HasSubstr(std::string("pexlo-export: ") + r.message)) << r.args;
     }
+    EXPECT_EQ(tree.Names("KNIHA_T"),
+              (std::vector<std::string>{"1.str", "2.gif", "2.str", "Herci", "Kulisy", "Pozadia"}));
+    std::filesystem::remove(tree.Host("app/PX.INI"));  // no settings: a 1920 x 1080 screen
+    EXPECT_THAT(Cli("../KNIHA_T --size 1921x100").second, HasSubstr("--size must not exceed the screen, 1920x1080"));
 }

@@ -1,12 +1,12 @@
-// The export tests' set-up: a drawn book beside the working folder, and GIFs read back with
-// giflib into whole frames as a viewer shows them.
+// GIFs read back with giflib into whole frames as a viewer shows them, and compared.
 #pragma once
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
-
-#include "tests/book/book_fixture.h"
+#include <vector>
 
 namespace export_test {
 
@@ -71,15 +71,5 @@ inline std::pair<double, int> ColourError(const std::vector<uint32_t>& a, const 
         }
     return {sum / (3.0 * static_cast<double>(a.size())), worst};
 }
-
-// The book "T" drawn beside the working folder "app", without pages.
-class ExportLibrary : public book_test::InApp {
-protected:
-    void SetUp() override {
-        InApp::SetUp();
-        book_test::DrawnBook(tree, "KNIHA_T", {});
-    }
-    void Page(const std::string& name, const std::string& lines) { tree.File("KNIHA_T/" + name + ".str", lines); }
-};
 
 }  // namespace export_test

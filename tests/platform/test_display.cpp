@@ -3,7 +3,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 #include "platform/backend.h"
@@ -17,74 +16,47 @@
 
 namespace {
 
-using Sizes = std::vector<std::pair<int, int>>;
-Sizes modes;
-size_t stop_after;
+std::vector<std::pair<int, int>> modes;
 HRESULT collect(DDSURFACEDESC* d, void*) {
     modes.emplace_back(d->dwWidth, d->dwHeight);
-    return modes.size() < stop_after ? DDENUMRET_OK : DDENUMRET_CANCEL;
+    return modes.size() < 3 ? DDENUMRET_OK : DDENUMRET_CANCEL;
 }
 
-struct Display : testing::Test {
-    void SetUp() override {
-        plat_HeadlessConfig config;
-        config.modes = {{640, 480}, {1024, 768}, {1024, 768}, {800, 600}};
-        plat_Headless_Start(config);
-        ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
-    }
-    void TearDown() override { dd->Release(); }
-    HRESULT CreatePrimary(IDirectDrawSurface** out, DWORD count = 1) {
+TEST(Display, ModesAnySizeUpTo16384At16BitsAndOnePrimaryWithOneBackBuffer) {
+    plat_HeadlessConfig config;
+    config.modes = {{640, 480}, {1024, 768}, {1024, 768}, {800, 600}};
+    plat_Headless_Start(config);
+    IDirectDraw* dd = nullptr;
+    ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
+    ASSERT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, nullptr, collect), DD_OK);
+    EXPECT_EQ(modes, (std::vector<std::pair<int, int>>{{640, 480}, {1024, 768}, {1024, 768}}));  // as listed, cancelled
+    using Row = std::tuple<DWORD, DWORD, DWORD, HRESULT>;
+    for (auto [w, h, bpp, result] : {Row{0, 600, 16, DDERR_INVALIDMODE}, {16385, 600, 16, DDERR_INVALIDMODE},
+                                     {800, 16385, 16, DDERR_INVALIDMODE}, {800, 600, 32, DDERR_INVALIDMODE},
+                                     {16384, 16384, 16, DD_OK}, {1000, 700, 16, DD_OK}})  // need not be listed
+        EXPECT_EQ(dd->SetDisplayMode(w, h, bpp), result) << w << "x" << h << "x" << bpp;
+
+    const auto primary = [&](IDirectDrawSurface** out, DWORD count = 1) {
         DDSURFACEDESC desc{};
         desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
         desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
         desc.dwBackBufferCount = count;
         return dd->CreateSurface(&desc, out, nullptr);
-    }
-    IDirectDraw* dd = nullptr;
-};
-
-TEST_F(Display, ModesAsReportedAndAnySizeUpTo16384At16Bits) {
-    for (size_t stop : {100, 2}) {
-        modes.clear();
-        stop_after = stop;
-        ASSERT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, nullptr, collect), DD_OK);
-        const Sizes all = {{640, 480}, {1024, 768}, {1024, 768}, {800, 600}};
-        EXPECT_EQ(modes, Sizes(all.begin(), all.begin() + std::min(stop, all.size())));
-    }
-    EXPECT_EQ(dd->EnumDisplayModes(0, nullptr, nullptr, nullptr), DDERR_INVALIDPARAMS);
-    using Row = std::tuple<DWORD, DWORD, DWORD, HRESULT>;
-    for (auto [w, h, bpp, result] :
-         {Row{0, 600, 16, DDERR_INVALIDMODE}, {800, 0, 16, DDERR_INVALIDMODE}, {16385, 600, 16, DDERR_INVALIDMODE},
-          {800, 16385, 16, DDERR_INVALIDMODE}, {800, 600, 32, DDERR_INVALIDMODE}, {800, 600, 8, DDERR_INVALIDMODE},
-          {1, 1, 16, DD_OK}, {16384, 16384, 16, DD_OK}, {1000, 700, 16, DD_OK}})  // need not be a listed mode
-        EXPECT_EQ(dd->SetDisplayMode(w, h, bpp), result) << w << "x" << h << "x" << bpp;
-}
-
-TEST_F(Display, PrimaryHasOneBackBufferOfTheModesSize) {
+    };
     const int before = plat_LiveSurfaceCount();
-    IDirectDrawSurface* primary = reinterpret_cast<IDirectDrawSurface*>(this);
-    EXPECT_NE(CreatePrimary(&primary), DD_OK);  // no mode yet
-    EXPECT_EQ(primary, nullptr);
-    ASSERT_EQ(dd->SetDisplayMode(1024, 768, 16), DD_OK);
-    EXPECT_EQ(CreatePrimary(&primary, 2), DDERR_UNSUPPORTED);
-    ASSERT_EQ(CreatePrimary(&primary), DD_OK);
-    EXPECT_EQ(plat_PrimarySurface(), primary);
+    IDirectDrawSurface *front = nullptr, *back = nullptr, *second = nullptr;
+    EXPECT_EQ(primary(&front, 2), DDERR_UNSUPPORTED);
+    ASSERT_EQ(primary(&front), DD_OK);
     DDSCAPS caps{DDSCAPS_BACKBUFFER};
-    IDirectDrawSurface *back = nullptr, *second = nullptr;
-    ASSERT_EQ(primary->GetAttachedSurface(&caps, &back), DD_OK);
-    EXPECT_EQ(std::tuple(primary->Width(), primary->Height(), back->Width(), back->Height()),
-              std::tuple(1024, 768, 1024, 768));
-    EXPECT_EQ(CreatePrimary(&second), DDERR_PRIMARYSURFACEALREADYEXISTS);
-    // Releasing the primary takes its back buffer along; the next primary has the new mode.
+    ASSERT_EQ(front->GetAttachedSurface(&caps, &back), DD_OK);
+    EXPECT_EQ(std::tuple(front->Width(), front->Height(), back->Width(), back->Height(), primary(&second)),
+              std::tuple(1000, 700, 1000, 700, DDERR_PRIMARYSURFACEALREADYEXISTS));
     back->Release();
-    primary->Release();
+    front->Release();  // takes its back buffer along
     EXPECT_EQ(std::tuple(plat_PrimarySurface(), plat_LiveSurfaceCount()), std::tuple(nullptr, before));
-    ASSERT_EQ(dd->SetDisplayMode(800, 600, 16), DD_OK);
-    ASSERT_EQ(CreatePrimary(&primary), DD_OK);
-    EXPECT_EQ(std::pair(primary->Width(), primary->Height()), std::pair(800, 600));
-    primary->Release();
     dd->RestoreDisplayMode();
-    EXPECT_NE(CreatePrimary(&primary), DD_OK);
+    EXPECT_NE(primary(&front), DD_OK);  // no mode
+    dd->Release();
 }
 
 TEST(Letterbox, KeepsTheAspectAndMapsPointsBack) {
@@ -92,9 +64,8 @@ TEST(Letterbox, KeepsTheAspectAndMapsPointsBack) {
     const plat_Box wide = plat_Letterbox(1920, 1080, 800, 600), tall = plat_Letterbox(1000, 1000, 800, 600);
     EXPECT_EQ(Box(wide.x, wide.y, wide.w, wide.h), Box(240, 0, 1440, 1080));  // scale 1.8, bars left and right
     EXPECT_EQ(Box(tall.x, tall.y, tall.w, tall.h), Box(0, 125, 1000, 750));   // scale 1.25, above and below
-    // Points in the bars, or off the window while a button is held, clamp to the edge.
-    using Pt = std::pair<LONG, LONG>;
-    for (auto [from, to] : {std::pair{Pt(1679, 1079), Pt(799, 599)}, {Pt(249, 9), Pt(5, 5)}, {Pt(0, 500), Pt(0, 277)},
+    using Pt = std::pair<LONG, LONG>;  // points in the bars or off the window clamp to the edge
+    for (auto [from, to] : {std::pair{Pt(1679, 1079), Pt(799, 599)}, {Pt(0, 500), Pt(0, 277)},
                             {Pt(-5000, 99999), Pt(0, 599)}}) {
         const POINT p = plat_AreaToPicture(wide, 800, 600, from.first, from.second);
         EXPECT_EQ(Pt(p.x, p.y), to) << from.first << "," << from.second;
@@ -116,19 +87,14 @@ TEST(Screenshot, ReadsBackPixelForPixel) {
     for (int i = 0; i < 35; ++i) ASSERT_EQ(RGB(px[i] >> 16, px[i] >> 8, px[i]), s.at(i % 7, i / 7)) << i;
     DeleteObject(bm);
     EXPECT_FALSE(plat_SaveSurfaceBMP(s.srf, tmp.Host("no/such/dir/shot.bmp").c_str()));
-    EXPECT_FALSE(plat_SaveSurfaceBMP(nullptr, tmp.Host("shot.bmp").c_str()));
 }
 
 TEST(SdlKeys, BecomeVirtualKeys) {
     const std::tuple<SDL_Keycode, SDL_Scancode, int> rows[] = {
-        {SDLK_a, SDL_SCANCODE_A, 'A'},
         {SDLK_z, SDL_SCANCODE_Y, 'Z'},  // a QWERTZ layout
         {0x13E, SDL_SCANCODE_2, '2'},   // an accented letter on the digit row
         {0x444, SDL_SCANCODE_A, 'A'},   // a Cyrillic layout
-        {SDLK_KP_8, SDL_SCANCODE_KP_8, VK_NUMPAD0 + 8},
-        {SDLK_F12, SDL_SCANCODE_F12, VK_F12},
-        {SDLK_PAGEUP, SDL_SCANCODE_PAGEUP, VK_PRIOR},
-        {SDLK_RCTRL, SDL_SCANCODE_RCTRL, VK_CONTROL},
+        {SDLK_KP_8, SDL_SCANCODE_KP_8, VK_NUMPAD0 + 8}, {SDLK_RCTRL, SDL_SCANCODE_RCTRL, VK_CONTROL},
         {SDLK_LALT, SDL_SCANCODE_LALT, 0},
     };
     for (auto [key, scan, vk] : rows) EXPECT_EQ(plat_VirtualKey(key, scan), vk) << key;
