@@ -68,8 +68,8 @@ tf_CScrollBar* bar(tf_CPolCHLO* parent, int id, char kind, int rx, int ry, int l
     return b;
 }
 
-// The title buttons in their three states, the three dialog backgrounds, the basic widgets,
-// the void looks and the logo.
+// The title buttons in their three states, the three dialog backgrounds, the basic widgets
+// and the logo.
 void look(Showcase& s) {
     label(&s, 30, 6, "Pexlo look", 0x00FFFFFF)->font = s.heading;
     tf_CDDialog* d = panel(&s, 30, 300, 2, "Title buttons",
@@ -114,16 +114,6 @@ void look(Showcase& s) {
     }
     (new tf_CPolIcon(d, 3200))->Dsgn_PolIcon_User(150, 28, &s.skin, BOOK.x, BOOK.y);
     new tf_CPolIcon(d, 150, 76, "kniha_ikona_default.bmp");
-
-    // Elements without pictures: boxes with their class name and nazov, and the button fills.
-    auto* box = new tf_CDAS(&s, 0, 0);
-    box->Set_Nazov("prazdny_obrazok");
-    box->Dsgn0_VoidDC(40, 470, 220, 120);
-    for (int i = 0; i < 2; ++i) {
-        auto* b = stated(new tf_CTlac(&s, 0, 0, 3300 + i), 2 * i);
-        b->Set_Nazov(i ? "stlacene" : "tlacidlo");
-        b->Dsgn0_VoidDC(290, 470 + 60 * i, 110, 45);
-    }
 }
 
 // A menu bar with its first pop-up, an arc of icons, a scrolled row list whose top and bottom
@@ -150,14 +140,11 @@ void menus(Showcase& s) {
     rows->posuvnik.SP(17);
 
     tf_CDDialog* d = panel(&s, 330, 660, 3, "Edit boxes and scroll bars",
-                           {{20, 34, "book name"}, {320, 34, "page"}, {20, 110, "horizontal, 35 of 0 ... 100"},
+                           {{20, 34, "book name"}, {20, 110, "horizontal, 35 of 0 ... 100"},
                             {470, 34, "vertical"}}, 380, 350);
     auto* edit = new tf_CDEDB(d, 4300);
     edit->Dsgn(20, 56, 260, 26);
     edit->Set_Text("MOJA PRVA KNIHA");
-    auto* number = new tf_CDEDB(d, 4301);
-    number->Dsgn(320, 56, 80, 26);
-    number->Set_Number(12);
     tf_CScrollBar* h = bar(d, 4400, 'H', 20, 134, 420, 0);
     h->SR(0, 100), h->SP(35);
     bar(d, 4401, 'V', 600, 34, 290, 70);
