@@ -141,13 +141,13 @@ void menus(Showcase& s) {
 
     tf_CDDialog* d = panel(&s, 330, 660, 3, "Edit boxes and scroll bars",
                            {{20, 34, "book name"}, {20, 110, "horizontal, 35 of 0 ... 100"},
-                            {470, 34, "vertical"}}, 380, 350);
+                            {470, 34, "vertical"}}, 380, 200);
     auto* edit = new tf_CDEDB(d, 4300);
     edit->Dsgn(20, 56, 260, 26);
     edit->Set_Text("MOJA PRVA KNIHA");
     tf_CScrollBar* h = bar(d, 4400, 'H', 20, 134, 420, 0);
     h->SR(0, 100), h->SP(35);
-    bar(d, 4401, 'V', 600, 34, 290, 70);
+    bar(d, 4401, 'V', 600, 34, 150, 70);
 
     auto* menu = new tf_CDUI(&s, 4100);  // last, so that its pop-up is drawn over everything else
     menu->Nastav_Triedu(1);
