@@ -83,28 +83,4 @@ TEST_F(Editor, SkinsHoldEveryPhaseTheFrameworkAndTheEditorPointAt) {
     });
 }
 
-// Icons loaded from a file key from their pixel (1, 1) and draw the whole picture less its
-// one-pixel frame, small enough for their places: a books-list row is 76 high, the window
-// icon square.
-TEST(Skin, IconsKeyFromTheirCornerAndFitWhereTheyAreShown) {
-    IDirectDraw* dd = nullptr;
-    ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
-    for (const auto& [name, max_w, max_h] : {std::tuple{"kniha_ikona_default.bmp", 100, 75}, {"QV_ICON.bmp", 64, 64}}) {
-        SCOPED_TRACE(name);
-        tf_CDas_Surface s;
-        s.NAHRAJ_SURFACE(dd, name);  // no such file here: the compiled-in picture
-        ASSERT_NE(s.lpDDS, nullptr);
-        s.TC_NASTAV(1, 1);
-        const tf_TFAZA f = s.ZAMERAJ_FAZU_CS();
-        EXPECT_TRUE(f.x2 - f.x1 <= max_w && f.y2 - f.y1 <= max_h);
-        const auto px = [&](int x, int y) { return test_support::Px(s.lpDDS, x, y); };
-        EXPECT_TRUE(px(0, 0) == s.TC && px(f.x2 - 1, f.y2 - 1) == s.TC);  // either corner keys
-        EXPECT_GT(test_support::CountIn(f.x1, f.y1, f.x2 - 1, f.y2 - 1, [&](int x, int y) { return px(x, y) != s.TC; }),
-                  (f.x2 - f.x1) * (f.y2 - f.y1) / 3)
-            << "the picture fills its icon";
-        s.RELEASE_SURFACE();
-    }
-    dd->Release();
-}
-
 }  // namespace

@@ -25,12 +25,7 @@ void click_row(tf_CDUIR* list, const char* text) {
     ADD_FAILURE() << text;
 }
 
-std::vector<std::string> texts(tf_CPolCHLO* dlg) {
-    std::vector<std::string> out;
-    for (int id : {1203, 1204, 1205, 1206, 1207, 1208, 1209, 1211})
-        out.push_back(static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text);
-    return out;
-}
+std::string text(tf_CPolCHLO* dlg, int id) { return static_cast<tf_CLabel*>(dlg->FindCHLWithID(id))->text; }
 
 struct TfAppDlg : AppTest {
     // Each step runs at its own idle moment, with at least one frame after it; then Esc.
@@ -52,14 +47,12 @@ struct TfAppDlg : AppTest {
     }
 
     RecordingScreen screen;
-    test_support::AssertCounter asserts;
 };
 }  // namespace
 
-// Info shows the application's info and icon, its OK hides it; without a screen above it the
-// dialog shows placeholders. Resolution applies nothing before a choice, shows the size,
-// applies a chosen row or cancels and ignores rows without a size. The timer's steps change
-// the frame period, stop at the ends, and its OK saves it.
+// Info shows the application's info and icon, its OK hides it. Resolution applies nothing
+// before a choice, shows the size, applies a chosen row or cancels. The timer's steps change
+// the period, stop at the ends, and its OK saves it.
 TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
     config.modes = {{800, 600}, {1024, 768}, {1280, 1024}, {1600, 900}, {1920, 1080}};
     screen.SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím"), nullptr, 220, 100);
@@ -71,25 +64,16 @@ TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
     tf_CAppTimerDlg* timer = screen.m_pDlgCasovac;
     std::vector<std::string> boxes, periods;
     auto note_boxes = [&] { boxes.push_back(std::string(dlg->m_pSirka->text) + " " + dlg->m_pVyska->text); };
-    size_t mark = 0;
-    std::vector<DWORD> slow, fast;
-    auto gaps_into = [&](std::vector<DWORD>& out) {  // between the frames since the one at `mark`
-        for (size_t i = mark + 1; i < screen.frame_times.size(); ++i)
-            out.push_back(screen.frame_times[i] - screen.frame_times[i - 1]);
-    };
     auto click = [&](int id, int times) { for (int i = 0; i < times; ++i) ClickId(id); };
-    auto new_period = [&] {  // from its first frame
-        periods.push_back(std::to_string(timer->m_RedrawLevel) + " " + timer->m_pPerioda->text);
-        mark = screen.frame_times.size() - 1;
-    };
+    auto period = [&] { periods.push_back(std::to_string(timer->m_RedrawLevel) + " " + timer->m_pPerioda->text); };
     RunSteps({[&] {
                   screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr);  // nothing chosen yet
                   ClickId(TF_APP_ID_INFO);
               },
               [&] {
                   EXPECT_EQ(tf_lpDDSBack->Width(), 1920);
-                  const std::vector<std::string> shown = texts(info);
-                  EXPECT_EQ(shown[1] + shown[2] + shown[4], "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
+                  EXPECT_EQ(text(info, 1204) + text(info, 1205) + text(info, 1207),
+                            "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
                   EXPECT_EQ(info->m_pIcon->faza.x1, screen.m_pAppIcon->faza.x1);
                   ClickId(TF_APPDLG_ID_INFO_OK);
               },
@@ -108,35 +92,13 @@ TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
               [&] {
                   EXPECT_FALSE(dlg->zivy);
                   EXPECT_EQ(plat_PrimarySurface()->Width(), 1280);  // the cancel changed nothing
-                  dlg->m_ChosenW = 1024;
-                  dlg->m_ChosenH = 768;
-                  int value = 90;
-                  for (const char* bad : {"wide  x  tall", "1024 x", "-800  x  600", "1024  by  0", "", (const char*)nullptr}) {
-                      dlg->m_duir_Rozlisenia->PRIDAJ(value, bad);
-                      EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, value++, dlg->m_duir_Rozlisenia));
-                  }
-                  EXPECT_FALSE(dlg->HandleFWInteraction(TF_APPDLG_ID_RES_LIST, 77, dlg->m_duir_Rozlisenia));  // no such row
-                  EXPECT_EQ(std::pair(dlg->m_ChosenW, dlg->m_ChosenH), std::pair(1024, 768));
                   ClickId(TF_APP_ID_TIMER);
               },
-              [&] { new_period(), click(TF_APPDLG_ID_TIMER_UP, 3); }, new_period, [] {}, [] {},
-              [&] { gaps_into(slow), click(TF_APPDLG_ID_TIMER_DOWN, 10); }, new_period, [] {}, [] {},
-              [&] { gaps_into(fast), ClickId(TF_APPDLG_ID_TIMER_OK); }, [&] { EXPECT_FALSE(timer->zivy); }});
+              [&] { period(), click(TF_APPDLG_ID_TIMER_UP, 3); }, [&] { period(), click(TF_APPDLG_ID_TIMER_DOWN, 10); },
+              [&] { period(), ClickId(TF_APPDLG_ID_TIMER_OK); }, [&] { EXPECT_FALSE(timer->zivy); }});
     EXPECT_EQ(boxes, (std::vector<std::string>{"1920 1080", "1280 1024", "1280 1024", "800 600"}));
     EXPECT_EQ(screen.Count("Changed 1920x1080->1280x1024"), 1);
     EXPECT_EQ(screen.Count("Release"), 2);  // the one change's and the shutdown's
-    EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_CAppResolutionDlg", "[90]"}));
     EXPECT_EQ(periods, (std::vector<std::string>{"2 16", "5 100", "1 4"}));
-    EXPECT_EQ(slow, std::vector<DWORD>(std::max<size_t>(slow.size(), 2), 100));  // two gaps at least
-    // 4 ms is below the window timer's shortest period of 10 ms, which the frames then keep.
-    EXPECT_EQ(fast, std::vector<DWORD>(std::max<size_t>(fast.size(), 2), 10));
     EXPECT_EQ(ReadIni(), "1280 1024\n1 4");
-
-    tf_CAppInfoDlg lone(nullptr, TF_APP_ID_INFO_DLG);  // no screen above it
-    EXPECT_EQ(lone.SetupVisual(), 0);
-    EXPECT_EQ(asserts.count(), 1);
-    EXPECT_EQ(texts(&lone), (std::vector<std::string>{plat_W1250(u8"beží tramlin softvér"), "<void Title>",
-                                                      "(<void Version>)", "Programoval:", "<void Name>",
-                                                      plat_W1250(u8"Tento program je postavený na kniżnici"),
-                                                      "'tramlin 2D Framework' (2D engine)", "OK"}));
 }

@@ -1,5 +1,5 @@
-// Pictures of the framework's screens for people to look at: the look, the menus, the dialogs
-// and the tuning overlay, each one headless frame over a colourful background, written next
+// Pictures of the framework's screens for people to look at: the look, the menus and the
+// dialogs, each one headless frame over a colourful background, written next
 // to the test program as <name>.png. Each is checked only where a whole screen goes wrong:
 // panels clear of each other, every caption inked inside its panel and clear of the others.
 #include "framework/tf.h"  // the umbrella header alone gives the whole framework
@@ -68,12 +68,12 @@ tf_CScrollBar* bar(tf_CPolCHLO* parent, int id, char kind, int rx, int ry, int l
     return b;
 }
 
-// The title buttons in their three states, the three dialog backgrounds, the basic widgets,
-// the void looks and the logo.
+// The title buttons in their three states, the three dialog backgrounds, the basic widgets
+// and the logo.
 void look(Showcase& s) {
     label(&s, 30, 6, "Pexlo look", 0x00FFFFFF)->font = s.heading;
     tf_CDDialog* d = panel(&s, 30, 300, 2, "Title buttons",
-                           {{14, 35, "normal"}, {14, 91, "pointer over"}, {14, 147, "pressed"}, {14, 203, "stock close"}});
+                           {{14, 35, "normal"}, {14, 91, "pointer over"}, {14, 147, "pressed"}});
     const tf_CPol* first = s.FindCHLWithID(TF_APP_ID_TIMER);
     for (int st = 0, j = 0; st < 3; ++st)
         for (int id : {TF_APP_ID_TIMER, TF_APP_ID_RESOLUTION, TF_APP_ID_INFO, TF_APP_ID_CLOSE}) {
@@ -81,7 +81,6 @@ void look(Showcase& s) {
             stated(new tf_CTlac(d, 0, 0, 3000 + j++), st)
                 ->Dsgn3_UserB(150 + model->x - first->x, 34 + 56 * st + model->y - first->y, model);
         }
-    for (int st = 0; st < 2; ++st) stated(new tf_CTlac(d, 0, 0, 3040 + st), 2 * st)->Dsgn1_Stock(150 + 29 * st, 203, "_T_x_");
 
     // No skin point names a switch: the cross and the check mark.
     d = panel(&s, 362, 300, 1, "Controls",
@@ -115,21 +114,6 @@ void look(Showcase& s) {
     }
     (new tf_CPolIcon(d, 3200))->Dsgn_PolIcon_User(150, 28, &s.skin, BOOK.x, BOOK.y);
     new tf_CPolIcon(d, 150, 76, "kniha_ikona_default.bmp");
-
-    // Elements without pictures: boxes with their class name and nazov, and the button fills.
-    auto* box = new tf_CDAS(&s, 0, 0);
-    box->Set_Nazov("prazdny_obrazok");
-    box->Dsgn0_VoidDC(40, 470, 220, 120);
-    for (int i = 0; i < 2; ++i) {
-        auto* b = stated(new tf_CTlac(&s, 0, 0, 3300 + i), 2 * i);
-        b->Set_Nazov(i ? "stlacene" : "tlacidlo");
-        b->Dsgn0_VoidDC(290, 470 + 60 * i, 110, 45);
-    }
-    const std::pair<const char*, COLORREF> lines[] = {{"Labels in the design font", 0x00FFFFFF},
-                                                      {"white, yellow, pink and ink", 0x0000FFFF},
-                                                      {"over the background picture", 0x00D0B0FF},
-                                                      {"drawn with their own colour", INK}};
-    for (int i = 0; i < 4; ++i) label(&s, 520, 470 + 24 * i, lines[i].first, lines[i].second);
 }
 
 // A menu bar with its first pop-up, an arc of icons, a scrolled row list whose top and bottom
@@ -156,17 +140,14 @@ void menus(Showcase& s) {
     rows->posuvnik.SP(17);
 
     tf_CDDialog* d = panel(&s, 330, 660, 3, "Edit boxes and scroll bars",
-                           {{20, 34, "book name"}, {320, 34, "page"}, {20, 110, "horizontal, 35 of 0 ... 100"},
-                            {470, 34, "vertical"}}, 380, 350);
+                           {{20, 34, "book name"}, {20, 110, "horizontal, 35 of 0 ... 100"},
+                            {470, 34, "vertical"}}, 380, 200);
     auto* edit = new tf_CDEDB(d, 4300);
     edit->Dsgn(20, 56, 260, 26);
     edit->Set_Text("MOJA PRVA KNIHA");
-    auto* number = new tf_CDEDB(d, 4301);
-    number->Dsgn(320, 56, 80, 26);
-    number->Set_Number(12);
     tf_CScrollBar* h = bar(d, 4400, 'H', 20, 134, 420, 0);
     h->SR(0, 100), h->SP(35);
-    bar(d, 4401, 'V', 600, 34, 290, 70);
+    bar(d, 4401, 'V', 600, 34, 150, 70);
 
     auto* menu = new tf_CDUI(&s, 4100);  // last, so that its pop-up is drawn over everything else
     menu->Nastav_Triedu(1);
@@ -193,8 +174,7 @@ void dialogs(Showcase& s) {
 }
 
 // What happens after the first frame: the pointer opens the menu bar's first pop-up; the
-// frame's dialogs open as the title buttons do, each clear of the others, and a name is typed;
-// the tuning overlay picks the row list with the band.
+// frame's dialogs open as the title buttons do, each clear of the others, and a name is typed.
 void point_at_the_bar(Showcase& s) {
     const RECT r = static_cast<tf_TVOLBA*>(static_cast<tf_CDUI*>(s.FindCHLWithID(4100))->volby.GET(0))->obdlz;
     plat_Headless_Post(WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
@@ -206,13 +186,6 @@ void open_the_dialogs(Showcase& s) {
     s.m_pDlgInfo->CHOD_NA(390, 60);
     for (char key : std::string("ROZPRAVKY")) plat_Headless_Post(WM_KEYDOWN, WPARAM(key), 0);
 }
-void tune_the_rows(Showcase& s) {
-    const tf_CPol* rows = s.FindCHLWithID(4250);
-    PostKey(VK_F1, true);
-    plat_Headless_Post(WM_RBUTTONDOWN, 0, MAKELPARAM(rows->x - 6, rows->y - 6));
-    plat_Headless_Post(WM_MOUSEMOVE, 0, MAKELPARAM(rows->x + 40, rows->y + 30));
-}
-
 // A diagonal sky-to-rose gradient, dithered so that the 16-bit picture shows no bands.
 void save_gradient() {
     IDirectDrawSurface* s = plat_CreateTestSurface(W, H);
@@ -309,5 +282,4 @@ struct Showcases : AppTest {
 TEST_F(Showcases, Look) { Show("look_screenshot", look, true); }
 TEST_F(Showcases, Menus) { Show("menus_screenshot", menus, false, point_at_the_bar); }
 TEST_F(Showcases, Dialogs) { Show("dialogs_screenshot", dialogs, false, open_the_dialogs); }
-TEST_F(Showcases, Tuning) { Show("tuning_screenshot", menus, false, tune_the_rows); }
 }  // namespace
