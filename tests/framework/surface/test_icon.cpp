@@ -1,4 +1,4 @@
-// Icons: the placeholder, phases measured on a surface, owned pictures from files or resources.
+// Icons: phases measured on a surface, owned pictures from files or resources.
 #include "framework/surface/tf_icon.h"
 
 #include "framework/core/tf_fsi.h"
@@ -17,15 +17,6 @@ protected:
     Icon() : Screen(120, 120, 20, 12) {}
 };
 }  // namespace
-
-TEST_F(Icon, WithoutAPictureDrawsThePlaceholderWithItsClassName) {
-    tf_CIcon none;
-    none.ZOBRAZ(back, 10, 10);
-    ExpectKinds(9, 9, {".....", ".WWWW", ".W..."});
-    ExpectKinds(105, 107, {"...dK.", "ddddK.", "KKKKK.", "......"});
-    const uint16_t text = Raw(0x00FF6464);
-    EXPECT_GT(test_support::CountIn(15, 15, 89, 34, [&](int x, int y) { return Px(x, y) == text; }), 10);
-}
 
 TEST_F(Icon, FromASurfaceMeasuresItsPhaseAndDrawsInsideTheScreen) {
     tf_CDas_Surface s;
