@@ -40,14 +40,6 @@ TEST_F(Element, PointerMachineCountsTheFarEdgesAndKeepsThePressOutside) {
         EXPECT_EQ(std::pair(button.INFORMUJ_SA(s.x, s.y, s.event), button.stav), std::pair(s.consumed, s.stav))
             << s.x << "," << s.y << " " << s.event;
     EXPECT_EQ(std::pair(button.x, button.akt_faza), std::pair(10, 0));  // not dragged; pressed and back
-
-    tf_CDAS element(20, 30);
-    element.INFORMUJ_SA(25, 40, 0);
-    element.INFORMUJ_SA(25, 40, 1);
-    element.INFORMUJ_SA(125, 140, 0);
-    EXPECT_EQ(std::pair(element.x, element.y), std::pair(120, 130));
-    element.zivy = false;
-    EXPECT_FALSE(element.INFORMUJ_SA(125, 140, -1));
 }
 
 TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
