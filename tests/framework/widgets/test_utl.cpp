@@ -55,22 +55,6 @@ struct Picker : widget_test::ScreenTest {
 };
 }  // namespace
 
-TEST_F(Picker, PicturesButTheSkinAndSpritesGiveRowsFromOneKeyedOnlyWhenAsked) {
-    for (const char* n : {"auto.bmp", "Breza.bmp", "cesta.bmp", "rezia.bmp", "sprit01.bmp"}) Picture(n, 8, 6);
-    Picture("auto.thm", 40, 30);
-    tree.File("poznamka.txt", "x");
-    tree.Dir("vnutri.bmp");  // a folder is no picture
-    tf_glob_Set_CIcon_default_transparency(0);
-    tf_UTL_CDUIR_THMFILE l;
-    EXPECT_EQ(l.LOAD(dir.c_str(), true), 0);
-    EXPECT_EQ(Rows(l), Row(1, "auto", "auto.bmp") + Row(2, "Breza", "Breza.bmp") + Row(3, "cesta", "cesta.bmp"));
-    ASSERT_TRUE(Shown(l[0]) && !Shown(l[1]) && !Shown(l[2]));  // no thumbnail, still a row
-    EXPECT_EQ(std::make_tuple(l[0]->ikona->faza.sir, l[0]->ikona->faza.vys, l[0]->ikona->srf->TC),
-              std::make_tuple(40, 30, Raw(0x000000FF)));
-    EXPECT_EQ(tf_glob_Get_CIcon_default_transparency(), 0);  // the flag is put back
-    tf_glob_Set_CIcon_default_transparency(1);
-}
-
 TEST_F(Picker, StatisticsTakeAMissingOrBadThumbnailAs100x100) {
     tf_UTL_CDUIR_THMFILE l;
     l.PRIDAJ(50, "bez ikony");  // the owner's row without icon does not count
