@@ -101,7 +101,6 @@ struct EditDialog : widget_test::ScreenTest {
     }
     int Press(tf_CTlac* t) { return widget_test::Click(owner, t->x + 5, t->y + 5); }
 
-    widget_test::SkinResource skin;
     test_support::AssertCounter asserts;
     widget_test::Recorder owner;
     tf_UTL_CDLG_EDIT* dlg = nullptr;
