@@ -86,9 +86,7 @@ protected:
     void TearDown() override {
         tf_DSO_DONE();
         plat_DSound_SetDevice(PLAT_SOUND_REAL);
-        std::remove(HERE);
     }
-    static constexpr const char* HERE = "dso_test_here.wav";  // a file in the current directory
     test_support::TempTree t;
     const Bytes eight = ramp(101), sixteen = ramp(64);
     const Bytes wav8 = riff({fmt(1, 22050, 8), chunk("data", eight)});
@@ -132,18 +130,6 @@ TEST(DsoParse, RefusesBrokenImagesWithALogLine) {
         EXPECT_EQ(data_offset(broken[i]), -1) << i;
         EXPECT_TRUE(LogHas({"TF_DSO_w(", TF_LOG_ERR, "DSParseWaveResource"})) << i;
     }
-}
-
-TEST_F(Dso, ResourceComesBeforeTheFileAFileStandsInForAMissingOneAndKeptNamesLoadAgain) {
-    add_resource(HERE, wav8);
-    std::ofstream(HERE, std::ios::binary) << wav16;
-    tf_CDSO_Zvuk z;
-    ASSERT_EQ(z.NAHRAJ("DSO_TEST_HERE.WAV"), 1);
-    EXPECT_EQ(contents(z.m_pBuffer, eight.size()), eight);
-    EXPECT_EQ(z.NAHRAJ(z.m_ResName), 1);  // from its own kept name
-    ASSERT_EQ(z.NAHRAJ(path16.c_str()), 1);
-    EXPECT_EQ(z.NAHRAJ_FILE(z.m_FileName) + z.NAHRAJ(z.m_FileName), 2);
-    EXPECT_EQ(contents(z.m_pBuffer, sixteen.size()), sixteen);
 }
 
 TEST_F(Dso, PlaysFromTheStartAndALostBufferIsRefilledFromItsOrigin) {

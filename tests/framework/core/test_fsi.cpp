@@ -47,17 +47,6 @@ TEST(FsiNames, SplitAtTheLastSeparatorAndTheLastDotOfTheName) {
     EXPECT_STREQ(buf, "Herci\\pes.faz");
 }
 
-TEST_F(Fsi, ExistenceTestsTellFilesFoldersAndPatterns) {
-    t.Dir("Kulisy");
-    t.File("Kulisy/strom.bmp");
-    EXPECT_TRUE(tf_FSI_Existuje_sub(t.Path("KULISY/Strom.BMP").c_str()));
-    EXPECT_FALSE(tf_FSI_Existuje_sub(t.Path("Kulisy").c_str()));
-    EXPECT_TRUE(tf_FSI_ExistsFolder(t.Path("Kulisy").c_str()));
-    EXPECT_FALSE(tf_FSI_ExistsFolder(t.Path("Herci/").c_str()));
-    EXPECT_TRUE(tf_FSI_ExistsFolder(t.Path("Kulisy/*.bmp").c_str()));
-    EXPECT_FALSE(tf_FSI_ExistsFolder(t.Path("Kulisy/*.str").c_str()));
-}
-
 TEST_F(Fsi, ListingsFilterByKindAndPrefix) {
     for (const char* n : {"rezia.bmp", "sprite1.bmp", "Sprit.bmp", "dom.bmp", "1.str"}) t.File(n);
     for (const char* n : {"KNIHA_b", "KNIHA_a", "sprity"}) t.Dir(n);

@@ -1,4 +1,4 @@
-// The surface wrapper: loading, keys, the drawing forms the program uses, loss.
+// The surface wrapper: loading, keys, the black key, loss.
 #include <cstring>
 
 #include "framework/surface/tf_display.h"
@@ -60,17 +60,6 @@ TEST_F(SurfaceLoad, KeyAndBorderColoursComeFromPixelsInside) {
     empty.TC_NASTAV(1, 1);
 }
 
-TEST_F(SurfaceDraw, OneToOneFormsCopyExactlyAndHonourTheKey) {
-    tf_CDas_Surface s;
-    Load(s, "srf_draw.bmp", PICTURE);
-    s.TC_NASTAV(1, 1);
-    s.ZOBRAZ(5, 7);
-    ExpectCopy(&s, 5, 7, {0, 0, 6, 4}, true);
-    Clear();
-    s.Zobraz_Rect(2, 3, {1, 1, 4, 3});
-    ExpectCopy(&s, 2, 3, {1, 1, 4, 3}, true);
-}
-
 TEST_F(SurfaceDraw, BlackKeyDrawsOpaqueThroughEveryFastForm) {
     tf_CDas_Surface s;
     Load(s, "srf_black.bmp", {"BBBB", "BkrB", "BBBB"});
@@ -80,14 +69,6 @@ TEST_F(SurfaceDraw, BlackKeyDrawsOpaqueThroughEveryFastForm) {
     s.Zobraz_Rect(back, 5, 0, {0, 0, 4, 3});
     s.ZOBRAZ_FAZU(back, 10, 0, s.ZAMERAJ_FAZU_CS(), 1);
     EXPECT_EQ(Kinds(1, 1, 1) + Kinds(6, 1, 1) + Kinds(10, 0, 1), "KKK");
-}
-
-TEST_F(SurfaceDraw, TheScreenStretchIgnoresTheKey) {
-    tf_CDas_Surface s;
-    Load(s, "srf_stretch.bmp", PICTURE);
-    s.TC_NASTAV(1, 1);
-    s.Zobraz_Stretch_4(back);
-    EXPECT_EQ(std::make_tuple(Px(29, 19), Px(5, 5)), std::make_tuple(Px(s.lpDDS, 5, 3), Px(s.lpDDS, 1, 1)));  // key drawn
 }
 
 TEST_F(SurfaceDraw, LostSurfaceIsRefilledByOneDrawAndShownByTheNextABusyTargetGetsNothing) {

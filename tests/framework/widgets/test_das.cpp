@@ -1,13 +1,10 @@
-// The element: its pointer machine, hit tests and void look; labels and icon widgets on it.
+// The element: its pointer machine and hit tests; icon widgets on it.
 #include "framework/widgets/tf_das.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "framework/surface/tf_draw.h"
-#include "framework/widgets/tf_dsgn.h"
-#include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"
 #include "tests/framework/widgets/widget_fixture.h"
@@ -22,10 +19,6 @@ struct Element : widget_test::ScreenTest {
         picture.NAHRAJ_SURFACE(dd, "herec.bmp");
         picture.BC_NASTAV(0, 0);
         picture.TC_NASTAV(3, 3);
-    }
-    void TearDown() override {
-        tf_DSGN.hFont = nullptr;
-        widget_test::ScreenTest::TearDown();
     }
     tf_CDas_Surface picture;
     tf_CPolCHLO root;
@@ -47,14 +40,6 @@ TEST_F(Element, PointerMachineCountsTheFarEdgesAndKeepsThePressOutside) {
         EXPECT_EQ(std::pair(button.INFORMUJ_SA(s.x, s.y, s.event), button.stav), std::pair(s.consumed, s.stav))
             << s.x << "," << s.y << " " << s.event;
     EXPECT_EQ(std::pair(button.x, button.akt_faza), std::pair(10, 0));  // not dragged; pressed and back
-
-    tf_CDAS element(20, 30);
-    element.INFORMUJ_SA(25, 40, 0);
-    element.INFORMUJ_SA(25, 40, 1);
-    element.INFORMUJ_SA(125, 140, 0);
-    EXPECT_EQ(std::pair(element.x, element.y), std::pair(120, 130));
-    element.zivy = false;
-    EXPECT_FALSE(element.INFORMUJ_SA(125, 140, -1));
 }
 
 TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
@@ -69,9 +54,6 @@ TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
     ASSERT_EQ(actor.AktSIR(), 6);
     EXPECT_TRUE(actor.ZASAH(102, 102) && !actor.OSTRY_ZASAH(102, 102));  // the transparent pixel
     EXPECT_TRUE(actor.OSTRY_ZASAH(101, 101) && !actor.OSTRY_ZASAH(100, 100));
-    actor.ZOBRAZ(back);
-    EXPECT_EQ(Px(100, 100), picture.lpDDS->Row(1)[1]);
-    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 24);  // keyed at the transparent pixel
 
     // Hit exactly where drawn, mirrored or not: a phase transparent on its left two columns.
     srf_test::WriteFile("bok.bmp", srf_test::Bmp({"cccccccc", "c..ggggc", "c..ggggc", "c..ggggc", "c..ggggc",
@@ -96,43 +78,6 @@ TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
             }
         EXPECT_GT(hits, 0);
     }
-
-}
-
-TEST_F(Element, VoidLookNamesItsClassAndNameOnlyAbove30x30) {
-    tf_CDAS big, narrow, flat;
-    big.Dsgn0_VoidDC(10, 10, 31, 31);
-    narrow.Dsgn0_VoidDC(200, 10, 30, 60);
-    flat.Dsgn0_VoidDC(300, 10, 60, 30);
-    big.ZOBRAZ(back);
-    narrow.ZOBRAZ(back);
-    flat.ZOBRAZ(back);
-    EXPECT_EQ(Kinds(10, 10, 1) + Kinds(40, 10, 1), "WK");
-    EXPECT_GT(Inked(15, 15, 38, 28), 0);  // the class name
-    EXPECT_GT(Inked(15, 31, 38, 38), 0);  // the name
-    EXPECT_EQ(Inked(201, 11, 227, 67) + Inked(301, 11, 357, 37), 0);
-
-    tf_CTlac button;
-    button.Dsgn0_VoidDC(300, 100, 50, 40);
-    button.SF(2);
-    button.ZOBRAZ(back);
-    EXPECT_EQ(Kinds(300, 100, 1) + Kinds(302, 136, 1), "df");  // sunken while pressed, filled
-}
-
-TEST_F(Element, ALabelDrawsAndMeasuresInTheDesignFont) {
-    HFONT big = CreateFontA(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Verdana");
-    tf_DSGN.hFont = big;
-    tf_CLabel* label = new tf_CLabel(&root, 10, 20, "Abc");
-    int w = 0, h = 0, system_w = 0, system_h = 0;
-    label->GetSize(&w, &h);
-    tf_glob_ZISTI_ROZMER_TEXTU("Abc", nullptr, &system_w, &system_h);
-    EXPECT_GT(h, system_h + 8);
-    label->ZOBRAZ();
-    const int ink = Inked(10, 20, 10 + w - 1, 20 + h - 1);
-    EXPECT_TRUE(ink > 0 && Inked(0, 0, W - 1, H - 1) == ink);  // within the measured box
-    label->SetText(label->text);  // its own text survives
-    EXPECT_STREQ(label->text, "Abc");
-    DeleteObject(big);
 }
 
 TEST_F(Element, AnIconWidgetDrawsItsPhaseAndGivesUpAPictureItLoaded) {
@@ -142,9 +87,6 @@ TEST_F(Element, AnIconWidgetDrawsItsPhaseAndGivesUpAPictureItLoaded) {
     int w = 0, h = 0;
     icon->GetSize(&w, &h);
     EXPECT_EQ(std::pair(w, icon->x), std::pair(6, 60));
-    icon->ZOBRAZ();
-    EXPECT_EQ(Inked(0, 0, W - 1, H - 1), 24);  // a 5 x 5 phase with a transparent pixel
-    EXPECT_EQ(Px(60, 70), picture.lpDDS->Row(1)[1]);
     tf_CPolIcon* own = new tf_CPolIcon(&root, 0, 0, "herec.bmp");
     EXPECT_EQ(own->vlastni, 1);
     own->Dsgn_PolIcon_User(0, 0, &picture, 1, 1);

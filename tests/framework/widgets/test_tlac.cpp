@@ -60,26 +60,6 @@ TEST_F(Controls, ASliderKeepsToItsTrackAndReportsItsValueWhileHeld) {
     EXPECT_FALSE(At(105, -50, {-1}));
     s->SP(500);  // beyond the range: its end
     EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(100, 320));
-    s->Dsgn(0, 'H', 7, 10, 200);
-    s->SP(25);
-    EXPECT_EQ(std::pair(s->x, s->y), std::pair(160, 207));  // a quarter of 200 from 10, inside its parent
-}
-
-TEST(Dedb, CapitalLettersInBackspaceAndDeleteFromTheEnd) {
-    tf_CPolCHLO box;
-    tf_CDEDB* e = new tf_CDEDB(&box, 10, 10);
-    EXPECT_TRUE(box.INFORMUJ_SA_KLAV(65));  // through the container
-    std::string seen;
-    for (int key : {66, 67, VK_BACK, VK_DELETE}) {
-        EXPECT_TRUE(e->INFORMUJ_SA_KLAV(key));
-        seen += std::string(" ") + e->Get_Text();
-    }
-    EXPECT_EQ(seen, " AB ABC AB A");
-    for (int key : {49, 32, 97, 191, 0}) EXPECT_FALSE(box.INFORMUJ_SA_KLAV(key)) << key;
-    for (int i = 0; i < 3; ++i) e->INFORMUJ_SA_KLAV(VK_BACK);
-    EXPECT_TRUE(e->INFORMUJ_SA_KLAV(VK_BACK));  // empty: consumed, nothing changes
-    EXPECT_EQ(e->dlzka, 0);
-    for (int event : {0, 1, -1}) EXPECT_FALSE(e->INFORMUJ_SA(e->x, e->y, event));  // even on its handle
 }
 
 TEST(Dedb, TheLimitAndTheBuffer) {
