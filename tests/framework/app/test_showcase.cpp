@@ -82,9 +82,7 @@ void look(Showcase& s) {
                 ->Dsgn3_UserB(150 + model->x - first->x, 34 + 56 * st + model->y - first->y, model);
         }
 
-    // No skin point names a switch: the cross and the check mark.
-    d = panel(&s, 362, 300, 1, "Controls",
-              {{14, 22, "buttons"}, {14, 92, "slider"}, {14, 146, "switch off, on"}, {14, 196, "small knobs"}});
+    d = panel(&s, 362, 300, 1, "Controls", {{14, 22, "buttons"}, {14, 92, "slider"}, {14, 146, "small knobs"}});
     const POINT buttons[3][3] = {{PLAY, {370, 20}, {415, 20}}, {NEXT, {50, 10}, {90, 10}}, {SAVE, {360, 80}, {400, 80}}};
     for (int i = 0; i < 3; ++i) {  // one in each state
         const POINT* p = buttons[i];
@@ -92,26 +90,14 @@ void look(Showcase& s) {
             ->Dsgn2_UserA(i ? 30 + 38 * i : 14, 42, &s.skin, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
     }
     bar(d, 3110, 'H', 14, 114, 220, 40);
-    bar(d, 3111, 'V', 262, 24, 210, 20);
-    for (int i = 0; i < 2; ++i) {
-        auto* sw = stated(new tf_CDPrep(d, 3120 + i), 2 * i);
-        sw->Dsgn2_UserA(14 + 30 * i, 168, tf_DSGN.rezia_dll_srf, 45, 55, 45, 55, 45, 40);
-        sw->EVIDUJ(45, 40);
-        sw->zapnute = i == 1;
-    }
     (new tf_CPosuv(d, 3130, 0, 0))->Dsgn(2, 'H', 202, 120, 40);
     (new tf_CPosuv(d, 3131, 0, 0))->Dsgn(2, 'V', 180, 196, 20);
 
     d = panel(&s, 694, 300, 3, "Icons",
               {{198, 40, "application"}, {150, 158, "default book"}, {16, 190, plat_W1250(u8"Ďateľ, ťava, ľalia, kôň,")},
                {16, 208, plat_W1250(u8"päť žltých ôsmych áut")}});
-    const std::tuple<tf_CIcon*, int, const char*> stock[] = {
-        {tf_DSGN.ico_help, 28, "help"}, {tf_DSGN.ico_ok, 72, "ok"}, {tf_DSGN.ico_cancel, 96, "cancel"},
-        {tf_DSGN.ico_void, 124, "void"}};
-    for (const auto& [model, ry, name] : stock) {
-        new tf_CPolIcon(d, 16 + (model->faza.x2 - model->faza.x1 < 20) * 8, ry, model);
-        label(d, 62, ry + (model->faza.y2 - model->faza.y1) / 2 - 8, name);
-    }
+    new tf_CPolIcon(d, 16, 28, tf_DSGN.ico_help);
+    label(d, 62, 36, "help");
     (new tf_CPolIcon(d, 3200))->Dsgn_PolIcon_User(150, 28, &s.skin, BOOK.x, BOOK.y);
     new tf_CPolIcon(d, 150, 76, "kniha_ikona_default.bmp");
 }
@@ -130,8 +116,7 @@ void menus(Showcase& s) {
     auto* rows = new tf_CDUIR(&s, 4250);
     rows->Nastav_Konstanty(40, 43, 220, 3);
     rows->max_viditelnych = 8;
-    rows->SetIconMode("LC"), rows->SetTextMode("LC");
-    rows->ikona_okraj = 6, rows->text_okraj = 56;
+    rows->SetIconMode("LC"), rows->SetTextMode("LC"), rows->ikona_okraj = 6, rows->text_okraj = 56;
     const POINT icons[] = {ADD_PAGE, PLAY, SAVE, BOOK, NEXT, BACK, LEAVE};
     for (int i = 0; i < 14; ++i)
         rows->PRIDAJ(i + 1, ("Strana " + std::to_string(i + 1)).c_str(), s.Icon(icons[i % 7]), true);
@@ -140,14 +125,11 @@ void menus(Showcase& s) {
     rows->posuvnik.SP(17);
 
     tf_CDDialog* d = panel(&s, 330, 660, 3, "Edit boxes and scroll bars",
-                           {{20, 34, "book name"}, {20, 110, "horizontal, 35 of 0 ... 100"},
-                            {470, 34, "vertical"}}, 380, 200);
+                           {{20, 34, "book name"}, {20, 110, "35 of 0 ... 100"}}, 380, 200);
     auto* edit = new tf_CDEDB(d, 4300);
-    edit->Dsgn(20, 56, 260, 26);
-    edit->Set_Text("MOJA PRVA KNIHA");
+    edit->Dsgn(20, 56, 260, 26), edit->Set_Text("MOJA PRVA KNIHA");
     tf_CScrollBar* h = bar(d, 4400, 'H', 20, 134, 420, 0);
     h->SR(0, 100), h->SP(35);
-    bar(d, 4401, 'V', 600, 34, 150, 70);
 
     auto* menu = new tf_CDUI(&s, 4100);  // last, so that its pop-up is drawn over everything else
     menu->Nastav_Triedu(1);

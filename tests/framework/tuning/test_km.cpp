@@ -40,9 +40,8 @@ void post(std::string in) {
     const size_t star = in.find('*'), button = std::string("RrMLl").find(in[0]);
     int times = star == std::string::npos ? 1 : std::stoi(in.substr(star + 1)), x = 0, y = 0;
     in.resize(std::min(star, in.size()));
-    const std::map<std::string, int> keys = {{"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP},
-                                             {"Down", VK_DOWN}, {"Ret", VK_RETURN},  {"Back", VK_BACK},
-                                             {"Tab", VK_TAB},   {"Esc", VK_ESCAPE},  {"A", 'A'}};
+    const std::map<std::string, int> keys = {{"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Down", VK_DOWN}, {"Ret", VK_RETURN},
+                                             {"Back", VK_BACK}, {"Tab", VK_TAB},     {"Esc", VK_ESCAPE}};
     if (button != std::string::npos && (in.size() == 1 || isdigit(in[1]))) {
         const UINT messages[] = {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP};
         sscanf(in.c_str() + 1, "%d,%d", &x, &y);
@@ -135,10 +134,8 @@ TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
           [&] { EXPECT_EQ(std::tuple(Dot(&screen, 1), Dot(&screen, 0)), std::tuple(Raw(RED), Raw(YELLOW))); },
           "^F2*3 Ret",  // back past the first to the last but one, and into it
           [&] { panel(9, empty, 4, nullptr, "[Tab]  Go to Sibling"); },
-          "+Tab",
-          [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUIR_2), std::tuple(2, rows)); },
-          "^Tab",
-          [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUI_1), std::tuple(1, list)); },
+          "+Tab", [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUIR_2), std::tuple(2, rows)); },
+          "^Tab", [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUI_1), std::tuple(1, list)); },
           "F1",
           [&] { panel(0, list, 1, "tf_KM_mod=0: nic-ostry rezim", "[F11]  SAVE => tf_KM_report.txt"); },
           "F1 Tab*4",  // past the last child to the first
@@ -180,27 +177,6 @@ TEST_F(Tuning, ArrowsMoveAndResizeTheWidgetOrTheContainer) {
     tf_CPolCHLO* dialog = screen.m_pDlgRozlisenie;
     EXPECT_EQ(tf_KM_cPolCHLO_9, dialog);
     for (int i = 0; i < dialog->deti.count; ++i) EXPECT_EQ(child(dialog, i)->x - dialog->x, child(dialog, i)->rx) << i;
-}
-
-// Function keys change the layout of a list and of a row list (never below 0); the list is
-// laid out again (two entries: 127 x 50 at first).
-TEST_F(Tuning, FunctionKeysChangeAListsLayout) {
-    const std::pair<const char*, const char*> table[] = {
-        {"^F5*2", "CC LT 0 1 20 23 120 127x50"}, {"F7", "CC LT 0 1 21 24 120 127x52"}};
-    std::vector<Item> items = {"^F1 ^F2*4 ^Ret"};
-    for (tf_CDUI* l : {list, static_cast<tf_CDUI*>(rows)}) {
-        for (const auto& [key, want] : table)
-            items.push_back(key), items.push_back([l, k = key, w = std::string(want)] {
-                int sir = 0, vys = 0;
-                l->GetSize(&sir, &vys);
-                std::ostringstream s;
-                s << l->text_mod << " " << l->ikona_mod << " " << l->text_okraj << " " << l->ikona_okraj << " "
-                  << l->vyska_volby << " " << l->krok_volby << " " << l->sirka_volby << " " << sir << "x" << vys;
-                EXPECT_EQ(s.str(), w) << l->class_id << " " << k;
-            });
-        items.push_back("Tab");
-    }
-    Play(items);
 }
 
 // A right drag picks the children whose anchors it covers, the arrows move them together, a
@@ -270,7 +246,6 @@ TEST_F(Tuning, ABandTakesFiftyChildrenAtMostAndGoneTargetsAreForgotten) {
           [&] {
               EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cPol_10, tf_KM_cPolCHLO_9, tf_KM_vyber.count),
                         std::tuple(0, nullptr, nullptr, 0));
-              EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=0: nic-ostry rezim"));
           },
           "Esc ^F1", [&] { On(9, &screen); }, "Esc"});
     {
