@@ -197,11 +197,6 @@ protected:
         background_path = strdup(("..\\KNIHA_" + book + "\\Pozadia\\les.bmp").c_str());
         dirty = true;
     }
-    // Root ignores the folder's mode, so writes are refused outright then.
-    void ReadOnly(const std::string& book, bool on) {
-        chmod(tree.Host("KNIHA_" + book).c_str(), on ? 0555 : 0755);
-        plat_SetWriteFailure(on && geteuid() == 0);
-    }
 
     test_support::AssertCounter asserts;
 };

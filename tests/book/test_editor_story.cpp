@@ -251,7 +251,7 @@ TEST_F(Editor, F9ExportsTheShownPageAsItIsWhileTheEditorGoesOn) {
         EXPECT_EQ(std::tuple(std::string(status_text), dirty), std::tuple("kniha: Les  GIF: 2.gif", true));
     });
     const std::string file = tree.Read("KNIHA_Les/2.gif");
-    const export_test::Gif g = export_test::Decode(std::vector<uint8_t>(file.begin(), file.end()));
+    const export_test::Gif g = export_test::Decode(file);
     ASSERT_EQ(std::tuple(g.w, g.h, g.frames.size()), std::tuple(W / 2, H / 2, size_t{100}));  // 5 s at 20 a second
     const auto shows = [&](uint32_t rgb) {
         return std::count_if(g.frames[0].begin(), g.frames[0].end(),

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace export_test {
@@ -18,22 +18,17 @@ struct Gif {
     std::vector<GifImageDesc> images;           // each frame's stored rectangle
 };
 
-inline Gif Decode(const std::vector<uint8_t>& bytes) {
+inline Gif Decode(std::string_view bytes) {
     Gif g;
-    const char* const app = "\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00";  // played again for ever
-    const std::vector<uint8_t> loop(app, app + 19);
-    g.loops_forever = std::search(bytes.begin(), bytes.end(), loop.begin(), loop.end()) != bytes.end();
-    auto in = std::pair(bytes.data(), bytes.size());
+    g.loops_forever = bytes.find(std::string_view("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19)) != bytes.npos;
     const InputFunc read = [](GifFileType* gif, GifByteType* out, int n) {
-        auto* at = static_cast<std::pair<const uint8_t*, size_t>*>(gif->UserData);
-        const size_t got = std::min(static_cast<size_t>(n), at->second);
-        memcpy(out, at->first, got);
-        at->first += got;
-        at->second -= got;
+        auto* at = static_cast<std::string_view*>(gif->UserData);
+        const size_t got = at->copy(reinterpret_cast<char*>(out), static_cast<size_t>(n));
+        at->remove_prefix(got);
         return static_cast<int>(got);
     };
     int error = 0;
-    GifFileType* gif = DGifOpen(&in, read, &error);
+    GifFileType* gif = DGifOpen(&bytes, read, &error);
     if (gif && DGifSlurp(gif) == GIF_OK && gif->SColorMap) {
         g.w = gif->SWidth;
         g.h = gif->SHeight;

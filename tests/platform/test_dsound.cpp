@@ -70,9 +70,6 @@ TEST_F(DSound, CreateAndLockRefuseWhatDoesNotFitAndLostBuffersComeBackSilent) {
     EXPECT_EQ(std::vector<BYTE>(static_cast<BYTE*>(p), static_cast<BYTE*>(p) + n), std::vector<BYTE>(100, 0x80));
     b->Unlock(p, n, nullptr, 0);
     EXPECT_TRUE(plat_DSound_Plays().empty());
-    ds->Release();  // a buffer keeps its device alive, so the device may go first
-    ds = nullptr;
-    EXPECT_EQ(b->Play(0, 0, 0), DS_OK);
     b->Release();
 }
 

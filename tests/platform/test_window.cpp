@@ -68,7 +68,6 @@ TEST_F(HeadlessWindow, OneWindowItsQueueInOrderTimersAndCloseTakesItAllAway) {
     EXPECT_EQ(seen, (std::vector<UINT>{WM_CREATE, WM_CLOSE, WM_DESTROY}));
     EXPECT_FALSE(DestroyWindow(wnd) || PostMessageA(wnd, WM_KEYDOWN, 'A', 0));
     EXPECT_EQ(Ticks(100), 0u);
-    EXPECT_NE(create("QV"), nullptr);
 }
 
 TEST_F(HeadlessWindow, KeyStateMessageBoxesAndAMissingDisplay) {
@@ -83,9 +82,7 @@ TEST_F(HeadlessWindow, KeyStateMessageBoxesAndAMissingDisplay) {
     EXPECT_EQ(down(), "111");
     plat_Headless_Post(WM_KEYUP, VK_SHIFT, 0);
     EXPECT_EQ(down(), "101");
-    testing::internal::CaptureStderr();
     EXPECT_EQ(MessageBoxA(wnd, "Problem pri inicializacii", "QV Pexlo", MB_OK), IDOK);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("Problem pri inicializacii"), std::string::npos);
     EXPECT_EQ(plat_Headless_MessageBoxes(), (std::vector<std::string>{"Problem pri inicializacii"}));
     plat_HeadlessConfig config;
     config.failWindow = true;
