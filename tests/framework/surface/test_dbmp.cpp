@@ -12,7 +12,6 @@
 #include "platform/bytes.h"
 #include "platform/files.h"
 #include "tests/framework/surface/surface_fixture.h"
-#include "tests/platform/bmp_fixture.h"
 #include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
 
@@ -97,23 +96,6 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
     EXPECT_EQ(plat_LiveSurfaceCount(), live - 1);
 }
 
-TEST_F(BmpWrite, BadPicturesWriteNothing) {
-    const std::vector<uint8_t> good = bmp_fixture::Write(bmp_fixture::Picture(4, 4), bmp_fixture::Form{});
-    std::vector<uint8_t> huge = good;
-    plat_WriteLE(&huge[18], 100000, 4);  // refused from the header, before any allocation
-    plat_WriteLE(&huge[22], 100000, 4);
-    const std::pair<const char*, std::vector<uint8_t>> bad[] = {
-        {"bad_huge.bmp", huge}, {"bad_text.bmp", {'h', 'i'}}, {"bad_cut.bmp", {good.begin(), good.begin() + 60}},
-        {"bad_empty.bmp", {}}};
-    for (const auto& [name, data] : bad) {
-        WriteFile(name, data);
-        EXPECT_FALSE(tf_BMP_VYTVOR_BMP_3B_zFILE_doFILE__stretch_cezSRF(dd, name, 100, 75, "bad.out")) << name;
-        EXPECT_FALSE(tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(dd, name, 100, 75, "bad.out", 10, 10));
-        EXPECT_FALSE(exists("bad.out")) << name;
-        EXPECT_TRUE(LogHas({"subor: [", name})) << name;
-    }
-}
-
 namespace {
 class Thumbs : public Screen {
 protected:
@@ -136,11 +118,6 @@ protected:
         tree.File(name, {v.begin(), v.end()});
     }
     Written Thm(const std::string& base) const { return Written(tree.Host(base + ".thm")); }
-    size_t ThmCount() const {
-        size_t n = 0;
-        for (const std::string& name : tree.Names()) n += name.ends_with(".thm");
-        return n;
-    }
     test_support::TempTree tree;
     const std::string dir = tree.Path();
 };
@@ -152,20 +129,4 @@ TEST_F(Thumbs, MissingOnesMadePhaseBesideAPhasesFileOtherPicturesSqueezed) {
     const Written b = Thm("b"), c = Thm("c");
     EXPECT_EQ(std::make_tuple(b.Dims(), b.At(50, 0), b.At(50, 37)), std::make_tuple(Size(100, 75), RED, GREEN));
     EXPECT_EQ(std::make_tuple(c.Dims(), c.At(5, 25), c.At(95, 25)), std::make_tuple(Size(100, 50), RED, GREEN));
-}
-
-TEST_F(Thumbs, MissingFolderVanishedPictureAndFailedWritesLeaveNoThumbnail) {
-    tf_BMP_Vytvor__bmp2thm((dir + "\\gone").c_str(), 100, 75, 1);
-    EXPECT_TRUE(LogHas({"TLFW ERROR:  [tf_BMP - adresar neexistuje]"}));
-    ASSERT_EQ(symlink(tree.Host("nowhere.bmp").c_str(), tree.Host("d.bmp").c_str()), 0);  // listed, not readable
-    plat_SetWriteFailure(true);
-    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
-    plat_SetWriteFailure(false);
-    EXPECT_TRUE(LogHas({"obrazok sa nenahral"}));
-    plat_SetWriteLimit(100);  // a full disk
-    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
-    plat_SetWriteLimit(-1);
-    EXPECT_EQ(ThmCount(), 1u);
-    tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1);
-    EXPECT_EQ(ThmCount(), 3u);
 }

@@ -54,14 +54,6 @@ TEST_F(Phase, ScreenClippingCutsTheSource) {
     ExpectCopy(&s, 22, 2, {5, 1, 14, 4}, true);
 }
 
-TEST_F(Phase, WindowClippingKeepsTheWindowOnly) {
-    s.ZOBRAZ_FAZU_2(back, 12, 15, 10, 12, 10, 9, wide);
-    ExpectCopy(&s, 12, 10, {7, 2, 10, 4}, true);
-    Clear();
-    s.ZOBRAZ_FAZU_2(back, 12, 15, 10, 12, 3, 10, wide);  // touches the left edge: empty
-    ExpectPaper();
-}
-
 TEST_F(Phase, MirroredDrawingIsOnePixelSmallerAndAlwaysKeyed) {
     s.TC_NASTAV(3, 1);  // black: plain drawing would be opaque
     ASSERT_EQ(s.TC, 0);

@@ -1,38 +1,12 @@
-// Dialogs: the title-strip drag and the see-through backgrounds at the surface's edges.
-#include "framework/widgets/tf_dialog.h"
+// Dialogs: the see-through backgrounds at the surface's edges.
+#include "framework/widgets/tf_dialog_bg.h"
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
-
 #include "framework/surface/tf_display.h"
-#include "framework/widgets/tf_dialog_bg.h"
-#include "framework/widgets/tf_tlac.h"
 #include "tests/framework/widgets/widget_fixture.h"
 
 using Dialog = widget_test::ScreenTest;
-
-TEST_F(Dialog, TheTitleStripGrabsAt16NotAt17AndTheDragOutlivesLeaving) {
-    tf_CPolCHLO screen;
-    tf_CDDialog* d = new tf_CDDialog(&screen, 5);
-    d->Dsgn(100, 100, 300, 200, 2);
-    tf_CTlac* button = new tf_CTlac(d, 50, 100, 11);
-    d->Rodic_reset();
-    EXPECT_TRUE(d->INFORMUJ_SA(150, 117, 0));
-    d->INFORMUJ_SA(150, 117, 1);
-    EXPECT_EQ(d->stav, 1);
-    EXPECT_TRUE(d->INFORMUJ_SA(150, 116, 1));
-    EXPECT_EQ(d->stav, 2);
-    EXPECT_TRUE(d->INFORMUJ_SA(600, 450, 0));  // far outside
-    EXPECT_EQ(std::pair(d->x, d->y), std::pair(550, 434));
-    EXPECT_EQ(button->y, 534);
-    EXPECT_TRUE(d->INFORMUJ_SA(600, 450, -1));
-    EXPECT_FALSE(d->INFORMUJ_SA(10, 10, 0));
-    EXPECT_EQ(d->stav, 0);
-    d->Rodic_reset();  // stays where it was put
-    EXPECT_EQ(d->x, 550);
-}
 
 TEST_F(Dialog, TheWhiteNetIsCutAtTheScreenAndTheSurface) {
     tf_CDUI_podklad_efekt_A_biela_siet(back, {-3, -4, 10, 8}, true);  // cut at the top and left

@@ -39,16 +39,6 @@ TEST_F(Dui, BarEntriesAreAsWideAsTheirCaptionsWhateverTheCaption) {
               (Box{110, 112, 117, 120 + 800002}));
 }
 
-TEST_F(Dui, BadAlignmentCodesAreRefused) {
-    tf_CDUI l;
-    l.SetTextMode("PD");
-    for (const char* bad : {"XX", "lt", "LTX", "", static_cast<const char*>(nullptr)}) l.SetIconMode(bad), l.SetTextMode(bad);
-    l.SetTextMode(0);
-    l.SetTextMode(10);
-    EXPECT_EQ(std::string(l.text_mod) + l.ikona_mod, "PDLT");
-    EXPECT_TRUE(LogHas({"TLFW ERROR: ", "tf_CDUI::SetMode"}));
-}
-
 TEST_F(Dui, APressIsReportedOnceAndValueZeroNever) {
     tf_CDUI l;
     Fill(l, 3, 100, 100);  // rows at 103, 126 and 149

@@ -76,27 +76,6 @@ TEST_F(Rows, ScrollButtonsStepByATenthAndOffsetsStayInRange) {
     EXPECT_EQ(l.posun_r, 9);
 }
 
-TEST_F(Rows, VisibleRowsAreKeptWithinThreeAndTwentyFive) {
-    tf_CDUIR few, many;
-    few.max_viditelnych = 1, many.max_viditelnych = 40;
-    Add(few, 10), Add(many, 30);
-    EXPECT_EQ(std::make_tuple(few.max_viditelnych, few.volby.count, few.max_posun), std::make_tuple(3, 4, 7 * 23));
-    EXPECT_EQ(std::make_tuple(many.max_viditelnych, many.volby.count, many.max_posun), std::make_tuple(25, 26, 5 * 23));
-}
-
-TEST_F(Rows, RowsAreFoundByIndexValueAndExactCaption) {
-    tf_CDUIR l;
-    Add(l, 4);
-    l.PRIDAJ(7, static_cast<const char*>(nullptr));
-    const std::string huge(100000, 'x');
-    l.PRIDAJ(8, huge.c_str());
-    EXPECT_EQ(std::make_tuple(l.VratVolbu__indexovo(2), l.VratVolbu__hodnotovo(103), l.VratVolbu__podla_textu("Row 3"),
-                              l.VratVolbu__podla_textu(huge.c_str())),
-              std::make_tuple(l[2], l[2], l[3], l[5]));
-    EXPECT_EQ(std::make_tuple(l.VratVolbu__indexovo(6), l.VratVolbu__hodnotovo(99)), std::make_tuple(nullptr, nullptr));
-    for (const char* miss : {"row 3", "Row", "", static_cast<const char*>(nullptr)}) EXPECT_EQ(l.VratVolbu__podla_textu(miss), nullptr);
-}
-
 TEST_F(Rows, AListEmptiedUnderThePointerReportsNothing) {
     tf_CDUIR l;
     l.popup = false;  // kept open, as the resolution dialog keeps its list

@@ -91,11 +91,3 @@ TEST(TfPolCHLO, OwnsItsSubtreeAndReportsUnknownClasses) {
     EXPECT_EQ(destroyed, static_cast<int>(std::size(owned)) + 2);
     EXPECT_EQ(asserts.count(), static_cast<int>(strays.size()));
 }
-
-TEST(TfPol, LongNamesAreCut) {
-    tf_CPol named;
-    const std::string long_name(40, 'n');
-    named.Set_Nazov(long_name.c_str());
-    EXPECT_EQ(std::string(named.nazov), long_name.substr(0, sizeof named.nazov - 1));
-}
-

@@ -40,28 +40,6 @@ TEST_F(Controls, AButtonIsReportedOncePerPress) {
     EXPECT_EQ(box.reports, (Reports{{7, 1}, {7, 1}}));
 }
 
-TEST_F(Controls, ASliderKeepsToItsTrackAndReportsItsValueWhileHeld) {
-    box.MoveToRel(100, 200);
-    tf_CPosuv* s = new tf_CPosuv(&box, 9, 0, 0);
-    s->Dsgn(0, 'V', 5, 20, 100);  // y 220 ... 320 at x 105
-    s->SR(0, 100);
-    s->SP(0);
-    EXPECT_EQ(std::pair(s->x, s->y), std::pair(105, 220));
-    for (int e : {0, 1}) box.INFORMUJ_SA(105, 220, e);
-    box.INFORMUJ_SA(300, 270, 0);
-    EXPECT_EQ(std::make_tuple(s->GP(), s->x, s->ry), std::make_tuple(50, 105, 70));
-    EXPECT_TRUE(box.INFORMUJ_MA(&id) && box.INFORMUJ_MA(&id));
-    EXPECT_EQ(box.reports, (Reports{{9, 50}, {9, 50}}));
-    const int ends[][3] = {{900, 100, 320}, {-50, 0, 220}};  // pointer y, value, knob y
-    for (const auto& e : ends) {
-        box.INFORMUJ_SA(105, e[0], 0);
-        EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(e[1], e[2]));
-    }
-    EXPECT_FALSE(At(105, -50, {-1}));
-    s->SP(500);  // beyond the range: its end
-    EXPECT_EQ(std::pair(s->GP(), s->y), std::pair(100, 320));
-}
-
 TEST(Dedb, TheLimitAndTheBuffer) {
     tf_CDEDB e(nullptr, 1), big(nullptr, 2, 500, nullptr), small(nullptr, 3, 4, GetStockObject(DEFAULT_GUI_FONT));
     Type(e, 52);

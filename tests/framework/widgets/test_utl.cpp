@@ -17,8 +17,6 @@
 using test_support::LogHas;
 
 namespace {
-using Ints = std::vector<int>;
-
 struct Picker : widget_test::ScreenTest {
     void SetUp() override {
         widget_test::ScreenTest::SetUp();
@@ -42,30 +40,12 @@ struct Picker : widget_test::ScreenTest {
     std::string Row(int hodnota, const std::string& name, const std::string& file) {
         return std::to_string(hodnota) + " " + name + " " + dir + "\\" + file + "|";
     }
-    static bool Shown(tf_TVOLBAR* r) { return r->ikona && r->ikona->platny && r->ikona->srf; }
-    static Ints Stats(tf_UTL_CDUIR_THMFILE& l) {
-        Ints v(5, -7);
-        v[4] = l.GetIconsStatistics(&v[0], &v[1], &v[2], &v[3]);
-        return v;
-    }
 
     test_support::TempTree tree;
     const std::string dir = tree.Path();
     test_support::AssertCounter asserts;
 };
 }  // namespace
-
-TEST_F(Picker, StatisticsTakeAMissingOrBadThumbnailAs100x100) {
-    tf_UTL_CDUIR_THMFILE l;
-    l.PRIDAJ(50, "bez ikony");  // the owner's row without icon does not count
-    for (const char* n : {"a.bmp", "d.bmp", "f.bmp"}) Picture(n);
-    Picture("a.thm", 40, 130);
-    Picture("d.thm", 30, 20);
-    tree.File("d.thm", tree.Read("d.thm").substr(0, 60));  // cut after a few pixels
-    l.LOAD(dir.c_str(), true);
-    EXPECT_FALSE(Shown(l[2]));
-    EXPECT_EQ(Stats(l), Ints({40, 100, 100, 130, 3}));
-}
 
 TEST_F(Picker, ReloadFollowsTheFolderBadFoldersGiveNoRowsAndTheOwnerFreesEveryPath) {
     for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) Picture(n);
@@ -107,12 +87,6 @@ struct EditDialog : widget_test::ScreenTest {
 };
 }  // namespace
 
-TEST_F(EditDialog, TheTitleIsCutToItsBuffer) {
-    const std::string longer(150, 'N');
-    tf_UTL_CDLG_EDIT d(nullptr, longer.c_str(), nullptr);
-    EXPECT_EQ(std::string(d.nadpis) + "/" + d.otazka, longer.substr(0, 99) + "/");
-}
-
 TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown) {
     ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     owner.SetupVisual_Private();
@@ -133,14 +107,4 @@ TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown)
     EXPECT_EQ(Press(dlg->tlac_x), -10103);
     EXPECT_FALSE(dlg->zivy);
     EXPECT_EQ(owner.reports, (widget_test::Reports{{-10101, 1}, {-10102, 1}, {-10103, 1}}));
-}
-
-TEST_F(EditDialog, WithoutAnOwnerActionsAreNotTakenButCancelStillHides) {
-    tf_UTL_CDLG_EDIT d(nullptr, "T", "Q");
-    EXPECT_FALSE(d.HandleFWInteraction(-10101, 1, d.tlac_ok));
-    EXPECT_TRUE(d.zivy);
-    EXPECT_FALSE(d.HandleFWInteraction(-10102, 1, d.tlac_zrus));
-    EXPECT_FALSE(d.zivy);
-    EXPECT_TRUE(dlg->HandleFWInteraction(7, 3, nullptr));  // anything else goes up as it came
-    EXPECT_EQ(std::make_pair(owner.reports, owner.sources), std::make_pair(widget_test::Reports{{7, 3}}, std::vector<tf_CPol*>{nullptr}));
 }
