@@ -10,12 +10,10 @@ struct TfAppSettings : AppTest {
     // closes with Esc after two frames and returns the file as Close left it.
     std::string StartAndClose(const char* content, const char* ini = INI) {
         if (content) WriteIni(content);
-        tf_ScreenW = 1920;
-        tf_ScreenH = 1080;
+        tf_ScreenW = 1920, tf_ScreenH = 1080;
         RecordingScreen screen(ini);
         Run(screen, [&](int) {
-            const tf_CAppTimerDlg& t = *screen.m_pDlgCasovac;
-            read = {screen.m_ScreenW, screen.m_ScreenH, t.m_RedrawLevel, t.m_RedrawPeriod};
+            read = {screen.m_ScreenW, screen.m_ScreenH, screen.m_pDlgCasovac->m_RedrawLevel, screen.m_pDlgCasovac->m_RedrawPeriod};
             if (screen.frame_times.size() == 2) PostKey(VK_ESCAPE);
         });
         return ReadIni();
@@ -32,9 +30,7 @@ TEST_F(TfAppSettings, WhatIsReadIsWrittenBackAndMissingPartsKeepTheirDefaults) {
     WriteIni("1024 768\n5 100");
     EXPECT_EQ(StartAndClose(nullptr, ""), "1024 768\n5 100");  // no name: nothing read or written
     EXPECT_EQ(read, (std::vector<int>{1920, 1080, 2, 16}));
-    plat_SetWriteFailure(true);  // not writable: nothing saved, the shutdown goes on
-    StartAndClose("1024 768\n5 100");
-    plat_SetWriteFailure(false);
+    plat_SetWriteFailure(true), StartAndClose("1024 768\n5 100"), plat_SetWriteFailure(false);  // saving fails, closing goes on
     EXPECT_EQ(ReadIni(), "1024 768\n5 100");
     EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_APP_WriteINI"}));
 }

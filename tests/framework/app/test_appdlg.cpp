@@ -18,8 +18,7 @@ void click(const RECT& r) {
 
 void click_row(tf_CDUIR* list, const char* text) {
     for (int i = 0; i < list->volby.count; ++i)
-        if (const auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i)); v->text && std::string(v->text) == text)
-            return click(v->obdlz);
+        if (const auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(i)); v->text && v->text == std::string(text)) return click(v->obdlz);
     ADD_FAILURE() << text;
 }
 
@@ -27,8 +26,7 @@ struct TfAppDlg : AppTest {
     void ClickId(int id) {
         tf_CPol* w = screen.FindCHLWithID(id);
         int sir = 0, vys = 0;
-        w->GetSize(&sir, &vys);
-        click({w->x, w->y, w->x + sir, w->y + vys});
+        w->GetSize(&sir, &vys), click({w->x, w->y, w->x + sir, w->y + vys});
     }
     RecordingScreen screen;
 };
@@ -40,9 +38,8 @@ struct TfAppDlg : AppTest {
 TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
     config.modes = {{800, 600}, {1024, 768}, {1280, 1024}, {1600, 900}, {1920, 1080}};
     screen.SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím"), nullptr, 220, 100);
-    screen.on_note = [&](const std::string& what) {
-        if (what == "Init") screen.m_pIconSurface = tf_DSGN.rezia_dll_srf;  // there once the display is
-    };
+    // The icon's surface is there once the display is.
+    screen.on_note = [&](const std::string& what) { if (what == "Init") screen.m_pIconSurface = tf_DSGN.rezia_dll_srf; };
     tf_CAppInfoDlg* info = screen.m_pDlgInfo;
     tf_CAppResolutionDlg* dlg = screen.m_pDlgRozlisenie;
     tf_CAppTimerDlg* timer = screen.m_pDlgCasovac;
@@ -54,10 +51,7 @@ TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
         for (int i = 0; i < times; ++i) ClickId(id);
     };
     const std::vector<std::function<void()>> steps = {
-        [&] {
-            screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr);  // nothing chosen yet
-            ClickId(TF_APP_ID_INFO);
-        },
+        [&] { screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr), ClickId(TF_APP_ID_INFO); },  // nothing chosen
         [&] {
             EXPECT_EQ(text(1204) + text(1205) + text(1207), "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
             EXPECT_EQ(info->m_pIcon->faza.x1, screen.m_pAppIcon->faza.x1);
@@ -75,7 +69,7 @@ TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
         if (moment % 2 == 1 && i <= steps.size()) i < steps.size() ? steps[i]() : PostKey(VK_ESCAPE);
     });
     EXPECT_EQ(seen, (std::vector<std::string>{"1920 1080", "1280 1024", "800 600", "2 16", "5 100", "1 4"}));
-    EXPECT_EQ(screen.Count("Changed 1920x1080->1280x1024"), 1);
-    EXPECT_EQ(screen.Count("Release"), 2);  // the one change's and the shutdown's; the cancel changed nothing
-    EXPECT_EQ(ReadIni(), "1280 1024\n1 4");
+    // Released for the one change and the shutdown: the cancel changed nothing.
+    EXPECT_EQ(std::tuple(screen.Count("Changed 1920x1080->1280x1024"), screen.Count("Release"), ReadIni()),
+              std::tuple(1, 2, "1280 1024\n1 4"));
 }

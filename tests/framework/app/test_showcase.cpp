@@ -1,10 +1,7 @@
-// Pictures of the framework's screens for people to look at: the look, the menus and the
-// dialogs, each one headless frame over a colourful background, written next
-// to the test program as <name>.png. Each is checked only where a whole screen goes wrong:
-// panels clear of each other, every caption inked inside its panel and clear of the others.
+// Pictures of the framework's screens for people to look at (the look, the menus, the dialogs),
+// one headless frame each over a colourful background, written next to the test program as
+// <name>.png and checked only where a whole screen goes wrong.
 #include "framework/tf.h"  // the umbrella header alone gives the whole framework
-
-#include <string>
 
 #include "tests/framework/app/app_fixture.h"
 #include "tests/support/png_writer.h"
@@ -25,8 +22,7 @@ struct Showcase : tf_CAppScreen {
     ~Showcase() override { DeleteObject(heading); }
     void Init() override {
         skin.NAHRAJ_SURFACE(tf_lpDD, "rezia.bmp");
-        skin.TC_NASTAV(3, 3);
-        skin.BC_NASTAV(0, 0);
+        skin.TC_NASTAV(3, 3), skin.BC_NASTAV(0, 0);
         SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím Pexlo"), &skin, BOOK.x, BOOK.y);
         tf_CDUI_NoVoid = true;  // the lists are filled at once
     }
@@ -42,38 +38,25 @@ struct Showcase : tf_CAppScreen {
     int frames = 0;
 };
 
-struct Caption {
-    int rx, ry;
-    const char* text;
-};
 tf_CLabel* label(tf_CPolCHLO* parent, int rx, int ry, const char* text, COLORREF colour = INK) {
     auto* l = new tf_CLabel(parent, rx, ry, text);
-    l->farba = colour;
-    return l;
+    return l->farba = colour, l;
 }
-tf_CDDialog* panel(tf_CPolCHLO* parent, int rx, int w, int efekt, const char* title, std::vector<Caption> captions,
-                   int ry = 50, int h = 250) {
+tf_CDDialog* panel(tf_CPolCHLO* parent, int rx, int w, int efekt, const char* title,
+                   std::vector<std::tuple<int, int, const char*>> captions, int ry = 50, int h = 250) {
     auto* d = new tf_CDDialog(parent, 2000 + rx);
     d->Dsgn(rx, ry, w, h, efekt);
     d->ram.Set_Titulok(title);
-    for (const Caption& c : captions) label(d, c.rx, c.ry, c.text);
+    for (const auto& [x, y, text] : captions) label(d, x, y, text);
     return d;
 }
-template <class T>
-T* stated(T* widget, int state) { return widget->SF(state), widget; }
-tf_CScrollBar* bar(tf_CPolCHLO* parent, int id, char kind, int rx, int ry, int length, int at) {
-    auto* b = new tf_CScrollBar(parent, id);
-    b->Dsgn_Stock(kind, rx, ry, length);
-    b->SP(at);
-    return b;
-}
+template <class T> T* stated(T* widget, int state) { return widget->SF(state), widget; }
 
 // The title buttons in their three states, the three dialog backgrounds, the basic widgets
 // and the logo.
 void look(Showcase& s) {
     label(&s, 30, 6, "Pexlo look", 0x00FFFFFF)->font = s.heading;
-    tf_CDDialog* d = panel(&s, 30, 300, 2, "Title buttons",
-                           {{14, 35, "normal"}, {14, 91, "pointer over"}, {14, 147, "pressed"}});
+    tf_CDDialog* d = panel(&s, 30, 300, 2, "Title buttons", {{14, 35, "normal"}, {14, 91, "pointer over"}, {14, 147, "pressed"}});
     const tf_CPol* first = s.FindCHLWithID(TF_APP_ID_TIMER);
     for (int st = 0, j = 0; st < 3; ++st)
         for (int id : {TF_APP_ID_TIMER, TF_APP_ID_RESOLUTION, TF_APP_ID_INFO, TF_APP_ID_CLOSE}) {
@@ -82,54 +65,45 @@ void look(Showcase& s) {
                 ->Dsgn3_UserB(150 + model->x - first->x, 34 + 56 * st + model->y - first->y, model);
         }
 
-    d = panel(&s, 362, 300, 1, "Controls", {{14, 22, "buttons"}, {14, 92, "slider"}, {14, 146, "small knobs"}});
+    d = panel(&s, 362, 300, 1, "Controls", {{14, 22, "buttons"}, {14, 92, "scroll bar"}});
     const POINT buttons[3][3] = {{PLAY, {370, 20}, {415, 20}}, {NEXT, {50, 10}, {90, 10}}, {SAVE, {360, 80}, {400, 80}}};
     for (int i = 0; i < 3; ++i) {  // one in each state
         const POINT* p = buttons[i];
         stated(new tf_CTlac(d, 0, 0, 3100 + i), i)
             ->Dsgn2_UserA(i ? 30 + 38 * i : 14, 42, &s.skin, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
     }
-    bar(d, 3110, 'H', 14, 114, 220, 40);
-    (new tf_CPosuv(d, 3130, 0, 0))->Dsgn(2, 'H', 202, 120, 40);
-    (new tf_CPosuv(d, 3131, 0, 0))->Dsgn(2, 'V', 180, 196, 20);
+    auto* bar = new tf_CScrollBar(d, 3110);
+    bar->Dsgn_Stock('H', 14, 114, 220), bar->SP(40);
 
     d = panel(&s, 694, 300, 3, "Icons",
               {{198, 40, "application"}, {150, 158, "default book"}, {16, 190, plat_W1250(u8"Ďateľ, ťava, ľalia, kôň,")},
                {16, 208, plat_W1250(u8"päť žltých ôsmych áut")}});
-    new tf_CPolIcon(d, 16, 28, tf_DSGN.ico_help);
-    label(d, 62, 36, "help");
     (new tf_CPolIcon(d, 3200))->Dsgn_PolIcon_User(150, 28, &s.skin, BOOK.x, BOOK.y);
     new tf_CPolIcon(d, 150, 76, "kniha_ikona_default.bmp");
 }
 
 // A menu bar with its first pop-up, an arc of icons, a scrolled row list whose top and bottom
-// rows are cut, edit boxes and both scroll bars.
+// rows are cut and an edit box.
 void menus(Showcase& s) {
     label(&s, 30, 6, "Pexlo menus", 0x00FFFFFF)->font = s.heading;
     auto* arc = new tf_CDUI(&s, 4200);
     arc->Nastav_Triedu(0);
-    const std::pair<POINT, const char*> arc_entries[] = {
-        {BACK, "Spat"}, {PLAY, "Hraj"}, {BOOK, "Kniha"}, {SAVE, "Uloz"}, {NEXT, "Dalej"}};
-    for (int i = 0; i < 5; ++i) arc->PRIDAJ(i + 1, arc_entries[i].second, s.Icon(arc_entries[i].first), true);
+    const std::pair<POINT, const char*> icons[] = {{BACK, "Spat"}, {PLAY, "Hraj"}, {BOOK, "Kniha"}, {SAVE, "Uloz"},
+                                                   {NEXT, "Dalej"}, {ADD_PAGE, ""},  {LEAVE, ""}};
+    for (int i = 0; i < 5; ++i) arc->PRIDAJ(i + 1, icons[i].second, s.Icon(icons[i].first), true);
     arc->Dsgn(330, 140);
 
     auto* rows = new tf_CDUIR(&s, 4250);
     rows->Nastav_Konstanty(40, 43, 220, 3);
     rows->max_viditelnych = 8;
     rows->SetIconMode("LC"), rows->SetTextMode("LC"), rows->ikona_okraj = 6, rows->text_okraj = 56;
-    const POINT icons[] = {ADD_PAGE, PLAY, SAVE, BOOK, NEXT, BACK, LEAVE};
-    for (int i = 0; i < 14; ++i)
-        rows->PRIDAJ(i + 1, ("Strana " + std::to_string(i + 1)).c_str(), s.Icon(icons[i % 7]), true);
+    for (int i = 0; i < 14; ++i) rows->PRIDAJ(i + 1, ("Strana " + std::to_string(i + 1)).c_str(), s.Icon(icons[6 - i % 7].first), true);
     rows->Dsgn(30, 220);
     rows->RESET_GEOMETRIER();  // the slider takes its range
     rows->posuvnik.SP(17);
 
-    tf_CDDialog* d = panel(&s, 330, 660, 3, "Edit boxes and scroll bars",
-                           {{20, 34, "book name"}, {20, 110, "35 of 0 ... 100"}}, 380, 200);
-    auto* edit = new tf_CDEDB(d, 4300);
+    auto* edit = new tf_CDEDB(panel(&s, 330, 460, 3, "Edit box", {{20, 34, "book name"}}, 380, 120), 4300);
     edit->Dsgn(20, 56, 260, 26), edit->Set_Text("MOJA PRVA KNIHA");
-    tf_CScrollBar* h = bar(d, 4400, 'H', 20, 134, 420, 0);
-    h->SR(0, 100), h->SP(35);
 
     auto* menu = new tf_CDUI(&s, 4100);  // last, so that its pop-up is drawn over everything else
     menu->Nastav_Triedu(1);
@@ -171,21 +145,18 @@ void open_the_dialogs(Showcase& s) {
 // A diagonal sky-to-rose gradient, dithered so that the 16-bit picture shows no bands.
 void save_gradient() {
     IDirectDrawSurface* s = plat_CreateTestSurface(W, H);
-    const float stops[3][3] = {{86, 156, 222}, {140, 120, 206}, {214, 118, 160}}, step[3] = {8, 4, 8};
     static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            const float t = 0.6f * float(x) / W + 0.4f * float(y) / H, u = t < 0.5f ? t * 2 : t * 2 - 1;
-            const float *from = stops[t >= 0.5f], *to = from + 3, d = (float(bayer[y & 3][x & 3]) + 0.5f) / 16;
-            const auto c = [&](int i) { return uint8_t(std::min(255.0f, from[i] + (to[i] - from[i]) * u + step[i] * d)); };
-            s->Row(y)[x] = plat_To565(RGB(c(0), c(1), c(2)));
+            const float t = 0.6f * float(x) / W + 0.4f * float(y) / H, d = (float(bayer[y & 3][x & 3]) + 0.5f) / 16;
+            const auto c = [&](float from, float to, float step) { return uint8_t(std::min(255.0f, from + (to - from) * t + step * d)); };
+            s->Row(y)[x] = plat_To565(RGB(c(86, 214, 8), c(156, 118, 4), c(222, 160, 8)));
         }
     ASSERT_TRUE(plat_SaveSurfaceBMP(s, BACKGROUND));
     s->Release();
 }
 
-// A shown dialog or list on the screen with its captions (labels or entries) and the
-// pop-ups that hang from it.
+// A shown dialog or list with its captions (labels or entries) and the pop-ups hanging from it.
 struct Panel {
     RECT box;
     const tf_CPol* widget;
@@ -199,18 +170,13 @@ std::vector<Panel> panels(Showcase& s) {
         if (auto* d = dynamic_cast<tf_CDDialog*>(w); d && d->zivy) {
             Panel& p = out.emplace_back(Panel{{d->x, d->y, d->x + d->sir, d->y + d->vys}, d, {}, {}});
             for (int j = 0, lw = 0, lh = 0; j < d->deti.count; ++j)
-                if (auto* l = dynamic_cast<tf_CLabel*>(static_cast<tf_CPol*>(d->deti.GET(j)))) {
-                    l->GetSize(&lw, &lh);
-                    p.captions.push_back({{l->x, l->y, l->x + lw - 1, l->y + lh - 1}, l->text});
-                }
+                if (auto* l = dynamic_cast<tf_CLabel*>(static_cast<tf_CPol*>(d->deti.GET(j))))
+                    l->GetSize(&lw, &lh), p.captions.push_back({{l->x, l->y, l->x + lw - 1, l->y + lh - 1}, l->text});
         } else if (auto* l = dynamic_cast<tf_CDUI*>(w); l && l->zivy) {
             Panel& p = out.emplace_back(Panel{{l->obal.left, l->obal.top, l->obal.right - 1, l->obal.bottom - 1}, l, {}, {}});
-            for (int j = 0; j < l->volby.count; ++j) {
-                const auto* v = static_cast<const tf_TVOLBA*>(l->volby.GET(j));
-                const RECT& r = v->obdlz;  // a cut row's caption may lie out of view
-                p.popups.push_back(v->detail);
-                if (!v->rez) p.captions.push_back({{r.left, r.top, r.right - 1, r.bottom - 1}, v->text ? v->text : ""});
-            }
+            for (int j = 0; j < l->volby.count; ++j)  // a cut row's caption may lie out of view
+                if (const auto* v = static_cast<const tf_TVOLBA*>(l->volby.GET(j)); p.popups.push_back(v->detail), !v->rez)
+                    p.captions.push_back({{v->obdlz.left, v->obdlz.top, v->obdlz.right - 1, v->obdlz.bottom - 1}, v->text ? v->text : ""});
         }
     }
     return out;
@@ -218,16 +184,14 @@ std::vector<Panel> panels(Showcase& s) {
 bool apart(const RECT& a, const RECT& b) { return a.left > b.right || b.left > a.right || a.top > b.bottom || b.top > a.bottom; }
 
 struct Showcases : AppTest {
-    // Runs the screen until a frame is on the primary (the second when `after_first` runs after
-    // the first), writes that frame as <name>.png in the build folder and checks it as a whole:
-    // no panel overlaps another; each caption is inked inside its panel, clear of the others.
+    // Writes the first frame (the second when `after_first` runs after the first) as <name>.png in the
+    // build folder and checks it: panels apart, each caption inked inside its panel, clear of the others.
     void Show(const std::string& name, void (*build)(Showcase&), bool logo, void (*after_first)(Showcase&) = nullptr) {
-        tf_ScreenW = W, tf_ScreenH = H;
-        save_gradient();
+        tf_ScreenW = W, tf_ScreenH = H, save_gradient();
         Showcase screen(build);
         screen.SetBackground(-1, BACKGROUND, logo);
         IDirectDrawSurface* shot = nullptr;
-        std::vector<Panel> shown;
+        std::vector<Panel> shown;  // measured while the display is there
         const int wanted = after_first ? 2 : 1;
         EXPECT_EQ(Run(screen, [&](int) {
                       if (shot || screen.frames < 1) return;
@@ -235,10 +199,8 @@ struct Showcases : AppTest {
                       if (screen.frames < wanted) return;
                       shot = plat_CreateTestSurface(W, H);
                       shot->BltFast(0, 0, plat_PrimarySurface(), nullptr, DDBLTFAST_NOCOLORKEY);
-                      shown = panels(screen);  // measured while the display is there
-                      screen.Close();
-                  }),
-                  0);
+                      shown = panels(screen), screen.Close();
+                  }), 0);
         remove(BACKGROUND);
         ASSERT_NE(shot, nullptr) << name;
         EXPECT_TRUE(test_support::SavePNG(shot, PEXLO_STARTER_DIR "/../" + name + ".png"));
@@ -251,9 +213,8 @@ struct Showcases : AppTest {
             for (size_t c = 0; c < captions.size(); ++c) {
                 const auto& [r, text] = captions[c];
                 EXPECT_TRUE(r.left > b.left && r.right < b.right && r.top >= b.top && r.bottom <= b.bottom) << text;
-                EXPECT_GT(test_support::CountIn(r.left, r.top, r.right, r.bottom,
-                                                [&](int x, int y) { return test_support::Luma(Px(shot, x, y)) < 60000; }),
-                          8) << text;
+                const auto ink = [&](int x, int y) { return test_support::Luma(Px(shot, x, y)) < 60000; };
+                EXPECT_GT(test_support::CountIn(r.left, r.top, r.right, r.bottom, ink), 8) << text;
                 for (size_t o = 0; o < c; ++o) EXPECT_TRUE(apart(r, captions[o].first)) << text << ", " << captions[o].second;
             }
         }
