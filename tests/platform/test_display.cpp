@@ -18,9 +18,7 @@ namespace {
 std::vector<std::pair<int, int>> modes;
 
 TEST(Display, ModesAnySizeUpTo16384At16BitsAndOnePrimaryWithOneBackBuffer) {
-    plat_HeadlessConfig config;
-    config.modes = {{640, 480}, {1024, 768}, {1024, 768}, {800, 600}};
-    plat_Headless_Start(config);
+    plat_Headless_Start({.modes = {{640, 480}, {1024, 768}, {1024, 768}, {800, 600}}});
     IDirectDraw* dd = nullptr;
     ASSERT_EQ(DirectDrawCreate(nullptr, &dd, nullptr), DD_OK);
     ASSERT_EQ(dd->EnumDisplayModes(DDEDM_REFRESHRATES, nullptr, nullptr, [](DDSURFACEDESC* d, void*) {

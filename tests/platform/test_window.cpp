@@ -75,10 +75,7 @@ TEST_F(HeadlessWindow, KeyStateMessageBoxesAndAMissingDisplay) {
     MessageBoxA(wnd, "Problem pri inicializacii", "QV Pexlo", MB_OK);
     EXPECT_EQ(std::pair(both + down(), plat_Headless_MessageBoxes()),
               std::pair(std::string("111101"), std::vector<std::string>{"Problem pri inicializacii"}));
-    plat_HeadlessConfig config;
-    config.failWindow = true;
-    config.desktopW = 1366;
-    Open(config);  // a fresh start forgets keys and boxes
+    Open({.desktopW = 1366, .failWindow = true});  // a fresh start forgets keys and boxes
     EXPECT_EQ(std::tuple(down(), plat_Headless_MessageBoxes().size(), wnd, GetSystemMetrics(SM_CXSCREEN)),
               std::tuple("000", size_t{0}, HWND{}, 1366));
 }
