@@ -70,12 +70,10 @@ TEST_F(Motion, TickPacesPhasesOnlyWhileRunningAndSkipsTheHeldObjects) {
     PRIDAJ_KULISU(strom.c_str(), 10, 50, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
     TIK_ANIMACIE();  // stopped
     EXPECT_EQ(std::pair(Obj(0)->x, Obj(0)->akt_faza), std::pair(10, 0));
-    running = true;
     std::vector<int> phases;
-    for (int tick = 0; tick < 7; ++tick) {
-        TIK_ANIMACIE();
-        for (int i : {0, 1, 2}) phases.push_back(Obj(i)->akt_faza);
-    }
+    running = true;
+    for (int tick = 0; tick < 7; ++tick)
+        for (TIK_ANIMACIE(); int i : {0, 1, 2}) phases.push_back(Obj(i)->akt_faza);
     EXPECT_EQ(phases, (std::vector<int>{1, 1, 0, 2, 1, 0, 0, 1, 0, 1, 2, 0, 2, 2, 0, 0, 2, 0, 1, 0, 0}));
     dragged = 0;
     setup_target = 2;

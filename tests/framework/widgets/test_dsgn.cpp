@@ -25,32 +25,25 @@ struct DesignRecord : widget_test::ScreenTest {
 };
 }  // namespace
 
-TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceAndReleasesOnce) {
+TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceCopiesStockElementsByNameAndReleasesOnce) {
     EXPECT_EQ(tf_DSGN_DONE(), 0);
     ASSERT_FALSE(tf_FSI_Existuje_sub("rezia_dll.bmp"));  // the resource alone must do
     ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     tf_CDas_Surface* s = tf_DSGN.rezia_dll_srf;
-    ASSERT_TRUE(s && s->lpDDS && tf_DSGN._T_x_->PocetFaz() == 3 && tf_DSGN._posuvV_->PocetFaz() == 3);
-    EXPECT_TRUE(s->BC == s->lpDDS->Row(0)[0] && s->TC == s->lpDDS->Row(1)[1]);
     tf_CTlac* close = tf_DSGN._T_x_;
+    ASSERT_TRUE(s && s->lpDDS && close->PocetFaz() == 3 && tf_DSGN._posuvV_->PocetFaz() == 3);
+    EXPECT_TRUE(s->BC == s->lpDDS->Row(0)[0] && s->TC == s->lpDDS->Row(1)[1]);
     EXPECT_TRUE(same(*close->Faza(1), *close->Faza(0)) && !same(*close->Faza(2), *close->Faza(0)));  // normal and over are one picture
+    tf_CTlac button;
+    button.Dsgn1_Stock(5, 6, "_T_x_");
+    button.EVIDUJ_CS();  // a phase of its own: the stock element keeps its three
+    EXPECT_EQ(std::pair(button.PocetFaz(), close->PocetFaz()), std::pair(4, 3));
+    EXPECT_TRUE(same(*button.Faza(2), *close->Faza(2)));
+    const tf_TFAZA normal = *close->Faza(0);
     EXPECT_EQ(tf_DSGN_INIT_Background(nullptr), 0);
     EXPECT_TRUE(tf_DSGN.rezia_dll_srf == s && tf_DSGN._T_x_ == close);
     EXPECT_EQ(tf_DSGN_DONE(), 1);
     EXPECT_TRUE(!tf_DSGN_INIT_flag && !tf_DSGN.rezia_dll_srf && !tf_DSGN.hFont && tf_DSGN_DONE() == 0);
-}
-
-TEST_F(DesignRecord, StockElementsAreCopiedByName) {
-    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
-    tf_CTlac button;
-    button.Dsgn1_Stock(5, 6, "_T_x_");
-    ASSERT_EQ(button.PocetFaz(), 3);
-    button.EVIDUJ_CS();  // a phase of its own: the stock element keeps its three
-    EXPECT_EQ(std::pair(button.PocetFaz(), tf_DSGN._T_x_->PocetFaz()), std::pair(4, 3));
-    const tf_TFAZA normal = *tf_DSGN._T_x_->Faza(0);
-    EXPECT_TRUE(same(*button.Faza(2), *tf_DSGN._T_x_->Faza(2)));
-
-    tf_DSGN_DONE();
     EXPECT_TRUE(same(*button.Faza(0), normal));  // the copies outlive the record
 }
 

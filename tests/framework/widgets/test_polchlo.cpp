@@ -45,36 +45,29 @@ struct Box : tf_CPolCHLO {
     }
 };
 
-// A root holding A, B, C in that order, B and C on the same spot.
-struct TfPolCHLORouting : ::testing::Test {
-    void SetUp() override { trail.clear(); }
-    Box root{nullptr, "R"};
+}  // namespace
+
+TEST(TfPolCHLO, DrawsBottomFirstAsksTopmostFirstAndReportsActionsOnceToTheHolderThenUpward) {
+    trail.clear();
+    Box root{nullptr, "R"};  // A, B and C in that order, B and C on the same spot
     Probe* a = new Probe(&root, "A", 0, 10, 10);
     Probe* b = new Probe(&root, "B", 0, 50, 50);
     Probe* c = new Probe(&root, "C", 0, 50, 50);
-    int id = -1;
-};
-}  // namespace
-
-TEST_F(TfPolCHLORouting, DrawsBottomFirstAndAsksTopmostFirst) {
     root.ZOBRAZ(nullptr);
     EXPECT_FALSE(root.INFORMUJ_SA(500, 500, 1));  // nobody's
-    EXPECT_TRUE(root.INFORMUJ_SA(b->x, b->y, 0));
-    EXPECT_TRUE(root.INFORMUJ_SA(b->x, b->y, 1));
+    EXPECT_TRUE(root.INFORMUJ_SA(b->x, b->y, 0) && root.INFORMUJ_SA(b->x, b->y, 1));
     EXPECT_EQ(trail, "dAdBdC" "eCeBeA" "eC" "eC");  // the upper of the overlapping two takes it
     EXPECT_EQ(root.VratZasah(b->x, b->y), c);
-}
 
-TEST_F(TfPolCHLORouting, ActionsAreReportedOnceToTheHolderThenUpward) {
+    trail.clear();
     Probe* button = new Probe(new Box(&root, "I"), "T", TF_CLASS_TLAC);
     button->ID = 42;
     a->class_id = TF_CLASS_TLAC;
     b->stav = 2;  // a class that reports nothing: never polled
+    int id = -1;
     EXPECT_FALSE(root.INFORMUJ_MA(&id));
     button->stav = 2;
-    EXPECT_TRUE(root.INFORMUJ_MA(&id));
-    EXPECT_EQ(id, 42);
-    EXPECT_FALSE(root.INFORMUJ_MA(&id));
+    EXPECT_TRUE(root.INFORMUJ_MA(&id) && id == 42 && !root.INFORMUJ_MA(&id));
     EXPECT_EQ(trail, "pTpA" "pThI42=1ThR42=1T" "pTpA");
 }
 
