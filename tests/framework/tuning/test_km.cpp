@@ -1,6 +1,7 @@
 // The layout tuning mode, driven by window messages on the headless display.
 #include <sys/stat.h>
 
+#include "framework/surface/tf_draw.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_tlac.h"
@@ -84,6 +85,17 @@ struct Tuning : AppTest {
     static bool Dot(tf_CPolCHLO* p, int i, COLORREF c, IDirectDrawSurface* s = plat_PrimarySurface()) {
         return Px(s, p->x + child(p, i)->rx, p->y + child(p, i)->ry) == uint16_t(DDPixelFromColor(s, c));
     }
+    // The overlay shows `text` at (x, y), as far as the next panel, as its rimmed text.
+    bool Shows(int x, int y, const char* text) const {
+        IDirectDrawSurface* want = plat_CreateTestSurface(330, 20);
+        DDSURFACE_ZMAZ(want, DWORD(screen.m_BackgroundColor));
+        tf_glob_Text_srf(want, 1, 1, 0x00C8FFFF, text, true);
+        const int wrong = test_support::CountIn(0, 0, 329, 19, [&](int u, int v) {
+            return Px(want, u, v) != Px(plat_PrimarySurface(), x + u - 1, y + v - 1);
+        });
+        want->Release();
+        return wrong == 0;
+    }
     // A folder of its own for the report, the log and the settings: tests run side by side.
     test_support::TempTree folder;
     test_support::InFolder in{folder.Host()};
@@ -99,13 +111,15 @@ TEST_F(Tuning, WalksTheTreeByKindAndLeavesWithoutClosing) {
           [&] {
               for (int i = 0; i < screen.deti.count; ++i) EXPECT_TRUE(Dot(&screen, i, i ? YELLOW : RED)) << i;
               On(9, &screen);
+              EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=9: PolCHLO") && Shows(470, 112, "[F11]  SAVE => tf_KM_report.txt"));
           },
           "F2*12",  // round once and one on
           [&] { EXPECT_TRUE(Dot(&screen, 1, RED) && Dot(&screen, 0, YELLOW)); },
           "^F2*3 Ret", [&] { On(9, empty); },  // back past the first to the last but one, and into it
           "+Tab", [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUIR_2), std::tuple(2, rows)); },
           "^Tab", [&] { EXPECT_EQ(std::tuple(tf_KM_mod, tf_KM_cDUI_1), std::tuple(1, list)); },
-          "F1", [&] { On(0, list); }, "F1 Tab*4", [&] { On(10, child(&screen, 0)); },  // past the last child to the first
+          "F1", [&] { On(0, list); EXPECT_TRUE(Shows(420, 40, "tf_KM_mod=0: nic-ostry rezim")); },
+          "F1 Tab*4", [&] { On(10, child(&screen, 0)); },  // past the last child to the first
           "Back", [&] { On(9, &screen); },
           "F12 +F1 ^F1",  // neither F12 nor Shift+F1 leaves; the box saw only the two keys entering
           [&] { EXPECT_EQ(std::tuple(tf_KM_on, screen.Count("WM_CLOSE"), box->reached), std::tuple(false, 0, 2)); }});
