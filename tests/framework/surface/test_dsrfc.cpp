@@ -1,7 +1,8 @@
-// The surface wrapper: loading, keys, the black key, loss.
+// The surface wrapper: loading, keys, loss; bevels drawn on its context.
 #include <cstring>
 
 #include "framework/surface/tf_display.h"
+#include "framework/surface/tf_draw.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"
 
@@ -60,17 +61,6 @@ TEST_F(SurfaceLoad, KeyAndBorderColoursComeFromPixelsInside) {
     empty.TC_NASTAV(1, 1);
 }
 
-TEST_F(SurfaceDraw, BlackKeyDrawsOpaqueThroughEveryFastForm) {
-    tf_CDas_Surface s;
-    Load(s, "srf_black.bmp", {"BBBB", "BkrB", "BBBB"});
-    s.TC_NASTAV(1, 1);
-    ASSERT_EQ(s.TC, 0);
-    s.ZOBRAZ(back, 0, 0);
-    s.Zobraz_Rect(back, 5, 0, {0, 0, 4, 3});
-    s.ZOBRAZ_FAZU(back, 10, 0, s.ZAMERAJ_FAZU_CS(), 1);
-    EXPECT_EQ(Kinds(1, 1, 1) + Kinds(6, 1, 1) + Kinds(10, 0, 1), "KKK");
-}
-
 TEST_F(SurfaceDraw, LostSurfaceIsRefilledByOneDrawAndShownByTheNextABusyTargetGetsNothing) {
     tf_CDas_Surface s, wide;
     Load(s, "srf_lost.bmp", PICTURE);
@@ -100,4 +90,21 @@ TEST_F(SurfaceLoad, PixelFromColour) {
     EXPECT_EQ(std::make_tuple(DDPixelFromColor(s.lpDDS, RGB(255, 255, 255)), DDPixelFromColor(s.lpDDS, 0),
                               DDPixelFromColor(s.lpDDS, CLR_INVALID), Px(s.lpDDS, 0, 0)),
               std::make_tuple(0xFFFFu, 0u, uint32_t(red), red));  // read, and put back after writing
+}
+
+TEST_F(SurfaceDraw, BevelsLightTheirEdgesOtherModesOnlyFill) {
+    HDC dc = nullptr;
+    ASSERT_EQ(back->GetDC(&dc), DD_OK);
+    RECT r = {1, 1, 6, 6};
+    const std::pair<int, Rows> bevels[] = {
+        {1, {".......", ".WWWWK.", ".W..dK.", ".W..dK.", ".WdddK.", ".KKKKK.", "......."}},
+        {0, {".......", ".......", ".......", ".......", ".......", ".......", "......."}}};
+    for (const auto& [mode, rows] : bevels) {
+        Clear();
+        tf_glob_Level_efekt(dc, &r, mode);
+        ExpectKinds(0, 0, rows);
+    }
+    tf_glob_Level_efekt2_fill(dc, &r, 0);
+    ExpectKinds(0, 1, {".fffff."});
+    back->ReleaseDC(dc);
 }

@@ -51,26 +51,6 @@ TEST(UhsPol, EventsGoToEveryLayerKeysAndPollsFromTheLast) {
     EXPECT_EQ(t, "ABCABC");
 }
 
-TEST(UhsPol, ADraggedDialogCarriesTheGroupsWidgets) {
-    std::string t;
-    tf_CPolCHLO dlg;
-    dlg.class_id = TF_CLASS_DDIALOG;
-    dlg.MoveToRel(100, 100);
-    Probe* button = new Probe(&t, 'K', TF_CLASS_TLAC);  // the dialog's own
-    dlg.PRIDAJ(button);
-    Probe w(&t, 'W', 9);
-    tf_CUHSPol g(&dlg);
-    g.PRIDAJ(&w, 10, 20);
-    g.Rodic_reset_deti();
-    EXPECT_EQ(std::make_pair(w.x, w.y), std::make_pair(110, 120));
-    g.INFORMUJ_SA(100, 100, 0);  // arms the dialog
-    g.INFORMUJ_SA(100, 100, 1);  // grabs it
-    t.clear();
-    g.INFORMUJ_SA(150, 130, 0);
-    EXPECT_EQ(std::make_pair(w.x, w.y), std::make_pair(160, 150));
-    EXPECT_EQ(t, "K");  // the move went to the dialog only
-}
-
 TEST(UhsPol, RefusesLoopsAndKeepsToFiftyLayers) {
     test_support::FreshLog();
     tf_CUHSPol g;
