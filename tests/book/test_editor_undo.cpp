@@ -1,35 +1,14 @@
 // Undo and redo as the author uses them: Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z after every kind of
 // edit, checked in the registry, on the screen and in the page file the page would save as.
-#include <sstream>
 
 #include "platform/backend.h"
 #include "platform/codepage.h"
 #include "tests/book/editor_fixture.h"
+#include "tests/book/page_dump.h"
 
 using namespace editor_test;
 
 namespace {
-// The page as text: every field of every object, the surface it shows and the object owning
-// that surface, its phases; the background and playback.
-std::string PageDump() {
-    std::ostringstream s;
-    s.precision(17);
-    for (int i = 0; i < REG.count; ++i) {
-        CHerec* o = REG_Objekt(i);
-        int owner = -1;
-        for (int j = 0; j < REG.count; ++j) owner = REG_Objekt(j)->srf == o->srf && REG_Objekt(j)->vlastni ? j : owner;
-        s << o->eui() << " " << o->x << " " << o->y << " " << o->rx << " " << o->ry << " " << o->zivy << o->zrkadlo
-          << o->vlastni << " " << o->akt_faza << " " << o->sir << " " << o->vys << " " << o->TC << " " << o->BC << " "
-          << o->motion << " " << o->edge << " " << o->phase_delay << " " << o->phase_countdown << " " << o->turn_step
-          << " " << o->turn << " " << o->ax << " " << o->ay << " " << o->vx << " " << o->vy << " " << o->fx << " "
-          << o->fy << " " << o->base_y << " " << owner << " " << (o->srf ? o->srf->lpDDS : nullptr);
-        for (int f = 0; f < o->PocetFaz(); ++f) s << " " << o->Faza(f)->x1;
-        s << "\n";
-    }
-    s << (background_path ? background_path : "-") << " " << background_mode << " " << running << "\n";
-    return s.str();
-}
-
 std::string said(const char8_t* text) { return plat_W1250(text); }
 
 class Undo : public Editor {

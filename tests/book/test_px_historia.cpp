@@ -1,7 +1,11 @@
-// The undo history's byte bound: pictures that only the history keeps count towards it.
+// The undo history under a seeded walk of every edit command, undos and redos on a page whose
+// objects share their pictures; and its byte bound.
+#include <random>
+
 #include "book/px_editor_cmd.h"
 #include "book/px_historia.h"
 #include "tests/book/book_fixture.h"
+#include "tests/book/page_dump.h"
 
 using namespace book_test;
 
@@ -11,10 +15,70 @@ struct History : PageTest {
         PX_HIST_Vymaz();
         PageTest::TearDown();
     }
+    // One edit as the editor makes it, on a random object; adding is twice as likely.
+    static void Edit(std::mt19937& rng) {
+        const int any = REG.count ? int(rng() % unsigned(REG.count)) : -1, pick = int(rng() % 14 % 12);
+        const int id = 1 + int(rng() % (pick == 3 ? 5 : pick == 5 ? 6 : 2));
+        setup_target = hovered = any;
+        void (*const with_id[])(int) = {PX_AddProp,   PX_AddActor, PX_AddBackground, PX_SetBackgroundMode,
+                                        PX_RemoveOrCopyObject, PX_SetMotion, PX_SetEdge, PX_SetPace};
+        if (pick < 8) with_id[pick](pick < 2 ? 1 : pick == 2 ? id * 6 - 5 : id);  // background row 7: none
+        if (pick == 8) PX_DeleteHovered();
+        if (pick == 9) PX_RemoveLast();
+        if (pick == 10) {  // played a little and paused: a pause is no step
+            PX_TogglePlay();
+            for (int t = int(rng() % 5); t > 0; --t) TIK_ANIMACIE();
+            PX_TogglePlay();
+        }
+        if (CHerec* o = REG_Objekt(any); o && pick == 11) {  // a drag and throw, as the pointer makes it
+            const int dx = int(rng() % 9) - 4, dy = int(rng() % 9) - 4;
+            PX_HIST_Zaznam(PX_UPRAVA_PRESUN);
+            o->x += dx, o->y += dy, o->zrkadlo = dx < 0;
+            HOD(o, dx, dy);
+        }
+        setup_target = hovered = -1;
+    }
 };
 }  // namespace
 
-// Past the bound the oldest steps go, and with them the pictures only they showed.
+// Each undo and redo lands on the page that step left; undoing everything gives back the first
+// page to the pixel and the byte, redoing everything the last.
+TEST_F(History, ASeededWalkLandsOnEveryPageItLeftAndUndoesToTheFirst) {
+    ASSERT_TRUE(RELOAD_REG(PageFile("p les 4\nk strom 10 10 1 2 0\nh pes 30 30 3 1 0\nh pes 60 20 2 2 1\n").c_str()));
+    auto whole = [&] {
+        ZOBRAZ_STRANU(back);
+        SAVE_REG(tree.Path("look.str").c_str());
+        std::string s = PageDump() + tree.Read("look.str");
+        for (int y = 0; y < H; ++y) s.append(reinterpret_cast<char*>(back->Row(y)), 2 * W);
+        return s;
+    };
+    const std::string first = whole();
+    std::vector<std::string> pages{PageDump()};  // the page after each step
+    size_t at = 0;
+    std::mt19937 rng(1717);
+    for (int i = 0; i < 4000; ++i) {
+        const unsigned r = rng() % 100;
+        if (r < 42) {
+            PX_Undo();
+            at -= at > 0;
+        } else if (r < 55) {
+            PX_Redo();
+            at += at + 1 < pages.size();
+        } else if (Edit(rng), PageDump() != pages[at]) {
+            pages.resize(++at);
+            pages.push_back(PageDump());
+        }
+        ASSERT_EQ(PageDump(), pages[at]) << "op " << i;
+        ASSERT_LT(pages.size(), size_t(PX_HIST_MAX_STEPS)) << "the bound would drop the first page";
+    }
+    for (size_t i = 0; i < pages.size(); ++i) PX_Undo();
+    EXPECT_EQ(whole(), first);
+    for (size_t i = 0; i < pages.size(); ++i) PX_Redo();
+    EXPECT_EQ(PageDump(), pages.back());
+}
+
+// Pictures that only the history keeps count: past the bound the oldest steps go, and with them
+// the pictures only they showed.
 TEST_F(History, PicturesRemovedFromThePageCountTowardsTheBound) {
     const int side = 1000;  // 2 MB of pixels: eight fit
     for (int i = 0; i < 10; ++i) {
