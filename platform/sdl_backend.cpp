@@ -168,8 +168,9 @@ private:
         int first, last;  // rows [first, last)
     };
 
-    // Keeps a copy of the frame; the rows where it differs from the copy already kept.
-    Band Remember(IDirectDrawSurface& primary) {
+    // Keeps a copy of the frame; the rows where it differs from the copy already kept. Read
+    // through const rows: a writable row would count as a write and drop the surface's key runs.
+    Band Remember(const IDirectDrawSurface& primary) {
         const size_t w = static_cast<size_t>(primary.Width()), h = static_cast<size_t>(primary.Height());
         const bool fresh = shownW != w || shown.size() != w * h;
         shown.resize(w * h);
@@ -185,7 +186,7 @@ private:
         return changed;
     }
 
-    void Show(IDirectDrawSurface& primary, Band changed) {
+    void Show(const IDirectDrawSurface& primary, Band changed) {
         const int w = primary.Width(), h = primary.Height();
         if (w != texW || h != texH) {
             if (texture) SDL_DestroyTexture(texture);
