@@ -19,7 +19,10 @@ using namespace book_test;
 // Each writer, with the disk refusing at each step in turn, says so and leaves the old file.
 TEST_F(PageTest, PageThumbnailSettingsAndReportKeepTheirOldFileWhenAWriteStepFails) {
     const test_support::InFolder here(tree.Host());
+    background_path = strdup(tree.Path("les.bmp").c_str());
+    background_mode = PX_BG_TILE;
     PRIDAJ_KULISU(strom.c_str(), 120, 30, 6, 1);
+    PRIDAJ_HERCA(pes.c_str(), -15, 380, 3, 1, 2);
     const auto report = [] {  // the tuning mode's report of nothing chosen
         test_support::FreshLog();
         tf_KM_on = true;
@@ -46,7 +49,7 @@ TEST_F(PageTest, PageThumbnailSettingsAndReportKeepTheirOldFileWhenAWriteStepFai
     }
     plat_SetWriteFailureStep(PLAT_WRITE_STEP_NONE);
     for (const auto& [name, write] : writers) EXPECT_TRUE(write()) << name;
-    EXPECT_EQ(tree.Read("1.str"), "k strom 120 30 6 1 0\n");
+    EXPECT_EQ(tree.Read("1.str"), "p les 5\nk strom 120 30 6 1 0\nh pes -15 380 3 1 2\n");
     EXPECT_EQ(tree.Read("1.thm").substr(0, 2), "BM");
     EXPECT_EQ(tree.Read("PX.INI"), "1024 768\n3 40");
     EXPECT_EQ(tree.Read("tf_KM_report.txt"), "");
@@ -119,7 +122,7 @@ TEST_F(PageTest, SavesKilledAtAnyMomentLeaveTheWholeOldOrNewFileAndTheNextStartC
 }
 
 // A new book whose template cannot be copied whole, on a disk that refuses writes or fills up
-// half-way, is not made at all.
+// half-way, is not made at all; nor is one under an unsafe name.
 TEST_F(KsBooks, ANewBookWhoseTemplateCopyFailsIsRemovedAndNotListed) {
     Book("a", {"1"});
     for (const char* dir : {"app/KNIHA_DEFNEW", "app/KNIHA_DEFNEW/Pozadia", "app/KNIHA_DEFNEW/Herci"}) tree.Dir(dir);
@@ -141,6 +144,8 @@ TEST_F(KsBooks, ANewBookWhoseTemplateCopyFailsIsRemovedAndNotListed) {
         EXPECT_EQ(std::pair(NAJDI_KNIHU("nova"), current_book), std::pair(-1, a));
         EXPECT_NE(std::string(status_text).find(plat_W1250(u8"Knihu sa nepodarilo vytvoriť")), std::string::npos);
     }
+    for (const char* bad : {"..\\von", "a/b", "..", "c:d", "", "x*"}) EXPECT_FALSE(NOVA_KNIHA(bad)) << bad;
+    EXPECT_EQ(tree.Names(), before) << "no name that leaves the library or that no path can hold";
     PX_Nova_kniha_zadana("nova");
     EXPECT_EQ(tree.Names("KNIHA_nova"), (std::vector<std::string>{"1.str", "Herci", "Pozadia"}));
 }
