@@ -19,14 +19,13 @@ void Editor::TearDown() {
     plat_SetWriteFailure(false);
     EXPECT_EQ(asserts.count(), 0);
     EXPECT_EQ(px_editor, nullptr);
-    app_.reset();
 }
 
 void Editor::Library() {
-    Book("KNIHA_Les",
-         {{"1", "k strom 300 200 6 1 0\n"}, {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
-    Book("KNIHA_More", {{"1", "h pes 100 100 6 1 0\n"}});
-    Book("app/KNIHA_DEFNEW", {{"1", "k strom 40 40 6 1 0\n"}});
+    DrawnBook(tree, "KNIHA_Les",
+              {{"1", "k strom 300 200 6 1 0\n"}, {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
+    DrawnBook(tree, "KNIHA_More", {{"1", "h pes 100 100 6 1 0\n"}});
+    DrawnBook(tree, "app/KNIHA_DEFNEW", {{"1", "k strom 40 40 6 1 0\n"}});
 }
 
 void Editor::Run(const std::function<void()>& story) {
@@ -97,6 +96,13 @@ void Editor::OpenPage(int book, int page) {
     ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
     ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, book));
     ASSERT_NO_FATAL_FAILURE(Choose(duir_STRANY, page));
+}
+
+void Editor::ObjectMenu(int i, int item, int entry) {
+    RightClick(Mid(i).x, Mid(i).y);
+    ASSERT_NO_FATAL_FAILURE(Point(dui_setup, item - 1));
+    tf_CDUI* submenus[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
+    ASSERT_NO_FATAL_FAILURE(Choose(submenus[item - 1], entry));
 }
 
 uint64_t Editor::TimerDue() { return plat_NextTimerDue() - plat_Headless_Now(); }

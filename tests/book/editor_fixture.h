@@ -6,10 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "book/pexlo.h"
 #include "framework/widgets/tf_duir.h"
@@ -20,6 +17,7 @@
 
 namespace editor_test {
 using book_test::DOG;
+using book_test::DrawnBook;
 using book_test::GRASS;
 using book_test::TREE;
 using book_test::Values;
@@ -32,13 +30,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The library. Paths are relative to the scratch folder: "KNIHA_x/..." and "app/...".
-    void Book(const std::string& dir, const std::map<std::string, std::string>& pages) {
-        book_test::DrawnBook(tree, dir, pages);
-    }
     // The library most stories use: "Les" with pages 1 (a prop) and 2 (background, prop,
-    // actor), "More" with page 1, and the template; every book has the background "les",
-    // the prop "strom" and the actor "pes".
+    // actor), "More" with page 1, and the template in "app"; every book has the background
+    // "les", the prop "strom" and the actor "pes".
     void Library();
 
     // Runs the editor with the story inside it; Esc ends a story that did not end it.
@@ -77,6 +71,9 @@ protected:
     // Until the frame timer's next tick.
     static uint64_t TimerDue();
     CHerec* Obj(int i) const { return REG_Objekt(i); }
+    POINT Mid(int i) const { return {Obj(i)->x + Obj(i)->AktSIR() / 2, Obj(i)->y + Obj(i)->AktVYS() / 2}; }
+    // Item `item` of object i's menu, and entry `entry` of that item's submenu.
+    void ObjectMenu(int i, int item, int entry);
 
     test_support::TempTree tree;
     test_support::AssertCounter asserts;

@@ -64,7 +64,7 @@ TEST_F(Editor, AnEmptyLibraryOffersOnlyANewBook) {
 
 TEST_F(Editor, BooksPagesAndTemplatesThatAreNotWholeChangeNothing) {
     Library();
-    Book("KNIHA_Prazdna", {});
+    DrawnBook(tree, "KNIHA_Prazdna", {});
     tree.File("KNIHA_More/1.str", "p nic 4\nh zmizol 10 10 6 1 0\nh pes 100 100 6 1 0\n");
     remove(tree.Host("app/KNIHA_DEFNEW/1.str").c_str());
     Run([&] {

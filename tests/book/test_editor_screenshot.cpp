@@ -13,17 +13,14 @@ using namespace editor_test;
 
 TEST_F(Editor, ScreenshotOfTheSampleBookAtWork) {
     std::filesystem::copy(PEXLO_STARTER_DIR "/library", tree.Host("library"), std::filesystem::copy_options::recursive);
-    for (const char* other : {"library/KNIHA_Les", "library/KNIHA_More"}) Book(other, {{"1", ""}});
+    for (const char* other : {"library/KNIHA_Les", "library/KNIHA_More"}) DrawnBook(tree, other, {{"1", ""}});
     tree.File("library/app/PX.INI", "1920 1080\n2 16");
     ASSERT_EQ(chdir(tree.Host("library/app").c_str()), 0);
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(2, 0));  // "Ukážka" lists after "Les" and "More"
         ASSERT_EQ(REG.count, 11);
-        auto middle = [&](int i) {
-            return std::pair(Obj(i)->x + Obj(i)->AktSIR() / 2, Obj(i)->y + Obj(i)->AktVYS() / 2);
-        };
         for (int i : {8, 9}) {  // the hare and the dog turn to the left, and stay
-            const auto [x, y] = middle(i);
+            const auto [x, y] = Mid(i);
             Move(x, y);
             Down(x, y);
             Move(x - 30, y);
@@ -31,7 +28,7 @@ TEST_F(Editor, ScreenshotOfTheSampleBookAtWork) {
             Up(x - 31, y);
         }
         ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
-        Move(middle(10).first, middle(10).second);
+        Move(Mid(10).x, Mid(10).y);
         Tick();
         EXPECT_EQ(std::tuple(Obj(8)->zrkadlo, Obj(9)->zrkadlo, Obj(10)->zrkadlo, hovered), std::tuple(1, 1, 0, 10));
         EXPECT_TRUE(Outlined(Obj(10), 0x07E0)) << "the bird under the pointer";

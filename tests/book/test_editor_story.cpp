@@ -51,9 +51,7 @@ TEST_F(Editor, StartsChoosesBooksAndPagesAddsPicturesAndClosesOnEsc) {
     EXPECT_EQ(std::pair(exit_code, tree.Read("app/PX.INI")), std::pair(0, std::string("1024 768\n2 16")));
 }
 
-namespace {
 const uint16_t GREEN = 0x07E0, RED = 0xF800, YELLOW = 0xFFE0;  // the outline pens
-}  // namespace
 
 TEST_F(Editor, TakesObjectsByPointerMenuAndKeys) {
     Library();
@@ -79,7 +77,7 @@ TEST_F(Editor, TakesObjectsByPointerMenuAndKeys) {
         Key(VK_SPACE);
         Tick();
         EXPECT_EQ(std::tuple(running, e.tlac_Play.zivy, Obj(1)->x, Obj(1)->y), std::tuple(true, false, 470, 320));
-        RightClick(Obj(1)->x + 24, Obj(1)->y + 21);
+        RightClick(Mid(1).x, Mid(1).y);
         Tick(3);
         EXPECT_EQ(std::tuple(setup_target, dui_setup->zivy, dui_setup->x, Obj(1)->x), std::tuple(1, true, 494, 470));
         EXPECT_TRUE(Outlined(Obj(1), YELLOW)) << "and it stands while its menu is open";
@@ -98,12 +96,9 @@ TEST_F(Editor, TakesObjectsByPointerMenuAndKeys) {
             {4, 0, [&] { return Obj(1)->phase_delay; }, 1}, {1, 1, [&] { return Obj(2)->x - Obj(1)->x; }, 50},
             {1, 0, [&] { return REG.count; }, 2},
         };
-        tf_CDUI* submenus[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
         for (const Case& c : cases) {
             dirty = false;
-            RightClick(Obj(1)->x + 24, Obj(1)->y + 21);
-            ASSERT_NO_FATAL_FAILURE(Point(dui_setup, c.item - 1));
-            ASSERT_NO_FATAL_FAILURE(Choose(submenus[c.item - 1], c.entry));
+            ASSERT_NO_FATAL_FAILURE(ObjectMenu(1, c.item, c.entry));
             EXPECT_EQ(std::tuple(c.got(), dirty, setup_target), std::tuple(c.want, true, -1))
                 << c.item << " " << c.entry;
         }

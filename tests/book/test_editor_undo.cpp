@@ -30,14 +30,6 @@ protected:
         for (int y = 0; y < H - 30; ++y) screen.append(reinterpret_cast<char*>(plat_PrimarySurface()->Row(y)), 2 * W);
         return PageDump() + tree.Read("look.str") + std::to_string(std::hash<std::string>()(screen));
     }
-    POINT Mid(int i) { return {Obj(i)->x + Obj(i)->AktSIR() / 2, Obj(i)->y + Obj(i)->AktVYS() / 2}; }
-    // Item `item` of object i's menu, and entry `entry` of that item's submenu.
-    void ObjectMenu(int i, int item, int entry) {
-        RightClick(Mid(i).x, Mid(i).y);
-        ASSERT_NO_FATAL_FAILURE(Point(dui_setup, item - 1));
-        tf_CDUI* submenus[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
-        ASSERT_NO_FATAL_FAILURE(Choose(submenus[item - 1], entry));
-    }
     // Object i taken by its middle and let go `steps` moves of (dx, dy) later.
     void Drag(int i, int dx, int dy, int steps, bool release = true) {
         POINT p = Mid(i);
