@@ -1,7 +1,7 @@
-// The book tests' set-up. PageTest: a 250 x 120 screen on a larger back buffer, the prop
-// "strom" (16 x 12), the actor "pes" (three 8 x 8 phases framed in cyan, a transparent pixel
-// at (6, 6) of each, listed in its phases file), the background "les". InApp: books beside
-// the working folder "app", the test running inside it; DrawnBook fills such a book.
+// The book tests' set-up: each test runs inside the working folder "app" of a scratch folder
+// that holds its books; DrawnBook fills such a book. PageTest: a 250 x 120 screen on a larger
+// back buffer, the prop "strom" (16 x 12), the actor "pes" (three 8 x 8 phases framed in cyan,
+// a transparent pixel at (6, 6) of each, listed in its phases file), the background "les".
 #pragma once
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -74,6 +74,8 @@ using test_support::LogHas;
 class BookTest : public testing::Test {
 protected:
     void SetUp() override {
+        tree.Dir("app");
+        app_.emplace(tree.Host("app"));
         test_support::FreshLog();
         PX_STAV_Reset();
         PX_srand(1);
@@ -94,6 +96,9 @@ protected:
     }
 
     test_support::TempTree tree;
+
+private:
+    std::optional<test_support::InFolder> app_;
 };
 
 class PageTest : public BookTest {
@@ -143,26 +148,10 @@ private:
     int saved_w = W, saved_h = H;
 };
 
-class InApp : public BookTest {
+class KsBooks : public BookTest {
 protected:
     void SetUp() override {
-        tree.Dir("app");
-        app_.emplace(tree.Host("app"));
         BookTest::SetUp();
-    }
-    void TearDown() override {
-        BookTest::TearDown();
-        app_.reset();
-    }
-
-private:
-    std::optional<test_support::InFolder> app_;
-};
-
-class KsBooks : public InApp {
-protected:
-    void SetUp() override {
-        InApp::SetUp();
         tf_CDUI_NoVoid = true;
         tf_lpDDSBack = plat_CreateTestSurface(320, 160);
         duir_KNIHY = new tf_CDUIR("duir_KNIHY");
@@ -173,7 +162,7 @@ protected:
     }
     void TearDown() override {
         UVOLNI_VSETKO();
-        InApp::TearDown();
+        BookTest::TearDown();
         tf_lpDDSBack->Release();
         tf_lpDDSBack = nullptr;
     }

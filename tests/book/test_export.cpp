@@ -22,9 +22,9 @@ constexpr int SW = 480, SH = 270, OW = 240, OH = 135;
 using Frames = std::vector<std::vector<uint32_t>>;
 
 // The book "T" drawn beside the working folder "app", without pages.
-struct Export : book_test::InApp {
+struct Export : book_test::BookTest {
     void SetUp() override {
-        InApp::SetUp();
+        BookTest::SetUp();
         book_test::DrawnBook(tree, "KNIHA_T", {});
     }
     void Page(const std::string& name, const std::string& lines) { tree.File("KNIHA_T/" + name + ".str", lines); }
