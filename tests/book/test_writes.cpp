@@ -56,17 +56,6 @@ TEST_F(PageTest, PageThumbnailSettingsAndReportKeepTheirOldFileWhenAWriteStepFai
     EXPECT_EQ(tree.Names(), names);
 }
 
-namespace {
-const char* const kSaved[] = {"app/PX.INI", "KNIHA_a/1.str", "KNIHA_a/1.thm"};
-
-int Temporaries(const test_support::TempTree& tree) {
-    int n = 0;
-    for (const char* dir : {"app", "KNIHA_a"})
-        for (const std::string& name : tree.Names(dir)) n += name.rfind(PLAT_WRITE_TEMP_PREFIX, 0) == 0;
-    return n;
-}
-}  // namespace
-
 // A child saves two versions of a page, its thumbnail and the settings in turn until it is
 // killed; each time every file is one whole version.
 TEST_F(PageTest, SavesKilledAtAnyMomentLeaveTheWholeOldOrNewFileAndTheNextStartClearsUp) {
@@ -76,6 +65,13 @@ TEST_F(PageTest, SavesKilledAtAnyMomentLeaveTheWholeOldOrNewFileAndTheNextStartC
         int screen_w, level;
     };
     const Version versions[] = {{40, 0x1234, 1024, 2}, {7, 0xF800, 800, 5}};
+    const char* const saved[] = {"app/PX.INI", "KNIHA_a/1.str", "KNIHA_a/1.thm"};
+    const auto temporaries = [&] {
+        int n = 0;
+        for (const char* dir : {"app", "KNIHA_a"})
+            for (const std::string& name : tree.Names(dir)) n += name.rfind(PLAT_WRITE_TEMP_PREFIX, 0) == 0;
+        return n;
+    };
     const auto save = [&](const Version& v, const std::string& root) {
         VYMAZ_REG();
         for (int i = 0; i < v.objects; ++i) PRIDAJ_KULISU(strom.c_str(), i, 2 * i, 6, 1);
@@ -89,9 +85,9 @@ TEST_F(PageTest, SavesKilledAtAnyMomentLeaveTheWholeOldOrNewFileAndTheNextStartC
         const std::string root = "v" + std::to_string(k) + "/";
         for (const char* dir : {"", "app", "KNIHA_a"}) tree.Dir(root + dir);
         save(versions[k], root);
-        for (const char* file : kSaved) whole[k].push_back(tree.Read(root + file));
+        for (const char* file : saved) whole[k].push_back(tree.Read(root + file));
     }
-    for (const char* dir : {"app", "KNIHA_a"}) tree.Dir(dir);
+    tree.Dir("KNIHA_a");
     const auto start = std::chrono::steady_clock::now();
     save(versions[0], "");
     const auto cycle = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
@@ -107,18 +103,15 @@ TEST_F(PageTest, SavesKilledAtAnyMomentLeaveTheWholeOldOrNewFileAndTheNextStartC
         ::kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
-        for (size_t f = 0; f < std::size(kSaved); ++f) {
-            const std::string now = tree.Read(kSaved[f]);
-            ASSERT_TRUE(now == whole[0][f] || now == whole[1][f]) << kSaved[f] << " after kill " << kill;
+        for (size_t f = 0; f < std::size(saved); ++f) {
+            const std::string now = tree.Read(saved[f]);
+            ASSERT_TRUE(now == whole[0][f] || now == whole[1][f]) << saved[f] << " after kill " << kill;
         }
-        cut_short += Temporaries(tree) > 0;
+        cut_short += temporaries() > 0;
     }
     EXPECT_GT(cut_short, 0) << "no kill came during a write";
-    {
-        const test_support::InFolder app(tree.Host("app"));
-        PX_Uprac_docasne();  // what the editor does at start
-    }
-    EXPECT_EQ(Temporaries(tree), 0);
+    PX_Uprac_docasne();  // what the editor does at start, in "app"
+    EXPECT_EQ(temporaries(), 0);
 }
 
 // A new book whose template cannot be copied whole, on a disk that refuses writes or fills up
