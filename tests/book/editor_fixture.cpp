@@ -51,18 +51,14 @@ void Editor::Run(const std::function<void()>& story) {
     tf_DSGN_DONE();
 }
 
-// The quit request stays for the editor's own loop.
-void Editor::Pump() {
+// Everything queued is handled; the quit request stays for the editor's own loop.
+void Editor::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
+    plat_Headless_Post(msg, wParam, lParam);
     MSG m;
     while (plat_MessageWaiting() && PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message != WM_QUIT) {
         PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);
         DispatchMessageA(&m);
     }
-}
-
-void Editor::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
-    plat_Headless_Post(msg, wParam, lParam);
-    Pump();
 }
 
 void Editor::Point(tf_CDUI* list, int i) {

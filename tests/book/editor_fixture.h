@@ -37,8 +37,7 @@ protected:
 
     // Runs the editor with the story inside it; Esc ends a story that did not end it.
     void Run(const std::function<void()>& story);
-    // Everything queued is handled.
-    void Pump();
+    // The message, and everything queued, handled.
     void Post(UINT msg, WPARAM wParam, LPARAM lParam);
     void Move(int x, int y) { Post(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
     void Down(int x, int y) { Post(WM_LBUTTONDOWN, 0, MAKELPARAM(x, y)); }
