@@ -37,17 +37,10 @@ std::vector<uint8_t> Write(const Image& img, const Form& f) {
     const uint32_t* m = f.compression == BIT_FIELDS ? f.masks : f.bpp == 16 ? m555 : m888;
 
     std::vector<uint8_t> d;
-    plat_AppendLE(d, f.headerSize, 4);
-    plat_AppendLE(d, img.w, 4);
-    plat_AppendLE(d, f.topDown ? -img.h : img.h, 4);
-    plat_AppendLE(d, 1, 2);
-    plat_AppendLE(d, f.bpp, 2);
-    plat_AppendLE(d, f.compression, 4);
-    plat_AppendLE(d, 0, 4);  // image size, filled below
-    plat_AppendLE(d, 2835, 4);
-    plat_AppendLE(d, 2835, 4);
-    plat_AppendLE(d, static_cast<uint32_t>(pal.size()), 4);
-    plat_AppendLE(d, 0, 4);
+    const std::pair<uint32_t, int> fields[] = {  // value, bytes; the image size is filled in below
+        {f.headerSize, 4}, {img.w, 4}, {f.topDown ? -img.h : img.h, 4}, {1, 2}, {f.bpp, 2}, {f.compression, 4},
+        {0, 4}, {2835, 4}, {2835, 4}, {static_cast<uint32_t>(pal.size()), 4}, {0, 4}};
+    for (auto [value, bytes] : fields) plat_AppendLE(d, value, bytes);
     if (f.headerSize > 40 || f.compression == BIT_FIELDS)
         for (int i = 0; i < 3; ++i) plat_AppendLE(d, f.masks[i], 4);
     if (f.headerSize > 40) plat_AppendLE(d, f.alpha, 4);
