@@ -13,13 +13,8 @@ using Reports = std::vector<std::pair<int, int>>;
 
 // A container that records the actions reported to it.
 struct Recorder : tf_CPolCHLO {
-    bool HandleFWInteraction(int id, int value, tf_CPol* source) override {
-        reports.emplace_back(id, value);
-        sources.push_back(source);
-        return true;
-    }
+    bool HandleFWInteraction(int id, int value, tf_CPol*) override { return reports.emplace_back(id, value), true; }
     Reports reports;
-    std::vector<tf_CPol*> sources;
 };
 
 // Arm, press and poll at (x, y) as a container passes them on, then release: the id
