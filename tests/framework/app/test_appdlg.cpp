@@ -22,14 +22,7 @@ void click_row(tf_CDUIR* list, const char* text) {
     ADD_FAILURE() << text;
 }
 
-struct TfAppDlg : AppTest {
-    void ClickId(int id) {
-        tf_CPol* w = screen.FindCHLWithID(id);
-        int sir = 0, vys = 0;
-        w->GetSize(&sir, &vys), click({w->x, w->y, w->x + sir, w->y + vys});
-    }
-    RecordingScreen screen;
-};
+using TfAppDlg = AppTest;
 }  // namespace
 
 // Info shows the application's info and icon, its OK hides it. Resolution applies nothing
@@ -37,6 +30,12 @@ struct TfAppDlg : AppTest {
 // the period, stop at the ends, and its OK saves it.
 TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
     config.modes = {{800, 600}, {1024, 768}, {1280, 1024}, {1600, 900}, {1920, 1080}};
+    RecordingScreen screen;
+    const auto click_id = [&](int id) {
+        tf_CPol* w = screen.FindCHLWithID(id);
+        int sir = 0, vys = 0;
+        w->GetSize(&sir, &vys), click({w->x, w->y, w->x + sir, w->y + vys});
+    };
     screen.SetAppInfo("Pexlo", "(verzia: 1.1)", plat_W1250(u8"tím"), nullptr, 220, 100);
     // The icon's surface is there once the display is.
     screen.on_note = [&](const std::string& what) { if (what == "Init") screen.m_pIconSurface = tf_DSGN.rezia_dll_srf; };
@@ -48,20 +47,20 @@ TEST_F(TfAppDlg, InfoResolutionAndTimerThroughTheirButtons) {
     auto boxes = [&] { seen.push_back(std::string(dlg->m_pSirka->text) + " " + dlg->m_pVyska->text); };
     auto period = [&](int id, int times) {
         seen.push_back(std::to_string(timer->m_RedrawLevel) + " " + timer->m_pPerioda->text);
-        for (int i = 0; i < times; ++i) ClickId(id);
+        for (int i = 0; i < times; ++i) click_id(id);
     };
     const std::vector<std::function<void()>> steps = {
-        [&] { screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr), ClickId(TF_APP_ID_INFO); },  // nothing chosen
+        [&] { screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 1, nullptr), click_id(TF_APP_ID_INFO); },  // nothing chosen
         [&] {
             EXPECT_EQ(text(1204) + text(1205) + text(1207), "Pexlo(verzia: 1.1)" + std::string(plat_W1250(u8"tím")));
             EXPECT_EQ(info->m_pIcon->faza.x1, screen.m_pAppIcon->faza.x1);
-            ClickId(TF_APPDLG_ID_INFO_OK), ClickId(TF_APP_ID_RESOLUTION);
+            click_id(TF_APPDLG_ID_INFO_OK), click_id(TF_APP_ID_RESOLUTION);
         },
         [&] { EXPECT_FALSE(info->zivy); boxes(), click_row(dlg->m_duir_Rozlisenia, "1280  x  1024"); },
-        [&] { boxes(), ClickId(TF_APPDLG_ID_RES_APPLY); },
-        [&] { ClickId(TF_APP_ID_RESOLUTION); }, [&] { click_row(dlg->m_duir_Rozlisenia, "800  x  600"); },
-        [&] { boxes(), ClickId(TF_APPDLG_ID_RES_CANCEL); },
-        [&] { EXPECT_FALSE(dlg->zivy); ClickId(TF_APP_ID_TIMER); },
+        [&] { boxes(), click_id(TF_APPDLG_ID_RES_APPLY); },
+        [&] { click_id(TF_APP_ID_RESOLUTION); }, [&] { click_row(dlg->m_duir_Rozlisenia, "800  x  600"); },
+        [&] { boxes(), click_id(TF_APPDLG_ID_RES_CANCEL); },
+        [&] { EXPECT_FALSE(dlg->zivy); click_id(TF_APP_ID_TIMER); },
         [&] { period(TF_APPDLG_ID_TIMER_UP, 3); }, [&] { period(TF_APPDLG_ID_TIMER_DOWN, 10); },
         [&] { period(TF_APPDLG_ID_TIMER_OK, 1); }, [&] { EXPECT_FALSE(timer->zivy); }};
     Run(screen, [&](int moment) {  // a step at every other idle moment, a frame after each; then Esc

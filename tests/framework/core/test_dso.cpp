@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <deque>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -65,14 +64,6 @@ Bytes contents(IDirectSoundBuffer* b, size_t size) {
     return s;
 }
 
-// Resource data must outlive the program.
-void add_resource(const char* name, const Bytes& img) {
-    static std::deque<Bytes> kept;
-    plat_AddResource(name, reinterpret_cast<const BYTE*>(kept.emplace_back(img).data()), img.size());
-}
-
-const plat_SoundPlay& last_play() { return plat_DSound_Plays().back(); }
-
 class Dso : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -132,7 +123,8 @@ TEST(DsoParse, RefusesBrokenImagesWithALogLine) {
 }
 
 TEST_F(Dso, PlaysFromTheStartAndALostBufferIsRefilledFromItsOrigin) {
-    add_resource("dso_test_lost.wav", wav16);
+    static const Bytes resource = wav16;  // a resource's data outlives the run
+    plat_AddResource("dso_test_lost.wav", reinterpret_cast<const BYTE*>(resource.data()), resource.size());
     tf_CDSO_Zvuk res, file;
     ASSERT_EQ(res.NAHRAJ_RES("dso_test_lost.wav"), 1);
     ASSERT_EQ(file.NAHRAJ_FILE(path8.c_str()), 1);
@@ -142,7 +134,8 @@ TEST_F(Dso, PlaysFromTheStartAndALostBufferIsRefilledFromItsOrigin) {
         plat_DSound_LoseNextPlay();
         EXPECT_TRUE(z->SPUSTI());
         ASSERT_EQ(plat_DSound_Plays().size(), 1u);
-        EXPECT_EQ(std::make_tuple(last_play().buffer, last_play().position, last_play().bytes, last_play().format.wBitsPerSample),
+        const plat_SoundPlay& play = plat_DSound_Plays()[0];
+        EXPECT_EQ(std::make_tuple(play.buffer, play.position, play.bytes, play.format.wBitsPerSample),
                   std::make_tuple(z->m_pBuffer, 0u, static_cast<DWORD>(samples->size()), static_cast<WORD>(bits)));
         EXPECT_EQ(contents(z->m_pBuffer, samples->size()), *samples);
     }

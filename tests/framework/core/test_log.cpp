@@ -1,4 +1,4 @@
-// The log file: a header per run, bracketed values, the switch, forced lines, cut lines.
+// The log file: a header per run, bracketed values, the switch, cut lines.
 #include "framework/core/tf_log.h"
 
 #include <gtest/gtest.h>
@@ -27,18 +27,13 @@ protected:
 };
 }  // namespace
 
-TEST_F(LogTest, TheRunsFirstLineStartsTheFileWithAHeaderAndEveryOverloadBracketsItsValues) {
+TEST_F(LogTest, TheRunsFirstLineStartsTheFileWithAHeaderEveryOverloadBracketsItsValuesAndOffWritesNothing) {
     _tf_LOG_("F", 2, "s", 5, -6);
     _tf_LOG_("F", 4, "s", "t");
     _tf_LOG_("F", 6, TF_LOG_ERR, "x");
+    tf_LOG_SetONOFF(0);  // as the exporter runs
+    _tf_LOG_("F", 8, "lost");
     EXPECT_EQ(LogLines(), (Lines{"===========", "F(2) : s [5] [-6]", "F(4) : s [t]", "F(6) : TLFW ERROR:  [x]"}));
-}
-
-TEST_F(LogTest, SwitchedOffOnlyForcedLinesAreWritten) {
-    tf_LOG_SetONOFF(0);
-    _tf_LOG_("F", 1, "lost");
-    tf_LOG_Zapis_F("forced", 0);
-    EXPECT_EQ(LogLines(), (Lines{"old run", "forced"}));
 }
 
 TEST_F(LogTest, AnOverlongLineIsCutAndAnUnopenableFileLosesTheLineQuietly) {

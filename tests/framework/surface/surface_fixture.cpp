@@ -2,11 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <utility>
 
 #include "framework/surface/tf_display.h"
-#include "platform/resources.h"
 #include "tests/platform/bmp_fixture.h"
 #include "tests/support/test_support.h"
 
@@ -31,12 +29,6 @@ void WriteFile(const char* name, const std::vector<unsigned char>& data) {
     ASSERT_NE(f, nullptr);
     if (!data.empty()) fwrite(data.data(), 1, data.size(), f);
     fclose(f);
-}
-
-void AddResource(const char* name, const std::vector<unsigned char>& data) {
-    static std::deque<std::vector<unsigned char>> kept;
-    kept.push_back(data);
-    plat_AddResource(name, kept.back().data(), kept.back().size());
 }
 
 void Screen::SetUp() {

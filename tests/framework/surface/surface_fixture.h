@@ -14,7 +14,6 @@ using Rows = std::vector<std::string>;
 // y yellow, w white, k black, c cyan.
 std::vector<unsigned char> Bmp(const Rows& rows);
 void WriteFile(const char* name, const std::vector<unsigned char>& data);
-void AddResource(const char* name, const std::vector<unsigned char>& data);  // kept for the run
 
 // A back buffer of paper (bw x bh) for a bw x bh screen, with a primary beside it for text
 // measuring. The surface tests take 30 x 20 for a 20 x 12 screen, so that the framework's own

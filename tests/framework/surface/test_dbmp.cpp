@@ -96,37 +96,29 @@ TEST_F(BmpWrite, ScaledCopiesAverageAndReleaseTheirSurfaces) {
     EXPECT_EQ(plat_LiveSurfaceCount(), live - 1);
 }
 
-namespace {
-class Thumbs : public Screen {
-protected:
-    void SetUp() override {
-        Screen::SetUp();
-        Picture("a.bmp", {"rg"});
-        tree.File("a.thm", "kept");
-        Rows stripes(100);  // 40 x 100: red, rows 25-74 green
-        for (int y = 0; y < 100; ++y) stripes[y] = std::string(40, y >= 25 && y < 75 ? 'g' : 'r');
-        Picture("b.bmp", stripes);
-        // A sprite sheet: black lines round a 20 x 10 phase at (10, 10), red left half, green right.
-        Rows sheet(20, std::string(30, 'k'));
-        for (int y = 6; y < 16; ++y)
-            for (int x = 3; x < 23; ++x) sheet[y][x] = x < 13 ? 'r' : 'g';
-        Picture("c.bmp", sheet);
-        tree.File("c.faz", "10 10\n");
-    }
-    void Picture(const std::string& name, const Rows& rows) {
-        const std::vector<unsigned char> v = Bmp(rows);
-        tree.File(name, {v.begin(), v.end()});
-    }
-    Written Thm(const std::string& base) const { return Written(tree.Host(base + ".thm")); }
-    test_support::TempTree tree;
-    const std::string dir = tree.Path();
-};
-}  // namespace
+using Thumbs = Screen;
 
 TEST_F(Thumbs, MissingOnesMadePhaseBesideAPhasesFileOtherPicturesSqueezed) {
-    EXPECT_EQ(tf_BMP_Vytvor__bmp2thm(dir.c_str(), 100, 75, 1), 0);
+    test_support::TempTree tree;
+    const auto picture = [&](const std::string& name, const Rows& rows) {
+        const std::vector<unsigned char> v = Bmp(rows);
+        tree.File(name, {v.begin(), v.end()});
+    };
+    picture("a.bmp", {"rg"});
+    tree.File("a.thm", "kept");
+    Rows stripes(100);  // 40 x 100: red, rows 25-74 green
+    for (int y = 0; y < 100; ++y) stripes[y] = std::string(40, y >= 25 && y < 75 ? 'g' : 'r');
+    picture("b.bmp", stripes);
+    // A sprite sheet: black lines round a 20 x 10 phase at (10, 10), red left half, green right.
+    Rows sheet(20, std::string(30, 'k'));
+    for (int y = 6; y < 16; ++y)
+        for (int x = 3; x < 23; ++x) sheet[y][x] = x < 13 ? 'r' : 'g';
+    picture("c.bmp", sheet);
+    tree.File("c.faz", "10 10\n");
+
+    EXPECT_EQ(tf_BMP_Vytvor__bmp2thm(tree.Path().c_str(), 100, 75, 1), 0);
     EXPECT_EQ(tree.Read("a.thm"), "kept");
-    const Written b = Thm("b"), c = Thm("c");
+    const Written b(tree.Host("b.thm")), c(tree.Host("c.thm"));
     EXPECT_EQ(std::make_tuple(b.Dims(), b.At(50, 0), b.At(50, 37)), std::make_tuple(Size(100, 75), RED, GREEN));
     EXPECT_EQ(std::make_tuple(c.Dims(), c.At(5, 25), c.At(95, 25)), std::make_tuple(Size(100, 50), RED, GREEN));
 }

@@ -1,6 +1,4 @@
-// The surface wrapper: loading, keys, loss; bevels drawn on its context.
-#include <cstring>
-
+// The surface wrapper: loading and loss; bevels drawn on its context.
 #include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
 #include "tests/framework/surface/surface_fixture.h"
@@ -46,21 +44,6 @@ TEST_F(SurfaceLoad, OwnOrRequestedSizeAndFailuresLeaveAnEmptyWrapperAndLog) {
     EXPECT_TRUE(LogHas({"RENAHRAJ_SURFACE() - subor_nazov == NULL"}));
 }
 
-TEST_F(SurfaceLoad, KeyAndBorderColoursComeFromPixelsInside) {
-    tf_CDas_Surface s, empty;
-    Load(s, "srf_keys.bmp", PICTURE);
-    s.TC_NASTAV(1, 1);
-    s.BC_NASTAV(0, 0);
-    DDCOLORKEY key = {};
-    ASSERT_EQ(s.lpDDS->GetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
-    EXPECT_EQ(std::make_tuple(s.TC, s.BC, key.dwColorSpaceLowValue),
-              std::make_tuple(Px(s.lpDDS, 1, 1), Px(s.lpDDS, 0, 0), DWORD(Px(s.lpDDS, 1, 1))));
-    s.TC_NASTAV(6, 1);  // outside: not read, logged
-    s.BC_NASTAV(-1, 0);
-    EXPECT_EQ(std::make_tuple(s.TC, s.BC), std::make_tuple(Px(s.lpDDS, 1, 1), Px(s.lpDDS, 0, 0)));
-    empty.TC_NASTAV(1, 1);
-}
-
 TEST_F(SurfaceDraw, LostSurfaceIsRefilledByOneDrawAndShownByTheNextABusyTargetGetsNothing) {
     tf_CDas_Surface s, wide;
     Load(s, "srf_lost.bmp", PICTURE);
@@ -83,28 +66,11 @@ TEST_F(SurfaceDraw, LostSurfaceIsRefilledByOneDrawAndShownByTheNextABusyTargetGe
     ExpectCopy(&s, 3, 3, {0, 0, 6, 4}, false);
 }
 
-TEST_F(SurfaceLoad, PixelFromColour) {
-    tf_CDas_Surface s;
-    Load(s, "srf_pix.bmp", {"rg", "gg"});
-    const uint16_t red = Px(s.lpDDS, 0, 0);
-    EXPECT_EQ(std::make_tuple(DDPixelFromColor(s.lpDDS, RGB(255, 255, 255)), DDPixelFromColor(s.lpDDS, 0),
-                              DDPixelFromColor(s.lpDDS, CLR_INVALID), Px(s.lpDDS, 0, 0)),
-              std::make_tuple(0xFFFFu, 0u, uint32_t(red), red));  // read, and put back after writing
-}
-
-TEST_F(SurfaceDraw, BevelsLightTheirEdgesOtherModesOnlyFill) {
+TEST_F(SurfaceDraw, AFilledBevelIsGreyInsideAndLitOnItsTopAndLeft) {
     HDC dc = nullptr;
     ASSERT_EQ(back->GetDC(&dc), DD_OK);
     RECT r = {1, 1, 6, 6};
-    const std::pair<int, Rows> bevels[] = {
-        {1, {".......", ".WWWWK.", ".W..dK.", ".W..dK.", ".WdddK.", ".KKKKK.", "......."}},
-        {0, {".......", ".......", ".......", ".......", ".......", ".......", "......."}}};
-    for (const auto& [mode, rows] : bevels) {
-        Clear();
-        tf_glob_Level_efekt(dc, &r, mode);
-        ExpectKinds(0, 0, rows);
-    }
-    tf_glob_Level_efekt2_fill(dc, &r, 0);
-    ExpectKinds(0, 1, {".fffff."});
+    tf_glob_Level_efekt2_fill(dc, &r, 1);
     back->ReleaseDC(dc);
+    ExpectKinds(0, 0, {".......", ".WWWWK.", ".WffdK.", ".WffdK.", ".WdddK.", ".KKKKK.", "......."});
 }

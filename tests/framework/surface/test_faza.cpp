@@ -36,6 +36,9 @@ TEST_F(Phase, MeasuresFromBorderToBorderFromAnyPointInsideAndDefaultsOutside) {
         expect_phase(s.ZAMERAJ_FAZU(p.x, p.y), 0, 0, 0, 0, 100, 100);
     tf_CDas_Surface empty;
     expect_phase(empty.ZAMERAJ_FAZU(1, 1), 0, 0, 0, 0, 100, 100);
+    const auto keys = std::pair(s.TC, s.BC);
+    s.TC_NASTAV(15, 2), s.BC_NASTAV(-1, 0), empty.TC_NASTAV(1, 1);  // outside, or no picture: nothing read
+    EXPECT_EQ(std::pair(s.TC, s.BC), keys);
     s.BC = PAPER;  // no border anywhere: the edges bound the phase
     expect_phase(s.ZAMERAJ_FAZU(2, 2), 1, 1, 15, 5, 15, 5);
 }

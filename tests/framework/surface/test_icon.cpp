@@ -3,6 +3,7 @@
 
 #include "framework/core/tf_fsi.h"
 #include "framework/surface/tf_display.h"
+#include "platform/resources.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"
 
@@ -35,7 +36,8 @@ TEST_F(Icon, FromASurfaceMeasuresItsPhaseAndDrawsInsideTheScreen) {
 TEST_F(Icon, FromAFileOrAResourceOwnsItsSurfaceAndTakesTheKeyUnloadableOnesDrawNothing) {
     WriteFile("srf_icon.bmp", Bmp(ICON));
     WriteFile("srf_icon_bad.bmp", {'B', 'M', 0, 0});
-    AddResource("srf_icon_res.bmp", Bmp(ICON));
+    static const std::vector<unsigned char> res = Bmp(ICON);  // a resource's data outlives the run
+    plat_AddResource("srf_icon_res.bmp", res.data(), res.size());
     ASSERT_FALSE(tf_FSI_Existuje_sub("srf_icon_res.bmp"));
     const int live = plat_LiveSurfaceCount();
     {

@@ -1,29 +1,14 @@
-// The element: its pointer machine and hit tests; icon widgets on it.
+// The element: its pointer machine and hit tests.
 #include "framework/widgets/tf_das.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "framework/widgets/tf_policon.h"
 #include "framework/widgets/tf_tlac.h"
 #include "tests/framework/widgets/widget_fixture.h"
 
-namespace {
-struct Element : widget_test::ScreenTest {
-    // A 5 x 5 green phase framed in cyan with one magenta (transparent) pixel at (3, 3).
-    void SetUp() override {
-        widget_test::ScreenTest::SetUp();
-        srf_test::WriteFile("herec.bmp", srf_test::Bmp({"ccccccc", "cgggggc", "cgggggc", "cgg.ggc", "cgggggc",
-                                                        "cgggggc", "ccccccc"}));
-        picture.NAHRAJ_SURFACE(dd, "herec.bmp");
-        picture.BC_NASTAV(0, 0);
-        picture.TC_NASTAV(3, 3);
-    }
-    tf_CDas_Surface picture;
-    tf_CPolCHLO root;
-};
-}  // namespace
+using Element = widget_test::ScreenTest;
 
 TEST_F(Element, PointerMachineCountsTheFarEdgesAndKeepsThePressOutside) {
     tf_CTlac button;  // 100 x 45, without picture
@@ -71,17 +56,4 @@ TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
             }
         EXPECT_GT(hits, 0);
     }
-}
-
-TEST_F(Element, AnIconWidgetDrawsItsPhaseAndGivesUpAPictureItLoaded) {
-    root.MoveToRel(50, 60);
-    tf_CPolIcon* icon = new tf_CPolIcon(&root, -1);
-    icon->Dsgn_PolIcon_User(10, 10, &picture, 1, 1);
-    int w = 0, h = 0;
-    icon->GetSize(&w, &h);
-    EXPECT_EQ(std::pair(w, icon->x), std::pair(6, 60));
-    tf_CPolIcon* own = new tf_CPolIcon(&root, 0, 0, "herec.bmp");
-    EXPECT_EQ(own->vlastni, 1);
-    own->Dsgn_PolIcon_User(0, 0, &picture, 1, 1);
-    EXPECT_TRUE(own->vlastni == 0 && own->srf == &picture);
 }

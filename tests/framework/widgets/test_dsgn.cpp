@@ -9,21 +9,14 @@
 #include "framework/core/tf_fsi.h"
 #include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_tlac.h"
-#include "tests/framework/surface/surface_fixture.h"
 #include "tests/framework/widgets/widget_fixture.h"
 #include "tests/support/test_support.h"
 
 namespace {
 bool same(const tf_TFAZA& a, const tf_TFAZA& b) { return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2; }
-
-// The program's own skin, from its resource.
-struct DesignRecord : widget_test::ScreenTest {
-    void TearDown() override {
-        tf_DSGN_DONE();
-        widget_test::ScreenTest::TearDown();
-    }
-};
 }  // namespace
+
+using DesignRecord = widget_test::DesignedScreen;  // the program's own skin, from its resource
 
 TEST_F(DesignRecord, BuildsOnceFromTheSkinResourceCopiesStockElementsByNameAndReleasesOnce) {
     EXPECT_EQ(tf_DSGN_DONE(), 0);

@@ -98,41 +98,12 @@ TEST_F(Dui, APopUpClosesAfterAChoiceAndOnAPressOutsideAndRefusesALoop) {
     EXPECT_TRUE(!menu.zivy && bar.zivy);
 }
 
-namespace {
-constexpr uint16_t RED = 0xF800;
-const RECT WHOLE = {20, 10, 140, 40};
-
-// Lists drawn on `got` (the back buffer), 200 x 60.
+// Lists drawn on a 200 x 60 screen.
 class DuiDraw : public srf_test::Screen {
 protected:
     DuiDraw() : Screen(200, 60, 200, 60) {}
-    void SetUp() override {
-        Screen::SetUp();
-        tf_CDUI_NoVoid = true;
-        got = back;
-        pic.lpDDS = plat_CreateTestSurface(22, 28);
-        DDSURFACE_ZMAZ(pic.lpDDS, RED);
-        DDSURFACE_ZMAZ(got, PAPER);
-    }
-    // A list without background whose entries keep the rectangles they are given.
-    void Entry(tf_CDUI& l, RECT r, const char* text, bool icon) {
-        l.pozadie = 0;
-        l.PRIDAJ(&r, 1, text, icon ? new tf_CIcon(&pic, tf_TFAZA(1, 1, 21, 27)) : nullptr, true);
-        V(l, l.Count() - 1)->cele_obdlz = WHOLE;
-        l.zmena = false;
-    }
-    Box RedBounds() {
-        Box b{1000, 1000, -1, -1};
-        for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 200; ++x)
-                if (Px(x, y) == RED) b = {std::min(b[0], x), std::min(b[1], y), std::max(b[2], x), std::max(b[3], y)};
-        return b;
-    }
-
-    IDirectDrawSurface* got = nullptr;
-    tf_CDas_Surface pic;
+    void SetUp() override { Screen::SetUp(), tf_CDUI_NoVoid = true; }
 };
-}  // namespace
 
 TEST_F(DuiDraw, AHighlightFillsItsRowAndTheBackgroundOnlyTheBounds) {
     tf_CDUI l;
@@ -142,16 +113,26 @@ TEST_F(DuiDraw, AHighlightFillsItsRowAndTheBackgroundOnlyTheBounds) {
     V(l, 0)->stav = 1;
     V(l, 1)->stav = 2;
     V(l, 1)->obdlz = {150, 5, 190, 20};
-    l.ZOBRAZ(got);
+    l.ZOBRAZ(back);
     EXPECT_EQ(std::make_tuple(Px(13, 10), Px(11, 26), Px(160, 10)), std::make_tuple(Raw(0x00FF3C3C), Raw(RGB(255, 255, 255)), PAPER));
 }
 
 TEST_F(DuiDraw, EntriesOffTheScreenOrWithoutPicturesDrawOnlyWhatThereIs) {
+    tf_CDas_Surface pic;
+    pic.lpDDS = plat_CreateTestSurface(22, 28);
+    DDSURFACE_ZMAZ(pic.lpDDS, 0xF800);
     tf_CDUI l;
-    Entry(l, {150, 50, 190, 70}, "Ag", true);  // partly off the screen
-    l.PRIDAJ(2, "Ag", new tf_CIcon(), true);      // a placeholder box instead of a picture
-    l.PRIDAJ(3, "Ag", "no_such_picture.bmp");     // nothing at all
+    l.pozadie = 0;
+    RECT r = {150, 50, 190, 70};  // partly off the screen
+    l.PRIDAJ(&r, 1, "Ag", new tf_CIcon(&pic, tf_TFAZA(1, 1, 21, 27)), true);
+    V(l, 0)->cele_obdlz = {20, 10, 140, 40};
+    l.PRIDAJ(2, "Ag", new tf_CIcon(), true);   // a placeholder box instead of a picture
+    l.PRIDAJ(3, "Ag", "no_such_picture.bmp");  // nothing at all
     l.zmena = false;
-    l.ZOBRAZ(got);
-    EXPECT_EQ(RedBounds(), (Box{151, 51, 170, 58}));
+    l.ZOBRAZ(back);
+    Box red{1000, 1000, -1, -1};  // the picture's bounds, cut at the screen's edges
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (Px(x, y) == 0xF800) red = {std::min(red[0], x), std::min(red[1], y), std::max(red[2], x), std::max(red[3], y)};
+    EXPECT_EQ(red, (Box{151, 51, 170, 58}));
 }

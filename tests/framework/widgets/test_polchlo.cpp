@@ -34,10 +34,7 @@ struct Probe : tf_CPol {
 
 // A container that records the actions reported to it.
 struct Box : tf_CPolCHLO {
-    Box(tf_CPolCHLO* p, const char* tag, int rx = 0, int ry = 0) : tf_CPolCHLO(p, -1) {
-        Set_Nazov(tag);
-        MoveToRel(rx, ry);
-    }
+    Box(tf_CPolCHLO* p, const char* tag) : tf_CPolCHLO(p, -1) { Set_Nazov(tag); }
     ~Box() override { ++destroyed; }
     bool HandleFWInteraction(int id, int v, tf_CPol* src) override {
         note("h", (nazov + std::to_string(id) + "=" + std::to_string(v) + src->nazov).c_str());

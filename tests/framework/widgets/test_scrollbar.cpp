@@ -5,14 +5,12 @@
 
 #include <climits>
 
-#include "framework/widgets/tf_dsgn.h"
 #include "tests/framework/widgets/widget_fixture.h"
 #include "tests/support/test_support.h"
 
 namespace {
-struct ScrollBar : widget_test::ScreenTest {
-    void SetUp() override { ScreenTest::SetUp(); tf_DSGN_INIT_Background(nullptr); }
-    void TearDown() override { tf_DSGN_DONE(); ScreenTest::TearDown(); }
+struct ScrollBar : widget_test::DesignedScreen {
+    void SetUp() override { DesignedScreen::SetUp(), tf_DSGN_INIT_Background(nullptr); }
     widget_test::Recorder owner;
     tf_CScrollBar* bar = new tf_CScrollBar(&owner, 5);
 };

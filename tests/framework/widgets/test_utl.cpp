@@ -1,13 +1,10 @@
-// The pickers: rows from a folder's pictures and thumbnails, reloading, bad folders and
-// files; and the one-line edit dialog.
+// The picture picker: rows from a folder, reloading, bad folders; and the one-line edit dialog.
 #include "framework/widgets/tf_utl.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_tlac.h"
 #include "platform/window.h"
 #include "tests/framework/widgets/widget_fixture.h"
@@ -17,45 +14,31 @@
 using test_support::LogHas;
 
 namespace {
-struct Picker : widget_test::ScreenTest {
-    void SetUp() override {
-        widget_test::ScreenTest::SetUp();
-        tf_CDUI_NoVoid = true;
-    }
-    // A w x h green picture, red at (1, 1).
-    void Picture(const std::string& rel, int w = 4, int h = 4) {
-        srf_test::Rows rows(h, std::string(w, 'g'));
-        rows[1][1] = 'r';
-        const std::vector<unsigned char> bytes = srf_test::Bmp(rows);
-        tree.File(rel, std::string(bytes.begin(), bytes.end()));
-    }
-    // "value caption path|" for every row.
-    static std::string Rows(tf_CDUIR& l) {
-        std::string s;
-        for (int i = 0; i < l.CountR(); ++i)
-            s += std::to_string(l[i]->hodnota) + " " + l[i]->text + " " +
-                 (l[i]->data ? static_cast<const char*>(l[i]->data) : "-") + "|";
-        return s;
-    }
-    std::string Row(int hodnota, const std::string& name, const std::string& file) {
-        return std::to_string(hodnota) + " " + name + " " + dir + "\\" + file + "|";
-    }
-
-    test_support::TempTree tree;
-    const std::string dir = tree.Path();
-    test_support::AssertCounter asserts;
-};
+// "value caption path|" for every row.
+std::string rows(tf_CDUIR& l) {
+    std::string s;
+    for (int i = 0; i < l.CountR(); ++i)
+        s += std::to_string(l[i]->hodnota) + " " + l[i]->text + " " +
+             (l[i]->data ? static_cast<const char*>(l[i]->data) : "-") + "|";
+    return s;
+}
 }  // namespace
 
+using Picker = widget_test::ScreenTest;
+
 TEST_F(Picker, ReloadFollowsTheFolderBadFoldersGiveNoRowsAndTheOwnerFreesEveryPath) {
-    for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) Picture(n);
+    test_support::AssertCounter asserts;
+    tf_CDUI_NoVoid = true;
+    test_support::TempTree tree;
+    const std::string dir = tree.Path();
+    for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) tree.File(n);  // listed by name alone
     {
         tf_CPolCHLO screen;  // the owner destroys the pickers by their class ids
         tf_UTL_CDUIR_THMFILE* l = new tf_UTL_CDUIR_THMFILE(&screen, 10, 20);
         l->LOAD(dir.c_str(), true);
         remove(tree.Host("b.bmp").c_str());
         EXPECT_EQ(l->RELOAD(dir.c_str(), true), 0);
-        EXPECT_EQ(Rows(*l), Row(1, "a", "a.bmp") + Row(2, "c", "c.bmp"));
+        EXPECT_EQ(rows(*l), "1 a " + dir + "\\a.bmp|2 c " + dir + "\\c.bmp|");
         for (const char* bad : {"\\nikde\\niet", "", static_cast<const char*>(nullptr)}) {
             EXPECT_EQ(l->RELOAD(bad, true), 0);
             EXPECT_EQ(l->CountR(), 0);
@@ -69,42 +52,33 @@ TEST_F(Picker, ReloadFollowsTheFolderBadFoldersGiveNoRowsAndTheOwnerFreesEveryPa
 }
 
 namespace {
-struct EditDialog : widget_test::ScreenTest {
-    void SetUp() override {
-        widget_test::ScreenTest::SetUp();
-        dlg = new tf_UTL_CDLG_EDIT(&owner, "Nova kniha", "Meno knihy:");
-        dlg->CHOD_NA(100, 50);
-    }
-    void TearDown() override {
-        tf_DSGN_DONE();
-        widget_test::ScreenTest::TearDown();
-    }
-    int Press(tf_CTlac* t) { return widget_test::Click(owner, t->x + 5, t->y + 5); }
-
+struct EditDialog : widget_test::DesignedScreen {
     test_support::AssertCounter asserts;
     widget_test::Recorder owner;
-    tf_UTL_CDLG_EDIT* dlg = nullptr;
 };
 }  // namespace
 
 TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown) {
+    auto* dlg = new tf_UTL_CDLG_EDIT(&owner, "Nova kniha", "Meno knihy:");
+    dlg->CHOD_NA(100, 50);
     ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
     owner.SetupVisual_Private();
+    const auto press = [&](tf_CTlac* t) { return widget_test::Click(owner, t->x + 5, t->y + 5); };
     for (int key : {int('K'), int('N'), int('I'), int('H'), int('A'), VK_BACK, int('Y')}) EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(key));
     EXPECT_FALSE(owner.INFORMUJ_SA_KLAV('5'));
-    EXPECT_EQ(Press(dlg->tlac_ok), -10101);
+    EXPECT_EQ(press(dlg->tlac_ok), -10101);
     EXPECT_TRUE(dlg->zivy);
     EXPECT_STREQ(dlg->Get_Text(), "KNIHY");
     for (int i = 0; i < 30; ++i) owner.INFORMUJ_SA_KLAV('A' + i % 26);
     // 20, and the one letter beyond its limit that every edit box takes.
     EXPECT_EQ(std::string(dlg->Get_Text()), "KNIHYABCDEFGHIJKLMNOP");
 
-    EXPECT_EQ(Press(dlg->tlac_zrus), -10102);
+    EXPECT_EQ(press(dlg->tlac_zrus), -10102);
     EXPECT_FALSE(dlg->zivy);
-    EXPECT_EQ(Press(dlg->tlac_ok), 0);  // hidden: no press reaches it
+    EXPECT_EQ(press(dlg->tlac_ok), 0);  // hidden: no press reaches it
     EXPECT_FALSE(owner.INFORMUJ_SA_KLAV('B'));
     dlg->zivy = true;
-    EXPECT_EQ(Press(dlg->tlac_x), -10103);
+    EXPECT_EQ(press(dlg->tlac_x), -10103);
     EXPECT_FALSE(dlg->zivy);
     EXPECT_EQ(owner.reports, (widget_test::Reports{{-10101, 1}, {-10102, 1}, {-10103, 1}}));
 }

@@ -1,9 +1,10 @@
-// The widget tests' screen and a container that records what is reported to it.
+// The widget tests' screens and a container that records what is reported to it.
 #pragma once
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_polchlo.h"
 #include "tests/framework/surface/surface_fixture.h"
 
@@ -11,15 +12,15 @@ namespace widget_test {
 using srf_test::ScreenTest;
 using Reports = std::vector<std::pair<int, int>>;
 
+// The screen, the design record released after each test.
+struct DesignedScreen : ScreenTest {
+    void TearDown() override { tf_DSGN_DONE(), ScreenTest::TearDown(); }
+};
+
 // A container that records the actions reported to it.
 struct Recorder : tf_CPolCHLO {
-    bool HandleFWInteraction(int id, int value, tf_CPol* source) override {
-        reports.emplace_back(id, value);
-        sources.push_back(source);
-        return true;
-    }
+    bool HandleFWInteraction(int id, int value, tf_CPol*) override { return reports.emplace_back(id, value), true; }
     Reports reports;
-    std::vector<tf_CPol*> sources;
 };
 
 // Arm, press and poll at (x, y) as a container passes them on, then release: the id
