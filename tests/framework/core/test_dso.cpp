@@ -8,33 +8,15 @@
 
 #include "framework/core/tf_dso.h"
 #include "platform/resources.h"
+#include "tests/support/findings.h"
 #include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
 
 using test_support::LogHas;
 using Bytes = std::string;  // wave images and samples
+using namespace findings;
 
 namespace {
-Bytes le(uint64_t v, int bytes) {
-    Bytes b;
-    for (int i = 0; i < bytes; ++i) b += static_cast<char>(v >> (8 * i));
-    return b;
-}
-// A chunk whose length field says `len` (its true length when negative); odd bodies are padded.
-Bytes chunk(const char* tag, const Bytes& body, int64_t len = -1) {
-    Bytes c = tag + le(len < 0 ? body.size() : static_cast<uint64_t>(len), 4) + body;
-    return body.size() % 2 ? c + '\0' : c;
-}
-Bytes fmt(WORD channels, DWORD rate, WORD bits, WORD tag = WAVE_FORMAT_PCM) {
-    const DWORD align = channels * bits / 8u;
-    return chunk("fmt ",
-                 le(tag | channels << 16, 4) + le(rate | uint64_t{rate * align} << 32, 8) + le(align | bits << 16, 4));
-}
-Bytes riff(std::initializer_list<Bytes> chunks, int64_t riffSize = -1) {
-    Bytes body = "WAVE";
-    for (const Bytes& c : chunks) body += c;
-    return "RIFF" + le(riffSize < 0 ? body.size() : static_cast<uint64_t>(riffSize), 4) + body;
-}
 Bytes ramp(size_t n) {
     Bytes s(n, 0);
     for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>(i * 7);
@@ -79,42 +61,42 @@ protected:
     }
     test_support::TempTree t;
     const Bytes eight = ramp(101), sixteen = ramp(64);
-    const Bytes wav8 = riff({fmt(1, 22050, 8), chunk("data", eight)});
-    const Bytes wav16 = riff({chunk("data", sixteen), fmt(2, 44100, 16)});
+    const Bytes wav8 = Riff({Fmt(1, 22050, 8), Chunk("data", eight)});
+    const Bytes wav16 = Riff({Chunk("data", sixteen), Fmt(2, 44100, 16)});
     const std::string path8 = t.Path("osem.wav");
 };
 }  // namespace
 
 TEST(DsoParse, FindsChunksInEitherOrderPastOthersAndPadding) {
-    const Bytes list = chunk("LIST", ramp(3));
+    const Bytes list = Chunk("LIST", ramp(3));
     DWORD size;
     WORD bits;
-    EXPECT_EQ(data_offset(riff({list, chunk("data", ramp(10)), fmt(2, 8000, 16)}), &size, &bits),
+    EXPECT_EQ(data_offset(Riff({list, Chunk("data", ramp(10)), Fmt(2, 8000, 16)}), &size, &bits),
               static_cast<long>(12 + list.size() + 8));
     EXPECT_EQ(std::make_pair(size, bits), std::make_pair(DWORD{10}, WORD{16}));
-    Bytes odd = riff({fmt(1, 8000, 8), chunk("data", ramp(5))});
+    Bytes odd = Riff({Fmt(1, 8000, 8), Chunk("data", ramp(5))});
     odd.pop_back();  // the last pad byte may be missing
     EXPECT_GT(data_offset(odd), 0);
     for (size_t n = 0; n + 1 < odd.size(); ++n) EXPECT_EQ(data_offset(odd.substr(0, n)), -1) << n;
 }
 
 TEST(DsoParse, RefusesBrokenImagesWithALogLine) {
-    const Bytes data = chunk("data", ramp(8)), mono = fmt(1, 8000, 8);
+    const Bytes data = Chunk("data", ramp(8)), mono = Fmt(1, 8000, 8);
     // A format without its bits, followed by bytes that would read as 8 bits.
-    Bytes badAlign = fmt(2, 8000, 16), noBits = chunk("fmt ", mono.substr(8, 14)) + Bytes("\x08\0xx", 4) + le(0, 4);
+    Bytes badAlign = Fmt(2, 8000, 16), noBits = Chunk("fmt ", mono.substr(8, 14)) + Bytes("\x08\0xx", 4) + LE(0, 4);
     badAlign[20] = 3;
-    std::vector<Bytes> broken = {{}, riff({mono}), riff({data}), riff({mono, data}, 0), riff({mono, data}, ~0u)};
+    std::vector<Bytes> broken = {{}, Riff({mono}), Riff({data}), Riff({mono, data}, 0), Riff({mono, data}, ~0u)};
     broken.back().pop_back();  // data cut short, the RIFF size claims more
-    broken.push_back(riff({mono, data}, 4 + static_cast<int64_t>(mono.size())));  // data outside the RIFF
-    for (size_t at : {3, 8}) broken.emplace_back(riff({mono, data}))[at] = 'X';   // not "RIFF", not "WAVE"
-    for (const Bytes& f : {chunk("fmt ", ramp(12)), noBits, fmt(1, 8000, 8, 3), fmt(0, 8000, 8), fmt(3, 8000, 16),
-                           fmt(1, 0, 8), fmt(1, 100, 8), fmt(2, 192001, 16), fmt(1, 8000, 24), badAlign,
-                           chunk("fmt ", Bytes(16, 0), ~0u - 15)})
-        broken.push_back(riff({f, data}));
-    broken.push_back(riff({mono, chunk("data", Bytes(8000 * 30 + 1, '\x80'))}));  // longer than half a minute
-    for (int64_t len : {9u, ~0u}) broken.push_back(riff({mono, chunk("data", ramp(8), len)}));
+    broken.push_back(Riff({mono, data}, 4 + static_cast<int64_t>(mono.size())));  // data outside the RIFF
+    for (size_t at : {3, 8}) broken.emplace_back(Riff({mono, data}))[at] = 'X';   // not "RIFF", not "WAVE"
+    for (const Bytes& f : {Chunk("fmt ", ramp(12)), noBits, Fmt(1, 8000, 8, 3), Fmt(0, 8000, 8), Fmt(3, 8000, 16),
+                           Fmt(1, 0, 8), Fmt(1, 100, 8), Fmt(2, 192001, 16), Fmt(1, 8000, 24), badAlign,
+                           Chunk("fmt ", Bytes(16, 0), ~0u - 15)})
+        broken.push_back(Riff({f, data}));
+    broken.push_back(Riff({mono, Chunk("data", Bytes(8000 * 30 + 1, '\x80'))}));  // longer than half a minute
+    for (int64_t len : {9u, ~0u}) broken.push_back(Riff({mono, Chunk("data", ramp(8), len)}));
     // Lengths that bring 32-bit offsets back round to the same chunk.
-    for (int64_t len : {~0u - 7, ~0u - 8}) broken.push_back(riff({chunk("LIST", {}, len), mono, data}));
+    for (int64_t len : {~0u - 7, ~0u - 8}) broken.push_back(Riff({Chunk("LIST", {}, len), mono, data}));
     for (size_t i = 0; i < broken.size(); ++i) {
         test_support::FreshLog();
         EXPECT_EQ(data_offset(broken[i]), -1) << i;
@@ -146,8 +128,8 @@ TEST_F(Dso, PlaysFromTheStartAndALostBufferIsRefilledFromItsOrigin) {
 
 TEST_F(Dso, BadFilesFailCleanlyWithTheirLogLines) {
     t.File("empty.wav");
-    t.File("float.wav", (riff({fmt(1, 8000, 32, 3), chunk("data", ramp(8))})));
-    t.File("tiny.wav", (riff({fmt(1, 8000, 8), chunk("data", ramp(2))})));  // too short for a buffer
+    t.File("float.wav", (Riff({Fmt(1, 8000, 32, 3), Chunk("data", ramp(8))})));
+    t.File("tiny.wav", (Riff({Fmt(1, 8000, 8), Chunk("data", ramp(2))})));  // too short for a buffer
     t.Dir("folder.wav");
     const char* unparsed = "[CHYBA pri parsovani DSParseWaveResource]";
     for (auto [name, line] : {std::pair{"missing.wav", "[CHYBA pri otvoreni F]"},
