@@ -13,6 +13,16 @@
 
 namespace test_support {
 
+// A host file's bytes written or read whole; a file that cannot be read reads as empty.
+inline void WriteFile(const std::string& host, const std::string& content) {
+    std::ofstream(host, std::ios::binary) << content;
+}
+inline std::string ReadFile(const std::string& host) {
+    std::ostringstream s;
+    s << std::ifstream(host, std::ios::binary).rdbuf();
+    return s.str();
+}
+
 class TempTree {
 public:
     TempTree() {
@@ -34,14 +44,8 @@ public:
         return p;
     }
     void Dir(const std::string& rel) const { std::filesystem::create_directory(Host(rel)); }
-    void File(const std::string& rel, const std::string& content = "") const {
-        std::ofstream(Host(rel), std::ios::binary) << content;
-    }
-    std::string Read(const std::string& rel) const {
-        std::ostringstream s;
-        s << std::ifstream(Host(rel), std::ios::binary).rdbuf();
-        return s.str();
-    }
+    void File(const std::string& rel, const std::string& content = "") const { WriteFile(Host(rel), content); }
+    std::string Read(const std::string& rel) const { return ReadFile(Host(rel)); }
     // The names in folder `rel`, in byte order.
     std::vector<std::string> Names(const std::string& rel = "") const {
         std::vector<std::string> names;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -16,6 +15,7 @@
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "tests/support/pixels.h"
+#include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
 
 namespace app_test {
@@ -80,12 +80,7 @@ protected:
         plat_Headless_SetIdleScript(nullptr);
         return code;
     }
-    static void WriteIni(const std::string& content) { std::ofstream(INI, std::ios::binary) << content; }
-    static std::string ReadIni() {
-        std::ostringstream s;
-        s << std::ifstream(INI, std::ios::binary).rdbuf();
-        return s.str();
-    }
+    static std::string ReadIni() { return test_support::ReadFile(INI); }
 
     plat_HeadlessConfig config;
 };

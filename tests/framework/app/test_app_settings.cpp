@@ -9,7 +9,7 @@ struct TfAppSettings : AppTest {
     // Starts with `content` as the settings file (none when null), notes what was read,
     // closes with Esc after two frames and returns the file as Close left it.
     std::string StartAndClose(const char* content, const char* ini = INI) {
-        if (content) WriteIni(content);
+        if (content) test_support::WriteFile(INI, content);
         tf_ScreenW = 1920, tf_ScreenH = 1080;
         RecordingScreen screen(ini);
         Run(screen, [&](int) {
@@ -27,7 +27,7 @@ TEST_F(TfAppSettings, WhatIsReadIsWrittenBackAndMissingPartsKeepTheirDefaults) {
     EXPECT_EQ(read, (std::vector<int>{1024, 768, 5, 100}));
     EXPECT_EQ(StartAndClose("1280 720"), "1280 720\n2 16");  // one line only
     EXPECT_EQ(StartAndClose(("\xff\xfe 12x\n" + std::string(10000, '#') + "\n-5 -5").c_str()), "1920 1080\n2 16");
-    WriteIni("1024 768\n5 100");
+    test_support::WriteFile(INI, "1024 768\n5 100");
     EXPECT_EQ(StartAndClose(nullptr, ""), "1024 768\n5 100");  // no name: nothing read or written
     EXPECT_EQ(read, (std::vector<int>{1920, 1080, 2, 16}));
     plat_SetWriteFailure(true), StartAndClose("1024 768\n5 100"), plat_SetWriteFailure(false);  // saving fails, closing goes on

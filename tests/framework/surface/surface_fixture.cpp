@@ -1,6 +1,5 @@
 #include "tests/framework/surface/surface_fixture.h"
 
-#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -15,20 +14,14 @@ const char NAMES[] = "lmdtgf";
 const COLORREF COLOURS[] = {0x00D7D7D7, 0x00A0A0A0, 0x00505050, 0x00C86464, 0x00B4B4B4, 0x00D8D8D8};
 }  // namespace
 
-std::vector<unsigned char> Bmp(const Rows& rows) {
+std::string Bmp(const Rows& rows) {
     static const char* const codes = "B.rgywkc";
     static const uint32_t colours[] = {0x0000FF, 0xFF00FF, 0xFF0000, 0x00FF00, 0xFFFF00, 0xFFFFFF, 0x000000, 0x00FFFF};
     bmp_fixture::Image img{static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}};
     for (const std::string& row : rows)
         for (char c : row) img.px.push_back(colours[strchr(codes, c) - codes]);
-    return bmp_fixture::Write(img, bmp_fixture::Form{});
-}
-
-void WriteFile(const char* name, const std::vector<unsigned char>& data) {
-    FILE* f = fopen(name, "wb");
-    ASSERT_NE(f, nullptr);
-    if (!data.empty()) fwrite(data.data(), 1, data.size(), f);
-    fclose(f);
+    const std::vector<uint8_t> bytes = bmp_fixture::Write(img, bmp_fixture::Form{});
+    return {bytes.begin(), bytes.end()};
 }
 
 void Screen::SetUp() {
@@ -86,7 +79,7 @@ void Screen::ExpectCopy(tf_CDas_Surface* s, int dx, int dy, RECT src, bool keyed
 }
 
 void Screen::Load(tf_CDas_Surface& s, const char* name, const Rows& rows) {
-    WriteFile(name, Bmp(rows));
+    test_support::WriteFile(name, Bmp(rows));
     s.NAHRAJ_SURFACE(dd, name);
     ASSERT_NE(s.lpDDS, nullptr) << name;
 }

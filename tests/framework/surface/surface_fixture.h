@@ -7,13 +7,13 @@
 
 #include "framework/surface/tf_dsrfc.h"
 #include "tests/support/pixels.h"
+#include "tests/support/temp_tree.h"
 
 namespace srf_test {
 using Rows = std::vector<std::string>;
 // A 24-bit BMP, one character a pixel, top row first: B blue, . magenta, r red, g green,
 // y yellow, w white, k black, c cyan.
-std::vector<unsigned char> Bmp(const Rows& rows);
-void WriteFile(const char* name, const std::vector<unsigned char>& data);
+std::string Bmp(const Rows& rows);
 
 // A back buffer of paper (bw x bh) for a bw x bh screen, with a primary beside it for text
 // measuring. The surface tests take 30 x 20 for a 20 x 12 screen, so that the framework's own

@@ -100,20 +100,16 @@ using Thumbs = Screen;
 
 TEST_F(Thumbs, MissingOnesMadePhaseBesideAPhasesFileOtherPicturesSqueezed) {
     test_support::TempTree tree;
-    const auto picture = [&](const std::string& name, const Rows& rows) {
-        const std::vector<unsigned char> v = Bmp(rows);
-        tree.File(name, {v.begin(), v.end()});
-    };
-    picture("a.bmp", {"rg"});
+    tree.File("a.bmp", Bmp({"rg"}));
     tree.File("a.thm", "kept");
     Rows stripes(100);  // 40 x 100: red, rows 25-74 green
     for (int y = 0; y < 100; ++y) stripes[y] = std::string(40, y >= 25 && y < 75 ? 'g' : 'r');
-    picture("b.bmp", stripes);
+    tree.File("b.bmp", Bmp(stripes));
     // A sprite sheet: black lines round a 20 x 10 phase at (10, 10), red left half, green right.
     Rows sheet(20, std::string(30, 'k'));
     for (int y = 6; y < 16; ++y)
         for (int x = 3; x < 23; ++x) sheet[y][x] = x < 13 ? 'r' : 'g';
-    picture("c.bmp", sheet);
+    tree.File("c.bmp", Bmp(sheet));
     tree.File("c.faz", "10 10\n");
 
     EXPECT_EQ(tf_BMP_Vytvor__bmp2thm(tree.Path().c_str(), 100, 75, 1), 0);

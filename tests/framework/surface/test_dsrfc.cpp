@@ -21,8 +21,8 @@ using SurfaceLoad = Screen;
 using SurfaceDraw = Screen;
 
 TEST_F(SurfaceLoad, OwnOrRequestedSizeAndFailuresLeaveAnEmptyWrapperAndLog) {
-    WriteFile("srf_halves.bmp", Bmp({"rrgg", "rrgg"}));
-    WriteFile("srf_notbmp.bmp", {'n', 'o', 't'});
+    test_support::WriteFile("srf_halves.bmp", Bmp({"rrgg", "rrgg"}));
+    test_support::WriteFile("srf_notbmp.bmp", "not");
     tf_CDas_Surface s, never;
     Load(s, "srf_ok.bmp", PICTURE);
     const int live = plat_LiveSurfaceCount();

@@ -34,10 +34,10 @@ TEST_F(Icon, FromASurfaceMeasuresItsPhaseAndDrawsInsideTheScreen) {
 }
 
 TEST_F(Icon, FromAFileOrAResourceOwnsItsSurfaceAndTakesTheKeyUnloadableOnesDrawNothing) {
-    WriteFile("srf_icon.bmp", Bmp(ICON));
-    WriteFile("srf_icon_bad.bmp", {'B', 'M', 0, 0});
-    static const std::vector<unsigned char> res = Bmp(ICON);  // a resource's data outlives the run
-    plat_AddResource("srf_icon_res.bmp", res.data(), res.size());
+    test_support::WriteFile("srf_icon.bmp", Bmp(ICON));
+    test_support::WriteFile("srf_icon_bad.bmp", std::string("BM\0\0", 4));
+    static const std::string res = Bmp(ICON);  // a resource's data outlives the run
+    plat_AddResource("srf_icon_res.bmp", reinterpret_cast<const BYTE*>(res.data()), res.size());
     ASSERT_FALSE(tf_FSI_Existuje_sub("srf_icon_res.bmp"));
     const int live = plat_LiveSurfaceCount();
     {

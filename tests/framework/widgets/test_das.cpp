@@ -34,10 +34,8 @@ TEST_F(Element, HitTestsLeaveAMarginAndTransparentPixelsOut) {
     EXPECT_FALSE(button.ZASAH(10, 11) || button.ZASAH(11, 10) || button.ZASAH(109, 53) || button.ZASAH(108, 54));
 
     // Hit exactly where drawn, mirrored or not: a phase transparent on its left two columns.
-    srf_test::WriteFile("bok.bmp", srf_test::Bmp({"cccccccc", "c..ggggc", "c..ggggc", "c..ggggc", "c..ggggc",
-                                                  "c..ggggc", "cccccccc"}));
     tf_CDas_Surface side;
-    side.NAHRAJ_SURFACE(dd, "bok.bmp");
+    Load(side, "bok.bmp", {"cccccccc", "c..ggggc", "c..ggggc", "c..ggggc", "c..ggggc", "c..ggggc", "cccccccc"});
     side.BC_NASTAV(0, 0);
     side.TC_NASTAV(1, 1);
     for (const int zrkadlo : {0, 1}) {
