@@ -60,7 +60,7 @@ protected:
     static uint16_t Px(int x, int y) { return test_support::Px(plat_PrimarySurface(), x, y); }
     // Some pixel of the rectangle (both ends included) has that colour.
     static bool Shows(int l, int t, int r, int b, uint16_t colour) {
-        return test_support::Shows(plat_PrimarySurface(), l, t, r, b, colour);
+        return test_support::CountIn(l, t, r, b, [&](int x, int y) { return Px(x, y) == colour; }) > 0;
     }
     // The object's outline, its top edge one pixel out, shows the colour.
     static bool Outlined(CHerec* o, uint16_t colour) {

@@ -181,7 +181,10 @@ TEST_F(Showcases, TheFrameworksWidgetsMenusAndDialogs) {
         for (size_t c = 0; c < captions.size(); ++c) {
             const auto& [r, text] = captions[c];
             EXPECT_TRUE(r.left > b.left && r.right < b.right && r.top >= b.top && r.bottom <= b.bottom) << text;
-            const auto ink = [&](int x, int y) { return test_support::Luma(Px(shot, x, y)) < 60000; };
+            const auto ink = [&](int x, int y) {  // darker than about a quarter of white
+                const COLORREF p = plat_From565(Px(shot, x, y));
+                return 299 * GetRValue(p) + 587 * GetGValue(p) + 114 * GetBValue(p) < 60000;
+            };
             EXPECT_GT(test_support::CountIn(r.left, r.top, r.right, r.bottom, ink), 8) << text;
             for (size_t o = 0; o < c; ++o) EXPECT_TRUE(apart(r, captions[o].first)) << text << ", " << captions[o].second;
         }
