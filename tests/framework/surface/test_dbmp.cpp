@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <utility>

@@ -1,7 +1,6 @@
 // Phases: measured between border lines, drawn clipped to the screen or a window, mirrored.
 #include "framework/surface/tf_display.h"
 #include "tests/framework/surface/surface_fixture.h"
-#include "tests/support/test_support.h"
 
 using namespace srf_test;
 

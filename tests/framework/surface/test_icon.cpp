@@ -2,7 +2,6 @@
 #include "framework/surface/tf_icon.h"
 
 #include "framework/core/tf_fsi.h"
-#include "framework/surface/tf_display.h"
 #include "platform/resources.h"
 #include "tests/framework/surface/surface_fixture.h"
 #include "tests/support/test_support.h"

@@ -1,6 +1,5 @@
 // The list menu: layouts and codes, the list under the pointer, pop-up chains, and its
 // drawing (a highlight, entries off the screen).
-#include "framework/widgets/tf_polchlo.h"
 #include "tests/framework/widgets/widget_fixture.h"
 #include "tests/framework/widgets/dui_fixture.h"
 

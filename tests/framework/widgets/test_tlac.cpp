@@ -4,13 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 #include "framework/widgets/tf_dedb.h"
-#include "framework/widgets/tf_polchlo.h"
 #include "platform/window.h"
 #include "tests/framework/widgets/widget_fixture.h"
-#include "tests/support/test_support.h"
 
 namespace {
 using widget_test::Reports;

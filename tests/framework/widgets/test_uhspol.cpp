@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "framework/widgets/tf_polchlo.h"
 #include "framework/widgets/tf_uhspol.h"
 #include "tests/support/test_support.h"
 

@@ -1,6 +1,5 @@
 // The widget tests' screens and a container that records what is reported to it.
 #pragma once
-#include <string>
 #include <utility>
 #include <vector>
 
