@@ -59,13 +59,14 @@ std::vector<std::string> LogLines() {
     return lines;
 }
 
-bool LogHas(std::initializer_list<const char*> fragments) {
-    for (const std::string& line : LogLines()) {
+int LogIndex(std::initializer_list<const char*> fragments, int from) {
+    const std::vector<std::string> lines = LogLines();
+    for (size_t i = static_cast<size_t>(from); i < lines.size(); ++i) {
         bool all = true;
-        for (const char* f : fragments) all = all && line.find(f) != std::string::npos;
-        if (all) return true;
+        for (const char* f : fragments) all = all && lines[i].find(f) != std::string::npos;
+        if (all) return static_cast<int>(i);
     }
-    return false;
+    return -1;
 }
 
 long PeakGrowthKiB(const std::function<void()>& work) {

@@ -20,8 +20,9 @@ public:
 // Starts a fresh log for the test and returns its lines later.
 void FreshLog();
 std::vector<std::string> LogLines();
-// True when some log line contains every given fragment.
-bool LogHas(std::initializer_list<const char*> fragments);
+// The first log line from `from` on that contains every given fragment; -1 when none does.
+int LogIndex(std::initializer_list<const char*> fragments, int from = 0);
+inline bool LogHas(std::initializer_list<const char*> fragments) { return LogIndex(fragments) >= 0; }
 
 // The working folder is `dir` while alive, then the one before again.
 class InFolder {

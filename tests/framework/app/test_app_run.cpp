@@ -3,18 +3,8 @@
 #include "tests/support/test_support.h"
 
 using namespace app_test;
-
-namespace {
+using test_support::LogIndex;
 using TfAppRun = AppTest;
-
-// The first log line from `from` on that holds both fragments; -1 when none does.
-int log_index(const std::string& a, const std::string& b, int from = 0) {
-    const auto lines = test_support::LogLines();
-    for (size_t i = size_t(from); i < lines.size(); ++i)
-        if (lines[i].find(a) != std::string::npos && lines[i].find(b) != std::string::npos) return int(i);
-    return -1;
-}
-}  // namespace
 
 TEST_F(TfAppRun, StartUpStepsThenFramesThenAnOrderlyShutdown) {
     RecordingScreen screen;
@@ -34,13 +24,14 @@ TEST_F(TfAppRun, StartUpStepsThenFramesThenAnOrderlyShutdown) {
                            "SetupVisual_Private", "init m_duir_Rozlisenia", "Init2", "while..."};
     int at = 0;
     for (int n = 1; n <= 8; ++n) {
-        at = log_index(std::string("TF_APP_w(") , std::string(") : QZOV [tf_CAppScreen::Execute; ") + steps[n - 1] +
-                                                     "] [" + std::to_string(n) + "]", at);
+        const std::string step =
+            std::string(") : QZOV [tf_CAppScreen::Execute; ") + steps[n - 1] + "] [" + std::to_string(n) + "]";
+        at = LogIndex({"TF_APP_w(", step.c_str()}, at);
         ASSERT_GE(at, 0) << "step " << n;
     }
-    const int destroyed = log_index("TF_APP_w(", ") : case WM_DESTROY - dll; tf_APP_WindowProc", at);
+    const int destroyed = LogIndex({"TF_APP_w(", ") : case WM_DESTROY - dll; tf_APP_WindowProc"}, at);
     EXPECT_GT(destroyed, at);
-    EXPECT_GT(log_index("TF_APP_w(", ") : dll - tf_APP_Vykonaj_RELEASE_SRF", destroyed), destroyed);
+    EXPECT_GT(LogIndex({"TF_APP_w(", ") : dll - tf_APP_Vykonaj_RELEASE_SRF"}, destroyed), destroyed);
     EXPECT_EQ(tf_lpDDSPrimary, nullptr);
     EXPECT_EQ(tf_lpDDSBack, nullptr);
     EXPECT_EQ(plat_LiveSurfaceCount(), live);
@@ -54,7 +45,7 @@ TEST_F(TfAppRun, WithoutADisplayExecuteReturnsAtOnceWithAMessage) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be opened"), std::string::npos);
     EXPECT_TRUE(screen.trail.empty());
     EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_APP_Inicializuj"}));
-    EXPECT_EQ(log_index("QZOV", "[3]"), -1);
+    EXPECT_EQ(LogIndex({"QZOV", "[3]"}), -1);
     EXPECT_TRUE(plat_Headless_MessageBoxes().empty());
 }
 
