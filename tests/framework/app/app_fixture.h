@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,9 +37,8 @@ struct RecordingScreen : tf_CAppScreen {
     }
     void ChangedResolution(int oldW, int oldH, int newW, int newH) override {
         tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
-        std::ostringstream s;
-        s << "Changed " << oldW << "x" << oldH << "->" << newW << "x" << newH;
-        Note(s.str());
+        Note("Changed " + std::to_string(oldW) + "x" + std::to_string(oldH) + "->" + std::to_string(newW) + "x" +
+             std::to_string(newH));
     }
     void Note(const std::string& what) {
         trail.push_back(what);

@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
 
 using test_support::LogLines;
@@ -19,9 +20,7 @@ protected:
     void SetUp() override {
         tf_LOG_SetONOFF(1);
         tf_LOG_ForgetRun();
-        FILE* f = fopen("tf_LOG.txt", "w");
-        fputs("old run\n", f);
-        fclose(f);
+        test_support::WriteFile("tf_LOG.txt", "old run\n");
     }
     void TearDown() override { tf_LOG_SetONOFF(1); }
 };
