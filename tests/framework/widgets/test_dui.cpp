@@ -1,9 +1,8 @@
 // The list menu: layouts and codes, the list under the pointer, pop-up chains, and its
 // drawing (a highlight, entries off the screen).
 #include "tests/framework/widgets/widget_fixture.h"
-#include "tests/framework/widgets/dui_fixture.h"
 
-using namespace dui_test;
+using namespace widget_test;
 using test_support::LogHas;
 
 TEST_F(Dui, ColumnArcAndLimitedColumnLayouts) {

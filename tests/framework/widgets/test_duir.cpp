@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "tests/framework/widgets/dui_fixture.h"
+#include "tests/framework/widgets/widget_fixture.h"
 
-using namespace dui_test;
+using namespace widget_test;
 
 namespace {
 struct Rows : Dui {
