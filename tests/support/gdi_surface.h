@@ -11,7 +11,6 @@ namespace test_support {
 struct GdiSurface {
     GdiSurface(int w, int h) : srf(plat_CreateTestSurface(w, h)) { srf->GetDC(&dc); }
     ~GdiSurface() { srf->Release(); }
-    uint16_t raw(int x, int y) const { return Px(srf, x, y); }
     COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
     // A colour as the surface stores it (found through a spare pixel).
     COLORREF stored(COLORREF c) const {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <optional>
 
 #include "tests/support/temp_tree.h"
 
@@ -14,16 +15,12 @@ namespace {
 // share the log file or any other file they write.
 class OwnWorkingDirectory : public ::testing::Environment {
 public:
-    void SetUp() override {
-        if (getcwd(home_, sizeof home_) && chdir(dir_.Host().c_str()) != 0) home_[0] = 0;
-    }
-    void TearDown() override {
-        if (home_[0] && chdir(home_) != 0) home_[0] = 0;
-    }
+    void SetUp() override { in_.emplace(dir_.Host()); }
+    void TearDown() override { in_.reset(); }
 
 private:
     TempTree dir_;
-    char home_[4096] = "";
+    std::optional<InFolder> in_;
 };
 [[maybe_unused]] ::testing::Environment* const own_directory =
     ::testing::AddGlobalTestEnvironment(new OwnWorkingDirectory);
