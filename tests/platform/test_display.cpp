@@ -66,7 +66,7 @@ TEST(Letterbox, KeepsTheAspectAndMapsPointsBack) {
 TEST(Screenshot, ReadsBackPixelForPixel) {
     test_support::TempTree tmp;
     test_support::GdiSurface s(7, 5);  // 21 bytes a row: padded to 24
-    s.pattern();
+    for (int i = 0; i < 35; ++i) s.srf->Row(i / 7)[i % 7] = static_cast<uint16_t>(0x1234 + 1013 * i);  // all different
     ASSERT_TRUE(plat_SaveSurfaceBMP(s.srf, tmp.Host("shot.bmp").c_str()));
     EXPECT_EQ(tmp.Read("shot.bmp").size(), 54u + 24 * 5);
     HBITMAP bm = static_cast<HBITMAP>(LoadImageA(nullptr, tmp.Path("shot.bmp").c_str(), IMAGE_BITMAP, 0, 0,

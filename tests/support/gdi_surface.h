@@ -18,11 +18,6 @@ struct GdiSurface {
         SetPixel(dc, 0, 0, old);
         return got;
     }
-    // Every pixel a different value, so that any change shows.
-    void pattern() {
-        for (int y = 0; y < srf->Height(); ++y)
-            for (int x = 0; x < srf->Width(); ++x) srf->Row(y)[x] = static_cast<uint16_t>(0x1234 + 37 * x + 1013 * y);
-    }
     int count(const std::function<bool(int, int)>& pred) const {
         return CountIn(0, 0, srf->Width() - 1, srf->Height() - 1, pred);
     }

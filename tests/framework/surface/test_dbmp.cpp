@@ -28,8 +28,7 @@ struct Written {
         std::ifstream in(host, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), {});
     }
-    uint32_t U32(size_t at) const { return plat_ReadLE(&bytes[at], 4); }
-    Size Dims() const { return {static_cast<int>(U32(18)), static_cast<int>(U32(22))}; }
+    Size Dims() const { return {int(plat_ReadLE(&bytes[18], 4)), int(plat_ReadLE(&bytes[22], 4))}; }
     COLORREF At(int x, int y) const {  // counted from the top
         const size_t row = (static_cast<size_t>(Dims().first) * 3 + 3) / 4 * 4;
         const uint8_t* p = &bytes[54 + (Dims().second - 1 - y) * row + 3 * static_cast<size_t>(x)];
