@@ -28,7 +28,6 @@ struct Showcase : tf_CAppScreen {
     int SetupVisual() override;
     void Redraw_Screen() override { ++frames; }
     void Do_RELEASE_SRF() override { skin.RELEASE_SURFACE(); }
-    tf_CIcon* Icon(POINT p) { return new tf_CIcon(&skin, p.x, p.y); }
 
     tf_CDas_Surface skin{"showcase.skin"};
     HFONT heading = CreateFontA(28, 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
@@ -71,7 +70,7 @@ int Showcase::SetupVisual() {
     auto* arc = new tf_CDUI(this, 4200);
     arc->Nastav_Triedu(0);
     const std::pair<POINT, const char*> icons[] = {{BACK, "Spat"}, {PLAY, "Hraj"}, {BOOK, "Kniha"}, {SAVE, "Uloz"}, {NEXT, "Dalej"}};
-    for (int i = 0; i < 5; ++i) arc->PRIDAJ(i + 1, icons[i].second, Icon(icons[i].first), true);
+    for (const auto& [p, name] : icons) arc->PRIDAJ(arc->Count() + 1, name, new tf_CIcon(&skin, p.x, p.y), true);
     arc->Dsgn(310, 714);
 
     (new tf_UTL_CDLG_EDIT(this, plat_W1250(u8"Nová kniha"), "Meno knihy:"))->MoveToRel(1400, 700);
