@@ -72,8 +72,7 @@ int64_t map_axis(Span d, Span s, int dlim, int slim, bool mirror, std::vector<in
     map.clear();
     for (int64_t p = std::max<int64_t>(d.lo, 0); p < std::min<int64_t>(d.hi, dlim); ++p) {
         const int64_t i = mirror ? d.hi - 1 - p : p - d.lo;
-        // (2i + 1) * sn needs up to 67 bits for spans of 2^32.
-        const int64_t src = s.lo + static_cast<int64_t>(static_cast<__int128>(2 * i + 1) * sn / (2 * dn));
+        const int64_t src = s.lo + plat_StretchSource(i, dn, sn);
         if (src < 0 || src >= slim) {
             if (!map.empty()) break;  // monotonic: nothing further is inside
             continue;

@@ -97,6 +97,13 @@ private:
     DWORD refs = 1;
 };
 
+// Blt's scaling: the source offset that destination offset i of dn pixels shows from sn
+// source pixels, nearest neighbour sampled at pixel centres. (2i + 1) * sn needs up to 67
+// bits for spans of 2^32.
+inline int64_t plat_StretchSource(int64_t i, int64_t dn, int64_t sn) {
+    return static_cast<int64_t>(static_cast<__int128>(2 * i + 1) * sn / (2 * dn));
+}
+
 // A 16-bit RGB565 pixel buffer. Every operation clips against the destination, so
 // nothing is written outside a surface whatever the coordinates.
 class IDirectDrawSurface {

@@ -123,8 +123,8 @@ void tf_CDas_Surface::ZOBRAZ_FAZU_Z(IDirectDrawSurface* ciel, int x, int y, tf_T
 }
 
 bool tf_CDas_Surface::BOD_FAZY_Z(const tf_TFAZA& faza, int dx, int dy, int* sx, int* sy) {
-    // Nearest neighbour at pixel centres from n + 1 source pixels onto n, as the copy samples.
-    auto sample = [](int d, int n) { return static_cast<int>((2LL * d + 1) * (n + 1) / (2LL * n)); };
+    // The mirrored copy scales n + 1 source pixels onto n.
+    auto sample = [](int d, int n) { return static_cast<int>(plat_StretchSource(d, n, n + 1)); };
     const int w = faza.x2 - faza.x1 - 1, h = faza.y2 - faza.y1 - 1;
     if (dx < 0 || dy < 0 || dx >= w || dy >= h) return false;
     *sx = faza.x1 + sample(w - 1 - dx, w);
