@@ -56,8 +56,9 @@ void CKnihaScreen::Do_RESTORE_SRF() {
 
 void CKnihaScreen::Redraw_Screen() { PX_DrawEditorFrame(m_lpDDSBack); }
 
-// The catalogue, the lists and the shown page are made again for the new size. A new page
-// not yet saved has no file to come back from: it stays, its background fitted anew.
+// The catalogue, the lists and the shown page are made again for the new size; the page was
+// saved before the change. A new page not yet saved has no file to come back from: it stays,
+// its background fitted anew.
 void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
     PX_LoadDefaultBookIcon();
@@ -67,7 +68,6 @@ void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
         PRIPRAV_POZADIE(true);  // its history stays with it
     } else if (current_book != -1 && current_page != -1) {
         VOLBA_STRANY(current_book, current_page);
-        PX_HIST_Vymaz();
     }
     PX_PlaceButtons(false);
     px_editor->dui_M.zmena = true;

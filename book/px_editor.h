@@ -23,6 +23,7 @@ public:
     void Redraw_Screen() override;
     void HandleWMInteraction(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void ChangedResolution(int oldW, int oldH, int newW, int newH) override;
+    bool SaveWork() override;  // the shown page's changes (px_editor_cmd_book.cpp)
 };
 
 // The running editor screen; null while there is none.

@@ -1,5 +1,7 @@
 // The editor's book commands: the main menu, choosing books and pages, the page buttons,
 // saving, and the new-book dialog.
+#include <cstdio>
+
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_historia.h"
@@ -7,33 +9,35 @@
 #include "book/px_stav.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/widgets/tf_utl.h"
+#include "platform/codepage.h"
 
 namespace {
 enum { INFO = 7, KONIEC = 100 };
 }  // namespace
 
+// "Koniec" goes the way Esc does: the page is saved first.
 void PX_MainMenu(int id) {
     if (id == INFO && app_screen->m_pDlgInfo) app_screen->m_pDlgInfo->zivy = !app_screen->m_pDlgInfo->zivy;
     if (id == KONIEC) app_screen->Close();
 }
 
+// Every way off the shown page saves its changes first; a failed save keeps the author on it.
 void PX_ChooseBook(int id) {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
     if (id == PX_ID_NEW_BOOK) {
         px_editor->nova_kniha->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
         px_editor->nova_kniha->zivy = true;
-    } else if (id != PX_ID_CLOSE_BOOKS) {
+    } else if (id != PX_ID_CLOSE_BOOKS && PX_Uloz_zmeny()) {
         VOLBA_KNIHY(id, true);
-        PX_HIST_Vymaz();
     }
 }
 
 // A page of a book that is not the current one makes that book current first; a book that
 // cannot be made current shows none of its pages.
 void PX_ChoosePage(int id) {
+    if (!PX_Uloz_zmeny()) return;
     if (listed_book != current_book) VOLBA_KNIHY(listed_book, false);
     if (listed_book == current_book) VOLBA_STRANY(current_book, id);
-    PX_HIST_Vymaz();
 }
 
 void PX_Play() {
@@ -41,39 +45,40 @@ void PX_Play() {
     running = true;
 }
 
+// The save button and Ctrl+S: saved even without changes, as asked.
 void PX_SavePage() {
-    dirty = false;
-    ULOZ_STRANU();  // a page that could not be written stays dirty
-    PX_HIST_Ulozene();
+    if (current_book == -1 || current_page == -1 || !PX_Uloz_teraz()) return;
+    if (const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page))
+        snprintf(status_text, sizeof status_text, "%s %s", plat_W1250(u8"Uložené: strana"), ks->page_name);
 }
 
 void PX_NextPage() {
-    VOLBA_STRANY(current_book, next_page);
-    PX_HIST_Vymaz();
+    if (PX_Uloz_zmeny()) VOLBA_STRANY(current_book, next_page);
 }
 
 void PX_PreviousPage() {
-    VOLBA_STRANY(current_book, prev_page);
-    PX_HIST_Vymaz();
+    if (PX_Uloz_zmeny()) VOLBA_STRANY(current_book, prev_page);
 }
 
-// The unsaved new page is dropped; the page before it comes back from its file.
+// The unsaved new page is dropped, as the author chose; the page before it comes back from its file.
 void PX_LeaveNewPage() {
     if (current_page != PX_NEW_PAGE) return;
+    PX_HIST_Zabudni("");
     VOLBA_STRANY(current_book, prev_page);
-    PX_HIST_Vymaz();
 }
 
+// The button may still be shown for a frame after it was pressed: a new page comes after a
+// saved one only.
 void PX_NewPage() {
-    NOVA_STRANA(current_page);
-    PX_HIST_Vymaz();
+    if (current_page != -1 && current_page != PX_NEW_PAGE && PX_Uloz_zmeny()) NOVA_STRANA(current_page);
 }
 
 void PX_NewBookDialog(int id) {
     tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
     if (id == TF_UTL_EDIT_CANCEL) dialog->zivy = false;
-    if (id != TF_UTL_EDIT_OK) return;
+    if (id != TF_UTL_EDIT_OK || !PX_Uloz_zmeny()) return;
     PX_Nova_kniha_zadana(dialog->Get_Text());
-    PX_HIST_Vymaz();
     dialog->zivy = false;
 }
+
+bool CKnihaScreen::SaveWork() { return PX_Uloz_zmeny(); }

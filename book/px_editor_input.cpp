@@ -35,6 +35,7 @@ const Klavesa KLAVESY[] = {
     {VK_DELETE, ANY, PX_DeleteHovered},  // the object under the pointer goes
     {VK_F1, ANY, PX_ReportRegistry},     // the page's objects into the log
     {VK_F9, ANY, PX_ExportPage},         // the page as an animated GIF beside it
+    {'S', CTRL, PX_SavePage},
     {'Z', CTRL, PX_Undo},
     {'Y', CTRL, PX_Redo},
     {'Z', CTRL | SHIFT, PX_Redo},

@@ -32,6 +32,13 @@ void VOLBA_STRANY(int book, int page);
 void NOVA_STRANA(int page);
 // False when the page could not be saved (the status line says so).
 bool ULOZ_STRANU();
+// The shown page saved now, its thumbnail drawn from the page itself (not from a frame with
+// the editor's controls), and the undo history told; false when it could not be saved.
+bool PX_Uloz_teraz();
+// Before the author leaves the shown page: its changes saved now. True when nothing is left
+// unsaved; false when the save failed (the page keeps its changes, the status line says so),
+// and the leaving stops.
+bool PX_Uloz_zmeny();
 // The frame's thumbnail step: after the page is drawn, before the editor's controls.
 void PX_Obnov_nahlad();
 // False (logged, nothing made) for a missing template, an existing book of that name, or a

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
@@ -86,6 +87,7 @@ bool uloz_novu() {
     stav_strany(ks);
     TF_LOG(status_text);
     NAPLN_STRANY(current_book, true);
+    PX_HIST_Premenuj("", ks->page_path);
     thumbnail_request = true;
     dirty = false;
     return true;
@@ -115,6 +117,7 @@ void VOLBA_STRANY(int book, int page) {
     }
     // A thumbnail still due belongs to the page being left; the next frame shows this one.
     thumbnail_request = false;
+    PX_HIST_Strana(ks->page_path);
     current_page = page;
     stav_strany(ks);
     TF_LOG(status_text);
@@ -135,6 +138,7 @@ void NOVA_STRANA(int page) {
     else
         snprintf(status_text, sizeof status_text, "         %s", marker);
     TF_LOG(status_text);
+    PX_HIST_Strana("");
     VYMAZ_REG();
     free(background_path);
     background_path = nullptr;
@@ -155,6 +159,16 @@ bool ULOZ_STRANU() {
     dirty = false;
     return true;
 }
+
+bool PX_Uloz_teraz() {
+    if (tf_lpDDSBack) ZOBRAZ_STRANU(tf_lpDDSBack);
+    const bool ok = ULOZ_STRANU();
+    PX_Obnov_nahlad();
+    PX_HIST_Ulozene();
+    return ok;
+}
+
+bool PX_Uloz_zmeny() { return !dirty || current_book == -1 || current_page == -1 || PX_Uloz_teraz(); }
 
 void PX_Obnov_nahlad() {
     if (!thumbnail_request) return;
