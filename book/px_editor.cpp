@@ -4,9 +4,11 @@
 
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_otazka.h"
 #include "book/px_pozadie.h"
 #include "book/px_stav.h"
 #include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
 
 CKnihaScreen* app_screen = nullptr;
@@ -22,7 +24,11 @@ CKnihaScreen::CKnihaScreen(void* instance, int showCommand, const char* iniName)
 CKnihaScreen::~CKnihaScreen() {
     if (!px_editor->uvolnene) UVOLNI_VSETKO();
     PX_HIST_Vymaz();
+    PX_Otazky_Koniec();
     delete px_editor->nova_kniha;
+    delete px_editor->otazka;
+    delete px_editor->kos;
+    delete px_editor->riadok;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
     background_surface = nullptr;
@@ -35,6 +41,13 @@ CKnihaScreen::~CKnihaScreen() {
 void PX_LoadDefaultBookIcon() {
     delete default_book_icon;
     default_book_icon = new tf_CIcon("kniha_ikona_default.bmp");
+}
+
+void PX_CloseLists() {
+    for (tf_CDUI* l : {static_cast<tf_CDUI*>(duir_KNIHY), static_cast<tf_CDUI*>(duir_STRANY),
+                       static_cast<tf_CDUI*>(px_editor->kos), static_cast<tf_CDUI*>(utl_duir_Pozadia),
+                       static_cast<tf_CDUI*>(utl_duir_Kulisy), static_cast<tf_CDUI*>(utl_duir_Herci), dui_PozGeometria})
+        if (l) l->zivy = false;
 }
 
 void CKnihaScreen::Do_LOAD_SRF() {

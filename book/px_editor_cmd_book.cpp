@@ -1,11 +1,12 @@
 // The editor's book commands: the main menu, choosing books and pages, the page buttons,
-// saving, and the new-book dialog.
+// saving, the new book, and storing the work before the editor ends.
 #include <cstdio>
 
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_otazka.h"
 #include "book/px_stav.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/widgets/tf_utl.h"
@@ -25,8 +26,9 @@ void PX_MainMenu(int id) {
 void PX_ChooseBook(int id) {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
     if (id == PX_ID_NEW_BOOK) {
-        px_editor->nova_kniha->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
-        px_editor->nova_kniha->zivy = true;
+        PX_Spytaj_nazov(plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"), "", [](const char* name) {
+            if (PX_Uloz_zmeny()) PX_Nova_kniha_zadana(name);
+        });
     } else if (id != PX_ID_CLOSE_BOOKS && PX_Uloz_zmeny()) {
         VOLBA_KNIHY(id, true);
     }
@@ -73,12 +75,14 @@ void PX_NewPage() {
     if (current_page != -1 && current_page != PX_NEW_PAGE && PX_Uloz_zmeny()) NOVA_STRANA(current_page);
 }
 
-void PX_NewBookDialog(int id) {
-    tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
-    if (id == TF_UTL_EDIT_CANCEL) dialog->zivy = false;
-    if (id != TF_UTL_EDIT_OK || !PX_Uloz_zmeny()) return;
-    PX_Nova_kniha_zadana(dialog->Get_Text());
-    dialog->zivy = false;
+// A page that cannot be saved keeps the editor open, unless the author chooses to end anyway.
+bool CKnihaScreen::SaveWork(bool closing) {
+    if (px_editor->bez_ulozenia || PX_Uloz_zmeny()) return true;
+    if (closing)
+        PX_Spytaj_ano_nie(plat_W1250(u8"Koniec"), plat_W1250(u8"Stranu sa nepodarilo uložiť."),
+                          plat_W1250(u8"Skončiť bez uloženia?"), plat_W1250(u8"Skončiť"), [] {
+                              px_editor->bez_ulozenia = true;
+                              app_screen->Close();
+                          });
+    return false;
 }
-
-bool CKnihaScreen::SaveWork() { return PX_Uloz_zmeny(); }

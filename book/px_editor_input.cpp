@@ -7,6 +7,7 @@
 #include "book/px_herec.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_otazka.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
@@ -63,6 +64,8 @@ const Anketa ANKETY[] = {
     {[]() -> tf_CDUI* { return dui_setup_2; }, PX_SetMotion},
     {[]() -> tf_CDUI* { return dui_setup_3; }, PX_SetEdge},
     {[]() -> tf_CDUI* { return dui_setup_4; }, PX_SetPace},
+    {[]() -> tf_CDUI* { return px_editor->kos; }, PX_ChooseTrash},
+    {[]() -> tf_CDUI* { return px_editor->riadok; }, PX_RowMenu},
 };
 
 // The buttons asked after every release, in this order: each acts once per press.
@@ -105,9 +108,14 @@ void pohyb(int x, int y) {
     e.group.INFORMUJ_SA(x, y, 0);
     // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
     // would not open) opens once it has them: the row is offered the move again.
+    // The trash row likewise opens the trash as it stands now.
     int row = 0, id = 0;
-    if (duir_KNIHY && duir_KNIHY->INFORMUJ_MA_3(&row, &id) && id >= PX_FIRST_BOOK_ID && id != listed_book) {
+    if (!duir_KNIHY || !duir_KNIHY->INFORMUJ_MA_3(&row, &id)) return;
+    if (id >= PX_FIRST_BOOK_ID && id != listed_book) {
         NAPLN_STRANY(id, false);
+        duir_KNIHY->INFORMUJ_SA(x, y, 0);
+    } else if (id == PX_ID_TRASH) {
+        PX_FillTrash();
         duir_KNIHY->INFORMUJ_SA(x, y, 0);
     }
 }
@@ -129,7 +137,8 @@ void stlacenie(int x, int y) {
         tf_CDUI* zoznam = a.zoznam();
         if (zoznam && zoznam->INFORMUJ_MA(&id) && a.prikaz) a.prikaz(id);
     }
-    setup_target = -1;  // any left press closes the object menu
+    setup_target = -1;  // any left press closes the object menu and a row's menu
+    px_editor->riadok->zivy = false;
 }
 
 // The released object flies on with the drag's last step.
@@ -149,12 +158,14 @@ void uvolnenie(int x, int y) {
     for (const Tlacidlo& t : TLACIDLA)
         if ((e.*t.tlac).STLACENE()) t.prikaz();
     int id = 0;
-    if (e.group.INFORMUJ_MA(&id)) PX_NewBookDialog(id);
+    if (e.group.INFORMUJ_MA(&id)) PX_Odpoved(id);
     e.group.INFORMUJ_SA(x, y, -1);
 }
 
+// Over a row of the books or pages list, the row's menu; else the menu of the object under
+// the pointer.
 void menu_objektu(int x, int y) {
-    if (hovered == -1 || !dui_setup) return;
+    if (PX_RowMenuAt(x, y) || hovered == -1 || !dui_setup) return;
     setup_target = hovered;
     hovered = -1;
     dui_setup->CHOD_NA(x, y);
@@ -165,6 +176,7 @@ void koniec() {
     TF_LOG("case WM_DESTROY - PX");
     UVOLNI_VSETKO();
     PX_HIST_Vymaz();
+    PX_Otazky_Koniec();
     px_editor->uvolnene = true;
     px_editor->group.zivy = false;
 }

@@ -26,11 +26,6 @@ void klik() {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
 }
 
-void susedia(int page) {
-    next_page = NAJDI_KS(current_book, page + 1) ? page + 1 : 0;
-    prev_page = page >= 2 && NAJDI_KS(current_book, page - 1) ? page - 1 : 0;
-}
-
 void stav_strany(const struct_kniha_strana* ks) {
     snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
 }
@@ -83,7 +78,7 @@ bool uloz_novu() {
     KS.Add(ks);
 
     current_page = ks->page_id;
-    susedia(current_page);
+    PX_Susedia(current_page);
     stav_strany(ks);
     TF_LOG(status_text);
     NAPLN_STRANY(current_book, true);
@@ -93,6 +88,11 @@ bool uloz_novu() {
     return true;
 }
 }  // namespace
+
+void PX_Susedia(int page) {
+    next_page = NAJDI_KS(current_book, page + 1) ? page + 1 : 0;
+    prev_page = page >= 2 && NAJDI_KS(current_book, page - 1) ? page - 1 : 0;
+}
 
 bool PX_Zapis_nahlad() {
     if (tf_lpDDSBack && thumbnail_path[0] &&
@@ -123,7 +123,7 @@ void VOLBA_STRANY(int book, int page) {
     TF_LOG(status_text);
     RELOAD_REG(ks->page_path);
     dirty = false;
-    susedia(page);
+    PX_Susedia(page);
 }
 
 void NOVA_STRANA(int page) {

@@ -1,8 +1,10 @@
 // The page registry: the objects of the shown page in drawing order, the page file that
 // stores them, and the actors' phases files.
 #pragma once
+#include <string>
 
 class CHerec;
+class tf_UTL_CDUIR_THMFILE;
 
 // Adds nothing when the registry is full (PX_MAX_OBJECTS).
 void PRIDAJ_KULISU(const char* path, int x, int y, int motion, int edge);
@@ -23,3 +25,5 @@ bool SAVE_REG(const char* path);
 // then empty).
 bool RELOAD_REG(const char* path);
 void P_Load_Fazy(const char* path, CHerec* object);
+// The full path of the picture that the book's list shows under the name, or null (logged).
+const char* PX_Cesta_obrazka(tf_UTL_CDUIR_THMFILE* list, const std::string& name);

@@ -98,20 +98,6 @@ bool parse_page_line(const std::string& line, PageLine& l) {
     return true;
 }
 
-// The full path of the picture the book's asset list shows under the name, or null. A name
-// the book has no picture of (one deleted or renamed beside the program) is logged.
-const char* asset_path(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
-    if (!list || name.empty()) return nullptr;
-    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
-    // As Windows compares file names: a page made on another machine may spell a picture in
-    // another case than the disk here does.
-    for (int i = 0; !row && i < list->CountR(); ++i)
-        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
-    if (row && row->data) return static_cast<const char*>(row->data);
-    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
-    return nullptr;
-}
-
 void set_background_path(const char* path) {
     char* copy = path ? strdup(path) : nullptr;
     free(background_path);
@@ -127,7 +113,7 @@ std::pair<int, int> motion_and_edge(const PageLine& l, int kind_motion) {
 void apply_page_line(const PageLine& l) {
     switch (l.type) {
     case 'p': {
-        const char* path = asset_path(utl_duir_Pozadia, l.name);
+        const char* path = PX_Cesta_obrazka(utl_duir_Pozadia, l.name);
         set_background_path(path);
         if (path) TF_LOG("  [p]", path);
         if (l.x >= PX_BG_NO && l.x <= PX_BG_TILE) background_mode = l.x;
@@ -137,7 +123,7 @@ void apply_page_line(const PageLine& l) {
     }
     case 'k': {
         const auto [motion, edge] = motion_and_edge(l, PX_MOTION_HORIZONTAL);
-        if (const char* path = asset_path(utl_duir_Kulisy, l.name)) {
+        if (const char* path = PX_Cesta_obrazka(utl_duir_Kulisy, l.name)) {
             TF_LOG("  [k]", path);
             PRIDAJ_KULISU(path, l.x, l.y, motion, edge);  // a prop's delay is not kept
             TF_LOG("   k-OK");
@@ -146,7 +132,7 @@ void apply_page_line(const PageLine& l) {
     }
     case 'h': {
         const auto [motion, edge] = motion_and_edge(l, PX_MOTION_NERVOUS);
-        if (const char* path = asset_path(utl_duir_Herci, l.name)) {
+        if (const char* path = PX_Cesta_obrazka(utl_duir_Herci, l.name)) {
             TF_LOG("  [h]", path);
             PRIDAJ_HERCA(path, l.x, l.y, motion, edge, l.delay);
             TF_LOG("   h-OK");
@@ -190,6 +176,20 @@ bool inside_picture(const CHerec* o, int px, int py) {
     return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
 }
 }  // namespace
+
+// The full path of the picture the book's asset list shows under the name, or null. A name
+// the book has no picture of (one deleted or renamed beside the program) is logged.
+const char* PX_Cesta_obrazka(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
+    if (!list || name.empty()) return nullptr;
+    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
+    // As Windows compares file names: a page made on another machine may spell a picture in
+    // another case than the disk here does.
+    for (int i = 0; !row && i < list->CountR(); ++i)
+        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
+    if (row && row->data) return static_cast<const char*>(row->data);
+    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
+    return nullptr;
+}
 
 bool SAVE_REG(const char* path) {
     TF_LOG("====================== SAVE_REG BEG =============================");

@@ -64,12 +64,18 @@ std::string plat_HostPath(const char* path);
 bool plat_WriteFileAtomic(const char* path, const void* data, size_t size);
 // The same for a host path ("/" separators, UTF-8), for the tools and the screenshots.
 bool plat_WriteHostFileAtomic(const std::string& hostPath, const void* data, size_t size);
-// The temporaries are named PLAT_WRITE_TEMP_PREFIX and six random characters, so that one
-// a crash left behind can be recognised and removed.
+// What a process leaves behind while it works (temporaries, copies, folders being filled) is
+// named by a prefix, its process id and a dash, so that a later start can tell what belongs
+// to a process still running (another editor on the same library) from what a crash or a
+// kill left behind.
+std::string plat_ProcessPrefix(const char* prefix);
+// Removes from the program folder `dir` the files and folders (with all they hold) whose
+// names begin with `prefix` and whose process is gone, or that name no process; the number
+// removed.
+int plat_RemoveLeftovers(const char* dir, const char* prefix);
+// The temporaries of the atomic writes: PLAT_WRITE_TEMP_PREFIX, the process, six random characters.
 #define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"
-// Removes the temporaries that writes cut short (a crash, a kill) left in the program folder
-// `dir`; the number removed.
-int plat_RemoveWriteTemporaries(const char* dir);
+inline int plat_RemoveWriteTemporaries(const char* dir) { return plat_RemoveLeftovers(dir, PLAT_WRITE_TEMP_PREFIX); }
 
 // Test hook: while on, plat_fopen for writing or appending, atomic writes and CopyFileA
 // fail, as on a read-only disk. The log writes with the host's own calls and goes on.

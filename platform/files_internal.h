@@ -9,3 +9,5 @@
 DWORD plat_FileError(int err, const std::string& host);
 // Sets the last error and returns FALSE.
 BOOL plat_FailWith(DWORD error);
+// The test hook of plat_SetWriteFailure is on: every change on disk fails as on a read-only disk.
+bool plat_WritesFail();

@@ -156,7 +156,7 @@ void tf_CAppScreen::fill_resolution_list() {
 }
 
 void tf_CAppScreen::Close() {
-    if (m_bClosing || !SaveWork()) return;
+    if (m_bClosing || !SaveWork(true)) return;
     m_bClosing = true;
     if (m_LocApp_INI[0] && m_pDlgCasovac)
         tf_APP_WriteINI(m_LocApp_INI, m_ScreenW, m_ScreenH, m_pDlgCasovac->m_RedrawLevel,
@@ -235,7 +235,7 @@ bool tf_CAppScreen::HandleFWInteraction(int id, int, tf_CPol*) {
         break;
     case TF_APP_ID_APPLY_RESOLUTION:
         // Only a size shown or chosen in the dialog is applied.
-        if (m_pDlgRozlisenie && m_pDlgRozlisenie->m_ChosenW > 0 && m_pDlgRozlisenie->m_ChosenH > 0 && SaveWork()) {
+        if (m_pDlgRozlisenie && m_pDlgRozlisenie->m_ChosenW > 0 && m_pDlgRozlisenie->m_ChosenH > 0 && SaveWork(false)) {
             const int oldW = tf_ScreenW, oldH = tf_ScreenH;
             tf_APP_ChangeDisplayMode(m_pDlgRozlisenie->m_ChosenW, m_pDlgRozlisenie->m_ChosenH);
             ChangedResolution(oldW, oldH, tf_ScreenW, tf_ScreenH);
@@ -262,4 +262,4 @@ void tf_CAppScreen::Do_RELEASE_SRF() {}
 void tf_CAppScreen::Do_RESTORE_SRF() {}
 void tf_CAppScreen::Redraw_Screen() {}
 void tf_CAppScreen::HandleWMInteraction(HWND, UINT, WPARAM, LPARAM) {}
-bool tf_CAppScreen::SaveWork() { return true; }
+bool tf_CAppScreen::SaveWork(bool) { return true; }

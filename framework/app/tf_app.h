@@ -44,9 +44,9 @@ public:
     virtual void Redraw_Screen();
     virtual void HandleWMInteraction(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     virtual void ChangedResolution(int oldW, int oldH, int newW, int newH);
-    // Before the frame closes or changes the display mode, the application stores its work;
-    // false stops that (the application has said why).
-    virtual bool SaveWork();
+    // Before the frame closes (`closing`) or changes the display mode, the application stores
+    // its work; false stops that (the application has said why).
+    virtual bool SaveWork(bool closing);
 
     // Both before Execute: the design set-up reads the background name.
     void SetBackground(int color, const char* name, bool showLogo);

@@ -61,6 +61,14 @@ void Editor::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void Editor::Ctrl(int vk, bool shift) {
+    plat_Headless_SetKeyDown(VK_CONTROL, true);
+    plat_Headless_SetKeyDown(VK_SHIFT, shift);
+    Key(vk);
+    plat_Headless_SetKeyDown(VK_SHIFT, false);
+    plat_Headless_SetKeyDown(VK_CONTROL, false);
+}
+
 void Editor::Point(tf_CDUI* list, int i) {
     Tick();  // lists lay themselves out when drawn
     ASSERT_TRUE(list && list->zivy && i < list->volby.count) << (list ? list->nazov : "no list") << " " << i;

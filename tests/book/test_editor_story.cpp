@@ -17,9 +17,9 @@ TEST_F(Editor, StartsChoosesBooksAndPagesAddsPicturesAndClosesOnEsc) {
         PX_Editor& e = *px_editor;
         Move(600, 500);
         Tick();
-        EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+        EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
         EXPECT_EQ(std::tuple(e.group.vrstvy.count, duir_KNIHY->zivy, e.tlac_Next.zivy, e.tlac_Save.zivy),
-                  std::tuple(19, false, false, false));
+                  std::tuple(22, false, false, false));
         EXPECT_EQ(Px(300, 600), FILL) << "no page yet";
         EXPECT_NE(Px(e.tlac_Play.x + 20, e.tlac_Play.y + 18), FILL) << "the play button";
         EXPECT_NE(Px(602, 503), FILL) << "the cursor's tip";
@@ -189,6 +189,8 @@ TEST_F(Editor, MakesNewBooksFromTheTemplate) {
 
         const std::vector<std::string> before = tree.Names("");
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));
+        EXPECT_EQ(std::string(dialog->Get_Text()), "") << "a fresh name each time";
+        for (int key : {'Z', 'O', 'O'}) Key(key);
         ASSERT_NO_FATAL_FAILURE(Press(*dialog->tlac_ok));  // "ZOO" again
         EXPECT_TRUE(test_support::LogHas({"Duplicitny nazov knihy!"}));
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));

@@ -14,13 +14,6 @@ std::string said(const char8_t* text) { return plat_W1250(text); }
 
 class Undo : public Editor {
 protected:
-    void Ctrl(int vk, bool shift = false) {
-        plat_Headless_SetKeyDown(VK_CONTROL, true);
-        plat_Headless_SetKeyDown(VK_SHIFT, shift);
-        Key(vk);
-        plat_Headless_SetKeyDown(VK_SHIFT, false);
-        plat_Headless_SetKeyDown(VK_CONTROL, false);
-    }
     // The page as the author sees it above the status line, with the pointer out of the way,
     // and as it would be saved.
     std::string Now() {
