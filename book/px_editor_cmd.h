@@ -41,5 +41,8 @@ bool PX_RowMenuAt(int x, int y);
 // Pointing at the books list's trash row: the trash list is filled and opens.
 void PX_FillTrash();
 
+// At start: what a crash left unsaved, offered back.
+void PX_OfferRecovery();
+
 // Each tick: whether the page's export has ended, and how.
 void PX_ExportPoll();

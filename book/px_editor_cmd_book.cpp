@@ -1,11 +1,13 @@
 // The editor's book commands: the main menu, choosing books and pages, the page buttons,
 // saving, the new book, and storing the work before the editor ends.
 #include <cstdio>
+#include <string>
 
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_obnova.h"
 #include "book/px_otazka.h"
 #include "book/px_stav.h"
 #include "framework/app/tf_appdlg.h"
@@ -73,6 +75,24 @@ void PX_LeaveNewPage() {
 // saved one only.
 void PX_NewPage() {
     if (current_page != -1 && current_page != PX_NEW_PAGE && PX_Uloz_zmeny()) NOVA_STRANA(current_page);
+}
+
+// At start: pages that a crash or a kill left unsaved are offered back, one after another
+// while the author drops them.
+void PX_OfferRecovery() {
+    std::string page;
+    if (!PX_Obnova_Najdi(&page)) return;
+    PX_Spytaj_ano_nie(
+        plat_W1250(u8"Obnova"), plat_W1250(u8"Neuložené zmeny z minula:"), page.c_str(), plat_W1250(u8"Obnoviť"),
+        [] {
+            const bool ok = PX_Obnova_Obnov();
+            snprintf(status_text, sizeof status_text, "%s",
+                     plat_W1250(ok ? u8"Obnovené neuložené zmeny" : u8"[Chyba: zmeny sa nepodarilo obnoviť]"));
+        },
+        plat_W1250(u8"Zahodiť"), [] {
+            PX_Obnova_Zahod();
+            PX_OfferRecovery();
+        });
 }
 
 // A page that cannot be saved keeps the editor open, unless the author chooses to end anyway.

@@ -7,6 +7,7 @@
 #include "book/px_herec.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_obnova.h"
 #include "book/px_otazka.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -174,6 +175,7 @@ void menu_objektu(int x, int y) {
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
 void koniec() {
     TF_LOG("case WM_DESTROY - PX");
+    PX_Obnova_Koniec();
     UVOLNI_VSETKO();
     PX_HIST_Vymaz();
     PX_Otazky_Koniec();
@@ -195,6 +197,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
         TIK_ANIMACIE();
         PX_ExportPoll();
+        PX_Obnova_Tik(GetTickCount());
         break;
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));

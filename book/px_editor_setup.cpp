@@ -5,6 +5,7 @@
 #include <span>
 
 #include "book/px_editor.h"
+#include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
 #include "book/px_stav.h"
 #include "framework/surface/tf_icon.h"
@@ -237,4 +238,5 @@ void CKnihaScreen::Init() {
 
     speed_level = 2;
     tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    PX_OfferRecovery();
 }

@@ -10,11 +10,13 @@
 #include "platform/codepage.h"
 
 namespace {
-// The answer still to come: called with the typed text (empty for a yes).
+// The answer still to come: called with the typed text (empty for a yes), and what a "no" does.
 std::function<void(const char*)> cakajuca;
+std::function<void()> odmietnutie;
 
 void otvor(tf_UTL_CDLG_EDIT* dialog, std::function<void(const char*)> potom) {
     px_editor->nova_kniha->zivy = px_editor->otazka->zivy = false;
+    odmietnutie = nullptr;
     PX_CloseLists();
     cakajuca = std::move(potom);
     dialog->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
@@ -29,9 +31,10 @@ void PX_Spytaj_nazov(const char* nadpis, const char* otazka, const char* text,
 }
 
 void PX_Spytaj_ano_nie(const char* nadpis, const char* riadok1, const char* riadok2, const char* ano,
-                       std::function<void()> potom) {
-    px_editor->otazka->Otazka(nadpis, riadok1, riadok2, ano, plat_W1250(u8"Zrušiť"));
+                       std::function<void()> potom, const char* nie, std::function<void()> inak) {
+    px_editor->otazka->Otazka(nadpis, riadok1, riadok2, ano, nie ? nie : plat_W1250(u8"Zrušiť"));
     otvor(px_editor->otazka, [potom = std::move(potom)](const char*) { potom(); });
+    odmietnutie = std::move(inak);
 }
 
 void PX_Odpoved(int id) {
@@ -40,9 +43,15 @@ void PX_Odpoved(int id) {
     // The text is the dialog's own and the answer may ask again: both are taken first.
     const std::string text = dialog->edit->zivy ? dialog->Get_Text() : "";
     std::function<void(const char*)> potom = std::move(cakajuca);
+    std::function<void()> inak = std::move(odmietnutie);
     cakajuca = nullptr;
+    odmietnutie = nullptr;
     dialog->zivy = false;
     if (id == TF_UTL_EDIT_OK && potom) potom(text.c_str());
+    if (id == TF_UTL_EDIT_CANCEL && inak) inak();
 }
 
-void PX_Otazky_Koniec() { cakajuca = nullptr; }
+void PX_Otazky_Koniec() {
+    cakajuca = nullptr;
+    odmietnutie = nullptr;
+}

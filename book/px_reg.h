@@ -18,6 +18,9 @@ void REPORT_REG(const char* text);
 // The object at an index, or null outside the registry.
 CHerec* REG_Objekt(int index);
 
+// The page file's text for the page as it stands: the background line, then one line per
+// object with a picture.
+std::string PX_Text_strany();
 // Writes the page file atomically; false (logged, the old file untouched) when it could
 // not be written.
 bool SAVE_REG(const char* path);

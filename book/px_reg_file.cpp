@@ -150,8 +150,27 @@ void empty_page() {
     PRIPRAV_POZADIE(true);
 }
 
+bool inside_picture(const CHerec* o, int px, int py) {
+    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
+}
+}  // namespace
+
+// The full path of the picture the book's asset list shows under the name, or null. A name
+// the book has no picture of (one deleted or renamed beside the program) is logged.
+const char* PX_Cesta_obrazka(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
+    if (!list || name.empty()) return nullptr;
+    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
+    // As Windows compares file names: a page made on another machine may spell a picture in
+    // another case than the disk here does.
+    for (int i = 0; !row && i < list->CountR(); ++i)
+        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
+    if (row && row->data) return static_cast<const char*>(row->data);
+    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
+    return nullptr;
+}
+
 // The page file's text: the background line, then one line per object with a picture.
-std::string page_text() {
+std::string PX_Text_strany() {
     std::string text;
     if (background_path)
         text += "p " + tf_FSI_Vystrihni_meno(background_path) + " " + std::to_string(background_mode) + "\n";
@@ -172,28 +191,9 @@ std::string page_text() {
     return text;
 }
 
-bool inside_picture(const CHerec* o, int px, int py) {
-    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
-}
-}  // namespace
-
-// The full path of the picture the book's asset list shows under the name, or null. A name
-// the book has no picture of (one deleted or renamed beside the program) is logged.
-const char* PX_Cesta_obrazka(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
-    if (!list || name.empty()) return nullptr;
-    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
-    // As Windows compares file names: a page made on another machine may spell a picture in
-    // another case than the disk here does.
-    for (int i = 0; !row && i < list->CountR(); ++i)
-        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
-    if (row && row->data) return static_cast<const char*>(row->data);
-    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
-    return nullptr;
-}
-
 bool SAVE_REG(const char* path) {
     TF_LOG("====================== SAVE_REG BEG =============================");
-    const std::string text = page_text();
+    const std::string text = PX_Text_strany();
     // Written whole or not at all: a failure leaves the old page as it was.
     const bool ok = path && plat_WriteFileAtomic(path, text.data(), text.size());
     if (!ok) TF_LOG(TF_LOG_ERR, "SAVE_REG: Chyba, subor strany sa neda zapisat");

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <vector>
 #include "platform/win32.h"
 
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
@@ -64,14 +65,23 @@ std::string plat_HostPath(const char* path);
 bool plat_WriteFileAtomic(const char* path, const void* data, size_t size);
 // The same for a host path ("/" separators, UTF-8), for the tools and the screenshots.
 bool plat_WriteHostFileAtomic(const std::string& hostPath, const void* data, size_t size);
+// The same on a thread of its own, so that the caller never waits for the disk: requests are
+// carried out in order, a newer one for a file still waiting replaces the older, and a failure
+// leaves the old file as it was. The delete goes in the same order.
+void plat_WriteFileLater(const std::string& path, std::string bytes);
+void plat_DeleteFileLater(const std::string& path);
+// Returns when every request made so far is carried out.
+void plat_WaitForWrites();
+
 // What a process leaves behind while it works (temporaries, copies, folders being filled) is
 // named by a prefix, its process id and a dash, so that a later start can tell what belongs
 // to a process still running (another editor on the same library) from what a crash or a
 // kill left behind.
 std::string plat_ProcessPrefix(const char* prefix);
-// Removes from the program folder `dir` the files and folders (with all they hold) whose
-// names begin with `prefix` and whose process is gone, or that name no process; the number
-// removed.
+// The program paths of the entries of folder `dir` whose names begin with `prefix` and whose
+// process is gone, or that name no process.
+std::vector<std::string> plat_FindLeftovers(const char* dir, const char* prefix);
+// Removes those files and folders (with all they hold); the number removed.
 int plat_RemoveLeftovers(const char* dir, const char* prefix);
 // The temporaries of the atomic writes: PLAT_WRITE_TEMP_PREFIX, the process, six random characters.
 #define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"

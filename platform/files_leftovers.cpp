@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "platform/files.h"
 
@@ -27,24 +28,31 @@ std::string plat_ProcessPrefix(const char* prefix) {
     return std::string(prefix ? prefix : "") + std::to_string(getpid()) + "-";
 }
 
-int plat_RemoveLeftovers(const char* dir, const char* prefix) {
-    if (!prefix || !*prefix) return 0;
+std::vector<std::string> plat_FindLeftovers(const char* dir, const char* prefix) {
+    std::vector<std::string> found;
+    if (!prefix || !*prefix) return found;
     const std::string host = plat_HostPath(dir ? dir : "");
     DIR* d = opendir(host.empty() ? "." : host.c_str());
-    if (!d) return 0;
-    const std::string folder = host.empty() ? "" : host + "/";
+    if (!d) return found;
+    std::string folder = dir ? dir : "";
+    if (!folder.empty() && folder.back() != '\\') folder += '\\';
     const size_t n = strlen(prefix);
+    while (const dirent* e = readdir(d))
+        if (strncmp(e->d_name, prefix, n) == 0 && !alive(owner(e->d_name + n))) found.push_back(folder + e->d_name);
+    closedir(d);
+    return found;
+}
+
+int plat_RemoveLeftovers(const char* dir, const char* prefix) {
     int removed = 0;
-    while (const dirent* e = readdir(d)) {
-        if (strncmp(e->d_name, prefix, n) != 0 || alive(owner(e->d_name + n))) continue;
-        const std::string path = folder + e->d_name;
+    for (const std::string& path : plat_FindLeftovers(dir, prefix)) {
+        const std::string host = plat_HostPath(path.c_str());
         struct stat st;
-        if (lstat(path.c_str(), &st) != 0) continue;
+        if (lstat(host.c_str(), &st) != 0) continue;
         std::error_code failed;
-        if (S_ISDIR(st.st_mode) ? std::filesystem::remove_all(path, failed) > 0 && !failed
-                                : S_ISREG(st.st_mode) && unlink(path.c_str()) == 0)
+        if (S_ISDIR(st.st_mode) ? std::filesystem::remove_all(host, failed) > 0 && !failed
+                                : S_ISREG(st.st_mode) && unlink(host.c_str()) == 0)
             ++removed;
     }
-    closedir(d);
     return removed;
 }
