@@ -51,8 +51,10 @@ void PX_Play() {
 
 // The save button and Ctrl+S: saved even without changes, as asked.
 void PX_SavePage() {
-    if (current_book == -1 || current_page == -1 || !PX_Uloz_teraz()) return;
-    if (const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page))
+    const int page = current_page;
+    if (current_book == -1 || page == -1 || !PX_Uloz_teraz()) return;
+    // A page saved under another number says why itself.
+    if (const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page); ks && (page == current_page || page == PX_NEW_PAGE))
         snprintf(status_text, sizeof status_text, "%s %s", plat_W1250(u8"Uložené: strana"), ks->page_name);
 }
 

@@ -17,10 +17,15 @@
 #include "framework/surface/tf_display.h"
 #include "framework/surface/tf_icon.h"
 #include "platform/codepage.h"
+#include "platform/files.h"
 
 namespace {
 const char SRC[] = "PX_KS";
 const int THUMB_W = 100, THUMB_H = 50;
+
+// The shown page's file as it was loaded or last saved: a file another editor changed since
+// is not overwritten.
+std::string verzia_zobrazenej;
 
 void klik() {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
@@ -68,6 +73,7 @@ bool uloz_novu() {
     std::string path;
     const int number = volne_cislo(prev->book_path, prev_page + 1, &path);
     if (!SAVE_REG(path.c_str())) return neulozene(prev->book_name);
+    verzia_zobrazenej = plat_FileVersion(path.c_str());
 
     // The new page goes behind the book's last one, whatever number its file took, so that
     // ids stay 1 ... n in list order.
@@ -85,6 +91,20 @@ bool uloz_novu() {
     PX_HIST_Premenuj("", ks->page_path);
     thumbnail_request = true;
     dirty = false;
+    return true;
+}
+// The page's file was changed or removed meanwhile (another editor on the same library): the
+// author's page goes behind the book's last one instead, and the status line says so.
+bool uloz_namiesto(const struct_kniha_strana* ks) {
+    TF_LOG("ULOZ_STRANU: subor strany sa medzitym zmenil, ukladam ako novu", ks->page_path);
+    const std::string old_name = ks->page_name, old_path = ks->page_path;
+    PX_HIST_Premenuj(old_path.c_str(), "");
+    prev_page = posledna_v_knihe(current_book)->page_id;
+    current_page = PX_NEW_PAGE;
+    if (!uloz_novu()) return false;
+    const struct_kniha_strana* now = NAJDI_KS(current_book, current_page);
+    snprintf(status_text, sizeof status_text, "%s %s %s %s", plat_W1250(u8"Strana"), old_name.c_str(),
+             plat_W1250(u8"sa medzitým zmenila inde, uložené ako strana"), now ? now->page_name : "");
     return true;
 }
 }  // namespace
@@ -122,6 +142,7 @@ void VOLBA_STRANY(int book, int page) {
     stav_strany(ks);
     TF_LOG(status_text);
     RELOAD_REG(ks->page_path);
+    verzia_zobrazenej = plat_FileVersion(ks->page_path);
     dirty = false;
     PX_Susedia(page);
 }
@@ -153,7 +174,9 @@ bool ULOZ_STRANU() {
         TF_LOG(TF_LOG_ERR, "pks == NULL !");
         return neulozene("");
     }
+    if (plat_FileVersion(ks->page_path) != verzia_zobrazenej) return uloz_namiesto(ks);
     if (!SAVE_REG(ks->page_path)) return neulozene(ks->book_name);
+    verzia_zobrazenej = plat_FileVersion(ks->page_path);
     stav_strany(ks);  // clears an earlier failure's message
     thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);
     dirty = false;

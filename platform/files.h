@@ -87,6 +87,10 @@ int plat_RemoveLeftovers(const char* dir, const char* prefix);
 #define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"
 inline int plat_RemoveWriteTemporaries(const char* dir) { return plat_RemoveLeftovers(dir, PLAT_WRITE_TEMP_PREFIX); }
 
+// A text that changes whenever the file is written or replaced (by this program or another);
+// "" for no file.
+std::string plat_FileVersion(const char* path);
+
 // Test hook: while on, plat_fopen for writing or appending, atomic writes and CopyFileA
 // fail, as on a read-only disk. The log writes with the host's own calls and goes on.
 void plat_SetWriteFailure(bool fail);

@@ -1,5 +1,7 @@
 // Files written whole on a thread of their own: the caller hands the bytes over and goes on,
 // the disk's flushes never hold it up.
+#include <pthread.h>
+
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -16,6 +18,17 @@ struct Request {
 
 class Writer {
 public:
+    // A child forked while the thread works gets no thread and an unlocked queue of its own.
+    Writer() {
+        pthread_atfork([] { the().m_.lock(); }, [] { the().m_.unlock(); },
+                       [] {
+                           Writer& w = the();
+                           new (&w.thread_) std::thread();  // the parent's thread is not the child's
+                           w.queue_.clear();
+                           w.busy_ = false;
+                           w.m_.unlock();
+                       });
+    }
     ~Writer() {
         {
             std::lock_guard<std::mutex> lock(m_);
@@ -66,14 +79,17 @@ private:
     std::deque<Request> queue_;
     bool busy_ = false, stop_ = false;
     std::thread thread_;
+
+public:
+    static Writer& the();
 };
 
-Writer& writer() {
+Writer& Writer::the() {
     static Writer w;
     return w;
 }
 }  // namespace
 
-void plat_WriteFileLater(const std::string& path, std::string bytes) { writer().Ask({path, std::move(bytes), false}); }
-void plat_DeleteFileLater(const std::string& path) { writer().Ask({path, "", true}); }
-void plat_WaitForWrites() { writer().Wait(); }
+void plat_WriteFileLater(const std::string& path, std::string bytes) { Writer::the().Ask({path, std::move(bytes), false}); }
+void plat_DeleteFileLater(const std::string& path) { Writer::the().Ask({path, "", true}); }
+void plat_WaitForWrites() { Writer::the().Wait(); }

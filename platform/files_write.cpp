@@ -124,6 +124,13 @@ FILE* plat_fopen(const char* path, const char* mode) {
     return f;
 }
 
+std::string plat_FileVersion(const char* path) {
+    struct stat st;
+    if (!path || stat(plat_HostPath(path).c_str(), &st) != 0) return "";
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
+           std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
+}
+
 void plat_SetWriteFailure(bool fail) { write_failure = fail; }
 bool plat_WritesFail() { return write_failure; }
 void plat_SetWriteLimit(long bytes) { write_limit = bytes < 0 ? -1 : bytes; }
