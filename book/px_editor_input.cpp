@@ -7,6 +7,7 @@
 #include "book/px_herec.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
@@ -181,6 +182,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     case WM_TIMER:
         TIK_ANIMACIE();
+        PX_Narracia_Tik(running);
         PX_ExportPoll();
         break;
     case WM_KEYDOWN:

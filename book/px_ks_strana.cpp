@@ -6,6 +6,7 @@
 #include <string>
 
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -71,7 +72,7 @@ bool uloz_novu() {
     }
     std::string path;
     const int number = volne_cislo(prev->book_path, prev_page + 1, &path);
-    if (!SAVE_REG(path.c_str())) return neulozene(prev->book_name);
+    if (!SAVE_REG(path.c_str()) || !PX_Narracia_Uloz(path.c_str())) return neulozene(prev->book_name);
 
     // The new page goes behind the book's last one, whatever number its file took, so that
     // ids stay 1 ... n in list order.
@@ -119,6 +120,7 @@ void VOLBA_STRANY(int book, int page) {
     stav_strany(ks);
     TF_LOG(status_text);
     RELOAD_REG(ks->page_path);
+    PX_Narracia_Nahraj(ks->page_path);
     dirty = false;
     susedia(page);
 }
@@ -139,6 +141,7 @@ void NOVA_STRANA(int page) {
     free(background_path);
     background_path = nullptr;
     PRIPRAV_POZADIE(true);
+    PX_Narracia_Vymaz();
     dirty = false;
 }
 
@@ -149,7 +152,7 @@ bool ULOZ_STRANU() {
         TF_LOG(TF_LOG_ERR, "pks == NULL !");
         return neulozene("");
     }
-    if (!SAVE_REG(ks->page_path)) return neulozene(ks->book_name);
+    if (!SAVE_REG(ks->page_path) || !PX_Narracia_Uloz(ks->page_path)) return neulozene(ks->book_name);
     stav_strany(ks);  // clears an earlier failure's message
     thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);
     dirty = false;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "book/px_herec.h"
+#include "book/px_narracia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -144,6 +145,9 @@ void apply_page_line(const PageLine& l) {
         }
         break;
     }
+    case PX_RIADOK_ZVUK:
+        PX_Narracia_Zo_riadku(l.name.c_str());  // read with the page's narration, beside it
+        break;
     case 'h': {
         const auto [motion, edge] = motion_and_edge(l, PX_MOTION_NERVOUS);
         if (const char* path = asset_path(utl_duir_Herci, l.name)) {
@@ -162,6 +166,7 @@ void empty_page() {
     VYMAZ_REG();
     set_background_path(nullptr);
     PRIPRAV_POZADIE(true);
+    PX_Narracia_Zo_riadku(nullptr);
 }
 
 // The page file's text: the background line, then one line per object with a picture.
@@ -183,7 +188,7 @@ std::string page_text() {
         for (int v : {o->x, o->y, o->motion, o->edge, o->phase_delay}) text += " " + std::to_string(v);
         text += "\n";
     }
-    return text;
+    return text + PX_Narracia_Riadok();
 }
 
 bool inside_picture(const CHerec* o, int px, int py) {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/audio_internal.h"
 #include "platform/backend.h"
 
 namespace {
@@ -18,19 +19,6 @@ std::vector<plat_SoundPlay> fake_plays;
 bool lose_next_play = false;
 
 void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
-
-// On a machine without a sound card ALSA writes its complaints to stderr before SDL gives up
-// on it; the program's log says that there is no sound instead. SDL loads the same library,
-// so the error handler set here is the one it meets.
-void quiet_alsa() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    void* alsa = dlopen("libasound.so.2", RTLD_NOW);  // kept open: the handler must stay
-    if (!alsa) return;
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(ignore_alsa_error);
-}
 
 bool playable(const WAVEFORMATEX& f) {
     return f.wFormatTag == WAVE_FORMAT_PCM && (f.nChannels == 1 || f.nChannels == 2) &&
@@ -57,6 +45,22 @@ std::vector<int16_t> converted(const WAVEFORMATEX& f, const std::vector<BYTE>& p
 int16_t saturated(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
 
 }  // namespace
+
+// The program's log says that there is no sound instead. SDL loads the same library, so the
+// error handler set here is the one it meets.
+void plat_QuietAlsa() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW);  // kept open: the handler must stay
+    if (!alsa) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(ignore_alsa_error);
+}
+
+bool plat_SoundUsesSdl() {
+    return chosen_device == PLAT_SOUND_SDL || (chosen_device == PLAT_SOUND_REAL && !plat_IsHeadless());
+}
 
 IDirectSoundBuffer::IDirectSoundBuffer(IDirectSound* owner, const WAVEFORMATEX& format, DWORD bytes)
     : owner(owner), format(format), pcm(bytes) {
@@ -156,6 +160,7 @@ DWORD IDirectSoundBuffer::Release() {
 IDirectSound::IDirectSound(bool fake, int rate) : fake(fake), rate(rate) {}
 
 IDirectSound::~IDirectSound() {
+    plat_VoicesDetach(this);
     if (fake) return;
     if (device) SDL_CloseAudioDevice(device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -197,7 +202,8 @@ void IDirectSound::audio_callback(void* self, uint8_t* stream, int len) {
     static_cast<IDirectSound*>(self)->mix(reinterpret_cast<int16_t*>(stream), len / 4);
 }
 
-// Called with the device locked (SDL holds the lock around its callback).
+// Called with the device locked (SDL holds the lock around its callback). The effects, then
+// the voices and the mute.
 void IDirectSound::mix(int16_t* out, int frames) {
     std::fill(out, out + 2 * frames, 0);
     for (IDirectSoundBuffer* b : playing) {
@@ -213,6 +219,7 @@ void IDirectSound::mix(int16_t* out, int frames) {
         }
     }
     std::erase_if(playing, [](const IDirectSoundBuffer* b) { return !b->playing; });
+    plat_VoicesMix(this, out, frames);
 }
 
 HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void*) {
@@ -221,25 +228,27 @@ HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void*) {
     if (guid || chosen_device == PLAT_SOUND_NONE) return DSERR_NODRIVER;
     if (chosen_device == PLAT_SOUND_FAKE) {
         *out = new IDirectSound(true, PLAT_SOUND_FAKE_RATE);
+        plat_VoicesAttach(*out, 0);
         return DS_OK;
     }
-    if (plat_IsHeadless()) return DSERR_NODRIVER;
-    quiet_alsa();
+    if (!plat_SoundUsesSdl()) return DSERR_NODRIVER;
+    plat_QuietAlsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return DSERR_NODRIVER;
     auto* ds = new IDirectSound(false, 0);
     SDL_AudioSpec want{}, have{};
-    want.freq = 44100;
+    want.freq = PLAT_SOUND_FAKE_RATE;  // held: the voices' sounds are made at this rate
     want.format = AUDIO_S16SYS;
     want.channels = 2;
     want.samples = 1024;
     want.callback = IDirectSound::audio_callback;
     want.userdata = ds;
-    ds->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    ds->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (ds->device == 0) {
         ds->Release();
         return DSERR_NODRIVER;
     }
     ds->rate = have.freq;
+    plat_VoicesAttach(ds, ds->device);
     SDL_PauseAudioDevice(ds->device, 0);
     *out = ds;
     return DS_OK;
