@@ -16,6 +16,10 @@ PX_Narracia px_narracia;
 namespace {
 const char SRC[] = "PX_NARRACIA";
 
+// Whether a microphone seems to be there: asking starts the sound system, so it is asked once
+// and again after a recording could not start or on a new page. 0: not asked yet.
+int mikrofon = 0;
+
 std::string cesta_hlasu(const char* page_path) { return tf_FSI_Zmen_priponu(page_path, "wav"); }
 
 void nastav_hlas(std::shared_ptr<const plat_Sound> hlas) {
@@ -53,6 +57,7 @@ bool PX_Narracia_Nahraj(const char* page_path) {
 }
 
 void PX_Narracia_Vymaz() {
+    mikrofon = 0;
     PX_Narracia_Zo_riadku(nullptr);
     PX_Narracia_Nahraj(nullptr);
 }
@@ -74,13 +79,17 @@ bool PX_Narracia_Uloz(const char* page_path) {
     return true;
 }
 
-bool PX_Narracia_Moze_nahravat() { return px_narracia.nahrava || plat_Capture_Available(); }
+bool PX_Narracia_Moze_nahravat() {
+    if (mikrofon == 0) mikrofon = plat_Capture_Available() ? 1 : -1;
+    return px_narracia.nahrava || mikrofon > 0;
+}
 
 bool PX_Narracia_Nahravaj() {
     if (px_narracia.nahrava) return false;
     PX_Narracia_Zastav();
     std::string why;
     if (!plat_Capture_Start(&why)) {
+        mikrofon = 0;
         chyba(plat_W1250(u8"Nahrávať sa nedá: chýba mikrofón"));
         TF_LOG("plat_Capture_Start:", why.c_str());
         return false;
@@ -93,12 +102,12 @@ bool PX_Narracia_Nahravaj() {
 void PX_Narracia_Zastav_nahravanie() {
     if (!px_narracia.nahrava) return;
     px_narracia.nahrava = false;
-    const bool cela = plat_Capture_Recording();
+    const bool sama_skoncila = !plat_Capture_Recording();
     auto hlas = std::make_shared<plat_Sound>();
     hlas->samples = plat_Capture_Take();
-    if (!cela && plat_Capture_HowEnded() == PLAT_CAPTURE_LOST)
+    if (sama_skoncila && plat_Capture_HowEnded() == PLAT_CAPTURE_LOST)
         chyba(plat_W1250(u8"Mikrofón zmizol: nahrávka končí tým, čo sa nahralo"));
-    if (!cela && plat_Capture_HowEnded() == PLAT_CAPTURE_FULL)
+    if (sama_skoncila && plat_Capture_HowEnded() == PLAT_CAPTURE_FULL)
         chyba(plat_W1250(u8"Nahrávka dosiahla 120 sekúnd"));
     if (hlas->samples.empty()) {
         chyba(plat_W1250(u8"Nič sa nenahralo"));

@@ -37,7 +37,9 @@ void PX_Narracia_Vymaz();
 bool PX_Narracia_Uloz(const char* page_path);
 
 // Recording. Starting stops the page's sound, so that the old narration is not recorded.
-bool PX_Narracia_Moze_nahravat();  // an input device seems to be there
+// An input device seems to be there: asked of the system once, and again on a new page or after
+// a recording failed to start, so the interface may ask on every frame.
+bool PX_Narracia_Moze_nahravat();
 bool PX_Narracia_Nahravaj();       // false, with `chyba`, when recording cannot start
 // The recording becomes the page's narration (the page is changed); one that captured
 // nothing leaves the narration as it was.

@@ -3,9 +3,13 @@
 #pragma once
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/dsound.h"
+
+// The device choice of plat_DSound_SetDevice.
+plat_SoundDevice plat_ChosenSoundDevice();
 
 // An SDL audio device's lock while the guard lives (the callback then waits); none for 0.
 class plat_AudioLock {
@@ -27,6 +31,9 @@ private:
 bool plat_SoundUsesSdl();
 // On a machine without a sound card ALSA complains on stderr before SDL gives up on it.
 void plat_QuietAlsa();
+
+// Mixed samples stay within 16 bits: loud parts clip instead of wrapping around.
+inline int16_t plat_Saturated16(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
 
 // The voices play on the output opened last (`owner`), while it lives; `device` is 0 for
 // the fake. Detaching stops them.

@@ -3,22 +3,17 @@
 #include "platform/dsound.h"
 
 #include <SDL.h>
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 
 #include "platform/audio_internal.h"
-#include "platform/backend.h"
 
 namespace {
 
-plat_SoundDevice chosen_device = PLAT_SOUND_REAL;
 std::vector<plat_SoundPlay> fake_plays;
 bool lose_next_play = false;
-
-void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
 
 bool playable(const WAVEFORMATEX& f) {
     return f.wFormatTag == WAVE_FORMAT_PCM && (f.nChannels == 1 || f.nChannels == 2) &&
@@ -42,25 +37,7 @@ std::vector<int16_t> converted(const WAVEFORMATEX& f, const std::vector<BYTE>& p
     return out;
 }
 
-int16_t saturated(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
-
 }  // namespace
-
-// The program's log says that there is no sound instead. SDL loads the same library, so the
-// error handler set here is the one it meets.
-void plat_QuietAlsa() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    void* alsa = dlopen("libasound.so.2", RTLD_NOW);  // kept open: the handler must stay
-    if (!alsa) return;
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(ignore_alsa_error);
-}
-
-bool plat_SoundUsesSdl() {
-    return chosen_device == PLAT_SOUND_SDL || (chosen_device == PLAT_SOUND_REAL && !plat_IsHeadless());
-}
 
 IDirectSoundBuffer::IDirectSoundBuffer(IDirectSound* owner, const WAVEFORMATEX& format, DWORD bytes)
     : owner(owner), format(format), pcm(bytes) {
@@ -210,7 +187,7 @@ void IDirectSound::mix(int16_t* out, int frames) {
         const size_t total = b->mixed.size() / 2;
         // A position rounded past the converted end just ends the buffer.
         const size_t n = b->cursor < total ? std::min<size_t>(static_cast<size_t>(frames), total - b->cursor) : 0;
-        for (size_t i = 0; i < 2 * n; ++i) out[i] = saturated(int32_t{out[i]} + b->mixed[2 * b->cursor + i]);
+        for (size_t i = 0; i < 2 * n; ++i) out[i] = plat_Saturated16(int32_t{out[i]} + b->mixed[2 * b->cursor + i]);
         b->cursor += n;
         if (b->cursor >= total) {
             // A buffer that played to its end starts over on its next Play.
@@ -225,8 +202,8 @@ void IDirectSound::mix(int16_t* out, int frames) {
 HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void*) {
     if (!out) return DSERR_INVALIDPARAM;
     *out = nullptr;
-    if (guid || chosen_device == PLAT_SOUND_NONE) return DSERR_NODRIVER;
-    if (chosen_device == PLAT_SOUND_FAKE) {
+    if (guid || plat_ChosenSoundDevice() == PLAT_SOUND_NONE) return DSERR_NODRIVER;
+    if (plat_ChosenSoundDevice() == PLAT_SOUND_FAKE) {
         *out = new IDirectSound(true, PLAT_SOUND_FAKE_RATE);
         plat_VoicesAttach(*out, 0);
         return DS_OK;
@@ -254,7 +231,6 @@ HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void*) {
     return DS_OK;
 }
 
-void plat_DSound_SetDevice(plat_SoundDevice device) { chosen_device = device; }
 const std::vector<plat_SoundPlay>& plat_DSound_Plays() { return fake_plays; }
 void plat_DSound_ClearPlays() { fake_plays.clear(); }
 void plat_DSound_LoseNextPlay() { lose_next_play = true; }

@@ -32,8 +32,6 @@ void each(unsigned which, Change change) {
         if (which & v) change(of(v));
 }
 
-int16_t saturated(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
-
 // The voice's next `frames` frames added at `gain`; the background starts over at its end,
 // the narration ends there.
 void add(Voice& v, int16_t* out, int frames, int gain, bool loop) {
@@ -47,12 +45,12 @@ void add(Voice& v, int16_t* out, int frames, int gain, bool loop) {
         if (s.channels == 1) {
             for (size_t i = 0; i < n; ++i) {
                 const int32_t x = (int32_t{data[v.frame + i]} * gain) >> 15;
-                o[2 * i] = saturated(o[2 * i] + x);
-                o[2 * i + 1] = saturated(o[2 * i + 1] + x);
+                o[2 * i] = plat_Saturated16(o[2 * i] + x);
+                o[2 * i + 1] = plat_Saturated16(o[2 * i + 1] + x);
             }
         } else {
             const int16_t* in = data + 2 * v.frame;
-            for (size_t i = 0; i < 2 * n; ++i) o[i] = saturated(o[i] + ((int32_t{in[i]} * gain) >> 15));
+            for (size_t i = 0; i < 2 * n; ++i) o[i] = plat_Saturated16(o[i] + ((int32_t{in[i]} * gain) >> 15));
         }
         at += n;
         v.frame += n;
