@@ -6,8 +6,8 @@
 
 #include "book/px_editor.h"
 #include "book/px_ks.h"
-#include "book/px_stlmenie.h"
 #include "book/px_stav.h"
+#include "book/px_stlmenie.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"

@@ -62,6 +62,10 @@ void PX_Narracia_Vymaz() {
     PX_Narracia_Nahraj(nullptr);
 }
 
+bool PX_Narracia_Ma_subor(const char* page_path) {
+    return page_path && tf_FSI_Existuje_sub(cesta_hlasu(page_path).c_str());
+}
+
 bool PX_Narracia_Uloz(const char* page_path) {
     if (!px_narracia.zmenena) return true;
     const std::string path = page_path ? cesta_hlasu(page_path) : "";

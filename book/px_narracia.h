@@ -32,6 +32,8 @@ extern PX_Narracia px_narracia;
 bool PX_Narracia_Nahraj(const char* page_path);
 // A new page: no narration, no background sound.
 void PX_Narracia_Vymaz();
+// The page has a narration file beside it (the pages list's speaker mark).
+bool PX_Narracia_Ma_subor(const char* page_path);
 // Saving the page: a changed narration is written beside it through the atomic writer, a
 // removed one's file is deleted. False (logged, still changed) when that failed.
 bool PX_Narracia_Uloz(const char* page_path);

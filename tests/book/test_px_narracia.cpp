@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 
 #include <chrono>
-#include <filesystem>
 #include <random>
 #include <thread>
 
@@ -47,8 +46,9 @@ TEST_F(Narration, ARecordingIsSavedBesideItsPageOnlyWhenChangedAndRemovingItRemo
     const auto first = Voice(440, 0.5);
     Recorded(first);
     ASSERT_TRUE(ULOZ_STRANU());
-    const std::string saved = tree.Read("KNIHA_a/1.wav");
-    EXPECT_FALSE(saved.empty() || px_narracia.zmenena);
+    EXPECT_FALSE(tree.Read("KNIHA_a/1.wav").empty() || px_narracia.zmenena);
+    EXPECT_TRUE(PX_Narracia_Ma_subor(NAJDI_KS(current_book, 1)->page_path));
+    EXPECT_FALSE(PX_Narracia_Ma_subor(NAJDI_KS(current_book, 2)->page_path));
     VOLBA_STRANY(current_book, 2);
     EXPECT_EQ(px_narracia.hlas, nullptr);
     VOLBA_STRANY(current_book, 1);
@@ -64,7 +64,7 @@ TEST_F(Narration, ARecordingIsSavedBesideItsPageOnlyWhenChangedAndRemovingItRemo
     PX_Narracia_Odstran();
     EXPECT_TRUE(dirty && px_narracia.zmenena && !px_narracia.hlas);
     ASSERT_TRUE(ULOZ_STRANU());
-    EXPECT_FALSE(std::filesystem::exists(tree.Host("KNIHA_a/1.wav")));
+    EXPECT_FALSE(PX_Narracia_Ma_subor(NAJDI_KS(current_book, 1)->page_path));
     PX_Narracia_Obnov(before);
     ASSERT_NE(px_narracia.hlas, nullptr);
     EXPECT_EQ(px_narracia.hlas->samples, first->samples);
