@@ -35,15 +35,15 @@ struct Capture : testing::Test {
 }  // namespace
 
 TEST_F(Capture, TheInputsSamplesComeAsTheyWereWithTheirLevelAndSecondsUntilStopped) {
-    const std::vector<int16_t> tone = test_support::Tone(440, 1.0, PLAT_MIX_RATE);
+    const std::vector<int16_t> tone = test_support::Tone(440, 3.0, PLAT_MIX_RATE);
     tree.File("in.raw", test_support::RawBytes(tone));
-    test_support::DiskAudio disk(tree.Host("out.raw"), tree.Host("in.raw"), 2);
+    test_support::DiskAudio disk(tree.Host("out.raw"), tree.Host("in.raw"), 10);
     ASSERT_TRUE(plat_Capture_Available());
     ASSERT_TRUE(plat_Capture_Start(&why)) << why;
     EXPECT_FALSE(plat_Capture_Start(&why));  // one recording at a time
     ASSERT_TRUE(RecordFor(0.5));
     EXPECT_GE(plat_Capture_Level(), 11990);  // the tone's peak
-    ASSERT_TRUE(RecordFor(1.2));
+    ASSERT_TRUE(RecordFor(3.2));
     EXPECT_EQ(plat_Capture_Level(), 0);  // the file ended: silence since
     const std::vector<int16_t> got = plat_Capture_Take();
     EXPECT_FALSE(plat_Capture_Recording());
