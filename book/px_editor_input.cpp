@@ -7,6 +7,7 @@
 #include "book/px_herec.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
 #include "book/px_reg.h"
@@ -196,6 +197,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     case WM_TIMER:
         TIK_ANIMACIE();
+        PX_Narracia_Tik(running);
         PX_ExportPoll();
         PX_Obnova_Tik(GetTickCount());
         break;

@@ -8,6 +8,7 @@
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
 #include "book/px_stav.h"
+#include "book/px_stlmenie.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
@@ -202,6 +203,7 @@ void PX_PlaceButtons(bool withLooks) {
 void CKnihaScreen::Init() {
     PX_Editor& e = *px_editor;
     PX_Uprac_docasne();
+    PX_Stlmenie_Nacitaj();
     wave_k = 10.0 * 6.28318531 / m_ScreenW;
     Do_LOAD_SRF();
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "book/px_narracia.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
@@ -352,6 +353,7 @@ void UVOLNI_VSETKO() {
         znic_zoznam(*menu);
     znic(default_book_icon);
     VYMAZ_REG();
+    PX_Narracia_Vymaz();  // the devices close before the output goes
     znic_zaznamy();
     for (HPEN& pen : outline_pens) {
         if (pen) DeleteObject(pen);

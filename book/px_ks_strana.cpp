@@ -7,6 +7,7 @@
 
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -72,7 +73,7 @@ bool uloz_novu() {
     }
     std::string path;
     const int number = volne_cislo(prev->book_path, prev_page + 1, &path);
-    if (!SAVE_REG(path.c_str())) return neulozene(prev->book_name);
+    if (!SAVE_REG(path.c_str()) || !PX_Narracia_Uloz(path.c_str())) return neulozene(prev->book_name);
     verzia_zobrazenej = plat_FileVersion(path.c_str());
 
     // The new page goes behind the book's last one, whatever number its file took, so that
@@ -143,6 +144,7 @@ void VOLBA_STRANY(int book, int page) {
     TF_LOG(status_text);
     RELOAD_REG(ks->page_path);
     verzia_zobrazenej = plat_FileVersion(ks->page_path);
+    PX_Narracia_Nahraj(ks->page_path);
     dirty = false;
     PX_Susedia(page);
 }
@@ -164,6 +166,7 @@ void NOVA_STRANA(int page) {
     free(background_path);
     background_path = nullptr;
     PRIPRAV_POZADIE(true);
+    PX_Narracia_Vymaz();
     dirty = false;
 }
 
@@ -175,7 +178,7 @@ bool ULOZ_STRANU() {
         return neulozene("");
     }
     if (plat_FileVersion(ks->page_path) != verzia_zobrazenej) return uloz_namiesto(ks);
-    if (!SAVE_REG(ks->page_path)) return neulozene(ks->book_name);
+    if (!SAVE_REG(ks->page_path) || !PX_Narracia_Uloz(ks->page_path)) return neulozene(ks->book_name);
     verzia_zobrazenej = plat_FileVersion(ks->page_path);
     stav_strany(ks);  // clears an earlier failure's message
     thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);

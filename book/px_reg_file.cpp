@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "book/px_herec.h"
+#include "book/px_narracia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -130,6 +131,9 @@ void apply_page_line(const PageLine& l) {
         }
         break;
     }
+    case PX_RIADOK_ZVUK:
+        PX_Narracia_Zo_riadku(l.name.c_str());  // read with the page's narration, beside it
+        break;
     case 'h': {
         const auto [motion, edge] = motion_and_edge(l, PX_MOTION_NERVOUS);
         if (const char* path = PX_Cesta_obrazka(utl_duir_Herci, l.name)) {
@@ -148,6 +152,7 @@ void empty_page() {
     VYMAZ_REG();
     set_background_path(nullptr);
     PRIPRAV_POZADIE(true);
+    PX_Narracia_Zo_riadku(nullptr);
 }
 
 bool inside_picture(const CHerec* o, int px, int py) {
@@ -188,7 +193,7 @@ std::string PX_Text_strany() {
         for (int v : {o->x, o->y, o->motion, o->edge, o->phase_delay}) text += " " + std::to_string(v);
         text += "\n";
     }
-    return text;
+    return text + PX_Narracia_Riadok();
 }
 
 bool SAVE_REG(const char* path) {

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "book/px_narracia.h"
+
 tf_CARRE KS(0, 0, 2);
 tf_CARRE REG(0, 0, 2);
 
@@ -47,6 +49,7 @@ tf_CDSO_Zvuk* zvuk_naraz = nullptr;
 tf_CDSO_Zvuk* zvuk_koniec = nullptr;
 
 void PX_STAV_Reset() {
+    PX_Narracia_Vymaz();
     current_book = current_page = listed_book = -1;
     next_page = prev_page = 0;
     status_text[0] = '\0';

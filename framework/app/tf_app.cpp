@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/app/tf_appdlg.h"
+#include "framework/core/tf_dso.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_dsgn.h"
@@ -125,6 +126,9 @@ int tf_CAppScreen::Execute() {
     TF_LOG("QZOV", "tf_CAppScreen::Execute; while...", 8);
     const int code = message_loop();
     tf_hWnd = nullptr;  // destroyed on the way out
+    // The output closes once the last sound lets go of it, not at the process's exit: a
+    // screen started again opens it afresh.
+    tf_DSO_DONE();
     return code;
 }
 
