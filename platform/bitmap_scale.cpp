@@ -1,9 +1,10 @@
 // Scaling a picture while it is loaded: area averaging along an axis that shrinks, bilinear
-// along one that grows, one axis after the other.
+// along one that grows, one axis after the other. The same for pictures brought in as RGBA.
 #include <algorithm>
 #include <cmath>
 
 #include "platform/gdi_internal.h"
+#include "platform/picture.h"
 
 namespace {
 
@@ -77,6 +78,39 @@ std::vector<uint32_t> plat_ScaleXrgb(const std::vector<uint32_t>& src, int sw, i
             for (size_t i = 0; i < rowLen; ++i) acc[i] += t.weight * r[i];
         }
         for (int x = 0; x < dw; ++x) out[static_cast<size_t>(y) * dw + x] = pack(&acc[3 * static_cast<size_t>(x)]);
+    }
+    return out;
+}
+
+std::vector<uint8_t> plat_ScaleRgba(const std::vector<uint8_t>& src, int sw, int sh, int dw, int dh) {
+    if (dw == sw && dh == sh) return src;
+    const Taps tx = taps_for(sw, dw), ty = taps_for(sh, dh);
+    std::vector<uint8_t> out(static_cast<size_t>(dw) * static_cast<size_t>(dh) * 4);
+    // One output row at a time: the source rows it takes summed whole (colours times alpha),
+    // then across. Alpha-weighted, see-through pixels lend no colour to the edges.
+    std::vector<float> row(static_cast<size_t>(sw) * 4);
+    for (int y = 0; y < dh; ++y) {
+        std::fill(row.begin(), row.end(), 0.0f);
+        for (const Tap& t : ty[static_cast<size_t>(y)]) {
+            const uint8_t* in = src.data() + static_cast<size_t>(t.index) * static_cast<size_t>(sw) * 4;
+            float* r = row.data();
+            for (int x = 0; x < sw; ++x, in += 4, r += 4) {
+                const float a = in[3] * t.weight;
+                r[0] += in[0] * a;
+                r[1] += in[1] * a;
+                r[2] += in[2] * a;
+                r[3] += a;
+            }
+        }
+        uint8_t* o = out.data() + static_cast<size_t>(y) * static_cast<size_t>(dw) * 4;
+        for (int x = 0; x < dw; ++x, o += 4) {
+            float c[4] = {0, 0, 0, 0};
+            for (const Tap& t : tx[static_cast<size_t>(x)])
+                for (int k = 0; k < 4; ++k) c[k] += row[static_cast<size_t>(t.index) * 4 + k] * t.weight;
+            for (int k = 0; k < 3; ++k)
+                o[k] = static_cast<uint8_t>(c[3] > 0 ? std::clamp(c[k] / c[3] + 0.5f, 0.0f, 255.0f) : 0);
+            o[3] = static_cast<uint8_t>(std::clamp(c[3] + 0.5f, 0.0f, 255.0f));
+        }
     }
     return out;
 }
