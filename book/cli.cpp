@@ -11,17 +11,17 @@
 
 #include "platform/codepage.h"
 
-std::string PX_CLI_Split(int argc, char** argv, std::vector<PX_CliArg>* out) {
+std::string PX_CLI_Split(int argc, char** argv, std::vector<PX_CliArg>* options, std::vector<std::string>* rest) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg.size() < 2 || arg[0] != '-') {
-            out->push_back({"", arg});
+            rest->push_back(arg);
             continue;
         }
         if (const size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-            out->push_back({arg.substr(0, eq), arg.substr(eq + 1)});
+            options->push_back({arg.substr(0, eq), arg.substr(eq + 1)});
         } else if (i + 1 < argc) {
-            out->push_back({arg, argv[++i]});
+            options->push_back({arg, argv[++i]});
         } else {
             return arg + " needs a value";
         }

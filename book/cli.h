@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-// One argument: an option ("--x=v", or "--x v" and "-x v": every option takes a value) or
-// a positional one (`name` empty).
+// An option with its value: "--x=v", or "--x v" and "-x v" (every option takes a value).
 struct PX_CliArg {
     std::string name, value;
 };
-// An empty text when every option has its value; else what is wrong.
-std::string PX_CLI_Split(int argc, char** argv, std::vector<PX_CliArg>* out);
+// The arguments as options and the rest; an empty text when every option has its value,
+// else what is wrong.
+std::string PX_CLI_Split(int argc, char** argv, std::vector<PX_CliArg>* options, std::vector<std::string>* rest);
 // "-h" or "--help" among the arguments.
 bool PX_CLI_AsksHelp(int argc, char** argv);
 // One line on the error output: the program's name and the message.

@@ -22,14 +22,10 @@ constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
 }  // namespace
 
 std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
-    std::vector<PX_CliArg> args;
-    if (std::string error = PX_CLI_Split(argc, argv, &args); !error.empty()) return error;
+    std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
-    for (const auto& [arg, value] : args) {
-        if (arg.empty()) {
-            positional.push_back(value);
-            continue;
-        }
+    if (std::string error = PX_CLI_Split(argc, argv, &options, &positional); !error.empty()) return error;
+    for (const auto& [arg, value] : options) {
         char* end = nullptr;
         if (arg == "-o") {
             a->out = value;

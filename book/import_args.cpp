@@ -14,13 +14,11 @@ const char PX_IMPORT_USAGE[] =
     "               half of it (default 1920x1080)\n";
 
 std::string PX_ParseImportArgs(int argc, char** argv, PX_ImportArgs* a) {
-    std::vector<PX_CliArg> args;
-    if (std::string error = PX_CLI_Split(argc, argv, &args); !error.empty()) return error;
+    std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
-    for (const auto& [arg, value] : args) {
-        if (arg.empty()) {
-            positional.push_back(value);
-        } else if (arg == "--as") {
+    if (std::string error = PX_CLI_Split(argc, argv, &options, &positional); !error.empty()) return error;
+    for (const auto& [arg, value] : options) {
+        if (arg == "--as") {
             static const char* const KINDS[] = {"background", "prop", "actor"};
             a->kind_given = false;
             for (PX_Druh d : {PX_DRUH_POZADIE, PX_DRUH_KULISA, PX_DRUH_HEREC})

@@ -66,6 +66,7 @@ void report(const PX_ImportObrazok& o) {
     if (o.sir < o.zdroj_sir || o.vys < o.zdroj_vys)
         line += " (scaled down from " + size(o.zdroj_sir, o.zdroj_vys) + ")";
     printf("%s\n", line.c_str());
+    fflush(stdout);  // before the notes on the error output
     if (o.viac_snimok)
         say(plat_Utf8FromCp1250(o.meno.c_str()) + ": only the first " + std::to_string(o.fazy) + " frames taken");
     if (o.len_prva) say(plat_Utf8FromCp1250(o.meno.c_str()) + ": an animation; its first frame taken");

@@ -69,7 +69,7 @@ double mierka(PX_Druh druh, int n, int w, int h, int box_sir, int box_vys) {
 // gave no picture after all.
 bool snimky(const Uloha& u, double s, std::vector<PX_Obraz>* out, PX_ImportVysledok* v, PX_ImportObrazok* o) {
     for (const std::string& cesta : u.subory) {
-        plat_Picture p = plat_LoadPicture(cesta);
+        plat_Picture p = plat_LoadPicture(cesta, s);
         if (p.info.fault != plat_PictureFault::NONE) {
             v->chyba = PX_ImportChyba::OBRAZOK;
             v->subor = cesta;
@@ -78,13 +78,10 @@ bool snimky(const Uloha& u, double s, std::vector<PX_Obraz>* out, PX_ImportVysle
         }
         const size_t n = u.druh == PX_DRUH_HEREC ? p.frames.size() : 1;
         o->len_prva = o->len_prva || n < p.frames.size();
-        o->viac_snimok = o->viac_snimok || p.info.moreFrames;
-        const int nw = std::max(1, static_cast<int>(std::lround(p.info.w * s)));
-        const int nh = std::max(1, static_cast<int>(std::lround(p.info.h * s)));
+        o->viac_snimok = o->viac_snimok || (u.druh == PX_DRUH_HEREC && p.info.moreFrames);
         for (size_t i = 0; i < n; ++i) {
-            const std::vector<uint8_t> rgba = plat_ScaleRgba(p.frames[i], p.info.w, p.info.h, nw, nh);
+            out->push_back(PX_IMPORT_Na565(p.frames[i], p.w, p.h, u.druh != PX_DRUH_POZADIE));
             std::vector<uint8_t>().swap(p.frames[i]);
-            out->push_back(PX_IMPORT_Na565(rgba, nw, nh, u.druh != PX_DRUH_POZADIE));
         }
     }
     return true;

@@ -12,9 +12,16 @@ constexpr uint16_t MAGENTA = 0xF81F, ZELENA = 0x07E0;
 
 using Pocty = std::vector<uint32_t>;  // drawn pixels of each RGB565 value
 
-uint16_t rgb565(int r, int g, int b) {
-    return static_cast<uint16_t>((r * 31 + 127) / 255 << 11 | (g * 63 + 127) / 255 << 5 | (b * 31 + 127) / 255);
-}
+// Each 8-bit value's nearest 5- and 6-bit steps, looked up: a photo has millions of pixels.
+struct Kroky {
+    uint8_t k5[256], k6[256];
+    Kroky() {
+        for (int v = 0; v < 256; ++v) {
+            k5[v] = static_cast<uint8_t>((v * 31 + 127) / 255);
+            k6[v] = static_cast<uint8_t>((v * 63 + 127) / 255);
+        }
+    }
+};
 
 int vzdialenost(uint16_t a, uint16_t b) {
     const COLORREF p = plat_From565(a), q = plat_From565(b);
@@ -75,6 +82,7 @@ int posun(std::vector<PX_Obraz>& snimky, Pocty& pocty, uint16_t v, uint16_t a, u
 }  // namespace
 
 PX_Obraz PX_IMPORT_Na565(const std::vector<uint8_t>& rgba, int w, int h, bool priehladny) {
+    static const Kroky K;
     PX_Obraz o;
     o.sir = w;
     o.vys = h;
@@ -85,9 +93,9 @@ PX_Obraz PX_IMPORT_Na565(const std::vector<uint8_t>& rgba, int w, int h, bool pr
         const uint8_t* p = rgba.data() + 4 * i;
         const int a = p[3];
         int c[3] = {p[0], p[1], p[2]};
-        if (!priehladny)
+        if (!priehladny && a < 255)
             for (int& v : c) v = (v * a + 255 * (255 - a) + 127) / 255;
-        o.px[i] = rgb565(c[0], c[1], c[2]);
+        o.px[i] = static_cast<uint16_t>(K.k5[c[0]] << 11 | K.k6[c[1]] << 5 | K.k5[c[2]]);
         o.plny[i] = !priehladny || a >= 128;
     }
     return o;

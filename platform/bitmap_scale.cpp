@@ -1,10 +1,10 @@
 // Scaling a picture while it is loaded: area averaging along an axis that shrinks, bilinear
-// along one that grows, one axis after the other. The same for pictures brought in as RGBA.
+// along one that grows, one axis after the other. Pictures brought in as RGBA only shrink.
 #include <algorithm>
 #include <cmath>
 
 #include "platform/gdi_internal.h"
-#include "platform/picture.h"
+#include "platform/picture_internal.h"
 
 namespace {
 
@@ -82,19 +82,25 @@ std::vector<uint32_t> plat_ScaleXrgb(const std::vector<uint32_t>& src, int sw, i
     return out;
 }
 
-std::vector<uint8_t> plat_ScaleRgba(const std::vector<uint8_t>& src, int sw, int sh, int dw, int dh) {
-    if (dw == sw && dh == sh) return src;
-    const Taps tx = taps_for(sw, dw), ty = taps_for(sh, dh);
+std::vector<uint8_t> plat_ScaleRgbaRows(int sw, int sh, int dw, int dh,
+                                        const std::function<const uint8_t*(int)>& source) {
     std::vector<uint8_t> out(static_cast<size_t>(dw) * static_cast<size_t>(dh) * 4);
+    const size_t n = static_cast<size_t>(sw) * 4;
+    if (dw == sw && dh == sh) {
+        for (int y = 0; y < sh; ++y)
+            if (const uint8_t* in = source(y)) std::copy_n(in, n, out.begin() + static_cast<ptrdiff_t>(y * n));
+        return out;
+    }
+    const Taps tx = taps_for(sw, dw), ty = taps_for(sh, dh);
     // One output row at a time: the source rows it takes summed whole (colours times alpha),
-    // then across. Alpha-weighted, see-through pixels lend no colour to the edges.
-    std::vector<float> row(static_cast<size_t>(sw) * 4);
+    // then across.
+    std::vector<float> row(n);
     for (int y = 0; y < dh; ++y) {
         std::fill(row.begin(), row.end(), 0.0f);
         for (const Tap& t : ty[static_cast<size_t>(y)]) {
-            const uint8_t* in = src.data() + static_cast<size_t>(t.index) * static_cast<size_t>(sw) * 4;
+            const uint8_t* in = source(t.index);
             float* r = row.data();
-            for (int x = 0; x < sw; ++x, in += 4, r += 4) {
+            for (int x = 0; in && x < sw; ++x, in += 4, r += 4) {
                 const float a = in[3] * t.weight;
                 r[0] += in[0] * a;
                 r[1] += in[1] * a;

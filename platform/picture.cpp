@@ -5,7 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #include "platform/picture_internal.h"
@@ -54,33 +57,29 @@ plat_PictureFault read_whole(const std::string& host, std::vector<uint8_t>* out,
     return fault;
 }
 
+// Each format's name, its header reader, and its name for SDL2_image, by plat_PictureFormat.
+struct Format {
+    const char* name;
+    void (*read)(const uint8_t* data, size_t size, plat_PictureInfo* info);
+    const char* sdl;
+};
+const Format FORMATS[] = {{"", nullptr, ""},       {"PNG", plat_PngInfo, "PNG"}, {"JPEG", plat_JpegInfo, "JPG"},
+                          {"GIF", nullptr, "GIF"}, {"BMP", plat_BmpInfo, "BMP"}, {"WebP", plat_WebpInfo, "WEBP"}};
+
 // The header of the bytes; for a GIF, *usable is how many of them hold the frames taken.
 plat_PictureInfo probe_bytes(const std::vector<uint8_t>& bytes, size_t* usable) {
     plat_PictureInfo info;
     *usable = bytes.size();
-    switch (plat_PictureFormatOf(bytes.data(), bytes.size())) {
-    case plat_PictureFormat::PNG:
-        info.format = "PNG";
-        plat_PngInfo(bytes.data(), bytes.size(), &info);
-        break;
-    case plat_PictureFormat::JPEG:
-        info.format = "JPEG";
-        plat_JpegInfo(bytes.data(), bytes.size(), &info);
-        break;
-    case plat_PictureFormat::GIF:
-        info.format = "GIF";
-        plat_GifInfo(bytes.data(), bytes.size(), &info, usable);
-        break;
-    case plat_PictureFormat::BMP:
-        info.format = "BMP";
-        plat_BmpInfo(bytes.data(), bytes.size(), &info);
-        break;
-    case plat_PictureFormat::WEBP:
-        info.format = "WebP";
-        plat_WebpInfo(bytes.data(), bytes.size(), &info);
-        break;
-    case plat_PictureFormat::NONE: info.fault = plat_PictureFault::NOT_PICTURE; return info;
+    const plat_PictureFormat f = plat_PictureFormatOf(bytes.data(), bytes.size());
+    if (f == plat_PictureFormat::NONE) {
+        info.fault = plat_PictureFault::NOT_PICTURE;
+        return info;
     }
+    info.format = FORMATS[int(f)].name;
+    if (f == plat_PictureFormat::GIF)
+        plat_GifInfo(bytes.data(), bytes.size(), &info, usable);
+    else
+        FORMATS[int(f)].read(bytes.data(), bytes.size(), &info);
     if (info.fault == plat_PictureFault::NONE) info.fault = plat_PictureSizeFault(info.w, info.h);
     if (info.frames == 0) info.frames = 1;
     return info;
@@ -92,15 +91,48 @@ plat_PictureInfo read_and_probe(const std::string& host, std::vector<uint8_t>* b
     return info.fault == plat_PictureFault::NONE ? probe_bytes(*bytes, usable) : info;
 }
 
-// The surface's pixels as RGBA bytes; a colour key becomes transparency.
-bool to_rgba(SDL_Surface* s, std::vector<uint8_t>* out) {
-    out->assign(static_cast<size_t>(s->w) * static_cast<size_t>(s->h) * 4, 0);
-    SDL_Surface* dst =
-        SDL_CreateRGBSurfaceWithFormatFrom(out->data(), s->w, s->h, 32, s->w * 4, SDL_PIXELFORMAT_RGBA32);
-    if (!dst) return false;
-    SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);
-    const bool ok = SDL_BlitSurface(s, nullptr, dst, nullptr) == 0;
-    SDL_FreeSurface(dst);
+// A surface's rows as RGBA, one at a time through a one-row surface (a colour key becomes
+// see-through), kept for a few rows: the scaler asks for the row it ended on again.
+class Rows {
+public:
+    explicit Rows(SDL_Surface* s) : s_(s), bytes_(static_cast<size_t>(s->w) * 4), buf_(KEPT * bytes_) {
+        SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);
+        line_ = SDL_CreateRGBSurfaceWithFormat(0, s->w, 1, 32, SDL_PIXELFORMAT_RGBA32);
+        index_.fill(-1);
+    }
+    ~Rows() { SDL_FreeSurface(line_); }
+    Rows(const Rows&) = delete;
+    Rows& operator=(const Rows&) = delete;
+    // Null when SDL cannot convert (then everything is null).
+    const uint8_t* Get(int y) {
+        uint8_t* slot = buf_.data() + static_cast<size_t>(y % KEPT) * bytes_;
+        if (index_[static_cast<size_t>(y % KEPT)] == y) return slot;
+        SDL_Rect row = {0, y, s_->w, 1};
+        if (!line_ || SDL_FillRect(line_, nullptr, 0) != 0 || SDL_BlitSurface(s_, &row, line_, nullptr) != 0)
+            return nullptr;
+        memcpy(slot, line_->pixels, bytes_);
+        index_[static_cast<size_t>(y % KEPT)] = y;
+        return slot;
+    }
+
+private:
+    static constexpr int KEPT = 4;
+    SDL_Surface* s_;
+    SDL_Surface* line_ = nullptr;
+    size_t bytes_;
+    std::vector<uint8_t> buf_;
+    std::array<int, KEPT> index_;
+};
+
+// The surface as an RGBA frame of the picture's (scaled) size; false when SDL failed.
+bool frame_of(SDL_Surface* s, const plat_Picture& p, std::vector<uint8_t>* out) {
+    Rows rows(s);
+    bool ok = true;
+    *out = plat_ScaleRgbaRows(s->w, s->h, p.w, p.h, [&](int y) {
+        const uint8_t* row = rows.Get(y);
+        ok = ok && row;
+        return row;
+    });
     return ok;
 }
 
@@ -110,7 +142,7 @@ void damaged(plat_Picture* p, const char* why) {
     p->info.detail = why && *why ? why : "the decoder refuses it";
 }
 
-// The decoder's size must be the header's, which the limits were checked on.
+// The decoder's size must be the header's, which the limits and the scale were reckoned on.
 bool same_size(plat_Picture* p, int w, int h) {
     if (w == p->info.w && h == p->info.h) return true;
     damaged(p, "the pixels do not match the header");
@@ -128,7 +160,7 @@ void decode_gif(const uint8_t* data, size_t size, plat_Picture* p) {
     const int n = std::min(a->count, p->info.frames);
     p->frames.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
-        const bool ok = to_rgba(a->frames[i], &p->frames[static_cast<size_t>(i)]);
+        const bool ok = frame_of(a->frames[i], *p, &p->frames[static_cast<size_t>(i)]);
         SDL_FreeSurface(a->frames[i]);
         a->frames[i] = nullptr;
         if (!ok) {
@@ -141,11 +173,10 @@ void decode_gif(const uint8_t* data, size_t size, plat_Picture* p) {
 }
 
 void decode_still(const uint8_t* data, size_t size, plat_PictureFormat format, plat_Picture* p) {
-    static const char* const TYPE[] = {"", "PNG", "JPG", "GIF", "BMP", "WEBP"};
-    SDL_Surface* s = IMG_LoadTyped_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1, TYPE[int(format)]);
+    SDL_Surface* s = IMG_LoadTyped_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1, FORMATS[int(format)].sdl);
     if (!s) return damaged(p, IMG_GetError());
     p->frames.resize(1);
-    if (same_size(p, s->w, s->h) && !to_rgba(s, &p->frames[0])) damaged(p, SDL_GetError());
+    if (same_size(p, s->w, s->h) && !frame_of(s, *p, &p->frames[0])) damaged(p, SDL_GetError());
     SDL_FreeSurface(s);
 }
 
@@ -157,12 +188,15 @@ plat_PictureInfo plat_ProbePicture(const std::string& hostPath) {
     return read_and_probe(hostPath, &bytes, &usable);
 }
 
-plat_Picture plat_LoadPicture(const std::string& hostPath) {
+plat_Picture plat_LoadPicture(const std::string& hostPath, double scale) {
     plat_Picture p;
     std::vector<uint8_t> bytes;
     size_t usable = 0;
     p.info = read_and_probe(hostPath, &bytes, &usable);
     if (p.info.fault != plat_PictureFault::NONE) return p;
+    scale = std::clamp(scale, 0.0, 1.0);
+    p.w = std::max(1, static_cast<int>(std::lround(p.info.w * scale)));
+    p.h = std::max(1, static_cast<int>(std::lround(p.info.h * scale)));
     const plat_PictureFormat format = plat_PictureFormatOf(bytes.data(), bytes.size());
     if (format == plat_PictureFormat::GIF) {
         // The decoder gets the frames taken and the closing byte, nothing after.

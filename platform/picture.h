@@ -36,7 +36,8 @@ struct plat_PictureInfo {
 };
 
 struct plat_Picture {
-    plat_PictureInfo info;
+    plat_PictureInfo info;  // info.w, info.h: the size in the file
+    int w = 0, h = 0;       // the frames' size
     // Each frame w * h pixels of R, G, B, A bytes, the top row first. An animation's frames
     // are whole pictures, each drawn over the ones before as the file says.
     std::vector<std::vector<uint8_t>> frames;
@@ -44,9 +45,9 @@ struct plat_Picture {
 
 // The picture file at `hostPath` (UTF-8, "/" separators): its header read and checked.
 plat_PictureInfo plat_ProbePicture(const std::string& hostPath);
-// The same, then decoded; frames are there exactly when info.fault is NONE.
-plat_Picture plat_LoadPicture(const std::string& hostPath);
-
-// A frame (sw x sh) made dw x dh: area averaging along an axis that shrinks, colours weighted
-// by their alpha so that see-through pixels lend no colour to the edges.
-std::vector<uint8_t> plat_ScaleRgba(const std::vector<uint8_t>& src, int sw, int sh, int dw, int dh);
+// The same, then decoded; frames are there exactly when info.fault is NONE. With a scale
+// below 1 each frame comes at round(w * scale) x round(h * scale) (at least 1 x 1), each
+// pixel the average of the area it covers, colours weighted by their alpha so that
+// see-through pixels lend no colour to the edges; the frames are scaled row by row as they
+// are converted, so that no full-size copy of them is ever made.
+plat_Picture plat_LoadPicture(const std::string& hostPath, double scale = 1.0);

@@ -22,22 +22,14 @@ int gif_read(GifFileType* gif, GifByteType* out, int n) {
     return static_cast<int>(take);
 }
 
-bool skip_extension(GifFileType* gif) {
+// An extension's or a frame's sub-blocks passed over: a frame's compressed pixels are never
+// decoded here.
+bool skip_blocks(GifFileType* gif, bool extension) {
     int code = 0;
     GifByteType* block = nullptr;
-    if (DGifGetExtension(gif, &code, &block) == GIF_ERROR) return false;
+    if ((extension ? DGifGetExtension(gif, &code, &block) : DGifGetCode(gif, &code, &block)) == GIF_ERROR) return false;
     while (block)
-        if (DGifGetExtensionNext(gif, &block) == GIF_ERROR) return false;
-    return true;
-}
-
-// The frame's compressed pixels, passed over undecoded.
-bool skip_pixels(GifFileType* gif) {
-    int code_size = 0;
-    GifByteType* block = nullptr;
-    if (DGifGetCode(gif, &code_size, &block) == GIF_ERROR) return false;
-    while (block)
-        if (DGifGetCodeNext(gif, &block) == GIF_ERROR) return false;
+        if ((extension ? DGifGetExtensionNext(gif, &block) : DGifGetCodeNext(gif, &block)) == GIF_ERROR) return false;
     return true;
 }
 
@@ -61,7 +53,7 @@ const char* walk(GifFileType* gif, const GifSource& src, plat_PictureInfo* info,
         }
         if (type == TERMINATE_RECORD_TYPE) return info->frames > 0 ? nullptr : "there is no frame in it";
         if (type == EXTENSION_RECORD_TYPE) {
-            if (!skip_extension(gif)) return gif_error(gif->Error, src);
+            if (!skip_blocks(gif, true)) return gif_error(gif->Error, src);
             continue;
         }
         if (type != IMAGE_DESC_RECORD_TYPE) return "an unknown record";
@@ -77,7 +69,7 @@ const char* walk(GifFileType* gif, const GifSource& src, plat_PictureInfo* info,
             info->h = d.Height;
             return nullptr;
         }
-        if (!skip_pixels(gif)) return gif_error(gif->Error, src);
+        if (!skip_blocks(gif, false)) return gif_error(gif->Error, src);
         ++info->frames;
         *usable = src.at;
     }

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "platform/picture.h"
 
@@ -20,6 +22,10 @@ void plat_BmpInfo(const uint8_t* data, size_t size, plat_PictureInfo* info);
 // *usable is the number of bytes that hold the frames taken, so that the decoder is
 // handed those alone.
 void plat_GifInfo(const uint8_t* data, size_t size, plat_PictureInfo* info, size_t* usable);
+
+// A picture sw x sh made dw x dh (bitmap_scale.cpp): `row(y)` gives source row y as RGBA
+// (and may be asked for a row again); area averaging, alpha-weighted. Null rows read as see-through.
+std::vector<uint8_t> plat_ScaleRgbaRows(int sw, int sh, int dw, int dh, const std::function<const uint8_t*(int)>& row);
 
 // The fault for a size outside the limits, or NONE.
 plat_PictureFault plat_PictureSizeFault(int64_t w, int64_t h);

@@ -191,10 +191,16 @@ TEST(Picture, FilesThatGiveNoPictureAreRefusedWithTheirReason) {
 }
 
 TEST(Picture, ScalingAveragesTheAreaAndSeeThroughPixelsLendNoColour) {
+    TempTree t;
     // Red, see-through green, two blues: halved, the red keeps its colour at half alpha.
-    const std::vector<uint8_t> four = {255, 0, 0, 255, 0, 255, 0, 0, 0, 0, 255, 255, 0, 0, 255, 255};
-    EXPECT_EQ(plat_ScaleRgba(four, 4, 1, 2, 1), (std::vector<uint8_t>{255, 0, 0, 128, 0, 0, 255, 255}));
+    const uint32_t four[] = {0xFFFF0000, 0x0000FF00, 0xFF0000FF, 0xFF0000FF};
+    ASSERT_TRUE(test_support::WritePng(t.Host("four.png"), 4, 1, [&](int x, int) { return four[x]; }));
+    const plat_Picture halved = plat_LoadPicture(t.Host("four.png"), 0.5);
+    EXPECT_EQ(std::tuple(halved.info.w, halved.w, halved.h), std::tuple(4, 2, 1));
+    EXPECT_EQ(halved.frames.at(0), (std::vector<uint8_t>{255, 0, 0, 128, 0, 0, 255, 255}));
     // Three greys onto two: each new pixel takes one and a half old ones.
-    const std::vector<uint8_t> three = {0, 0, 0, 255, 90, 90, 90, 255, 180, 180, 180, 255};
-    EXPECT_EQ(plat_ScaleRgba(three, 1, 3, 1, 2), (std::vector<uint8_t>{30, 30, 30, 255, 150, 150, 150, 255}));
+    ASSERT_TRUE(
+        test_support::WritePng(t.Host("three.png"), 1, 3, [](int, int y) { return 0xFF000000u | 0x5A5A5Au * y; }));
+    EXPECT_EQ(plat_LoadPicture(t.Host("three.png"), 2 / 3.0).frames.at(0),
+              (std::vector<uint8_t>{30, 30, 30, 255, 150, 150, 150, 255}));
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "book/px_export_gif.h"
+#include "tests/support/png_writer.h"
 #include "tests/support/temp_tree.h"
 
 namespace test_support {
@@ -17,14 +18,7 @@ bool WritePng(const std::string& host, int w, int h, const PixelAt& argb) {
             const uint32_t c = argb(x, y);
             rgba.insert(rgba.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), uint8_t(c >> 24)});
         }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(w);
-    image.height = static_cast<png_uint_32>(h);
-    image.format = PNG_FORMAT_RGBA;
-    const bool written = png_image_write_to_file(&image, host.c_str(), 0, rgba.data(), 0, nullptr) != 0;
-    png_image_free(&image);
-    return written;
+    return WritePngBytes(host, w, h, PNG_FORMAT_RGBA, rgba);
 }
 
 bool WriteJpeg(const std::string& host, int w, int h, const PixelAt& argb, int quality) {
