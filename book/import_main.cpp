@@ -46,7 +46,7 @@ std::string failure(const PX_ImportVysledok& v, const std::string& book, const s
         if (imported[i] == v.subor) file = named[i];
     switch (v.chyba) {
     case PX_ImportChyba::OBRAZOK: return file + ": " + fault(v.obrazok) + "; nothing was imported";
-    case PX_ImportChyba::VELKY_HAROK: return "so many frames make no actor the program can read";
+    case PX_ImportChyba::VELKY_HAROK: return "the picture it makes would be too large for the program to read";
     case PX_ImportChyba::ZAPIS:
         return "cannot write into " + book + "/" +
                plat_Utf8FromCp1250(v.priecinok.substr(v.priecinok.rfind('\\') + 1).c_str()) + "; nothing was imported";

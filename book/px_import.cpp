@@ -113,12 +113,14 @@ bool urob(const Uloha& u, int strana_sir, int strana_vys, PX_Harok* h, PX_Import
     o->fazy = static_cast<int>(f.size());
     if (u.druh == PX_DRUH_POZADIE) {
         *h = PX_IMPORT_HarokPozadia(f[0]);
-        return true;
+    } else {
+        const PX_Kluce k = PX_IMPORT_Kluce(f, u.druh == PX_DRUH_HEREC);
+        o->posunute = k.posunute;
+        *h = u.druh == PX_DRUH_KULISA ? PX_IMPORT_HarokKulisy(f[0], k.kluc) : PX_IMPORT_HarokHerca(f, k.kluc, k.okraj);
     }
-    const PX_Kluce k = PX_IMPORT_Kluce(f, u.druh == PX_DRUH_HEREC);
-    o->posunute = k.posunute;
-    *h = u.druh == PX_DRUH_KULISA ? PX_IMPORT_HarokKulisy(f[0], k.kluc) : PX_IMPORT_HarokHerca(f, k.kluc, k.okraj);
-    return true;
+    // A file that grew since its header was read could make a sheet the reader refuses.
+    if (!PX_IMPORT_Citatelny(h->sir, h->vys)) v->chyba = PX_ImportChyba::VELKY_HAROK;
+    return v->ok();
 }
 
 // The files of the picture, under a free name; false with the reason in *v.

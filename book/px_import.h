@@ -37,7 +37,7 @@ enum class PX_ImportChyba {
     ZIADNA,
     ZIADNY_SUBOR,  // no files given
     OBRAZOK,       // a file gave no picture: `subor` and `obrazok` say which and why
-    VELKY_HAROK,   // an actor of so many frames that even small they make no readable sheet
+    VELKY_HAROK,   // the picture file would be larger than the program reads (an actor of very many frames)
     KNIHA,         // `priecinok` is no book folder
     ZAPIS,         // `priecinok` could not be written to (nothing was left in the book)
 };

@@ -30,7 +30,7 @@ const char8_t* porucha(const plat_PictureInfo& i) {
 std::string chyba(const PX_ImportVysledok& v) {
     switch (v.chyba) {
     case PX_ImportChyba::ZIADNY_SUBOR: return plat_W1250(u8"Nie je čo importovať");
-    case PX_ImportChyba::VELKY_HAROK: return plat_W1250(u8"Herec má priveľa snímok");
+    case PX_ImportChyba::VELKY_HAROK: return plat_W1250(u8"Taký veľký obrázok by program nenačítal");
     case PX_ImportChyba::KNIHA: return plat_W1250(u8"Kniha sa nenašla");
     case PX_ImportChyba::ZAPIS: return plat_W1250(u8"Do knihy sa nedá zapisovať");
     case PX_ImportChyba::OBRAZOK: break;
