@@ -104,6 +104,12 @@ bool natural_less(const char* a, const char* b) {
     return strcmp(a, b) < 0;
 }
 
+}  // namespace
+
+bool plat_NaturalLess(const char* a, const char* b) { return natural_less(a, b); }
+
+namespace {
+
 // ---- searches ----
 
 struct Search {

@@ -40,6 +40,9 @@ struct WIN32_FIND_DATAA {
 HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out);
 BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* out);
 BOOL FindClose(HANDLE find);
+// Natural order of Windows-1250 names: digit runs compare by value, letters without regard
+// to case; exact bytes break ties so that the order is total.
+bool plat_NaturalLess(const char* a, const char* b);
 // Fails with ERROR_ALREADY_EXISTS when the folder (or a file of that name) exists.
 BOOL CreateDirectoryA(const char* path, void* security);
 // Copies through plat_WriteFileAtomic, so a failed copy leaves no half file.
