@@ -23,9 +23,10 @@ extern char** environ;
 
 namespace {
 const char SRC[] = "PX_EDITOR";
-// In the working folder, beside the settings, named after this editor: another editor on the
-// same library has a copy of its own.
-const std::string COPY = plat_ProcessPrefix(PX_EXPORT_PREFIX) + "strana.str";
+// In the working folder, beside the settings, named after this editor (when asked, so that an
+// editor forked from another process names its own): another editor on the same library has a
+// copy of its own.
+std::string copy() { return plat_ProcessPrefix(PX_EXPORT_PREFIX) + "strana.str"; }
 const char NEW_PAGE_NAME[] = "nova_strana";
 
 pid_t child = -1;
@@ -91,7 +92,7 @@ void PX_ExportPage() {
     const std::string page = plat_Utf8FromCp1250(name.c_str());
     gif = name + ".gif";
     const std::string screen = std::to_string(tf_ScreenW) + "x" + std::to_string(tf_ScreenH);
-    if (!SAVE_REG(COPY.c_str()) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
+    if (!SAVE_REG(copy().c_str()) || !start({exporter(), book, page, "--from", copy(), "--screen", screen, "-o", book})) {
         TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
         return status(plat_W1250(u8"[Chyba: export sa nespustil]"));
     }
@@ -107,7 +108,7 @@ void PX_ExportPoll() {
     close(said_fd);
     said_fd = -1;
     child = -1;
-    DeleteFileA(COPY.c_str());
+    DeleteFileA(copy().c_str());
     if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return status("GIF: " + gif);
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());

@@ -1,6 +1,8 @@
 // The book catalogue: one record per page of every book beside the program's folder, and
 // the commands that move between books and pages, save pages and make new books.
 #pragma once
+#include <string>
+
 
 class tf_CIcon;
 
@@ -39,6 +41,11 @@ bool PX_Uloz_teraz();
 // unsaved; false when the save failed (the page keeps its changes, the status line says so),
 // and the leaving stops.
 bool PX_Uloz_zmeny();
+// The shown page's file as it was loaded or last saved here (plat_FileVersion): a save that
+// finds the file changed since (another editor saved it) puts the page beside it instead.
+const std::string& PX_Verzia_strany();
+// Changes brought back from a recovery file were made on the file as it was then.
+void PX_Nastav_verziu_strany(const std::string& verzia);
 // The frame's thumbnail step: after the page is drawn, before the editor's controls.
 void PX_Obnov_nahlad();
 // False (logged, nothing made) for a missing template, an existing book of that name, or a

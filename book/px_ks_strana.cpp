@@ -8,6 +8,7 @@
 #include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_narracia.h"
+#include "book/px_obnova.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -189,10 +190,15 @@ bool ULOZ_STRANU() {
 bool PX_Uloz_teraz() {
     if (tf_lpDDSBack) ZOBRAZ_STRANU(tf_lpDDSBack);
     const bool ok = ULOZ_STRANU();
+    if (ok) PX_Obnova_Ulozene();
     PX_Obnov_nahlad();
     PX_HIST_Ulozene();
     return ok;
 }
+
+const std::string& PX_Verzia_strany() { return verzia_zobrazenej; }
+
+void PX_Nastav_verziu_strany(const std::string& verzia) { verzia_zobrazenej = verzia; }
 
 bool PX_Uloz_zmeny() { return !dirty || current_book == -1 || current_page == -1 || PX_Uloz_teraz(); }
 

@@ -1,8 +1,8 @@
 // The recovery file: a header naming the book and the page (or, for a new page, the page
-// before it), the page file's lines counted, and an end mark, so that a file cut short is told
-// from a whole one:
-//   pexlo-obnova 1 / kniha <folder> / strana <page file> (or nova <page file>) / riadkov <n> /
-//   <n lines> / koniec
+// before it) and the version of the page file the changes were made on, the page file's lines
+// counted, and an end mark, so that a file cut short is told from a whole one:
+//   pexlo-obnova 1 / kniha <folder> / strana <page file> (or nova <page file>) /
+//   [zaklad <version>] / riadkov <n> / <n lines> / koniec
 #include "book/px_obnova.h"
 
 #include <algorithm>
@@ -26,7 +26,9 @@ const char PREFIX[] = ".pexlo-obnova-";
 const char HLAVICKA[] = "pexlo-obnova 1";
 const uint32_t PERIOD = 2000;       // ms: a kill loses at most about this
 const size_t MAX_SIZE = 1 << 20;    // far beyond a page of 60 objects
-const std::string VLASTNY = plat_ProcessPrefix(PREFIX) + "strana.txt";
+
+// Named when asked, not at start: an editor forked from another process is a process of its own.
+std::string vlastny() { return plat_ProcessPrefix(PREFIX) + "strana.txt"; }
 
 struct Zapis {
     std::string posledny;  // the state last handed to the writer
@@ -36,7 +38,7 @@ struct Zapis {
 
 // A file found at start, read and checked.
 struct Najdeny {
-    std::string subor, kniha, strana, text;
+    std::string subor, kniha, strana, zaklad, text;
     bool nova = false;
     int book = -1, page = -1;
 } najdeny;
@@ -48,8 +50,9 @@ std::string stav() {
     const std::string text = PX_Text_strany();
     int lines = 0;
     for (char c : text) lines += c == '\n';
+    const std::string zaklad = nova || PX_Verzia_strany().empty() ? "" : "zaklad " + PX_Verzia_strany() + "\n";
     return std::string(HLAVICKA) + "\nkniha " + ks->book_path + "\n" + (nova ? "nova " : "strana ") + ks->page_path +
-           "\nriadkov " + std::to_string(lines) + "\n" + text + "koniec\n";
+           "\n" + zaklad + "riadkov " + std::to_string(lines) + "\n" + text + "koniec\n";
 }
 
 std::string citaj(const std::string& path) {
@@ -74,8 +77,9 @@ bool rozober(const std::string& bytes, Najdeny* n) {
     if (bytes.size() > MAX_SIZE || !std::getline(in, line) || line != HLAVICKA) return false;
     if (!std::getline(in, line) || !po(line, "kniha ", &n->kniha) || !std::getline(in, line)) return false;
     n->nova = po(line, "nova ", &n->strana);
-    if ((!n->nova && !po(line, "strana ", &n->strana)) || !std::getline(in, line) || !po(line, "riadkov ", &count))
-        return false;
+    if ((!n->nova && !po(line, "strana ", &n->strana)) || !std::getline(in, line)) return false;
+    if (po(line, "zaklad ", &n->zaklad) && !std::getline(in, line)) return false;
+    if (!po(line, "riadkov ", &count)) return false;
     const long lines = strtol(count.c_str(), nullptr, 10);
     for (long i = 0; i < lines && i < 1024 && std::getline(in, line); ++i) n->text += line + "\n";
     if (!std::getline(in, line) || line != "koniec" || std::count(n->text.begin(), n->text.end(), '\n') != lines)
@@ -95,7 +99,7 @@ void zabudni() {
 
 void PX_Obnova_Tik(uint32_t now) {
     if (!dirty || current_book == -1 || current_page == -1) {
-        if (zapis.subor) plat_DeleteFileLater(VLASTNY);
+        if (zapis.subor) plat_DeleteFileLater(vlastny());
         zapis = {};
         return;
     }
@@ -105,11 +109,18 @@ void PX_Obnova_Tik(uint32_t now) {
     if (text.empty() || text == zapis.posledny) return;
     zapis.posledny = text;
     zapis.subor = true;
-    plat_WriteFileLater(VLASTNY, std::move(text));
+    plat_WriteFileLater(vlastny(), std::move(text));
+}
+
+void PX_Obnova_Ulozene() {
+    if (!zapis.subor) return;
+    plat_DeleteFileLater(vlastny());
+    plat_WaitForWrites();
+    zapis = {};
 }
 
 void PX_Obnova_Koniec() {
-    plat_DeleteFileLater(VLASTNY);
+    plat_DeleteFileLater(vlastny());
     plat_WaitForWrites();
     zapis = {};
 }
@@ -140,6 +151,9 @@ bool PX_Obnova_Obnov() {
     zabudni();
     VOLBA_KNIHY(n.book, false);
     VOLBA_STRANY(n.book, n.page);
+    // A page saved after the changes were kept (by a save the kill cut short of removing this
+    // file, or by another editor) is not saved over: the changes go beside it.
+    if (!n.zaklad.empty()) PX_Nastav_verziu_strany(n.zaklad);
     if (n.nova) NOVA_STRANA(n.page);
     const std::string temp = plat_ProcessPrefix(PREFIX) + "obnova.str";
     const bool ok = plat_WriteFileAtomic(temp.c_str(), n.text.data(), n.text.size());

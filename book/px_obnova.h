@@ -8,6 +8,9 @@
 
 // Each tick, with the clock's milliseconds.
 void PX_Obnova_Tik(uint32_t now);
+// The page was saved: the file goes now, and no state on its way to the disk lands after the
+// save (a kill before the next tick would leave changes older than the page offered back).
+void PX_Obnova_Ulozene();
 // A clean end: the file goes.
 void PX_Obnova_Koniec();
 // The state of a page left by an editor that is gone, for the question: "Les, strana 2". Files

@@ -109,3 +109,7 @@ enum plat_WriteStep {
     PLAT_WRITE_STEP_RENAME,
 };
 void plat_SetWriteFailureStep(plat_WriteStep step);
+// Test hook: called with the host path of every atomic write whose temporary is whole, just
+// before it is renamed into place (on whichever thread writes), so that a test can hold a
+// write there while another process starts; null for none.
+void plat_SetBeforeRenameHook(void (*hook)(const char* hostPath));

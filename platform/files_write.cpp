@@ -16,6 +16,7 @@ namespace {
 bool write_failure = false;
 long write_limit = -1;
 plat_WriteStep failing_step = PLAT_WRITE_STEP_NONE;
+void (*before_rename)(const char*) = nullptr;
 
 bool fails_at(plat_WriteStep step) { return failing_step == step; }
 
@@ -50,6 +51,7 @@ bool write_atomic(const std::string& host, const void* data, size_t size, mode_t
         unlink(temp.c_str());
         return plat_FailWith(ERROR_WRITE_FAULT);
     }
+    if (before_rename) before_rename(host.c_str());
     if (fails_at(PLAT_WRITE_STEP_RENAME) || rename(temp.c_str(), host.c_str()) != 0) {
         const DWORD error = fails_at(PLAT_WRITE_STEP_RENAME) ? ERROR_ACCESS_DENIED : plat_FileError(errno, host);
         unlink(temp.c_str());
@@ -135,3 +137,4 @@ void plat_SetWriteFailure(bool fail) { write_failure = fail; }
 bool plat_WritesFail() { return write_failure; }
 void plat_SetWriteLimit(long bytes) { write_limit = bytes < 0 ? -1 : bytes; }
 void plat_SetWriteFailureStep(plat_WriteStep step) { failing_step = step; }
+void plat_SetBeforeRenameHook(void (*hook)(const char*)) { before_rename = hook; }

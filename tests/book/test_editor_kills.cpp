@@ -1,0 +1,258 @@
+// The editor killed at random moments while the author works: every file it leaves is whole,
+// and the next start offers back the changes it kept (never over a page saved after them) or
+// shows the page last saved, with no temporary file left behind.
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include <unistd.h>
+
+#include "platform/codepage.h"
+#include "tests/book/editor_fixture.h"
+#include "tests/book/editor_processes.h"
+#include "tests/book/random_input.h"
+
+using namespace editor_test;
+
+namespace {
+namespace fs = std::filesystem;
+const std::vector<std::string> TEMPORARIES = {PLAT_WRITE_TEMP_PREFIX, PX_EXPORT_PREFIX, ".pexlo-new-"};
+const char RECOVERY[] = ".pexlo-obnova-", RECOVERY_END[] = "-strana.txt";
+constexpr int KILLS = 200, START_EVERY = 5, MAX_BOOKS = 5;
+
+// A recovery file a kill left: the page it names, the page's lines, and whether that page's
+// file was saved after it (the kill came between a save and the recovery file's removal).
+struct Left {
+    std::string page, lines;
+    bool stale = false;
+};
+
+class Kills : public Editor {
+protected:
+    // An author at work until killed: a page opened, the random hand, objects dragged, the
+    // clock going on so that changes are kept, saves, and now and then an export or a new book.
+    void Edit(unsigned seed, Signal& editing);
+    // A start after kills: what they left is offered back, else the page saved last shows.
+    void Start(const std::vector<Left>& left);
+    // The recovery files in the working folder; false when one is not whole.
+    bool Kept(std::vector<Left>* left) const;
+
+private:
+    // The shown entry of `list` with that value, or -1 (after a tick: lists open when drawn).
+    int Entry(tf_CDUI* list, int value);
+    void Open(const struct_kniha_strana& ks);
+    void OpenSome(std::mt19937& rng);
+    void NewBook(std::mt19937& rng);
+    void Drag(std::mt19937& rng);
+};
+
+int Kills::Entry(tf_CDUI* list, int value) {
+    Tick();
+    for (int i = 0; list && list->zivy && i < list->volby.count; ++i)
+        if (static_cast<tf_TVOLBA*>(list->volby.GET(i))->hodnota == value) return i;
+    return -1;
+}
+
+void Kills::Open(const struct_kniha_strana& ks) {
+    const int book = ks.book_id, page = ks.page_id;
+    Point(&px_editor->dui_M, 0);
+    if (const int b = Entry(duir_KNIHY, book); b >= 0) Point(duir_KNIHY, b);
+    if (const int p = Entry(duir_STRANY, page); p >= 0) Choose(duir_STRANY, p);
+}
+
+void Kills::OpenSome(std::mt19937& rng) {
+    if (KS.count > 0) Open(*static_cast<struct_kniha_strana*>(KS.GET(int(rng() % unsigned(KS.count)))));
+}
+
+void Kills::NewBook(std::mt19937& rng) {
+    Point(&px_editor->dui_M, 0);
+    if (duir_KNIHY->CountR() - 3 >= MAX_BOOKS) return;  // beside the books: new, trash, close
+    if (const int row = Entry(duir_KNIHY, PX_ID_NEW_BOOK); row >= 0) Choose(duir_KNIHY, row);
+    if (!px_editor->nova_kniha->zivy) return;
+    for (int i = 0; i < 3; ++i) Key('A' + int(rng() % 26));
+    Press(*px_editor->nova_kniha->tlac_ok);
+}
+
+// An object of the page put somewhere else, let go at rest.
+void Kills::Drag(std::mt19937& rng) {
+    if (REG.count == 0) return;
+    const POINT from = Mid(int(rng() % unsigned(REG.count)));
+    const int x = std::clamp(from.x + int(rng() % 201) - 100, 0, W - 1);
+    const int y = std::clamp(from.y + int(rng() % 201) - 100, 0, H - 1);
+    Move(from.x, from.y);
+    Down(from.x, from.y);
+    Move(x, y);
+    Move(x, y);
+    Up(x, y);
+}
+
+void Kills::Edit(unsigned seed, Signal& editing) {
+    std::mt19937 rng(seed);
+    RandomInput hand(seed);
+    for (bool told = false;;)  // the hand may end the editor ("Koniec"): the author starts it again
+        Run([&] {
+            if (px_editor->otazka->zivy)  // what an earlier kill left, offered back
+                Press(rng() % 2 ? *px_editor->otazka->tlac_ok : *px_editor->otazka->tlac_zrus);
+            if (current_page == -1) OpenSome(rng);
+            if (!told) editing.Give(), told = true;
+            const auto send = [&](UINT msg, WPARAM w, int x, int y) {
+                if (!px_editor->uvolnene) Post(msg, w, MAKELPARAM(x, y));
+            };
+            while (!px_editor->uvolnene) {
+                const unsigned r = rng() % 100;
+                if (r < 45) {
+                    hand.Gesture(send);
+                } else if (r < 60) {
+                    Drag(rng);
+                } else if (r < 85) {
+                    plat_Headless_AdvanceTime(300 + rng() % 1500);
+                    Tick();
+                } else if (r < 93) {
+                    Ctrl('S');
+                } else if (r < 96) {
+                    OpenSome(rng);
+                } else if (r < 98) {
+                    NewBook(rng);
+                } else {
+                    Key(VK_F9);
+                }
+            }
+        });
+}
+
+bool Kills::Kept(std::vector<Left>* left) const {
+    for (const std::string& name : tree.Names("app")) {
+        if (!name.starts_with(RECOVERY) || !name.ends_with(RECOVERY_END)) continue;
+        const std::string bytes = tree.Read("app/" + name);
+        const size_t page = bytes.find("\nstrana "), count = bytes.find("\nriadkov ");
+        if (!bytes.starts_with("pexlo-obnova 1\n") || !bytes.ends_with("koniec\n") || count == std::string::npos)
+            return false;
+        const size_t from = bytes.find('\n', count + 1) + 1, end = bytes.size() - strlen("koniec\n");
+        if (from > end) return false;
+        Left l{"", bytes.substr(from, end - from)};
+        if (page != std::string::npos) {  // a new page's changes go to a new page in any case
+            l.page = bytes.substr(page + 8, bytes.find('\n', page + 8) - page - 8);
+            std::error_code missing;
+            l.stale = fs::last_write_time(plat_HostPath(l.page.c_str()), missing) >
+                      fs::last_write_time(tree.Host("app/" + name));
+        }
+        left->push_back(l);
+    }
+    return true;
+}
+
+void Kills::Start(const std::vector<Left>& left) {
+    Run([&] {
+        if (px_editor->otazka->zivy) {
+            EXPECT_FALSE(left.empty()) << "nothing was left to offer";
+            Press(*px_editor->otazka->tlac_ok);  // "Obnoviť"
+            const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
+            const std::string lines = PX_Text_strany();
+            const auto it = std::find_if(left.begin(), left.end(), [&](const Left& l) {
+                return l.lines == lines && (l.page.empty() ? current_page == PX_NEW_PAGE : ks && l.page == ks->page_path);
+            });
+            ASSERT_TRUE(dirty && it != left.end()) << "not what a kill left:\n" << lines;
+            if (it->page.empty()) return;
+            const std::string before = test_support::ReadFile(plat_HostPath(ks->page_path));
+            Ctrl('S');
+            EXPECT_EQ(test_support::ReadFile(plat_HostPath(ks->page_path)), it->stale ? before : lines)
+                << (it->stale ? "a page saved after the changes were kept is overwritten" : "not saved");
+            return;
+        }
+        // Nothing offered: what was left could not be brought back (its page deleted meanwhile).
+        if (!left.empty()) {
+            EXPECT_TRUE(test_support::LogHas({"Obnova: subor sa neda obnovit, odstraneny"}));
+        }
+        // The page saved last shows as its file holds it.
+        const struct_kniha_strana* last = nullptr;
+        fs::file_time_type newest;
+        for (int i = 0; i < KS.count; ++i) {
+            const auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i));
+            const fs::file_time_type t = fs::last_write_time(plat_HostPath(ks->page_path));
+            if (!last || t > newest) last = ks, newest = t;
+        }
+        if (!last) return;
+        const std::string file = test_support::ReadFile(plat_HostPath(last->page_path));
+        Open(*last);
+        EXPECT_EQ(std::tuple(current_page, dirty, PX_Text_strany()), std::tuple(last->page_id, false, file));
+    });
+}
+}  // namespace
+
+TEST_F(Kills, AKilledEditorLeavesWholeFilesAndTheNextStartOffersItsChangesOrShowsTheSavedPage) {
+    Library();
+    std::mt19937 rng(23);
+    int cut_short = 0, offered = 0, stale = 0;
+    for (int kill = 0; kill < KILLS; ++kill) {
+        Signal editing;
+        const unsigned seed = rng();
+        const pid_t child = Fork([&] { Edit(seed, editing); });
+        ASSERT_GT(child, 0);
+        ASSERT_EQ(editing.Take(), '.') << "kill " << kill << ": the editor did not start";
+        std::this_thread::sleep_for(std::chrono::microseconds(rng() % 60000));
+        ASSERT_EQ(Ended(child, true), "signal 9") << "kill " << kill << ": the editor ended by itself";
+        ASSERT_EQ(BrokenFiles(tree), "") << "after kill " << kill;
+        std::vector<Left> left;
+        ASSERT_TRUE(Kept(&left)) << "a recovery file is not whole after kill " << kill;
+        cut_short += !NamesStarting(tree, TEMPORARIES).empty();
+        if (kill % START_EVERY != START_EVERY - 1) continue;
+        offered += !left.empty();
+        stale += std::count_if(left.begin(), left.end(), [](const Left& l) { return l.stale; });
+        ASSERT_EQ(Ended(Fork([&] { Start(left); })), "exit 0") << "the start after kill " << kill;
+        EXPECT_EQ(NamesStarting(tree, TEMPORARIES), std::vector<std::string>{}) << "after the start after kill " << kill;
+        std::vector<Left> after;
+        ASSERT_TRUE(Kept(&after));
+        if (!left.empty()) {
+            EXPECT_LT(after.size(), left.size()) << "nothing brought back or refused after kill " << kill;
+        }
+    }
+    printf("kills: %d during a write, %d starts offered changes back (%d older than their page)\n", cut_short, offered,
+           stale);
+    EXPECT_GT(cut_short, 0);
+    EXPECT_GT(offered, 0);
+}
+
+// A kill between a save and the removal of the changes kept before it: brought back, those
+// changes go beside the page saved after them, never over it.
+TEST_F(Kills, ChangesKeptBeforeASaveComeBackBesideThePageSavedAfterThem) {
+    Library();
+    Signal kept, saved;
+    const pid_t child = Fork([&] {
+        Run([&] {
+            ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));  // "p les 4", the tree, the dog
+            Key(VK_BACK);                             // the dog goes
+            Tick();
+            plat_WaitForWrites();
+            kept.Give();
+            Key(VK_BACK);  // the tree goes too
+            Ctrl('S');
+            EXPECT_EQ(NamesStarting(tree, {RECOVERY}), std::vector<std::string>{}) << "not removed by the save";
+            saved.Give();
+            for (;;) pause();
+        });
+    });
+    ASSERT_EQ(kept.Take(), '.');
+    const std::vector<std::string> files = NamesStarting(tree, {RECOVERY});
+    ASSERT_EQ(files.size(), 1u);
+    const std::string left = test_support::ReadFile(files[0]);
+    ASSERT_EQ(saved.Take(), '.');
+    ASSERT_EQ(Ended(child, true), "signal 9");
+    test_support::WriteFile(files[0], left);  // as the kill would have left it a moment earlier
+    ASSERT_EQ(tree.Read("KNIHA_Les/2.str"), "p les 4\n");
+    const pid_t start = Fork([&] {
+        Run([&] {
+            ASSERT_TRUE(px_editor->otazka->zivy);
+            Press(*px_editor->otazka->tlac_ok);  // "Obnoviť"
+            EXPECT_EQ(std::pair(REG.count, dirty), std::pair(1, true));
+            Ctrl('S');
+            EXPECT_EQ(plat_Utf8FromCp1250(status_text), "Strana 2 sa medzitým zmenila inde, uložené ako strana 3");
+        });
+    });
+    EXPECT_EQ(Ended(start), "exit 0");
+    EXPECT_EQ(std::pair(tree.Read("KNIHA_Les/2.str"), tree.Read("KNIHA_Les/3.str")),
+              std::pair(std::string("p les 4\n"), std::string("p les 4\nk strom 300 200 6 1 0\n")));
+    EXPECT_EQ(NamesStarting(tree, {".pexlo-"}), std::vector<std::string>{});
+}
