@@ -12,6 +12,7 @@
 
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
@@ -90,7 +91,7 @@ void PX_ExportPage() {
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
     gif = name + ".gif";
-    const std::string screen = std::to_string(tf_ScreenW) + "x" + std::to_string(tf_ScreenH);
+    const std::string screen = std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys());
     if (!SAVE_REG(COPY.c_str()) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
         TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
         return status(plat_W1250(u8"[Chyba: export sa nespustil]"));

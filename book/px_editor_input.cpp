@@ -10,6 +10,7 @@
 #include "book/px_narracia.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
@@ -95,17 +96,19 @@ int objekt_pod(int x, int y) {
     return -1;
 }
 
+// The page's objects take the pointer in the page's coordinates, the widgets in the screen's.
 void pohyb(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.CHOD_NA(x, y);
+    const POINT p = PX_Na_stranu(x, y);
     if (dragged == -1) {
-        hovered = objekt_pod(x, y);
-        if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, 0);
+        hovered = objekt_pod(p.x, p.y);
+        if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, 0);
     } else if (CHerec* o = REG_Objekt(dragged)) {
-        o->INFORMUJ_SA(x, y, 0);
+        o->INFORMUJ_SA(p.x, p.y, 0);
         prev_mouse = last_mouse;
-        last_mouse = {x, y};
-        o->zrkadlo = x < prev_mouse.x ? 1 : 0;
+        last_mouse = p;
+        o->zrkadlo = p.x < prev_mouse.x ? 1 : 0;
     }
     e.group.INFORMUJ_SA(x, y, 0);
     // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
@@ -126,12 +129,13 @@ void pohyb(int x, int y) {
 void stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
     if (CHerec* o = REG_Objekt(hovered)) {
+        const POINT p = PX_Na_stranu(x, y);
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release
         dragged = hovered;
         hovered = -1;
-        o->INFORMUJ_SA(x, y, 1);
+        o->INFORMUJ_SA(p.x, p.y, 1);
         e.kurzor.SF(1);
-        last_mouse = prev_mouse = {x, y};
+        last_mouse = prev_mouse = p;
     }
     e.group.INFORMUJ_SA(x, y, 1);
     for (const Anketa& a : ANKETY) {
@@ -147,11 +151,12 @@ void stlacenie(int x, int y) {
 void uvolnenie(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.SF(0);
-    if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, -1);
+    const POINT p = PX_Na_stranu(x, y);
+    if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, -1);
     hovered = -1;
     if (dragged != -1) {
         if (CHerec* o = REG_Objekt(dragged)) {
-            o->INFORMUJ_SA(x, y, -1);
+            o->INFORMUJ_SA(p.x, p.y, -1);
             HOD(o, last_mouse.x - prev_mouse.x, last_mouse.y - prev_mouse.y);
         }
         dragged = -1;

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "book/px_narracia.h"
+#include "book/px_nastavenia.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
@@ -113,6 +115,13 @@ void nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char
     const std::string path = std::string(book_path) + sub;
     TF_LOG(tag, path.c_str());
     if (list) list->XRELOAD(path.c_str(), false);
+}
+
+// The pages of the book are composed at its page size, and its waves fit it.
+void nastav_stranu(const char* book_path) {
+    const PX_Nastavenia n = PX_Nacitaj_nastavenia(book_path);
+    PX_Plocha_Velkost(n.sir, n.vys);
+    wave_k = 10.0 * 6.28318531 / n.sir;
 }
 
 template <class T>
@@ -244,6 +253,7 @@ void VOLBA_KNIHY(int book, bool first_page) {
         TF_LOG("ID knihy", book);
         return;
     }
+    nastav_stranu(ks->book_path);
     nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
     nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy", "Reload K");
     nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci", "Reload H");

@@ -69,6 +69,6 @@ void PX_Susedia(int page);
 tf_CIcon* PX_Nahraj_nahlad(const char* path);
 // The page file's thumbnail name into thumbnail_path; false when it does not fit.
 bool PX_Nastav_cestu_nahladu(const char* page_path);
-// The back buffer, the whole screen fitted into the page list's thumbnail box, written to
-// thumbnail_path; false (logged) when it could not be written.
+// The page as last drawn (px_plocha.h), whole, fitted into the page list's thumbnail box,
+// written to thumbnail_path; false (logged) when it could not be written.
 bool PX_Zapis_nahlad();

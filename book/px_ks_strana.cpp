@@ -8,6 +8,7 @@
 #include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_narracia.h"
+#include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -116,8 +117,9 @@ void PX_Susedia(int page) {
 }
 
 bool PX_Zapis_nahlad() {
-    if (tf_lpDDSBack && thumbnail_path[0] &&
-        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, tf_lpDDSBack, true, THUMB_W, THUMB_H, thumbnail_path))
+    IDirectDrawSurface* page = PX_Plocha_Povrch(tf_lpDDSBack);
+    if (page && thumbnail_path[0] &&
+        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, page, true, THUMB_W, THUMB_H, thumbnail_path))
         return true;
     TF_LOG(TF_LOG_ERR, "Nahlad strany sa nepodarilo zapisat");
     TF_LOG("subor:", thumbnail_path);
@@ -187,7 +189,7 @@ bool ULOZ_STRANU() {
 }
 
 bool PX_Uloz_teraz() {
-    if (tf_lpDDSBack) ZOBRAZ_STRANU(tf_lpDDSBack);
+    ZOBRAZ_STRANU(PX_Plocha_Povrch(tf_lpDDSBack));
     const bool ok = ULOZ_STRANU();
     PX_Obnov_nahlad();
     PX_HIST_Ulozene();
