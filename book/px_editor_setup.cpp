@@ -10,6 +10,7 @@
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_naposledy.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
 #include "framework/surface/tf_icon.h"
@@ -258,5 +259,7 @@ void CKnihaScreen::Init() {
 
     speed_level = 2;
     tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    PX_Naposledy_Otvor();
+    PX_Stav_strany();
     PX_OfferRecovery();
 }

@@ -12,6 +12,7 @@
 #include "book/px_nastavenia.h"
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
@@ -267,6 +268,7 @@ bool PX_Platny_nazov_knihy(const char* name) {
     if (name && *name && bezpecny_nazov(name)) return true;
     TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
     TF_LOG("nazov:", name ? name : "");
+    PX_Chyba(plat_W1250(name && *name ? u8"[Názov knihy nesmie obsahovať / \\ : * ? \" < > |]" : u8"[Kniha potrebuje názov]"));
     return false;
 }
 
@@ -276,16 +278,19 @@ bool NOVA_KNIHA(const char* name) {
     if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
         TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
         TF_LOG("nazov:", name);
+        PX_Chyba(plat_W1250(u8"[Názov knihy je pridlhý]"));
         return false;
     }
     if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
         TF_LOG(TF_LOG_ERR, "Nexistencia sablony novej knihy!");
         TF_LOG("Adresar:", TEMPLATE_DIR);
+        PX_Chyba(plat_W1250(u8"[Chýba šablóna novej knihy]"));
         return false;
     }
     if (tf_FSI_ExistsFolder(target)) {
         TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Kniha s týmto názvom už existuje]"));
         return false;
     }
     // Filled beside the books under a name of its own and renamed into place when whole, so a
@@ -298,6 +303,7 @@ bool NOVA_KNIHA(const char* name) {
         tf_FSI_Zmaz_strom(temp.c_str());
         TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
         return false;
     }
     return true;
@@ -324,12 +330,10 @@ void PX_Nova_kniha_zadana(const char* text) {
     TF_LOG("Zadany nazov:", text ? text : "");
     if (!text || !*text) {
         TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
+        PX_Chyba(plat_W1250(u8"[Kniha potrebuje názov]"));
         return;
     }
-    if (!NOVA_KNIHA(text)) {
-        snprintf(status_text, sizeof status_text, "%s", plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
-        return;
-    }
+    if (!NOVA_KNIHA(text)) return;
     NACITAJ_KNIHY();
     const int id = NAJDI_KNIHU(text);
     if (id > -1) VOLBA_KNIHY(id, true);

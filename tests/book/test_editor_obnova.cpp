@@ -109,7 +109,7 @@ TEST_F(Recovery, ANewPageComesBackAfterItsPageAndADroppedOneGoes) {
     Run([&] {
         ASSERT_NE(Question(), "");
         ASSERT_NO_FATAL_FAILURE(Press(*px_editor->otazka->tlac_zrus));  // "Zahodiť"
-        EXPECT_EQ(current_page, -1);
+        EXPECT_EQ(std::pair(current_page, dirty), std::pair(3, false)) << "the page last shown";
     });
     EXPECT_FALSE(tree.Exists(dropped));
     EXPECT_EQ(tree.Read("KNIHA_Les/1.str"), "k strom 300 200 6 1 0\n");
