@@ -1,6 +1,5 @@
 #include "book/export_args.h"
 
-#include <climits>
 #include <cstdlib>
 
 const char PX_EXPORT_USAGE[] =
@@ -18,11 +17,17 @@ namespace {
 
 constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
 
+// Numbers are written in decimal digits alone: no sign, no "0x", no exponent, no "inf".
+bool decimal(const std::string& s, bool fraction) {
+    const size_t dot = fraction ? s.find('.') : std::string::npos;
+    const std::string whole = s.substr(0, dot), part = dot == std::string::npos ? "" : s.substr(dot + 1);
+    const auto digits = [](const std::string& t) { return t.find_first_not_of("0123456789") == std::string::npos; };
+    return !whole.empty() && digits(whole) && digits(part) && (dot == std::string::npos || !part.empty());
+}
+
 bool parse_int(const std::string& s, int* out) {
-    char* end = nullptr;
-    const long v = strtol(s.c_str(), &end, 10);
-    if (s.empty() || *end || v < INT_MIN || v > INT_MAX) return false;
-    *out = static_cast<int>(v);
+    if (!decimal(s, false) || s.size() > 9) return false;
+    *out = static_cast<int>(strtol(s.c_str(), nullptr, 10));
     return true;
 }
 
@@ -49,12 +54,11 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
         } else {
             return arg + " needs a value";
         }
-        char* end = nullptr;
         if (arg == "-o") {
             a->out = value;
         } else if (arg == "--seconds") {
-            a->timing.seconds = strtod(value.c_str(), &end);
-            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= MAX_SECONDS))
+            a->timing.seconds = decimal(value, true) ? strtod(value.c_str(), nullptr) : 0;
+            if (!(a->timing.seconds > 0 && a->timing.seconds <= MAX_SECONDS))
                 return "--seconds takes a number above 0 and at most " + std::to_string(MAX_SECONDS);
         } else if (arg == "--fps") {
             if (!parse_int(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > MAX_FPS)

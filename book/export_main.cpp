@@ -8,12 +8,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "book/export_args.h"
 #include "book/px_export_player.h"
 #include "framework/app/tf_app.h"
+#include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
 #include "platform/codepage.h"
@@ -36,6 +39,17 @@ std::string real_path(const std::string& host) {
 bool is_folder(const std::string& host) {
     struct stat st;
     return stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool is_regular_file(const std::string& host) {
+    struct stat st;
+    return stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// A page name that makes a GIF of its own beside the others: not empty, not hidden ("." and
+// ".." among them), nothing a file name cannot hold.
+bool safe_page_name(const std::string& name) {
+    return !name.empty() && name[0] != '.' && tf_FSI_Pouzitelny_nazov(name.c_str());
 }
 
 // The program's own form of a host path: Windows-1250 with "\".
@@ -133,19 +147,20 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
 }
 
 // The pages asked for, each found in the book, or the one page of --from; all the book's
-// by default. An empty text, else what is wrong.
+// by default. A page named twice is exported once, where first named. An empty text, else
+// what is wrong.
 std::string choose_pages(const PX_Player& player, const PX_ExportArgs& a, const std::string& from,
                          std::vector<PX_Player::Page>* pages) {
     const std::vector<PX_Player::Page> all = player.Pages();
+    std::map<std::string, const PX_Player::Page*> by_name;
+    for (const PX_Player::Page& p : all) by_name.emplace(p.name, &p);
+    std::set<std::string> named;
     for (const std::string& asked : a.pages) {
         const std::string name = plat_Cp1250FromUtf8(asked.c_str());
-        auto found = std::find_if(all.begin(), all.end(), [&](const PX_Player::Page& p) { return p.name == name; });
-        if (!from.empty())
-            pages->push_back({name, program_path(from)});
-        else if (found == all.end())
-            return "the book has no page " + asked;
-        else
-            pages->push_back(*found);
+        const auto found = by_name.find(name);
+        if (!safe_page_name(name) || (from.empty() && found == by_name.end())) return "the book has no page " + asked;
+        if (!named.insert(name).second) continue;
+        pages->push_back(from.empty() ? *found->second : PX_Player::Page{name, program_path(from)});
     }
     if (pages->empty()) *pages = all;
     return "";
@@ -166,6 +181,7 @@ int main(int argc, char** argv) {
     if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
     const std::string from = a.from.empty() ? "" : real_path(a.from);
     if (!a.from.empty() && (from.empty() || is_folder(from))) return fail(1, "no page file at " + a.from);
+    if (!a.from.empty() && !is_regular_file(from)) return fail(1, a.from + " is no page file: not a regular file");
     read_settings(book, &a.screen, &a.timing.period_ms);
     if (a.size.w == 0)
         a.size = {std::max(a.screen.w / 2, PX_EXPORT_MIN_SIDE), std::max(a.screen.h / 2, PX_EXPORT_MIN_SIDE)};

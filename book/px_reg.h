@@ -1,6 +1,8 @@
 // The page registry: the objects of the shown page in drawing order, the page file that
 // stores them, and the actors' phases files.
 #pragma once
+#include <string>
+#include <vector>
 
 class CHerec;
 
@@ -20,6 +22,7 @@ CHerec* REG_Objekt(int index);
 // not be written.
 bool SAVE_REG(const char* path);
 // Replaces the page with the file's; false when the file could not be read (the page is
-// then empty).
-bool RELOAD_REG(const char* path);
+// then empty). The names the page gives that its book has no picture of, or none it can read,
+// are appended to *missing, each once, in the page's order.
+bool RELOAD_REG(const char* path, std::vector<std::string>* missing = nullptr);
 void P_Load_Fazy(const char* path, CHerec* object);

@@ -110,8 +110,8 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) {
 
 FILE* plat_fopen(const char* path, const char* mode) {
     if (!path || !mode) return nullptr;
-    bool writes = strpbrk(mode, "wa+") != nullptr;
-    if (writes && write_failure) {
+    if (!strpbrk(mode, "wa+")) return plat_OpenRegular(plat_HostPath(path), mode);
+    if (write_failure) {
         errno = EACCES;
         return nullptr;
     }
