@@ -43,7 +43,8 @@ BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* out);
 BOOL FindClose(HANDLE find);
 // Fails with ERROR_ALREADY_EXISTS when the folder (or a file of that name) exists.
 BOOL CreateDirectoryA(const char* path, void* security);
-// Copies through plat_WriteFileAtomic, so a failed copy leaves no half file.
+// Copies through plat_WriteFileAtomic, so a failed copy leaves no half file. Only a regular
+// file is copied (ERROR_ACCESS_DENIED and a notice for a FIFO or a device).
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists);
 BOOL DeleteFileA(const char* path);
 // Only an empty folder goes (ERROR_DIR_NOT_EMPTY otherwise).

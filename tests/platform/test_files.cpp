@@ -205,9 +205,11 @@ TEST_F(Files, OnlyRegularFilesOpenForReading) {
         EXPECT_EQ(errno, EINVAL) << name;
     }
     EXPECT_EQ(read_all(plat_fopen(p("link.str").c_str(), "r")), "p les 1\n");
+    EXPECT_FALSE(CopyFileA(p("zero.str").c_str(), p("copy.str").c_str(), FALSE));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
     const std::string refused = "not a regular file, not read: ";
-    EXPECT_EQ(notices.taken(),
-              (Names{refused + t.Host("fifo.str"), refused + t.Host("zero.str"), refused + t.Host("to-fifo.str")}));
+    EXPECT_EQ(notices.taken(), (Names{refused + t.Host("fifo.str"), refused + t.Host("zero.str"),
+                                      refused + t.Host("to-fifo.str"), refused + t.Host("zero.str")}));
     EXPECT_EQ(text_lines(p("zero.str"), {399, 1024, 1 << 20}), Names{});
 }
 
