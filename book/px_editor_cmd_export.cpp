@@ -12,6 +12,7 @@
 
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
@@ -23,7 +24,9 @@ extern char** environ;
 
 namespace {
 const char SRC[] = "PX_EDITOR";
-const char COPY[] = ".pexlo-export.str";  // in the working folder, beside the settings
+// In the working folder, beside the settings, named after this editor: another editor on the
+// same library has a copy of its own.
+const std::string COPY = plat_ProcessPrefix(PX_EXPORT_PREFIX) + "strana.str";
 const char NEW_PAGE_NAME[] = "nova_strana";
 
 pid_t child = -1;
@@ -88,8 +91,8 @@ void PX_ExportPage() {
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
     gif = name + ".gif";
-    const std::string screen = std::to_string(tf_ScreenW) + "x" + std::to_string(tf_ScreenH);
-    if (!SAVE_REG(COPY) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
+    const std::string screen = std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys());
+    if (!SAVE_REG(COPY.c_str()) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
         TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
         return status(plat_W1250(u8"[Chyba: export sa nespustil]"));
     }
@@ -105,7 +108,7 @@ void PX_ExportPoll() {
     close(said_fd);
     said_fd = -1;
     child = -1;
-    DeleteFileA(COPY);
+    DeleteFileA(COPY.c_str());
     if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return status("GIF: " + gif);
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());

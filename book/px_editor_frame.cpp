@@ -5,6 +5,7 @@
 #include "book/px_editor.h"
 #include "book/px_herec.h"
 #include "book/px_ks.h"
+#include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -13,12 +14,14 @@
 namespace {
 const COLORREF STATUS_COLOUR = 0xF0F0F0;
 
-// The 3-pixel pen straddles the object's edge.
+// The 3-pixel pen straddles the object's edge, drawn at the screen's pixels where the page
+// shows it.
 void obrys(HDC dc, int index, HPEN pen) {
     CHerec* o = REG_Objekt(index);
     if (!o || !pen) return;
     SelectObject(dc, pen);
-    Rectangle(dc, o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS());
+    const RECT r = PX_Na_obrazovku({o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS()});
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void obrysy(IDirectDrawSurface* back) {
@@ -52,8 +55,9 @@ void stav(IDirectDrawSurface* back) {
 
 void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     if (!back || !px_editor) return;
-    ZOBRAZ_STRANU(back);
+    ZOBRAZ_STRANU(PX_Plocha_Povrch(back));
     PX_Obnov_nahlad();
+    PX_Plocha_Ukaz(back);
     obrysy(back);
     viditelnost(*px_editor);
     stav(back);

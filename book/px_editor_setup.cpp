@@ -5,8 +5,10 @@
 #include <span>
 
 #include "book/px_editor.h"
+#include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
 #include "book/px_stav.h"
+#include "book/px_stlmenie.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
@@ -145,6 +147,13 @@ void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     duir_KNIHY->font = e.font_knihy;
     stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
 
+    e.kos = new tf_CDUIR("duir_KOS");
+    e.kos->zivy = false;
+    e.kos->font = e.font_menu;
+    e.kos->Nastav_Konstanty(30, 32, 260, 5);
+    e.kos->max_viditelnych = 8;
+    vzhlad.Daj(e.kos);
+
     for (const Obrazky& o : OBRAZKY) {
         tf_UTL_CDUIR_THMFILE* l = *o.ciel = new tf_UTL_CDUIR_THMFILE(o.nazov);
         l->zivy = false;
@@ -164,6 +173,7 @@ void popupy_hlavneho(PX_Editor& e) {
 // Object-menu items 1 ... 4 open its submenus.
 void objektove_menu(PX_Editor& e) {
     for (const Menu& m : OBJEKTOVE_MENU) urob_menu(m, e.font_menu);
+    urob_menu({"dui_riadok", &e.riadok, {}}, e.font_menu);
     tf_CDUI* detail[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
     for (int i = 0; i < 4; ++i) dui_setup->Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
@@ -171,8 +181,9 @@ void objektove_menu(PX_Editor& e) {
 // Drawn in this order, asked in the reverse one.
 void skupina(PX_Editor& e) {
     for (const Tlacidlo& t : TLACIDLA) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
-    tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
-                         dui_PozGeometria, dui_setup,  dui_setup_1, dui_setup_2,      dui_setup_3,     dui_setup_4};
+    tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY,     duir_STRANY,    e.kos,       utl_duir_Pozadia,
+                         utl_duir_Kulisy,  utl_duir_Herci, dui_PozGeometria, dui_setup, dui_setup_1,
+                         dui_setup_2,      dui_setup_3,    dui_setup_4,    e.riadok};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
 }
 }  // namespace
@@ -192,6 +203,7 @@ void PX_PlaceButtons(bool withLooks) {
 void CKnihaScreen::Init() {
     PX_Editor& e = *px_editor;
     PX_Uprac_docasne();
+    PX_Stlmenie_Nacitaj();
     wave_k = 10.0 * 6.28318531 / m_ScreenW;
     Do_LOAD_SRF();
 
@@ -214,10 +226,12 @@ void CKnihaScreen::Init() {
     outline_pens[1] = CreatePen(PS_SOLID, 3, 0x0000FF);  // dragged
     outline_pens[2] = CreatePen(PS_SOLID, 3, 0x00FFFF);  // its object menu open
 
-    e.nova_kniha = new tf_UTL_CDLG_EDIT(nullptr, plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"));
-    e.nova_kniha->SetupVisual();
-    e.group.PRIDAJ(e.nova_kniha, e.nova_kniha->rx, e.nova_kniha->ry);
-    e.nova_kniha->zivy = false;
+    for (tf_UTL_CDLG_EDIT** d : {&e.nova_kniha, &e.otazka}) {
+        *d = new tf_UTL_CDLG_EDIT(nullptr, plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"));
+        (*d)->SetupVisual();
+        e.group.PRIDAJ(*d, (*d)->rx, (*d)->ry);
+        (*d)->zivy = false;
+    }
 
     e.naraz.NAHRAJ("zvuknaraz.wav");
     e.koniec.NAHRAJ("zvukkoniec.wav");
@@ -226,4 +240,5 @@ void CKnihaScreen::Init() {
 
     speed_level = 2;
     tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    PX_OfferRecovery();
 }

@@ -61,6 +61,7 @@ bool PX_Player::Open_book(const char* book_path) {
     for (int i = 0; i < KS.count; ++i)
         if (plat_Cp1250EqualNoCase(record(i)->book_path, book_path)) {
             VOLBA_KNIHY(record(i)->book_id, false);
+            PX_Plocha_Velkost(tf_ScreenW, tf_ScreenH);  // the size asked for, whatever the book says
             return true;
         }
     return false;

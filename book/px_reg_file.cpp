@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "book/px_herec.h"
+#include "book/px_narracia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -93,19 +94,11 @@ private:
     std::unordered_set<std::string> seen_;
 };
 
-// The full path of the picture the book's asset list shows under the name, or null. A name
-// the book has no picture of (one deleted or renamed beside the program) is logged.
+// The picture's path as PX_Cesta_obrazka finds it; a name the book has no picture of is missing.
 const char* asset_path(tf_UTL_CDUIR_THMFILE* list, const std::string& name, Missing& missing) {
-    if (!list || name.empty()) return nullptr;
-    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
-    // As Windows compares file names: a page made on another machine may spell a picture in
-    // another case than the disk here does.
-    for (int i = 0; !row && i < list->CountR(); ++i)
-        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
-    if (row && row->data) return static_cast<const char*>(row->data);
-    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
-    missing.Add(name);
-    return nullptr;
+    const char* path = PX_Cesta_obrazka(list, name);
+    if (!path && list && !name.empty()) missing.Add(name);
+    return path;
 }
 
 void set_background_path(const char* path) {
@@ -149,6 +142,9 @@ void apply_page_line(const PageLine& l, Missing& missing) {
         }
         break;
     }
+    case PX_RIADOK_ZVUK:
+        PX_Narracia_Zo_riadku(l.name.c_str());  // read with the page's narration, beside it
+        break;
     case 'h': {
         const auto [motion, edge] = motion_and_edge(l, PX_MOTION_NERVOUS);
         if (const char* path = asset_path(utl_duir_Herci, l.name, missing)) {
@@ -168,10 +164,30 @@ void empty_page() {
     VYMAZ_REG();
     set_background_path(nullptr);
     PRIPRAV_POZADIE(true);
+    PX_Narracia_Zo_riadku(nullptr);
+}
+
+bool inside_picture(const CHerec* o, int px, int py) {
+    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
+}
+}  // namespace
+
+// The full path of the picture the book's asset list shows under the name, or null. A name
+// the book has no picture of (one deleted or renamed beside the program) is logged.
+const char* PX_Cesta_obrazka(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
+    if (!list || name.empty()) return nullptr;
+    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
+    // As Windows compares file names: a page made on another machine may spell a picture in
+    // another case than the disk here does.
+    for (int i = 0; !row && i < list->CountR(); ++i)
+        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
+    if (row && row->data) return static_cast<const char*>(row->data);
+    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
+    return nullptr;
 }
 
 // The page file's text: the background line, then one line per object with a picture.
-std::string page_text() {
+std::string PX_Text_strany() {
     std::string text;
     if (background_path)
         text += "p " + tf_FSI_Vystrihni_meno(background_path) + " " + std::to_string(background_mode) + "\n";
@@ -189,17 +205,12 @@ std::string page_text() {
         for (int v : {o->x, o->y, o->motion, o->edge, o->phase_delay}) text += " " + std::to_string(v);
         text += "\n";
     }
-    return text;
+    return text + PX_Narracia_Riadok();
 }
-
-bool inside_picture(const CHerec* o, int px, int py) {
-    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
-}
-}  // namespace
 
 bool SAVE_REG(const char* path) {
     TF_LOG("====================== SAVE_REG BEG =============================");
-    const std::string text = page_text();
+    const std::string text = PX_Text_strany();
     // Written whole or not at all: a failure leaves the old page as it was.
     const bool ok = path && plat_WriteFileAtomic(path, text.data(), text.size());
     if (!ok) TF_LOG(TF_LOG_ERR, "SAVE_REG: Chyba, subor strany sa neda zapisat");

@@ -3,6 +3,8 @@
 #include "platform/files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -183,6 +185,7 @@ BOOL FindClose(HANDLE find) {
 }
 
 BOOL CreateDirectoryA(const char* path, void*) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!path || !*path) return plat_FailWith(ERROR_PATH_NOT_FOUND);
     std::string host = plat_HostPath(path);
     if (mkdir(host.c_str(), 0777) != 0) return plat_FailWith(plat_FileError(errno, host));
@@ -190,6 +193,7 @@ BOOL CreateDirectoryA(const char* path, void*) {
 }
 
 BOOL DeleteFileA(const char* path) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!path) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     std::string host = plat_HostPath(path);
     struct stat st;
@@ -199,6 +203,7 @@ BOOL DeleteFileA(const char* path) {
 }
 
 BOOL RemoveDirectoryA(const char* path) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!path || !*path) return plat_FailWith(ERROR_PATH_NOT_FOUND);
     std::string host = plat_HostPath(path);
     if (rmdir(host.c_str()) == 0) return TRUE;
@@ -206,10 +211,19 @@ BOOL RemoveDirectoryA(const char* path) {
 }
 
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!from || !to) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     std::string src = plat_HostPath(from), dst = plat_HostPath(to);
     if (!(flags & MOVEFILE_REPLACE_EXISTING) && exists(dst)) return plat_FailWith(ERROR_ALREADY_EXISTS);
-    if (rename(src.c_str(), dst.c_str()) != 0) {
+    bool moved = false;
+    if (flags & MOVEFILE_REPLACE_EXISTING) {
+        moved = rename(src.c_str(), dst.c_str()) == 0;
+    } else {
+        // What another process made meanwhile under the same name is never taken over.
+        moved = renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0;
+        if (!moved && errno == EINVAL) moved = rename(src.c_str(), dst.c_str()) == 0;  // a file system without it
+    }
+    if (!moved) {
         int err = errno;
         return plat_FailWith(plat_FileError(err, exists(src) ? dst : src));
     }

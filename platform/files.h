@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/file_limits.h"
 #include "platform/win32.h"
@@ -41,6 +42,9 @@ struct WIN32_FIND_DATAA {
 HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out);
 BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* out);
 BOOL FindClose(HANDLE find);
+// Natural order of Windows-1250 names: digit runs compare by value, letters without regard
+// to case; exact bytes break ties so that the order is total.
+bool plat_NaturalLess(const char* a, const char* b);
 // Fails with ERROR_ALREADY_EXISTS when the folder (or a file of that name) exists.
 BOOL CreateDirectoryA(const char* path, void* security);
 // Copies through plat_WriteFileAtomic, so a failed copy leaves no half file. Only a regular
@@ -98,12 +102,31 @@ private:
 bool plat_WriteFileAtomic(const char* path, const void* data, size_t size);
 // The same for a host path ("/" separators, UTF-8), for the tools and the screenshots.
 bool plat_WriteHostFileAtomic(const std::string& hostPath, const void* data, size_t size);
-// The temporaries are named PLAT_WRITE_TEMP_PREFIX and six random characters, so that one
-// a crash left behind can be recognised and removed.
+// The same on a thread of its own, so that the caller never waits for the disk: requests are
+// carried out in order, a newer one for a file still waiting replaces the older, and a failure
+// leaves the old file as it was. The delete goes in the same order.
+void plat_WriteFileLater(const std::string& path, std::string bytes);
+void plat_DeleteFileLater(const std::string& path);
+// Returns when every request made so far is carried out.
+void plat_WaitForWrites();
+
+// What a process leaves behind while it works (temporaries, copies, folders being filled) is
+// named by a prefix, its process id and a dash, so that a later start can tell what belongs
+// to a process still running (another editor on the same library) from what a crash or a
+// kill left behind.
+std::string plat_ProcessPrefix(const char* prefix);
+// The program paths of the entries of folder `dir` whose names begin with `prefix` and whose
+// process is gone, or that name no process.
+std::vector<std::string> plat_FindLeftovers(const char* dir, const char* prefix);
+// Removes those files and folders (with all they hold); the number removed.
+int plat_RemoveLeftovers(const char* dir, const char* prefix);
+// The temporaries of the atomic writes: PLAT_WRITE_TEMP_PREFIX, the process, six random characters.
 #define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"
-// Removes the temporaries that writes cut short (a crash, a kill) left in the program folder
-// `dir`; the number removed.
-int plat_RemoveWriteTemporaries(const char* dir);
+inline int plat_RemoveWriteTemporaries(const char* dir) { return plat_RemoveLeftovers(dir, PLAT_WRITE_TEMP_PREFIX); }
+
+// A text that changes whenever the file is written or replaced (by this program or another);
+// "" for no file.
+std::string plat_FileVersion(const char* path);
 
 // Test hook: while on, plat_fopen for writing or appending, atomic writes and CopyFileA
 // fail, as on a read-only disk. The log writes with the host's own calls and goes on.

@@ -22,6 +22,6 @@ void plat_Notice(const char* what, const std::string& host);
 // Whether a name matches a wildcard pattern ("*" and "?", without regard to case; a trailing
 // ".*" also takes names without an extension).
 bool plat_PatternMatches(const std::string& pattern, const char* name);
-// Natural order: digit runs compare by value, letters without regard to case; exact bytes
-// break ties so that the order is total.
-bool plat_NaturalLess(const char* a, const char* b);
+
+// The test hook of plat_SetWriteFailure is on: every change on disk fails as on a read-only disk.
+bool plat_WritesFail();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/codepage.h"
+#include "platform/files.h"
 #include "platform/files_internal.h"
 
 namespace {

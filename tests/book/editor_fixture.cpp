@@ -26,6 +26,9 @@ void Editor::Library() {
               {{"1", "k strom 300 200 6 1 0\n"}, {"2", "p les 4\nk strom 300 200 6 1 0\nh pes 500 300 6 1 0\n"}});
     DrawnBook(tree, "KNIHA_More", {{"1", "h pes 100 100 6 1 0\n"}});
     DrawnBook(tree, "app/KNIHA_DEFNEW", {{"1", "k strom 40 40 6 1 0\n"}});
+    // Pages made for the stories' screen: shown as they are, unscaled.
+    for (const char* book : {"KNIHA_Les", "KNIHA_More", "app/KNIHA_DEFNEW"})
+        tree.File(std::string(book) + "/KNIHA.INI", "strana " + std::to_string(W) + " " + std::to_string(H) + "\n");
 }
 
 void Editor::Run(const std::function<void()>& story) {
@@ -59,6 +62,14 @@ void Editor::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
         PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);
         DispatchMessageA(&m);
     }
+}
+
+void Editor::Ctrl(int vk, bool shift) {
+    plat_Headless_SetKeyDown(VK_CONTROL, true);
+    plat_Headless_SetKeyDown(VK_SHIFT, shift);
+    Key(vk);
+    plat_Headless_SetKeyDown(VK_SHIFT, false);
+    plat_Headless_SetKeyDown(VK_CONTROL, false);
 }
 
 void Editor::Point(tf_CDUI* list, int i) {

@@ -53,7 +53,7 @@ TEST_F(Editor, TakesARandomStreamOfInput) {
 TEST_F(Editor, AnEmptyLibraryOffersOnlyANewBook) {
     Run([&] {
         Tick();
-        EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+        EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
         EXPECT_EQ(utl_duir_Pozadia->CountR() + utl_duir_Kulisy->CountR() + utl_duir_Herci->CountR(), 0);
         EXPECT_EQ(Px(300, 600), FILL);
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 1));  // "Zavrieť"
@@ -82,8 +82,8 @@ TEST_F(Editor, BooksPagesAndTemplatesThatAreNotWholeChangeNothing) {
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));
         Key('X');
         ASSERT_NO_FATAL_FAILURE(Press(*px_editor->nova_kniha->tlac_ok));
-        EXPECT_EQ(tree.Names("KNIHA_X"), (std::vector<std::string>{"Herci", "Kulisy", "Pozadia"}));
-        EXPECT_EQ(std::pair(current_book, Values(duir_KNIHY).size()), std::pair(101, size_t{6})) << "a row, not chosen";
+        EXPECT_EQ(tree.Names("KNIHA_X"), (std::vector<std::string>{"Herci", "KNIHA.INI", "Kulisy", "Pozadia"}));
+        EXPECT_EQ(std::pair(current_book, Values(duir_KNIHY).size()), std::pair(101, size_t{7})) << "a row, not chosen";
     });
 }
 

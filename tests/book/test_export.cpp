@@ -2,7 +2,6 @@
 // the frames store, the palette of a photo-like page; and pexlo-export from a terminal, its
 // settings and every refusal with its message and status, writing nothing.
 #include <gmock/gmock.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <filesystem>
@@ -62,12 +61,7 @@ struct Export : book_test::BookTest {
     // pexlo-export run from the app folder (after the shell commands `before`): its exit
     // status and all it printed.
     static std::pair<int, std::string> Cli(const std::string& args, const std::string& before = "") {
-        FILE* p = popen((before + PEXLO_EXPORT_BIN + " " + args + " 2>&1").c_str(), "r");
-        std::string text;
-        char buf[512];
-        while (p && fgets(buf, sizeof buf, p)) text += buf;
-        const int status = p ? pclose(p) : -1;
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+        return test_support::RunCommand(before + PEXLO_EXPORT_BIN + " " + args);
     }
 };
 }  // namespace

@@ -67,6 +67,15 @@ int LogIndex(std::initializer_list<const char*> fragments, int from) {
     return -1;
 }
 
+std::pair<int, std::string> RunCommand(const std::string& command) {
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    std::string text;
+    char buf[512];
+    while (p && fgets(buf, sizeof buf, p)) text += buf;
+    const int status = p ? pclose(p) : -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
 long PeakGrowthKiB(const std::function<void()>& work, bool warm) {
     int out[2];
     if (pipe(out) != 0) return -1;
