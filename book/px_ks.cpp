@@ -17,6 +17,7 @@
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_dbmp.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_polchlo.h"
@@ -168,7 +169,7 @@ struct_kniha_strana::~struct_kniha_strana() {
 }
 
 tf_CIcon* PX_Nahraj_nahlad(const char* path) {
-    if (!tf_FSI_Existuje_sub(path)) return nullptr;
+    if (!tf_FSI_Existuje_sub(path) || !tf_BMP_Je_nahlad(path)) return nullptr;
     // A thumbnail is a picture of the screen: none of its colours is see-through.
     const tf_CIconTransparency opaque(0);
     auto* icon = new tf_CIcon(path);
