@@ -5,6 +5,7 @@
 #include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_otazka.h"
+#include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_stav.h"
 #include "framework/surface/tf_icon.h"
@@ -24,12 +25,14 @@ CKnihaScreen::CKnihaScreen(void* instance, int showCommand, const char* iniName)
 CKnihaScreen::~CKnihaScreen() {
     if (!px_editor->uvolnene) UVOLNI_VSETKO();
     PX_HIST_Vymaz();
+    PX_Plocha_Uvolni();
     PX_Otazky_Koniec();
     delete px_editor->nova_kniha;
     delete px_editor->otazka;
     delete px_editor->kos;
     delete px_editor->riadok;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
+    if (px_editor->font_uzky) DeleteObject(px_editor->font_uzky);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
     background_surface = nullptr;
     zvuk_naraz = zvuk_koniec = nullptr;
@@ -69,19 +72,15 @@ void CKnihaScreen::Do_RESTORE_SRF() {
 
 void CKnihaScreen::Redraw_Screen() { PX_DrawEditorFrame(m_lpDDSBack); }
 
-// The catalogue, the lists and the shown page are made again for the new size; the page was
-// saved before the change. A new page not yet saved has no file to come back from: it stays,
-// its background fitted anew.
+// The catalogue and the lists are made again for the new size. The page keeps its own size
+// and coordinates: it stays as it is, only shown at another scale.
 void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
     PX_LoadDefaultBookIcon();
     NACITAJ_KNIHY();
     if (current_book != -1) VOLBA_KNIHY(current_book, false);
-    if (current_book != -1 && current_page == PX_NEW_PAGE) {
-        PRIPRAV_POZADIE(true);  // its history stays with it
-    } else if (current_book != -1 && current_page != -1) {
-        VOLBA_STRANY(current_book, current_page);
-    }
+    PRIPRAV_POZADIE(true);  // the display's change released it
+    PX_Plocha_Uvolni();
     PX_PlaceButtons(false);
     px_editor->dui_M.zmena = true;
 }

@@ -7,10 +7,13 @@
 #include "book/px_herec.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_naposledy.h"
 #include "book/px_narracia.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_duir.h"
@@ -95,17 +98,19 @@ int objekt_pod(int x, int y) {
     return -1;
 }
 
+// The page's objects take the pointer in the page's coordinates, the widgets in the screen's.
 void pohyb(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.CHOD_NA(x, y);
+    const POINT p = PX_Na_stranu(x, y);
     if (dragged == -1) {
-        hovered = objekt_pod(x, y);
-        if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, 0);
+        hovered = objekt_pod(p.x, p.y);
+        if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, 0);
     } else if (CHerec* o = REG_Objekt(dragged)) {
-        o->INFORMUJ_SA(x, y, 0);
+        o->INFORMUJ_SA(p.x, p.y, 0);
         prev_mouse = last_mouse;
-        last_mouse = {x, y};
-        o->zrkadlo = x < prev_mouse.x ? 1 : 0;
+        last_mouse = p;
+        o->zrkadlo = p.x < prev_mouse.x ? 1 : 0;
     }
     e.group.INFORMUJ_SA(x, y, 0);
     // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
@@ -126,12 +131,13 @@ void pohyb(int x, int y) {
 void stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
     if (CHerec* o = REG_Objekt(hovered)) {
+        const POINT p = PX_Na_stranu(x, y);
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release
         dragged = hovered;
         hovered = -1;
-        o->INFORMUJ_SA(x, y, 1);
+        o->INFORMUJ_SA(p.x, p.y, 1);
         e.kurzor.SF(1);
-        last_mouse = prev_mouse = {x, y};
+        last_mouse = prev_mouse = p;
     }
     e.group.INFORMUJ_SA(x, y, 1);
     for (const Anketa& a : ANKETY) {
@@ -147,11 +153,12 @@ void stlacenie(int x, int y) {
 void uvolnenie(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.SF(0);
-    if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, -1);
+    const POINT p = PX_Na_stranu(x, y);
+    if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, -1);
     hovered = -1;
     if (dragged != -1) {
         if (CHerec* o = REG_Objekt(dragged)) {
-            o->INFORMUJ_SA(x, y, -1);
+            o->INFORMUJ_SA(p.x, p.y, -1);
             HOD(o, last_mouse.x - prev_mouse.x, last_mouse.y - prev_mouse.y);
         }
         dragged = -1;
@@ -176,7 +183,8 @@ void menu_objektu(int x, int y) {
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
 void koniec() {
     TF_LOG("case WM_DESTROY - PX");
-    PX_Obnova_Koniec();
+    PX_Naposledy_Tik();
+    PX_Obnova_Koniec();  // waits for the writes
     UVOLNI_VSETKO();
     PX_HIST_Vymaz();
     PX_Otazky_Koniec();
@@ -200,6 +208,8 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         PX_Narracia_Tik(running);
         PX_ExportPoll();
         PX_Obnova_Tik(GetTickCount());
+        PX_Sprava_Tik(GetTickCount());
+        PX_Naposledy_Tik();
         break;
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));

@@ -9,11 +9,15 @@
 #include <string>
 
 #include "book/px_narracia.h"
+#include "book/px_nastavenia.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_dbmp.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_polchlo.h"
@@ -115,6 +119,13 @@ void nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char
     if (list) list->XRELOAD(path.c_str(), false);
 }
 
+// The pages of the book are composed at its page size, and its waves fit it.
+void nastav_stranu(const char* book_path) {
+    const PX_Nastavenia n = PX_Nacitaj_nastavenia(book_path);
+    PX_Plocha_Velkost(n.sir, n.vys);
+    wave_k = 10.0 * 6.28318531 / n.sir;
+}
+
 template <class T>
 void znic(T*& p) {
     delete p;
@@ -158,7 +169,7 @@ struct_kniha_strana::~struct_kniha_strana() {
 }
 
 tf_CIcon* PX_Nahraj_nahlad(const char* path) {
-    if (!tf_FSI_Existuje_sub(path)) return nullptr;
+    if (!tf_FSI_Existuje_sub(path) || !tf_BMP_Je_nahlad(path)) return nullptr;
     // A thumbnail is a picture of the screen: none of its colours is see-through.
     const tf_CIconTransparency opaque(0);
     auto* icon = new tf_CIcon(path);
@@ -244,6 +255,7 @@ void VOLBA_KNIHY(int book, bool first_page) {
         TF_LOG("ID knihy", book);
         return;
     }
+    nastav_stranu(ks->book_path);
     nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
     nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy", "Reload K");
     nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci", "Reload H");
@@ -257,6 +269,7 @@ bool PX_Platny_nazov_knihy(const char* name) {
     if (name && *name && bezpecny_nazov(name)) return true;
     TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
     TF_LOG("nazov:", name ? name : "");
+    PX_Chyba(plat_W1250(name && *name ? u8"[Názov knihy nesmie obsahovať / \\ : * ? \" < > |]" : u8"[Kniha potrebuje názov]"));
     return false;
 }
 
@@ -266,16 +279,19 @@ bool NOVA_KNIHA(const char* name) {
     if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
         TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
         TF_LOG("nazov:", name);
+        PX_Chyba(plat_W1250(u8"[Názov knihy je pridlhý]"));
         return false;
     }
     if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
         TF_LOG(TF_LOG_ERR, "Nexistencia sablony novej knihy!");
         TF_LOG("Adresar:", TEMPLATE_DIR);
+        PX_Chyba(plat_W1250(u8"[Chýba šablóna novej knihy]"));
         return false;
     }
     if (tf_FSI_ExistsFolder(target)) {
         TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Kniha s týmto názvom už existuje]"));
         return false;
     }
     // Filled beside the books under a name of its own and renamed into place when whole, so a
@@ -288,6 +304,7 @@ bool NOVA_KNIHA(const char* name) {
         tf_FSI_Zmaz_strom(temp.c_str());
         TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
         return false;
     }
     return true;
@@ -314,12 +331,10 @@ void PX_Nova_kniha_zadana(const char* text) {
     TF_LOG("Zadany nazov:", text ? text : "");
     if (!text || !*text) {
         TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
+        PX_Chyba(plat_W1250(u8"[Kniha potrebuje názov]"));
         return;
     }
-    if (!NOVA_KNIHA(text)) {
-        snprintf(status_text, sizeof status_text, "%s", plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
-        return;
-    }
+    if (!NOVA_KNIHA(text)) return;
     NACITAJ_KNIHY();
     const int id = NAJDI_KNIHU(text);
     if (id > -1) VOLBA_KNIHY(id, true);

@@ -71,11 +71,13 @@ void UVOLNI_VSETKO();
 // Shared by the catalogue's two files.
 // next_page and prev_page for the page shown.
 void PX_Susedia(int page);
+// The status line's own text: the book and page shown, a new page, or where to begin.
+void PX_Stav_strany();
 // The thumbnail at `path` as a page icon (its own colours, no transparency), or null when it
 // cannot be loaded.
 tf_CIcon* PX_Nahraj_nahlad(const char* path);
 // The page file's thumbnail name into thumbnail_path; false when it does not fit.
 bool PX_Nastav_cestu_nahladu(const char* page_path);
-// The back buffer, the whole screen fitted into the page list's thumbnail box, written to
-// thumbnail_path; false (logged) when it could not be written.
+// The page as last drawn (px_plocha.h), whole, fitted into the page list's thumbnail box,
+// written to thumbnail_path; false (logged) when it could not be written.
 bool PX_Zapis_nahlad();
