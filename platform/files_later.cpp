@@ -18,12 +18,14 @@ struct Request {
 
 class Writer {
 public:
-    // A child forked while the thread works gets no thread and an unlocked queue of its own.
+    // A child forked while the thread works gets no thread and an unlocked queue of its own, and
+    // a condition of its own: the parent's thread waiting on it would hold up every notify.
     Writer() {
         pthread_atfork([] { the().m_.lock(); }, [] { the().m_.unlock(); },
                        [] {
                            Writer& w = the();
                            new (&w.thread_) std::thread();  // the parent's thread is not the child's
+                           new (&w.cv_) std::condition_variable();
                            w.queue_.clear();
                            w.busy_ = false;
                            w.m_.unlock();

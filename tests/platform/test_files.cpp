@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -164,6 +165,22 @@ TEST_F(Files, AtomicWritesReplaceWholeKeepPermissionsAndRefuseFolders) {
     EXPECT_FALSE(plat_WriteFileAtomic(p("none/x").c_str(), "x", 1));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(t.Names(), (Names{"empty", "folder", "old"}));
+}
+
+// An editor forked from a process whose writer thread waits for work writes on a thread of its own.
+TEST_F(Files, WritesLaterGoOnInAProcessForkedWhileTheWriterWaits) {
+    plat_WriteFileLater(p("parent"), "1");
+    plat_WaitForWrites();  // the thread now waits for the next file
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(20);  // a child held up for good ends by the alarm's signal
+        plat_WriteFileLater(p("child"), "2");
+        plat_WaitForWrites();
+        _exit(0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(std::make_tuple(WIFEXITED(status), t.Read("parent"), t.Read("child")), std::make_tuple(true, "1", "2"));
 }
 
 // One name in the code page is one name: of "stromček.bmp" in UTF-8 and in Windows-1250 bytes,
