@@ -8,6 +8,7 @@
 #include "framework/widgets/tf_label.h"
 #include "platform/codepage.h"
 #include "tests/book/editor_fixture.h"
+#include "tests/book/editor_processes.h"
 
 using namespace editor_test;
 
@@ -138,4 +139,46 @@ TEST_F(Recovery, FilesThatCannotBeBroughtBackAreRefusedAndRemoved) {
     for (const std::string& f : bad) EXPECT_FALSE(tree.Exists(f)) << f;
     EXPECT_TRUE(tree.Exists(running));
     EXPECT_TRUE(test_support::LogHas({"Obnova: subor sa neda obnovit, odstraneny"}));
+}
+
+// A kill between a save and the removal of the changes kept before it: brought back, those
+// changes go beside the page saved after them, never over it.
+TEST_F(Recovery, ChangesKeptBeforeASaveComeBackBesideThePageSavedAfterThem) {
+    Library();
+    Signal kept, saved;
+    const pid_t child = Fork([&] {
+        Run([&] {
+            ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));  // "p les 4", the tree, the dog
+            Key(VK_BACK);                             // the dog goes
+            Tick();
+            plat_WaitForWrites();
+            kept.Give();
+            Key(VK_BACK);  // the tree goes too
+            Ctrl('S');
+            EXPECT_EQ(NamesStarting(tree, {".pexlo-obnova-"}), std::vector<std::string>{}) << "not removed by the save";
+            saved.Give();
+            for (;;) pause();
+        });
+    });
+    ASSERT_EQ(kept.Take(), '.');
+    const std::vector<std::string> files = NamesStarting(tree, {".pexlo-obnova-"});
+    ASSERT_EQ(files.size(), 1u);
+    const std::string left = test_support::ReadFile(files[0]);
+    ASSERT_EQ(saved.Take(), '.');
+    ASSERT_EQ(Ended(child, true), "signal 9");
+    test_support::WriteFile(files[0], left);  // as the kill would have left it a moment earlier
+    ASSERT_EQ(tree.Read("KNIHA_Les/2.str"), "p les 4\n");
+    const pid_t start = Fork([&] {
+        Run([&] {
+            ASSERT_TRUE(px_editor->otazka->zivy);
+            Press(*px_editor->otazka->tlac_ok);  // "Obnoviť"
+            EXPECT_EQ(std::pair(REG.count, dirty), std::pair(1, true));
+            Ctrl('S');
+            EXPECT_EQ(plat_Utf8FromCp1250(status_text), "Strana 2 sa medzitým zmenila inde, uložené ako strana 3");
+        });
+    });
+    EXPECT_EQ(Ended(start), "exit 0");
+    EXPECT_EQ(std::pair(tree.Read("KNIHA_Les/2.str"), tree.Read("KNIHA_Les/3.str")),
+              std::pair(std::string("p les 4\n"), std::string("p les 4\nk strom 300 200 6 1 0\n")));
+    EXPECT_EQ(NamesStarting(tree, {".pexlo-"}), std::vector<std::string>{});
 }
