@@ -38,11 +38,13 @@ void PX_ChooseBook(int id) {
 }
 
 // A page of a book that is not the current one makes that book current first; a book that
-// cannot be made current shows none of its pages.
+// cannot be made current shows none of its pages. The lists close: the author came for the page.
 void PX_ChoosePage(int id) {
     if (!PX_Uloz_zmeny()) return;
     if (listed_book != current_book) VOLBA_KNIHY(listed_book, false);
-    if (listed_book == current_book) VOLBA_STRANY(current_book, id);
+    if (listed_book != current_book) return;
+    VOLBA_STRANY(current_book, id);
+    PX_CloseLists();
 }
 
 void PX_Play() {
