@@ -55,7 +55,8 @@ void PX_Play() {
 // The save button and Ctrl+S: saved even without changes, as asked.
 void PX_SavePage() {
     const int page = current_page;
-    if (current_book == -1 || page == -1 || !PX_Uloz_teraz()) return;
+    const unsigned errors = PX_Sprava_Pocet_chyb();
+    if (current_book == -1 || page == -1 || !PX_Uloz_teraz() || PX_Sprava_Pocet_chyb() != errors) return;
     // A page saved under another number says why itself.
     if (const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page); ks && (page == current_page || page == PX_NEW_PAGE))
         PX_Oznam((plat_W1250(u8"Uložené: strana ") + std::string(ks->page_name)).c_str());
