@@ -1,10 +1,7 @@
 // The sample book, composed at 1920 x 1080, on smaller screens: every object of every page
 // shows where the scaled page puts it, the page composed is the same whatever the screen, and
 // a drag on a small screen stores page coordinates that a large screen shows at the same place.
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
 #include "book/px_plocha.h"
@@ -26,14 +23,6 @@ struct Spot {
 
 class Scaled : public Editor {
 protected:
-    // The starter library, the editor started at w x h.
-    void Sample(int w, int h) {
-        if (!tree.Exists("library"))
-            std::filesystem::copy(PEXLO_STARTER_DIR "/library", tree.Host("library"),
-                                  std::filesystem::copy_options::recursive);
-        tree.File("library/app/PX.INI", std::to_string(w) + " " + std::to_string(h) + "\n2 16");
-        ASSERT_EQ(chdir(tree.Host("library/app").c_str()), 0);
-    }
     // Where a page point shows on the screen: the page fitted into it, centred.
     static POINT OnScreen(int x, int y) {
         const double scale = std::min(tf_ScreenW / double(PAGE_W), tf_ScreenH / double(PAGE_H));
@@ -80,7 +69,7 @@ TEST_F(Scaled, EveryObjectOfEveryPageShowsAtItsScaledPlace) {
     std::map<int, std::vector<uint16_t>> composed;  // page number: the page as composed at the first size
     for (const auto& [w, h] : {std::pair{1280, 720}, {1024, 768}, {800, 600}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        ASSERT_NO_FATAL_FAILURE(Sample(w, h));
+        ASSERT_NO_FATAL_FAILURE(StarterLibrary(w, h));
         Run([&, w = w, h = h] {
             ASSERT_EQ(tf_ScreenW, w);
             ASSERT_EQ(PX_Strana_sir(), PAGE_W) << "no settings file: the size of the first page's background";
@@ -114,7 +103,7 @@ TEST_F(Scaled, ADragOnASmallScreenIsAtTheSamePlaceOnALargeOne) {
     constexpr int DOG = 9;  // "h pes 760 720" on the sample book's first page
     const int dx = 60, dy = -30;  // screen pixels at 1280 x 720: 1.5 page pixels each
     std::optional<Spot> spot;
-    ASSERT_NO_FATAL_FAILURE(Sample(1280, 720));
+    ASSERT_NO_FATAL_FAILURE(StarterLibrary(1280, 720));
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         ASSERT_EQ(Obj(DOG)->x, 760);
@@ -132,7 +121,7 @@ TEST_F(Scaled, ADragOnASmallScreenIsAtTheSamePlaceOnALargeOne) {
     const std::string line = "h pes " + std::to_string(760 + dx * 3 / 2);
     EXPECT_NE(saved.find(line), std::string::npos) << saved;
 
-    ASSERT_NO_FATAL_FAILURE(Sample(1920, 1080));
+    ASSERT_NO_FATAL_FAILURE(StarterLibrary(1920, 1080));
     Run([&] {  // the start reopens the page last shown
         ASSERT_EQ(tf_ScreenW, 1920);
         ASSERT_EQ(Obj(DOG)->x, 760 + dx * 3 / 2);
