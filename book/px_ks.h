@@ -3,7 +3,6 @@
 #pragma once
 #include <string>
 
-
 class tf_CIcon;
 
 struct struct_kniha_strana {
