@@ -204,7 +204,7 @@ TEST_F(Kills, AKilledEditorLeavesWholeFilesAndTheNextStartOffersItsChangesOrShow
         const char started = editing.Take();
         ASSERT_TRUE(started == '.' || started == 'o') << "kill " << kill << ": the editor did not start as it should";
         offered += started == 'o';
-        for (int steps = int(rng() % 40); steps > 0 && editing.Take() == ','; --steps) {
+        for (int steps = int(rng() % 24); steps > 0 && editing.Take() == ','; --steps) {
         }
         std::this_thread::sleep_for(std::chrono::microseconds(rng() % 3000));
         ASSERT_EQ(Ended(child, true), "signal 9") << "kill " << kill << ": the editor ended by itself";
