@@ -7,6 +7,7 @@
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_nazov.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
 #include "framework/surface/tf_icon.h"
@@ -49,7 +50,7 @@ const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadi
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
 const Polozka INSTANCIA[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
-const Polozka POHYB[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontál"}, {2, u8"2-Vlna"},
+const Polozka POHYB[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontálne"}, {2, u8"2-Vlna"},
                           {3, u8"3-2D Voľné"},   {4, u8"4-Neurotik"},   {5, u8"5-Vznášanie"}};
 const Polozka KOLIZIA[] = {{1, u8"S odrazom"}, {2, u8"Bez odrazu"}};
 const Polozka TEMPO[] = {{1, u8"+"}, {2, u8"-"}};
@@ -232,6 +233,8 @@ void CKnihaScreen::Init() {
         e.group.PRIDAJ(*d, (*d)->rx, (*d)->ry);
         (*d)->zivy = false;
     }
+    e.nova_kniha->edit->Rezim_nazvu(PX_NAZOV_KNIHY_MAX);
+    m_pGroup = &e.group;  // its dialogs take the keys; the tuning mode reaches its widgets
 
     e.naraz.NAHRAJ("zvuknaraz.wav");
     e.koniec.NAHRAJ("zvukkoniec.wav");

@@ -2,10 +2,14 @@
 // one, each centred on the screen when it opens.
 #include "book/px_otazka.h"
 
+#include <cstdio>
 #include <string>
 
 #include "book/px_editor.h"
+#include "book/px_nazov.h"
+#include "book/px_stav.h"
 #include "framework/surface/tf_display.h"
+#include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 
@@ -21,6 +25,15 @@ void otvor(tf_UTL_CDLG_EDIT* dialog, std::function<void(const char*)> potom) {
     cakajuca = std::move(potom);
     dialog->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
     dialog->zivy = true;
+}
+
+// A name that cannot name a book keeps the dialog open, saying why in place of its prompt.
+bool odmietnuty(tf_UTL_CDLG_EDIT* dialog, const std::string& name) {
+    const char* chyba = PX_Chyba_nazvu_knihy(name.c_str());
+    if (!chyba) return false;
+    dialog->lbl_otazka->SetText(chyba);
+    snprintf(status_text, sizeof status_text, "[%s]", chyba);
+    return true;
 }
 }  // namespace
 
@@ -38,10 +51,12 @@ void PX_Spytaj_ano_nie(const char* nadpis, const char* riadok1, const char* riad
 }
 
 void PX_Odpoved(int id) {
+    if (id == TF_UTL_EDIT_CLOSE) return PX_Otazky_Koniec();  // closed, nothing chosen
     if (id != TF_UTL_EDIT_OK && id != TF_UTL_EDIT_CANCEL) return;
     tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha->zivy ? px_editor->nova_kniha : px_editor->otazka;
     // The text is the dialog's own and the answer may ask again: both are taken first.
-    const std::string text = dialog->edit->zivy ? dialog->Get_Text() : "";
+    const std::string text = dialog->edit->zivy ? PX_Nazov_orezany(dialog->Get_Text()) : "";
+    if (id == TF_UTL_EDIT_OK && dialog == px_editor->nova_kniha && odmietnuty(dialog, text)) return;
     std::function<void(const char*)> potom = std::move(cakajuca);
     std::function<void()> inak = std::move(odmietnutie);
     cakajuca = nullptr;

@@ -65,7 +65,7 @@ TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown)
     owner.SetupVisual_Private();
     const auto press = [&](tf_CTlac* t) { return widget_test::Click(owner, t->x + 5, t->y + 5); };
     for (int key : {int('K'), int('N'), int('I'), int('H'), int('A'), VK_BACK, int('Y')}) EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(key));
-    EXPECT_FALSE(owner.INFORMUJ_SA_KLAV('5'));
+    EXPECT_TRUE(owner.INFORMUJ_SA_KLAV('5')) << "a shown dialog takes every key, typing it nowhere";
     EXPECT_EQ(press(dlg->tlac_ok), -10101);
     EXPECT_TRUE(dlg->zivy);
     EXPECT_STREQ(dlg->Get_Text(), "KNIHY");
