@@ -45,11 +45,26 @@ void PX_CLI_Say(const char* program, const std::string& message) {
     fprintf(stderr, "%s: %s\n", program, message.c_str());
 }
 
+namespace {
+// Numbers are written in decimal digits alone: no sign, no space, no "0x", no exponent, no "inf".
+bool decimal(const std::string& s, bool fraction) {
+    const size_t dot = fraction ? s.find('.') : std::string::npos;
+    const std::string whole = s.substr(0, dot), part = dot == std::string::npos ? "" : s.substr(dot + 1);
+    const auto digits = [](const std::string& t) { return t.find_first_not_of("0123456789") == std::string::npos; };
+    return !whole.empty() && digits(whole) && digits(part) && (dot == std::string::npos || !part.empty());
+}
+}  // namespace
+
 bool PX_CLI_ParseInt(const std::string& s, int* out) {
-    char* end = nullptr;
-    const long v = strtol(s.c_str(), &end, 10);
-    if (s.empty() || *end || v < INT_MIN || v > INT_MAX) return false;
-    *out = static_cast<int>(v);
+    // Nine digits at most, so that the value always fits.
+    if (!decimal(s, false) || s.size() > 9) return false;
+    *out = static_cast<int>(strtol(s.c_str(), nullptr, 10));
+    return true;
+}
+
+bool PX_CLI_ParseFraction(const std::string& s, double* out) {
+    if (!decimal(s, true)) return false;
+    *out = strtod(s.c_str(), nullptr);
     return true;
 }
 
@@ -66,6 +81,11 @@ std::string PX_CLI_RealPath(const std::string& host) {
 bool PX_CLI_IsFolder(const std::string& host) {
     struct stat st;
     return stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PX_CLI_IsRegularFile(const std::string& host) {
+    struct stat st;
+    return stat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 std::string PX_CLI_ProgramPath(const std::string& host) {

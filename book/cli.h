@@ -17,13 +17,18 @@ bool PX_CLI_AsksHelp(int argc, char** argv);
 // One line on the error output: the program's name and the message.
 void PX_CLI_Say(const char* program, const std::string& message);
 
+// Numbers in decimal digits alone ("0x10", "-3", "1e2", " 7" are no numbers): a whole number
+// of at most nine digits, and one that may have a fraction after a ".".
 bool PX_CLI_ParseInt(const std::string& s, int* out);
+bool PX_CLI_ParseFraction(const std::string& s, double* out);
 // "WIDTHxHEIGHT".
 bool PX_CLI_ParseSize(const std::string& s, int* w, int* h);
 
 // The absolute path of an existing host path; empty when there is none.
 std::string PX_CLI_RealPath(const std::string& host);
 bool PX_CLI_IsFolder(const std::string& host);
+// A regular file, or a link to one (no FIFO, no device).
+bool PX_CLI_IsRegularFile(const std::string& host);
 // The program's own form of a host path: Windows-1250 with "\".
 std::string PX_CLI_ProgramPath(const std::string& host);
 // The book's folder given as `arg`, as an absolute host path; an empty text when it is one,

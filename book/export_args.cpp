@@ -1,7 +1,5 @@
 #include "book/export_args.h"
 
-#include <cstdlib>
-
 #include "book/cli.h"
 
 const char PX_EXPORT_USAGE[] =
@@ -27,12 +25,11 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from"};
     if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional); !error.empty()) return error;
     for (const auto& [arg, value] : options) {
-        char* end = nullptr;
         if (arg == "-o") {
             a->out = value;
         } else if (arg == "--seconds") {
-            a->timing.seconds = strtod(value.c_str(), &end);
-            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= MAX_SECONDS))
+            double& seconds = a->timing.seconds;
+            if (!PX_CLI_ParseFraction(value, &seconds) || !(seconds > 0 && seconds <= MAX_SECONDS))
                 return "--seconds takes a number above 0 and at most " + std::to_string(MAX_SECONDS);
         } else if (arg == "--fps") {
             if (!PX_CLI_ParseInt(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > MAX_FPS)

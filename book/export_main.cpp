@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "book/export_args.h"
 #include "book/px_export_player.h"
 #include "framework/app/tf_app.h"
+#include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
 #include "platform/codepage.h"
@@ -27,6 +30,12 @@ void say(const std::string& message) { PX_CLI_Say("pexlo-export", message); }
 int fail(int code, const std::string& message) {
     say(message);
     return code;
+}
+
+// A page name that makes a GIF of its own beside the others: not empty, not hidden ("." and
+// ".." among them), nothing a file name cannot hold.
+bool safe_page_name(const std::string& name) {
+    return !name.empty() && name[0] != '.' && tf_FSI_Pouzitelny_nazov(name.c_str());
 }
 
 // The screen and the pace the library's editor runs with, from its settings beside the books.
@@ -112,19 +121,20 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
 }
 
 // The pages asked for, each found in the book, or the one page of --from; all the book's
-// by default. An empty text, else what is wrong.
+// by default. A page named twice is exported once, where first named. An empty text, else
+// what is wrong.
 std::string choose_pages(const PX_Player& player, const PX_ExportArgs& a, const std::string& from,
                          std::vector<PX_Player::Page>* pages) {
     const std::vector<PX_Player::Page> all = player.Pages();
+    std::map<std::string, const PX_Player::Page*> by_name;
+    for (const PX_Player::Page& p : all) by_name.emplace(p.name, &p);
+    std::set<std::string> named;
     for (const std::string& asked : a.pages) {
         const std::string name = plat_Cp1250FromUtf8(asked.c_str());
-        auto found = std::find_if(all.begin(), all.end(), [&](const PX_Player::Page& p) { return p.name == name; });
-        if (!from.empty())
-            pages->push_back({name, PX_CLI_ProgramPath(from)});
-        else if (found == all.end())
-            return "the book has no page " + asked;
-        else
-            pages->push_back(*found);
+        const auto found = by_name.find(name);
+        if (!safe_page_name(name) || (from.empty() && found == by_name.end())) return "the book has no page " + asked;
+        if (!named.insert(name).second) continue;
+        pages->push_back(from.empty() ? *found->second : PX_Player::Page{name, PX_CLI_ProgramPath(from)});
     }
     if (pages->empty()) *pages = all;
     return "";
@@ -144,6 +154,7 @@ int main(int argc, char** argv) {
     if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
     const std::string from = a.from.empty() ? "" : PX_CLI_RealPath(a.from);
     if (!a.from.empty() && (from.empty() || PX_CLI_IsFolder(from))) return fail(1, "no page file at " + a.from);
+    if (!a.from.empty() && !PX_CLI_IsRegularFile(from)) return fail(1, a.from + " is no page file: not a regular file");
     read_settings(book, &a.screen, &a.timing.period_ms);
     if (a.size.w == 0)
         a.size = {std::max(a.screen.w / 2, PX_EXPORT_MIN_SIDE), std::max(a.screen.h / 2, PX_EXPORT_MIN_SIDE)};

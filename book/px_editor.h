@@ -48,6 +48,7 @@ struct PX_Editor {
     tf_CDUIR* kos = nullptr;                 // the trash, opened from the books list
     tf_CDUI* riadok = nullptr;               // a book's or a page's row menu
     HFONT font_menu = nullptr;   // every menu
+    HFONT font_uzky = nullptr;   // the menu bar on a narrow screen
     HFONT font_knihy = nullptr;  // the books list
     bool uvolnene = false;       // UVOLNI_VSETKO has run
     bool bez_ulozenia = false;   // the author chose to end with changes that could not be saved

@@ -9,6 +9,7 @@
 #include "book/px_ks.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/widgets/tf_utl.h"
@@ -55,7 +56,7 @@ void PX_SavePage() {
     if (current_book == -1 || page == -1 || !PX_Uloz_teraz()) return;
     // A page saved under another number says why itself.
     if (const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page); ks && (page == current_page || page == PX_NEW_PAGE))
-        snprintf(status_text, sizeof status_text, "%s %s", plat_W1250(u8"Uložené: strana"), ks->page_name);
+        PX_Oznam((plat_W1250(u8"Uložené: strana ") + std::string(ks->page_name)).c_str());
 }
 
 void PX_NextPage() {
@@ -87,9 +88,10 @@ void PX_OfferRecovery() {
     PX_Spytaj_ano_nie(
         plat_W1250(u8"Obnova"), plat_W1250(u8"Neuložené zmeny z minula:"), page.c_str(), plat_W1250(u8"Obnoviť"),
         [] {
-            const bool ok = PX_Obnova_Obnov();
-            snprintf(status_text, sizeof status_text, "%s",
-                     plat_W1250(ok ? u8"Obnovené neuložené zmeny" : u8"[Chyba: zmeny sa nepodarilo obnoviť]"));
+            if (PX_Obnova_Obnov())
+                PX_Oznam(plat_W1250(u8"Obnovené neuložené zmeny"));
+            else
+                PX_Chyba(plat_W1250(u8"[Chyba: zmeny sa nepodarilo obnoviť]"));
         },
         plat_W1250(u8"Zahodiť"), [] {
             PX_Obnova_Zahod();

@@ -15,6 +15,7 @@
 #include "book/px_ks.h"
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
@@ -44,7 +45,9 @@ std::string exporter() {
     return PX_Najdi_exporter(program.substr(0, program.rfind('/')));
 }
 
+// While it runs the status line says so; how it went is a message of its own.
 void status(const std::string& text) { snprintf(status_text, sizeof status_text, "%s%s", shown.c_str(), text.c_str()); }
+void failed(const std::string& text) { PX_Chyba((shown + text).c_str()); }
 
 void read_said() {
     char buf[512];
@@ -111,7 +114,7 @@ void PX_ExportPage() {
     const std::string screen = std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys());
     if (!SAVE_REG(COPY.c_str()) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
         TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
-        return status(plat_W1250(u8"[Chyba: export sa nespustil]"));
+        return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
     }
     status(plat_W1250(u8"Exportujem…"));
 }
@@ -126,8 +129,8 @@ void PX_ExportPoll() {
     said_fd = -1;
     child = -1;
     DeleteFileA(COPY.c_str());
-    if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return status("GIF: " + gif);
+    if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return PX_Oznam((shown + "GIF: " + gif).c_str());
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());
-    status(plat_W1250(u8"[Chyba exportu: ") + last_message() + "]");
+    failed(plat_W1250(u8"[Chyba exportu: ") + last_message() + "]");
 }

@@ -14,6 +14,7 @@
 #include "book/px_otazka.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/widgets/tf_duir.h"
@@ -32,7 +33,8 @@ struct Riadok {
 // The trash list's rows, in its order (values 1 ...).
 std::vector<PX_Kos_vec> v_kosi;
 
-void povedz(const std::string& text) { snprintf(status_text, sizeof status_text, "%s", text.c_str()); }
+void povedz(const std::string& text) { PX_Oznam(text.c_str()); }
+void chyba(const char8_t* text) { PX_Chyba(plat_W1250(text)); }
 
 // The entry of a shown list under the pointer, with its value; null when none.
 tf_TVOLBA* pod_mysou(tf_CDUI* list, int* id) {
@@ -88,7 +90,7 @@ void odstran_stranu(int book, int page) {
     const bool shown = path == cesta_zobrazenej();
     if (shown) running = false;
     if (shown && !PX_Uloz_zmeny()) return;  // its last state goes into the trash
-    if (!PX_Kos_Odstran_stranu(path.c_str())) return povedz(plat_W1250(u8"[Chyba: stranu sa nepodarilo odstrániť]"));
+    if (!PX_Kos_Odstran_stranu(path.c_str())) return chyba(u8"[Chyba: stranu sa nepodarilo odstrániť]");
     PX_HIST_Zabudni(path.c_str());
     NACITAJ_KNIHY();
     if (shown) ukaz_namiesto(page);
@@ -100,7 +102,7 @@ void odstran_knihu(int book) {
     const std::string path = cesta_knihy(book);
     const bool shown = book == current_book;
     if (path.empty() || (shown && !PX_Uloz_zmeny())) return;
-    if (!PX_Kos_Odstran_knihu(path.c_str())) return povedz(plat_W1250(u8"[Chyba: knihu sa nepodarilo odstrániť]"));
+    if (!PX_Kos_Odstran_knihu(path.c_str())) return chyba(u8"[Chyba: knihu sa nepodarilo odstrániť]");
     PX_HIST_Zabudni(path.c_str());
     NACITAJ_KNIHY();
     if (shown) ziadna_kniha();
@@ -111,7 +113,7 @@ void premenuj_knihu(int book, const char* name) {
     const std::string path = cesta_knihy(book);
     if (path.empty() || (book == current_book && !PX_Uloz_zmeny())) return;
     const std::string novy = PX_Premenuj_knihu(path.c_str(), name);
-    if (novy.empty()) return povedz(plat_W1250(u8"[Chyba: knihu sa nepodarilo premenovať]"));
+    if (novy.empty()) return;  // said why
     PX_HIST_Premenuj(path.c_str(), novy.c_str());
     PX_Kniha_presunuta(path.c_str(), novy.c_str());
     povedz(std::string(plat_W1250(u8"Premenovaná kniha: ")) + name);
@@ -178,8 +180,7 @@ void PX_ChooseTrash(int id) {
     const PX_Kos_vec vec = v_kosi[size_t(id) - 1];
     PX_Spytaj_ano_nie(plat_W1250(u8"Kôš"), plat_W1250(u8"Obnoviť z koša?"), PX_Kos_Popis(vec).c_str(),
                       plat_W1250(u8"Obnoviť"), [vec] {
-                          if (PX_Kos_Obnov(vec).empty())
-                              return povedz(plat_W1250(u8"[Chyba: z koša sa nepodarilo obnoviť]"));
+                          if (PX_Kos_Obnov(vec).empty()) return chyba(u8"[Chyba: z koša sa nepodarilo obnoviť]");
                           NACITAJ_KNIHY();
                           if (current_book != -1) NAPLN_STRANY(current_book, true);
                           povedz(plat_W1250(u8"Obnovené: ") + PX_Kos_Popis(vec));

@@ -9,11 +9,13 @@
 #include "book/px_herec.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_naposledy.h"
 #include "book/px_narracia.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_duir.h"
@@ -201,7 +203,8 @@ void menu_objektu(int x, int y) {
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
 void koniec() {
     TF_LOG("case WM_DESTROY - PX");
-    PX_Obnova_Koniec();
+    PX_Naposledy_Tik();
+    PX_Obnova_Koniec();  // waits for the writes
     UVOLNI_VSETKO();
     PX_HIST_Vymaz();
     PX_Otazky_Koniec();
@@ -226,6 +229,8 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         PX_Narracia_Tik(running);
         PX_ExportPoll();
         PX_Obnova_Tik(GetTickCount());
+        PX_Sprava_Tik(GetTickCount());
+        PX_Naposledy_Tik();
         break;
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));

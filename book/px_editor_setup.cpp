@@ -2,11 +2,15 @@
 // group that holds them, pens, the new-book dialog, sounds and the timer. The widgets come
 // from the tables below; the buttons are placed by one routine that a change of the display
 // mode runs again.
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <span>
 
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_naposledy.h"
 #include "book/px_nazov.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
@@ -45,6 +49,7 @@ struct Polozka {
     int id;
     const char8_t* text;
 };
+const int TITLE_BUTTONS_ROOM = 150;  // the frame's four title buttons at the right end
 const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
                            {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {7, u8"Info..."},    {100, u8"Koniec"}};
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
@@ -130,8 +135,6 @@ void hlavne_menu(PX_Editor& e) {
     m.zivy = true;
     m.zamknute = false;
     m.pozadie = 1;
-    m.font = e.font_menu;
-    m.sir_znaku = 12;
     napln(&m, HLAVNE);  // the first three take the placeholders' places
     m.vyska_volby = 20;
     tf_CDUI_NoVoid = true;
@@ -187,9 +190,24 @@ void skupina(PX_Editor& e) {
                          dui_setup_2,      dui_setup_3,    dui_setup_4,    e.riadok};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
 }
+
+// The menu bar's items share what the frame's title buttons leave of the screen's width: 12
+// pixels a letter in the menus' font, or on a narrow screen 9 in a narrower one.
+void rozmer_listu(PX_Editor& e) {
+    tf_CDUI& bar = e.dui_M;
+    int letters = 0;
+    for (const Polozka& p : HLAVNE) letters += static_cast<int>(strlen(plat_W1250(p.text)));
+    const int items = static_cast<int>(std::size(HLAVNE));
+    const int room = tf_ScreenW - TITLE_BUTTONS_ROOM - (2 * bar.text_okraj + bar.medzera) * items - bar.medzera;
+    const bool wide = 12 * letters <= room;
+    bar.sir_znaku = wide ? 12 : 9;
+    bar.font = wide ? e.font_menu : e.font_uzky;
+    bar.zmena = true;
+}
 }  // namespace
 
 void PX_PlaceButtons(bool withLooks) {
+    rozmer_listu(*px_editor);
     for (const Tlacidlo& t : TLACIDLA) {
         tf_CTlac& b = px_editor->*t.tlac;
         const int x = poloha(t.x, tf_ScreenW, tf_ScreenCX), y = poloha(t.y, tf_ScreenH, tf_ScreenCY);
@@ -211,13 +229,14 @@ void CKnihaScreen::Init() {
     e.kurzor.srf = &e.rezia;
     for (int x : {10, 40, 80}) e.kurzor.EVIDUJ(x, 50);
     e.kurzor.y = 300;
-    PX_PlaceButtons(true);
     Vzhlad vzhlad(&e.rezia);
     PX_LoadDefaultBookIcon();
     e.font_menu = verdana(15, 10, 400);
+    e.font_uzky = verdana(13, 7, 400);
     e.font_knihy = verdana(20, 10, 700);
 
     hlavne_menu(e);
+    PX_PlaceButtons(true);
     zoznamy(e, vzhlad);
     popupy_hlavneho(e);
     objektove_menu(e);
@@ -243,5 +262,7 @@ void CKnihaScreen::Init() {
 
     speed_level = 2;
     tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    PX_Naposledy_Otvor();
+    PX_Stav_strany();
     PX_OfferRecovery();
 }

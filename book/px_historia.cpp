@@ -12,6 +12,7 @@
 
 #include "book/px_editor_cmd.h"
 #include "book/px_snimka.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "platform/codepage.h"
 
@@ -114,7 +115,7 @@ bool settle(Historia& h) {
 }
 
 void say(const char8_t* direction, const char8_t* what) {
-    snprintf(status_text, sizeof status_text, "%s: %s", plat_W1250(direction), plat_W1250(what));
+    PX_Oznam((std::string(plat_W1250(direction)) + ": " + plat_W1250(what)).c_str());
 }
 
 // Common to undo and redo: nothing while a drag is under way, the object menu closes, and the

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "book/px_ks.h"
+#include "book/px_sprava.h"
 #include "framework/core/tf_arre.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
@@ -195,14 +196,14 @@ std::string PX_Premenuj_knihu(const char* book_path, const char* name) {
     const bool same = plat_Cp1250EqualNoCase(target.c_str(), book_path);
     const std::string detour = same ? std::string(BOOKS_DIR) + plat_ProcessPrefix(".pexlo-new-") + "premenovanie" : target;
     if (!same && tf_FSI_ExistsFolder(target.c_str())) {
-        TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
         TF_LOG("Adresar:", target.c_str());
+        PX_Chyba(plat_W1250(u8"[Kniha s týmto názvom už existuje]"));
         return "";
     }
     if (!MoveFileExA(book_path, detour.c_str(), 0) || (same && !MoveFileExA(detour.c_str(), target.c_str(), 0))) {
         if (same) MoveFileExA(detour.c_str(), book_path, 0);
-        TF_LOG(TF_LOG_ERR, "Knihu sa nepodarilo premenovat");
         TF_LOG("kniha:", book_path);
+        PX_Chyba(plat_W1250(u8"[Chyba: knihu sa nepodarilo premenovať]"));
         return "";
     }
     return target;

@@ -13,10 +13,12 @@
 #include "book/px_nastavenia.h"
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_dbmp.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_polchlo.h"
@@ -164,7 +166,7 @@ struct_kniha_strana::~struct_kniha_strana() {
 }
 
 tf_CIcon* PX_Nahraj_nahlad(const char* path) {
-    if (!tf_FSI_Existuje_sub(path)) return nullptr;
+    if (!tf_FSI_Existuje_sub(path) || !tf_BMP_Je_nahlad(path)) return nullptr;
     // A thumbnail is a picture of the screen: none of its colours is see-through.
     const tf_CIconTransparency opaque(0);
     auto* icon = new tf_CIcon(path);
@@ -261,9 +263,10 @@ void VOLBA_KNIHY(int book, bool first_page) {
 }
 
 bool PX_Platny_nazov_knihy(const char* name) {
-    if (!PX_Chyba_nazvu_knihy(name)) return true;
-    TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
+    const char* chyba = PX_Chyba_nazvu_knihy(name);
+    if (!chyba) return true;
     TF_LOG("nazov:", name ? name : "");
+    PX_Chyba(("[" + std::string(chyba) + "]").c_str());
     return false;
 }
 
@@ -273,16 +276,19 @@ bool NOVA_KNIHA(const char* name) {
     if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
         TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
         TF_LOG("nazov:", name);
+        PX_Chyba(plat_W1250(u8"[Názov knihy je pridlhý]"));
         return false;
     }
     if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
         TF_LOG(TF_LOG_ERR, "Nexistencia sablony novej knihy!");
         TF_LOG("Adresar:", TEMPLATE_DIR);
+        PX_Chyba(plat_W1250(u8"[Chýba šablóna novej knihy]"));
         return false;
     }
     if (tf_FSI_ExistsFolder(target)) {
         TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Kniha s týmto názvom už existuje]"));
         return false;
     }
     // Filled beside the books under a name of its own and renamed into place when whole, so a
@@ -295,6 +301,7 @@ bool NOVA_KNIHA(const char* name) {
         tf_FSI_Zmaz_strom(temp.c_str());
         TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
         return false;
     }
     return true;
@@ -321,12 +328,10 @@ void PX_Nova_kniha_zadana(const char* text) {
     TF_LOG("Zadany nazov:", text ? text : "");
     if (!text || !*text) {
         TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
+        PX_Chyba(plat_W1250(u8"[Kniha potrebuje názov]"));
         return;
     }
-    if (!NOVA_KNIHA(text)) {
-        snprintf(status_text, sizeof status_text, "%s", plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
-        return;
-    }
+    if (!NOVA_KNIHA(text)) return;
     NACITAJ_KNIHY();
     const int id = NAJDI_KNIHU(text);
     if (id > -1) VOLBA_KNIHY(id, true);

@@ -64,6 +64,8 @@ void UVOLNI_VSETKO();
 // Shared by the catalogue's two files.
 // next_page and prev_page for the page shown.
 void PX_Susedia(int page);
+// The status line's own text: the book and page shown, a new page, or where to begin.
+void PX_Stav_strany();
 // The thumbnail at `path` as a page icon (its own colours, no transparency), or null when it
 // cannot be loaded.
 tf_CIcon* PX_Nahraj_nahlad(const char* path);

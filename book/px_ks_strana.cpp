@@ -11,6 +11,7 @@
 #include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
@@ -33,16 +34,10 @@ void klik() {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
 }
 
-void stav_strany(const struct_kniha_strana* ks) {
-    snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
-}
-
-// Nothing was written: the page keeps its changes and the status line says so.
-bool neulozene(const char* book_name) {
+// Nothing was written: the page keeps its changes and the author is told.
+bool neulozene() {
     dirty = true;
-    snprintf(status_text, sizeof status_text, "kniha: %s  %s", book_name,
-             plat_W1250(u8"[Chyba: stranu sa nepodarilo uložiť!]"));
-    TF_LOG(status_text);
+    PX_Chyba(plat_W1250(u8"[Chyba: stranu sa nepodarilo uložiť!]"));
     return false;
 }
 
@@ -70,11 +65,11 @@ bool uloz_novu() {
     const struct_kniha_strana* prev = NAJDI_KS(current_book, prev_page);
     if (!prev) {
         TF_LOG(TF_LOG_ERR, "pks_PREV == NULL !");
-        return neulozene("");
+        return neulozene();
     }
     std::string path;
     const int number = volne_cislo(prev->book_path, prev_page + 1, &path);
-    if (!SAVE_REG(path.c_str()) || !PX_Narracia_Uloz(path.c_str())) return neulozene(prev->book_name);
+    if (!SAVE_REG(path.c_str()) || !PX_Narracia_Uloz(path.c_str())) return neulozene();
     verzia_zobrazenej = plat_FileVersion(path.c_str());
 
     // The new page goes behind the book's last one, whatever number its file took, so that
@@ -87,8 +82,7 @@ bool uloz_novu() {
 
     current_page = ks->page_id;
     PX_Susedia(current_page);
-    stav_strany(ks);
-    TF_LOG(status_text);
+    PX_Stav_strany();
     NAPLN_STRANY(current_book, true);
     PX_HIST_Premenuj("", ks->page_path);
     thumbnail_request = true;
@@ -105,11 +99,26 @@ bool uloz_namiesto(const struct_kniha_strana* ks) {
     current_page = PX_NEW_PAGE;
     if (!uloz_novu()) return false;
     const struct_kniha_strana* now = NAJDI_KS(current_book, current_page);
-    snprintf(status_text, sizeof status_text, "%s %s %s %s", plat_W1250(u8"Strana"), old_name.c_str(),
-             plat_W1250(u8"sa medzitým zmenila inde, uložené ako strana"), now ? now->page_name : "");
+    PX_Chyba((plat_W1250(u8"Strana ") + old_name + plat_W1250(u8" sa medzitým zmenila inde, uložené ako strana ") +
+              (now ? now->page_name : ""))
+                 .c_str());
     return true;
 }
 }  // namespace
+
+void PX_Stav_strany() {
+    const bool nova = current_page == PX_NEW_PAGE;
+    const struct_kniha_strana* ks = NAJDI_KS(current_book, nova ? prev_page : current_page);
+    if (nova)
+        snprintf(status_text, sizeof status_text, "%s%s  %s", ks ? "kniha: " : "         ", ks ? ks->book_name : "",
+                 plat_W1250(u8"[Nová strana]"));
+    else if (ks)
+        snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
+    else
+        snprintf(status_text, sizeof status_text, "%s",
+                 KS.count == 0 ? plat_W1250(u8"Začnite tu: Knihy... → Nová kniha") : plat_W1250(u8"Knihy... → vyberte knihu a stranu"));
+    TF_LOG(status_text);
+}
 
 void PX_Susedia(int page) {
     next_page = NAJDI_KS(current_book, page + 1) ? page + 1 : 0;
@@ -123,6 +132,7 @@ bool PX_Zapis_nahlad() {
         return true;
     TF_LOG(TF_LOG_ERR, "Nahlad strany sa nepodarilo zapisat");
     TF_LOG("subor:", thumbnail_path);
+    PX_Chyba(plat_W1250(u8"[Chyba: obrázok strany pre zoznam sa nepodarilo uložiť]"));
     return false;
 }
 
@@ -142,8 +152,7 @@ void VOLBA_STRANY(int book, int page) {
     thumbnail_request = false;
     PX_HIST_Strana(ks->page_path);
     current_page = page;
-    stav_strany(ks);
-    TF_LOG(status_text);
+    PX_Stav_strany();
     RELOAD_REG(ks->page_path);
     verzia_zobrazenej = plat_FileVersion(ks->page_path);
     PX_Narracia_Nahraj(ks->page_path);
@@ -157,12 +166,7 @@ void NOVA_STRANA(int page) {
     prev_page = page;
     current_page = PX_NEW_PAGE;
     next_page = 0;
-    const char* marker = plat_W1250(u8"[Nová strana]");
-    if (const struct_kniha_strana* ks = NAJDI_KS(current_book, page))
-        snprintf(status_text, sizeof status_text, "kniha: %s  %s", ks->book_name, marker);
-    else
-        snprintf(status_text, sizeof status_text, "         %s", marker);
-    TF_LOG(status_text);
+    PX_Stav_strany();
     PX_HIST_Strana("");
     VYMAZ_REG();
     free(background_path);
@@ -177,12 +181,12 @@ bool ULOZ_STRANU() {
     const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
     if (!ks) {
         TF_LOG(TF_LOG_ERR, "pks == NULL !");
-        return neulozene("");
+        return neulozene();
     }
     if (plat_FileVersion(ks->page_path) != verzia_zobrazenej) return uloz_namiesto(ks);
-    if (!SAVE_REG(ks->page_path) || !PX_Narracia_Uloz(ks->page_path)) return neulozene(ks->book_name);
+    if (!SAVE_REG(ks->page_path) || !PX_Narracia_Uloz(ks->page_path)) return neulozene();
     verzia_zobrazenej = plat_FileVersion(ks->page_path);
-    stav_strany(ks);  // clears an earlier failure's message
+    PX_Stav_strany();  // clears an earlier failure's message
     thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);
     dirty = false;
     return true;

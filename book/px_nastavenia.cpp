@@ -3,8 +3,6 @@
 #include "book/px_nastavenia.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "framework/core/tf_arre.h"
@@ -16,20 +14,21 @@
 namespace {
 const char SRC[] = "PX_NASTAVENIA";
 const char SUBOR[] = "\\KNIHA.INI";
+// The background line comes first in a page the editor wrote: a page is looked into no further.
 const int MAX_LINES = 64;
 
 bool rozumna(int w, int h) { return w >= PX_STRANA_MIN && w <= PX_STRANA_MAX && h >= PX_STRANA_MIN && h <= PX_STRANA_MAX; }
 
 // The name of the background the page file names first ("p <name> <mode>"), or "".
 std::string pozadie_strany(const std::string& page_path) {
-    FILE* f = plat_fopen(page_path.c_str(), "rb");
-    char line[400];
-    std::string name;
-    for (int n = 0; f && name.empty() && n < MAX_LINES && fgets(line, sizeof line, f); ++n) {
+    plat_TextFile f(page_path.c_str(), PLAT_PAGE_TEXT);
+    std::string line, name;
+    plat_TextFile::Read r = plat_TextFile::LINE;
+    for (int n = 0; name.empty() && n < MAX_LINES && (r = f.Next(&line)) != plat_TextFile::END; ++n) {
+        if (r == plat_TextFile::LIMIT) break;
         char found[228];
-        if (line[0] == 'p' && sscanf(line, "p %227s", found) == 1) name = found;
+        if (r == plat_TextFile::LINE && line[0] == 'p' && sscanf(line.c_str(), "p %227s", found) == 1) name = found;
     }
-    if (f) fclose(f);
     return name;
 }
 
@@ -51,14 +50,18 @@ bool podla_pozadia(const char* book_path, int* w, int* h) {
 PX_Nastavenia PX_Nacitaj_nastavenia(const char* book_path) {
     PX_Nastavenia n;
     const std::string path = std::string(book_path ? book_path : "") + SUBOR;
-    FILE* f = plat_fopen(path.c_str(), "rb");
+    plat_TextFile f(path.c_str(), PLAT_BOOK_SETTINGS_TEXT);
     bool size = false;
-    char line[200];
-    for (int i = 0; f && i < MAX_LINES && fgets(line, sizeof line, f); ++i) {
+    std::string line;
+    for (plat_TextFile::Read r; (r = f.Next(&line)) != plat_TextFile::END;) {
+        if (r == plat_TextFile::LIMIT) {
+            TF_LOG("KNIHA.INI: subor dlhsi ako 64 riadkov alebo 16 KB, zvysok vynechany", path.c_str());
+            break;
+        }
         int w = 0, h = 0;
         char rest = 0;
-        if (strncmp(line, "strana ", 7) != 0) continue;
-        size = sscanf(line + 7, "%d %d %c", &w, &h, &rest) == 2 && rozumna(w, h);
+        if (r != plat_TextFile::LINE || line.compare(0, 7, "strana ") != 0) continue;
+        size = sscanf(line.c_str() + 7, "%d %d %c", &w, &h, &rest) == 2 && rozumna(w, h);
         if (size) {
             n.sir = w;
             n.vys = h;
@@ -66,7 +69,6 @@ PX_Nastavenia PX_Nacitaj_nastavenia(const char* book_path) {
             TF_LOG("KNIHA.INI: zla velkost strany, beriem podla pozadia", path.c_str());
         }
     }
-    if (f) fclose(f);
     if (!size && !podla_pozadia(book_path, &n.sir, &n.vys)) n = PX_Nastavenia{};
     return n;
 }

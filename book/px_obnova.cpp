@@ -6,7 +6,6 @@
 #include "book/px_obnova.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -24,8 +23,7 @@ namespace {
 const char SRC[] = "PX_OBNOVA";
 const char PREFIX[] = ".pexlo-obnova-";
 const char HLAVICKA[] = "pexlo-obnova 1";
-const uint32_t PERIOD = 2000;       // ms: a kill loses at most about this
-const size_t MAX_SIZE = 1 << 20;    // far beyond a page of 60 objects
+const uint32_t PERIOD = 2000;  // ms: a kill loses at most about this
 const std::string VLASTNY = plat_ProcessPrefix(PREFIX) + "strana.txt";
 
 struct Zapis {
@@ -52,12 +50,15 @@ std::string stav() {
            "\nriadkov " + std::to_string(lines) + "\n" + text + "koniec\n";
 }
 
+// The file's lines, each with its "\n"; empty for a file no writer of ours made (a line or
+// the whole beyond PLAT_RECOVERY_TEXT).
 std::string citaj(const std::string& path) {
-    FILE* f = plat_fopen(path.c_str(), "rb");
-    std::string bytes;
-    char buf[4096];
-    for (size_t n; f && (n = fread(buf, 1, sizeof buf, f)) > 0 && bytes.size() <= MAX_SIZE;) bytes.append(buf, n);
-    if (f) fclose(f);
+    plat_TextFile f(path.c_str(), PLAT_RECOVERY_TEXT);
+    std::string bytes, line;
+    for (plat_TextFile::Read r; (r = f.Next(&line)) != plat_TextFile::END;) {
+        if (r != plat_TextFile::LINE) return "";
+        bytes += line + "\n";
+    }
     return bytes;
 }
 
@@ -71,7 +72,7 @@ bool po(const std::string& line, const char* key, std::string* rest) {
 bool rozober(const std::string& bytes, Najdeny* n) {
     std::istringstream in(bytes);
     std::string line, count;
-    if (bytes.size() > MAX_SIZE || !std::getline(in, line) || line != HLAVICKA) return false;
+    if (!std::getline(in, line) || line != HLAVICKA) return false;
     if (!std::getline(in, line) || !po(line, "kniha ", &n->kniha) || !std::getline(in, line)) return false;
     n->nova = po(line, "nova ", &n->strana);
     if ((!n->nova && !po(line, "strana ", &n->strana)) || !std::getline(in, line) || !po(line, "riadkov ", &count))

@@ -2,12 +2,11 @@
 // one, each centred on the screen when it opens.
 #include "book/px_otazka.h"
 
-#include <cstdio>
 #include <string>
 
 #include "book/px_editor.h"
 #include "book/px_nazov.h"
-#include "book/px_stav.h"
+#include "book/px_sprava.h"
 #include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_utl.h"
@@ -32,7 +31,7 @@ bool odmietnuty(tf_UTL_CDLG_EDIT* dialog, const std::string& name) {
     const char* chyba = PX_Chyba_nazvu_knihy(name.c_str());
     if (!chyba) return false;
     dialog->lbl_otazka->SetText(chyba);
-    snprintf(status_text, sizeof status_text, "[%s]", chyba);
+    PX_Chyba(("[" + std::string(chyba) + "]").c_str());
     return true;
 }
 }  // namespace

@@ -96,6 +96,10 @@ void PRIPRAV_POZADIE(bool load) {
 
 void ZOBRAZ_STRANU(IDirectDrawSurface* back) {
     if (!back) return;
+    // The objects clip to the screen: while the page is drawn, its own size is the screen.
+    const int screen_w = tf_ScreenW, screen_h = tf_ScreenH;
+    tf_ScreenW = PX_Strana_sir();
+    tf_ScreenH = PX_Strana_vys();
     if (!covers(back)) DDSURFACE_ZMAZ(back, PAGE_FILL);
     if (has_picture()) {
         tf_CDas_Surface* s = background_surface;
@@ -116,4 +120,6 @@ void ZOBRAZ_STRANU(IDirectDrawSurface* back) {
     }
     for (int i = 0; i < REG.count; ++i)
         if (auto* o = static_cast<CHerec*>(REG.GET(i))) o->ZOBRAZ(back);
+    tf_ScreenW = screen_w;
+    tf_ScreenH = screen_h;
 }

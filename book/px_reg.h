@@ -2,6 +2,7 @@
 // stores them, and the actors' phases files.
 #pragma once
 #include <string>
+#include <vector>
 
 class CHerec;
 class tf_UTL_CDUIR_THMFILE;
@@ -25,8 +26,9 @@ std::string PX_Text_strany();
 // not be written.
 bool SAVE_REG(const char* path);
 // Replaces the page with the file's; false when the file could not be read (the page is
-// then empty).
-bool RELOAD_REG(const char* path);
+// then empty). The names the page gives that its book has no picture of, or none it can read,
+// are appended to *missing, each once, in the page's order.
+bool RELOAD_REG(const char* path, std::vector<std::string>* missing = nullptr);
 void P_Load_Fazy(const char* path, CHerec* object);
 // The full path of the picture that the book's list shows under the name, or null (logged).
 const char* PX_Cesta_obrazka(tf_UTL_CDUIR_THMFILE* list, const std::string& name);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "platform/file_limits.h"
 #include "platform/win32.h"
 
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
@@ -45,7 +47,8 @@ BOOL FindClose(HANDLE find);
 bool plat_NaturalLess(const char* a, const char* b);
 // Fails with ERROR_ALREADY_EXISTS when the folder (or a file of that name) exists.
 BOOL CreateDirectoryA(const char* path, void* security);
-// Copies through plat_WriteFileAtomic, so a failed copy leaves no half file.
+// Copies through plat_WriteFileAtomic, so a failed copy leaves no half file. Only a regular
+// file is copied (ERROR_ACCESS_DENIED and a notice for a FIFO or a device).
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists);
 BOOL DeleteFileA(const char* path);
 // Only an empty folder goes (ERROR_DIR_NOT_EMPTY otherwise).
@@ -53,11 +56,42 @@ BOOL RemoveDirectoryA(const char* path);
 #define MOVEFILE_REPLACE_EXISTING 0x1
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags);
 
-// fopen for a program path. A folder does not open, as on Windows. Files the program
+// fopen for a program path. A folder does not open, as on Windows. For reading, only a
+// regular file opens: a FIFO, a device or a socket, or a link to one, would hold the program
+// up or never end, and is refused at once with a notice (errno EINVAL). Files the program
 // writes go through plat_WriteFileAtomic instead.
 FILE* plat_fopen(const char* path, const char* mode);
 // The host path a program path resolves to (existing components matched without regard to case).
 std::string plat_HostPath(const char* path);
+
+// What the file-system boundary refuses or leaves out, said once where it happens: `what`,
+// and the host path concerned. By default these notices go to the debug-output channel; the
+// program hands a function that writes them into its log. Returns the function before.
+using plat_FileNotice = void (*)(const char* what, const char* host_path);
+plat_FileNotice plat_SetFileNotice(plat_FileNotice notice);
+
+// A text file read line by line within its kind's limits (platform/file_limits.h).
+class plat_TextFile {
+public:
+    plat_TextFile(const char* path, const plat_TextLimits& limits);
+    ~plat_TextFile();
+    plat_TextFile(const plat_TextFile&) = delete;
+    plat_TextFile& operator=(const plat_TextFile&) = delete;
+
+    // False when the file did not open (missing, a folder, no regular file).
+    bool IsOpen() const { return f_ != nullptr; }
+    enum Read { LINE, TOO_LONG, END, LIMIT };
+    // The next line without its ending ("\n" or "\r\n"): LINE; TOO_LONG for one longer than
+    // the limit, read to its end, its first `limits.line` characters in *line; END at the end
+    // of the file; LIMIT when the file goes on beyond its lines or bytes, and is read no further.
+    Read Next(std::string* line);
+
+private:
+    FILE* f_;
+    plat_TextLimits limits_;
+    size_t lines_ = 0, bytes_ = 0;
+    bool stopped_ = false;
+};
 
 // Every file the program writes is written whole or not at all: the bytes go to a
 // temporary file in the same folder, which is flushed to the disk and renamed over `path`.

@@ -96,6 +96,10 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) {
     struct stat st, old;
     if (stat(src.c_str(), &st) != 0) return plat_FailWith(plat_FileError(errno, src));
     if (S_ISDIR(st.st_mode)) return plat_FailWith(ERROR_ACCESS_DENIED);
+    if (!S_ISREG(st.st_mode)) {  // a FIFO would hold the copy up, a device never end
+        plat_Notice("not a regular file, not read", src);
+        return plat_FailWith(ERROR_ACCESS_DENIED);
+    }
     if (stat(dst.c_str(), &old) == 0) {
         if (S_ISDIR(old.st_mode)) return plat_FailWith(ERROR_ACCESS_DENIED);
         if (failIfExists) return plat_FailWith(ERROR_FILE_EXISTS);
@@ -109,8 +113,8 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) {
 
 FILE* plat_fopen(const char* path, const char* mode) {
     if (!path || !mode) return nullptr;
-    bool writes = strpbrk(mode, "wa+") != nullptr;
-    if (writes && write_failure) {
+    if (!strpbrk(mode, "wa+")) return plat_OpenRegular(plat_HostPath(path), mode);
+    if (write_failure) {
         errno = EACCES;
         return nullptr;
     }

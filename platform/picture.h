@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_limits.h"
+
 // Why a file gave no picture.
 enum class plat_PictureFault {
     NONE,
@@ -20,8 +22,8 @@ enum class plat_PictureFault {
     DAMAGED,      // the decoder refused it, a file cut short included (detail says why)
 };
 
-// The file is read whole; a picture's frames together hold at most PLAT_PICTURE_MAX_PIXELS.
-constexpr int64_t PLAT_PICTURE_MAX_FILE = int64_t(256) << 20;
+// The file is read whole, up to PLAT_PICTURE_MAX_FILE (platform/file_limits.h); a picture's
+// frames together hold at most PLAT_PICTURE_MAX_PIXELS.
 constexpr int PLAT_PICTURE_MAX_SIDE = 20000;
 constexpr int64_t PLAT_PICTURE_MAX_PIXELS = int64_t(64) << 20;
 constexpr int PLAT_PICTURE_MAX_FRAMES = 200;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_limits.h"
+
 // The mixer's rate: every sound in memory is held at it, so mixing never resamples.
 #define PLAT_MIX_RATE 44100
 
@@ -13,8 +15,7 @@
 #define PLAT_SOUND_FILE_MIN_RATE 4000
 #define PLAT_SOUND_FILE_MAX_RATE 192000
 #define PLAT_SOUND_FILE_MAX_CHANNELS 8
-// A file larger than this is not opened at all (a 10-minute 192 kHz 8-channel WAV is 1.8 GB).
-#define PLAT_SOUND_FILE_MAX_BYTES (256L << 20)
+// A file larger than PLAT_SOUND_FILE_MAX_BYTES (platform/file_limits.h) is not opened at all.
 
 // 16-bit samples at PLAT_MIX_RATE, interleaved when stereo.
 struct plat_Sound {

@@ -36,7 +36,7 @@ void Editor::Library() {
 
 void Editor::Run(const std::function<void()>& story) {
     tree.File("app/PX.INI", "1024 768\n2 16");
-    plat_Headless_Start(plat_HeadlessConfig{});
+    plat_Headless_Start(display);
     screen = new CKnihaScreen(nullptr, SW_SHOWNORMAL, "PX.INI");
     screen->SetBackground(-1, "", false);
     screen->SetAppInfo("Pexlo", "(verzia: 1.1)", "test", &px_editor->rezia, 432, 86);

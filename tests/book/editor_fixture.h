@@ -79,6 +79,7 @@ protected:
     void ObjectMenu(int i, int item, int entry);
 
     test_support::TempTree tree;
+    plat_HeadlessConfig display;  // the display Run starts on
     test_support::AssertCounter asserts;
     CKnihaScreen* screen = nullptr;
     int exit_code = -1;

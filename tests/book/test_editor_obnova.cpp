@@ -1,6 +1,7 @@
 // Recovery after a crash: the editor keeps a changed page's state in a file of its own while
 // it is changed, and a start offers back what an editor that is gone left; files that cannot
 // be brought back are refused and removed.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,14 +110,14 @@ TEST_F(Recovery, ANewPageComesBackAfterItsPageAndADroppedOneGoes) {
     Run([&] {
         ASSERT_NE(Question(), "");
         ASSERT_NO_FATAL_FAILURE(Press(*px_editor->otazka->tlac_zrus));  // "Zahodiť"
-        EXPECT_EQ(current_page, -1);
+        EXPECT_EQ(std::pair(current_page, dirty), std::pair(3, false)) << "the page last shown";
     });
     EXPECT_FALSE(tree.Exists(dropped));
     EXPECT_EQ(tree.Read("KNIHA_Les/1.str"), "k strom 300 200 6 1 0\n");
 }
 
-// Cut short, garbage, of a book or a page no longer there: each refused and removed, nothing
-// asked; a running editor's own file is left alone.
+// Cut short, garbage, of a book or a page no longer there, a line beyond what a page holds, a
+// FIFO: each refused and removed, nothing asked; a running editor's own file is left alone.
 TEST_F(Recovery, FilesThatCannotBeBroughtBackAreRefusedAndRemoved) {
     Library();
     const std::string whole = File("strana ..\\KNIHA_Les\\2.str", "p les 4\n");
@@ -126,7 +127,10 @@ TEST_F(Recovery, FilesThatCannotBeBroughtBackAreRefusedAndRemoved) {
         Left("\x01\x02garbage\n"),                                              // garbage
         Left(File("strana ..\\KNIHA_Les\\9.str", "")),                          // a page no longer there
         Left(std::string(whole).replace(whole.find("Les"), 3, "Nie")),          // another book
+        Left(File("strana ..\\KNIHA_Les\\2.str", "p " + std::string(400, 'l') + " 4\n")),  // a line too long
+        "app/.pexlo-obnova-" + std::to_string(GonePid()) + "-strana.txt",
     };
+    ASSERT_EQ(mkfifo(tree.Host(bad.back()).c_str(), 0644), 0);
     const std::string running = "app/.pexlo-obnova-1-strana.txt";  // init: always running
     tree.File(running, whole);
     Run([&] { EXPECT_EQ(Question(), ""); });

@@ -19,8 +19,9 @@ TEST_F(Editor, StartsChoosesBooksAndPagesAddsPicturesAndClosesOnEsc) {
         Tick();
         EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
         EXPECT_EQ(std::tuple(e.group.vrstvy.count, duir_KNIHY->zivy, e.tlac_Next.zivy, e.tlac_Save.zivy),
-                  std::tuple(22, false, false, false));
-        EXPECT_EQ(Px(300, 600), FILL) << "no page yet";
+                  std::tuple(22, false, true, false));
+        EXPECT_EQ(std::tuple(current_book, current_page, Px(330, 240)), std::tuple(100, 1, Raw(TREE)))
+            << "the first start opens the first book's first page";
         EXPECT_NE(Px(e.tlac_Play.x + 20, e.tlac_Play.y + 18), FILL) << "the play button";
         EXPECT_NE(Px(602, 503), FILL) << "the cursor's tip";
 
@@ -264,5 +265,5 @@ TEST_F(Editor, F9ExportsTheShownPageAsItIsWhileTheEditorGoesOn) {
     };
     EXPECT_TRUE(shows(TREE) > 0 && shows(DOG) == 0);
     EXPECT_EQ(tree.Read("KNIHA_Les/2.str"), "p les 4\nk strom 300 200 6 1 0\n");  // saved at the end
-    EXPECT_EQ(tree.Names("app"), (std::vector<std::string>{"KNIHA_DEFNEW", "PX.INI", "tf_LOG.txt"}));
+    EXPECT_EQ(tree.Names("app"), (std::vector<std::string>{"KNIHA_DEFNEW", "NAPOSLEDY.INI", "PX.INI", "tf_LOG.txt"}));
 }

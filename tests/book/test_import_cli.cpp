@@ -63,6 +63,8 @@ TEST_F(ImportCli, RefusalsSayWhyAndLeaveTheBookAsItWas) {
         {"../KNIHA_T", 2, "no picture files given"},
         {"../KNIHA_T --as tree ../src/a.png", 2, "--as takes background, prop or actor"},
         {"../KNIHA_T --page 10x10 ../src/a.png", 2, "--page takes WIDTHxHEIGHT, each from 16 to 8192"},
+        {"../KNIHA_T --page 800x+600 ../src/a.png", 2, "--page takes WIDTHxHEIGHT"},
+        {"../KNIHA_T '--page= 800x600' ../src/a.png", 2, "--page takes WIDTHxHEIGHT"},
         {"../KNIHA_T ../src/a.png --speed 3", 2, "unknown option --speed"},
         {"../KNIHA_T ../src/a.png --as", 2, "--as needs a value"},
         {"../KNIHA_T ../src/a.png --bogus", 2, "unknown option --bogus"},
