@@ -11,6 +11,7 @@
 #include "book/px_ks.h"
 #include "book/px_naposledy.h"
 #include "book/px_narracia.h"
+#include "book/px_nazov.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
 #include "book/px_plocha.h"
@@ -183,6 +184,15 @@ void uvolnenie(int x, int y) {
     e.group.INFORMUJ_SA(x, y, -1);
 }
 
+// A typed character goes to the dialog's name; one it does not take is refused in a message.
+void znak(int c) {
+    tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
+    const std::string pred = dialog->Get_Text();
+    px_editor->group.INFORMUJ_SA_ZNAK(c);
+    if (dialog->zivy && pred == dialog->Get_Text())
+        PX_Chyba(("[" + std::string(PX_Chyba_pisania(pred.c_str(), c)) + "]").c_str());
+}
+
 // The object menu says what is set: the object's motion and edge marked, its pace in the caption.
 void oznac_nastavene(const CHerec* o) {
     dui_setup_2->Oznac(o->motion);
@@ -236,7 +246,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         klaves(static_cast<int>(wParam));
         break;
     case WM_CHAR:
-        px_editor->group.INFORMUJ_SA_ZNAK(static_cast<int>(wParam));
+        znak(static_cast<int>(wParam));
         break;
     case WM_MOUSEMOVE:
         pohyb(x, y);

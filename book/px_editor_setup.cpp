@@ -120,12 +120,13 @@ HFONT verdana(int vyska, int sirka, int hrubka) {
 }
 
 // The books and the pages list: rows of icons with the caption beside them.
+constexpr int OKRAJ_IKONY = 2;
 void stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
     l->Nastav_Konstanty(76, 81, sirka, 5);
     l->SetTextMode("LC");
     l->SetIconMode("LC");
     l->text_okraj = text_okraj;
-    l->ikona_okraj = 2;
+    l->ikona_okraj = OKRAJ_IKONY;
     l->max_viditelnych = 6;
     vzhlad.Daj(l);
 }
@@ -143,7 +144,8 @@ void hlavne_menu(PX_Editor& e) {
 void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     duir_STRANY = new tf_CDUIR("duir_STRANY");
     duir_STRANY->zivy = false;
-    stlpec_s_ikonami(duir_STRANY, 100, 80, vzhlad);
+    // The page number right of the thumbnail, on the list's own ground however dark the page.
+    stlpec_s_ikonami(duir_STRANY, 100, OKRAJ_IKONY + PX_NAHLAD_SIR + 8, vzhlad);
 
     duir_KNIHY = new tf_CDUIR("duir_KNIHY");
     duir_KNIHY->zivy = false;

@@ -19,3 +19,9 @@ const char* PX_Chyba_nazvu_knihy(const char* name) {
         return plat_W1250(u8"Názov knihy nesmie mať / \\ : * ? \" < > |");
     return nullptr;
 }
+
+const char* PX_Chyba_pisania(const char* name, int znak) {
+    const std::string typed = std::string(name ? name : "") + static_cast<char>(znak);
+    if (const char* chyba = PX_Chyba_nazvu_knihy(typed.c_str())) return chyba;
+    return plat_W1250(u8"Názov knihy má len písmená, číslice, medzery, - a _");
+}

@@ -10,3 +10,6 @@ std::string PX_Nazov_orezany(const char* name);
 // Why `name` cannot name a book, for the author (Windows-1250), or null when it can: it is
 // empty, longer than PX_NAZOV_KNIHY_MAX characters, or holds what no folder name may hold.
 const char* PX_Chyba_nazvu_knihy(const char* name);
+// Why the character `znak` typed after `name` was not taken (the name dialog takes only what
+// PX_Chyba_nazvu_knihy allows, and letters, digits, spaces, '-' and '_' of those).
+const char* PX_Chyba_pisania(const char* name, int znak);
