@@ -116,7 +116,7 @@ bool tf_UTL_CDLG_EDIT::INFORMUJ_MA(int* id) {
     if (!zivy || !odpoved) return tf_CDDialog::INFORMUJ_MA(id);
     *id = odpoved;
     odpoved = 0;
-    HandleFWInteraction(*id, 0, this);
+    HandleFWInteraction(*id, 1, *id == TF_UTL_EDIT_OK ? tlac_ok : tlac_x);  // as the button's press
     return true;
 }
 
