@@ -81,7 +81,9 @@ bool dialog_takes(UINT msg) {
 LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     tf_hWnd = hwnd;
     const bool dialog_key = dialog_takes(msg);
-    if (tf_pAppScreen) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
+    // The tuning mode's input is its own: a key that walks the widgets edits nothing.
+    const bool tuning_input = tf_KM_on && (is_tuning_input(msg) || msg == WM_CHAR);
+    if (tf_pAppScreen && !tuning_input) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
     // The desktop's close request stores the work first, as Esc does, in the tuning mode too.
     if (msg == WM_CLOSE && tf_pAppScreen && !tf_pAppScreen->m_bClosing) {
         tf_pAppScreen->Close();
