@@ -151,7 +151,7 @@ void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     duir_KNIHY->zivy = false;
     NACITAJ_KNIHY();
     duir_KNIHY->font = e.font_knihy;
-    stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
+    stlpec_s_ikonami(duir_KNIHY, 190, 96, vzhlad);  // the name clear of the book's icon
 
     e.kos = new tf_CDUIR("duir_KOS");
     e.kos->zivy = false;

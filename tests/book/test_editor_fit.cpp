@@ -126,5 +126,9 @@ TEST_F(Fit, NamesNoFolderMayHoldAreRefusedWithAMessageOnTheScreen) {
         EXPECT_TRUE(ErrorShown());
         Key(VK_ESCAPE);
         EXPECT_EQ(tree.Names(""), before);
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));  // its line written over the error: no longer red
+        Tick();
+        EXPECT_EQ(std::string(status_text), "kniha: Les  strana: 1");
+        EXPECT_FALSE(PX_Sprava_Je_chyba() || Shows(W / 2 - 84, H - 28, W / 2 - 76, H - 22, Raw(STRIP)));
     });
 }

@@ -47,7 +47,7 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
     }
 }
 
-TEST_F(Screens, TheObjectMenuAtTheRightEdgeAndANewBookWithASlovakName) {
+TEST_F(Screens, TheObjectMenuAtTheRightEdgeANewBookWithASlovakNameAndThePagesList) {
     ASSERT_NO_FATAL_FAILURE(Sample(1280, 720));
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
@@ -73,5 +73,10 @@ TEST_F(Screens, TheObjectMenuAtTheRightEdgeAndANewBookWithASlovakName) {
         EXPECT_FALSE(running) << "the space typed went to the name";
         Save("new-book-slovak-name");
         Key(VK_ESCAPE);
+        ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));  // the pages beside their book's row
+        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 0));
+        Tick();
+        EXPECT_TRUE(duir_STRANY->zivy);
+        Save("pages-list");
     });
 }
