@@ -19,6 +19,7 @@ struct Sprava {
     uint32_t od = 0, trvanie = 0;
     std::string text;  // as the status line shows it: a line written over it ends the message
 } sprava;
+unsigned chyb = 0;
 
 void ukaz(const char* text, bool chyba, uint32_t trvanie) {
     snprintf(status_text, sizeof status_text, "%s", text ? text : "");
@@ -31,6 +32,7 @@ void PX_Oznam(const char* text) { ukaz(text, false, OZNAM_MS); }
 void PX_Chyba(const char* text) {
     TF_LOG(TF_LOG_ERR, text ? text : "");
     ukaz(text, true, CHYBA_MS);
+    ++chyb;
 }
 
 void PX_Sprava_Tik(uint32_t now) {
@@ -40,3 +42,5 @@ void PX_Sprava_Tik(uint32_t now) {
 }
 
 bool PX_Sprava_Je_chyba() { return sprava.plati && sprava.chyba && sprava.text == status_text; }
+
+unsigned PX_Sprava_Pocet_chyb() { return chyb; }

@@ -1,8 +1,6 @@
 // The sample book, made at 1920 x 1080, at every screen size the resolution dialog offers:
 // the whole page shown scaled, the controls clear of each other, and a picture of each screen
 // in build/screens/ to look at.
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "book/px_plocha.h"
@@ -17,14 +15,6 @@ const std::string SCREENS = PEXLO_STARTER_DIR "/../screens/";
 
 class Screens : public Editor {
 protected:
-    // The starter library as a new user gets it, the editor started at w x h.
-    void Sample(int w, int h) {
-        if (!tree.Exists("library"))
-            std::filesystem::copy(PEXLO_STARTER_DIR "/library", tree.Host("library"),
-                                  std::filesystem::copy_options::recursive);
-        tree.File("library/app/PX.INI", std::to_string(w) + " " + std::to_string(h) + "\n2 16");
-        ASSERT_EQ(chdir(tree.Host("library/app").c_str()), 0);
-    }
     static void Save(const std::string& name) {
         std::filesystem::create_directories(SCREENS);
         EXPECT_TRUE(test_support::SavePNG(plat_PrimarySurface(), SCREENS + name + ".png"));
@@ -37,7 +27,7 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
     display.modes.assign(std::begin(sizes), std::end(sizes));
     for (const auto& [w, h] : sizes) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        ASSERT_NO_FATAL_FAILURE(Sample(w, h));
+        ASSERT_NO_FATAL_FAILURE(StarterLibrary(w, h));
         Run([&, w = w, h = h] {
             ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
             ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
@@ -48,7 +38,7 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
 }
 
 TEST_F(Screens, TheObjectMenuAtTheRightEdgeANewBookWithASlovakNameAndThePagesList) {
-    ASSERT_NO_FATAL_FAILURE(Sample(1280, 720));
+    ASSERT_NO_FATAL_FAILURE(StarterLibrary(1280, 720));
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         POINT m = {-1, -1};  // the middle of an object the pointer takes there, on the screen
