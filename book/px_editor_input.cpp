@@ -11,7 +11,6 @@
 #include "book/px_ks.h"
 #include "book/px_naposledy.h"
 #include "book/px_narracia.h"
-#include "book/px_nazov.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
 #include "book/px_plocha.h"
@@ -88,16 +87,8 @@ const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Opusti, PX_LeaveNewPage}, {&PX_Editor::tlac_Nova, PX_NewPage},
 };
 
-// An open dialog takes every key, so nothing typed reaches the page; Enter and Esc answer it.
 void klaves(int key) {
-    tf_CUHSPol& group = px_editor->group;
-    if (group.Ukazuje_dialog()) {
-        group.INFORMUJ_SA_KLAV(key);
-        int id = 0;
-        if (group.INFORMUJ_MA(&id)) PX_Odpoved(id);
-        return;
-    }
-    if (group.INFORMUJ_SA_KLAV(key)) return;
+    if (PX_Otazka_Klaves(key) || px_editor->group.INFORMUJ_SA_KLAV(key)) return;
     const int held = held_modifiers();
     for (const Klavesa& k : KLAVESY)
         if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) return k.prikaz();
@@ -184,15 +175,6 @@ void uvolnenie(int x, int y) {
     e.group.INFORMUJ_SA(x, y, -1);
 }
 
-// A typed character goes to the dialog's name; one it does not take is refused in a message.
-void znak(int c) {
-    tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
-    const std::string pred = dialog->Get_Text();
-    px_editor->group.INFORMUJ_SA_ZNAK(c);
-    if (dialog->zivy && pred == dialog->Get_Text())
-        PX_Chyba(("[" + std::string(PX_Chyba_pisania(pred.c_str(), c)) + "]").c_str());
-}
-
 // The object menu says what is set: the object's motion and edge marked, its pace in the caption.
 void oznac_nastavene(const CHerec* o) {
     dui_setup_2->Oznac(o->motion);
@@ -246,7 +228,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         klaves(static_cast<int>(wParam));
         break;
     case WM_CHAR:
-        znak(static_cast<int>(wParam));
+        PX_Otazka_Znak(static_cast<int>(wParam));
         break;
     case WM_MOUSEMOVE:
         pohyb(x, y);

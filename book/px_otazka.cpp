@@ -49,6 +49,23 @@ void PX_Spytaj_ano_nie(const char* nadpis, const char* riadok1, const char* riad
     odmietnutie = std::move(inak);
 }
 
+bool PX_Otazka_Klaves(int key) {
+    tf_CUHSPol& group = px_editor->group;
+    if (!group.Ukazuje_dialog()) return false;
+    group.INFORMUJ_SA_KLAV(key);
+    int id = 0;
+    if (group.INFORMUJ_MA(&id)) PX_Odpoved(id);
+    return true;
+}
+
+void PX_Otazka_Znak(int znak) {
+    tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
+    const std::string pred = dialog->Get_Text();
+    px_editor->group.INFORMUJ_SA_ZNAK(znak);
+    if (dialog->zivy && pred == dialog->Get_Text())
+        PX_Chyba(("[" + std::string(PX_Chyba_pisania(pred.c_str(), znak)) + "]").c_str());
+}
+
 void PX_Odpoved(int id) {
     if (id == TF_UTL_EDIT_CLOSE) return PX_Otazky_Koniec();  // closed, nothing chosen
     if (id != TF_UTL_EDIT_OK && id != TF_UTL_EDIT_CANCEL) return;

@@ -11,6 +11,11 @@ void PX_Spytaj_nazov(const char* nadpis, const char* otazka, const char* text,
 // the other, captioned `nie` ("Zrušiť" when not given).
 void PX_Spytaj_ano_nie(const char* nadpis, const char* riadok1, const char* riadok2, const char* ano,
                        std::function<void()> potom, const char* nie = nullptr, std::function<void()> inak = nullptr);
+// While a dialog is shown it takes every key, so nothing typed reaches the page; Enter and Esc
+// answer it. True when a dialog took the key.
+bool PX_Otazka_Klaves(int key);
+// A typed character for the name dialog; one the name cannot hold is refused in a message.
+void PX_Otazka_Znak(int znak);
 // A dialog's button was pressed, or its key (the edit dialog's OK, cancel or close id).
 void PX_Odpoved(int id);
 // The question that was asked, forgotten: the editor ends.

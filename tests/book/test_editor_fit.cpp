@@ -132,3 +132,29 @@ TEST_F(Fit, NamesNoFolderMayHoldAreRefusedWithAMessageOnTheScreen) {
         EXPECT_FALSE(PX_Sprava_Je_chyba() || Shows(W / 2 - 84, H - 28, W / 2 - 76, H - 22, Raw(STRIP)));
     });
 }
+
+TEST_F(Fit, TheBackgroundModeMenuMarksTheModeSet) {
+    Library();
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));  // "p les 4"
+        const auto marked = [&] {  // the values of the entries drawn marked
+            std::vector<int> v;
+            for (int i = 0; i < dui_PozGeometria->volby.count; ++i) {
+                const RECT r = Entry(dui_PozGeometria, i)->obdlz;
+                if (Shows(r.left + 1, r.top + 1, r.left + 3, r.bottom - 2, Raw(MARKED)))
+                    v.push_back(Entry(dui_PozGeometria, i)->hodnota);
+            }
+            return v;
+        };
+        ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 5));  // "Poz.Geom..."
+        Tick();
+        EXPECT_EQ(marked(), std::vector<int>{4});
+        ASSERT_NO_FATAL_FAILURE(Choose(dui_PozGeometria, 1));  // "Simple"
+        EXPECT_EQ(background_mode, 2);
+        Move(W / 2, H / 2);
+        ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 5));
+        Tick();
+        EXPECT_EQ(marked(), std::vector<int>{2});
+        EXPECT_TRUE(OnScreen(dui_PozGeometria));
+    });
+}
