@@ -5,21 +5,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/codepage.h"
 
-std::string PX_CLI_Split(int argc, char** argv, std::vector<PX_CliArg>* options, std::vector<std::string>* rest) {
+// An option unknown is named so wherever it stands, the last one too, which has no value.
+std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& known, std::vector<PX_CliArg>* options,
+                         std::vector<std::string>* rest) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg.size() < 2 || arg[0] != '-') {
             rest->push_back(arg);
             continue;
         }
-        if (const size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-            options->push_back({arg.substr(0, eq), arg.substr(eq + 1)});
+        const size_t eq = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+        const std::string name = arg.substr(0, eq);
+        if (std::find(known.begin(), known.end(), name) == known.end()) return "unknown option " + name;
+        if (eq != std::string::npos) {
+            options->push_back({name, arg.substr(eq + 1)});
         } else if (i + 1 < argc) {
             options->push_back({arg, argv[++i]});
         } else {

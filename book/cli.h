@@ -8,9 +8,10 @@
 struct PX_CliArg {
     std::string name, value;
 };
-// The arguments as options and the rest; an empty text when every option has its value,
-// else what is wrong.
-std::string PX_CLI_Split(int argc, char** argv, std::vector<PX_CliArg>* options, std::vector<std::string>* rest);
+// The arguments as options and the rest; an empty text when every option is one of `known`
+// and has its value, else what is wrong.
+std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& known, std::vector<PX_CliArg>* options,
+                         std::vector<std::string>* rest);
 // "-h" or "--help" among the arguments.
 bool PX_CLI_AsksHelp(int argc, char** argv);
 // One line on the error output: the program's name and the message.

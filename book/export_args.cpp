@@ -22,7 +22,8 @@ constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
 std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
-    if (std::string error = PX_CLI_Split(argc, argv, &options, &positional); !error.empty()) return error;
+    const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from"};
+    if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional); !error.empty()) return error;
     for (const auto& [arg, value] : options) {
         if (arg == "-o") {
             a->out = value;
@@ -38,10 +39,8 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
             if (!PX_CLI_ParseSize(value, &s->w, &s->h) || !s->Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}))
                 return arg + " takes WIDTHxHEIGHT, each from " + std::to_string(PX_EXPORT_MIN_SIDE) + " to " +
                        std::to_string(PX_EXPORT_MAX_SIDE);
-        } else if (arg == "--from") {
-            a->from = value;
         } else {
-            return "unknown option " + arg;
+            a->from = value;  // --from
         }
     }
     if (positional.empty()) return "no book folder given";

@@ -1,4 +1,5 @@
 // pexlo-export: a book's pages as animated GIFs, from a terminal.
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,10 +72,19 @@ private:
     bool on_;
 };
 
+// The template of new books lies in the editor's working folder app/ beside the books: it is
+// named like a book but is none, and its settings would be looked for in the wrong place.
+bool is_template(const std::string& book) {
+    const std::string parent = book.substr(0, book.rfind('/'));
+    return strcasecmp(book.substr(book.rfind('/') + 1).c_str(), "KNIHA_DEFNEW") == 0 ||
+           strcasecmp(parent.substr(parent.rfind('/') + 1).c_str(), "app") == 0;
+}
+
 // The book's folder and the folder of the GIFs, as absolute host paths; an empty text when
 // both are there and usable, else what is wrong.
 std::string find_folders(const std::string& book_arg, const std::string& out_arg, std::string* book, std::string* out) {
     if (std::string error = PX_CLI_FindBook(book_arg, book); !error.empty()) return error;
+    if (is_template(*book)) return book_arg + " is the template of new books, not a book";
     if (!out_arg.empty() && !PX_CLI_IsFolder(out_arg)) mkdir(out_arg.c_str(), 0777);
     *out = out_arg.empty() ? *book : PX_CLI_RealPath(out_arg);
     if (out->empty() || !PX_CLI_IsFolder(*out) || !PX_CLI_Writable(*out))

@@ -16,7 +16,8 @@ const char PX_IMPORT_USAGE[] =
 std::string PX_ParseImportArgs(int argc, char** argv, PX_ImportArgs* a) {
     std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
-    if (std::string error = PX_CLI_Split(argc, argv, &options, &positional); !error.empty()) return error;
+    if (std::string error = PX_CLI_Split(argc, argv, {"--as", "--page"}, &options, &positional); !error.empty())
+        return error;
     for (const auto& [arg, value] : options) {
         if (arg == "--as") {
             static const char* const KINDS[] = {"background", "prop", "actor"};
@@ -27,13 +28,11 @@ std::string PX_ParseImportArgs(int argc, char** argv, PX_ImportArgs* a) {
                     a->kind_given = true;
                 }
             if (!a->kind_given) return "--as takes background, prop or actor";
-        } else if (arg == "--page") {
+        } else {  // --page
             if (!PX_CLI_ParseSize(value, &a->page_w, &a->page_h) || a->page_w < PX_IMPORT_MIN_PAGE ||
                 a->page_h < PX_IMPORT_MIN_PAGE || a->page_w > PLAT_MAX_SIDE || a->page_h > PLAT_MAX_SIDE)
                 return "--page takes WIDTHxHEIGHT, each from " + std::to_string(PX_IMPORT_MIN_PAGE) + " to " +
                        std::to_string(PLAT_MAX_SIDE);
-        } else {
-            return "unknown option " + arg;
         }
     }
     if (positional.empty()) return "no book folder given";

@@ -1,6 +1,7 @@
 // The editor's commands, one function each: the input dispatches list rows, menu items,
 // buttons and keys to them.
 #pragma once
+#include <string>
 
 // Rows and items chosen in the lists and menus (the row's or item's id).
 void PX_MainMenu(int id);            // "Info..." and "Koniec"
@@ -46,3 +47,7 @@ void PX_OfferRecovery();
 
 // Each tick: whether the page's export has ended, and how.
 void PX_ExportPoll();
+// The pexlo-export an editor whose program lies in the host folder `folder` runs: the one
+// beside it, else the installed one under the same prefix (its bin/ or libexec/pexlo/), else
+// the one the search path finds.
+std::string PX_Najdi_exporter(const std::string& folder);

@@ -3,6 +3,7 @@
 // tick looks whether it has ended and the status line tells how it went.
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,13 +38,12 @@ std::string said;   // what came of them so far
 std::string shown;  // "kniha: <book>  " of the page exported
 std::string gif;    // its file's name
 
-// Beside the editor's own program, else on the search path (installed).
+// Found from the editor's own program.
 std::string exporter() {
     char self[4096];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string beside = n > 0 ? std::string(self, static_cast<size_t>(n)) : "";
-    beside = beside.substr(0, beside.rfind('/') + 1) + "pexlo-export";
-    return n > 0 && access(beside.c_str(), X_OK) == 0 ? beside : "pexlo-export";
+    const std::string program = n > 0 ? std::string(self, static_cast<size_t>(n)) : "";
+    return PX_Najdi_exporter(program.substr(0, program.rfind('/')));
 }
 
 // While it runs the status line says so; how it went is a message of its own.
@@ -84,6 +84,23 @@ bool start(const std::vector<std::string>& args) {
     return ok;
 }
 }  // namespace
+
+// The installed editor lies in <prefix>/libexec/pexlo, pexlo-export in <prefix>/bin.
+std::string PX_Najdi_exporter(const std::string& folder) {
+    std::vector<std::string> where = {folder};
+    for (const std::string tail : {"/libexec/pexlo", "/bin"})
+        if (folder.ends_with(tail)) {
+            const std::string prefix = folder.substr(0, folder.size() - tail.size());
+            where.insert(where.end(), {prefix + "/bin", prefix + "/libexec/pexlo"});
+        }
+    for (const std::string& w : where) {
+        const std::string program = w + "/pexlo-export";
+        struct stat st;
+        if (!w.empty() && stat(program.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(program.c_str(), X_OK) == 0)
+            return program;
+    }
+    return "pexlo-export";
+}
 
 void PX_ExportPage() {
     if (child > 0 || current_book == -1 || current_page == -1) return;  // one at a time, of a page shown

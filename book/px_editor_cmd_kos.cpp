@@ -140,7 +140,7 @@ bool PX_RowMenuAt(int x, int y) {
     menu->VYMAZ();
     if (riadok.strana == -1) menu->PRIDAJ(PREMENOVAT, plat_W1250(u8"Premenovať"));
     menu->PRIDAJ(ODSTRANIT, plat_W1250(u8"Odstrániť"));
-    menu->CHOD_NA(x, y);
+    menu->CHOD_NA_OBRAZOVKU(x, y);
     menu->zivy = true;
     return true;
 }

@@ -1,6 +1,8 @@
 // The author's input: keys through a table, the pointer through hover, press (the hovered
 // object is taken), drag (it follows, facing the way it goes) and release (it is thrown),
 // and the lists, menus and buttons polled after a press or a release.
+#include <string>
+
 #include "book/px_anim.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
@@ -18,6 +20,7 @@
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
+#include "platform/codepage.h"
 
 namespace {
 const char SRC[] = "PX_EDITOR";
@@ -85,7 +88,7 @@ const Tlacidlo TLACIDLA[] = {
 };
 
 void klaves(int key) {
-    if (px_editor->group.INFORMUJ_SA_KLAV(key)) return;  // the new-book dialog's name, say
+    if (PX_Otazka_Klaves(key) || px_editor->group.INFORMUJ_SA_KLAV(key)) return;
     const int held = held_modifiers();
     for (const Klavesa& k : KLAVESY)
         if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) return k.prikaz();
@@ -112,6 +115,7 @@ void pohyb(int x, int y) {
         last_mouse = p;
         o->zrkadlo = p.x < prev_mouse.x ? 1 : 0;
     }
+    if (dui_PozGeometria) dui_PozGeometria->Oznac(background_mode);  // it may open at this move
     e.group.INFORMUJ_SA(x, y, 0);
     // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
     // would not open) opens once it has them: the row is offered the move again.
@@ -171,13 +175,21 @@ void uvolnenie(int x, int y) {
     e.group.INFORMUJ_SA(x, y, -1);
 }
 
+// The object menu says what is set: the object's motion and edge marked, its pace in the caption.
+void oznac_nastavene(const CHerec* o) {
+    dui_setup_2->Oznac(o->motion);
+    dui_setup_3->Oznac(o->edge);
+    dui_setup->Nastav_Text(4, (plat_W1250(u8"Animácia: ") + std::to_string(o->phase_delay)).c_str());
+}
+
 // Over a row of the books or pages list, the row's menu; else the menu of the object under
-// the pointer.
+// the pointer, kept on the screen.
 void menu_objektu(int x, int y) {
     if (PX_RowMenuAt(x, y) || hovered == -1 || !dui_setup) return;
     setup_target = hovered;
     hovered = -1;
-    dui_setup->CHOD_NA(x, y);
+    oznac_nastavene(REG_Objekt(setup_target));
+    dui_setup->CHOD_NA_OBRAZOVKU(x, y);
 }
 
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
@@ -202,6 +214,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     case WM_DESTROY:
         koniec();
+        m_pGroup = nullptr;
         break;
     case WM_TIMER:
         TIK_ANIMACIE();
@@ -213,6 +226,9 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));
+        break;
+    case WM_CHAR:
+        PX_Otazka_Znak(static_cast<int>(wParam));
         break;
     case WM_MOUSEMOVE:
         pohyb(x, y);

@@ -11,6 +11,7 @@
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
 #include "book/px_naposledy.h"
+#include "book/px_nazov.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
 #include "framework/surface/tf_icon.h"
@@ -54,7 +55,7 @@ const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadi
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
 const Polozka INSTANCIA[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
-const Polozka POHYB[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontál"}, {2, u8"2-Vlna"},
+const Polozka POHYB[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontálne"}, {2, u8"2-Vlna"},
                           {3, u8"3-2D Voľné"},   {4, u8"4-Neurotik"},   {5, u8"5-Vznášanie"}};
 const Polozka KOLIZIA[] = {{1, u8"S odrazom"}, {2, u8"Bez odrazu"}};
 const Polozka TEMPO[] = {{1, u8"+"}, {2, u8"-"}};
@@ -119,12 +120,13 @@ HFONT verdana(int vyska, int sirka, int hrubka) {
 }
 
 // The books and the pages list: rows of icons with the caption beside them.
+constexpr int OKRAJ_IKONY = 2;
 void stlpec_s_ikonami(tf_CDUIR* l, int sirka, int text_okraj, Vzhlad& vzhlad) {
     l->Nastav_Konstanty(76, 81, sirka, 5);
     l->SetTextMode("LC");
     l->SetIconMode("LC");
     l->text_okraj = text_okraj;
-    l->ikona_okraj = 2;
+    l->ikona_okraj = OKRAJ_IKONY;
     l->max_viditelnych = 6;
     vzhlad.Daj(l);
 }
@@ -142,13 +144,14 @@ void hlavne_menu(PX_Editor& e) {
 void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     duir_STRANY = new tf_CDUIR("duir_STRANY");
     duir_STRANY->zivy = false;
-    stlpec_s_ikonami(duir_STRANY, 100, 80, vzhlad);
+    // The page number right of the thumbnail, on the list's own ground however dark the page.
+    stlpec_s_ikonami(duir_STRANY, 100, OKRAJ_IKONY + PX_NAHLAD_SIR + 8, vzhlad);
 
     duir_KNIHY = new tf_CDUIR("duir_KNIHY");
     duir_KNIHY->zivy = false;
     NACITAJ_KNIHY();
     duir_KNIHY->font = e.font_knihy;
-    stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
+    stlpec_s_ikonami(duir_KNIHY, 190, 96, vzhlad);  // the name clear of the book's icon
 
     e.kos = new tf_CDUIR("duir_KOS");
     e.kos->zivy = false;
@@ -251,6 +254,8 @@ void CKnihaScreen::Init() {
         e.group.PRIDAJ(*d, (*d)->rx, (*d)->ry);
         (*d)->zivy = false;
     }
+    e.nova_kniha->edit->Rezim_nazvu(PX_NAZOV_KNIHY_MAX);
+    m_pGroup = &e.group;  // its dialogs take the keys; the tuning mode reaches its widgets
 
     e.naraz.NAHRAJ("zvuknaraz.wav");
     e.koniec.NAHRAJ("zvukkoniec.wav");

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "book/px_narracia.h"
+#include "book/px_nazov.h"
 #include "book/px_nastavenia.h"
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
@@ -107,10 +108,6 @@ void najdi_znova_aktualnu(const std::string& book_path, const std::string& page_
         PX_Susedia(current_page);
     }
 }
-
-// The name becomes one folder name beside the others: nothing that leads elsewhere or that
-// a file name cannot hold.
-bool bezpecny_nazov(const char* name) { return !strstr(name, "..") && tf_FSI_Pouzitelny_nazov(name); }
 
 // The folder goes without a trailing "\", so that the rows' paths have no doubled separator.
 void nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char* sub, const char* tag) {
@@ -266,10 +263,10 @@ void VOLBA_KNIHY(int book, bool first_page) {
 }
 
 bool PX_Platny_nazov_knihy(const char* name) {
-    if (name && *name && bezpecny_nazov(name)) return true;
-    TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
+    const char* chyba = PX_Chyba_nazvu_knihy(name);
+    if (!chyba) return true;
     TF_LOG("nazov:", name ? name : "");
-    PX_Chyba(plat_W1250(name && *name ? u8"[Názov knihy nesmie obsahovať / \\ : * ? \" < > |]" : u8"[Kniha potrebuje názov]"));
+    PX_Chyba(("[" + std::string(chyba) + "]").c_str());
     return false;
 }
 

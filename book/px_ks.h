@@ -64,6 +64,9 @@ void PX_Nova_kniha_zadana(const char* text);
 void PX_Uprac_docasne();
 void UVOLNI_VSETKO();
 
+// A page's thumbnail: the whole page at this size, however big the page.
+constexpr int PX_NAHLAD_SIR = 100, PX_NAHLAD_VYS = 50;
+
 // The copy of a page pexlo-export plays is named by this and the editor's process.
 #define PX_EXPORT_PREFIX ".pexlo-export-"
 

@@ -25,7 +25,6 @@
 
 namespace {
 const char SRC[] = "PX_KS";
-const int THUMB_W = 100, THUMB_H = 50;
 
 // The shown page's file as it was loaded or last saved: a file another editor changed since
 // is not overwritten.
@@ -129,7 +128,7 @@ void PX_Susedia(int page) {
 bool PX_Zapis_nahlad() {
     IDirectDrawSurface* page = PX_Plocha_Povrch(tf_lpDDSBack);
     if (page && thumbnail_path[0] &&
-        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, page, true, THUMB_W, THUMB_H, thumbnail_path))
+        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, page, true, PX_NAHLAD_SIR, PX_NAHLAD_VYS, thumbnail_path))
         return true;
     TF_LOG(TF_LOG_ERR, "Nahlad strany sa nepodarilo zapisat");
     TF_LOG("subor:", thumbnail_path);

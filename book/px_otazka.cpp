@@ -5,7 +5,10 @@
 #include <string>
 
 #include "book/px_editor.h"
+#include "book/px_nazov.h"
+#include "book/px_sprava.h"
 #include "framework/surface/tf_display.h"
+#include "framework/widgets/tf_label.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 
@@ -22,6 +25,15 @@ void otvor(tf_UTL_CDLG_EDIT* dialog, std::function<void(const char*)> potom) {
     dialog->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
     dialog->zivy = true;
 }
+
+// A name that cannot name a book keeps the dialog open, saying why in place of its prompt.
+bool odmietnuty(tf_UTL_CDLG_EDIT* dialog, const std::string& name) {
+    const char* chyba = PX_Chyba_nazvu_knihy(name.c_str());
+    if (!chyba) return false;
+    dialog->lbl_otazka->SetText(chyba);
+    PX_Chyba(("[" + std::string(chyba) + "]").c_str());
+    return true;
+}
 }  // namespace
 
 void PX_Spytaj_nazov(const char* nadpis, const char* otazka, const char* text,
@@ -37,11 +49,30 @@ void PX_Spytaj_ano_nie(const char* nadpis, const char* riadok1, const char* riad
     odmietnutie = std::move(inak);
 }
 
+bool PX_Otazka_Klaves(int key) {
+    tf_CUHSPol& group = px_editor->group;
+    if (!group.Ukazuje_dialog()) return false;
+    group.INFORMUJ_SA_KLAV(key);
+    int id = 0;
+    if (group.INFORMUJ_MA(&id)) PX_Odpoved(id);
+    return true;
+}
+
+void PX_Otazka_Znak(int znak) {
+    tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
+    const std::string pred = dialog->Get_Text();
+    px_editor->group.INFORMUJ_SA_ZNAK(znak);
+    if (dialog->zivy && pred == dialog->Get_Text())
+        PX_Chyba(("[" + std::string(PX_Chyba_pisania(pred.c_str(), znak)) + "]").c_str());
+}
+
 void PX_Odpoved(int id) {
+    if (id == TF_UTL_EDIT_CLOSE) return PX_Otazky_Koniec();  // closed, nothing chosen
     if (id != TF_UTL_EDIT_OK && id != TF_UTL_EDIT_CANCEL) return;
     tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha->zivy ? px_editor->nova_kniha : px_editor->otazka;
     // The text is the dialog's own and the answer may ask again: both are taken first.
-    const std::string text = dialog->edit->zivy ? dialog->Get_Text() : "";
+    const std::string text = dialog->edit->zivy ? PX_Nazov_orezany(dialog->Get_Text()) : "";
+    if (id == TF_UTL_EDIT_OK && dialog == px_editor->nova_kniha && odmietnuty(dialog, text)) return;
     std::function<void(const char*)> potom = std::move(cakajuca);
     std::function<void()> inak = std::move(odmietnutie);
     cakajuca = nullptr;

@@ -2,6 +2,7 @@
 #include "book/px_sprava.h"
 
 #include <cstdio>
+#include <string>
 
 #include "book/px_ks.h"
 #include "book/px_stav.h"
@@ -16,12 +17,13 @@ struct Sprava {
     bool plati = false;  // a message is on the status line
     bool chyba = false;
     uint32_t od = 0, trvanie = 0;
+    std::string text;  // as the status line shows it: a line written over it ends the message
 } sprava;
 unsigned chyb = 0;
 
 void ukaz(const char* text, bool chyba, uint32_t trvanie) {
     snprintf(status_text, sizeof status_text, "%s", text ? text : "");
-    sprava = {true, chyba, GetTickCount(), trvanie};
+    sprava = {true, chyba, GetTickCount(), trvanie, status_text};
 }
 }  // namespace
 
@@ -39,6 +41,6 @@ void PX_Sprava_Tik(uint32_t now) {
     PX_Stav_strany();
 }
 
-bool PX_Sprava_Je_chyba() { return sprava.plati && sprava.chyba; }
+bool PX_Sprava_Je_chyba() { return sprava.plati && sprava.chyba && sprava.text == status_text; }
 
 unsigned PX_Sprava_Pocet_chyb() { return chyb; }

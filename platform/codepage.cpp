@@ -104,6 +104,17 @@ std::string plat_Cp1250FromUtf8(const char* utf8) {
     return out;
 }
 
+std::string plat_Cp1250TypedFromUtf8(const char* utf8) {
+    std::string out;
+    if (!utf8) return out;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
+        const char32_t u = next_utf8(p);
+        const char c = from_unicode(u);
+        if ((c != '?' || u == '?') && static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) out += c;
+    }
+    return out;
+}
+
 std::string plat_Cp1250FromHostName(const char* name) {
     if (!name) return {};
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p;) {

@@ -8,6 +8,9 @@ char32_t plat_Cp1250ToUnicode(unsigned char c);
 std::string plat_Utf8FromCp1250(const char* text);
 // Characters outside Windows-1250 and invalid UTF-8 become '?'.
 std::string plat_Cp1250FromUtf8(const char* utf8);
+// Text the user typed: characters outside Windows-1250, invalid UTF-8 and control characters
+// are left out, so nothing is typed that was not.
+std::string plat_Cp1250TypedFromUtf8(const char* utf8);
 // A name from the disk: UTF-8 as a rule, but a name unpacked from a Windows archive may be
 // the Windows-1250 bytes themselves (not valid UTF-8), which are taken as they stand.
 std::string plat_Cp1250FromHostName(const char* name);

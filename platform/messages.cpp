@@ -108,7 +108,7 @@ BOOL WaitMessage() {
     return TRUE;
 }
 
-BOOL TranslateMessage(const MSG*) { return FALSE; }  // no WM_CHAR: the program reads key codes only
+BOOL TranslateMessage(const MSG*) { return FALSE; }  // the backend queues WM_CHAR itself
 
 LRESULT DispatchMessageA(const MSG* msg) {
     return msg ? plat_CallWindowProc(msg->hwnd, msg->message, msg->wParam, msg->lParam) : 0;

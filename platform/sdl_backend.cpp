@@ -81,6 +81,7 @@ public:
             }
         }
         SDL_ShowCursor(pointerShown ? SDL_ENABLE : SDL_DISABLE);
+        SDL_StartTextInput();  // typed characters, dead keys and input methods composed
         return true;
     }
 
@@ -235,6 +236,7 @@ private:
             case SDL_QUIT: plat_QueueInput(WM_CLOSE, 0, 0); break;
             case SDL_KEYDOWN:
             case SDL_KEYUP: Key(e.key); break;
+            case SDL_TEXTINPUT: Typed(e.text.text); break;
             case SDL_MOUSEMOTION:
                 // The program chooses the pointer when it comes over the window, as on Windows.
                 if (!pointerInside)
@@ -265,6 +267,13 @@ private:
         }
         if (const int vk = plat_VirtualKey(k.keysym.sym, k.keysym.scancode))
             plat_QueueInput(down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), 0);
+    }
+
+    // What the desktop's text input composed, one WM_CHAR per character of the code page, after
+    // the WM_KEYDOWN of its key as on Windows.
+    void Typed(const char* utf8) {
+        for (const char c : plat_Cp1250TypedFromUtf8(utf8))
+            plat_QueueInput(WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 0);
     }
 
     void Button(const SDL_MouseButtonEvent& b) {

@@ -12,6 +12,7 @@
 #define WM_SETCURSOR 0x0020
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102  // wParam: a character typed, as its Windows-1250 byte
 #define WM_TIMER 0x0113
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201

@@ -11,6 +11,7 @@ class tf_CIcon;
 class tf_CAppResolutionDlg;
 class tf_CAppTimerDlg;
 class tf_CAppInfoDlg;
+class tf_CUHSPol;
 struct tf_DSGN_Struct;
 
 // Ids of the frame's own widgets and actions.
@@ -84,6 +85,10 @@ public:
     tf_CAppTimerDlg* m_pDlgCasovac = nullptr;
     tf_CAppInfoDlg* m_pDlgInfo = nullptr;
     bool m_bClosing = false;  // Close has posted the close request
+    // The application's layered group, when it keeps its widgets outside the screen's tree
+    // (not ours): while it shows a dialog, that dialog takes every key, the frame's own keys
+    // too; the tuning mode reaches its widgets.
+    tf_CUHSPol* m_pGroup = nullptr;
 
 private:
     void place_title_buttons(bool withSkin);

@@ -3,6 +3,7 @@
 #include "framework/app/tf_appdlg.h"
 #include "framework/core/tf_log.h"
 #include "framework/tuning/tf_km.h"
+#include "framework/widgets/tf_uhspol.h"
 
 namespace {
 const char* const SRC = "TF_APP_w";
@@ -45,7 +46,7 @@ void handle_key(HWND hwnd, WPARAM key) {
             tf_APP_PostClose(hwnd);
         break;
     case VK_F1:
-        if (modifier) tf_KM_Zapni(screen);
+        if (modifier) tf_KM_Zapni(screen, screen ? screen->m_pGroup : nullptr);
         break;
     case VK_F2:
         if (modifier && screen) {
@@ -68,11 +69,21 @@ void handle_pointer(LPARAM lParam, int event, bool poll) {
     int id = -1;
     if (poll) screen->INFORMUJ_MA(&id);
 }
+
+// A dialog of the application's group takes the key before the frame sees it: asked before
+// the application handles it, since an answer (Enter, Esc) closes the dialog.
+bool dialog_takes(UINT msg) {
+    tf_CAppScreen* screen = tf_pAppScreen;
+    return msg == WM_KEYDOWN && screen && screen->m_pGroup && screen->m_pGroup->Ukazuje_dialog();
+}
 }  // namespace
 
 LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     tf_hWnd = hwnd;
-    if (tf_pAppScreen) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
+    const bool dialog_key = dialog_takes(msg);
+    // The tuning mode's input is its own: a key that walks the widgets edits nothing.
+    const bool tuning_input = tf_KM_on && (is_tuning_input(msg) || msg == WM_CHAR);
+    if (tf_pAppScreen && !tuning_input) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
     // The desktop's close request stores the work first, as Esc does, in the tuning mode too.
     if (msg == WM_CLOSE && tf_pAppScreen && !tf_pAppScreen->m_bClosing) {
         tf_pAppScreen->Close();
@@ -91,7 +102,10 @@ LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetCursor(nullptr);
         break;
     case WM_KEYDOWN:
-        handle_key(hwnd, wParam);
+        if (!dialog_key) handle_key(hwnd, wParam);
+        break;
+    case WM_CHAR:
+        if (tf_pAppScreen) tf_pAppScreen->INFORMUJ_SA_ZNAK(static_cast<int>(wParam));
         break;
     case WM_TIMER:
         if (!tf_pAppScreen || !tf_pAppScreen->m_bNoRedraw) tf_APP_Redraw_Frame();

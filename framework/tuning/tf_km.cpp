@@ -20,6 +20,8 @@ RECT tf_KM_band = {100, 100, 150, 150};
 bool tf_KM_band_active = false;
 bool tf_KM_drag = false;
 bool tf_KM_chyteny = false;
+tf_CPol* tf_KM_obrazovka = nullptr;
+tf_CUHSPol* tf_KM_skupina = nullptr;
 
 namespace {
 // The selection now belongs to `box` and holds nothing recorded.
@@ -28,21 +30,6 @@ void zabudni_vyber(tf_CPol* box) {
     tf_KM_vyber.count = 0;
     tf_KM_vyber.box = box;
     tf_KM_multi = false;
-}
-
-// A widget that goes takes the mode's hold on it along: nothing may point at it afterwards.
-// The typed targets are always the current widget itself, so comparing that one suffices.
-void forget(tf_CPol* w) {
-    if (w == tf_KM_cPol_10) {
-        tf_KM_cPol_10 = nullptr;
-        tf_KM_cPolCHLO_9 = nullptr;
-        tf_KM_cDUI_1 = nullptr;
-        tf_KM_cDUIR_2 = nullptr;
-        tf_KM_mod = 0;
-        tf_KM_index = 0;
-        tf_KM_chyteny = false;
-    }
-    if (w == tf_KM_vyber.box) zabudni_vyber(nullptr);
 }
 
 bool has_target(int mod) {
@@ -58,6 +45,27 @@ bool has_target(int mod) {
     default:
         return false;
     }
+}
+
+// A widget that goes takes the mode's hold on it along: nothing may point at it afterwards.
+// The targets outlive the current widget from one entry to the next, so each is compared.
+void forget(tf_CPol* w) {
+    if (w == tf_KM_cPol_10) {
+        tf_KM_cPol_10 = nullptr;
+        tf_KM_chyteny = false;
+    }
+    if (w == tf_KM_cPolCHLO_9) {
+        tf_KM_cPolCHLO_9 = nullptr;
+        tf_KM_index = 0;
+    }
+    if (w == tf_KM_cDUI_1) tf_KM_cDUI_1 = nullptr;
+    if (w == tf_KM_cDUIR_2) tf_KM_cDUIR_2 = nullptr;
+    if (w == tf_KM_vyber.box) zabudni_vyber(nullptr);
+    if (w == tf_KM_obrazovka) {
+        tf_KM_obrazovka = nullptr;
+        tf_KM_skupina = nullptr;
+    }
+    if (!has_target(tf_KM_mod)) tf_KM_mod = 0;
 }
 
 // The current widget's kind picks the one target beside it.
@@ -79,23 +87,32 @@ void classify() {
 
 bool on_screen(tf_CPol* w, int dx, int dy) {
     int sw = 0, sh = 0;
-    tf_KM_Koren(w)->GetSize(&sw, &sh);
+    tf_KM_Obrazovka(w)->GetSize(&sw, &sh);
     const long x = long(w->x) + dx, y = long(w->y) + dy;
     return x >= -long(sw) && x < 2L * sw && y >= -long(sh) && y < 2L * sh;
 }
 }  // namespace
 
-void tf_KM_Zapni(tf_CPol* root) {
+void tf_KM_Zapni(tf_CPol* root, tf_CUHSPol* skupina) {
     if (!root) return;
     tf_KM_GDI_vytvor();
     tf_glob_PolZanika = forget;
     tf_KM_on = true;
-    // Every entry starts on the screen in its own sub-mode, whatever was left before.
-    tf_KM_Vyber(root);
+    tf_KM_obrazovka = root;
+    tf_KM_skupina = skupina;
+    // Every entry starts on the screen; the rest is as the last one left it.
+    tf_KM_chyteny = false;
+    tf_KM_cPol_10 = root;
+    if (tf_KM_mod == 0 || !has_target(tf_KM_mod)) {
+        tf_KM_mod = 0;
+        tf_KM_NextMode();
+    }
 }
 
 void tf_KM_Vypni() {
     tf_KM_on = false;
+    tf_KM_obrazovka = nullptr;
+    tf_KM_skupina = nullptr;
     // The buttons are let go elsewhere: no drag or band may outlive the mode.
     tf_KM_drag = false;
     tf_KM_chyteny = false;
@@ -144,6 +161,8 @@ tf_CPol* tf_KM_Koren(tf_CPol* w) {
     return w;
 }
 
+tf_CPol* tf_KM_Obrazovka(tf_CPol* w) { return tf_KM_obrazovka ? tf_KM_obrazovka : tf_KM_Koren(w); }
+
 void tf_KM_Posun(tf_CPol* const* widgets, int n, int dx, int dy) {
     for (int i = 0; i < n; ++i)
         if (!on_screen(widgets[i], dx, dy)) return;
@@ -156,7 +175,7 @@ void tf_KM_Posun(tf_CPol* const* widgets, int n, int dx, int dy) {
 
 void tf_KM_Rozmer(tf_CPol* w, int dw, int dh) {
     int sw = 0, sh = 0, cw = 0, ch = 0;
-    tf_KM_Koren(w)->GetSize(&sw, &sh);
+    tf_KM_Obrazovka(w)->GetSize(&sw, &sh);
     w->GetSize(&cw, &ch);
     cw += dw;
     ch += dh;

@@ -9,6 +9,7 @@ class tf_CPol;
 class tf_CPolCHLO;
 class tf_CDUI;
 class tf_CDUIR;
+class tf_CUHSPol;
 
 #define TF_KM_VYBER_MAX 50
 
@@ -33,8 +34,10 @@ extern RECT tf_KM_band;
 extern bool tf_KM_band_active;  // the right button is held
 extern bool tf_KM_drag;         // the left button is held
 
-// Switches the mode on with `root` (the application screen) as the widget being tuned.
-void tf_KM_Zapni(tf_CPol* root);
+// Switches the mode on with `root` (the application screen) as the widget being tuned; the
+// sub-mode, its targets, the selection and the child index stay from the last time. The
+// widgets of `skupina` (the application's layered group, when it has one) are reached too.
+void tf_KM_Zapni(tf_CPol* root, tf_CUHSPol* skupina = nullptr);
 // Takes the keys and pointer messages while the mode is on.
 void tf_KM_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // The overlay, drawn over each frame while the mode is on.

@@ -2,6 +2,7 @@
 #include "framework/tuning/tf_km_state.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_polchlo.h"
+#include "framework/widgets/tf_uhspol.h"
 
 namespace {
 constexpr int F3 = VK_F1 + 2, F5 = VK_F1 + 4, F6 = VK_F1 + 5, F7 = VK_F1 + 6, F8 = VK_F1 + 7, F11 = VK_F1 + 10;
@@ -93,10 +94,13 @@ bool list_key(int key, bool modifier) {
     return true;
 }
 
-// The next (or previous) child of the widget's parent, wrapping at both ends.
+// The next (or previous) child of the widget's parent, wrapping at both ends; for a widget of
+// the application's group, the next one shown there.
 void sibling(bool back) {
     tf_CPol* w = tf_KM_cPol_10;
     tf_CPolCHLO* p = w ? w->parent : nullptr;
+    if (!p && w && tf_KM_skupina)
+        if (tf_CPol* next = tf_KM_skupina->Dalsi(w, back)) tf_KM_Vyber(next);
     if (!p) return;
     const int n = p->deti.count;
     for (int i = 0; i < n; ++i)
@@ -123,8 +127,11 @@ void tf_KM_Klaves(int key) {
     case F11:
         tf_KM_SAVE();
         return;
-    case VK_BACK:
-        if (tf_KM_cPol_10 && tf_KM_cPol_10->parent) tf_KM_Vyber(tf_KM_cPol_10->parent);
+    case VK_BACK:  // a widget of the application's group goes up to the screen
+        if (tf_KM_cPol_10 && tf_KM_cPol_10->parent)
+            tf_KM_Vyber(tf_KM_cPol_10->parent);
+        else if (tf_KM_cPol_10 && tf_KM_obrazovka && tf_KM_cPol_10 != tf_KM_obrazovka)
+            tf_KM_Vyber(tf_KM_obrazovka);
         return;
     case VK_RETURN:
         if (tf_KM_mod != 9) return;

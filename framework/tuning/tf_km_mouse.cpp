@@ -5,6 +5,7 @@
 #include "framework/surface/tf_geom.h"
 #include "framework/tuning/tf_km_state.h"
 #include "framework/widgets/tf_polchlo.h"
+#include "framework/widgets/tf_uhspol.h"
 
 namespace {
 // Sub-mode 9 on a container that is not being dragged itself.
@@ -17,11 +18,15 @@ void left_down(int x, int y) {
         tf_KM_multi = false;
         tf_KM_vyber.count = 0;
     }
-    tf_CPol* hit = tf_KM_Koren(tf_KM_cPol_10)->VratZasah(x, y);
+    tf_CPol* screen = tf_KM_Obrazovka(tf_KM_cPol_10);
+    tf_CPol* hit = screen->VratZasah(x, y);
+    // The application's group lies under the screen's own widgets and over the screen.
+    if (tf_KM_skupina && (!hit || hit == screen))
+        if (tf_CPol* w = tf_KM_skupina->VratZasah(x, y)) hit = w;
     if (!hit) return;
     tf_KM_Vyber(hit);
     // It keeps the point where it was taken under the pointer. The screen itself stays put.
-    tf_KM_chyteny = hit->parent != nullptr;
+    tf_KM_chyteny = hit != screen;
     tf_glob_GrabX = x - hit->x;
     tf_glob_GrabY = y - hit->y;
 }

@@ -4,6 +4,9 @@
 
 // The left press took the current widget, which now follows the pointer.
 extern bool tf_KM_chyteny;
+// While the mode is on: the screen it was entered on and the application's layered group.
+extern tf_CPol* tf_KM_obrazovka;
+extern tf_CUHSPol* tf_KM_skupina;
 
 // Child i of a container, or null outside its children (hidden containers count too).
 tf_CPol* tf_KM_Child(tf_CPolCHLO* box, int i);
@@ -20,5 +23,7 @@ void tf_KM_Posun(tf_CPol* const* widgets, int n, int dx, int dy);
 void tf_KM_Rozmer(tf_CPol* w, int dw, int dh);
 // The top of the widget's tree.
 tf_CPol* tf_KM_Koren(tf_CPol* w);
+// The screen the widget is on: the one the mode was entered on, else the top of its tree.
+tf_CPol* tf_KM_Obrazovka(tf_CPol* w);
 // The overlay's pens and brushes, made on the first call and released at program end.
 void tf_KM_GDI_vytvor();

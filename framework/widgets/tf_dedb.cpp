@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/surface/tf_draw.h"
+#include "platform/codepage.h"
 #include "platform/window.h"
 
 tf_CDEDB::tf_CDEDB(tf_CPolCHLO* parent_, int rx_, int ry_) : tf_CPol(parent_, rx_, ry_) { init(); }
@@ -54,9 +55,25 @@ bool tf_CDEDB::INFORMUJ_SA_KLAV(int key) {
         if (dlzka >= 1) text[--dlzka] = '\0';
         return true;
     }
-    if (key < 'A' || key > 'Z') return false;
+    if (nazvy || key < 'A' || key > 'Z') return false;
     if (dlzka > std::min(max_dlzka, MAX_LIMIT)) return true;
     text[dlzka] = static_cast<char>(key);
+    text[++dlzka] = '\0';
+    return true;
+}
+
+void tf_CDEDB::Rezim_nazvu(int max_znakov) {
+    nazvy = true;
+    max_dlzka = std::clamp(max_znakov, 0, MAX_LIMIT);
+}
+
+// Nothing that a file name cannot hold, nor punctuation that reads as part of a path.
+bool tf_CDEDB::INFORMUJ_SA_ZNAK(int znak) {
+    if (!nazvy || znak < 0x20 || znak > 0xFF) return false;
+    const unsigned char c = static_cast<unsigned char>(znak);
+    if (!plat_Cp1250IsLetter(c) && !(c >= '0' && c <= '9') && c != ' ' && c != '-' && c != '_') return false;
+    if (dlzka >= max_dlzka) return true;
+    text[dlzka] = static_cast<char>(c);
     text[++dlzka] = '\0';
     return true;
 }
@@ -86,6 +103,13 @@ void tf_CDEDB::ZOBRAZ(IDirectDrawSurface* surface) {
     Level_efekt(dc, 2);
     SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    TextOutA(dc, ramec.left + 5, ramec.top + 5, text, dlzka);
+    int w = 0, h = 0;
+    tf_glob_ZISTI_ROZMER_TEXTU(text, font, &w, &h);
+    if (w <= sir - 10) {
+        TextOutA(dc, ramec.left + 5, ramec.top + 5, text, dlzka);
+    } else {  // too long for the box: its end shows, where the typing goes on
+        RECT r = {ramec.left + 5, ramec.top + 5, ramec.right - 5, ramec.bottom};
+        DrawTextA(dc, text, dlzka, &r, DT_RIGHT | DT_TOP | DT_SINGLELINE);
+    }
     surface->ReleaseDC(dc);
 }

@@ -1,5 +1,6 @@
 // The one-line edit box: capital letters from the keyboard, Backspace and Delete from the
-// end, numbers only through Set_Number; drawn with its own sunken frame.
+// end, numbers only through Set_Number; drawn with its own sunken frame. In its name mode it
+// takes the characters typed instead, as names are written.
 #pragma once
 #include "framework/widgets/tf_pol.h"
 #include "platform/gdi.h"
@@ -22,10 +23,18 @@ public:
     void GetSize(int* sir, int* vys) override;
     void SetSize(int sir, int vys) override;
     bool HandleKey(int key) override { return zivy && INFORMUJ_SA_KLAV(key); }  // hidden: not typed into
+    bool HandleChar(int znak) override { return zivy && INFORMUJ_SA_ZNAK(znak); }
 
     void Dsgn(int rx, int ry, int sir, int vys);
     // Letters A to Z (as capitals), Backspace and Delete are consumed; anything else is not.
+    // In the name mode the letter keys type nothing: the characters typed come separately.
     bool INFORMUJ_SA_KLAV(int key);
+    // From now on names: letters of the code page (small ones too), digits, spaces, '-' and
+    // '_' as they are typed, up to `max_znakov` (at most MAX_LIMIT).
+    void Rezim_nazvu(int max_znakov);
+    // In the name mode, a character the name may hold is consumed, and typed while there is
+    // room; anything else (and anything outside the name mode) is not.
+    bool INFORMUJ_SA_ZNAK(int znak);
     // Texts longer than MAX_TEXT bytes are cut.
     void Set_Text(const char* text);
     void Set_Number(int n);
@@ -39,6 +48,7 @@ public:
     char text[MAX_TEXT + 1] = "";
     int dlzka = 0;
     int max_dlzka = 50;
+    bool nazvy = false;  // the name mode
     HBRUSH stetec = nullptr;
     HPEN pero = nullptr;
     HFONT font = nullptr;

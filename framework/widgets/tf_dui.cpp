@@ -96,6 +96,8 @@ tf_CDUI::tf_CDUI(tf_CPolCHLO* parent_, int ID_) : tf_CPol(parent_, ID_) {
 tf_CDUI::~tf_CDUI() {
     DeleteObject(pero_tmave);
     DeleteObject(pero_ramika);
+    DeleteObject(stetec_oznacenej);
+    DeleteObject(pero_znacky);
     for (int i = 0; i < volby.count; ++i) delete volba(i);
 }
 
@@ -128,6 +130,9 @@ void tf_CDUI::inicializuj() {
     // A derived list runs this again; its pens are made once.
     if (!pero_tmave) pero_tmave = CreatePen(PS_SOLID, 1, 0x00505050);
     if (!pero_ramika) pero_ramika = CreatePen(PS_SOLID, 1, 0x00FF3C3C);
+    if (!stetec_oznacenej) stetec_oznacenej = CreateSolidBrush(0x0096DC96);
+    if (!pero_znacky) pero_znacky = CreatePen(PS_SOLID, 2, 0x00006E00);
+    oznacena = 0;
     vyska_volby = krok_volby = sirka_volby = medzera = 0;
     ramik_volieb = 0;
     master = nullptr;
@@ -183,6 +188,22 @@ void tf_CDUI::PRIDAJ(RECT* obdlz, int hodnota, const char* text, tf_CIcon* ikona
         volby.Add(v);
     }
     zmena = true;
+}
+
+void tf_CDUI::Nastav_Text(int hodnota, const char* text) {
+    prepis_text<tf_TVOLBA>(volby, hodnota, text);
+    zmena = true;
+}
+
+// A mark that comes or goes changes the room the captions need.
+void tf_CDUI::Oznac(int hodnota) {
+    if (hodnota == oznacena) return;
+    oznacena = hodnota;
+    zmena = true;
+}
+
+void tf_CDUI::zmerane_teraz() {
+    if (tf_lpDDSPrimary) zmerane = font;  // before the screen there are only stand-in sizes
 }
 
 void tf_CDUI::zmeraj_popis(const char* text, int* sir, int* vys) {

@@ -1,6 +1,9 @@
 // The list menu: entries with a value, a caption and an icon, laid out as an arc, a bar or a
 // column, drawn by the list itself; highlights, choices reported by polling, detail pop-ups.
 #pragma once
+#include <cstdlib>
+#include <cstring>
+
 #include "framework/core/tf_arre.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_pol.h"
@@ -57,6 +60,9 @@ public:
 
     virtual int Count();
     virtual void CHOD_NA_CENTER(int x, int y);
+    // At (x, y), or to the left of x and above y where the list would leave the screen; never
+    // beyond the screen's top-left corner.
+    void CHOD_NA_OBRAZOVKU(int x, int y);
     virtual void PRIDAJ(int hodnota, const char* text);
     // A new icon loaded from the file `subor`, owned by the entry.
     virtual void PRIDAJ(int hodnota, const char* text, const char* subor);
@@ -64,6 +70,8 @@ public:
     virtual void PRIDAJ(int hodnota, const char* text, tf_CIcon* ikona);
     virtual void PRIDAJ(int hodnota, const char* text, tf_CIcon* ikona, bool vlastni_ikona);
     virtual void Eviduj_Master_Detail_popup(int hodnota, tf_CDUI* detail);
+    // The caption of the entries valued `hodnota`, so that a menu can say what is set.
+    virtual void Nastav_Text(int hodnota, const char* text);
 
     // Without a rectangle the layout places the entry.
     void PRIDAJ(RECT* obdlz, int hodnota, const char* text, tf_CIcon* ikona, bool vlastni_ikona);
@@ -135,6 +143,15 @@ public:
     tf_CDUI* master = nullptr;
     bool popup = false;
     int max_riadkov = 0;
+    // The entries of this value are drawn marked (a light fill and a check mark at the left):
+    // what is set now. Below 1: none.
+    int oznacena = 0;
+    void Oznac(int hodnota);
+    HBRUSH stetec_oznacenej = nullptr;
+    HPEN pero_znacky = nullptr;
+
+    // The room a marked entry keeps at its left for the check mark.
+    static constexpr int SIRKA_ZNACKY = 18;
 
 protected:
     // Every constructor's set-up after the class is chosen; a derived list runs it again.
@@ -148,6 +165,39 @@ protected:
     bool tvori_kruh(tf_CDUI* detail);
     // A caption's size in the list's font; 100 x 20 before the screen exists, 0 x 0 for none.
     void zmeraj_popis(const char* text, int* sir, int* vys);
+    // The width of a column's entries: sirka_volby, or what its widest caption needs in the
+    // list's font with the alignment's margins (and the mark's room) when that is more.
+    int sirka_stlpca();
+    // The widest caption in the list's font; the captions are measured again once the font changed.
+    virtual int najsirsi_popis();
+    HFONT zmerane = nullptr;  // the font the captions' sizes are measured in
+
+    // The same for the entries and for a row list's rows (T is tf_TVOLBA or tf_TVOLBAR).
+    template <class T>
+    int najsirsi_z(tf_CARRE& zoznam) {
+        const bool znova = zmerane != font;
+        int w = 0;
+        for (int i = 0; i < zoznam.count; ++i) {
+            T* e = static_cast<T*>(zoznam.GET(i));
+            if (znova) zmeraj_popis(e->text, &e->text_sir, &e->text_vys);
+            w = e->text_sir > w ? e->text_sir : w;
+        }
+        zmerane_teraz();
+        return w;
+    }
+    template <class T>
+    void prepis_text(tf_CARRE& zoznam, int hodnota, const char* text) {
+        for (int i = 0; i < zoznam.count; ++i) {
+            T* e = static_cast<T*>(zoznam.GET(i));
+            if (e->hodnota != hodnota) continue;
+            if (e->vlastni_text) free(e->text);
+            e->text = text ? strdup(text) : nullptr;
+            e->vlastni_text = e->text != nullptr;
+            zmeraj_popis(text, &e->text_sir, &e->text_vys);
+        }
+    }
+    // The captions' sizes now stand for the list's font (only once the screen measures them).
+    void zmerane_teraz();
 
 private:
     void zacni(const char* nazov, int trieda);
@@ -158,8 +208,12 @@ private:
     void rozloz_stlpec();
     bool ma_otvoreny_detail();
     void pohyb_nad(int i);
+    // Beside entry v, or on its other side where the screen ends.
+    void umiesti_detail(tf_CDUI* d, const tf_TVOLBA* v);
     void zatvor_retaz();
     void kresli_zvyraznenia(HDC dc, int m);
+    void kresli_stav(HDC dc, RECT h, int stav);
+    void kresli_znacku(HDC dc, const RECT& r);
     void kresli_ikony(IDirectDrawSurface* surface, int m);
     void kresli_popisy(IDirectDrawSurface* surface, int m);
     bool popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format);

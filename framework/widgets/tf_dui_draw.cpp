@@ -1,4 +1,6 @@
 // The list menu: background, highlights, icons and captions, bottom to top.
+#include <algorithm>
+
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
 #include "framework/surface/tf_draw.h"
@@ -61,24 +63,39 @@ void tf_CDUI::kresli_zvyraznenia(HDC dc, int m) {
     for (int i = 0; i < m; ++i) {
         tf_TVOLBA* v = volba(i);
         const int s = v->stav;
+        const bool oznaceny = oznacena > 0 && v->hodnota == oznacena;
+        if (s == 0 && oznaceny) FillRect(dc, &v->obdlz, stetec_oznacenej);
         if (s == 0 && ramik_volieb > 0) {
             SelectObject(dc, GetStockObject(NULL_BRUSH));
             SelectObject(dc, pero_ramika);
             Rectangle(dc, v->obdlz.left, v->obdlz.top, v->obdlz.right, v->obdlz.bottom);
         }
-        if (s < 1 || s > 3) continue;
-        RECT h = v->obdlz;
-        const int dx = posun == 1 ? posun_x : 0, dy = posun == 1 ? posun_y : 0;
-        h = {h.left + dx - rozsir_x, h.top + dy - rozsir_y, h.right + dx + rozsir_x, h.bottom + dy + rozsir_y};
-        if (oble) {
-            SelectObject(dc, GetStockObject(NULL_PEN));
-            SelectObject(dc, stetec_stavu[s - 1]);
-            RoundRect(dc, h.left, h.top, h.right, h.bottom, oble_x, oble_y);
-            continue;
-        }
-        if (kreslenie & 1) FillRect(dc, &h, stetec_stavu[s - 1]);
-        if (kreslenie & 2) tf_glob_Level_efekt_pero(dc, h.left, h.top, h.right - 1, h.bottom - 1, pero_tmave, s);
+        if (s >= 1 && s <= 3) kresli_stav(dc, v->obdlz, s);
+        if (oznaceny) kresli_znacku(dc, v->obdlz);
     }
+}
+
+void tf_CDUI::kresli_stav(HDC dc, RECT h, int s) {
+    const int dx = posun == 1 ? posun_x : 0, dy = posun == 1 ? posun_y : 0;
+    h = {h.left + dx - rozsir_x, h.top + dy - rozsir_y, h.right + dx + rozsir_x, h.bottom + dy + rozsir_y};
+    if (oble) {
+        SelectObject(dc, GetStockObject(NULL_PEN));
+        SelectObject(dc, stetec_stavu[s - 1]);
+        RoundRect(dc, h.left, h.top, h.right, h.bottom, oble_x, oble_y);
+        return;
+    }
+    if (kreslenie & 1) FillRect(dc, &h, stetec_stavu[s - 1]);
+    if (kreslenie & 2) tf_glob_Level_efekt_pero(dc, h.left, h.top, h.right - 1, h.bottom - 1, pero_tmave, s);
+}
+
+// A check mark in the room the marked entry keeps at its left, kept inside the entry.
+void tf_CDUI::kresli_znacku(HDC dc, const RECT& r) {
+    const int cy = (r.top + r.bottom) / 2, l = r.left;
+    if (r.right - l < SIRKA_ZNACKY || r.bottom - r.top < 10) return;
+    SelectObject(dc, pero_znacky);
+    MoveToEx(dc, l + 4, cy, nullptr);
+    LineTo(dc, l + 7, cy + 4);
+    LineTo(dc, l + 14, cy - 4);
 }
 
 // A cut entry's icon keeps its place in the whole entry; only its visible part shows.
@@ -128,7 +145,7 @@ bool tf_CDUI::popis_obdlz(tf_TVOLBA* v, RECT* box, UINT* format) {
     *box = {o.left + 1, o.top + 1, o.right - 1, o.bottom - 1};
     *format = DT_LEFT | DT_TOP;
     switch (vodorovne(text_mod[0])) {
-    case ZACIATOK: box->left = o.left + k; break;
+    case ZACIATOK: box->left = o.left + (oznacena > 0 ? std::max(k, SIRKA_ZNACKY) : k); break;
     case STRED: *format |= DT_CENTER; break;
     case KONIEC:
         *format |= DT_RIGHT;

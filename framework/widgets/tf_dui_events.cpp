@@ -1,10 +1,20 @@
 // The list menu: pointer events, polling and detail pop-ups.
+#include <algorithm>
+
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_display.h"
 #include "framework/surface/tf_geom.h"
 #include "framework/widgets/tf_dui.h"
 
 namespace {
 const char* const SRC = "TF_DUI_w";
+
+// Where a list of `velkost` (GetSize's) starts on a screen of `obrazovka`: at `prve`, at `druhe`
+// when it would leave the screen from there, and within the screen whatever the two say.
+int na_obrazovke(int prve, int druhe, int velkost, int obrazovka) {
+    const int v = prve + velkost <= obrazovka ? prve : druhe;
+    return std::max(0, std::min(v, obrazovka - velkost));
+}
 }
 
 bool tf_CDUI::test_v_rect(RECT r, int px, int py) {
@@ -47,10 +57,30 @@ void tf_CDUI::pohyb_nad(int i) {
     tf_CDUI* d = v->detail;
     if (!d) return;
     v->stav = 3;
-    if (trieda == 1) d->CHOD_NA(v->obdlz.left, v->obdlz.bottom);
-    if (trieda == 2) d->CHOD_NA(obal.right - 2, v->obdlz.top);
+    umiesti_detail(d, v);
     if (!d->zamknute) d->zivy = true;
     d->popup = true;
+}
+
+// A bar's detail hangs below its entry, a column's opens beside it; where the screen ends they
+// open above the entry or to the left of the column. Moved only when the place changes, so
+// that pointing along an entry lays nothing out again.
+void tf_CDUI::umiesti_detail(tf_CDUI* d, const tf_TVOLBA* v) {
+    if (trieda != 1 && trieda != 2) return;
+    int w = 0, h = 0;
+    d->GetSize(&w, &h);
+    const RECT& e = v->obdlz;
+    const int x = trieda == 1 ? na_obrazovke(e.left, e.right - w, w, tf_ScreenW)
+                              : na_obrazovke(obal.right - 2, obal.left + 2 - w, w, tf_ScreenW);
+    const int y = trieda == 1 ? na_obrazovke(e.bottom, e.top - h, h, tf_ScreenH)
+                              : na_obrazovke(e.top, e.bottom - h, h, tf_ScreenH);
+    if (x != d->x || y != d->y) d->CHOD_NA(x, y);
+}
+
+void tf_CDUI::CHOD_NA_OBRAZOVKU(int x_, int y_) {
+    int w = 0, h = 0;
+    GetSize(&w, &h);
+    CHOD_NA(na_obrazovke(x_, x_ - w, w, tf_ScreenW), na_obrazovke(y_, y_ - h, h, tf_ScreenH));
 }
 
 void tf_CDUI::zatvor_retaz() {

@@ -71,6 +71,24 @@ void tf_CDUI::Nastav_Konstanty(int vyska_volby_, int krok_volby_, int sirka_volb
     zmena = true;
 }
 
+int tf_CDUI::najsirsi_popis() { return najsirsi_z<tf_TVOLBA>(volby); }
+
+// A caption clear of both ends of its entry: the margin its alignment keeps, a few pixels at
+// least elsewhere, and the mark's room at the left where entries are marked.
+int tf_CDUI::sirka_stlpca() {
+    if (!tf_lpDDSPrimary) return sirka_volby;
+    constexpr int VOLNO = 4;
+    const int popis = najsirsi_popis(), znacka = oznacena > 0 ? SIRKA_ZNACKY : 0;
+    int treba = 0;
+    if (text_mod[0] == 'L')
+        treba = std::max(text_okraj, znacka) + popis + VOLNO;
+    else if (text_mod[0] == 'C')
+        treba = popis + 2 * std::max({text_okraj, znacka, VOLNO});
+    else
+        treba = std::max(znacka, VOLNO) + popis + text_okraj;
+    return std::max(sirka_volby, treba);
+}
+
 int tf_CDUI::viditelne() { return max_riadkov > 0 && max_riadkov < volby.count ? max_riadkov : volby.count; }
 
 void tf_CDUI::RESET_GEOMETRIE() {
@@ -123,7 +141,7 @@ void tf_CDUI::rozloz_listu() {
 
 // One under another; only the first max_riadkov entries when that limits them.
 void tf_CDUI::rozloz_stlpec() {
-    const int m = viditelne(), a = vyska_volby, b = krok_volby, c = sirka_volby, d = medzera;
+    const int m = viditelne(), a = vyska_volby, b = krok_volby, c = sirka_stlpca(), d = medzera;
     obal = {x, y, x + c + 2 * d, y + b * m + 2 * d - (b - a)};
     plocha.left = x + d;
     plocha.right = x + d + c;
@@ -158,7 +176,9 @@ void tf_CDUI::CHOD_NA_CENTER(int cx, int cy) {
     presun(cx - (obal.right - obal.left) / 2, cy - (obal.bottom - obal.top) / 2);
 }
 
+// As it will be drawn: laid out first when it changed.
 void tf_CDUI::GetSize(int* sir, int* vys) {
+    if (zmena) RESET_GEOMETRIE();
     *sir = obal.right - obal.left + 1;
     *vys = obal.bottom - obal.top + 1;
 }

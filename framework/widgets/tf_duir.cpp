@@ -153,6 +153,11 @@ tf_TVOLBAR* tf_CDUIR::VratVolbu__podla_textu(const char* text) {
     return nullptr;
 }
 
+void tf_CDUIR::Nastav_Text(int hodnota, const char* text) {
+    prepis_text<tf_TVOLBAR>(riadky, hodnota, text);
+    RESET_GEOMETRIER();  // the view borrowed the old caption
+}
+
 void tf_CDUIR::Eviduj_Master_Detail_popupR(int hodnota, tf_CDUI* detail) {
     if (tf_TVOLBAR* vr = VratVolbu__hodnotovo(hodnota)) pripoj_detail(vr, detail);
 }

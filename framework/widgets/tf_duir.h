@@ -59,6 +59,7 @@ public:
     void Eviduj_Master_Detail_popupR(int hodnota, tf_CDUI* detail);
     void Eviduj_Master_Detail_popup(int hodnota, tf_CDUI* detail) override { Eviduj_Master_Detail_popupR(hodnota, detail); }
     void Eviduj_Master_Detail_popupR__indexovo(int index, tf_CDUI* detail);
+    void Nastav_Text(int hodnota, const char* text) override;
 
     void CHOD_NAR(int x, int y) { CHOD_NA(x, y); }
     void CHOD_NA(int x, int y) override;
@@ -67,6 +68,7 @@ public:
     void RESET_GEOMETRIER();
     void RESET_GEOMETRIE() { RESET_GEOMETRIER(); }
     void Rodic_reset() override;
+    void GetSize(int* sir, int* vys) override;
 
     bool INFORMUJ_SA(int x, int y, int event) override;
     using tf_CDUI::ZOBRAZ;
@@ -88,6 +90,7 @@ public:
 
 private:
     void inicializuj_r();
+    int najsirsi_popis() override;
     // max_viditelnych as the layout keeps it.
     int viditelnych() const;
     tf_TVOLBAR* riadok(int i);

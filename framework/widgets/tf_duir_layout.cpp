@@ -58,7 +58,7 @@ void tf_CDUIR::rozloz_bez_posuvania() {
 }
 
 void tf_CDUIR::rozloz_s_posuvanim(int v) {
-    const int a = vyska_volby, b = krok_volby, c = sirka_volby, d = medzera, s = v + 1;
+    const int a = vyska_volby, b = krok_volby, c = sirka_stlpca(), d = medzera, s = v + 1;
     stock_vzhlad();
     posuvanie = true;
     max_posun = (riadky.count - v) * b;
@@ -149,6 +149,14 @@ void tf_CDUIR::CHOD_NA(int x_, int y_) {
 void tf_CDUIR::Rodic_reset() {
     tf_CDUI::Rodic_reset();
     zmena_r = true;
+}
+
+// Every row counts, shown or not, so that scrolling never changes the width.
+int tf_CDUIR::najsirsi_popis() { return najsirsi_z<tf_TVOLBAR>(riadky); }
+
+void tf_CDUIR::GetSize(int* sir, int* vys) {
+    if (zmena_r || zmena) RESET_GEOMETRIER();
+    tf_CDUI::GetSize(sir, vys);
 }
 
 void tf_CDUIR::CHOD_NA_CENTERR(int cx, int cy) {

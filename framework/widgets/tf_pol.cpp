@@ -145,3 +145,5 @@ bool tf_CPol::run_drag(int px, int py, int event, bool arm_anywhere) {
 bool tf_CPol::PollAction(int*) { return false; }
 
 bool tf_CPol::HandleKey(int) { return false; }
+
+bool tf_CPol::HandleChar(int) { return false; }

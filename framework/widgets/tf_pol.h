@@ -42,8 +42,10 @@ public:
     virtual bool INFORMUJ_SA(int x, int y, int event);
     // Containers poll this for the classes that report actions (buttons, switches, sliders, lists).
     virtual bool PollAction(int* value);
-    // Containers offer keys to edit boxes (TF_CLASS_DEDB) through this.
+    // Containers offer keys to edit boxes (TF_CLASS_DEDB) through this...
     virtual bool HandleKey(int key);
+    // ... and the characters typed (a byte of the code page) as well.
+    virtual bool HandleChar(int znak);
 
     void MoveToRel(int rx, int ry);
     // Copies the name, cut to the 31 bytes that fit.

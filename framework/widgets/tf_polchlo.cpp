@@ -75,15 +75,19 @@ bool tf_CPolCHLO::INFORMUJ_SA(int px, int py, int event) {
     return run_drag(px, py, event, true);
 }
 
-bool tf_CPolCHLO::INFORMUJ_SA_KLAV(int key) {
+bool tf_CPolCHLO::INFORMUJ_SA_KLAV(int key) { return posli(key, false); }
+
+bool tf_CPolCHLO::INFORMUJ_SA_ZNAK(int znak) { return posli(znak, true); }
+
+bool tf_CPolCHLO::posli(int kod, bool znak) {
     if (!zivy) return false;
     for (int i = deti.count - 1; i >= 0; --i) {
         tf_CPol* c = child_at(i);
         if (!c) continue;
         if (c->class_id == TF_CLASS_DEDB) {
-            if (c->HandleKey(key)) return true;
+            if (znak ? c->HandleChar(kod) : c->HandleKey(kod)) return true;
         } else if (tf_CPolCHLO* box = as_container(c)) {
-            if (box->zivy && box->INFORMUJ_SA_KLAV(key)) return true;
+            if (box->zivy && (znak ? box->INFORMUJ_SA_ZNAK(kod) : box->INFORMUJ_SA_KLAV(kod))) return true;
         }
     }
     return false;

@@ -21,6 +21,8 @@ public:
     // Lays out the children; containers with a layout override it.
     virtual int SetupVisual();
     virtual bool INFORMUJ_SA_KLAV(int key);
+    // A typed character (a byte of the code page), routed as keys are.
+    virtual bool INFORMUJ_SA_ZNAK(int znak);
     // Finds the one completed action below this container and reports it upward.
     virtual bool INFORMUJ_MA(int* id);
     virtual bool HandleFWInteraction(int id, int value, tf_CPol* source);
@@ -38,5 +40,7 @@ public:
 private:
     void init();
     tf_CPol* child_at(int i);
+    // A key, or a typed character, to the edit boxes and containers, topmost first.
+    bool posli(int kod, bool znak);
     void reset_children();
 };

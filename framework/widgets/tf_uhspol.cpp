@@ -95,13 +95,49 @@ bool tf_CUHSPol::INFORMUJ_SA(int x, int y, int event) {
     return true;
 }
 
-bool tf_CUHSPol::INFORMUJ_SA_KLAV(int key) {
+bool tf_CUHSPol::INFORMUJ_SA_KLAV(int key) { return posli(key, false); }
+
+bool tf_CUHSPol::INFORMUJ_SA_ZNAK(int znak) { return posli(znak, true); }
+
+bool tf_CUHSPol::posli(int kod, bool znak) {
     if (!zivy) return false;
-    if (prvok && prvok->class_id == TF_CLASS_DEDB && prvok->HandleKey(key)) return true;
-    if (tf_CPolCHLO* d = dialog(prvok); d && d->INFORMUJ_SA_KLAV(key)) return true;
+    if (prvok && prvok->class_id == TF_CLASS_DEDB && (znak ? prvok->HandleChar(kod) : prvok->HandleKey(kod)))
+        return true;
+    if (tf_CPolCHLO* d = dialog(prvok); d && (znak ? d->INFORMUJ_SA_ZNAK(kod) : d->INFORMUJ_SA_KLAV(kod))) return true;
     for (int i = vrstvy.count - 1; i >= 0; --i)
-        if (vrstva(i)->INFORMUJ_SA_KLAV(key)) return true;
+        if (vrstva(i)->posli(kod, znak)) return true;
     return false;
+}
+
+bool tf_CUHSPol::Ukazuje_dialog() {
+    if (!zivy) return false;
+    if (dialog(prvok) && prvok->zivy) return true;
+    for (int i = 0; i < vrstvy.count; ++i)
+        if (vrstva(i)->Ukazuje_dialog()) return true;
+    return false;
+}
+
+// Drawn last, on top: asked first.
+tf_CPol* tf_CUHSPol::VratZasah(int x, int y) {
+    if (!zivy) return nullptr;
+    for (int i = vrstvy.count - 1; i >= 0; --i)
+        if (tf_CPol* w = vrstva(i)->VratZasah(x, y)) return w;
+    return prvok ? prvok->VratZasah(x, y) : nullptr;
+}
+
+void tf_CUHSPol::ukazane(std::vector<tf_CPol*>* widgety) {
+    if (!zivy) return;
+    if (prvok && prvok->zivy) widgety->push_back(prvok);
+    for (int i = 0; i < vrstvy.count; ++i) vrstva(i)->ukazane(widgety);
+}
+
+tf_CPol* tf_CUHSPol::Dalsi(tf_CPol* w, bool spat) {
+    std::vector<tf_CPol*> widgety;
+    ukazane(&widgety);
+    const size_t n = widgety.size();
+    for (size_t i = 0; i < n; ++i)
+        if (widgety[i] == w) return widgety[(i + (spat ? n - 1 : 1)) % n];
+    return nullptr;
 }
 
 // Buttons and dialogs report here; lists and sliders are polled by their owners.

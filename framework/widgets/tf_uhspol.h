@@ -2,6 +2,8 @@
 // layers. Every live layer sees every pointer event; keys and polls go from the last layer
 // added to the first; drawing goes the other way.
 #pragma once
+#include <vector>
+
 #include "framework/core/tf_arre.h"
 #include "framework/widgets/tf_pol.h"
 
@@ -29,7 +31,17 @@ public:
     void ZOBRAZ(IDirectDrawSurface* surface);
     bool INFORMUJ_SA(int x, int y, int event);
     bool INFORMUJ_SA_KLAV(int key);
+    // A typed character (a byte of the code page), routed as keys are.
+    bool INFORMUJ_SA_ZNAK(int znak);
     bool INFORMUJ_MA(int* id);
+
+    // A dialog is shown in a live layer: it is the one the keys are for.
+    bool Ukazuje_dialog();
+    // The topmost shown widget under the point (a container's child where it has one), or null.
+    tf_CPol* VratZasah(int x, int y);
+    // The shown widget after `w` (before it when `spat`) in drawing order, wrapping at both
+    // ends; null when the group holds no shown widget or not `w`.
+    tf_CPol* Dalsi(tf_CPol* w, bool spat);
 
     tf_CUHSPol* rodic = nullptr;
     bool zivy = true;
@@ -39,4 +51,7 @@ public:
 
 private:
     tf_CUHSPol* vrstva(int i);
+    bool posli(int kod, bool znak);
+    // The shown widgets of the live nodes, in drawing order.
+    void ukazane(std::vector<tf_CPol*>* widgety);
 };

@@ -70,6 +70,13 @@ public:
     // ... or asks a question of up to two lines, its buttons captioned `ano` and `nie`.
     void Otazka(const char* nadpis, const char* riadok1, const char* riadok2, const char* ano, const char* nie);
 
+    // While shown it takes every key, as a dialog does on every desktop: Enter answers as OK
+    // does, Esc closes it as its "x" does (nothing chosen); the rest go to the edit box.
+    bool INFORMUJ_SA_KLAV(int key) override;
+    bool INFORMUJ_SA_ZNAK(int znak) override;
+    // The answer a key gave is reported first, as its button's would be.
+    bool INFORMUJ_MA(int* id) override;
+
     char nadpis[100] = "";
     char otazka[100] = "";
     // All are children of the dialog, which owns them.
@@ -84,11 +91,17 @@ public:
     tf_CTlac* tlac_zrus = nullptr;
     tf_CTlac* tlac_x = nullptr;
 
-    static constexpr int SIR = 292;
+    // Wide enough for a name of 40 characters.
+    static constexpr int SIR = 440;
     static constexpr int VYS = 157;
     static constexpr int MAX_DLZKA = 20;
 
 private:
+    // The buttons stand side by side in the middle.
+    static constexpr int OK_X = SIR / 2 - 96;
+    static constexpr int ZRUS_X = SIR / 2 + 9;
+    int odpoved = 0;  // what a key answered, until it is reported
+
     // The caption label of a button, found by its ID.
     void popis(int ID, int rx, int ry, const char* text);
     // The prompt and the buttons' captions for either use.

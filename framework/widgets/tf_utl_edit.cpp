@@ -8,6 +8,7 @@
 #include "framework/widgets/tf_tlac.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
+#include "platform/window.h"
 
 namespace {
 const char* const SRC = "TF_UTL_w";
@@ -25,16 +26,16 @@ tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(tf_CPolCHLO* parent_, const char* nadpis_, co
     TF_LOG("tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(...)");
     kopiruj(nadpis, nadpis_);
     kopiruj(otazka, otazka_);
-    tlac_x = new tf_CTlac(this, 276, 0, TF_UTL_EDIT_CLOSE);
+    tlac_x = new tf_CTlac(this, SIR - 16, 0, TF_UTL_EDIT_CLOSE);
     obrazok = new tf_CPolIcon(this, -1);
     lbl_nadpis = new tf_CLabel(this, -1, nadpis);
     lbl_otazka = new tf_CLabel(this, -1, otazka);
     lbl_otazka2 = new tf_CLabel(this, -1, "");
     edit = new tf_CDEDB(this, -1, MAX_DLZKA, nullptr);
-    tlac_ok = new tf_CTlac(this, 50, 108, TF_UTL_EDIT_OK);
-    tlac_ok->Dsgn0_VoidDC(50, 108, 95, 27);
-    tlac_zrus = new tf_CTlac(this, 155, 108, TF_UTL_EDIT_CANCEL);
-    tlac_zrus->Dsgn0_VoidDC(155, 108, 95, 27);
+    tlac_ok = new tf_CTlac(this, OK_X, 108, TF_UTL_EDIT_OK);
+    tlac_ok->Dsgn0_VoidDC(OK_X, 108, 95, 27);
+    tlac_zrus = new tf_CTlac(this, ZRUS_X, 108, TF_UTL_EDIT_CANCEL);
+    tlac_zrus->Dsgn0_VoidDC(ZRUS_X, 108, 95, 27);
     znak_ok = new tf_CPolIcon(this, -1);
     znak_zrus = new tf_CPolIcon(this, -1);
     new tf_CLabel(this, TF_UTL_EDIT_OK_LABEL);
@@ -45,17 +46,17 @@ tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(tf_CPolCHLO* parent_, const char* nadpis_, co
 int tf_UTL_CDLG_EDIT::SetupVisual() {
     TF_LOG("tf_UTL_CDLG_EDIT::SetupVisual()");
     if (!tf_DSGN_INIT_flag) TF_LOG(TF_LOG_ERR, "tf_UTL_CDLG_EDIT::SetupVisual - !tf_DSGN_INIT_flag");
-    tlac_x->Dsgn1_Stock(276, 0, "_T_x_");
+    tlac_x->Dsgn1_Stock(SIR - 16, 0, "_T_x_");
     obrazok->Dsgn_PolIcon_User(10, 24, tf_DSGN.rezia_dll_srf, 200, 25);
-    znak_ok->Dsgn_PolIcon_User(62, 114, tf_DSGN.rezia_dll_srf, 45, 40);
-    znak_zrus->Dsgn_PolIcon_User(165, 114, tf_DSGN.rezia_dll_srf, 45, 55);
+    znak_ok->Dsgn_PolIcon_User(OK_X + 12, 114, tf_DSGN.rezia_dll_srf, 45, 40);
+    znak_zrus->Dsgn_PolIcon_User(ZRUS_X + 10, 114, tf_DSGN.rezia_dll_srf, 45, 55);
     lbl_nadpis->Dsgn(4, 0, nadpis);
     lbl_otazka->Dsgn(69, 38, otazka);
     lbl_otazka2->Dsgn(69, 62, "");
     lbl_otazka2->zivy = false;
-    popis(TF_UTL_EDIT_OK_LABEL, 88, 114, "OK");
-    popis(TF_UTL_EDIT_CANCEL_LABEL, 190, 114, plat_W1250(u8"Zrušiť"));
-    edit->Dsgn(51, 69, 200, 21);
+    popis(TF_UTL_EDIT_OK_LABEL, OK_X + 38, 114, "OK");
+    popis(TF_UTL_EDIT_CANCEL_LABEL, ZRUS_X + 35, 114, plat_W1250(u8"Zrušiť"));
+    edit->Dsgn(51, 69, SIR - 92, 21);
     return 0;
 }
 
@@ -67,8 +68,9 @@ void tf_UTL_CDLG_EDIT::nastav(const char* nadpis_, const char* otazka_, const ch
     lbl_otazka->SetText(otazka);
     lbl_otazka2->SetText(riadok2);
     lbl_otazka2->zivy = riadok2 && *riadok2;
-    popis(TF_UTL_EDIT_OK_LABEL, 88, 114, ano);
-    popis(TF_UTL_EDIT_CANCEL_LABEL, 190, 114, nie);
+    popis(TF_UTL_EDIT_OK_LABEL, OK_X + 38, 114, ano);
+    popis(TF_UTL_EDIT_CANCEL_LABEL, ZRUS_X + 35, 114, nie);
+    odpoved = 0;
 }
 
 void tf_UTL_CDLG_EDIT::Vstup(const char* nadpis_, const char* otazka_, const char* text) {
@@ -91,6 +93,31 @@ void tf_UTL_CDLG_EDIT::popis(int ID_, int rx_, int ry_, const char* text) {
 bool tf_UTL_CDLG_EDIT::HandleFWInteraction(int id, int value, tf_CPol* source) {
     if (id == TF_UTL_EDIT_CLOSE || id == TF_UTL_EDIT_CANCEL) zivy = false;
     return parent ? parent->HandleFWInteraction(id, value, source) : false;
+}
+
+bool tf_UTL_CDLG_EDIT::INFORMUJ_SA_KLAV(int key) {
+    if (!zivy) return false;
+    if (key == VK_RETURN)
+        odpoved = TF_UTL_EDIT_OK;
+    else if (key == VK_ESCAPE)
+        odpoved = TF_UTL_EDIT_CLOSE;
+    else
+        tf_CDDialog::INFORMUJ_SA_KLAV(key);
+    return true;
+}
+
+bool tf_UTL_CDLG_EDIT::INFORMUJ_SA_ZNAK(int znak) {
+    if (!zivy) return false;
+    tf_CDDialog::INFORMUJ_SA_ZNAK(znak);
+    return true;
+}
+
+bool tf_UTL_CDLG_EDIT::INFORMUJ_MA(int* id) {
+    if (!zivy || !odpoved) return tf_CDDialog::INFORMUJ_MA(id);
+    *id = odpoved;
+    odpoved = 0;
+    HandleFWInteraction(*id, 1, *id == TF_UTL_EDIT_OK ? tlac_ok : tlac_x);  // as the button's press
+    return true;
 }
 
 char* tf_UTL_CDLG_EDIT::Get_Text() { return edit->Get_Text(); }

@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/window_internal.h"
 
@@ -49,9 +51,10 @@ void Editor::Run(const std::function<void()>& story) {
     screen->SetBackground(-1, "", false);
     screen->SetAppInfo("Pexlo", "(verzia: 1.1)", "test", &px_editor->rezia, 432, 86);
     int idle = 0;
+    // Esc ends a story that did not end it; a dialog left open takes the first one.
     plat_Headless_SetIdleScript([&] {
-        if (idle++ == 0) {
-            story();
+        if (idle++ == 0) story();
+        if (idle < 3) {
             if (!px_editor->uvolnene) plat_Headless_Post(WM_KEYDOWN, VK_ESCAPE, 0);
         } else if (idle == 100) {
             ADD_FAILURE() << "the editor did not close";
@@ -72,6 +75,14 @@ void Editor::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
     while (plat_MessageWaiting() && PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message != WM_QUIT) {
         PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);
         DispatchMessageA(&m);
+    }
+}
+
+void Editor::Type(const char* utf8) {
+    for (const char c : plat_Cp1250FromUtf8(utf8)) {
+        const int up = toupper(static_cast<unsigned char>(c));
+        if (isascii(up) && (isalnum(up) || up == ' ')) Key(up);
+        Post(WM_CHAR, static_cast<unsigned char>(c), 0);
     }
 }
 

@@ -48,6 +48,9 @@ protected:
     void Click(int x, int y) { Move(x, y), Down(x, y), Up(x, y); }
     void RightClick(int x, int y) { Move(x, y), Post(WM_RBUTTONDOWN, 0, MAKELPARAM(x, y)); }
     void Key(int vk) { Post(WM_KEYDOWN, static_cast<WPARAM>(vk), 0); }
+    // Text typed as the desktop delivers it: each character's key (letters, digits and space
+    // have one) and then the character, as its byte of the code page.
+    void Type(const char* utf8);
     void Ctrl(int vk, bool shift = false);  // the key with Ctrl (and Shift) held
     void Tick(int n = 1) {
         for (int i = 0; i < n; ++i) Post(WM_TIMER, 1, 0);

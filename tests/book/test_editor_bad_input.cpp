@@ -58,7 +58,7 @@ TEST_F(Editor, AnEmptyLibraryOffersOnlyANewBook) {
         EXPECT_EQ(Px(300, 600), FILL);
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 1));  // "Zavrieť"
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 0));
-        Key('A');
+        Type("A");
         ASSERT_NO_FATAL_FAILURE(Press(*px_editor->nova_kniha->tlac_ok));
         EXPECT_TRUE(test_support::LogHas({"TLFW ERROR: ", "Nexistencia sablony novej knihy!"}));
         EXPECT_EQ(std::pair(current_book, tree.Names("")), std::pair(-1, std::vector<std::string>{"app"}));
@@ -80,7 +80,7 @@ TEST_F(Editor, BooksPagesAndTemplatesThatAreNotWholeChangeNothing) {
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 1));
         EXPECT_EQ(std::tuple(current_book, REG.count, background_path), std::tuple(101, 1, nullptr)) << "what is there";
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));
-        Key('X');
+        Type("X");
         ASSERT_NO_FATAL_FAILURE(Press(*px_editor->nova_kniha->tlac_ok));
         EXPECT_EQ(tree.Names("KNIHA_X"), (std::vector<std::string>{"Herci", "KNIHA.INI", "Kulisy", "Pozadia"}));
         EXPECT_EQ(std::pair(current_book, Values(duir_KNIHY).size()), std::pair(101, size_t{7})) << "a row, not chosen";

@@ -136,7 +136,7 @@ TEST_F(Trash, ABookRenamedKeepsItsPagesAndThePageShown) {
         tf_UTL_CDLG_EDIT* d = px_editor->nova_kniha;
         EXPECT_EQ(std::string(d->Get_Text()), "Les");
         for (int i = 0; i < 3; ++i) Key(VK_BACK);
-        for (int key : {'H', 'O', 'R', 'Y'}) Key(key);
+        Type("HORY");
         ASSERT_NO_FATAL_FAILURE(Press(*d->tlac_ok));
         EXPECT_FALSE(tree.Exists("KNIHA_Les"));
         EXPECT_EQ(tree.Read("KNIHA_HORY/2.str"), "p les 4\nk strom 300 200 6 1 0\n") << "saved before";
@@ -152,7 +152,7 @@ TEST_F(Trash, ABookRenamedKeepsItsPagesAndThePageShown) {
 
         ASSERT_NO_FATAL_FAILURE(BookRowMenu(1, 0));  // "More" to "HORY": taken
         for (int i = 0; i < 4; ++i) Key(VK_BACK);
-        for (int key : {'H', 'O', 'R', 'Y'}) Key(key);
+        Type("HORY");
         ASSERT_NO_FATAL_FAILURE(Press(*d->tlac_ok));
         EXPECT_TRUE(tree.Exists("KNIHA_More"));
         EXPECT_EQ(Said(), "[Kniha s týmto názvom už existuje]");

@@ -33,7 +33,7 @@ TEST_F(Leaving, EveryWayOffAChangedPageSavesItFirst) {
         {"a new page", [&] { Press(px_editor->tlac_Nova); }},
         {"a new book", [&] {
              FromMenu(1, 2);
-             for (int key : {'N', 'O', 'V', 'A'}) Key(key);
+             Type("NOVA");
              Press(*px_editor->nova_kniha->tlac_ok);
          }},
         {"Koniec", [&] { Choose(&px_editor->dui_M, 7); }},

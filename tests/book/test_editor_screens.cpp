@@ -3,6 +3,7 @@
 // in build/screens/ to look at.
 #include <filesystem>
 
+#include "book/px_plocha.h"
 #include "platform/backend.h"
 #include "tests/book/editor_fixture.h"
 #include "tests/support/png_writer.h"
@@ -34,4 +35,38 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
             Save("editor-" + std::to_string(w) + "x" + std::to_string(h));
         });
     }
+}
+
+TEST_F(Screens, TheObjectMenuAtTheRightEdgeANewBookWithASlovakNameAndThePagesList) {
+    ASSERT_NO_FATAL_FAILURE(StarterLibrary(1280, 720));
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        POINT m = {-1, -1};  // the middle of an object the pointer takes there, on the screen
+        for (int i = 0; i < REG.count && hovered == -1; ++i) {
+            const RECT r = PX_Na_obrazovku(RECT{Obj(i)->x, Obj(i)->y, Obj(i)->x + Obj(i)->AktSIR(), Obj(i)->y + Obj(i)->AktVYS()});
+            m = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            Move(m.x, m.y);
+        }
+        ASSERT_NE(hovered, -1);
+        const POINT at = {1280 - 6, m.y};  // dragged to the right edge, not thrown
+        Down(m.x, m.y), Move(at.x, at.y), Move(at.x, at.y), Up(at.x, at.y);
+        Move(at.x, at.y);
+        RightClick(at.x, at.y);
+        ASSERT_NO_FATAL_FAILURE(Point(dui_setup, 1));  // "Pohyb", the motion marked
+        Tick();
+        EXPECT_TRUE(dui_setup->zivy && dui_setup_2->zivy);
+        Save("object-menu-right-edge");
+        Click(900, 620);  // on the grass: the menu closes
+        ASSERT_NO_FATAL_FAILURE(FromMenu(1, 1));  // "Nová kniha" beside the sample book
+        Type("Môj les 2");
+        Tick();
+        EXPECT_FALSE(running) << "the space typed went to the name";
+        Save("new-book-slovak-name");
+        Key(VK_ESCAPE);
+        ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));  // the pages beside their book's row
+        ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 0));
+        Tick();
+        EXPECT_TRUE(duir_STRANY->zivy);
+        Save("pages-list");
+    });
 }

@@ -133,7 +133,7 @@ TEST_F(Export, FromATerminalAtTheLibrarysSettingsAndRefusingWithAMessage) {
     EXPECT_EQ(Cli("../KNIHA_T 2 --screen 200x100 --size 50x25 --fps 4 --seconds=2").first, 0);
     const auto small = shape("KNIHA_T/2.gif");  // beside the page by default
     EXPECT_EQ(std::tuple(std::get<0>(small), std::get<1>(small), std::get<2>(small)), std::tuple(50, 25, size_t{8}));
-    for (const char* dir : {"KNIHA_E", "plain"}) tree.Dir(dir);
+    for (const char* dir : {"KNIHA_E", "plain", "app/KNIHA_DEFNEW", "app/KNIHA_Moja"}) tree.Dir(dir);
     const std::string full = "trap '' XFSZ; ulimit -f 1; exec ";  // a disk that fills up: no half GIF
     const struct {
         const char* args;
@@ -159,6 +159,10 @@ TEST_F(Export, FromATerminalAtTheLibrarysSettingsAndRefusingWithAMessage) {
         {"../KNIHA_T --size 0x0", 2, "--size takes WIDTHxHEIGHT"},
         {"../KNIHA_T --screen 640x480 --size 800x600", 2, "--size must not exceed the screen, 640x480"},
         {"../KNIHA_T --speed 3", 2, "unknown option --speed"},
+        {"../KNIHA_T 1 --bogus", 2, "unknown option --bogus"},
+        {"../KNIHA_T --seconds", 2, "--seconds needs a value"},
+        {"KNIHA_DEFNEW", 1, "KNIHA_DEFNEW is the template of new books, not a book"},
+        {"KNIHA_Moja", 1, "KNIHA_Moja is the template of new books, not a book"},
         {"../KNIHA_T --from 1.str", 2, "--from plays one page: name it"},
         {"../KNIHA_T neu --from nothing.str", 1, "no page file at nothing.str"},
         {"../KNIHA_T 1 --seconds 1", 1, "page 1: cannot write", full},

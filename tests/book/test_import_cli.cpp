@@ -67,6 +67,7 @@ TEST_F(ImportCli, RefusalsSayWhyAndLeaveTheBookAsItWas) {
         {"../KNIHA_T '--page= 800x600' ../src/a.png", 2, "--page takes WIDTHxHEIGHT"},
         {"../KNIHA_T ../src/a.png --speed 3", 2, "unknown option --speed"},
         {"../KNIHA_T ../src/a.png --as", 2, "--as needs a value"},
+        {"../KNIHA_T ../src/a.png --bogus", 2, "unknown option --bogus"},
         {"../KNIHA_X ../src/a.png", 1, "no book folder at ../KNIHA_X"},
         {"../plain ../src/a.png", 1, "../plain is no book"},
         {"../KNIHA_T ../src/a.png ../src/note.txt", 1,

@@ -45,6 +45,9 @@ TEST(Codepage, BrokenOrForeignUtf8BecomesQuestionMarksAndKeepsTheRest) {
     EXPECT_STREQ(a, "Zavrie\x9D");
     for (int i = 0; i < 100; ++i) plat_W1250(std::to_string(i).c_str());
     EXPECT_EQ(plat_W1250(u8"Zavrieť"), a);  // interned once, never moved
+    // What was typed: nothing that was not, so no '?' for a character the code page lacks.
+    EXPECT_EQ(plat_Cp1250TypedFromUtf8("M\xC3\xB4j \xC4\x8D?\t\x7F中\xC3(-"), "M\xF4j \xE8?(-");
+    EXPECT_EQ(plat_Cp1250TypedFromUtf8(nullptr), "");
 }
 
 TEST(Codepage, CaseFoldingAgreesWithTheCLibrarysUnicodeTables) {

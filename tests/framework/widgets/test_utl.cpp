@@ -65,7 +65,7 @@ TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown)
     owner.SetupVisual_Private();
     const auto press = [&](tf_CTlac* t) { return widget_test::Click(owner, t->x + 5, t->y + 5); };
     for (int key : {int('K'), int('N'), int('I'), int('H'), int('A'), VK_BACK, int('Y')}) EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(key));
-    EXPECT_FALSE(owner.INFORMUJ_SA_KLAV('5'));
+    EXPECT_TRUE(owner.INFORMUJ_SA_KLAV('5')) << "a shown dialog takes every key, typing it nowhere";
     EXPECT_EQ(press(dlg->tlac_ok), -10101);
     EXPECT_TRUE(dlg->zivy);
     EXPECT_STREQ(dlg->Get_Text(), "KNIHY");
@@ -81,4 +81,30 @@ TEST_F(EditDialog, TypingCancelAndCloseHideItAndReportOkReportsAndLeavesItShown)
     EXPECT_EQ(press(dlg->tlac_x), -10103);
     EXPECT_FALSE(dlg->zivy);
     EXPECT_EQ(owner.reports, (widget_test::Reports{{-10101, 1}, {-10102, 1}, {-10103, 1}}));
+}
+
+TEST_F(EditDialog, InItsNameModeItTakesWhatANameMayHoldAndEnterAndEscAnswerIt) {
+    auto* dlg = new tf_UTL_CDLG_EDIT(&owner, "Nova kniha", "Meno knihy:");
+    ASSERT_EQ(tf_DSGN_INIT_Background(nullptr), 1);
+    owner.SetupVisual_Private();
+    EXPECT_TRUE(owner.INFORMUJ_SA_ZNAK('a'));
+    EXPECT_STREQ(dlg->Get_Text(), "") << "the A-Z mode types keys, not characters";
+    dlg->edit->Rezim_nazvu(5);
+    EXPECT_TRUE(owner.INFORMUJ_SA_KLAV('K'));
+    EXPECT_STREQ(dlg->Get_Text(), "") << "the name mode types characters, not keys";
+    for (int c : std::initializer_list<int>{0xF4, 'j', ' ', '/', '.', '\t', 0x7F, '2', '-', '_', 'x'}) EXPECT_TRUE(owner.INFORMUJ_SA_ZNAK(c));
+    EXPECT_STREQ(dlg->Get_Text(), "\xF4j 2-") << "five at most, nothing a path could read";
+    EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(VK_BACK));
+    EXPECT_STREQ(dlg->Get_Text(), "\xF4j 2");
+
+    int id = 0;
+    EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(VK_RETURN));
+    EXPECT_TRUE(dlg->INFORMUJ_MA(&id));
+    EXPECT_EQ(std::pair(id, dlg->zivy), std::pair(-10101, true)) << "Enter answers as OK does";
+    EXPECT_FALSE(dlg->INFORMUJ_MA(&id)) << "once";
+    EXPECT_TRUE(owner.INFORMUJ_SA_KLAV(VK_ESCAPE));
+    EXPECT_TRUE(dlg->INFORMUJ_MA(&id));
+    EXPECT_EQ(std::pair(id, dlg->zivy), std::pair(-10103, false)) << "Esc closes it as its x does";
+    EXPECT_FALSE(owner.INFORMUJ_SA_KLAV(VK_RETURN)) << "hidden, it takes no key";
+    EXPECT_EQ(owner.reports, (widget_test::Reports{{-10101, 1}, {-10103, 1}}));
 }

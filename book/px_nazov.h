@@ -1,0 +1,15 @@
+// Book names as people write them: letters of the code page, digits, spaces, '-' and '_', as
+// the name dialog takes them; what a name may hold, and why one is refused.
+#pragma once
+#include <string>
+
+constexpr int PX_NAZOV_KNIHY_MAX = 40;
+
+// Without the spaces at its ends, which the screen does not show.
+std::string PX_Nazov_orezany(const char* name);
+// Why `name` cannot name a book, for the author (Windows-1250), or null when it can: it is
+// empty, longer than PX_NAZOV_KNIHY_MAX characters, or holds what no folder name may hold.
+const char* PX_Chyba_nazvu_knihy(const char* name);
+// Why the character `znak` typed after `name` was not taken (the name dialog takes only what
+// PX_Chyba_nazvu_knihy allows, and letters, digits, spaces, '-' and '_' of those).
+const char* PX_Chyba_pisania(const char* name, int znak);
