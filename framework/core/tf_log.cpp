@@ -30,11 +30,13 @@ void close_file() {
     out = nullptr;
 }
 
-// A fresh file; the one there moves to the kept previous file (nothing to keep: no move).
+// A fresh file; the one there moves to the kept previous file (nothing to keep: no move). It
+// is written at its end, so that another copy of the program writing it garbles nothing.
 void start_file() {
     close_file();
     std::rename(LOG_FILE, PREVIOUS_FILE);
-    out = fopen(LOG_FILE, "w");
+    if (FILE* f = fopen(LOG_FILE, "w")) fclose(f);
+    out = fopen(LOG_FILE, "a");
     written = 0;
 }
 
