@@ -5,7 +5,6 @@
 // 1, with the wall-clock ratio beside it; size_ratio is our file's size over its, target
 // at most 1.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -105,18 +104,6 @@ long file_size(const std::string& path) {
 
 bool run(const std::string& cmd) { return std::system(cmd.c_str()) == 0; }
 
-double own_cpu_s() {
-    timespec t;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
-}
-
-double children_cpu_s() {
-    rusage u;
-    getrusage(RUSAGE_CHILDREN, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 void BM_Export(benchmark::State& state) {
     char tmpl[] = "/tmp/pexlo-bench-XXXXXX";
     char home[4096];
@@ -138,11 +125,11 @@ void BM_Export(benchmark::State& state) {
         player.Open_book("..\\KNIHA_Bench");
         for (auto _ : state) {
             const Clock::time_point start = Clock::now();
-            const double cpu = own_cpu_s();
+            const double cpu = bench::ProcessCpuS();
             const std::vector<uint8_t> gif = PX_Export_Page(player, PAGE, frames, nullptr);
             plat_WriteHostFileAtomic(ours_gif, gif.data(), gif.size());
             ours += NsSince(start);
-            ours_cpu += own_cpu_s() - cpu;
+            ours_cpu += bench::ProcessCpuS() - cpu;
         }
         if (!write_frames(player, frames, frames_dir)) state.SkipWithError("frames not written");
     }
@@ -157,10 +144,10 @@ void BM_Export(benchmark::State& state) {
         state.SetLabel("convert not found: the ImageMagick half is skipped");
     } else {
         const Clock::time_point start = Clock::now();
-        const double cpu = children_cpu_s();
+        const double cpu = bench::ChildrenCpuS();
         if (!run("convert -delay 5 -loop 0 '" + frames_dir + "'/f_*.bmp '" + magick_gif + "'"))
             state.SetLabel("convert failed");
-        const double magick = NsSince(start), magick_cpu = children_cpu_s() - cpu;
+        const double magick = NsSince(start), magick_cpu = bench::ChildrenCpuS() - cpu;
         state.counters["magick_cpu_s"] = magick_cpu;
         state.counters["magick_bytes"] = static_cast<double>(file_size(magick_gif));
         state.counters["magick_over_ours"] = magick_cpu / ours_cpu_run;

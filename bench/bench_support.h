@@ -1,6 +1,7 @@
 // What the benchmarks share: a headless 1920 x 1080 display and a clock.
 #pragma once
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <time.h>
 
 #include <chrono>
@@ -26,6 +27,19 @@ inline double CpuNs() {
     timespec t;
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1e9 + t.tv_nsec;
+}
+
+// Processor time of this process, and of its children that have ended, in seconds: what a
+// program the benchmark runs (ImageMagick) spends beside what we spend.
+inline double ProcessCpuS() {
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
+}
+inline double ChildrenCpuS() {
+    rusage u;
+    getrusage(RUSAGE_CHILDREN, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 // Wall and processor time of one run of `work`, averaged over n runs.

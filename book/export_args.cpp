@@ -1,7 +1,6 @@
 #include "book/export_args.h"
 
-#include <climits>
-#include <cstdlib>
+#include "book/cli.h"
 
 const char PX_EXPORT_USAGE[] =
     "usage: pexlo-export BOOK_FOLDER [PAGE ...] [-o OUT_FOLDER] [--seconds N] [--size WxH] [--screen WxH] [--fps N]\n"
@@ -18,50 +17,25 @@ namespace {
 
 constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
 
-bool parse_int(const std::string& s, int* out) {
-    char* end = nullptr;
-    const long v = strtol(s.c_str(), &end, 10);
-    if (s.empty() || *end || v < INT_MIN || v > INT_MAX) return false;
-    *out = static_cast<int>(v);
-    return true;
-}
-
-bool parse_size(const std::string& s, PX_ExportSize* out) {
-    const size_t x = s.find_first_of("xX");
-    return x != std::string::npos && parse_int(s.substr(0, x), &out->w) && parse_int(s.substr(x + 1), &out->h);
-}
-
 }  // namespace
 
 std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
+    std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i], value;
-        if (arg.size() < 2 || arg[0] != '-') {
-            positional.push_back(arg);
-            continue;
-        }
-        if (const size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = arg.substr(eq + 1);
-            arg.resize(eq);
-        } else if (i + 1 < argc) {
-            value = argv[++i];
-        } else {
-            return arg + " needs a value";
-        }
-        char* end = nullptr;
+    if (std::string error = PX_CLI_Split(argc, argv, &options, &positional); !error.empty()) return error;
+    for (const auto& [arg, value] : options) {
         if (arg == "-o") {
             a->out = value;
         } else if (arg == "--seconds") {
-            a->timing.seconds = strtod(value.c_str(), &end);
-            if (value.empty() || *end || !(a->timing.seconds > 0 && a->timing.seconds <= MAX_SECONDS))
+            double& seconds = a->timing.seconds;
+            if (!PX_CLI_ParseFraction(value, &seconds) || !(seconds > 0 && seconds <= MAX_SECONDS))
                 return "--seconds takes a number above 0 and at most " + std::to_string(MAX_SECONDS);
         } else if (arg == "--fps") {
-            if (!parse_int(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > MAX_FPS)
+            if (!PX_CLI_ParseInt(value, &a->timing.fps) || a->timing.fps < 1 || a->timing.fps > MAX_FPS)
                 return "--fps takes a whole number from 1 to " + std::to_string(MAX_FPS);
         } else if (arg == "--screen" || arg == "--size") {
             PX_ExportSize* s = arg == "--screen" ? &a->screen : &a->size;
-            if (!parse_size(value, s) || !s->Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}))
+            if (!PX_CLI_ParseSize(value, &s->w, &s->h) || !s->Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}))
                 return arg + " takes WIDTHxHEIGHT, each from " + std::to_string(PX_EXPORT_MIN_SIDE) + " to " +
                        std::to_string(PX_EXPORT_MAX_SIDE);
         } else if (arg == "--from") {

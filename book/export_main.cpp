@@ -1,5 +1,4 @@
 // pexlo-export: a book's pages as animated GIFs, from a terminal.
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,12 +7,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "book/cli.h"
 #include "book/export_args.h"
 #include "book/px_export_player.h"
 #include "framework/app/tf_app.h"
+#include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
 #include "platform/codepage.h"
@@ -21,39 +24,17 @@
 
 namespace {
 
-void say(const std::string& message) { fprintf(stderr, "pexlo-export: %s\n", message.c_str()); }
+void say(const std::string& message) { PX_CLI_Say("pexlo-export", message); }
 
 int fail(int code, const std::string& message) {
     say(message);
     return code;
 }
 
-std::string real_path(const std::string& host) {
-    char buf[PATH_MAX];
-    return realpath(host.c_str(), buf) ? buf : "";
-}
-
-bool is_folder(const std::string& host) {
-    struct stat st;
-    return stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-// The program's own form of a host path: Windows-1250 with "\".
-std::string program_path(const std::string& host) {
-    std::string p = plat_Cp1250FromUtf8(host.c_str());
-    for (char& c : p)
-        if (c == '/') c = '\\';
-    return p;
-}
-
-// A file can be made there (the check that also holds for root).
-bool writable(const std::string& folder) {
-    std::string probe = folder + "/.pexlo-export-XXXXXX";
-    const int fd = mkstemp(probe.data());
-    if (fd < 0) return false;
-    close(fd);
-    unlink(probe.c_str());
-    return true;
+// A page name that makes a GIF of its own beside the others: not empty, not hidden ("." and
+// ".." among them), nothing a file name cannot hold.
+bool safe_page_name(const std::string& name) {
+    return !name.empty() && name[0] != '.' && tf_FSI_Pouzitelny_nazov(name.c_str());
 }
 
 // The screen and the pace the library's editor runs with, from its settings beside the books.
@@ -62,7 +43,7 @@ void read_settings(const std::string& book, PX_ExportSize* screen, int* period) 
     const PX_ExportSize first{tf_ScreenW, tf_ScreenH};
     PX_ExportSize ini = first;
     int level = 2;
-    const std::string path = program_path(book.substr(0, book.rfind('/')) + "/app/PX.INI");
+    const std::string path = PX_CLI_ProgramPath(book.substr(0, book.rfind('/')) + "/app/PX.INI");
     tf_APP_ReadINI(path.c_str(), &ini.w, &ini.h, &level, period);
     if (screen->w == 0) *screen = ini.Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}) ? ini : first;
 }
@@ -93,13 +74,10 @@ private:
 // The book's folder and the folder of the GIFs, as absolute host paths; an empty text when
 // both are there and usable, else what is wrong.
 std::string find_folders(const std::string& book_arg, const std::string& out_arg, std::string* book, std::string* out) {
-    *book = real_path(book_arg);
-    if (book->empty() || !is_folder(*book)) return "no book folder at " + book_arg;
-    if (strncasecmp(book->substr(book->rfind('/') + 1).c_str(), "KNIHA_", 6) != 0)
-        return book_arg + " is no book: a book's folder is named KNIHA_ and the book's name";
-    if (!out_arg.empty() && !is_folder(out_arg)) mkdir(out_arg.c_str(), 0777);
-    *out = out_arg.empty() ? *book : real_path(out_arg);
-    if (out->empty() || !is_folder(*out) || !writable(*out))
+    if (std::string error = PX_CLI_FindBook(book_arg, book); !error.empty()) return error;
+    if (!out_arg.empty() && !PX_CLI_IsFolder(out_arg)) mkdir(out_arg.c_str(), 0777);
+    *out = out_arg.empty() ? *book : PX_CLI_RealPath(out_arg);
+    if (out->empty() || !PX_CLI_IsFolder(*out) || !PX_CLI_Writable(*out))
         return "cannot write into the output folder " + (out_arg.empty() ? *book : out_arg);
     return "";
 }
@@ -118,7 +96,7 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
             bar.Break();
             say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
         }
-        const std::string path = program_path(out) + "\\" + pages[i].name + ".gif";
+        const std::string path = PX_CLI_ProgramPath(out) + "\\" + pages[i].name + ".gif";
         if (gif.empty() || !plat_WriteFileAtomic(path.c_str(), gif.data(), gif.size())) {
             bar.Break();
             say("page " + name +
@@ -133,19 +111,20 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
 }
 
 // The pages asked for, each found in the book, or the one page of --from; all the book's
-// by default. An empty text, else what is wrong.
+// by default. A page named twice is exported once, where first named. An empty text, else
+// what is wrong.
 std::string choose_pages(const PX_Player& player, const PX_ExportArgs& a, const std::string& from,
                          std::vector<PX_Player::Page>* pages) {
     const std::vector<PX_Player::Page> all = player.Pages();
+    std::map<std::string, const PX_Player::Page*> by_name;
+    for (const PX_Player::Page& p : all) by_name.emplace(p.name, &p);
+    std::set<std::string> named;
     for (const std::string& asked : a.pages) {
         const std::string name = plat_Cp1250FromUtf8(asked.c_str());
-        auto found = std::find_if(all.begin(), all.end(), [&](const PX_Player::Page& p) { return p.name == name; });
-        if (!from.empty())
-            pages->push_back({name, program_path(from)});
-        else if (found == all.end())
-            return "the book has no page " + asked;
-        else
-            pages->push_back(*found);
+        const auto found = by_name.find(name);
+        if (!safe_page_name(name) || (from.empty() && found == by_name.end())) return "the book has no page " + asked;
+        if (!named.insert(name).second) continue;
+        pages->push_back(from.empty() ? *found->second : PX_Player::Page{name, PX_CLI_ProgramPath(from)});
     }
     if (pages->empty()) *pages = all;
     return "";
@@ -154,18 +133,18 @@ std::string choose_pages(const PX_Player& player, const PX_ExportArgs& a, const 
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (!strcmp(argv[i], "-h") || !strcmp(argv[i], "--help")) {
-            fputs(PX_EXPORT_USAGE, stdout);
-            return 0;
-        }
+    if (PX_CLI_AsksHelp(argc, argv)) {
+        fputs(PX_EXPORT_USAGE, stdout);
+        return 0;
+    }
     PX_ExportArgs a;
     if (const std::string error = PX_ParseExportArgs(argc, argv, &a); !error.empty())
         return fail(2, error + "\n" + PX_EXPORT_USAGE);
     std::string book, out;
     if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
-    const std::string from = a.from.empty() ? "" : real_path(a.from);
-    if (!a.from.empty() && (from.empty() || is_folder(from))) return fail(1, "no page file at " + a.from);
+    const std::string from = a.from.empty() ? "" : PX_CLI_RealPath(a.from);
+    if (!a.from.empty() && (from.empty() || PX_CLI_IsFolder(from))) return fail(1, "no page file at " + a.from);
+    if (!a.from.empty() && !PX_CLI_IsRegularFile(from)) return fail(1, a.from + " is no page file: not a regular file");
     read_settings(book, &a.screen, &a.timing.period_ms);
     if (a.size.w == 0)
         a.size = {std::max(a.screen.w / 2, PX_EXPORT_MIN_SIDE), std::max(a.screen.h / 2, PX_EXPORT_MIN_SIDE)};
@@ -178,7 +157,7 @@ int main(int argc, char** argv) {
     if (chdir(book.c_str()) != 0) return fail(1, "cannot open the book folder " + a.book);
     tf_LOG_SetONOFF(0);
     PX_Player player(a.screen.w, a.screen.h, a.size.w, a.size.h);
-    if (!player.Open_book(("..\\" + program_path(book.substr(book.rfind('/') + 1))).c_str()))
+    if (!player.Open_book(("..\\" + PX_CLI_ProgramPath(book.substr(book.rfind('/') + 1))).c_str()))
         return fail(1, "the book " + a.book + " has no pages");
     std::vector<PX_Player::Page> pages;
     if (const std::string error = choose_pages(player, a, from, &pages); !error.empty()) return fail(1, error);

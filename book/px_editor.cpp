@@ -4,9 +4,12 @@
 
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_otazka.h"
+#include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_stav.h"
 #include "framework/surface/tf_icon.h"
+#include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
 
 CKnihaScreen* app_screen = nullptr;
@@ -22,8 +25,14 @@ CKnihaScreen::CKnihaScreen(void* instance, int showCommand, const char* iniName)
 CKnihaScreen::~CKnihaScreen() {
     if (!px_editor->uvolnene) UVOLNI_VSETKO();
     PX_HIST_Vymaz();
+    PX_Plocha_Uvolni();
+    PX_Otazky_Koniec();
     delete px_editor->nova_kniha;
+    delete px_editor->otazka;
+    delete px_editor->kos;
+    delete px_editor->riadok;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
+    if (px_editor->font_uzky) DeleteObject(px_editor->font_uzky);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
     background_surface = nullptr;
     zvuk_naraz = zvuk_koniec = nullptr;
@@ -35,6 +44,13 @@ CKnihaScreen::~CKnihaScreen() {
 void PX_LoadDefaultBookIcon() {
     delete default_book_icon;
     default_book_icon = new tf_CIcon("kniha_ikona_default.bmp");
+}
+
+void PX_CloseLists() {
+    for (tf_CDUI* l : {static_cast<tf_CDUI*>(duir_KNIHY), static_cast<tf_CDUI*>(duir_STRANY),
+                       static_cast<tf_CDUI*>(px_editor->kos), static_cast<tf_CDUI*>(utl_duir_Pozadia),
+                       static_cast<tf_CDUI*>(utl_duir_Kulisy), static_cast<tf_CDUI*>(utl_duir_Herci), dui_PozGeometria})
+        if (l) l->zivy = false;
 }
 
 void CKnihaScreen::Do_LOAD_SRF() {
@@ -56,19 +72,15 @@ void CKnihaScreen::Do_RESTORE_SRF() {
 
 void CKnihaScreen::Redraw_Screen() { PX_DrawEditorFrame(m_lpDDSBack); }
 
-// The catalogue, the lists and the shown page are made again for the new size. A new page
-// not yet saved has no file to come back from: it stays, its background fitted anew.
+// The catalogue and the lists are made again for the new size. The page keeps its own size
+// and coordinates: it stays as it is, only shown at another scale.
 void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     tf_CAppScreen::ChangedResolution(oldW, oldH, newW, newH);
     PX_LoadDefaultBookIcon();
     NACITAJ_KNIHY();
     if (current_book != -1) VOLBA_KNIHY(current_book, false);
-    if (current_book != -1 && current_page == PX_NEW_PAGE) {
-        PRIPRAV_POZADIE(true);  // its history stays with it
-    } else if (current_book != -1 && current_page != -1) {
-        VOLBA_STRANY(current_book, current_page);
-        PX_HIST_Vymaz();
-    }
+    PRIPRAV_POZADIE(true);  // the display's change released it
+    PX_Plocha_Uvolni();
     PX_PlaceButtons(false);
     px_editor->dui_M.zmena = true;
 }

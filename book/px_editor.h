@@ -8,6 +8,7 @@
 #include "framework/widgets/tf_tlac.h"
 #include "framework/widgets/tf_uhspol.h"
 
+class tf_CDUIR;
 class tf_UTL_CDLG_EDIT;
 
 class CKnihaScreen : public tf_CAppScreen {
@@ -23,6 +24,7 @@ public:
     void Redraw_Screen() override;
     void HandleWMInteraction(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void ChangedResolution(int oldW, int oldH, int newW, int newH) override;
+    bool SaveWork(bool closing) override;  // the shown page's changes (px_editor_cmd_book.cpp)
 };
 
 // The running editor screen; null while there is none.
@@ -41,10 +43,15 @@ struct PX_Editor {
     tf_CDAS kurzor{"kurzor", 200, 250};
     tf_CDSO_Zvuk naraz, koniec;
     // Made by Init and kept to the end.
-    tf_UTL_CDLG_EDIT* nova_kniha = nullptr;
+    tf_UTL_CDLG_EDIT* nova_kniha = nullptr;  // asks for a name (px_otazka.h)
+    tf_UTL_CDLG_EDIT* otazka = nullptr;      // asks yes or no
+    tf_CDUIR* kos = nullptr;                 // the trash, opened from the books list
+    tf_CDUI* riadok = nullptr;               // a book's or a page's row menu
     HFONT font_menu = nullptr;   // every menu
+    HFONT font_uzky = nullptr;   // the menu bar on a narrow screen
     HFONT font_knihy = nullptr;  // the books list
     bool uvolnene = false;       // UVOLNI_VSETKO has run
+    bool bez_ulozenia = false;   // the author chose to end with changes that could not be saved
 };
 // While the editor screen exists.
 extern PX_Editor* px_editor;
@@ -55,6 +62,10 @@ void PX_PlaceButtons(bool withLooks);
 
 // The icon of a book without one of its own, loaded afresh.
 void PX_LoadDefaultBookIcon();
+
+// The main menu's lists and the trash close: a menu or a dialog opens in their place, and every
+// layer of the group sees each press, so nothing may lie under it.
+void PX_CloseLists();
 
 // The editor's part of each frame: page, thumbnail, outlines, status line, widgets, cursor.
 void PX_DrawEditorFrame(IDirectDrawSurface* back);

@@ -14,7 +14,8 @@ void PX_RemoveOrCopyObject(int id);  // object menu: remove, copy
 void PX_SetMotion(int id);           // object menu: the six motions
 void PX_SetEdge(int id);             // object menu: bounce, wrap around
 void PX_SetPace(int id);             // object menu: faster, slower phases
-void PX_NewBookDialog(int id);       // the new-book dialog's OK or cancel
+void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete
+void PX_ChooseTrash(int id);         // the trash list: bring back
 
 // The buttons.
 void PX_Play();
@@ -34,6 +35,14 @@ void PX_ReportRegistry();
 void PX_Undo();  // Ctrl+Z (px_historia.cpp)
 void PX_Redo();  // Ctrl+Y, Ctrl+Shift+Z
 void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the editor goes on
+
+// A right press over a book's or a page's row opens its menu (true), else nothing happens.
+bool PX_RowMenuAt(int x, int y);
+// Pointing at the books list's trash row: the trash list is filled and opens.
+void PX_FillTrash();
+
+// At start: what a crash left unsaved, offered back.
+void PX_OfferRecovery();
 
 // Each tick: whether the page's export has ended, and how.
 void PX_ExportPoll();

@@ -1,39 +1,48 @@
 // The editor's book commands: the main menu, choosing books and pages, the page buttons,
-// saving, and the new-book dialog.
+// saving, the new book, and storing the work before the editor ends.
+#include <cstdio>
+#include <string>
+
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_obnova.h"
+#include "book/px_otazka.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/widgets/tf_utl.h"
+#include "platform/codepage.h"
 
 namespace {
 enum { INFO = 7, KONIEC = 100 };
 }  // namespace
 
+// "Koniec" goes the way Esc does: the page is saved first.
 void PX_MainMenu(int id) {
     if (id == INFO && app_screen->m_pDlgInfo) app_screen->m_pDlgInfo->zivy = !app_screen->m_pDlgInfo->zivy;
     if (id == KONIEC) app_screen->Close();
 }
 
+// Every way off the shown page saves its changes first; a failed save keeps the author on it.
 void PX_ChooseBook(int id) {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
     if (id == PX_ID_NEW_BOOK) {
-        px_editor->nova_kniha->CHOD_NA_CENTER(tf_ScreenCX, tf_ScreenCY);
-        px_editor->nova_kniha->zivy = true;
-    } else if (id != PX_ID_CLOSE_BOOKS) {
+        PX_Spytaj_nazov(plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"), "", [](const char* name) {
+            if (PX_Uloz_zmeny()) PX_Nova_kniha_zadana(name);
+        });
+    } else if (id != PX_ID_CLOSE_BOOKS && PX_Uloz_zmeny()) {
         VOLBA_KNIHY(id, true);
-        PX_HIST_Vymaz();
     }
 }
 
 // A page of a book that is not the current one makes that book current first; a book that
 // cannot be made current shows none of its pages.
 void PX_ChoosePage(int id) {
+    if (!PX_Uloz_zmeny()) return;
     if (listed_book != current_book) VOLBA_KNIHY(listed_book, false);
     if (listed_book == current_book) VOLBA_STRANY(current_book, id);
-    PX_HIST_Vymaz();
 }
 
 void PX_Play() {
@@ -41,39 +50,63 @@ void PX_Play() {
     running = true;
 }
 
+// The save button and Ctrl+S: saved even without changes, as asked.
 void PX_SavePage() {
-    dirty = false;
-    ULOZ_STRANU();  // a page that could not be written stays dirty
-    PX_HIST_Ulozene();
+    const int page = current_page;
+    if (current_book == -1 || page == -1 || !PX_Uloz_teraz()) return;
+    // A page saved under another number says why itself.
+    if (const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page); ks && (page == current_page || page == PX_NEW_PAGE))
+        PX_Oznam((plat_W1250(u8"Uložené: strana ") + std::string(ks->page_name)).c_str());
 }
 
 void PX_NextPage() {
-    VOLBA_STRANY(current_book, next_page);
-    PX_HIST_Vymaz();
+    if (PX_Uloz_zmeny()) VOLBA_STRANY(current_book, next_page);
 }
 
 void PX_PreviousPage() {
-    VOLBA_STRANY(current_book, prev_page);
-    PX_HIST_Vymaz();
+    if (PX_Uloz_zmeny()) VOLBA_STRANY(current_book, prev_page);
 }
 
-// The unsaved new page is dropped; the page before it comes back from its file.
+// The unsaved new page is dropped, as the author chose; the page before it comes back from its file.
 void PX_LeaveNewPage() {
     if (current_page != PX_NEW_PAGE) return;
+    PX_HIST_Zabudni("");
     VOLBA_STRANY(current_book, prev_page);
-    PX_HIST_Vymaz();
 }
 
+// The button may still be shown for a frame after it was pressed: a new page comes after a
+// saved one only.
 void PX_NewPage() {
-    NOVA_STRANA(current_page);
-    PX_HIST_Vymaz();
+    if (current_page != -1 && current_page != PX_NEW_PAGE && PX_Uloz_zmeny()) NOVA_STRANA(current_page);
 }
 
-void PX_NewBookDialog(int id) {
-    tf_UTL_CDLG_EDIT* dialog = px_editor->nova_kniha;
-    if (id == TF_UTL_EDIT_CANCEL) dialog->zivy = false;
-    if (id != TF_UTL_EDIT_OK) return;
-    PX_Nova_kniha_zadana(dialog->Get_Text());
-    PX_HIST_Vymaz();
-    dialog->zivy = false;
+// At start: pages that a crash or a kill left unsaved are offered back, one after another
+// while the author drops them.
+void PX_OfferRecovery() {
+    std::string page;
+    if (!PX_Obnova_Najdi(&page)) return;
+    PX_Spytaj_ano_nie(
+        plat_W1250(u8"Obnova"), plat_W1250(u8"Neuložené zmeny z minula:"), page.c_str(), plat_W1250(u8"Obnoviť"),
+        [] {
+            if (PX_Obnova_Obnov())
+                PX_Oznam(plat_W1250(u8"Obnovené neuložené zmeny"));
+            else
+                PX_Chyba(plat_W1250(u8"[Chyba: zmeny sa nepodarilo obnoviť]"));
+        },
+        plat_W1250(u8"Zahodiť"), [] {
+            PX_Obnova_Zahod();
+            PX_OfferRecovery();
+        });
+}
+
+// A page that cannot be saved keeps the editor open, unless the author chooses to end anyway.
+bool CKnihaScreen::SaveWork(bool closing) {
+    if (px_editor->bez_ulozenia || PX_Uloz_zmeny()) return true;
+    if (closing)
+        PX_Spytaj_ano_nie(plat_W1250(u8"Koniec"), plat_W1250(u8"Stranu sa nepodarilo uložiť."),
+                          plat_W1250(u8"Skončiť bez uloženia?"), plat_W1250(u8"Skončiť"), [] {
+                              px_editor->bez_ulozenia = true;
+                              app_screen->Close();
+                          });
+    return false;
 }

@@ -12,7 +12,9 @@
 
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
@@ -23,7 +25,9 @@ extern char** environ;
 
 namespace {
 const char SRC[] = "PX_EDITOR";
-const char COPY[] = ".pexlo-export.str";  // in the working folder, beside the settings
+// In the working folder, beside the settings, named after this editor: another editor on the
+// same library has a copy of its own.
+const std::string COPY = plat_ProcessPrefix(PX_EXPORT_PREFIX) + "strana.str";
 const char NEW_PAGE_NAME[] = "nova_strana";
 
 pid_t child = -1;
@@ -41,7 +45,9 @@ std::string exporter() {
     return n > 0 && access(beside.c_str(), X_OK) == 0 ? beside : "pexlo-export";
 }
 
+// While it runs the status line says so; how it went is a message of its own.
 void status(const std::string& text) { snprintf(status_text, sizeof status_text, "%s%s", shown.c_str(), text.c_str()); }
+void failed(const std::string& text) { PX_Chyba((shown + text).c_str()); }
 
 void read_said() {
     char buf[512];
@@ -88,10 +94,10 @@ void PX_ExportPage() {
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
     gif = name + ".gif";
-    const std::string screen = std::to_string(tf_ScreenW) + "x" + std::to_string(tf_ScreenH);
-    if (!SAVE_REG(COPY) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
+    const std::string screen = std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys());
+    if (!SAVE_REG(COPY.c_str()) || !start({exporter(), book, page, "--from", COPY, "--screen", screen, "-o", book})) {
         TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
-        return status(plat_W1250(u8"[Chyba: export sa nespustil]"));
+        return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
     }
     status(plat_W1250(u8"Exportujem…"));
 }
@@ -105,9 +111,9 @@ void PX_ExportPoll() {
     close(said_fd);
     said_fd = -1;
     child = -1;
-    DeleteFileA(COPY);
-    if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return status("GIF: " + gif);
+    DeleteFileA(COPY.c_str());
+    if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return PX_Oznam((shown + "GIF: " + gif).c_str());
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());
-    status(plat_W1250(u8"[Chyba exportu: ") + last_message() + "]");
+    failed(plat_W1250(u8"[Chyba exportu: ") + last_message() + "]");
 }

@@ -7,6 +7,7 @@
 #include "book/px_editor_cmd.h"
 #include "book/px_herec.h"
 #include "book/px_historia.h"
+#include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -25,9 +26,9 @@ const char* cesta(tf_UTL_CDUIR_THMFILE* list, int id) {
 // Each new object stands a little lower right of the one before, starting over at the edges.
 void dalsie_miesto() {
     insert_x += 10;
-    if (insert_x > tf_ScreenW - 100) insert_x = 0;
+    if (insert_x > PX_Strana_sir() - 100) insert_x = 0;
     insert_y += 30;
-    if (insert_y > tf_ScreenH - 60) insert_y = 0;
+    if (insert_y > PX_Strana_vys() - 60) insert_y = 0;
 }
 
 CHerec* ciel_menu() { return REG_Objekt(setup_target); }
@@ -61,8 +62,10 @@ void PX_AddActor(int id) {
     dirty = true;
 }
 
+// A change of the page like any other: it is saved and undone with it.
 void PX_SetBackgroundMode(int id) {
     PX_HIST_Zaznam(PX_UPRAVA_GEOMETRIA);
+    if (background_mode != id) dirty = true;
     background_mode = id;
     PRIPRAV_POZADIE(false);
 }

@@ -5,20 +5,25 @@
 #include "book/px_editor.h"
 #include "book/px_herec.h"
 #include "book/px_ks.h"
+#include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/surface/tf_draw.h"
 
 namespace {
 const COLORREF STATUS_COLOUR = 0xF0F0F0;
+const COLORREF ERROR_STRIP = 0x2828C8;  // a warm red
 
-// The 3-pixel pen straddles the object's edge.
+// The 3-pixel pen straddles the object's edge, drawn at the screen's pixels where the page
+// shows it.
 void obrys(HDC dc, int index, HPEN pen) {
     CHerec* o = REG_Objekt(index);
     if (!o || !pen) return;
     SelectObject(dc, pen);
-    Rectangle(dc, o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS());
+    const RECT r = PX_Na_obrazovku({o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS()});
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void obrysy(IDirectDrawSurface* back) {
@@ -44,16 +49,29 @@ void viditelnost(PX_Editor& e) {
     if (dui_setup) dui_setup->zivy = setup_target != -1;
 }
 
+// An error stands on a red strip, so that the author sees it.
 void stav(IDirectDrawSurface* back) {
-    if (strlen(status_text) > 1)
-        tf_glob_Text_srf(back, tf_ScreenCX - 75, tf_ScreenH - 25, STATUS_COLOUR, status_text, true);
+    if (strlen(status_text) <= 1) return;
+    const int x = tf_ScreenCX - 75, y = tf_ScreenH - 25;
+    HDC dc = nullptr;
+    if (PX_Sprava_Je_chyba() && back->GetDC(&dc) == DD_OK) {
+        int w = 0, h = 0;
+        tf_glob_ZISTI_ROZMER_TEXTU(status_text, nullptr, &w, &h);
+        HBRUSH red = CreateSolidBrush(ERROR_STRIP);
+        const RECT strip = {x - 10, y - 4, x + w + 10, y + h + 4};
+        FillRect(dc, &strip, red);
+        DeleteObject(red);
+        back->ReleaseDC(dc);
+    }
+    tf_glob_Text_srf(back, x, y, STATUS_COLOUR, status_text, true);
 }
 }  // namespace
 
 void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     if (!back || !px_editor) return;
-    ZOBRAZ_STRANU(back);
+    ZOBRAZ_STRANU(PX_Plocha_Povrch(back));
     PX_Obnov_nahlad();
+    PX_Plocha_Ukaz(back);
     obrysy(back);
     viditelnost(*px_editor);
     stav(back);

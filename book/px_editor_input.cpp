@@ -7,7 +7,13 @@
 #include "book/px_herec.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_naposledy.h"
+#include "book/px_narracia.h"
+#include "book/px_obnova.h"
+#include "book/px_otazka.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_duir.h"
@@ -35,6 +41,7 @@ const Klavesa KLAVESY[] = {
     {VK_DELETE, ANY, PX_DeleteHovered},  // the object under the pointer goes
     {VK_F1, ANY, PX_ReportRegistry},     // the page's objects into the log
     {VK_F9, ANY, PX_ExportPage},         // the page as an animated GIF beside it
+    {'S', CTRL, PX_SavePage},
     {'Z', CTRL, PX_Undo},
     {'Y', CTRL, PX_Redo},
     {'Z', CTRL | SHIFT, PX_Redo},
@@ -62,6 +69,8 @@ const Anketa ANKETY[] = {
     {[]() -> tf_CDUI* { return dui_setup_2; }, PX_SetMotion},
     {[]() -> tf_CDUI* { return dui_setup_3; }, PX_SetEdge},
     {[]() -> tf_CDUI* { return dui_setup_4; }, PX_SetPace},
+    {[]() -> tf_CDUI* { return px_editor->kos; }, PX_ChooseTrash},
+    {[]() -> tf_CDUI* { return px_editor->riadok; }, PX_RowMenu},
 };
 
 // The buttons asked after every release, in this order: each acts once per press.
@@ -89,24 +98,31 @@ int objekt_pod(int x, int y) {
     return -1;
 }
 
+// The page's objects take the pointer in the page's coordinates, the widgets in the screen's.
 void pohyb(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.CHOD_NA(x, y);
+    const POINT p = PX_Na_stranu(x, y);
     if (dragged == -1) {
-        hovered = objekt_pod(x, y);
-        if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, 0);
+        hovered = objekt_pod(p.x, p.y);
+        if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, 0);
     } else if (CHerec* o = REG_Objekt(dragged)) {
-        o->INFORMUJ_SA(x, y, 0);
+        o->INFORMUJ_SA(p.x, p.y, 0);
         prev_mouse = last_mouse;
-        last_mouse = {x, y};
-        o->zrkadlo = x < prev_mouse.x ? 1 : 0;
+        last_mouse = p;
+        o->zrkadlo = p.x < prev_mouse.x ? 1 : 0;
     }
     e.group.INFORMUJ_SA(x, y, 0);
     // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
     // would not open) opens once it has them: the row is offered the move again.
+    // The trash row likewise opens the trash as it stands now.
     int row = 0, id = 0;
-    if (duir_KNIHY && duir_KNIHY->INFORMUJ_MA_3(&row, &id) && id >= PX_FIRST_BOOK_ID && id != listed_book) {
+    if (!duir_KNIHY || !duir_KNIHY->INFORMUJ_MA_3(&row, &id)) return;
+    if (id >= PX_FIRST_BOOK_ID && id != listed_book) {
         NAPLN_STRANY(id, false);
+        duir_KNIHY->INFORMUJ_SA(x, y, 0);
+    } else if (id == PX_ID_TRASH) {
+        PX_FillTrash();
         duir_KNIHY->INFORMUJ_SA(x, y, 0);
     }
 }
@@ -115,12 +131,13 @@ void pohyb(int x, int y) {
 void stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
     if (CHerec* o = REG_Objekt(hovered)) {
+        const POINT p = PX_Na_stranu(x, y);
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release
         dragged = hovered;
         hovered = -1;
-        o->INFORMUJ_SA(x, y, 1);
+        o->INFORMUJ_SA(p.x, p.y, 1);
         e.kurzor.SF(1);
-        last_mouse = prev_mouse = {x, y};
+        last_mouse = prev_mouse = p;
     }
     e.group.INFORMUJ_SA(x, y, 1);
     for (const Anketa& a : ANKETY) {
@@ -128,18 +145,20 @@ void stlacenie(int x, int y) {
         tf_CDUI* zoznam = a.zoznam();
         if (zoznam && zoznam->INFORMUJ_MA(&id) && a.prikaz) a.prikaz(id);
     }
-    setup_target = -1;  // any left press closes the object menu
+    setup_target = -1;  // any left press closes the object menu and a row's menu
+    px_editor->riadok->zivy = false;
 }
 
 // The released object flies on with the drag's last step.
 void uvolnenie(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.SF(0);
-    if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(x, y, -1);
+    const POINT p = PX_Na_stranu(x, y);
+    if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, -1);
     hovered = -1;
     if (dragged != -1) {
         if (CHerec* o = REG_Objekt(dragged)) {
-            o->INFORMUJ_SA(x, y, -1);
+            o->INFORMUJ_SA(p.x, p.y, -1);
             HOD(o, last_mouse.x - prev_mouse.x, last_mouse.y - prev_mouse.y);
         }
         dragged = -1;
@@ -148,12 +167,14 @@ void uvolnenie(int x, int y) {
     for (const Tlacidlo& t : TLACIDLA)
         if ((e.*t.tlac).STLACENE()) t.prikaz();
     int id = 0;
-    if (e.group.INFORMUJ_MA(&id)) PX_NewBookDialog(id);
+    if (e.group.INFORMUJ_MA(&id)) PX_Odpoved(id);
     e.group.INFORMUJ_SA(x, y, -1);
 }
 
+// Over a row of the books or pages list, the row's menu; else the menu of the object under
+// the pointer.
 void menu_objektu(int x, int y) {
-    if (hovered == -1 || !dui_setup) return;
+    if (PX_RowMenuAt(x, y) || hovered == -1 || !dui_setup) return;
     setup_target = hovered;
     hovered = -1;
     dui_setup->CHOD_NA(x, y);
@@ -162,8 +183,11 @@ void menu_objektu(int x, int y) {
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
 void koniec() {
     TF_LOG("case WM_DESTROY - PX");
+    PX_Naposledy_Tik();
+    PX_Obnova_Koniec();  // waits for the writes
     UVOLNI_VSETKO();
     PX_HIST_Vymaz();
+    PX_Otazky_Koniec();
     px_editor->uvolnene = true;
     px_editor->group.zivy = false;
 }
@@ -181,7 +205,11 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     case WM_TIMER:
         TIK_ANIMACIE();
+        PX_Narracia_Tik(running);
         PX_ExportPoll();
+        PX_Obnova_Tik(GetTickCount());
+        PX_Sprava_Tik(GetTickCount());
+        PX_Naposledy_Tik();
         break;
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));

@@ -2,11 +2,17 @@
 // group that holds them, pens, the new-book dialog, sounds and the timer. The widgets come
 // from the tables below; the buttons are placed by one routine that a change of the display
 // mode runs again.
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <span>
 
 #include "book/px_editor.h"
+#include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_naposledy.h"
 #include "book/px_stav.h"
+#include "book/px_stlmenie.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
@@ -42,6 +48,7 @@ struct Polozka {
     int id;
     const char8_t* text;
 };
+const int TITLE_BUTTONS_ROOM = 150;  // the frame's four title buttons at the right end
 const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
                            {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {7, u8"Info..."},    {100, u8"Koniec"}};
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
@@ -127,8 +134,6 @@ void hlavne_menu(PX_Editor& e) {
     m.zivy = true;
     m.zamknute = false;
     m.pozadie = 1;
-    m.font = e.font_menu;
-    m.sir_znaku = 12;
     napln(&m, HLAVNE);  // the first three take the placeholders' places
     m.vyska_volby = 20;
     tf_CDUI_NoVoid = true;
@@ -144,6 +149,13 @@ void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
     NACITAJ_KNIHY();
     duir_KNIHY->font = e.font_knihy;
     stlpec_s_ikonami(duir_KNIHY, 190, 85, vzhlad);
+
+    e.kos = new tf_CDUIR("duir_KOS");
+    e.kos->zivy = false;
+    e.kos->font = e.font_menu;
+    e.kos->Nastav_Konstanty(30, 32, 260, 5);
+    e.kos->max_viditelnych = 8;
+    vzhlad.Daj(e.kos);
 
     for (const Obrazky& o : OBRAZKY) {
         tf_UTL_CDUIR_THMFILE* l = *o.ciel = new tf_UTL_CDUIR_THMFILE(o.nazov);
@@ -164,6 +176,7 @@ void popupy_hlavneho(PX_Editor& e) {
 // Object-menu items 1 ... 4 open its submenus.
 void objektove_menu(PX_Editor& e) {
     for (const Menu& m : OBJEKTOVE_MENU) urob_menu(m, e.font_menu);
+    urob_menu({"dui_riadok", &e.riadok, {}}, e.font_menu);
     tf_CDUI* detail[] = {dui_setup_1, dui_setup_2, dui_setup_3, dui_setup_4};
     for (int i = 0; i < 4; ++i) dui_setup->Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
@@ -171,13 +184,29 @@ void objektove_menu(PX_Editor& e) {
 // Drawn in this order, asked in the reverse one.
 void skupina(PX_Editor& e) {
     for (const Tlacidlo& t : TLACIDLA) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
-    tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY, duir_STRANY, utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci,
-                         dui_PozGeometria, dui_setup,  dui_setup_1, dui_setup_2,      dui_setup_3,     dui_setup_4};
+    tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY,     duir_STRANY,    e.kos,       utl_duir_Pozadia,
+                         utl_duir_Kulisy,  utl_duir_Herci, dui_PozGeometria, dui_setup, dui_setup_1,
+                         dui_setup_2,      dui_setup_3,    dui_setup_4,    e.riadok};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
+}
+
+// The menu bar's items share what the frame's title buttons leave of the screen's width: 12
+// pixels a letter in the menus' font, or on a narrow screen 9 in a narrower one.
+void rozmer_listu(PX_Editor& e) {
+    tf_CDUI& bar = e.dui_M;
+    int letters = 0;
+    for (const Polozka& p : HLAVNE) letters += static_cast<int>(strlen(plat_W1250(p.text)));
+    const int items = static_cast<int>(std::size(HLAVNE));
+    const int room = tf_ScreenW - TITLE_BUTTONS_ROOM - (2 * bar.text_okraj + bar.medzera) * items - bar.medzera;
+    const bool wide = 12 * letters <= room;
+    bar.sir_znaku = wide ? 12 : 9;
+    bar.font = wide ? e.font_menu : e.font_uzky;
+    bar.zmena = true;
 }
 }  // namespace
 
 void PX_PlaceButtons(bool withLooks) {
+    rozmer_listu(*px_editor);
     for (const Tlacidlo& t : TLACIDLA) {
         tf_CTlac& b = px_editor->*t.tlac;
         const int x = poloha(t.x, tf_ScreenW, tf_ScreenCX), y = poloha(t.y, tf_ScreenH, tf_ScreenCY);
@@ -192,19 +221,21 @@ void PX_PlaceButtons(bool withLooks) {
 void CKnihaScreen::Init() {
     PX_Editor& e = *px_editor;
     PX_Uprac_docasne();
+    PX_Stlmenie_Nacitaj();
     wave_k = 10.0 * 6.28318531 / m_ScreenW;
     Do_LOAD_SRF();
 
     e.kurzor.srf = &e.rezia;
     for (int x : {10, 40, 80}) e.kurzor.EVIDUJ(x, 50);
     e.kurzor.y = 300;
-    PX_PlaceButtons(true);
     Vzhlad vzhlad(&e.rezia);
     PX_LoadDefaultBookIcon();
     e.font_menu = verdana(15, 10, 400);
+    e.font_uzky = verdana(13, 7, 400);
     e.font_knihy = verdana(20, 10, 700);
 
     hlavne_menu(e);
+    PX_PlaceButtons(true);
     zoznamy(e, vzhlad);
     popupy_hlavneho(e);
     objektove_menu(e);
@@ -214,10 +245,12 @@ void CKnihaScreen::Init() {
     outline_pens[1] = CreatePen(PS_SOLID, 3, 0x0000FF);  // dragged
     outline_pens[2] = CreatePen(PS_SOLID, 3, 0x00FFFF);  // its object menu open
 
-    e.nova_kniha = new tf_UTL_CDLG_EDIT(nullptr, plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"));
-    e.nova_kniha->SetupVisual();
-    e.group.PRIDAJ(e.nova_kniha, e.nova_kniha->rx, e.nova_kniha->ry);
-    e.nova_kniha->zivy = false;
+    for (tf_UTL_CDLG_EDIT** d : {&e.nova_kniha, &e.otazka}) {
+        *d = new tf_UTL_CDLG_EDIT(nullptr, plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"));
+        (*d)->SetupVisual();
+        e.group.PRIDAJ(*d, (*d)->rx, (*d)->ry);
+        (*d)->zivy = false;
+    }
 
     e.naraz.NAHRAJ("zvuknaraz.wav");
     e.koniec.NAHRAJ("zvukkoniec.wav");
@@ -226,4 +259,7 @@ void CKnihaScreen::Init() {
 
     speed_level = 2;
     tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    PX_Naposledy_Otvor();
+    PX_Stav_strany();
+    PX_OfferRecovery();
 }

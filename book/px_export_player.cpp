@@ -1,54 +1,17 @@
 #include "book/px_export_player.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <cstring>
 
 #include "book/pexlo.h"
-#include "framework/core/tf_fsi.h"
 #include "framework/surface/tf_display.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/backend.h"
 #include "platform/codepage.h"
-#include "platform/files.h"
 #include "platform/surface_copy.h"
 
 namespace {
-
 const struct_kniha_strana* record(int i) { return static_cast<const struct_kniha_strana*>(KS.GET(i)); }
-
-tf_UTL_CDUIR_THMFILE* list_for(char type) {
-    return type == 'p' ? utl_duir_Pozadia : type == 'k' ? utl_duir_Kulisy : type == 'h' ? utl_duir_Herci : nullptr;
-}
-
-void add_once(std::vector<std::string>* names, const std::string& name) {
-    for (const std::string& n : *names)
-        if (n == name) return;
-    names->push_back(name);
-}
-
-// The page reader passes over names its book's lists lack without a word: they are found
-// here, with the pictures that are listed but could not be read.
-void find_missing(const char* page_path, std::vector<std::string>* missing) {
-    if (FILE* f = plat_fopen(page_path, "rt")) {
-        char line[512];
-        while (fgets(line, sizeof line, f)) {
-            tf_UTL_CDUIR_THMFILE* list = list_for(line[0]);
-            const char* name = line + 1;
-            while (*name && isspace(static_cast<unsigned char>(*name))) ++name;
-            const size_t n = strcspn(name, " \t\r\n");
-            const std::string picture(name, n);
-            if (list && n > 0 && !list->VratVolbu__podla_textu(picture.c_str())) add_once(missing, picture);
-        }
-        fclose(f);
-    }
-    if (background_path && !background_surface->lpDDS) add_once(missing, tf_FSI_Vystrihni_meno(background_path));
-    for (int i = 0; i < REG.count; ++i)
-        if (const CHerec* o = REG_Objekt(i); o && o->srf && !o->srf->lpDDS && o->srf->subor_nazov)
-            add_once(missing, tf_FSI_Vystrihni_meno(o->srf->subor_nazov));
-}
-
 }  // namespace
 
 PX_Player::PX_Player(int screen_w, int screen_h, int out_w, int out_h)
@@ -98,6 +61,7 @@ bool PX_Player::Open_book(const char* book_path) {
     for (int i = 0; i < KS.count; ++i)
         if (plat_Cp1250EqualNoCase(record(i)->book_path, book_path)) {
             VOLBA_KNIHY(record(i)->book_id, false);
+            PX_Plocha_Velkost(tf_ScreenW, tf_ScreenH);  // the size asked for, whatever the book says
             return true;
         }
     return false;
@@ -111,8 +75,7 @@ std::vector<PX_Player::Page> PX_Player::Pages() const {
 }
 
 bool PX_Player::Load(const char* page_path, std::vector<std::string>* missing) {
-    if (!RELOAD_REG(page_path)) return false;
-    if (missing) find_missing(page_path, missing);
+    if (!RELOAD_REG(page_path, missing)) return false;
     // Every export of a page plays the same: the generator from its start, nothing held.
     PX_srand(1);
     running = true;

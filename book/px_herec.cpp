@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "book/px_anim.h"
+#include "book/px_plocha.h"
 #include "book/px_stav.h"
 #include "framework/surface/tf_display.h"
 
@@ -65,7 +66,7 @@ void CHerec::AKTIVUJ() {
     if (motion != PX_MOTION_HORIZONTAL && motion != PX_MOTION_WAVE) fy += vy;
 
     const int w = AktSIR(), h = AktVYS();
-    const int W = tf_ScreenW, H = tf_ScreenH;
+    const int W = PX_Strana_sir(), H = PX_Strana_vys();
     bool hit = false;
     if (edge == PX_EDGE_BOUNCE) {
         if (fx > W - w) {

@@ -1,14 +1,18 @@
-// The undo history: steps of whole-page snapshots, a position among them, and the step at
-// which the page is the saved one.
+// The undo history: for every page, steps of whole-page snapshots, a position among them and
+// the step at which the page is the saved one; the bounds count the steps of all pages.
 #include "book/px_historia.h"
 
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <iterator>
+#include <map>
 #include <optional>
+#include <string>
 
 #include "book/px_editor_cmd.h"
 #include "book/px_snimka.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "platform/codepage.h"
 
@@ -24,6 +28,7 @@ const char8_t* const WHAT[] = {
     u8"zmena kolízie",
     u8"zmena animácie",
     u8"zmena geometrie pozadia",
+    u8"obnovenie neuložených zmien",
     u8"spustenie animácie",
 };
 static_assert(std::size(WHAT) == PX_UPRAVA_SPUSTENIE + 1);
@@ -31,36 +36,64 @@ static_assert(std::size(WHAT) == PX_UPRAVA_SPUSTENIE + 1);
 struct Krok {
     PX_Uprava uprava;
     PX_SnimkaPtr pred, po;
+    unsigned long poradie = 0;  // across all pages: the smallest goes first past a bound
 };
 
 struct Historia {
     std::deque<Krok> kroky;
-    size_t pos = 0;               // steps done; those from here on can be redone
-    long ulozene = 0;             // the saved page is the one after this many steps; -1: none kept
+    size_t pos = 0;                // steps done; those from here on can be redone
+    long ulozene = 0;              // the saved page is the one after this many steps; -1: none kept
     std::optional<Krok> otvoreny;  // recorded, its edit under way
-    PX_SnimkaPtr posledny;        // the page last taken or restored: the next one shares with it
+    PX_SnimkaPtr posledny;         // the page last taken or restored: the next one shares with it
 };
 
-// Made on first use and freed by PX_HIST_Vymaz: it holds surfaces, so it must not outlive the
-// editor to the program's end, where the display goes first.
-Historia* history = nullptr;
+// Made on first use and freed by PX_HIST_Vymaz: they hold surfaces, so they must not outlive
+// the editor to the program's end, where the display goes first.
+struct Historie {
+    std::map<std::string, Historia> stran;
+    std::string aktualna;  // the key of the page shown
+    unsigned long dalsie_poradie = 0;
+    int krokov = 0;
+};
+Historie* all = nullptr;
+
+Historie& the_all() {
+    if (!all) all = new Historie;
+    return *all;
+}
 
 Historia& the_history() {
-    if (!history) {
-        history = new Historia;
-        history->ulozene = dirty ? -1 : 0;
-    }
-    return *history;
+    Historie& a = the_all();
+    auto [it, made] = a.stran.try_emplace(a.aktualna);
+    if (made) it->second.ulozene = dirty ? -1 : 0;
+    return it->second;
 }
 
 const PX_SnimkaPtr& take_page(Historia& h) { return h.posledny = PX_Snimka_Zachyt(h.posledny.get()); }
 
-void trim(Historia& h) {
-    while (h.kroky.size() > size_t(PX_HIST_MAX_STEPS) || (h.kroky.size() > 1 && PX_HIST_Pamat() > PX_HIST_MAX_BYTES)) {
-        h.kroky.pop_front();
-        --h.pos;
-        h.ulozene = h.ulozene > 0 ? h.ulozene - 1 : -1;
-    }
+void drop_front(Historia& h) {
+    h.kroky.pop_front();
+    --h.pos;
+    h.ulozene = h.ulozene > 0 ? h.ulozene - 1 : -1;
+    --all->krokov;
+}
+
+// The page whose first step is the oldest of all; null when no page has one.
+Historia* oldest() {
+    Historia* found = nullptr;
+    for (auto& [key, h] : all->stran)
+        if (!h.kroky.empty() && (!found || h.kroky.front().poradie < found->kroky.front().poradie)) found = &h;
+    return found;
+}
+
+void trim() {
+    while (all->krokov > 1 && (all->krokov > PX_HIST_MAX_STEPS || PX_HIST_Pamat() > PX_HIST_MAX_BYTES))
+        if (Historia* h = oldest()) drop_front(*h);
+}
+
+void erase_steps(Historia& h, size_t from) {
+    all->krokov -= static_cast<int>(h.kroky.size() - from);
+    h.kroky.erase(h.kroky.begin() + long(from), h.kroky.end());
 }
 
 // The edit under way is over: it becomes a step when it changed the page, and a new step
@@ -71,16 +104,18 @@ bool settle(Historia& h) {
     h.otvoreny.reset();
     k.po = take_page(h);
     if (PX_Snimka_Rovnake(*k.po, *k.pred)) return true;
-    h.kroky.erase(h.kroky.begin() + long(h.pos), h.kroky.end());
+    erase_steps(h, h.pos);
     if (h.ulozene > long(h.pos)) h.ulozene = -1;
+    k.poradie = all->dalsie_poradie++;
     h.kroky.push_back(std::move(k));
     ++h.pos;
-    trim(h);
+    ++all->krokov;
+    trim();
     return true;
 }
 
 void say(const char8_t* direction, const char8_t* what) {
-    snprintf(status_text, sizeof status_text, "%s: %s", plat_W1250(direction), plat_W1250(what));
+    PX_Oznam((std::string(plat_W1250(direction)) + ": " + plat_W1250(what)).c_str());
 }
 
 // Common to undo and redo: nothing while a drag is under way, the object menu closes, and the
@@ -98,6 +133,17 @@ void show(Historia& h, const Krok& k, const PX_SnimkaPtr& page, const char8_t* d
     h.posledny = page;
     dirty = long(h.pos) != h.ulozene;
     say(direction, WHAT[k.uprava]);
+}
+
+// The key is the page's own, or that of a page in the folder `key`.
+bool under(const std::string& s, const char* key) {
+    const size_t n = strlen(key);
+    return s.compare(0, n, key) == 0 && (s.size() == n || (n > 0 && s[n] == '\\'));
+}
+
+void forget(std::map<std::string, Historia>::iterator it) {
+    all->krokov -= static_cast<int>(it->second.kroky.size());
+    all->stran.erase(it);
 }
 }  // namespace
 
@@ -125,16 +171,54 @@ void PX_Redo() {
 }
 
 void PX_HIST_Ulozene() {
-    if (!history) return;
-    settle(*history);
-    if (!dirty) history->ulozene = long(history->pos);
+    if (!all) return;
+    Historia& h = the_history();
+    settle(h);
+    if (!dirty) h.ulozene = long(h.pos);
+}
+
+void PX_HIST_Strana(const char* key) {
+    Historie& a = the_all();
+    if (auto it = a.stran.find(a.aktualna); it != a.stran.end()) settle(it->second);
+    a.aktualna = key ? key : "";
+    auto it = a.stran.find(a.aktualna);
+    if (it != a.stran.end() && (a.aktualna.empty() || it->second.ulozene != long(it->second.pos))) forget(it);
+}
+
+void PX_HIST_Premenuj(const char* from, const char* to) {
+    if (!all || !from || !to) return;
+    std::map<std::string, Historia> moved;
+    for (auto it = all->stran.begin(); it != all->stran.end();) {
+        if (!under(it->first, from)) {
+            ++it;
+            continue;
+        }
+        moved[to + it->first.substr(strlen(from))] = std::move(it->second);
+        it = all->stran.erase(it);
+    }
+    for (auto& [key, h] : moved) all->stran[key] = std::move(h);
+    if (under(all->aktualna, from)) all->aktualna = to + all->aktualna.substr(strlen(from));
+}
+
+void PX_HIST_Zabudni(const char* key) {
+    if (!all || !key) return;
+    for (auto it = all->stran.begin(); it != all->stran.end();) {
+        auto next = std::next(it);
+        if (under(it->first, key)) forget(it);
+        it = next;
+    }
 }
 
 void PX_HIST_Vymaz() {
-    delete history;
-    history = nullptr;
+    delete all;
+    all = nullptr;
 }
 
-int PX_HIST_Krokov() { return history ? static_cast<int>(history->kroky.size()) : 0; }
+int PX_HIST_Krokov() { return all ? all->krokov : 0; }
 
-size_t PX_HIST_Pamat() { return history ? PX_Snimka_Pamat() + history->kroky.size() * sizeof(Krok) : 0; }
+size_t PX_HIST_Pamat() {
+    if (!all) return 0;
+    size_t steps = 0;
+    for (const auto& [key, h] : all->stran) steps += h.kroky.size() * sizeof(Krok) + key.size();
+    return PX_Snimka_Pamat() + steps;
+}

@@ -1,6 +1,7 @@
 // The author's undo and redo. Each edit of the shown page is a step: the page is taken just
 // before the edit, and the page after it when the next step begins or an undo comes, so a
-// step also holds what playback did meanwhile. Showing another page starts afresh.
+// step also holds what playback did meanwhile. Every page keeps its own steps for the whole
+// run, so an edit saved on leaving the page can still be taken back on coming back.
 #pragma once
 #include <cstddef>
 
@@ -16,12 +17,14 @@ enum PX_Uprava {
     PX_UPRAVA_OKRAJ,
     PX_UPRAVA_TEMPO,
     PX_UPRAVA_GEOMETRIA,
+    PX_UPRAVA_OBNOVA,     // changes a crash had left unsaved, brought back
     PX_UPRAVA_SPUSTENIE,  // playback started: undone, the page stands as it was before
 };
 
-// The oldest steps go first past either bound; the last step always stays.
-constexpr int PX_HIST_MAX_STEPS = 200;
-constexpr size_t PX_HIST_MAX_BYTES = size_t(16) << 20;
+// The bounds hold for all pages together: past either, the oldest step of any page goes
+// first; the last step always stays.
+constexpr int PX_HIST_MAX_STEPS = 1000;
+constexpr size_t PX_HIST_MAX_BYTES = size_t(64) << 20;
 
 // Just before an edit of the shown page. An edit that changes nothing leaves no step, and the
 // steps to redo stay.
@@ -32,8 +35,18 @@ void PX_HIST_Zaznam(PX_Uprava uprava);
 // After a save: when it succeeded, the page as it stands is the saved one, and `dirty` is
 // clear whenever undo or redo comes back to it.
 void PX_HIST_Ulozene();
-// Every step forgotten: another page is shown, or the editor ends.
+// The page `key` (its file's path; "" for a new page not yet saved) is about to be shown in
+// place of the page shown now, whose edit under way ends here. Its steps go on when they
+// ended at the page its file holds; otherwise, and always for a new page, they start afresh.
+void PX_HIST_Strana(const char* key);
+// The steps of the page `from`, or of the pages in the folder `from`, belong to `to` instead:
+// a new page saved under its file's name, a book renamed.
+void PX_HIST_Premenuj(const char* from, const char* to);
+// The steps of the page `key`, or of the pages in the folder `key`, are forgotten: a page or a
+// book deleted.
+void PX_HIST_Zabudni(const char* key);
+// Every step of every page forgotten: the editor ends.
 void PX_HIST_Vymaz();
-// The steps kept (to undo and to redo) and the bytes they hold.
+// The steps kept (to undo and to redo) for all pages, and the bytes they hold.
 int PX_HIST_Krokov();
 size_t PX_HIST_Pamat();

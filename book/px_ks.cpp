@@ -5,14 +5,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <set>
 #include <string>
 
+#include "book/px_narracia.h"
+#include "book/px_nastavenia.h"
+#include "book/px_plocha.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_dbmp.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_polchlo.h"
@@ -25,6 +31,7 @@ const char SRC[] = "PX_KS";
 const char BOOKS_DIR[] = "..\\";
 const char TEMPLATE_DIR[] = ".\\KNIHA_DEFNEW";
 const size_t PREFIX = 6;  // "KNIHA_"
+const char NEW_PREFIX[] = ".pexlo-new-";  // a book (or, from the launcher, a starter entry) being copied
 
 struct_kniha_strana* zaznam(int i) { return static_cast<struct_kniha_strana*>(KS.GET(i)); }
 
@@ -94,19 +101,37 @@ void nahraj_ikony(int book) {
     }
 }
 
-// Ids follow the listing, so a new book listed before the current one shifts its id: the
-// current book is found again by its folder.
-void najdi_znova_aktualnu(const std::string& path) {
+// The path of the page the editor shows (or, on a new page, of the page before it), or "".
+std::string cesta_strany() {
+    const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page == PX_NEW_PAGE ? prev_page : current_page);
+    return ks ? ks->page_path : "";
+}
+
+// Ids follow the listing, so a book or page listed before the current one shifts its id: the
+// current book and page are found again by their paths. A page no longer there leaves
+// current_page -1 (what it showed stays for the caller to replace); a book no longer there,
+// no book.
+void najdi_znova_aktualnu(const std::string& book_path, const std::string& page_path) {
     const int old = current_book;
     current_book = -1;
-    for (int i = 0; i < KS.count && !path.empty(); ++i)
-        if (path == zaznam(i)->book_path) {
-            current_book = zaznam(i)->book_id;
-            break;
-        }
-    if (old != -1 && current_book == -1) {
+    int page = -1;
+    for (int i = 0; i < KS.count && !book_path.empty(); ++i) {
+        if (book_path == zaznam(i)->book_path) current_book = zaznam(i)->book_id;
+        if (book_path == zaznam(i)->book_path && page_path == zaznam(i)->page_path) page = zaznam(i)->page_id;
+    }
+    if (old == -1) return;
+    if (current_book == -1) {
         current_page = -1;
         next_page = prev_page = 0;
+    } else if (current_page == PX_NEW_PAGE) {
+        // When its page before went, it comes after the book's last page instead.
+        int last = 0;
+        for (int i = 0; i < KS.count; ++i)
+            if (zaznam(i)->book_id == current_book) last = std::max(last, zaznam(i)->page_id);
+        prev_page = page != -1 ? page : last;
+    } else {
+        current_page = page;
+        PX_Susedia(current_page);
     }
 }
 
@@ -119,6 +144,13 @@ void nahraj_zoznam(tf_UTL_CDUIR_THMFILE* list, const char* book_path, const char
     const std::string path = std::string(book_path) + sub;
     TF_LOG(tag, path.c_str());
     if (list) list->XRELOAD(path.c_str(), false);
+}
+
+// The pages of the book are composed at its page size, and its waves fit it.
+void nastav_stranu(const char* book_path) {
+    const PX_Nastavenia n = PX_Nacitaj_nastavenia(book_path);
+    PX_Plocha_Velkost(n.sir, n.vys);
+    wave_k = 10.0 * 6.28318531 / n.sir;
 }
 
 template <class T>
@@ -164,7 +196,7 @@ struct_kniha_strana::~struct_kniha_strana() {
 }
 
 tf_CIcon* PX_Nahraj_nahlad(const char* path) {
-    if (!tf_FSI_Existuje_sub(path)) return nullptr;
+    if (!tf_FSI_Existuje_sub(path) || !tf_BMP_Je_nahlad(path)) return nullptr;
     // A thumbnail is a picture of the screen: none of its colours is see-through.
     const tf_CIconTransparency opaque(0);
     auto* icon = new tf_CIcon(path);
@@ -186,7 +218,7 @@ bool PX_Nastav_cestu_nahladu(const char* page_path) {
 
 void NACITAJ_KNIHY() {
     const struct_kniha_strana* current = prvy_v_knihe(current_book);
-    const std::string current_path = current ? current->book_path : "";
+    const std::string current_path = current ? current->book_path : "", page_path = cesta_strany();
     if (duir_KNIHY && duir_KNIHY->CountR() > 0) duir_KNIHY->VYMAZ();
     // The pages list borrows the records' icons: it goes before they do.
     if (duir_STRANY) {
@@ -207,13 +239,15 @@ void NACITAJ_KNIHY() {
         nacitaj_strany(i, book_path, name.c_str());
     }
     books.UVOLNI_char();
-    najdi_znova_aktualnu(current_path);
+    najdi_znova_aktualnu(current_path, page_path);
 
     if (!duir_KNIHY) return;
-    duir_KNIHY->PRIDAJ(PX_ID_NEW_BOOK, plat_W1250(u8"Nová kniha"));
-    duir_KNIHY->PRIDAJ(PX_ID_CLOSE_BOOKS, plat_W1250(u8"Zavrieť"));
-    for (int r = 0; duir_STRANY && r < duir_KNIHY->CountR() - 1; ++r)
+    // Each book row opens its pages; the trash row opens the trash, which the editor fills.
+    for (int r = 0; duir_STRANY && r < duir_KNIHY->CountR(); ++r)
         duir_KNIHY->Eviduj_Master_Detail_popupR__indexovo(r, duir_STRANY);
+    duir_KNIHY->PRIDAJ(PX_ID_NEW_BOOK, plat_W1250(u8"Nová kniha"));
+    duir_KNIHY->PRIDAJ(PX_ID_TRASH, plat_W1250(u8"Kôš"));
+    duir_KNIHY->PRIDAJ(PX_ID_CLOSE_BOOKS, plat_W1250(u8"Zavrieť"));
 }
 
 struct_kniha_strana* NAJDI_KS(int book, int page) {
@@ -249,6 +283,7 @@ void VOLBA_KNIHY(int book, bool first_page) {
         TF_LOG("ID knihy", book);
         return;
     }
+    nastav_stranu(ks->book_path);
     nahraj_zoznam(utl_duir_Pozadia, ks->book_path, "\\Pozadia", "Reload P");
     nahraj_zoznam(utl_duir_Kulisy, ks->book_path, "\\Kulisy", "Reload K");
     nahraj_zoznam(utl_duir_Herci, ks->book_path, "\\Herci", "Reload H");
@@ -258,54 +293,76 @@ void VOLBA_KNIHY(int book, bool first_page) {
     if (first_page) VOLBA_STRANY(book, ks->page_id);
 }
 
+bool PX_Platny_nazov_knihy(const char* name) {
+    if (name && *name && bezpecny_nazov(name)) return true;
+    TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
+    TF_LOG("nazov:", name ? name : "");
+    PX_Chyba(plat_W1250(name && *name ? u8"[Názov knihy nesmie obsahovať / \\ : * ? \" < > |]" : u8"[Kniha potrebuje názov]"));
+    return false;
+}
+
 bool NOVA_KNIHA(const char* name) {
-    if (!name || !*name || !bezpecny_nazov(name)) {
-        TF_LOG(TF_LOG_ERR, "Nepovoleny nazov knihy!");
-        TF_LOG("nazov:", name ? name : "");
-        return false;
-    }
+    if (!PX_Platny_nazov_knihy(name)) return false;
     char target[MAX_PATH];
     if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
         TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
         TF_LOG("nazov:", name);
+        PX_Chyba(plat_W1250(u8"[Názov knihy je pridlhý]"));
         return false;
     }
     if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
         TF_LOG(TF_LOG_ERR, "Nexistencia sablony novej knihy!");
         TF_LOG("Adresar:", TEMPLATE_DIR);
+        PX_Chyba(plat_W1250(u8"[Chýba šablóna novej knihy]"));
         return false;
     }
     if (tf_FSI_ExistsFolder(target)) {
         TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Kniha s týmto názvom už existuje]"));
         return false;
     }
-    if (!CreateDirectoryA(target, nullptr)) {
-        TF_LOG(TF_LOG_ERR, "Adresar knihy sa nepodarilo vytvorit");
-        TF_LOG("Adresar:", target);
-        return false;
-    }
+    // Filled beside the books under a name of its own and renamed into place when whole, so a
+    // kill during the copy leaves no half book; the next start removes what it left.
+    const std::string temp = std::string(BOOKS_DIR) + plat_ProcessPrefix(NEW_PREFIX) + "kniha";
     int failures = 0;
-    if (tf_FSI_SynchroFolders(TEMPLATE_DIR, target, &failures) != 0 || failures > 0) {
-        // A book copied in part would be listed without what it lacks: none at all instead.
-        tf_FSI_Zmaz_strom(target);
+    const bool copied = CreateDirectoryA(temp.c_str(), nullptr) &&
+                        tf_FSI_SynchroFolders(TEMPLATE_DIR, temp.c_str(), &failures) == 0 && failures == 0;
+    if (!copied || !MoveFileExA(temp.c_str(), target, 0)) {
+        tf_FSI_Zmaz_strom(temp.c_str());
         TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
         TF_LOG("Adresar:", target);
+        PX_Chyba(plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
         return false;
     }
     return true;
+}
+
+void PX_Kniha_presunuta(const char* from, const char* to) {
+    const size_t n = strlen(from);
+    auto move = [&](char*& text) {
+        if (!text || strncmp(text, from, n) != 0 || (text[n] != '\0' && text[n] != '\\')) return;
+        char* moved = strdup((std::string(to) + (text + n)).c_str());
+        free(text);
+        text = moved;
+    };
+    for (int i = 0; i < KS.count; ++i) {
+        move(zaznam(i)->book_path);
+        move(zaznam(i)->page_path);
+    }
+    move(background_path);
+    NACITAJ_KNIHY();
+    if (current_book != -1) VOLBA_KNIHY(current_book, false);
 }
 
 void PX_Nova_kniha_zadana(const char* text) {
     TF_LOG("Zadany nazov:", text ? text : "");
     if (!text || !*text) {
         TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
+        PX_Chyba(plat_W1250(u8"[Kniha potrebuje názov]"));
         return;
     }
-    if (!NOVA_KNIHA(text)) {
-        snprintf(status_text, sizeof status_text, "%s", plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
-        return;
-    }
+    if (!NOVA_KNIHA(text)) return;
     NACITAJ_KNIHY();
     const int id = NAJDI_KNIHU(text);
     if (id > -1) VOLBA_KNIHY(id, true);
@@ -313,6 +370,8 @@ void PX_Nova_kniha_zadana(const char* text) {
 
 void PX_Uprac_docasne() {
     int removed = plat_RemoveWriteTemporaries(".") + plat_RemoveWriteTemporaries(BOOKS_DIR);
+    for (const char* dir : {".", BOOKS_DIR}) removed += plat_RemoveLeftovers(dir, NEW_PREFIX);
+    removed += plat_RemoveLeftovers(".", PX_EXPORT_PREFIX);
     tf_CARRE books(0, 0, 2);
     tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books);
     for (int i = 0; i < books.count; ++i) {
@@ -337,6 +396,7 @@ void UVOLNI_VSETKO() {
         znic_zoznam(*menu);
     znic(default_book_icon);
     VYMAZ_REG();
+    PX_Narracia_Vymaz();  // the devices close before the output goes
     znic_zaznamy();
     for (HPEN& pen : outline_pens) {
         if (pen) DeleteObject(pen);

@@ -33,24 +33,45 @@ void VOLBA_STRANY(int book, int page);
 void NOVA_STRANA(int page);
 // False when the page could not be saved (the status line says so).
 bool ULOZ_STRANU();
+// The shown page saved now, its thumbnail drawn from the page itself (not from a frame with
+// the editor's controls), and the undo history told; false when it could not be saved.
+bool PX_Uloz_teraz();
+// Before the author leaves the shown page: its changes saved now. True when nothing is left
+// unsaved; false when the save failed (the page keeps its changes, the status line says so),
+// and the leaving stops.
+bool PX_Uloz_zmeny();
 // The frame's thumbnail step: after the page is drawn, before the editor's controls.
 void PX_Obnov_nahlad();
 // False (logged, nothing made) for a missing template, an existing book of that name, or a
 // name that is empty or would leave the books folder.
 bool NOVA_KNIHA(const char* name);
+// A name a book's folder can take: not empty, one folder beside the others (logged when not).
+bool PX_Platny_nazov_knihy(const char* name);
+// A book's folder was renamed: the catalogue is built again, the shown book and page stay shown
+// and their paths (the background's too) lead into the new folder.
+void PX_Kniha_presunuta(const char* from, const char* to);
 // The new-book dialog's text: make the book, rebuild the catalogue and show its first page.
 void PX_Nova_kniha_zadana(const char* text);
-// At start: removes the temporaries that writes cut short (a crash, a kill) left beside the
-// files the program writes (here, the books folder, each book and its picture folders).
+// At start: removes what processes that are gone left behind (a crash, a kill): the temporaries
+// of writes cut short beside the files the program writes (here, the books folder, each book
+// and its picture folders), books half copied, and the copies of pages being exported.
+// Another editor's, still running, stay.
 void PX_Uprac_docasne();
 void UVOLNI_VSETKO();
 
+// The copy of a page pexlo-export plays is named by this and the editor's process.
+#define PX_EXPORT_PREFIX ".pexlo-export-"
+
 // Shared by the catalogue's two files.
+// next_page and prev_page for the page shown.
+void PX_Susedia(int page);
+// The status line's own text: the book and page shown, a new page, or where to begin.
+void PX_Stav_strany();
 // The thumbnail at `path` as a page icon (its own colours, no transparency), or null when it
 // cannot be loaded.
 tf_CIcon* PX_Nahraj_nahlad(const char* path);
 // The page file's thumbnail name into thumbnail_path; false when it does not fit.
 bool PX_Nastav_cestu_nahladu(const char* page_path);
-// The back buffer, the whole screen fitted into the page list's thumbnail box, written to
-// thumbnail_path; false (logged) when it could not be written.
+// The page as last drawn (px_plocha.h), whole, fitted into the page list's thumbnail box,
+// written to thumbnail_path; false (logged) when it could not be written.
 bool PX_Zapis_nahlad();

@@ -5,9 +5,13 @@
 #include <cstring>
 #include <string>
 
+#include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
+#include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
@@ -16,30 +20,24 @@
 #include "framework/surface/tf_display.h"
 #include "framework/surface/tf_icon.h"
 #include "platform/codepage.h"
+#include "platform/files.h"
 
 namespace {
 const char SRC[] = "PX_KS";
 const int THUMB_W = 100, THUMB_H = 50;
 
+// The shown page's file as it was loaded or last saved: a file another editor changed since
+// is not overwritten.
+std::string verzia_zobrazenej;
+
 void klik() {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
 }
 
-void susedia(int page) {
-    next_page = NAJDI_KS(current_book, page + 1) ? page + 1 : 0;
-    prev_page = page >= 2 && NAJDI_KS(current_book, page - 1) ? page - 1 : 0;
-}
-
-void stav_strany(const struct_kniha_strana* ks) {
-    snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
-}
-
-// Nothing was written: the page keeps its changes and the status line says so.
-bool neulozene(const char* book_name) {
+// Nothing was written: the page keeps its changes and the author is told.
+bool neulozene() {
     dirty = true;
-    snprintf(status_text, sizeof status_text, "kniha: %s  %s", book_name,
-             plat_W1250(u8"[Chyba: stranu sa nepodarilo uložiť!]"));
-    TF_LOG(status_text);
+    PX_Chyba(plat_W1250(u8"[Chyba: stranu sa nepodarilo uložiť!]"));
     return false;
 }
 
@@ -67,11 +65,12 @@ bool uloz_novu() {
     const struct_kniha_strana* prev = NAJDI_KS(current_book, prev_page);
     if (!prev) {
         TF_LOG(TF_LOG_ERR, "pks_PREV == NULL !");
-        return neulozene("");
+        return neulozene();
     }
     std::string path;
     const int number = volne_cislo(prev->book_path, prev_page + 1, &path);
-    if (!SAVE_REG(path.c_str())) return neulozene(prev->book_name);
+    if (!SAVE_REG(path.c_str()) || !PX_Narracia_Uloz(path.c_str())) return neulozene();
+    verzia_zobrazenej = plat_FileVersion(path.c_str());
 
     // The new page goes behind the book's last one, whatever number its file took, so that
     // ids stay 1 ... n in list order.
@@ -82,22 +81,58 @@ bool uloz_novu() {
     KS.Add(ks);
 
     current_page = ks->page_id;
-    susedia(current_page);
-    stav_strany(ks);
-    TF_LOG(status_text);
+    PX_Susedia(current_page);
+    PX_Stav_strany();
     NAPLN_STRANY(current_book, true);
+    PX_HIST_Premenuj("", ks->page_path);
     thumbnail_request = true;
     dirty = false;
     return true;
 }
+// The page's file was changed or removed meanwhile (another editor on the same library): the
+// author's page goes behind the book's last one instead, and the status line says so.
+bool uloz_namiesto(const struct_kniha_strana* ks) {
+    TF_LOG("ULOZ_STRANU: subor strany sa medzitym zmenil, ukladam ako novu", ks->page_path);
+    const std::string old_name = ks->page_name, old_path = ks->page_path;
+    PX_HIST_Premenuj(old_path.c_str(), "");
+    prev_page = posledna_v_knihe(current_book)->page_id;
+    current_page = PX_NEW_PAGE;
+    if (!uloz_novu()) return false;
+    const struct_kniha_strana* now = NAJDI_KS(current_book, current_page);
+    PX_Chyba((plat_W1250(u8"Strana ") + old_name + plat_W1250(u8" sa medzitým zmenila inde, uložené ako strana ") +
+              (now ? now->page_name : ""))
+                 .c_str());
+    return true;
+}
 }  // namespace
 
+void PX_Stav_strany() {
+    const bool nova = current_page == PX_NEW_PAGE;
+    const struct_kniha_strana* ks = NAJDI_KS(current_book, nova ? prev_page : current_page);
+    if (nova)
+        snprintf(status_text, sizeof status_text, "%s%s  %s", ks ? "kniha: " : "         ", ks ? ks->book_name : "",
+                 plat_W1250(u8"[Nová strana]"));
+    else if (ks)
+        snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
+    else
+        snprintf(status_text, sizeof status_text, "%s",
+                 KS.count == 0 ? plat_W1250(u8"Začnite tu: Knihy... → Nová kniha") : plat_W1250(u8"Knihy... → vyberte knihu a stranu"));
+    TF_LOG(status_text);
+}
+
+void PX_Susedia(int page) {
+    next_page = NAJDI_KS(current_book, page + 1) ? page + 1 : 0;
+    prev_page = page >= 2 && NAJDI_KS(current_book, page - 1) ? page - 1 : 0;
+}
+
 bool PX_Zapis_nahlad() {
-    if (tf_lpDDSBack && thumbnail_path[0] &&
-        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, tf_lpDDSBack, true, THUMB_W, THUMB_H, thumbnail_path))
+    IDirectDrawSurface* page = PX_Plocha_Povrch(tf_lpDDSBack);
+    if (page && thumbnail_path[0] &&
+        tf_BMP_VYTVOR_BMP_0_zoSRF_doFILE__stretch(tf_lpDD, page, true, THUMB_W, THUMB_H, thumbnail_path))
         return true;
     TF_LOG(TF_LOG_ERR, "Nahlad strany sa nepodarilo zapisat");
     TF_LOG("subor:", thumbnail_path);
+    PX_Chyba(plat_W1250(u8"[Chyba: obrázok strany pre zoznam sa nepodarilo uložiť]"));
     return false;
 }
 
@@ -115,12 +150,14 @@ void VOLBA_STRANY(int book, int page) {
     }
     // A thumbnail still due belongs to the page being left; the next frame shows this one.
     thumbnail_request = false;
+    PX_HIST_Strana(ks->page_path);
     current_page = page;
-    stav_strany(ks);
-    TF_LOG(status_text);
+    PX_Stav_strany();
     RELOAD_REG(ks->page_path);
+    verzia_zobrazenej = plat_FileVersion(ks->page_path);
+    PX_Narracia_Nahraj(ks->page_path);
     dirty = false;
-    susedia(page);
+    PX_Susedia(page);
 }
 
 void NOVA_STRANA(int page) {
@@ -129,16 +166,13 @@ void NOVA_STRANA(int page) {
     prev_page = page;
     current_page = PX_NEW_PAGE;
     next_page = 0;
-    const char* marker = plat_W1250(u8"[Nová strana]");
-    if (const struct_kniha_strana* ks = NAJDI_KS(current_book, page))
-        snprintf(status_text, sizeof status_text, "kniha: %s  %s", ks->book_name, marker);
-    else
-        snprintf(status_text, sizeof status_text, "         %s", marker);
-    TF_LOG(status_text);
+    PX_Stav_strany();
+    PX_HIST_Strana("");
     VYMAZ_REG();
     free(background_path);
     background_path = nullptr;
     PRIPRAV_POZADIE(true);
+    PX_Narracia_Vymaz();
     dirty = false;
 }
 
@@ -147,14 +181,26 @@ bool ULOZ_STRANU() {
     const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
     if (!ks) {
         TF_LOG(TF_LOG_ERR, "pks == NULL !");
-        return neulozene("");
+        return neulozene();
     }
-    if (!SAVE_REG(ks->page_path)) return neulozene(ks->book_name);
-    stav_strany(ks);  // clears an earlier failure's message
+    if (plat_FileVersion(ks->page_path) != verzia_zobrazenej) return uloz_namiesto(ks);
+    if (!SAVE_REG(ks->page_path) || !PX_Narracia_Uloz(ks->page_path)) return neulozene();
+    verzia_zobrazenej = plat_FileVersion(ks->page_path);
+    PX_Stav_strany();  // clears an earlier failure's message
     thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);
     dirty = false;
     return true;
 }
+
+bool PX_Uloz_teraz() {
+    ZOBRAZ_STRANU(PX_Plocha_Povrch(tf_lpDDSBack));
+    const bool ok = ULOZ_STRANU();
+    PX_Obnov_nahlad();
+    PX_HIST_Ulozene();
+    return ok;
+}
+
+bool PX_Uloz_zmeny() { return !dirty || current_book == -1 || current_page == -1 || PX_Uloz_teraz(); }
 
 void PX_Obnov_nahlad() {
     if (!thumbnail_request) return;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "book/px_herec.h"
+#include "book/px_plocha.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
@@ -37,20 +38,20 @@ bool covers(IDirectDrawSurface* back) {
     const bool opaque = background_surface->TC == 0;
     DDSURFACEDESC desc = {};
     desc.dwSize = sizeof desc;
-    const bool screen_sized = back->GetSurfaceDesc(&desc) == DD_OK && desc.dwWidth <= DWORD(tf_ScreenW) &&
-                              desc.dwHeight <= DWORD(tf_ScreenH);
+    const bool screen_sized = back->GetSurfaceDesc(&desc) == DD_OK && desc.dwWidth <= DWORD(PX_Strana_sir()) &&
+                              desc.dwHeight <= DWORD(PX_Strana_vys());
     if (background_mode == PX_BG_TILE) return opaque && screen_sized;
     const bool part = background_mode == PX_BG_SIMPLE || background_mode == PX_BG_CENTER;
     return part && opaque && screen_sized && background_dst.x == 0 && background_dst.y == 0 &&
-           background_src.right - background_src.left >= tf_ScreenW &&
-           background_src.bottom - background_src.top >= tf_ScreenH;
+           background_src.right - background_src.left >= PX_Strana_sir() &&
+           background_src.bottom - background_src.top >= PX_Strana_vys();
 }
 
 // Whole pictures from the top left; the last column and row show only what fits. Only the
 // first row of pictures is drawn picture by picture: every later one is a copy of the whole
 // row of pictures above it, which takes one long copy per line instead of one per picture.
 void draw_tiles(IDirectDrawSurface* back, tf_CDas_Surface* s) {
-    const int W = tf_ScreenW, H = tf_ScreenH;
+    const int W = PX_Strana_sir(), H = PX_Strana_vys();
     const int first = std::min(s->vys, H);
     for (int left = 0; left < W; left += s->sir) s->Zobraz_Rect(back, left, 0, RECT{0, 0, std::min(s->sir, W - left), first});
     for (int top = first; top < H; top += s->vys) {
@@ -74,7 +75,7 @@ void PRIPRAV_POZADIE(bool load) {
         background_surface->NAHRAJ_SURFACE(background_path);
     }
     if (!has_picture()) return;
-    const int W = tf_ScreenW, H = tf_ScreenH;
+    const int W = PX_Strana_sir(), H = PX_Strana_vys();
     const int bw = background_surface->sir, bh = background_surface->vys;
     switch (background_mode) {
     case PX_BG_SIMPLE:
@@ -95,6 +96,10 @@ void PRIPRAV_POZADIE(bool load) {
 
 void ZOBRAZ_STRANU(IDirectDrawSurface* back) {
     if (!back) return;
+    // The objects clip to the screen: while the page is drawn, its own size is the screen.
+    const int screen_w = tf_ScreenW, screen_h = tf_ScreenH;
+    tf_ScreenW = PX_Strana_sir();
+    tf_ScreenH = PX_Strana_vys();
     if (!covers(back)) DDSURFACE_ZMAZ(back, PAGE_FILL);
     if (has_picture()) {
         tf_CDas_Surface* s = background_surface;
@@ -115,4 +120,6 @@ void ZOBRAZ_STRANU(IDirectDrawSurface* back) {
     }
     for (int i = 0; i < REG.count; ++i)
         if (auto* o = static_cast<CHerec*>(REG.GET(i))) o->ZOBRAZ(back);
+    tf_ScreenW = screen_w;
+    tf_ScreenH = screen_h;
 }

@@ -5,7 +5,7 @@
 enum { PX_BG_NO = 1, PX_BG_SIMPLE = 2, PX_BG_CENTER = 3, PX_BG_STRETCH = 4, PX_BG_TILE = 5 };
 
 // Loads background_path (when load) and computes the geometry of background_mode for the
-// screen size tf_ScreenW x tf_ScreenH.
+// book's page size (px_plocha.h).
 void PRIPRAV_POZADIE(bool load);
 // Fill, background, then every registry object.
 void ZOBRAZ_STRANU(IDirectDrawSurface* back);

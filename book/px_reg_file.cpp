@@ -5,9 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unordered_set>
 #include <utility>
+#include <vector>
 
 #include "book/px_herec.h"
+#include "book/px_narracia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -20,37 +23,14 @@
 namespace {
 const char* const SRC = "PX_REG";
 
-constexpr size_t MAX_LINE = 399;
+// A name of one of our pictures is never longer.
 constexpr size_t MAX_NAME = 227;
 // Far beyond any screen, yet no sum of a place and a size can overflow.
 constexpr long NUMBER_LIMIT = 1000000;
 constexpr int MAX_DELAY = 128;
-// A page holds at most 60 objects from its file and a sheet a few dozen phases: a file that
-// goes on far beyond is read no further, so that a small file cannot cost seconds.
-constexpr int MAX_PAGE_LINES = 1024;
+// A sheet holds a few dozen phases: a file that goes on far beyond is read no further, so that
+// a small file cannot cost seconds. How much of a file is read at all: platform/file_limits.h.
 constexpr int MAX_PHASES = 256;
-constexpr int MAX_PHASE_LINES = 4 * MAX_PHASES;
-
-enum class Read { LINE, END, TOO_LONG };
-
-// The next line without its ending ("\n" or "\r\n"). A line longer than MAX_LINE is read
-// to its end and reported as TOO_LONG.
-Read read_line(FILE* f, std::string& line) {
-    line.clear();
-    bool any = false, too_long = false;
-    int c;
-    while ((c = getc(f)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        if (line.size() <= MAX_LINE)  // one more than allowed, for a "\r" to strip
-            line.push_back(static_cast<char>(c));
-        else
-            too_long = true;
-    }
-    if (!any) return Read::END;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return too_long || line.size() > MAX_LINE ? Read::TOO_LONG : Read::LINE;
-}
 
 const char* skip_space(const char* s) {
     while (*s && isspace(static_cast<unsigned char>(*s))) ++s;
@@ -98,18 +78,27 @@ bool parse_page_line(const std::string& line, PageLine& l) {
     return true;
 }
 
-// The full path of the picture the book's asset list shows under the name, or null. A name
-// the book has no picture of (one deleted or renamed beside the program) is logged.
-const char* asset_path(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
-    if (!list || name.empty()) return nullptr;
-    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
-    // As Windows compares file names: a page made on another machine may spell a picture in
-    // another case than the disk here does.
-    for (int i = 0; !row && i < list->CountR(); ++i)
-        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
-    if (row && row->data) return static_cast<const char*>(row->data);
-    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
-    return nullptr;
+// The names of the pictures a page names that its book lacks or cannot read, each once, in the
+// page's order.
+class Missing {
+public:
+    explicit Missing(std::vector<std::string>* names) : names_(names) {
+        if (names_) seen_.insert(names_->begin(), names_->end());
+    }
+    void Add(const std::string& name) {
+        if (names_ && seen_.insert(name).second) names_->push_back(name);
+    }
+
+private:
+    std::vector<std::string>* names_;
+    std::unordered_set<std::string> seen_;
+};
+
+// The picture's path as PX_Cesta_obrazka finds it; a name the book has no picture of is missing.
+const char* asset_path(tf_UTL_CDUIR_THMFILE* list, const std::string& name, Missing& missing) {
+    const char* path = PX_Cesta_obrazka(list, name);
+    if (!path && list && !name.empty()) missing.Add(name);
+    return path;
 }
 
 void set_background_path(const char* path) {
@@ -124,31 +113,44 @@ std::pair<int, int> motion_and_edge(const PageLine& l, int kind_motion) {
     return {l.motion, l.edge};
 }
 
-void apply_page_line(const PageLine& l) {
+// An object added from index `before` on whose picture could not be read is missing too.
+void note_unreadable(int before, const std::string& name, Missing& missing) {
+    const CHerec* o = REG_Objekt(before);
+    if (o && (!o->srf || !o->srf->lpDDS)) missing.Add(name);
+}
+
+void apply_page_line(const PageLine& l, Missing& missing) {
+    const int before = REG.count;
     switch (l.type) {
     case 'p': {
-        const char* path = asset_path(utl_duir_Pozadia, l.name);
+        const char* path = asset_path(utl_duir_Pozadia, l.name, missing);
         set_background_path(path);
         if (path) TF_LOG("  [p]", path);
         if (l.x >= PX_BG_NO && l.x <= PX_BG_TILE) background_mode = l.x;
         PRIPRAV_POZADIE(true);
+        if (path && background_surface && !background_surface->lpDDS) missing.Add(l.name);
         TF_LOG("    p-OK");
         break;
     }
     case 'k': {
         const auto [motion, edge] = motion_and_edge(l, PX_MOTION_HORIZONTAL);
-        if (const char* path = asset_path(utl_duir_Kulisy, l.name)) {
+        if (const char* path = asset_path(utl_duir_Kulisy, l.name, missing)) {
             TF_LOG("  [k]", path);
             PRIDAJ_KULISU(path, l.x, l.y, motion, edge);  // a prop's delay is not kept
+            note_unreadable(before, l.name, missing);
             TF_LOG("   k-OK");
         }
         break;
     }
+    case PX_RIADOK_ZVUK:
+        PX_Narracia_Zo_riadku(l.name.c_str());  // read with the page's narration, beside it
+        break;
     case 'h': {
         const auto [motion, edge] = motion_and_edge(l, PX_MOTION_NERVOUS);
-        if (const char* path = asset_path(utl_duir_Herci, l.name)) {
+        if (const char* path = asset_path(utl_duir_Herci, l.name, missing)) {
             TF_LOG("  [h]", path);
             PRIDAJ_HERCA(path, l.x, l.y, motion, edge, l.delay);
+            note_unreadable(before, l.name, missing);
             TF_LOG("   h-OK");
         }
         break;
@@ -162,10 +164,30 @@ void empty_page() {
     VYMAZ_REG();
     set_background_path(nullptr);
     PRIPRAV_POZADIE(true);
+    PX_Narracia_Zo_riadku(nullptr);
+}
+
+bool inside_picture(const CHerec* o, int px, int py) {
+    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
+}
+}  // namespace
+
+// The full path of the picture the book's asset list shows under the name, or null. A name
+// the book has no picture of (one deleted or renamed beside the program) is logged.
+const char* PX_Cesta_obrazka(tf_UTL_CDUIR_THMFILE* list, const std::string& name) {
+    if (!list || name.empty()) return nullptr;
+    tf_TVOLBAR* row = list->VratVolbu__podla_textu(name.c_str());
+    // As Windows compares file names: a page made on another machine may spell a picture in
+    // another case than the disk here does.
+    for (int i = 0; !row && i < list->CountR(); ++i)
+        if ((*list)[i]->text && plat_Cp1250EqualNoCase((*list)[i]->text, name.c_str())) row = (*list)[i];
+    if (row && row->data) return static_cast<const char*>(row->data);
+    TF_LOG("RELOAD_REG: obrazok v knihe nie je", name.c_str());
+    return nullptr;
 }
 
 // The page file's text: the background line, then one line per object with a picture.
-std::string page_text() {
+std::string PX_Text_strany() {
     std::string text;
     if (background_path)
         text += "p " + tf_FSI_Vystrihni_meno(background_path) + " " + std::to_string(background_mode) + "\n";
@@ -183,17 +205,12 @@ std::string page_text() {
         for (int v : {o->x, o->y, o->motion, o->edge, o->phase_delay}) text += " " + std::to_string(v);
         text += "\n";
     }
-    return text;
+    return text + PX_Narracia_Riadok();
 }
-
-bool inside_picture(const CHerec* o, int px, int py) {
-    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
-}
-}  // namespace
 
 bool SAVE_REG(const char* path) {
     TF_LOG("====================== SAVE_REG BEG =============================");
-    const std::string text = page_text();
+    const std::string text = PX_Text_strany();
     // Written whole or not at all: a failure leaves the old page as it was.
     const bool ok = path && plat_WriteFileAtomic(path, text.data(), text.size());
     if (!ok) TF_LOG(TF_LOG_ERR, "SAVE_REG: Chyba, subor strany sa neda zapisat");
@@ -202,55 +219,54 @@ bool SAVE_REG(const char* path) {
     return ok;
 }
 
-bool RELOAD_REG(const char* path) {
-    FILE* f = path ? plat_fopen(path, "rt") : nullptr;
-    if (!f) {
-        TF_LOG("RELOAD_REG: Chyba, subor strany neexistuje", path ? path : "");
+bool RELOAD_REG(const char* path, std::vector<std::string>* missing_names) {
+    plat_TextFile file(path, PLAT_PAGE_TEXT);
+    if (!file.IsOpen()) {
+        TF_LOG("RELOAD_REG: Chyba, subor strany sa neda citat", path ? path : "");
         empty_page();  // never the previous page's objects under this page's number
         return false;
     }
     TF_LOG("====================== RELOAD_REG BEG =============================");
     empty_page();
+    Missing missing(missing_names);
     std::string line;
-    int n = 0;
-    for (Read r; (r = read_line(f, line)) != Read::END;) {
-        if (++n > MAX_PAGE_LINES) {
-            TF_LOG("RELOAD_REG: Chyba, subor dlhsi ako 1024 riadkov, zvysok vynechany", path);
+    for (plat_TextFile::Read r; (r = file.Next(&line)) != plat_TextFile::END;) {
+        if (r == plat_TextFile::LIMIT) {
+            TF_LOG("RELOAD_REG: Chyba, subor dlhsi ako 1024 riadkov alebo 1 MB, zvysok vynechany", path);
             break;
         }
         TF_LOG("-------------------");
-        if (r == Read::TOO_LONG) {
+        if (r == plat_TextFile::TOO_LONG) {
             TF_LOG("RELOAD_REG: Chyba, riadok dlhsi ako 399 znakov vynechany");
             continue;
         }
         TF_LOG("RELOAD_REG: riadok", line.c_str());
         PageLine l;
-        if (!line.empty() && parse_page_line(line, l)) apply_page_line(l);
+        if (!line.empty() && parse_page_line(line, l)) apply_page_line(l, missing);
     }
-    fclose(f);
     TF_LOG("====================== RELOAD_REG END =============================");
     return true;
 }
 
 void P_Load_Fazy(const char* path, CHerec* o) {
     if (!o) return;
-    FILE* f = path ? plat_fopen(path, "rt") : nullptr;
-    if (!f) {
-        TF_LOG("P_Load_Fazy: Subor neexistuje => EVIDUJ_CS()", path ? path : "");
+    plat_TextFile file(path, PLAT_PHASES_TEXT);
+    if (!file.IsOpen()) {
+        TF_LOG("P_Load_Fazy: Subor sa neda citat => EVIDUJ_CS()", path ? path : "");
         o->EVIDUJ_CS();
         return;
     }
     TF_LOG("P_Load_Fazy: Nacitavam zo subora:", path);
     std::string line;
     int n = 0, added = 0;
-    for (Read r; (r = read_line(f, line)) != Read::END;) {
-        if (added == MAX_PHASES || n == MAX_PHASE_LINES) {
+    for (plat_TextFile::Read r; (r = file.Next(&line)) != plat_TextFile::END;) {
+        if (added == MAX_PHASES || r == plat_TextFile::LIMIT) {
             TF_LOG("P_Load_Fazy: Chyba, viac ako 256 faz, zvysok suboru vynechany", path);
             break;
         }
         ++n;
         int p[2];
-        if (r == Read::TOO_LONG || read_numbers(line.c_str(), p, 2) < 2) {
+        if (r == plat_TextFile::TOO_LONG || read_numbers(line.c_str(), p, 2) < 2) {
             TF_LOG("P_Load_Fazy: Chyba, riadok bez dvoch cisel vynechany", n);
             continue;
         }
@@ -262,7 +278,6 @@ void P_Load_Fazy(const char* path, CHerec* o) {
         o->EVIDUJ(p[0], p[1]);
         ++added;
     }
-    fclose(f);
     // An actor without a phase would show as an empty box: the whole picture instead.
     if (o->PocetFaz() == 0) {
         TF_LOG("P_Load_Fazy: ziadna faza => EVIDUJ_CS()", path);

@@ -15,6 +15,7 @@
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
+#include "framework/core/tf_fsi.h"
 
 namespace {
 const size_t SHARED_OVERHEAD = 16;  // a shared record's count block, about
@@ -238,7 +239,10 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
                 break;
             }
 
+    // A picture whose book was renamed since is found again by its name in the book's list.
     const char* path = s.has_background ? s.background.c_str() : nullptr;
+    if (path && !tf_FSI_Existuje_sub(path))
+        if (const char* found = PX_Cesta_obrazka(utl_duir_Pozadia, tf_FSI_Vystrihni_meno(path))) path = found;
     const bool other_picture = !same_text(path, background_path);
     if (other_picture) {
         free(background_path);

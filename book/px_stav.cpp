@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "book/px_narracia.h"
+#include "book/px_plocha.h"
+
 tf_CARRE KS(0, 0, 2);
 tf_CARRE REG(0, 0, 2);
 
@@ -47,6 +50,7 @@ tf_CDSO_Zvuk* zvuk_naraz = nullptr;
 tf_CDSO_Zvuk* zvuk_koniec = nullptr;
 
 void PX_STAV_Reset() {
+    PX_Narracia_Vymaz();
     current_book = current_page = listed_book = -1;
     next_page = prev_page = 0;
     status_text[0] = '\0';
@@ -65,6 +69,8 @@ void PX_STAV_Reset() {
     wave_k = 0.0;
     hovered = dragged = setup_target = -1;
     insert_x = insert_y = 50;
+    PX_Plocha_Uvolni();
+    px_plocha = {};
     duir_KNIHY = duir_STRANY = nullptr;
     utl_duir_Pozadia = utl_duir_Kulisy = utl_duir_Herci = nullptr;
     dui_PozGeometria = dui_setup = dui_setup_1 = dui_setup_2 = dui_setup_3 = dui_setup_4 = nullptr;

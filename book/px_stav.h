@@ -23,6 +23,7 @@ class tf_UTL_CDUIR_THMFILE;
 enum {
     PX_ID_NEW_BOOK = 99,
     PX_ID_CLOSE_BOOKS = 98,  // the first book has id 100
+    PX_ID_TRASH = 97,
     PX_FIRST_BOOK_ID = 100,
     PX_NEW_PAGE = 1000,
     PX_MAX_OBJECTS = 60,

@@ -90,6 +90,13 @@ def rle_bomb(w, h, bpp):
     return b"BM" + struct.pack("<IHHI", off + len(data), 0, 0, off) + info + palette + data
 
 
+def rle8(w, h, rle):
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 1, len(rle), 2835, 2835, 2, 0)
+    palette = b"\0\0\0\0\xff\xff\xff\0"
+    off = 14 + 40 + len(palette)
+    return b"BM" + struct.pack("<IHHI", off + len(rle), 0, 0, off) + info + palette + rle
+
+
 def pictures():
     img, two = picture(8, 6), [[(x + y) % 2 and 0xFFFFFF or 0 for x in range(8)] for y in range(6)]
     seeds = {
@@ -112,11 +119,15 @@ def pictures():
     write("findings", "bmp", "issue-rle8-16384x4096.bmp", rle_bomb(16384, 4096, 8))
     write("findings", "bmp", "issue-rle4-16384x4096.bmp", rle_bomb(16384, 4096, 4))
     write("findings", "bmp", "issue-rle8-8192x4096.bmp", rle_bomb(8192, 4096, 8))
+    # Moves and line ends write no pixel: 132 and 8254 bytes declaring 8192 x 4096.
+    write("findings", "bmp", "issue-rle8-moves-8192x4096.bmp", rle8(8192, 4096, b"\0\2\0\xff" * 16 + b"\0\2\0\x0f\0\1"))
+    write("findings", "bmp", "issue-rle8-line-ends-8192x4096.bmp", rle8(8192, 4096, b"\0\0" * 4095 + b"\0\1"))
     write("findings", "bmp", "issue-x4r4g4b4.bmp", seeds["16-x4r4g4b4.bmp"])
     write("findings", "bmp", "issue-a4r4g4b4.bmp", seeds["16-a4r4g4b4-v4.bmp"])
     dictionary("bmp", ["BM", "\x28\0\0\0", "\x6c\0\0\0", "\x7c\0\0\0", "\x0c\0\0\0", "\x01\0\0\0", "\x02\0\0\0",
                        "\x03\0\0\0", "\x00\x00", "\x00\x01", "\x00\x02", "\x10\0", "\x18\0", "\x20\0", "\x08\0",
-                       "\x04\0", "\xff\xff\xff\xff", "\x00\x20\0\0", "\x00\x40\0\0", "\x00\xf8\0\0", "\xe0\x07\0\0"])
+                       "\x04\0", "\xff\xff\xff\xff", "\x00\x20\0\0", "\x00\x40\0\0", "\x00\xf8\0\0", "\xe0\x07\0\0",
+                       "\x00\x04\0\0", "\x01\x04\0\0", "\x00\x02\x00\xff", "\x00\x02\xff\x00", "\xff\x01"])
 
 
 # ---- sounds
@@ -158,22 +169,30 @@ def texts():
         "crlf.str": "p les 2\r\nk strom 10 20\r\nh pes 10 20 2 0\r\n",
         "numbers.str": "k strom 0x10 010 5 2 64\nh pes -15 99999999999 3 1 999999\nk jablko 1 2 1 1 0\n",
         "odd.str": "x strom 1 2\n strom 1 2\nk\n\n\r\np hory 9\nh " + "a" * 230 + " 1 1\n",
+        # At the reader's limits: a name of 227 and of 228, lines of 399 and 400, 1024 lines and one more.
+        "limits.str": "k " + "a" * 227 + " 1 1\nk " + "a" * 228 + " 1 1\nk strom 1 " + "1" * 388 + "\r\n"
+                      + "k strom 1 " + "1" * 390 + "\n" + "k strom 1 1\n" * 1020 + "h pes 2 2\n",
     }
     for name, text in pages.items():
         write("corpus", "page", "seed-" + name, text)
-    dictionary("page", ["p ", "k ", "h ", "les", "strom", "pes", " 0x", " 0", " -", "\r\n", "\n", " 1 1 0", " 6 1 0"])
+    dictionary("page", ["p ", "k ", "h ", "les", "strom", "pes", " 0x", " 0", " -", "\r\n", "\n", " 1 1 0", " 6 1 0",
+                        "\r", "a" * 64, "1" * 64, "k strom 1 1\n" * 5])
 
-    phases = {"three.faz": "3 3\n12 3\n21 3\n", "forms.faz": "0xc 3\r\n024 3\n-1 3\n500 5\n", "junk.faz": "abc\n20 5\n12\n\n3 3 x\n"}
+    phases = {"three.faz": "3 3\n12 3\n21 3\n", "forms.faz": "0xc 3\r\n024 3\n-1 3\n500 5\n", "junk.faz": "abc\n20 5\n12\n\n3 3 x\n",
+              # Lines of 399 and 400, then 1024 lines and one more.
+              "limits.faz": "3 " + "0" * 396 + "3\n3 " + "0" * 397 + "3\r\n" + "x\n" * 1022 + "12 3\n"}
     for name, text in phases.items():
         write("corpus", "phases", "seed-" + name, text)
     write("findings", "phases", "issue-endless.faz", "3 3\n" * 16384)
-    dictionary("phases", ["3 3\n", "12 3\n", "0x", " ", "\r\n", "-"])
+    dictionary("phases", ["3 3\n", "12 3\n", "0x", " ", "\r\n", "-", "\r", "0" * 64, "3 3\n" * 16])
 
     inis = {"default.ini": "1920 1080\n2 16", "crlf.ini": "800 600\r\n3 36\r\n", "forms.ini": "0x400 0300\n10 1000\n",
-            "bad.ini": "1 2\n99 0\n", "one.ini": "1024"}
+            "bad.ini": "1 2\n99 0\n", "one.ini": "1024",
+            # Lines of 199 and 200: the first characters count, a longer rest is skipped.
+            "limits.ini": "1024 768" + " " * 191 + "\n2 16" + " " * 195 + "9\n"}
     for name, text in inis.items():
         write("corpus", "ini", "seed-" + name, text)
-    dictionary("ini", ["1920 1080", "\n", "\r\n", "0x", " 16", "2147483648", "-1"])
+    dictionary("ini", ["1920 1080", "\n", "\r\n", "0x", " 16", "2147483648", "-1", " " * 64])
 
     books = {
         "library.txt": "KNIHA_Les/1.str\nKNIHA_Les/2.str\nKNIHA_Les/1.thm\nKNIHA_Les/Pozadia/les.bmp\n"
@@ -181,6 +200,11 @@ def texts():
         "from-windows.txt": "KNIHA_Rozpr\u00e1vky/1.str\nKNIHA_Rozpr\u00e1vky/Kulisy/ST\u00d4L.BMP\n".encode().decode("latin-1")
                             + "KNIHA_B\xe1sne/1.STR\nKNIHA_B\xe1sne/Herci/\x9eaba.bmp\nKNIHA_B\xe1sne/Herci/\x9eABA.FAZ\n",
         "temporaries.txt": "KNIHA_a/1.str\nKNIHA_a/.pexlo-write-abc123\nKNIHA_a/Kulisy/.pexlo-write-x\n.pexlo-write-q\n",
+        # One name in UTF-8 and in Windows-1250 bytes, and two the code page cannot spell.
+        "twins.txt": "KNIHA_Les/1.str\nKNIHA_Les/1.thm\nKNIHA_Les/Kulisy/strom\u010dek.bmp\n".encode().decode("latin-1")
+                     + "KNIHA_Les/Kulisy/strom\xe8ek.bmp\nKNIHA_Les/Herci/"
+                     + "\u65e5.bmp\nKNIHA_Les/Herci/\u4e2d.bmp\n".encode().decode("latin-1")
+                     + "KNIHA_Les/\xe8.str\n" + "KNIHA_Les/\u010d.str\n".encode().decode("latin-1"),
     }
     for name, text in books.items():
         write("corpus", "catalogue", "seed-" + name, text)
@@ -188,7 +212,8 @@ def texts():
           "KNIHA_x/1.str\nKNIHA_x\\..\\app\\KNIHA_DEFNEW/\nKNIHA_x/..\\..\\app\\KNIHA_DEFNEW\\2.str\n"
           "KNIHA_x/Kulisy/..\\..\\..\\app\\rezia.bmp\n")
     dictionary("catalogue", ["KNIHA_", "/", "\\", "..\\", "\n", ".str", ".bmp", ".faz", ".thm", "Pozadia/", "Kulisy/",
-                             "Herci/", ".pexlo-write-", "rezia", "sprit", "?", "*", ":", "\xe1", "\xc3\xa1", "\x9e"])
+                             "Herci/", ".pexlo-write-", "rezia", "sprit", "?", "*", ":", "\xe1", "\xc3\xa1", "\x9e",
+                             "\xe8", "\xc4\x8d", "\xe4\xb8\xad"])
 
 
 if __name__ == "__main__":

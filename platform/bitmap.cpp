@@ -10,15 +10,12 @@
 
 namespace {
 
-// A BMP within the pixel limits needs far less; anything bigger is not read into memory.
-constexpr long MAX_FILE_BYTES = 512L << 20;
-
 bool read_file(const char* name, std::vector<uint8_t>* out) {
     FILE* f = plat_fopen(name, "rb");
     if (!f) return false;
     long size = -1;
     if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
-    bool ok = size >= 0 && size <= MAX_FILE_BYTES && fseek(f, 0, SEEK_SET) == 0;
+    bool ok = size >= 0 && static_cast<size_t>(size) <= PLAT_PICTURE_FILE_BYTES && fseek(f, 0, SEEK_SET) == 0;
     if (ok) {
         out->resize(static_cast<size_t>(size));
         ok = fread(out->data(), 1, out->size(), f) == out->size();

@@ -1,9 +1,10 @@
 // Scaling a picture while it is loaded: area averaging along an axis that shrinks, bilinear
-// along one that grows, one axis after the other.
+// along one that grows, one axis after the other. Pictures brought in as RGBA only shrink.
 #include <algorithm>
 #include <cmath>
 
 #include "platform/gdi_internal.h"
+#include "platform/picture_internal.h"
 
 namespace {
 
@@ -77,6 +78,45 @@ std::vector<uint32_t> plat_ScaleXrgb(const std::vector<uint32_t>& src, int sw, i
             for (size_t i = 0; i < rowLen; ++i) acc[i] += t.weight * r[i];
         }
         for (int x = 0; x < dw; ++x) out[static_cast<size_t>(y) * dw + x] = pack(&acc[3 * static_cast<size_t>(x)]);
+    }
+    return out;
+}
+
+std::vector<uint8_t> plat_ScaleRgbaRows(int sw, int sh, int dw, int dh,
+                                        const std::function<const uint8_t*(int)>& source) {
+    std::vector<uint8_t> out(static_cast<size_t>(dw) * static_cast<size_t>(dh) * 4);
+    const size_t n = static_cast<size_t>(sw) * 4;
+    if (dw == sw && dh == sh) {
+        for (int y = 0; y < sh; ++y)
+            if (const uint8_t* in = source(y)) std::copy_n(in, n, out.begin() + static_cast<ptrdiff_t>(y * n));
+        return out;
+    }
+    const Taps tx = taps_for(sw, dw), ty = taps_for(sh, dh);
+    // One output row at a time: the source rows it takes summed whole (colours times alpha),
+    // then across.
+    std::vector<float> row(n);
+    for (int y = 0; y < dh; ++y) {
+        std::fill(row.begin(), row.end(), 0.0f);
+        for (const Tap& t : ty[static_cast<size_t>(y)]) {
+            const uint8_t* in = source(t.index);
+            float* r = row.data();
+            for (int x = 0; in && x < sw; ++x, in += 4, r += 4) {
+                const float a = in[3] * t.weight;
+                r[0] += in[0] * a;
+                r[1] += in[1] * a;
+                r[2] += in[2] * a;
+                r[3] += a;
+            }
+        }
+        uint8_t* o = out.data() + static_cast<size_t>(y) * static_cast<size_t>(dw) * 4;
+        for (int x = 0; x < dw; ++x, o += 4) {
+            float c[4] = {0, 0, 0, 0};
+            for (const Tap& t : tx[static_cast<size_t>(x)])
+                for (int k = 0; k < 4; ++k) c[k] += row[static_cast<size_t>(t.index) * 4 + k] * t.weight;
+            for (int k = 0; k < 3; ++k)
+                o[k] = static_cast<uint8_t>(c[3] > 0 ? std::clamp(c[k] / c[3] + 0.5f, 0.0f, 255.0f) : 0);
+            o[3] = static_cast<uint8_t>(std::clamp(c[3] + 0.5f, 0.0f, 255.0f));
+        }
     }
     return out;
 }

@@ -7,6 +7,11 @@
 
 #include "platform/ddraw.h"
 
+// Pictures larger than this on a side, or in all, are refused before anything is allocated:
+// generous for real backgrounds (8K screens), and a few bytes cannot ask for gigabytes.
+constexpr int64_t PLAT_MAX_SIDE = 8192;
+constexpr int64_t PLAT_MAX_PIXELS = int64_t(32) << 20;
+
 // The two headers a picture file starts with.
 struct plat_BmpHeader {
     uint32_t offBits = 0;   // where the pixels start

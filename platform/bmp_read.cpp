@@ -4,6 +4,7 @@
 // Narrow channels are widened by replicating their bits, so that full values become 255.
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <bit>
 #include <climits>
 #include <cstring>
@@ -42,27 +43,41 @@ const char* read_fields(const uint8_t* d, size_t size, const plat_BmpHeader& hd,
     return nullptr;
 }
 
-// Whether an RLE stream gets to the picture's last row (by line ends and moves) before it
-// ends: rows that no byte pays for would make a few bytes cost a picture of any size.
-bool rle_reaches_last_row(const uint8_t* p, size_t n, int64_t h, bool four) {
-    int64_t y = 0;
-    for (size_t i = 0; i + 1 < n && y < h - 1;) {
+// A picture larger than this must be paid for by its RLE stream: its runs write at least
+// one pixel in RLE_SKIP_SHARE. Line ends and moves only skip pixels; counted as rows, a few
+// bytes of them would buy a picture of any size (and its allocation).
+constexpr int64_t RLE_FREE_PIXELS = 256 * 256;
+constexpr int64_t RLE_SKIP_SHARE = 4;
+
+// Whether the RLE stream gets to the picture's last row and its runs write enough of it.
+bool rle_pays_for(const uint8_t* p, size_t n, int64_t w, int64_t h, bool four) {
+    int64_t x = 0, y = 0, written = 0;
+    for (size_t i = 0; i + 1 < n;) {
         const uint8_t count = p[i], code = p[i + 1];
         i += 2;
-        if (count > 0 || code == 0) {
-            y += count == 0;  // a run, or the end of a line
-        } else if (code == 1) {
-            break;  // the end of the picture
-        } else if (code == 2) {
+        int64_t run = count;
+        if (count == 0 && code == 0) {  // the end of a line
+            x = 0;
+            ++y;
+            continue;
+        }
+        if (count == 0 && code == 1) break;  // the end of the picture
+        if (count == 0 && code == 2) {       // a move right and down
             if (i + 1 >= n) break;
-            y += p[i + 1];  // a move right and down
+            x += p[i];
+            y += p[i + 1];
             i += 2;
-        } else {
-            const size_t bytes = four ? (code + 1u) / 2 : code;  // pixels as they stand, word-aligned
+            continue;
+        }
+        if (count == 0) {  // pixels as they stand, word-aligned
+            run = code;
+            const size_t bytes = four ? (code + 1u) / 2 : code;
             i += (bytes + 1) & ~size_t(1);
         }
+        if (y < h && x < w) written += std::min(run, w - x);
+        x += run;
     }
-    return y >= h - 1;
+    return y >= h - 1 && written * RLE_SKIP_SHARE + RLE_FREE_PIXELS >= w * h;
 }
 
 // Why the picture cannot be decoded, or null when it can.
@@ -78,8 +93,9 @@ const char* refusal(const uint8_t* d, size_t size, plat_BmpHeader* hd, Fields* f
     if (!fits || (hd->topDown && (c == BI_RLE8 || c == BI_RLE4))) return "unsupported compression";
     if (hd->offBits >= size) return "truncated";
     if (c == BI_RLE8 || c == BI_RLE4)
-        return rle_reaches_last_row(d + hd->offBits, size - hd->offBits, hd->h, c == BI_RLE4) ? nullptr
-                                                                                               : "RLE data ends early";
+        return rle_pays_for(d + hd->offBits, size - hd->offBits, hd->w, hd->h, c == BI_RLE4)
+                   ? nullptr
+                   : "RLE data cannot fill the picture";
     const int64_t rowBytes = (hd->w * b + 31) / 32 * 4;
     if (static_cast<int64_t>(size - hd->offBits) < rowBytes * hd->h) return "truncated";
     return b == 16 || b == 32 ? read_fields(d, size, *hd, f) : nullptr;

@@ -137,6 +137,15 @@ unsigned char plat_Cp1250Lower(unsigned char c) {
     }
 }
 
+bool plat_Cp1250IsLetter(unsigned char c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+    if (c < 0x80) return false;
+    if (plat_Cp1250Lower(c) != c || c == 0xDF) return true;  // a capital, or sharp s
+    for (int k = 0x80; k < 0x100; ++k)
+        if (k != c && plat_Cp1250Lower(static_cast<unsigned char>(k)) == c) return true;  // a small letter
+    return false;
+}
+
 bool plat_Cp1250EqualNoCase(const char* a, const char* b) {
     if (!a || !b) return a == b;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(a);

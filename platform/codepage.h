@@ -17,5 +17,7 @@ inline const char* plat_W1250(const char8_t* utf8) { return plat_W1250(reinterpr
 
 // The small letter of a Windows-1250 capital (ASCII and the code page's own letters).
 unsigned char plat_Cp1250Lower(unsigned char c);
+// A letter of the code page, capital or small (ASCII and the code page's own letters).
+bool plat_Cp1250IsLetter(unsigned char c);
 // Equal without regard to case, as Windows compares file names.
 bool plat_Cp1250EqualNoCase(const char* a, const char* b);

@@ -3,34 +3,17 @@
 #include "platform/dsound.h"
 
 #include <SDL.h>
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 
-#include "platform/backend.h"
+#include "platform/audio_internal.h"
 
 namespace {
 
-plat_SoundDevice chosen_device = PLAT_SOUND_REAL;
 std::vector<plat_SoundPlay> fake_plays;
 bool lose_next_play = false;
-
-void ignore_alsa_error(const char*, int, const char*, int, const char*, ...) {}
-
-// On a machine without a sound card ALSA writes its complaints to stderr before SDL gives up
-// on it; the program's log says that there is no sound instead. SDL loads the same library,
-// so the error handler set here is the one it meets.
-void quiet_alsa() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    void* alsa = dlopen("libasound.so.2", RTLD_NOW);  // kept open: the handler must stay
-    if (!alsa) return;
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(ignore_alsa_error);
-}
 
 bool playable(const WAVEFORMATEX& f) {
     return f.wFormatTag == WAVE_FORMAT_PCM && (f.nChannels == 1 || f.nChannels == 2) &&
@@ -53,8 +36,6 @@ std::vector<int16_t> converted(const WAVEFORMATEX& f, const std::vector<BYTE>& p
     SDL_FreeAudioStream(s);
     return out;
 }
-
-int16_t saturated(int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, INT16_MIN, INT16_MAX)); }
 
 }  // namespace
 
@@ -156,6 +137,7 @@ DWORD IDirectSoundBuffer::Release() {
 IDirectSound::IDirectSound(bool fake, int rate) : fake(fake), rate(rate) {}
 
 IDirectSound::~IDirectSound() {
+    plat_VoicesDetach(this);
     if (fake) return;
     if (device) SDL_CloseAudioDevice(device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -197,14 +179,15 @@ void IDirectSound::audio_callback(void* self, uint8_t* stream, int len) {
     static_cast<IDirectSound*>(self)->mix(reinterpret_cast<int16_t*>(stream), len / 4);
 }
 
-// Called with the device locked (SDL holds the lock around its callback).
+// Called with the device locked (SDL holds the lock around its callback). The effects, then
+// the voices and the mute.
 void IDirectSound::mix(int16_t* out, int frames) {
     std::fill(out, out + 2 * frames, 0);
     for (IDirectSoundBuffer* b : playing) {
         const size_t total = b->mixed.size() / 2;
         // A position rounded past the converted end just ends the buffer.
         const size_t n = b->cursor < total ? std::min<size_t>(static_cast<size_t>(frames), total - b->cursor) : 0;
-        for (size_t i = 0; i < 2 * n; ++i) out[i] = saturated(int32_t{out[i]} + b->mixed[2 * b->cursor + i]);
+        for (size_t i = 0; i < 2 * n; ++i) out[i] = plat_Saturated16(int32_t{out[i]} + b->mixed[2 * b->cursor + i]);
         b->cursor += n;
         if (b->cursor >= total) {
             // A buffer that played to its end starts over on its next Play.
@@ -213,39 +196,41 @@ void IDirectSound::mix(int16_t* out, int frames) {
         }
     }
     std::erase_if(playing, [](const IDirectSoundBuffer* b) { return !b->playing; });
+    plat_VoicesMix(this, out, frames);
 }
 
 HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void*) {
     if (!out) return DSERR_INVALIDPARAM;
     *out = nullptr;
-    if (guid || chosen_device == PLAT_SOUND_NONE) return DSERR_NODRIVER;
-    if (chosen_device == PLAT_SOUND_FAKE) {
+    if (guid || plat_ChosenSoundDevice() == PLAT_SOUND_NONE) return DSERR_NODRIVER;
+    if (plat_ChosenSoundDevice() == PLAT_SOUND_FAKE) {
         *out = new IDirectSound(true, PLAT_SOUND_FAKE_RATE);
+        plat_VoicesAttach(*out, 0);
         return DS_OK;
     }
-    if (plat_IsHeadless()) return DSERR_NODRIVER;
-    quiet_alsa();
+    if (!plat_SoundUsesSdl()) return DSERR_NODRIVER;
+    plat_QuietAlsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return DSERR_NODRIVER;
     auto* ds = new IDirectSound(false, 0);
     SDL_AudioSpec want{}, have{};
-    want.freq = 44100;
+    want.freq = PLAT_SOUND_FAKE_RATE;  // held: the voices' sounds are made at this rate
     want.format = AUDIO_S16SYS;
     want.channels = 2;
     want.samples = 1024;
     want.callback = IDirectSound::audio_callback;
     want.userdata = ds;
-    ds->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    ds->device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (ds->device == 0) {
         ds->Release();
         return DSERR_NODRIVER;
     }
     ds->rate = have.freq;
+    plat_VoicesAttach(ds, ds->device);
     SDL_PauseAudioDevice(ds->device, 0);
     *out = ds;
     return DS_OK;
 }
 
-void plat_DSound_SetDevice(plat_SoundDevice device) { chosen_device = device; }
 const std::vector<plat_SoundPlay>& plat_DSound_Plays() { return fake_plays; }
 void plat_DSound_ClearPlays() { fake_plays.clear(); }
 void plat_DSound_LoseNextPlay() { lose_next_play = true; }

@@ -120,16 +120,18 @@ private:
 };
 
 // The default device only (`guid` null). Fails with DSERR_NODRIVER when there is no audio
-// device; the headless backend has none.
+// device; the headless backend has none unless PLAT_SOUND_SDL is chosen.
 HRESULT DirectSoundCreate(void* guid, IDirectSound** out, void* outer);
 
 // Test hooks.
 enum plat_SoundDevice {
-    PLAT_SOUND_REAL,  // SDL's audio device (the default)
+    PLAT_SOUND_REAL,  // SDL's audio devices (the default); none on the headless backend
     PLAT_SOUND_FAKE,  // silent, on every backend; records each play
     PLAT_SOUND_NONE,  // DirectSoundCreate fails as on a machine without sound
+    PLAT_SOUND_SDL,   // SDL's devices on every backend (tests with SDL's file-backed drivers)
 };
-// Applies to later DirectSoundCreate calls. The fake device runs at PLAT_SOUND_FAKE_RATE.
+// Applies to later DirectSoundCreate calls and recordings. The fake device runs at
+// PLAT_SOUND_FAKE_RATE, as SDL's device does. The fake cannot record.
 void plat_DSound_SetDevice(plat_SoundDevice device);
 #define PLAT_SOUND_FAKE_RATE 44100
 

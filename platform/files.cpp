@@ -3,6 +3,8 @@
 #include "platform/files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "platform/codepage.h"
@@ -25,16 +28,22 @@ bool exists(const std::string& host) {
 }
 
 // The entry of host folder `dir` ("" for the current one, else ending in "/") that spells
-// `name` without regard to case; empty when there is none. Of several, the first in byte
-// order, so the choice does not depend on the file system's order.
+// `name` without regard to case; empty when there is none. Of several, one that spells it
+// exactly comes first, then the first in byte order, so the choice does not depend on the
+// file system's order (the listings keep the same one).
 std::string find_entry(const std::string& dir, const std::string& name) {
     DIR* d = opendir(dir.empty() ? "." : dir.c_str());
     if (!d) return {};
     std::string best;
+    bool best_exact = false;
     while (const dirent* e = readdir(d)) {
-        if (plat_Cp1250EqualNoCase(plat_Cp1250FromHostName(e->d_name).c_str(), name.c_str()) &&
-            (best.empty() || best > e->d_name))
+        const std::string spelled = plat_Cp1250FromHostName(e->d_name);
+        if (!plat_Cp1250EqualNoCase(spelled.c_str(), name.c_str())) continue;
+        const bool exact = spelled == name;
+        if (best.empty() || exact > best_exact || (exact == best_exact && best > e->d_name)) {
             best = e->d_name;
+            best_exact = exact;
+        }
     }
     closedir(d);
     return best;
@@ -43,63 +52,6 @@ std::string find_entry(const std::string& dir, const std::string& name) {
 HANDLE fail_search(DWORD error) {
     SetLastError(error);
     return INVALID_HANDLE_VALUE;
-}
-
-// ---- wildcards and order ----
-
-bool wildcard_match(const char* pat, const char* name) {
-    const char* star = nullptr;  // the pattern after the last "*" seen
-    const char* resume = name;   // where that "*" stopped taking characters
-    while (*name) {
-        if (*pat == '*') {
-            star = ++pat;
-            resume = name;
-        } else if (*pat && (*pat == '?' || plat_Cp1250Lower(*pat) == plat_Cp1250Lower(*name))) {
-            ++pat;
-            ++name;
-        } else if (star) {
-            pat = star;
-            name = ++resume;
-        } else {
-            return false;
-        }
-    }
-    while (*pat == '*') ++pat;
-    return *pat == 0;
-}
-
-bool pattern_matches(const std::string& pat, const char* name) {
-    if (wildcard_match(pat.c_str(), name)) return true;
-    size_t n = pat.size();
-    return n >= 2 && pat.compare(n - 2, 2, ".*") == 0 && wildcard_match(pat.substr(0, n - 2).c_str(), name);
-}
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// Natural order: digit runs compare by value, letters without regard to case; exact bytes
-// break ties so that the order is total.
-bool natural_less(const char* a, const char* b) {
-    const char *p = a, *q = b;
-    while (*p && *q) {
-        if (is_digit(*p) && is_digit(*q)) {
-            while (*p == '0') ++p;
-            while (*q == '0') ++q;
-            size_t lp = 0, lq = 0;
-            while (is_digit(p[lp])) ++lp;
-            while (is_digit(q[lq])) ++lq;
-            if (lp != lq) return lp < lq;
-            if (int c = strncmp(p, q, lp)) return c < 0;
-            p += lp;
-            q += lq;
-            continue;
-        }
-        unsigned char cp = plat_Cp1250Lower(*p), cq = plat_Cp1250Lower(*q);
-        if (cp != cq) return cp < cq;
-        ++p;
-        ++q;
-    }
-    if (*p || *q) return *q != 0;
-    return strcmp(a, b) < 0;
 }
 
 // ---- searches ----
@@ -117,6 +69,33 @@ std::set<Search*>& live_searches() {
 Search* search_of(HANDLE h) {
     Search* s = static_cast<Search*>(h);
     return live_searches().count(s) ? s : nullptr;
+}
+
+// An entry of a listing: its name in the code page, and on the host.
+struct Listed {
+    std::string name, host;
+    bool own_spelling;  // the host name is the name's UTF-8, which a path opens first
+};
+
+// Names on disk that the code page spells alike (the UTF-8 and the Windows-1250 bytes of one
+// name, or two names it cannot spell) open as one: the one a path finds stays (its own
+// spelling, else the first in byte order, as find_entry chooses); each other is reported once.
+void keep_reachable(std::vector<Listed>& listed, const std::string& dir) {
+    static std::set<std::string> reported;
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+        return std::tie(a.name, b.own_spelling, a.host) < std::tie(b.name, a.own_spelling, b.host);
+    });
+    size_t kept = 0;
+    for (size_t i = 0; i < listed.size(); ++i) {
+        if (kept > 0 && listed[kept - 1].name == listed[i].name) {
+            if (reported.insert(dir + listed[i].host).second)
+                plat_Notice("a name spelled as another's in the code page, not listed", dir + listed[i].host);
+            continue;
+        }
+        if (kept != i) listed[kept] = std::move(listed[i]);
+        ++kept;
+    }
+    listed.resize(kept);
 }
 
 WIN32_FIND_DATAA entry_of(const std::string& host, const std::string& name) {
@@ -147,12 +126,15 @@ DWORD read_folder(const std::string& folder, const std::string& mask, std::vecto
     const std::string dir = plat_HostPath(folder.c_str());
     DIR* d = opendir(dir.empty() ? "." : dir.c_str());
     if (!d) return errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND;
+    std::vector<Listed> listed;
     while (const dirent* e = readdir(d)) {
         std::string name = plat_Cp1250FromHostName(e->d_name);
-        if (name.size() < MAX_PATH && pattern_matches(mask, name.c_str()))
-            entries.push_back(entry_of(dir + e->d_name, name));
+        if (name.size() < MAX_PATH && plat_PatternMatches(mask, name.c_str()))
+            listed.push_back({name, e->d_name, plat_Utf8FromCp1250(name.c_str()) == e->d_name});
     }
     closedir(d);
+    keep_reachable(listed, dir);
+    for (const Listed& l : listed) entries.push_back(entry_of(dir + l.host, l.name));
     return 0;
 }
 
@@ -193,7 +175,7 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out) {
         if (DWORD error = read_folder(std::string(pattern, last), mask, entries)) return fail_search(error);
     if (entries.empty()) return fail_search(ERROR_FILE_NOT_FOUND);
     std::sort(entries.begin(), entries.end(), [](const WIN32_FIND_DATAA& a, const WIN32_FIND_DATAA& b) {
-        return natural_less(a.cFileName, b.cFileName);
+        return plat_NaturalLess(a.cFileName, b.cFileName);
     });
     Search* s = new Search{std::move(entries)};
     live_searches().insert(s);
@@ -219,6 +201,7 @@ BOOL FindClose(HANDLE find) {
 }
 
 BOOL CreateDirectoryA(const char* path, void*) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!path || !*path) return plat_FailWith(ERROR_PATH_NOT_FOUND);
     std::string host = plat_HostPath(path);
     if (mkdir(host.c_str(), 0777) != 0) return plat_FailWith(plat_FileError(errno, host));
@@ -226,6 +209,7 @@ BOOL CreateDirectoryA(const char* path, void*) {
 }
 
 BOOL DeleteFileA(const char* path) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!path) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     std::string host = plat_HostPath(path);
     struct stat st;
@@ -235,6 +219,7 @@ BOOL DeleteFileA(const char* path) {
 }
 
 BOOL RemoveDirectoryA(const char* path) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!path || !*path) return plat_FailWith(ERROR_PATH_NOT_FOUND);
     std::string host = plat_HostPath(path);
     if (rmdir(host.c_str()) == 0) return TRUE;
@@ -242,10 +227,19 @@ BOOL RemoveDirectoryA(const char* path) {
 }
 
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags) {
+    if (plat_WritesFail()) return plat_FailWith(ERROR_ACCESS_DENIED);
     if (!from || !to) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     std::string src = plat_HostPath(from), dst = plat_HostPath(to);
     if (!(flags & MOVEFILE_REPLACE_EXISTING) && exists(dst)) return plat_FailWith(ERROR_ALREADY_EXISTS);
-    if (rename(src.c_str(), dst.c_str()) != 0) {
+    bool moved = false;
+    if (flags & MOVEFILE_REPLACE_EXISTING) {
+        moved = rename(src.c_str(), dst.c_str()) == 0;
+    } else {
+        // What another process made meanwhile under the same name is never taken over.
+        moved = renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0;
+        if (!moved && errno == EINVAL) moved = rename(src.c_str(), dst.c_str()) == 0;  // a file system without it
+    }
+    if (!moved) {
         int err = errno;
         return plat_FailWith(plat_FileError(err, exists(src) ? dst : src));
     }

@@ -3,6 +3,9 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "platform/file_limits.h"
 #include "platform/win32.h"
 
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
@@ -41,9 +44,13 @@ struct WIN32_FIND_DATAA {
 HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out);
 BOOL FindNextFileA(HANDLE find, WIN32_FIND_DATAA* out);
 BOOL FindClose(HANDLE find);
+// Natural order of Windows-1250 names: digit runs compare by value, letters without regard
+// to case; exact bytes break ties so that the order is total.
+bool plat_NaturalLess(const char* a, const char* b);
 // Fails with ERROR_ALREADY_EXISTS when the folder (or a file of that name) exists.
 BOOL CreateDirectoryA(const char* path, void* security);
-// Copies through plat_WriteFileAtomic, so a failed copy leaves no half file.
+// Copies through plat_WriteFileAtomic, so a failed copy leaves no half file. Only a regular
+// file is copied (ERROR_ACCESS_DENIED and a notice for a FIFO or a device).
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists);
 BOOL DeleteFileA(const char* path);
 // Only an empty folder goes (ERROR_DIR_NOT_EMPTY otherwise).
@@ -51,11 +58,42 @@ BOOL RemoveDirectoryA(const char* path);
 #define MOVEFILE_REPLACE_EXISTING 0x1
 BOOL MoveFileExA(const char* from, const char* to, DWORD flags);
 
-// fopen for a program path. A folder does not open, as on Windows. Files the program
+// fopen for a program path. A folder does not open, as on Windows. For reading, only a
+// regular file opens: a FIFO, a device or a socket, or a link to one, would hold the program
+// up or never end, and is refused at once with a notice (errno EINVAL). Files the program
 // writes go through plat_WriteFileAtomic instead.
 FILE* plat_fopen(const char* path, const char* mode);
 // The host path a program path resolves to (existing components matched without regard to case).
 std::string plat_HostPath(const char* path);
+
+// What the file-system boundary refuses or leaves out, said once where it happens: `what`,
+// and the host path concerned. By default these notices go to the debug-output channel; the
+// program hands a function that writes them into its log. Returns the function before.
+using plat_FileNotice = void (*)(const char* what, const char* host_path);
+plat_FileNotice plat_SetFileNotice(plat_FileNotice notice);
+
+// A text file read line by line within its kind's limits (platform/file_limits.h).
+class plat_TextFile {
+public:
+    plat_TextFile(const char* path, const plat_TextLimits& limits);
+    ~plat_TextFile();
+    plat_TextFile(const plat_TextFile&) = delete;
+    plat_TextFile& operator=(const plat_TextFile&) = delete;
+
+    // False when the file did not open (missing, a folder, no regular file).
+    bool IsOpen() const { return f_ != nullptr; }
+    enum Read { LINE, TOO_LONG, END, LIMIT };
+    // The next line without its ending ("\n" or "\r\n"): LINE; TOO_LONG for one longer than
+    // the limit, read to its end, its first `limits.line` characters in *line; END at the end
+    // of the file; LIMIT when the file goes on beyond its lines or bytes, and is read no further.
+    Read Next(std::string* line);
+
+private:
+    FILE* f_;
+    plat_TextLimits limits_;
+    size_t lines_ = 0, bytes_ = 0;
+    bool stopped_ = false;
+};
 
 // Every file the program writes is written whole or not at all: the bytes go to a
 // temporary file in the same folder, which is flushed to the disk and renamed over `path`.
@@ -66,12 +104,31 @@ std::string plat_HostPath(const char* path);
 bool plat_WriteFileAtomic(const char* path, const void* data, size_t size);
 // The same for a host path ("/" separators, UTF-8), for the tools and the screenshots.
 bool plat_WriteHostFileAtomic(const std::string& hostPath, const void* data, size_t size);
-// The temporaries are named PLAT_WRITE_TEMP_PREFIX and six random characters, so that one
-// a crash left behind can be recognised and removed.
+// The same on a thread of its own, so that the caller never waits for the disk: requests are
+// carried out in order, a newer one for a file still waiting replaces the older, and a failure
+// leaves the old file as it was. The delete goes in the same order.
+void plat_WriteFileLater(const std::string& path, std::string bytes);
+void plat_DeleteFileLater(const std::string& path);
+// Returns when every request made so far is carried out.
+void plat_WaitForWrites();
+
+// What a process leaves behind while it works (temporaries, copies, folders being filled) is
+// named by a prefix, its process id and a dash, so that a later start can tell what belongs
+// to a process still running (another editor on the same library) from what a crash or a
+// kill left behind.
+std::string plat_ProcessPrefix(const char* prefix);
+// The program paths of the entries of folder `dir` whose names begin with `prefix` and whose
+// process is gone, or that name no process.
+std::vector<std::string> plat_FindLeftovers(const char* dir, const char* prefix);
+// Removes those files and folders (with all they hold); the number removed.
+int plat_RemoveLeftovers(const char* dir, const char* prefix);
+// The temporaries of the atomic writes: PLAT_WRITE_TEMP_PREFIX, the process, six random characters.
 #define PLAT_WRITE_TEMP_PREFIX ".pexlo-write-"
-// Removes the temporaries that writes cut short (a crash, a kill) left in the program folder
-// `dir`; the number removed.
-int plat_RemoveWriteTemporaries(const char* dir);
+inline int plat_RemoveWriteTemporaries(const char* dir) { return plat_RemoveLeftovers(dir, PLAT_WRITE_TEMP_PREFIX); }
+
+// A text that changes whenever the file is written or replaced (by this program or another);
+// "" for no file.
+std::string plat_FileVersion(const char* path);
 
 // Test hook: while on, plat_fopen for writing or appending, atomic writes and CopyFileA
 // fail, as on a read-only disk. The log writes with the host's own calls and goes on.

@@ -1,6 +1,5 @@
 // Writing files: whole through a temporary renamed into place, or not at all; and the test
 // hooks that make writes fail as on a read-only or full disk.
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,7 +42,7 @@ bool fill(int fd, const void* data, size_t size) {
 bool write_atomic(const std::string& host, const void* data, size_t size, mode_t mode) {
     if (host.empty() || (!data && size > 0)) return plat_FailWith(ERROR_FILE_NOT_FOUND);
     if (write_failure || fails_at(PLAT_WRITE_STEP_OPEN)) return plat_FailWith(ERROR_ACCESS_DENIED);
-    std::string temp = host.substr(0, host.find_last_of('/') + 1) + PLAT_WRITE_TEMP_PREFIX "XXXXXX";
+    std::string temp = host.substr(0, host.find_last_of('/') + 1) + plat_ProcessPrefix(PLAT_WRITE_TEMP_PREFIX) + "XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0) return plat_FailWith(plat_FileError(errno, host));
     fchmod(fd, mode);
@@ -97,6 +96,10 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) {
     struct stat st, old;
     if (stat(src.c_str(), &st) != 0) return plat_FailWith(plat_FileError(errno, src));
     if (S_ISDIR(st.st_mode)) return plat_FailWith(ERROR_ACCESS_DENIED);
+    if (!S_ISREG(st.st_mode)) {  // a FIFO would hold the copy up, a device never end
+        plat_Notice("not a regular file, not read", src);
+        return plat_FailWith(ERROR_ACCESS_DENIED);
+    }
     if (stat(dst.c_str(), &old) == 0) {
         if (S_ISDIR(old.st_mode)) return plat_FailWith(ERROR_ACCESS_DENIED);
         if (failIfExists) return plat_FailWith(ERROR_FILE_EXISTS);
@@ -110,8 +113,8 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) {
 
 FILE* plat_fopen(const char* path, const char* mode) {
     if (!path || !mode) return nullptr;
-    bool writes = strpbrk(mode, "wa+") != nullptr;
-    if (writes && write_failure) {
+    if (!strpbrk(mode, "wa+")) return plat_OpenRegular(plat_HostPath(path), mode);
+    if (write_failure) {
         errno = EACCES;
         return nullptr;
     }
@@ -125,23 +128,14 @@ FILE* plat_fopen(const char* path, const char* mode) {
     return f;
 }
 
-int plat_RemoveWriteTemporaries(const char* dir) {
-    const std::string host = plat_HostPath(dir);
-    DIR* d = opendir(host.empty() ? "." : host.c_str());
-    if (!d) return 0;
-    const std::string prefix = host.empty() ? "" : host + "/";
-    int removed = 0;
-    while (const dirent* e = readdir(d)) {
-        struct stat st;
-        const std::string path = prefix + e->d_name;
-        if (strncmp(e->d_name, PLAT_WRITE_TEMP_PREFIX, strlen(PLAT_WRITE_TEMP_PREFIX)) == 0 &&
-            lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && unlink(path.c_str()) == 0)
-            ++removed;
-    }
-    closedir(d);
-    return removed;
+std::string plat_FileVersion(const char* path) {
+    struct stat st;
+    if (!path || stat(plat_HostPath(path).c_str(), &st) != 0) return "";
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
+           std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
 }
 
 void plat_SetWriteFailure(bool fail) { write_failure = fail; }
+bool plat_WritesFail() { return write_failure; }
 void plat_SetWriteLimit(long bytes) { write_limit = bytes < 0 ? -1 : bytes; }
 void plat_SetWriteFailureStep(plat_WriteStep step) { failing_step = step; }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/bmp.h"
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
 #include "platform/pixel.h"
@@ -61,7 +62,3 @@ IDirectDrawSurface* plat_DrawSurface(HDC dc);
 // Bitmap decoding and scaling (bmp_read.cpp, bitmap_scale.cpp). Pixels are top-down XRGB.
 bool plat_DecodeBmp(const uint8_t* data, size_t size, int* w, int* h, std::vector<uint32_t>* px);
 std::vector<uint32_t> plat_ScaleXrgb(const std::vector<uint32_t>& src, int sw, int sh, int dw, int dh);
-// Pictures larger than this on a side, or in all, are refused before anything is allocated:
-// generous for real backgrounds (8K screens), and a few bytes cannot ask for gigabytes.
-constexpr int64_t PLAT_MAX_SIDE = 8192;
-constexpr int64_t PLAT_MAX_PIXELS = int64_t(32) << 20;

@@ -114,6 +114,8 @@ LRESULT DispatchMessageA(const MSG* msg) {
     return msg ? plat_CallWindowProc(msg->hwnd, msg->message, msg->wParam, msg->lParam) : 0;
 }
 
+DWORD GetTickCount() { return static_cast<DWORD>(plat_CurrentBackend().Now()); }
+
 BOOL PostMessageA(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (wnd && wnd != plat_TheWindow()) return FALSE;
     queue().posted.push_back(make(wnd, msg, wParam, lParam));

@@ -126,6 +126,8 @@ LRESULT DefWindowProcA(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);  // WM
 // timers end with it.
 UINT_PTR SetTimer(HWND wnd, UINT_PTR id, UINT periodMs, void* proc);
 BOOL KillTimer(HWND wnd, UINT_PTR id);
+// Milliseconds of the clock the timers run on (the headless backend's own in tests).
+DWORD GetTickCount();
 short GetAsyncKeyState(int vk);  // high bit set while the key (or VK_LBUTTON, VK_RBUTTON) is down
 // The text also goes to stderr, so that it is seen when no box can be shown. Returns IDOK.
 int MessageBoxA(HWND wnd, const char* text, const char* caption, UINT type);

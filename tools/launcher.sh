@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Starts the editor in the user's library, first putting back whatever of the starter library
-# is missing there; nothing the user made is ever overwritten or removed. The library lives in
-# $XDG_DATA_HOME/pexlo (~/.local/share/pexlo): the program's working folder app/ with the
-# template of new books and the default book icon, the books beside it.
+# Starts the editor in the user's library. The first start copies the starter library there
+# (the sample book too); later starts put back only what the program needs in app/ (the
+# template of new books, the default book icon), never a book the user removed. Nothing the
+# user made is ever overwritten or removed. The library lives in $XDG_DATA_HOME/pexlo
+# (~/.local/share/pexlo): the program's working folder app/, the books beside it.
 #
 # Installed as bin/pexlo, it finds the starter library and the program beside itself; ./run
 # names the build's own:  launcher.sh [--seed-only] [--library DIR] [--program FILE]
@@ -36,7 +37,7 @@ temp=""
 trap '[ -n "$temp" ] && rm -rf "$temp"' EXIT
 put_back() {  # source, target
   [ -e "$2" ] && return 0
-  temp=$(mktemp -d "$(dirname "$2")/.pexlo-new.XXXXXX" 2>/dev/null) ||
+  temp=$(mktemp -d "$(dirname "$2")/.pexlo-new-$$-XXXXXX" 2>/dev/null) ||
     fail "cannot write into $(dirname "$2"): is it writable?"
   cp -R "$1" "$temp/entry" 2>/dev/null && mv -T "$temp/entry" "$2" ||
     fail "cannot copy $(basename "$1") into $(dirname "$2")"
@@ -45,9 +46,18 @@ put_back() {  # source, target
 }
 shopt -s nullglob
 for entry in "$starter"/app/*; do put_back "$entry" "$library/app/${entry##*/}"; done
-for entry in "$starter"/*; do
-  [ "${entry##*/}" = app ] || put_back "$entry" "$library/${entry##*/}"
-done
+# The books come once, into a library that has none yet: a library from before the marker
+# has its books already.
+marker=$library/app/.kniznica-zalozena
+if [ ! -e "$marker" ]; then
+  books=("$library"/KNIHA_*)
+  if [ ${#books[@]} -eq 0 ]; then
+    for entry in "$starter"/*; do
+      [ "${entry##*/}" = app ] || put_back "$entry" "$library/${entry##*/}"
+    done
+  fi
+  : > "$marker" || fail "cannot write into $library/app: is it writable?"
+fi
 
 [ $seed_only = 1 ] && exit 0
 [ -x "$program" ] || fail "the program is missing ($program)"

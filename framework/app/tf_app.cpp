@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/app/tf_appdlg.h"
+#include "framework/core/tf_dso.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_dsgn.h"
@@ -125,6 +126,9 @@ int tf_CAppScreen::Execute() {
     TF_LOG("QZOV", "tf_CAppScreen::Execute; while...", 8);
     const int code = message_loop();
     tf_hWnd = nullptr;  // destroyed on the way out
+    // The output closes once the last sound lets go of it, not at the process's exit: a
+    // screen started again opens it afresh.
+    tf_DSO_DONE();
     return code;
 }
 
@@ -156,6 +160,8 @@ void tf_CAppScreen::fill_resolution_list() {
 }
 
 void tf_CAppScreen::Close() {
+    if (m_bClosing || !SaveWork(true)) return;
+    m_bClosing = true;
     if (m_LocApp_INI[0] && m_pDlgCasovac)
         tf_APP_WriteINI(m_LocApp_INI, m_ScreenW, m_ScreenH, m_pDlgCasovac->m_RedrawLevel,
                         m_pDlgCasovac->m_RedrawPeriod);
@@ -233,7 +239,7 @@ bool tf_CAppScreen::HandleFWInteraction(int id, int, tf_CPol*) {
         break;
     case TF_APP_ID_APPLY_RESOLUTION:
         // Only a size shown or chosen in the dialog is applied.
-        if (m_pDlgRozlisenie && m_pDlgRozlisenie->m_ChosenW > 0 && m_pDlgRozlisenie->m_ChosenH > 0) {
+        if (m_pDlgRozlisenie && m_pDlgRozlisenie->m_ChosenW > 0 && m_pDlgRozlisenie->m_ChosenH > 0 && SaveWork(false)) {
             const int oldW = tf_ScreenW, oldH = tf_ScreenH;
             tf_APP_ChangeDisplayMode(m_pDlgRozlisenie->m_ChosenW, m_pDlgRozlisenie->m_ChosenH);
             ChangedResolution(oldW, oldH, tf_ScreenW, tf_ScreenH);
@@ -260,3 +266,4 @@ void tf_CAppScreen::Do_RELEASE_SRF() {}
 void tf_CAppScreen::Do_RESTORE_SRF() {}
 void tf_CAppScreen::Redraw_Screen() {}
 void tf_CAppScreen::HandleWMInteraction(HWND, UINT, WPARAM, LPARAM) {}
+bool tf_CAppScreen::SaveWork(bool) { return true; }

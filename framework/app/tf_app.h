@@ -44,6 +44,9 @@ public:
     virtual void Redraw_Screen();
     virtual void HandleWMInteraction(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     virtual void ChangedResolution(int oldW, int oldH, int newW, int newH);
+    // Before the frame closes (`closing`) or changes the display mode, the application stores
+    // its work; false stops that (the application has said why).
+    virtual bool SaveWork(bool closing);
 
     // Both before Execute: the design set-up reads the background name.
     void SetBackground(int color, const char* name, bool showLogo);
@@ -52,7 +55,8 @@ public:
     // Start-up and the message loop. The quit code (0), or 1 when the window or the display
     // could not be opened.
     int Execute();
-    // Saves the settings file and starts the orderly shutdown.
+    // When the application's work is stored: saves the settings file and starts the orderly
+    // shutdown. The desktop's own close request comes this way too.
     void Close();
     tf_DSGN_Struct* GetDSGNref();
 
@@ -79,6 +83,7 @@ public:
     tf_CAppResolutionDlg* m_pDlgRozlisenie = nullptr;
     tf_CAppTimerDlg* m_pDlgCasovac = nullptr;
     tf_CAppInfoDlg* m_pDlgInfo = nullptr;
+    bool m_bClosing = false;  // Close has posted the close request
 
 private:
     void place_title_buttons(bool withSkin);

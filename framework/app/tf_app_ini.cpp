@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_log.h"
@@ -10,23 +11,15 @@
 
 namespace {
 const char* const SRC = "TF_APP_w";
-constexpr int LINE_LIMIT = 199;
 constexpr int LEVEL_MAX = 10;
 // A longer period would leave the screen frozen for seconds.
 constexpr int PERIOD_MAX = 1000;
 
-// One line, of which the first 199 characters count; the rest of a longer line is skipped,
-// so that it never passes for the next line. False at the end of the file.
-bool read_line(FILE* f, char (&buf)[LINE_LIMIT + 1]) {
-    int n = 0;
-    bool any = false;
-    for (int c; (c = fgetc(f)) != EOF;) {
-        any = true;
-        if (c == '\n') break;
-        if (n < LINE_LIMIT) buf[n++] = static_cast<char>(c);
-    }
-    buf[n] = '\0';
-    return any;
+// One line, of which the first characters count (PLAT_SETTINGS_TEXT); the rest of a longer
+// line is skipped, so that it never passes for the next line. False at the end of the file.
+bool read_line(plat_TextFile& f, std::string* line) {
+    const plat_TextFile::Read r = f.Next(line);
+    return r == plat_TextFile::LINE || r == plat_TextFile::TOO_LONG;
 }
 
 // An integer as "%i" reads it (decimal, "0x" hexadecimal, leading-zero octal); false when
@@ -53,12 +46,13 @@ bool parse_pair(const char* line, int* a, int* b) {
 }  // namespace
 
 bool tf_APP_ReadINI(const char* name, int* w, int* h, int* level, int* period) {
-    FILE* f = name && name[0] ? plat_fopen(name, "r") : nullptr;
-    if (!f) return false;
-    char line[LINE_LIMIT + 1];
-    if (read_line(f, line)) parse_pair(line, w, h);
+    if (!name || !name[0]) return false;
+    plat_TextFile f(name, PLAT_SETTINGS_TEXT);
+    if (!f.IsOpen()) return false;
+    std::string line;
+    if (read_line(f, &line)) parse_pair(line.c_str(), w, h);
     int lv = 0, per = 0;
-    if (read_line(f, line) && line[0] && parse_pair(line, &lv, &per)) {
+    if (read_line(f, &line) && !line.empty() && parse_pair(line.c_str(), &lv, &per)) {
         if (lv >= 1 && lv <= LEVEL_MAX && per >= 1 && per <= PERIOD_MAX) {
             *level = lv;
             *period = per;
@@ -67,7 +61,6 @@ bool tf_APP_ReadINI(const char* name, int* w, int* h, int* level, int* period) {
             TF_LOG("uroven, perioda:", lv, per);
         }
     }
-    fclose(f);
     return true;
 }
 

@@ -73,6 +73,11 @@ void handle_pointer(LPARAM lParam, int event, bool poll) {
 LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     tf_hWnd = hwnd;
     if (tf_pAppScreen) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
+    // The desktop's close request stores the work first, as Esc does, in the tuning mode too.
+    if (msg == WM_CLOSE && tf_pAppScreen && !tf_pAppScreen->m_bClosing) {
+        tf_pAppScreen->Close();
+        return 0;
+    }
     if (tf_KM_on) {
         if (is_tuning_input(msg)) tf_KM_WindowProc(hwnd, msg, wParam, lParam);
         // Frames and shutdown go on in the tuning mode; nothing else reaches the frame.

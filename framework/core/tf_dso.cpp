@@ -216,9 +216,13 @@ BOOL DSGetWave_FILE_qz(void** image, const char* path, const WAVEFORMATEX** fmt,
     }
     long len = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
     rewind(f);
+    if (len < 0 || static_cast<unsigned long>(len) > PLAT_SOUND_FILE_BYTES) {
+        fclose(f);
+        DSLOG("DSGetWave_FILE_qz", "CHYBA subor vacsi ako 64 MB", 0);
+        return FALSE;
+    }
     // One byte more, so that an empty file has a buffer too.
-    BYTE* buf =
-        len >= 0 && static_cast<unsigned long>(len) <= UINT32_MAX ? static_cast<BYTE*>(malloc(len + 1)) : nullptr;
+    BYTE* buf = static_cast<BYTE*>(malloc(len + 1));
     if (!buf) {
         fclose(f);
         DSLOG("DSGetWave_FILE_qz", "CHYBA alok. pamate", 0);

@@ -9,10 +9,20 @@
 
 #include "framework/core/tf_arre.h"
 #include "framework/core/tf_log.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 
 namespace {
 const char* const SRC = "TF_FSI_w";
+
+// What the file-system boundary refuses or leaves out (a file that is no regular file, a name
+// hidden by its twin) is a line of the log, from the program's start on.
+void log_file_notice(const char* what, const char* host_path) {
+    TF_LOG(what, plat_Cp1250FromHostName(host_path).c_str());
+}
+const struct FileNoticesToLog {
+    FileNoticesToLog() { plat_SetFileNotice(log_file_notice); }
+} file_notices_to_log;
 
 // Paths built here have at most 259 characters.
 const int PATH_BUF = 260;

@@ -25,7 +25,7 @@ std::string tf_FSI_Zmen_priponu(const char* path, const char* ext);
 // letter of a name on disk that the code page cannot spell). The listings and the tree
 // functions leave such entries out.
 bool tf_FSI_Pouzitelny_nazov(const char* name);
-// True when the file opens for binary reading (a folder does not).
+// True when the file opens for binary reading (a folder, a FIFO or a device does not).
 bool tf_FSI_Existuje_sub(const char* path);
 // True when a find-first search for `path` finds anything: a folder, a file, or any match
 // of a wildcard pattern.

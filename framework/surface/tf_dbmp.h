@@ -28,6 +28,13 @@ bool tf_BMP_VYTVOR_BMP_3C_zFILE_doFILE__stretch_cezSRF(IDirectDraw* dd, const ch
 bool tf_BMP_VYTVOR_BMP_4_zFILE_doFILE__stretch_FAZA_cezSRF(IDirectDraw* dd, const char* zdroj, int FIXMAX_sir,
                                                            int FIXMAX_vys, const char* subor, int x, int y);
 
+// A thumbnail is small: a "thm" file that declares a larger picture is none of ours, and
+// decoding it could cost what a whole background costs, for every row of a list.
+constexpr int TF_BMP_NAHLAD_MAX = 1024;
+// True when the file's header declares a picture of at most TF_BMP_NAHLAD_MAX on each side;
+// else (logged) it is not to be decoded.
+bool tf_BMP_Je_nahlad(const char* subor);
+
 // Makes the missing thumbnails of the "*.bmp" pictures of a folder. mod 1: a sprite sheet
 // (a "faz" file beside it) shows its phase around (10, 10) fitted into the box, any other
 // picture is squeezed to sir x vys; mod 2: the middle band. Returns 0.

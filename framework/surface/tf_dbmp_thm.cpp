@@ -1,4 +1,6 @@
 // Thumbnails: a "thm" file beside every "*.bmp" picture of a folder, made once when missing.
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -8,6 +10,8 @@
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_dbmp.h"
 #include "framework/surface/tf_display.h"
+#include "platform/bmp.h"
+#include "platform/files.h"
 
 namespace {
 const char* const SRC = "TF_DBMP_w";
@@ -64,6 +68,20 @@ int list_and_make(const char* adresar, bool len_cesty, IDirectDraw* dd, int sir,
     return 0;
 }
 }  // namespace
+
+bool tf_BMP_Je_nahlad(const char* subor) {
+    uint8_t head[14 + 40] = {};
+    size_t got = 0;
+    if (FILE* f = subor ? plat_fopen(subor, "rb") : nullptr) {
+        got = fread(head, 1, sizeof head, f);
+        fclose(f);
+    }
+    plat_BmpHeader hd;
+    if (plat_ReadBmpHeader(head, got, &hd) && hd.w <= TF_BMP_NAHLAD_MAX && hd.h <= TF_BMP_NAHLAD_MAX) return true;
+    TF_LOG(TF_LOG_ERR, "Nahlad nie je obrazok do 1024 x 1024, necita sa");
+    TF_LOG("subor:", subor ? subor : "");
+    return false;
+}
 
 int tf_BMP_Vytvor__bmp2thm(const char* adresar, int sir, int vys, int mod) {
     if (!adresar) {

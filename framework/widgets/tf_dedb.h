@@ -21,7 +21,7 @@ public:
     void ZOBRAZ(IDirectDrawSurface* surface) override;
     void GetSize(int* sir, int* vys) override;
     void SetSize(int sir, int vys) override;
-    bool HandleKey(int key) override { return INFORMUJ_SA_KLAV(key); }
+    bool HandleKey(int key) override { return zivy && INFORMUJ_SA_KLAV(key); }  // hidden: not typed into
 
     void Dsgn(int rx, int ry, int sir, int vys);
     // Letters A to Z (as capitals), Backspace and Delete are consumed; anything else is not.

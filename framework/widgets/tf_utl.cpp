@@ -77,7 +77,8 @@ int tf_UTL_CDUIR_THMFILE::LOAD(const char* adresar, bool priehladne) {
     for (int i = 0; i < cesty.count; ++i) {
         const char* cesta = cesta_v(cesty, i);
         const std::string thm = tf_FSI_Zmen_priponu(cesta, "thm");
-        const char* nahlad = tf_FSI_Existuje_sub(thm.c_str()) ? thm.c_str() : nullptr;
+        const bool je = tf_FSI_Existuje_sub(thm.c_str()) && tf_BMP_Je_nahlad(thm.c_str());
+        const char* nahlad = je ? thm.c_str() : nullptr;
         PRIDAJ_THMFILE(i + 1, tf_FSI_Vystrihni_meno(cesta).c_str(), nahlad, cesta);
     }
     cesty.UVOLNI_char();

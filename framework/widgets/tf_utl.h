@@ -65,12 +65,17 @@ public:
     int SetupVisual() override;
     bool HandleFWInteraction(int id, int value, tf_CPol* source) override;
     char* Get_Text();
+    // After SetupVisual: the dialog asks for a line, starting from `text`...
+    void Vstup(const char* nadpis, const char* otazka, const char* text);
+    // ... or asks a question of up to two lines, its buttons captioned `ano` and `nie`.
+    void Otazka(const char* nadpis, const char* riadok1, const char* riadok2, const char* ano, const char* nie);
 
     char nadpis[100] = "";
     char otazka[100] = "";
     // All are children of the dialog, which owns them.
     tf_CLabel* lbl_nadpis = nullptr;
     tf_CLabel* lbl_otazka = nullptr;
+    tf_CLabel* lbl_otazka2 = nullptr;  // the question's second line
     tf_CPolIcon* obrazok = nullptr;
     tf_CPolIcon* znak_ok = nullptr;
     tf_CPolIcon* znak_zrus = nullptr;
@@ -86,4 +91,6 @@ public:
 private:
     // The caption label of a button, found by its ID.
     void popis(int ID, int rx, int ry, const char* text);
+    // The prompt and the buttons' captions for either use.
+    void nastav(const char* nadpis, const char* otazka, const char* riadok2, const char* ano, const char* nie);
 };

@@ -29,6 +29,7 @@ tf_UTL_CDLG_EDIT::tf_UTL_CDLG_EDIT(tf_CPolCHLO* parent_, const char* nadpis_, co
     obrazok = new tf_CPolIcon(this, -1);
     lbl_nadpis = new tf_CLabel(this, -1, nadpis);
     lbl_otazka = new tf_CLabel(this, -1, otazka);
+    lbl_otazka2 = new tf_CLabel(this, -1, "");
     edit = new tf_CDEDB(this, -1, MAX_DLZKA, nullptr);
     tlac_ok = new tf_CTlac(this, 50, 108, TF_UTL_EDIT_OK);
     tlac_ok->Dsgn0_VoidDC(50, 108, 95, 27);
@@ -50,10 +51,36 @@ int tf_UTL_CDLG_EDIT::SetupVisual() {
     znak_zrus->Dsgn_PolIcon_User(165, 114, tf_DSGN.rezia_dll_srf, 45, 55);
     lbl_nadpis->Dsgn(4, 0, nadpis);
     lbl_otazka->Dsgn(69, 38, otazka);
+    lbl_otazka2->Dsgn(69, 62, "");
+    lbl_otazka2->zivy = false;
     popis(TF_UTL_EDIT_OK_LABEL, 88, 114, "OK");
     popis(TF_UTL_EDIT_CANCEL_LABEL, 190, 114, plat_W1250(u8"Zrušiť"));
     edit->Dsgn(51, 69, 200, 21);
     return 0;
+}
+
+void tf_UTL_CDLG_EDIT::nastav(const char* nadpis_, const char* otazka_, const char* riadok2, const char* ano,
+                              const char* nie) {
+    kopiruj(nadpis, nadpis_);
+    kopiruj(otazka, otazka_);
+    lbl_nadpis->SetText(nadpis);
+    lbl_otazka->SetText(otazka);
+    lbl_otazka2->SetText(riadok2);
+    lbl_otazka2->zivy = riadok2 && *riadok2;
+    popis(TF_UTL_EDIT_OK_LABEL, 88, 114, ano);
+    popis(TF_UTL_EDIT_CANCEL_LABEL, 190, 114, nie);
+}
+
+void tf_UTL_CDLG_EDIT::Vstup(const char* nadpis_, const char* otazka_, const char* text) {
+    nastav(nadpis_, otazka_, "", "OK", plat_W1250(u8"Zrušiť"));
+    edit->Set_Text(text ? text : "");
+    edit->zivy = true;
+}
+
+void tf_UTL_CDLG_EDIT::Otazka(const char* nadpis_, const char* riadok1, const char* riadok2, const char* ano,
+                              const char* nie) {
+    nastav(nadpis_, riadok1, riadok2, ano, nie);
+    edit->zivy = false;
 }
 
 void tf_UTL_CDLG_EDIT::popis(int ID_, int rx_, int ry_, const char* text) {

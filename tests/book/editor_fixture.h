@@ -45,6 +45,7 @@ protected:
     void Click(int x, int y) { Move(x, y), Down(x, y), Up(x, y); }
     void RightClick(int x, int y) { Move(x, y), Post(WM_RBUTTONDOWN, 0, MAKELPARAM(x, y)); }
     void Key(int vk) { Post(WM_KEYDOWN, static_cast<WPARAM>(vk), 0); }
+    void Ctrl(int vk, bool shift = false);  // the key with Ctrl (and Shift) held
     void Tick(int n = 1) {
         for (int i = 0; i < n; ++i) Post(WM_TIMER, 1, 0);
     }
@@ -75,6 +76,7 @@ protected:
     void ObjectMenu(int i, int item, int entry);
 
     test_support::TempTree tree;
+    plat_HeadlessConfig display;  // the display Run starts on
     test_support::AssertCounter asserts;
     CKnihaScreen* screen = nullptr;
     int exit_code = -1;

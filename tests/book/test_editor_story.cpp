@@ -17,10 +17,11 @@ TEST_F(Editor, StartsChoosesBooksAndPagesAddsPicturesAndClosesOnEsc) {
         PX_Editor& e = *px_editor;
         Move(600, 500);
         Tick();
-        EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+        EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
         EXPECT_EQ(std::tuple(e.group.vrstvy.count, duir_KNIHY->zivy, e.tlac_Next.zivy, e.tlac_Save.zivy),
-                  std::tuple(19, false, false, false));
-        EXPECT_EQ(Px(300, 600), FILL) << "no page yet";
+                  std::tuple(22, false, true, false));
+        EXPECT_EQ(std::tuple(current_book, current_page, Px(330, 240)), std::tuple(100, 1, Raw(TREE)))
+            << "the first start opens the first book's first page";
         EXPECT_NE(Px(e.tlac_Play.x + 20, e.tlac_Play.y + 18), FILL) << "the play button";
         EXPECT_NE(Px(602, 503), FILL) << "the cursor's tip";
 
@@ -151,19 +152,22 @@ TEST_F(Editor, SavesPagesAndMakesNewOnesBehindTheLast) {
         EXPECT_TRUE(Shows(W / 2 - 75, H - 25, W / 2 + 100, H - 10, Raw(0xF0F0F0))) << "the status line";
 
         EXPECT_TRUE(e.tlac_Nova.zivy && !e.tlac_Opusti.zivy) << "the last page";
-        ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Nova));
+        ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Nova));  // the changed page is saved on leaving it
         Tick();
         EXPECT_EQ(std::tuple(current_page, prev_page, REG.count, Px(300, 600)), std::tuple(PX_NEW_PAGE, 2, 0, FILL));
+        EXPECT_EQ(tree.Read("KNIHA_Les/2.str"), "p les 4\nk strom 310 210 3 1 0\n");
         EXPECT_TRUE(!e.tlac_Nova.zivy && e.tlac_Opusti.zivy && e.tlac_Prev.zivy && !e.tlac_Next.zivy);
-        ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Opusti));
-        EXPECT_EQ(std::pair(current_page, REG.count), std::pair(2, 2)) << "back from its file";
+        ASSERT_NO_FATAL_FAILURE(FromMenu(5, 0));
+        ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Opusti));  // the new page is dropped, as asked
+        EXPECT_EQ(std::tuple(current_page, REG.count, tree.Exists("KNIHA_Les/3.str")), std::tuple(2, 1, false));
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Nova));
         ASSERT_NO_FATAL_FAILURE(FromMenu(5, 0));
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Save));
-        EXPECT_EQ(tree.Read("KNIHA_Les/3.str"), "h pes 60 80 6 1 0\n");
+        EXPECT_EQ(tree.Read("KNIHA_Les/3.str"), "h pes 70 110 6 1 0\n");
         EXPECT_EQ(std::tuple(current_page, prev_page, duir_STRANY->CountR()), std::tuple(3, 2, 3));
+        EXPECT_EQ(std::string(status_text), plat_W1250(u8"Uložené: strana 3"));
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Prev));
-        EXPECT_EQ(std::tuple(current_page, next_page, REG.count), std::tuple(2, 3, 2));
+        EXPECT_EQ(std::tuple(current_page, next_page, REG.count), std::tuple(2, 3, 1));
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Next));
         EXPECT_EQ(current_page, 3);
         ASSERT_NO_FATAL_FAILURE(Choose(&e.dui_M, 7));  // "Koniec"
@@ -186,6 +190,8 @@ TEST_F(Editor, MakesNewBooksFromTheTemplate) {
 
         const std::vector<std::string> before = tree.Names("");
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));
+        EXPECT_EQ(std::string(dialog->Get_Text()), "") << "a fresh name each time";
+        for (int key : {'Z', 'O', 'O'}) Key(key);
         ASSERT_NO_FATAL_FAILURE(Press(*dialog->tlac_ok));  // "ZOO" again
         EXPECT_TRUE(test_support::LogHas({"Duplicitny nazov knihy!"}));
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 3));
@@ -218,14 +224,19 @@ TEST_F(Editor, FollowsADisplayModeChange) {
         ASSERT_NO_FATAL_FAILURE(change_to("1280  x  720"));
         EXPECT_EQ(std::tuple(e.tlac_Next.x, e.tlac_Prev.y, e.tlac_Save.y, e.tlac_Play.x),
                   std::tuple(1233, 670, 658, 616));
-        EXPECT_EQ(std::tuple(current_page, REG.count, dirty), std::tuple(2, 2, false)) << "reloaded from its file";
+        EXPECT_EQ(std::tuple(current_page, REG.count, dirty, tree.Read("KNIHA_Les/2.str")),
+                  std::tuple(2, 1, false, std::string("p les 4\nk strom 300 200 6 1 0\n")))
+            << "saved before the change";
         Tick();
         EXPECT_EQ(Px(1100, 700), Raw(GRASS)) << "the background fills the new screen";
 
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Nova));
+        ASSERT_NO_FATAL_FAILURE(change_to("1280  x  720"));
+        EXPECT_EQ(std::tuple(current_page, REG.count), std::tuple(PX_NEW_PAGE, 0)) << "an unchanged new page is kept";
         ASSERT_NO_FATAL_FAILURE(FromMenu(4, 0));
         ASSERT_NO_FATAL_FAILURE(change_to("1024  x  768"));
-        EXPECT_EQ(std::tuple(current_page, REG.count, e.tlac_Next.x), std::tuple(PX_NEW_PAGE, 1, W - 47)) << "kept";
+        EXPECT_EQ(std::tuple(current_page, REG.count, e.tlac_Next.x, tree.Read("KNIHA_Les/3.str")),
+                  std::tuple(3, 1, W - 47, std::string("k strom 60 80 1 2 0\n")));
     });
     EXPECT_EQ(tree.Read("app/PX.INI"), "1024 768\n2 16");
 }
@@ -253,6 +264,6 @@ TEST_F(Editor, F9ExportsTheShownPageAsItIsWhileTheEditorGoesOn) {
                              [&](uint32_t c) { return export_test::ColourError({c}, {rgb}).second <= 8; });
     };
     EXPECT_TRUE(shows(TREE) > 0 && shows(DOG) == 0);
-    EXPECT_NE(tree.Read("KNIHA_Les/2.str").find("h pes"), std::string::npos);  // the page file as it was
-    EXPECT_EQ(tree.Names("app"), (std::vector<std::string>{"KNIHA_DEFNEW", "PX.INI", "tf_LOG.txt"}));
+    EXPECT_EQ(tree.Read("KNIHA_Les/2.str"), "p les 4\nk strom 300 200 6 1 0\n");  // saved at the end
+    EXPECT_EQ(tree.Names("app"), (std::vector<std::string>{"KNIHA_DEFNEW", "NAPOSLEDY.INI", "PX.INI", "tf_LOG.txt"}));
 }

@@ -2,7 +2,6 @@
 // the frames store, the palette of a photo-like page; and pexlo-export from a terminal, its
 // settings and every refusal with its message and status, writing nothing.
 #include <gmock/gmock.h>
-#include <sys/wait.h>
 
 #include <cmath>
 #include <filesystem>
@@ -62,12 +61,7 @@ struct Export : book_test::BookTest {
     // pexlo-export run from the app folder (after the shell commands `before`): its exit
     // status and all it printed.
     static std::pair<int, std::string> Cli(const std::string& args, const std::string& before = "") {
-        FILE* p = popen((before + PEXLO_EXPORT_BIN + " " + args + " 2>&1").c_str(), "r");
-        std::string text;
-        char buf[512];
-        while (p && fgets(buf, sizeof buf, p)) text += buf;
-        const int status = p ? pclose(p) : -1;
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+        return test_support::RunCommand(before + PEXLO_EXPORT_BIN + " " + args);
     }
 };
 }  // namespace
@@ -119,7 +113,7 @@ TEST_F(Export, APageWithBackgroundPropAndMovingActorPlaysAsTheEditorDrawsIt) {
 // at most); options override them; a refusal writes nothing.
 TEST_F(Export, FromATerminalAtTheLibrarysSettingsAndRefusingWithAMessage) {
     Page("1", "p les 2\nh pes 40 60 3 1 0\n");
-    Page("2", "p les 2\nk strom 300 150 6 1 0\nh nie 1 1 3 1 0\n");
+    Page("2", "p les 2\nk strom 300 150 6 1 0\nh nie 1 1 3 1 0\nk nie 5 5 1 1 0\n");
     tree.File("app/PX.INI", "480 270\n5 100");
     const auto shape = [&](const std::string& rel) {
         const std::string file = tree.Read(rel);
@@ -131,6 +125,11 @@ TEST_F(Export, FromATerminalAtTheLibrarysSettingsAndRefusingWithAMessage) {
     EXPECT_EQ(std::tuple(status, std::get<2>(one), std::get<0>(two), std::get<1>(two)), std::tuple(0, size_t{10}, 240, 135));
     EXPECT_THAT(text, HasSubstr("page 2: the picture nie is missing"));
     EXPECT_THAT(text, HasSubstr("2 pages, 20 frames, " + std::to_string(std::get<3>(one) + std::get<3>(two))));
+    // A page named again is exported once; a picture named again is missing once.
+    const std::string twice = Cli("../KNIHA_T 2 1 2 1 -o ../twice --seconds 1").second;
+    EXPECT_THAT(twice, HasSubstr("2 pages, 20 frames"));
+    EXPECT_THAT(twice, HasSubstr("page 2: the picture nie is missing"));
+    EXPECT_EQ(twice.find("is missing"), twice.rfind("is missing")) << twice;
     EXPECT_EQ(Cli("../KNIHA_T 2 --screen 200x100 --size 50x25 --fps 4 --seconds=2").first, 0);
     const auto small = shape("KNIHA_T/2.gif");  // beside the page by default
     EXPECT_EQ(std::tuple(std::get<0>(small), std::get<1>(small), std::get<2>(small)), std::tuple(50, 25, size_t{8}));
@@ -149,6 +148,13 @@ TEST_F(Export, FromATerminalAtTheLibrarysSettingsAndRefusingWithAMessage) {
         {"../KNIHA_T 1 7", 1, "the book has no page 7"},
         {"../KNIHA_T -o /proc", 1, "cannot write into the output folder /proc"},
         {"../KNIHA_T --seconds 0", 2, "--seconds takes a number above 0"},
+        {"../KNIHA_T --seconds 0x10", 2, "--seconds takes a number above 0"},
+        {"../KNIHA_T --seconds 1e1", 2, "--seconds takes a number above 0"},
+        {"../KNIHA_T --fps 0x10", 2, "--fps takes a whole number from 1 to 50"},
+        {"../KNIHA_T ..", 1, "the book has no page .."},
+        {"../KNIHA_T 1 ''", 1, "the book has no page \n"},
+        {"../KNIHA_T .. --from ../KNIHA_T/1.str", 1, "the book has no page .."},
+        {"../KNIHA_T 1 --from /dev/zero", 1, "/dev/zero is no page file: not a regular file"},
         {"../KNIHA_T --fps 51", 2, "--fps takes a whole number from 1 to 50"},
         {"../KNIHA_T --size 0x0", 2, "--size takes WIDTHxHEIGHT"},
         {"../KNIHA_T --screen 640x480 --size 800x600", 2, "--size must not exceed the screen, 640x480"},

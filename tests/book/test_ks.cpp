@@ -21,7 +21,7 @@ TEST_F(KsBooks, IdsFollowTheListingOnlyPageFilesArePagesAndWhatHasNoRecordChange
     EXPECT_EQ(got, (decltype(got){{100, 1, "", "1"}, {101, 1, "a", "jedna"}, {102, 1, "b", "1"}, {102, 2, "b", "2"},
                                   {102, 3, "b", "10"}}));
     EXPECT_EQ(NAJDI_KNIHU("prazdna"), -1) << "a book without pages has no record";
-    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, 102, 103, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, 102, 103, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
 
     // What has no record changes nothing; a user's choice never stops the program.
     VOLBA_KNIHY(102, true);
@@ -74,7 +74,7 @@ TEST_F(KsBooks, FoldersThatDisappearLeaveAWorkingEditor) {
     VOLBA_KNIHY(a, true);
     EXPECT_EQ(utl_duir_Pozadia->CountR(), 0);
     NACITAJ_KNIHY();
-    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
     EXPECT_EQ(std::make_tuple(current_book, current_page), std::make_tuple(-1, -1)) << "the shown book is gone";
     EXPECT_EQ(asserts.count(), 0);
 }
@@ -110,7 +110,7 @@ TEST_F(KsBooks, NamesOnDiskThatNoPathCanHoldAreNeverBooksPagesOrPictures) {
     Picture("KNIHA_x/Kulisy/St\xC3\xB4l.BMP", 16, 12);  // "Stôl" in UTF-8
     Picture("KNIHA_x/Kulisy/..\\..\\..\\app\\rezia.bmp", 16, 12);
     const int x = Open("x");
-    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, PX_ID_NEW_BOOK, PX_ID_CLOSE_BOOKS}));
+    EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
     EXPECT_EQ(std::tuple(x, KS.count, utl_duir_Kulisy->CountR()), std::tuple(100, 1, 1));
     EXPECT_STREQ((*utl_duir_Kulisy)[0]->text, "St\xF4l");
     int told = 0;

@@ -80,7 +80,7 @@ TEST_F(History, ASeededWalkLandsOnEveryPageItLeftAndUndoesToTheFirst) {
 // Pictures that only the history keeps count: past the bound the oldest steps go, and with them
 // the pictures only they showed.
 TEST_F(History, PicturesRemovedFromThePageCountTowardsTheBound) {
-    const int side = 1000;  // 2 MB of pixels: eight fit
+    const int side = 2000;  // 8 MB of pixels: eight fit
     for (int i = 0; i < 10; ++i) {
         const std::string path = Picture("b" + std::to_string(i) + ".bmp", side, side);
         kulisy.PRIDAJR(2 + i, "big", nullptr, false)->data = strdup(path.c_str());

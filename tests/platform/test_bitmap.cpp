@@ -9,6 +9,7 @@
 #include "platform/bytes.h"
 #include "platform/resources.h"
 #include "tests/platform/bmp_fixture.h"
+#include "tests/support/findings.h"
 #include "tests/support/gdi_surface.h"
 #include "tests/support/temp_tree.h"
 
@@ -121,6 +122,26 @@ TEST(GdiBitmapLoad, RleAbsoluteRunsDeltasAndEarlyLineEnds) {
     plat_WriteLE(&b[46], 3, 4);
     const uint32_t k = 0, r = 0xFF0000, g = 0x00FF00;
     expect_same(load(b), {4, 3, {r, g, r, k, g, g, g, g, g, k, k, r}});
+}
+
+// Line ends and moves skip pixels but write none: a large picture's runs must write a quarter
+// of it at least (the 132-byte and the 8 KB files of 8192 x 4096 wrote nothing), a small one
+// may skip freely.
+TEST(GdiBitmapLoad, RleStreamsPayForThePicturesTheyDeclare) {
+    const auto bytes = [](const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); };
+    EXPECT_EQ(load(bytes(findings::RleMoves())).w, 0);
+    EXPECT_EQ(load(bytes(findings::RleLineEnds())).w, 0);
+    // 512 x 512: each row a run of white and a line end, 96 of 512 pixels written (a quarter of
+    // what is beyond 256 x 256), or one fewer.
+    const auto rows = [&](int run) {
+        std::string rle;
+        for (int y = 0; y < 512; ++y) rle += std::string{static_cast<char>(run), '\1', '\0', '\0'};
+        return bytes(findings::Rle8(512, 512, rle + std::string("\0\1", 2)));
+    };
+    const Image paid = load(rows(96));
+    ASSERT_EQ(std::pair(paid.w, paid.h), std::pair(512, 512));
+    EXPECT_EQ(std::pair(paid.px[95] & 0xFFFFFF, paid.px[96] & 0xFFFFFF), std::pair(0xFFFFFFu, 0u));
+    EXPECT_EQ(load(rows(95)).w, 0);
 }
 
 // Resources are found by name whatever its case, the latest first, before a file of that name.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <tuple>
@@ -30,6 +32,37 @@ std::string read_all(FILE* f) {
     for (int c; f && (c = fgetc(f)) != EOF;) s += static_cast<char>(c);
     if (f) fclose(f);
     return s;
+}
+
+// The notices of the file-system boundary while alive, each as "what: host path".
+class Notices {
+public:
+    Notices() : before_(plat_SetFileNotice([](const char* what, const char* host) {
+                    taken().push_back(std::string(what) + ": " + host);
+                })) {
+        taken().clear();
+    }
+    ~Notices() { plat_SetFileNotice(before_); }
+    static Names& taken() {
+        static Names n;
+        return n;
+    }
+
+private:
+    plat_FileNotice before_;
+};
+
+// What a text file gives its reader: each line as it stands, "long:" and the cut line for
+// one too long, "limit" where the reading stops early.
+Names text_lines(const std::string& path, const plat_TextLimits& limits) {
+    plat_TextFile f(path.c_str(), limits);
+    Names got;
+    std::string line;
+    for (plat_TextFile::Read r; (r = f.Next(&line)) != plat_TextFile::END;) {
+        got.push_back(r == plat_TextFile::LINE ? line : r == plat_TextFile::TOO_LONG ? "long:" + line : "limit");
+        if (r == plat_TextFile::LIMIT) break;
+    }
+    return got;
 }
 
 class Files : public ::testing::Test {
@@ -139,4 +172,63 @@ TEST_F(Files, AtomicWritesReplaceWholeKeepPermissionsAndRefuseFolders) {
     EXPECT_FALSE(plat_WriteFileAtomic(p("none/x").c_str(), "x", 1));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(t.Names(), (Names{"empty", "folder", "old"}));
+}
+
+// One name in the code page is one name: of "stromček.bmp" in UTF-8 and in Windows-1250 bytes,
+// and of two names the code page cannot spell, one is listed (the one the name opens: its
+// UTF-8, else the first in byte order) and the other noticed, once however often listed.
+// Names in another case are names of their own.
+TEST_F(Files, NamesTheCodePageSpellsAlikeListOnceAndOpenWhatIsListed) {
+    t.File("strom\xC4\x8D" "ek.bmp", "utf8");
+    t.File("strom\xE8" "ek.bmp", "w1250");
+    t.File("\xE6\x97\xA5.txt", "ri");
+    t.File("\xE4\xB8\xAD.txt", "zhong");
+    t.File("Strom.bmp", "S");
+    t.File("strom.bmp", "s");
+    Notices notices;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(search(p("strom*")), (Names{"Strom.bmp", "strom.bmp", "strom\xE8" "ek.bmp"}));
+        EXPECT_EQ(search(p("*.txt")), Names{"?.txt"});
+    }
+    for (const auto& [name, content] : {std::pair("strom\xE8" "ek.bmp", "utf8"), {"?.txt", "zhong"},
+                                        {"Strom.bmp", "S"}, {"strom.bmp", "s"}})
+        EXPECT_EQ(read_all(plat_fopen(p(name).c_str(), "rb")), content) << name;
+    const std::string hidden = "a name spelled as another's in the code page, not listed: ";
+    EXPECT_EQ(notices.taken(),
+              (Names{hidden + t.Host("strom\xE8" "ek.bmp"), hidden + t.Host("\xE6\x97\xA5.txt")}));
+}
+
+// Only regular files open for reading: the open of a FIFO would wait for a writer, and a
+// device never ends. Both, and links to them, are refused at once with a notice.
+TEST_F(Files, OnlyRegularFilesOpenForReading) {
+    ASSERT_EQ(mkfifo(t.Host("fifo.str").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", t.Host("zero.str").c_str()), 0);
+    ASSERT_EQ(symlink(t.Host("fifo.str").c_str(), t.Host("to-fifo.str").c_str()), 0);
+    t.File("plain.str", "p les 1\n");
+    ASSERT_EQ(symlink(t.Host("plain.str").c_str(), t.Host("link.str").c_str()), 0);
+    Notices notices;
+    for (const char* name : {"fifo.str", "ZERO.STR", "to-fifo.str"}) {
+        errno = 0;
+        EXPECT_EQ(plat_fopen(p(name).c_str(), "rt"), nullptr) << name;
+        EXPECT_EQ(errno, EINVAL) << name;
+    }
+    EXPECT_EQ(read_all(plat_fopen(p("link.str").c_str(), "r")), "p les 1\n");
+    EXPECT_FALSE(CopyFileA(p("zero.str").c_str(), p("copy.str").c_str(), FALSE));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+    const std::string refused = "not a regular file, not read: ";
+    EXPECT_EQ(notices.taken(), (Names{refused + t.Host("fifo.str"), refused + t.Host("zero.str"),
+                                      refused + t.Host("to-fifo.str"), refused + t.Host("zero.str")}));
+    EXPECT_EQ(text_lines(p("zero.str"), {399, 1024, 1 << 20}), Names{});
+}
+
+// A text file is read within its limits: a line too long is cut and said so; after its lines
+// or its bytes the reading stops, whatever follows.
+TEST_F(Files, TextFilesAreReadWithinTheirLimits) {
+    t.File("lines.txt", "one\r\nxxxxxx\nfive5\r\n\nrest\n");
+    t.File("bytes.txt", "12\n34\n56");
+    EXPECT_EQ(text_lines(p("lines.txt"), {5, 4, 100}), (Names{"one", "long:xxxxx", "five5", "", "limit"}));
+    EXPECT_EQ(text_lines(p("lines.txt"), {5, 5, 100}), (Names{"one", "long:xxxxx", "five5", "", "rest"}));
+    EXPECT_EQ(text_lines(p("bytes.txt"), {5, 9, 7}), (Names{"12", "34", "limit"}));
+    EXPECT_EQ(text_lines(p("bytes.txt"), {5, 9, 8}), (Names{"12", "34", "56"}));
+    EXPECT_EQ(text_lines(p("none.txt"), {5, 9, 8}), Names{});
 }

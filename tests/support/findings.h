@@ -23,6 +23,23 @@ inline std::string RleBomb(int w, int h) {
     return b;
 }
 
+// A BMP that declares an RLE8 picture of w x h with a colour table of two entries, its pixels
+// the stream `rle`.
+inline std::string Rle8(int w, int h, const std::string& rle) {
+    std::string b = "BM" + LE(62 + rle.size(), 4) + LE(0, 4) + LE(62, 4) + LE(40, 4) + LE(w, 4) + LE(h, 4);
+    b += LE(1, 2) + LE(8, 2);
+    for (uint32_t v : {1u, static_cast<uint32_t>(rle.size()), 2835u, 2835u, 2u, 0u}) b += LE(v, 4);
+    return b + LE(0, 4) + LE(0xFFFFFF, 4) + rle;
+}
+// 132 bytes for 8192 x 4096: moves up the picture's height, no pixel written.
+inline std::string RleMoves() {
+    std::string rle;
+    for (int i = 0; i < 16; ++i) rle += std::string("\0\2\0\xFF", 4);
+    return Rle8(8192, 4096, rle + std::string("\0\2\0\x0F\0\1", 6));
+}
+// About 8 KB for 8192 x 4096: a line end for every row, no pixel written.
+inline std::string RleLineEnds() { return Rle8(8192, 4096, std::string(2 * 4095, '\0') + std::string("\0\1", 2)); }
+
 // A phases file of `bytes` bytes, the same point on every line.
 inline std::string EndlessPhases(size_t bytes) {
     std::string f;

@@ -46,6 +46,7 @@ public:
     void Dir(const std::string& rel) const { std::filesystem::create_directory(Host(rel)); }
     void File(const std::string& rel, const std::string& content = "") const { WriteFile(Host(rel), content); }
     std::string Read(const std::string& rel) const { return ReadFile(Host(rel)); }
+    bool Exists(const std::string& rel) const { return std::filesystem::exists(Host(rel)); }
     // The names in folder `rel`, in byte order.
     std::vector<std::string> Names(const std::string& rel = "") const {
         std::vector<std::string> names;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -66,11 +67,24 @@ int LogIndex(std::initializer_list<const char*> fragments, int from) {
     return -1;
 }
 
-long PeakGrowthKiB(const std::function<void()>& work) {
+std::pair<int, std::string> RunCommand(const std::string& command) {
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    std::string text;
+    char buf[512];
+    while (p && fgets(buf, sizeof buf, p)) text += buf;
+    const int status = p ? pclose(p) : -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
+long PeakGrowthKiB(const std::function<void()>& work, bool warm) {
     int out[2];
     if (pipe(out) != 0) return -1;
     const pid_t child = fork();
     if (child == 0) {
+        if (warm) {
+            work();
+            malloc_trim(0);  // what it freed goes back, to be counted again when used again
+        }
         // The peak starts again from what is in use now (a child starts with its parent's).
         std::ofstream("/proc/self/clear_refs") << "5";
         const long before = peak_kib();

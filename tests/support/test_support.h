@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/core/tf_log.h"
@@ -42,8 +43,14 @@ private:
     std::filesystem::path home_;
 };
 
+// A shell command run to its end: its exit status (-1 when it did not exit) and all it printed
+// on both outputs.
+std::pair<int, std::string> RunCommand(const std::string& command);
+
 // How far `work`, run in a child process, raises the peak memory in use (resident), in KiB;
-// -1 when it cannot be measured.
-long PeakGrowthKiB(const std::function<void()>& work);
+// -1 when it cannot be measured. With `warm` the work runs once before it is measured, so
+// that the code it runs (which a child pages in afresh) is in memory and only what it uses
+// counts.
+long PeakGrowthKiB(const std::function<void()>& work, bool warm = false);
 
 }  // namespace test_support

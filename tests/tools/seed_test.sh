@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The launcher's seeding of the user's library: an empty home gets the whole starter library,
-# a later start puts back only what is missing and leaves the user's own files alone, a home
+# a later start puts back only what is missing in app/ (never a removed book) and leaves the
+# user's own files alone, a home
 # that cannot be written gets a clear message and no half-copied book, and the program starts
 # in the library's app/ folder.
 #   seed_test.sh LAUNCHER STARTER_LIBRARY
@@ -28,7 +29,7 @@ as_user() {
   fi
 }
 seed() { HOME=$1 XDG_DATA_HOME=${2:-} "$launcher" --seed-only --library "$starter"; }
-same() { diff -r "$1" "$2" >/dev/null; }
+same() { diff -r -x .kniznica-zalozena "$1" "$2" >/dev/null; }
 no_temporaries() { [ -z "$(find "$1" -name '.pexlo-new*' 2>/dev/null)" ]; }
 
 # An empty home gets the starter library as it is.
@@ -55,7 +56,14 @@ check "the user's change to the sample is kept" [ "$(cat "$lib/KNIHA_Ukážka/2.
 check "the settings are kept" [ "$(cat "$lib/app/PX.INI")" = "$(printf '1280 800\n2 16')" ]
 rm -rf "$lib/KNIHA_Ukážka"
 check "seeding after the sample was removed" seed "$home"
-check "the sample book is back" same "$starter/KNIHA_Ukážka" "$lib/KNIHA_Ukážka"
+check "the removed sample book stays removed" [ ! -e "$lib/KNIHA_Ukážka" ]
+
+# A library from before the marker keeps what it has: its removed sample book is not put back.
+old=$work/old/.local/share/pexlo
+mkdir -p "$old/app" "$old/KNIHA_moja"
+check "seeding a library from before" seed "$work/old"
+check "the old library gets no sample book" [ ! -e "$old/KNIHA_Ukážka" ]
+check "the old library gets its template" same "$starter/app/KNIHA_DEFNEW" "$old/app/KNIHA_DEFNEW"
 
 # The program starts in app/.
 printf '#!/bin/sh\npwd > "%s/started_in"\n' "$work" > "$work/program"

@@ -1,9 +1,13 @@
-// The click of a button and the chime at the end of a book, synthesised.
+// The click of a button and the chime at the end of a book, and the starter books' own
+// sounds, synthesised.
+#include <algorithm>
 #include <cmath>
 
+#include "platform/sound_file.h"
 #include "tools/artgen/artgen.h"
 #include "tools/artgen/detmath.h"
 #include "tools/artgen/encode.h"
+#include "tools/artgen/starter.h"
 
 namespace artgen {
 
@@ -37,7 +41,54 @@ std::vector<double> ring(const std::vector<Partial>& partials, double length_s, 
     for (size_t i = 0; i < fade && i < n; ++i) out[n - 1 - i] *= static_cast<double>(i) / fade;
     return out;
 }
+
+// A bird's call: short rising whistles, each gliding from `from_hz` to `to_hz` under a
+// rounded swell, at the given start times.
+std::vector<double> whistles(const std::vector<double>& starts, double from_hz, double to_hz, double each_s,
+                             double length_s) {
+    std::vector<double> out(static_cast<size_t>(length_s * SAMPLE_RATE), 0.0);
+    const size_t n = static_cast<size_t>(each_s * SAMPLE_RATE);
+    for (double start : starts) {
+        double phase = 0;
+        for (size_t i = 0, at = static_cast<size_t>(start * SAMPLE_RATE); i < n && at + i < out.size(); ++i) {
+            const double t = static_cast<double>(i) / static_cast<double>(n);
+            phase += 2 * PI * (from_hz + (to_hz - from_hz) * t) / SAMPLE_RATE;
+            if (phase > PI) phase -= 2 * PI;
+            out[at + i] += 0.35 * Sin(PI * t) * Sin(phase);
+        }
+    }
+    return out;
+}
+
+std::vector<uint8_t> encoded(const std::vector<double>& samples, plat_SoundFormat format) {
+    std::vector<int16_t> pcm(samples.size());
+    std::transform(samples.begin(), samples.end(), pcm.begin(), [](double x) {
+        return static_cast<int16_t>(std::floor(std::clamp(x, -1.0, 1.0) * 32767 + 0.5));
+    });
+    return plat_EncodeSound(pcm, 1, SAMPLE_RATE, format);
+}
+
+// A lullaby's first bars: soft notes with a quieter octave, each ringing into the next.
+std::vector<double> lullaby() {
+    const double C5 = 523.25, D5 = 587.33, E5 = 659.26, G5 = 783.99, A5 = 880.0;
+    const double tune[] = {G5, E5, G5, E5, G5, A5, G5, E5, D5, E5, C5, 0};
+    std::vector<Partial> notes;
+    for (size_t i = 0; i < std::size(tune); ++i)
+        if (tune[i] > 0) {
+            const double at = 0.45 * static_cast<double>(i);
+            notes.push_back({tune[i], 0.22, 0.5, at});
+            notes.push_back({2 * tune[i], 0.05, 0.25, at});
+        }
+    return ring(notes, 0.45 * static_cast<double>(std::size(tune)), 0.02, 0.3);
+}
 }  // namespace
+
+std::vector<File> Sounds() {
+    // Two calls of three whistles, then a rest, so that the call loops as a meadow's birdsong.
+    const std::vector<double> calls = {0.1, 0.22, 0.34, 1.0, 1.12, 1.24};
+    return {{"vtaci_spev.wav", encoded(whistles(calls, 2800, 4200, 0.09, 2.4), PLAT_SOUND_WAV16)},
+            {"uspavanka.ogg", encoded(lullaby(), PLAT_SOUND_OGG)}};
+}
 
 std::vector<uint8_t> ClickSound() {
     // A soft wooden tick: a short high partial over a rounder low one.

@@ -23,8 +23,9 @@ const char* const TEMPLATE_PAGE =
 
 // The sample book shows every background mode, every motion, both edges and several paces.
 const char* const SAMPLE_PAGES[] = {
-    // A meadow: a dog walks and turns at the edges, a rabbit hops along, a bird hovers.
+    // A meadow: a dog walks and turns at the edges, a rabbit hops along, a bird hovers and sings.
     "p luka 4\n"
+    "z vtaci_spev.wav\n"
     "k oblak 260 90 1 2 0\n"
     "k oblak 1180 190 1 2 0\n"
     "k slnko 1600 50 6 1 0\n"
@@ -60,8 +61,9 @@ const char* const SAMPLE_PAGES[] = {
     "h pes 300 840 1 1 2\n"
     "h lopta 760 600 3 1 4\n",
     // Above the clouds at night: the background left out, the sky the page's own blue; a
-    // shooting star waves by.
+    // shooting star waves by to a lullaby.
     "p noc 1\n"
+    "z uspavanka.ogg\n"
     "k mesiac 1500 90 6 1 0\n"
     "k hviezda 240 160 6 1 0\n"
     "k hviezda 760 80 6 1 0\n"
@@ -119,7 +121,8 @@ bool WriteStarter(const std::string& dir) {
     for (const char* page : SAMPLE_PAGES) sample.push_back(text_file(std::to_string(sample.size() + 1) + ".str", page));
     const std::vector<File> default_icon = {{"kniha_ikona_default.bmp", BookIcon()}};
     // Pictures belong to one book: the template and the sample book each have their own copies.
-    const std::vector<Folder> assets = {{"/Pozadia", Backgrounds()}, {"/Kulisy", Props()}, {"/Herci", Actors()}};
+    const std::vector<Folder> assets = {{"/Pozadia", Backgrounds()}, {"/Kulisy", Props()}, {"/Herci", Actors()},
+                                        {"/Zvuky", Sounds()}};
     if (!make_dir(app) || !WriteFiles(app, default_icon) ||
         !write_book(app + "/KNIHA_DEFNEW", 0x34C060, assets, {text_file("1.str", TEMPLATE_PAGE)}) ||
         !write_book(library + "/" + SAMPLE, 0xFF8A2A, assets, sample))

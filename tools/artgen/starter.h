@@ -13,6 +13,8 @@ namespace artgen {
 std::vector<File> Backgrounds();  // "Pozadia"
 std::vector<File> Props();        // "Kulisy"
 std::vector<File> Actors();       // "Herci"
+// The book's sounds (WAV and Ogg Vorbis, written through libsndfile).
+std::vector<File> Sounds();  // "Zvuky"
 
 // Writes `dir`/library, the user's library as it starts ("app/" with the template and the
 // default book icon, the sample book beside it, each page with its thumbnail), and

@@ -1,4 +1,8 @@
 // The settings file.
+#include <unistd.h>
+
+#include <cstdio>
+
 #include "platform/files.h"
 #include "tests/framework/app/app_fixture.h"
 
@@ -33,4 +37,9 @@ TEST_F(TfAppSettings, WhatIsReadIsWrittenBackAndMissingPartsKeepTheirDefaults) {
     plat_SetWriteFailure(true), StartAndClose("1024 768\n5 100"), plat_SetWriteFailure(false);  // saving fails, closing goes on
     EXPECT_EQ(ReadIni(), "1024 768\n5 100");
     EXPECT_TRUE(test_support::LogHas({"TLFW ERROR", "tf_APP_WriteINI"}));
+    // A file that never ends is not read at all; the close writes a file of its own there.
+    remove(INI);
+    ASSERT_EQ(symlink("/dev/zero", INI), 0);
+    EXPECT_EQ(StartAndClose(nullptr), "1920 1080\n2 16");
+    EXPECT_TRUE(test_support::LogHas({"not a regular file, not read"}));
 }

@@ -136,7 +136,7 @@ std::vector<Panel> panels(Showcase& s) {
         if (auto* d = dynamic_cast<tf_CDDialog*>(w); d && d->zivy) {
             Panel& p = out.emplace_back(Panel{{d->x, d->y, d->x + d->sir, d->y + d->vys}, d, {}, {}});
             for (int j = 0, lw = 0, lh = 0; j < d->deti.count; ++j)
-                if (auto* l = dynamic_cast<tf_CLabel*>(static_cast<tf_CPol*>(d->deti.GET(j))))
+                if (auto* l = dynamic_cast<tf_CLabel*>(static_cast<tf_CPol*>(d->deti.GET(j))); l && l->zivy)
                     l->GetSize(&lw, &lh), p.captions.push_back({{l->x, l->y, l->x + lw - 1, l->y + lh - 1}, l->text});
         } else if (auto* l = dynamic_cast<tf_CDUI*>(w); l && l->zivy) {
             Panel& p = out.emplace_back(Panel{{l->obal.left, l->obal.top, l->obal.right - 1, l->obal.bottom - 1}, l, {}, {}});

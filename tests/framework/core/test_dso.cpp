@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -130,9 +132,14 @@ TEST_F(Dso, BadFilesFailCleanlyWithTheirLogLines) {
     t.File("float.wav", (Riff({Fmt(1, 8000, 32, 3), Chunk("data", ramp(8))})));
     t.File("tiny.wav", (Riff({Fmt(1, 8000, 8), Chunk("data", ramp(2))})));  // too short for a buffer
     t.Dir("folder.wav");
+    ASSERT_EQ(mkfifo(t.Host("fifo.wav").c_str(), 0644), 0);  // would wait for a writer
+    t.File("huge.wav", (Riff({Fmt(1, 8000, 8), Chunk("data", ramp(8))})));
+    ASSERT_EQ(truncate(t.Host("huge.wav").c_str(), (64 << 20) + 1), 0);  // not read into memory
     const char* unparsed = "[CHYBA pri parsovani DSParseWaveResource]";
     for (auto [name, line] : {std::pair{"missing.wav", "[CHYBA pri otvoreni F]"},
                               {"folder.wav", "[CHYBA pri otvoreni F]"},
+                              {"fifo.wav", "not a regular file, not read"},
+                              {"huge.wav", "[CHYBA subor vacsi ako 64 MB]"},
                               {"empty.wav", unparsed},
                               {"float.wav", unparsed},
                               {"tiny.wav", "CHYBA pri CreateSoundBuffer"}}) {

@@ -47,14 +47,19 @@ TEST_F(Starter, TheSampleBooksPagesAndActorsReadBackWholeAndANewBookStartsLiving
     const int sample = NAJDI_KNIHU(plat_W1250(u8"Ukážka"));
     ASSERT_GE(sample, PX_FIRST_BOOK_ID);
     VOLBA_KNIHY(sample, false);
-    int pages = 0;
+    int pages = 0, sounds = 0;
     for (int page = 1; struct_kniha_strana* ks = NAJDI_KS(sample, page); ++page, ++pages) {
         VOLBA_STRANY(sample, page);
-        // One object for every line but the background's: no name the book does not have.
-        EXPECT_EQ(std::tuple(REG.count, !!background_path, !!ks->page_icon),
-                  std::tuple(lines_in(ks->page_path) - 1, true, true)) << "page " << page;
+        // One object for every line but the background's and the sound's: no name the book
+        // does not have, and every sound named readable.
+        const int sound = px_narracia.pozadie.empty() ? 0 : 1;
+        sounds += sound;
+        EXPECT_EQ(std::tuple(REG.count, !!background_path, !!ks->page_icon, !!px_narracia.pozadie_zvuk),
+                  std::tuple(lines_in(ks->page_path) - 1 - sound, true, true, sound == 1)) << "page " << page;
     }
     EXPECT_GE(pages, 4);
+    EXPECT_EQ(sounds, 2);
+    EXPECT_EQ(PX_Zvuky_knihy(NAJDI_KS(sample, 1)->book_path), (std::vector<std::string>{"uspavanka.ogg", "vtaci_spev.wav"}));
 
     // Every actor has a framed, well-filled phase of one size for each line of its phases file.
     ASSERT_EQ(utl_duir_Herci->CountR(), 5);

@@ -1,0 +1,188 @@
+// The editor's commands for deleting, renaming and bringing back: the menu of a book's or a
+// page's row (a right press on it), its questions, and the trash list of the books list.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "book/px_editor.h"
+#include "book/px_editor_cmd.h"
+#include "book/px_historia.h"
+#include "book/px_kos.h"
+#include "book/px_ks.h"
+#include "book/px_otazka.h"
+#include "book/px_pozadie.h"
+#include "book/px_reg.h"
+#include "book/px_sprava.h"
+#include "book/px_stav.h"
+#include "framework/core/tf_fsi.h"
+#include "framework/widgets/tf_duir.h"
+#include "framework/widgets/tf_utl.h"
+#include "platform/codepage.h"
+
+namespace {
+enum { PREMENOVAT = 1, ODSTRANIT = 2 };
+
+// The row whose menu is open: a book (page -1) or a page of it.
+struct Riadok {
+    int kniha = -1;
+    int strana = -1;
+} riadok;
+
+// The trash list's rows, in its order (values 1 ...).
+std::vector<PX_Kos_vec> v_kosi;
+
+void povedz(const std::string& text) { PX_Oznam(text.c_str()); }
+void chyba(const char8_t* text) { PX_Chyba(plat_W1250(text)); }
+
+// The entry of a shown list under the pointer, with its value; null when none.
+tf_TVOLBA* pod_mysou(tf_CDUI* list, int* id) {
+    if (!list || !list->zivy || list->zamknute || list->nad < 0 || list->nad >= list->volby.count) return nullptr;
+    auto* v = static_cast<tf_TVOLBA*>(list->volby.GET(list->nad));
+    *id = v->hodnota;
+    return v;
+}
+
+std::string cesta_zobrazenej() {
+    const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
+    return ks ? ks->page_path : "";
+}
+
+std::string cesta_knihy(int book) {
+    for (int i = 0; i < KS.count; ++i)
+        if (auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i)); ks->book_id == book) return ks->book_path;
+    return "";
+}
+
+// No book shown any more: an empty page, no pictures to choose.
+void ziadna_kniha() {
+    PX_HIST_Strana(nullptr);
+    VYMAZ_REG();
+    free(background_path);
+    background_path = nullptr;
+    PRIPRAV_POZADIE(true);
+    for (tf_UTL_CDUIR_THMFILE* list : {utl_duir_Pozadia, utl_duir_Kulisy, utl_duir_Herci})
+        if (list) list->RELOAD("", false);
+    current_book = current_page = -1;
+    next_page = prev_page = 0;
+    dirty = running = false;
+}
+
+// After the catalogue was built again without the page shown: the page that took its place in
+// the book, else the one before it, else none.
+void ukaz_namiesto(int page) {
+    if (current_book == -1) return ziadna_kniha();
+    if (current_page != -1) return;
+    const int id = NAJDI_KS(current_book, page) ? page : page - 1;
+    if (NAJDI_KS(current_book, id)) {
+        VOLBA_KNIHY(current_book, false);
+        VOLBA_STRANY(current_book, id);
+    } else {
+        ziadna_kniha();
+    }
+}
+
+void odstran_stranu(int book, int page) {
+    const struct_kniha_strana* ks = NAJDI_KS(book, page);
+    if (!ks) return;
+    const std::string path = ks->page_path, name = ks->page_name;
+    const bool shown = path == cesta_zobrazenej();
+    if (shown) running = false;
+    if (shown && !PX_Uloz_zmeny()) return;  // its last state goes into the trash
+    if (!PX_Kos_Odstran_stranu(path.c_str())) return chyba(u8"[Chyba: stranu sa nepodarilo odstrániť]");
+    PX_HIST_Zabudni(path.c_str());
+    NACITAJ_KNIHY();
+    if (shown) ukaz_namiesto(page);
+    if (book == current_book) NAPLN_STRANY(current_book, true);
+    povedz(plat_W1250(u8"V koši: strana ") + name);
+}
+
+void odstran_knihu(int book) {
+    const std::string path = cesta_knihy(book);
+    const bool shown = book == current_book;
+    if (path.empty() || (shown && !PX_Uloz_zmeny())) return;
+    if (!PX_Kos_Odstran_knihu(path.c_str())) return chyba(u8"[Chyba: knihu sa nepodarilo odstrániť]");
+    PX_HIST_Zabudni(path.c_str());
+    NACITAJ_KNIHY();
+    if (shown) ziadna_kniha();
+    povedz(plat_W1250(u8"V koši: kniha ") + tf_FSI_Odstrihni_meno(path.c_str()).substr(6));
+}
+
+void premenuj_knihu(int book, const char* name) {
+    const std::string path = cesta_knihy(book);
+    if (path.empty() || (book == current_book && !PX_Uloz_zmeny())) return;
+    const std::string novy = PX_Premenuj_knihu(path.c_str(), name);
+    if (novy.empty()) return;  // said why
+    PX_HIST_Premenuj(path.c_str(), novy.c_str());
+    PX_Kniha_presunuta(path.c_str(), novy.c_str());
+    povedz(std::string(plat_W1250(u8"Premenovaná kniha: ")) + name);
+}
+
+const char* meno_knihy(int book) {
+    for (int i = 0; i < KS.count; ++i)
+        if (auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i)); ks->book_id == book) return ks->book_name;
+    return "";
+}
+}  // namespace
+
+bool PX_RowMenuAt(int x, int y) {
+    tf_CDUI* menu = px_editor->riadok;
+    int id = 0;
+    if (pod_mysou(duir_STRANY, &id)) {
+        riadok = {listed_book, id};
+    } else if (pod_mysou(duir_KNIHY, &id) && id >= PX_FIRST_BOOK_ID) {
+        riadok = {id, -1};
+    } else {
+        return false;
+    }
+    PX_CloseLists();
+    menu->VYMAZ();
+    if (riadok.strana == -1) menu->PRIDAJ(PREMENOVAT, plat_W1250(u8"Premenovať"));
+    menu->PRIDAJ(ODSTRANIT, plat_W1250(u8"Odstrániť"));
+    menu->CHOD_NA(x, y);
+    menu->zivy = true;
+    return true;
+}
+
+void PX_RowMenu(int id) {
+    const Riadok r = riadok;
+    const std::string book = meno_knihy(r.kniha);
+    if (id == PREMENOVAT && r.strana == -1)
+        PX_Spytaj_nazov(plat_W1250(u8"Premenovať knihu"), plat_W1250(u8"Nový názov knihy"), book.c_str(),
+                        [r](const char* name) { premenuj_knihu(r.kniha, name); });
+    if (id == ODSTRANIT && r.strana == -1)
+        PX_Spytaj_ano_nie(plat_W1250(u8"Odstrániť knihu"), plat_W1250(u8"Presunúť knihu do koša?"), book.c_str(),
+                          plat_W1250(u8"Odstrániť"), [r] { odstran_knihu(r.kniha); });
+    const struct_kniha_strana* ks = NAJDI_KS(r.kniha, r.strana);
+    if (id == ODSTRANIT && ks)
+        PX_Spytaj_ano_nie(plat_W1250(u8"Odstrániť stranu"), plat_W1250(u8"Presunúť stranu do koša?"),
+                          (book + plat_W1250(u8", strana ") + ks->page_name).c_str(), plat_W1250(u8"Odstrániť"),
+                          [r] { odstran_stranu(r.kniha, r.strana); });
+}
+
+void PX_FillTrash() {
+    tf_CDUIR* list = px_editor->kos;
+    list->VYMAZ();
+    v_kosi = PX_Kos_Obsah();
+    for (size_t i = 0; i < v_kosi.size(); ++i) list->PRIDAJ(int(i) + 1, PX_Kos_Popis(v_kosi[i]).c_str());
+    list->zamknute = v_kosi.empty();
+    // Laid out at once, so that the row opens the trash at this very move.
+    tf_TVOLBAR* row = duir_KNIHY ? duir_KNIHY->VratVolbu__hodnotovo(PX_ID_TRASH) : nullptr;
+    if (row && row->detail != list) {
+        duir_KNIHY->Eviduj_Master_Detail_popupR(PX_ID_TRASH, list);
+        duir_KNIHY->RESET_GEOMETRIER();
+    }
+}
+
+void PX_ChooseTrash(int id) {
+    if (id < 1 || size_t(id) > v_kosi.size()) return;
+    const PX_Kos_vec vec = v_kosi[size_t(id) - 1];
+    PX_Spytaj_ano_nie(plat_W1250(u8"Kôš"), plat_W1250(u8"Obnoviť z koša?"), PX_Kos_Popis(vec).c_str(),
+                      plat_W1250(u8"Obnoviť"), [vec] {
+                          if (PX_Kos_Obnov(vec).empty()) return chyba(u8"[Chyba: z koša sa nepodarilo obnoviť]");
+                          NACITAJ_KNIHY();
+                          if (current_book != -1) NAPLN_STRANY(current_book, true);
+                          povedz(plat_W1250(u8"Obnovené: ") + PX_Kos_Popis(vec));
+                      });
+}

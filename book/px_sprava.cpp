@@ -1,0 +1,40 @@
+// The status line's messages and their time.
+#include "book/px_sprava.h"
+
+#include <cstdio>
+
+#include "book/px_ks.h"
+#include "book/px_stav.h"
+#include "framework/core/tf_log.h"
+#include "platform/window.h"
+
+namespace {
+const char SRC[] = "PX_SPRAVA";
+const uint32_t OZNAM_MS = 3000, CHYBA_MS = 6000;
+
+struct Sprava {
+    bool plati = false;  // a message is on the status line
+    bool chyba = false;
+    uint32_t od = 0, trvanie = 0;
+} sprava;
+
+void ukaz(const char* text, bool chyba, uint32_t trvanie) {
+    snprintf(status_text, sizeof status_text, "%s", text ? text : "");
+    sprava = {true, chyba, GetTickCount(), trvanie};
+}
+}  // namespace
+
+void PX_Oznam(const char* text) { ukaz(text, false, OZNAM_MS); }
+
+void PX_Chyba(const char* text) {
+    TF_LOG(TF_LOG_ERR, text ? text : "");
+    ukaz(text, true, CHYBA_MS);
+}
+
+void PX_Sprava_Tik(uint32_t now) {
+    if (!sprava.plati || now - sprava.od < sprava.trvanie) return;
+    sprava = {};
+    PX_Stav_strany();
+}
+
+bool PX_Sprava_Je_chyba() { return sprava.plati && sprava.chyba; }

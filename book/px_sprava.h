@@ -1,0 +1,13 @@
+// Messages to the author on the status line: a confirmation, or an error on a red strip the
+// author cannot miss. Either gives way to the page's own line ("kniha: ... strana: ...") a few
+// seconds later.
+#pragma once
+#include <cstdint>
+
+// Shown from now on; an error is also logged.
+void PX_Oznam(const char* text);
+void PX_Chyba(const char* text);
+// Each tick, with the clock's milliseconds: a message whose time is up gives way.
+void PX_Sprava_Tik(uint32_t now);
+// An error is on the status line now (the frame draws its strip).
+bool PX_Sprava_Je_chyba();

@@ -1,0 +1,42 @@
+// A book's settings file: the page size it names, read within its limits; a file that is no
+// regular file, or what lies beyond the limits, leaves the size of a book without one.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "book/px_nastavenia.h"
+#include "tests/support/temp_tree.h"
+#include "tests/support/test_support.h"
+
+TEST(BookSettings, PageSizeFromTheFileWithinItsLimitsAndNeverFromOddFiles) {
+    test_support::FreshLog();
+    test_support::TempTree tree;
+    tree.Dir("KNIHA_A");
+    const std::string book = tree.Host("KNIHA_A"), ini = tree.Host("KNIHA_A/KNIHA.INI");
+    const auto size = [&] {
+        const PX_Nastavenia n = PX_Nacitaj_nastavenia(book.c_str());
+        return std::pair(n.sir, n.vys);
+    };
+    const auto with = [&](const std::string& content) {
+        tree.File("KNIHA_A/KNIHA.INI", content);
+        return size();
+    };
+    const std::pair<int, int> none{1920, 1080};  // no file, no page with a background
+    EXPECT_EQ(with("farba 3\r\nstrana 800 600\r\n"), std::pair(800, 600));
+    EXPECT_EQ(with(std::string(199, 'x') + "strana 640 480\n"), none) << "the tail of a long line is no line";
+    EXPECT_EQ(with(std::string(64, '\n') + "strana 640 480\n"), none) << "beyond 64 lines";
+    EXPECT_TRUE(test_support::LogHas({"KNIHA.INI: subor dlhsi ako 64 riadkov"}));
+
+    remove(ini.c_str());
+    ASSERT_EQ(symlink("/dev/zero", ini.c_str()), 0);
+    EXPECT_EQ(size(), none);
+    remove(ini.c_str());
+    ASSERT_EQ(mkfifo(ini.c_str(), 0644), 0);
+    EXPECT_EQ(size(), none) << "and at once: nobody writes the FIFO";
+    int refused = 0;
+    for (const std::string& line : test_support::LogLines())
+        refused += line.find("not a regular file, not read") != std::string::npos && line.find("KNIHA.INI") != line.npos;
+    EXPECT_EQ(refused, 2) << "each refused with a log line";
+}
