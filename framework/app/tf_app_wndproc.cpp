@@ -72,6 +72,8 @@ void handle_pointer(LPARAM lParam, int event, bool poll) {
 
 LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     tf_hWnd = hwnd;
+    // Input, activation, closing: anything but the tick may change what shows.
+    if (msg != WM_TIMER) tf_APP_NeedFrame();
     if (tf_pAppScreen) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
     // The desktop's close request stores the work first, as Esc does, in the tuning mode too.
     if (msg == WM_CLOSE && tf_pAppScreen && !tf_pAppScreen->m_bClosing) {
@@ -94,7 +96,7 @@ LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         handle_key(hwnd, wParam);
         break;
     case WM_TIMER:
-        if (!tf_pAppScreen || !tf_pAppScreen->m_bNoRedraw) tf_APP_Redraw_Frame();
+        tf_APP_FrameTick();
         break;
     case WM_MOUSEMOVE:
         handle_pointer(lParam, 0, false);
