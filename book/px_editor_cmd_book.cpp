@@ -38,11 +38,13 @@ void PX_ChooseBook(int id) {
 }
 
 // A page of a book that is not the current one makes that book current first; a book that
-// cannot be made current shows none of its pages.
+// cannot be made current shows none of its pages. The lists close: the author came for the page.
 void PX_ChoosePage(int id) {
     if (!PX_Uloz_zmeny()) return;
     if (listed_book != current_book) VOLBA_KNIHY(listed_book, false);
-    if (listed_book == current_book) VOLBA_STRANY(current_book, id);
+    if (listed_book != current_book) return;
+    VOLBA_STRANY(current_book, id);
+    PX_CloseLists();
 }
 
 void PX_Play() {
@@ -53,7 +55,8 @@ void PX_Play() {
 // The save button and Ctrl+S: saved even without changes, as asked.
 void PX_SavePage() {
     const int page = current_page;
-    if (current_book == -1 || page == -1 || !PX_Uloz_teraz()) return;
+    const unsigned errors = PX_Sprava_Pocet_chyb();
+    if (current_book == -1 || page == -1 || !PX_Uloz_teraz() || PX_Sprava_Pocet_chyb() != errors) return;
     // A page saved under another number says why itself.
     if (const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page); ks && (page == current_page || page == PX_NEW_PAGE))
         PX_Oznam((plat_W1250(u8"Uložené: strana ") + std::string(ks->page_name)).c_str());

@@ -51,7 +51,7 @@ PX_Nastavenia PX_Nacitaj_nastavenia(const char* book_path) {
     PX_Nastavenia n;
     const std::string path = std::string(book_path ? book_path : "") + SUBOR;
     plat_TextFile f(path.c_str(), PLAT_BOOK_SETTINGS_TEXT);
-    bool size = false;
+    bool size = false, logged = false;
     std::string line;
     for (plat_TextFile::Read r; (r = f.Next(&line)) != plat_TextFile::END;) {
         if (r == plat_TextFile::LIMIT) {
@@ -67,8 +67,17 @@ PX_Nastavenia PX_Nacitaj_nastavenia(const char* book_path) {
             n.vys = h;
         } else {
             TF_LOG("KNIHA.INI: zla velkost strany, beriem podla pozadia", path.c_str());
+            logged = true;
         }
     }
-    if (!size && !podla_pozadia(book_path, &n.sir, &n.vys)) n = PX_Nastavenia{};
+    if (f.IsOpen() && !size && !logged) TF_LOG("KNIHA.INI: bez velkosti strany, beriem podla pozadia", path.c_str());
+    int w = 0, h = 0;
+    const bool background = podla_pozadia(book_path, &w, &h);
+    if (!size) {
+        n = background ? PX_Nastavenia{w, h} : PX_Nastavenia{};
+    } else if (background && (w != n.sir || h != n.vys)) {
+        // Kept: the background is fitted to the page by its mode, but the author may not expect it.
+        TF_LOG("KNIHA.INI: pozadie prvej strany ma iny rozmer ako strana", path.c_str());
+    }
     return n;
 }

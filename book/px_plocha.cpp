@@ -43,8 +43,14 @@ IDirectDrawSurface* PX_Plocha_Povrch(IDirectDrawSurface* back) {
 
 void PX_Plocha_Ukaz(IDirectDrawSurface* back) {
     if (!back || ako_obrazovka() || !px_plocha.povrch) return;
-    DDSURFACE_ZMAZ(back, BARS);
     RECT src = {0, 0, PX_Strana_sir(), PX_Strana_vys()}, dst = ciel();
+    // Only the bars: the page covers the rest.
+    RECT bars[] = {{0, 0, tf_ScreenW, dst.top},
+                   {0, dst.bottom, tf_ScreenW, tf_ScreenH},
+                   {0, dst.top, dst.left, dst.bottom},
+                   {dst.right, dst.top, tf_ScreenW, dst.bottom}};
+    for (RECT& bar : bars)
+        if (bar.right > bar.left && bar.bottom > bar.top) DDSURFACE_ZMAZ(back, BARS, &bar);
     tf_RetryWhileBusy([&] { return back->Blt(&dst, px_plocha.povrch, &src, DDBLT_WAIT, nullptr); });
 }
 

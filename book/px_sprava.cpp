@@ -17,6 +17,7 @@ struct Sprava {
     bool chyba = false;
     uint32_t od = 0, trvanie = 0;
 } sprava;
+unsigned chyb = 0;
 
 void ukaz(const char* text, bool chyba, uint32_t trvanie) {
     snprintf(status_text, sizeof status_text, "%s", text ? text : "");
@@ -29,6 +30,7 @@ void PX_Oznam(const char* text) { ukaz(text, false, OZNAM_MS); }
 void PX_Chyba(const char* text) {
     TF_LOG(TF_LOG_ERR, text ? text : "");
     ukaz(text, true, CHYBA_MS);
+    ++chyb;
 }
 
 void PX_Sprava_Tik(uint32_t now) {
@@ -38,3 +40,5 @@ void PX_Sprava_Tik(uint32_t now) {
 }
 
 bool PX_Sprava_Je_chyba() { return sprava.plati && sprava.chyba; }
+
+unsigned PX_Sprava_Pocet_chyb() { return chyb; }

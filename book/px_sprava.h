@@ -11,3 +11,6 @@ void PX_Chyba(const char* text);
 void PX_Sprava_Tik(uint32_t now);
 // An error is on the status line now (the frame draws its strip).
 bool PX_Sprava_Je_chyba();
+// How many errors were shown so far: a confirmation after a step that also failed in part
+// must not hide the failure.
+unsigned PX_Sprava_Pocet_chyb();

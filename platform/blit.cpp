@@ -154,6 +154,18 @@ void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDr
     runs->Copy(dst.Row(static_cast<int>(y)) + x, dst.Pitch() / 2, src, lo, hi, s, t, n, rows);
 }
 
+// One lookup a pixel and nothing else, four a step so that the loads overlap.
+void stretch_row(uint16_t* d, const uint16_t* p, const std::vector<int>& xmap) {
+    const size_t n = xmap.size();
+    const int* x = xmap.data();
+    size_t c = 0;
+    for (; c + 4 <= n; c += 4) {
+        const uint16_t a = p[x[c]], b = p[x[c + 1]], e = p[x[c + 2]], f = p[x[c + 3]];
+        d[c] = a, d[c + 1] = b, d[c + 2] = e, d[c + 3] = f;
+    }
+    for (; c < n; ++c) d[c] = p[x[c]];
+}
+
 // Scaling, mirroring and blending: one source lookup per destination pixel.
 void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
                  const Span& sy, const Mode& m) {
@@ -166,6 +178,13 @@ void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirec
     for (size_t r = 0; r < ymap.size(); ++r) {
         uint16_t* d = dst.Row(static_cast<int>(y0 + static_cast<int64_t>(r))) + x0;
         const uint16_t* p = from.Row(ymap[r]);
+        if (!m.keyed && !m.blend) {  // a plain stretch, as a page shown on another screen size is
+            if (r > 0 && ymap[r] == ymap[r - 1])  // enlarged: a copy of the row above
+                memcpy(d, dst.Row(static_cast<int>(y0 + static_cast<int64_t>(r) - 1)) + x0, xmap.size() * 2);
+            else
+                stretch_row(d, p, xmap);
+            continue;
+        }
         for (size_t c = 0; c < xmap.size(); ++c) {
             const uint16_t px = p[xmap[c]];
             if (m.keyed && px == m.key) continue;

@@ -332,12 +332,12 @@ IDirectDrawPalette* DDLoadPalette(IDirectDraw* dd, const char* name) {
     return out;
 }
 
-HRESULT DDSURFACE_ZMAZ(IDirectDrawSurface* srf, DWORD colour) {
+HRESULT DDSURFACE_ZMAZ(IDirectDrawSurface* srf, DWORD colour, RECT* rect) {
     if (!srf) return DDERR_INVALIDPARAMS;
     DDBLTFX fx = {};
     fx.dwSize = sizeof fx;
     fx.dwFillColor = colour;
-    return srf->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
+    return srf->Blt(rect, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
 }
 
 IDirectDrawSurface* DDCreateOffscreenSurface(IDirectDraw* dd, int w, int h) {

@@ -99,4 +99,5 @@ HRESULT DDRefillBitmap(IDirectDrawSurface* srf, const char* name);
 HRESULT DDRefillBitmap_stretch(IDirectDrawSurface* srf, const char* name, int w, int h);
 DWORD DDPixelFromColor(IDirectDrawSurface* srf, COLORREF colour);
 IDirectDrawPalette* DDLoadPalette(IDirectDraw* dd, const char* name);
-HRESULT DDSURFACE_ZMAZ(IDirectDrawSurface* srf, DWORD colour);
+// The whole surface, or only the rectangle, filled with the raw colour.
+HRESULT DDSURFACE_ZMAZ(IDirectDrawSurface* srf, DWORD colour, RECT* rect = nullptr);

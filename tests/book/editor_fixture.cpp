@@ -1,5 +1,9 @@
 #include "tests/book/editor_fixture.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "framework/widgets/tf_dsgn.h"
 #include "platform/backend.h"
 #include "platform/files.h"
@@ -19,6 +23,13 @@ void Editor::TearDown() {
     plat_SetWriteFailure(false);
     EXPECT_EQ(asserts.count(), 0);
     EXPECT_EQ(px_editor, nullptr);
+}
+
+void Editor::StarterLibrary(int w, int h) {
+    if (!tree.Exists("library"))
+        std::filesystem::copy(PEXLO_STARTER_DIR "/library", tree.Host("library"), std::filesystem::copy_options::recursive);
+    tree.File("library/app/PX.INI", std::to_string(w) + " " + std::to_string(h) + "\n2 16");
+    ASSERT_EQ(chdir(tree.Host("library/app").c_str()), 0);
 }
 
 void Editor::Library() {

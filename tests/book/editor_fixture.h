@@ -34,6 +34,9 @@ protected:
     // actor), "More" with page 1, and the template in "app"; every book has the background
     // "les", the prop "strom" and the actor "pes".
     void Library();
+    // The starter library as a new user gets it (copied once a test), the editor to start at
+    // w x h in its folder "app".
+    void StarterLibrary(int w, int h);
 
     // Runs the editor with the story inside it; Esc ends a story that did not end it.
     void Run(const std::function<void()>& story);

@@ -1,8 +1,6 @@
 // The sample book, made at 1920 x 1080, at every screen size the resolution dialog offers:
 // the whole page shown scaled, the controls clear of each other, and a picture of each screen
 // in build/screens/ to look at.
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "platform/backend.h"
@@ -16,14 +14,6 @@ const std::string SCREENS = PEXLO_STARTER_DIR "/../screens/";
 
 class Screens : public Editor {
 protected:
-    // The starter library as a new user gets it, the editor started at w x h.
-    void Sample(int w, int h) {
-        if (!tree.Exists("library"))
-            std::filesystem::copy(PEXLO_STARTER_DIR "/library", tree.Host("library"),
-                                  std::filesystem::copy_options::recursive);
-        tree.File("library/app/PX.INI", std::to_string(w) + " " + std::to_string(h) + "\n2 16");
-        ASSERT_EQ(chdir(tree.Host("library/app").c_str()), 0);
-    }
     static void Save(const std::string& name) {
         std::filesystem::create_directories(SCREENS);
         EXPECT_TRUE(test_support::SavePNG(plat_PrimarySurface(), SCREENS + name + ".png"));
@@ -36,7 +26,7 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
     display.modes.assign(std::begin(sizes), std::end(sizes));
     for (const auto& [w, h] : sizes) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        ASSERT_NO_FATAL_FAILURE(Sample(w, h));
+        ASSERT_NO_FATAL_FAILURE(StarterLibrary(w, h));
         Run([&, w = w, h = h] {
             ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
             ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));

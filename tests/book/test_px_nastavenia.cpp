@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "book/px_nastavenia.h"
+#include "tests/book/book_fixture.h"
 #include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
 
@@ -39,4 +40,33 @@ TEST(BookSettings, PageSizeFromTheFileWithinItsLimitsAndNeverFromOddFiles) {
     for (const std::string& line : test_support::LogLines())
         refused += line.find("not a regular file, not read") != std::string::npos && line.find("KNIHA.INI") != line.npos;
     EXPECT_EQ(refused, 2) << "each refused with a log line";
+}
+
+TEST(BookSettings, ABadSizeTakesTheBackgroundsWithALogLine) {
+    test_support::FreshLog();
+    test_support::TempTree tree;
+    tree.Dir("KNIHA_A");
+    tree.Dir("KNIHA_A/Pozadia");
+    book_test::WritePicture(tree, "KNIHA_A/Pozadia/luka.bmp", 800, 600);
+    tree.File("KNIHA_A/1.str", "p luka 1\nk strom 10 10 6 1 0\n");
+    const std::string book = tree.Host("KNIHA_A");
+    const auto with = [&](const std::string& content) {
+        tree.File("KNIHA_A/KNIHA.INI", content);
+        const PX_Nastavenia n = PX_Nacitaj_nastavenia(book.c_str());
+        return std::pair(n.sir, n.vys);
+    };
+    const std::pair<int, int> background{800, 600};
+    for (const char* bad : {"", "\x01\xff garbage\n", "strana -1920 -1080\n", "strana 0 0\n", "strana 100000 100000\n",
+                            "strana 1920\n", "strana 1920 1080 7\n", "strana 1920x1080\n"}) {
+        test_support::FreshLog();
+        EXPECT_EQ(with(bad), background) << bad;
+        int lines = 0;
+        for (const std::string& line : test_support::LogLines()) lines += line.find("KNIHA.INI:") != std::string::npos;
+        EXPECT_EQ(lines, 1) << bad << ": one log line";
+    }
+    test_support::FreshLog();
+    EXPECT_EQ(with("strana 1024 400\n"), std::pair(1024, 400)) << "a size the background does not fit is kept";
+    EXPECT_TRUE(test_support::LogHas({"pozadie prvej strany ma iny rozmer ako strana"}));
+    tree.File("KNIHA_A/1.str", "p chyba 1\n");
+    EXPECT_EQ(with("strana 0 0\n"), std::pair(1920, 1080)) << "no background to take: the default";
 }

@@ -4,7 +4,9 @@
 # same library, of 1280 x 720. The first start opens the sample book's first page by itself;
 # the page is opened again with real clicks through "Knihy...", played with Space, and Esc.
 # Two screenshots half a second apart must differ (the page's objects move); the program must
-# end with status 0 and leave its settings; the second start reopens the page last shown. The
+# end with status 0 and leave its settings; the second start reopens the page last shown. Full
+# screen toggled quickly, the window made 1 x 1, minimized and restored: the page comes back
+# (kept as BUILD/journey_<size>_window.png). The
 # screenshots are kept as BUILD/journey_<size>_1.png and journey_<size>_2.png.
 #   journey_test.sh BUILD_DIR
 set -u
@@ -41,6 +43,16 @@ sleep 0.5
 import -window root "${shot}_1.png"
 sleep 0.5
 import -window root "${shot}_2.png"
+# The window as a desktop treats it: full screen toggled five times quickly (a window then),
+# made 1 x 1 and 900 x 500, minimized and brought back. (Back to full screen needs a window
+# manager, which the virtual display has not.)
+xdotool key alt+Return alt+Return alt+Return alt+Return alt+Return
+sleep 0.5
+win=\$(xdotool search --pid \$pid | head -1)
+xdotool windowsize \$win 1 1 sleep 0.3 windowsize \$win 900 500 sleep 0.3 windowminimize \$win sleep 0.3
+xdotool windowmap \$win windowraise \$win windowfocus --sync \$win
+sleep 0.8
+import -window root "${shot}_window.png"
 xdotool key Escape
 wait_ended \$pid "$work/status.txt"
 INNER
@@ -55,6 +67,7 @@ INNER
   moved=$(differ "${shot}_1.png" "${shot}_2.png")
   [ "${shown:-0}" -gt 1000 ] || fail "$size: the start shows no page: $shown colours"
   [ "${moved:-0}" -gt 1000 ] || fail "$size: nothing moved in half a second: $moved pixels differ"
+  [ "$(colours "${shot}_window.png")" -gt 1000 ] || fail "$size: the page did not come back whole after the window's changes"
   echo "journey $size: the page shown at start, opened by clicks, played ($moved pixels moved), ended in order"
 }
 journey 1920 1080
