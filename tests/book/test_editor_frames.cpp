@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "book/px_plocha.h"
 #include "tests/book/editor_fixture.h"
 
 using namespace editor_test;
@@ -43,6 +44,7 @@ protected:
 TEST_F(Frames, AnIdlePageComposesNothingInputOneFramePlaybackEveryTick) {
     Library();
     Run([&] {
+        EXPECT_EQ(Steps(5), 1) << "the first frame, whole at once";
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));  // strom at (300, 200), pes at (500, 300)
         Move(540, 321);  // pes thrown to the left, to fly once the page plays
         Down(540, 321);
@@ -97,5 +99,21 @@ TEST_F(Frames, WhatIsDrawnEqualsAFullRedrawThroughDragMenuAndMessage) {
         // Playing after all that: every tick a frame.
         Key(VK_SPACE);
         EXPECT_EQ(Steps(30), 30);
+    });
+}
+
+TEST_F(Frames, APageShownScaledComposesOnDemandToo) {
+    Library();
+    tree.File("KNIHA_Les/KNIHA.INI", "strana 1920 1080\n");  // shown at 1024 x 576, bars above and below
+    Run([&] {
+        EXPECT_EQ(Steps(5), 1);
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        Steps(2);
+        EXPECT_EQ(Steps(20), 0);
+        const RECT pes = PX_Na_obrazovku({Obj(1)->x + 20, Obj(1)->y + 20, Obj(1)->x + 20, Obj(1)->y + 20});
+        Move(pes.left, pes.top);  // its outline shows
+        EXPECT_EQ(Steps(3), 1);
+        Key(VK_SPACE);
+        EXPECT_EQ(Steps(10), 10);
     });
 }
