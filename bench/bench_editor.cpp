@@ -4,7 +4,9 @@
 // menu, the main menu with the books list open over the white net, the status line, the
 // cursor, and the copy to the screen. The empty frame: the fill and the copy.
 // Target: frame_over_empty 2.5 or less (processor time; the wall-clock ratio beside it).
-// And the same page composed at 1920 x 1080 and shown scaled on a smaller screen.
+// And the same page composed at 1920 x 1080 and shown scaled on a smaller screen. And the idle
+// tick: that page shown, paused, no input, a timer tick of the editor beside the empty frame.
+// Target: tick_over_empty 0.05 or less.
 #include <algorithm>
 
 #include "bench/editor_support.h"
@@ -93,5 +95,32 @@ void BM_ScaledPage(benchmark::State& state) {
     state.counters["scaled_over_empty"] = scaled.frame / scaled.empty;
 }
 BENCHMARK(BM_ScaledPage)->Name("editor frame 1280x720, page 1920x1080")->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The page chosen and left alone: the pointer off its objects, every list closed, paused.
+void BM_IdleEditorTick(benchmark::State& state) {
+    bench::EditorLibrary library(1920, 1080);
+    bench::WithEditor(state, library, [&] {
+        bench::OpenBenchPage();
+        Send(WM_MOUSEMOVE, 1919, 1079);
+        auto tick = [] { tf_APP_WindowProc(tf_hWnd, WM_TIMER, 1, 0); };
+        for (int i = 0; i < 3; ++i) tick();  // the frames the input asked for
+        if (REG.count != bench::EDITOR_ACTORS || running || duir_KNIHY->zivy)
+            return state.SkipWithError("the idle page could not be set up");
+        const unsigned presented = plat_Headless_Presented();
+        Cost idle{1e18, 1e18}, empty{1e18, 1e18};
+        for (auto _ : state) {
+            bench::KeepQuickest(&idle, Measure(ROUND, tick));
+            bench::KeepQuickest(&empty, Measure(ROUND, empty_frame));
+        }
+        // Only the empty frames reached the screen.
+        if (plat_Headless_Presented() != presented + ROUND * state.iterations())
+            state.SkipWithError("an idle tick composed a frame");
+        state.counters["tick_cpu_us"] = idle.cpu / 1000;
+        state.counters["empty_cpu_us"] = empty.cpu / 1000;
+        state.counters["tick_over_empty"] = idle.cpu / empty.cpu;
+        state.counters["wall_ratio"] = idle.wall / empty.wall;
+    });
+}
+BENCHMARK(BM_IdleEditorTick)->Name("idle editor tick 1920x1080")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

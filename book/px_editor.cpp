@@ -18,6 +18,7 @@ PX_Editor* px_editor = nullptr;
 CKnihaScreen::CKnihaScreen(void* instance, int showCommand, const char* iniName)
     : tf_CAppScreen(instance, showCommand, iniName) {
     px_editor = new PX_Editor;
+    m_bRedrawOnDemand = true;  // an open, paused page costs nothing on a laptop's battery
     background_surface = &px_editor->pozadie;
     app_screen = this;
 }

@@ -69,3 +69,6 @@ void PX_CloseLists();
 
 // The editor's part of each frame: page, thumbnail, outlines, status line, widgets, cursor.
 void PX_DrawEditorFrame(IDirectDrawSurface* back);
+// After the tick's work: a frame is due while the page plays, a thumbnail waits, or what the
+// editor's own layers show has changed since the last frame (a message timed out, say).
+void PX_NeedFrameIfChanged();

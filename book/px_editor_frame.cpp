@@ -1,6 +1,7 @@
 // The editor's frame, one layer after another: the page, its thumbnail, the outlines of the
 // objects in hand, which controls show, the status line, the widgets and the cursor.
 #include <cstring>
+#include <string>
 
 #include "book/px_editor.h"
 #include "book/px_herec.h"
@@ -15,6 +16,20 @@
 namespace {
 const COLORREF STATUS_COLOUR = 0xF0F0F0;
 const COLORREF ERROR_STRIP = 0x2828C8;  // a warm red
+
+// What the editor's own layers show beyond the page and the widgets, which change only on
+// input or while the page plays: the status line, the controls offered and the outlines.
+struct Vrstvy {
+    std::string status;
+    bool chyba, running, dirty;
+    int current, next, prev, hovered, dragged, setup;
+    bool operator==(const Vrstvy&) const = default;
+};
+Vrstvy teraz() {
+    return {status_text, PX_Sprava_Je_chyba(), running, dirty, current_page, next_page,
+            prev_page,   hovered,              dragged, setup_target};
+}
+Vrstvy nakreslene;  // as the last frame began
 
 // The 3-pixel pen straddles the object's edge, drawn at the screen's pixels where the page
 // shows it.
@@ -69,6 +84,8 @@ void stav(IDirectDrawSurface* back) {
 
 void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     if (!back || !px_editor) return;
+    // Taken first: what the frame itself changes (a thumbnail's message) asks for the next one.
+    nakreslene = teraz();
     ZOBRAZ_STRANU(PX_Plocha_Povrch(back));
     PX_Obnov_nahlad();
     PX_Plocha_Ukaz(back);
@@ -77,4 +94,8 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     stav(back);
     px_editor->group.ZOBRAZ(back);
     px_editor->kurzor.ZOBRAZ(back);
+}
+
+void PX_NeedFrameIfChanged() {
+    if (running || thumbnail_request || !(teraz() == nakreslene)) tf_APP_NeedFrame();
 }

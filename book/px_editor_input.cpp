@@ -223,6 +223,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         PX_Obnova_Tik(GetTickCount());
         PX_Sprava_Tik(GetTickCount());
         PX_Naposledy_Tik();
+        PX_NeedFrameIfChanged();
         break;
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));

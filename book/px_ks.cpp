@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include "book/px_narracia.h"
@@ -67,12 +68,38 @@ void nacitaj_strany(int i, const char* book_path, const char* name) {
     TF_LOG("#stran", pages.count);
     for (int j = 0; j < pages.count; ++j) {
         const char* page_path = static_cast<const char*>(pages[j]);
-        auto* ks = new struct_kniha_strana(i, book_path, name, j, j + 1, page_path,
-                                           tf_FSI_Vystrihni_meno(page_path).c_str());
-        ks->page_icon = PX_Nahraj_nahlad(tf_FSI_Zmen_priponu(page_path, "thm").c_str());
-        KS.Add(ks);
+        const std::string page_name = tf_FSI_Vystrihni_meno(page_path);
+        KS.Add(new struct_kniha_strana(i, book_path, name, j, j + 1, page_path, page_name.c_str()));
     }
     pages.UVOLNI_char();
+}
+
+// A path as the file system matches it: without regard to case.
+std::string bez_velkych(std::string path) {
+    for (char& c : path) c = static_cast<char>(plat_Cp1250Lower(static_cast<unsigned char>(c)));
+    return path;
+}
+
+// Page thumbnails are loaded when their book's pages are first listed, not with the catalogue:
+// one book's pages show at a time, and a school's library holds thousands. The book's
+// thumbnails are listed once, so that a page without one costs no search of its folder.
+void nahraj_ikony(int book) {
+    std::set<std::string> thumbnails;
+    bool listed = false;
+    for (int i = 0; i < KS.count; ++i) {
+        struct_kniha_strana* ks = zaznam(i);
+        if (ks->book_id != book || ks->page_icon || ks->icon_sought) continue;
+        if (!listed) {
+            listed = true;
+            tf_CARRE found(0, 0, 2);
+            tf_FSI_Zisti_SubAdr(ks->book_path, "*.thm", 0, true, &found);
+            for (int j = 0; j < found.count; ++j) thumbnails.insert(bez_velkych(static_cast<const char*>(found[j])));
+            found.UVOLNI_char();
+        }
+        ks->icon_sought = true;
+        const std::string path = tf_FSI_Zmen_priponu(ks->page_path, "thm");
+        if (thumbnails.count(bez_velkych(path))) ks->page_icon = PX_Nahraj_nahlad(path.c_str());
+    }
 }
 
 // The path of the page the editor shows (or, on a new page, of the page before it), or "".
@@ -237,6 +264,7 @@ void NAPLN_STRANY(int book, bool force) {
     listed_book = book;
     if (!duir_STRANY) return;
     duir_STRANY->VYMAZ();
+    nahraj_ikony(book);
     for (int i = 0; i < KS.count; ++i) {
         struct_kniha_strana* ks = zaznam(i);
         if (ks->book_id == book) duir_STRANY->PRIDAJ(ks->page_id, ks->page_name, ks->page_icon, false);

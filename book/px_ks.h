@@ -22,6 +22,7 @@ struct struct_kniha_strana {
     char* page_path = nullptr;
     char* page_name = nullptr;
     tf_CIcon* page_icon = nullptr;  // ours
+    bool icon_sought = false;       // the thumbnail was looked for, when the pages were first listed
 };
 
 void NACITAJ_KNIHY();

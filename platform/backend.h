@@ -38,6 +38,8 @@ DWORD plat_Headless_Now();
 void plat_Headless_SetIdleScript(std::function<void()> script);
 // The texts of every message box shown, in order.
 const std::vector<std::string>& plat_Headless_MessageBoxes();
+// Frames presented on the primary since the start.
+unsigned plat_Headless_Presented();
 
 // The surface the user sees (the primary), or null before the display exists.
 IDirectDrawSurface* plat_PrimarySurface();

@@ -54,11 +54,11 @@ bool spans_of(const RECT* r, const IDirectDrawSurface& s, Span& x, Span& y) {
 
 // Shortens a 1:1 run of n pixels from source position s to destination position d until
 // both ends lie inside [0, slim) and [0, dlim); false when nothing is left.
-bool clip_run(int64_t& d, int64_t& s, int64_t& n, int64_t dlim, int64_t slim) {
-    const int64_t skip = std::max({int64_t{0}, -d, -s});
+inline bool clip_run(int64_t& d, int64_t& s, int64_t& n, int64_t dlim, int64_t slim) {
+    const int64_t skip = std::max(int64_t{0}, std::max(-d, -s));
     d += skip;
     s += skip;
-    n = std::min({n - skip, dlim - d, slim - s});
+    n = std::min(n - skip, std::min(dlim - d, slim - s));
     return n > 0;
 }
 
@@ -107,25 +107,6 @@ private:
     std::vector<uint16_t> copy;
 };
 
-// Sixteen pixels a step; where the processor has 256-bit vectors that is one operation.
-__attribute__((target_clones("avx2", "default"))) void CopyRowKeyed(uint16_t* d, const uint16_t* s, int64_t n,
-                                                                    uint16_t key) {
-    typedef uint16_t Px16 __attribute__((vector_size(32)));
-    Px16 keys;
-    for (int k = 0; k < 16; ++k) keys[k] = key;
-    int64_t i = 0;
-    for (; i + 16 <= n; i += 16) {
-        Px16 sv, dv;
-        memcpy(&sv, s + i, sizeof sv);
-        memcpy(&dv, d + i, sizeof dv);
-        const Px16 hole = (Px16)(sv == keys);
-        dv = (dv & hole) | (sv & ~hole);
-        memcpy(d + i, &dv, sizeof dv);
-    }
-    for (; i < n; ++i)
-        if (s[i] != key) d[i] = s[i];
-}
-
 void fill_row(uint16_t* d, int64_t n, uint16_t colour) {
     const Px8 v = broadcast(colour);
     const Px8 block[4] = {v, v, v, v};
@@ -144,32 +125,33 @@ uint16_t blend_pixel(uint16_t s, uint16_t d, unsigned a) {
     return static_cast<uint16_t>(r << 11 | g << 5 | b);
 }
 
-// Columns [s, s + n) of a keyed source row p, written run by run to d.
-void copy_runs(uint16_t* d, const uint16_t* p, int64_t s, int64_t n, std::span<const plat_Run> runs) {
-    auto run = std::lower_bound(runs.begin(), runs.end(), s, [](const plat_Run& r, int64_t x) { return r.to <= x; });
-    for (; run != runs.end() && run->from < s + n; ++run) {
-        const int64_t a = std::max<int64_t>(run->from, s), b = std::min<int64_t>(run->to, s + n);
-        memcpy(d + (a - s), p + a, static_cast<size_t>(b - a) * 2);
-    }
-}
-
-void copy1to1(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
-    int64_t x = dx.lo, y = dy.lo, s = sx.lo, t = sy.lo, n = sx.Size(), rows = sy.Size();
-    if (!clip_run(x, s, n, dst.Width(), src.Width()) || !clip_run(y, t, rows, dst.Height(), src.Height())) return;
+// Plain rows, and keyed ones onto their own surface, read through a private copy of the rows
+// that they overlap. Kept apart so that a sprite's path does not set up that copy.
+__attribute__((noinline)) void copy_rows(IDirectDrawSurface& dst, int64_t x, int64_t y, IDirectDrawSurface& src,
+                                         int64_t s, int64_t t, int64_t n, int64_t rows, const Mode& m) {
     const SourceRows from(src, dst, t, t + rows, y, y + rows);
-    // A surface's runs change as it is written: onto itself the copy goes by the mask.
-    plat_KeyRuns* keyRuns = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
     for (int64_t r = 0; r < rows; ++r) {
         uint16_t* d = dst.Row(static_cast<int>(y + r)) + x;
         const uint16_t* p = from.Row(t + r);
-        std::span<const plat_Run> runs;
-        if (keyRuns && keyRuns->Row(src, static_cast<int>(t + r), &runs))
-            copy_runs(d, p, s, n, runs);
-        else if (m.keyed)
-            CopyRowKeyed(d, p + s, n, m.key);
+        if (m.keyed)
+            plat_CopyRowKeyed(d, p + s, n, m.key);
         else
             memcpy(d, p + s, static_cast<size_t>(n) * 2);
     }
+}
+
+void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
+              const Span& sy, const Mode& m) {
+    int64_t x = dx.lo, y = dy.lo, s = sx.lo, t = sy.lo, n = sx.Size(), rows = sy.Size();
+    if (!clip_run(x, s, n, dst.Width(), src.Width()) || !clip_run(y, t, rows, dst.Height(), src.Height())) return;
+    // A surface's runs change as it is written: onto itself the copy goes by the mask. One
+    // writable row counts the write to dst; the others follow it at the pitch.
+    plat_KeyRuns* runs = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
+    if (!runs) return copy_rows(dst, x, y, src, s, t, n, rows, m);
+    // The columns asked for: runs are kept per such window (a whole picture, a phase).
+    const int lo = static_cast<int>(std::max<int64_t>(sx.lo, 0));
+    const int hi = static_cast<int>(std::min<int64_t>(sx.hi, src.Width()));
+    runs->Copy(dst.Row(static_cast<int>(y)) + x, dst.Pitch() / 2, src, lo, hi, s, t, n, rows);
 }
 
 // One lookup a pixel and nothing else, four a step so that the loads overlap.
@@ -185,7 +167,8 @@ void stretch_row(uint16_t* d, const uint16_t* p, const std::vector<int>& xmap) {
 }
 
 // Scaling, mirroring and blending: one source lookup per destination pixel.
-void copy_mapped(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
+void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
+                 const Span& sy, const Mode& m) {
     std::vector<int> xmap, ymap;
     const int64_t x0 = map_axis(dx, sx, dst.Width(), src.Width(), m.mirrorX, xmap);
     const int64_t y0 = map_axis(dy, sy, dst.Height(), src.Height(), m.mirrorY, ymap);
@@ -210,7 +193,8 @@ void copy_mapped(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& 
     }
 }
 
-HRESULT draw(IDirectDrawSurface& dst, Span dx, Span dy, IDirectDrawSurface& src, Span sx, Span sy, const Mode& m) {
+HRESULT draw(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
+             const Span& sy, const Mode& m) {
     if (dx.Size() == 0 || dy.Size() == 0) return DD_OK;
     if (sx.Size() == 0 || sy.Size() == 0) return DDERR_INVALIDRECT;
     const bool plain = dx.Size() == sx.Size() && dy.Size() == sy.Size() && !m.mirrorX && !m.mirrorY && !m.blend;
@@ -243,7 +227,8 @@ HRESULT IDirectDrawSurface::BltFast(LONG x, LONG y, IDirectDrawSurface* src, REC
     Mode m;
     m.keyed = (flags & DDBLTFAST_SRCCOLORKEY) && src->hasKey;
     m.key = src->key;
-    return shown(*this, draw(*this, {x, x + sx.Size()}, {y, y + sy.Size()}, *src, sx, sy, m));
+    copy1to1(*this, {x, x + sx.Size()}, {y, y + sy.Size()}, *src, sx, sy, m);  // nothing to scale
+    return shown(*this, DD_OK);
 }
 
 HRESULT IDirectDrawSurface::Blt(RECT* destRect, IDirectDrawSurface* src, RECT* srcRect, DWORD flags, DDBLTFX* fx) {

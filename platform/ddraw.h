@@ -120,14 +120,16 @@ public:
     HRESULT Unlock(void* rect);
     HRESULT SetColorKey(DWORD flags, DDCOLORKEY* key);
     HRESULT GetColorKey(DWORD flags, DDCOLORKEY* key);
+    // The surface's device context lives from GetDC to the matching ReleaseDC (a GetDC inside
+    // another hands out the same context, reset).
     HRESULT GetDC(HDC* out);
     HRESULT ReleaseDC(HDC dc);
     HRESULT Restore();
     HRESULT IsLost();
 
     // Direct access for the platform layer and tests.
-    int Width() const;
-    int Height() const;
+    int Width() const { return w; }
+    int Height() const { return h; }
     uint16_t* Row(int y) {
         ++writes;  // whoever asks for a writable row may write: see KeyRuns
         return const_cast<uint16_t*>(static_cast<const IDirectDrawSurface*>(this)->Row(y));
@@ -135,11 +137,16 @@ public:
     const uint16_t* Row(int y) const {
         return reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(y) * pitch);
     }
-    // The runs of pixels that differ from the colour key, row by row, kept until the pixels or
-    // the key change (Row and Lock without DDLOCK_READONLY count as changes); null without a key.
-    plat_KeyRuns* KeyRuns() const;
-    LONG Pitch() const;
-    DWORD Caps() const;
+    // The runs of pixels that differ from the colour key, row by row in each column window that
+    // blits ask for, kept until the pixels or the key change (Row and Lock without
+    // DDLOCK_READONLY count as changes); null without a key.
+    plat_KeyRuns* KeyRuns() const {
+        if (!hasKey) return nullptr;
+        runs.Sync(writes, key, h);
+        return &runs;
+    }
+    LONG Pitch() const { return pitch; }
+    DWORD Caps() const { return caps; }
     bool lost = false;
     bool locked = false;
 
@@ -159,6 +166,7 @@ private:
     mutable plat_KeyRuns runs;
     IDirectDrawSurface* attached = nullptr;  // back buffer of a flipping primary
     HDC dc = nullptr;
+    int dcUsers = 0;  // GetDC calls not yet matched by ReleaseDC
 };
 
 #define DDENUMRET_CANCEL 0

@@ -110,6 +110,34 @@ WIN32_FIND_DATAA entry_of(const std::string& host, const std::string& name) {
     return fd;
 }
 
+// A name without wildcards is looked up, not searched for in its folder: checking one book
+// among thousands costs what it costs among ten. False when it has wildcards or is not there.
+bool look_up(const char* pattern, const std::string& mask, std::vector<WIN32_FIND_DATAA>& entries) {
+    if (mask.find_first_of("*?") != std::string::npos) return false;
+    const std::string host = plat_HostPath(pattern);
+    const std::string name = plat_Cp1250FromHostName(host.substr(host.rfind('/') + 1).c_str());
+    if (!exists(host) || name.size() >= MAX_PATH) return false;
+    entries.push_back(entry_of(host, name));
+    return true;
+}
+
+// The entries of `folder` that match `mask`; the error when the folder cannot be read, else 0.
+DWORD read_folder(const std::string& folder, const std::string& mask, std::vector<WIN32_FIND_DATAA>& entries) {
+    const std::string dir = plat_HostPath(folder.c_str());
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND;
+    std::vector<Listed> listed;
+    while (const dirent* e = readdir(d)) {
+        std::string name = plat_Cp1250FromHostName(e->d_name);
+        if (name.size() < MAX_PATH && plat_PatternMatches(mask, name.c_str()))
+            listed.push_back({name, e->d_name, plat_Utf8FromCp1250(name.c_str()) == e->d_name});
+    }
+    closedir(d);
+    keep_reachable(listed, dir);
+    for (const Listed& l : listed) entries.push_back(entry_of(dir + l.host, l.name));
+    return 0;
+}
+
 }  // namespace
 
 std::string plat_HostPath(const char* path) {
@@ -142,26 +170,14 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out) {
     while (last > pattern && !is_separator(last[-1])) --last;
     std::string mask = last;
     if (mask.empty()) return fail_search(ERROR_FILE_NOT_FOUND);
-    std::string dir = plat_HostPath(std::string(pattern, last).c_str());
-    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return fail_search(errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
-    std::vector<Listed> listed;
-    while (const dirent* e = readdir(d)) {
-        std::string name = plat_Cp1250FromHostName(e->d_name);
-        if (name.size() < MAX_PATH && plat_PatternMatches(mask, name.c_str()))
-            listed.push_back({name, e->d_name, plat_Utf8FromCp1250(name.c_str()) == e->d_name});
-    }
-    closedir(d);
-    keep_reachable(listed, dir);
-    Search* s = new Search;
-    for (const Listed& l : listed) s->entries.push_back(entry_of(dir + l.host, l.name));
-    if (s->entries.empty()) {
-        delete s;
-        return fail_search(ERROR_FILE_NOT_FOUND);
-    }
-    std::sort(s->entries.begin(), s->entries.end(), [](const WIN32_FIND_DATAA& a, const WIN32_FIND_DATAA& b) {
+    std::vector<WIN32_FIND_DATAA> entries;
+    if (!look_up(pattern, mask, entries))
+        if (DWORD error = read_folder(std::string(pattern, last), mask, entries)) return fail_search(error);
+    if (entries.empty()) return fail_search(ERROR_FILE_NOT_FOUND);
+    std::sort(entries.begin(), entries.end(), [](const WIN32_FIND_DATAA& a, const WIN32_FIND_DATAA& b) {
         return plat_NaturalLess(a.cFileName, b.cFileName);
     });
+    Search* s = new Search{std::move(entries)};
     live_searches().insert(s);
     *out = s->entries[s->next++];
     SetLastError(ERROR_SUCCESS);

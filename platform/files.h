@@ -37,6 +37,8 @@ struct WIN32_FIND_DATAA {
 // Host names that Windows-1250 cannot spell are listed with '?' and open by that name; a
 // name that is not valid UTF-8 is taken as Windows-1250 bytes (as unpacked from a Windows
 // archive) and opens by them.
+// A last component without wildcards finds the one entry the path opens (the exact spelling
+// first), looked up without reading the folder.
 // Failure: ERROR_FILE_NOT_FOUND (no match), ERROR_PATH_NOT_FOUND (no such folder);
 // the end of a search: ERROR_NO_MORE_FILES.
 HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* out);

@@ -55,8 +55,24 @@ plat_GdiObject* stock(int which) {
     return which >= 0 && which <= DEFAULT_GUI_FONT ? table[which] : nullptr;
 }
 
+// Puts o into a context's slot, keeping the holders of the old and the new object right.
+void put(plat_DC* dc, plat_GdiObject** slot, plat_GdiObject* o) {
+    if (plat_GdiObject* old = *slot; old && !old->stock) {
+        auto& h = old->holders;
+        if (auto it = std::find(h.begin(), h.end(), dc); it != h.end()) h.erase(it);
+    }
+    if (o && !o->stock) o->holders.push_back(dc);
+    *slot = o;
+}
+
+// Lets go of every object a context holds.
+void release_all(plat_DC* dc) {
+    for (plat_GdiObject** slot : {&dc->pen, &dc->brush, &dc->font, &dc->bitmap}) put(dc, slot, nullptr);
+}
+
 // The state every context starts with.
 void reset_dc(plat_DC* dc, IDirectDrawSurface* surface) {
+    release_all(dc);
     *dc = plat_DC{};
     dc->surface = surface;
     dc->pen = stock(BLACK_PEN);
@@ -136,7 +152,7 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ h) {
     if (o->kind == plat_GdiKind::BITMAP && dc->surface) return nullptr;
     plat_GdiObject** slot = slot_of(dc, o->kind);
     plat_GdiObject* old = *slot;
-    *slot = o;
+    put(dc, slot, o);
     return old;
 }
 
@@ -146,10 +162,7 @@ BOOL DeleteObject(HGDIOBJ h) {
     if (o->stock) return TRUE;
     // A context still holding the object falls back to its default, so it never draws with
     // freed memory.
-    for (plat_DC* dc : live_dcs()) {
-        plat_GdiObject** slot = slot_of(dc, o->kind);
-        if (*slot == o) *slot = default_of(o->kind);
-    }
+    for (plat_DC* dc : o->holders) *slot_of(dc, o->kind) = default_of(o->kind);
     if (o->font) plat_CloseFont(o->font);
     live_objects().erase(o);
     delete o;
@@ -180,14 +193,18 @@ void plat_ResetSurfaceDC(HDC dc) {
 
 void plat_DestroySurfaceDC(HDC dc) {
     if (!dc || !dc->surface || !live_dcs().erase(dc)) return;
+    release_all(dc);
     delete dc;
 }
+
+int plat_LiveDCCount() { return static_cast<int>(live_dcs().size()); }
 
 HDC CreateCompatibleDC(HDC) { return new_dc(nullptr); }
 
 BOOL DeleteDC(HDC dc) {
     // A surface's context belongs to the surface.
     if (!dc || dc->surface || !live_dcs().erase(dc)) return FALSE;
+    release_all(dc);
     delete dc;
     return TRUE;
 }

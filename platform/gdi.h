@@ -121,3 +121,5 @@ HDC plat_CreateSurfaceDC(IDirectDrawSurface* srf);
 void plat_DestroySurfaceDC(HDC dc);
 // Every GetDC hands out a context in its initial state, as a fresh one would be.
 void plat_ResetSurfaceDC(HDC dc);
+// Test hook: device contexts alive (a surface's from GetDC to its last ReleaseDC, and memory ones).
+int plat_LiveDCCount();

@@ -21,6 +21,9 @@ struct plat_GdiObject {
     plat_Font* font = nullptr;  // font
     int w = 0, h = 0;  // bitmap
     std::vector<uint32_t> px;  // bitmap: top-down 0x00RRGGBB
+    // The contexts that hold a created object, so that deleting it visits them alone, however
+    // many contexts live (stock objects, never deleted, keep no list).
+    std::vector<plat_DC*> holders;
 };
 
 struct plat_DC {

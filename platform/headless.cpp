@@ -16,6 +16,7 @@ public:
         keys.clear();
         script = nullptr;
         boxes.clear();
+        presented = 0;
     }
 
     uint64_t Now() override { return clock; }
@@ -43,13 +44,14 @@ public:
         *h = config.desktopH;
     }
     std::vector<std::pair<int, int>> DisplayModes() override { return config.modes; }
-    void Present(IDirectDrawSurface&) override {}
+    void Present(IDirectDrawSurface&) override { ++presented; }
 
     plat_HeadlessConfig config;
     uint64_t clock = 0;
     std::set<int> keys;
     std::function<void()> script;
     std::vector<std::string> boxes;
+    unsigned presented = 0;
 };
 
 Headless& headless() {
@@ -89,3 +91,4 @@ void plat_Headless_AdvanceTime(DWORD ms) { headless().clock += ms; }
 DWORD plat_Headless_Now() { return static_cast<DWORD>(headless().clock); }
 void plat_Headless_SetIdleScript(std::function<void()> script) { headless().script = std::move(script); }
 const std::vector<std::string>& plat_Headless_MessageBoxes() { return headless().boxes; }
+unsigned plat_Headless_Presented() { return headless().presented; }

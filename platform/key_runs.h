@@ -1,39 +1,55 @@
 // The pixels of a keyed picture that show, row by row, as runs: a keyed copy then copies the
-// runs and never reads the destination, which is what a sprite's cost comes down to.
+// runs and never reads the destination, which is what a sprite's cost comes down to. Runs are
+// kept per column window that blits ask for (the whole picture, or each phase of a sheet), so
+// that a sprite drawn whole copies its runs without cutting any.
 #pragma once
+#include <cstddef>
 #include <cstdint>
-#include <span>
 #include <vector>
 
 class IDirectDrawSurface;
 
-struct plat_Run {
-    int from, to;  // columns [from, to) that differ from the key
-};
-
 class plat_KeyRuns {
 public:
-    // Forgets the rows found when the surface's count of write accesses or its key changed.
-    void Sync(uint64_t writes, uint16_t key, int height);
-    // Row y's runs, found on first use; false when the row is broken into so many runs that
-    // a masked copy of it is quicker.
-    bool Row(const IDirectDrawSurface& s, int y, std::span<const plat_Run>* out) {
-        const Span& r = rows[static_cast<size_t>(y)];
-        if (r.first == UNBUILT) build(s, y);
-        if (r.first == DENSE) return false;
-        *out = std::span<const plat_Run>(pool.data() + r.first, r.count);
-        return true;
+    // Forgets every run found when the surface's count of write accesses, its key or its
+    // height changed.
+    void Sync(uint64_t w, uint16_t k, int h) {
+        if (w != writes || k != key || h != height) forget(w, k, h);
     }
+    // Rows [t, t + count), columns [s, s + n), of surface src (whose runs these are) copied to
+    // d (the destination of column s of row t, rows dpitch pixels apart): the shown pixels
+    // only. [lo, hi) are the columns the blit asked for, [s, s + n) what is left of them on the
+    // destination. Everything lies inside both surfaces, which are not one.
+    void Copy(uint16_t* d, ptrdiff_t dpitch, const IDirectDrawSurface& src, int lo, int hi, int64_t s, int64_t t,
+              int64_t n, int64_t count);
+
+    // A run: columns [from, to) of a window, counted from its left edge, that differ from the key.
+    struct Run {
+        int from, to;
+    };
+    // A row's runs: a window's runs[first, first + count); or DENSE, broken into so many runs
+    // that a masked copy of the row is quicker; or not found yet.
+    struct Span {
+        uint32_t first, count;
+    };
+    static constexpr uint32_t UNBUILT = UINT32_MAX, DENSE = UINT32_MAX - 1;
 
 private:
-    static constexpr uint32_t UNBUILT = UINT32_MAX, DENSE = UINT32_MAX - 1;
-    struct Span {
-        uint32_t first = UNBUILT, count = 0;
+    struct Window {
+        int lo, hi;
+        size_t unbuilt;
+        std::vector<Span> rows;
+        std::vector<Run> runs;
     };
-    void build(const IDirectDrawSurface& s, int y);
+    void forget(uint64_t w, uint16_t k, int h);
+    Window& window(int lo, int hi);
+    void build(const IDirectDrawSurface& s, Window& w, int y);
 
     uint64_t writes = 0;
     uint16_t key = 0;
-    std::vector<Span> rows;
-    std::vector<plat_Run> pool;
+    int height = -1;
+    std::vector<Window> windows;
 };
+
+// n pixels from s to d but those of the key colour.
+void plat_CopyRowKeyed(uint16_t* d, const uint16_t* s, int64_t n, uint16_t key);

@@ -44,16 +44,6 @@ DWORD IDirectDrawSurface::Release() {
     return left;
 }
 
-int IDirectDrawSurface::Width() const { return w; }
-int IDirectDrawSurface::Height() const { return h; }
-LONG IDirectDrawSurface::Pitch() const { return pitch; }
-DWORD IDirectDrawSurface::Caps() const { return caps; }
-plat_KeyRuns* IDirectDrawSurface::KeyRuns() const {
-    if (!hasKey) return nullptr;
-    runs.Sync(writes, key, h);
-    return &runs;
-}
-
 HRESULT IDirectDrawSurface::GetSurfaceDesc(DDSURFACEDESC* desc) {
     if (!desc) return DDERR_INVALIDPARAMS;
     memset(desc, 0, sizeof *desc);
@@ -115,11 +105,21 @@ HRESULT IDirectDrawSurface::GetDC(HDC* out) {
         plat_ResetSurfaceDC(dc);
     else
         dc = plat_CreateSurfaceDC(this);
+    ++dcUsers;
     *out = dc;
     return DD_OK;
 }
 
-HRESULT IDirectDrawSurface::ReleaseDC(HDC d) { return d == dc ? DD_OK : DDERR_INVALIDPARAMS; }
+// The context goes with its last user: a picture that was drawn into once does not keep one
+// for the rest of the run.
+HRESULT IDirectDrawSurface::ReleaseDC(HDC d) {
+    if (!dc || d != dc) return DDERR_INVALIDPARAMS;
+    if (--dcUsers == 0) {
+        plat_DestroySurfaceDC(dc);
+        dc = nullptr;
+    }
+    return DD_OK;
+}
 
 HRESULT IDirectDrawSurface::Restore() {
     // A flipping primary brings its back buffer back with it.

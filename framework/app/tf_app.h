@@ -70,6 +70,9 @@ public:
     IDirectDrawSurface* m_lpDDSBack = nullptr;
     IDirectDrawPalette* m_lpDDPal = nullptr;
     bool m_bNoRedraw = false;
+    // Frames only when something shown can have changed (tf_APP_NeedFrame, any input, a mode
+    // change, a restored surface); else every tick composes one.
+    bool m_bRedrawOnDemand = false;
     char m_LocApp_INI[31] = "";  // empty: no settings file
     int m_BackgroundColor = 500;  // raw pixel value; -1 or less: no fill
     char m_BackgroundName[30] = "";
@@ -112,7 +115,18 @@ void tf_APP_Synchro_dll2App(int* w, int* h, int* cx, int* cy, IDirectDraw** dd, 
 void tf_glob_APP_Synchro_exe2dll(int w, int h, int cx, int cy, IDirectDraw* dd, IDirectDrawSurface* primary,
                                  IDirectDrawSurface* back, IDirectDrawPalette* palette);
 LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// A whole frame composed and presented, whether one is due or not.
 void tf_APP_Redraw_Frame();
+// Whether the next tick composes a frame on a screen that redraws on demand.
+struct tf_APP_FrameNeed {
+    bool due = true;
+};
+extern tf_APP_FrameNeed tf_APP_frame_need;
+// Something shown has changed, or may have: the next tick composes a frame.
+void tf_APP_NeedFrame();
+// Timer 1's frame: on every tick, or on a screen that redraws on demand only when one is due
+// (the tuning mode draws over everything: always).
+void tf_APP_FrameTick();
 HRESULT tf_APP_Restore_SRF();
 int tf_APP_ChangeDisplayMode(int w, int h);
 void tf_APP_LOAD_SRF();

@@ -63,6 +63,7 @@ int tf_APP_Inicializuj(void* instance, int showCommand) {
     if (!tf_DSGN_INIT_flag) tf_DSGN_INIT();
     tf_DSO_INIT(tf_hWnd);  // without a sound device the program goes on silently
     SetTimer(tf_hWnd, FRAME_TIMER, START_PERIOD_MS, nullptr);
+    tf_APP_NeedFrame();  // a new display shows its first frame
     return 1;
 }
 
@@ -96,6 +97,7 @@ void tf_glob_APP_Synchro_exe2dll(int w, int h, int cx, int cy, IDirectDraw* dd, 
 }
 
 int tf_APP_ChangeDisplayMode(int w, int h) {
+    tf_APP_NeedFrame();
     tf_APP_Vykonaj_RELEASE_SRF(false);
     if (!tf_lpDD || !set_mode(w, h) || !create_primary()) return tf_APP_Inic_problem(tf_hWnd);
     tf_APP_LOAD_SRF();

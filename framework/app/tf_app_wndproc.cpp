@@ -81,6 +81,8 @@ bool dialog_takes(UINT msg) {
 LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     tf_hWnd = hwnd;
     const bool dialog_key = dialog_takes(msg);
+    // Input, activation, closing: anything but the tick may change what shows.
+    if (msg != WM_TIMER) tf_APP_NeedFrame();
     // The tuning mode's input is its own: a key that walks the widgets edits nothing.
     const bool tuning_input = tf_KM_on && (is_tuning_input(msg) || msg == WM_CHAR);
     if (tf_pAppScreen && !tuning_input) tf_pAppScreen->HandleWMInteraction(hwnd, msg, wParam, lParam);
@@ -108,7 +110,7 @@ LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (tf_pAppScreen) tf_pAppScreen->INFORMUJ_SA_ZNAK(static_cast<int>(wParam));
         break;
     case WM_TIMER:
-        if (!tf_pAppScreen || !tf_pAppScreen->m_bNoRedraw) tf_APP_Redraw_Frame();
+        tf_APP_FrameTick();
         break;
     case WM_MOUSEMOVE:
         handle_pointer(lParam, 0, false);

@@ -1,25 +1,65 @@
 #include "framework/core/tf_log.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 const char* const LOG_FILE = "tf_LOG.txt";
+const char* const PREVIOUS_FILE = "tf_LOG_predtym.txt";  // the run before, or this run's earlier part
 const char* const HEADER = "===========";
+const char* const CONTINUED = "=========== (pokracovanie, zaciatok v tf_LOG_predtym.txt)";
 const int LINE_MAX = 500;
+// A run's log past this size moves aside and a new one goes on: a long session, a page
+// turned thousands of times, fills no disk.
+const long DEFAULT_LIMIT = 4L << 20;
 
 int log_on = 1;
 bool log_started = false;
+long limit = DEFAULT_LIMIT;
 
-// An unopenable log loses the line; there is nowhere to report it. The plain name needs no
-// path conversion, and the simulated write failures of the tests must not silence the log.
-void write_line(const char* mode, const char* text) {
-    FILE* f = fopen(LOG_FILE, mode);
-    if (!f) return;
-    fputs(text, f);
-    fputc('\n', f);
-    fclose(f);
+// The file stays open for the run, so a line costs one write and no opening or closing; the
+// flush after every line hands it to the system, so a crash of the program loses none.
+FILE* out = nullptr;
+long written = 0;  // bytes in the open file
+
+void close_file() {
+    if (out) fclose(out);
+    out = nullptr;
+}
+
+// A fresh file; the one there moves to the kept previous file (nothing to keep: no move). It
+// is written at its end, so that another copy of the program writing it garbles nothing.
+void start_file() {
+    close_file();
+    std::rename(LOG_FILE, PREVIOUS_FILE);
+    if (FILE* f = fopen(LOG_FILE, "w")) fclose(f);
+    out = fopen(LOG_FILE, "a");
+    written = 0;
+}
+
+// The plain name needs no path conversion, and the simulated write failures of the tests must
+// not silence the log. A log that cannot be opened or written loses the line, with nowhere to
+// report it; the next line tries again.
+void write_line(const char* text) {
+    if (!out && (out = fopen(LOG_FILE, "a")) != nullptr) {
+        fseek(out, 0, SEEK_END);
+        written = ftell(out);
+    }
+    if (!out) return;
+    const long size = static_cast<long>(strlen(text)) + 1;
+    if (written > 0 && written + size > limit) {
+        start_file();
+        if (!out) return;
+        written = std::max(fprintf(out, "%s\n", CONTINUED), 0);
+    }
+    if (fputs(text, out) < 0 || fputc('\n', out) == EOF || fflush(out) != 0) {
+        close_file();
+        return;
+    }
+    written += size;
 }
 
 void format_and_write(const char* fmt, ...) {
@@ -49,22 +89,33 @@ void tf_LOG_SetONOFF(int on) { log_on = on; }
 
 void tf_LOG_Reset(const char* text) {
     if (!log_on) return;
-    write_line("w", text);
+    start_file();
+    write_line(text);
     log_started = true;
 }
 
 void tf_LOG_Zapis(const char* text) {
     if (!log_on) return;
     if (!log_started) tf_LOG_Reset(HEADER);
-    write_line("a", text);
+    write_line(text);
 }
 
 void tf_LOG_Zapis_F(const char* text, int fresh) {
-    if (fresh) write_line("w", HEADER);
-    write_line("a", text);
+    if (fresh) {
+        start_file();
+        write_line(HEADER);
+    }
+    write_line(text);
 }
 
-void tf_LOG_ForgetRun() { log_started = false; }
+void tf_LOG_Zavri() { close_file(); }
+
+void tf_LOG_ForgetRun() {
+    close_file();
+    log_started = false;
+}
+
+void tf_LOG_SetLimit(long bytes) { limit = bytes > 0 ? bytes : DEFAULT_LIMIT; }
 
 void _tf_LOG_(const char* file, int line, const char* s) { format_and_write("%s(%i) : %s", file, line, s); }
 void _tf_LOG_(const char* file, int line, const char* s, int a) {

@@ -1,5 +1,7 @@
-// The diagnostic log "tf_LOG.txt": started afresh by the first line of a run, then
-// appended line by line, the file opened and closed for every line.
+// The diagnostic log "tf_LOG.txt" in the working folder: started afresh by the first line of a
+// run (the last run's log moves to "tf_LOG_predtym.txt"), then written line by line into the
+// file kept open, each line flushed. A run's log past a few MB moves to "tf_LOG_predtym.txt"
+// too and a new one goes on.
 #pragma once
 
 #define TF_LOG_ERR "TLFW ERROR: "
@@ -13,8 +15,13 @@ void tf_LOG_SetONOFF(int on);
 void tf_LOG_Reset(const char* text);
 void tf_LOG_Zapis(const char* text);
 void tf_LOG_Zapis_F(const char* text, int fresh);
-// Test hook: the next line starts the file afresh, as at program start.
+// Closes the file; the next line opens it again in the working folder of that moment and
+// goes on at its end (for a change of the working folder).
+void tf_LOG_Zavri();
+// Test hooks: the next line starts the file afresh, as at program start; the size at which a
+// run's log moves aside (0: the usual few MB).
 void tf_LOG_ForgetRun();
+void tf_LOG_SetLimit(long bytes);
 
 void _tf_LOG_(const char* file, int line, const char* s);
 void _tf_LOG_(const char* file, int line, const char* s, int a);

@@ -118,3 +118,37 @@ TEST_F(KsBooks, NamesOnDiskThatNoPathCanHoldAreNeverBooksPagesOrPictures) {
         told += line.find("Nepouzitelny nazov na disku vynechany") != std::string::npos;
     EXPECT_EQ(told, 4);
 }
+
+// A page's thumbnail is loaded when its book's pages are first listed, not with the catalogue;
+// a save still draws the shown page into its thumbnail and its icon.
+TEST_F(KsBooks, ThumbnailsLoadWhenTheirBooksPagesAreFirstListedAndASaveRefreshesThem) {
+    Book("a", {"1", "2", "3"}, {"1"});  // page 2 has no thumbnail yet
+    Picture("KNIHA_a/3.THM", 100, 50);
+    Book("b", {"1"}, {"1"});
+    NACITAJ_KNIHY();
+    auto loaded = [] {
+        std::vector<bool> icons;
+        for (int i = 0; i < KS.count; ++i)
+            icons.push_back(static_cast<struct_kniha_strana*>(KS.GET(i))->page_icon != nullptr);
+        return icons;
+    };
+    EXPECT_EQ(loaded(), (std::vector<bool>{false, false, false, false}));
+    NAPLN_STRANY(100, false);
+    EXPECT_EQ(loaded(), (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ((*duir_STRANY)[0]->ikona, NAJDI_KS(100, 1)->page_icon);
+
+    VOLBA_KNIHY(100, false);
+    for (const auto& [page, colour] : std::vector<std::pair<int, uint16_t>>{{1, 0xF800}, {2, 0x07E0}}) {
+        VOLBA_STRANY(100, page);
+        Change("a");
+        ASSERT_TRUE(ULOZ_STRANU());
+        DDSURFACE_ZMAZ(tf_lpDDSBack, colour);  // the frame the thumbnail is taken from
+        PX_Obnov_nahlad();
+        const tf_CIcon* icon = NAJDI_KS(100, page)->page_icon;
+        ASSERT_TRUE(icon && icon->srf && icon->srf->lpDDS) << "page " << page;
+        const IDirectDrawSurface* picture = icon->srf->lpDDS;
+        EXPECT_EQ(picture->Row(picture->Height() / 2)[picture->Width() / 2], colour) << "page " << page;
+        EXPECT_EQ((*duir_STRANY)[page - 1]->ikona, icon) << "page " << page;
+    }
+    EXPECT_EQ(loaded(), (std::vector<bool>{true, true, true, false})) << "book b's pages were never listed";
+}

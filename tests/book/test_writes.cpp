@@ -37,6 +37,7 @@ TEST_F(PageTest, PageThumbnailSettingsAndReportKeepTheirOldFileWhenAWriteStepFai
         {"tf_KM_report.txt", report},
     };
     for (const auto& [name, write] : writers) tree.File(name, "old " + name);
+    test_support::FreshLog();  // from here on the log's previous file is there too
     const std::vector<std::string> names = tree.Names();
     for (plat_WriteStep step :
          {PLAT_WRITE_STEP_OPEN, PLAT_WRITE_STEP_WRITE, PLAT_WRITE_STEP_FLUSH, PLAT_WRITE_STEP_RENAME}) {

@@ -117,6 +117,14 @@ TEST_F(Files, SearchesMatchWildcardsInNaturalOrder) {
     EXPECT_EQ(end, DWORD(ERROR_FILE_NOT_FOUND));
     EXPECT_TRUE(search(p("none/*.*"), &end).empty());
     EXPECT_EQ(end, DWORD(ERROR_PATH_NOT_FOUND));
+    // A name without wildcards: the one entry the path opens, in any case; a missing one or a
+    // missing folder ends as a search does.
+    EXPECT_EQ(std::tuple(search(p("kniha_X")), search(p("A.STR")), search(p("KNIHA_x/..")), search(p("10.str"))),
+              std::tuple(Names{"KNIHA_x/"}, Names{"A.str"}, Names{"../"}, Names{"10.str"}));
+    EXPECT_TRUE(search(p("3.str"), &end).empty());
+    EXPECT_EQ(end, DWORD(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(search(p("none/1.str"), &end).empty());
+    EXPECT_EQ(end, DWORD(ERROR_PATH_NOT_FOUND));
 }
 
 TEST_F(Files, CreateDeleteAndMoveReportWindowsErrors) {

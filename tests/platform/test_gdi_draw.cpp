@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "tests/support/gdi_surface.h"
 
@@ -119,6 +120,35 @@ TEST(GdiPixels, ColourRoundTripThroughRgb565AndObjectsDeletedInUse) {
     LineTo(s.dc, 5, 3);
     EXPECT_EQ(s.at(5, 0), WHITE);
     EXPECT_FALSE(DeleteDC(s.dc));  // the surface owns its context
+}
+
+// Deleting an object visits the contexts that hold it, not every live one: those that let it
+// go keep their own choice. A surface keeps its context from GetDC to the last ReleaseDC.
+TEST(GdiContexts, DeletingAnObjectResetsItsHoldersAloneAndSurfacesKeepNoIdleContext) {
+    const int before = plat_LiveDCCount();
+    GdiSurface a(6, 2), b(6, 2);  // each keeps its context: no ReleaseDC
+    HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    HDC memory = CreateCompatibleDC(nullptr);
+    for (HDC dc : {a.dc, b.dc, memory}) SelectObject(dc, red);
+    EXPECT_TRUE(DeleteDC(memory));
+    SelectObject(b.dc, GetStockObject(WHITE_PEN));
+    EXPECT_TRUE(DeleteObject(red));
+    for (GdiSurface* s : {&a, &b}) {
+        SetPixel(s->dc, 0, 1, GREY);
+        line(s->dc, 0, 1, 5, 1);
+    }
+    EXPECT_EQ(std::tuple(a.at(0, 1), b.at(0, 1)), std::tuple(BLACK, WHITE));
+
+    IDirectDrawSurface* s = plat_CreateTestSurface(4, 4);
+    HDC first = nullptr, again = nullptr;
+    ASSERT_EQ(s->GetDC(&first), DD_OK);
+    ASSERT_EQ(s->GetDC(&again), DD_OK);
+    EXPECT_EQ(std::tuple(first, plat_LiveDCCount()), std::tuple(again, before + 3));
+    EXPECT_EQ(s->ReleaseDC(again), DD_OK);
+    EXPECT_EQ(plat_LiveDCCount(), before + 3);
+    EXPECT_EQ(s->ReleaseDC(first), DD_OK);
+    EXPECT_EQ(std::tuple(plat_LiveDCCount(), s->ReleaseDC(first)), std::tuple(before + 2, DDERR_INVALIDPARAMS));
+    s->Release();
 }
 
 }  // namespace

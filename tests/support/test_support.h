@@ -25,13 +25,17 @@ std::vector<std::string> LogLines();
 int LogIndex(std::initializer_list<const char*> fragments, int from = 0);
 inline bool LogHas(std::initializer_list<const char*> fragments) { return LogIndex(fragments) >= 0; }
 
-// The working folder is `dir` while alive, then the one before again.
+// The working folder is `dir` while alive, then the one before again; the log follows it.
 class InFolder {
 public:
     explicit InFolder(const std::string& dir) : home_(std::filesystem::current_path()) {
         std::filesystem::current_path(dir);
+        tf_LOG_Zavri();
     }
-    ~InFolder() { std::filesystem::current_path(home_); }
+    ~InFolder() {
+        std::filesystem::current_path(home_);
+        tf_LOG_Zavri();
+    }
     InFolder(const InFolder&) = delete;
     InFolder& operator=(const InFolder&) = delete;
 

@@ -151,3 +151,32 @@ TEST_F(TfAppFrame, AModeChangeRebuildsTheSurfacesAndTellsTheApplication) {
     EXPECT_FALSE(screen.m_pDlgRozlisenie->zivy);
     EXPECT_EQ(ReadIni(), "1024 768\n2 16");
 }
+
+TEST_F(TfAppFrame, OnDemandFramesComeFromInputAWishALostSurfaceAndAModeChangeOnly) {
+    tf_DSGN.background_srf = nullptr;
+    screen.m_bRedrawOnDemand = true;
+    std::vector<int> frames;  // frames composed by each moment
+    Run(screen, [&](int moment) {
+        frames.push_back(screen.Count("Redraw"));
+        if (moment == 5) plat_Headless_Post(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+        if (moment == 8) tf_APP_NeedFrame();
+        if (moment == 11) {
+            tf_lpDDSPrimary->lost = true;
+            tf_APP_NeedFrame();
+        }
+        if (moment == 14) {
+            EXPECT_EQ(Px(plat_PrimarySurface(), 10, 10), FILL) << "the lost frame shown again";
+            screen.m_pDlgRozlisenie->m_ChosenW = 1024;
+            screen.m_pDlgRozlisenie->m_ChosenH = 768;
+            screen.HandleFWInteraction(TF_APP_ID_APPLY_RESOLUTION, 0, nullptr);
+        }
+        if (moment == 17) {
+            EXPECT_EQ(Px(plat_PrimarySurface(), 10, 10), FILL) << "the new mode's first frame";
+            PostKey(VK_ESCAPE);
+        }
+    });
+    // The first frame; the pointer's (its message, then the tick); the wish's; the lost one and
+    // its repeat; the new mode's. Nothing else.
+    EXPECT_EQ(frames, (std::vector<int>{0, 1, 1, 1, 1, 1, 2, 2, 3, 3, 3, 4, 5, 5, 6, 6, 6}));
+    EXPECT_EQ(screen.Count("Restore"), 1);
+}

@@ -1,12 +1,15 @@
-// The log file: a header per run, bracketed values, the switch, cut lines.
+// The log file: a header per run with the last run's log kept beside it, bracketed values, the
+// switch, cut lines, a bound on a run's log, and a file that cannot be written.
 #include "framework/core/tf_log.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/support/temp_tree.h"
 #include "tests/support/test_support.h"
@@ -22,7 +25,10 @@ protected:
         tf_LOG_ForgetRun();
         test_support::WriteFile("tf_LOG.txt", "old run\n");
     }
-    void TearDown() override { tf_LOG_SetONOFF(1); }
+    void TearDown() override {
+        tf_LOG_SetONOFF(1);
+        tf_LOG_SetLimit(0);
+    }
 };
 }  // namespace
 
@@ -33,18 +39,48 @@ TEST_F(LogTest, TheRunsFirstLineStartsTheFileWithAHeaderEveryOverloadBracketsIts
     tf_LOG_SetONOFF(0);  // as the exporter runs
     _tf_LOG_("F", 8, "lost");
     EXPECT_EQ(LogLines(), (Lines{"===========", "F(2) : s [5] [-6]", "F(4) : s [t]", "F(6) : TLFW ERROR:  [x]"}));
+    EXPECT_EQ(test_support::ReadFile("tf_LOG_predtym.txt"), "old run\n");
 }
 
-TEST_F(LogTest, AnOverlongLineIsCutAndAnUnopenableFileLosesTheLineQuietly) {
+TEST_F(LogTest, AnOverlongLineIsCutAndALogThatCannotBeWrittenLosesItsLinesQuietly) {
     const std::string huge(2000, 'q');
     _tf_LOG_("F", 1, huge.c_str(), "tail");
     const Lines lines = LogLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "F(1) : " + std::string(499 - 7, 'q'));
+    // In the log's place a folder, then a full disk; once it is free again, lines come back.
+    tf_LOG_Zavri();
     ASSERT_EQ(std::remove("tf_LOG.txt"), 0);
-    ASSERT_EQ(mkdir("tf_LOG.txt", 0755), 0);  // a directory cannot be opened as the log
+    ASSERT_EQ(mkdir("tf_LOG.txt", 0755), 0);
     _tf_LOG_("F", 2, "nowhere");
     ASSERT_EQ(std::remove("tf_LOG.txt"), 0);
-    _tf_LOG_("F", 3, "back");
-    EXPECT_EQ(LogLines().back(), "F(3) : back");
+    ASSERT_EQ(symlink("/dev/full", "tf_LOG.txt"), 0);
+    _tf_LOG_("F", 3, "full");
+    ASSERT_EQ(std::remove("tf_LOG.txt"), 0);
+    _tf_LOG_("F", 4, "back");
+    EXPECT_EQ(LogLines(), (Lines{"F(4) : back"}));
+}
+
+TEST_F(LogTest, ARunsLogPastItsBoundMovesAsideAndANewOneGoesOnWithEveryLine) {
+    tf_LOG_SetLimit(1000);
+    Lines all{"==========="};
+    for (int i = 0; i < 60; ++i) {
+        _tf_LOG_("F", i, "a line of the run");
+        all.push_back("F(" + std::to_string(i) + ") : a line of the run");
+    }
+    const std::string earlier = test_support::ReadFile("tf_LOG_predtym.txt");
+    const std::string later = test_support::ReadFile("tf_LOG.txt");
+    EXPECT_LE(std::max(earlier.size(), later.size()), 1000u);
+    // The old run's log is gone; the newest lines are in the log, the ones before beside it.
+    Lines both;
+    for (const std::string& text : {earlier, later})
+        for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+            both.push_back(text.substr(at, end - at));
+    const auto continued = std::find_if(both.begin(), both.end(), [](const std::string& l) {
+        return l.find("pokracovanie") != std::string::npos;
+    });
+    ASSERT_NE(continued, both.end());
+    EXPECT_EQ(LogLines().front(), *continued);
+    both.erase(continued);
+    EXPECT_EQ(both, all);
 }

@@ -44,6 +44,20 @@ TEST_F(SurfaceLoad, OwnOrRequestedSizeAndFailuresLeaveAnEmptyWrapperAndLog) {
     EXPECT_TRUE(LogHas({"RENAHRAJ_SURFACE() - subor_nazov == NULL"}));
 }
 
+// A picture is drawn in through its surface's device context, which goes once it is copied in:
+// a library of pictures keeps none.
+TEST_F(SurfaceLoad, PicturesKeepNoDeviceContextOnceLoadedOrRefilled) {
+    const int contexts = plat_LiveDCCount();
+    tf_CDas_Surface pictures[12];
+    for (tf_CDas_Surface& s : pictures) Load(s, "srf_dc.bmp", PICTURE);
+    EXPECT_EQ(plat_LiveDCCount(), contexts);
+    const std::vector<uint16_t> loaded = pixels(pictures[3].lpDDS);
+    plat_LoseAllSurfaces();
+    EXPECT_EQ(pictures[3].RESTORE_SURFACE(), DD_OK);
+    EXPECT_EQ(std::pair(plat_LiveDCCount(), pixels(pictures[3].lpDDS)), std::pair(contexts, loaded));
+    for (IDirectDrawSurface* s : {back, primary}) s->Restore();
+}
+
 TEST_F(SurfaceDraw, LostSurfaceIsRefilledByOneDrawAndShownByTheNextABusyTargetGetsNothing) {
     tf_CDas_Surface s, wide;
     Load(s, "srf_lost.bmp", PICTURE);
