@@ -56,3 +56,17 @@ TEST_F(Errors, AFailedSaveAThumbnailAndAnExportAreEachOnScreen) {
         ASSERT_NO_FATAL_FAILURE(SeenThenGone("[Chyba exportu: ", "kniha: Les  strana: 2"));
     });
 }
+
+TEST_F(Errors, ANewBookWithoutItsTemplateIsOnScreenAndMakesNothing) {
+    Library();
+    std::filesystem::remove_all(tree.Host("app/KNIHA_DEFNEW"));
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        const std::vector<std::string> before = tree.Names("");
+        ASSERT_NO_FATAL_FAILURE(FromMenu(1, 2));  // "Nová kniha"
+        Type("Zoo");
+        Key(VK_RETURN);
+        EXPECT_EQ(tree.Names(""), before);
+        ASSERT_NO_FATAL_FAILURE(SeenThenGone("[Chýba šablóna novej knihy]", "kniha: Les  strana: 1"));
+    });
+}
