@@ -1,10 +1,13 @@
 // The sample book, made at 1920 x 1080, at every screen size the resolution dialog offers:
 // the whole page shown scaled, the controls clear of each other, and a picture of each screen
-// in build/screens/ to look at.
+// in build/screens/ to look at; the menu bar, the page buttons and the status line whole and apart.
+#include <algorithm>
 #include <filesystem>
 
 #include "book/px_plocha.h"
+#include "framework/surface/tf_draw.h"
 #include "platform/backend.h"
+#include "platform/codepage.h"
 #include "tests/book/editor_fixture.h"
 #include "tests/support/png_writer.h"
 
@@ -18,6 +21,43 @@ protected:
     static void Save(const std::string& name) {
         std::filesystem::create_directories(SCREENS);
         EXPECT_TRUE(test_support::SavePNG(plat_PrimarySurface(), SCREENS + name + ".png"));
+    }
+    static RECT Box(tf_CPol& c) {
+        int bw = 0, bh = 0;
+        c.GetSize(&bw, &bh);
+        return {c.x, c.y, c.x + bw, c.y + bh};
+    }
+    static bool Apart(const RECT& a, const RECT& b) {
+        return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+    }
+    static bool Inside(const RECT& r, int w, int h) { return r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h; }
+
+    // The menu bar's items whole, each caption inside its item, left of the title buttons; the
+    // page buttons and the status line on the screen and clear of each other.
+    void ExpectControlsApart(int w, int h) {
+        int titles = w;
+        for (int id : {TF_APP_ID_CLOSE, TF_APP_ID_INFO, TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER})
+            if (tf_CPol* b = screen->FindCHLWithID(id); b && b->zivy) titles = std::min<int>(titles, Box(*b).left);
+        tf_CDUI& bar = px_editor->dui_M;
+        for (int i = 0; i < bar.volby.count; ++i) {
+            const tf_TVOLBA* v = static_cast<tf_TVOLBA*>(bar.volby.GET(i));
+            int tw = 0, th = 0;
+            tf_glob_ZISTI_ROZMER_TEXTU(v->text, bar.font, &tw, &th);
+            EXPECT_TRUE(v->obdlz.left >= 0 && v->obdlz.right <= titles) << plat_Utf8FromCp1250(v->text);
+            EXPECT_LE(tw, v->obdlz.right - v->obdlz.left) << plat_Utf8FromCp1250(v->text) << ": the caption is cut";
+        }
+        int sw = 0, sh = 0;
+        tf_glob_ZISTI_ROZMER_TEXTU(status_text, nullptr, &sw, &sh);
+        const RECT status = {w / 2 - 75, h - 25, w / 2 - 75 + sw, h - 25 + sh};
+        EXPECT_TRUE(Inside(status, w, h));
+        PX_Editor& e = *px_editor;
+        tf_CTlac* buttons[] = {&e.tlac_Play, &e.tlac_Save, &e.tlac_Next, &e.tlac_Prev, &e.tlac_Opusti, &e.tlac_Nova};
+        for (size_t i = 0; i < std::size(buttons); ++i) {
+            EXPECT_TRUE(Inside(Box(*buttons[i]), w, h)) << "button " << i;
+            EXPECT_TRUE(Apart(Box(*buttons[i]), status)) << "button " << i << " over the status line";
+            for (size_t j = i + 1; j < std::size(buttons); ++j)
+                EXPECT_TRUE(Apart(Box(*buttons[i]), Box(*buttons[j]))) << "buttons " << i << " and " << j;
+        }
     }
 };
 }  // namespace
@@ -33,6 +73,7 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
             ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
             Tick();
             Save("editor-" + std::to_string(w) + "x" + std::to_string(h));
+            ExpectControlsApart(w, h);
         });
     }
 }
