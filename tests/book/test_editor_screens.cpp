@@ -1,6 +1,6 @@
 // The sample book, made at 1920 x 1080, at every screen size the resolution dialog offers:
-// the whole page shown scaled, the controls clear of each other, and a picture of each screen
-// in build/screens/ to look at; the menu bar, the page buttons and the status line whole and apart.
+// the whole page shown scaled, the menu bar, the page buttons and the status line whole and
+// clear of each other, and a picture of each screen in build/screens/ to look at.
 #include <algorithm>
 #include <filesystem>
 
