@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/blit_stretch.h"
 #include "platform/ddraw.h"
 #include "platform/display_internal.h"
 
@@ -154,18 +155,6 @@ void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDr
     runs->Copy(dst.Row(static_cast<int>(y)) + x, dst.Pitch() / 2, src, lo, hi, s, t, n, rows);
 }
 
-// One lookup a pixel and nothing else, four a step so that the loads overlap.
-void stretch_row(uint16_t* d, const uint16_t* p, const std::vector<int>& xmap) {
-    const size_t n = xmap.size();
-    const int* x = xmap.data();
-    size_t c = 0;
-    for (; c + 4 <= n; c += 4) {
-        const uint16_t a = p[x[c]], b = p[x[c + 1]], e = p[x[c + 2]], f = p[x[c + 3]];
-        d[c] = a, d[c + 1] = b, d[c + 2] = e, d[c + 3] = f;
-    }
-    for (; c < n; ++c) d[c] = p[x[c]];
-}
-
 // Scaling, mirroring and blending: one source lookup per destination pixel.
 void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
                  const Span& sy, const Mode& m) {
@@ -175,6 +164,7 @@ void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirec
     if (xmap.empty() || ymap.empty()) return;
     const auto [top, bottom] = std::minmax_element(ymap.begin(), ymap.end());
     const SourceRows from(src, dst, *top, *bottom + 1, y0, y0 + static_cast<int64_t>(ymap.size()));
+    const plat_RowStretch stretch(xmap, src.Width());
     for (size_t r = 0; r < ymap.size(); ++r) {
         uint16_t* d = dst.Row(static_cast<int>(y0 + static_cast<int64_t>(r))) + x0;
         const uint16_t* p = from.Row(ymap[r]);
@@ -182,7 +172,7 @@ void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirec
             if (r > 0 && ymap[r] == ymap[r - 1])  // enlarged: a copy of the row above
                 memcpy(d, dst.Row(static_cast<int>(y0 + static_cast<int64_t>(r) - 1)) + x0, xmap.size() * 2);
             else
-                stretch_row(d, p, xmap);
+                stretch.Row(d, p);
             continue;
         }
         for (size_t c = 0; c < xmap.size(); ++c) {
