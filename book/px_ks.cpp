@@ -1,5 +1,5 @@
 // The catalogue: built from the book folders beside the program's own, the books and pages
-// lists filled from it, choosing a book, making a new book, and the final clean-up.
+// lists filled from it, choosing a book, and the final clean-up.
 #include "book/px_ks.h"
 
 #include <cstdio>
@@ -29,10 +29,7 @@
 
 namespace {
 const char SRC[] = "PX_KS";
-const char BOOKS_DIR[] = "..\\";
-const char TEMPLATE_DIR[] = ".\\KNIHA_DEFNEW";
 const size_t PREFIX = 6;  // "KNIHA_"
-const char NEW_PREFIX[] = ".pexlo-new-";  // a book (or, from the launcher, a starter entry) being copied
 
 struct_kniha_strana* zaznam(int i) { return static_cast<struct_kniha_strana*>(KS.GET(i)); }
 
@@ -226,7 +223,7 @@ void NACITAJ_KNIHY() {
     znic_zaznamy();
 
     tf_CARRE books(0, 0, 2);
-    if (!tf_FSI_ExistsFolder(BOOKS_DIR) || tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books) != 0)
+    if (!tf_FSI_ExistsFolder(PX_KNIHY_DIR) || tf_FSI_Zisti_SubAdr(PX_KNIHY_DIR, "KNIHA_*", 1, true, &books) != 0)
         TF_LOG("Doslo k chybe pri nacitani adresarov knih", "X");
     for (int i = 0; i < books.count; ++i) {
         const char* book_path = static_cast<const char*>(books[i]);
@@ -290,51 +287,6 @@ void VOLBA_KNIHY(int book, bool first_page) {
     if (first_page) VOLBA_STRANY(book, ks->page_id);
 }
 
-bool PX_Platny_nazov_knihy(const char* name) {
-    const char* chyba = PX_Chyba_nazvu_knihy(name);
-    if (!chyba) return true;
-    TF_LOG("nazov:", name ? name : "");
-    PX_Chyba(("[" + std::string(chyba) + "]").c_str());
-    return false;
-}
-
-bool NOVA_KNIHA(const char* name) {
-    if (!PX_Platny_nazov_knihy(name)) return false;
-    char target[MAX_PATH];
-    if (snprintf(target, sizeof target, "%sKNIHA_%s", BOOKS_DIR, name) >= static_cast<int>(sizeof target)) {
-        TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
-        TF_LOG("nazov:", name);
-        PX_Chyba(plat_W1250(u8"[Názov knihy je pridlhý]"));
-        return false;
-    }
-    if (!tf_FSI_ExistsFolder(TEMPLATE_DIR)) {
-        TF_LOG(TF_LOG_ERR, "Nexistencia sablony novej knihy!");
-        TF_LOG("Adresar:", TEMPLATE_DIR);
-        PX_Chyba(plat_W1250(u8"[Chýba šablóna novej knihy]"));
-        return false;
-    }
-    if (tf_FSI_ExistsFolder(target)) {
-        TF_LOG(TF_LOG_ERR, "Duplicitny nazov knihy! (adresar uz existuje)");
-        TF_LOG("Adresar:", target);
-        PX_Chyba(plat_W1250(u8"[Kniha s týmto názvom už existuje]"));
-        return false;
-    }
-    // Filled beside the books under a name of its own and renamed into place when whole, so a
-    // kill during the copy leaves no half book; the next start removes what it left.
-    const std::string temp = std::string(BOOKS_DIR) + plat_ProcessPrefix(NEW_PREFIX) + "kniha";
-    int failures = 0;
-    const bool copied = CreateDirectoryA(temp.c_str(), nullptr) &&
-                        tf_FSI_SynchroFolders(TEMPLATE_DIR, temp.c_str(), &failures) == 0 && failures == 0;
-    if (!copied || !MoveFileExA(temp.c_str(), target, 0)) {
-        tf_FSI_Zmaz_strom(temp.c_str());
-        TF_LOG(TF_LOG_ERR, "Sablonu sa nepodarilo skopirovat");
-        TF_LOG("Adresar:", target);
-        PX_Chyba(plat_W1250(u8"[Knihu sa nepodarilo vytvoriť]"));
-        return false;
-    }
-    return true;
-}
-
 void PX_Kniha_presunuta(const char* from, const char* to) {
     const size_t n = strlen(from);
     auto move = [&](char*& text) {
@@ -352,25 +304,12 @@ void PX_Kniha_presunuta(const char* from, const char* to) {
     if (current_book != -1) VOLBA_KNIHY(current_book, false);
 }
 
-void PX_Nova_kniha_zadana(const char* text) {
-    TF_LOG("Zadany nazov:", text ? text : "");
-    if (!text || !*text) {
-        TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
-        PX_Chyba(plat_W1250(u8"[Kniha potrebuje názov]"));
-        return;
-    }
-    if (!NOVA_KNIHA(text)) return;
-    NACITAJ_KNIHY();
-    const int id = NAJDI_KNIHU(text);
-    if (id > -1) VOLBA_KNIHY(id, true);
-}
-
 void PX_Uprac_docasne() {
-    int removed = plat_RemoveWriteTemporaries(".") + plat_RemoveWriteTemporaries(BOOKS_DIR);
-    for (const char* dir : {".", BOOKS_DIR}) removed += plat_RemoveLeftovers(dir, NEW_PREFIX);
+    int removed = plat_RemoveWriteTemporaries(".") + plat_RemoveWriteTemporaries(PX_KNIHY_DIR);
+    for (const char* dir : {".", PX_KNIHY_DIR}) removed += plat_RemoveLeftovers(dir, PX_NOVA_PREFIX);
     removed += plat_RemoveLeftovers(".", PX_EXPORT_PREFIX);
     tf_CARRE books(0, 0, 2);
-    tf_FSI_Zisti_SubAdr(BOOKS_DIR, "KNIHA_*", 1, true, &books);
+    tf_FSI_Zisti_SubAdr(PX_KNIHY_DIR, "KNIHA_*", 1, true, &books);
     for (int i = 0; i < books.count; ++i) {
         const std::string book = static_cast<const char*>(books[i]);
         removed += plat_RemoveWriteTemporaries(book.c_str());

@@ -5,6 +5,11 @@
 
 class tf_CIcon;
 
+// The books' folder, beside the program's; a book (or, from the launcher, a starter entry) is
+// copied under a name with this prefix first.
+inline constexpr char PX_KNIHY_DIR[] = "..\\";
+inline constexpr char PX_NOVA_PREFIX[] = ".pexlo-new-";
+
 struct struct_kniha_strana {
     // Copies the texts; the book id follows from the book's index.
     struct_kniha_strana(int book_index, const char* book_path, const char* book_name, int page_index, int page_id,
