@@ -198,7 +198,9 @@ TEST_F(Dropped, FilesThatAreNoPicturesAreNamedAndNothingIsWritten) {
         ASSERT_TRUE(Asks(u8"Importovať ako kulisu?"));
         Key(VK_RETURN);
         EXPECT_TRUE(Says(u8"zlomeny.png: obrázok je poškodený")) << plat_Utf8FromCp1250(status_text);
-        Drop({flower});  // asked, then dropped with Esc
+        Drop({flower});  // asked; a drop meanwhile waits for no answer; then Esc
+        Drop({tree.Host("src/list.txt")});
+        EXPECT_TRUE(Asks(u8"Importovať ako kulisu?") && Says(u8"Najprv odpovedz na otázku"));
         Key(VK_ESCAPE);
         Drop({flower});  // asked, and the file goes before the answer
         std::filesystem::remove(flower);
