@@ -2,6 +2,9 @@
 // buttons and keys to them.
 #pragma once
 #include <string>
+#include <vector>
+
+#include "book/px_historia.h"
 
 // Rows and items chosen in the lists and menus (the row's or item's id).
 void PX_MainMenu(int id);            // "Info..." and "Koniec"
@@ -10,6 +13,9 @@ void PX_ChoosePage(int id);          // pages list
 void PX_AddBackground(int id);       // backgrounds list
 void PX_AddProp(int id);             // props list
 void PX_AddActor(int id);            // actors list
+// The picture of the list's row `id` (a background, a prop or an actor, by `druh`) placed on
+// the page without a step of its own: the caller records the step. Nothing for no such row.
+void PX_Poloz(PX_Uprava druh, int id);
 void PX_SetBackgroundMode(int id);   // background-mode menu
 void PX_RemoveOrCopyObject(int id);  // object menu: remove, copy
 void PX_SetMotion(int id);           // object menu: the six motions
@@ -39,8 +45,14 @@ void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the 
 
 // A right press over a book's or a page's row opens its menu (true), else nothing happens.
 bool PX_RowMenuAt(int x, int y);
+// The folder of the book `book` (a program path), "" for none.
+std::string PX_Cesta_knihy(int book);
 // Pointing at the books list's trash row: the trash list is filled and opens.
 void PX_FillTrash();
+
+// Files dropped on the window (host paths): the author chooses what they become, then they
+// are imported into the shown book and placed on the shown page as one step.
+void PX_ImportDrop(const std::vector<std::string>& files);
 
 // At start: what a crash left unsaved, offered back.
 void PX_OfferRecovery();

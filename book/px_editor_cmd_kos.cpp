@@ -49,12 +49,6 @@ std::string cesta_zobrazenej() {
     return ks ? ks->page_path : "";
 }
 
-std::string cesta_knihy(int book) {
-    for (int i = 0; i < KS.count; ++i)
-        if (auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i)); ks->book_id == book) return ks->book_path;
-    return "";
-}
-
 // No book shown any more: an empty page, no pictures to choose.
 void ziadna_kniha() {
     PX_HIST_Strana(nullptr);
@@ -99,7 +93,7 @@ void odstran_stranu(int book, int page) {
 }
 
 void odstran_knihu(int book) {
-    const std::string path = cesta_knihy(book);
+    const std::string path = PX_Cesta_knihy(book);
     const bool shown = book == current_book;
     if (path.empty() || (shown && !PX_Uloz_zmeny())) return;
     if (!PX_Kos_Odstran_knihu(path.c_str())) return chyba(u8"[Chyba: knihu sa nepodarilo odstrániť]");
@@ -110,7 +104,7 @@ void odstran_knihu(int book) {
 }
 
 void premenuj_knihu(int book, const char* name) {
-    const std::string path = cesta_knihy(book);
+    const std::string path = PX_Cesta_knihy(book);
     if (path.empty() || (book == current_book && !PX_Uloz_zmeny())) return;
     const std::string novy = PX_Premenuj_knihu(path.c_str(), name);
     if (novy.empty()) return;  // said why
@@ -185,4 +179,10 @@ void PX_ChooseTrash(int id) {
                           if (current_book != -1) NAPLN_STRANY(current_book, true);
                           povedz(plat_W1250(u8"Obnovené: ") + PX_Kos_Popis(vec));
                       });
+}
+
+std::string PX_Cesta_knihy(int book) {
+    for (int i = 0; i < KS.count; ++i)
+        if (auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i)); ks->book_id == book) return ks->book_path;
+    return "";
 }

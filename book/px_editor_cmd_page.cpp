@@ -36,29 +36,37 @@ CHerec* ciel_menu() { return REG_Objekt(setup_target); }
 
 void PX_AddBackground(int id) {
     PX_HIST_Zaznam(PX_UPRAVA_POZADIE);
-    const char* path = cesta(utl_duir_Pozadia, id);
-    char* copy = path ? strdup(path) : nullptr;
-    free(background_path);
-    background_path = copy;
-    PRIPRAV_POZADIE(true);
-    dirty = true;
+    PX_Poloz(PX_UPRAVA_POZADIE, id);
 }
 
 void PX_AddProp(int id) {
-    const char* path = cesta(utl_duir_Kulisy, id);
-    if (!path) return;
+    if (!cesta(utl_duir_Kulisy, id)) return;
     PX_HIST_Zaznam(PX_UPRAVA_KULISA);
-    dalsie_miesto();
-    PRIDAJ_KULISU(path, insert_x, insert_y, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
-    dirty = true;
+    PX_Poloz(PX_UPRAVA_KULISA, id);
 }
 
 void PX_AddActor(int id) {
-    const char* path = cesta(utl_duir_Herci, id);
-    if (!path) return;
+    if (!cesta(utl_duir_Herci, id)) return;
     PX_HIST_Zaznam(PX_UPRAVA_HEREC);
-    dalsie_miesto();
-    PRIDAJ_HERCA(path, insert_x, insert_y, PX_MOTION_STILL, PX_EDGE_BOUNCE, 0);
+    PX_Poloz(PX_UPRAVA_HEREC, id);
+}
+
+void PX_Poloz(PX_Uprava druh, int id) {
+    if (druh == PX_UPRAVA_POZADIE) {
+        const char* path = cesta(utl_duir_Pozadia, id);
+        char* copy = path ? strdup(path) : nullptr;
+        free(background_path);
+        background_path = copy;
+        PRIPRAV_POZADIE(true);
+    } else if (const char* path = cesta(druh == PX_UPRAVA_KULISA ? utl_duir_Kulisy : utl_duir_Herci, id)) {
+        dalsie_miesto();
+        if (druh == PX_UPRAVA_KULISA)
+            PRIDAJ_KULISU(path, insert_x, insert_y, PX_MOTION_HORIZONTAL, PX_EDGE_WRAP);
+        else
+            PRIDAJ_HERCA(path, insert_x, insert_y, PX_MOTION_STILL, PX_EDGE_BOUNCE, 0);
+    } else {
+        return;
+    }
     dirty = true;
 }
 

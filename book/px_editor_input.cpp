@@ -243,6 +243,9 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_RBUTTONDOWN:
         menu_objektu(x, y);
         break;
+    case WM_DROPFILES:
+        PX_ImportDrop(plat_TakeDroppedFiles(wParam));
+        break;
     default:
         break;
     }

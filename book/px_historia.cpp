@@ -29,6 +29,7 @@ const char8_t* const WHAT[] = {
     u8"zmena animácie",
     u8"zmena geometrie pozadia",
     u8"obnovenie neuložených zmien",
+    u8"import obrázkov",
     u8"spustenie animácie",
 };
 static_assert(std::size(WHAT) == PX_UPRAVA_SPUSTENIE + 1);

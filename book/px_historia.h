@@ -18,6 +18,7 @@ enum PX_Uprava {
     PX_UPRAVA_TEMPO,
     PX_UPRAVA_GEOMETRIA,
     PX_UPRAVA_OBNOVA,     // changes a crash had left unsaved, brought back
+    PX_UPRAVA_IMPORT,     // pictures brought into the book and placed on the page
     PX_UPRAVA_SPUSTENIE,  // playback started: undone, the page stands as it was before
 };
 

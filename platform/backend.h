@@ -28,6 +28,8 @@ void plat_Headless_Start(const plat_HeadlessConfig& config);
 // update GetAsyncKeyState. Mouse positions are logical screen pixels.
 void plat_Headless_Post(UINT msg, WPARAM wParam, LPARAM lParam);
 void plat_Headless_SetKeyDown(int vk, bool down);
+// Files dropped on the window together (host paths), as one WM_DROPFILES.
+void plat_Headless_Drop(std::vector<std::string> files);
 // Moves the clock; every timer that falls due has its WM_TIMER waiting (one, however many
 // periods passed, as Windows coalesces them).
 void plat_Headless_AdvanceTime(DWORD ms);

@@ -80,6 +80,8 @@ void plat_Headless_Post(UINT msg, WPARAM wParam, LPARAM lParam) {
     plat_QueueInput(msg, wParam, lParam);
 }
 
+void plat_Headless_Drop(std::vector<std::string> files) { plat_QueueDrop(std::move(files)); }
+
 void plat_Headless_SetKeyDown(int vk, bool down) {
     if (down)
         headless().keys.insert(vk);

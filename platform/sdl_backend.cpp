@@ -248,6 +248,29 @@ private:
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP: Button(e.button); break;
             case SDL_WINDOWEVENT: WindowEvent(e.window.event); break;
+            case SDL_DROPBEGIN:
+                dropping = true;
+                dropped.clear();
+                break;
+            case SDL_DROPFILE:
+            case SDL_DROPTEXT: Dropped(e.drop); break;
+            case SDL_DROPCOMPLETE:
+                dropping = false;
+                if (!dropped.empty()) plat_QueueDrop(std::move(dropped));
+                dropped.clear();
+                break;
+        }
+    }
+
+    // Files dropped together come as one drop; a file outside a drop's begin and end (an
+    // older desktop) makes a drop of its own. Dropped text is no file.
+    void Dropped(const SDL_DropEvent& d) {
+        if (!d.file) return;
+        if (d.type == SDL_DROPFILE) dropped.push_back(d.file);
+        SDL_free(d.file);
+        if (!dropping && !dropped.empty()) {
+            plat_QueueDrop(std::move(dropped));
+            dropped.clear();
         }
     }
 
@@ -343,6 +366,8 @@ private:
     bool pointerShown = true;
     bool pointerInside = false;
     bool swallowEnterUp = false;
+    bool dropping = false;  // between a drop's begin and its end
+    std::vector<std::string> dropped;
 };
 
 }  // namespace

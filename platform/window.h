@@ -2,6 +2,9 @@
 // messages, message boxes. Two backends share it: "sdl" opens a real window; "headless"
 // opens none, takes injected messages and lets the caller advance time.
 #pragma once
+#include <string>
+#include <vector>
+
 #include "platform/win32.h"
 
 #define WM_CREATE 0x0001
@@ -19,6 +22,7 @@
 #define WM_LBUTTONUP 0x0202
 #define WM_RBUTTONDOWN 0x0204
 #define WM_RBUTTONUP 0x0205
+#define WM_DROPFILES 0x0233  // wParam: the drop, for plat_TakeDroppedFiles
 
 #define HTCLIENT 1  // WM_SETCURSOR: the pointer is over the client area
 
@@ -132,3 +136,8 @@ DWORD GetTickCount();
 short GetAsyncKeyState(int vk);  // high bit set while the key (or VK_LBUTTON, VK_RBUTTON) is down
 // The text also goes to stderr, so that it is seen when no box can be shown. Returns IDOK.
 int MessageBoxA(HWND wnd, const char* text, const char* caption, UINT type);
+
+// The files of a WM_DROPFILES, dropped on the window together: host paths (UTF-8, "/"), in
+// the order the desktop gave them. Given once, then the drop is forgotten; empty for a drop
+// taken already. The last few drops nobody took are kept, older ones go.
+std::vector<std::string> plat_TakeDroppedFiles(WPARAM drop);

@@ -1,6 +1,7 @@
 // What the files of the window half share: the backend interface, the window and the queue.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,8 @@ bool plat_MessageWaiting();
 uint64_t plat_NextTimerDue();  // UINT64_MAX without timers
 void plat_ForgetWindow(HWND wnd);  // its queued messages and its timers
 void plat_ResetQueue();
+// Files dropped together, queued as one WM_DROPFILES (drop.cpp).
+void plat_QueueDrop(std::vector<std::string> files);
 
 // The SDL key (keycode, scancode) as a virtual-key code; 0 for keys the program never sees.
 int plat_VirtualKey(int sdlKeycode, int sdlScancode);

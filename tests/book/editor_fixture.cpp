@@ -68,9 +68,18 @@ void Editor::Run(const std::function<void()>& story) {
     tf_DSGN_DONE();
 }
 
-// Everything queued is handled; the quit request stays for the editor's own loop.
 void Editor::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
     plat_Headless_Post(msg, wParam, lParam);
+    Handle();
+}
+
+void Editor::Drop(const std::vector<std::string>& files) {
+    plat_Headless_Drop(files);
+    Handle();
+}
+
+// Everything queued is handled; the quit request stays for the editor's own loop.
+void Editor::Handle() {
     MSG m;
     while (plat_MessageWaiting() && PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE) && m.message != WM_QUIT) {
         PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);

@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "book/pexlo.h"
 #include "framework/widgets/tf_duir.h"
@@ -47,6 +49,8 @@ protected:
     void Up(int x, int y) { Post(WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
     void Click(int x, int y) { Move(x, y), Down(x, y), Up(x, y); }
     void RightClick(int x, int y) { Move(x, y), Post(WM_RBUTTONDOWN, 0, MAKELPARAM(x, y)); }
+    // Files dropped on the window together (host paths).
+    void Drop(const std::vector<std::string>& files);
     void Key(int vk) { Post(WM_KEYDOWN, static_cast<WPARAM>(vk), 0); }
     // Text typed as the desktop delivers it: each character's key (letters, digits and space
     // have one) and then the character, as its byte of the code page.
@@ -88,6 +92,7 @@ protected:
     int exit_code = -1;
 
 private:
+    void Handle();
     std::optional<test_support::InFolder> app_;
 };
 

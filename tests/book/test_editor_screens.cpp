@@ -1,6 +1,7 @@
 // The sample book, made at 1920 x 1080, at every screen size the resolution dialog offers:
 // the whole page shown scaled, the menu bar, the page buttons and the status line whole and
-// clear of each other, and a picture of each screen in build/screens/ to look at.
+// clear of each other, and a picture of each screen in build/screens/ to look at; and a page
+// of pictures an author brought.
 #include <algorithm>
 #include <filesystem>
 
@@ -9,6 +10,7 @@
 #include "platform/backend.h"
 #include "platform/codepage.h"
 #include "tests/book/editor_fixture.h"
+#include "tests/book/import_pictures.h"
 #include "tests/support/png_writer.h"
 
 using namespace editor_test;
@@ -109,5 +111,33 @@ TEST_F(Screens, TheObjectMenuAtTheRightEdgeANewBookWithASlovakNameAndThePagesLis
         Tick();
         EXPECT_TRUE(duir_STRANY->zivy);
         Save("pages-list");
+    });
+}
+
+TEST_F(Screens, APageOfImportedPictures) {
+    Library();
+    tree.Dir("src");
+    const std::string photo = tree.Host("src/krajina.jpg"), flower = tree.Host("src/kvet.png");
+    ASSERT_TRUE(test_support::WriteJpeg(photo, 1600, 1200, import_test::Photo(1600, 1200)));
+    ASSERT_TRUE(test_support::WritePng(flower, import_test::FLOWER_W, import_test::FLOWER_H, import_test::Flower()));
+    std::vector<std::string> birds;
+    for (int i = 0; i < 3; ++i) {
+        birds.push_back(tree.Host("src/vtak" + std::to_string(i) + ".png"));
+        ASSERT_TRUE(test_support::WritePng(birds.back(), import_test::BIRD_W, import_test::BIRD_H, import_test::Bird(i)));
+    }
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        Click(W - 3, H / 2);
+        Key(VK_BACK);  // the drawn prop goes: the page is the imported pictures' own
+        for (const auto& files : {std::vector{photo}, std::vector{flower}, birds}) {
+            Drop(files);
+            Key(VK_RETURN);
+        }
+        ASSERT_EQ(REG.count, 2);
+        Obj(0)->Umiestni(W / 3, H - 30 - import_test::FLOWER_H - 60);
+        Obj(1)->Umiestni(W / 2, H / 4);
+        Move(W - 3, H / 2);
+        Tick();
+        Save("imported");
     });
 }

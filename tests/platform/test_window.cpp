@@ -1,5 +1,9 @@
-// The window and its queue on the headless backend: order, closing, timers, keys, message boxes.
+// The window and its queue on the headless backend: order, closing, timers, keys, message boxes,
+// files dropped; and SDL's drop events as the sdl backend gives them.
+#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include <string>
 #include <tuple>
@@ -78,6 +82,50 @@ TEST_F(HeadlessWindow, KeyStateMessageBoxesAndAMissingDisplay) {
     Open({.desktopW = 1366, .failWindow = true});  // a fresh start forgets keys and boxes
     EXPECT_EQ(std::tuple(down(), plat_Headless_MessageBoxes().size(), wnd, GetSystemMetrics(SM_CXSCREEN)),
               std::tuple("000", size_t{0}, HWND{}, 1366));
+}
+
+using Files = std::vector<std::string>;
+
+TEST_F(HeadlessWindow, FilesDroppedTogetherComeAsOneMessageTakenOnceAndOnlyTheLastFewWait) {
+    plat_Headless_Post(WM_KEYDOWN, 'A', 0);
+    plat_Headless_Drop({"/home/a/kvet.png", "/home/a/Obrázky/vták.gif"});
+    plat_Headless_Drop({"/tmp/x.jpg"});
+    const Got got = Drain();
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(std::tuple(std::get<1>(got[1]), std::get<1>(got[2])), std::tuple(UINT(WM_DROPFILES), UINT(WM_DROPFILES)));
+    const WPARAM first = std::get<2>(got[1]), second = std::get<2>(got[2]);
+    EXPECT_EQ(plat_TakeDroppedFiles(second), Files{"/tmp/x.jpg"});
+    EXPECT_EQ(plat_TakeDroppedFiles(first), (Files{"/home/a/kvet.png", "/home/a/Obrázky/vták.gif"}));
+    EXPECT_TRUE(plat_TakeDroppedFiles(first).empty() && plat_TakeDroppedFiles(0).empty()) << "given once";
+    for (int i = 0; i < 40; ++i) plat_Headless_Drop({std::to_string(i)});  // a program that never takes them
+    const Got waiting = Drain();
+    EXPECT_TRUE(plat_TakeDroppedFiles(std::get<2>(waiting[0])).empty()) << "the oldest went";
+    EXPECT_EQ(plat_TakeDroppedFiles(std::get<2>(waiting.back())), Files{"39"});
+}
+
+// SDL's begin, files and end of one drop, with no display: the dummy video driver.
+TEST(SdlDrop, TheFilesBetweenADropsBeginAndEndMakeOneGroupAndALoneFileItsOwn) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    plat_SelectBackend("sdl");
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    const auto push = [](Uint32 type, const char* file) {
+        SDL_Event e{};
+        e.drop.type = type;
+        e.drop.file = file ? SDL_strdup(file) : nullptr;
+        SDL_PushEvent(&e);
+    };
+    push(SDL_DROPBEGIN, nullptr);
+    push(SDL_DROPFILE, "/home/a/1.png");
+    push(SDL_DROPTEXT, "some words");
+    push(SDL_DROPFILE, "/home/a/2.png");
+    push(SDL_DROPCOMPLETE, nullptr);
+    push(SDL_DROPFILE, "/home/a/alone.png");
+    std::vector<Files> drops;
+    for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);)
+        if (m.message == WM_DROPFILES) drops.push_back(plat_TakeDroppedFiles(m.wParam));
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    plat_SelectBackend("headless");
+    EXPECT_EQ(drops, (std::vector<Files>{{"/home/a/1.png", "/home/a/2.png"}, {"/home/a/alone.png"}}));
 }
 
 }  // namespace
