@@ -46,7 +46,9 @@ std::string chyba(const PX_ImportVysledok& v) {
 std::string opis(const PX_ImportObrazok& o) {
     static const char8_t* const DRUH[] = {u8"pozadie", u8"kulisa", u8"herec"};
     std::string text = plat_W1250(DRUH[o.druh]) + std::string(plat_W1250(u8" „")) + o.meno + plat_W1250(u8"“");
-    if (o.druh == PX_DRUH_HEREC) text += ", " + std::to_string(o.fazy) + plat_W1250(u8" fáz");
+    // Slovak counts: 1 fáza, 2 to 4 fázy, 5 and more fáz.
+    const char8_t* fazy = o.fazy == 1 ? u8" fáza" : o.fazy >= 2 && o.fazy <= 4 ? u8" fázy" : u8" fáz";
+    if (o.druh == PX_DRUH_HEREC) text += ", " + std::to_string(o.fazy) + plat_W1250(fazy);
     if (o.sir < o.zdroj_sir || o.vys < o.zdroj_vys) text += ", " + rozmer(o.sir, o.vys);
     if (o.viac_snimok) text += plat_W1250(u8", len prvé snímky");
     if (o.len_prva) text += plat_W1250(u8", len prvá snímka");

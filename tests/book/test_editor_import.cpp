@@ -149,6 +149,7 @@ TEST_F(Dropped, ThreePngsDroppedTogetherBecomeAnActorWhosePhasesCycleWhenPlaying
         ASSERT_TRUE(Asks(u8"Importovať ako herca?"));
         EXPECT_NE(std::string(px_editor->otazka->lbl_otazka2->text).find(plat_W1250(u8"a ďalšie: 2")), std::string::npos);
         Key(VK_RETURN);
+        EXPECT_TRUE(Says(u8"herec „vtak1“, 3 fázy")) << plat_Utf8FromCp1250(status_text);
         ASSERT_EQ(REG.count, objects + 1);
         CHerec* o = Obj(objects);
         ASSERT_EQ(std::tuple(o->eui(), o->PocetFaz()), std::tuple(int(PX_ACTOR), 3));
