@@ -3,6 +3,9 @@
 #pragma once
 #include <string>
 
+// The main menu's item of the book's sounds.
+constexpr int PX_ID_ZVUKY = 8;
+
 // Rows and items chosen in the lists and menus (the row's or item's id).
 void PX_MainMenu(int id);            // "Info..." and "Koniec"
 void PX_ChooseBook(int id);          // books list
@@ -17,6 +20,7 @@ void PX_SetEdge(int id);             // object menu: bounce, wrap around
 void PX_SetPace(int id);             // object menu: faster, slower phases
 void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete
 void PX_ChooseTrash(int id);         // the trash list: bring back
+void PX_ChooseSound(int id);         // the sounds menu: the page's background sound, or none
 
 // The buttons.
 void PX_Play();
@@ -25,6 +29,10 @@ void PX_NextPage();
 void PX_PreviousPage();
 void PX_LeaveNewPage();
 void PX_NewPage();
+// The microphone button and R: recording starts, or stops and becomes the page's narration;
+// without a microphone the error strip says so. The mute switch and M.
+void PX_Record();
+void PX_ToggleMute();
 
 // The keys.
 void PX_TogglePlay();
@@ -39,6 +47,8 @@ void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the 
 
 // A right press over a book's or a page's row opens its menu (true), else nothing happens.
 bool PX_RowMenuAt(int x, int y);
+// Pointing at the menu bar's "Zvuky...": the shown book's sounds listed, the page's one marked.
+void PX_FillSounds();
 // Pointing at the books list's trash row: the trash list is filled and opens.
 void PX_FillTrash();
 

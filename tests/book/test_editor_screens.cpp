@@ -1,12 +1,14 @@
 // The sample book, made at 1920 x 1080, at every screen size the resolution dialog offers:
 // the whole page shown scaled, the controls clear of each other, and a picture of each screen
-// in build/screens/ to look at.
+// in build/screens/ to look at; the bottom bar while recording, on the smallest screen.
 #include <filesystem>
 
 #include "book/px_plocha.h"
 #include "platform/backend.h"
-#include "tests/book/editor_fixture.h"
+#include "platform/voice.h"
+#include "tests/book/sound_fixture.h"
 #include "tests/support/png_writer.h"
+#include "tests/support/tones.h"
 
 using namespace editor_test;
 
@@ -32,6 +34,10 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
             ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
             ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
             Tick();
+            // The menu bar's last item ends left of the mute switch and the title buttons.
+            tf_CDUI& bar = px_editor->dui_M;
+            EXPECT_LT(static_cast<tf_TVOLBA*>(bar.volby.GET(bar.volby.count - 1))->obdlz.right,
+                      px_editor->tlac_Stlmenie.x);
             Save("editor-" + std::to_string(w) + "x" + std::to_string(h));
         });
     }
@@ -69,4 +75,27 @@ TEST_F(Screens, TheObjectMenuAtTheRightEdgeANewBookWithASlovakNameAndThePagesLis
         EXPECT_TRUE(duir_STRANY->zivy);
         Save("pages-list");
     });
+}
+
+TEST_F(Screens, TheBottomBarWhileRecordingOnTheSmallestScreen) {
+    ASSERT_NO_FATAL_FAILURE(StarterLibrary(800, 600));
+    tree.File("tone.raw", test_support::RawBytes(test_support::Tone(440, 5, PLAT_MIX_RATE)));
+    test_support::DiskAudio disk(tree.Host("out.raw"), tree.Host("tone.raw"), 10);
+    plat_DSound_SetDevice(PLAT_SOUND_SDL);
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        Key('R');
+        ASSERT_TRUE(Await([&] {
+            Tick();
+            return PX_Narracia_Sekundy() >= 1.2;
+        }));
+        Tick();
+        // The level's bar over the microphone, the page's buttons beside it untouched.
+        const tf_CTlac& mic = px_editor->tlac_Mikrofon;
+        EXPECT_TRUE(Shows(mic.x - 40, mic.y - 20, mic.x + 70, mic.y - 1, Raw(0x40C040)));
+        EXPECT_FALSE(Shows(px_editor->tlac_Opusti.x, px_editor->tlac_Nova.y, 799, 599, Raw(0x40C040)));
+        Save("recording-800x600");
+        Key('R');
+    });
+    plat_DSound_SetDevice(PLAT_SOUND_REAL);
 }
