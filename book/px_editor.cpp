@@ -32,6 +32,7 @@ CKnihaScreen::~CKnihaScreen() {
     delete px_editor->otazka;
     delete px_editor->kos;
     delete px_editor->riadok;
+    delete px_editor->zvuky;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_uzky) DeleteObject(px_editor->font_uzky);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
@@ -50,7 +51,8 @@ void PX_LoadDefaultBookIcon() {
 void PX_CloseLists() {
     for (tf_CDUI* l : {static_cast<tf_CDUI*>(duir_KNIHY), static_cast<tf_CDUI*>(duir_STRANY),
                        static_cast<tf_CDUI*>(px_editor->kos), static_cast<tf_CDUI*>(utl_duir_Pozadia),
-                       static_cast<tf_CDUI*>(utl_duir_Kulisy), static_cast<tf_CDUI*>(utl_duir_Herci), dui_PozGeometria})
+                       static_cast<tf_CDUI*>(utl_duir_Kulisy), static_cast<tf_CDUI*>(utl_duir_Herci), dui_PozGeometria,
+                       px_editor->zvuky})
         if (l) l->zivy = false;
 }
 

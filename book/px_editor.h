@@ -40,6 +40,11 @@ struct PX_Editor {
     tf_CDas_Surface rezia{"rezia"};
     tf_CTlac tlac_Prev, tlac_Next, tlac_Nova, tlac_Opusti, tlac_Play;
     tf_CTlac tlac_Save{"tlac_Save"};
+    tf_CTlac tlac_Mikrofon{"tlac_Mikrofon"};  // records the page's narration
+    tf_CTlac tlac_Stlmenie{"tlac_Stlmenie"};  // mutes and unmutes all sound
+    // The buttons' looks, taken over as the state changes: ready, recording, unable to record;
+    // sound on, muted.
+    tf_CDAS vzhlad_mikrofonu[3], vzhlad_stlmenia[2];
     tf_CDAS kurzor{"kurzor", 200, 250};
     tf_CDSO_Zvuk naraz, koniec;
     // Made by Init and kept to the end.
@@ -47,6 +52,7 @@ struct PX_Editor {
     tf_UTL_CDLG_EDIT* otazka = nullptr;      // asks yes or no
     tf_CDUIR* kos = nullptr;                 // the trash, opened from the books list
     tf_CDUI* riadok = nullptr;               // a book's or a page's row menu
+    tf_CDUI* zvuky = nullptr;                // the book's sounds, for the page's background
     HFONT font_menu = nullptr;   // every menu
     HFONT font_uzky = nullptr;   // the menu bar on a narrow screen
     HFONT font_knihy = nullptr;  // the books list
@@ -56,7 +62,7 @@ struct PX_Editor {
 // While the editor screen exists.
 extern PX_Editor* px_editor;
 
-// The six buttons at their places for the screen size: Init and ChangedResolution share it,
+// The page buttons and the mute switch at their places for the screen size: Init and ChangedResolution share it,
 // and Init also gives them their looks.
 void PX_PlaceButtons(bool withLooks);
 
@@ -72,3 +78,9 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back);
 // After the tick's work: a frame is due while the page plays, a thumbnail waits, or what the
 // editor's own layers show has changed since the last frame (a message timed out, say).
 void PX_NeedFrameIfChanged();
+
+// The sound controls' part of the set-up: their looks from the skin, and the sounds menu.
+void PX_SoundControls(PX_Editor& e);
+// Each frame: the microphone's and the mute switch's looks as things stand, and while
+// recording, the level meter and the seconds beside the microphone.
+void PX_DrawSoundControls(IDirectDrawSurface* back);

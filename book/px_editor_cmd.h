@@ -6,6 +6,9 @@
 
 #include "book/px_historia.h"
 
+// The main menu's item of the book's sounds.
+constexpr int PX_ID_ZVUKY = 8;
+
 // Rows and items chosen in the lists and menus (the row's or item's id).
 void PX_MainMenu(int id);            // "Info..." and "Koniec"
 void PX_ChooseBook(int id);          // books list
@@ -23,6 +26,7 @@ void PX_SetEdge(int id);             // object menu: bounce, wrap around
 void PX_SetPace(int id);             // object menu: faster, slower phases
 void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete
 void PX_ChooseTrash(int id);         // the trash list: bring back
+void PX_ChooseSound(int id);         // the sounds menu: the page's background sound, or none
 
 // The buttons.
 void PX_Play();
@@ -31,6 +35,10 @@ void PX_NextPage();
 void PX_PreviousPage();
 void PX_LeaveNewPage();
 void PX_NewPage();
+// The microphone button and R: recording starts, or stops and becomes the page's narration;
+// without a microphone the error strip says so. The mute switch and M.
+void PX_Record();
+void PX_ToggleMute();
 
 // The keys.
 void PX_TogglePlay();
@@ -47,6 +55,8 @@ void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the 
 bool PX_RowMenuAt(int x, int y);
 // The folder of the book `book` (a program path), "" for none.
 std::string PX_Cesta_knihy(int book);
+// Pointing at the menu bar's "Zvuky...": the shown book's sounds listed, the page's one marked.
+void PX_FillSounds();
 // Pointing at the books list's trash row: the trash list is filled and opens.
 void PX_FillTrash();
 

@@ -6,12 +6,14 @@
 #include "book/px_editor.h"
 #include "book/px_herec.h"
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
 #include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/surface/tf_draw.h"
+#include "platform/voice.h"
 
 namespace {
 const COLORREF STATUS_COLOUR = 0xF0F0F0;
@@ -23,11 +25,25 @@ struct Vrstvy {
     std::string status;
     bool chyba, running, dirty;
     int current, next, prev, hovered, dragged, setup;
+    bool nahrava, stlmene;
+    int uroven, sekundy;
     bool operator==(const Vrstvy&) const = default;
 };
 Vrstvy teraz() {
-    return {status_text, PX_Sprava_Je_chyba(), running, dirty, current_page, next_page,
-            prev_page,   hovered,              dragged, setup_target};
+    return {status_text,
+            PX_Sprava_Je_chyba(),
+            running,
+            dirty,
+            current_page,
+            next_page,
+            prev_page,
+            hovered,
+            dragged,
+            setup_target,
+            px_narracia.nahrava,
+            plat_Muted(),
+            PX_Narracia_Uroven(),
+            static_cast<int>(PX_Narracia_Sekundy())};
 }
 Vrstvy nakreslene;  // as the last frame began
 
@@ -92,6 +108,7 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     obrysy(back);
     viditelnost(*px_editor);
     stav(back);
+    PX_DrawSoundControls(back);
     px_editor->group.ZOBRAZ(back);
     px_editor->kurzor.ZOBRAZ(back);
 }

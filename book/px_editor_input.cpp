@@ -48,6 +48,8 @@ const Klavesa KLAVESY[] = {
     {'Z', CTRL, PX_Undo},
     {'Y', CTRL, PX_Redo},
     {'Z', CTRL | SHIFT, PX_Redo},
+    {'R', 0, PX_Record},
+    {'M', 0, PX_ToggleMute},
 };
 
 int held_modifiers() {
@@ -73,6 +75,7 @@ const Anketa ANKETY[] = {
     {[]() -> tf_CDUI* { return dui_setup_3; }, PX_SetEdge},
     {[]() -> tf_CDUI* { return dui_setup_4; }, PX_SetPace},
     {[]() -> tf_CDUI* { return px_editor->kos; }, PX_ChooseTrash},
+    {[]() -> tf_CDUI* { return px_editor->zvuky; }, PX_ChooseSound},
     {[]() -> tf_CDUI* { return px_editor->riadok; }, PX_RowMenu},
 };
 
@@ -85,6 +88,7 @@ const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Play, PX_Play},           {&PX_Editor::tlac_Save, PX_SavePage},
     {&PX_Editor::tlac_Next, PX_NextPage},       {&PX_Editor::tlac_Prev, PX_PreviousPage},
     {&PX_Editor::tlac_Opusti, PX_LeaveNewPage}, {&PX_Editor::tlac_Nova, PX_NewPage},
+    {&PX_Editor::tlac_Mikrofon, PX_Record},     {&PX_Editor::tlac_Stlmenie, PX_ToggleMute},
 };
 
 void klaves(int key) {
@@ -117,6 +121,11 @@ void pohyb(int x, int y) {
     }
     if (dui_PozGeometria) dui_PozGeometria->Oznac(background_mode);  // it may open at this move
     e.group.INFORMUJ_SA(x, y, 0);
+    int item = 0, value = 0;  // the sounds pop-up lists what the book's folder holds now
+    if (e.dui_M.INFORMUJ_MA_3(&item, &value) && value == PX_ID_ZVUKY) {
+        PX_FillSounds();
+        e.group.INFORMUJ_SA(x, y, 0);
+    }
     // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
     // would not open) opens once it has them: the row is offered the move again.
     // The trash row likewise opens the trash as it stands now.

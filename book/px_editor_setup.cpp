@@ -43,15 +43,18 @@ const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Opusti, {{130, 100}, {160, 100}, {200, 100}}, {KONIEC, -140}, {KONIEC, -50}},
     {&PX_Editor::tlac_Play, {{320, 20}, {370, 20}, {415, 20}}, {STRED, -24}, {STRED, -18}},
     {&PX_Editor::tlac_Save, {{320, 80}, {360, 80}, {400, 80}}, {STRED, -20}, {KONIEC, -62}},
+    {&PX_Editor::tlac_Mikrofon, {{20, 131}, {58, 131}, {96, 131}}, {KONIEC, -185}, {KONIEC, -50}},
+    {&PX_Editor::tlac_Stlmenie, {{282, 125}, {308, 125}, {334, 125}}, {KONIEC, -168}, {ZACIATOK, 6}},
 };
 
 struct Polozka {
     int id;
     const char8_t* text;
 };
-const int TITLE_BUTTONS_ROOM = 150;  // the frame's four title buttons at the right end
+const int TITLE_BUTTONS_ROOM = 180;  // the frame's four title buttons and the mute switch
 const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
-                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {7, u8"Info..."},    {100, u8"Koniec"}};
+                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {7, u8"Info..."},
+                           {100, u8"Koniec"}};
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
 const Polozka INSTANCIA[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
@@ -184,26 +187,29 @@ void objektove_menu(PX_Editor& e) {
     for (int i = 0; i < 4; ++i) dui_setup->Eviduj_Master_Detail_popup(i + 1, detail[i]);
 }
 
-// Drawn in this order, asked in the reverse one.
+// Drawn in this order, asked in the reverse one. The mute switch lies on the menu bar: it comes last.
 void skupina(PX_Editor& e) {
-    for (const Tlacidlo& t : TLACIDLA) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
+    for (const Tlacidlo& t : TLACIDLA)
+        if (t.tlac != &PX_Editor::tlac_Stlmenie) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
     tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY,     duir_STRANY,    e.kos,       utl_duir_Pozadia,
                          utl_duir_Kulisy,  utl_duir_Herci, dui_PozGeometria, dui_setup, dui_setup_1,
-                         dui_setup_2,      dui_setup_3,    dui_setup_4,    e.riadok};
+                         dui_setup_2,      dui_setup_3,    dui_setup_4,    e.zvuky,     e.riadok};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
+    e.group.PRIDAJ(&e.tlac_Stlmenie, e.tlac_Stlmenie.rx, e.tlac_Stlmenie.ry);
 }
 
 // The menu bar's items share what the frame's title buttons leave of the screen's width: 12
-// pixels a letter in the menus' font, or on a narrow screen 9 in a narrower one.
+// pixels a letter in the menus' font, or on a narrow screen as many as fit (7 at the least,
+// what the narrower font needs) in a narrower one.
 void rozmer_listu(PX_Editor& e) {
     tf_CDUI& bar = e.dui_M;
     int letters = 0;
     for (const Polozka& p : HLAVNE) letters += static_cast<int>(strlen(plat_W1250(p.text)));
     const int items = static_cast<int>(std::size(HLAVNE));
     const int room = tf_ScreenW - TITLE_BUTTONS_ROOM - (2 * bar.text_okraj + bar.medzera) * items - bar.medzera;
-    const bool wide = 12 * letters <= room;
-    bar.sir_znaku = wide ? 12 : 9;
-    bar.font = wide ? e.font_menu : e.font_uzky;
+    const int fit = std::clamp(room / letters, 7, 12);
+    bar.sir_znaku = fit;
+    bar.font = fit == 12 ? e.font_menu : e.font_uzky;
     bar.zmena = true;
 }
 }  // namespace
@@ -242,6 +248,7 @@ void CKnihaScreen::Init() {
     zoznamy(e, vzhlad);
     popupy_hlavneho(e);
     objektove_menu(e);
+    PX_SoundControls(e);
     skupina(e);
 
     outline_pens[0] = CreatePen(PS_SOLID, 3, 0x00FF00);  // hovered

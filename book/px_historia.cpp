@@ -11,6 +11,7 @@
 #include <string>
 
 #include "book/px_editor_cmd.h"
+#include "book/px_narracia.h"
 #include "book/px_snimka.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
@@ -28,6 +29,8 @@ const char8_t* const WHAT[] = {
     u8"zmena kolízie",
     u8"zmena animácie",
     u8"zmena geometrie pozadia",
+    u8"nahrávka rozprávania",
+    u8"zmena zvuku strany",
     u8"obnovenie neuložených zmien",
     u8"import obrázkov",
     u8"spustenie animácie",
@@ -124,6 +127,7 @@ void say(const char8_t* direction, const char8_t* what) {
 Historia* ready() {
     if (dragged != -1) return nullptr;
     setup_target = -1;
+    PX_Narracia_Zastav_nahravanie();  // a recording under way ends and is part of the step
     Historia& h = the_history();
     settle(h);
     return &h;

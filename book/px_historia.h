@@ -17,6 +17,8 @@ enum PX_Uprava {
     PX_UPRAVA_OKRAJ,
     PX_UPRAVA_TEMPO,
     PX_UPRAVA_GEOMETRIA,
+    PX_UPRAVA_NAHRAVKA,   // the page's narration recorded
+    PX_UPRAVA_ZVUK,       // the page's background sound chosen
     PX_UPRAVA_OBNOVA,     // changes a crash had left unsaved, brought back
     PX_UPRAVA_IMPORT,     // pictures brought into the book and placed on the page
     PX_UPRAVA_SPUSTENIE,  // playback started: undone, the page stands as it was before

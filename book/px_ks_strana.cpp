@@ -193,6 +193,7 @@ bool ULOZ_STRANU() {
 }
 
 bool PX_Uloz_teraz() {
+    PX_Narracia_Zastav_nahravanie();  // a recording under way is saved with the page
     ZOBRAZ_STRANU(PX_Plocha_Povrch(tf_lpDDSBack));
     const bool ok = ULOZ_STRANU();
     if (ok) PX_Obnova_Ulozene();
@@ -205,7 +206,10 @@ const std::string& PX_Verzia_strany() { return verzia_zobrazenej; }
 
 void PX_Nastav_verziu_strany(const std::string& verzia) { verzia_zobrazenej = verzia; }
 
-bool PX_Uloz_zmeny() { return !dirty || current_book == -1 || current_page == -1 || PX_Uloz_teraz(); }
+bool PX_Uloz_zmeny() {
+    PX_Narracia_Zastav_nahravanie();  // left or closed while recording: the recording is kept
+    return !dirty || current_book == -1 || current_page == -1 || PX_Uloz_teraz();
+}
 
 void PX_Obnov_nahlad() {
     if (!thumbnail_request) return;

@@ -113,9 +113,11 @@ PX_Narracia_Stav PX_Narracia_Zachyt() {
 
 void PX_Narracia_Obnov(const PX_Narracia_Stav& s) {
     PX_Narracia_Zastav();
-    px_narracia.hlas = s.hlas;
     plat_Voice_Set(PLAT_VOICE_NARRATION, s.hlas);
     px_narracia.pozadie = s.pozadie;
     nastav_zvuk(s.pozadie_zvuk);
-    px_narracia.zmenena = s.zmenena;
+    // A narration other than the one now beside the page may differ from its file too (the
+    // file may hold what was saved after `s` was taken): it is written again with the page.
+    px_narracia.zmenena = px_narracia.zmenena || s.zmenena || s.hlas != px_narracia.hlas;
+    px_narracia.hlas = s.hlas;
 }

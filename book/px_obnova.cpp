@@ -13,6 +13,7 @@
 
 #include "book/px_historia.h"
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
@@ -159,7 +160,12 @@ bool PX_Obnova_Obnov() {
     const std::string temp = plat_ProcessPrefix(PREFIX) + "obnova.str";
     const bool ok = plat_WriteFileAtomic(temp.c_str(), n.text.data(), n.text.size());
     PX_HIST_Zaznam(PX_UPRAVA_OBNOVA);
-    if (ok) RELOAD_REG(temp.c_str());
+    if (ok) {
+        RELOAD_REG(temp.c_str());
+        // The page's line names its background sound; the sound itself is read from the book.
+        const std::string page = NAJDI_KS(n.book, n.page)->page_path;
+        PX_Narracia_Nahraj_pozadie(page.substr(0, page.find_last_of('\\') + 1));
+    }
     DeleteFileA(temp.c_str());
     if (!ok) TF_LOG(TF_LOG_ERR, "Obnova: stranu sa nepodarilo obnovit");
     dirty = ok;

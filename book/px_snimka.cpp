@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "book/px_herec.h"
+#include "book/px_narracia.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
@@ -137,6 +138,7 @@ struct PX_Snimka {
     std::string background;
     int mode = 0;
     bool running = false;
+    PX_Narracia_Stav zvuk;  // the page's narration and background sound
     Counted counted{sizeof(PX_Snimka) + SHARED_OVERHEAD};
 };
 
@@ -197,13 +199,21 @@ PX_SnimkaPtr PX_Snimka_Zachyt(const PX_Snimka* like) {
     s->background = background_path ? background_path : "";
     s->mode = background_mode;
     s->running = running;
+    s->zvuk = PX_Narracia_Zachyt();
     s->counted.add(s->objekty.capacity() * sizeof(ObjektPtr) + s->background.size());
     return s;
 }
 
+namespace {
+bool rovnaky_zvuk(const PX_Narracia_Stav& a, const PX_Narracia_Stav& b) {
+    return std::tie(a.hlas, a.pozadie, a.pozadie_zvuk) == std::tie(b.hlas, b.pozadie, b.pozadie_zvuk);
+}
+}  // namespace
+
 bool PX_Snimka_Rovnake(const PX_Snimka& a, const PX_Snimka& b) {
-    return a.objekty == b.objekty && std::tie(a.has_background, a.background, a.mode, a.running) ==
-                                          std::tie(b.has_background, b.background, b.mode, b.running);
+    return a.objekty == b.objekty && rovnaky_zvuk(a.zvuk, b.zvuk) &&
+           std::tie(a.has_background, a.background, a.mode, a.running) ==
+               std::tie(b.has_background, b.background, b.mode, b.running);
 }
 
 void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
@@ -253,6 +263,7 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
         PRIPRAV_POZADIE(other_picture);
     }
     if (with_running) running = s.running;
+    if (!rovnaky_zvuk(s.zvuk, PX_Narracia_Zachyt())) PX_Narracia_Obnov(s.zvuk);  // else it plays on
 }
 
 size_t PX_Snimka_Pamat() {

@@ -1,5 +1,6 @@
 // A page as the undo history keeps it: every object's whole state in registry order, the
-// pictures the objects show and who owns each, the background and whether playback runs.
+// pictures the objects show and who owns each, the background, the page's sound and whether
+// playback runs.
 // The pictures stay alive with the snapshot (one reference on each surface), so a removed
 // object comes back with its very pixels; the records of objects that did not change are
 // shared with the snapshot taken before.

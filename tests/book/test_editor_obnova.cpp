@@ -7,6 +7,7 @@
 
 #include "framework/widgets/tf_label.h"
 #include "platform/codepage.h"
+#include "platform/sound_file.h"
 #include "tests/book/editor_fixture.h"
 #include "tests/book/editor_processes.h"
 
@@ -181,4 +182,24 @@ TEST_F(Recovery, ChangesKeptBeforeASaveComeBackBesideThePageSavedAfterThem) {
     EXPECT_EQ(std::pair(tree.Read("KNIHA_Les/2.str"), tree.Read("KNIHA_Les/3.str")),
               std::pair(std::string("p les 4\n"), std::string("p les 4\nk strom 300 200 6 1 0\n")));
     EXPECT_EQ(NamesStarting(tree, {".pexlo-"}), std::vector<std::string>{});
+}
+
+TEST_F(Recovery, ThePagesBackgroundSoundIsKeptAndComesBackPlayable) {
+    Library();
+    tree.Dir("KNIHA_Les/Zvuky");
+    const std::vector<uint8_t> bird = plat_EncodeSound(std::vector<int16_t>(2205, 900), 1, 22050, PLAT_SOUND_WAV16);
+    tree.File("KNIHA_Les/Zvuky/vtak.wav", std::string(bird.begin(), bird.end()));
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        ASSERT_NO_FATAL_FAILURE(FromMenu(7, 1));  // "Zvuky...": vtak.wav
+        Tick();
+        plat_WaitForWrites();
+        EXPECT_NE(tree.Read(Own()).find("\nz vtak.wav\n"), std::string::npos) << tree.Read(Own());
+    });
+    Left(File("strana ..\\KNIHA_Les\\2.str", "p les 4\nz vtak.wav\n"));
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(Press(*px_editor->otazka->tlac_ok));  // "Obnoviť"
+        EXPECT_EQ(px_narracia.pozadie, "vtak.wav");
+        EXPECT_NE(px_narracia.pozadie_zvuk, nullptr) << "read from the book, ready to play";
+    });
 }

@@ -1,7 +1,7 @@
 // The sample book, made at 1920 x 1080, at every screen size the resolution dialog offers:
 // the whole page shown scaled, the menu bar, the page buttons and the status line whole and
-// clear of each other, and a picture of each screen in build/screens/ to look at; and a page
-// of pictures an author brought.
+// clear of each other, and a picture of each screen in build/screens/ to look at; a page of
+// pictures an author brought; the bottom bar while recording, on the smallest screen.
 #include <algorithm>
 #include <filesystem>
 
@@ -9,9 +9,12 @@
 #include "framework/surface/tf_draw.h"
 #include "platform/backend.h"
 #include "platform/codepage.h"
+#include "platform/voice.h"
 #include "tests/book/editor_fixture.h"
 #include "tests/book/import_pictures.h"
+#include "tests/book/sound_fixture.h"
 #include "tests/support/png_writer.h"
+#include "tests/support/tones.h"
 
 using namespace editor_test;
 
@@ -34,10 +37,10 @@ protected:
     }
     static bool Inside(const RECT& r, int w, int h) { return r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h; }
 
-    // The menu bar's items whole, each caption inside its item, left of the title buttons; the
-    // page buttons and the status line on the screen and clear of each other.
+    // The menu bar's items whole, each caption inside its item, left of the mute switch and the
+    // title buttons; the page buttons and the status line on the screen and clear of each other.
     void ExpectControlsApart(int w, int h) {
-        int titles = w;
+        int titles = px_editor->tlac_Stlmenie.x;  // the mute switch, left of the title buttons
         for (int id : {TF_APP_ID_CLOSE, TF_APP_ID_INFO, TF_APP_ID_RESOLUTION, TF_APP_ID_TIMER})
             if (tf_CPol* b = screen->FindCHLWithID(id); b && b->zivy) titles = std::min<int>(titles, Box(*b).left);
         tf_CDUI& bar = px_editor->dui_M;
@@ -53,7 +56,8 @@ protected:
         const RECT status = {w / 2 - 75, h - 25, w / 2 - 75 + sw, h - 25 + sh};
         EXPECT_TRUE(Inside(status, w, h));
         PX_Editor& e = *px_editor;
-        tf_CTlac* buttons[] = {&e.tlac_Play, &e.tlac_Save, &e.tlac_Next, &e.tlac_Prev, &e.tlac_Opusti, &e.tlac_Nova};
+        tf_CTlac* buttons[] = {&e.tlac_Play, &e.tlac_Save, &e.tlac_Next, &e.tlac_Prev, &e.tlac_Opusti, &e.tlac_Nova,
+                                &e.tlac_Mikrofon};
         for (size_t i = 0; i < std::size(buttons); ++i) {
             EXPECT_TRUE(Inside(Box(*buttons[i]), w, h)) << "button " << i;
             EXPECT_TRUE(Apart(Box(*buttons[i]), status)) << "button " << i << " over the status line";
@@ -140,4 +144,27 @@ TEST_F(Screens, APageOfImportedPictures) {
         Tick();
         Save("imported");
     });
+}
+
+TEST_F(Screens, TheBottomBarWhileRecordingOnTheSmallestScreen) {
+    ASSERT_NO_FATAL_FAILURE(StarterLibrary(800, 600));
+    tree.File("tone.raw", test_support::RawBytes(test_support::Tone(440, 5, PLAT_MIX_RATE)));
+    test_support::DiskAudio disk(tree.Host("out.raw"), tree.Host("tone.raw"), 10);
+    plat_DSound_SetDevice(PLAT_SOUND_SDL);
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        Key('R');
+        ASSERT_TRUE(Await([&] {
+            Tick();
+            return PX_Narracia_Sekundy() >= 1.2;
+        }));
+        Tick();
+        // The level's bar over the microphone, the page's buttons beside it untouched.
+        const tf_CTlac& mic = px_editor->tlac_Mikrofon;
+        EXPECT_TRUE(Shows(mic.x - 40, mic.y - 20, mic.x + 70, mic.y - 1, Raw(0x40C040)));
+        EXPECT_FALSE(Shows(px_editor->tlac_Opusti.x, px_editor->tlac_Nova.y, 799, 599, Raw(0x40C040)));
+        Save("recording-800x600");
+        Key('R');
+    });
+    plat_DSound_SetDevice(PLAT_SOUND_REAL);
 }

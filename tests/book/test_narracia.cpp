@@ -2,42 +2,16 @@
 // recorded from a tone file, saved beside the page and read back with it; the page played
 // with its narration over its background sound at their gains, paused, and muted.
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "platform/bytes.h"
 #include "platform/capture.h"
 #include "platform/voice.h"
-#include "tests/book/editor_fixture.h"
+#include "tests/book/sound_fixture.h"
 #include "tests/support/tones.h"
 
 using namespace editor_test;
 using test_support::DiskAudio;
 using test_support::Tone;
-
-namespace {
-// Waits, in real time, until the audio thread has made `done` come true; false after 20 s.
-bool Await(const std::function<bool()>& done) {
-    for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20); !done();) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
-void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-
-struct Sound : Editor {
-    void SetUp() override {
-        Editor::SetUp();
-        plat_DSound_SetDevice(PLAT_SOUND_SDL);
-    }
-    void TearDown() override {
-        plat_DSound_SetDevice(PLAT_SOUND_REAL);
-        Editor::TearDown();
-    }
-};
-}  // namespace
 
 TEST_F(Sound, ANarrationRecordedWhilePlayingIsSavedBesideThePageAndComesBackWithIt) {
     Library();

@@ -77,7 +77,10 @@ TEST_F(Editor, SkinsHoldEveryPhaseTheFrameworkAndTheEditorPointAt) {
             {"previous page", &e.tlac_Prev}, {"next page", &e.tlac_Next},  {"new page", &e.tlac_Nova},
             {"leave new page", &e.tlac_Opusti}, {"play", &e.tlac_Play},    {"save", &e.tlac_Save},
             {"list slider", &duir_KNIHY->posuvnik}, {"list up", &duir_KNIHY->tlac_hore},
-            {"list down", &duir_KNIHY->tlac_dole}, {"pointer", &e.kurzor}};
+            {"list down", &duir_KNIHY->tlac_dole}, {"pointer", &e.kurzor},
+            {"microphone", &e.vzhlad_mikrofonu[0]}, {"recording", &e.vzhlad_mikrofonu[1]},
+            {"no microphone", &e.vzhlad_mikrofonu[2]}, {"sound on", &e.vzhlad_stlmenia[0]},
+            {"muted", &e.vzhlad_stlmenia[1]}};
         for (const auto& [name, part] : buttons) add(editor, name, part);
         expect_sheet(e.rezia, editor);
     });

@@ -113,6 +113,25 @@ Sdf DoorMark(float cx, float cy, float s, float t) {
     return Union(frame, arrow);
 }
 
+Sdf MicMark(float cx, float cy, float s, float t) {
+    const float h = s / 2;
+    Sdf head = Capsule(cx, cy - h * 0.62f, cx, cy - h * 0.05f, h * 0.34f);
+    Sdf cradle = Arc(cx, cy - h * 0.2f, h * 0.58f, 0, static_cast<float>(PI), t / 2);
+    Sdf stem = Capsule(cx, cy + h * 0.38f, cx, cy + h * 0.78f, t / 2);
+    Sdf foot = Capsule(cx - h * 0.38f, cy + h * 0.82f, cx + h * 0.38f, cy + h * 0.82f, t / 2);
+    return Union(Union(head, cradle), Union(stem, foot));
+}
+
+Sdf SpeakerMark(float cx, float cy, float s, float t, bool sounding) {
+    const float h = s / 2, x = cx - h * 0.35f;
+    Sdf body = Polygon({x - h * 0.6f, cy - h * 0.28f, x - h * 0.1f, cy - h * 0.28f, x + h * 0.35f, cy - h * 0.7f,
+                        x + h * 0.35f, cy + h * 0.7f, x - h * 0.1f, cy + h * 0.28f, x - h * 0.6f, cy + h * 0.28f});
+    const float ex = cx + h * 0.55f;
+    if (!sounding) return Union(body, CrossMark(ex, cy, h * 0.75f, t));
+    const float a = static_cast<float>(PI) / 4;
+    return Union(body, Union(Arc(x + h * 0.3f, cy, h * 0.5f, -a, a, t / 2), Arc(x + h * 0.3f, cy, h * 0.9f, -a, a, t / 2)));
+}
+
 Sdf Star(float cx, float cy, float r_out, float r_in, float turn) {
     std::vector<float> xy;
     for (int i = 0; i < 10; ++i) {

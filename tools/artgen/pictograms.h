@@ -25,6 +25,10 @@ Sdf FoldShape(float cx, float cy, float w, float h);  // the folded corner of th
 Sdf PlusMark(float cx, float cy, float s, float t);
 // An open door with an arrow leaving through it.
 Sdf DoorMark(float cx, float cy, float s, float t);
+// A microphone on its stand.
+Sdf MicMark(float cx, float cy, float s, float t);
+// A loudspeaker sounding, or silenced by a cross.
+Sdf SpeakerMark(float cx, float cy, float s, float t, bool sounding);
 Sdf Star(float cx, float cy, float r_out, float r_in, float turn);
 // Three short grooves on a knob, lying horizontally or upright.
 Sdf Grip(float cx, float cy, float len, float gap, bool horizontal);

@@ -1,5 +1,5 @@
-// "rezia.bmp": the editor's page buttons, play and save, the list parts, the pointer and the
-// application icon. The program finds each picture by pointing at a fixed point inside it.
+// "rezia.bmp": the editor's page buttons, play and save, the microphone and the mute switch,
+// the list parts, the pointer and the application icon. The program finds each picture by pointing at a fixed point inside it.
 #include "tools/artgen/artgen.h"
 #include "tools/artgen/icons.h"
 #include "tools/artgen/parts.h"
@@ -8,7 +8,7 @@
 namespace artgen {
 
 namespace {
-const int WIDTH = 470, HEIGHT = 112;
+const int WIDTH = 470, HEIGHT = 152;
 
 // Three looks each: normal, over, pressed.
 const Rect NEXT[3] = {{2, 5, 37, 40}, {40, 5, 75, 40}, {78, 5, 113, 40}};
@@ -17,6 +17,14 @@ const Rect PLAY[3] = {{296, 5, 343, 40}, {346, 5, 393, 40}, {396, 5, 443, 40}};
 const Rect SAVE[3] = {{300, 46, 337, 81}, {340, 46, 377, 81}, {380, 46, 417, 81}};
 const Rect NEW_PAGE[3] = {{2, 73, 37, 108}, {40, 73, 75, 108}, {78, 73, 113, 108}};
 const Rect LEAVE[3] = {{116, 73, 151, 108}, {154, 73, 189, 108}, {192, 73, 227, 108}};
+// The microphone: ready, recording (a stop mark) and, in one look only, unable to record.
+const Rect MIC[3] = {{2, 114, 37, 149}, {40, 114, 75, 149}, {78, 114, 113, 149}};
+const Rect MIC_STOP[3] = {{116, 114, 151, 149}, {154, 114, 189, 149}, {192, 114, 227, 149}};
+const Rect MIC_GREY = {230, 114, 265, 149};
+// The mute switch, in the frame's title-button size: sound on, sound off.
+const Rect SOUND_ON[3] = {{270, 114, 293, 135}, {296, 114, 319, 135}, {322, 114, 345, 135}};
+const Rect SOUND_OFF[3] = {{348, 114, 371, 135}, {374, 114, 397, 135}, {400, 114, 423, 135}};
+const Rgb GREY = Hex(0xA4A4B0);
 // List parts: normal (also over), pressed.
 const Rect LIST_KNOB[2] = {{230, 5, 249, 40}, {252, 5, 271, 40}};
 const Rect LIST_UP[2] = {{121, 43, 140, 62}, {143, 43, 162, 62}};
@@ -50,6 +58,23 @@ void new_page_buttons(Sheet& sheet) {
         c.Shade(PlusMark(m.x + 5.5f, m.y + 5.5f, 8, 2.4f), Solid(WHITE));
         sheet.Place(NEW_PAGE[i], c);
     }
+}
+
+void microphone_buttons(Sheet& sheet) {
+    const GlyphAt mic = [](float cx, float cy) { return MicMark(cx, cy, 22, 2.6f); };
+    buttons(sheet, MIC, Form::ROUND, SUN, mic);
+    buttons(sheet, MIC_STOP, Form::ROUND, BERRY, [](float cx, float cy) { return Box(cx - 6, cy - 6, cx + 6, cy + 6, 2); });
+    Canvas grey(MIC_GREY.W(), MIC_GREY.H());
+    Button(grey, Form::ROUND, GREY, State::NORMAL, mic);
+    sheet.Place(MIC_GREY, grey);
+    for (int i = 0; i < 3; ++i)
+        for (const bool on : {true, false}) {
+            const Rect& r = on ? SOUND_ON[i] : SOUND_OFF[i];
+            Canvas c(r.W(), r.H());
+            Button(c, {0, 0, static_cast<float>(r.W()), static_cast<float>(r.H())}, Form::ROUNDED, on ? SKY : BERRY,
+                   STATES[i], [on](float cx, float cy) { return SpeakerMark(cx, cy, 14, 2.2f, on); });
+            sheet.Place(r, c);
+        }
 }
 
 void list_parts(Sheet& sheet) {
@@ -128,6 +153,7 @@ std::vector<uint8_t> EditorSkin() {
     buttons(sheet, SAVE, Form::ROUNDED, GRAPE, [](float cx, float cy) { return SaveMark(cx, cy, 19, 4); });
     buttons(sheet, LEAVE, Form::ROUND, BERRY, [](float cx, float cy) { return DoorMark(cx, cy, 18, 3.5f); });
     new_page_buttons(sheet);
+    microphone_buttons(sheet);
     list_parts(sheet);
     pointers(sheet);
     Canvas icon(APP_ICON.W(), APP_ICON.H());

@@ -1,0 +1,35 @@
+// The editor stories of the page's sound: the editor on SDL's sound devices (the tests set up
+// its file-backed drivers), and a wait in real time for what the audio thread does.
+#pragma once
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "platform/dsound.h"
+#include "tests/book/editor_fixture.h"
+
+namespace editor_test {
+
+// Waits, in real time, until the audio thread has made `done` come true; false after 20 s.
+inline bool Await(const std::function<bool()>& done) {
+    for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20); !done();) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+inline void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+struct Sound : Editor {
+    void SetUp() override {
+        Editor::SetUp();
+        plat_DSound_SetDevice(PLAT_SOUND_SDL);
+    }
+    void TearDown() override {
+        plat_DSound_SetDevice(PLAT_SOUND_REAL);
+        Editor::TearDown();
+    }
+};
+
+}  // namespace editor_test
