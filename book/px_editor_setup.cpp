@@ -14,6 +14,7 @@
 #include "book/px_nazov.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
+#include "framework/surface/tf_draw.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
@@ -198,18 +199,28 @@ void skupina(PX_Editor& e) {
     e.group.PRIDAJ(&e.tlac_Stlmenie, e.tlac_Stlmenie.rx, e.tlac_Stlmenie.ry);
 }
 
-// The menu bar's items share what the frame's title buttons leave of the screen's width: 12
-// pixels a letter in the menus' font, or on a narrow screen as many as fit (7 at the least,
-// what the narrower font needs) in a narrower one.
+// The menu bar's items share what the title buttons and the mute switch leave of the screen's
+// width, each as wide as its letters at the bar's width a letter: the widest font whose
+// captions all fit there, from 12 pixels a letter down to the narrowest font's need.
 void rozmer_listu(PX_Editor& e) {
     tf_CDUI& bar = e.dui_M;
     int letters = 0;
     for (const Polozka& p : HLAVNE) letters += static_cast<int>(strlen(plat_W1250(p.text)));
     const int items = static_cast<int>(std::size(HLAVNE));
     const int room = tf_ScreenW - TITLE_BUTTONS_ROOM - (2 * bar.text_okraj + bar.medzera) * items - bar.medzera;
-    const int fit = std::clamp(room / letters, 7, 12);
-    bar.sir_znaku = fit;
-    bar.font = fit == 12 ? e.font_menu : e.font_uzky;
+    for (HFONT font : {e.font_menu, e.font_uzky, e.font_najuzsi}) {
+        int need = 1;  // pixels a letter that every caption needs in this font
+        for (const Polozka& p : HLAVNE) {
+            const char* text = plat_W1250(p.text);
+            int w = 0, h = 0;
+            tf_glob_ZISTI_ROZMER_TEXTU(text, font, &w, &h);
+            const int n = std::max(1, static_cast<int>(strlen(text)));
+            need = std::max(need, (w + n - 1) / n);
+        }
+        bar.font = font;
+        bar.sir_znaku = std::max(need, std::min(12, room / letters));
+        if (need * letters <= room) break;
+    }
     bar.zmena = true;
 }
 }  // namespace
@@ -241,6 +252,7 @@ void CKnihaScreen::Init() {
     PX_LoadDefaultBookIcon();
     e.font_menu = verdana(15, 10, 400);
     e.font_uzky = verdana(13, 7, 400);
+    e.font_najuzsi = verdana(12, 6, 400);
     e.font_knihy = verdana(20, 10, 700);
 
     hlavne_menu(e);
