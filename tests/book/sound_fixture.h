@@ -3,10 +3,12 @@
 #pragma once
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "platform/dsound.h"
 #include "tests/book/editor_fixture.h"
+#include "tests/support/tones.h"
 
 namespace editor_test {
 
@@ -27,9 +29,16 @@ struct Sound : Editor {
         plat_DSound_SetDevice(PLAT_SOUND_SDL);
     }
     void TearDown() override {
+        disk.reset();
         plat_DSound_SetDevice(PLAT_SOUND_REAL);
         Editor::TearDown();
     }
+    // The microphone hears a 440 Hz tone of `seconds`; what is heard goes to "out.raw".
+    void Microphone(int seconds) {
+        tree.File("tone.raw", test_support::RawBytes(test_support::Tone(440, seconds, PLAT_MIX_RATE)));
+        disk.emplace(tree.Host("out.raw"), tree.Host("tone.raw"), 10);
+    }
+    std::optional<test_support::DiskAudio> disk;
 };
 
 }  // namespace editor_test

@@ -11,7 +11,6 @@
 #include "tests/support/tones.h"
 
 using namespace editor_test;
-using test_support::DiskAudio;
 using test_support::Tone;
 
 namespace {
@@ -35,8 +34,7 @@ void RecordFor(double seconds, const std::function<void()>& tick, const std::fun
 
 TEST_F(Sound, RecordingsAreStepsToUndoAndTheFileBesideThePageFollowsWhatIsSaved) {
     Library();
-    tree.File("tone.raw", test_support::RawBytes(Tone(440, 30, PLAT_MIX_RATE)));
-    DiskAudio disk(tree.Host("out.raw"), tree.Host("tone.raw"), 10);
+    Microphone(30);
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         Key('R');
@@ -80,7 +78,7 @@ TEST_F(Sound, RecordingsAreStepsToUndoAndTheFileBesideThePageFollowsWhatIsSaved)
 TEST_F(Sound, NarrationStartsWithPlayFromItsBeginningPausesWithPauseAndStopsOnLeavingThePage) {
     Library();
     ASSERT_TRUE(plat_WriteWavFile(tree.Path("KNIHA_Les/1.wav").c_str(), Tone(300, 20, PLAT_MIX_RATE)));
-    DiskAudio disk(tree.Host("out.raw"), tree.Host("none.raw"), 10);
+    disk.emplace(tree.Host("out.raw"), tree.Host("none.raw"), 10);
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         ASSERT_NE(px_narracia.hlas, nullptr);
@@ -172,8 +170,7 @@ TEST_F(Editor, WithoutAMicrophoneTheButtonIsGreyedAndSaysSoAndMuteIsKeptBetweenR
 
 TEST_F(Sound, WhileADialogIsOpenRAndSpaceAreTyped) {
     Library();
-    tree.File("tone.raw", test_support::RawBytes(Tone(440, 5, PLAT_MIX_RATE)));
-    DiskAudio disk(tree.Host("out.raw"), tree.Host("tone.raw"), 10);
+    Microphone(5);
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         ASSERT_NO_FATAL_FAILURE(FromMenu(1, 2));  // "Nová kniha"

@@ -10,13 +10,11 @@
 #include "tests/support/tones.h"
 
 using namespace editor_test;
-using test_support::DiskAudio;
 using test_support::Tone;
 
 TEST_F(Sound, ANarrationRecordedWhilePlayingIsSavedBesideThePageAndComesBackWithIt) {
     Library();
-    tree.File("tone.raw", test_support::RawBytes(Tone(440, 5, PLAT_MIX_RATE)));
-    DiskAudio disk(tree.Host("out.raw"), tree.Host("tone.raw"), 10);
+    Microphone(5);
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         Key(VK_SPACE);
@@ -60,7 +58,7 @@ TEST_F(Sound, ThePagePlaysItsNarrationOverItsBackgroundPausesBothAndMuteSilences
                                                       PLAT_SOUND_WAV16);
     tree.File("KNIHA_Zvuk/Zvuky/more.wav", std::string(sea.begin(), sea.end()));
     ASSERT_TRUE(plat_WriteWavFile(tree.Path("KNIHA_Zvuk/1.wav").c_str(), Tone(300, 1, PLAT_MIX_RATE)));
-    DiskAudio disk(tree.Host("out.raw"), tree.Host("none.raw"), 10);
+    disk.emplace(tree.Host("out.raw"), tree.Host("none.raw"), 10);
     std::shared_ptr<const plat_Sound> voice, background;
     size_t played = 0;
     Run([&] {
