@@ -33,6 +33,7 @@ CKnihaScreen::~CKnihaScreen() {
     delete px_editor->kos;
     delete px_editor->riadok;
     delete px_editor->zvuky;
+    delete px_editor->vyber;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_uzky) DeleteObject(px_editor->font_uzky);
     if (px_editor->font_najuzsi) DeleteObject(px_editor->font_najuzsi);
@@ -53,7 +54,7 @@ void PX_CloseLists() {
     for (tf_CDUI* l : {static_cast<tf_CDUI*>(duir_KNIHY), static_cast<tf_CDUI*>(duir_STRANY),
                        static_cast<tf_CDUI*>(px_editor->kos), static_cast<tf_CDUI*>(utl_duir_Pozadia),
                        static_cast<tf_CDUI*>(utl_duir_Kulisy), static_cast<tf_CDUI*>(utl_duir_Herci), dui_PozGeometria,
-                       px_editor->zvuky})
+                       px_editor->zvuky, static_cast<tf_CDUI*>(px_editor->vyber)})
         if (l) l->zivy = false;
 }
 
