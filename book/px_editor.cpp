@@ -37,6 +37,7 @@ CKnihaScreen::~CKnihaScreen() {
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_uzky) DeleteObject(px_editor->font_uzky);
     if (px_editor->font_najuzsi) DeleteObject(px_editor->font_najuzsi);
+    if (px_editor->font_drobny) DeleteObject(px_editor->font_drobny);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
     background_surface = nullptr;
     zvuk_naraz = zvuk_koniec = nullptr;

@@ -57,6 +57,7 @@ struct PX_Editor {
     HFONT font_menu = nullptr;   // every menu
     HFONT font_uzky = nullptr;   // the menu bar on a narrow screen
     HFONT font_najuzsi = nullptr;  // and on the narrowest
+    HFONT font_drobny = nullptr;   // and when even that is too wide
     HFONT font_knihy = nullptr;  // the books list
     bool uvolnene = false;       // UVOLNI_VSETKO has run
     bool bez_ulozenia = false;   // the author chose to end with changes that could not be saved

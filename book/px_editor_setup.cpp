@@ -56,7 +56,7 @@ struct Polozka {
 };
 const int TITLE_BUTTONS_ROOM = 180;  // the frame's four title buttons and the mute switch
 const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
-                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {PX_ID_IMPORT, u8"Importovať..."}, {7, u8"Info..."},
+                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {PX_ID_IMPORT, u8"Import..."}, {7, u8"Info..."},
                            {100, u8"Koniec"}};
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
@@ -212,7 +212,7 @@ void rozmer_listu(PX_Editor& e) {
     for (const Polozka& p : HLAVNE) letters += static_cast<int>(strlen(plat_W1250(p.text)));
     const int items = static_cast<int>(std::size(HLAVNE));
     const int room = tf_ScreenW - TITLE_BUTTONS_ROOM - (2 * bar.text_okraj + bar.medzera) * items - bar.medzera;
-    for (HFONT font : {e.font_menu, e.font_uzky, e.font_najuzsi}) {
+    for (HFONT font : {e.font_menu, e.font_uzky, e.font_najuzsi, e.font_drobny}) {
         int need = 1;  // pixels a letter that every caption needs in this font
         for (const Polozka& p : HLAVNE) {
             const char* text = plat_W1250(p.text);
@@ -257,6 +257,7 @@ void CKnihaScreen::Init() {
     e.font_menu = verdana(15, 10, 400);
     e.font_uzky = verdana(13, 7, 400);
     e.font_najuzsi = verdana(12, 6, 400);
+    e.font_drobny = verdana(11, 5, 400);
     e.font_knihy = verdana(20, 10, 700);
 
     hlavne_menu(e);

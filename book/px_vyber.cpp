@@ -95,10 +95,13 @@ void chod(const std::string& folder) {
 }  // namespace
 
 tf_CDUIR* PX_Vyber_Vytvor(HFONT font) {
+    vyber = {};  // an editor starts in the pictures folder with nothing chosen
     auto* l = new tf_CDUIR("duir_VYBER");
     l->zivy = false;
     l->font = font;
     l->Nastav_Konstanty(24, 26, 300, 5);
+    l->SetTextMode("LC");  // names read from their start, as in a file manager
+    l->text_okraj = 10;
     l->max_viditelnych = 14;
     return l;
 }

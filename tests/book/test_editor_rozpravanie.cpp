@@ -30,8 +30,9 @@ protected:
     // The speaker mark's sky under the page number of row i.
     static bool Marked(int i) {
         const RECT r = static_cast<tf_TVOLBA*>(duir_STRANY->volby.GET(i))->obdlz;
-        const int x = r.left + duir_STRANY->text_okraj, y = (r.top + r.bottom) / 2 + 8;
-        return Shows(x, y, x + 19, y + 17, test_support::Px(px_editor->rezia.lpDDS, 431, 118));
+        const int y = (r.top + r.bottom) / 2 + 8;
+        return Shows(r.left + duir_STRANY->text_okraj - 20, y, r.right - 1, y + 17,
+                     test_support::Px(px_editor->rezia.lpDDS, 431, 118));
     }
     // The menu of page row i: its items' count, and item `item` chosen when asked.
     int RowMenu(int i, int item = -1) {
