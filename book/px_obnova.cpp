@@ -152,10 +152,11 @@ void PX_Obnova_Tik(uint32_t now) {
     if (zapis.subor && now - zapis.kedy < PERIOD) return;
     std::string text = stav();
     zapis.kedy = now;
-    if (text.empty() || text == zapis.posledny) return;
+    if (text.empty()) return;
+    zapis_hlas();  // a new recording of the same length leaves the state's text as it was
+    if (text == zapis.posledny) return;
     zapis.posledny = text;
     zapis.subor = true;
-    zapis_hlas();
     plat_WriteFileLater(vlastny(), std::move(text));
 }
 

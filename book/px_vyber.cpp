@@ -52,19 +52,18 @@ std::string meno(const std::string& folder) {
 // A host name as the program's text: a character it cannot show becomes "?".
 std::string ukaz(const std::string& name) { return plat_Cp1250FromHostName(name.c_str()); }
 
-// The folder's folders and pictures; false (the author told) when it cannot be read.
+// The folder's folders and pictures; false (the author told) when it cannot be read: the folder
+// shown stays.
 bool precitaj(const std::string& folder) {
     std::vector<plat_HostEntry> all;
-    if (!plat_ListHostFolder(folder, &all)) {
+    if (!plat_ListHostFolder(folder, obrazok, &all)) {
         TF_LOG(TF_LOG_ERR, "Priecinok sa neda citat");
         TF_LOG("priecinok:", folder.c_str());
         PX_Chyba((plat_W1250(u8"[Priečinok sa nedá otvoriť: ") + ukaz(meno(folder)) + "]").c_str());
         return false;
     }
     vyber.priecinok = folder;
-    vyber.polozky.clear();
-    for (plat_HostEntry& e : all)
-        if (e.folder || obrazok(e.name)) vyber.polozky.push_back(std::move(e));
+    vyber.polozky = std::move(all);
     return true;
 }
 
@@ -72,7 +71,8 @@ void napln() {
     tf_CDUIR& l = *px_editor->vyber;
     l.VYMAZ();
     if (!vyber.zvolene.empty())
-        l.PRIDAJ(IMPORTOVAT, (plat_W1250(u8"» Importovať vybrané (") + std::to_string(vyber.zvolene.size()) + ")").c_str());
+        l.PRIDAJ(IMPORTOVAT,
+                 (plat_W1250(u8"» Importovať vybrané (") + std::to_string(vyber.zvolene.size()) + ")").c_str());
     const std::string home = plat_HomeFolder();
     if (!home.empty() && vyber.priecinok != home) l.PRIDAJ(DOMOV, plat_W1250(u8"» Domov"));
     for (size_t k = 0; k < vyber.miesta.size(); ++k)
@@ -137,7 +137,8 @@ void PX_ChoosePicker(int id) {
     }
     if (id == HORE) return chod(rodic(vyber.priecinok));
     if (id == DOMOV) return chod(plat_HomeFolder());
-    if (id >= MIESTO && id < PRVA && size_t(id - MIESTO) < vyber.miesta.size()) return chod(vyber.miesta[size_t(id - MIESTO)]);
+    if (id >= MIESTO && id < PRVA && size_t(id - MIESTO) < vyber.miesta.size())
+        return chod(vyber.miesta[size_t(id - MIESTO)]);
     if (id < PRVA || size_t(id - PRVA) >= vyber.polozky.size()) return;
     const plat_HostEntry e = vyber.polozky[size_t(id - PRVA)];
     const std::string path = cesta(vyber.priecinok, e.name);

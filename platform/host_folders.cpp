@@ -57,7 +57,8 @@ std::vector<std::string> plat_PictureFolders() {
     return found;
 }
 
-bool plat_ListHostFolder(const std::string& folder, std::vector<plat_HostEntry>* out) {
+bool plat_ListHostFolder(const std::string& folder, const std::function<bool(const std::string&)>& keep,
+                         std::vector<plat_HostEntry>* out) {
     out->clear();
     std::error_code e;
     fs::directory_iterator it(folder, e);
@@ -68,7 +69,7 @@ bool plat_ListHostFolder(const std::string& folder, std::vector<plat_HostEntry>*
         if (name.empty() || name[0] == '.') continue;
         std::error_code k;
         const bool dir = it->is_directory(k);
-        if (dir || it->is_regular_file(k)) out->push_back({name, dir});
+        if (dir || (it->is_regular_file(k) && keep(name))) out->push_back({name, dir});
     }
     std::sort(out->begin(), out->end(), natural);
     return true;

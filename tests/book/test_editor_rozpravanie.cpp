@@ -13,12 +13,6 @@ using namespace editor_test;
 using test_support::Tone;
 
 namespace {
-std::vector<int16_t> Beside(const test_support::TempTree& tree, const char* page) {
-    plat_Sound s;
-    return plat_ReadSoundFile(tree.Path(page).c_str(), 600, 1, &s) == PLAT_SOUND_OK ? s.samples
-                                                                                   : std::vector<int16_t>{};
-}
-
 class NarrationMark : public Editor {
 protected:
     // The pages list of "Les" shown.

@@ -87,7 +87,8 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
 
 TEST_F(Screens, TheObjectMenuAtTheRightEdgeANewBookWithASlovakNameAndThePagesList) {
     ASSERT_NO_FATAL_FAILURE(StarterLibrary(1280, 720));
-    const std::vector<uint8_t> wav = plat_EncodeSound(test_support::Tone(440, 1, PLAT_MIX_RATE), 1, PLAT_MIX_RATE, PLAT_SOUND_WAV16);
+    const std::vector<uint8_t> wav =
+        plat_EncodeSound(test_support::Tone(440, 1, PLAT_MIX_RATE), 1, PLAT_MIX_RATE, PLAT_SOUND_WAV16);
     tree.File("library/KNIHA_Ukážka/2.wav", std::string(wav.begin(), wav.end()));  // its row marked
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));

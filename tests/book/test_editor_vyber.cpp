@@ -1,7 +1,6 @@
 // "Import...": the picker opened from the menu bar in the author's home, browsing into a folder
 // and up, names shown as the program can show them, and the chosen pictures imported; and a
 // picture of it in build/screens/ at two screen sizes, to look at.
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -9,32 +8,27 @@
 #include "platform/codepage.h"
 #include "tests/book/editor_fixture.h"
 #include "tests/book/import_pictures.h"
+#include "tests/support/env.h"
 #include "tests/support/png_writer.h"
 
 using namespace editor_test;
+using test_support::Env;
 
 namespace {
-// An environment variable set (or unset) while alive.
-class Env {
-public:
-    Env(const char* name, const char* value) : name_(name) {
-        if (const char* v = getenv(name)) old_ = v;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~Env() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    Env(const Env&) = delete;
-    Env& operator=(const Env&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
+// The author's home in the scratch folder, its pictures folder the one the desktop names by default.
 class ImportPicker : public Editor {
 protected:
+    void SetUp() override {
+        Editor::SetUp();
+        for (const char* d : {"home", "home/Pictures", "home/Pictures/Výlet"}) tree.Dir(d);
+        home.emplace("HOME", tree.Host("home").c_str());
+        xdg.emplace("XDG_PICTURES_DIR", nullptr);
+        config.emplace("XDG_CONFIG_HOME", nullptr);
+    }
     static std::vector<std::string> Rows() {
         std::vector<std::string> rows;
-        for (int i = 0; i < px_editor->vyber->CountR(); ++i) rows.push_back(plat_Utf8FromCp1250((*px_editor->vyber)[i]->text));
+        for (int i = 0; i < px_editor->vyber->CountR(); ++i)
+            rows.push_back(plat_Utf8FromCp1250((*px_editor->vyber)[i]->text));
         return rows;
     }
     static int Row(const std::string& text) {
@@ -45,18 +39,18 @@ protected:
         return 0;
     }
     void Take(const std::string& text) { Choose(px_editor->vyber, Row(text)); }
+    std::optional<Env> home, xdg, config;
 };
 }  // namespace
 
 TEST_F(ImportPicker, OpensInThePicturesFolderBrowsesAndImportsTheChosenPicture) {
     Library();
-    for (const char* d : {"home", "home/Pictures", "home/Pictures/Výlet"}) tree.Dir(d);
     const auto flower = import_test::Flower();
-    ASSERT_TRUE(test_support::WritePng(tree.Host("home/Pictures/Lúka.png"), import_test::FLOWER_W, import_test::FLOWER_H, flower));
-    ASSERT_TRUE(test_support::WritePng(tree.Host("home/Pictures/Výlet/山.PNG"), 8, 8, flower));
-    for (const char* other : {"home/Pictures/poznámky.txt", "home/Pictures/.skrytý.png", "home/Pictures/Výlet/b.gif.txt"})
-        tree.File(other, "x");
-    const Env home("HOME", tree.Host("home").c_str()), xdg("XDG_PICTURES_DIR", nullptr), config("XDG_CONFIG_HOME", nullptr);
+    const std::string pictures = tree.Host("home/Pictures/");
+    ASSERT_TRUE(test_support::WritePng(pictures + "Lúka.png", import_test::FLOWER_W, import_test::FLOWER_H, flower));
+    ASSERT_TRUE(test_support::WritePng(pictures + "Výlet/山.PNG", 8, 8, flower));
+    for (const char* other : {"poznámky.txt", ".skrytý.png", "Výlet/b.gif.txt"})
+        tree.File("home/Pictures/" + std::string(other), "x");
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         const int objects = REG.count;
@@ -81,10 +75,9 @@ TEST_F(ImportPicker, OpensInThePicturesFolderBrowsesAndImportsTheChosenPicture) 
 }
 
 TEST_F(ImportPicker, APictureOfItAtTwoScreenSizes) {
-    for (const char* d : {"home", "home/Pictures", "home/Pictures/Výlet", "home/Pictures/Škola"}) tree.Dir(d);
+    tree.Dir("home/Pictures/Škola");
     for (const char* name : {"Lúka.png", "kvet.jpg", "mačka.gif", "Žirafa.webp", "čmáranica.png"})
         ASSERT_TRUE(test_support::WritePng(tree.Host("home/Pictures/") + name, 8, 8, import_test::Flower()));
-    const Env home("HOME", tree.Host("home").c_str()), xdg("XDG_PICTURES_DIR", nullptr), config("XDG_CONFIG_HOME", nullptr);
     for (const auto& [w, h] : {std::pair(1280, 720), std::pair(1920, 1080)}) {
         ASSERT_NO_FATAL_FAILURE(StarterLibrary(w, h));
         Run([&, w = w, h = h] {
