@@ -11,6 +11,5 @@ public:
     using tf_CDUIR::ZOBRAZ;
     void ZOBRAZ(IDirectDrawSurface* surface) override;
 
-private:
-    tf_CIcon znacka;
+    tf_CIcon znacka;  // on the skin
 };

@@ -2,6 +2,7 @@
 // row's menu removes it as a step, and an unsaved recording survives a kill (even one while
 // recording again) through the recovery file, leaving the narration beside the page whole.
 #include "book/px_editor_cmd.h"
+#include "book/px_ks.h"
 #include "book/px_sprava.h"
 #include "platform/codepage.h"
 #include "platform/sound_file.h"
@@ -21,12 +22,12 @@ protected:
         ASSERT_NO_FATAL_FAILURE(Point(duir_KNIHY, 0));
         Tick();
     }
-    // The speaker mark's sky under the page number of row i.
+    // The speaker mark's sky under the page number of row i, right of its thumbnail.
     static bool Marked(int i) {
         const RECT r = static_cast<tf_TVOLBA*>(duir_STRANY->volby.GET(i))->obdlz;
         const int y = (r.top + r.bottom) / 2 + 8;
-        return Shows(r.left + duir_STRANY->text_okraj - 20, y, r.right - 1, y + 17,
-                     test_support::Px(px_editor->rezia.lpDDS, 431, 118));
+        return Shows(r.left + duir_STRANY->ikona_okraj + PX_NAHLAD_SIR + 1, y, r.right - 1, y + 17,
+                     test_support::Px(px_editor->rezia.lpDDS, 431, 118));  // right of the thumbnail
     }
     // The menu of page row i: its items' count, and item `item` chosen when asked.
     int RowMenu(int i, int item = -1) {

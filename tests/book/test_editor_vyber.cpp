@@ -39,6 +39,12 @@ protected:
         return 0;
     }
     void Take(const std::string& text) { Choose(px_editor->vyber, Row(text)); }
+    void Open() {
+        tf_CDUI& bar = px_editor->dui_M;
+        for (int i = 0; i < bar.volby.count; ++i)
+            if (static_cast<tf_TVOLBA*>(bar.volby.GET(i))->hodnota == PX_ID_IMPORT) return Choose(&bar, i);
+        ADD_FAILURE() << "no Import... in the menu bar";
+    }
     std::optional<Env> home, xdg, config;
 };
 }  // namespace
@@ -54,7 +60,7 @@ TEST_F(ImportPicker, OpensInThePicturesFolderBrowsesAndImportsTheChosenPicture) 
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         const int objects = REG.count;
-        ASSERT_NO_FATAL_FAILURE(Choose(&px_editor->dui_M, 7));  // "Importovať..."
+        ASSERT_NO_FATAL_FAILURE(Open());
         Tick();
         ASSERT_TRUE(px_editor->vyber->zivy);
         EXPECT_EQ(Rows(), (std::vector<std::string>{"» Domov", "[..] home", "[Výlet]", "   Lúka.png"}));
@@ -82,7 +88,7 @@ TEST_F(ImportPicker, APictureOfItAtTwoScreenSizes) {
         ASSERT_NO_FATAL_FAILURE(StarterLibrary(w, h));
         Run([&, w = w, h = h] {
             ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
-            ASSERT_NO_FATAL_FAILURE(Choose(&px_editor->dui_M, 7));
+            ASSERT_NO_FATAL_FAILURE(Open());
             ASSERT_NO_FATAL_FAILURE(Take("   mačka.gif"));
             ASSERT_NO_FATAL_FAILURE(Point(px_editor->vyber, 2));
             Tick();
