@@ -109,9 +109,10 @@ tf_CDUIR* PX_Vyber_Vytvor(HFONT font) {
 void PX_OpenPicker() {
     PX_CloseLists();
     vyber.miesta = plat_PictureFolders();
-    std::string folder = vyber.priecinok;
-    if (folder.empty()) folder = !vyber.miesta.empty() ? vyber.miesta[0] : plat_HomeFolder();
-    if (folder.empty() || !precitaj(folder)) vyber.polozky.clear();
+    const std::string start = !vyber.miesta.empty() ? vyber.miesta[0] : plat_HomeFolder();
+    if (start.empty()) return PX_Chyba(plat_W1250(u8"[Domovský priečinok sa nenašiel]"));
+    // The folder shown the last time, else (gone since) where the picker starts.
+    if ((vyber.priecinok.empty() || !precitaj(vyber.priecinok)) && !precitaj(start)) return;
     napln();
     tf_CDUI& bar = px_editor->dui_M;
     for (int i = 0; i < bar.volby.count; ++i)

@@ -71,6 +71,12 @@ TEST_F(ImportPicker, OpensInThePicturesFolderBrowsesAndImportsTheChosenPicture) 
         ASSERT_NO_FATAL_FAILURE(Take("   Lúka.png"));
         EXPECT_EQ(Rows().front(), "» Importovať vybrané (1)");
         EXPECT_EQ(Rows().back(), "• Lúka.png");
+        ASSERT_NO_FATAL_FAILURE(Take("[Výlet]"));
+        Click(W - 3, H / 2);
+        EXPECT_FALSE(px_editor->vyber->zivy) << "a press elsewhere closes it";
+        std::filesystem::remove_all(pictures + "Výlet");
+        ASSERT_NO_FATAL_FAILURE(Open());
+        EXPECT_EQ(Rows().back(), "• Lúka.png") << "its folder gone, it starts again in Pictures, the choice kept";
         ASSERT_NO_FATAL_FAILURE(Take("» Importovať vybrané (1)"));
         EXPECT_FALSE(px_editor->vyber->zivy);
         ASSERT_TRUE(px_editor->otazka->zivy) << "what the picture becomes, asked as for a drop";
