@@ -1,6 +1,5 @@
 // "Import...": the picker opened from the menu bar in the author's home, browsing into a folder
-// and up, names shown as the program can show them, and the chosen pictures imported; and a
-// picture of it in build/screens/ at two screen sizes, to look at.
+// and up, names shown as the program can show them, and the chosen pictures imported.
 #include <filesystem>
 #include <optional>
 
@@ -9,7 +8,6 @@
 #include "tests/book/editor_fixture.h"
 #include "tests/book/import_pictures.h"
 #include "tests/support/env.h"
-#include "tests/support/png_writer.h"
 
 using namespace editor_test;
 using test_support::Env;
@@ -84,24 +82,4 @@ TEST_F(ImportPicker, OpensInThePicturesFolderBrowsesAndImportsTheChosenPicture) 
         EXPECT_EQ(REG.count, objects + 1);
         EXPECT_TRUE(tree.Exists("KNIHA_Les/Kulisy/Lúka.bmp"));
     });
-}
-
-TEST_F(ImportPicker, APictureOfItAtTwoScreenSizes) {
-    tree.Dir("home/Pictures/Škola");
-    for (const char* name : {"Lúka.png", "kvet.jpg", "mačka.gif", "Žirafa.webp", "čmáranica.png"})
-        ASSERT_TRUE(test_support::WritePng(tree.Host("home/Pictures/") + name, 8, 8, import_test::Flower()));
-    for (const auto& [w, h] : {std::pair(1280, 720), std::pair(1920, 1080)}) {
-        ASSERT_NO_FATAL_FAILURE(StarterLibrary(w, h));
-        Run([&, w = w, h = h] {
-            ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
-            ASSERT_NO_FATAL_FAILURE(Open());
-            ASSERT_NO_FATAL_FAILURE(Take("   mačka.gif"));
-            ASSERT_NO_FATAL_FAILURE(Point(px_editor->vyber, 2));
-            Tick();
-            const std::string dir = PEXLO_STARTER_DIR "/../screens/";
-            std::filesystem::create_directories(dir);
-            EXPECT_TRUE(test_support::SavePNG(plat_PrimarySurface(), dir + "picker-" + std::to_string(w) + "x" +
-                                                                       std::to_string(h) + ".png"));
-        });
-    }
 }
