@@ -33,9 +33,11 @@ CKnihaScreen::~CKnihaScreen() {
     delete px_editor->kos;
     delete px_editor->riadok;
     delete px_editor->zvuky;
+    delete px_editor->vyber;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_uzky) DeleteObject(px_editor->font_uzky);
     if (px_editor->font_najuzsi) DeleteObject(px_editor->font_najuzsi);
+    if (px_editor->font_drobny) DeleteObject(px_editor->font_drobny);
     if (px_editor->font_knihy) DeleteObject(px_editor->font_knihy);
     background_surface = nullptr;
     zvuk_naraz = zvuk_koniec = nullptr;
@@ -53,7 +55,7 @@ void PX_CloseLists() {
     for (tf_CDUI* l : {static_cast<tf_CDUI*>(duir_KNIHY), static_cast<tf_CDUI*>(duir_STRANY),
                        static_cast<tf_CDUI*>(px_editor->kos), static_cast<tf_CDUI*>(utl_duir_Pozadia),
                        static_cast<tf_CDUI*>(utl_duir_Kulisy), static_cast<tf_CDUI*>(utl_duir_Herci), dui_PozGeometria,
-                       px_editor->zvuky})
+                       px_editor->zvuky, static_cast<tf_CDUI*>(px_editor->vyber)})
         if (l) l->zivy = false;
 }
 

@@ -53,9 +53,11 @@ struct PX_Editor {
     tf_CDUIR* kos = nullptr;                 // the trash, opened from the books list
     tf_CDUI* riadok = nullptr;               // a book's or a page's row menu
     tf_CDUI* zvuky = nullptr;                // the book's sounds, for the page's background
+    tf_CDUIR* vyber = nullptr;               // the picture picker of "Importovať..." (px_vyber.h)
     HFONT font_menu = nullptr;   // every menu
     HFONT font_uzky = nullptr;   // the menu bar on a narrow screen
     HFONT font_najuzsi = nullptr;  // and on the narrowest
+    HFONT font_drobny = nullptr;   // and when even that is too wide
     HFONT font_knihy = nullptr;  // the books list
     bool uvolnene = false;       // UVOLNI_VSETKO has run
     bool bez_ulozenia = false;   // the author chose to end with changes that could not be saved

@@ -24,7 +24,7 @@ void PX_RemoveOrCopyObject(int id);  // object menu: remove, copy
 void PX_SetMotion(int id);           // object menu: the six motions
 void PX_SetEdge(int id);             // object menu: bounce, wrap around
 void PX_SetPace(int id);             // object menu: faster, slower phases
-void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete
+void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete, remove narration
 void PX_ChooseTrash(int id);         // the trash list: bring back
 void PX_ChooseSound(int id);         // the sounds menu: the page's background sound, or none
 
@@ -51,6 +51,8 @@ void PX_Undo();  // Ctrl+Z (px_historia.cpp)
 void PX_Redo();  // Ctrl+Y, Ctrl+Shift+Z
 void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the editor goes on
 
+// The page shown, after the shown one's changes were saved; false when it is not (said why).
+bool PX_OpenPage(int book, int page);
 // A right press over a book's or a page's row opens its menu (true), else nothing happens.
 bool PX_RowMenuAt(int x, int y);
 // The folder of the book `book` (a program path), "" for none.

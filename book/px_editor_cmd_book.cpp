@@ -5,6 +5,7 @@
 
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
+#include "book/px_vyber.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_obnova.h"
@@ -23,6 +24,7 @@ enum { INFO = 7, KONIEC = 100 };
 void PX_MainMenu(int id) {
     if (id == INFO && app_screen->m_pDlgInfo) app_screen->m_pDlgInfo->zivy = !app_screen->m_pDlgInfo->zivy;
     if (id == KONIEC) app_screen->Close();
+    if (id == PX_ID_IMPORT) PX_OpenPicker();
 }
 
 // Every way off the shown page saves its changes first; a failed save keeps the author on it.
@@ -40,11 +42,15 @@ void PX_ChooseBook(int id) {
 // A page of a book that is not the current one makes that book current first; a book that
 // cannot be made current shows none of its pages. The lists close: the author came for the page.
 void PX_ChoosePage(int id) {
-    if (!PX_Uloz_zmeny()) return;
-    if (listed_book != current_book) VOLBA_KNIHY(listed_book, false);
-    if (listed_book != current_book) return;
-    VOLBA_STRANY(current_book, id);
-    PX_CloseLists();
+    if (PX_OpenPage(listed_book, id)) PX_CloseLists();
+}
+
+bool PX_OpenPage(int book, int page) {
+    if (!PX_Uloz_zmeny()) return false;
+    if (book != current_book) VOLBA_KNIHY(book, false);
+    if (book != current_book) return false;
+    VOLBA_STRANY(current_book, page);
+    return true;
 }
 
 void PX_Play() {

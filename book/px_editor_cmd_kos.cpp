@@ -1,5 +1,6 @@
 // The editor's commands for deleting, renaming and bringing back: the menu of a book's or a
-// page's row (a right press on it), its questions, and the trash list of the books list.
+// page's row (a right press on it), its questions, and the trash list of the books list; a
+// page's row also offers to remove the page's narration.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "book/px_historia.h"
 #include "book/px_kos.h"
 #include "book/px_ks.h"
+#include "book/px_narracia.h"
 #include "book/px_otazka.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
@@ -22,7 +24,7 @@
 #include "platform/codepage.h"
 
 namespace {
-enum { PREMENOVAT = 1, ODSTRANIT = 2 };
+enum { PREMENOVAT = 1, ODSTRANIT = 2, BEZ_ROZPRAVANIA = 3 };
 
 // The row whose menu is open: a book (page -1) or a page of it.
 struct Riadok {
@@ -113,6 +115,23 @@ void premenuj_knihu(int book, const char* name) {
     povedz(std::string(plat_W1250(u8"Premenovaná kniha: ")) + name);
 }
 
+// Another page's narration goes on that page, shown, as one step to undo: the author hears and
+// sees what went, and Ctrl+Z brings it back, as with any change of a page.
+void odstran_rozpravanie(int book, int page) {
+    const struct_kniha_strana* ks = NAJDI_KS(book, page);
+    if (!ks) return;
+    const std::string path = ks->page_path, name = ks->page_name;
+    if (path != cesta_zobrazenej() && (!PX_OpenPage(book, page) || path != cesta_zobrazenej())) return;  // said why
+    PX_HIST_Zaznam(PX_UPRAVA_BEZ_ROZPRAVANIA);
+    PX_Narracia_Odstran();
+    povedz(plat_W1250(u8"Rozprávanie odstránené: strana ") + name + plat_W1250(u8" (Ctrl+Z ho vráti)"));
+}
+
+// The shown page's narration is what it holds now, saved or not.
+bool ma_rozpravanie(const struct_kniha_strana& ks) {
+    return ks.page_path == cesta_zobrazenej() ? px_narracia.hlas != nullptr : ks.hlas;
+}
+
 const char* meno_knihy(int book) {
     for (int i = 0; i < KS.count; ++i)
         if (auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i)); ks->book_id == book) return ks->book_name;
@@ -134,6 +153,8 @@ bool PX_RowMenuAt(int x, int y) {
     menu->VYMAZ();
     if (riadok.strana == -1) menu->PRIDAJ(PREMENOVAT, plat_W1250(u8"Premenovať"));
     menu->PRIDAJ(ODSTRANIT, plat_W1250(u8"Odstrániť"));
+    if (const struct_kniha_strana* ks = NAJDI_KS(riadok.kniha, riadok.strana); ks && ma_rozpravanie(*ks))
+        menu->PRIDAJ(BEZ_ROZPRAVANIA, plat_W1250(u8"Odstrániť rozprávanie"));
     menu->CHOD_NA_OBRAZOVKU(x, y);
     menu->zivy = true;
     return true;
@@ -153,6 +174,7 @@ void PX_RowMenu(int id) {
         PX_Spytaj_ano_nie(plat_W1250(u8"Odstrániť stranu"), plat_W1250(u8"Presunúť stranu do koša?"),
                           (book + plat_W1250(u8", strana ") + ks->page_name).c_str(), plat_W1250(u8"Odstrániť"),
                           [r] { odstran_stranu(r.kniha, r.strana); });
+    if (id == BEZ_ROZPRAVANIA && ks) odstran_rozpravanie(r.kniha, r.strana);
 }
 
 void PX_FillTrash() {

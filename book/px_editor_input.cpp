@@ -17,6 +17,7 @@
 #include "book/px_reg.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
+#include "book/px_vyber.h"
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
@@ -76,6 +77,7 @@ const Anketa ANKETY[] = {
     {[]() -> tf_CDUI* { return dui_setup_4; }, PX_SetPace},
     {[]() -> tf_CDUI* { return px_editor->kos; }, PX_ChooseTrash},
     {[]() -> tf_CDUI* { return px_editor->zvuky; }, PX_ChooseSound},
+    {[]() -> tf_CDUI* { return px_editor->vyber; }, PX_ChoosePicker},
     {[]() -> tf_CDUI* { return px_editor->riadok; }, PX_RowMenu},
 };
 
@@ -126,6 +128,7 @@ void pohyb(int x, int y) {
         PX_FillSounds();
         e.group.INFORMUJ_SA(x, y, 0);
     }
+    if (value != 0 && value != PX_ID_IMPORT) e.vyber->zivy = false;  // another menu opens in its place
     // The pages pop-up of a book row shows that book's pages. A list that was empty (and so
     // would not open) opens once it has them: the row is offered the move again.
     // The trash row likewise opens the trash as it stands now.
@@ -153,6 +156,7 @@ void stlacenie(int x, int y) {
         last_mouse = prev_mouse = p;
     }
     e.group.INFORMUJ_SA(x, y, 1);
+    PX_Vyber_Stlacenie(x, y);
     for (const Anketa& a : ANKETY) {
         int id = 0;
         tf_CDUI* zoznam = a.zoznam();

@@ -14,6 +14,8 @@
 #include "book/px_nazov.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
+#include "book/px_strany.h"
+#include "book/px_vyber.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_utl.h"
@@ -54,7 +56,7 @@ struct Polozka {
 };
 const int TITLE_BUTTONS_ROOM = 180;  // the frame's four title buttons and the mute switch
 const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
-                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {7, u8"Info..."},
+                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {PX_ID_IMPORT, u8"Import..."}, {7, u8"Info..."},
                            {100, u8"Koniec"}};
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
@@ -146,7 +148,7 @@ void hlavne_menu(PX_Editor& e) {
 }
 
 void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
-    duir_STRANY = new tf_CDUIR("duir_STRANY");
+    duir_STRANY = new PX_CStrany("duir_STRANY", &e.rezia);
     duir_STRANY->zivy = false;
     // The page number right of the thumbnail, on the list's own ground however dark the page.
     stlpec_s_ikonami(duir_STRANY, 100, OKRAJ_IKONY + PX_NAHLAD_SIR + 8, vzhlad);
@@ -172,6 +174,8 @@ void zoznamy(PX_Editor& e, Vzhlad& vzhlad) {
         vzhlad.Daj(l);
     }
     urob_menu(GEOMETRIA_MENU, e.font_menu);
+    e.vyber = PX_Vyber_Vytvor(e.font_menu);
+    vzhlad.Daj(e.vyber);
 }
 
 // Main-menu items 1 ... 6 open the lists and the background-mode menu.
@@ -194,7 +198,7 @@ void skupina(PX_Editor& e) {
         if (t.tlac != &PX_Editor::tlac_Stlmenie) e.group.PRIDAJ(&(e.*t.tlac), (e.*t.tlac).rx, (e.*t.tlac).ry);
     tf_CPol* vrstvy[] = {&e.dui_M,         duir_KNIHY,     duir_STRANY,    e.kos,       utl_duir_Pozadia,
                          utl_duir_Kulisy,  utl_duir_Herci, dui_PozGeometria, dui_setup, dui_setup_1,
-                         dui_setup_2,      dui_setup_3,    dui_setup_4,    e.zvuky,     e.riadok};
+                         dui_setup_2,      dui_setup_3,    dui_setup_4,    e.zvuky,     e.vyber,     e.riadok};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
     e.group.PRIDAJ(&e.tlac_Stlmenie, e.tlac_Stlmenie.rx, e.tlac_Stlmenie.ry);
 }
@@ -208,7 +212,7 @@ void rozmer_listu(PX_Editor& e) {
     for (const Polozka& p : HLAVNE) letters += static_cast<int>(strlen(plat_W1250(p.text)));
     const int items = static_cast<int>(std::size(HLAVNE));
     const int room = tf_ScreenW - TITLE_BUTTONS_ROOM - (2 * bar.text_okraj + bar.medzera) * items - bar.medzera;
-    for (HFONT font : {e.font_menu, e.font_uzky, e.font_najuzsi}) {
+    for (HFONT font : {e.font_menu, e.font_uzky, e.font_najuzsi, e.font_drobny}) {
         int need = 1;  // pixels a letter that every caption needs in this font
         for (const Polozka& p : HLAVNE) {
             const char* text = plat_W1250(p.text);
@@ -253,6 +257,7 @@ void CKnihaScreen::Init() {
     e.font_menu = verdana(15, 10, 400);
     e.font_uzky = verdana(13, 7, 400);
     e.font_najuzsi = verdana(12, 6, 400);
+    e.font_drobny = verdana(11, 5, 400);
     e.font_knihy = verdana(20, 10, 700);
 
     hlavne_menu(e);

@@ -33,6 +33,7 @@ const char8_t* const WHAT[] = {
     u8"zmena zvuku strany",
     u8"obnovenie neuložených zmien",
     u8"import obrázkov",
+    u8"odstránenie rozprávania",
     u8"spustenie animácie",
 };
 static_assert(std::size(WHAT) == PX_UPRAVA_SPUSTENIE + 1);

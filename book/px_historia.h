@@ -21,6 +21,7 @@ enum PX_Uprava {
     PX_UPRAVA_ZVUK,       // the page's background sound chosen
     PX_UPRAVA_OBNOVA,     // changes a crash had left unsaved, brought back
     PX_UPRAVA_IMPORT,     // pictures brought into the book and placed on the page
+    PX_UPRAVA_BEZ_ROZPRAVANIA,  // the page's narration removed
     PX_UPRAVA_SPUSTENIE,  // playback started: undone, the page stands as it was before
 };
 

@@ -77,23 +77,33 @@ std::string bez_velkych(std::string path) {
     return path;
 }
 
+// The book's files of one kind, as the file system matches them: without regard to case.
+std::set<std::string> subory(const char* book_path, const char* pattern) {
+    std::set<std::string> names;
+    tf_CARRE found(0, 0, 2);
+    tf_FSI_Zisti_SubAdr(book_path, pattern, 0, true, &found);
+    for (int j = 0; j < found.count; ++j) names.insert(bez_velkych(static_cast<const char*>(found[j])));
+    found.UVOLNI_char();
+    return names;
+}
+
 // Page thumbnails are loaded when their book's pages are first listed, not with the catalogue:
 // one book's pages show at a time, and a school's library holds thousands. The book's
-// thumbnails are listed once, so that a page without one costs no search of its folder.
+// thumbnails and narrations are listed once, so that a page without them costs no search of
+// its folder.
 void nahraj_ikony(int book) {
-    std::set<std::string> thumbnails;
+    std::set<std::string> thumbnails, narrations;
     bool listed = false;
     for (int i = 0; i < KS.count; ++i) {
         struct_kniha_strana* ks = zaznam(i);
         if (ks->book_id != book || ks->page_icon || ks->icon_sought) continue;
         if (!listed) {
             listed = true;
-            tf_CARRE found(0, 0, 2);
-            tf_FSI_Zisti_SubAdr(ks->book_path, "*.thm", 0, true, &found);
-            for (int j = 0; j < found.count; ++j) thumbnails.insert(bez_velkych(static_cast<const char*>(found[j])));
-            found.UVOLNI_char();
+            thumbnails = subory(ks->book_path, "*.thm");
+            narrations = subory(ks->book_path, "*.wav");
         }
         ks->icon_sought = true;
+        ks->hlas = narrations.count(bez_velkych(tf_FSI_Zmen_priponu(ks->page_path, "wav"))) > 0;
         const std::string path = tf_FSI_Zmen_priponu(ks->page_path, "thm");
         if (thumbnails.count(bez_velkych(path))) ks->page_icon = PX_Nahraj_nahlad(path.c_str());
     }

@@ -28,6 +28,7 @@ struct struct_kniha_strana {
     char* page_name = nullptr;
     tf_CIcon* page_icon = nullptr;  // ours
     bool icon_sought = false;       // the thumbnail was looked for, when the pages were first listed
+    bool hlas = false;              // a narration lies beside the page file (found with the thumbnail)
 };
 
 void NACITAJ_KNIHY();

@@ -78,6 +78,7 @@ bool uloz_novu() {
     auto* ks = new struct_kniha_strana(prev->book_index, prev->book_path, prev->book_name, last->page_index + 1,
                                        last->page_id + 1, path.c_str(), std::to_string(number).c_str());
     if (PX_Nastav_cestu_nahladu(ks->page_path) && PX_Zapis_nahlad()) ks->page_icon = PX_Nahraj_nahlad(thumbnail_path);
+    ks->hlas = PX_Narracia_Ma_subor(ks->page_path);
     KS.Add(ks);
 
     current_page = ks->page_id;
@@ -178,13 +179,14 @@ void NOVA_STRANA(int page) {
 
 bool ULOZ_STRANU() {
     if (current_page == PX_NEW_PAGE) return uloz_novu();
-    const struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
+    struct_kniha_strana* ks = NAJDI_KS(current_book, current_page);
     if (!ks) {
         TF_LOG(TF_LOG_ERR, "pks == NULL !");
         return neulozene();
     }
     if (plat_FileVersion(ks->page_path) != verzia_zobrazenej) return uloz_namiesto(ks);
     if (!SAVE_REG(ks->page_path) || !PX_Narracia_Uloz(ks->page_path)) return neulozene();
+    ks->hlas = PX_Narracia_Ma_subor(ks->page_path);
     verzia_zobrazenej = plat_FileVersion(ks->page_path);
     PX_Stav_strany();  // clears an earlier failure's message
     thumbnail_request = PX_Nastav_cestu_nahladu(ks->page_path);

@@ -2,7 +2,9 @@
 // before it) and the version of the page file the changes were made on, the page file's lines
 // counted, and an end mark, so that a file cut short is told from a whole one:
 //   pexlo-obnova 1 / kniha <folder> / strana <page file> (or nova <page file>) /
-//   [zaklad <version>] / riadkov <n> / <n lines> / koniec
+//   [zaklad <version>] / [hlas <samples>] / riadkov <n> / <n lines> / koniec
+// An unsaved narration is kept beside it as a WAV ("hlas" counts its samples, so that a WAV of
+// another state is told apart); "hlas 0" is a narration removed.
 #include "book/px_obnova.h"
 
 #include <algorithm>
@@ -15,10 +17,12 @@
 #include "book/px_ks.h"
 #include "book/px_narracia.h"
 #include "book/px_reg.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/sound_file.h"
 
 namespace {
 const char SRC[] = "PX_OBNOVA";
@@ -27,17 +31,23 @@ const char HLAVICKA[] = "pexlo-obnova 1";
 const uint32_t PERIOD = 2000;  // ms: a kill loses at most about this
 
 // Named when asked, not at start: an editor forked from another process is a process of its own.
-std::string vlastny() { return plat_ProcessPrefix(PREFIX) + "strana.txt"; }
+const char STRANA[] = "strana.txt", HLAS[] = "hlas.wav";
+std::string vlastny() { return plat_ProcessPrefix(PREFIX) + STRANA; }
+std::string vlastny_hlas() { return plat_ProcessPrefix(PREFIX) + HLAS; }
+// The narration's file beside a recovery file found.
+std::string hlas_k(const std::string& subor) { return subor.substr(0, subor.size() - strlen(STRANA)) + HLAS; }
 
 struct Zapis {
     std::string posledny;  // the state last handed to the writer
     uint32_t kedy = 0;
     bool subor = false;  // ours is on the disk (or on its way)
+    std::shared_ptr<const plat_Sound> hlas;  // the narration last handed to the writer
 } zapis;
 
 // A file found at start, read and checked.
 struct Najdeny {
     std::string subor, kniha, strana, zaklad, text;
+    long hlas = -1;  // the samples of the narration kept beside; -1: the saved one
     bool nova = false;
     int book = -1, page = -1;
 } najdeny;
@@ -50,8 +60,10 @@ std::string stav() {
     int lines = 0;
     for (char c : text) lines += c == '\n';
     const std::string zaklad = nova || PX_Verzia_strany().empty() ? "" : "zaklad " + PX_Verzia_strany() + "\n";
+    const auto& h = px_narracia.hlas;
+    const std::string hlas = px_narracia.zmenena ? "hlas " + std::to_string(h ? h->samples.size() : 0) + "\n" : "";
     return std::string(HLAVICKA) + "\nkniha " + ks->book_path + "\n" + (nova ? "nova " : "strana ") + ks->page_path +
-           "\n" + zaklad + "riadkov " + std::to_string(lines) + "\n" + text + "koniec\n";
+           "\n" + zaklad + hlas + "riadkov " + std::to_string(lines) + "\n" + text + "koniec\n";
 }
 
 // The file's lines, each with its "\n"; empty for a file no writer of ours made (a line or
@@ -81,6 +93,8 @@ bool rozober(const std::string& bytes, Najdeny* n) {
     n->nova = po(line, "nova ", &n->strana);
     if ((!n->nova && !po(line, "strana ", &n->strana)) || !std::getline(in, line)) return false;
     if (po(line, "zaklad ", &n->zaklad) && !std::getline(in, line)) return false;
+    if (po(line, "hlas ", &count) && !std::getline(in, line)) return false;
+    n->hlas = count.empty() ? -1 : strtol(count.c_str(), nullptr, 10);
     if (!po(line, "riadkov ", &count)) return false;
     const long lines = strtol(count.c_str(), nullptr, 10);
     for (long i = 0; i < lines && i < 1024 && std::getline(in, line); ++i) n->text += line + "\n";
@@ -95,20 +109,52 @@ bool rozober(const std::string& bytes, Najdeny* n) {
 
 void zabudni() {
     DeleteFileA(najdeny.subor.c_str());
+    DeleteFileA(hlas_k(najdeny.subor).c_str());
     najdeny = {};
+}
+
+void zmaz_vlastne() {
+    plat_DeleteFileLater(vlastny());
+    plat_DeleteFileLater(vlastny_hlas());
+}
+
+// An unsaved narration goes to the disk before the state that counts its samples.
+void zapis_hlas() {
+    const auto& h = px_narracia.zmenena ? px_narracia.hlas : nullptr;
+    if (h == zapis.hlas) return;
+    if (!h) {
+        plat_DeleteFileLater(vlastny_hlas());
+    } else {
+        const std::vector<uint8_t> wav = plat_EncodeSound(h->samples, 1, PLAT_MIX_RATE, PLAT_SOUND_WAV16);
+        plat_WriteFileLater(vlastny_hlas(), std::string(wav.begin(), wav.end()));
+    }
+    zapis.hlas = h;
+}
+
+// The narration a recovery file kept (null for a narration removed); false when it is not whole.
+bool precitaj_hlas(const Najdeny& n, std::shared_ptr<const plat_Sound>* hlas) {
+    if (n.hlas <= 0) return true;
+    auto h = std::make_shared<plat_Sound>();
+    if (plat_ReadSoundFile(hlas_k(n.subor).c_str(), PX_ZVUK_MAX_SEKUND, 1, h.get()) != PLAT_SOUND_OK ||
+        h->samples.size() != size_t(n.hlas))
+        return false;
+    *hlas = std::move(h);
+    return true;
 }
 }  // namespace
 
 void PX_Obnova_Tik(uint32_t now) {
     if (!dirty || current_book == -1 || current_page == -1) {
-        if (zapis.subor) plat_DeleteFileLater(vlastny());
+        if (zapis.subor) zmaz_vlastne();
         zapis = {};
         return;
     }
     if (zapis.subor && now - zapis.kedy < PERIOD) return;
     std::string text = stav();
     zapis.kedy = now;
-    if (text.empty() || text == zapis.posledny) return;
+    if (text.empty()) return;
+    zapis_hlas();  // a new recording of the same length leaves the state's text as it was
+    if (text == zapis.posledny) return;
     zapis.posledny = text;
     zapis.subor = true;
     plat_WriteFileLater(vlastny(), std::move(text));
@@ -116,20 +162,27 @@ void PX_Obnova_Tik(uint32_t now) {
 
 void PX_Obnova_Ulozene() {
     if (!zapis.subor) return;
-    plat_DeleteFileLater(vlastny());
+    zmaz_vlastne();
     plat_WaitForWrites();
     zapis = {};
 }
 
 void PX_Obnova_Koniec() {
-    plat_DeleteFileLater(vlastny());
+    zmaz_vlastne();
     plat_WaitForWrites();
     zapis = {};
 }
 
 bool PX_Obnova_Najdi(std::string* popis) {
     najdeny = {};
-    for (const std::string& path : plat_FindLeftovers(".", PREFIX)) {
+    const std::vector<std::string> found = plat_FindLeftovers(".", PREFIX);
+    for (const std::string& path : found) {
+        if (!path.ends_with(STRANA)) {  // a narration goes with its recovery file, or alone
+            const std::string strana = path.substr(0, path.size() - strlen(HLAS)) + STRANA;
+            if (path.ends_with(HLAS) && std::find(found.begin(), found.end(), strana) == found.end())
+                DeleteFileA(path.c_str());
+            continue;
+        }
         Najdeny n;
         n.subor = path;
         if (!rozober(citaj(path), &n)) {
@@ -150,6 +203,8 @@ bool PX_Obnova_Najdi(std::string* popis) {
 bool PX_Obnova_Obnov() {
     if (najdeny.book == -1) return false;
     const Najdeny n = najdeny;
+    std::shared_ptr<const plat_Sound> hlas;
+    const bool hlas_cely = precitaj_hlas(n, &hlas);  // before its file goes
     zabudni();
     VOLBA_KNIHY(n.book, false);
     VOLBA_STRANY(n.book, n.page);
@@ -165,6 +220,15 @@ bool PX_Obnova_Obnov() {
         // The page's line names its background sound; the sound itself is read from the book.
         const std::string page = NAJDI_KS(n.book, n.page)->page_path;
         PX_Narracia_Nahraj_pozadie(page.substr(0, page.find_last_of('\\') + 1));
+        if (n.hlas >= 0 && hlas_cely) {  // the unsaved narration comes back unsaved
+            PX_Narracia_Stav s = PX_Narracia_Zachyt();
+            s.hlas = hlas;
+            s.zmenena = true;
+            PX_Narracia_Obnov(s);
+        } else if (!hlas_cely) {
+            TF_LOG(TF_LOG_ERR, "Obnova: neulozene rozpravanie sa nepodarilo obnovit");
+            PX_Chyba(plat_W1250(u8"Neuložené rozprávanie strany sa nepodarilo obnoviť"));
+        }
     }
     DeleteFileA(temp.c_str());
     if (!ok) TF_LOG(TF_LOG_ERR, "Obnova: stranu sa nepodarilo obnovit");

@@ -1,6 +1,7 @@
 // Recovery after a crash or a kill. While the shown page has unsaved changes, the editor keeps
 // its state in a file of its own in the working folder, written off the frame's path every few
-// seconds when it changed; a saved page or a clean end removes it. The next start finds what
+// seconds when it changed, with an unsaved narration in a WAV beside it; a saved page or a
+// clean end removes both. The next start finds what
 // an editor that is gone left behind and offers it back.
 #pragma once
 #include <cstdint>

@@ -85,6 +85,9 @@ using ObrazPtr = std::shared_ptr<const Obraz>;
 // Every picture a snapshot holds, by its surface: later snapshots take the same record.
 std::unordered_map<IDirectDrawSurface*, std::weak_ptr<const Obraz>> pictures;
 
+// Every sound a snapshot holds (narrations of minutes weigh megabytes): counted once each.
+std::unordered_map<const plat_Sound*, std::weak_ptr<const plat_Sound>> sounds;
+
 struct Fazy {
     std::vector<tf_TFAZA> v;
     Counted counted{sizeof(Fazy) + SHARED_OVERHEAD};
@@ -174,13 +177,15 @@ FazyPtr phases_of(CHerec& o, const Objekt* before, const std::vector<ObjektPtr>&
     return f;
 }
 
-void forget_gone_pictures() {
-    for (auto it = pictures.begin(); it != pictures.end();) it = it->second.expired() ? pictures.erase(it) : ++it;
+template <class Map>
+void forget_gone(Map& map) {
+    for (auto it = map.begin(); it != map.end();) it = it->second.expired() ? map.erase(it) : ++it;
 }
 }  // namespace
 
 PX_SnimkaPtr PX_Snimka_Zachyt(const PX_Snimka* like) {
-    forget_gone_pictures();
+    forget_gone(pictures);
+    forget_gone(sounds);
     auto s = std::make_shared<PX_Snimka>();
     s->objekty.reserve(size_t(REG.count));
     Seen seen;
@@ -200,6 +205,8 @@ PX_SnimkaPtr PX_Snimka_Zachyt(const PX_Snimka* like) {
     s->mode = background_mode;
     s->running = running;
     s->zvuk = PX_Narracia_Zachyt();
+    for (const auto& sound : {s->zvuk.hlas, s->zvuk.pozadie_zvuk})
+        if (sound) sounds[sound.get()] = sound;
     s->counted.add(s->objekty.capacity() * sizeof(ObjektPtr) + s->background.size());
     return s;
 }
@@ -274,5 +281,9 @@ size_t PX_Snimka_Pamat() {
     for (const auto& [surface, obraz] : pictures)
         if (ObrazPtr p = obraz.lock(); p && std::find(shown.begin(), shown.end(), surface) == shown.end())
             bytes += p->pixel_bytes;
+    // The page's own narration and background sound are the page's, not the history's.
+    for (const auto& [sound, kept] : sounds)
+        if (const auto p = kept.lock(); p && p != px_narracia.hlas && p != px_narracia.pozadie_zvuk)
+            bytes += p->samples.size() * sizeof(int16_t);
     return bytes;
 }

@@ -18,6 +18,6 @@ bool PX_Snimka_Rovnake(const PX_Snimka& a, const PX_Snimka& b);
 // The registry and the background as they were, and playback too when `with_running`. The
 // objects are made afresh, so the editor's hovered, dragged and menu objects are let go.
 void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running);
-// What every snapshot alive holds: its records, and the pixels of the pictures that no object
-// on the page shows any more.
+// What every snapshot alive holds: its records, the pixels of the pictures that no object on
+// the page shows any more, and the samples of the sounds the page no longer has.
 size_t PX_Snimka_Pamat();

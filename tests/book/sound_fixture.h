@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/dsound.h"
+#include "platform/sound_file.h"
 #include "tests/book/editor_fixture.h"
 #include "tests/support/tones.h"
 
@@ -22,6 +23,13 @@ inline bool Await(const std::function<bool()>& done) {
 }
 
 inline void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// The narration in the page's file beside it; empty without one.
+inline std::vector<int16_t> Beside(const test_support::TempTree& tree, const char* page) {
+    plat_Sound s;
+    return plat_ReadSoundFile(tree.Path(page).c_str(), 600, 1, &s) == PLAT_SOUND_OK ? s.samples
+                                                                                   : std::vector<int16_t>{};
+}
 
 struct Sound : Editor {
     void SetUp() override {

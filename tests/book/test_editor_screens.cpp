@@ -9,6 +9,7 @@
 #include "framework/surface/tf_draw.h"
 #include "platform/backend.h"
 #include "platform/codepage.h"
+#include "platform/sound_file.h"
 #include "platform/voice.h"
 #include "tests/book/editor_fixture.h"
 #include "tests/book/import_pictures.h"
@@ -86,6 +87,9 @@ TEST_F(Screens, TheSampleBookAtEverySize) {
 
 TEST_F(Screens, TheObjectMenuAtTheRightEdgeANewBookWithASlovakNameAndThePagesList) {
     ASSERT_NO_FATAL_FAILURE(StarterLibrary(1280, 720));
+    const std::vector<uint8_t> wav =
+        plat_EncodeSound(test_support::Tone(440, 1, PLAT_MIX_RATE), 1, PLAT_MIX_RATE, PLAT_SOUND_WAV16);
+    tree.File("library/KNIHA_Ukážka/2.wav", std::string(wav.begin(), wav.end()));  // its row marked
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         POINT m = {-1, -1};  // the middle of an object the pointer takes there, on the screen

@@ -19,7 +19,7 @@ TEST_F(Editor, StartsChoosesBooksAndPagesAddsPicturesAndClosesOnEsc) {
         Tick();
         EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
         EXPECT_EQ(std::tuple(e.group.vrstvy.count, duir_KNIHY->zivy, e.tlac_Next.zivy, e.tlac_Save.zivy),
-                  std::tuple(25, false, true, false));
+                  std::tuple(26, false, true, false));
         EXPECT_EQ(std::tuple(current_book, current_page, Px(330, 240)), std::tuple(100, 1, Raw(TREE)))
             << "the first start opens the first book's first page";
         EXPECT_NE(Px(e.tlac_Play.x + 20, e.tlac_Play.y + 18), FILL) << "the play button";
@@ -170,7 +170,7 @@ TEST_F(Editor, SavesPagesAndMakesNewOnesBehindTheLast) {
         EXPECT_EQ(std::tuple(current_page, next_page, REG.count), std::tuple(2, 3, 1));
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Next));
         EXPECT_EQ(current_page, 3);
-        ASSERT_NO_FATAL_FAILURE(Choose(&e.dui_M, 8));  // "Koniec"
+        ASSERT_NO_FATAL_FAILURE(Choose(&e.dui_M, e.dui_M.volby.count - 1));  // "Koniec", the last
         EXPECT_TRUE(e.uvolnene);
     });
     EXPECT_EQ(std::pair(exit_code, tree.Read("app/PX.INI")), std::pair(0, std::string("1024 768\n2 16")));

@@ -14,13 +14,6 @@ using namespace editor_test;
 using test_support::Tone;
 
 namespace {
-// The narration in the page's file beside it; empty without one.
-std::vector<int16_t> Beside(const test_support::TempTree& tree, const char* page) {
-    plat_Sound s;
-    return plat_ReadSoundFile(tree.Path(page).c_str(), 600, 1, &s) == PLAT_SOUND_OK ? s.samples
-                                                                                   : std::vector<int16_t>{};
-}
-
 // A recording under way, ticked until the capture holds `seconds`, then stopped.
 void RecordFor(double seconds, const std::function<void()>& tick, const std::function<void()>& stop) {
     ASSERT_TRUE(px_narracia.nahrava);

@@ -4,6 +4,7 @@
 
 #include "book/px_editor_cmd.h"
 #include "book/px_historia.h"
+#include "book/px_narracia.h"
 #include "tests/book/book_fixture.h"
 #include "tests/book/page_dump.h"
 
@@ -75,6 +76,28 @@ TEST_F(History, ASeededWalkLandsOnEveryPageItLeftAndUndoesToTheFirst) {
     EXPECT_EQ(whole(), first);
     for (size_t i = 0; i < pages.size(); ++i) PX_Redo();
     EXPECT_EQ(PageDump(), pages.back());
+}
+
+// Narrations that only the history keeps count as well: ten recordings of two minutes (10 MB
+// each) keep the bound, and the page's own narration is not the history's.
+TEST_F(History, NarrationsReplacedOnThePageCountTowardsTheBound) {
+    const size_t samples = size_t(120) * PLAT_MIX_RATE;
+    for (int i = 0; i < 10; ++i) {
+        PX_HIST_Zaznam(PX_UPRAVA_NAHRAVKA);
+        auto s = std::make_shared<plat_Sound>();
+        s->samples.assign(samples, int16_t(i));
+        PX_Narracia_Stav stav = PX_Narracia_Zachyt();
+        stav.hlas = std::move(s);
+        PX_Narracia_Obnov(stav);
+    }
+    PX_HIST_Zaznam(PX_UPRAVA_POHYB);  // the last recording becomes a step
+    EXPECT_LE(PX_HIST_Pamat(), PX_HIST_MAX_BYTES);
+    EXPECT_GT(PX_HIST_Pamat(), PX_HIST_MAX_BYTES - 2 * samples * sizeof(int16_t));
+    int back = 0;
+    while (!strstr(status_text, "nie je")) PX_Undo(), ++back;
+    EXPECT_LT(back, 10) << "the oldest recordings went";
+    EXPECT_NE(px_narracia.hlas, nullptr);
+    PX_Narracia_Vymaz();
 }
 
 // Pictures that only the history keeps count: past the bound the oldest steps go, and with them

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "book/px_strany.h"
 #include "framework/widgets/tf_dsgn.h"
 #include "framework/widgets/tf_tlac.h"
 #include "tests/book/editor_fixture.h"
@@ -72,7 +73,9 @@ TEST_F(Editor, SkinsHoldEveryPhaseTheFrameworkAndTheEditorPointAt) {
         expect_sheet(*d.rezia_dll_srf, framework);
 
         PX_Editor& e = *px_editor;
-        Phases editor = {{"list track", duir_KNIHY->ikona_drahy.faza}, {"application icon", screen->m_pAppIcon->faza}};
+        Phases editor = {{"list track", duir_KNIHY->ikona_drahy.faza},
+                         {"application icon", screen->m_pAppIcon->faza},
+                         {"narration mark", static_cast<PX_CStrany*>(duir_STRANY)->znacka.faza}};
         const std::pair<const char*, tf_CDAS*> buttons[] = {
             {"previous page", &e.tlac_Prev}, {"next page", &e.tlac_Next},  {"new page", &e.tlac_Nova},
             {"leave new page", &e.tlac_Opusti}, {"play", &e.tlac_Play},    {"save", &e.tlac_Save},

@@ -1,5 +1,6 @@
-// "rezia.bmp": the editor's page buttons, play and save, the microphone and the mute switch,
-// the list parts, the pointer and the application icon. The program finds each picture by pointing at a fixed point inside it.
+// "rezia.bmp": the editor's page buttons, play and save, the microphone, the mute switch, the
+// narration mark, the list parts, the pointer and the application icon. The program finds each
+// picture by pointing at a fixed point inside it.
 #include "tools/artgen/artgen.h"
 #include "tools/artgen/icons.h"
 #include "tools/artgen/parts.h"
@@ -25,6 +26,8 @@ const Rect MIC_GREY = {230, 114, 265, 149};
 const Rect SOUND_ON[3] = {{270, 114, 293, 135}, {296, 114, 319, 135}, {322, 114, 345, 135}};
 const Rect SOUND_OFF[3] = {{348, 114, 371, 135}, {374, 114, 397, 135}, {400, 114, 423, 135}};
 const Rgb GREY = Hex(0xA4A4B0);
+// The pages list's mark of a page that has a narration: a small sounding speaker.
+const Rect SPEAKER_MARK = {428, 114, 447, 131};
 // List parts: normal (also over), pressed.
 const Rect LIST_KNOB[2] = {{230, 5, 249, 40}, {252, 5, 271, 40}};
 const Rect LIST_UP[2] = {{121, 43, 140, 62}, {143, 43, 162, 62}};
@@ -75,6 +78,10 @@ void microphone_buttons(Sheet& sheet) {
                    STATES[i], [on](float cx, float cy) { return SpeakerMark(cx, cy, 14, 2.2f, on); });
             sheet.Place(r, c);
         }
+    Canvas mark(SPEAKER_MARK.W(), SPEAKER_MARK.H());
+    Button(mark, {0, 0, static_cast<float>(mark.Width()), static_cast<float>(mark.Height())}, Form::ROUNDED, SKY,
+           State::NORMAL, [](float cx, float cy) { return SpeakerMark(cx, cy, 12, 2, true); });
+    sheet.Place(SPEAKER_MARK, mark);
 }
 
 void list_parts(Sheet& sheet) {

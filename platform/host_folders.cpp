@@ -1,0 +1,76 @@
+// The author's folders: the home, the pictures folders the desktop names, folder listings.
+#include "platform/host_folders.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+bool is_folder(const std::string& path) {
+    std::error_code e;
+    return !path.empty() && fs::is_directory(path, e);
+}
+
+// XDG_PICTURES_DIR="$HOME/Obrázky" in the user's user-dirs.dirs; "" when it names none.
+std::string from_user_dirs(const std::string& home) {
+    const char* config = getenv("XDG_CONFIG_HOME");
+    std::ifstream in((config && *config ? std::string(config) : home + "/.config") + "/user-dirs.dirs");
+    const std::string key = "XDG_PICTURES_DIR=\"";
+    std::string line;
+    for (int n = 0; n < 100 && std::getline(in, line); ++n) {
+        if (line.rfind(key, 0) != 0 || line.size() < key.size() + 1 || line.back() != '"') continue;
+        std::string value = line.substr(key.size(), line.size() - key.size() - 1);
+        if (value.rfind("$HOME", 0) == 0) value = home + value.substr(5);
+        return value.empty() || value[0] != '/' || value == home || value == home + "/" ? "" : value;
+    }
+    return "";
+}
+
+// Names compared as the program shows them.
+bool natural(const plat_HostEntry& a, const plat_HostEntry& b) {
+    if (a.folder != b.folder) return a.folder;
+    return plat_NaturalLess(plat_Cp1250FromHostName(a.name.c_str()).c_str(),
+                            plat_Cp1250FromHostName(b.name.c_str()).c_str());
+}
+}  // namespace
+
+std::string plat_HomeFolder() {
+    const char* home = getenv("HOME");
+    return home ? home : "";
+}
+
+std::vector<std::string> plat_PictureFolders() {
+    const std::string home = plat_HomeFolder();
+    if (home.empty()) return {};
+    const char* env = getenv("XDG_PICTURES_DIR");
+    std::string named = env && *env ? env : from_user_dirs(home);
+    std::vector<std::string> found;
+    for (const std::string& f : {named.empty() ? home + "/Pictures" : named, home + "/Obrázky"})
+        if (is_folder(f) && std::find(found.begin(), found.end(), f) == found.end()) found.push_back(f);
+    return found;
+}
+
+bool plat_ListHostFolder(const std::string& folder, const std::function<bool(const std::string&)>& keep,
+                         std::vector<plat_HostEntry>* out) {
+    out->clear();
+    std::error_code e;
+    fs::directory_iterator it(folder, e);
+    if (e) return false;
+    for (; it != fs::directory_iterator() && out->size() < PLAT_HOST_LIST_MAX; it.increment(e)) {
+        if (e) break;
+        const std::string name = it->path().filename().string();
+        if (name.empty() || name[0] == '.') continue;
+        std::error_code k;
+        const bool dir = it->is_directory(k);
+        if (dir || (it->is_regular_file(k) && keep(name))) out->push_back({name, dir});
+    }
+    std::sort(out->begin(), out->end(), natural);
+    return true;
+}

@@ -1,0 +1,28 @@
+// The author's folders: the pictures folder the desktop names (in the environment, or in the
+// user's user-dirs.dirs with $HOME in it), else ~/Pictures, and ~/Obrázky beside it; only
+// folders that exist; none without a home.
+#include <gtest/gtest.h>
+
+#include "platform/host_folders.h"
+#include "tests/support/env.h"
+#include "tests/support/temp_tree.h"
+
+using test_support::Env;
+
+TEST(HostFolders, ThePicturesFoldersAreTheDesktopsOneOrPicturesAndObrazkyWhenTheyExist) {
+    test_support::TempTree tree;
+    for (const char* d : {"Pictures", "Obrázky", "Fotky", ".config"}) tree.Dir(d);
+    const std::string home = tree.Host("");
+    Env h("HOME", home.c_str()), config("XDG_CONFIG_HOME", nullptr), xdg("XDG_PICTURES_DIR", nullptr);
+    EXPECT_EQ(plat_PictureFolders(), (std::vector<std::string>{tree.Host("Pictures"), tree.Host("Obrázky")}));
+    tree.File(".config/user-dirs.dirs", "# written by xdg-user-dirs-update\nXDG_PICTURES_DIR=\"$HOME/Fotky\"\n");
+    EXPECT_EQ(plat_PictureFolders(), (std::vector<std::string>{tree.Host("Fotky"), tree.Host("Obrázky")}));
+    {
+        Env named("XDG_PICTURES_DIR", tree.Host("Obrázky").c_str());
+        EXPECT_EQ(plat_PictureFolders(), std::vector<std::string>{tree.Host("Obrázky")}) << "named once";
+    }
+    tree.File(".config/user-dirs.dirs", "XDG_PICTURES_DIR=\"$HOME/\"\n");  // the home itself: none named
+    EXPECT_EQ(plat_PictureFolders().front(), tree.Host("Pictures"));
+    Env none("HOME", nullptr);
+    EXPECT_EQ(plat_PictureFolders(), std::vector<std::string>{});
+}
