@@ -73,9 +73,16 @@ stop() {
 }
 
 run() {  # name, extra books
-  rm -rf "${work:?}"/*
+  local best=99
+  for _ in 1 2 3; do  # the quickest of three starts
+    rm -rf "${work:?}"/*
+    start "$work/$1-a" "$2" 'KNIHA_Kniha0\1.str'
+    best=$(echo "if ($startup < $best) $startup else $best" | bc)
+    stop
+  done
+  echo "$1: start-up to the message loop $best s"
   start "$work/$1-a" "$2" 'KNIHA_Kniha0\1.str'
-  echo "$1: start-up to the message loop $startup s"
+
   echo "$1: idle $(share $pid) %"
   xdotool key space
   sleep 1

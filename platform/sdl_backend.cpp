@@ -19,6 +19,10 @@
 
 namespace {
 
+// The longest wait between ticks of a drowsy program: what it shows late by this much (a
+// message's end) is not missed, and input ends the wait at once.
+constexpr uint64_t DROWSY_WAIT = 250;
+
 // Offered beside the display's own modes when they fit the desktop.
 constexpr std::pair<int, int> COMMON_SIZES[] = {{800, 600},   {1024, 768},  {1280, 720},  {1280, 800},  {1280, 1024},
                                                 {1366, 768},  {1440, 900},  {1600, 900},  {1680, 1050}, {1920, 1080},
@@ -39,7 +43,9 @@ public:
     }
 
     void Idle() override {
-        const uint64_t due = plat_NextTimerDue(), now = Now();
+        const uint64_t now = Now();
+        uint64_t due = plat_NextTimerDue();
+        if (plat_IsDrowsy() && due != UINT64_MAX) due = std::max(due, now + DROWSY_WAIT);
         if (!window && due == UINT64_MAX) {
             OutputDebugStringA("sdl: no window and no timer, so nothing can arrive: quitting\n");
             PostQuitMessage(0);

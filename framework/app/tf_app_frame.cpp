@@ -16,6 +16,10 @@ namespace {
 // this share of the screen a whole frame costs less.
 constexpr size_t MAX_PARTS = 8;
 constexpr int64_t MAX_SHARE_PERCENT = 50;
+// Ticks in a row without a frame, on a screen that redraws on demand, after which it waits for
+// input drowsily (half a second).
+constexpr int DROWSY_AFTER = 30;
+int idle_ticks = 0;
 
 int64_t area(const RECT& r) { return int64_t{r.right - r.left} * (r.bottom - r.top); }
 
@@ -101,6 +105,12 @@ void tf_APP_FrameTick() {
         tf_APP_Redraw_Frame();
     else if (!tf_APP_frame_need.parts.empty())
         redraw_parts();
+    else {
+        ++idle_ticks;
+        return plat_Drowsy(idle_ticks >= DROWSY_AFTER);
+    }
+    idle_ticks = 0;
+    plat_Drowsy(false);
 }
 
 void tf_APP_Redraw_Frame() {

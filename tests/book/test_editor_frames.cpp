@@ -54,13 +54,16 @@ TEST_F(Frames, AnIdlePageComposesNothingInputOneFramePlaybackEveryTick) {
         Up(520, 321);
         Steps(2);
         EXPECT_EQ(Steps(50), 0) << "a paused page with no input";
+        EXPECT_TRUE(plat_IsDrowsy()) << "idle a while, it waits for input without waking each tick";
         Move(700, 600);
+        EXPECT_FALSE(plat_IsDrowsy()) << "input wakes it";
         EXPECT_EQ(Steps(10), 1) << "a pointer move";
         Key(VK_SPACE);
         const int x = Obj(1)->x;
         EXPECT_EQ(Steps(20), 20) << "a playing page";
         EXPECT_NE(Obj(1)->x, x);
         EXPECT_GE(parts_shown, 15) << "playing, only the objects' parts of the screen are drawn";
+        EXPECT_FALSE(plat_IsDrowsy());
         Key(VK_SPACE);
         EXPECT_EQ(Steps(20), 1) << "paused again";
         Down(700, 600);
