@@ -32,7 +32,7 @@ struct EditorLibrary {
         for (int p = 0; p < EDITOR_PICTURES; ++p) WriteActor(book + "/Herci/a" + std::to_string(p), p * 0x301000u);
         for (int i = 0; i < EDITOR_ACTORS - 2; ++i)
             page += "h a" + std::to_string(i % EDITOR_PICTURES) + " " + std::to_string(i * 211 % (1920 - ACTOR_SIDE)) +
-                    " " + std::to_string(i * 97 % (1080 - ACTOR_SIDE)) + " 6 1 0\n";
+                    " " + std::to_string(i * 97 % (1080 - ACTOR_SIDE)) + " 3 1 0\n";  // free, bouncing
         Write(book + "/1.str", page + "h a0 1300 500 6 1 0\nh a1 1600 800 6 1 0\n");
         Write(book + "/KNIHA.INI", "strana 1920 1080\n");
         for (const char* other : {"KNIHA_Druha", "KNIHA_Tretia", "KNIHA_Stvrta"})

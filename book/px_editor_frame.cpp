@@ -2,6 +2,7 @@
 // objects in hand, which controls show, the status line, the widgets and the cursor.
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "book/px_editor.h"
 #include "book/px_herec.h"
@@ -47,13 +48,53 @@ Vrstvy teraz() {
 }
 Vrstvy nakreslene;  // as the last frame began
 
+// An object's box on the screen.
+RECT na_obrazovke(CHerec* o) { return PX_Na_obrazovku({o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS()}); }
+
+bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Where an object of the page was drawn, on the screen: its box with room for the outline
+// around it and the scaling's rounding, its phase and its mirroring.
+struct Stopa {
+    const CHerec* objekt;
+    RECT box;
+    int faza, zrkadlo;
+    bool operator==(const Stopa&) const = default;
+};
+Stopa stopa(CHerec* o) {
+    const RECT r = na_obrazovke(o);
+    return {o, {r.left - 4, r.top - 4, r.right + 4, r.bottom + 4}, o->akt_faza, o->zrkadlo};
+}
+std::vector<Stopa> stopy_strany() {
+    std::vector<Stopa> all;
+    for (int i = 0; i < REG.count; ++i)
+        if (CHerec* o = REG_Objekt(i)) all.push_back(stopa(o));
+    return all;
+}
+std::vector<Stopa> stopy;  // of the objects as the last frame drew them
+
+// While the page plays and nothing else changes, only the objects move: the screen changes
+// where each object that moved, turned its phase or its face was and is.
+void ziadaj_casti() {
+    const std::vector<Stopa> teraz_stopy = stopy_strany();
+    if (teraz_stopy.size() != stopy.size()) return tf_APP_NeedFrame();
+    for (size_t i = 0; i < stopy.size(); ++i) {
+        if (teraz_stopy[i].objekt != stopy[i].objekt) return tf_APP_NeedFrame();
+        if (teraz_stopy[i] == stopy[i]) continue;
+        tf_APP_NeedPart(stopy[i].box);
+        tf_APP_NeedPart(teraz_stopy[i].box);
+    }
+}
+
 // The 3-pixel pen straddles the object's edge, drawn at the screen's pixels where the page
 // shows it.
 void obrys(HDC dc, int index, HPEN pen) {
     CHerec* o = REG_Objekt(index);
     if (!o || !pen) return;
     SelectObject(dc, pen);
-    const RECT r = PX_Na_obrazovku({o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS()});
+    const RECT r = na_obrazovke(o);
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
@@ -111,8 +152,12 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     PX_DrawSoundControls(back);
     px_editor->group.ZOBRAZ(back);
     px_editor->kurzor.ZOBRAZ(back);
+    stopy = stopy_strany();
 }
 
 void PX_NeedFrameIfChanged() {
-    if (running || thumbnail_request || !(teraz() == nakreslene)) tf_APP_NeedFrame();
+    if (thumbnail_request || !(teraz() == nakreslene))
+        tf_APP_NeedFrame();
+    else if (running)
+        ziadaj_casti();
 }

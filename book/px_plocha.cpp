@@ -38,6 +38,13 @@ void PX_Plocha_Velkost(int sir, int vys) {
 IDirectDrawSurface* PX_Plocha_Povrch(IDirectDrawSurface* back) {
     if (ako_obrazovka()) return back;
     if (!px_plocha.povrch && tf_lpDD) px_plocha.povrch = DDCreateOffscreenSurface(tf_lpDD, PX_Strana_sir(), PX_Strana_vys());
+    if (!px_plocha.povrch || !back) return px_plocha.povrch;
+    // Only the page under the part of the screen being drawn, with a margin for the scaling's
+    // rounding.
+    const RECT c = back->DrawClip();
+    const POINT a = PX_Na_stranu(c.left, c.top), b = PX_Na_stranu(c.right, c.bottom);
+    const RECT page = {a.x - 2, a.y - 2, b.x + 2, b.y + 2};
+    px_plocha.povrch->SetDrawClip(&page);
     return px_plocha.povrch;
 }
 

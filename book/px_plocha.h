@@ -18,7 +18,8 @@ int PX_Strana_vys();
 // The book's page size from now on (0 x 0: the screen's).
 void PX_Plocha_Velkost(int sir, int vys);
 // The surface to draw the page on for the back buffer `back`: the back buffer itself when the
-// page has the screen's size, else the page's own (null when it cannot be made).
+// page has the screen's size, else the page's own (null when it cannot be made), clipped to the
+// part of the page under the back buffer's clip.
 IDirectDrawSurface* PX_Plocha_Povrch(IDirectDrawSurface* back);
 // The page drawn on its own surface shown scaled on `back`, with the bars around it.
 void PX_Plocha_Ukaz(IDirectDrawSurface* back);

@@ -40,8 +40,10 @@ DWORD plat_Headless_Now();
 void plat_Headless_SetIdleScript(std::function<void()> script);
 // The texts of every message box shown, in order.
 const std::vector<std::string>& plat_Headless_MessageBoxes();
-// Frames presented on the primary since the start.
+// Frames presented on the primary since the start; of the last one, how many parts were shown
+// alone (0: the whole frame).
 unsigned plat_Headless_Presented();
+size_t plat_Headless_PresentedParts();
 
 // The surface the user sees (the primary), or null before the display exists.
 IDirectDrawSurface* plat_PrimarySurface();

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/blit_stretch.h"
 #include "platform/ddraw.h"
 #include "platform/display_internal.h"
@@ -53,25 +54,35 @@ bool spans_of(const RECT* r, const IDirectDrawSurface& s, Span& x, Span& y) {
     return x.Size() >= 0 && y.Size() >= 0;
 }
 
+// The destination's drawing clip on each axis.
+Span clip_x(const IDirectDrawSurface& s) {
+    const RECT c = s.DrawClip();
+    return {c.left, c.right};
+}
+Span clip_y(const IDirectDrawSurface& s) {
+    const RECT c = s.DrawClip();
+    return {c.top, c.bottom};
+}
+
 // Shortens a 1:1 run of n pixels from source position s to destination position d until
-// both ends lie inside [0, slim) and [0, dlim); false when nothing is left.
-inline bool clip_run(int64_t& d, int64_t& s, int64_t& n, int64_t dlim, int64_t slim) {
-    const int64_t skip = std::max(int64_t{0}, std::max(-d, -s));
+// both ends lie inside [0, slim) and the destination's clip d; false when nothing is left.
+inline bool clip_run(int64_t& d, int64_t& s, int64_t& n, Span dclip, int64_t slim) {
+    const int64_t skip = std::max(int64_t{0}, std::max(dclip.lo - d, -s));
     d += skip;
     s += skip;
-    n = std::min(n - skip, std::min(dlim - d, slim - s));
+    n = std::min(n - skip, std::min(dclip.hi - d, slim - s));
     return n > 0;
 }
 
 // Nearest neighbour sampled at pixel centres, as a colour-on-colour stretch does. Fills map
-// with the source position of every destination pixel inside [0, dlim) whose source lies
+// with the source position of every destination pixel inside the clip whose source lies
 // inside [0, slim) and returns the first such destination position. Positions come from the
 // unclipped spans, so a clipped blit shows exactly the pixels of the unclipped one.
-int64_t map_axis(Span d, Span s, int dlim, int slim, bool mirror, std::vector<int>& map) {
+int64_t map_axis(Span d, Span s, Span clip, int slim, bool mirror, std::vector<int>& map) {
     const int64_t dn = d.Size(), sn = s.Size();
     int64_t first = 0;
     map.clear();
-    for (int64_t p = std::max<int64_t>(d.lo, 0); p < std::min<int64_t>(d.hi, dlim); ++p) {
+    for (int64_t p = std::max(d.lo, clip.lo); p < std::min(d.hi, clip.hi); ++p) {
         const int64_t i = mirror ? d.hi - 1 - p : p - d.lo;
         const int64_t src = s.lo + plat_StretchSource(i, dn, sn);
         if (src < 0 || src >= slim) {
@@ -144,7 +155,7 @@ __attribute__((noinline)) void copy_rows(IDirectDrawSurface& dst, int64_t x, int
 void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
               const Span& sy, const Mode& m) {
     int64_t x = dx.lo, y = dy.lo, s = sx.lo, t = sy.lo, n = sx.Size(), rows = sy.Size();
-    if (!clip_run(x, s, n, dst.Width(), src.Width()) || !clip_run(y, t, rows, dst.Height(), src.Height())) return;
+    if (!clip_run(x, s, n, clip_x(dst), src.Width()) || !clip_run(y, t, rows, clip_y(dst), src.Height())) return;
     // A surface's runs change as it is written: onto itself the copy goes by the mask. One
     // writable row counts the write to dst; the others follow it at the pitch.
     plat_KeyRuns* runs = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
@@ -159,8 +170,8 @@ void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDr
 void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
                  const Span& sy, const Mode& m) {
     std::vector<int> xmap, ymap;
-    const int64_t x0 = map_axis(dx, sx, dst.Width(), src.Width(), m.mirrorX, xmap);
-    const int64_t y0 = map_axis(dy, sy, dst.Height(), src.Height(), m.mirrorY, ymap);
+    const int64_t x0 = map_axis(dx, sx, clip_x(dst), src.Width(), m.mirrorX, xmap);
+    const int64_t y0 = map_axis(dy, sy, clip_y(dst), src.Height(), m.mirrorY, ymap);
     if (xmap.empty() || ymap.empty()) return;
     const auto [top, bottom] = std::minmax_element(ymap.begin(), ymap.end());
     const SourceRows from(src, dst, *top, *bottom + 1, y0, y0 + static_cast<int64_t>(ymap.size()));
@@ -196,8 +207,9 @@ HRESULT draw(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDra
 }
 
 void fill_span(IDirectDrawSurface& dst, Span dx, Span dy, uint16_t colour) {
-    const int64_t x0 = std::max<int64_t>(dx.lo, 0), x1 = std::min<int64_t>(dx.hi, dst.Width());
-    const int64_t y0 = std::max<int64_t>(dy.lo, 0), y1 = std::min<int64_t>(dy.hi, dst.Height());
+    const Span cx = clip_x(dst), cy = clip_y(dst);
+    const int64_t x0 = std::max(dx.lo, cx.lo), x1 = std::min(dx.hi, cx.hi);
+    const int64_t y0 = std::max(dy.lo, cy.lo), y1 = std::min(dy.hi, cy.hi);
     for (int64_t y = y0; x0 < x1 && y < y1; ++y) fill_row(dst.Row(static_cast<int>(y)) + x0, x1 - x0, colour);
 }
 
@@ -208,6 +220,20 @@ HRESULT shown(IDirectDrawSurface& dst, HRESULT hr) {
 }
 
 }  // namespace
+
+HRESULT plat_ShowParts(IDirectDrawSurface* back, const std::vector<RECT>& parts) {
+    IDirectDrawSurface* primary = plat_PrimarySurface();
+    if (!back || !primary) return DDERR_GENERIC;
+    if (HRESULT hr = ready(primary, back); hr != DD_OK) return hr;
+    const Span x{0, back->Width()}, y{0, back->Height()};
+    for (const RECT& r : parts) {
+        primary->SetDrawClip(&r);
+        copy1to1(*primary, x, y, *back, x, y, Mode{});
+    }
+    primary->SetDrawClip(nullptr);
+    plat_PresentPrimary(*primary, &parts);
+    return DD_OK;
+}
 
 HRESULT IDirectDrawSurface::BltFast(LONG x, LONG y, IDirectDrawSurface* src, RECT* srcRect, DWORD flags) {
     if (!src) return DDERR_INVALIDPARAMS;

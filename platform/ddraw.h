@@ -1,5 +1,7 @@
 // The DirectDraw subset: RGB565 software surfaces in memory.
 #pragma once
+#include <vector>
+
 #include "platform/key_runs.h"
 #include "platform/win32.h"
 
@@ -127,6 +129,12 @@ public:
     HRESULT Restore();
     HRESULT IsLost();
 
+    // Blits, fills and the device context's drawing reach only this part of the surface until
+    // it is set again; null: all of it. Lock and Row are not clipped.
+    void SetDrawClip(const RECT* r);
+    // The part drawing reaches, within the surface.
+    RECT DrawClip() const;
+
     // Direct access for the platform layer and tests.
     int Width() const { return w; }
     int Height() const { return h; }
@@ -162,6 +170,8 @@ private:
     uint16_t* pixels;
     bool hasKey = false;
     uint16_t key = 0;
+    bool clipped = false;
+    RECT clip = {0, 0, 0, 0};
     uint64_t writes = 0;
     mutable plat_KeyRuns runs;
     IDirectDrawSurface* attached = nullptr;  // back buffer of a flipping primary
@@ -200,6 +210,9 @@ private:
 HRESULT DirectDrawCreate(void* guid, IDirectDraw** out, void* outer);
 
 // Test hooks.
+// The parts of the back buffer copied to the primary surface and shown, where nothing else of
+// the frame changed: one presentation for them all.
+HRESULT plat_ShowParts(IDirectDrawSurface* back, const std::vector<RECT>& parts);
 void plat_LoseAllSurfaces();                 // every live surface reports DDERR_SURFACELOST
 int plat_LiveSurfaceCount();                 // surfaces created and not yet released
 IDirectDrawSurface* plat_CreateTestSurface(int w, int h);  // off-screen surface without a DirectDraw object

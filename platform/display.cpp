@@ -48,7 +48,9 @@ void plat_PrimaryReleased(IDirectDrawSurface* s) {
     if (primary == s) primary = nullptr;
 }
 IDirectDrawSurface* plat_PrimarySurface() { return primary; }
-void plat_PresentPrimary(IDirectDrawSurface& s) { plat_CurrentBackend().Present(s); }
+void plat_PresentPrimary(IDirectDrawSurface& s, const std::vector<RECT>* parts) {
+    plat_CurrentBackend().Present(s, parts);
+}
 
 plat_Box plat_Letterbox(int areaW, int areaH, int w, int h) {
     if (areaW <= 0 || areaH <= 0 || w <= 0 || h <= 0) return {0, 0, std::max(areaW, 1), std::max(areaH, 1)};

@@ -1,5 +1,7 @@
 // The display's share with the surface code, and the letterbox geometry of the window.
 #pragma once
+#include <vector>
+
 #include "platform/win32.h"
 
 class IDirectDrawSurface;
@@ -7,7 +9,7 @@ class IDirectDrawSurface;
 // The primary surface's life; whatever is blitted onto it is shown at once.
 void plat_PrimaryCreated(IDirectDrawSurface* primary);
 void plat_PrimaryReleased(IDirectDrawSurface* primary);
-void plat_PresentPrimary(IDirectDrawSurface& primary);
+void plat_PresentPrimary(IDirectDrawSurface& primary, const std::vector<RECT>* parts = nullptr);
 
 struct plat_Box {
     int x, y, w, h;

@@ -7,7 +7,10 @@
 
 #include "platform/gdi_internal.h"
 
-plat_Box plat_SurfaceBox(IDirectDrawSurface* s) { return {0, 0, s->Width(), s->Height()}; }
+plat_Box plat_SurfaceBox(IDirectDrawSurface* s) {
+    const RECT c = s->DrawClip();
+    return {c.left, c.top, c.right, c.bottom};
+}
 
 plat_Box plat_Intersect(const plat_Box& a, const plat_Box& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
@@ -193,7 +196,9 @@ int FillRect(HDC dc, const RECT* r, HBRUSH brush) {
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
     IDirectDrawSurface* s = plat_DrawSurface(dc);
-    if (!s || x < 0 || y < 0 || x >= s->Width() || y >= s->Height()) return CLR_INVALID;
+    if (!s) return CLR_INVALID;
+    const plat_Box in = plat_SurfaceBox(s);
+    if (x < in.left || y < in.top || x >= in.right || y >= in.bottom) return CLR_INVALID;
     const uint16_t v = plat_To565(colour);
     s->Row(y)[x] = v;
     return plat_From565(v);

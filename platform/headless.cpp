@@ -17,6 +17,7 @@ public:
         script = nullptr;
         boxes.clear();
         presented = 0;
+        lastParts = 0;
     }
 
     uint64_t Now() override { return clock; }
@@ -44,7 +45,10 @@ public:
         *h = config.desktopH;
     }
     std::vector<std::pair<int, int>> DisplayModes() override { return config.modes; }
-    void Present(IDirectDrawSurface&) override { ++presented; }
+    void Present(IDirectDrawSurface&, const std::vector<RECT>* parts) override {
+        ++presented;
+        lastParts = parts ? parts->size() : 0;
+    }
 
     plat_HeadlessConfig config;
     uint64_t clock = 0;
@@ -52,6 +56,7 @@ public:
     std::function<void()> script;
     std::vector<std::string> boxes;
     unsigned presented = 0;
+    size_t lastParts = 0;
 };
 
 Headless& headless() {
@@ -94,3 +99,4 @@ DWORD plat_Headless_Now() { return static_cast<DWORD>(headless().clock); }
 void plat_Headless_SetIdleScript(std::function<void()> script) { headless().script = std::move(script); }
 const std::vector<std::string>& plat_Headless_MessageBoxes() { return headless().boxes; }
 unsigned plat_Headless_Presented() { return headless().presented; }
+size_t plat_Headless_PresentedParts() { return headless().lastParts; }

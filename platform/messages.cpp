@@ -24,6 +24,7 @@ struct Queue {
     int quitCode = 0;
     std::map<UINT_PTR, Timer> timers;
     int emptyPolls = 0;
+    bool drowsy = false;
 };
 
 Queue& queue() {
@@ -148,7 +149,11 @@ BOOL KillTimer(HWND wnd, UINT_PTR id) {
 
 void plat_QueueInput(UINT msg, WPARAM wParam, LPARAM lParam) {
     queue().posted.push_back(make(plat_TheWindow(), msg, wParam, lParam));
+    queue().drowsy = false;
 }
+
+void plat_Drowsy(bool on) { queue().drowsy = on; }
+bool plat_IsDrowsy() { return queue().drowsy; }
 
 bool plat_MessageWaiting() {
     mark_due_timers();

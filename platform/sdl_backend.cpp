@@ -14,9 +14,14 @@
 #include "platform/ddraw.h"
 #include "platform/display_internal.h"
 #include "platform/resources.h"
+#include "platform/sdl_screen.h"
 #include "platform/window_internal.h"
 
 namespace {
+
+// The longest wait between ticks of a drowsy program: what it shows late by this much (a
+// message's end) is not missed, and input ends the wait at once.
+constexpr uint64_t DROWSY_WAIT = 250;
 
 // Offered beside the display's own modes when they fit the desktop.
 constexpr std::pair<int, int> COMMON_SIZES[] = {{800, 600},   {1024, 768},  {1280, 720},  {1280, 800},  {1280, 1024},
@@ -38,7 +43,9 @@ public:
     }
 
     void Idle() override {
-        const uint64_t due = plat_NextTimerDue(), now = Now();
+        const uint64_t now = Now();
+        uint64_t due = plat_NextTimerDue();
+        if (plat_IsDrowsy() && due != UINT64_MAX) due = std::max(due, now + DROWSY_WAIT);
         if (!window && due == UINT64_MAX) {
             OutputDebugStringA("sdl: no window and no timer, so nothing can arrive: quitting\n");
             PostQuitMessage(0);
@@ -54,11 +61,9 @@ public:
 
     bool OpenWindow(const char* title, int w, int h) override {
         if (!VideoReady()) return false;
-        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-        // Every frame is drawn in memory: the software renderer hands it to the window as it is,
-        // where an accelerated one (or a window texture under it) adds an upload and a redraw
-        // that cost more than the frame itself without a graphics card. The environment still wins.
-        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+        // Every frame is drawn in memory and goes to the window's own surface as it is, where a
+        // renderer (or a window texture under it) adds an upload and a redraw that cost more than
+        // the frame itself without a graphics card. The environment still wins.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         window = SDL_CreateWindow(plat_Utf8FromCp1250(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                   std::max(w, 1), std::max(h, 1), SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
@@ -66,9 +71,8 @@ public:
             warn("no window");
             return false;
         }
-        renderer = SDL_CreateRenderer(window, -1, 0);
-        if (!renderer) {
-            warn("no renderer");
+        if (!SDL_GetWindowSurface(window)) {
+            warn("no window surface");
             CloseWindow();
             return false;
         }
@@ -86,13 +90,9 @@ public:
     }
 
     void CloseWindow() override {
-        if (texture) SDL_DestroyTexture(texture);
-        if (renderer) SDL_DestroyRenderer(renderer);
+        screen.Forget();
         if (window) SDL_DestroyWindow(window);
-        texture = nullptr;
-        renderer = nullptr;
         window = nullptr;
-        texW = texH = 0;
     }
 
     void ShowWindow(bool show) override {
@@ -156,62 +156,12 @@ public:
     }
 
     // A frame equal to the one on screen is not drawn again: an idle editor then costs a
-    // comparison per tick instead of a full upload and redraw; otherwise only the band of rows
-    // that changed is uploaded.
-    void Present(IDirectDrawSurface& primary) override {
-        if (!renderer) return;
-        const Band changed = Remember(primary);
-        if (changed.first < changed.last) Show(primary, changed);
+    // comparison per frame; otherwise only the parts that changed go to the display.
+    void Present(IDirectDrawSurface& primary, const std::vector<RECT>* parts) override {
+        if (window) screen.Show(window, primary, false, parts);
     }
 
 private:
-    struct Band {
-        int first, last;  // rows [first, last)
-    };
-
-    // Keeps a copy of the frame; the rows where it differs from the copy already kept. Read
-    // through const rows: a writable row would count as a write and drop the surface's key runs.
-    Band Remember(const IDirectDrawSurface& primary) {
-        const size_t w = static_cast<size_t>(primary.Width()), h = static_cast<size_t>(primary.Height());
-        const bool fresh = shownW != w || shown.size() != w * h;
-        shown.resize(w * h);
-        shownW = w;
-        Band changed{static_cast<int>(h), 0};
-        for (size_t y = 0; y < h; ++y) {
-            uint16_t* kept = shown.data() + y * w;
-            const uint16_t* row = primary.Row(static_cast<int>(y));
-            if (!fresh && memcmp(kept, row, w * 2) == 0) continue;
-            memcpy(kept, row, w * 2);
-            changed = {std::min(changed.first, static_cast<int>(y)), static_cast<int>(y) + 1};
-        }
-        return changed;
-    }
-
-    void Show(const IDirectDrawSurface& primary, Band changed) {
-        const int w = primary.Width(), h = primary.Height();
-        if (w != texW || h != texH) {
-            if (texture) SDL_DestroyTexture(texture);
-            texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, w, h);
-            texW = w;
-            texH = h;
-            changed = {0, h};
-            if (!texture) warn("no texture for the screen");
-        }
-        if (!texture) return;
-        const SDL_Rect band{0, changed.first, w, changed.last - changed.first};
-        SDL_UpdateTexture(texture, &band, primary.Row(changed.first), primary.Pitch());
-        int ow = 0, oh = 0;
-        SDL_GetRendererOutputSize(renderer, &ow, &oh);
-        const plat_Box box = plat_Letterbox(ow, oh, w, h);
-        const SDL_Rect to{box.x, box.y, box.w, box.h};
-        if (box.w < ow || box.h < oh) {  // black bars beside the frame
-            SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-            SDL_RenderClear(renderer);
-        }
-        SDL_RenderCopy(renderer, texture, nullptr, &to);
-        SDL_RenderPresent(renderer);
-    }
-
     // Video starts with the first call that needs it; without a display it is not tried again.
     bool VideoReady() {
         if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
@@ -333,9 +283,8 @@ private:
     // The primary holds the last whole frame: the frame's final copy is what fills it.
     void ShowAgain() {
         IDirectDrawSurface* s = plat_PrimarySurface();
-        if (!s || s->lost || !renderer) return;
-        Remember(*s);  // the texture keeps what was last remembered
-        Show(*s, {0, s->Height()});
+        if (!s || s->lost || !window) return;
+        screen.Show(window, *s, true, nullptr);
     }
 
     void ToggleFullScreen() {
@@ -357,11 +306,7 @@ private:
     }
 
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
-    int texW = 0, texH = 0;
-    std::vector<uint16_t> shown;  // the frame on screen
-    size_t shownW = 0;
+    plat_SdlScreen screen;
     bool videoFailed = false;
     bool pointerShown = true;
     bool pointerInside = false;

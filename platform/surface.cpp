@@ -1,4 +1,5 @@
 // Surface life cycle, locking, colour keys and loss; the blits are in blit.cpp.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -139,3 +140,14 @@ void plat_LoseAllSurfaces() {
 }
 
 int plat_LiveSurfaceCount() { return static_cast<int>(live_surfaces().size()); }
+
+void IDirectDrawSurface::SetDrawClip(const RECT* r) {
+    clipped = r != nullptr;
+    if (r) clip = *r;
+}
+
+RECT IDirectDrawSurface::DrawClip() const {
+    if (!clipped) return {0, 0, w, h};
+    return {std::clamp<LONG>(clip.left, 0, w), std::clamp<LONG>(clip.top, 0, h), std::clamp<LONG>(clip.right, 0, w),
+            std::clamp<LONG>(clip.bottom, 0, h)};
+}

@@ -141,3 +141,9 @@ int MessageBoxA(HWND wnd, const char* text, const char* caption, UINT type);
 // the order the desktop gave them. Given once, then the drop is forgotten; empty for a drop
 // taken already. The last few drops nobody took are kept, older ones go.
 std::vector<std::string> plat_TakeDroppedFiles(WPARAM drop);
+
+// The program has nothing to do on its timers' ticks but wait for the user: until input arrives
+// (which ends it), a real display may let the wait between ticks stretch to a quarter second,
+// so that an idle program does not wake the machine sixty times a second.
+void plat_Drowsy(bool on);
+bool plat_IsDrowsy();

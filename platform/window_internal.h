@@ -26,7 +26,8 @@ public:
     virtual void ShowPointer(bool show) = 0;
     virtual void DesktopSize(int* w, int* h) = 0;
     virtual std::vector<std::pair<int, int>> DisplayModes() = 0;
-    virtual void Present(IDirectDrawSurface& primary) = 0;
+    // parts: only these rectangles of the primary can have changed; null: any of it.
+    virtual void Present(IDirectDrawSurface& primary, const std::vector<RECT>* parts) = 0;
 };
 
 plat_Backend& plat_CurrentBackend();

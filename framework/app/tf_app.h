@@ -1,6 +1,8 @@
 // The application frame: the screen every application derives its main screen from, the
 // start-up, the window procedure, the frames, the display modes and the orderly shutdown.
 #pragma once
+#include <vector>
+
 #include "framework/app/tf_appstate.h"
 #include "framework/core/tf_arre.h"
 #include "framework/widgets/tf_polchlo.h"
@@ -117,13 +119,17 @@ void tf_glob_APP_Synchro_exe2dll(int w, int h, int cx, int cy, IDirectDraw* dd, 
 LRESULT tf_APP_WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // A whole frame composed and presented, whether one is due or not.
 void tf_APP_Redraw_Frame();
-// Whether the next tick composes a frame on a screen that redraws on demand.
+// Whether the next tick composes a frame on a screen that redraws on demand, or only parts of it.
 struct tf_APP_FrameNeed {
     bool due = true;
+    std::vector<RECT> parts;  // screen rectangles; composed alone while no whole frame is due
 };
 extern tf_APP_FrameNeed tf_APP_frame_need;
 // Something shown has changed, or may have: the next tick composes a frame.
 void tf_APP_NeedFrame();
+// Only this rectangle of the screen has changed: unless something asks for a whole frame, the
+// next tick composes the frame inside the rectangles asked for and shows just those.
+void tf_APP_NeedPart(const RECT& r);
 // Timer 1's frame: on every tick, or on a screen that redraws on demand only when one is due
 // (the tuning mode draws over everything: always).
 void tf_APP_FrameTick();

@@ -56,19 +56,31 @@ HRESULT tf_CDUI_podklad_efekt_A_biela_siet(IDirectDrawSurface* ciel, RECT r, boo
     bool top_line = okraj, bottom_line = okraj, left_line = okraj, right_line = okraj;
     clip(&top, &h, std::min(tf_ScreenH, static_cast<int>(ddsd.dwHeight)), &top_line, &bottom_line);
     clip(&left, &w, std::min(tf_ScreenW, static_cast<int>(ddsd.dwWidth)), &left_line, &right_line);
-    if (w > 0 && h > 0) {
+    // Only what lies inside the surface's drawing clip is written; the dots keep their places.
+    const RECT c = ciel->DrawClip();
+    const long long y0 = std::max<long long>(top, c.top), y1 = std::min<long long>(top + h, c.bottom);
+    const long long x0 = std::max<long long>(left, c.left), x1 = std::min<long long>(left + w, c.right);
+    if (w > 0 && h > 0 && x0 < x1) {
         // The clipped rectangle lies within the surface, so its rows are written directly.
         unsigned char* base = static_cast<unsigned char*>(ddsd.lpSurface);
         auto row = [&](long long y) { return reinterpret_cast<uint16_t*>(base + y * ddsd.lPitch); };
-        if (top_line) std::fill_n(row(top) + left, w, black);
+        auto point = [&](uint16_t* line, long long x) {
+            if (x >= x0 && x < x1) line[x] = black;
+        };
         const long long n = (w - 2) / 2;
-        for (long long i = 1; i <= h - 2; ++i) {
-            uint16_t* line = row(top + i);
-            if (left_line) line[left] = black;
-            dots(line + (i % 2 == 1 ? left + 2 : left + 1), n, white);
-            if (right_line && w >= 2) line[left + 1 + 2 * n] = black;
+        for (long long y = y0; y < y1; ++y) {
+            uint16_t* line = row(y);
+            if ((y == top && top_line) || (y == top + h - 1 && bottom_line)) {
+                std::fill(line + x0, line + x1, black);
+                continue;
+            }
+            if (y == top || y == top + h - 1) continue;
+            if (left_line) point(line, left);
+            const long long start = (y - top) % 2 == 1 ? left + 2 : left + 1;
+            const long long first = std::max(0LL, (x0 - start + 1) / 2), last = std::min(n, (x1 - start + 1) / 2);
+            if (first < last) dots(line + start + 2 * first, last - first, white);
+            if (right_line && w >= 2) point(line, left + 1 + 2 * n);
         }
-        if (bottom_line) std::fill_n(row(top + h - 1) + left, w, black);
     }
     return ciel->Unlock(nullptr);
 }

@@ -12,7 +12,7 @@ namespace {
 class Frames : public Editor {
 protected:
     // One tick; whether it presented a frame. The screen it leaves must equal a full redraw
-    // made at once (which leaves the program's own wish for a frame as it was).
+    // made at once (which leaves the program's own wish for a frame, or for parts, as it was).
     bool Step() {
         const unsigned before = plat_Headless_Presented();
         Tick();
@@ -20,9 +20,10 @@ protected:
         IDirectDrawSurface* shown = plat_PrimarySurface();
         std::vector<uint16_t> frame;
         for (int y = 0; y < H; ++y) frame.insert(frame.end(), shown->Row(y), shown->Row(y) + W);
-        const bool due = tf_APP_frame_need.due;
+        const tf_APP_FrameNeed need = tf_APP_frame_need;
+        parts_shown += composed && plat_Headless_PresentedParts() > 0;
         tf_APP_Redraw_Frame();
-        tf_APP_frame_need.due = due;
+        tf_APP_frame_need = need;
         for (int y = 0; y < H; ++y)
             if (memcmp(frame.data() + y * W, shown->Row(y), W * 2) != 0) {
                 ADD_FAILURE() << "row " << y << " differs from a full redraw on tick " << ticks;
@@ -38,6 +39,7 @@ protected:
         return composed;
     }
     int ticks = 0;
+    int parts_shown = 0;  // frames of which only parts were composed and shown
 };
 }  // namespace
 
@@ -52,12 +54,16 @@ TEST_F(Frames, AnIdlePageComposesNothingInputOneFramePlaybackEveryTick) {
         Up(520, 321);
         Steps(2);
         EXPECT_EQ(Steps(50), 0) << "a paused page with no input";
+        EXPECT_TRUE(plat_IsDrowsy()) << "idle a while, it waits for input without waking each tick";
         Move(700, 600);
+        EXPECT_FALSE(plat_IsDrowsy()) << "input wakes it";
         EXPECT_EQ(Steps(10), 1) << "a pointer move";
         Key(VK_SPACE);
         const int x = Obj(1)->x;
         EXPECT_EQ(Steps(20), 20) << "a playing page";
         EXPECT_NE(Obj(1)->x, x);
+        EXPECT_GE(parts_shown, 15) << "playing, only the objects' parts of the screen are drawn";
+        EXPECT_FALSE(plat_IsDrowsy());
         Key(VK_SPACE);
         EXPECT_EQ(Steps(20), 1) << "paused again";
         Down(700, 600);
@@ -115,5 +121,6 @@ TEST_F(Frames, APageShownScaledComposesOnDemandToo) {
         EXPECT_EQ(Steps(3), 1);
         Key(VK_SPACE);
         EXPECT_EQ(Steps(10), 10);
+        EXPECT_GE(parts_shown, 5) << "the scaled page's objects drawn alone";
     });
 }

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ddraw.h"
+#include "platform/gdi.h"
 #include "tests/platform/blit_fixture.h"
 
 namespace {
@@ -235,4 +238,58 @@ TEST(Blits, LostSurfacesFailUntilRestoredAndLockedOnesAreBusy) {
     EXPECT_EQ(src->Restore(), DD_OK);
     EXPECT_EQ(dst->Blt(nullptr, src.get(), nullptr, 0, nullptr), DD_OK);
     EXPECT_EQ(dump(dst), "..");  // a restored surface has lost its pixels
+}
+
+// Whatever draws on a surface with a drawing clip leaves the pixels outside it as they were
+// and inside it gives exactly the pixels of the unclipped drawing: blits of every kind, fills
+// and the device context's shapes, lines and text.
+TEST(DrawClip, InsideAsUnclippedOutsideUntouched) {
+    Srf sprite = picture("aKb|cde|Kfg");
+    set_key(sprite, 'K');
+    const std::vector<std::function<void(IDirectDrawSurface*)>> drawings = {
+        [&](IDirectDrawSurface* d) { d->BltFast(5, 4, sprite.get(), nullptr, DDBLTFAST_SRCCOLORKEY); },
+        [&](IDirectDrawSurface* d) {
+            RECT big{-7, 2, 30, 19};
+            DDBLTFX fx = make_fx(DDBLTFX_MIRRORLEFTRIGHT);
+            d->Blt(&big, sprite.get(), nullptr, DDBLT_KEYSRC | DDBLT_DDFX, &fx);
+        },
+        [&](IDirectDrawSurface* d) {
+            RECT r{3, 3, 17, 11};
+            DDBLTFX fx = make_fx(0, 0, 'z');
+            d->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+        },
+        [&](IDirectDrawSurface* d) {
+            HDC dc = nullptr;
+            ASSERT_EQ(d->GetDC(&dc), DD_OK);
+            HPEN pen = CreatePen(PS_SOLID, 3, 0x00FF00);
+            HBRUSH brush = CreateSolidBrush(0x0000FF);
+            SelectObject(dc, pen);
+            SelectObject(dc, brush);
+            RoundRect(dc, 1, 2, 19, 13, 6, 6);
+            MoveToEx(dc, 0, 15, nullptr);
+            LineTo(dc, 20, 0);
+            SetTextColor(dc, 0xFFFFFF);
+            TextOutA(dc, 2, 4, "Wx", 2);
+            d->ReleaseDC(dc);
+            DeleteObject(pen);
+            DeleteObject(brush);
+        },
+    };
+    const RECT clip{4, 3, 13, 9};
+    for (size_t i = 0; i < drawings.size(); ++i) {
+        Srf plain = blank(20, 16), clipped = blank(20, 16);
+        drawings[i](plain.get());
+        clipped->SetDrawClip(&clip);
+        drawings[i](clipped.get());
+        clipped->SetDrawClip(nullptr);
+        int inside_changed = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool in = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+                EXPECT_EQ(clipped->Row(y)[x], in ? plain->Row(y)[x] : 0) << "drawing " << i << " at " << x << "," << y;
+                inside_changed += in && plain->Row(y)[x] != 0;
+            }
+        EXPECT_GT(inside_changed, 0) << "drawing " << i << " reaches into the clip";
+        EXPECT_EQ(dump(clipped).find('#'), std::string::npos);
+    }
 }
