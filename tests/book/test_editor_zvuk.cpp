@@ -58,6 +58,20 @@ TEST_F(Sound, RecordingsAreStepsToUndoAndTheFileBesideThePageFollowsWhatIsSaved)
         Ctrl('S');
         EXPECT_EQ(Beside(tree, "KNIHA_Les/1.wav"), first->samples);
 
+        // Recording while the page plays: the pictures play on, the narration keeps silent until
+        // the recording ends, then the new one plays.
+        Key(VK_SPACE);
+        Key('R');
+        auto silent = [&] {
+            Tick();
+            EXPECT_FALSE(plat_Voice_Playing(PLAT_VOICE_NARRATION));
+        };
+        ASSERT_NO_FATAL_FAILURE(RecordFor(0.3, silent, [&] { Key('R'); }));
+        Tick();
+        EXPECT_TRUE(running && plat_Voice_Playing(PLAT_VOICE_NARRATION));
+        EXPECT_NE(px_narracia.hlas, first);
+        Key(VK_SPACE);
+
         // Leaving the page while recording keeps the recording, saved with the page.
         Key('R');
         ASSERT_NO_FATAL_FAILURE(RecordFor(0.3, [&] { Tick(); }, [&] { ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1)); }));
