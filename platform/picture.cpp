@@ -172,7 +172,20 @@ void decode_gif(const uint8_t* data, size_t size, plat_Picture* p) {
     IMG_FreeAnimation(a);
 }
 
+// A photo made much smaller is decoded at a reduced scale, then averaged to its size.
+bool decode_reduced_jpeg(const uint8_t* data, size_t size, plat_Picture* p) {
+    plat_JpegPixels px;
+    if (!plat_JpegDecodeReduced(data, size, p->w, p->h, &px)) {
+        if (!px.why.empty()) damaged(p, px.why.c_str());
+        return !px.why.empty();
+    }
+    const size_t stride = static_cast<size_t>(px.w) * 4;
+    p->frames = {plat_ScaleRgbaRows(px.w, px.h, p->w, p->h, [&](int y) { return px.rgba.data() + stride * y; })};
+    return true;
+}
+
 void decode_still(const uint8_t* data, size_t size, plat_PictureFormat format, plat_Picture* p) {
+    if (format == plat_PictureFormat::JPEG && decode_reduced_jpeg(data, size, p)) return;
     SDL_Surface* s = IMG_LoadTyped_RW(SDL_RWFromConstMem(data, static_cast<int>(size)), 1, FORMATS[int(format)].sdl);
     if (!s) return damaged(p, IMG_GetError());
     p->frames.resize(1);

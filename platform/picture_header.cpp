@@ -1,7 +1,6 @@
-// Picture headers read by the formats' own libraries (libpng, libjpeg, libwebp, and the
-// program's own BMP header parser), before anything is decoded.
+// Picture headers read by the formats' own libraries (libpng, libwebp, and the program's own
+// BMP header parser; libjpeg's in picture_jpeg.cpp), before anything is decoded.
 #include <SDL2/SDL_image.h>
-#include <jpeglib.h>
 #include <png.h>
 #include <webp/decode.h>
 
@@ -41,30 +40,6 @@ void png_fail(png_structp png, png_const_charp message) {
 }
 
 void png_quiet(png_structp, png_const_charp) {}
-
-// ---- JPEG ----
-
-struct JpegError {
-    jpeg_error_mgr mgr;
-    jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void jpeg_fail(j_common_ptr c) {
-    auto* e = reinterpret_cast<JpegError*>(c->err);
-    c->err->format_message(c, e->message);
-    longjmp(e->jump, 1);
-}
-
-void jpeg_quiet(j_common_ptr) {}
-
-// The end marker, after the first scan began: inside entropy-coded data a 0xFF byte is
-// always followed by 0 or a restart marker, so FF D9 there is the picture's end.
-bool has_end_marker(const uint8_t* data, size_t from, size_t size) {
-    for (size_t i = from; i + 1 < size; ++i)
-        if (data[i] == 0xFF && data[i + 1] == 0xD9) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -112,26 +87,6 @@ void plat_PngInfo(const uint8_t* data, size_t size, plat_PictureInfo* info) {
     info->w = static_cast<int>(png_get_image_width(png, pi));
     info->h = static_cast<int>(png_get_image_height(png, pi));
     png_destroy_read_struct(&png, &pi, nullptr);
-}
-
-void plat_JpegInfo(const uint8_t* data, size_t size, plat_PictureInfo* info) {
-    jpeg_decompress_struct cinfo;
-    JpegError err;
-    cinfo.err = jpeg_std_error(&err.mgr);
-    err.mgr.error_exit = jpeg_fail;
-    err.mgr.output_message = jpeg_quiet;
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        return fail(info, plat_PictureFault::DAMAGED, err.message);
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
-    jpeg_read_header(&cinfo, TRUE);
-    info->w = static_cast<int>(cinfo.image_width);
-    info->h = static_cast<int>(cinfo.image_height);
-    const size_t scan = size - cinfo.src->bytes_in_buffer;
-    jpeg_destroy_decompress(&cinfo);
-    if (!has_end_marker(data, scan, size)) fail(info, plat_PictureFault::DAMAGED, "the file is cut short");
 }
 
 void plat_WebpInfo(const uint8_t* data, size_t size, plat_PictureInfo* info) {

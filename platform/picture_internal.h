@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/picture.h"
@@ -16,6 +17,15 @@ plat_PictureFormat plat_PictureFormatOf(const uint8_t* data, size_t size);
 void plat_PngInfo(const uint8_t* data, size_t size, plat_PictureInfo* info);
 // A JPEG whose entropy-coded data never reaches its end marker is damaged: cut short.
 void plat_JpegInfo(const uint8_t* data, size_t size, plat_PictureInfo* info);
+// A JPEG at the smallest of libjpeg's reduced scales (1/2, 1/4, 1/8) that is still at least
+// w x h, as RGBA; false without a word in `why` when none is (or its colours are printers'):
+// then the general decoder takes it. A refusal of the library's sets `why`.
+struct plat_JpegPixels {
+    int w = 0, h = 0;
+    std::vector<uint8_t> rgba;
+    std::string why;
+};
+bool plat_JpegDecodeReduced(const uint8_t* data, size_t size, int w, int h, plat_JpegPixels* out);
 void plat_WebpInfo(const uint8_t* data, size_t size, plat_PictureInfo* info);
 void plat_BmpInfo(const uint8_t* data, size_t size, plat_PictureInfo* info);
 // Counts the frames (at most those that fit the limits) and checks each frame's size;
