@@ -55,8 +55,9 @@ struct Polozka {
     const char8_t* text;
 };
 const int TITLE_BUTTONS_ROOM = 180;  // the frame's four title buttons and the mute switch
+const int MAX_SPACING = 40;         // more room beside a menu bar's caption is no help
 const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
-                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {PX_ID_IMPORT, u8"Import..."}, {7, u8"Info..."},
+                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {PX_ID_IMPORT, u8"Importovať..."}, {7, u8"Info..."},
                            {100, u8"Koniec"}};
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
@@ -208,22 +209,20 @@ void skupina(PX_Editor& e) {
 // captions all fit there, from 12 pixels a letter down to the narrowest font's need.
 void rozmer_listu(PX_Editor& e) {
     tf_CDUI& bar = e.dui_M;
-    int letters = 0;
-    for (const Polozka& p : HLAVNE) letters += static_cast<int>(strlen(plat_W1250(p.text)));
     const int items = static_cast<int>(std::size(HLAVNE));
     const int room = tf_ScreenW - TITLE_BUTTONS_ROOM - (2 * bar.text_okraj + bar.medzera) * items - bar.medzera;
+    // The largest font in which every caption fits whole; what room is left spaces them out.
+    bar.podla_popisu = true;
     for (HFONT font : {e.font_menu, e.font_uzky, e.font_najuzsi, e.font_drobny}) {
-        int need = 1;  // pixels a letter that every caption needs in this font
+        int need = 0;
         for (const Polozka& p : HLAVNE) {
-            const char* text = plat_W1250(p.text);
             int w = 0, h = 0;
-            tf_glob_ZISTI_ROZMER_TEXTU(text, font, &w, &h);
-            const int n = std::max(1, static_cast<int>(strlen(text)));
-            need = std::max(need, (w + n - 1) / n);
+            tf_glob_ZISTI_ROZMER_TEXTU(plat_W1250(p.text), font, &w, &h);
+            need += w;
         }
         bar.font = font;
-        bar.sir_znaku = std::max(need, std::min(12, room / letters));
-        if (need * letters <= room) break;
+        bar.pridavok = std::clamp((room - need) / items, 0, MAX_SPACING);
+        if (need <= room) break;
     }
     bar.zmena = true;
 }

@@ -34,3 +34,6 @@ inline void plat_PixelsToBgr(const uint16_t* px, int n, uint8_t* bgr) {
         bgr[2] = GetRValue(c);
     }
 }
+// n RGB565 pixels as XRGB words (0xFFRRGGBB), each as plat_From565 gives it: the conversion of
+// a frame for a display of 32-bit pixels, eight pixels a step.
+void plat_RowToXrgb(const uint16_t* px, int n, uint32_t* xrgb);

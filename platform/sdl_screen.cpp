@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/pixel.h"
 #include "platform/win32.h"
 
 namespace {
@@ -35,10 +36,17 @@ void plat_SdlScreen::Show(SDL_Window* window, const IDirectDrawSurface& frame, b
     }
     if (to->w != changes_.Width() || to->h != changes_.Height()) return Scaled(window, to);
     rects_.clear();
+    const bool xrgb = to->format->format == SDL_PIXELFORMAT_RGB888 || to->format->format == SDL_PIXELFORMAT_ARGB8888;
     for (const plat_Box& b : boxes) {
         SDL_Rect r{b.x, b.y, b.w, b.h};
-        SDL_BlitSurface(kept_, &r, to, &r);  // converts to the window's pixels
-        rects_.push_back({b.x, b.y, b.w, b.h});
+        if (xrgb && !SDL_MUSTLOCK(to)) {  // the display's usual pixels: our own quicker conversion
+            for (int y = b.y; y < b.y + b.h; ++y)
+                plat_RowToXrgb(changes_.Kept() + static_cast<size_t>(y) * changes_.Width() + b.x, b.w,
+                               reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(to->pixels) + y * to->pitch) + b.x);
+        } else {
+            SDL_BlitSurface(kept_, &r, to, &r);  // converts to the window's pixels
+        }
+        rects_.push_back(r);
     }
     SDL_UpdateWindowSurfaceRects(window, rects_.data(), static_cast<int>(rects_.size()));
 }

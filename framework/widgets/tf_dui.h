@@ -121,6 +121,10 @@ public:
     HPEN pero_ramika = nullptr;
     HFONT font = nullptr;
     int sir_znaku = 15;
+    // A row's entries as wide as their captions measure in the list's font, and `pridavok` more,
+    // instead of sir_znaku for every letter.
+    bool podla_popisu = false;
+    int pridavok = 0;
     tf_CARRE volby;
     int vyska_volby = 0;
     int krok_volby = 0;

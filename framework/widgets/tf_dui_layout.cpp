@@ -124,16 +124,18 @@ void tf_CDUI::rozloz_obluk() {
     tf_glob_Orez_Rect2Screen(&obal);
 }
 
-// Side by side across the screen, each as wide as its caption.
+// Side by side across the screen, each as wide as its caption (by its letters, or measured).
 void tf_CDUI::rozloz_listu() {
     const int a = vyska_volby, d = medzera;
     obal = {x, y, tf_ScreenW - 1, y + a + 2 * d};
     int ex = x + d;
     const int ey = y + d;
+    if (podla_popisu) najsirsi_popis();  // the captions measured in the list's font
     for (int i = 0; i < volby.count; ++i) {
         tf_TVOLBA* v = volba(i);
         const long long znaky = v->text ? static_cast<long long>(strlen(v->text)) : 0;
-        const int w = v_rozsahu(sir_znaku * znaky + 2LL * text_okraj);
+        const long long text = podla_popisu ? static_cast<long long>(v->text_sir) + pridavok : sir_znaku * znaky;
+        const int w = v_rozsahu(text + 2LL * text_okraj);
         v->obdlz = {ex, ey, v_rozsahu(static_cast<long long>(ex) + w), ey + a};
         ex = v_rozsahu(static_cast<long long>(ex) + w + d);
     }

@@ -1,4 +1,4 @@
-// "Import...": the picker opened from the menu bar in the author's home, browsing into a folder
+// "Importovať...": the picker opened from the menu bar in the author's home, browsing into a folder
 // and up, names shown as the program can show them, and the chosen pictures imported.
 #include <filesystem>
 #include <optional>
@@ -41,7 +41,7 @@ protected:
         tf_CDUI& bar = px_editor->dui_M;
         for (int i = 0; i < bar.volby.count; ++i)
             if (static_cast<tf_TVOLBA*>(bar.volby.GET(i))->hodnota == PX_ID_IMPORT) return Choose(&bar, i);
-        ADD_FAILURE() << "no Import... in the menu bar";
+        ADD_FAILURE() << "no Importovať... in the menu bar";
     }
     std::optional<Env> home, xdg, config;
 };

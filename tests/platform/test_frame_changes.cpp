@@ -1,10 +1,11 @@
 // The changed parts of a frame: what differs comes back as few boxes covering every changed
-// pixel, and the kept frame equals the frame afterwards.
+// pixel, and the kept frame equals the frame afterwards; the frame's pixels as the display takes them.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "platform/frame_changes.h"
+#include "platform/pixel.h"
 #include "tests/platform/blit_fixture.h"
 
 namespace {
@@ -77,3 +78,15 @@ TEST(FrameChanges, ScatteredChangesAreAllCoveredAndAnotherSizeIsWhole) {
     EXPECT_EQ(whole[0].w * whole[0].h, W * H);
 }
 }  // namespace
+
+TEST(RowToXrgb, EveryPixelValueAsGetPixelGivesIt) {
+    std::vector<uint16_t> all(65536 + 3);  // not a whole number of vector steps
+    for (size_t v = 0; v < all.size(); ++v) all[v] = static_cast<uint16_t>(v);
+    std::vector<uint32_t> out(all.size() + 1, 0xDEADBEEF);
+    plat_RowToXrgb(all.data(), static_cast<int>(all.size()), out.data());
+    for (size_t v = 0; v < all.size(); ++v) {
+        const COLORREF c = plat_From565(all[v]);
+        ASSERT_EQ(out[v], 0xFF000000u | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c)) << v;
+    }
+    EXPECT_EQ(out.back(), 0xDEADBEEF) << "nothing written past the row";
+}
