@@ -34,8 +34,10 @@ const char8_t* const WHAT[] = {
     u8"obnovenie neuložených zmien",
     u8"import obrázkov",
     u8"spustenie animácie",
+    u8"písanie textu",
+    u8"zmena vzhľadu textu",
 };
-static_assert(std::size(WHAT) == PX_UPRAVA_SPUSTENIE + 1);
+static_assert(std::size(WHAT) == PX_UPRAVA_VZHLAD_TEXTU + 1);
 
 struct Krok {
     PX_Uprava uprava;

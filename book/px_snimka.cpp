@@ -85,6 +85,9 @@ using ObrazPtr = std::shared_ptr<const Obraz>;
 // Every picture a snapshot holds, by its surface: later snapshots take the same record.
 std::unordered_map<IDirectDrawSurface*, std::weak_ptr<const Obraz>> pictures;
 
+// Every text picture a snapshot holds: those no object shows count towards the history's bytes.
+std::unordered_map<const PX_TextObraz*, std::weak_ptr<const PX_TextObraz>> text_pictures;
+
 struct Fazy {
     std::vector<tf_TFAZA> v;
     Counted counted{sizeof(Fazy) + SHARED_OVERHEAD};
@@ -102,6 +105,8 @@ struct Objekt {
     double turn_step = 0, turn = 0, ax = 0, ay = 0, vx = 0, vy = 0, fx = 0, fy = 0;
     ObrazPtr obraz;
     FazyPtr fazy;
+    PX_TextPtr text;  // a text's record and picture, shared with the object: neither ever changes
+    PX_TextObrazPtr text_obraz;
     Counted counted{sizeof(Objekt) + SHARED_OVERHEAD};
 };
 using ObjektPtr = std::shared_ptr<const Objekt>;
@@ -115,7 +120,8 @@ auto state_of(T& t) {
 }
 
 bool same(const Objekt& a, const Objekt& b) {
-    return state_of(a) == state_of(b) && a.obraz == b.obraz && a.fazy == b.fazy;
+    return state_of(a) == state_of(b) && a.obraz == b.obraz && a.fazy == b.fazy &&
+           (a.text == b.text || (a.text && b.text && *a.text == *b.text));
 }
 
 bool same_phases(tf_CDAS& o, const Fazy& f) {
@@ -176,6 +182,8 @@ FazyPtr phases_of(CHerec& o, const Objekt* before, const std::vector<ObjektPtr>&
 
 void forget_gone_pictures() {
     for (auto it = pictures.begin(); it != pictures.end();) it = it->second.expired() ? pictures.erase(it) : ++it;
+    for (auto it = text_pictures.begin(); it != text_pictures.end();)
+        it = it->second.expired() ? text_pictures.erase(it) : ++it;
 }
 }  // namespace
 
@@ -193,6 +201,9 @@ PX_SnimkaPtr PX_Snimka_Zachyt(const PX_Snimka* like) {
         state_of(now) = state_of(*o);
         now.obraz = picture_of(o->srf, seen, before.get());
         now.fazy = phases_of(*o, before.get(), s->objekty, now.obraz);
+        now.text = o->text;
+        now.text_obraz = o->text_obraz;
+        if (o->text_obraz) text_pictures[o->text_obraz.get()] = o->text_obraz;
         s->objekty.push_back(before && same(now, *before) ? before : std::make_shared<const Objekt>(now));
     }
     s->has_background = background_path != nullptr;
@@ -239,6 +250,8 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
         auto& list = lists[z->fazy.get()];
         if (!list) list = std::make_shared<std::vector<tf_TFAZA>>(z->fazy->v);
         o->ZdielajFazy(list);
+        o->text = z->text;
+        o->text_obraz = z->text_obraz;
         REG.Add(o);
     }
     // A wrapper must have an owner or it would never be freed: its first user takes it.
@@ -268,9 +281,15 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
 
 size_t PX_Snimka_Pamat() {
     std::vector<IDirectDrawSurface*> shown;
-    for (int i = 0; i < REG.count; ++i)
+    std::vector<const PX_TextObraz*> shown_texts;
+    for (int i = 0; i < REG.count; ++i) {
         if (CHerec* o = REG_Objekt(i); o && o->srf) shown.push_back(o->srf->lpDDS);
+        if (CHerec* o = REG_Objekt(i); o && o->text_obraz) shown_texts.push_back(o->text_obraz.get());
+    }
     size_t bytes = kept_bytes;
+    for (const auto& [key, obraz] : text_pictures)
+        if (auto p = obraz.lock(); p && std::find(shown_texts.begin(), shown_texts.end(), key) == shown_texts.end())
+            bytes += p->obraz.px.size() * sizeof(uint32_t);
     for (const auto& [surface, obraz] : pictures)
         if (ObrazPtr p = obraz.lock(); p && std::find(shown.begin(), shown.end(), surface) == shown.end())
             bytes += p->pixel_bytes;
