@@ -26,7 +26,8 @@ const Polozka MENU[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Veľkosť"},
 const Polozka INSTANCIA[] = {{1, u8"Odstrániť"}, {2, u8"Kópia/Klon"}};
 const Polozka POHYB[] = {{6, u8"0-Stat,pokoj"}, {1, u8"1-Horizontálne"}, {2, u8"2-Vlna"},
                          {3, u8"3-2D Voľné"},   {4, u8"4-Neurotik"},   {5, u8"5-Vznášanie"}};
-const Polozka VELKOST[] = {{1, u8"Malé"}, {2, u8"Stredné"}, {3, u8"Väčšie"}, {4, u8"Veľké"}, {5, u8"Najväčšie"}};
+const Polozka VELKOST[] = {{1, u8"Malé"}, {2, u8"Stredné"}, {3, u8"Väčšie"},
+                           {4, u8"Veľké"}, {5, u8"Najväčšie"}};
 const Polozka FARBA[] = {{1, u8"Biela"},  {2, u8"Žltá"},     {3, u8"Červená"}, {4, u8"Modrá"},
                          {5, u8"Zelená"}, {6, u8"Oranžová"}, {7, u8"Fialová"}, {8, u8"Čierna"}};
 const Polozka VZHLAD[] = {{1, u8"Titulok"}, {2, u8"Karta"}, {3, u8"Bublina"}};

@@ -174,7 +174,8 @@ void PX_Pis_Kresli(IDirectDrawSurface* page) {
     for (size_t a = od(); a < po();) {  // the selection, line by line
         const size_t k = koniec_riadku(t.text, a), b = std::min(k, po());
         const PX_Kurzor z = PX_Text_Kurzor(t, a), v = PX_Text_Kurzor(t, b);
-        obdlznik(page, o->x + z.x, o->y + z.y, std::max(v.x - z.x, b == k && b < po() ? z.vys / 4 : 0), z.vys, VYBER, 120);
+        const int w = std::max(v.x - z.x, b == k && b < po() ? z.vys / 4 : 0);  // a line end shows too
+        obdlznik(page, o->x + z.x, o->y + z.y, w, z.vys, VYBER, 120);
         a = k + 1;
     }
     const PX_Kurzor c = PX_Text_Kurzor(t, px_pisanie.kurzor);

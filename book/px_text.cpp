@@ -61,24 +61,32 @@ Sadzba sadzba(const PX_Text& t) {
 
 plat_Mask pismena(const Sadzba& s, int dx, int dy, int w, int h) {
     plat_Mask m(w, h);
-    for (size_t i = 0; i < s.riadky.size(); ++i) plat_MaskText(m, s.f, dx + s.x_riadku(i), dy + s.y_riadku(i), s.riadky[i]);
+    for (size_t i = 0; i < s.riadky.size(); ++i)
+        plat_MaskText(m, s.f, dx + s.x_riadku(i), dy + s.y_riadku(i), s.riadky[i]);
     return m;
 }
 
-// The tail: its base well inside the box on the line from the box's middle to the tip, the tip
-// no further than a few letters from the box.
-void chvost(plat_Mask& m, const Sadzba& s, const PX_Text& t, int dx, int dy) {
+// The tail in the box's coordinates: its base well inside the box on the line from the box's
+// middle to the tip, the tip no further than a few letters beyond the box. None without a tip.
+struct Chvost {
+    bool je = false;
+    double xs[3] = {}, ys[3] = {};
+};
+Chvost chvost(const Sadzba& s, const PX_Text& t) {
+    Chvost c;
     const double cx = s.sir / 2.0, cy = s.vys / 2.0;
     double vx = t.hrot_x - cx, vy = t.hrot_y - cy;
     const double d = std::hypot(vx, vy);
-    if (d < 1) return;
+    if (t.vzhlad != PX_BUBLINA || d < 1) return c;
     vx /= d, vy /= d;
-    const double k_okraju = std::min(std::fabs(vx) > 1e-6 ? cx / std::fabs(vx) : 1e9, std::fabs(vy) > 1e-6 ? cy / std::fabs(vy) : 1e9);
-    const double dlzka = std::min(d, k_okraju + s.em * 2.2);
-    const double zaklad = std::min(cx, cy) * 0.5, polovica = s.em * 0.35;
-    const double xs[3] = {dx + cx + vx * zaklad - vy * polovica, dx + cx + vx * zaklad + vy * polovica, dx + cx + vx * dlzka};
-    const double ys[3] = {dy + cy + vy * zaklad + vx * polovica, dy + cy + vy * zaklad - vx * polovica, dy + cy + vy * dlzka};
-    plat_MaskTriangle(m, xs, ys);
+    auto po_okraj = [](double polovica, double v) { return std::fabs(v) > 1e-6 ? polovica / std::fabs(v) : 1e9; };
+    const double k_okraju = std::min(po_okraj(cx, vx), po_okraj(cy, vy));
+    const double dlzka = std::min(d, k_okraju + s.em * 4.0);
+    const double zaklad = std::min(cx, cy) * 0.5, polovica = s.em * 0.45;
+    c = {true,
+         {cx + vx * zaklad - vy * polovica, cx + vx * zaklad + vy * polovica, cx + vx * dlzka},
+         {cy + vy * zaklad + vx * polovica, cy + vy * zaklad - vx * polovica, cy + vy * dlzka}};
+    return c;
 }
 }  // namespace
 
@@ -100,20 +108,20 @@ PX_TextObrazPtr PX_Text_Obraz(const PX_Text& t) {
         return o;
     }
     // The tail may reach beyond the box: the picture grows to hold it.
-    const bool bublina = t.vzhlad == PX_BUBLINA && (t.hrot_x || t.hrot_y);
-    const int tip = s.em * 3;
+    Chvost c = chvost(s, t);
     int l = -ram, top = -ram, r = s.sir + ram, b = s.vys + ram;
-    if (bublina) {
-        l = std::max(std::min(l, t.hrot_x - ram), -tip - s.sir / 2);
-        top = std::max(std::min(top, t.hrot_y - ram), -tip - s.vys / 2);
-        r = std::min(std::max(r, t.hrot_x + ram), s.sir + tip + s.sir / 2);
-        b = std::min(std::max(b, t.hrot_y + ram), s.vys + tip + s.vys / 2);
+    for (int k = 0; c.je && k < 3; ++k) {
+        l = std::min(l, int(std::floor(c.xs[k])) - ram - 1);
+        top = std::min(top, int(std::floor(c.ys[k])) - ram - 1);
+        r = std::max(r, int(std::ceil(c.xs[k])) + ram + 1);
+        b = std::max(b, int(std::ceil(c.ys[k])) + ram + 1);
     }
     o->ox = -l, o->oy = -top;
     o->obraz = plat_Canvas(r - l, b - top);
     plat_Mask tvar(r - l, b - top);
     plat_MaskRoundBox(tvar, o->ox, o->oy, o->ox + s.sir, o->oy + s.vys, s.em * 0.6);
-    if (bublina) chvost(tvar, s, t, o->ox, o->oy);
+    for (int k = 0; c.je && k < 3; ++k) c.xs[k] += o->ox, c.ys[k] += o->oy;
+    if (c.je) plat_MaskTriangle(tvar, c.xs, c.ys);
     plat_CanvasPaint(o->obraz, plat_MaskGrow(tvar, ram), farba, 255);
     plat_CanvasPaint(o->obraz, tvar, proti, 240);
     plat_CanvasPaint(o->obraz, pismena(s, o->ox, o->oy, r - l, b - top), farba, 255);

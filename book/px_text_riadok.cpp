@@ -37,6 +37,8 @@ size_t zapisane(const std::string& text) {
     return out.size();
 }
 
+bool hex(char c) { return isxdigit(static_cast<unsigned char>(c)) != 0; }
+
 bool znak_textu(unsigned char c) { return c == '\n' || (c >= 0x20 && c != 0x7F && plat_Cp1250ToUnicode(c) != 0xFFFD); }
 
 // The words back from their written form; false for an escape that none of ours writes.
@@ -50,7 +52,7 @@ bool precitaj(const char* s, std::string& out) {
         const char e = *++s;
         if (e == '\\' || e == 'n' || e == 's') {
             out += e == 'n' ? '\n' : e == 's' ? ' ' : '\\';
-        } else if (e == 'x' && isxdigit(static_cast<unsigned char>(s[1])) && isxdigit(static_cast<unsigned char>(s[2]))) {
+        } else if (e == 'x' && hex(s[1]) && hex(s[2])) {
             out += static_cast<char>(strtol(std::string(s + 1, 2).c_str(), nullptr, 16));
             s += 2;
         } else {

@@ -86,7 +86,8 @@ void plat_MaskRoundBox(plat_Mask& m, double left, double top, double right, doub
     for (int y = s.t; y < s.b; ++y)
         for (int x = s.l; x < s.r; ++x) {
             const double qx = std::fabs(x + 0.5 - cx) - hx, qy = std::fabs(y + 0.5 - cy) - hy;
-            const double d = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - radius;
+            const double out = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
+            const double d = out + std::min(std::max(qx, qy), 0.0) - radius;
             if (const uint8_t v = coverage(-d)) cover(m, x, y, v);
         }
 }
@@ -118,7 +119,8 @@ void plat_CanvasPaint(plat_Canvas& c, const plat_Mask& m, COLORREF colour, int a
             const uint32_t a = (m.a[size_t(y) * size_t(m.w) + size_t(x)] * uint32_t(alpha) + 127) / 255;
             if (a == 0) continue;
             auto pre = [a](uint32_t v) { return (v * a + 127) / 255; };
-            const uint32_t src = a << 24 | pre(GetRValue(colour)) << 16 | pre(GetGValue(colour)) << 8 | pre(GetBValue(colour));
+            const uint32_t src =
+                a << 24 | pre(GetRValue(colour)) << 16 | pre(GetGValue(colour)) << 8 | pre(GetBValue(colour));
             uint32_t& d = c.px[size_t(y + dy) * size_t(c.w) + size_t(x + dx)];
             d = over(src, d);
         }

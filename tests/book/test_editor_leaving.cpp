@@ -36,7 +36,7 @@ TEST_F(Leaving, EveryWayOffAChangedPageSavesItFirst) {
              Type("NOVA");
              Press(*px_editor->nova_kniha->tlac_ok);
          }},
-        {"Koniec", [&] { Choose(&px_editor->dui_M, 8); }},
+        {"Koniec", [&] { Choose(&px_editor->dui_M, px_editor->dui_M.volby.count - 1); }},  // the last
         {"Esc", [&] { Key(VK_ESCAPE); }},
         {"F12", [&] { Key(VK_F12); }},
         {"the desktop's close", [&] { Post(WM_CLOSE, 0, 0); }},

@@ -170,7 +170,7 @@ TEST_F(Editor, SavesPagesAndMakesNewOnesBehindTheLast) {
         EXPECT_EQ(std::tuple(current_page, next_page, REG.count), std::tuple(2, 3, 1));
         ASSERT_NO_FATAL_FAILURE(Press(e.tlac_Next));
         EXPECT_EQ(current_page, 3);
-        ASSERT_NO_FATAL_FAILURE(Choose(&e.dui_M, 8));  // "Koniec"
+        ASSERT_NO_FATAL_FAILURE(Choose(&e.dui_M, e.dui_M.volby.count - 1));  // "Koniec", the last
         EXPECT_TRUE(e.uvolnene);
     });
     EXPECT_EQ(std::pair(exit_code, tree.Read("app/PX.INI")), std::pair(0, std::string("1024 768\n2 16")));

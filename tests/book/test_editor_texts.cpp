@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "book/px_pisanie.h"
+#include <filesystem>
+
 #include "platform/codepage.h"
 #include "tests/book/editor_fixture.h"
+#include "tests/support/png_writer.h"
 
 using namespace editor_test;
 
@@ -34,6 +37,13 @@ protected:
         plat_Headless_AdvanceTime(1000);
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+    }
+    // The object's middle dragged to put its top-left corner at (x, y), not thrown.
+    void Drag(int i, int x, int y) {
+        plat_Headless_AdvanceTime(1000);
+        const POINT m = Mid(i);
+        const int tx = x + m.x - Obj(i)->x, ty = y + m.y - Obj(i)->y;
+        Move(m.x, m.y), Down(m.x, m.y), Move(tx, ty), Move(tx, ty), Up(tx, ty);
     }
     // The text's menu: item (0 ...), then the entry of its submenu.
     void TextMenu(int i, int item, int entry) {
@@ -69,6 +79,8 @@ TEST_F(Texts, WrittenInPlaceSavedAndReadBackTheSame) {
         ASSERT_EQ(REG.count, 3);
         EXPECT_EQ(PX_Text_strany(), saved);
         EXPECT_EQ(Pixels(Last()), shown);
+        Key(VK_F1);
+        EXPECT_TRUE(test_support::LogHas({"[2] [3] [text: Dobr"})) << "the registry report names texts";
 
         // A text with every special character of the page file.
         Write("a\\s b\\\\ \\n  t 1 2 3", "h pes 1 1 ");
@@ -163,7 +175,8 @@ TEST_F(Texts, BadTextLinesLoseNothingElse) {
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
         ASSERT_EQ(REG.count, 3);
-        EXPECT_EQ(std::tuple(Obj(0)->eui(), Obj(1)->text->text, Obj(1)->text->velkost, Obj(1)->text->ciel, Obj(2)->eui()),
+        const PX_Text& t = *Obj(1)->text;
+        EXPECT_EQ(std::tuple(Obj(0)->eui(), t.text, t.velkost, t.ciel, Obj(2)->eui()),
                   std::tuple(int(PX_PROP), std::string("Ahoj deti"), PX_VELKOSTI - 1, -1, int(PX_ACTOR)));
         EXPECT_TRUE(test_support::LogHas({"bublina ukazuje na objekt"}));
         Key('T');
@@ -172,5 +185,44 @@ TEST_F(Texts, BadTextLinesLoseNothingElse) {
         Key(VK_ESCAPE);
         Ctrl('S');
         EXPECT_LT(tree.Read("KNIHA_Les/2.str").size(), 1000u);
+    });
+}
+
+// The sample book's first page with a title, a card and two bubbles, for people to look at.
+TEST_F(Texts, ScreenshotOfTheSampleBookWithWords) {
+    ASSERT_NO_FATAL_FAILURE(StarterLibrary(1920, 1080));
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        ASSERT_EQ(REG.count, 11);  // zajac 8, pes 9
+        struct Napis {
+            const char* words;
+            int x, y, size, colour, look, object;
+        };
+        const Napis napisy[] = {{"Na lúke", 760, 30, 4, 1, 0, -1},
+                                {"Zajko a psík\nsa idú hrať.", 60, 880, 1, 7, 1, -1},
+                                {"Haf! Poď sa hrať!", 900, 360, 1, 7, 2, 9},
+                                {"Hop, hop!", 420, 420, 1, 2, 2, 8}};
+        for (const Napis& n : napisy) {
+            Key('T');
+            const std::string words = n.words;
+            const size_t nl = words.find('\n');
+            Type(words.substr(0, nl).c_str());
+            if (nl != std::string::npos) Key(VK_RETURN), Type(words.substr(nl + 1).c_str());
+            Key(VK_ESCAPE);
+            const int i = REG.count - 1;
+            ASSERT_NO_FATAL_FAILURE(TextMenu(i, 2, n.size));
+            ASSERT_NO_FATAL_FAILURE(TextMenu(i, 3, n.colour));
+            ASSERT_NO_FATAL_FAILURE(TextMenu(i, 4, n.look));
+            Drag(i, n.x, n.y);
+            if (n.object >= 0) {
+                ASSERT_NO_FATAL_FAILURE(TextMenu(i, 5, n.object + 1));
+            }
+        }
+        EXPECT_EQ(std::tuple(Obj(13)->text->ciel, Obj(14)->text->ciel, Obj(12)->text->vzhlad), std::tuple(9, 8, 1));
+        Move(1900, 1000);
+        Tick();
+        EXPECT_TRUE(Shows(Obj(11)->x, Obj(11)->y, Obj(11)->x + Obj(11)->sir, Obj(11)->y + Obj(11)->vys, Raw(0xFFD800)));
+        std::filesystem::create_directories(PEXLO_STARTER_DIR "/../screens");
+        EXPECT_TRUE(test_support::SavePNG(plat_PrimarySurface(), PEXLO_STARTER_DIR "/../screens/texts.png"));
     });
 }
