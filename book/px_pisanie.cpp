@@ -75,6 +75,7 @@ void obdlznik(IDirectDrawSurface* page, int x, int y, int w, int h, COLORREF far
     std::fill(m.a.begin(), m.a.end(), uint8_t(255));
     plat_Canvas c(w, h);
     plat_CanvasPaint(c, m, farba, alpha);
+    plat_CanvasPrepare(c);
     plat_CanvasBlend(page, x, y, c);
 }
 }  // namespace

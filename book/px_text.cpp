@@ -102,9 +102,9 @@ PX_TextObrazPtr PX_Text_Obraz(const PX_Text& t) {
     if (t.vzhlad == PX_TITULOK) {
         o->obraz = plat_Canvas(s.sir, s.vys);
         const plat_Mask m = pismena(s, 0, 0, s.sir, s.vys);
-        plat_CanvasPaint(o->obraz, plat_MaskGrow(m, ram + 1), proti, 110);  // a soft halo first
-        plat_CanvasPaint(o->obraz, plat_MaskGrow(m, ram - 1), proti, 255);
+        plat_CanvasPaint(o->obraz, plat_MaskGrow(m, ram), proti, 255);
         plat_CanvasPaint(o->obraz, m, farba, 255);
+        plat_CanvasPrepare(o->obraz);
         return o;
     }
     // The tail may reach beyond the box: the picture grows to hold it.
@@ -123,8 +123,9 @@ PX_TextObrazPtr PX_Text_Obraz(const PX_Text& t) {
     for (int k = 0; c.je && k < 3; ++k) c.xs[k] += o->ox, c.ys[k] += o->oy;
     if (c.je) plat_MaskTriangle(tvar, c.xs, c.ys);
     plat_CanvasPaint(o->obraz, plat_MaskGrow(tvar, ram), farba, 255);
-    plat_CanvasPaint(o->obraz, tvar, proti, 240);
+    plat_CanvasPaint(o->obraz, tvar, proti, 255);
     plat_CanvasPaint(o->obraz, pismena(s, o->ox, o->oy, r - l, b - top), farba, 255);
+    plat_CanvasPrepare(o->obraz);
     return o;
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/font.h"
 #include "platform/pixel.h"
@@ -52,6 +53,19 @@ uint32_t over(uint32_t src, uint32_t dst) {
         return ((src >> shift) & 255) + (((dst >> shift) & 255) * inv + 127) / 255;
     };
     return ch(24) << 24 | ch(16) << 16 | ch(8) << 8 | ch(0);
+}
+// A premultiplied pixel over an RGB565 one, in whole numbers: the edges of every text are
+// mixed on every frame.
+uint16_t mix565(uint16_t d, uint32_t p) {
+    const uint32_t inv = 255 - (p >> 24);
+    const uint32_t r5 = (d >> 11) & 31, g6 = (d >> 5) & 63, b5 = d & 31;
+    auto mix = [inv](uint32_t dst, uint32_t src) {
+        const uint32_t t = dst * inv + 128;
+        return std::min<uint32_t>(255, src + ((t + (t >> 8)) >> 8));
+    };
+    const uint32_t r = mix(r5 << 3 | r5 >> 2, (p >> 16) & 255), g = mix(g6 << 2 | g6 >> 4, (p >> 8) & 255),
+                   b = mix(b5 << 3 | b5 >> 2, p & 255);
+    return static_cast<uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | b >> 3);
 }
 }  // namespace
 
@@ -113,6 +127,8 @@ void plat_MaskTriangle(plat_Mask& m, const double xs[3], const double ys[3]) {
 }
 
 void plat_CanvasPaint(plat_Canvas& c, const plat_Mask& m, COLORREF colour, int alpha, int dx, int dy) {
+    c.runs.clear();
+    c.row_runs.clear();
     alpha = std::clamp(alpha, 0, 255);
     for (int y = std::max(0, -dy); y < m.h && y + dy < c.h; ++y)
         for (int x = std::max(0, -dx); x < m.w && x + dx < c.w; ++x) {
@@ -126,24 +142,50 @@ void plat_CanvasPaint(plat_Canvas& c, const plat_Mask& m, COLORREF colour, int a
         }
 }
 
+void plat_CanvasPrepare(plat_Canvas& c) {
+    c.runs.clear();
+    c.row_runs.assign(1, 0);
+    c.px565.resize(c.px.size());
+    for (int y = 0; y < c.h; ++y) {
+        const uint32_t* row = c.px.data() + size_t(y) * size_t(c.w);
+        for (int x = 0; x < c.w;) {
+            const uint32_t a = row[x] >> 24;
+            int e = x + 1;
+            while (e < c.w && (row[e] >> 24 == 0) == (a == 0) && (row[e] >> 24 == 255) == (a == 255)) ++e;
+            if (a != 0) c.runs.push_back({x, e - x, a == 255});
+            for (int i = x; i < e; ++i) c.px565[size_t(y) * size_t(c.w) + size_t(i)] = plat_XrgbTo565(row[i]);
+            x = e;
+        }
+        c.row_runs.push_back(c.runs.size());
+    }
+}
+
 void plat_CanvasBlend(IDirectDrawSurface* s, int x, int y, const plat_Canvas& c) {
     if (!s) return;
+    if (c.row_runs.size() != size_t(c.h) + 1) {
+        plat_Canvas prepared = c;
+        plat_CanvasPrepare(prepared);
+        return plat_CanvasBlend(s, x, y, prepared);
+    }
     const int top = std::max(0, -y), bottom = std::min(c.h, s->Height() - y);
     const int left = std::max(0, -x), right = std::min(c.w, s->Width() - x);
     for (int row = top; row < bottom; ++row) {
-        const uint32_t* in = c.px.data() + size_t(row) * size_t(c.w);
+        const size_t at = size_t(row) * size_t(c.w);
         uint16_t* out = s->Row(y + row) + x;
-        for (int col = left; col < right; ++col) {
-            const uint32_t p = in[col];
-            const uint32_t a = p >> 24;
-            if (a == 0) continue;
-            if (a == 255) {
-                out[col] = plat_XrgbTo565(p);
+        for (size_t r = c.row_runs[size_t(row)]; r < c.row_runs[size_t(row) + 1]; ++r) {
+            const plat_CanvasRun& run = c.runs[r];
+            const int from = std::max(run.x, left), to = std::min(run.x + run.n, right);
+            if (from >= to) continue;
+            if (run.opaque) {
+                const uint16_t* in = c.px565.data() + at;
+                if (to - from >= 64) {  // a box's inside; a stroke of a letter is quicker by hand
+                    memcpy(out + from, in + from, size_t(to - from) * sizeof(uint16_t));
+                } else {
+                    for (int col = from; col < to; ++col) out[col] = in[col];
+                }
                 continue;
             }
-            const COLORREF d = plat_From565(out[col]);
-            const uint32_t under = uint32_t(GetRValue(d)) << 16 | uint32_t(GetGValue(d)) << 8 | GetBValue(d);
-            out[col] = plat_XrgbTo565(over(p, under));
+            for (int col = from; col < to; ++col) out[col] = mix565(out[col], c.px[at + size_t(col)]);
         }
     }
 }

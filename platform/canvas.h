@@ -20,12 +20,21 @@ struct plat_Mask {
     plat_Mask(int w_, int h_) : w(w_), h(h_), a(size_t(w_ > 0 ? w_ : 0) * size_t(h_ > 0 ? h_ : 0), 0) {}
 };
 
-// Premultiplied 0xAARRGGBB pixels.
+// Premultiplied 0xAARRGGBB pixels. Once painted, plat_CanvasPrepare makes it quick to blend:
+// each row as runs of pixels to skip, to copy (opaque, kept as RGB565) and to mix.
+struct plat_CanvasRun {
+    int x, n;
+    bool opaque;
+};
 struct plat_Canvas {
     int w = 0, h = 0;
     std::vector<uint32_t> px;
     plat_Canvas() = default;
     plat_Canvas(int w_, int h_) : w(w_), h(h_), px(size_t(w_ > 0 ? w_ : 0) * size_t(h_ > 0 ? h_ : 0), 0) {}
+    // Made by plat_CanvasPrepare: the runs of each row (from row_runs[y] to row_runs[y + 1]).
+    std::vector<plat_CanvasRun> runs;
+    std::vector<size_t> row_runs;
+    std::vector<uint16_t> px565;
 };
 
 // The width of a line of Windows-1250 text in the font, in whole pixels.
@@ -41,5 +50,7 @@ void plat_MaskTriangle(plat_Mask& m, const double xs[3], const double ys[3]);
 // The colour at `alpha` (0 ... 255) times the mask's coverage, laid over the canvas; the mask's
 // (0, 0) on the canvas's (dx, dy).
 void plat_CanvasPaint(plat_Canvas& c, const plat_Mask& m, COLORREF colour, int alpha, int dx = 0, int dy = 0);
+// After the last paint: the runs that blending uses (painting again drops them).
+void plat_CanvasPrepare(plat_Canvas& c);
 // The canvas laid over the surface at (x, y), clipped to it.
 void plat_CanvasBlend(IDirectDrawSurface* s, int x, int y, const plat_Canvas& c);

@@ -67,8 +67,13 @@ TEST_F(Texts, WrittenInPlaceSavedAndReadBackTheSame) {
         Key(VK_BACK), Key(VK_LEFT), Key(VK_DELETE), Type("ať!");
         EXPECT_FALSE(running) << "Space in a text does not play";
         EXPECT_EQ(plat_Utf8FromCp1250(Last()->text->text.c_str()), "Dobrý deň, pes!\nPoď sa hrať!");
+        const PX_Kurzor k = PX_Text_Kurzor(*Last()->text, px_pisanie.kurzor);
+        const int cx = Last()->x + k.x, cy = Last()->y + k.y + k.vys / 2;
         Tick();
+        EXPECT_EQ(Px(cx, cy), 0xFFFF) << "the caret, in the text's colour";
         Key(VK_ESCAPE);
+        Tick();
+        EXPECT_NE(Px(cx, cy), 0xFFFF);
         ASSERT_EQ(std::pair(px_pisanie.index, REG.count), std::pair(-1, 3));
         const std::vector<uint16_t> shown = Pixels(Last());
         EXPECT_NE(std::count(shown.begin(), shown.end(), 0xFFFF), 0) << "white letters";
@@ -137,8 +142,14 @@ TEST_F(Texts, DraggedCopiedRemovedAndUndoneLikePictures) {
         plat_Headless_AdvanceTime(1000);
         Click(Mid(2).x, Mid(2).y), Click(Mid(2).x, Mid(2).y);
         EXPECT_EQ(px_pisanie.index, 2);
-        Key('A');  // no command: no copy of Ctrl
-        Key(VK_BACK), Key(VK_BACK), Key(VK_BACK), Key(VK_BACK);
+        Ctrl('A'), Type("Strom");  // the selection typed over
+        EXPECT_EQ(Obj(2)->text->text, "Strom");
+        plat_Headless_SetKeyDown(VK_SHIFT, true);
+        Key(VK_LEFT), Key(VK_LEFT);
+        plat_Headless_SetKeyDown(VK_SHIFT, false);
+        Key(VK_BACK), Key(VK_HOME), Key(VK_DELETE);
+        EXPECT_EQ(Obj(2)->text->text, "tr");
+        Key(VK_BACK), Key(VK_DELETE), Key(VK_DELETE);
         Click(5, 700);
         EXPECT_EQ(std::pair(REG.count, px_pisanie.index), std::pair(3, -1));
         Key('T'), Key(VK_ESCAPE);
