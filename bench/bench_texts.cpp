@@ -48,10 +48,7 @@ void BM_EditorFrameWithTexts(benchmark::State& state) {
             show_texts(false);
             bench::KeepQuickest(&without, Measure(ROUND, [] { tf_APP_Redraw_Frame(); }));
         }
-        state.counters["texts_cpu_us"] = with.cpu / 1000;
-        state.counters["none_cpu_us"] = without.cpu / 1000;
-        state.counters["texts_over_none"] = with.cpu / without.cpu;
-        state.counters["wall_ratio"] = with.wall / without.wall;
+        bench::RatioCounters(state, "texts_cpu_us", "none_cpu_us", "texts_over_none", with, without);
     });
 }
 BENCHMARK(BM_EditorFrameWithTexts)->Name("editor frame 1920x1080, 10 texts")->Unit(benchmark::kMicrosecond);

@@ -72,7 +72,7 @@ size_t riadok_vedla(const std::string& s, size_t pos, int smer) {
 void obdlznik(IDirectDrawSurface* page, int x, int y, int w, int h, COLORREF farba, int alpha) {
     if (w <= 0 || h <= 0) return;
     plat_Mask m(w, h);
-    std::fill(m.a.begin(), m.a.end(), uint8_t(255));
+    std::fill(m.px.begin(), m.px.end(), uint8_t(255));
     plat_Canvas c(w, h);
     plat_CanvasPaint(c, m, farba, alpha);
     plat_CanvasPrepare(c);

@@ -189,6 +189,7 @@ std::string PX_Text_strany() {
         if (!o) continue;
         TF_LOG("Das->eui", o->eui());
         if (o->eui() == PX_TEXT && o->text) {
+            if (PX_Text_Prazdny(o->text->text)) continue;  // one still being written, left empty
             const int ciel = REG_Objekt(o->text->ciel) ? poradie[size_t(o->text->ciel)] : -1;
             text += PX_Text_Riadok(*o->text, o->x, o->y, o->motion, o->edge, ciel);
             continue;

@@ -20,6 +20,12 @@ CHerec* ciel(const CHerec* t) {
     CHerec* o = REG_Objekt(t->text->ciel);
     return o && o->eui() != PX_TEXT ? o : nullptr;
 }
+// A bubble without an object says its words downwards, as from someone below it.
+void bez_ciela(PX_Text& z, const CHerec* t) {
+    z.ciel = -1;
+    z.hrot_x = t->sir / 4;
+    z.hrot_y = t->vys * 5 / 3;
+}
 }  // namespace
 
 int PRIDAJ_TEXT(const PX_Text& t, int x, int y) {
@@ -45,8 +51,7 @@ void PX_Text_Zamier(int index) {
         z.hrot_x = o->x + o->AktSIR() / 2 - t->x;
         z.hrot_y = o->y + o->AktVYS() / 4 - t->y;
     } else {
-        z.ciel = -1;
-        z.hrot_x = z.hrot_y = 0;
+        bez_ciela(z, t);
     }
     t->Nastav_text(z);
 }
@@ -75,8 +80,7 @@ void PX_Texty_Bez_objektu(int removed) {
         if (!t || t->text->ciel < removed) continue;
         PX_Text z = *t->text;
         if (z.ciel == removed) {
-            z.ciel = -1;
-            z.hrot_x = z.hrot_y = 0;
+            bez_ciela(z, t);
         } else {
             --z.ciel;
         }
@@ -87,13 +91,13 @@ void PX_Texty_Bez_objektu(int removed) {
 void PX_Texty_Po_nacitani(const std::vector<int>& objekty_riadkov) {
     for (int i = 0; i < REG.count; ++i) {
         CHerec* t = text_at(i);
-        if (!t || t->text->ciel < 0) continue;
-        const size_t n = static_cast<size_t>(t->text->ciel);
-        const int objekt = n < objekty_riadkov.size() ? objekty_riadkov[n] : -1;
-        PX_Text z = *t->text;
-        z.ciel = objekt;
-        t->Nastav_text(z);
-        if (!ciel(t)) TF_LOG("RELOAD_REG: Chyba, bublina ukazuje na objekt, ktory na strane nie je", int(n));
+        if (!t) continue;
+        if (const size_t n = static_cast<size_t>(t->text->ciel); t->text->ciel >= 0) {
+            PX_Text z = *t->text;
+            z.ciel = n < objekty_riadkov.size() ? objekty_riadkov[n] : -1;
+            t->Nastav_text(z);
+            if (!ciel(t)) TF_LOG("RELOAD_REG: Chyba, bublina ukazuje na objekt, ktory na strane nie je", int(n));
+        }
         PX_Text_Zamier(i);
     }
 }
@@ -103,7 +107,8 @@ std::vector<int> PX_Poradie_zapisu() {
     int n = 0;
     for (int i = 0; i < REG.count; ++i) {
         const CHerec* o = REG_Objekt(i);
-        if (o && ((o->eui() == PX_TEXT && o->text) || (o->srf && o->srf->subor_nazov))) poradie[size_t(i)] = n++;
+        const bool text = o && o->eui() == PX_TEXT && o->text && !PX_Text_Prazdny(o->text->text);
+        if (text || (o && o->srf && o->srf->subor_nazov)) poradie[size_t(i)] = n++;
     }
     return poradie;
 }

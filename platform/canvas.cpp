@@ -15,7 +15,7 @@ uint8_t coverage(double inside) {  // how far the pixel's centre lies inside the
 }
 
 void cover(plat_Mask& m, int x, int y, uint8_t v) {
-    uint8_t& a = m.a[size_t(y) * size_t(m.w) + size_t(x)];
+    uint8_t& a = m.px[size_t(y) * size_t(m.w) + size_t(x)];
     a = std::max(a, v);
 }
 
@@ -35,8 +35,8 @@ plat_Mask grow_along(const plat_Mask& m, int r, bool rows) {
     const int n = rows ? m.w : m.h, lines = rows ? m.h : m.w;
     const size_t step = rows ? 1 : size_t(m.w), line_step = rows ? size_t(m.w) : 1;
     for (int l = 0; l < lines; ++l) {
-        const uint8_t* in = m.a.data() + size_t(l) * line_step;
-        uint8_t* o = out.a.data() + size_t(l) * line_step;
+        const uint8_t* in = m.px.data() + size_t(l) * line_step;
+        uint8_t* o = out.px.data() + size_t(l) * line_step;
         for (int i = 0; i < n; ++i) {
             uint8_t best = 0;
             for (int j = std::max(0, i - r); j <= std::min(n - 1, i + r) && best < 255; ++j)
@@ -88,7 +88,7 @@ void plat_MaskText(plat_Mask& m, plat_Font* font, int x, int y, std::string_view
 }
 
 plat_Mask plat_MaskGrow(const plat_Mask& m, int r) {
-    if (r <= 0 || m.a.empty()) return m;
+    if (r <= 0 || m.px.empty()) return m;
     return grow_along(grow_along(m, r, true), r, false);
 }
 
@@ -132,7 +132,7 @@ void plat_CanvasPaint(plat_Canvas& c, const plat_Mask& m, COLORREF colour, int a
     alpha = std::clamp(alpha, 0, 255);
     for (int y = std::max(0, -dy); y < m.h && y + dy < c.h; ++y)
         for (int x = std::max(0, -dx); x < m.w && x + dx < c.w; ++x) {
-            const uint32_t a = (m.a[size_t(y) * size_t(m.w) + size_t(x)] * uint32_t(alpha) + 127) / 255;
+            const uint32_t a = (m.px[size_t(y) * size_t(m.w) + size_t(x)] * uint32_t(alpha) + 127) / 255;
             if (a == 0) continue;
             auto pre = [a](uint32_t v) { return (v * a + 127) / 255; };
             const uint32_t src =

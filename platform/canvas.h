@@ -12,12 +12,18 @@
 
 struct plat_Font;
 
-// How much of each pixel a shape covers, 0 ... 255.
-struct plat_Mask {
+// w x h values, row after row, all 0 at first.
+template <class T>
+struct plat_Plane {
     int w = 0, h = 0;
-    std::vector<uint8_t> a;
-    plat_Mask() = default;
-    plat_Mask(int w_, int h_) : w(w_), h(h_), a(size_t(w_ > 0 ? w_ : 0) * size_t(h_ > 0 ? h_ : 0), 0) {}
+    std::vector<T> px;
+    plat_Plane() = default;
+    plat_Plane(int w_, int h_) : w(w_), h(h_), px(size_t(w_ > 0 ? w_ : 0) * size_t(h_ > 0 ? h_ : 0), T(0)) {}
+};
+
+// How much of each pixel a shape covers, 0 ... 255.
+struct plat_Mask : plat_Plane<uint8_t> {
+    using plat_Plane::plat_Plane;
 };
 
 // Premultiplied 0xAARRGGBB pixels. Once painted, plat_CanvasPrepare makes it quick to blend:
@@ -26,11 +32,8 @@ struct plat_CanvasRun {
     int x, n;
     bool opaque;
 };
-struct plat_Canvas {
-    int w = 0, h = 0;
-    std::vector<uint32_t> px;
-    plat_Canvas() = default;
-    plat_Canvas(int w_, int h_) : w(w_), h(h_), px(size_t(w_ > 0 ? w_ : 0) * size_t(h_ > 0 ? h_ : 0), 0) {}
+struct plat_Canvas : plat_Plane<uint32_t> {
+    using plat_Plane::plat_Plane;
     // Made by plat_CanvasPrepare: the runs of each row (from row_runs[y] to row_runs[y + 1]).
     std::vector<plat_CanvasRun> runs;
     std::vector<size_t> row_runs;

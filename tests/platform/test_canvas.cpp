@@ -11,7 +11,7 @@ using namespace blit_fixture;
 
 TEST(Canvas, BlendsSoftEdgesOverAnyGroundAndClips) {
     plat_Mask m(3, 1);
-    m.a = {255, 128, 0};
+    m.px = {255, 128, 0};
     plat_Canvas c(3, 1);
     plat_CanvasPaint(c, m, RGB(255, 255, 255), 255);
     for (uint16_t ground : {uint16_t(0), plat_To565(RGB(0, 0, 255))}) {
@@ -31,13 +31,13 @@ TEST(Canvas, BlendsSoftEdgesOverAnyGroundAndClips) {
 TEST(Canvas, ShapesAndTextCoverWhatTheyShould) {
     plat_Mask m(40, 20);
     plat_MaskRoundBox(m, 0, 0, 40, 20, 8);
-    EXPECT_EQ(std::tuple(m.a[10 * 40 + 20], m.a[0]), std::tuple(255, 0)) << "full inside, the corner cut";
+    EXPECT_EQ(std::tuple(m.px[10 * 40 + 20], m.px[0]), std::tuple(255, 0)) << "full inside, the corner cut";
     const double xs[3] = {0, 40, 0}, ys[3] = {0, 0, 20};
     plat_Mask t(40, 20);
     plat_MaskTriangle(t, xs, ys);
-    EXPECT_EQ(std::tuple(t.a[2 * 40 + 2], t.a[18 * 40 + 38]), std::tuple(255, 0));
+    EXPECT_EQ(std::tuple(t.px[2 * 40 + 2], t.px[18 * 40 + 38]), std::tuple(255, 0));
     plat_Mask g = plat_MaskGrow(t, 3);
-    EXPECT_EQ(std::tuple(g.a[12 * 40 + 20], t.a[12 * 40 + 20]), std::tuple(255, 0)) << "grown by three pixels";
+    EXPECT_EQ(std::tuple(g.px[12 * 40 + 20], t.px[12 * 40 + 20]), std::tuple(255, 0)) << "grown by three pixels";
 
     plat_Font* f = plat_OpenFont(-20, 0, 700, "DejaVu Sans");
     const std::string word = "Wy";
@@ -45,7 +45,7 @@ TEST(Canvas, ShapesAndTextCoverWhatTheyShould) {
     plat_MaskText(w, f, 0, 0, word);
     plat_MaskText(w, f, -500, -500, word);  // wholly outside: nothing, and no harm
     int covered = 0;
-    for (uint8_t a : w.a) covered += a > 0;
+    for (uint8_t a : w.px) covered += a > 0;
     EXPECT_GT(covered, w.w * w.h / 10);
     EXPECT_GT(w.w, 20);
     plat_CloseFont(f);
