@@ -207,9 +207,8 @@ void oznac_nastavene(const CHerec* o) {
 // Over a row of the books or pages list, the row's menu; else the menu of the object under
 // the pointer, kept on the screen.
 void menu_objektu(int x, int y) {
+    hovered = PX_Pis_Skonci_pri(hovered);  // a row's rename dialog, too, takes the keys then
     if (PX_RowMenuAt(x, y) || hovered == -1 || !dui_setup) return;
-    hovered = PX_Pis_Skonci_pri(hovered);
-    if (hovered == -1) return;
     setup_target = hovered;
     hovered = -1;
     if (REG_Objekt(setup_target)->eui() == PX_TEXT) return PX_OpenTextMenu(x, y);
@@ -254,7 +253,8 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         klaves(static_cast<int>(wParam));
         break;
     case WM_CHAR:
-        if (!PX_Pis_Znak(static_cast<int>(wParam))) PX_Otazka_Znak(static_cast<int>(wParam));
+        if (px_editor->group.Ukazuje_dialog() || !PX_Pis_Znak(static_cast<int>(wParam)))
+            PX_Otazka_Znak(static_cast<int>(wParam));
         break;
     case WM_MOUSEMOVE:
         pohyb(x, y);

@@ -135,6 +135,10 @@ TEST_F(Texts, DraggedCopiedRemovedAndUndoneLikePictures) {
         Move(Mid(2).x, Mid(2).y);
         Key(VK_DELETE);
         EXPECT_EQ(REG.count, 2);
+        Key('T'), Type("Hura");
+        ASSERT_NO_FATAL_FAILURE(TextMenu(2, 4, 2));  // a right click ends the writing, the menu opens
+        EXPECT_EQ(std::tuple(REG.count, Obj(2)->text->vzhlad, px_pisanie.index), std::tuple(3, int(PX_BUBLINA), -1));
+        Ctrl('Z'), Ctrl('Z');
         Ctrl('Z'), Ctrl('Z');
         EXPECT_EQ(std::tuple(REG.count, Obj(2)->text->farba, Obj(3)->text->farba), std::tuple(4, 0, 2));
 
