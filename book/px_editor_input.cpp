@@ -101,6 +101,7 @@ const Tlacidlo TLACIDLA[] = {
 };
 
 void klaves(int key) {
+    px_pisanie.vzal_klaves = false;  // only this key's answer counts
     if (PX_Otazka_Klaves(key) || px_editor->group.INFORMUJ_SA_KLAV(key) || PX_Pis_Klaves(key)) return;
     const int held = held_modifiers();
     for (const Klavesa& k : KLAVESY)
