@@ -76,6 +76,14 @@ inline void OpenBenchPage() {
     for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) Send(msg, page.x, page.y);
 }
 
+// A ratio's counters: the processor time of each side, their ratio and the wall-clock one.
+inline void RatioCounters(benchmark::State& state, const char* a, const char* b, const char* ratio, Cost x, Cost y) {
+    state.counters[a] = x.cpu / 1000;
+    state.counters[b] = y.cpu / 1000;
+    state.counters[ratio] = x.cpu / y.cpu;
+    state.counters["wall_ratio"] = x.wall / y.wall;
+}
+
 // Keeps the quicker of two costs, wall and processor time each.
 inline void KeepQuickest(Cost* best, Cost c) { *best = {std::min(best->wall, c.wall), std::min(best->cpu, c.cpu)}; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "book/px_herec.h"
+#include "book/px_reg.h"
 #include "book/px_stav.h"
 #include "framework/app/tf_app.h"
 
@@ -41,9 +42,11 @@ void TIK_ANIMACIE() {
         if (i == dragged || i == setup_target) continue;
         auto* o = static_cast<CHerec*>(REG.GET(i));
         if (!o) continue;
+        if (o->text && o->text->ciel >= 0) continue;  // a bubble goes with its object
         advance_phase(o);
         o->AKTIVUJ();
     }
+    PX_Texty_Nasleduj();
 }
 
 void NASTAV_POHYB(CHerec* o, int kind) {

@@ -5,6 +5,7 @@
 #include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_otazka.h"
+#include "book/px_pisanie.h"
 #include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_stav.h"
@@ -34,6 +35,7 @@ CKnihaScreen::~CKnihaScreen() {
     delete px_editor->riadok;
     delete px_editor->zvuky;
     delete px_editor->vyber;
+    for (tf_CDUI* m : px_editor->text_menu) delete m;
     if (px_editor->font_menu) DeleteObject(px_editor->font_menu);
     if (px_editor->font_uzky) DeleteObject(px_editor->font_uzky);
     if (px_editor->font_najuzsi) DeleteObject(px_editor->font_najuzsi);
@@ -45,6 +47,8 @@ CKnihaScreen::~CKnihaScreen() {
     px_editor = nullptr;
     if (app_screen == this) app_screen = nullptr;
 }
+
+bool CKnihaScreen::INFORMUJ_SA_KLAV(int key) { return PX_Pis_Vzal_klaves() || tf_CAppScreen::INFORMUJ_SA_KLAV(key); }
 
 void PX_LoadDefaultBookIcon() {
     delete default_book_icon;

@@ -25,6 +25,8 @@ public:
     void HandleWMInteraction(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void ChangedResolution(int oldW, int oldH, int newW, int newH) override;
     bool SaveWork(bool closing) override;  // the shown page's changes (px_editor_cmd_book.cpp)
+    // A key the text being written took is none of the frame's: Esc ends the writing, not the editor.
+    bool INFORMUJ_SA_KLAV(int key) override;
 };
 
 // The running editor screen; null while there is none.
@@ -54,6 +56,7 @@ struct PX_Editor {
     tf_CDUI* riadok = nullptr;               // a book's or a page's row menu
     tf_CDUI* zvuky = nullptr;                // the book's sounds, for the page's background
     tf_CDUIR* vyber = nullptr;               // the picture picker of "Importovať..." (px_vyber.h)
+    tf_CDUI* text_menu[7] = {};              // a text's menu, then its six submenus
     HFONT font_menu = nullptr;   // every menu
     HFONT font_uzky = nullptr;   // the menu bar on a narrow screen
     HFONT font_najuzsi = nullptr;  // and on the narrowest

@@ -6,8 +6,13 @@
 
 #include "book/px_historia.h"
 
-// The main menu's item of the book's sounds.
+// The main menu's items of the book's sounds and of a new text; the text menu's item that
+// writes the text again.
 constexpr int PX_ID_ZVUKY = 8;
+constexpr int PX_ID_TEXT = 9;
+constexpr int PX_ID_PISAT = 7;
+
+struct PX_Editor;
 
 // Rows and items chosen in the lists and menus (the row's or item's id).
 void PX_MainMenu(int id);            // "Info..." and "Koniec"
@@ -27,6 +32,11 @@ void PX_SetPace(int id);             // object menu: faster, slower phases
 void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete, remove narration
 void PX_ChooseTrash(int id);         // the trash list: bring back
 void PX_ChooseSound(int id);         // the sounds menu: the page's background sound, or none
+void PX_TextMenu(int id);            // the text menu: write it again
+void PX_SetTextSize(int id);         // the text menu: five sizes
+void PX_SetTextColour(int id);       // eight colours
+void PX_SetTextLook(int id);         // caption, card, bubble
+void PX_SetBubbleObject(int id);     // the object a bubble points at and follows (makes it a bubble)
 
 // The buttons.
 void PX_Play();
@@ -39,6 +49,13 @@ void PX_NewPage();
 // without a microphone the error strip says so. The mute switch and M.
 void PX_Record();
 void PX_ToggleMute();
+
+// "Text..." and T: a new text in the middle of the page, written in place.
+void PX_NewText();
+// The text menu and its submenus, made at the set-up; opened over a text (setup_target) at the
+// pointer, saying what is set and listing the page's pictures for the bubble.
+void PX_TextMenus(PX_Editor& e);
+void PX_OpenTextMenu(int x, int y);
 
 // The keys.
 void PX_TogglePlay();

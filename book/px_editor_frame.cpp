@@ -8,6 +8,7 @@
 #include "book/px_herec.h"
 #include "book/px_ks.h"
 #include "book/px_narracia.h"
+#include "book/px_pisanie.h"
 #include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
@@ -118,7 +119,10 @@ void viditelnost(PX_Editor& e) {
     e.tlac_Prev.zivy = prev_page > 0;
     e.tlac_Nova.zivy = current_page != -1 && current_page != PX_NEW_PAGE && next_page == 0;
     e.tlac_Opusti.zivy = current_page == PX_NEW_PAGE;
-    if (dui_setup) dui_setup->zivy = setup_target != -1;
+    const CHerec* menu = REG_Objekt(setup_target);
+    const bool text = menu && menu->eui() == PX_TEXT;
+    if (dui_setup) dui_setup->zivy = menu && !text;
+    if (e.text_menu[0]) e.text_menu[0]->zivy = text;
 }
 
 // An error stands on a red strip, so that the author sees it.
@@ -143,7 +147,9 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     if (!back || !px_editor) return;
     // Taken first: what the frame itself changes (a thumbnail's message) asks for the next one.
     nakreslene = teraz();
-    ZOBRAZ_STRANU(PX_Plocha_Povrch(back));
+    IDirectDrawSurface* page = PX_Plocha_Povrch(back);
+    ZOBRAZ_STRANU(page);
+    PX_Pis_Kresli(page);
     PX_Obnov_nahlad();
     PX_Plocha_Ukaz(back);
     obrysy(back);

@@ -13,6 +13,7 @@
 #include "book/px_narracia.h"
 #include "book/px_obnova.h"
 #include "book/px_otazka.h"
+#include "book/px_pisanie.h"
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
 #include "book/px_sprava.h"
@@ -51,6 +52,7 @@ const Klavesa KLAVESY[] = {
     {'Z', CTRL | SHIFT, PX_Redo},
     {'R', 0, PX_Record},
     {'M', 0, PX_ToggleMute},
+    {'T', 0, PX_NewText},
 };
 
 int held_modifiers() {
@@ -79,6 +81,13 @@ const Anketa ANKETY[] = {
     {[]() -> tf_CDUI* { return px_editor->zvuky; }, PX_ChooseSound},
     {[]() -> tf_CDUI* { return px_editor->vyber; }, PX_ChoosePicker},
     {[]() -> tf_CDUI* { return px_editor->riadok; }, PX_RowMenu},
+    {[]() -> tf_CDUI* { return px_editor->text_menu[0]; }, PX_TextMenu},
+    {[]() -> tf_CDUI* { return px_editor->text_menu[1]; }, PX_RemoveOrCopyObject},
+    {[]() -> tf_CDUI* { return px_editor->text_menu[2]; }, PX_SetMotion},
+    {[]() -> tf_CDUI* { return px_editor->text_menu[3]; }, PX_SetTextSize},
+    {[]() -> tf_CDUI* { return px_editor->text_menu[4]; }, PX_SetTextColour},
+    {[]() -> tf_CDUI* { return px_editor->text_menu[5]; }, PX_SetTextLook},
+    {[]() -> tf_CDUI* { return px_editor->text_menu[6]; }, PX_SetBubbleObject},
 };
 
 // The buttons asked after every release, in this order: each acts once per press.
@@ -94,7 +103,8 @@ const Tlacidlo TLACIDLA[] = {
 };
 
 void klaves(int key) {
-    if (PX_Otazka_Klaves(key) || px_editor->group.INFORMUJ_SA_KLAV(key)) return;
+    px_pisanie.vzal_klaves = false;  // only this key's answer counts
+    if (PX_Otazka_Klaves(key) || px_editor->group.INFORMUJ_SA_KLAV(key) || PX_Pis_Klaves(key)) return;
     const int held = held_modifiers();
     for (const Klavesa& k : KLAVESY)
         if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) return k.prikaz();
@@ -120,6 +130,8 @@ void pohyb(int x, int y) {
         prev_mouse = last_mouse;
         last_mouse = p;
         o->zrkadlo = p.x < prev_mouse.x ? 1 : 0;
+        PX_Text_Zamier(dragged);  // a bubble moved points at its object anew
+        PX_Texty_Nasleduj();      // bubbles go with the object moved
     }
     if (dui_PozGeometria) dui_PozGeometria->Oznac(background_mode);  // it may open at this move
     e.group.INFORMUJ_SA(x, y, 0);
@@ -143,9 +155,11 @@ void pohyb(int x, int y) {
     }
 }
 
-// A press takes the hovered object and starts its drag afresh, so a click throws nothing.
+// A press takes the hovered object and starts its drag afresh, so a click throws nothing (a
+// text being written, or written again after a double click, is not taken).
 void stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
+    hovered = PX_Pis_Stlacenie(hovered);
     if (CHerec* o = REG_Objekt(hovered)) {
         const POINT p = PX_Na_stranu(x, y);
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release
@@ -198,9 +212,11 @@ void oznac_nastavene(const CHerec* o) {
 // Over a row of the books or pages list, the row's menu; else the menu of the object under
 // the pointer, kept on the screen.
 void menu_objektu(int x, int y) {
+    hovered = PX_Pis_Skonci_pri(hovered);  // a row's rename dialog, too, takes the keys then
     if (PX_RowMenuAt(x, y) || hovered == -1 || !dui_setup) return;
     setup_target = hovered;
     hovered = -1;
+    if (REG_Objekt(setup_target)->eui() == PX_TEXT) return PX_OpenTextMenu(x, y);
     oznac_nastavene(REG_Objekt(setup_target));
     dui_setup->CHOD_NA_OBRAZOVKU(x, y);
 }
@@ -242,7 +258,8 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         klaves(static_cast<int>(wParam));
         break;
     case WM_CHAR:
-        PX_Otazka_Znak(static_cast<int>(wParam));
+        if (px_editor->group.Ukazuje_dialog() || !PX_Pis_Znak(static_cast<int>(wParam)))
+            PX_Otazka_Znak(static_cast<int>(wParam));
         break;
     case WM_MOUSEMOVE:
         pohyb(x, y);

@@ -57,7 +57,8 @@ struct Polozka {
 const int TITLE_BUTTONS_ROOM = 180;  // the frame's four title buttons and the mute switch
 const int MAX_SPACING = 40;         // more room beside a menu bar's caption is no help
 const Polozka HLAVNE[] = {{1, u8"Knihy..."}, {2, u8"Strany..."},   {3, u8"Pozadie..."}, {4, u8"Kulisy..."},
-                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {PX_ID_IMPORT, u8"Importovať..."}, {7, u8"Info..."},
+                           {5, u8"Herci..."}, {6, u8"Poz.Geom..."}, {PX_ID_ZVUKY, u8"Zvuky..."},   {PX_ID_TEXT, u8"Text..."},
+                           {PX_ID_IMPORT, u8"Importovať..."}, {7, u8"Info..."},
                            {100, u8"Koniec"}};
 const Polozka GEOMETRIA[] = {{1, u8"No"}, {2, u8"Simple"}, {3, u8"Center"}, {4, u8"Stretch"}, {5, u8"Tile"}};
 const Polozka OBJEKT[] = {{1, u8"Inštancia"}, {2, u8"Pohyb"}, {3, u8"Kolízia"}, {4, u8"Animácia"}};
@@ -201,6 +202,7 @@ void skupina(PX_Editor& e) {
                          utl_duir_Kulisy,  utl_duir_Herci, dui_PozGeometria, dui_setup, dui_setup_1,
                          dui_setup_2,      dui_setup_3,    dui_setup_4,    e.zvuky,     e.vyber,     e.riadok};
     for (tf_CPol* w : vrstvy) e.group.PRIDAJ(w, w->rx, w->ry);
+    for (tf_CPol* w : e.text_menu) e.group.PRIDAJ(w, w->rx, w->ry);
     e.group.PRIDAJ(&e.tlac_Stlmenie, e.tlac_Stlmenie.rx, e.tlac_Stlmenie.ry);
 }
 
@@ -265,6 +267,7 @@ void CKnihaScreen::Init() {
     popupy_hlavneho(e);
     objektove_menu(e);
     PX_SoundControls(e);
+    PX_TextMenus(e);
     skupina(e);
 
     outline_pens[0] = CreatePen(PS_SOLID, 3, 0x00FF00);  // hovered

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <tuple>
 
 #include "book/px_anim.h"
 #include "book/px_plocha.h"
@@ -31,6 +32,27 @@ void CHerec::Umiestni(int x_, int y_) {
     fx = x;
     fy = y;
     base_y = y;
+}
+
+void CHerec::ZOBRAZ(IDirectDrawSurface* surface) {
+    if (data != PX_TEXT) return tf_CDAS::ZOBRAZ(surface);
+    if (!text) return;
+    if (!text_obraz) text_obraz = PX_Text_Obraz(*text);
+    if (zivy) plat_CanvasBlend(surface, x - text_obraz->ox, y - text_obraz->oy, text_obraz->obraz);
+}
+
+void CHerec::Nastav_text(const PX_Text& t) {
+    if (text && *text == t) return;
+    // Where a bubble stands and which object it follows do not change its picture.
+    auto vzhlad = [](const PX_Text& a) {
+        const bool chvost = a.vzhlad == PX_BUBLINA;
+        return std::tuple(a.text, a.velkost, a.farba, a.vzhlad, chvost ? a.hrot_x : 0, chvost ? a.hrot_y : 0);
+    };
+    if (!text || vzhlad(*text) != vzhlad(t)) {
+        text_obraz = nullptr;
+        PX_Text_Rozmer(t, &sir, &vys);
+    }
+    text = std::make_shared<const PX_Text>(t);
 }
 
 void CHerec::AKTIVUJ() {

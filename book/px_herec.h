@@ -1,9 +1,11 @@
-// One object on a page: a prop (one picture, one phase) or an actor (a sprite sheet with
-// phases), with its motion, edge handling and phase pace.
+// One object on a page: a prop (one picture, one phase), an actor (a sprite sheet with
+// phases) or a text (its record and the picture made from it), with its motion, edge handling
+// and phase pace.
 #pragma once
+#include "book/px_text.h"
 #include "framework/widgets/tf_das.h"
 
-enum { PX_PROP = 1, PX_ACTOR = 2 };  // kept in `data` (the object's kind)
+enum { PX_PROP = 1, PX_ACTOR = 2, PX_TEXT = 3 };  // kept in `data` (the object's kind)
 
 // How an object moves, and what it does at the screen's edge.
 enum {
@@ -25,6 +27,16 @@ public:
     // Sets x, y and takes fx, fy and base_y from them.
     void Umiestni(int x, int y);
     int eui() const { return data; }
+    // A text draws its own picture, blended; the others their phase.
+    using tf_CDAS::ZOBRAZ;
+    void ZOBRAZ(IDirectDrawSurface* surface) override;
+    // A text takes the record; when what it shows changed, its picture is made again as it is
+    // next drawn (typing faster than the frames draws once). Its box (sir, vys) is what the
+    // pointer takes.
+    void Nastav_text(const PX_Text& t);
+
+    PX_TextPtr text;  // a text's record (shared with undo's snapshots); null for a picture
+    PX_TextObrazPtr text_obraz;  // null: to be made
 
     int motion = PX_MOTION_NERVOUS;
     int edge = PX_EDGE_WRAP;

@@ -35,8 +35,10 @@ const char8_t* const WHAT[] = {
     u8"import obrázkov",
     u8"odstránenie rozprávania",
     u8"spustenie animácie",
+    u8"písanie textu",
+    u8"zmena vzhľadu textu",
 };
-static_assert(std::size(WHAT) == PX_UPRAVA_SPUSTENIE + 1);
+static_assert(std::size(WHAT) == PX_UPRAVA_VZHLAD_TEXTU + 1);
 
 struct Krok {
     PX_Uprava uprava;

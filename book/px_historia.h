@@ -23,6 +23,8 @@ enum PX_Uprava {
     PX_UPRAVA_IMPORT,     // pictures brought into the book and placed on the page
     PX_UPRAVA_BEZ_ROZPRAVANIA,  // the page's narration removed
     PX_UPRAVA_SPUSTENIE,  // playback started: undone, the page stands as it was before
+    PX_UPRAVA_TEXT,       // a text added or written
+    PX_UPRAVA_VZHLAD_TEXTU,  // a text's size, colour, look or bubble's object
 };
 
 // The bounds hold for all pages together: past either, the oldest step of any page goes

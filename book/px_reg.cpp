@@ -6,6 +6,7 @@
 #include <string>
 
 #include "book/px_herec.h"
+#include "book/px_pisanie.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
@@ -70,7 +71,8 @@ void add_object(int kind, const char* path, int x, int y, int motion, int edge, 
 // The editor's indices follow the objects: one naming the removed object is cleared, later
 // ones move one place forward.
 void forget_index(int removed) {
-    for (int* index : {&hovered, &dragged, &setup_target}) {
+    PX_Texty_Bez_objektu(removed);
+    for (int* index : {&hovered, &dragged, &setup_target, &px_pisanie.index}) {
         if (*index == removed)
             *index = -1;
         else if (*index > removed)
@@ -113,7 +115,12 @@ void KOPIRUJ_OBJEKT(int index) {
     o->phase_delay = from->phase_delay;
     o->data = from->data;
     o->EVID_PREBER(from);
+    o->sir = from->sir;
+    o->vys = from->vys;
+    o->text = from->text;  // records and pictures never change: the copy shares them
+    o->text_obraz = from->text_obraz;
     REG.Add(o);
+    PX_Text_Zamier(REG.count - 1);  // a copied bubble follows from its own place
 }
 
 void ODSTRAN_OBJEKT(int index) {
@@ -162,7 +169,7 @@ void VYMAZ_REG() {
         REG.SET(i, nullptr);
     }
     REG.Zhod_count();
-    hovered = dragged = setup_target = -1;
+    hovered = dragged = setup_target = px_pisanie.index = -1;
 }
 
 void REPORT_REG(const char* text) {
@@ -171,8 +178,9 @@ void REPORT_REG(const char* text) {
     char line[300];
     for (int i = 0; i < REG.count; ++i) {
         auto* o = static_cast<CHerec*>(REG.GET(i));
-        const char* name = o && o->srf && o->srf->subor_nazov ? o->srf->subor_nazov : "";
-        snprintf(line, sizeof line, "[%d] [%d] [%s]", i, o ? o->eui() : 0, name);
+        std::string name = o && o->srf && o->srf->subor_nazov ? o->srf->subor_nazov : "";
+        if (o && o->text) name = "text: " + o->text->text.substr(0, o->text->text.find('\n'));
+        snprintf(line, sizeof line, "[%d] [%d] [%s]", i, o ? o->eui() : 0, name.c_str());
         TF_LOG(">>> Das->", line);
     }
     TF_LOG("================ REPORT_REG END ====================", t);

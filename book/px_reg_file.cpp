@@ -1,10 +1,11 @@
-// The page file (SAVE_REG, RELOAD_REG) and the actors' phases files.
+// The page file (SAVE_REG, RELOAD_REG).
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "book/px_pozadie.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
+#include "book/px_text.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "framework/widgets/tf_utl.h"
@@ -25,30 +27,10 @@ const char* const SRC = "PX_REG";
 
 // A name of one of our pictures is never longer.
 constexpr size_t MAX_NAME = 227;
-// Far beyond any screen, yet no sum of a place and a size can overflow.
-constexpr long NUMBER_LIMIT = 1000000;
 constexpr int MAX_DELAY = 128;
-// A sheet holds a few dozen phases: a file that goes on far beyond is read no further, so that
-// a small file cannot cost seconds. How much of a file is read at all: platform/file_limits.h.
-constexpr int MAX_PHASES = 256;
-
 const char* skip_space(const char* s) {
     while (*s && isspace(static_cast<unsigned char>(*s))) ++s;
     return s;
-}
-
-// Up to n numbers as "%i" reads them (decimal, "0x" hexadecimal, leading-zero octal), each
-// kept within NUMBER_LIMIT; stops at the first text that is no number. Returns how many.
-int read_numbers(const char* s, int* out, int n) {
-    int got = 0;
-    while (got < n) {
-        char* end = nullptr;
-        const long v = strtol(s, &end, 0);
-        if (end == s) break;
-        out[got++] = static_cast<int>(std::clamp(v, -NUMBER_LIMIT, NUMBER_LIMIT));
-        s = end;
-    }
-    return got;
 }
 
 struct PageLine {
@@ -69,7 +51,7 @@ bool parse_page_line(const std::string& line, PageLine& l) {
     }
     l.name.assign(s, end);
     int v[5] = {0, 0, 0, 0, 0};
-    read_numbers(end, v, 5);
+    PX_Citaj_cisla(end, v, 5);
     l.x = v[0];
     l.y = v[1];
     l.motion = v[2];
@@ -160,6 +142,19 @@ void apply_page_line(const PageLine& l, Missing& missing) {
     }
 }
 
+void apply_text_line(const std::string& line) {
+    const auto r = PX_Text_Citaj(line);
+    if (!r) return;
+    const int i = PRIDAJ_TEXT(r->t, r->x, r->y);
+    CHerec* o = REG_Objekt(i);
+    if (!o) return;
+    PageLine l;
+    l.motion = r->motion;
+    l.edge = r->edge;
+    std::tie(o->motion, o->edge) = motion_and_edge(l, PX_MOTION_STILL);
+    TF_LOG("   t-OK");
+}
+
 void empty_page() {
     VYMAZ_REG();
     set_background_path(nullptr);
@@ -167,9 +162,6 @@ void empty_page() {
     PX_Narracia_Zo_riadku(nullptr);
 }
 
-bool inside_picture(const CHerec* o, int px, int py) {
-    return o->srf && o->srf->lpDDS && px >= 0 && py >= 0 && px < o->srf->sir && py < o->srf->vys;
-}
 }  // namespace
 
 // The full path of the picture the book's asset list shows under the name, or null. A name
@@ -191,10 +183,17 @@ std::string PX_Text_strany() {
     std::string text;
     if (background_path)
         text += "p " + tf_FSI_Vystrihni_meno(background_path) + " " + std::to_string(background_mode) + "\n";
+    const std::vector<int> poradie = PX_Poradie_zapisu();
     for (int i = 0; i < REG.count; ++i) {
         auto* o = static_cast<CHerec*>(REG.GET(i));
         if (!o) continue;
         TF_LOG("Das->eui", o->eui());
+        if (o->eui() == PX_TEXT && o->text) {
+            if (PX_Text_Prazdny(o->text->text)) continue;  // one still being written, left empty
+            const int ciel = REG_Objekt(o->text->ciel) ? poradie[size_t(o->text->ciel)] : -1;
+            text += PX_Text_Riadok(*o->text, o->x, o->y, o->motion, o->edge, ciel);
+            continue;
+        }
         if (!o->srf || !o->srf->subor_nazov) {
             TF_LOG("SAVE_REG: objekt bez obrazka vynechany", i);
             continue;
@@ -229,6 +228,7 @@ bool RELOAD_REG(const char* path, std::vector<std::string>* missing_names) {
     TF_LOG("====================== RELOAD_REG BEG =============================");
     empty_page();
     Missing missing(missing_names);
+    std::vector<int> objects;  // what each object line became, for the bubbles' objects
     std::string line;
     for (plat_TextFile::Read r; (r = file.Next(&line)) != plat_TextFile::END;) {
         if (r == plat_TextFile::LIMIT) {
@@ -241,46 +241,16 @@ bool RELOAD_REG(const char* path, std::vector<std::string>* missing_names) {
             continue;
         }
         TF_LOG("RELOAD_REG: riadok", line.c_str());
+        if (line.empty()) continue;
+        const int before = REG.count;
         PageLine l;
-        if (!line.empty() && parse_page_line(line, l)) apply_page_line(l, missing);
+        if (line[0] == PX_RIADOK_TEXTU)
+            apply_text_line(line);
+        else if (parse_page_line(line, l))
+            apply_page_line(l, missing);
+        if (strchr("kh", line[0]) || line[0] == PX_RIADOK_TEXTU) objects.push_back(REG.count > before ? before : -1);
     }
+    PX_Texty_Po_nacitani(objects);
     TF_LOG("====================== RELOAD_REG END =============================");
     return true;
-}
-
-void P_Load_Fazy(const char* path, CHerec* o) {
-    if (!o) return;
-    plat_TextFile file(path, PLAT_PHASES_TEXT);
-    if (!file.IsOpen()) {
-        TF_LOG("P_Load_Fazy: Subor sa neda citat => EVIDUJ_CS()", path ? path : "");
-        o->EVIDUJ_CS();
-        return;
-    }
-    TF_LOG("P_Load_Fazy: Nacitavam zo subora:", path);
-    std::string line;
-    int n = 0, added = 0;
-    for (plat_TextFile::Read r; (r = file.Next(&line)) != plat_TextFile::END;) {
-        if (added == MAX_PHASES || r == plat_TextFile::LIMIT) {
-            TF_LOG("P_Load_Fazy: Chyba, viac ako 256 faz, zvysok suboru vynechany", path);
-            break;
-        }
-        ++n;
-        int p[2];
-        if (r == plat_TextFile::TOO_LONG || read_numbers(line.c_str(), p, 2) < 2) {
-            TF_LOG("P_Load_Fazy: Chyba, riadok bez dvoch cisel vynechany", n);
-            continue;
-        }
-        TF_LOG("P_Load_Fazy - faza", n, p[0], p[1]);
-        if (!inside_picture(o, p[0], p[1])) {
-            TF_LOG("P_Load_Fazy: Chyba, bod mimo obrazka vynechany", p[0], p[1]);
-            continue;
-        }
-        o->EVIDUJ(p[0], p[1]);
-        ++added;
-    }
-    // An actor without a phase would show as an empty box: the whole picture instead.
-    if (o->PocetFaz() == 0) {
-        TF_LOG("P_Load_Fazy: ziadna faza => EVIDUJ_CS()", path);
-        o->EVIDUJ_CS();
-    }
 }

@@ -87,6 +87,8 @@ std::unordered_map<IDirectDrawSurface*, std::weak_ptr<const Obraz>> pictures;
 
 // Every sound a snapshot holds (narrations of minutes weigh megabytes): counted once each.
 std::unordered_map<const plat_Sound*, std::weak_ptr<const plat_Sound>> sounds;
+// Every text picture a snapshot holds: those no object shows count towards the history's bytes.
+std::unordered_map<const PX_TextObraz*, std::weak_ptr<const PX_TextObraz>> text_pictures;
 
 struct Fazy {
     std::vector<tf_TFAZA> v;
@@ -105,6 +107,8 @@ struct Objekt {
     double turn_step = 0, turn = 0, ax = 0, ay = 0, vx = 0, vy = 0, fx = 0, fy = 0;
     ObrazPtr obraz;
     FazyPtr fazy;
+    PX_TextPtr text;  // a text's record and picture, shared with the object: neither ever changes
+    PX_TextObrazPtr text_obraz;
     Counted counted{sizeof(Objekt) + SHARED_OVERHEAD};
 };
 using ObjektPtr = std::shared_ptr<const Objekt>;
@@ -118,7 +122,8 @@ auto state_of(T& t) {
 }
 
 bool same(const Objekt& a, const Objekt& b) {
-    return state_of(a) == state_of(b) && a.obraz == b.obraz && a.fazy == b.fazy;
+    return state_of(a) == state_of(b) && a.obraz == b.obraz && a.fazy == b.fazy &&
+           (a.text == b.text || (a.text && b.text && *a.text == *b.text));
 }
 
 bool same_phases(tf_CDAS& o, const Fazy& f) {
@@ -186,6 +191,7 @@ void forget_gone(Map& map) {
 PX_SnimkaPtr PX_Snimka_Zachyt(const PX_Snimka* like) {
     forget_gone(pictures);
     forget_gone(sounds);
+    forget_gone(text_pictures);
     auto s = std::make_shared<PX_Snimka>();
     s->objekty.reserve(size_t(REG.count));
     Seen seen;
@@ -198,6 +204,9 @@ PX_SnimkaPtr PX_Snimka_Zachyt(const PX_Snimka* like) {
         state_of(now) = state_of(*o);
         now.obraz = picture_of(o->srf, seen, before.get());
         now.fazy = phases_of(*o, before.get(), s->objekty, now.obraz);
+        now.text = o->text;
+        now.text_obraz = o->text_obraz;
+        if (o->text_obraz) text_pictures[o->text_obraz.get()] = o->text_obraz;
         s->objekty.push_back(before && same(now, *before) ? before : std::make_shared<const Objekt>(now));
     }
     s->has_background = background_path != nullptr;
@@ -246,6 +255,8 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
         auto& list = lists[z->fazy.get()];
         if (!list) list = std::make_shared<std::vector<tf_TFAZA>>(z->fazy->v);
         o->ZdielajFazy(list);
+        o->text = z->text;
+        o->text_obraz = z->text_obraz;
         REG.Add(o);
     }
     // A wrapper must have an owner or it would never be freed: its first user takes it.
@@ -275,9 +286,15 @@ void PX_Snimka_Obnov(const PX_Snimka& s, bool with_running) {
 
 size_t PX_Snimka_Pamat() {
     std::vector<IDirectDrawSurface*> shown;
-    for (int i = 0; i < REG.count; ++i)
+    std::vector<const PX_TextObraz*> shown_texts;
+    for (int i = 0; i < REG.count; ++i) {
         if (CHerec* o = REG_Objekt(i); o && o->srf) shown.push_back(o->srf->lpDDS);
+        if (CHerec* o = REG_Objekt(i); o && o->text_obraz) shown_texts.push_back(o->text_obraz.get());
+    }
     size_t bytes = kept_bytes;
+    for (const auto& [key, obraz] : text_pictures)
+        if (auto p = obraz.lock(); p && std::find(shown_texts.begin(), shown_texts.end(), key) == shown_texts.end())
+            bytes += p->obraz.px.size() * sizeof(uint32_t);
     for (const auto& [surface, obraz] : pictures)
         if (ObrazPtr p = obraz.lock(); p && std::find(shown.begin(), shown.end(), surface) == shown.end())
             bytes += p->pixel_bytes;

@@ -177,3 +177,19 @@ TEST_F(Export, FromATerminalAtTheLibrarysSettingsAndRefusingWithAMessage) {
     std::filesystem::remove(tree.Host("app/PX.INI"));  // no settings: a 1920 x 1080 screen
     EXPECT_THAT(Cli("../KNIHA_T --size 1921x100").second, HasSubstr("--size must not exceed the screen, 1920x1080"));
 }
+
+// A page's texts play in its GIF: a yellow title stands, a bubble goes along with its actor.
+TEST_F(Export, APagesTextsPlayInItsGif) {
+    Page("1", "h pes 40 150 1 1 0\nt 10 5 6 1 4 1 0 -1 Les\nt 60 60 6 1 0 7 2 0 Haf!\n");
+    Frames frames;
+    const Gif g = Run("1", &frames);
+    ASSERT_EQ(g.frames.size(), 20u);
+    auto yellow = [](uint32_t c) { return (c >> 16) > 0xE0 && (c >> 8 & 0xFF) > 0xB8 && (c & 0xFF) < 0x40; };
+    EXPECT_TRUE(std::any_of(g.frames[0].begin(), g.frames[0].end(), yellow)) << "the title";
+    PX_Player player(SW, SH, OW, OH);
+    ASSERT_TRUE(player.Open_book("..\\KNIHA_T") && player.Load("..\\KNIHA_T\\1.str", nullptr));
+    const int dx = REG_Objekt(2)->x - REG_Objekt(0)->x, from = REG_Objekt(0)->x;
+    std::vector<uint16_t> px;
+    player.Frame(10, &px);
+    EXPECT_EQ(std::pair(REG_Objekt(0)->x != from, REG_Objekt(2)->x - REG_Objekt(0)->x), std::pair(true, dx));
+}
