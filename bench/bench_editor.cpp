@@ -47,17 +47,7 @@ void BM_EditorFrame(benchmark::State& state) {
         worst_state();
         if (REG.count != bench::EDITOR_ACTORS || hovered == -1 || setup_target == -1 || !duir_KNIHY->zivy)
             state.SkipWithError("the worst frame could not be set up");
-        // Both frames in alternating rounds, each counted by its quickest round, so that other
-        // work on a shared machine stretches neither more than the other.
-        Cost worst{1e18, 1e18}, empty{1e18, 1e18};
-        for (auto _ : state) {
-            bench::KeepQuickest(&worst, Measure(ROUND, [] { tf_APP_Redraw_Frame(); }));
-            bench::KeepQuickest(&empty, Measure(ROUND, empty_frame));
-        }
-        state.counters["frame_cpu_us"] = worst.cpu / 1000;
-        state.counters["empty_cpu_us"] = empty.cpu / 1000;
-        state.counters["frame_over_empty"] = worst.cpu / empty.cpu;
-        state.counters["wall_ratio"] = worst.wall / empty.wall;
+        bench::SideBySide(state, ROUND, "frame", [] { tf_APP_Redraw_Frame(); }, "empty", empty_frame);
     });
 }
 BENCHMARK(BM_EditorFrame)->Name("editor frame 1920x1080")->Unit(benchmark::kMicrosecond);
@@ -112,18 +102,10 @@ void BM_IdleEditorTick(benchmark::State& state) {
         if (REG.count != bench::EDITOR_ACTORS || running || duir_KNIHY->zivy)
             return state.SkipWithError("the idle page could not be set up");
         const unsigned presented = plat_Headless_Presented();
-        Cost idle{1e18, 1e18}, empty{1e18, 1e18};
-        for (auto _ : state) {
-            bench::KeepQuickest(&idle, Measure(ROUND, tick));
-            bench::KeepQuickest(&empty, Measure(ROUND, empty_frame));
-        }
+        bench::SideBySide(state, ROUND, "tick", tick, "empty", empty_frame);
         // Only the empty frames reached the screen.
         if (plat_Headless_Presented() != presented + ROUND * state.iterations())
             state.SkipWithError("an idle tick composed a frame");
-        state.counters["tick_cpu_us"] = idle.cpu / 1000;
-        state.counters["empty_cpu_us"] = empty.cpu / 1000;
-        state.counters["tick_over_empty"] = idle.cpu / empty.cpu;
-        state.counters["wall_ratio"] = idle.wall / empty.wall;
     });
 }
 BENCHMARK(BM_IdleEditorTick)->Name("idle editor tick 1920x1080")->Unit(benchmark::kMicrosecond);
@@ -152,15 +134,7 @@ void BM_PlayingParts(benchmark::State& state) {
         for (int i = 0; i < 3; ++i) tick();
         if (REG.count != bench::EDITOR_ACTORS || !running || plat_Headless_PresentedParts() == 0)
             return state.SkipWithError("the playing page could not be set up, or it drew whole frames");
-        Cost parts{1e18, 1e18}, full{1e18, 1e18};
-        for (auto _ : state) {
-            bench::KeepQuickest(&parts, Measure(ROUND, tick));
-            bench::KeepQuickest(&full, Measure(ROUND, whole));
-        }
-        state.counters["parts_cpu_us"] = parts.cpu / 1000;
-        state.counters["whole_cpu_us"] = full.cpu / 1000;
-        state.counters["parts_over_whole"] = parts.cpu / full.cpu;
-        state.counters["wall_ratio"] = parts.wall / full.wall;
+        bench::SideBySide(state, ROUND, "parts", tick, "whole", whole);
     });
 }
 BENCHMARK(BM_PlayingParts)->Name("playing frame 1920x1080, 60 actors of which 6 move, changed parts")->Unit(benchmark::kMicrosecond);

@@ -8,8 +8,6 @@
 #include "bench/editor_support.h"
 
 namespace {
-using bench::Cost;
-using bench::Measure;
 
 constexpr int ROUND = 10, TEXTS = 10;
 
@@ -41,14 +39,11 @@ void BM_EditorFrameWithTexts(benchmark::State& state) {
         for (int i = 0; i < REG.count; ++i) texts += REG_Objekt(i)->eui() == PX_TEXT;
         if (REG.count != bench::EDITOR_ACTORS || texts != TEXTS) state.SkipWithError("the page could not be set up");
         tf_APP_Redraw_Frame();  // the texts' pictures are made once, as they are first drawn
-        Cost with{1e18, 1e18}, without{1e18, 1e18};
-        for (auto _ : state) {
-            show_texts(true);
-            bench::KeepQuickest(&with, Measure(ROUND, [] { tf_APP_Redraw_Frame(); }));
-            show_texts(false);
-            bench::KeepQuickest(&without, Measure(ROUND, [] { tf_APP_Redraw_Frame(); }));
-        }
-        bench::RatioCounters(state, "texts_cpu_us", "none_cpu_us", "texts_over_none", with, without);
+        auto frame = [](bool texts) {
+            show_texts(texts);
+            tf_APP_Redraw_Frame();
+        };
+        bench::SideBySide(state, ROUND, "texts", [&] { frame(true); }, "none", [&] { frame(false); });
     });
 }
 BENCHMARK(BM_EditorFrameWithTexts)->Name("editor frame 1920x1080, 10 texts")->Unit(benchmark::kMicrosecond);

@@ -76,16 +76,25 @@ inline void OpenBenchPage() {
     for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) Send(msg, page.x, page.y);
 }
 
-// A ratio's counters: the processor time of each side, their ratio and the wall-clock one.
-inline void RatioCounters(benchmark::State& state, const char* a, const char* b, const char* ratio, Cost x, Cost y) {
-    state.counters[a] = x.cpu / 1000;
-    state.counters[b] = y.cpu / 1000;
-    state.counters[ratio] = x.cpu / y.cpu;
-    state.counters["wall_ratio"] = x.wall / y.wall;
-}
 
 // Keeps the quicker of two costs, wall and processor time each.
 inline void KeepQuickest(Cost* best, Cost c) { *best = {std::min(best->wall, c.wall), std::min(best->cpu, c.cpu)}; }
+
+// Two kinds of work in alternating rounds of `round` runs, each counted by its quickest round,
+// so that other work on a shared machine stretches neither more than the other: the counters
+// "<a>_cpu_us", "<b>_cpu_us", "<a>_over_<b>" (processor time) and "wall_ratio".
+inline void SideBySide(benchmark::State& state, int round, const std::string& a, const std::function<void()>& work_a,
+                       const std::string& b, const std::function<void()>& work_b) {
+    Cost ca{1e18, 1e18}, cb{1e18, 1e18};
+    for (auto _ : state) {
+        KeepQuickest(&ca, Measure(round, work_a));
+        KeepQuickest(&cb, Measure(round, work_b));
+    }
+    state.counters[a + "_cpu_us"] = ca.cpu / 1000;
+    state.counters[b + "_cpu_us"] = cb.cpu / 1000;
+    state.counters[a + "_over_" + b] = ca.cpu / cb.cpu;
+    state.counters["wall_ratio"] = ca.wall / cb.wall;
+}
 
 // Runs the editor on the library, the display at its settings' size; `measure` runs at the
 // first idle moment, and Esc ends the editor after it. The log is off meanwhile.

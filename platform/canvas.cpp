@@ -167,8 +167,9 @@ void plat_CanvasBlend(IDirectDrawSurface* s, int x, int y, const plat_Canvas& c)
         plat_CanvasPrepare(prepared);
         return plat_CanvasBlend(s, x, y, prepared);
     }
-    const int top = std::max(0, -y), bottom = std::min(c.h, s->Height() - y);
-    const int left = std::max(0, -x), right = std::min(c.w, s->Width() - x);
+    const RECT k = s->DrawClip();  // within the surface
+    const int top = std::max(0, k.top - y), bottom = std::min(c.h, k.bottom - y);
+    const int left = std::max(0, k.left - x), right = std::min(c.w, k.right - x);
     for (int row = top; row < bottom; ++row) {
         const size_t at = size_t(row) * size_t(c.w);
         uint16_t* out = s->Row(y + row) + x;
