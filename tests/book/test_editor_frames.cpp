@@ -114,6 +114,10 @@ TEST_F(Frames, APageShownScaledComposesOnDemandToo) {
     Run([&] {
         EXPECT_EQ(Steps(5), 1);
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        // A text's soft edges are blended once a frame, in parts too.
+        Key('T');
+        Type("Ahoj");
+        Key(VK_ESCAPE);
         Steps(2);
         EXPECT_EQ(Steps(20), 0);
         const RECT pes = PX_Na_obrazovku({Obj(1)->x + 20, Obj(1)->y + 20, Obj(1)->x + 20, Obj(1)->y + 20});
