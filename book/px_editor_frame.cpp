@@ -1,5 +1,6 @@
 // The editor's frame, one layer after another: the page, its thumbnail, the outlines of the
 // objects in hand, which controls show, the status line, the widgets and the cursor.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -65,7 +66,14 @@ struct Stopa {
     bool operator==(const Stopa&) const = default;
 };
 Stopa stopa(CHerec* o) {
-    const RECT r = na_obrazovke(o);
+    RECT page = {o->x, o->y, o->x + o->AktSIR(), o->y + o->AktVYS()};
+    if (const PX_TextObraz* t = o->text_obraz.get()) {  // a text's outline and a bubble's tail reach beyond
+        page.left = std::min<LONG>(page.left, o->x - t->ox);
+        page.top = std::min<LONG>(page.top, o->y - t->oy);
+        page.right = std::max<LONG>(page.right, o->x - t->ox + t->obraz.w);
+        page.bottom = std::max<LONG>(page.bottom, o->y - t->oy + t->obraz.h);
+    }
+    const RECT r = PX_Na_obrazovku(page);
     return {o, {r.left - 4, r.top - 4, r.right + 4, r.bottom + 4}, o->akt_faza, o->zrkadlo};
 }
 std::vector<Stopa> stopy_strany() {
@@ -82,7 +90,9 @@ void ziadaj_casti() {
     const std::vector<Stopa> teraz_stopy = stopy_strany();
     if (teraz_stopy.size() != stopy.size()) return tf_APP_NeedFrame();
     for (size_t i = 0; i < stopy.size(); ++i) {
-        if (teraz_stopy[i].objekt != stopy[i].objekt) return tf_APP_NeedFrame();
+        const CHerec* o = teraz_stopy[i].objekt;
+        // A text whose picture is still to be made: its size is not known before it is drawn.
+        if (o != stopy[i].objekt || (o->eui() == PX_TEXT && !o->text_obraz)) return tf_APP_NeedFrame();
         if (teraz_stopy[i] == stopy[i]) continue;
         tf_APP_NeedPart(stopy[i].box);
         tf_APP_NeedPart(teraz_stopy[i].box);

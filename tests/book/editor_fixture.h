@@ -5,6 +5,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -68,6 +69,19 @@ protected:
     // The page row of the book row, through the main menu and the books list.
     void OpenPage(int book, int page);
 
+    // The first row of the screen shown that a full redraw made now draws otherwise, or -1. The
+    // redraw leaves the program's own wish for a frame, or for parts, as it was.
+    static int RowUnlikeFullRedraw() {
+        IDirectDrawSurface* shown = plat_PrimarySurface();
+        std::vector<uint16_t> frame;
+        for (int y = 0; y < shown->Height(); ++y) frame.insert(frame.end(), shown->Row(y), shown->Row(y) + shown->Width());
+        const tf_APP_FrameNeed need = tf_APP_frame_need;
+        tf_APP_Redraw_Frame();
+        tf_APP_frame_need = need;
+        for (int y = 0; y < shown->Height(); ++y)
+            if (memcmp(frame.data() + size_t(y) * shown->Width(), shown->Row(y), size_t(shown->Width()) * 2) != 0) return y;
+        return -1;
+    }
     static uint16_t Px(int x, int y) { return test_support::Px(plat_PrimarySurface(), x, y); }
     // Some pixel of the rectangle (both ends included) has that colour.
     static bool Shows(int l, int t, int r, int b, uint16_t colour) {

@@ -172,7 +172,10 @@ TEST_F(Texts, ABubbleFollowsItsActorWhilePlaying) {
         EXPECT_EQ(std::tuple(bublina->text->vzhlad, bublina->text->ciel), std::tuple(int(PX_BUBLINA), 1));
         const int dx = bublina->x - pes->x, dy = bublina->y - pes->y, from = pes->x;
         Key(VK_SPACE);
-        Tick(10);
+        for (int i = 0; i < 10; ++i) {
+            Tick();
+            EXPECT_EQ(RowUnlikeFullRedraw(), -1) << "every frame as a full redraw, tail and edges too, on tick " << i;
+        }
         EXPECT_NE(pes->x, from);
         EXPECT_EQ(std::pair(bublina->x - pes->x, bublina->y - pes->y), std::pair(dx, dy));
         Tick();
