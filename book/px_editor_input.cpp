@@ -104,10 +104,16 @@ const Tlacidlo TLACIDLA[] = {
 
 void klaves(int key) {
     px_pisanie.vzal_klaves = false;  // only this key's answer counts
+    px_pisanie.klaves_zaciatku = 0;  // a key's own character comes right after it, or never
     if (PX_Otazka_Klaves(key) || px_editor->group.INFORMUJ_SA_KLAV(key) || PX_Pis_Klaves(key)) return;
     const int held = held_modifiers();
     for (const Klavesa& k : KLAVESY)
-        if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) return k.prikaz();
+        if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) {
+            const bool pisal = PX_Pis_Aktivne();
+            k.prikaz();
+            if (!pisal && PX_Pis_Aktivne()) px_pisanie.klaves_zaciatku = key;
+            return;
+        }
 }
 
 // The topmost object with a visible pixel under the pointer, or -1.

@@ -60,6 +60,7 @@ TEST_F(Texts, WrittenInPlaceSavedAndReadBackTheSame) {
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
         Key('T');
+        Post(WM_CHAR, 't', 0);  // the desktop types the key's own letter after it: not the text's
         EXPECT_EQ(std::tuple(REG.count, px_pisanie.index, Last()->eui()), std::tuple(3, 2, int(PX_TEXT)));
         Type("Dobrý deň, pes!");  // its Space and letters are no commands now
         Key(VK_RETURN);
