@@ -18,7 +18,6 @@ const std::vector<plat_Box>& plat_FrameChanges::Take(const IDirectDrawSurface& f
         boxes_.push_back({0, 0, w, h});
         return boxes_;
     }
-    aboveFrom_ = 0;
     for (int y = 0; y < h; y += TILE_H) Band(frame, y, std::min(TILE_H, h - y), parts);
     return boxes_;
 }
@@ -27,13 +26,12 @@ void plat_FrameChanges::Band(const IDirectDrawSurface& frame, int y, int n, cons
     const int columns = (w_ + TILE_W - 1) / TILE_W;
     marked_.assign(static_cast<size_t>(columns), 0);
     asked_.assign(static_cast<size_t>(columns), parts ? 0 : 1);
-    bool any = !parts;
     for (const RECT& p : parts ? *parts : std::vector<RECT>{}) {
         const int l = std::max<int>(p.left, 0), r = std::min<int>(p.right, w_);
-        if (p.bottom <= y || p.top >= y + n || l >= r) continue;
-        std::fill(asked_.begin() + l / TILE_W, asked_.begin() + (r - 1) / TILE_W + 1, 1);
-        any = true;
+        if (p.bottom > y && p.top < y + n && l < r)
+            std::fill(asked_.begin() + l / TILE_W, asked_.begin() + (r - 1) / TILE_W + 1, 1);
     }
+    const bool any = std::find(asked_.begin(), asked_.end(), 1) != asked_.end();
     for (int r = y; any && r < y + n; ++r) {
         uint16_t* kept = &kept_[static_cast<size_t>(r) * w_];
         const uint16_t* row = frame.Row(r);
@@ -47,7 +45,7 @@ void plat_FrameChanges::Band(const IDirectDrawSurface& frame, int y, int n, cons
             marked_[static_cast<size_t>(c)] = 1;
         }
     }
-    const size_t above = aboveFrom_, bandFrom = boxes_.size();
+    const size_t bandFrom = boxes_.size();
     for (int c = 0; c < columns;) {
         if (!marked_[static_cast<size_t>(c)]) {
             ++c;
@@ -57,7 +55,7 @@ void plat_FrameChanges::Band(const IDirectDrawSurface& frame, int y, int n, cons
         while (end < columns && marked_[static_cast<size_t>(end)]) ++end;
         const plat_Box run{c * TILE_W, y, std::min(end * TILE_W, w_) - c * TILE_W, n};
         // A run under one of the same columns in the band above makes that box taller.
-        auto same = std::find_if(boxes_.begin() + static_cast<long>(above), boxes_.begin() + static_cast<long>(bandFrom),
+        auto same = std::find_if(boxes_.begin(), boxes_.begin() + static_cast<long>(bandFrom),
                                  [&](const plat_Box& b) { return b.x == run.x && b.w == run.w && b.y + b.h == y; });
         if (same != boxes_.begin() + static_cast<long>(bandFrom))
             same->h += n;
@@ -65,7 +63,4 @@ void plat_FrameChanges::Band(const IDirectDrawSurface& frame, int y, int n, cons
             boxes_.push_back(run);
         c = end;
     }
-    aboveFrom_ = above;
-    // The boxes that did not grow end above this band; the next band looks only at the others.
-    while (aboveFrom_ < boxes_.size() && boxes_[aboveFrom_].y + boxes_[aboveFrom_].h != y + n) ++aboveFrom_;
 }

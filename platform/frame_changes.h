@@ -31,5 +31,4 @@ private:
     int w_ = 0, h_ = 0;
     std::vector<plat_Box> boxes_;
     std::vector<uint8_t> asked_, marked_;  // per column of tiles in the band: to compare, changed
-    size_t aboveFrom_ = 0;         // the boxes that reach the band's top start here
 };
