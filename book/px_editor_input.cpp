@@ -1,7 +1,9 @@
 // The author's input: keys through a table, the pointer through hover, press (the hovered
 // object is taken), drag (it follows, facing the way it goes) and release (it is thrown),
 // and the lists, menus and buttons polled after a press or a release.
+#include <cctype>
 #include <string>
+#include <utility>
 
 #include "book/px_anim.h"
 #include "book/px_editor.h"
@@ -26,6 +28,10 @@
 
 namespace {
 const char SRC[] = "PX_EDITOR";
+
+// The key last taken as a command: the desktop types its character right after it (T's "t"
+// into the text it began, R's "r" into a dialog), and that character is no one's.
+int klaves_prikazu = 0;
 
 // The last two pointer positions of a drag: their difference is the throw.
 POINT last_mouse = {0, 0}, prev_mouse = {0, 0};
@@ -104,15 +110,13 @@ const Tlacidlo TLACIDLA[] = {
 
 void klaves(int key) {
     px_pisanie.vzal_klaves = false;  // only this key's answer counts
-    px_pisanie.klaves_zaciatku = 0;  // a key's own character comes right after it, or never
+    klaves_prikazu = 0;
     if (PX_Otazka_Klaves(key) || px_editor->group.INFORMUJ_SA_KLAV(key) || PX_Pis_Klaves(key)) return;
     const int held = held_modifiers();
     for (const Klavesa& k : KLAVESY)
         if (k.key == key && (k.modifiers == ANY || k.modifiers == held)) {
-            const bool pisal = PX_Pis_Aktivne();
-            k.prikaz();
-            if (!pisal && PX_Pis_Aktivne()) px_pisanie.klaves_zaciatku = key;
-            return;
+            klaves_prikazu = key;
+            return k.prikaz();
         }
 }
 
@@ -263,10 +267,13 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_KEYDOWN:
         klaves(static_cast<int>(wParam));
         break;
-    case WM_CHAR:
+    case WM_CHAR: {
+        const int prikaz = std::exchange(klaves_prikazu, 0);
+        if (prikaz && prikaz == std::toupper(static_cast<int>(wParam & 0xFF))) break;
         if (px_editor->group.Ukazuje_dialog() || !PX_Pis_Znak(static_cast<int>(wParam)))
             PX_Otazka_Znak(static_cast<int>(wParam));
         break;
+    }
     case WM_MOUSEMOVE:
         pohyb(x, y);
         break;

@@ -4,7 +4,6 @@
 #include "book/px_pisanie.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <utility>
 
@@ -165,9 +164,6 @@ bool PX_Pis_Klaves(int key) {
 bool PX_Pis_Znak(int znak) {
     if (!text()) return false;
     const auto c = static_cast<unsigned char>(znak);
-    // The desktop types the character of the key that began the writing (T) right after it:
-    // that one is no letter of the text.
-    if (const int k = std::exchange(px_pisanie.klaves_zaciatku, 0); k && std::toupper(c) == k) return true;
     if (znak >= 0x20 && znak <= 0xFF && c != 0x7F && plat_Cp1250ToUnicode(c) != 0xFFFD) vloz(std::string(1, char(c)));
     return true;
 }

@@ -12,7 +12,6 @@ struct PX_Pisanie {
     bool dirty_pred = false;  // whether the page was changed before a new text came
     bool novy = false;        // the text was added for this writing
     bool vzal_klaves = false;  // the last key was the writing's
-    int klaves_zaciatku = 0;   // the key that began the writing, until its own character comes
 };
 extern PX_Pisanie px_pisanie;
 
