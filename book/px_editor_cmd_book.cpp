@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "book/px_citanie.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_vyber.h"
@@ -110,6 +111,7 @@ void PX_OfferRecovery() {
 
 // A page that cannot be saved keeps the editor open, unless the author chooses to end anyway.
 bool CKnihaScreen::SaveWork(bool closing) {
+    PX_Citanie_Skonci();  // the author's page, not the one being read
     if (px_editor->bez_ulozenia || PX_Uloz_zmeny()) return true;
     if (closing)
         PX_Spytaj_ano_nie(plat_W1250(u8"Koniec"), plat_W1250(u8"Stranu sa nepodarilo uložiť."),

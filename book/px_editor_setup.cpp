@@ -7,6 +7,7 @@
 #include <iterator>
 #include <span>
 
+#include "book/px_anim.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
@@ -48,6 +49,7 @@ const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Save, {{320, 80}, {360, 80}, {400, 80}}, {STRED, -20}, {KONIEC, -62}},
     {&PX_Editor::tlac_Mikrofon, {{20, 131}, {58, 131}, {96, 131}}, {KONIEC, -185}, {KONIEC, -50}},
     {&PX_Editor::tlac_Stlmenie, {{282, 125}, {308, 125}, {334, 125}}, {KONIEC, -168}, {ZACIATOK, 6}},
+    {&PX_Editor::tlac_Citaj, {{25, 172}, {75, 172}, {125, 172}}, {ZACIATOK, 56}, {KONIEC, -50}},
 };
 
 struct Polozka {
@@ -289,7 +291,7 @@ void CKnihaScreen::Init() {
     zvuk_koniec = &e.koniec;
 
     speed_level = 2;
-    tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    tf_APP_RestartFrameTimer(PX_Perioda_ms());
     PX_Naposledy_Otvor();
     PX_Stav_strany();
     PX_OfferRecovery();
