@@ -254,9 +254,12 @@ void PX_Citanie_Kresli(IDirectDrawSurface* back) {
     if (!c.sprava.empty()) PX_Citanie_Oznam(back, c.sprava);
     c.kreslena = c.index;
     c.kreslena_sprava = !c.sprava.empty();
+    c.kresleny_prechod = c.still != nullptr;
 }
 
-bool PX_Citanie_Cely_snimok() { return c.still || c.kreslena != c.index || c.kreslena_sprava != !c.sprava.empty(); }
+bool PX_Citanie_Cely_snimok() {
+    return c.still || c.kresleny_prechod || c.kreslena != c.index || c.kreslena_sprava != !c.sprava.empty();
+}
 
 bool PX_Citanie_Sprava(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_KEYDOWN) c.vzal_klaves = c.zapnute;

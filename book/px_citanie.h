@@ -31,8 +31,8 @@ struct PX_Citanie {
     bool vzal_klaves = false;  // the last key was reading's: Esc ends reading, not the editor
     std::string sprava;        // a page skipped, said a moment (Windows-1250)
     int sprava_ms = 0;
-    size_t kreslena = 0;         // the page and the message the last frame drew
-    bool kreslena_sprava = false;
+    size_t kreslena = 0;  // the page, the message and the turn the last frame drew
+    bool kreslena_sprava = false, kresleny_prechod = false;
     // The editor as reading found it.
     PX_SnimkaPtr editor;
     bool editor_dirty = false;

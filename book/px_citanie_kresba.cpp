@@ -112,7 +112,7 @@ RECT PX_Karta_sipka(int w, int h) {
 }
 
 void PX_Zaverecna_karta(IDirectDrawSurface* back, const char* kniha) {
-    const int w = back->Width(), h = back->Height(), PASY = 32;
+    const int w = back->Width(), h = back->Height(), PASY = std::max(1, h / 3);
     HDC dc = nullptr;
     if (back->GetDC(&dc) == DD_OK) {  // evening blue, deeper at the top
         for (int i = 0; i < PASY; ++i) {

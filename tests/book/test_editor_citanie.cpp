@@ -110,6 +110,9 @@ TEST_F(Reading, ATurnSlidesTheOldPageAwayOverTheNewOne) {
     Book();
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        Key(VK_NEXT);  // a slower pace: the turn's last tick leaves a sliver of the old page
+        const int tick = PX_Perioda_ms();
+        ASSERT_EQ(tick, 36);
         Key(VK_F5);
         Move(W - 1, H - 1);
         Tick();
@@ -117,15 +120,14 @@ TEST_F(Reading, ATurnSlidesTheOldPageAwayOverTheNewOne) {
         const int y = 140;  // a row through the old page's tree and the new page's sky, clear of the pointer
         Key(VK_RIGHT);
         std::vector<std::vector<uint16_t>> frames;
-        for (int t = 0; t < PX_PRECHOD_MS; t += TICK_MS) {
+        for (int t = 0; t < PX_PRECHOD_MS; t += tick) {
             Tick();
             frames.push_back(Screen());
         }
-        Tick();
         const std::vector<uint16_t> new_page = Screen();
+        EXPECT_EQ(RowUnlikeFullRedraw(), -1) << "the turn ends on the new page alone";
         ASSERT_NE(old_page, new_page);
-        EXPECT_EQ(frames.back(), new_page) << "the turn ends on the new page";
-        for (size_t k : {size_t(0), frames.size() / 2, frames.size() * 3 / 4}) {
+        for (size_t k : {size_t(0), frames.size() / 2, frames.size() - 2}) {
             const std::vector<uint16_t>& f = frames[k];
             int posun = 0;  // where the old page's row shows now
             while (posun < W && !std::equal(f.begin() + y * W, f.begin() + y * W + (W - posun), old_page.begin() + y * W + posun))
