@@ -248,9 +248,18 @@ void PX_Citanie_Skonci() {
 
 void PX_Citanie_Nova_obrazovka() { pusti_still(); }
 
+double cast_prechodu() { return static_cast<double>(c.prechod_ms) / PX_PRECHOD_MS; }
+
+RECT PX_Citanie_Odkryte(int w, int h) {
+    if (c.index >= karta()) return {0, 0, 0, 0};
+    if (!c.still) return {0, 0, w, h};
+    const int posun = PX_Prechod_posun(cast_prechodu(), w);
+    return c.smer > 0 ? RECT{w - posun, 0, w, h} : RECT{0, 0, posun, h};
+}
+
 void PX_Citanie_Kresli(IDirectDrawSurface* back) {
     if (c.index >= karta()) PX_Zaverecna_karta(back, nazov_knihy());
-    if (c.still) PX_Prechod(back, c.still, static_cast<double>(c.prechod_ms) / PX_PRECHOD_MS, c.smer);
+    if (c.still) PX_Prechod(back, c.still, cast_prechodu(), c.smer);
     if (!c.sprava.empty()) PX_Citanie_Oznam(back, c.sprava);
     c.kreslena = c.index;
     c.kreslena_sprava = !c.sprava.empty();

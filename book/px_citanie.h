@@ -51,12 +51,17 @@ void PX_Citanie_Skonci();
 // The display's mode changed: a still of the old size goes (the turn ends at once).
 void PX_Citanie_Nova_obrazovka();
 
+// The part of a w x h screen where the page shows: all of it, less the old page's still during
+// a turn, and nothing under the closing card.
+RECT PX_Citanie_Odkryte(int w, int h);
 // Drawing, after the page was shown on `back`: a turn's old page, the closing card, a message.
 void PX_Citanie_Kresli(IDirectDrawSurface* back);
 // Whether the next tick's frame must be whole: a turn runs, or a message comes or goes.
 bool PX_Citanie_Cely_snimok();
 // A message on a strip at the foot of `back`.
 void PX_Citanie_Oznam(IDirectDrawSurface* back, const std::string& text);
+// How far the old page has slid at `t` (0 ... 1) of a turn across w pixels: slow, fast, slow.
+int PX_Prechod_posun(double t, int w);
 // A turn's frame: the page on `back` and the old page's `still` slid away by `t` (0 ... 1) of
 // the turn, to the left for smer +1, with a soft shadow on the page it uncovers.
 void PX_Prechod(IDirectDrawSurface* back, IDirectDrawSurface* still, double t, int smer);

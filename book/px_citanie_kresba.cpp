@@ -96,10 +96,13 @@ void na_stred(IDirectDrawSurface* back, const PX_TextObraz& o, int y) {
 }
 }  // namespace
 
-void PX_Prechod(IDirectDrawSurface* back, IDirectDrawSurface* still, double t, int smer) {
-    const int w = back->Width(), h = back->Height();
+int PX_Prechod_posun(double t, int w) {
     t = std::clamp(t, 0.0, 1.0);
-    const int posun = static_cast<int>(std::lround(t * t * (3 - 2 * t) * w));  // slow, fast, slow
+    return static_cast<int>(std::lround(t * t * (3 - 2 * t) * w));
+}
+
+void PX_Prechod(IDirectDrawSurface* back, IDirectDrawSurface* still, double t, int smer) {
+    const int w = back->Width(), h = back->Height(), posun = PX_Prechod_posun(t, w);
     if (posun >= w) return;
     RECT zdroj = smer > 0 ? RECT{posun, 0, w, h} : RECT{0, 0, w - posun, h};
     back->BltFast(smer > 0 ? 0 : posun, 0, still, &zdroj, DDBLTFAST_NOCOLORKEY);

@@ -137,6 +137,22 @@ void viditelnost(PX_Editor& e) {
     if (e.text_menu[0]) e.text_menu[0]->zivy = text;
 }
 
+// While reading, the page alone, full screen: composed only where a turn's old page does not
+// cover it.
+void citanie(IDirectDrawSurface* back) {
+    const RECT clip = back->DrawClip();
+    RECT odkryte = PX_Citanie_Odkryte(back->Width(), back->Height());
+    odkryte = {std::max(odkryte.left, clip.left), std::max(odkryte.top, clip.top), std::min(odkryte.right, clip.right),
+               std::min(odkryte.bottom, clip.bottom)};
+    if (odkryte.left < odkryte.right && odkryte.top < odkryte.bottom) {
+        back->SetDrawClip(&odkryte);
+        ZOBRAZ_STRANU(PX_Plocha_Povrch(back));
+        PX_Plocha_Ukaz(back);
+        back->SetDrawClip(&clip);
+    }
+    PX_Citanie_Kresli(back);
+}
+
 // An error stands on a red strip, so that the author sees it.
 void stav(IDirectDrawSurface* back) {
     if (strlen(status_text) <= 1) return;
@@ -159,12 +175,11 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     if (!back || !px_editor) return;
     // Taken first: what the frame itself changes (a thumbnail's message) asks for the next one.
     nakreslene = teraz();
-    IDirectDrawSurface* page = PX_Plocha_Povrch(back);
-    ZOBRAZ_STRANU(page);
-    if (px_citanie.zapnute) {  // the page alone, full screen
-        PX_Plocha_Ukaz(back);
-        PX_Citanie_Kresli(back);
+    if (px_citanie.zapnute) {
+        citanie(back);
     } else {
+        IDirectDrawSurface* page = PX_Plocha_Povrch(back);
+        ZOBRAZ_STRANU(page);
         PX_Pis_Kresli(page);
         PX_Obnov_nahlad();
         PX_Plocha_Ukaz(back);
