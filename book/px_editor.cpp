@@ -10,6 +10,7 @@
 #include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_stav.h"
+#include "book/px_trieda.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
@@ -50,7 +51,9 @@ CKnihaScreen::~CKnihaScreen() {
 }
 
 bool CKnihaScreen::INFORMUJ_SA_KLAV(int key) {
-    return PX_Pis_Vzal_klaves() || px_citanie.vzal_klaves || tf_CAppScreen::INFORMUJ_SA_KLAV(key);
+    const bool ladenie = key == VK_F1 && (GetAsyncKeyState(VK_CONTROL) < 0 || GetAsyncKeyState(VK_SHIFT) < 0);
+    return PX_Pis_Vzal_klaves() || px_citanie.vzal_klaves || (ladenie && PX_Trieda_Zakazuje(PX_ZAKAZ_LADENIA)) ||
+           tf_CAppScreen::INFORMUJ_SA_KLAV(key);
 }
 
 void PX_LoadDefaultBookIcon() {

@@ -13,9 +13,11 @@
 #include "book/px_ks.h"
 #include "book/px_naposledy.h"
 #include "book/px_nazov.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
 #include "book/px_strany.h"
+#include "book/px_trieda.h"
 #include "book/px_vyber.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/surface/tf_icon.h"
@@ -247,8 +249,9 @@ void PX_PlaceButtons(bool withLooks) {
 
 void CKnihaScreen::Init() {
     PX_Editor& e = *px_editor;
-    PX_Uprac_docasne();
     PX_Stlmenie_Nacitaj();
+    PX_Trieda_Nacitaj();
+    PX_Uprac_docasne();
     wave_k = 10.0 * 6.28318531 / m_ScreenW;
     Do_LOAD_SRF();
 
@@ -294,5 +297,6 @@ void CKnihaScreen::Init() {
     tf_APP_RestartFrameTimer(PX_Perioda_ms());
     PX_Naposledy_Otvor();
     PX_Stav_strany();
+    if (!px_trieda.chyba.empty()) PX_Chyba(px_trieda.chyba.c_str());
     PX_OfferRecovery();
 }
