@@ -7,6 +7,7 @@
 
 #include "book/px_anim.h"
 #include "book/px_citanie.h"
+#include "book/px_dotyk.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_herec.h"
@@ -227,6 +228,17 @@ void menu_objektu(int x, int y) {
     dui_setup->CHOD_NA_OBRAZOVKU(x, y);
 }
 
+// A finger held still: the press lets go of what it took, unthrown, and the menu of what lies
+// under it opens.
+void dlhy_dotyk() {
+    const POINT kde = px_dotyk.kde, p = PX_Na_stranu(kde.x, kde.y);
+    if (CHerec* o = REG_Objekt(dragged)) o->INFORMUJ_SA(p.x, p.y, -1);
+    hovered = dragged;
+    dragged = -1;
+    px_editor->kurzor.SF(0);
+    menu_objektu(kde.x, kde.y);
+}
+
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
 void koniec() {
     TF_LOG("case WM_DESTROY - PX");
@@ -259,6 +271,7 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         PX_Obnova_Tik(GetTickCount());
         PX_Sprava_Tik(GetTickCount());
         PX_Naposledy_Tik();
+        if (PX_Dotyk_Tik(GetTickCount())) dlhy_dotyk();
         PX_NeedFrameIfChanged();
         break;
     case WM_KEYDOWN:
@@ -272,13 +285,15 @@ void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lPa
         break;
     }
     case WM_MOUSEMOVE:
+        PX_Dotyk_Pohyb(x, y);
         pohyb(x, y);
         break;
     case WM_LBUTTONDOWN:
+        PX_Dotyk_Stlacenie(wParam, x, y, GetTickCount());
         stlacenie(x, y);
         break;
     case WM_LBUTTONUP:
-        uvolnenie(x, y);
+        if (!PX_Dotyk_Uvolnenie()) uvolnenie(x, y);
         break;
     case WM_RBUTTONDOWN:
         menu_objektu(x, y);

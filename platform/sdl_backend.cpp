@@ -193,7 +193,7 @@ private:
                     plat_QueueInput(WM_SETCURSOR, reinterpret_cast<WPARAM>(plat_TheWindow()),
                                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
                 pointerInside = true;
-                plat_QueueInput(WM_MOUSEMOVE, 0, Where(e.motion.x, e.motion.y));
+                plat_QueueInput(WM_MOUSEMOVE, Finger(e.motion.which), Where(e.motion.x, e.motion.y));
                 break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP: Button(e.button); break;
@@ -249,10 +249,13 @@ private:
             plat_QueueInput(WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 0);
     }
 
+    // SDL makes pointer events of a finger's touches, as the desktop does for other programs.
+    static WPARAM Finger(Uint32 which) { return which == SDL_TOUCH_MOUSEID ? PLAT_MK_TOUCH : 0; }
+
     void Button(const SDL_MouseButtonEvent& b) {
         const bool down = b.type == SDL_MOUSEBUTTONDOWN;
         if (b.button == SDL_BUTTON_LEFT)
-            plat_QueueInput(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, Where(b.x, b.y));
+            plat_QueueInput(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, Finger(b.which), Where(b.x, b.y));
         else if (b.button == SDL_BUTTON_RIGHT)
             plat_QueueInput(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, Where(b.x, b.y));
     }

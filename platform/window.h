@@ -18,6 +18,8 @@
 #define WM_CHAR 0x0102  // wParam: a character typed, as its Windows-1250 byte
 #define WM_TIMER 0x0113
 #define WM_MOUSEMOVE 0x0200
+// In a pointer message's wParam: the desktop made it from a finger on a touch screen.
+#define PLAT_MK_TOUCH 0x8000
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
 #define WM_RBUTTONDOWN 0x0204
