@@ -67,6 +67,39 @@ uint16_t mix565(uint16_t d, uint32_t p) {
                    b = mix(b5 << 3 | b5 >> 2, p & 255);
     return static_cast<uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | b >> 3);
 }
+
+// The opaque pixels from x to e: pieces of one colour long enough to fill, what lies between
+// them to copy.
+constexpr int FILL_FROM = 64;
+void opaque(plat_Canvas& c, const uint32_t* row, int x, int e) {
+    int copy_from = x;
+    auto copy_to = [&](int end) {
+        if (end <= copy_from) return;
+        c.runs.push_back({copy_from, end - copy_from, c.copy.size(), false});
+        for (int i = copy_from; i < end; ++i) c.copy.push_back(plat_XrgbTo565(row[i]));
+    };
+    for (int i = x, j; i < e; i = j) {
+        for (j = i + 1; j < e && row[j] == row[i];) ++j;
+        if (j - i < FILL_FROM) continue;
+        copy_to(i);
+        c.runs.push_back({i, j - i, plat_XrgbTo565(row[i]), true});
+        copy_from = j;
+    }
+    copy_to(e);
+}
+
+// One colour, sixteen pixels at a time (the last sixteen may overlap the ones before: the same
+// colour again), so that even a long run takes few steps.
+void fill(uint16_t* o, size_t n, uint16_t v) {
+    uint16_t block[16];
+    std::fill_n(block, 16, v);
+    if (n < 16) {  // what the clip left of a run
+        std::copy_n(block, n, o);
+        return;
+    }
+    for (size_t i = 0; i + 16 < n; i += 16) memcpy(o + i, block, sizeof block);
+    memcpy(o + n - 16, block, sizeof block);
+}
 }  // namespace
 
 int plat_TextWidth(plat_Font* font, std::string_view line) {
@@ -127,7 +160,6 @@ void plat_MaskTriangle(plat_Mask& m, const double xs[3], const double ys[3]) {
 }
 
 void plat_CanvasPaint(plat_Canvas& c, const plat_Mask& m, COLORREF colour, int alpha, int dx, int dy) {
-    c.runs.clear();
     c.row_runs.clear();
     alpha = std::clamp(alpha, 0, 255);
     for (int y = std::max(0, -dy); y < m.h && y + dy < c.h; ++y)
@@ -144,19 +176,25 @@ void plat_CanvasPaint(plat_Canvas& c, const plat_Mask& m, COLORREF colour, int a
 
 void plat_CanvasPrepare(plat_Canvas& c) {
     c.runs.clear();
+    c.copy.clear();
+    c.mix.clear();
     c.row_runs.assign(1, 0);
-    c.px565.resize(c.px.size());
+    c.row_mix.assign(1, 0);
     for (int y = 0; y < c.h; ++y) {
         const uint32_t* row = c.px.data() + size_t(y) * size_t(c.w);
         for (int x = 0; x < c.w;) {
             const uint32_t a = row[x] >> 24;
             int e = x + 1;
-            while (e < c.w && (row[e] >> 24 == 0) == (a == 0) && (row[e] >> 24 == 255) == (a == 255)) ++e;
-            if (a != 0) c.runs.push_back({x, e - x, a == 255});
-            for (int i = x; i < e; ++i) c.px565[size_t(y) * size_t(c.w) + size_t(i)] = plat_XrgbTo565(row[i]);
+            if (a == 255) {
+                while (e < c.w && row[e] >> 24 == 255) ++e;
+                opaque(c, row, x, e);
+            } else if (a != 0) {
+                c.mix.push_back({x, row[x]});
+            }
             x = e;
         }
         c.row_runs.push_back(c.runs.size());
+        c.row_mix.push_back(c.mix.size());
     }
 }
 
@@ -171,22 +209,17 @@ void plat_CanvasBlend(IDirectDrawSurface* s, int x, int y, const plat_Canvas& c)
     const int top = std::max(0, k.top - y), bottom = std::min(c.h, k.bottom - y);
     const int left = std::max(0, k.left - x), right = std::min(c.w, k.right - x);
     for (int row = top; row < bottom; ++row) {
-        const size_t at = size_t(row) * size_t(c.w);
         uint16_t* out = s->Row(y + row) + x;
         for (size_t r = c.row_runs[size_t(row)]; r < c.row_runs[size_t(row) + 1]; ++r) {
             const plat_CanvasRun& run = c.runs[r];
             const int from = std::max(run.x, left), to = std::min(run.x + run.n, right);
             if (from >= to) continue;
-            if (run.opaque) {
-                const uint16_t* in = c.px565.data() + at;
-                if (to - from >= 64) {  // a box's inside; a stroke of a letter is quicker by hand
-                    memcpy(out + from, in + from, size_t(to - from) * sizeof(uint16_t));
-                } else {
-                    for (int col = from; col < to; ++col) out[col] = in[col];
-                }
-                continue;
-            }
-            for (int col = from; col < to; ++col) out[col] = mix565(out[col], c.px[at + size_t(col)]);
+            if (run.fill)
+                fill(out + from, size_t(to - from), uint16_t(run.at));
+            else
+                memcpy(out + from, c.copy.data() + run.at + size_t(from - run.x), size_t(to - from) * 2);
         }
+        for (size_t i = c.row_mix[size_t(row)]; i < c.row_mix[size_t(row) + 1]; ++i)
+            if (const plat_CanvasMix& m = c.mix[i]; m.x >= left && m.x < right) out[m.x] = mix565(out[m.x], m.px);
     }
 }

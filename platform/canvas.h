@@ -27,17 +27,27 @@ struct plat_Mask : plat_Plane<uint8_t> {
 };
 
 // Premultiplied 0xAARRGGBB pixels. Once painted, plat_CanvasPrepare makes it quick to blend:
-// each row as runs of pixels to skip, to copy (opaque, kept as RGB565) and to mix.
+// each row as runs of opaque pixels, either of one colour (a box's inside, a letter's stroke)
+// or to copy (kept as RGB565, one run after another), and the pixels to mix, in a list of
+// their own; everything else is skipped.
 struct plat_CanvasRun {
     int x, n;
-    bool opaque;
+    size_t at;  // its first pixel in `copy`; for a run of one colour, that colour
+    bool fill;
+};
+struct plat_CanvasMix {
+    int x;
+    uint32_t px;
 };
 struct plat_Canvas : plat_Plane<uint32_t> {
     using plat_Plane::plat_Plane;
-    // Made by plat_CanvasPrepare: the runs of each row (from row_runs[y] to row_runs[y + 1]).
+    // Made by plat_CanvasPrepare: row y's runs from row_runs[y] to row_runs[y + 1], its pixels to
+    // mix from row_mix[y] to row_mix[y + 1].
     std::vector<plat_CanvasRun> runs;
     std::vector<size_t> row_runs;
-    std::vector<uint16_t> px565;
+    std::vector<uint16_t> copy;
+    std::vector<plat_CanvasMix> mix;
+    std::vector<size_t> row_mix;
 };
 
 // The width of a line of Windows-1250 text in the font, in whole pixels.
