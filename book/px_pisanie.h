@@ -12,6 +12,7 @@ struct PX_Pisanie {
     bool dirty_pred = false;  // whether the page was changed before a new text came
     bool novy = false;        // the text was added for this writing
     bool vzal_klaves = false;  // the last key was the writing's
+    int pol_pixela = 0;        // 1: the text's middle lies half a pixel right of its box's
 };
 extern PX_Pisanie px_pisanie;
 
