@@ -123,8 +123,11 @@ int PX_Pis_Skonci_pri(int index) {
     return -1;
 }
 
-int PX_Pis_Stlacenie(int index) {
-    if (PX_Pis_Aktivne() && index == px_pisanie.index) return -1;
+int PX_Pis_Stlacenie(int index, POINT p) {
+    if (const CHerec* o = text(); o && index == px_pisanie.index) {
+        chod(PX_Text_Pozicia(*o->text, p.x - o->x, p.y - o->y), GetAsyncKeyState(VK_SHIFT) < 0);
+        return -1;
+    }
     index = PX_Pis_Skonci_pri(index);
     static const CHerec* posledny = nullptr;  // the first press of a double click, and its time
     static DWORD kedy = 0;

@@ -216,6 +216,41 @@ TEST_F(Texts, ANewTextGrowsAboutThePageMiddleAndThenStaysPut) {
     });
 }
 
+// A click in the text being written puts the caret between the letters pressed; with Shift it
+// selects from the caret to there. The Play button over the page's middle waits meanwhile.
+TEST_F(Texts, AClickInTheWrittenTextPutsTheCaretAtTheLetter) {
+    Library();
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        Key('T');
+        Type("Dobrý deň,");
+        Key(VK_RETURN), Type("pes!");
+        Tick();
+        const CHerec* t = Last();
+        // Just right of the caret's place before byte k, halfway down its line.
+        auto at = [&](size_t k) {
+            const PX_Kurzor c = PX_Text_Kurzor(*t->text, k);
+            return POINT{t->x + c.x + 2, t->y + c.y + c.vys / 2};
+        };
+        for (size_t k : {size_t(0), size_t(3), size_t(5), size_t(7), size_t(10), size_t(13), size_t(15)}) {
+            Click(at(k).x, at(k).y);
+            EXPECT_EQ(std::pair(px_pisanie.kurzor, px_pisanie.kotva), std::pair(k, k)) << "clicked before byte " << k;
+        }
+        const POINT beyond = {t->x + t->sir - 3, at(11).y};  // beside the short second line
+        Click(beyond.x, beyond.y);
+        EXPECT_EQ(px_pisanie.kurzor, t->text->text.size());
+        Click(at(1).x, at(1).y);
+        plat_Headless_SetKeyDown(VK_SHIFT, true);
+        Click(at(9).x, at(9).y);
+        plat_Headless_SetKeyDown(VK_SHIFT, false);
+        EXPECT_EQ(std::pair(px_pisanie.kotva, px_pisanie.kurzor), std::pair(size_t(1), size_t(9)));
+        Type("o");
+        EXPECT_EQ(plat_Utf8FromCp1250(t->text->text.c_str()), "Do,\npes!");
+        EXPECT_EQ(std::tuple(running, px_pisanie.index, REG.count), std::tuple(false, 2, 3))
+            << "clicks in the middle neither play the page nor end the writing";
+    });
+}
+
 TEST_F(Texts, ABubbleFollowsItsActorWhilePlaying) {
     Library();
     Run([&] {
