@@ -104,5 +104,7 @@ void HOD(CHerec* o, int dx, int dy) {
 
 void NASTAV_RYCHLOST(int step) {
     speed_level = std::clamp(speed_level + step, MIN_SPEED, MAX_SPEED);
-    tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    tf_APP_RestartFrameTimer(PX_Perioda_ms());
 }
+
+int PX_Perioda_ms() { return speed_level * speed_level * 4; }

@@ -17,3 +17,5 @@ void NASTAV_TEMPO(CHerec* object, int item);
 void HOD(CHerec* object, int dx, int dy);
 // step -1 or +1; restarts the window's timer 1 with the new period.
 void NASTAV_RYCHLOST(int step);
+// The frame timer's period at the pace set: the time a tick stands for.
+int PX_Perioda_ms();

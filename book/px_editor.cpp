@@ -2,6 +2,7 @@
 // the display mode.
 #include "book/px_editor.h"
 
+#include "book/px_citanie.h"
 #include "book/px_historia.h"
 #include "book/px_ks.h"
 #include "book/px_otazka.h"
@@ -9,6 +10,7 @@
 #include "book/px_plocha.h"
 #include "book/px_pozadie.h"
 #include "book/px_stav.h"
+#include "book/px_trieda.h"
 #include "framework/surface/tf_icon.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
@@ -48,7 +50,11 @@ CKnihaScreen::~CKnihaScreen() {
     if (app_screen == this) app_screen = nullptr;
 }
 
-bool CKnihaScreen::INFORMUJ_SA_KLAV(int key) { return PX_Pis_Vzal_klaves() || tf_CAppScreen::INFORMUJ_SA_KLAV(key); }
+bool CKnihaScreen::INFORMUJ_SA_KLAV(int key) {
+    const bool ladenie = key == VK_F1 && (GetAsyncKeyState(VK_CONTROL) < 0 || GetAsyncKeyState(VK_SHIFT) < 0);
+    return PX_Pis_Vzal_klaves() || px_citanie.vzal_klaves || (ladenie && PX_Trieda_Zakazuje(PX_ZAKAZ_LADENIA)) ||
+           tf_CAppScreen::INFORMUJ_SA_KLAV(key);
+}
 
 void PX_LoadDefaultBookIcon() {
     delete default_book_icon;
@@ -91,6 +97,7 @@ void CKnihaScreen::ChangedResolution(int oldW, int oldH, int newW, int newH) {
     if (current_book != -1) VOLBA_KNIHY(current_book, false);
     PRIPRAV_POZADIE(true);  // the display's change released it
     PX_Plocha_Uvolni();
+    PX_Citanie_Nova_obrazovka();
     PX_PlaceButtons(false);
     px_editor->dui_M.zmena = true;
 }

@@ -44,6 +44,7 @@ struct PX_Editor {
     tf_CTlac tlac_Save{"tlac_Save"};
     tf_CTlac tlac_Mikrofon{"tlac_Mikrofon"};  // records the page's narration
     tf_CTlac tlac_Stlmenie{"tlac_Stlmenie"};  // mutes and unmutes all sound
+    tf_CTlac tlac_Citaj{"tlac_Citaj"};        // reads the book full screen
     // The buttons' looks, taken over as the state changes: ready, recording, unable to record;
     // sound on, muted.
     tf_CDAS vzhlad_mikrofonu[3], vzhlad_stlmenia[2];

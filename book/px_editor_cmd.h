@@ -67,6 +67,8 @@ void PX_ReportRegistry();
 void PX_Undo();  // Ctrl+Z (px_historia.cpp)
 void PX_Redo();  // Ctrl+Y, Ctrl+Shift+Z
 void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the editor goes on
+// F5 and the reading button: the open book read full screen from the shown page (px_citanie.h).
+void PX_Read();
 
 // The page shown, after the shown one's changes were saved; false when it is not (said why).
 bool PX_OpenPage(int book, int page);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "book/px_citanie.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_vyber.h"
@@ -12,6 +13,7 @@
 #include "book/px_otazka.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
+#include "book/px_trieda.h"
 #include "framework/app/tf_appdlg.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
@@ -30,9 +32,10 @@ void PX_MainMenu(int id) {
 // Every way off the shown page saves its changes first; a failed save keeps the author on it.
 void PX_ChooseBook(int id) {
     if (zvuk_naraz) zvuk_naraz->SPUSTI();
-    if (id == PX_ID_NEW_BOOK) {
-        PX_Spytaj_nazov(plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"), "", [](const char* name) {
-            if (PX_Uloz_zmeny()) PX_Nova_kniha_zadana(name);
+    const size_t sablona = id == PX_ID_NEW_BOOK ? 0 : static_cast<size_t>(id - PX_ID_SABLONA);
+    if (id == PX_ID_NEW_BOOK || (id > PX_ID_SABLONA && sablona < px_trieda.sablony.size())) {
+        PX_Spytaj_nazov(plat_W1250(u8"Nová kniha"), plat_W1250(u8"Zadajte názov knihy"), "", [sablona](const char* name) {
+            if (PX_Uloz_zmeny()) PX_Nova_kniha_zadana(name, sablona);
         });
     } else if (id != PX_ID_CLOSE_BOOKS && PX_Uloz_zmeny()) {
         VOLBA_KNIHY(id, true);
@@ -110,6 +113,8 @@ void PX_OfferRecovery() {
 
 // A page that cannot be saved keeps the editor open, unless the author chooses to end anyway.
 bool CKnihaScreen::SaveWork(bool closing) {
+    if (closing && PX_Trieda_Zakazuje(PX_ZAKAZ_KONCA)) return false;
+    PX_Citanie_Skonci();  // the author's page, not the one being read
     if (px_editor->bez_ulozenia || PX_Uloz_zmeny()) return true;
     if (closing)
         PX_Spytaj_ano_nie(plat_W1250(u8"Koniec"), plat_W1250(u8"Stranu sa nepodarilo uložiť."),

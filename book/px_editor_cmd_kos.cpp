@@ -18,6 +18,7 @@
 #include "book/px_reg.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
+#include "book/px_trieda.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
@@ -161,6 +162,7 @@ bool PX_RowMenuAt(int x, int y) {
 }
 
 void PX_RowMenu(int id) {
+    if (id == ODSTRANIT && PX_Trieda_Zakazuje(PX_ZAKAZ_MAZANIA)) return;
     const Riadok r = riadok;
     const std::string book = meno_knihy(r.kniha);
     if (id == PREMENOVAT && r.strana == -1)

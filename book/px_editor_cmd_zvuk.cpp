@@ -12,6 +12,7 @@
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
+#include "book/px_trieda.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/widgets/tf_dui.h"
 #include "platform/codepage.h"
@@ -104,6 +105,7 @@ void PX_Record() {
 }
 
 void PX_ToggleMute() {
+    if (PX_Trieda_Zakazuje(PX_ZAKAZ_ZVUKU)) return;
     if (!PX_Stlmenie_Prepni()) PX_Chyba(plat_W1250(u8"Stlmenie sa nepodarilo zapamätať"));
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "book/px_citanie.h"
 #include "book/px_editor.h"
 #include "book/px_herec.h"
 #include "book/px_ks.h"
@@ -129,10 +130,27 @@ void viditelnost(PX_Editor& e) {
     e.tlac_Prev.zivy = prev_page > 0;
     e.tlac_Nova.zivy = current_page != -1 && current_page != PX_NEW_PAGE && next_page == 0;
     e.tlac_Opusti.zivy = current_page == PX_NEW_PAGE;
+    e.tlac_Citaj.zivy = current_book != -1;
     const CHerec* menu = REG_Objekt(setup_target);
     const bool text = menu && menu->eui() == PX_TEXT;
     if (dui_setup) dui_setup->zivy = menu && !text;
     if (e.text_menu[0]) e.text_menu[0]->zivy = text;
+}
+
+// While reading, the page alone, full screen: composed only where a turn's old page does not
+// cover it.
+void citanie(IDirectDrawSurface* back) {
+    const RECT clip = back->DrawClip();
+    RECT odkryte = PX_Citanie_Odkryte(back->Width(), back->Height());
+    odkryte = {std::max(odkryte.left, clip.left), std::max(odkryte.top, clip.top), std::min(odkryte.right, clip.right),
+               std::min(odkryte.bottom, clip.bottom)};
+    if (odkryte.left < odkryte.right && odkryte.top < odkryte.bottom) {
+        back->SetDrawClip(&odkryte);
+        ZOBRAZ_STRANU(PX_Plocha_Povrch(back));
+        PX_Plocha_Ukaz(back);
+        back->SetDrawClip(&clip);
+    }
+    PX_Citanie_Kresli(back);
 }
 
 // An error stands on a red strip, so that the author sees it.
@@ -157,22 +175,26 @@ void PX_DrawEditorFrame(IDirectDrawSurface* back) {
     if (!back || !px_editor) return;
     // Taken first: what the frame itself changes (a thumbnail's message) asks for the next one.
     nakreslene = teraz();
-    IDirectDrawSurface* page = PX_Plocha_Povrch(back);
-    ZOBRAZ_STRANU(page);
-    PX_Pis_Kresli(page);
-    PX_Obnov_nahlad();
-    PX_Plocha_Ukaz(back);
-    obrysy(back);
-    viditelnost(*px_editor);
-    stav(back);
-    PX_DrawSoundControls(back);
-    px_editor->group.ZOBRAZ(back);
+    if (px_citanie.zapnute) {
+        citanie(back);
+    } else {
+        IDirectDrawSurface* page = PX_Plocha_Povrch(back);
+        ZOBRAZ_STRANU(page);
+        PX_Pis_Kresli(page);
+        PX_Obnov_nahlad();
+        PX_Plocha_Ukaz(back);
+        obrysy(back);
+        viditelnost(*px_editor);
+        stav(back);
+        PX_DrawSoundControls(back);
+        px_editor->group.ZOBRAZ(back);
+    }
     px_editor->kurzor.ZOBRAZ(back);
     stopy = stopy_strany();
 }
 
 void PX_NeedFrameIfChanged() {
-    if (thumbnail_request || !(teraz() == nakreslene))
+    if (thumbnail_request || !(teraz() == nakreslene) || (px_citanie.zapnute && PX_Citanie_Cely_snimok()))
         tf_APP_NeedFrame();
     else if (running)
         ziadaj_casti();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "book/px_anim.h"
+#include "book/px_citanie.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_herec.h"
@@ -52,6 +53,7 @@ const Klavesa KLAVESY[] = {
     {VK_DELETE, ANY, PX_DeleteHovered},  // the object under the pointer goes
     {VK_F1, ANY, PX_ReportRegistry},     // the page's objects into the log
     {VK_F9, ANY, PX_ExportPage},         // the page as an animated GIF beside it
+    {VK_F5, ANY, PX_Read},               // the book read full screen
     {'S', CTRL, PX_SavePage},
     {'Z', CTRL, PX_Undo},
     {'Y', CTRL, PX_Redo},
@@ -106,6 +108,7 @@ const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Next, PX_NextPage},       {&PX_Editor::tlac_Prev, PX_PreviousPage},
     {&PX_Editor::tlac_Opusti, PX_LeaveNewPage}, {&PX_Editor::tlac_Nova, PX_NewPage},
     {&PX_Editor::tlac_Mikrofon, PX_Record},     {&PX_Editor::tlac_Stlmenie, PX_ToggleMute},
+    {&PX_Editor::tlac_Citaj, PX_Read},
 };
 
 void klaves(int key) {
@@ -120,20 +123,13 @@ void klaves(int key) {
         }
 }
 
-// The topmost object with a visible pixel under the pointer, or -1.
-int objekt_pod(int x, int y) {
-    for (int i = REG.count - 1; i >= 0; --i)
-        if (CHerec* o = REG_Objekt(i); o && o->OSTRY_ZASAH(x, y)) return i;
-    return -1;
-}
-
 // The page's objects take the pointer in the page's coordinates, the widgets in the screen's.
 void pohyb(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.CHOD_NA(x, y);
     const POINT p = PX_Na_stranu(x, y);
     if (dragged == -1) {
-        hovered = objekt_pod(p.x, p.y);
+        hovered = REG_Pod(p.x, p.y);
         if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, 0);
     } else if (CHerec* o = REG_Objekt(dragged)) {
         o->INFORMUJ_SA(p.x, p.y, 0);
@@ -234,6 +230,7 @@ void menu_objektu(int x, int y) {
 // The lists and menus go; the group that held them goes quiet for the rest of the run.
 void koniec() {
     TF_LOG("case WM_DESTROY - PX");
+    PX_Citanie_Skonci();
     PX_Naposledy_Tik();
     PX_Obnova_Koniec();  // waits for the writes
     UVOLNI_VSETKO();
@@ -245,7 +242,7 @@ void koniec() {
 }  // namespace
 
 void CKnihaScreen::HandleWMInteraction(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!px_editor || px_editor->uvolnene) return;
+    if (!px_editor || px_editor->uvolnene || PX_Citanie_Sprava(msg, wParam, lParam)) return;
     const int x = LOWORD(lParam), y = HIWORD(lParam);
     switch (msg) {
     case WM_SETCURSOR:

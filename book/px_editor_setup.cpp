@@ -7,14 +7,17 @@
 #include <iterator>
 #include <span>
 
+#include "book/px_anim.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
 #include "book/px_naposledy.h"
 #include "book/px_nazov.h"
+#include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "book/px_stlmenie.h"
 #include "book/px_strany.h"
+#include "book/px_trieda.h"
 #include "book/px_vyber.h"
 #include "framework/surface/tf_draw.h"
 #include "framework/surface/tf_icon.h"
@@ -48,6 +51,7 @@ const Tlacidlo TLACIDLA[] = {
     {&PX_Editor::tlac_Save, {{320, 80}, {360, 80}, {400, 80}}, {STRED, -20}, {KONIEC, -62}},
     {&PX_Editor::tlac_Mikrofon, {{20, 131}, {58, 131}, {96, 131}}, {KONIEC, -185}, {KONIEC, -50}},
     {&PX_Editor::tlac_Stlmenie, {{282, 125}, {308, 125}, {334, 125}}, {KONIEC, -168}, {ZACIATOK, 6}},
+    {&PX_Editor::tlac_Citaj, {{25, 172}, {75, 172}, {125, 172}}, {ZACIATOK, 56}, {KONIEC, -50}},
 };
 
 struct Polozka {
@@ -245,8 +249,9 @@ void PX_PlaceButtons(bool withLooks) {
 
 void CKnihaScreen::Init() {
     PX_Editor& e = *px_editor;
-    PX_Uprac_docasne();
     PX_Stlmenie_Nacitaj();
+    PX_Trieda_Nacitaj();
+    PX_Uprac_docasne();
     wave_k = 10.0 * 6.28318531 / m_ScreenW;
     Do_LOAD_SRF();
 
@@ -289,8 +294,9 @@ void CKnihaScreen::Init() {
     zvuk_koniec = &e.koniec;
 
     speed_level = 2;
-    tf_APP_RestartFrameTimer(speed_level * speed_level * 4);
+    tf_APP_RestartFrameTimer(PX_Perioda_ms());
     PX_Naposledy_Otvor();
     PX_Stav_strany();
+    if (!px_trieda.chyba.empty()) PX_Chyba(px_trieda.chyba.c_str());
     PX_OfferRecovery();
 }

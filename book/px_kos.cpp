@@ -9,6 +9,7 @@
 
 #include "book/px_ks.h"
 #include "book/px_sprava.h"
+#include "book/px_trieda.h"
 #include "framework/core/tf_arre.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
@@ -20,7 +21,7 @@ const char SRC[] = "PX_KOS";
 const char ODKIAL[] = "\\odkial.txt";  // "kniha <folder>" or "strana <page file>"
 const char KNIHA[] = "kniha ", STRANA[] = "strana ";
 
-std::string kos() { return std::string(PX_KNIHY_DIR) + plat_W1250(u8"Kôš"); }
+std::string kos() { return std::string(PX_Knihy_dir()) + plat_W1250(u8"Kôš"); }
 
 // The names in `dir` matching `pattern`, full paths.
 std::vector<std::string> zoznam(const std::string& dir, const char* pattern, int kind) {
@@ -89,8 +90,8 @@ bool presun(const std::vector<std::string>& files, const std::string& to, const 
 
 // A folder beside the books free for `dir_name`: itself, or with " (2)", " (3)" ...
 std::string volna_kniha(const std::string& dir_name) {
-    std::string target = PX_KNIHY_DIR + dir_name;
-    for (int n = 2; tf_FSI_ExistsFolder(target.c_str()); ++n) target = PX_KNIHY_DIR + dir_name + " (" + std::to_string(n) + ")";
+    std::string target = PX_Knihy_dir() + dir_name;
+    for (int n = 2; tf_FSI_ExistsFolder(target.c_str()); ++n) target = PX_Knihy_dir() + dir_name + " (" + std::to_string(n) + ")";
     return target;
 }
 
@@ -189,11 +190,11 @@ std::string PX_Kos_Obnov(const PX_Kos_vec& vec) {
 
 std::string PX_Premenuj_knihu(const char* book_path, const char* name) {
     if (!PX_Platny_nazov_knihy(name)) return "";
-    const std::string target = std::string(PX_KNIHY_DIR) + "KNIHA_" + name;
+    const std::string target = std::string(PX_Knihy_dir()) + "KNIHA_" + name;
     if (target == book_path) return target;
     // Only the case of its letters changes: the folder finds itself, so it goes by a detour.
     const bool same = plat_Cp1250EqualNoCase(target.c_str(), book_path);
-    const std::string detour = same ? std::string(PX_KNIHY_DIR) + plat_ProcessPrefix(PX_NOVA_PREFIX) + "premenovanie" : target;
+    const std::string detour = same ? std::string(PX_Knihy_dir()) + plat_ProcessPrefix(PX_NOVA_PREFIX) + "premenovanie" : target;
     if (!same && tf_FSI_ExistsFolder(target.c_str())) {
         TF_LOG("Adresar:", target.c_str());
         PX_Chyba(plat_W1250(u8"[Kniha s týmto názvom už existuje]"));

@@ -16,6 +16,7 @@
 #include "book/px_reg.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
+#include "book/px_trieda.h"
 #include "framework/core/tf_dso.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
@@ -233,7 +234,7 @@ void NACITAJ_KNIHY() {
     znic_zaznamy();
 
     tf_CARRE books(0, 0, 2);
-    if (!tf_FSI_ExistsFolder(PX_KNIHY_DIR) || tf_FSI_Zisti_SubAdr(PX_KNIHY_DIR, "KNIHA_*", 1, true, &books) != 0)
+    if (!tf_FSI_ExistsFolder(PX_Knihy_dir()) || tf_FSI_Zisti_SubAdr(PX_Knihy_dir(), "KNIHA_*", 1, true, &books) != 0)
         TF_LOG("Doslo k chybe pri nacitani adresarov knih", "X");
     for (int i = 0; i < books.count; ++i) {
         const char* book_path = static_cast<const char*>(books[i]);
@@ -249,7 +250,11 @@ void NACITAJ_KNIHY() {
     // Each book row opens its pages; the trash row opens the trash, which the editor fills.
     for (int r = 0; duir_STRANY && r < duir_KNIHY->CountR(); ++r)
         duir_KNIHY->Eviduj_Master_Detail_popupR__indexovo(r, duir_STRANY);
-    duir_KNIHY->PRIDAJ(PX_ID_NEW_BOOK, plat_W1250(u8"Nová kniha"));
+    // A new book from each of the classroom's templates; the only one needs no name.
+    const size_t sablon = px_trieda.sablony.size();
+    for (size_t i = 0; i < sablon; ++i)
+        duir_KNIHY->PRIDAJ(i == 0 ? PX_ID_NEW_BOOK : PX_ID_SABLONA + static_cast<int>(i),
+                           (plat_W1250(u8"Nová kniha") + (sablon > 1 ? ": " + px_trieda.sablony[i].nazov : "")).c_str());
     duir_KNIHY->PRIDAJ(PX_ID_TRASH, plat_W1250(u8"Kôš"));
     duir_KNIHY->PRIDAJ(PX_ID_CLOSE_BOOKS, plat_W1250(u8"Zavrieť"));
 }
@@ -315,11 +320,11 @@ void PX_Kniha_presunuta(const char* from, const char* to) {
 }
 
 void PX_Uprac_docasne() {
-    int removed = plat_RemoveWriteTemporaries(".") + plat_RemoveWriteTemporaries(PX_KNIHY_DIR);
-    for (const char* dir : {".", PX_KNIHY_DIR}) removed += plat_RemoveLeftovers(dir, PX_NOVA_PREFIX);
+    int removed = plat_RemoveWriteTemporaries(".") + plat_RemoveWriteTemporaries(PX_Knihy_dir());
+    for (const char* dir : {".", PX_Knihy_dir()}) removed += plat_RemoveLeftovers(dir, PX_NOVA_PREFIX);
     removed += plat_RemoveLeftovers(".", PX_EXPORT_PREFIX);
     tf_CARRE books(0, 0, 2);
-    tf_FSI_Zisti_SubAdr(PX_KNIHY_DIR, "KNIHA_*", 1, true, &books);
+    tf_FSI_Zisti_SubAdr(PX_Knihy_dir(), "KNIHA_*", 1, true, &books);
     for (int i = 0; i < books.count; ++i) {
         const std::string book = static_cast<const char*>(books[i]);
         removed += plat_RemoveWriteTemporaries(book.c_str());

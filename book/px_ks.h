@@ -1,13 +1,13 @@
 // The book catalogue: one record per page of every book beside the program's folder, and
 // the commands that move between books and pages, save pages and make new books.
 #pragma once
+#include <cstddef>
 #include <string>
 
 class tf_CIcon;
 
-// The books' folder, beside the program's; a book (or, from the launcher, a starter entry) is
-// copied under a name with this prefix first.
-inline constexpr char PX_KNIHY_DIR[] = "..\\";
+// A book (or, from the launcher, a starter entry) is copied beside the books (PX_Knihy_dir,
+// book/px_trieda.h) under a name with this prefix first.
 inline constexpr char PX_NOVA_PREFIX[] = ".pexlo-new-";
 
 struct struct_kniha_strana {
@@ -54,16 +54,17 @@ const std::string& PX_Verzia_strany();
 void PX_Nastav_verziu_strany(const std::string& verzia);
 // The frame's thumbnail step: after the page is drawn, before the editor's controls.
 void PX_Obnov_nahlad();
+// A book from the classroom's template `sablona` (px_trieda.h; the first when out of range).
 // False (logged, nothing made) for a missing template, an existing book of that name, or a
 // name that is empty or would leave the books folder.
-bool NOVA_KNIHA(const char* name);
+bool NOVA_KNIHA(const char* name, size_t sablona = 0);
 // A name a book's folder can take: not empty, one folder beside the others (logged when not).
 bool PX_Platny_nazov_knihy(const char* name);
 // A book's folder was renamed: the catalogue is built again, the shown book and page stay shown
 // and their paths (the background's too) lead into the new folder.
 void PX_Kniha_presunuta(const char* from, const char* to);
 // The new-book dialog's text: make the book, rebuild the catalogue and show its first page.
-void PX_Nova_kniha_zadana(const char* text);
+void PX_Nova_kniha_zadana(const char* text, size_t sablona = 0);
 // At start: removes what processes that are gone left behind (a crash, a kill): the temporaries
 // of writes cut short beside the files the program writes (here, the books folder, each book
 // and its picture folders), books half copied, and the copies of pages being exported.

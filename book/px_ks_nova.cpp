@@ -1,5 +1,6 @@
 // Making a new book: the name checked, the template copied beside the books and renamed into
 // place when whole.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "book/px_nazov.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
+#include "book/px_trieda.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
 #include "platform/codepage.h"
@@ -14,7 +16,6 @@
 
 namespace {
 const char SRC[] = "PX_KS";
-const char TEMPLATE_DIR[] = ".\\KNIHA_DEFNEW";
 }  // namespace
 
 bool PX_Platny_nazov_knihy(const char* name) {
@@ -25,10 +26,11 @@ bool PX_Platny_nazov_knihy(const char* name) {
     return false;
 }
 
-bool NOVA_KNIHA(const char* name) {
+bool NOVA_KNIHA(const char* name, size_t sablona) {
     if (!PX_Platny_nazov_knihy(name)) return false;
+    const char* const TEMPLATE_DIR = px_trieda.sablony[std::min(sablona, px_trieda.sablony.size() - 1)].cesta.c_str();
     char target[MAX_PATH];
-    if (snprintf(target, sizeof target, "%sKNIHA_%s", PX_KNIHY_DIR, name) >= static_cast<int>(sizeof target)) {
+    if (snprintf(target, sizeof target, "%sKNIHA_%s", PX_Knihy_dir(), name) >= static_cast<int>(sizeof target)) {
         TF_LOG(TF_LOG_ERR, "Pridlhy nazov knihy!");
         TF_LOG("nazov:", name);
         PX_Chyba(plat_W1250(u8"[Názov knihy je pridlhý]"));
@@ -48,7 +50,7 @@ bool NOVA_KNIHA(const char* name) {
     }
     // Filled beside the books under a name of its own and renamed into place when whole, so a
     // kill during the copy leaves no half book; the next start removes what it left.
-    const std::string temp = std::string(PX_KNIHY_DIR) + plat_ProcessPrefix(PX_NOVA_PREFIX) + "kniha";
+    const std::string temp = std::string(PX_Knihy_dir()) + plat_ProcessPrefix(PX_NOVA_PREFIX) + "kniha";
     int failures = 0;
     const bool copied = CreateDirectoryA(temp.c_str(), nullptr) &&
                         tf_FSI_SynchroFolders(TEMPLATE_DIR, temp.c_str(), &failures) == 0 && failures == 0;
@@ -62,14 +64,14 @@ bool NOVA_KNIHA(const char* name) {
     return true;
 }
 
-void PX_Nova_kniha_zadana(const char* text) {
+void PX_Nova_kniha_zadana(const char* text, size_t sablona) {
     TF_LOG("Zadany nazov:", text ? text : "");
     if (!text || !*text) {
         TF_LOG(TF_LOG_ERR, "Nezadany nazov knihy!");
         PX_Chyba(plat_W1250(u8"[Kniha potrebuje názov]"));
         return;
     }
-    if (!NOVA_KNIHA(text)) return;
+    if (!NOVA_KNIHA(text, sablona)) return;
     NACITAJ_KNIHY();
     const int id = NAJDI_KNIHU(text);
     if (id > -1) VOLBA_KNIHY(id, true);

@@ -2,6 +2,8 @@
 // without one takes from its first page's background.
 #include "book/px_nastavenia.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -45,6 +47,18 @@ bool podla_pozadia(const char* book_path, int* w, int* h) {
     *h = info.h;
     return info.fault == plat_PictureFault::NONE && rozumna(info.w, info.h);
 }
+// "cas_strany S": seconds, whole or not.
+void cas_strany(const std::string& hodnota, const std::string& path, PX_Nastavenia* n) {
+    double s = 0;
+    char rest = 0;
+    if (sscanf(hodnota.c_str(), "%lf %c", &s, &rest) != 1 || !std::isfinite(s)) {
+        TF_LOG("KNIHA.INI: zly cas strany, beriem 8 s", path.c_str());
+        return;
+    }
+    const double ms = std::clamp(s * 1000, double(PX_CAS_STRANY_MIN_MS), double(PX_CAS_STRANY_MAX_MS));
+    if (ms != s * 1000) TF_LOG("KNIHA.INI: cas strany mimo 1 s ... 10 min, upraveny (ms)", static_cast<int>(ms));
+    n->cas_strany_ms = static_cast<int>(ms);
+}
 }  // namespace
 
 PX_Nastavenia PX_Nacitaj_nastavenia(const char* book_path) {
@@ -60,7 +74,9 @@ PX_Nastavenia PX_Nacitaj_nastavenia(const char* book_path) {
         }
         int w = 0, h = 0;
         char rest = 0;
-        if (r != plat_TextFile::LINE || line.compare(0, 7, "strana ") != 0) continue;
+        if (r != plat_TextFile::LINE) continue;
+        if (line.compare(0, 11, "cas_strany ") == 0) cas_strany(line.substr(11), path, &n);
+        if (line.compare(0, 7, "strana ") != 0) continue;
         size = sscanf(line.c_str() + 7, "%d %d %c", &w, &h, &rest) == 2 && rozumna(w, h);
         if (size) {
             n.sir = w;
@@ -74,7 +90,8 @@ PX_Nastavenia PX_Nacitaj_nastavenia(const char* book_path) {
     int w = 0, h = 0;
     const bool background = podla_pozadia(book_path, &w, &h);
     if (!size) {
-        n = background ? PX_Nastavenia{w, h} : PX_Nastavenia{};
+        n.sir = background ? w : PX_Nastavenia{}.sir;
+        n.vys = background ? h : PX_Nastavenia{}.vys;
     } else if (background && (w != n.sir || h != n.vys)) {
         // Kept: the background is fitted to the page by its mode, but the author may not expect it.
         TF_LOG("KNIHA.INI: pozadie prvej strany ma iny rozmer ako strana", path.c_str());

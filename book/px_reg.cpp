@@ -86,6 +86,12 @@ CHerec* REG_Objekt(int index) {
     return static_cast<CHerec*>(REG.GET(index));
 }
 
+int REG_Pod(int x, int y) {
+    for (int i = REG.count - 1; i >= 0; --i)
+        if (CHerec* o = REG_Objekt(i); o && o->OSTRY_ZASAH(x, y)) return i;
+    return -1;
+}
+
 void PRIDAJ_KULISU(const char* path, int x, int y, int motion, int edge) {
     add_object(PX_PROP, path, x, y, motion, edge, 0);
 }

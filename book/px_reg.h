@@ -36,6 +36,8 @@ void VYMAZ_REG();
 void REPORT_REG(const char* text);
 // The object at an index, or null outside the registry.
 CHerec* REG_Objekt(int index);
+// The topmost object with a visible pixel at the page's point (x, y), or -1.
+int REG_Pod(int x, int y);
 
 // The page file's text for the page as it stands: the background line, then one line per
 // object with a picture.

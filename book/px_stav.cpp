@@ -4,6 +4,7 @@
 
 #include "book/px_narracia.h"
 #include "book/px_plocha.h"
+#include "book/px_trieda.h"
 
 tf_CARRE KS(0, 0, 2);
 tf_CARRE REG(0, 0, 2);
@@ -51,6 +52,7 @@ tf_CDSO_Zvuk* zvuk_koniec = nullptr;
 
 void PX_STAV_Reset() {
     PX_Narracia_Vymaz();
+    px_trieda = PX_Trieda{};
     current_book = current_page = listed_book = -1;
     next_page = prev_page = 0;
     status_text[0] = '\0';

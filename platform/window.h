@@ -55,6 +55,7 @@
 #define VK_DIVIDE 0x6F
 #define VK_F1 0x70
 #define VK_F2 0x71
+#define VK_F5 0x74
 #define VK_F9 0x78
 #define VK_F12 0x7B
 

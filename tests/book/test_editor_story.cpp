@@ -19,7 +19,7 @@ TEST_F(Editor, StartsChoosesBooksAndPagesAddsPicturesAndClosesOnEsc) {
         Tick();
         EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{100, 101, PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
         EXPECT_EQ(std::tuple(e.group.vrstvy.count, duir_KNIHY->zivy, e.tlac_Next.zivy, e.tlac_Save.zivy),
-                  std::tuple(33, false, true, false));
+                  std::tuple(34, false, true, false));
         EXPECT_EQ(std::tuple(current_book, current_page, Px(330, 240)), std::tuple(100, 1, Raw(TREE)))
             << "the first start opens the first book's first page";
         EXPECT_NE(Px(e.tlac_Play.x + 20, e.tlac_Play.y + 18), FILL) << "the play button";

@@ -70,3 +70,27 @@ TEST(BookSettings, ABadSizeTakesTheBackgroundsWithALogLine) {
     tree.File("KNIHA_A/1.str", "p chyba 1\n");
     EXPECT_EQ(with("strana 0 0\n"), std::pair(1920, 1080)) << "no background to take: the default";
 }
+
+TEST(BookSettings, APageTimeOutOfRangeIsBroughtIntoItAndGarbageKeepsEightSeconds) {
+    test_support::TempTree tree;
+    tree.Dir("KNIHA_A");
+    const std::string book = tree.Host("KNIHA_A");
+    const auto page_time = [&](const std::string& line) {
+        test_support::FreshLog();
+        tree.File("KNIHA_A/KNIHA.INI", "strana 800 600\n" + line);
+        return PX_Nacitaj_nastavenia(book.c_str()).cas_strany_ms;
+    };
+    EXPECT_EQ(page_time(""), 8000);
+    EXPECT_EQ(page_time("cas_strany 2.5\n"), 2500);
+    EXPECT_FALSE(test_support::LogHas({"cas strany"}));
+    EXPECT_EQ(page_time("cas_strany 0\n"), PX_CAS_STRANY_MIN_MS);
+    EXPECT_TRUE(test_support::LogHas({"cas strany mimo"}));
+    EXPECT_EQ(page_time("cas_strany -5\n"), PX_CAS_STRANY_MIN_MS);
+    EXPECT_EQ(page_time("cas_strany 864000\n"), PX_CAS_STRANY_MAX_MS) << "ten days";
+    EXPECT_EQ(page_time("cas_strany 1e308\n"), PX_CAS_STRANY_MAX_MS);
+    for (const char* bad : {"cas_strany osem\n", "cas_strany 8 s\n", "cas_strany nan\n", "cas_strany inf\n"}) {
+        EXPECT_EQ(page_time(bad), 8000) << bad;
+        EXPECT_TRUE(test_support::LogHas({"zly cas strany"})) << bad;
+    }
+    EXPECT_EQ(PX_Nacitaj_nastavenia(book.c_str()).sir, 800) << "the page size is read beside it";
+}

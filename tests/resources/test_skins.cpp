@@ -83,7 +83,7 @@ TEST_F(Editor, SkinsHoldEveryPhaseTheFrameworkAndTheEditorPointAt) {
             {"list down", &duir_KNIHY->tlac_dole}, {"pointer", &e.kurzor},
             {"microphone", &e.vzhlad_mikrofonu[0]}, {"recording", &e.vzhlad_mikrofonu[1]},
             {"no microphone", &e.vzhlad_mikrofonu[2]}, {"sound on", &e.vzhlad_stlmenia[0]},
-            {"muted", &e.vzhlad_stlmenia[1]}};
+            {"muted", &e.vzhlad_stlmenia[1]},        {"read the book", &e.tlac_Citaj}};
         for (const auto& [name, part] : buttons) add(editor, name, part);
         expect_sheet(e.rezia, editor);
     });

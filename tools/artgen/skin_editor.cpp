@@ -1,4 +1,4 @@
-// "rezia.bmp": the editor's page buttons, play and save, the microphone, the mute switch, the
+// "rezia.bmp": the editor's page buttons, play, read and save, the microphone, the mute switch, the
 // narration mark, the list parts, the pointer and the application icon. The program finds each
 // picture by pointing at a fixed point inside it.
 #include "tools/artgen/artgen.h"
@@ -9,12 +9,14 @@
 namespace artgen {
 
 namespace {
-const int WIDTH = 470, HEIGHT = 152;
+const int WIDTH = 470, HEIGHT = 194;
 
 // Three looks each: normal, over, pressed.
 const Rect NEXT[3] = {{2, 5, 37, 40}, {40, 5, 75, 40}, {78, 5, 113, 40}};
 const Rect PREVIOUS[3] = {{192, 5, 227, 40}, {154, 5, 189, 40}, {116, 5, 151, 40}};
 const Rect PLAY[3] = {{296, 5, 343, 40}, {346, 5, 393, 40}, {396, 5, 443, 40}};
+// Reading the book: an open book, beside play.
+const Rect READ[3] = {{2, 155, 49, 190}, {52, 155, 99, 190}, {102, 155, 149, 190}};
 const Rect SAVE[3] = {{300, 46, 337, 81}, {340, 46, 377, 81}, {380, 46, 417, 81}};
 const Rect NEW_PAGE[3] = {{2, 73, 37, 108}, {40, 73, 75, 108}, {78, 73, 113, 108}};
 const Rect LEAVE[3] = {{116, 73, 151, 108}, {154, 73, 189, 108}, {192, 73, 227, 108}};
@@ -157,6 +159,10 @@ std::vector<uint8_t> EditorSkin() {
     buttons(sheet, PREVIOUS, Form::ROUND, SKY, [](float cx, float cy) { return Arrow(cx, cy, 19, 6.5f, Dir::LEFT); });
     buttons(sheet, PLAY, Form::ROUNDED, GRASS,
             [](float cx, float cy) { return Triangle(cx + 1, cy, 22, Dir::RIGHT, 2.5f); });
+    buttons(sheet, READ, Form::ROUNDED, Hex(0xF08C3C), [](float cx, float cy) {
+        return Union(Polygon({cx - 13, cy - 7, cx - 1.5f, cy - 4.5f, cx - 1.5f, cy + 9, cx - 13, cy + 6.5f}),
+                     Polygon({cx + 13, cy - 7, cx + 1.5f, cy - 4.5f, cx + 1.5f, cy + 9, cx + 13, cy + 6.5f}));
+    });
     buttons(sheet, SAVE, Form::ROUNDED, GRAPE, [](float cx, float cy) { return SaveMark(cx, cy, 19, 4); });
     buttons(sheet, LEAVE, Form::ROUND, BERRY, [](float cx, float cy) { return DoorMark(cx, cy, 18, 3.5f); });
     new_page_buttons(sheet);
