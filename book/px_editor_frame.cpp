@@ -124,7 +124,7 @@ void obrysy(IDirectDrawSurface* back) {
 // Which controls this frame offers. The leave-new-page button only means something on a
 // new page, so it shows only there.
 void viditelnost(PX_Editor& e) {
-    e.tlac_Play.zivy = !running;
+    e.tlac_Play.zivy = !running && !PX_Pis_Aktivne();  // it stands over a new text's middle
     e.tlac_Save.zivy = dirty;
     e.tlac_Next.zivy = next_page > 0;
     e.tlac_Prev.zivy = prev_page > 0;

@@ -166,7 +166,7 @@ void pohyb(int x, int y) {
 // text being written, or written again after a double click, is not taken).
 void stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
-    hovered = PX_Pis_Stlacenie(hovered);
+    hovered = PX_Pis_Stlacenie(hovered, PX_Na_stranu(x, y));
     if (CHerec* o = REG_Objekt(hovered)) {
         const POINT p = PX_Na_stranu(x, y);
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release

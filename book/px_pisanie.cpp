@@ -37,6 +37,15 @@ void chod(size_t pos, bool vyber) {
     if (!vyber) px_pisanie.kotva = pos;
 }
 
+// A text being written grows and shrinks about its middle: the box moves sideways so that its
+// middle stays at half of `stred2`, the half pixel it cannot keep kept for the next change.
+void vycentruj(CHerec* o, int stred2) {
+    const int x = (stred2 - o->sir) >> 1;  // rounded down, left of the page too
+    px_pisanie.pol_pixela = stred2 - o->sir - 2 * x;
+    o->fx += x - o->x;  // its motion goes on from the new place
+    o->MoveToRel(x, o->y);
+}
+
 // The selection (or nothing) replaced by `s`; refused, with a message, past a text's bounds.
 void vloz(const std::string& s) {
     CHerec* o = text();
@@ -49,7 +58,9 @@ void vloz(const std::string& s) {
         return;
     }
     t.text = std::move(novy);
+    const int stred2 = 2 * o->x + o->sir + px_pisanie.pol_pixela;  // twice the middle, exact
     o->Nastav_text(t);
+    vycentruj(o, stred2);
     PX_Text_Zamier(px_pisanie.index);  // a bubble's tail stays at the grown box
     chod(a + s.size(), false);
     dirty = true;
@@ -88,6 +99,7 @@ void PX_Pis_Zacni(int index, bool novy) {
     if (!o || o->eui() != PX_TEXT) return;
     px_pisanie.index = index;
     px_pisanie.novy = novy;
+    px_pisanie.pol_pixela = 0;
     if (novy) px_pisanie.dirty_pred = dirty;
     dirty = true;
     chod(o->text->text.size(), false);
@@ -111,8 +123,11 @@ int PX_Pis_Skonci_pri(int index) {
     return -1;
 }
 
-int PX_Pis_Stlacenie(int index) {
-    if (PX_Pis_Aktivne() && index == px_pisanie.index) return -1;
+int PX_Pis_Stlacenie(int index, POINT p) {
+    if (const CHerec* o = text(); o && index == px_pisanie.index) {
+        chod(PX_Text_Pozicia(*o->text, p.x - o->x, p.y - o->y), GetAsyncKeyState(VK_SHIFT) < 0);
+        return -1;
+    }
     index = PX_Pis_Skonci_pri(index);
     static const CHerec* posledny = nullptr;  // the first press of a double click, and its time
     static DWORD kedy = 0;

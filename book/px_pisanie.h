@@ -12,6 +12,7 @@ struct PX_Pisanie {
     bool dirty_pred = false;  // whether the page was changed before a new text came
     bool novy = false;        // the text was added for this writing
     bool vzal_klaves = false;  // the last key was the writing's
+    int pol_pixela = 0;        // 1: the text's middle lies half a pixel right of its box's
 };
 extern PX_Pisanie px_pisanie;
 
@@ -24,10 +25,11 @@ bool PX_Pis_Aktivne();
 // The writing ends, and the registry index of the object that was at `index` is returned (-1
 // when it went with it).
 int PX_Pis_Skonci_pri(int index);
-// A left press on the object at `index` (-1: none): one beside the text being written ends the
-// writing, a second one on a text soon after the first writes it again (a step of its own).
-// The object that the press takes then, or -1 for none.
-int PX_Pis_Stlacenie(int index);
+// A left press at the page's point `p` on the object at `index` (-1: none): one on the text
+// being written puts the caret at the letter pressed (with Shift, selects to there), one beside
+// it ends the writing, a second one on a text soon after the first writes it again (a step of
+// its own). The object that the press takes then, or -1 for none.
+int PX_Pis_Stlacenie(int index, POINT p);
 // Keys and typed characters while a text is written (false: none is).
 bool PX_Pis_Klaves(int key);
 // Whether the writing took the last key, asked once: the frame then leaves it alone.

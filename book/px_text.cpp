@@ -143,3 +143,19 @@ PX_Kurzor PX_Text_Kurzor(const PX_Text& t, size_t pos) {
     const int x = s.x_riadku(i) + plat_TextWidth(s.f, s.riadky[i].substr(0, pos - od));
     return {x, s.y_riadku(i), s.riadok};
 }
+
+size_t PX_Text_Pozicia(const PX_Text& t, int x, int y) {
+    const Sadzba s = sadzba(t);
+    const size_t i = size_t(std::clamp((y - s.okraj) / s.riadok, 0, int(s.riadky.size()) - 1));
+    size_t od = 0;
+    for (size_t r = 0; r < i; ++r) od += s.riadky[r].size() + 1;
+    // Past the middle of a letter the caret goes after it.
+    int pred = s.x_riadku(i);
+    size_t k = 0;
+    for (; k < s.riadky[i].size(); ++k) {
+        const int za = pred + plat_TextWidth(s.f, s.riadky[i].substr(k, 1));
+        if (x < pred + (za - pred + 1) / 2) break;
+        pred = za;
+    }
+    return od + k;
+}

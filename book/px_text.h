@@ -51,6 +51,9 @@ struct PX_Kurzor {
     int x = 0, y = 0, vys = 0;
 };
 PX_Kurzor PX_Text_Kurzor(const PX_Text& t, size_t pos);
+// The caret's place (a byte index) nearest to the point (x, y) of the picture's box: on the
+// line the point is at (the first or last one beyond them), between the letters it is nearest.
+size_t PX_Text_Pozicia(const PX_Text& t, int x, int y);
 
 // A text as the editor's typing would leave it: the bytes of the code page that a letter can
 // be (no control characters but '\n'), at most PX_TEXT_MAX_RIADKOV lines and PX_TEXT_MAX_ZAPIS

@@ -93,7 +93,10 @@ void opaque(plat_Canvas& c, const uint32_t* row, int x, int e) {
 void fill(uint16_t* o, size_t n, uint16_t v) {
     uint16_t block[16];
     std::fill_n(block, 16, v);
-    if (n < 16) return std::copy_n(block, n, o), void();
+    if (n < 16) {  // what the clip left of a run
+        std::copy_n(block, n, o);
+        return;
+    }
     for (size_t i = 0; i + 16 < n; i += 16) memcpy(o + i, block, sizeof block);
     memcpy(o + n - 16, block, sizeof block);
 }

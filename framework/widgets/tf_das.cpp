@@ -93,14 +93,14 @@ bool tf_CDAS::INFORMUJ_SA(int px, int py, int event) {
         stav = 1;
     } else if (event == 1 && stav == 1) {
         stav = 2;
-        tf_glob_GrabX = px - x;
-        tf_glob_GrabY = py - y;
+        chyt_x = px - x;
+        chyt_y = py - y;
     } else if (event == -1 && stav == 2) {
         stav = 1;
     } else if (tahom && event == 0 && stav == 2) {
         // Only the absolute place follows the pointer; the offsets keep the designed place.
-        x = px - tf_glob_GrabX;
-        y = py - tf_glob_GrabY;
+        x = px - chyt_x;
+        y = py - chyt_y;
     }
     return true;
 }

@@ -56,6 +56,9 @@ public:
 
     int krok = 0;
     bool tahom = true;
+    // Where the pointer took it, from its corner: its own, as one press may take a page object
+    // and a button over it together.
+    int chyt_x = 0, chyt_y = 0;
     int zrkadlo = 0;
     int data = 0;
     tf_CDas_Surface* srf = nullptr;

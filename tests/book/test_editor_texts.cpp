@@ -25,6 +25,11 @@ protected:
         Key(VK_ESCAPE);
     }
     CHerec* Last() const { return Obj(REG.count - 1); }
+    // A point of object i near its left end: a new text stands in the page's middle, under the
+    // Play button.
+    POINT Beside(int i) const { return {Obj(i)->x + 6, Mid(i).y}; }
+    // Twice the distance of the text's middle from the page's.
+    static int OffMiddle(const CHerec* o) { return 2 * o->x + o->sir - PX_Strana_sir(); }
     std::vector<uint16_t> Pixels(const CHerec* o) {
         Move(960, 560);  // nothing outlined
         Tick();
@@ -121,8 +126,8 @@ TEST_F(Texts, DraggedCopiedRemovedAndUndoneLikePictures) {
         CHerec* t = Last();
         const int x = t->x, y = t->y;
         plat_Headless_AdvanceTime(1000);
-        Move(Mid(2).x, Mid(2).y), Down(Mid(2).x, Mid(2).y), Move(Mid(2).x + 40, Mid(2).y + 30);
-        Up(Mid(2).x, Mid(2).y);
+        const POINT end = Beside(2);
+        Move(end.x, end.y), Down(end.x, end.y), Move(end.x + 40, end.y + 30), Up(end.x + 40, end.y + 30);
         EXPECT_EQ(std::pair(Obj(2)->x, Obj(2)->y), std::pair(x + 40, y + 30));
         Ctrl('Z');
         EXPECT_EQ(std::pair(Obj(2)->x, Obj(2)->y), std::pair(x, y));
@@ -145,7 +150,7 @@ TEST_F(Texts, DraggedCopiedRemovedAndUndoneLikePictures) {
 
         // A double click writes it again; an empty text goes when its writing ends.
         plat_Headless_AdvanceTime(1000);
-        Click(Mid(2).x, Mid(2).y), Click(Mid(2).x, Mid(2).y);
+        Click(Beside(2).x, Beside(2).y), Click(Beside(2).x, Beside(2).y);
         EXPECT_EQ(px_pisanie.index, 2);
         Ctrl('A'), Type("Strom");  // the selection typed over
         EXPECT_EQ(Obj(2)->text->text, "Strom");
@@ -159,6 +164,90 @@ TEST_F(Texts, DraggedCopiedRemovedAndUndoneLikePictures) {
         EXPECT_EQ(std::pair(REG.count, px_pisanie.index), std::pair(3, -1));
         Key('T'), Key(VK_ESCAPE);
         EXPECT_EQ(REG.count, 3) << "an empty new text leaves nothing";
+    });
+}
+
+TEST_F(Texts, ANewTextGrowsAboutThePageMiddleAndThenStaysPut) {
+    Library();
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        Key('T');
+        CHerec* t = Last();
+        const int y = t->y;
+        EXPECT_LE(std::abs(OffMiddle(t)), 2) << "an empty text starts in the middle";
+        int widest = t->sir;
+        for (const char* c : {"D", "o", "b", "r", "ý", " ", "d", "e", "ň", ",", " ", "p", "e", "s", "!"}) {
+            Type(c);
+            EXPECT_LE(std::abs(OffMiddle(t)), 2) << "after " << c << ", " << t->text->text;
+            widest = std::max(widest, t->sir);
+        }
+        Key(VK_RETURN), Type("Poď sa hrať, poď sa hrať na lúku!");
+        EXPECT_GT(t->sir, widest);
+        for (int i = 0; i < 20; ++i) Key(VK_BACK);
+        EXPECT_LE(std::abs(OffMiddle(t)), 2) << "shrinking too";
+        EXPECT_EQ(t->y, y);
+        EXPECT_EQ(t->sir, widest) << "the first line the wider again";
+        Key(VK_ESCAPE);
+        const int x = t->x;
+        Tick();
+        EXPECT_EQ(t->x, x) << "an ended writing leaves the text where it is";
+
+        // Written again elsewhere: it grows about its own middle there.
+        plat_Headless_AdvanceTime(1000);
+        const POINT end = Beside(2);
+        Move(end.x, end.y), Down(end.x, end.y), Move(end.x - 200, end.y + 100), Up(end.x - 200, end.y + 100);
+        const int middle2 = 2 * t->x + t->sir;
+        plat_Headless_AdvanceTime(1000);
+        Click(Beside(2).x, Beside(2).y), Click(Beside(2).x, Beside(2).y);
+        ASSERT_EQ(px_pisanie.index, 2);
+        Key(VK_END), Type(" Haf, haf!");
+        EXPECT_LE(std::abs(2 * t->x + t->sir - middle2), 2);
+        Key(VK_ESCAPE);
+        Ctrl('Z');
+        EXPECT_EQ(2 * t->x + t->sir, middle2) << "undone: its words and place before the writing";
+
+        // Another, taken by its middle under the Play button: it follows the pointer exactly.
+        Write("Hop");
+        const int tx = Last()->x, ty = Last()->y;
+        plat_Headless_AdvanceTime(1000);
+        Move(Mid(3).x, Mid(3).y), Down(Mid(3).x, Mid(3).y), Move(Mid(3).x + 40, Mid(3).y + 30);
+        EXPECT_EQ(std::pair(Last()->x, Last()->y), std::pair(tx + 40, ty + 30));
+        Up(Mid(3).x, Mid(3).y);
+    });
+}
+
+// A click in the text being written puts the caret between the letters pressed; with Shift it
+// selects from the caret to there. The Play button over the page's middle waits meanwhile.
+TEST_F(Texts, AClickInTheWrittenTextPutsTheCaretAtTheLetter) {
+    Library();
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        Key('T');
+        Type("Dobrý deň,");
+        Key(VK_RETURN), Type("pes!");
+        Tick();
+        const CHerec* t = Last();
+        // Just right of the caret's place before byte k, halfway down its line.
+        auto at = [&](size_t k) {
+            const PX_Kurzor c = PX_Text_Kurzor(*t->text, k);
+            return POINT{t->x + c.x + 2, t->y + c.y + c.vys / 2};
+        };
+        for (size_t k : {size_t(0), size_t(3), size_t(5), size_t(7), size_t(10), size_t(13), size_t(15)}) {
+            Click(at(k).x, at(k).y);
+            EXPECT_EQ(std::pair(px_pisanie.kurzor, px_pisanie.kotva), std::pair(k, k)) << "clicked before byte " << k;
+        }
+        const POINT beyond = {t->x + t->sir - 3, at(11).y};  // beside the short second line
+        Click(beyond.x, beyond.y);
+        EXPECT_EQ(px_pisanie.kurzor, t->text->text.size());
+        Click(at(1).x, at(1).y);
+        plat_Headless_SetKeyDown(VK_SHIFT, true);
+        Click(at(9).x, at(9).y);
+        plat_Headless_SetKeyDown(VK_SHIFT, false);
+        EXPECT_EQ(std::pair(px_pisanie.kotva, px_pisanie.kurzor), std::pair(size_t(1), size_t(9)));
+        Type("o");
+        EXPECT_EQ(plat_Utf8FromCp1250(t->text->text.c_str()), "Do,\npes!");
+        EXPECT_EQ(std::tuple(running, px_pisanie.index, REG.count), std::tuple(false, 2, 3))
+            << "clicks in the middle neither play the page nor end the writing";
     });
 }
 

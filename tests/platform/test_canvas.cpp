@@ -50,3 +50,37 @@ TEST(Canvas, ShapesAndTextCoverWhatTheyShould) {
     EXPECT_GT(w.w, 20);
     plat_CloseFont(f);
 }
+
+// Whatever runs a prepared canvas keeps (long runs of one colour, opaque pixels of many
+// colours, soft ones), blended at once inside a clip it gives each pixel as that pixel alone.
+TEST(Canvas, RunsBlendAsTheirPixelsEachAlone) {
+    const int w = 150, h = 4;
+    plat_Canvas c(w, h);
+    for (int x = 0; x < w; ++x) {
+        const uint32_t soft = uint32_t(x % 7 * 36) << 24 | uint32_t(x % 7 * 30) << 8;  // 0 ... 216
+        c.px[size_t(x)] = x < 100 ? 0xFF2040C0 : soft;                                // a box's row, then soft
+        c.px[size_t(w + x)] = 0xFF000000 | uint32_t(x * 0x010305);                      // every pixel its own
+        c.px[size_t(2 * w + x)] = x % 90 < 70 ? 0xFFFFFFFF : x % 3 ? 0x80404040 : 0;     // strokes and edges
+        c.px[size_t(3 * w + x)] = soft;
+    }
+    plat_CanvasPrepare(c);
+    auto ground = [](int x, int y) { return uint16_t(x * 997 + y * 131); };
+    Srf s = blank(w + 10, h + 2);
+    for (int y = 0; y < h + 2; ++y)
+        for (int x = 0; x < w + 10; ++x) s->Row(y)[x] = ground(x, y);
+    const RECT clip = {13, 1, w + 1, h};  // the canvas's left columns and last row cut
+    s->SetDrawClip(&clip);
+    plat_CanvasBlend(s.get(), 5, 1, c);
+    for (int y = 0; y < h + 2; ++y)
+        for (int x = 0; x < w + 10; ++x) {
+            Srf alone = blank(1, 1);
+            alone->Row(0)[0] = ground(x, y);
+            const bool inside = x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom;
+            if (inside) {
+                plat_Canvas one(1, 1);
+                one.px[0] = c.px[size_t(y - 1) * size_t(w) + size_t(x - 5)];
+                plat_CanvasBlend(alone.get(), 0, 0, one);
+            }
+            ASSERT_EQ(s->Row(y)[x], alone->Row(0)[0]) << "at " << x << ", " << y;
+        }
+}
