@@ -14,7 +14,7 @@
 
 // An option unknown is named so wherever it stands, the last one too, which has no value.
 std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& known, std::vector<PX_CliArg>* options,
-                         std::vector<std::string>* rest) {
+                         std::vector<std::string>* rest, const std::vector<std::string>& flags) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg.size() < 2 || arg[0] != '-') {
@@ -23,6 +23,11 @@ std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& 
         }
         const size_t eq = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string name = arg.substr(0, eq);
+        if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+            if (eq != std::string::npos) return name + " takes no value";
+            options->push_back({name, ""});
+            continue;
+        }
         if (std::find(known.begin(), known.end(), name) == known.end()) return "unknown option " + name;
         if (eq != std::string::npos) {
             options->push_back({name, arg.substr(eq + 1)});

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-// An option with its value: "--x=v", or "--x v" and "-x v" (every option takes a value).
+// An option with its value: "--x=v", or "--x v" and "-x v"; a flag ("--x") has none.
 struct PX_CliArg {
     std::string name, value;
 };
 // The arguments as options and the rest; an empty text when every option is one of `known`
-// and has its value, else what is wrong.
+// and has its value, or one of `flags` and has none, else what is wrong.
 std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& known, std::vector<PX_CliArg>* options,
-                         std::vector<std::string>* rest);
+                         std::vector<std::string>* rest, const std::vector<std::string>& flags = {});
 // "-h" or "--help" among the arguments.
 bool PX_CLI_AsksHelp(int argc, char** argv);
 // One line on the error output: the program's name and the message.
