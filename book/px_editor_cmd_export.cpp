@@ -1,6 +1,7 @@
-// F9: the shown page, saved or not, as an animated GIF beside its page file. pexlo-export
-// plays a copy of the page in a process of its own, so the editor goes on meanwhile; each
-// tick looks whether it has ended and the status line tells how it went.
+// F9: the shown page, saved or not, as an animated GIF beside its page file; Shift+F9: the
+// book as its files hold it, read as one GIF beside its pages. pexlo-export plays them in a
+// process of its own, so the editor goes on meanwhile; each tick looks whether it has ended
+// and the status line tells how it went.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -83,6 +84,21 @@ bool start(const std::vector<std::string>& args) {
     said.clear();
     return ok;
 }
+
+// The export of the book of `ks` into `file` starts, the status line tells it; after
+// `ready`, which may refuse.
+void begin(const struct_kniha_strana* ks, const std::string& file, const std::vector<std::string>& args,
+           bool ready, const char8_t* running) {
+    shown = std::string("kniha: ") + ks->book_name + "  ";
+    gif = file;
+    if (!ready || !start(args)) {
+        TF_LOG(TF_LOG_ERR, "PX_Export: export sa nespustil");
+        return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
+    }
+    status(plat_W1250(running));
+}
+
+std::string screen() { return std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys()); }
 }  // namespace
 
 // The installed editor lies in <prefix>/libexec/pexlo, pexlo-export in <prefix>/bin.
@@ -107,17 +123,23 @@ void PX_ExportPage() {
     const bool fresh = current_page == PX_NEW_PAGE;
     const struct_kniha_strana* ks = NAJDI_KS(current_book, fresh ? prev_page : current_page);
     if (!ks) return;
-    shown = std::string("kniha: ") + ks->book_name + "  ";
     const std::string book = plat_HostPath(ks->book_path);
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
-    gif = name + ".gif";
-    const std::string screen = std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys());
-    if (!SAVE_REG(copy().c_str()) || !start({exporter(), book, page, "--from", copy(), "--screen", screen, "-o", book})) {
-        TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
-        return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
-    }
-    status(plat_W1250(u8"Exportujem…"));
+    begin(ks, name + ".gif", {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book},
+          SAVE_REG(copy().c_str()), u8"Exportujem…");
+}
+
+// The pages as saved: the shown page's unsaved changes are not in the book's GIF.
+void PX_ExportBook() {
+    if (child > 0 || current_book == -1) return;
+    const struct_kniha_strana* ks = nullptr;
+    for (int i = 0; !ks && i < KS.count; ++i)
+        if (const auto* k = static_cast<const struct_kniha_strana*>(KS.GET(i)); k && k->book_id == current_book) ks = k;
+    if (!ks) return;
+    const std::string book = plat_HostPath(ks->book_path);
+    begin(ks, std::string(ks->book_name) + ".gif", {exporter(), book, "--book", "--screen", screen(), "-o", book}, true,
+          u8"Exportujem knihu…");
 }
 
 void PX_ExportPoll() {
@@ -129,7 +151,7 @@ void PX_ExportPoll() {
     close(said_fd);
     said_fd = -1;
     child = -1;
-    DeleteFileA(copy().c_str());
+    DeleteFileA(copy().c_str());  // none after a book's export
     if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return PX_Oznam((shown + "GIF: " + gif).c_str());
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());
