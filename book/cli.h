@@ -36,3 +36,20 @@ std::string PX_CLI_ProgramPath(const std::string& host);
 std::string PX_CLI_FindBook(const std::string& arg, std::string* book);
 // A file can be made in the folder (the check that also holds for root).
 bool PX_CLI_Writable(const std::string& folder);
+
+// How far a long job is: redrawn in place on a terminal whenever the percentage moves, or with
+// `lines`, each new percentage on a line of its own ("42%") for a program that runs this one.
+class PX_CliProgress {
+public:
+    // pages 0: one job, no pages counted.
+    PX_CliProgress(int pages, bool lines);
+    void Show(int page, int done, int total);
+    // Makes room for a line of its own.
+    void Break();
+
+private:
+    int pages_, last_ = -1;
+    bool bar_, lines_;
+};
+// A line of PX_CliProgress's `lines`.
+bool PX_CLI_IsProgress(const std::string& line);

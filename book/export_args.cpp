@@ -4,8 +4,8 @@
 
 const char PX_EXPORT_USAGE[] =
     "usage: pexlo-export BOOK_FOLDER [PAGE ...] [-o OUT_FOLDER] [--seconds N] [--size WxH] [--screen WxH] [--fps N]\n"
-    "                    [--from FILE]\n"
-    "       pexlo-export BOOK_FOLDER --book [-o OUT_FOLDER] [--size WxH] [--screen WxH] [--fps N]\n"
+    "                    [--from FILE] [--progress]\n"
+    "       pexlo-export BOOK_FOLDER --book [-o OUT_FOLDER] [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
     "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
     "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
     "  --book        the whole book as one BOOK.gif, read as in the editor: each page plays for its\n"
@@ -15,7 +15,8 @@ const char PX_EXPORT_USAGE[] =
     "  --fps N       frames per second (default 20, at most 50)\n"
     "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1920x1080)\n"
     "  --size WxH    the size of the GIFs (default: half the screen)\n"
-    "  --from FILE   play the page file FILE (a page of the book, saved or not) as the one PAGE named\n";
+    "  --from FILE   play the page file FILE (a page of the book, saved or not) as the one PAGE named\n"
+    "  --progress    tell the percentage done as lines \"42%\" on the error output (for programs)\n";
 
 namespace {
 
@@ -27,12 +28,12 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
     const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from"};
-    if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional, {"--book"}); !error.empty())
+    if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional, {"--book", "--progress"}); !error.empty())
         return error;
     bool seconds_given = false;
     for (const auto& [arg, value] : options) {
-        if (arg == "--book") {
-            a->book_gif = true;
+        if (arg == "--book" || arg == "--progress") {
+            (arg == "--book" ? a->book_gif : a->progress) = true;
         } else if (arg == "-o") {
             a->out = value;
         } else if (arg == "--seconds") {

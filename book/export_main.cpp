@@ -51,31 +51,6 @@ void read_settings(const std::string& book, PX_ExportSize* screen, int* period) 
     if (screen->w == 0) *screen = ini.Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}) ? ini : first;
 }
 
-// Redrawn in place on a terminal whenever the percentage moves.
-class ProgressBar {
-public:
-    // pages 0: one film, no pages counted.
-    explicit ProgressBar(int pages) : pages_(pages), on_(isatty(STDERR_FILENO)) {}
-    void Show(int page, int done, int total) {
-        const int pct = static_cast<int>((page * 100.0 + done * 100.0 / total) / std::max(pages_, 1));
-        if (!on_ || pct == last_) return;
-        last_ = pct;
-        const int bar = pct * 30 / 100;
-        fprintf(stderr, "\r[%s%s] %3d%%", std::string(static_cast<size_t>(bar), '#').c_str(),
-                std::string(static_cast<size_t>(30 - bar), '-').c_str(), pct);
-        if (pages_ > 0) fprintf(stderr, "  page %d of %d", page + 1, pages_);
-    }
-    // Makes room for a line of its own.
-    void Break() {
-        if (on_ && last_ >= 0) fputc('\n', stderr);
-        last_ = -1;
-    }
-
-private:
-    int pages_, last_ = -1;
-    bool on_;
-};
-
 // The template of new books lies in the editor's working folder app/ beside the books: it is
 // named like a book but is none, and its settings would be looked for in the wrong place.
 bool is_template(const std::string& book) {
@@ -98,8 +73,8 @@ std::string find_folders(const std::string& book_arg, const std::string& out_arg
 
 // Each page into out as <page>.gif, with what went wrong said on the way; the pages done.
 int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, const PX_Frames& frames,
-                 const std::string& out, size_t* bytes) {
-    ProgressBar bar(static_cast<int>(pages.size()));
+                 const std::string& out, bool lines, size_t* bytes) {
+    PX_CliProgress bar(static_cast<int>(pages.size()), lines);
     int done = 0;
     for (size_t i = 0; i < pages.size(); ++i) {
         const std::string name = plat_Utf8FromCp1250(pages[i].name.c_str());
@@ -126,7 +101,7 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
 
 // The whole book into out as <book>.gif, the pages that cannot be read left out with a word;
 // the file's path, or an empty text when nothing was written; *pages_in: the pages in it.
-std::string export_book(PX_Player& player, const std::string& book, const PX_Timing& timing, const std::string& out,
+std::string export_book(PX_Player& player, const std::string& book, const PX_ExportArgs& a, const std::string& out,
                         int* pages_in, int* frames, size_t* bytes) {
     const std::string book_path = "..\\" + PX_CLI_ProgramPath(book.substr(book.rfind('/') + 1));
     const std::vector<PX_Strana_knihy> pages =
@@ -137,19 +112,19 @@ std::string export_book(PX_Player& player, const std::string& book, const PX_Tim
         for (const std::string& m : p.chybajuce)
             say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
     }
-    if (std::none_of(pages.begin(), pages.end(), [](const PX_Strana_knihy& p) { return p.citatelna; })) {
+    *pages_in = static_cast<int>(std::count_if(pages.begin(), pages.end(), [](const auto& p) { return p.citatelna; }));
+    if (*pages_in == 0) {
         say("the book has no page that can be read; nothing written");
         return "";
     }
-    *pages_in = static_cast<int>(std::count_if(pages.begin(), pages.end(), [](const auto& p) { return p.citatelna; }));
     const std::string name = player.Book_name();
     if (!safe_page_name(name)) {
         say("the book's name makes no file name; nothing written");
         return "";
     }
-    ProgressBar bar(0);
+    PX_CliProgress bar(0, a.progress);
     const std::vector<uint8_t> gif =
-        PX_Export_Knihy(player, pages, timing, [&](int d, int t) { bar.Show(0, d, t); }, frames);
+        PX_Export_Knihy(player, pages, a.timing, [&](int d, int t) { bar.Show(0, d, t); }, frames);
     bar.Break();
     const std::string path = PX_CLI_ProgramPath(out) + "\\" + name + ".gif";
     const std::string shown = out + "/" + plat_Utf8FromCp1250(name.c_str()) + ".gif";
@@ -218,14 +193,14 @@ int main(int argc, char** argv) {
     if (a.book_gif) {
         int in = 0, frames = 0;
         size_t bytes = 0;
-        const std::string gif = export_book(player, book, a.timing, out, &in, &frames, &bytes);
+        const std::string gif = export_book(player, book, a, out, &in, &frames, &bytes);
         if (gif.empty()) return 1;
         printf("%d pages, %d frames, %zu bytes, %.1f s -> %s\n", in, frames, bytes, elapsed(), gif.c_str());
         return 0;
     }
     const PX_Frames frames = PX_Export_Frames(a.timing);
     size_t bytes = 0;
-    const int done = export_pages(player, pages, frames, out, &bytes);
+    const int done = export_pages(player, pages, frames, out, a.progress, &bytes);
     printf("%d pages, %zu frames, %zu bytes, %.1f s -> %s\n", done, done * frames.ticks.size(), bytes, elapsed(),
            out.c_str());
     return done == static_cast<int>(pages.size()) ? 0 : 1;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "book/cli.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
 #include "book/px_plocha.h"
@@ -38,6 +39,7 @@ int said_fd = -1;   // the child's messages
 std::string said;   // what came of them so far
 std::string shown;  // "kniha: <book>  " of the page exported
 std::string gif;    // its file's name
+std::string doing;  // what the status line says while it runs
 
 // Found from the editor's own program.
 std::string exporter() {
@@ -56,10 +58,22 @@ void read_said() {
     for (ssize_t n; said_fd >= 0 && (n = read(said_fd, buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
 }
 
+// The program's last line that is not its progress, or its last percentage ("" before one).
+std::string last_line(bool progress) {
+    std::string rest = said.empty() || said.back() == '\n' ? said : said + '\n';
+    while (!rest.empty()) {
+        rest.pop_back();  // the line's end
+        const size_t start = rest.rfind('\n') + 1;
+        const std::string line = rest.substr(start);
+        rest.erase(start);
+        if (!line.empty() && PX_CLI_IsProgress(line) == progress) return line;
+    }
+    return "";
+}
+
 // The program's last message without its name, in the program's own characters.
 std::string last_message() {
-    std::string line = said.substr(0, said.find_last_not_of('\n') + 1);
-    line = line.substr(line.rfind('\n') + 1);
+    std::string line = last_line(false);
     if (line.rfind("pexlo-export: ", 0) == 0) line.erase(0, 14);
     return line.empty() ? "pexlo-export" : plat_Cp1250FromUtf8(line.c_str());
 }
@@ -95,7 +109,8 @@ void begin(const struct_kniha_strana* ks, const std::string& file, const std::ve
         TF_LOG(TF_LOG_ERR, "PX_Export: export sa nespustil");
         return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
     }
-    status(plat_W1250(running));
+    doing = plat_W1250(running);
+    status(doing);
 }
 
 std::string screen() { return std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys()); }
@@ -126,7 +141,7 @@ void PX_ExportPage() {
     const std::string book = plat_HostPath(ks->book_path);
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
-    begin(ks, name + ".gif", {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book},
+    begin(ks, name + ".gif", {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book, "--progress"},
           SAVE_REG(copy().c_str()), u8"Exportujem…");
 }
 
@@ -138,7 +153,7 @@ void PX_ExportBook() {
         if (const auto* k = static_cast<const struct_kniha_strana*>(KS.GET(i)); k && k->book_id == current_book) ks = k;
     if (!ks) return;
     const std::string book = plat_HostPath(ks->book_path);
-    begin(ks, std::string(ks->book_name) + ".gif", {exporter(), book, "--book", "--screen", screen(), "-o", book}, true,
+    begin(ks, std::string(ks->book_name) + ".gif", {exporter(), book, "--book", "--screen", screen(), "-o", book, "--progress"}, true,
           u8"Exportujem knihu…");
 }
 
@@ -146,7 +161,10 @@ void PX_ExportPoll() {
     if (child <= 0) return;
     read_said();
     int result = 0;
-    if (waitpid(child, &result, WNOHANG) != child) return;
+    if (waitpid(child, &result, WNOHANG) != child) {
+        const std::string pct = last_line(true);
+        return status(pct.empty() ? doing : doing + " " + pct.substr(0, pct.size() - 1) + " %");
+    }
     read_said();
     close(said_fd);
     said_fd = -1;

@@ -51,9 +51,11 @@ uint32_t At(const Gif& g, size_t frame, int x, int y) { return g.frames[frame][s
 // page away to the left, uncovering the new one already there.
 TEST_F(BookGif, EachPageForItsReadingTimeWithTurnsBetweenAndTheCardAtTheEnd) {
     ASSERT_NO_FATAL_FAILURE(Book("cas_strany 2\n"));
-    const auto [status, said] = Cli();
+    const auto [status, said] = Cli("--progress");
     ASSERT_EQ(status, 0) << said;
     EXPECT_THAT(said, HasSubstr("3 pages, "));
+    EXPECT_THAT(said, testing::StartsWith("0%\n1%\n"));
+    EXPECT_THAT(said, HasSubstr("\n99%\n100%\n"));
     const Gif g = Read();
     const int page_ms = 2000, narrated_ms = 1000 + PX_DOZNIEVANIE_MS;
     const std::vector<size_t> starts = {0, Frames(page_ms), Frames(page_ms + PX_PRECHOD_MS + narrated_ms),
