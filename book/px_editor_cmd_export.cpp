@@ -153,8 +153,8 @@ void PX_ExportBook() {
         if (const auto* k = static_cast<const struct_kniha_strana*>(KS.GET(i)); k && k->book_id == current_book) ks = k;
     if (!ks) return;
     const std::string book = plat_HostPath(ks->book_path);
-    begin(ks, std::string(ks->book_name) + ".gif", {exporter(), book, "--book", "--screen", screen(), "-o", book, "--progress"}, true,
-          u8"Exportujem knihu…");
+    const std::vector<std::string> args = {exporter(), book, "--book", "--screen", screen(), "-o", book, "--progress"};
+    begin(ks, std::string(ks->book_name) + ".gif", args, true, u8"Exportujem knihu…");
 }
 
 void PX_ExportPoll() {
@@ -162,8 +162,11 @@ void PX_ExportPoll() {
     read_said();
     int result = 0;
     if (waitpid(child, &result, WNOHANG) != child) {
+        // How far it is, while no other message took the status line.
         const std::string pct = last_line(true);
-        return status(pct.empty() ? doing : doing + " " + pct.substr(0, pct.size() - 1) + " %");
+        if (!pct.empty() && std::string(status_text).starts_with(shown + doing))
+            status(doing + " " + pct.substr(0, pct.size() - 1) + " %");
+        return;
     }
     read_said();
     close(said_fd);
