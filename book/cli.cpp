@@ -117,7 +117,8 @@ bool PX_CLI_Writable(const std::string& folder) {
     return true;
 }
 
-PX_CliProgress::PX_CliProgress(int pages, bool lines) : pages_(pages), bar_(!lines && isatty(STDERR_FILENO)), lines_(lines) {}
+PX_CliProgress::PX_CliProgress(int pages, bool lines)
+    : pages_(pages), bar_(!lines && isatty(STDERR_FILENO)), lines_(lines) {}
 
 void PX_CliProgress::Show(int page, int done, int total) {
     const int pct = static_cast<int>((page * 100.0 + done * 100.0 / total) / std::max(pages_, 1));

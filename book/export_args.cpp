@@ -28,8 +28,8 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
     const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from"};
-    if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional, {"--book", "--progress"}); !error.empty())
-        return error;
+    const std::vector<std::string> flags = {"--book", "--progress"};
+    if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional, flags); !error.empty()) return error;
     bool seconds_given = false;
     for (const auto& [arg, value] : options) {
         if (arg == "--book" || arg == "--progress") {

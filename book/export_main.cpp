@@ -189,7 +189,9 @@ int main(int argc, char** argv) {
     if (const std::string error = choose_pages(player, a, from, &pages); !error.empty()) return fail(1, error);
 
     const auto start = std::chrono::steady_clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     if (a.book_gif) {
         int in = 0, frames = 0;
         size_t bytes = 0;

@@ -70,7 +70,8 @@ TEST_F(Editor, ShiftF9ExportsTheBookAsSavedWhileTheEditorGoesOn) {
         }
         EXPECT_TRUE(told);
         Key(VK_ESCAPE);
-        EXPECT_EQ(std::tuple(std::string(status_text), dirty, REG.count), std::tuple("kniha: Les  GIF: Les.gif", true, 1));
+        EXPECT_EQ(std::tuple(std::string(status_text), dirty, REG.count),
+                  std::tuple("kniha: Les  GIF: Les.gif", true, 1));
     });
     const export_test::Gif g = export_test::Decode(tree.Read("KNIHA_Les/Les.gif"));
     // Two pages of a second with a turn before the second and before the card, at 20 a second.

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <numeric>
 
 #include "book/px_citanie.h"
@@ -73,7 +74,8 @@ TEST_F(BookGif, EachPageForItsReadingTimeWithTurnsBetweenAndTheCardAtTheEnd) {
     const uint32_t pages[] = {RED, BLUE, GREEN};
     for (size_t p = 0; p < 3; ++p) {
         const uint32_t old = pages[p];
-        EXPECT_TRUE(Near(At(g, starts[p + 1] - 1, 0, 0), old) && Near(At(g, starts[p + 1] - 1, OW - 1, OH - 1), old)) << p;
+        const size_t alone = starts[p + 1] - 1;
+        EXPECT_TRUE(Near(At(g, alone, 0, 0), old) && Near(At(g, alone, OW - 1, OH - 1), old)) << p;
         const size_t first = starts[p + 1], middle = first + turn / 2 - 1, last = first + turn - 1;
         EXPECT_TRUE(Near(At(g, first, 1, OH / 2), old) && Near(At(g, first, OW / 2, OH / 2), old)) << p;
         EXPECT_TRUE(Near(At(g, middle, 10, OH / 2), old)) << p;
@@ -155,7 +157,8 @@ TEST(BookFilm, DelaysAddUpToTheReadingTimesAtAnyRate) {
                 turn_ends += s.prechod == 1.0;
                 EXPECT_GE(s.delay_cs, 1);
             }
-            EXPECT_EQ(total * 10, (odd_ms + 5) / 10 * 10 + 8000 + 2 * PX_PRECHOD_MS + PX_KARTA_MS) << fps << " " << odd_ms;
+            EXPECT_EQ(total * 10, (odd_ms + 5) / 10 * 10 + 8000 + 2 * PX_PRECHOD_MS + PX_KARTA_MS)
+                << fps << " " << odd_ms;
             EXPECT_EQ(std::tuple(pages, turn_ends, film.back().strana), std::tuple(2, 2, -1)) << fps << " " << odd_ms;
         }
     EXPECT_TRUE(PX_Film_knihy({}, {}).empty());
