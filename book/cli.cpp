@@ -14,7 +14,7 @@
 
 // An option unknown is named so wherever it stands, the last one too, which has no value.
 std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& known, std::vector<PX_CliArg>* options,
-                         std::vector<std::string>* rest) {
+                         std::vector<std::string>* rest, const std::vector<std::string>& flags) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg.size() < 2 || arg[0] != '-') {
@@ -23,6 +23,11 @@ std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& 
         }
         const size_t eq = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string name = arg.substr(0, eq);
+        if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+            if (eq != std::string::npos) return name + " takes no value";
+            options->push_back({name, ""});
+            continue;
+        }
         if (std::find(known.begin(), known.end(), name) == known.end()) return "unknown option " + name;
         if (eq != std::string::npos) {
             options->push_back({name, arg.substr(eq + 1)});
@@ -110,4 +115,31 @@ bool PX_CLI_Writable(const std::string& folder) {
     close(fd);
     unlink(probe.c_str());
     return true;
+}
+
+PX_CliProgress::PX_CliProgress(int pages, bool lines)
+    : pages_(pages), bar_(!lines && isatty(STDERR_FILENO)), lines_(lines) {}
+
+void PX_CliProgress::Show(int page, int done, int total) {
+    const int pct = static_cast<int>((page * 100.0 + done * 100.0 / total) / std::max(pages_, 1));
+    if (pct == last_ || !(bar_ || lines_)) return;
+    last_ = pct;
+    if (lines_) {
+        fprintf(stderr, "%d%%\n", pct);
+        return;
+    }
+    const int bar = pct * 30 / 100;
+    fprintf(stderr, "\r[%s%s] %3d%%", std::string(static_cast<size_t>(bar), '#').c_str(),
+            std::string(static_cast<size_t>(30 - bar), '-').c_str(), pct);
+    if (pages_ > 0) fprintf(stderr, "  page %d of %d", page + 1, pages_);
+}
+
+void PX_CliProgress::Break() {
+    if (bar_ && last_ >= 0) fputc('\n', stderr);
+    last_ = -1;
+}
+
+bool PX_CLI_IsProgress(const std::string& line) {
+    return line.size() >= 2 && line.size() <= 4 && line.back() == '%' &&
+           line.find_first_not_of("0123456789") == line.size() - 1;
 }

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-// An option with its value: "--x=v", or "--x v" and "-x v" (every option takes a value).
+// An option with its value: "--x=v", or "--x v" and "-x v"; a flag ("--x") has none.
 struct PX_CliArg {
     std::string name, value;
 };
 // The arguments as options and the rest; an empty text when every option is one of `known`
-// and has its value, else what is wrong.
+// and has its value, or one of `flags` and has none, else what is wrong.
 std::string PX_CLI_Split(int argc, char** argv, const std::vector<std::string>& known, std::vector<PX_CliArg>* options,
-                         std::vector<std::string>* rest);
+                         std::vector<std::string>* rest, const std::vector<std::string>& flags = {});
 // "-h" or "--help" among the arguments.
 bool PX_CLI_AsksHelp(int argc, char** argv);
 // One line on the error output: the program's name and the message.
@@ -36,3 +36,20 @@ std::string PX_CLI_ProgramPath(const std::string& host);
 std::string PX_CLI_FindBook(const std::string& arg, std::string* book);
 // A file can be made in the folder (the check that also holds for root).
 bool PX_CLI_Writable(const std::string& folder);
+
+// How far a long job is: redrawn in place on a terminal whenever the percentage moves, or with
+// `lines`, each new percentage on a line of its own ("42%") for a program that runs this one.
+class PX_CliProgress {
+public:
+    // pages 0: one job, no pages counted.
+    PX_CliProgress(int pages, bool lines);
+    void Show(int page, int done, int total);
+    // Makes room for a line of its own.
+    void Break();
+
+private:
+    int pages_, last_ = -1;
+    bool bar_, lines_;
+};
+// A line of PX_CliProgress's `lines`.
+bool PX_CLI_IsProgress(const std::string& line);

@@ -4,14 +4,19 @@
 
 const char PX_EXPORT_USAGE[] =
     "usage: pexlo-export BOOK_FOLDER [PAGE ...] [-o OUT_FOLDER] [--seconds N] [--size WxH] [--screen WxH] [--fps N]\n"
-    "                    [--from FILE]\n"
+    "                    [--from FILE] [--progress]\n"
+    "       pexlo-export BOOK_FOLDER --book [-o OUT_FOLDER] [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
     "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
     "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
+    "  --book        the whole book as one BOOK.gif, read as in the editor: each page plays for its\n"
+    "                narration and a moment more (else the book's page time), turns to the next,\n"
+    "                and the book ends on its closing card\n"
     "  --seconds N   how long each page plays (default 5, at most 600)\n"
     "  --fps N       frames per second (default 20, at most 50)\n"
     "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1920x1080)\n"
     "  --size WxH    the size of the GIFs (default: half the screen)\n"
-    "  --from FILE   play the page file FILE (a page of the book, saved or not) as the one PAGE named\n";
+    "  --from FILE   play the page file FILE (a page of the book, saved or not) as the one PAGE named\n"
+    "  --progress    tell the percentage done as lines \"42%\" on the error output (for programs)\n";
 
 namespace {
 
@@ -23,12 +28,17 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
     const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from"};
-    if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional); !error.empty()) return error;
+    const std::vector<std::string> flags = {"--book", "--progress"};
+    if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional, flags); !error.empty()) return error;
+    bool seconds_given = false;
     for (const auto& [arg, value] : options) {
-        if (arg == "-o") {
+        if (arg == "--book" || arg == "--progress") {
+            (arg == "--book" ? a->book_gif : a->progress) = true;
+        } else if (arg == "-o") {
             a->out = value;
         } else if (arg == "--seconds") {
             double& seconds = a->timing.seconds;
+            seconds_given = true;
             if (!PX_CLI_ParseFraction(value, &seconds) || !(seconds > 0 && seconds <= MAX_SECONDS))
                 return "--seconds takes a number above 0 and at most " + std::to_string(MAX_SECONDS);
         } else if (arg == "--fps") {
@@ -46,6 +56,9 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     if (positional.empty()) return "no book folder given";
     a->book = positional[0];
     a->pages.assign(positional.begin() + 1, positional.end());
+    // The book's own reading times and its order make the book's GIF.
+    if (a->book_gif && (!a->pages.empty() || !a->from.empty() || seconds_given))
+        return "--book exports the whole book as it is read: no pages, --from or --seconds with it";
     if (!a->from.empty() && a->pages.size() != 1) return "--from plays one page: name it";
     for (const std::string& p : a->pages)
         if (p.find_first_of("/\\") != std::string::npos) return "a page name holds no / or \\: " + p;

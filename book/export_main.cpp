@@ -15,7 +15,9 @@
 
 #include "book/cli.h"
 #include "book/export_args.h"
+#include "book/px_export_kniha.h"
 #include "book/px_export_player.h"
+#include "book/px_nastavenia.h"
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/core/tf_log.h"
@@ -49,29 +51,6 @@ void read_settings(const std::string& book, PX_ExportSize* screen, int* period) 
     if (screen->w == 0) *screen = ini.Within({PX_EXPORT_MAX_SIDE, PX_EXPORT_MAX_SIDE}) ? ini : first;
 }
 
-// Redrawn in place on a terminal whenever the percentage moves.
-class ProgressBar {
-public:
-    explicit ProgressBar(int pages) : pages_(pages), on_(isatty(STDERR_FILENO)) {}
-    void Show(int page, int done, int total) {
-        const int pct = static_cast<int>((page * 100.0 + done * 100.0 / total) / pages_);
-        if (!on_ || pct == last_) return;
-        last_ = pct;
-        const int bar = pct * 30 / 100;
-        fprintf(stderr, "\r[%s%s] %3d%%  page %d of %d", std::string(static_cast<size_t>(bar), '#').c_str(),
-                std::string(static_cast<size_t>(30 - bar), '-').c_str(), pct, page + 1, pages_);
-    }
-    // Makes room for a line of its own.
-    void Break() {
-        if (on_ && last_ >= 0) fputc('\n', stderr);
-        last_ = -1;
-    }
-
-private:
-    int pages_, last_ = -1;
-    bool on_;
-};
-
 // The template of new books lies in the editor's working folder app/ beside the books: it is
 // named like a book but is none, and its settings would be looked for in the wrong place.
 bool is_template(const std::string& book) {
@@ -94,8 +73,8 @@ std::string find_folders(const std::string& book_arg, const std::string& out_arg
 
 // Each page into out as <page>.gif, with what went wrong said on the way; the pages done.
 int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, const PX_Frames& frames,
-                 const std::string& out, size_t* bytes) {
-    ProgressBar bar(static_cast<int>(pages.size()));
+                 const std::string& out, bool lines, size_t* bytes) {
+    PX_CliProgress bar(static_cast<int>(pages.size()), lines);
     int done = 0;
     for (size_t i = 0; i < pages.size(); ++i) {
         const std::string name = plat_Utf8FromCp1250(pages[i].name.c_str());
@@ -118,6 +97,43 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
     }
     bar.Break();
     return done;
+}
+
+// The whole book into out as <book>.gif, the pages that cannot be read left out with a word;
+// the file's path, or an empty text when nothing was written; *pages_in: the pages in it.
+std::string export_book(PX_Player& player, const std::string& book, const PX_ExportArgs& a, const std::string& out,
+                        int* pages_in, int* frames, size_t* bytes) {
+    const std::string book_path = "..\\" + PX_CLI_ProgramPath(book.substr(book.rfind('/') + 1));
+    const std::vector<PX_Strana_knihy> pages =
+        PX_Strany_knihy(player, player.Pages(), PX_Nacitaj_nastavenia(book_path.c_str()).cas_strany_ms);
+    for (const PX_Strana_knihy& p : pages) {
+        const std::string name = plat_Utf8FromCp1250(p.page.name.c_str());
+        if (!p.citatelna) say("page " + name + " cannot be read; left out");
+        for (const std::string& m : p.chybajuce)
+            say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
+    }
+    *pages_in = static_cast<int>(std::count_if(pages.begin(), pages.end(), [](const auto& p) { return p.citatelna; }));
+    if (*pages_in == 0) {
+        say("the book has no page that can be read; nothing written");
+        return "";
+    }
+    const std::string name = player.Book_name();
+    if (!safe_page_name(name)) {
+        say("the book's name makes no file name; nothing written");
+        return "";
+    }
+    PX_CliProgress bar(0, a.progress);
+    const std::vector<uint8_t> gif =
+        PX_Export_Knihy(player, pages, a.timing, [&](int d, int t) { bar.Show(0, d, t); }, frames);
+    bar.Break();
+    const std::string path = PX_CLI_ProgramPath(out) + "\\" + name + ".gif";
+    const std::string shown = out + "/" + plat_Utf8FromCp1250(name.c_str()) + ".gif";
+    if (gif.empty() || !plat_WriteFileAtomic(path.c_str(), gif.data(), gif.size())) {
+        say(gif.empty() ? "the book's GIF could not be made" : "cannot write " + shown);
+        return "";
+    }
+    *bytes = gif.size();
+    return shown;
 }
 
 // The pages asked for, each found in the book, or the one page of --from; all the book's
@@ -173,11 +189,21 @@ int main(int argc, char** argv) {
     if (const std::string error = choose_pages(player, a, from, &pages); !error.empty()) return fail(1, error);
 
     const auto start = std::chrono::steady_clock::now();
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    if (a.book_gif) {
+        int in = 0, frames = 0;
+        size_t bytes = 0;
+        const std::string gif = export_book(player, book, a, out, &in, &frames, &bytes);
+        if (gif.empty()) return 1;
+        printf("%d pages, %d frames, %zu bytes, %.1f s -> %s\n", in, frames, bytes, elapsed(), gif.c_str());
+        return 0;
+    }
     const PX_Frames frames = PX_Export_Frames(a.timing);
     size_t bytes = 0;
-    const int done = export_pages(player, pages, frames, out, &bytes);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    printf("%d pages, %zu frames, %zu bytes, %.1f s -> %s\n", done, done * frames.ticks.size(), bytes, seconds,
+    const int done = export_pages(player, pages, frames, out, a.progress, &bytes);
+    printf("%d pages, %zu frames, %zu bytes, %.1f s -> %s\n", done, done * frames.ticks.size(), bytes, elapsed(),
            out.c_str());
     return done == static_cast<int>(pages.size()) ? 0 : 1;
 }

@@ -67,6 +67,7 @@ void PX_ReportRegistry();
 void PX_Undo();  // Ctrl+Z (px_historia.cpp)
 void PX_Redo();  // Ctrl+Y, Ctrl+Shift+Z
 void PX_ExportPage();  // F9: the shown page as an animated GIF, made while the editor goes on
+void PX_ExportBook();  // Shift+F9: the open book as one animated GIF, as it is read, the same way
 // F5 and the reading button: the open book read full screen from the shown page (px_citanie.h).
 void PX_Read();
 

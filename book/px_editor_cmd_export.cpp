@@ -1,6 +1,7 @@
-// F9: the shown page, saved or not, as an animated GIF beside its page file. pexlo-export
-// plays a copy of the page in a process of its own, so the editor goes on meanwhile; each
-// tick looks whether it has ended and the status line tells how it went.
+// F9: the shown page, saved or not, as an animated GIF beside its page file; Shift+F9: the
+// book as its files hold it, read as one GIF beside its pages. pexlo-export plays them in a
+// process of its own, so the editor goes on meanwhile; each tick looks whether it has ended
+// and the status line tells how it went.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "book/cli.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
 #include "book/px_plocha.h"
@@ -37,6 +39,7 @@ int said_fd = -1;   // the child's messages
 std::string said;   // what came of them so far
 std::string shown;  // "kniha: <book>  " of the page exported
 std::string gif;    // its file's name
+std::string doing;  // what the status line says while it runs
 
 // Found from the editor's own program.
 std::string exporter() {
@@ -55,10 +58,22 @@ void read_said() {
     for (ssize_t n; said_fd >= 0 && (n = read(said_fd, buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
 }
 
+// The program's last line that is not its progress, or its last percentage ("" before one).
+std::string last_line(bool progress) {
+    std::string rest = said.empty() || said.back() == '\n' ? said : said + '\n';
+    while (!rest.empty()) {
+        rest.pop_back();  // the line's end
+        const size_t start = rest.rfind('\n') + 1;
+        const std::string line = rest.substr(start);
+        rest.erase(start);
+        if (!line.empty() && PX_CLI_IsProgress(line) == progress) return line;
+    }
+    return "";
+}
+
 // The program's last message without its name, in the program's own characters.
 std::string last_message() {
-    std::string line = said.substr(0, said.find_last_not_of('\n') + 1);
-    line = line.substr(line.rfind('\n') + 1);
+    std::string line = last_line(false);
     if (line.rfind("pexlo-export: ", 0) == 0) line.erase(0, 14);
     return line.empty() ? "pexlo-export" : plat_Cp1250FromUtf8(line.c_str());
 }
@@ -83,6 +98,22 @@ bool start(const std::vector<std::string>& args) {
     said.clear();
     return ok;
 }
+
+// The export of the book of `ks` into `file` starts, the status line tells it; after
+// `ready`, which may refuse.
+void begin(const struct_kniha_strana* ks, const std::string& file, const std::vector<std::string>& args,
+           bool ready, const char8_t* running) {
+    shown = std::string("kniha: ") + ks->book_name + "  ";
+    gif = file;
+    if (!ready || !start(args)) {
+        TF_LOG(TF_LOG_ERR, "PX_Export: export sa nespustil");
+        return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
+    }
+    doing = plat_W1250(running);
+    status(doing);
+}
+
+std::string screen() { return std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys()); }
 }  // namespace
 
 // The installed editor lies in <prefix>/libexec/pexlo, pexlo-export in <prefix>/bin.
@@ -107,29 +138,41 @@ void PX_ExportPage() {
     const bool fresh = current_page == PX_NEW_PAGE;
     const struct_kniha_strana* ks = NAJDI_KS(current_book, fresh ? prev_page : current_page);
     if (!ks) return;
-    shown = std::string("kniha: ") + ks->book_name + "  ";
     const std::string book = plat_HostPath(ks->book_path);
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
-    gif = name + ".gif";
-    const std::string screen = std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys());
-    if (!SAVE_REG(copy().c_str()) || !start({exporter(), book, page, "--from", copy(), "--screen", screen, "-o", book})) {
-        TF_LOG(TF_LOG_ERR, "PX_ExportPage: export sa nespustil");
-        return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
-    }
-    status(plat_W1250(u8"Exportujem…"));
+    begin(ks, name + ".gif", {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book, "--progress"},
+          SAVE_REG(copy().c_str()), u8"Exportujem…");
+}
+
+// The pages as saved: the shown page's unsaved changes are not in the book's GIF.
+void PX_ExportBook() {
+    if (child > 0 || current_book == -1) return;
+    const struct_kniha_strana* ks = nullptr;
+    for (int i = 0; !ks && i < KS.count; ++i)
+        if (const auto* k = static_cast<const struct_kniha_strana*>(KS.GET(i)); k && k->book_id == current_book) ks = k;
+    if (!ks) return;
+    const std::string book = plat_HostPath(ks->book_path);
+    const std::vector<std::string> args = {exporter(), book, "--book", "--screen", screen(), "-o", book, "--progress"};
+    begin(ks, std::string(ks->book_name) + ".gif", args, true, u8"Exportujem knihu…");
 }
 
 void PX_ExportPoll() {
     if (child <= 0) return;
     read_said();
     int result = 0;
-    if (waitpid(child, &result, WNOHANG) != child) return;
+    if (waitpid(child, &result, WNOHANG) != child) {
+        // How far it is, while no other message took the status line.
+        const std::string pct = last_line(true);
+        if (!pct.empty() && std::string(status_text).starts_with(shown + doing))
+            status(doing + " " + pct.substr(0, pct.size() - 1) + " %");
+        return;
+    }
     read_said();
     close(said_fd);
     said_fd = -1;
     child = -1;
-    DeleteFileA(copy().c_str());
+    DeleteFileA(copy().c_str());  // none after a book's export
     if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return PX_Oznam((shown + "GIF: " + gif).c_str());
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());

@@ -53,6 +53,7 @@ const Klavesa KLAVESY[] = {
     {VK_NEXT, ANY, PX_Slower},           // Page Down
     {VK_DELETE, ANY, PX_DeleteHovered},  // the object under the pointer goes
     {VK_F1, ANY, PX_ReportRegistry},     // the page's objects into the log
+    {VK_F9, SHIFT, PX_ExportBook},       // the whole book as one animated GIF
     {VK_F9, ANY, PX_ExportPage},         // the page as an animated GIF beside it
     {VK_F5, ANY, PX_Read},               // the book read full screen
     {'S', CTRL, PX_SavePage},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "book/px_export_gif.h"
 #include "book/px_export_player.h"
@@ -25,14 +26,12 @@ PX_Frames PX_Export_Frames(const PX_Timing& t) {
     return f;
 }
 
-std::vector<uint8_t> PX_Export_Page(PX_Player& player, const char* page_path, const PX_Frames& frames,
-                                    std::vector<std::string>* missing, const PX_Progress& progress) {
-    const int n = static_cast<int>(frames.ticks.size());
+std::vector<uint8_t> PX_Export_Film(const PX_Film& film, const PX_Progress& progress) {
+    const int n = static_cast<int>(film.delays_cs.size());
     std::vector<uint16_t> frame;
     std::vector<uint32_t> counts(PX_RGB565_COLOURS);
-    if (!player.Load(page_path, missing)) return {};
     for (int k = 0; k < n; ++k) {
-        player.Frame(frames.ticks[static_cast<size_t>(k)], &frame);
+        if (!film.play(k, &frame)) return {};
         for (const uint16_t c : frame) ++counts[c];
         if (progress) progress(k + 1, 2 * n);
     }
@@ -42,14 +41,24 @@ std::vector<uint8_t> PX_Export_Page(PX_Player& player, const char* page_path, co
     std::vector<uint32_t> entries;
     for (int i = 0; i < palette.Size(); ++i) entries.push_back(palette.Rgb(i));
 
-    PX_GifWriter gif(player.Out_w(), player.Out_h(), entries);
-    std::vector<uint8_t> indices(static_cast<size_t>(player.Out_w()) * static_cast<size_t>(player.Out_h()));
-    player.Load(page_path, nullptr);
+    PX_GifWriter gif(film.w, film.h, entries);
+    std::vector<uint8_t> indices(static_cast<size_t>(film.w) * static_cast<size_t>(film.h));
     for (int k = 0; k < n; ++k) {
-        player.Frame(frames.ticks[static_cast<size_t>(k)], &frame);
+        if (!film.play(k, &frame) || frame.size() != indices.size()) return {};
         for (size_t i = 0; i < frame.size(); ++i) indices[i] = palette.Index(frame[i]);
-        gif.Add(indices, frames.delays_cs[static_cast<size_t>(k)]);
+        gif.Add(indices, film.delays_cs[static_cast<size_t>(k)]);
         if (progress) progress(n + k + 1, 2 * n);
     }
     return gif.Finish();
+}
+
+std::vector<uint8_t> PX_Export_Page(PX_Player& player, const char* page_path, const PX_Frames& frames,
+                                    std::vector<std::string>* missing, const PX_Progress& progress) {
+    // Each play starts from the page as loaded; the missing pictures are told once.
+    const auto play = [&](int k, std::vector<uint16_t>* frame) {
+        if (k == 0 && !player.Load(page_path, std::exchange(missing, nullptr))) return false;
+        player.Frame(frames.ticks[static_cast<size_t>(k)], frame);
+        return true;
+    };
+    return PX_Export_Film({player.Out_w(), player.Out_h(), frames.delays_cs, play}, progress);
 }

@@ -84,11 +84,18 @@ bool PX_Player::Load(const char* page_path, std::vector<std::string>* missing) {
     return true;
 }
 
-void PX_Player::Frame(int tick, std::vector<uint16_t>* out) {
+std::string PX_Player::Book_name() const {
+    for (int i = 0; i < KS.count; ++i)
+        if (record(i)->book_id == current_book) return record(i)->book_name;
+    return "";
+}
+
+void PX_Player::Frame(int tick, std::vector<uint16_t>* out, const Over& over) {
     for (; tick_ < tick; ++tick_) TIK_ANIMACIE();
     out->assign(static_cast<size_t>(out_w_) * static_cast<size_t>(out_h_), 0);
     if (!screen_) return;  // no memory for a screen this large: black frames
     ZOBRAZ_STRANU(screen_);
+    if (over) over(screen_);
     IDirectDrawSurface* frame = screen_;
     if (out_ && plat_BltAveraged(out_, screen_, nullptr) == DD_OK) frame = out_;
     const int w = std::min(out_w_, frame->Width()), h = std::min(out_h_, frame->Height());

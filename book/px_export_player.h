@@ -5,6 +5,7 @@
 // from the current folder as the editor does (the books stand beside it).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,12 @@ public:
     // cannot be read. The names are those of the book's pictures, whichever folder the file
     // is in; the pictures the page names that are missing or unreadable go to *missing.
     bool Load(const char* page_path, std::vector<std::string>* missing);
-    // Plays on to the tick (never back) and takes the frame: RGB565, row after row.
-    void Frame(int tick, std::vector<uint16_t>* out);
+    // Plays on to the tick (never back) and takes the frame: RGB565, row after row. `over`
+    // draws on the screen before the frame is taken (a page turn, a card).
+    using Over = std::function<void(IDirectDrawSurface* screen)>;
+    void Frame(int tick, std::vector<uint16_t>* out, const Over& over = {});
+    // The name of the book opened.
+    std::string Book_name() const;
 
     int Out_w() const { return out_w_; }
     int Out_h() const { return out_h_; }

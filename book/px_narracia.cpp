@@ -66,6 +66,13 @@ bool PX_Narracia_Ma_subor(const char* page_path) {
     return page_path && tf_FSI_Existuje_sub(cesta_hlasu(page_path).c_str());
 }
 
+double PX_Narracia_Dlzka_suboru(const char* page_path) {
+    plat_Sound hlas;
+    if (!page_path || plat_ReadSoundFile(cesta_hlasu(page_path).c_str(), PX_ZVUK_MAX_SEKUND, 1, &hlas) != PLAT_SOUND_OK)
+        return 0;
+    return hlas.Seconds();
+}
+
 bool PX_Narracia_Uloz(const char* page_path) {
     if (!px_narracia.zmenena) return true;
     const std::string path = page_path ? cesta_hlasu(page_path) : "";

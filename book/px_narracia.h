@@ -34,6 +34,8 @@ bool PX_Narracia_Nahraj(const char* page_path);
 void PX_Narracia_Vymaz();
 // The page has a narration file beside it (the pages list's speaker mark).
 bool PX_Narracia_Ma_subor(const char* page_path);
+// How long the narration beside the page file plays, in seconds; 0 when it has none it can read.
+double PX_Narracia_Dlzka_suboru(const char* page_path);
 // Saving the page: a changed narration is written beside it through the atomic writer, a
 // removed one's file is deleted. False (logged, still changed) when that failed.
 bool PX_Narracia_Uloz(const char* page_path);
