@@ -22,6 +22,7 @@ struct PX_ExportArgs {
     std::vector<std::string> pages;
     std::string out;
     std::string from;  // a page file played under the one page name given
+    std::string archive;  // the whole book written as this one file instead
     PX_Timing timing;
     PX_ExportSize screen, size;  // 0 x 0: not given
 };

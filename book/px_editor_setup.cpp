@@ -294,5 +294,6 @@ void CKnihaScreen::Init() {
     tf_APP_RestartFrameTimer(PX_Perioda_ms());
     PX_Naposledy_Otvor();
     PX_Stav_strany();
+    PX_ImportStartFile();
     PX_OfferRecovery();
 }
