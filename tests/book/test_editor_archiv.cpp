@@ -99,14 +99,15 @@ TEST_F(Archiv, ABookFileChosenInThePickerComesInAsABook) {
     });
 }
 
-// Refused as it comes: not a zip, a name that climbs out, no page; a book file dropped with a
-// picture. The shown page stays, nothing is left beside the books.
+// Refused as it comes: not a zip, a name that climbs out, no page, no file; a book file dropped
+// with a picture; a library that takes nothing. The shown page stays, nothing is left beside the books.
 TEST_F(Archiv, ABadBookFileIsRefusedOnTheStatusLineWithNothingLeftBehind) {
     Library();
     tree.File("domov/text.pexlo", "p les 2\n");
     ASSERT_TRUE(archive_test::Pack(tree.Host("domov/von.pexlo"), {{"1.str", "p les 2\n"}, {"../../KNIHA_Von/1.str", "p\n"}}));
     ASSERT_TRUE(archive_test::Pack(tree.Host("domov/prazdna.pexlo"), {{"Pozadia/les.bmp", "BM"}}));
     tree.File("domov/kvet.bmp", "BM");
+    ASSERT_TRUE(PX_Archiv_Zapis(tree.Host("KNIHA_More"), tree.Host("domov/More.pexlo")).ok());
     const auto before = tree.Names();
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
@@ -124,6 +125,11 @@ TEST_F(Archiv, ABadBookFileIsRefusedOnTheStatusLineWithNothingLeftBehind) {
             EXPECT_EQ(Shown(), "Les, 2");
             EXPECT_EQ(tree.Names(), before);
         }
+        plat_SetWriteFailure(true);  // a library on a read-only disk
+        Drop({tree.Host("domov/More.pexlo")});
+        plat_SetWriteFailure(false);
+        EXPECT_EQ(Said(), "[Chyba: do knižnice sa nedá zapisovať]");
+        EXPECT_EQ(tree.Names(), before);
     });
 }
 

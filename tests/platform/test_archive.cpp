@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/archive.h"
+#include "platform/files.h"
 #include "tests/platform/archive_fixture.h"
 #include "tests/support/temp_tree.h"
 
@@ -91,6 +92,13 @@ TEST_F(Archive, WritingRefusesABookWithoutPagesOrBeyondTheLimitsAndLeavesNoFile)
     tree.File("kniha/a\\b.bmp", "");
     refused("kniha", "x.pexlo", F::NAME);
     EXPECT_EQ(tree.Names(), (std::vector<std::string>{"kniha"}));
+}
+
+// A disk that takes nothing: the unpacking stops at the first entry, said so.
+TEST_F(Archive, AnUnpackingThatCannotWriteLeavesTheFolderEmpty) {
+    plat_SetWriteFailure(true);
+    Refused(Packed({{"Pozadia/les.bmp", every_byte()}, {"1.str", "p les 2\n"}}), F::WRITE);
+    plat_SetWriteFailure(false);
 }
 
 TEST(ArchiveNames, OnlyRelativeNamesEveryPathCanHoldAreTaken) {
