@@ -21,7 +21,7 @@ while [ $# -gt 0 ]; do
     --library) starter=$2; shift 2 ;;
     --program) program=$2; shift 2 ;;
     -*|"") echo "usage: $0 [--seed-only] [--library DIR] [--program FILE] [BOOK.pexlo]" >&2; exit 2 ;;
-    *) book=$(realpath -- "$1") || { echo "pexlo: no file $1" >&2; exit 1; }; shift ;;
+    *) book=$(realpath -e -- "$1" 2>/dev/null) || { echo "pexlo: no file $1" >&2; exit 1; }; shift ;;
   esac
 done
 
