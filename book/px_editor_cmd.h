@@ -92,7 +92,7 @@ void PX_ExportBook(int book);
 // Book files (host paths) brought in as new books under free names, the last opened at its first
 // page; the first that cannot be brought in stops the rest, said why.
 void PX_ImportBooks(const std::vector<std::string>& files);
-// The book file named on the command line, brought in by PX_ImportStartFile at the end of the set-up.
+// The file named on the command line, handled as a drop by PX_ImportStartFile at the end of the set-up.
 void PX_ImportAtStart(const std::string& file);
 void PX_ImportStartFile();
 

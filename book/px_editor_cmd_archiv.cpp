@@ -66,8 +66,9 @@ void PX_ImportBooks(const std::vector<std::string>& files) {
 
 void PX_ImportAtStart(const std::string& file) { pri_starte.subor = file; }
 
+// As if dropped on the window: any other file goes the way a dropped one goes.
 void PX_ImportStartFile() {
     if (pri_starte.subor.empty()) return;
-    PX_ImportBooks({pri_starte.subor});
+    PX_ImportDrop({pri_starte.subor});
     pri_starte.subor.clear();
 }
