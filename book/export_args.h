@@ -24,6 +24,7 @@ struct PX_ExportArgs {
     std::string from;  // a page file played under the one page name given
     bool book_gif = false;  // the whole book as one GIF, each page for its reading time
     bool progress = false;  // the percentage done on lines of its own
+    std::string archive;  // the whole book written as this one file instead
     PX_Timing timing;
     PX_ExportSize screen, size;  // 0 x 0: not given
 };

@@ -1,4 +1,4 @@
-// pexlo-export: a book's pages as animated GIFs, from a terminal.
+// pexlo-export: a book's pages as animated GIFs, or the whole book as one file, from a terminal.
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +15,7 @@
 
 #include "book/cli.h"
 #include "book/export_args.h"
+#include "book/px_archiv.h"
 #include "book/px_export_kniha.h"
 #include "book/px_export_player.h"
 #include "book/px_nastavenia.h"
@@ -156,6 +157,15 @@ std::string choose_pages(const PX_Player& player, const PX_ExportArgs& a, const 
     return "";
 }
 
+// The whole book as one file: its folder packed as it lies, nothing played.
+int export_archive(const std::string& book, const std::string& out) {
+    const plat_ArchiveResult r = PX_Archiv_Zapis(book, out);
+    if (r.fault == plat_ArchiveFault::MISSING) return fail(1, "the book " + book + " has no pages");
+    if (!r.ok()) return fail(1, plat_ArchiveFaultText(r));
+    printf("%s -> %s\n", book.c_str(), out.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -167,6 +177,11 @@ int main(int argc, char** argv) {
     if (const std::string error = PX_ParseExportArgs(argc, argv, &a); !error.empty())
         return fail(2, error + "\n" + PX_EXPORT_USAGE);
     std::string book, out;
+    if (!a.archive.empty()) {
+        if (const std::string error = PX_CLI_FindBook(a.book, &book); !error.empty()) return fail(1, error);
+        if (is_template(book)) return fail(1, a.book + " is the template of new books, not a book");
+        return export_archive(book, a.archive);
+    }
     if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
     const std::string from = a.from.empty() ? "" : PX_CLI_RealPath(a.from);
     if (!a.from.empty() && (from.empty() || PX_CLI_IsFolder(from))) return fail(1, "no page file at " + a.from);

@@ -201,7 +201,7 @@ int PX_Cas_citania_ms(double narracia_sekund, int cas_strany_ms) {
 }
 
 void PX_Read() {
-    if (c.zapnute) return;
+    if (c.zapnute || px_editor->group.Ukazuje_dialog()) return;  // a question waits for its answer first
     if (current_book == -1) return PX_Oznam(plat_W1250(u8"Čítať sa dá otvorená kniha: vyber ju v ponuke Knihy"));
     std::vector<int> strany;
     for (int i = 0; i < KS.count; ++i)

@@ -29,7 +29,7 @@ void PX_RemoveOrCopyObject(int id);  // object menu: remove, copy
 void PX_SetMotion(int id);           // object menu: the six motions
 void PX_SetEdge(int id);             // object menu: bounce, wrap around
 void PX_SetPace(int id);             // object menu: faster, slower phases
-void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete, remove narration
+void PX_RowMenu(int id);             // a book's or page's row menu: rename, delete, remove narration, export
 void PX_ChooseTrash(int id);         // the trash list: bring back
 void PX_ChooseSound(int id);         // the sounds menu: the page's background sound, or none
 void PX_TextMenu(int id);            // the text menu: write it again
@@ -82,9 +82,20 @@ void PX_FillSounds();
 // Pointing at the books list's trash row: the trash list is filled and opens.
 void PX_FillTrash();
 
-// Files dropped on the window (host paths): the author chooses what they become, then they
-// are imported into the shown book and placed on the shown page as one step.
+// Files dropped on the window (host paths): book files come in as books (PX_ImportBooks);
+// for pictures the author chooses what they become, then they are imported into the shown book
+// and placed on the shown page as one step.
 void PX_ImportDrop(const std::vector<std::string>& files);
+
+// Books as one file (".pexlo"). The book of the list's row `book` written into the author's
+// documents folder, the status line saying where.
+void PX_ExportBook(int book);
+// Book files (host paths) brought in as new books under free names, the last opened at its first
+// page; the first that cannot be brought in stops the rest, said why.
+void PX_ImportBooks(const std::vector<std::string>& files);
+// The file named on the command line, handled as a drop by PX_ImportStartFile at the end of the set-up.
+void PX_ImportAtStart(const std::string& file);
+void PX_ImportStartFile();
 
 // At start: what a crash left unsaved, offered back.
 void PX_OfferRecovery();

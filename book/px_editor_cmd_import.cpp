@@ -1,9 +1,11 @@
 // Pictures dropped on the window: the author says what they become, then they go into the
 // shown book and onto the shown page as one step that undo takes back (the files stay in the
-// book's folders, listed).
+// book's folders, listed). Book files dropped go to PX_ImportBooks.
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "book/px_archiv.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_import.h"
@@ -87,6 +89,7 @@ void spytaj(const std::vector<std::string>& files, PX_Druh druh) {
 
 void PX_ImportDrop(const std::vector<std::string>& files) {
     if (files.empty()) return;
+    if (std::any_of(files.begin(), files.end(), PX_Je_archiv)) return PX_ImportBooks(files);
     if (px_editor->group.Ukazuje_dialog()) return PX_Chyba(plat_W1250(u8"[Najprv odpovedz na otázku]"));
     if (current_book == -1 || current_page == -1) return PX_Chyba(plat_W1250(u8"[Najprv otvor knihu a stranu]"));
     if (su_obrazky(files)) spytaj(files, PX_IMPORT_Navrh(files, PX_Strana_sir(), PX_Strana_vys()));

@@ -1,6 +1,7 @@
 // The editor's commands for deleting, renaming and bringing back: the menu of a book's or a
 // page's row (a right press on it), its questions, and the trash list of the books list; a
-// page's row also offers to remove the page's narration.
+// page's row also offers to remove the page's narration, a book's to export the book or to
+// import another.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,13 +20,14 @@
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
 #include "book/px_trieda.h"
+#include "book/px_vyber.h"
 #include "framework/core/tf_fsi.h"
 #include "framework/widgets/tf_duir.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 
 namespace {
-enum { PREMENOVAT = 1, ODSTRANIT = 2, BEZ_ROZPRAVANIA = 3 };
+enum { PREMENOVAT = 1, ODSTRANIT = 2, BEZ_ROZPRAVANIA = 3, EXPORTOVAT = 4, IMPORTOVAT = 5 };
 
 // The row whose menu is open: a book (page -1) or a page of it.
 struct Riadok {
@@ -156,6 +158,8 @@ bool PX_RowMenuAt(int x, int y) {
     menu->PRIDAJ(ODSTRANIT, plat_W1250(u8"Odstrániť"));
     if (const struct_kniha_strana* ks = NAJDI_KS(riadok.kniha, riadok.strana); ks && ma_rozpravanie(*ks))
         menu->PRIDAJ(BEZ_ROZPRAVANIA, plat_W1250(u8"Odstrániť rozprávanie"));
+    if (riadok.strana == -1) menu->PRIDAJ(EXPORTOVAT, plat_W1250(u8"Exportovať"));
+    if (riadok.strana == -1) menu->PRIDAJ(IMPORTOVAT, plat_W1250(u8"Importovať knihu"));
     menu->CHOD_NA_OBRAZOVKU(x, y);
     menu->zivy = true;
     return true;
@@ -177,6 +181,12 @@ void PX_RowMenu(int id) {
                           (book + plat_W1250(u8", strana ") + ks->page_name).c_str(), plat_W1250(u8"Odstrániť"),
                           [r] { odstran_stranu(r.kniha, r.strana); });
     if (id == BEZ_ROZPRAVANIA && ks) odstran_rozpravanie(r.kniha, r.strana);
+    if (id == EXPORTOVAT && r.strana == -1) PX_ExportBook(r.kniha);
+    if (id == IMPORTOVAT) {  // beside the menu, so that the release that chose the item chooses no file
+        int w = 0, h = 0;
+        px_editor->riadok->GetSize(&w, &h);
+        PX_OpenBookPicker(px_editor->riadok->x + w, px_editor->riadok->y);
+    }
 }
 
 void PX_FillTrash() {

@@ -298,5 +298,6 @@ void CKnihaScreen::Init() {
     PX_Naposledy_Otvor();
     PX_Stav_strany();
     if (!px_trieda.chyba.empty()) PX_Chyba(px_trieda.chyba.c_str());
+    PX_ImportStartFile();
     PX_OfferRecovery();
 }

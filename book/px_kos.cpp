@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "book/px_ks.h"
+#include "book/px_nazov.h"
 #include "book/px_sprava.h"
 #include "book/px_trieda.h"
 #include "framework/core/tf_arre.h"
@@ -88,13 +89,6 @@ bool presun(const std::vector<std::string>& files, const std::string& to, const 
     return true;
 }
 
-// A folder beside the books free for `dir_name`: itself, or with " (2)", " (3)" ...
-std::string volna_kniha(const std::string& dir_name) {
-    std::string target = PX_Knihy_dir() + dir_name;
-    for (int n = 2; tf_FSI_ExistsFolder(target.c_str()); ++n) target = PX_Knihy_dir() + dir_name + " (" + std::to_string(n) + ")";
-    return target;
-}
-
 // The page's stem in its book: its own when free, else one past the book's highest number.
 std::string volna_strana(const std::string& book, const std::string& stem) {
     if (!tf_FSI_Existuje_sub((book + "\\" + stem + ".str").c_str())) return stem;
@@ -168,7 +162,7 @@ bool PX_Kos_Odstran_knihu(const char* book_path) {
 std::string PX_Kos_Obnov(const PX_Kos_vec& vec) {
     std::string back;
     if (vec.kniha) {
-        back = volna_kniha(meno_priecinka(vec.odkial));
+        back = PX_Volny_priecinok_knihy(meno_priecinka(vec.odkial));
         if (!MoveFileExA(obsah(vec).c_str(), back.c_str(), 0)) back.clear();
     } else {
         const std::string book = rodic(vec.odkial);

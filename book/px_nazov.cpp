@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "book/px_ks.h"
+#include "book/px_trieda.h"
 #include "framework/core/tf_fsi.h"
 #include "platform/codepage.h"
 
@@ -24,4 +26,10 @@ const char* PX_Chyba_pisania(const char* name, int znak) {
     const std::string typed = std::string(name ? name : "") + static_cast<char>(znak);
     if (const char* chyba = PX_Chyba_nazvu_knihy(typed.c_str())) return chyba;
     return plat_W1250(u8"Názov knihy má len písmená, číslice, medzery, - a _");
+}
+
+std::string PX_Volny_priecinok_knihy(const std::string& dir_name) {
+    std::string target = PX_Knihy_dir() + dir_name;
+    for (int n = 2; tf_FSI_ExistsFolder(target.c_str()); ++n) target = PX_Knihy_dir() + dir_name + " (" + std::to_string(n) + ")";
+    return target;
 }

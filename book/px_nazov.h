@@ -13,3 +13,6 @@ const char* PX_Chyba_nazvu_knihy(const char* name);
 // Why the character `znak` typed after `name` was not taken (the name dialog takes only what
 // PX_Chyba_nazvu_knihy allows, and letters, digits, spaces, '-' and '_' of those).
 const char* PX_Chyba_pisania(const char* name, int znak);
+// A folder beside the books free for the book folder's name `dir_name` ("KNIHA_Les"): itself, or
+// with " (2)", " (3)" ... ("..\KNIHA_Les (2)").
+std::string PX_Volny_priecinok_knihy(const std::string& dir_name);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "book/px_archiv.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_sprava.h"
@@ -22,13 +23,16 @@ enum { IMPORTOVAT = 1, HORE = 2, DOMOV = 3, MIESTO = 4, PRVA = 100 };  // MIESTO
 const char* const PRIPONY[] = {".png", ".jpg", ".jpeg", ".gif", ".bmp", ".webp"};
 
 struct Vyber {
+    bool knihy = false;     // lists book files instead of pictures
     std::string priecinok;  // the folder shown, a host path; "" before the first opening
     std::vector<plat_HostEntry> polozky;  // its folders and pictures, as listed
-    std::vector<std::string> miesta;      // the pictures folders
+    std::vector<std::string> miesta;      // the pictures folders (the documents folder for books)
     std::set<std::string> zvolene;        // host paths of the pictures chosen
 } vyber;
 
-bool obrazok(const std::string& name) {
+// The files the picker lists: pictures, or book files.
+bool ukazuje(const std::string& name) {
+    if (vyber.knihy) return PX_Je_archiv(name);
     std::string lower;
     for (char c : name) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     for (const char* p : PRIPONY)
@@ -56,7 +60,7 @@ std::string ukaz(const std::string& name) { return plat_Cp1250FromHostName(name.
 // shown stays.
 bool precitaj(const std::string& folder) {
     std::vector<plat_HostEntry> all;
-    if (!plat_ListHostFolder(folder, obrazok, &all)) {
+    if (!plat_ListHostFolder(folder, ukazuje, &all)) {
         TF_LOG(TF_LOG_ERR, "Priecinok sa neda citat");
         TF_LOG("priecinok:", folder.c_str());
         PX_Chyba((plat_W1250(u8"[Priečinok sa nedá otvoriť: ") + ukaz(meno(folder)) + "]").c_str());
@@ -92,6 +96,25 @@ void napln() {
 void chod(const std::string& folder) {
     if (precitaj(folder)) napln();
 }
+
+// Opens at x, y, listing the folder shown the last time for the same kind of files, else the
+// first of the places.
+void otvor(bool knihy, int x, int y) {
+    PX_CloseLists();
+    if (knihy != vyber.knihy) {  // another kind of files: from its first place, nothing chosen
+        vyber = {};
+        vyber.knihy = knihy;
+    }
+    vyber.miesta = knihy ? std::vector<std::string>{plat_DocumentsFolder()} : plat_PictureFolders();
+    const std::string start = !vyber.miesta.empty() && !vyber.miesta[0].empty() ? vyber.miesta[0] : plat_HomeFolder();
+    if (start.empty()) return PX_Chyba(plat_W1250(u8"[Domovský priečinok sa nenašiel]"));
+    // The folder shown the last time, else (gone since) where the picker starts.
+    if ((vyber.priecinok.empty() || !precitaj(vyber.priecinok)) && !precitaj(start)) return;
+    napln();
+    px_editor->vyber->CHOD_NA_OBRAZOVKU(x, y);
+    px_editor->vyber->popup = false;  // a click browses on: it does not close the list
+    px_editor->vyber->zivy = true;
+}
 }  // namespace
 
 tf_CDUIR* PX_Vyber_Vytvor(HFONT font) {
@@ -107,20 +130,13 @@ tf_CDUIR* PX_Vyber_Vytvor(HFONT font) {
 }
 
 void PX_OpenPicker() {
-    PX_CloseLists();
-    vyber.miesta = plat_PictureFolders();
-    const std::string start = !vyber.miesta.empty() ? vyber.miesta[0] : plat_HomeFolder();
-    if (start.empty()) return PX_Chyba(plat_W1250(u8"[Domovský priečinok sa nenašiel]"));
-    // The folder shown the last time, else (gone since) where the picker starts.
-    if ((vyber.priecinok.empty() || !precitaj(vyber.priecinok)) && !precitaj(start)) return;
-    napln();
     tf_CDUI& bar = px_editor->dui_M;
     for (int i = 0; i < bar.volby.count; ++i)
         if (const auto* v = static_cast<const tf_TVOLBA*>(bar.volby.GET(i)); v->hodnota == PX_ID_IMPORT)
-            px_editor->vyber->CHOD_NA_OBRAZOVKU(v->obdlz.left, v->obdlz.bottom);
-    px_editor->vyber->popup = false;  // a click browses on: it does not close the list
-    px_editor->vyber->zivy = true;
+            otvor(false, v->obdlz.left, v->obdlz.bottom);
 }
+
+void PX_OpenBookPicker(int x, int y) { otvor(true, x, y); }
 
 void PX_Vyber_Stlacenie(int x, int y) {
     tf_CDUIR& l = *px_editor->vyber;
@@ -132,7 +148,8 @@ void PX_Vyber_Stlacenie(int x, int y) {
 void PX_ChoosePicker(int id) {
     if (id == IMPORTOVAT) {
         const std::vector<std::string> files(vyber.zvolene.begin(), vyber.zvolene.end());
-        if (current_book != -1 && current_page != -1) vyber.zvolene.clear();  // else kept, told why
+        // Pictures wait for a page to go on, told why; books go anywhere.
+        if (vyber.knihy || (current_book != -1 && current_page != -1)) vyber.zvolene.clear();
         PX_CloseLists();
         return PX_ImportDrop(files);
     }

@@ -16,6 +16,9 @@ tf_CDUIR* PX_Vyber_Vytvor(HFONT font);
 // first time, the first pictures folder, else the home folder). It stays open while the author
 // browses and chooses.
 void PX_OpenPicker();
+// "Importovať knihu" in a book row's menu: the picker opens at x, y listing book files (".pexlo"),
+// first in the documents folder; the chosen ones come in as books.
+void PX_OpenBookPicker(int x, int y);
 // A press anywhere else closes it.
 void PX_Vyber_Stlacenie(int x, int y);
 // A row of the picker chosen.

@@ -43,3 +43,4 @@ int pexlo_fuzz_ini(const uint8_t* data, size_t size);
 int pexlo_fuzz_wav(const uint8_t* data, size_t size);
 int pexlo_fuzz_bmp(const uint8_t* data, size_t size);
 int pexlo_fuzz_catalogue(const uint8_t* data, size_t size);
+int pexlo_fuzz_archive(const uint8_t* data, size_t size);

@@ -3,8 +3,10 @@
 (fuzz/dict/<target>.dict) and the files of the faults found before the fuzzing existed
 (fuzz/findings/<target>/issue-*). Run again after changing it; the inputs the fuzzer added to
 the corpus stay."""
+import io
 import os
 import struct
+import zipfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -216,7 +218,37 @@ def texts():
                              "\xe8", "\xc4\x8d", "\xe4\xb8\xad"])
 
 
+# ---- book files
+
+def archive(entries):
+    """A zip of (name, bytes, unix mode) entries, the same bytes at every run."""
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
+        for name, data, mode in entries:
+            info = zipfile.ZipInfo(name, date_time=(2024, 1, 1, 0, 0, 0))
+            info.external_attr = mode << 16
+            info.compress_type = zipfile.ZIP_STORED if name.endswith("/") else zipfile.ZIP_DEFLATED
+            z.writestr(info, data)
+    return out.getvalue()
+
+
+def archives():
+    page, bmp = b"p les 4\nk strom 10 10 1 1 0\n", b"BM" + bytes(range(256)) * 4
+    books = {
+        "book.pexlo": [("1.str", page, 0o100644), ("2.str", b"", 0o100644), ("Pozadia/", b"", 0o40755),
+                       ("Pozadia/les.bmp", bmp, 0o100644), ("M\u00f4j strom.bmp", bmp, 0o100644)],
+        "climbs.pexlo": [("1.str", page, 0o100644), ("../../x.str", page, 0o100644)],
+        "link.pexlo": [("1.str", page, 0o100644), ("Pozadia", b"/etc", 0o120777)],
+        "zeros.pexlo": [("1.str", page, 0o100644), ("Pozadia/les.bmp", bytes(1 << 20), 0o100644)],
+    }
+    for name, entries in books.items():
+        write("corpus", "archive", "seed-" + name, archive(entries))
+    dictionary("archive", ["PK\x03\x04", "PK\x01\x02", "PK\x05\x06", "PK\x06\x06", "PK\x06\x07", "\xff\xff\xff\xff",
+                           "../", "/", "\\", "C:", ".str", "\x00", "\x01\x00\x10\x00", "\xa1\xff"])
+
+
 if __name__ == "__main__":
     pictures()
     sounds()
     texts()
+    archives()

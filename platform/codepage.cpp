@@ -115,14 +115,18 @@ std::string plat_Cp1250TypedFromUtf8(const char* utf8) {
     return out;
 }
 
-std::string plat_Cp1250FromHostName(const char* name) {
-    if (!name) return {};
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p;) {
+bool plat_IsUtf8(const char* text) {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p;) {
         const unsigned char* at = p;
         const bool replacement = at[0] == 0xEF && at[1] == 0xBF && at[2] == 0xBD;  // U+FFFD itself is valid
-        if (next_utf8(p) == UNDEFINED && !replacement) return name;
+        if (next_utf8(p) == UNDEFINED && !replacement) return false;
     }
-    return plat_Cp1250FromUtf8(name);
+    return true;
+}
+
+std::string plat_Cp1250FromHostName(const char* name) {
+    if (!name) return {};
+    return plat_IsUtf8(name) ? plat_Cp1250FromUtf8(name) : name;
 }
 
 const char* plat_W1250(const char* utf8) {

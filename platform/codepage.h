@@ -11,6 +11,8 @@ std::string plat_Cp1250FromUtf8(const char* utf8);
 // Text the user typed: characters outside Windows-1250, invalid UTF-8 and control characters
 // are left out, so nothing is typed that was not.
 std::string plat_Cp1250TypedFromUtf8(const char* utf8);
+// Valid UTF-8 throughout.
+bool plat_IsUtf8(const char* text);
 // A name from the disk: UTF-8 as a rule, but a name unpacked from a Windows archive may be
 // the Windows-1250 bytes themselves (not valid UTF-8), which are taken as they stand.
 std::string plat_Cp1250FromHostName(const char* name);

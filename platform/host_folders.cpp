@@ -18,11 +18,13 @@ bool is_folder(const std::string& path) {
     return !path.empty() && fs::is_directory(path, e);
 }
 
-// XDG_PICTURES_DIR="$HOME/Obrázky" in the user's user-dirs.dirs; "" when it names none.
-std::string from_user_dirs(const std::string& home) {
+// The desktop's folder of a kind: `variable` (XDG_PICTURES_DIR, ...) from the environment, else
+// as the user's user-dirs.dirs names it (XDG_PICTURES_DIR="$HOME/Obrázky"); "" when neither does.
+std::string named_folder(const std::string& home, const std::string& variable) {
+    if (const char* env = getenv(variable.c_str()); env && *env) return env;
     const char* config = getenv("XDG_CONFIG_HOME");
     std::ifstream in((config && *config ? std::string(config) : home + "/.config") + "/user-dirs.dirs");
-    const std::string key = "XDG_PICTURES_DIR=\"";
+    const std::string key = variable + "=\"";
     std::string line;
     for (int n = 0; n < 100 && std::getline(in, line); ++n) {
         if (line.rfind(key, 0) != 0 || line.size() < key.size() + 1 || line.back() != '"') continue;
@@ -49,12 +51,20 @@ std::string plat_HomeFolder() {
 std::vector<std::string> plat_PictureFolders() {
     const std::string home = plat_HomeFolder();
     if (home.empty()) return {};
-    const char* env = getenv("XDG_PICTURES_DIR");
-    std::string named = env && *env ? env : from_user_dirs(home);
+    const std::string named = named_folder(home, "XDG_PICTURES_DIR");
     std::vector<std::string> found;
     for (const std::string& f : {named.empty() ? home + "/Pictures" : named, home + "/Obrázky"})
         if (is_folder(f) && std::find(found.begin(), found.end(), f) == found.end()) found.push_back(f);
     return found;
+}
+
+std::string plat_DocumentsFolder() {
+    const std::string home = plat_HomeFolder();
+    if (home.empty()) return "";
+    for (const std::string& f : {named_folder(home, "XDG_DOCUMENTS_DIR"), home + "/Documents", home + "/Dokumenty",
+                                 home + "/Desktop"})
+        if (is_folder(f)) return f;
+    return home;
 }
 
 bool plat_ListHostFolder(const std::string& folder, const std::function<bool(const std::string&)>& keep,

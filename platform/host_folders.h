@@ -18,6 +18,10 @@ std::string plat_HomeFolder();
 // The pictures folders that exist: the desktop's pictures folder (XDG_PICTURES_DIR, from the
 // environment or the user's user-dirs.dirs) when set, else ~/Pictures; and ~/Obrázky too.
 std::vector<std::string> plat_PictureFolders();
+// Where the author's documents go: the desktop's documents folder (XDG_DOCUMENTS_DIR, as for the
+// pictures) when it exists, else ~/Documents, ~/Dokumenty, ~/Desktop, else the home folder; ""
+// without a home.
+std::string plat_DocumentsFolder();
 // The folders and the regular files `keep` takes (by name) of `folder` (links followed), hidden
 // ones left out, in natural order with folders first; false when it cannot be read. Cut at
 // PLAT_HOST_LIST_MAX entries.

@@ -6,19 +6,22 @@
 # (~/.local/share/pexlo): the program's working folder app/, the books beside it.
 #
 # Installed as bin/pexlo, it finds the starter library and the program beside itself; ./run
-# names the build's own:  launcher.sh [--seed-only] [--library DIR] [--program FILE]
+# names the build's own:  launcher.sh [--seed-only] [--library DIR] [--program FILE] [BOOK.pexlo]
+# A book file given (as the desktop opens one) comes into the library and opens.
 set -euo pipefail
 
 here=$(cd "$(dirname "$(readlink -f "$0")")" && pwd)
 starter=$here/../share/pexlo/library
 program=$here/../libexec/pexlo/pexlo
 seed_only=0
+book=""
 while [ $# -gt 0 ]; do
   case $1 in
     --seed-only) seed_only=1; shift ;;
     --library) starter=$2; shift 2 ;;
     --program) program=$2; shift 2 ;;
-    *) echo "usage: $0 [--seed-only] [--library DIR] [--program FILE]" >&2; exit 2 ;;
+    -*|"") echo "usage: $0 [--seed-only] [--library DIR] [--program FILE] [BOOK.pexlo]" >&2; exit 2 ;;
+    *) book=$(realpath -e -- "$1" 2>/dev/null) || { echo "pexlo: no file $1" >&2; exit 1; }; shift ;;
   esac
 done
 
@@ -62,4 +65,5 @@ fi
 [ $seed_only = 1 ] && exit 0
 [ -x "$program" ] || fail "the program is missing ($program)"
 cd "$library/app"
+[ -n "$book" ] && exec "$program" "$book"
 exec "$program"

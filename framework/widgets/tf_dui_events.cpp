@@ -98,7 +98,7 @@ bool tf_CDUI::INFORMUJ_SA(int px, int py, int event) {
     nad_predtym = nad;
     if (!test_v_rect(obal, px, py)) {
         for (int i = 0; i < m; ++i) volba(i)->stav = 0;
-        nad = -1;
+        nad = nad_nove = -1;  // the pointer came onto no entry: the last one is not reported again
         if (event == 1 && popup && !ma_otvoreny_detail()) zivy = false;
         return false;
     }

@@ -51,10 +51,11 @@ void Editor::Run(const std::function<void()>& story) {
     screen->SetBackground(-1, "", false);
     screen->SetAppInfo("Pexlo", "(verzia: 1.1)", "test", &px_editor->rezia, 432, 86);
     int idle = 0;
-    // Esc ends a story that did not end it; a dialog left open takes the first one.
+    // Esc ends a story that did not end it; a dialog left open takes the first one, reading the
+    // book the next.
     plat_Headless_SetIdleScript([&] {
         if (idle++ == 0) story();
-        if (idle < 3) {
+        if (idle < 4) {
             if (!px_editor->uvolnene) plat_Headless_Post(WM_KEYDOWN, VK_ESCAPE, 0);
         } else if (idle == 100) {
             ADD_FAILURE() << "the editor did not close";

@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 const std::pair<const char*, int (*)(const uint8_t*, size_t)> kTargets[] = {
     {"page", pexlo_fuzz_page}, {"phases", pexlo_fuzz_phases}, {"ini", pexlo_fuzz_ini},
     {"wav", pexlo_fuzz_wav},   {"bmp", pexlo_fuzz_bmp},       {"catalogue", pexlo_fuzz_catalogue},
+    {"archive", pexlo_fuzz_archive},
 };
 
 std::vector<fs::path> Files(const fs::path& dir) {

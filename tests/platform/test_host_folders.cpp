@@ -26,3 +26,25 @@ TEST(HostFolders, ThePicturesFoldersAreTheDesktopsOneOrPicturesAndObrazkyWhenThe
     Env none("HOME", nullptr);
     EXPECT_EQ(plat_PictureFolders(), std::vector<std::string>{});
 }
+
+// Book files go where documents go: the desktop's documents folder, else the first of Documents,
+// Dokumenty, Desktop that exists, else the home itself.
+TEST(HostFolders, TheDocumentsFolderIsTheDesktopsOneElseTheFirstThatExists) {
+    test_support::TempTree tree;
+    const std::string home = tree.Host("");
+    Env h("HOME", home.c_str()), config("XDG_CONFIG_HOME", nullptr), xdg("XDG_DOCUMENTS_DIR", nullptr);
+    EXPECT_EQ(plat_DocumentsFolder(), home);
+    tree.Dir("Desktop");
+    EXPECT_EQ(plat_DocumentsFolder(), tree.Host("Desktop"));
+    tree.Dir("Dokumenty");
+    EXPECT_EQ(plat_DocumentsFolder(), tree.Host("Dokumenty"));
+    tree.Dir("Documents");
+    EXPECT_EQ(plat_DocumentsFolder(), tree.Host("Documents"));
+    tree.Dir(".config"), tree.Dir("Písomnosti");
+    tree.File(".config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Písomnosti\"\n");
+    EXPECT_EQ(plat_DocumentsFolder(), tree.Host("Písomnosti"));
+    tree.File(".config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Zmiznuté\"\n");  // named, but gone
+    EXPECT_EQ(plat_DocumentsFolder(), tree.Host("Documents"));
+    Env none("HOME", nullptr);
+    EXPECT_EQ(plat_DocumentsFolder(), "");
+}

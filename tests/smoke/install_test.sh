@@ -2,7 +2,7 @@
 # Installs the build into a temporary prefix and starts the installed launcher in a virtual X
 # display with a fresh home: the user's library is made, the editor opens on it (the sample
 # book in its books list), ends in order on Esc and says nothing on stderr; the desktop entry
-# and the icons lie where desktops look for them.
+# and the icons lie where desktops look for them, and the type of book files with them.
 #   install_test.sh BUILD_DIR
 set -u
 smoke=$(cd "$(dirname "$0")" && pwd)
@@ -33,5 +33,9 @@ for f in share/applications/pexlo.desktop share/icons/hicolor/64x64/apps/pexlo.p
          share/icons/hicolor/256x256/apps/pexlo.png; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
-grep -q '^Exec=pexlo$' "$prefix/share/applications/pexlo.desktop" || fail "the desktop entry does not start pexlo"
+grep -q '^Exec=pexlo %f$' "$prefix/share/applications/pexlo.desktop" || fail "the desktop entry does not start pexlo"
+grep -q '^MimeType=application/x-pexlo;$' "$prefix/share/applications/pexlo.desktop" ||
+  fail "the desktop entry does not open book files"
+grep -q '<glob pattern="\*.pexlo"' "$prefix/share/mime/packages/pexlo.xml" 2>/dev/null ||
+  fail "the type of book files is not installed"
 echo "install: installed, made the library in a fresh home, opened the editor on it, ended in order"

@@ -3,7 +3,7 @@
 # a later start puts back only what is missing in app/ (never a removed book) and leaves the
 # user's own files alone, a home
 # that cannot be written gets a clear message and no half-copied book, and the program starts
-# in the library's app/ folder.
+# in the library's app/ folder, given a book file by its whole path.
 #   seed_test.sh LAUNCHER STARTER_LIBRARY
 set -u
 launcher=$1
@@ -70,6 +70,19 @@ printf '#!/bin/sh\npwd > "%s/started_in"\n' "$work" > "$work/program"
 chmod +x "$work/program"
 check "starting the program" env HOME="$home" XDG_DATA_HOME= "$launcher" --library "$starter" --program "$work/program"
 check "the program runs in app/" [ "$(cat "$work/started_in" 2>/dev/null)" = "$lib/app" ]
+
+# A book file named as the desktop names it, relative to where it was opened, reaches the program
+# as a whole path; a file that is not there is said so and starts nothing.
+printf '#!/bin/sh\nprintf "%%s" "$1" > "%s/given"\n' "$work" > "$work/program"
+echo book > "$work/Môj les.pexlo"
+check "starting with a book file" sh -c "cd '$work' && HOME='$home' XDG_DATA_HOME= '$launcher' --library '$starter' \
+  --program '$work/program' 'Môj les.pexlo'"
+check "the program gets the book file's whole path" [ "$(cat "$work/given" 2>/dev/null)" = "$work/Môj les.pexlo" ]
+rm -f "$work/given"
+check "a missing book file is refused" sh -c "! HOME='$home' XDG_DATA_HOME= '$launcher' --library '$starter' \
+  --program '$work/program' '$work/nie je.pexlo' 2> '$work/err'"
+check "a missing book file is named" grep -q "^pexlo: no file" "$work/err"
+check "a missing book file starts nothing" [ ! -e "$work/given" ]
 
 # Seeding that must be refused, as a user who may not write everywhere: a failure with a
 # clear message, and no half-copied book or temporary folder left in the home.
