@@ -203,8 +203,8 @@ void uvolnenie(int x, int y) {
         dragged = -1;
         dirty = true;
     }
-    for (const Tlacidlo& t : TLACIDLA)
-        if ((e.*t.tlac).STLACENE()) t.prikaz();
+    for (const Tlacidlo& t : TLACIDLA)  // a press dragged off its button is taken back
+        if ((e.*t.tlac).STLACENE() && (e.*t.tlac).ZASAH(x, y)) t.prikaz();
     int id = 0;
     if (e.group.INFORMUJ_MA(&id)) PX_Odpoved(id);
     e.group.INFORMUJ_SA(x, y, -1);

@@ -213,6 +213,7 @@ TEST_F(Texts, ANewTextGrowsAboutThePageMiddleAndThenStaysPut) {
         Move(Mid(3).x, Mid(3).y), Down(Mid(3).x, Mid(3).y), Move(Mid(3).x + 40, Mid(3).y + 30);
         EXPECT_EQ(std::pair(Last()->x, Last()->y), std::pair(tx + 40, ty + 30));
         Up(Mid(3).x, Mid(3).y);
+        EXPECT_FALSE(running) << "the press left the Play button: it plays nothing";
     });
 }
 
