@@ -34,6 +34,11 @@ protected:
         tree.File("KNIHA_Kniha/KNIHA.INI", "strana 1024 768\ncas_strany 2\n");
         ASSERT_TRUE(plat_WriteWavFile(tree.Path("KNIHA_Kniha/2.wav").c_str(), test_support::Tone(300, 1, PLAT_MIX_RATE)));
     }
+    // Its first page shown in the editor.
+    void FirstPage() {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        ASSERT_EQ(plat_Utf8FromCp1250(status_text), "kniha: Kniha  strana: 1");
+    }
     static int Shown() { return px_citanie.index < px_citanie.strany.size() ? px_citanie.strany[px_citanie.index] : 0; }
     // The screen's rows, the pointer parked in the corner.
     std::vector<uint16_t> Screen() {
@@ -56,8 +61,7 @@ protected:
 TEST_F(Reading, PagesTurnByNarrationAndPageTimeKeysAndEdgesStepAndEscReturnsWithNothingTouched) {
     Book();
     Run([&] {
-        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
-        ASSERT_EQ(plat_Utf8FromCp1250(status_text), "kniha: Kniha  strana: 1");
+        ASSERT_NO_FATAL_FAILURE(FirstPage());
         const auto before = Files();  // the picture lists' thumbnails made as the book opened
         const int steps = PX_HIST_Krokov();
         Key(VK_F5);
@@ -109,7 +113,7 @@ TEST_F(Reading, PagesTurnByNarrationAndPageTimeKeysAndEdgesStepAndEscReturnsWith
 TEST_F(Reading, ATurnSlidesTheOldPageAwayOverTheNewOne) {
     Book();
     Run([&] {
-        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        ASSERT_NO_FATAL_FAILURE(FirstPage());
         Key(VK_NEXT);  // a slower pace: the turn's last tick leaves a sliver of the old page
         const int tick = PX_Perioda_ms();
         ASSERT_EQ(tick, 36);
@@ -144,8 +148,7 @@ TEST_F(Reading, ATurnSlidesTheOldPageAwayOverTheNewOne) {
 TEST_F(Reading, ChildrensThrowsAndTheAuthorsUnsavedChangesAreKeptApart) {
     Book();
     Run([&] {
-        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
-        ASSERT_EQ(plat_Utf8FromCp1250(status_text), "kniha: Kniha  strana: 1");
+        ASSERT_NO_FATAL_FAILURE(FirstPage());
         const auto before = Files();  // the picture lists' thumbnails made as the book opened
         // The author moves the tree: unsaved.
         const POINT m = Mid(0);
@@ -181,7 +184,7 @@ TEST_F(Reading, PagesThatCannotBeReadAreSkippedAndOddSettingsAreBroughtIntoRange
     Book();
     tree.File("KNIHA_Kniha/KNIHA.INI", "strana 1024 768\ncas_strany 864000\n");
     Run([&] {
-        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 0));
+        ASSERT_NO_FATAL_FAILURE(FirstPage());
         std::filesystem::remove(tree.Host("KNIHA_Kniha/2.str"));
         Key(VK_F5);
         EXPECT_EQ(px_citanie.cas_strany_ms, 600000) << "clamped";
