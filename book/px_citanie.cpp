@@ -89,16 +89,23 @@ bool nahraj(size_t i) {
     return true;
 }
 
-// To the page `ciel`, or on in the direction `smer` past pages that cannot be read; past the
-// last one (or the first), the closing card.
+// The first page from `od` on in the direction `krok` that can be read, shown; false for none.
+bool najdi(long od, int krok) {
+    for (long i = od; i >= 0 && i < static_cast<long>(karta()); i += krok)
+        if (nahraj(static_cast<size_t>(i))) {
+            c.index = static_cast<size_t>(i);
+            return true;
+        }
+    return false;
+}
+
+// To the page `ciel`, or past pages that cannot be read: on in the direction `smer`, and when
+// going back finds none, on forward again; past the last page, the closing card.
 void otoc(size_t ciel, int smer) {
     zachyt_still();
     c.smer = smer;
-    for (long i = static_cast<long>(ciel); i >= 0 && i < static_cast<long>(karta()); i += smer)
-        if (nahraj(static_cast<size_t>(i))) {
-            c.index = static_cast<size_t>(i);
-            return;
-        }
+    const long i = static_cast<long>(ciel);
+    if (najdi(i, smer) || (smer < 0 && najdi(i + 1, +1))) return;
     c.index = karta();
     running = false;
     hovered = dragged = -1;

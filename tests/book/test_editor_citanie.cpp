@@ -195,6 +195,14 @@ TEST_F(Reading, PagesThatCannotBeReadAreSkippedAndOddSettingsAreBroughtIntoRange
         EXPECT_TRUE(px_citanie.sprava.empty()) << "said a moment";
         EXPECT_EQ(RowUnlikeFullRedraw(), -1);
         Key(VK_ESCAPE);
+        ASSERT_EQ(current_page, 3);
+        std::filesystem::remove(tree.Host("KNIHA_Kniha/1.str"));
+        Key(VK_F5);
+        EXPECT_EQ(Shown(), 3) << "the page shown is read as the editor holds it";
+        Key(VK_HOME);
+        EXPECT_EQ(Shown(), 3) << "the pages before it are all gone: skipped on to it";
+        Key(VK_ESCAPE);
+        EXPECT_FALSE(px_citanie.zapnute);
         Key(VK_ESCAPE);
     });
 }
