@@ -7,12 +7,15 @@ const char PX_EXPORT_USAGE[] =
     "                    [--from FILE] [--progress]\n"
     "       pexlo-export BOOK_FOLDER --book [-o OUT_FOLDER] [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
     "       pexlo-export BOOK_FOLDER --archive OUT.pexlo\n"
+    "       pexlo-export BOOK_FOLDER --web OUT_FOLDER [--size WxH] [--screen WxH] [--fps N]\n"
     "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
     "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
     "  --book        the whole book as one BOOK.gif, read as in the editor: each page plays for its\n"
     "                narration and a moment more (else the book's page time), turns to the next,\n"
     "                and the book ends on its closing card\n"
     "  --archive F   write the whole book as one file F instead, for another library to bring in\n"
+    "  --web D       write the whole book as a web page into the new folder D instead: D/index.html\n"
+    "                reads it in any browser, offline (each page's GIF, its texts, its narration)\n"
     "  --seconds N   how long each page plays (default 5, at most 600)\n"
     "  --fps N       frames per second (default 20, at most 50)\n"
     "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1920x1080)\n"
@@ -29,7 +32,7 @@ constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
 std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
-    const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from", "--archive"};
+    const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from", "--archive", "--web"};
     const std::vector<std::string> flags = {"--book", "--progress"};
     if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional, flags); !error.empty()) return error;
     bool seconds_given = false;
@@ -53,6 +56,8 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
                        std::to_string(PX_EXPORT_MAX_SIDE);
         } else if (arg == "--archive") {
             a->archive = value;
+        } else if (arg == "--web") {
+            a->web = value;
         } else {
             a->from = value;  // --from
         }
@@ -65,6 +70,9 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
         return "--book exports the whole book as it is read: no pages, --from or --seconds with it";
     if (!a->archive.empty() && options.size() > 1) return "--archive writes the whole book: it takes no other option";
     if (!a->archive.empty() && !a->pages.empty()) return "--archive writes the whole book: it takes no page names";
+    if (!a->web.empty() && (a->book_gif || !a->archive.empty() || !a->pages.empty() || !a->from.empty() ||
+                            seconds_given || !a->out.empty()))
+        return "--web writes the whole book as it is read: no pages, --book, --archive, --from, --seconds or -o with it";
     if (!a->from.empty() && a->pages.size() != 1) return "--from plays one page: name it";
     for (const std::string& p : a->pages)
         if (p.find_first_of("/\\") != std::string::npos) return "a page name holds no / or \\: " + p;

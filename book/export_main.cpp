@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@
 #include "book/px_archiv.h"
 #include "book/px_export_kniha.h"
 #include "book/px_export_player.h"
+#include "book/px_export_web.h"
 #include "book/px_nastavenia.h"
 #include "framework/app/tf_app.h"
 #include "framework/core/tf_fsi.h"
@@ -100,10 +102,8 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
     return done;
 }
 
-// The whole book into out as <book>.gif, the pages that cannot be read left out with a word;
-// the file's path, or an empty text when nothing was written; *pages_in: the pages in it.
-std::string export_book(PX_Player& player, const std::string& book, const PX_ExportArgs& a, const std::string& out,
-                        int* pages_in, int* frames, size_t* bytes) {
+// The book's pages with their reading times; those that cannot be read, or lack a picture, said.
+std::vector<PX_Strana_knihy> read_pages(PX_Player& player, const std::string& book) {
     const std::string book_path = "..\\" + PX_CLI_ProgramPath(book.substr(book.rfind('/') + 1));
     const std::vector<PX_Strana_knihy> pages =
         PX_Strany_knihy(player, player.Pages(), PX_Nacitaj_nastavenia(book_path.c_str()).cas_strany_ms);
@@ -113,6 +113,14 @@ std::string export_book(PX_Player& player, const std::string& book, const PX_Exp
         for (const std::string& m : p.chybajuce)
             say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
     }
+    return pages;
+}
+
+// The whole book into out as <book>.gif, the pages that cannot be read left out with a word;
+// the file's path, or an empty text when nothing was written; *pages_in: the pages in it.
+std::string export_book(PX_Player& player, const std::string& book, const PX_ExportArgs& a, const std::string& out,
+                        int* pages_in, int* frames, size_t* bytes) {
+    const std::vector<PX_Strana_knihy> pages = read_pages(player, book);
     *pages_in = static_cast<int>(std::count_if(pages.begin(), pages.end(), [](const auto& p) { return p.citatelna; }));
     if (*pages_in == 0) {
         say("the book has no page that can be read; nothing written");
@@ -177,12 +185,14 @@ int main(int argc, char** argv) {
     if (const std::string error = PX_ParseExportArgs(argc, argv, &a); !error.empty())
         return fail(2, error + "\n" + PX_EXPORT_USAGE);
     std::string book, out;
-    if (!a.archive.empty()) {
+    if (!a.web.empty()) a.web = std::filesystem::absolute(a.web).lexically_normal().string();  // before the chdir
+    if (!a.archive.empty() || !a.web.empty()) {  // written elsewhere: the book may be read-only
         if (const std::string error = PX_CLI_FindBook(a.book, &book); !error.empty()) return fail(1, error);
         if (is_template(book)) return fail(1, a.book + " is the template of new books, not a book");
-        return export_archive(book, a.archive);
+        if (!a.archive.empty()) return export_archive(book, a.archive);
+    } else if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) {
+        return fail(1, error);
     }
-    if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) return fail(1, error);
     const std::string from = a.from.empty() ? "" : PX_CLI_RealPath(a.from);
     if (!a.from.empty() && (from.empty() || PX_CLI_IsFolder(from))) return fail(1, "no page file at " + a.from);
     if (!a.from.empty() && !PX_CLI_IsRegularFile(from)) return fail(1, a.from + " is no page file: not a regular file");
@@ -207,6 +217,12 @@ int main(int argc, char** argv) {
     const auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
+    if (!a.web.empty()) {
+        if (const std::string error = PX_Export_Web(player, read_pages(player, book), a.timing, a.web); !error.empty())
+            return fail(1, error + "; nothing written");
+        printf("%.1f s -> %s/index.html\n", elapsed(), a.web.c_str());
+        return 0;
+    }
     if (a.book_gif) {
         int in = 0, frames = 0;
         size_t bytes = 0;

@@ -81,6 +81,8 @@ bool PX_Player::Load(const char* page_path, std::vector<std::string>* missing) {
     running = true;
     dragged = setup_target = -1;
     tick_ = 0;
+    for (int i = 0; skry_texty_ && i < REG.count; ++i)
+        if (CHerec* o = REG_Objekt(i); o && o->eui() == PX_TEXT) o->zivy = false;
     return true;
 }
 

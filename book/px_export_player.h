@@ -36,6 +36,8 @@ public:
     // draws on the screen before the frame is taken (a page turn, a card).
     using Over = std::function<void(IDirectDrawSurface* screen)>;
     void Frame(int tick, std::vector<uint16_t>* out, const Over& over = {});
+    // Pages loaded from now on draw without their texts (a web page shows them as text).
+    void Skry_texty(bool skry) { skry_texty_ = skry; }
     // The name of the book opened.
     std::string Book_name() const;
 
@@ -45,6 +47,7 @@ public:
 private:
     int out_w_, out_h_;
     int tick_ = 0;
+    bool skry_texty_ = false;
     IDirectDrawSurface* screen_ = nullptr;
     IDirectDrawSurface* out_ = nullptr;  // null when the frames have the screen's size
     tf_CDas_Surface background_{"pozadie"};

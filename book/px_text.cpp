@@ -91,10 +91,12 @@ Chvost chvost(const Sadzba& s, const PX_Text& t) {
 }  // namespace
 
 unsigned long PX_Text_Farba(int farba) { return FARBY[std::clamp(farba, 0, PX_FARBY - 1)]; }
+unsigned long PX_Text_Proti(int farba) { return svetla(PX_Text_Farba(farba)) ? TMAVA : SVETLA; }
+int PX_Text_Em(int velkost) { return EM[std::clamp(velkost, 0, PX_VELKOSTI - 1)]; }
 
 PX_TextObrazPtr PX_Text_Obraz(const PX_Text& t) {
     const Sadzba s = sadzba(t);
-    const COLORREF farba = PX_Text_Farba(t.farba), proti = svetla(farba) ? TMAVA : SVETLA;
+    const COLORREF farba = PX_Text_Farba(t.farba), proti = PX_Text_Proti(t.farba);
     auto o = std::make_shared<PX_TextObraz>();
     o->sir = s.sir;
     o->vys = s.vys;

@@ -47,6 +47,10 @@ void PX_Text_Rozmer(const PX_Text& t, int* sir, int* vys);
 // The colour of the letters, and where the caret stands in the picture's box: the top of the
 // line and the left of the character `pos` (a byte index, clamped to the text).
 unsigned long PX_Text_Farba(int farba);
+// The colour of a card's ground and a caption's outline under letters of the colour `farba`.
+unsigned long PX_Text_Proti(int farba);
+// The letters' height of a size, in page pixels.
+int PX_Text_Em(int velkost);
 struct PX_Kurzor {
     int x = 0, y = 0, vys = 0;
 };

@@ -1,0 +1,137 @@
+// The book as a web folder: the page's HTML holds every page and its texts as safe text, and
+// nothing from the network; pexlo-export --web writes the pictures without their texts and
+// copies the narrations, refuses a folder it would overwrite or cannot make; and the page in
+// a real browser turns on a key, with the texts in its text and the narration on its player.
+#include <gmock/gmock.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "book/px_herec.h"
+#include "book/px_web_html.h"
+#include "platform/codepage.h"
+#include "platform/sound_file.h"
+#include "tests/book/book_fixture.h"
+#include "tests/book/test_export_fixture.h"
+#include "tests/support/tones.h"
+
+using testing::HasSubstr;
+using testing::Not;
+
+namespace {
+constexpr uint32_t BLUE = 0x0000F8;
+
+// The section of page n as written, from its tag to its end.
+std::string Section(const std::string& html, int n) {
+    const size_t at = html.find("<section class=\"strana\" id=\"s" + std::to_string(n) + "\"");
+    return at == std::string::npos ? "" : html.substr(at, html.find("</section>", at) - at);
+}
+}  // namespace
+
+TEST(WebHtml, EveryPageWithItsTextsEscapedItsNarrationAndNothingFromTheNetwork) {
+    PX_WebText a{"Mačka <b>\"mňau\"</b> & 'pes'\nriadok", 10, 20, 30, 15, 5.5, 0x2020E0, 0xFFFFFF, PX_KARTA};
+    PX_WebText b{"x", 0, 0, 1, 1, 1, 0x00D8FF, 0x201818, PX_TITULOK};
+    const std::string html = PX_Web_Html("Les & <more>", {{false, 3000, {a, b}}, {true, 4500, {}}, {false, 2000, {}}},
+                                         16.0 / 9);
+    EXPECT_THAT(html, HasSubstr("<title>Les &amp; &lt;more&gt;</title>"));
+    EXPECT_THAT(html, HasSubstr("Mačka &lt;b&gt;&quot;mňau&quot;&lt;/b&gt; &amp; &#39;pes&#39;\nriadok</p>"));
+    EXPECT_THAT(html, Not(HasSubstr("<b>")));
+    EXPECT_THAT(html, Not(HasSubstr("http")));
+    EXPECT_THAT(html, Not(HasSubstr("//")));  // no address of another place, with or without a scheme
+    for (int n = 1; n <= 3; ++n) {
+        const std::string s = Section(html, n);
+        ASSERT_THAT(s, HasSubstr("src=\"" + std::to_string(n) + ".gif\"")) << n;
+        EXPECT_EQ(s.find("data-wav"), n == 2 ? s.find("data-wav=\"2.wav\"") : std::string::npos) << n;
+    }
+    EXPECT_THAT(Section(html, 2), HasSubstr("data-ms=\"4500\""));
+    EXPECT_EQ(Section(html, 4), "");
+    // The card's letters in the page colour turned to CSS (COLORREF keeps red lowest), on its ground.
+    const std::string card = Section(html, 1);
+    EXPECT_THAT(card, HasSubstr("left:10.00%;top:20.00%;width:30.00%;min-height:15.00%;font-size:5.50cqh;color:#e02020"));
+    EXPECT_THAT(card, HasSubstr("background:#ffffff;border-color:#e02020"));
+    EXPECT_THAT(card, HasSubstr("color:#ffd800;text-shadow:0 0 .08em #181820"));
+}
+
+namespace {
+
+// "W": page 1 blue with a white caption, page 2 blue with a card and a narration of a second.
+struct WebBook : book_test::BookTest {
+    void SetUp() override {
+        BookTest::SetUp();
+        PX_Text caption{"Ahoj <svet> & \"deti\"", 3, 0, PX_TITULOK};
+        PX_Text card{plat_Cp1250FromUtf8("Druhá strana"), 2, 2, PX_KARTA};  // page files hold Windows-1250
+        book_test::DrawnBook(tree, "KNIHA_W",
+                             {{"1", "p b 4\n" + PX_Text_Riadok(caption, 200, 100, PX_MOTION_STILL, 1, -1)},
+                              {"2", "p b 4\n" + PX_Text_Riadok(card, 960, 540, PX_MOTION_STILL, 1, -1)}});
+        book_test::WritePicture(tree, "KNIHA_W/Pozadia/b.bmp", 64, 36, [](int, int) { return BLUE; });
+        ASSERT_TRUE(plat_WriteWavFile(tree.Path("KNIHA_W/2.wav").c_str(), test_support::Tone(300, 1, PLAT_MIX_RATE)));
+    }
+    static std::pair<int, std::string> Cli(const std::string& out) {
+        return test_support::RunCommand(std::string(PEXLO_EXPORT_BIN) + " ../KNIHA_W --web " + out +
+                                        " --screen 1920x1080 --size 240x135 --fps 5");
+    }
+    // The entries of the scratch folder beside the books.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> e;
+        for (const auto& d : std::filesystem::directory_iterator(tree.Host(""))) e.push_back(d.path().filename());
+        std::sort(e.begin(), e.end());
+        return e;
+    }
+};
+
+}  // namespace
+
+TEST_F(WebBook, WritesThePicturesWithoutTheirTextsTheNarrationAndThePage) {
+    const auto [status, said] = Cli("../web");
+    ASSERT_EQ(status, 0) << said;
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"KNIHA_W", "app", "web"}));
+    const std::string html = tree.Read("web/index.html");
+    EXPECT_THAT(Section(html, 1), HasSubstr("Ahoj &lt;svet&gt; &amp; &quot;deti&quot;</p>"));
+    EXPECT_THAT(Section(html, 2), HasSubstr(">Druhá strana</p>"));
+    EXPECT_THAT(Section(html, 2), HasSubstr("data-wav=\"2.wav\""));
+    EXPECT_EQ(tree.Read("web/2.wav"), tree.Read("KNIHA_W/2.wav"));
+    EXPECT_FALSE(tree.Exists("web/1.wav"));
+    // Each picture is the page's blue alone: the texts are not drawn into it.
+    for (const char* gif : {"web/1.gif", "web/2.gif"}) {
+        const export_test::Gif g = export_test::Decode(tree.Read(gif));
+        ASSERT_FALSE(g.frames.empty()) << gif;
+        EXPECT_EQ(std::tuple(g.w, g.h), std::tuple(240, 135));
+        for (const uint32_t px : g.frames[0]) ASSERT_LE(export_test::ColourError({px}, {BLUE}).second, 8) << gif;
+    }
+}
+
+TEST_F(WebBook, RefusesAFolderInUseOrOneItCannotMakeAndLeavesNothing) {
+    tree.Dir("full");
+    tree.File("full/mine.txt", "kept");
+    const auto before = Entries();
+    for (const char* out : {"../full", "../nowhere/web"}) {
+        const auto [status, said] = Cli(out);
+        EXPECT_EQ(status, 1) << out;
+        EXPECT_THAT(said, HasSubstr(std::string(out) == "../full" ? "already exists" : "cannot write into"));
+        EXPECT_EQ(Entries(), before) << out;
+    }
+    EXPECT_EQ(tree.Read("full/mine.txt"), "kept");
+    const auto [status, said] = test_support::RunCommand(std::string(PEXLO_EXPORT_BIN) + " ../KNIHA_W --web x --book");
+    EXPECT_EQ(status, 2);
+    EXPECT_THAT(said, HasSubstr("--web writes the whole book"));
+}
+
+// The page's own test hook presses the next-page key; the browser's DOM after loading shows it.
+TEST_F(WebBook, InABrowserTheKeyTurnsThePageTheTextsAreTextAndTheNarrationIsOnThePlayer) {
+    if (test_support::RunCommand("command -v chromium").first != 0) GTEST_SKIP() << "chromium is not installed";
+    ASSERT_EQ(Cli("../web").first, 0);
+    const auto [status, dom] = test_support::RunCommand(
+        "(chromium --headless --no-sandbox --disable-gpu --dump-dom 'file://" + tree.Host("web/index.html") +
+        "#selftest' 2>/dev/null)");
+    ASSERT_EQ(status, 0) << dom;
+    EXPECT_THAT(dom, HasSubstr("<title>selftest 2</title>"));
+    const std::regex section(R"re(<section class="strana" id="s(\d)"([^>]*)>)re");
+    std::vector<std::string> hidden;
+    for (std::sregex_iterator m(dom.begin(), dom.end(), section), end; m != end; ++m)
+        hidden.push_back((*m)[1].str() + ((*m)[2].str().find("hidden") != std::string::npos ? " hidden" : " shown"));
+    EXPECT_EQ(hidden, (std::vector<std::string>{"1 hidden", "2 shown"}));
+    EXPECT_THAT(dom, HasSubstr("Ahoj &lt;svet&gt; &amp; \"deti\""));
+    EXPECT_THAT(dom, HasSubstr("Druhá strana"));
+    EXPECT_THAT(dom, testing::ContainsRegex("<audio id=\"hlas\"[^>]* src=\"2.wav\""));
+    EXPECT_THAT(dom, HasSubstr("<span id=\"cislo\" aria-live=\"polite\">2 / 2</span>"));
+}
