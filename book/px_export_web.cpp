@@ -15,6 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr char NEDA_SA[] = "cannot write the web book's files: is the disk full or read-only?";
+
 // One page into the folder as n.gif and n.wav; an empty text, else what went wrong.
 std::string zapis_stranu(PX_Player& player, const PX_Strana_knihy& s, const PX_Timing& timing, const fs::path& dir,
                          int n, PX_WebStrana* w) {
@@ -27,7 +29,7 @@ std::string zapis_stranu(PX_Player& player, const PX_Strana_knihy& s, const PX_T
     const std::vector<uint8_t> gif = PX_Export_Page(player, s.page.path.c_str(), PX_Export_Frames(t), nullptr);
     const fs::path gif_path = dir / (std::to_string(n) + ".gif");
     if (gif.empty()) return "page " + meno + ": the GIF could not be made";
-    if (!plat_WriteHostFileAtomic(gif_path.string(), gif.data(), gif.size())) return "cannot write " + gif_path.string();
+    if (!plat_WriteHostFileAtomic(gif_path.string(), gif.data(), gif.size())) return NEDA_SA;
     w->hlas = PX_Narracia_Ma_subor(s.page.path.c_str());
     if (!w->hlas) return "";
     const std::string wav = plat_HostPath(tf_FSI_Zmen_priponu(s.page.path.c_str(), "wav").c_str());
@@ -51,7 +53,7 @@ std::string zapis(PX_Player& player, const std::vector<PX_Strana_knihy>& strany,
     const std::string html = PX_Web_Html(plat_Utf8FromCp1250(player.Book_name().c_str()), web,
                                          static_cast<double>(PX_Strana_sir()) / PX_Strana_vys());
     const fs::path index = dir / "index.html";
-    if (!plat_WriteHostFileAtomic(index.string(), html.data(), html.size())) return "cannot write " + index.string();
+    if (!plat_WriteHostFileAtomic(index.string(), html.data(), html.size())) return NEDA_SA;
     return "";
 }
 

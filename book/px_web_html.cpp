@@ -17,6 +17,7 @@ html,body{margin:0;height:100%;background:#111;color:#eee;font-family:sans-serif
 .t2{border-radius:0.6em}
 nav{position:fixed;bottom:1vh;right:1vw;display:flex;gap:.5em;align-items:center;opacity:.85}
 nav button{font-size:1.4em;min-width:2.2em;min-height:2.2em;border-radius:.4em;border:0}
+.ram{display:inline-block;width:.9em;height:.6em;border:.12em solid currentColor;border-radius:.1em}
 )";
 
 // Keys and buttons turn; a page shows its GIF from the start, plays its narration (once the
@@ -118,7 +119,7 @@ std::string PX_Web_Html(const std::string& kniha, const std::vector<PX_WebStrana
          "<nav><button id=\"spat\" aria-label=\"Predchádzajúca strana\">&#9664;</button>"
          "<span id=\"cislo\" aria-live=\"polite\"></span>"
          "<button id=\"dalej\" aria-label=\"Ďalšia strana\">&#9654;</button>"
-         "<button id=\"cela\" aria-label=\"Celá obrazovka\">&#9974;</button></nav>\n<script>" +
+         "<button id=\"cela\" aria-label=\"Celá obrazovka\"><span class=\"ram\"></span></button></nav>\n<script>" +
          std::string(SKRIPT) + "</script>\n</body>\n</html>\n";
     return h;
 }

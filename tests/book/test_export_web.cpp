@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "book/px_export_web.h"
 #include "book/px_herec.h"
 #include "book/px_web_html.h"
 #include "platform/codepage.h"
@@ -114,6 +115,21 @@ TEST_F(WebBook, RefusesAFolderInUseOrOneItCannotMakeAndLeavesNothing) {
     const auto [status, said] = test_support::RunCommand(std::string(PEXLO_EXPORT_BIN) + " ../KNIHA_W --web x --book");
     EXPECT_EQ(status, 2);
     EXPECT_THAT(said, HasSubstr("--web writes the whole book"));
+}
+
+// A disk that takes no more midway: a word, and nothing beside the books, not even the
+// temporary folder.
+TEST_F(WebBook, AFailedWriteLeavesNoFolder) {
+    const auto before = Entries();
+    PX_Player player(1920, 1080, 240, 135);
+    ASSERT_TRUE(player.Open_book("..\\KNIHA_W"));
+    const std::vector<PX_Strana_knihy> pages = PX_Strany_knihy(player, player.Pages(), 2000);
+    plat_SetWriteFailure(true);
+    EXPECT_THAT(PX_Export_Web(player, pages, {1, 5, 16}, tree.Host("web")), HasSubstr("disk full or read-only"));
+    EXPECT_EQ(Entries(), before);
+    plat_SetWriteFailure(false);
+    EXPECT_EQ(PX_Export_Web(player, pages, {1, 5, 16}, tree.Host("web")), "");
+    EXPECT_TRUE(tree.Exists("web/index.html") && tree.Exists("web/2.gif"));
 }
 
 // The page's own test hook presses the next-page key; the browser's DOM after loading shows it.
