@@ -75,7 +75,8 @@ std::vector<PX_WebText> PX_Web_Texty() {
 
 std::string PX_Export_Web(PX_Player& player, const std::vector<PX_Strana_knihy>& strany, PX_Timing timing,
                           const std::string& out) {
-    const fs::path ciel = fs::absolute(fs::path(out).lexically_normal());
+    fs::path ciel = fs::absolute(fs::path(out).lexically_normal());
+    if (!ciel.has_filename()) ciel = ciel.parent_path();  // "web/" names the folder "web"
     const fs::path rodic = ciel.parent_path();
     std::error_code e;
     if (fs::exists(ciel, e) && !(fs::is_directory(ciel, e) && fs::is_empty(ciel, e)))

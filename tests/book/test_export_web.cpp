@@ -83,7 +83,7 @@ struct WebBook : book_test::BookTest {
 }  // namespace
 
 TEST_F(WebBook, WritesThePicturesWithoutTheirTextsTheNarrationAndThePage) {
-    const auto [status, said] = Cli("../web");
+    const auto [status, said] = Cli("../web/");
     ASSERT_EQ(status, 0) << said;
     EXPECT_EQ(Entries(), (std::vector<std::string>{"KNIHA_W", "app", "web"}));
     const std::string html = tree.Read("web/index.html");
