@@ -188,6 +188,7 @@ plat_VideoWriter::plat_VideoWriter(const std::string& path, int w, int h, int fp
     v->time_base = {1, s.fps};
     v->framerate = {s.fps, 1};
     v->gop_size = s.fps * 10;
+    v->thread_count = 0;  // as many as the machine has, as ffmpeg itself does
     if (webm) {
         av_opt_set(v->priv_data, "deadline", "good", 0);
         av_opt_set_int(v->priv_data, "cpu-used", 5, 0);
