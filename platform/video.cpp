@@ -1,12 +1,7 @@
 #include "platform/video.h"
 
 extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/audio_fifo.h>
 #include <libavutil/opt.h>
-#include <libswresample/swresample.h>
-#include <libswscale/swscale.h>
 }
 #include <strings.h>
 #include <sys/stat.h>
@@ -20,46 +15,7 @@ extern "C" {
 
 #include "platform/files.h"
 #include "platform/files_internal.h"
-
-struct plat_VideoState {
-    std::string path, temp;
-    int fd = -1;
-    AVFormatContext* out = nullptr;
-    AVCodecContext* video = nullptr;
-    AVCodecContext* audio = nullptr;
-    AVStream* vstream = nullptr;
-    AVStream* astream = nullptr;
-    SwsContext* sws = nullptr;
-    SwrContext* swr = nullptr;
-    AVAudioFifo* fifo = nullptr;
-    AVFrame* picture = nullptr;
-    AVFrame* samples = nullptr;
-    AVPacket* packet = nullptr;
-    std::vector<int16_t> sound;  // stereo at PLAT_MIX_RATE
-    size_t sound_at = 0;         // frames of it handed to the resampler
-    int64_t audio_pts = 0;
-    int src_w = 0, src_h = 0, w = 0, h = 0, fps = 0;
-    int64_t frames = 0;
-    double seconds = 0;  // the frames' time so far, asked for
-    bool failed = false, finished = false;
-
-    ~plat_VideoState() {
-        avcodec_free_context(&video);
-        avcodec_free_context(&audio);
-        if (out) {
-            if (out->pb) avio_closep(&out->pb);
-            avformat_free_context(out);
-        }
-        sws_freeContext(sws);
-        swr_free(&swr);
-        if (fifo) av_audio_fifo_free(fifo);
-        av_frame_free(&picture);
-        av_frame_free(&samples);
-        av_packet_free(&packet);
-        if (fd >= 0) close(fd);
-        if (!finished && !temp.empty()) unlink(temp.c_str());
-    }
-};
+#include "platform/video_internal.h"
 
 namespace {
 
@@ -88,58 +44,12 @@ bool drain(plat_VideoState& s, AVCodecContext* c, AVStream* st) {
     }
 }
 
-bool encode(plat_VideoState& s, AVCodecContext* c, AVStream* st, AVFrame* f) {
+}  // namespace
+
+bool plat_VideoEncode(plat_VideoState& s, AVCodecContext* c, AVStream* st, AVFrame* f) {
     return avcodec_send_frame(c, f) >= 0 && drain(s, c, st);
 }
 
-// Resamples n stereo frames (none: what the resampler still holds) into the queue of the encoder.
-bool resample(plat_VideoState& s, const int16_t* in, int n) {
-    const int want = swr_get_out_samples(s.swr, n);
-    if (want <= 0) return want == 0;
-    uint8_t** buffer = nullptr;
-    if (av_samples_alloc_array_and_samples(&buffer, nullptr, s.audio->ch_layout.nb_channels, want,
-                                           s.audio->sample_fmt, 0) < 0)
-        return false;
-    const uint8_t* bytes = reinterpret_cast<const uint8_t*>(in);
-    const int got = swr_convert(s.swr, buffer, want, in ? &bytes : nullptr, n);
-    const bool ok = got >= 0 && av_audio_fifo_write(s.fifo, reinterpret_cast<void**>(buffer), got) == got;
-    av_freep(&buffer[0]);
-    av_freep(&buffer);
-    return ok;
-}
-
-// Encodes the sound up to `seconds`, or all of it with what the resampler holds when `last`.
-bool audio_to(plat_VideoState& s, double seconds, bool last) {
-    const size_t total = s.sound.size() / 2;
-    const size_t until = last ? total : std::min(total, static_cast<size_t>(seconds * PLAT_MIX_RATE));
-    while (s.sound_at < until) {
-        const size_t n = std::min<size_t>(until - s.sound_at, 4096);
-        if (!resample(s, s.sound.data() + s.sound_at * 2, static_cast<int>(n))) return false;
-        s.sound_at += n;
-    }
-    if (last && !resample(s, nullptr, 0)) return false;
-    const int frame = s.audio->frame_size > 0 ? s.audio->frame_size : 1024;
-    const bool small_last = s.audio->codec->capabilities & AV_CODEC_CAP_SMALL_LAST_FRAME;
-    while (av_audio_fifo_size(s.fifo) >= frame || (last && av_audio_fifo_size(s.fifo) > 0)) {
-        const int n = std::min(frame, av_audio_fifo_size(s.fifo));
-        s.samples->nb_samples = small_last ? n : frame;
-        if (av_frame_get_buffer(s.samples, 0) < 0) return false;
-        av_samples_set_silence(s.samples->data, 0, s.samples->nb_samples, s.audio->ch_layout.nb_channels,
-                               s.audio->sample_fmt);
-        if (av_audio_fifo_read(s.fifo, reinterpret_cast<void**>(s.samples->data), n) < n) return false;
-        s.samples->pts = s.audio_pts;
-        s.audio_pts += s.samples->nb_samples;
-        const bool ok = encode(s, s.audio, s.astream, s.samples);
-        av_frame_unref(s.samples);
-        s.samples->format = s.audio->sample_fmt;
-        av_channel_layout_copy(&s.samples->ch_layout, &s.audio->ch_layout);
-        s.samples->sample_rate = s.audio->sample_rate;
-        if (!ok) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 plat_VideoWriter::plat_VideoWriter(const std::string& path, int w, int h, int fps, const plat_Sound& sound)
     : s_(std::make_unique<plat_VideoState>()) {
@@ -271,7 +181,8 @@ bool plat_VideoWriter::Add(const uint8_t* bgr, double seconds) {
     sws_scale(s.sws, &bgr, &stride, 0, s.src_h, s.picture->data, s.picture->linesize);
     for (; s.frames < until; ++s.frames) {
         s.picture->pts = s.frames;
-        if (!encode(s, s.video, s.vstream, s.picture) || !audio_to(s, static_cast<double>(s.frames + 1) / s.fps, false))
+        if (!plat_VideoEncode(s, s.video, s.vstream, s.picture) ||
+            !plat_VideoAudioTo(s, static_cast<double>(s.frames + 1) / s.fps, false))
             return fail("cannot write " + s.path + " (is the disk full?)");
     }
     return true;
@@ -283,7 +194,7 @@ bool plat_VideoWriter::Finish() {
     // The sound is as long as the pictures: cut, or padded with silence.
     s.sound.resize(static_cast<size_t>(std::llround(static_cast<double>(s.frames) / s.fps * PLAT_MIX_RATE)) * 2, 0);
     s.sound_at = std::min(s.sound_at, s.sound.size() / 2);
-    if (!encode(s, s.video, s.vstream, nullptr) || !audio_to(s, -1, true) || !encode(s, s.audio, s.astream, nullptr) ||
+    if (!plat_VideoEncode(s, s.video, s.vstream, nullptr) || !plat_VideoAudioTo(s, -1, true) || !plat_VideoEncode(s, s.audio, s.astream, nullptr) ||
         av_write_trailer(s.out) < 0 || avio_closep(&s.out->pb) < 0 || fsync(s.fd) != 0)
         return fail("cannot write " + s.path + " (is the disk full?)");
     if (rename(s.temp.c_str(), s.path.c_str()) != 0)
