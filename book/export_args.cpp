@@ -6,12 +6,15 @@ const char PX_EXPORT_USAGE[] =
     "usage: pexlo-export BOOK_FOLDER [PAGE ...] [-o OUT_FOLDER] [--seconds N] [--size WxH] [--screen WxH] [--fps N]\n"
     "                    [--from FILE] [--progress]\n"
     "       pexlo-export BOOK_FOLDER --book [-o OUT_FOLDER] [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
+    "       pexlo-export BOOK_FOLDER --video OUT.webm|OUT.mp4 [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
     "       pexlo-export BOOK_FOLDER --archive OUT.pexlo\n"
     "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
     "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
     "  --book        the whole book as one BOOK.gif, read as in the editor: each page plays for its\n"
     "                narration and a moment more (else the book's page time), turns to the next,\n"
     "                and the book ends on its closing card\n"
+    "  --video F     the whole book read as --book reads it, with its narrations and background\n"
+    "                sounds, as the video F: VP9 and Opus in .webm, H.264 and AAC in .mp4\n"
     "  --archive F   write the whole book as one file F instead, for another library to bring in\n"
     "  --seconds N   how long each page plays (default 5, at most 600)\n"
     "  --fps N       frames per second (default 20, at most 50)\n"
@@ -29,7 +32,7 @@ constexpr int MAX_SECONDS = 600, MAX_FPS = 50;
 std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     std::vector<PX_CliArg> options;
     std::vector<std::string> positional;
-    const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from", "--archive"};
+    const std::vector<std::string> known = {"-o", "--seconds", "--fps", "--screen", "--size", "--from", "--archive", "--video"};
     const std::vector<std::string> flags = {"--book", "--progress"};
     if (std::string error = PX_CLI_Split(argc, argv, known, &options, &positional, flags); !error.empty()) return error;
     bool seconds_given = false;
@@ -53,6 +56,8 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
                        std::to_string(PX_EXPORT_MAX_SIDE);
         } else if (arg == "--archive") {
             a->archive = value;
+        } else if (arg == "--video") {
+            a->video = value;
         } else {
             a->from = value;  // --from
         }
@@ -61,8 +66,11 @@ std::string PX_ParseExportArgs(int argc, char** argv, PX_ExportArgs* a) {
     a->book = positional[0];
     a->pages.assign(positional.begin() + 1, positional.end());
     // The book's own reading times and its order make the book's GIF.
-    if (a->book_gif && (!a->pages.empty() || !a->from.empty() || seconds_given))
-        return "--book exports the whole book as it is read: no pages, --from or --seconds with it";
+    if (!a->video.empty() && (a->book_gif || !a->archive.empty() || !a->out.empty()))
+        return "--video writes the one file it names: no --book, --archive or -o with it";
+    if ((a->book_gif || !a->video.empty()) && (!a->pages.empty() || !a->from.empty() || seconds_given))
+        return std::string(a->book_gif ? "--book" : "--video") +
+               " exports the whole book as it is read: no pages, --from or --seconds with it";
     if (!a->archive.empty() && options.size() > 1) return "--archive writes the whole book: it takes no other option";
     if (!a->archive.empty() && !a->pages.empty()) return "--archive writes the whole book: it takes no page names";
     if (!a->from.empty() && a->pages.size() != 1) return "--from plays one page: name it";
