@@ -25,6 +25,7 @@ struct PX_ExportArgs {
     bool book_gif = false;  // the whole book as one GIF, each page for its reading time
     bool progress = false;  // the percentage done on lines of its own
     std::string archive;  // the whole book written as this one file instead
+    std::string video;    // the whole book as this video (.webm or .mp4) instead
     std::string web;      // the whole book written as a web page into this new folder instead
     PX_Timing timing;
     PX_ExportSize screen, size;  // 0 x 0: not given

@@ -19,6 +19,7 @@
 #include "book/px_archiv.h"
 #include "book/px_export_kniha.h"
 #include "book/px_export_player.h"
+#include "book/px_export_video.h"
 #include "book/px_export_web.h"
 #include "book/px_nastavenia.h"
 #include "framework/app/tf_app.h"
@@ -102,10 +103,11 @@ int export_pages(PX_Player& player, const std::vector<PX_Player::Page>& pages, c
     return done;
 }
 
-// The book's pages with their reading times; those that cannot be read, or lack a picture, said.
-std::vector<PX_Strana_knihy> read_pages(PX_Player& player, const std::string& book) {
+// The book's pages at its reading times, the ones that cannot be read said with a word; *pages_in:
+// those that can.
+std::vector<PX_Strana_knihy> book_pages(PX_Player& player, const std::string& book, int* pages_in) {
     const std::string book_path = "..\\" + PX_CLI_ProgramPath(book.substr(book.rfind('/') + 1));
-    const std::vector<PX_Strana_knihy> pages =
+    std::vector<PX_Strana_knihy> pages =
         PX_Strany_knihy(player, player.Pages(), PX_Nacitaj_nastavenia(book_path.c_str()).cas_strany_ms);
     for (const PX_Strana_knihy& p : pages) {
         const std::string name = plat_Utf8FromCp1250(p.page.name.c_str());
@@ -113,19 +115,17 @@ std::vector<PX_Strana_knihy> read_pages(PX_Player& player, const std::string& bo
         for (const std::string& m : p.chybajuce)
             say("page " + name + ": the picture " + plat_Utf8FromCp1250(m.c_str()) + " is missing; left out");
     }
+    *pages_in = static_cast<int>(std::count_if(pages.begin(), pages.end(), [](const auto& p) { return p.citatelna; }));
+    if (*pages_in == 0) say("the book has no page that can be read; nothing written");
     return pages;
 }
 
-// The whole book into out as <book>.gif, the pages that cannot be read left out with a word;
-// the file's path, or an empty text when nothing was written; *pages_in: the pages in it.
+// The whole book into out as <book>.gif; the file's path, or an empty text when nothing was
+// written; *pages_in: the pages in it.
 std::string export_book(PX_Player& player, const std::string& book, const PX_ExportArgs& a, const std::string& out,
                         int* pages_in, int* frames, size_t* bytes) {
-    const std::vector<PX_Strana_knihy> pages = read_pages(player, book);
-    *pages_in = static_cast<int>(std::count_if(pages.begin(), pages.end(), [](const auto& p) { return p.citatelna; }));
-    if (*pages_in == 0) {
-        say("the book has no page that can be read; nothing written");
-        return "";
-    }
+    const std::vector<PX_Strana_knihy> pages = book_pages(player, book, pages_in);
+    if (*pages_in == 0) return "";
     const std::string name = player.Book_name();
     if (!safe_page_name(name)) {
         say("the book's name makes no file name; nothing written");
@@ -143,6 +143,30 @@ std::string export_book(PX_Player& player, const std::string& book, const PX_Exp
     }
     *bytes = gif.size();
     return shown;
+}
+
+// The whole book as the video `video` (a host path); false, said, when it is not written.
+bool export_video(PX_Player& player, const std::string& book, const PX_ExportArgs& a, const std::string& video,
+                  int* pages_in, int* frames) {
+    const std::vector<PX_Strana_knihy> pages = book_pages(player, book, pages_in);
+    if (*pages_in == 0) return false;
+    PX_CliProgress bar(0, a.progress);
+    std::vector<std::string> refused;
+    const std::string error =
+        PX_Video_knihy(player, pages, a.timing, video, &refused, [&](int d, int t) { bar.Show(0, d, t); }, frames);
+    bar.Break();
+    for (const std::string& r : refused) say(plat_Utf8FromCp1250(r.c_str()) + "; left out");
+    if (!error.empty()) say(error + "; nothing written");
+    return error.empty();
+}
+
+// The video's host path, its folder made absolute while the current folder is the caller's; an
+// empty text when the folder is not there.
+std::string video_path(const std::string& arg) {
+    const size_t slash = arg.rfind('/');
+    const std::string folder = PX_CLI_RealPath(slash == std::string::npos ? "." : arg.substr(0, slash + 1));
+    if (folder.empty() || !PX_CLI_IsFolder(folder)) return "";
+    return folder + "/" + arg.substr(slash == std::string::npos ? 0 : slash + 1);
 }
 
 // The pages asked for, each found in the book, or the one page of --from; all the book's
@@ -185,11 +209,18 @@ int main(int argc, char** argv) {
     if (const std::string error = PX_ParseExportArgs(argc, argv, &a); !error.empty())
         return fail(2, error + "\n" + PX_EXPORT_USAGE);
     std::string book, out;
-    if (!a.web.empty()) a.web = std::filesystem::absolute(a.web).lexically_normal().string();  // before the chdir
-    if (!a.archive.empty() || !a.web.empty()) {  // written elsewhere: the book may be read-only
+    if (!a.archive.empty()) {
         if (const std::string error = PX_CLI_FindBook(a.book, &book); !error.empty()) return fail(1, error);
         if (is_template(book)) return fail(1, a.book + " is the template of new books, not a book");
-        if (!a.archive.empty()) return export_archive(book, a.archive);
+        return export_archive(book, a.archive);
+    }
+    const std::string video = a.video.empty() ? "" : video_path(a.video);
+    if (!a.video.empty() && (video.empty() || PX_CLI_IsFolder(video)))
+        return fail(1, "cannot write the video " + a.video + ": no such folder, or a folder by that name");
+    if (!a.web.empty()) {  // written elsewhere: the book may be read-only
+        a.web = std::filesystem::absolute(a.web).lexically_normal().string();  // before the chdir
+        if (const std::string error = PX_CLI_FindBook(a.book, &book); !error.empty()) return fail(1, error);
+        if (is_template(book)) return fail(1, a.book + " is the template of new books, not a book");
     } else if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) {
         return fail(1, error);
     }
@@ -218,9 +249,18 @@ int main(int argc, char** argv) {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
     if (!a.web.empty()) {
-        if (const std::string error = PX_Export_Web(player, read_pages(player, book), a.timing, a.web); !error.empty())
+        int in = 0;
+        const std::vector<PX_Strana_knihy> pages = book_pages(player, book, &in);
+        if (in == 0) return 1;
+        if (const std::string error = PX_Export_Web(player, pages, a.timing, a.web); !error.empty())
             return fail(1, error + "; nothing written");
-        printf("%.1f s -> %s/index.html\n", elapsed(), a.web.c_str());
+        printf("%d pages, %.1f s -> %s/index.html\n", in, elapsed(), a.web.c_str());
+        return 0;
+    }
+    if (!video.empty()) {
+        int in = 0, frames = 0;
+        if (!export_video(player, book, a, video, &in, &frames)) return 1;
+        printf("%d pages, %d frames, %.1f s -> %s\n", in, frames, elapsed(), a.video.c_str());
         return 0;
     }
     if (a.book_gif) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
 
 #include "book/px_citanie.h"
@@ -52,39 +53,48 @@ std::vector<PX_Strana_knihy> PX_Strany_knihy(PX_Player& player, const std::vecto
     return strany;
 }
 
-std::vector<uint8_t> PX_Export_Knihy(PX_Player& player, const std::vector<PX_Strana_knihy>& strany,
-                                     const PX_Timing& timing, const PX_Progress& progress, int* snimkov) {
-    std::vector<const PX_Strana_knihy*> citane;
-    std::vector<int> casy;
-    for (const PX_Strana_knihy& s : strany)
-        if (s.citatelna) {
-            citane.push_back(&s);
-            casy.push_back(s.cas_ms);
+PX_Film_knihy_hrany PX_Hraj_knihu(PX_Player& player, const std::vector<PX_Strana_knihy>& strany,
+                                  const PX_Timing& timing) {
+    PX_Film_knihy_hrany k{{player.Out_w(), player.Out_h(), {}, {}}, {}};
+    std::vector<int> citane, casy;
+    for (size_t i = 0; i < strany.size(); ++i)
+        if (strany[i].citatelna) {
+            citane.push_back(static_cast<int>(i));
+            casy.push_back(strany[i].cas_ms);
         }
-    if (citane.empty()) return {};
-    const std::vector<PX_Snimok_knihy> film = PX_Film_knihy(casy, timing);
-    if (snimkov) *snimkov = static_cast<int>(film.size());
-    PX_Film gif{player.Out_w(), player.Out_h(), {}, {}};
-    for (const PX_Snimok_knihy& s : film) gif.delays_cs.push_back(s.delay_cs);
+    k.snimky = PX_Film_knihy(casy, timing);
+    for (PX_Snimok_knihy& s : k.snimky) {
+        k.film.delays_cs.push_back(s.delay_cs);
+        if (s.strana >= 0) s.strana = citane[static_cast<size_t>(s.strana)];
+    }
     // The old page's last frame at the screen's size; without memory for it the pages cut.
-    IDirectDrawSurface* still = DDCreateOffscreenSurface(tf_lpDD, tf_ScreenW, tf_ScreenH);
-    const std::string kniha = player.Book_name();
-    int nahrana = -1;
-    gif.play = [&](int k, std::vector<uint16_t>* frame) {
-        const PX_Snimok_knihy& s = film[static_cast<size_t>(k)];
-        if (k == 0) nahrana = -1;  // each play from the start
-        if (s.strana >= 0 && s.strana != nahrana) {
-            if (!player.Load(citane[static_cast<size_t>(s.strana)]->page.path.c_str(), nullptr)) return false;
-            nahrana = s.strana;
+    std::shared_ptr<IDirectDrawSurface> still(DDCreateOffscreenSurface(tf_lpDD, tf_ScreenW, tf_ScreenH),
+                                              [](IDirectDrawSurface* p) {
+                                                  if (p) p->Release();
+                                              });
+    auto nahrana = std::make_shared<int>(-1);
+    k.film.play = [&player, snimky = k.snimky, strany = &strany, still, nahrana, kniha = player.Book_name()](
+                      int i, std::vector<uint16_t>* frame) {
+        const PX_Snimok_knihy& s = snimky[static_cast<size_t>(i)];
+        if (i == 0) *nahrana = -1;  // each play from the start
+        if (s.strana >= 0 && s.strana != *nahrana) {
+            if (!player.Load((*strany)[static_cast<size_t>(s.strana)].page.path.c_str(), nullptr)) return false;
+            *nahrana = s.strana;
         }
         player.Frame(s.tick, frame, [&](IDirectDrawSurface* screen) {
             if (s.strana < 0) PX_Zaverecna_karta(screen, kniha.c_str());
-            if (still && s.prechod >= 0) PX_Prechod(screen, still, s.prechod, +1);
+            if (still && s.prechod >= 0) PX_Prechod(screen, still.get(), s.prechod, +1);
             if (still && s.posledny) still->BltFast(0, 0, screen, nullptr, DDBLTFAST_NOCOLORKEY);
         });
         return true;
     };
-    std::vector<uint8_t> bytes = PX_Export_Film(gif, progress);
-    if (still) still->Release();
-    return bytes;
+    return k;
+}
+
+std::vector<uint8_t> PX_Export_Knihy(PX_Player& player, const std::vector<PX_Strana_knihy>& strany,
+                                     const PX_Timing& timing, const PX_Progress& progress, int* snimkov) {
+    const PX_Film_knihy_hrany k = PX_Hraj_knihu(player, strany, timing);
+    if (k.snimky.empty()) return {};
+    if (snimkov) *snimkov = static_cast<int>(k.snimky.size());
+    return PX_Export_Film(k.film, progress);
 }

@@ -35,6 +35,15 @@ struct PX_Strana_knihy {
 std::vector<PX_Strana_knihy> PX_Strany_knihy(PX_Player& player, const std::vector<PX_Player::Page>& pages,
                                              int cas_strany_ms);
 
+// The book's film, played from the pages of `strany` that load: its frames (none when no
+// page loads), each frame's page an index of `strany`, which must outlive the film.
+struct PX_Film_knihy_hrany {
+    PX_Film film;
+    std::vector<PX_Snimok_knihy> snimky;
+};
+PX_Film_knihy_hrany PX_Hraj_knihu(PX_Player& player, const std::vector<PX_Strana_knihy>& strany,
+                                  const PX_Timing& timing);
+
 // The GIF of the pages that load, its frames in *snimkov; empty when none loads, a page could
 // not be played again or the encoder failed.
 std::vector<uint8_t> PX_Export_Knihy(PX_Player& player, const std::vector<PX_Strana_knihy>& strany,

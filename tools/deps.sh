@@ -4,6 +4,7 @@
 set -euo pipefail
 need=(cmake g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev libgif-dev
       libsdl2-image-dev libjpeg-dev libwebp-dev libsndfile1-dev libzip-dev
+      libavcodec-dev libavformat-dev libswscale-dev libswresample-dev ffmpeg
       fonts-dejavu-core googletest libgtest-dev libbenchmark-dev xvfb xdotool imagemagick ccache chromium)
 [ "${1:-}" = fuzz ] && need+=(clang libclang-rt-14-dev python3)
 missing=()
