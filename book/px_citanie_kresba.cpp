@@ -5,6 +5,7 @@
 #include <string>
 
 #include "book/px_citanie.h"
+#include "book/px_sprava.h"
 #include "book/px_text.h"
 #include "framework/surface/tf_draw.h"
 #include "platform/canvas.h"
@@ -136,14 +137,6 @@ void PX_Zaverecna_karta(IDirectDrawSurface* back, const char* kniha) {
 void PX_Citanie_Oznam(IDirectDrawSurface* back, const std::string& text) {
     int w = 0, h = 0;
     tf_glob_ZISTI_ROZMER_TEXTU(text.c_str(), nullptr, &w, &h);
-    const int x = (back->Width() - w) / 2, y = back->Height() - h - 24;
-    HDC dc = nullptr;
-    if (back->GetDC(&dc) == DD_OK) {
-        HBRUSH b = CreateSolidBrush(RGB(40, 34, 100));
-        const RECT pas = {x - 14, y - 6, x + w + 14, y + h + 6};
-        FillRect(dc, &pas, b);
-        DeleteObject(b);
-        back->ReleaseDC(dc);
-    }
-    tf_glob_Text_srf(back, x, y, RGB(255, 255, 255), text.c_str(), true);
+    PX_Text_na_pase(back, (back->Width() - w) / 2, back->Height() - h - 24, text.c_str(), RGB(255, 255, 255),
+                    RGB(40, 34, 100), 14, 6);
 }

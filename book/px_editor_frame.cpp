@@ -157,17 +157,10 @@ void citanie(IDirectDrawSurface* back) {
 void stav(IDirectDrawSurface* back) {
     if (strlen(status_text) <= 1) return;
     const int x = tf_ScreenCX - 75, y = tf_ScreenH - 25;
-    HDC dc = nullptr;
-    if (PX_Sprava_Je_chyba() && back->GetDC(&dc) == DD_OK) {
-        int w = 0, h = 0;
-        tf_glob_ZISTI_ROZMER_TEXTU(status_text, nullptr, &w, &h);
-        HBRUSH red = CreateSolidBrush(ERROR_STRIP);
-        const RECT strip = {x - 10, y - 4, x + w + 10, y + h + 4};
-        FillRect(dc, &strip, red);
-        DeleteObject(red);
-        back->ReleaseDC(dc);
-    }
-    tf_glob_Text_srf(back, x, y, STATUS_COLOUR, status_text, true);
+    if (PX_Sprava_Je_chyba())
+        PX_Text_na_pase(back, x, y, status_text, STATUS_COLOUR, ERROR_STRIP, 10, 4);
+    else
+        tf_glob_Text_srf(back, x, y, STATUS_COLOUR, status_text, true);
 }
 }  // namespace
 

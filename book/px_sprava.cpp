@@ -7,6 +7,8 @@
 #include "book/px_ks.h"
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
+#include "framework/surface/tf_draw.h"
+#include "platform/gdi.h"
 #include "platform/window.h"
 
 namespace {
@@ -44,3 +46,18 @@ void PX_Sprava_Tik(uint32_t now) {
 bool PX_Sprava_Je_chyba() { return sprava.plati && sprava.chyba && sprava.text == status_text; }
 
 unsigned PX_Sprava_Pocet_chyb() { return chyb; }
+
+void PX_Text_na_pase(IDirectDrawSurface* back, int x, int y, const char* text, COLORREF farba, COLORREF pas, int okraj_x,
+                     int okraj_y) {
+    HDC dc = nullptr;
+    if (back->GetDC(&dc) == DD_OK) {
+        int w = 0, h = 0;
+        tf_glob_ZISTI_ROZMER_TEXTU(text, nullptr, &w, &h);
+        HBRUSH b = CreateSolidBrush(pas);
+        const RECT r = {x - okraj_x, y - okraj_y, x + w + okraj_x, y + h + okraj_y};
+        FillRect(dc, &r, b);
+        DeleteObject(b);
+        back->ReleaseDC(dc);
+    }
+    tf_glob_Text_srf(back, x, y, farba, text, true);
+}

@@ -4,6 +4,9 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/ddraw.h"
+#include "platform/win32.h"
+
 // Shown from now on; an error is also logged.
 void PX_Oznam(const char* text);
 void PX_Chyba(const char* text);
@@ -14,3 +17,8 @@ bool PX_Sprava_Je_chyba();
 // How many errors were shown so far: a confirmation after a step that also failed in part
 // must not hide the failure.
 unsigned PX_Sprava_Pocet_chyb();
+// A line of text in the program's font with its top-left at (x, y), on a strip of `pas` that
+// reaches `okraj_x` pixels beside it and `okraj_y` above and below (the status line's error,
+// reading's message).
+void PX_Text_na_pase(IDirectDrawSurface* back, int x, int y, const char* text, COLORREF farba, COLORREF pas, int okraj_x,
+                     int okraj_y);
