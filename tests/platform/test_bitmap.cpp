@@ -8,6 +8,8 @@
 
 #include "platform/bytes.h"
 #include "platform/resources.h"
+#include "platform/surface_copy.h"
+#include "platform/gdi_internal.h"
 #include "tests/platform/bmp_fixture.h"
 #include "tests/support/findings.h"
 #include "tests/support/gdi_surface.h"
@@ -255,3 +257,39 @@ TEST(GdiStretchBlt, BitmapAndSurfaceSourcesNearestNeighbour) {
 }
 
 }  // namespace
+
+// Shrinking by whole factors takes a path of its own; it must give what the general
+// scaler gives (exactly where the factors' weights are exact), from any part of the source.
+TEST(BltAveraged, WholeFactorsAverageAsTheGeneralScaler) {
+    IDirectDrawSurface* src = plat_CreateTestSurface(48, 36);
+    srand(7);
+    for (int y = 0; y < 36; ++y)
+        for (int x = 0; x < 48; ++x) src->Row(y)[x] = static_cast<uint16_t>(rand());
+    struct Case {
+        RECT from;
+        int dw, dh;
+    };
+    for (const Case& c : {Case{{0, 0, 48, 36}, 12, 9}, Case{{0, 0, 48, 36}, 24, 18}, Case{{6, 3, 42, 30}, 12, 9},
+                          Case{{0, 0, 48, 36}, 16, 12}, Case{{0, 0, 48, 36}, 8, 6}}) {
+        const int sw = c.from.right - c.from.left, sh = c.from.bottom - c.from.top;
+        std::vector<uint32_t> in;
+        for (int y = c.from.top; y < c.from.bottom; ++y)
+            for (int x = c.from.left; x < c.from.right; ++x) {
+                const COLORREF p = plat_From565(src->Row(y)[x]);
+                in.push_back(uint32_t{GetRValue(p)} << 16 | GetGValue(p) << 8 | GetBValue(p));
+            }
+        const std::vector<uint32_t> want = plat_ScaleXrgb(in, sw, sh, c.dw, c.dh);
+        IDirectDrawSurface* dst = plat_CreateTestSurface(c.dw, c.dh);
+        ASSERT_EQ(plat_BltAveraged(dst, src, &c.from), DD_OK);
+        const bool exact = (sw / c.dw & (sw / c.dw - 1)) == 0 && (sh / c.dh & (sh / c.dh - 1)) == 0;
+        for (int y = 0; y < c.dh; ++y)
+            for (int x = 0; x < c.dw; ++x) {
+                const uint16_t got = dst->Row(y)[x], w = plat_XrgbTo565(want[size_t(y * c.dw + x)]);
+                for (auto [shift, mask] : {std::pair{11, 31}, {5, 63}, {0, 31}})
+                    ASSERT_LE(std::abs((got >> shift & mask) - (w >> shift & mask)), exact ? 0 : 1)
+                        << sw << "x" << sh << " to " << c.dw << "x" << c.dh << " at " << x << "," << y;
+            }
+        dst->Release();
+    }
+    src->Release();
+}
