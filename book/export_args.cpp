@@ -22,7 +22,7 @@ const char PX_EXPORT_USAGE[] =
     "  --seconds N   how long each page plays (default 5, at most 600)\n"
     "  --fps N       frames per second (default 20, at most 50)\n"
     "  --screen WxH  the screen the book was made on (default: the library's PX.INI, else 1920x1080)\n"
-    "  --size WxH    the size of the GIFs (default: half the screen)\n"
+    "  --size WxH    the size of the GIFs (default: half the screen) or of the video (default: the screen)\n"
     "  --from FILE   play the page file FILE (a page of the book, saved or not) as the one PAGE named\n"
     "  --progress    tell the percentage done as lines \"42%\" on the error output (for programs)\n";
 

@@ -228,6 +228,8 @@ int main(int argc, char** argv) {
     if (!a.from.empty() && (from.empty() || PX_CLI_IsFolder(from))) return fail(1, "no page file at " + a.from);
     if (!a.from.empty() && !PX_CLI_IsRegularFile(from)) return fail(1, a.from + " is no page file: not a regular file");
     read_settings(book, &a.screen, &a.timing.period_ms);
+    // A video is watched full screen: the book's own size; GIFs stay small.
+    if (a.size.w == 0 && !a.video.empty()) a.size = a.screen;
     if (a.size.w == 0)
         a.size = {std::max(a.screen.w / 2, PX_EXPORT_MIN_SIDE), std::max(a.screen.h / 2, PX_EXPORT_MIN_SIDE)};
     if (!a.size.Within(a.screen))

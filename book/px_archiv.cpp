@@ -13,7 +13,6 @@
 #include "framework/core/tf_log.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
-#include "platform/host_folders.h"
 
 namespace {
 const char SRC[] = "PX_ARCHIV";
@@ -65,9 +64,8 @@ std::string PX_Archiv_Sprava(const plat_ArchiveResult& r) {
     return "";
 }
 
-std::string PX_Archiv_Ciel(const char* meno) {
-    const std::string priecinok = plat_DocumentsFolder();
-    return priecinok.empty() ? "" : priecinok + "/" + plat_Utf8FromCp1250(meno) + PX_ARCHIV_PRIPONA;
+std::string PX_Archiv_Ciel(const std::string& priecinok, const char* meno) {
+    return (priecinok.ends_with('/') ? priecinok : priecinok + "/") + plat_Utf8FromCp1250(meno) + PX_ARCHIV_PRIPONA;
 }
 
 std::string PX_Archiv_Nacitaj(const std::string& subor, std::string* chyba) {

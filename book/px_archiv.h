@@ -15,9 +15,8 @@ bool PX_Je_archiv(const std::string& host_path);
 plat_ArchiveResult PX_Archiv_Zapis(const std::string& kniha, const std::string& subor);
 // What went wrong, for the status line (Windows-1250).
 std::string PX_Archiv_Sprava(const plat_ArchiveResult& r);
-// Where the editor puts the archive of the book named `meno` (Windows-1250): "<meno>.pexlo" in the
-// author's documents folder (a host path); "" without a home folder.
-std::string PX_Archiv_Ciel(const char* meno);
+// The archive of the book named `meno` (Windows-1250) in the host folder `priecinok`: "<meno>.pexlo".
+std::string PX_Archiv_Ciel(const std::string& priecinok, const char* meno);
 // The archive `subor` (a host path) unpacked into a folder beside the books, checked, and renamed
 // into place as "KNIHA_<name>": the file's name, or the first free "<name> (2)", "<name> (3)" ...
 // The book's name, or "" with what went wrong in *chyba (Windows-1250); nothing is left behind then.

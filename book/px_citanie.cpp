@@ -211,9 +211,7 @@ void PX_Read() {
     if (c.zapnute || px_editor->group.Ukazuje_dialog()) return;  // a question waits for its answer first
     if (current_book == -1) return PX_Oznam(plat_W1250(u8"Čítať sa dá otvorená kniha: vyber ju v ponuke Knihy"));
     std::vector<int> strany;
-    for (int i = 0; i < KS.count; ++i)
-        if (const auto* ks = static_cast<const struct_kniha_strana*>(KS.GET(i)); ks && ks->book_id == current_book)
-            strany.push_back(ks->page_id);
+    for (const struct_kniha_strana* ks : PX_Strany_v_knihe(current_book)) strany.push_back(ks->page_id);
     if (strany.empty()) return PX_Oznam(plat_W1250(u8"Kniha nemá žiadnu stranu na čítanie"));
     PX_Pis_Skonci();
     if (px_narracia.nahrava) PX_Narracia_Zastav_nahravanie();

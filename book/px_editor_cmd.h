@@ -87,9 +87,12 @@ void PX_FillTrash();
 // and placed on the shown page as one step.
 void PX_ImportDrop(const std::vector<std::string>& files);
 
-// Books as one file (".pexlo"). The book of the list's row `book` written into the author's
-// documents folder, the status line saying where.
-void PX_ExportBook(int book);
+// Books as one file (".pexlo"). The book of the list's row `book` written into the host folder
+// `priecinok` as "<name>.pexlo", the status line saying where; its shown page's changes saved first.
+void PX_ExportBook(int book, const std::string& priecinok);
+// The book of the row `book` as the video "<name>.mp4" in the host folder `priecinok`, made as
+// Shift+F9 makes the book's GIF (its changes saved first); the status line says where it went.
+void PX_ExportVideo(int book, const std::string& priecinok);
 // Book files (host paths) brought in as new books under free names, the last opened at its first
 // page; the first that cannot be brought in stops the rest, said why.
 void PX_ImportBooks(const std::vector<std::string>& files);

@@ -1,4 +1,4 @@
-// Books as one file in the editor: a book's row exports it into the author's documents folder,
+// Books as one file in the editor: a book's row exports it into a folder the author picks,
 // and ".pexlo" files dropped on the window, chosen in the picker or named when the program
 // starts come in as new books, the last one opened at its first page.
 #include <algorithm>
@@ -15,31 +15,22 @@
 #include "framework/core/tf_fsi.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
-#include "platform/host_folders.h"
 
 namespace {
 // A book file named on the command line, brought in once the editor is set up.
 struct PriStarte {
     std::string subor;
 } pri_starte;
-
-// The home folder written as "~", so that the status line shows where the file went.
-std::string kratko(const std::string& host_path) {
-    const std::string home = plat_HomeFolder();
-    const bool doma = !home.empty() && host_path.rfind(home + "/", 0) == 0;
-    return plat_Cp1250FromHostName((doma ? "~" + host_path.substr(home.size()) : host_path).c_str());
-}
 }  // namespace
 
-void PX_ExportBook(int book) {
+void PX_ExportBook(int book, const std::string& priecinok) {
     const std::string path = PX_Cesta_knihy(book);
     if (path.empty() || (book == current_book && !PX_Uloz_zmeny())) return;  // said why
     const std::string meno = tf_FSI_Odstrihni_meno(path.c_str()).substr(strlen("KNIHA_"));
-    const std::string ciel = PX_Archiv_Ciel(meno.c_str());
-    if (ciel.empty()) return PX_Chyba(plat_W1250(u8"[Domovský priečinok sa nenašiel]"));
+    const std::string ciel = PX_Archiv_Ciel(priecinok, meno.c_str());
     const plat_ArchiveResult r = PX_Archiv_Zapis(plat_HostPath(path.c_str()), ciel);
     if (!r.ok()) return PX_Chyba(PX_Archiv_Sprava(r).c_str());
-    PX_Oznam((plat_W1250(u8"Kniha uložená do ") + kratko(ciel)).c_str());
+    PX_Oznam((plat_W1250(u8"Kniha uložená do ") + PX_Kratka_cesta(ciel)).c_str());
 }
 
 void PX_ImportBooks(const std::vector<std::string>& files) {

@@ -1,5 +1,6 @@
 // F9: the shown page, saved or not, as an animated GIF beside its page file; Shift+F9: the
-// book as its files hold it, read as one GIF beside its pages. pexlo-export plays them in a
+// book as its files hold it, read as one GIF beside its pages; a book row's "Exportovať video":
+// the book read as a video in a folder the author picks. pexlo-export plays them in a
 // process of its own, so the editor goes on meanwhile; each tick looks whether it has ended
 // and the status line tells how it went.
 #include <fcntl.h>
@@ -38,7 +39,7 @@ pid_t child = -1;
 int said_fd = -1;   // the child's messages
 std::string said;   // what came of them so far
 std::string shown;  // "kniha: <book>  " of the page exported
-std::string gif;    // its file's name
+std::string done;   // what the status line says when it has gone well
 std::string doing;  // what the status line says while it runs
 
 // Found from the editor's own program.
@@ -99,12 +100,12 @@ bool start(const std::vector<std::string>& args) {
     return ok;
 }
 
-// The export of the book of `ks` into `file` starts, the status line tells it; after
-// `ready`, which may refuse.
-void begin(const struct_kniha_strana* ks, const std::string& file, const std::vector<std::string>& args,
-           bool ready, const char8_t* running) {
+// The export of the book of `ks` starts, the status line tells it, and `ok` when it is done;
+// after `ready`, which may refuse.
+void begin(const struct_kniha_strana* ks, const std::string& ok, const std::vector<std::string>& args, bool ready,
+           const char8_t* running) {
     shown = std::string("kniha: ") + ks->book_name + "  ";
-    gif = file;
+    done = ok;
     if (!ready || !start(args)) {
         TF_LOG(TF_LOG_ERR, "PX_Export: export sa nespustil");
         return failed(plat_W1250(u8"[Chyba: export sa nespustil]"));
@@ -141,20 +142,30 @@ void PX_ExportPage() {
     const std::string book = plat_HostPath(ks->book_path);
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
-    begin(ks, name + ".gif", {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book, "--progress"},
+    begin(ks, "GIF: " + name + ".gif", {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book, "--progress"},
           SAVE_REG(copy().c_str()), u8"Exportujem…");
 }
 
 // The pages as saved: the shown page's unsaved changes are not in the book's GIF.
 void PX_ExportBook() {
     if (child > 0 || current_book == -1) return;
-    const struct_kniha_strana* ks = nullptr;
-    for (int i = 0; !ks && i < KS.count; ++i)
-        if (const auto* k = static_cast<const struct_kniha_strana*>(KS.GET(i)); k && k->book_id == current_book) ks = k;
+    const struct_kniha_strana* ks = PX_Prvy_v_knihe(current_book);
     if (!ks) return;
     const std::string book = plat_HostPath(ks->book_path);
     const std::vector<std::string> args = {exporter(), book, "--book", "--screen", screen(), "-o", book, "--progress"};
-    begin(ks, std::string(ks->book_name) + ".gif", args, true, u8"Exportujem knihu…");
+    begin(ks, "GIF: " + std::string(ks->book_name) + ".gif", args, true, u8"Exportujem knihu…");
+}
+
+// MP4 (H.264 and AAC) plays on the most machines, phones and televisions.
+void PX_ExportVideo(int book, const std::string& priecinok) {
+    if (child > 0) return PX_Chyba(plat_W1250(u8"[Počkaj, kým sa dokončí predošlý export]"));
+    const struct_kniha_strana* ks = PX_Prvy_v_knihe(book);
+    if (!ks || (book == current_book && !PX_Uloz_zmeny())) return;  // said why
+    const std::string video = (priecinok.ends_with('/') ? priecinok : priecinok + "/") +
+                              plat_Utf8FromCp1250(ks->book_name) + ".mp4";
+    const std::vector<std::string> args = {exporter(), plat_HostPath(ks->book_path), "--video", video,
+                                           "--screen", screen(), "--progress"};
+    begin(ks, plat_W1250(u8"Video uložené do ") + PX_Kratka_cesta(video), args, true, u8"Exportujem video…");
 }
 
 void PX_ExportPoll() {
@@ -173,7 +184,7 @@ void PX_ExportPoll() {
     said_fd = -1;
     child = -1;
     DeleteFileA(copy().c_str());  // none after a book's export
-    if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return PX_Oznam((shown + "GIF: " + gif).c_str());
+    if (WIFEXITED(result) && WEXITSTATUS(result) == 0) return PX_Oznam((shown + done).c_str());
     TF_LOG(TF_LOG_ERR, "PX_ExportPoll: export zlyhal");
     TF_LOG("pexlo-export:", last_message().c_str());
     failed(plat_W1250(u8"[Chyba exportu: ") + last_message() + "]");

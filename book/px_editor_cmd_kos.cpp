@@ -27,7 +27,7 @@
 #include "platform/codepage.h"
 
 namespace {
-enum { PREMENOVAT = 1, ODSTRANIT = 2, BEZ_ROZPRAVANIA = 3, EXPORTOVAT = 4, IMPORTOVAT = 5 };
+enum { PREMENOVAT = 1, ODSTRANIT = 2, BEZ_ROZPRAVANIA = 3, EXPORTOVAT = 4, IMPORTOVAT = 5, VIDEO = 6 };
 
 // The row whose menu is open: a book (page -1) or a page of it.
 struct Riadok {
@@ -136,9 +136,8 @@ bool ma_rozpravanie(const struct_kniha_strana& ks) {
 }
 
 const char* meno_knihy(int book) {
-    for (int i = 0; i < KS.count; ++i)
-        if (auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i)); ks->book_id == book) return ks->book_name;
-    return "";
+    const struct_kniha_strana* ks = PX_Prvy_v_knihe(book);
+    return ks ? ks->book_name : "";
 }
 }  // namespace
 
@@ -159,6 +158,7 @@ bool PX_RowMenuAt(int x, int y) {
     if (const struct_kniha_strana* ks = NAJDI_KS(riadok.kniha, riadok.strana); ks && ma_rozpravanie(*ks))
         menu->PRIDAJ(BEZ_ROZPRAVANIA, plat_W1250(u8"Odstrániť rozprávanie"));
     if (riadok.strana == -1) menu->PRIDAJ(EXPORTOVAT, plat_W1250(u8"Exportovať"));
+    if (riadok.strana == -1) menu->PRIDAJ(VIDEO, plat_W1250(u8"Exportovať video"));
     if (riadok.strana == -1) menu->PRIDAJ(IMPORTOVAT, plat_W1250(u8"Importovať knihu"));
     menu->CHOD_NA_OBRAZOVKU(x, y);
     menu->zivy = true;
@@ -181,12 +181,15 @@ void PX_RowMenu(int id) {
                           (book + plat_W1250(u8", strana ") + ks->page_name).c_str(), plat_W1250(u8"Odstrániť"),
                           [r] { odstran_stranu(r.kniha, r.strana); });
     if (id == BEZ_ROZPRAVANIA && ks) odstran_rozpravanie(r.kniha, r.strana);
-    if (id == EXPORTOVAT && r.strana == -1) PX_ExportBook(r.kniha);
-    if (id == IMPORTOVAT) {  // beside the menu, so that the release that chose the item chooses no file
-        int w = 0, h = 0;
-        px_editor->riadok->GetSize(&w, &h);
-        PX_OpenBookPicker(px_editor->riadok->x + w, px_editor->riadok->y);
-    }
+    // The pickers open beside the menu, so that the release that chose the item chooses no row.
+    int w = 0, h = 0;
+    px_editor->riadok->GetSize(&w, &h);
+    const int x = px_editor->riadok->x + w, y = px_editor->riadok->y;
+    if (id == EXPORTOVAT && r.strana == -1)
+        PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportBook(r.kniha, priecinok); });
+    if (id == VIDEO && r.strana == -1)
+        PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportVideo(r.kniha, priecinok); });
+    if (id == IMPORTOVAT) PX_OpenBookPicker(x, y);
 }
 
 void PX_FillTrash() {
@@ -216,7 +219,6 @@ void PX_ChooseTrash(int id) {
 }
 
 std::string PX_Cesta_knihy(int book) {
-    for (int i = 0; i < KS.count; ++i)
-        if (auto* ks = static_cast<struct_kniha_strana*>(KS.GET(i)); ks->book_id == book) return ks->book_path;
-    return "";
+    const struct_kniha_strana* ks = PX_Prvy_v_knihe(book);
+    return ks ? ks->book_path : "";
 }

@@ -69,8 +69,7 @@ bool PX_Player::Open_book(const char* book_path) {
 
 std::vector<PX_Player::Page> PX_Player::Pages() const {
     std::vector<Page> pages;
-    for (int i = 0; i < KS.count; ++i)
-        if (record(i)->book_id == current_book) pages.push_back({record(i)->page_name, record(i)->page_path});
+    for (const struct_kniha_strana* ks : PX_Strany_v_knihe(current_book)) pages.push_back({ks->page_name, ks->page_path});
     return pages;
 }
 
@@ -87,9 +86,8 @@ bool PX_Player::Load(const char* page_path, std::vector<std::string>* missing) {
 }
 
 std::string PX_Player::Book_name() const {
-    for (int i = 0; i < KS.count; ++i)
-        if (record(i)->book_id == current_book) return record(i)->book_name;
-    return "";
+    const struct_kniha_strana* ks = PX_Prvy_v_knihe(current_book);
+    return ks ? ks->book_name : "";
 }
 
 void PX_Player::Frame(int tick, std::vector<uint16_t>* out, const Over& over) {

@@ -34,12 +34,6 @@ const size_t PREFIX = 6;  // "KNIHA_"
 
 struct_kniha_strana* zaznam(int i) { return static_cast<struct_kniha_strana*>(KS.GET(i)); }
 
-struct_kniha_strana* prvy_v_knihe(int book) {
-    for (int i = 0; i < KS.count; ++i)
-        if (zaznam(i)->book_id == book) return zaznam(i);
-    return nullptr;
-}
-
 void znic_zaznamy() {
     for (int i = 0; i < KS.count; ++i) {
         delete zaznam(i);
@@ -222,7 +216,7 @@ bool PX_Nastav_cestu_nahladu(const char* page_path) {
 }
 
 void NACITAJ_KNIHY() {
-    const struct_kniha_strana* current = prvy_v_knihe(current_book);
+    const struct_kniha_strana* current = PX_Prvy_v_knihe(current_book);
     const std::string current_path = current ? current->book_path : "", page_path = cesta_strany();
     if (duir_KNIHY && duir_KNIHY->CountR() > 0) duir_KNIHY->VYMAZ();
     // The pages list borrows the records' icons: it goes before they do.
@@ -265,6 +259,19 @@ struct_kniha_strana* NAJDI_KS(int book, int page) {
     return nullptr;
 }
 
+struct_kniha_strana* PX_Prvy_v_knihe(int book) {
+    for (int i = 0; i < KS.count; ++i)
+        if (zaznam(i)->book_id == book) return zaznam(i);
+    return nullptr;
+}
+
+std::vector<const struct_kniha_strana*> PX_Strany_v_knihe(int book) {
+    std::vector<const struct_kniha_strana*> strany;
+    for (int i = 0; i < KS.count; ++i)
+        if (zaznam(i)->book_id == book) strany.push_back(zaznam(i));
+    return strany;
+}
+
 int NAJDI_KNIHU(const char* name) {
     for (int i = 0; i < KS.count && name; ++i)
         if (strcmp(zaznam(i)->book_name, name) == 0) return zaznam(i)->book_id;
@@ -286,7 +293,7 @@ void NAPLN_STRANY(int book, bool force) {
 }
 
 void VOLBA_KNIHY(int book, bool first_page) {
-    const struct_kniha_strana* ks = prvy_v_knihe(book);
+    const struct_kniha_strana* ks = PX_Prvy_v_knihe(book);
     if (!ks || !ks->book_path[0]) {
         TF_LOG(TF_LOG_ERR, "VOLBA_KNIHY() - nenajdena kniha v strukture KS");
         TF_LOG("ID knihy", book);

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class tf_CIcon;
 
@@ -33,6 +34,10 @@ struct struct_kniha_strana {
 
 void NACITAJ_KNIHY();
 struct_kniha_strana* NAJDI_KS(int book, int page);
+// The book's first record (its name and folder are in every one); null when it has none.
+struct_kniha_strana* PX_Prvy_v_knihe(int book);
+// The book's pages in its order.
+std::vector<const struct_kniha_strana*> PX_Strany_v_knihe(int book);
 int NAJDI_KNIHU(const char* name);
 void NAPLN_STRANY(int book, bool force);
 void VOLBA_KNIHY(int book, bool first_page);

@@ -8,7 +8,9 @@
 #include "book/px_stav.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_draw.h"
+#include "platform/codepage.h"
 #include "platform/gdi.h"
+#include "platform/host_folders.h"
 #include "platform/window.h"
 
 namespace {
@@ -60,4 +62,10 @@ void PX_Text_na_pase(IDirectDrawSurface* back, int x, int y, const char* text, C
         back->ReleaseDC(dc);
     }
     tf_glob_Text_srf(back, x, y, farba, text, true);
+}
+
+std::string PX_Kratka_cesta(const std::string& host_path) {
+    const std::string home = plat_HomeFolder();
+    const bool doma = !home.empty() && host_path.rfind(home + "/", 0) == 0;
+    return plat_Cp1250FromHostName((doma ? "~" + host_path.substr(home.size()) : host_path).c_str());
 }

@@ -3,6 +3,7 @@
 // seconds later.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/ddraw.h"
 #include "platform/win32.h"
@@ -17,6 +18,8 @@ bool PX_Sprava_Je_chyba();
 // How many errors were shown so far: a confirmation after a step that also failed in part
 // must not hide the failure.
 unsigned PX_Sprava_Pocet_chyb();
+// A host path as a message shows it: the home folder written as "~", in the program's characters.
+std::string PX_Kratka_cesta(const std::string& host_path);
 // A line of text in the program's font with its top-left at (x, y), on a strip of `pas` that
 // reaches `okraj_x` pixels beside it and `okraj_y` above and below (the status line's error,
 // reading's message).

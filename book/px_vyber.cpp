@@ -1,8 +1,9 @@
-// The picture picker: what the folder shown holds (its folders and pictures), the places to
-// start from, and the pictures chosen, kept while the editor runs.
+// The picker: what the folder shown holds (its folders, and its pictures or book files), the
+// places to start from, and the files chosen, kept while the editor runs.
 #include "book/px_vyber.h"
 
 #include <cstring>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,20 +20,24 @@
 
 namespace {
 const char SRC[] = "PX_VYBER";
-enum { IMPORTOVAT = 1, HORE = 2, DOMOV = 3, MIESTO = 4, PRVA = 100 };  // MIESTO + k: a pictures folder
+enum { PRIJAT = 1, HORE = 2, DOMOV = 3, MIESTO = 4, PRVA = 100 };  // MIESTO + k: a pictures folder
 const char* const PRIPONY[] = {".png", ".jpg", ".jpeg", ".gif", ".bmp", ".webp"};
 
+enum class Druh { OBRAZKY, KNIHY, PRIECINOK };
+
 struct Vyber {
-    bool knihy = false;     // lists book files instead of pictures
+    Druh druh = Druh::OBRAZKY;  // what it lists beside the folders
     std::string priecinok;  // the folder shown, a host path; "" before the first opening
     std::vector<plat_HostEntry> polozky;  // its folders and pictures, as listed
-    std::vector<std::string> miesta;      // the pictures folders (the documents folder for books)
-    std::set<std::string> zvolene;        // host paths of the pictures chosen
+    std::vector<std::string> miesta;      // the places of its kind to start from
+    std::set<std::string> zvolene;        // host paths of the files chosen
+    std::function<void(const std::string&)> uloz;  // takes the folder chosen to save into
 } vyber;
 
-// The files the picker lists: pictures, or book files.
+// The files the picker lists: pictures, book files, or none when a folder is chosen.
 bool ukazuje(const std::string& name) {
-    if (vyber.knihy) return PX_Je_archiv(name);
+    if (vyber.druh == Druh::PRIECINOK) return false;
+    if (vyber.druh == Druh::KNIHY) return PX_Je_archiv(name);
     std::string lower;
     for (char c : name) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     for (const char* p : PRIPONY)
@@ -74,8 +79,10 @@ bool precitaj(const std::string& folder) {
 void napln() {
     tf_CDUIR& l = *px_editor->vyber;
     l.VYMAZ();
-    if (!vyber.zvolene.empty())
-        l.PRIDAJ(IMPORTOVAT,
+    if (vyber.druh == Druh::PRIECINOK)
+        l.PRIDAJ(PRIJAT, (plat_W1250(u8"» Uložiť sem: ") + ukaz(meno(vyber.priecinok))).c_str());
+    else if (!vyber.zvolene.empty())
+        l.PRIDAJ(PRIJAT,
                  (plat_W1250(u8"» Importovať vybrané (") + std::to_string(vyber.zvolene.size()) + ")").c_str());
     const std::string home = plat_HomeFolder();
     if (!home.empty() && vyber.priecinok != home) l.PRIDAJ(DOMOV, plat_W1250(u8"» Domov"));
@@ -97,15 +104,20 @@ void chod(const std::string& folder) {
     if (precitaj(folder)) napln();
 }
 
+std::vector<std::string> miesta(Druh druh) {
+    if (druh == Druh::PRIECINOK) return plat_SaveFolders();
+    return druh == Druh::KNIHY ? std::vector<std::string>{plat_DocumentsFolder()} : plat_PictureFolders();
+}
+
 // Opens at x, y, listing the folder shown the last time for the same kind of files, else the
 // first of the places.
-void otvor(bool knihy, int x, int y) {
+void otvor(Druh druh, int x, int y) {
     PX_CloseLists();
-    if (knihy != vyber.knihy) {  // another kind of files: from its first place, nothing chosen
+    if (druh != vyber.druh) {  // another kind of files: from its first place, nothing chosen
         vyber = {};
-        vyber.knihy = knihy;
+        vyber.druh = druh;
     }
-    vyber.miesta = knihy ? std::vector<std::string>{plat_DocumentsFolder()} : plat_PictureFolders();
+    vyber.miesta = miesta(druh);
     const std::string start = !vyber.miesta.empty() && !vyber.miesta[0].empty() ? vyber.miesta[0] : plat_HomeFolder();
     if (start.empty()) return PX_Chyba(plat_W1250(u8"[Domovský priečinok sa nenašiel]"));
     // The folder shown the last time, else (gone since) where the picker starts.
@@ -133,10 +145,15 @@ void PX_OpenPicker() {
     tf_CDUI& bar = px_editor->dui_M;
     for (int i = 0; i < bar.volby.count; ++i)
         if (const auto* v = static_cast<const tf_TVOLBA*>(bar.volby.GET(i)); v->hodnota == PX_ID_IMPORT)
-            otvor(false, v->obdlz.left, v->obdlz.bottom);
+            otvor(Druh::OBRAZKY, v->obdlz.left, v->obdlz.bottom);
 }
 
-void PX_OpenBookPicker(int x, int y) { otvor(true, x, y); }
+void PX_OpenBookPicker(int x, int y) { otvor(Druh::KNIHY, x, y); }
+
+void PX_OpenFolderPicker(int x, int y, std::function<void(const std::string& folder)> uloz) {
+    otvor(Druh::PRIECINOK, x, y);
+    vyber.uloz = std::move(uloz);
+}
 
 void PX_Vyber_Stlacenie(int x, int y) {
     tf_CDUIR& l = *px_editor->vyber;
@@ -146,10 +163,16 @@ void PX_Vyber_Stlacenie(int x, int y) {
 }
 
 void PX_ChoosePicker(int id) {
-    if (id == IMPORTOVAT) {
+    if (id == PRIJAT && vyber.druh == Druh::PRIECINOK) {
+        const auto uloz = vyber.uloz;
+        const std::string priecinok = vyber.priecinok;
+        PX_CloseLists();
+        return uloz(priecinok);
+    }
+    if (id == PRIJAT) {
         const std::vector<std::string> files(vyber.zvolene.begin(), vyber.zvolene.end());
         // Pictures wait for a page to go on, told why; books go anywhere.
-        if (vyber.knihy || (current_book != -1 && current_page != -1)) vyber.zvolene.clear();
+        if (vyber.druh == Druh::KNIHY || (current_book != -1 && current_page != -1)) vyber.zvolene.clear();
         PX_CloseLists();
         return PX_ImportDrop(files);
     }

@@ -67,6 +67,29 @@ std::string plat_DocumentsFolder() {
     return home;
 }
 
+std::vector<std::string> plat_SaveFolders() {
+    const std::string home = plat_HomeFolder();
+    if (home.empty()) return {};
+    std::vector<std::string> found;
+    const auto add = [&](const std::string& f) {
+        if (is_folder(f) && std::find(found.begin(), found.end(), f) == found.end()) found.push_back(f);
+    };
+    add(plat_DocumentsFolder());
+    const std::string desktop = named_folder(home, "XDG_DESKTOP_DIR");
+    for (const std::string& f : {desktop, home + "/Desktop", home + "/Plocha"})
+        if (is_folder(f)) {
+            add(f);
+            break;
+        }
+    const char* user = getenv("USER");
+    for (const std::string root : {"/media/", "/run/media/"}) {
+        std::vector<plat_HostEntry> drives;
+        if (user && *user && plat_ListHostFolder(root + user, [](const std::string&) { return false; }, &drives))
+            for (const plat_HostEntry& d : drives) add(root + user + "/" + d.name);
+    }
+    return found;
+}
+
 bool plat_ListHostFolder(const std::string& folder, const std::function<bool(const std::string&)>& keep,
                          std::vector<plat_HostEntry>* out) {
     out->clear();

@@ -22,6 +22,10 @@ std::vector<std::string> plat_PictureFolders();
 // pictures) when it exists, else ~/Documents, ~/Dokumenty, ~/Desktop, else the home folder; ""
 // without a home.
 std::string plat_DocumentsFolder();
+// The places a book is saved to, each once and only those that exist: the documents folder, the
+// desktop (XDG_DESKTOP_DIR, else ~/Desktop or ~/Plocha), and the drives plugged in (the folders
+// of /media/$USER and /run/media/$USER, where desktops mount sticks); none without a home.
+std::vector<std::string> plat_SaveFolders();
 // The folders and the regular files `keep` takes (by name) of `folder` (links followed), hidden
 // ones left out, in natural order with folders first; false when it cannot be read. Cut at
 // PLAT_HOST_LIST_MAX entries.

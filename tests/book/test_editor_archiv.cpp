@@ -1,4 +1,4 @@
-// A book as one file, as the author meets it: a book's row exports it into the documents folder,
+// A book as one file, as the author meets it: a book's row exports it into a folder picked,
 // a ".pexlo" dropped on the window, named on the command line or given to pexlo-export comes and
 // goes whole; a taken name gets a free one, a bad file is refused with nothing left behind.
 #include <optional>
@@ -66,6 +66,7 @@ TEST_F(Archiv, ABookExportedFromItsRowComesBackWholeUnderAFreeNameAndOpens) {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
         Key(VK_BACK);  // the actor goes, not yet saved
         ASSERT_NO_FATAL_FAILURE(RowItem(0, "Exportovať"));
+        ASSERT_NO_FATAL_FAILURE(Take("» Uložiť sem: Documents"));
         EXPECT_NE(tree.Read("KNIHA_Les/2.str"), page);
         EXPECT_EQ(Said(), "Kniha uložená do ~/Documents/Les.pexlo");
         ASSERT_TRUE(tree.Exists("domov/Documents/Les.pexlo"));
@@ -89,6 +90,7 @@ TEST_F(Archiv, ABookFileChosenInThePickerComesInAsABook) {
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(1, 0));  // the thumbnails an opened book gets are made
         ASSERT_NO_FATAL_FAILURE(RowItem(1, "Exportovať"));
+        ASSERT_NO_FATAL_FAILURE(Take("» Uložiť sem: Documents"));
         ASSERT_NO_FATAL_FAILURE(RowItem(0, "Importovať knihu"));
         ASSERT_TRUE(px_editor->vyber->zivy);
         EXPECT_EQ(px_editor->vyber->CountR(), 3) << "home, up, the one book file";
@@ -137,12 +139,38 @@ TEST_F(Archiv, ABadBookFileIsRefusedOnTheStatusLineWithNothingLeftBehind) {
 TEST_F(Archiv, AnExportThatCannotBeWrittenSaysSo) {
     Library();
     Run([&] {
-        plat_SetWriteFailure(true);
         ASSERT_NO_FATAL_FAILURE(RowItem(1, "Exportovať"));
+        plat_SetWriteFailure(true);
+        ASSERT_NO_FATAL_FAILURE(Take("» Uložiť sem: Documents"));
         plat_SetWriteFailure(false);
         EXPECT_EQ(Said(), "[Chyba: nedá sa zapisovať: More.pexlo]");
         EXPECT_EQ(tree.Names("domov/Documents"), std::vector<std::string>{});
     });
+}
+
+// "Exportovať video": the author browses to a folder (only folders are listed) and saves there;
+// the video is made while the editor goes on, and the status line says where it went.
+TEST_F(Archiv, ABooksVideoGoesIntoTheFolderPickedWhileTheEditorGoesOn) {
+    Library();
+    tree.Dir("domov/Documents/Trieda 2.A"), tree.File("domov/Documents/list.txt", "x");
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(RowItem(0, "Exportovať video"));
+        EXPECT_EQ(px_editor->vyber->CountR(), 4) << "save, home, up, the one folder";
+        ASSERT_NO_FATAL_FAILURE(Take("[Trieda 2.A]"));
+        ASSERT_NO_FATAL_FAILURE(Take("» Uložiť sem: Trieda 2.A"));
+        EXPECT_FALSE(px_editor->vyber->zivy);
+        EXPECT_EQ(Said(), "kniha: Les  Exportujem video…");
+        for (int i = 0; i < 24000 && Said().find("Exportujem") != std::string::npos; ++i) {
+            usleep(5000);
+            Tick();
+        }
+        EXPECT_EQ(Said(), "kniha: Les  Video uložené do ~/Documents/Trieda 2.A/Les.mp4");
+    });
+    const auto [status, said] = test_support::RunCommand(
+        "ffprobe -v error -select_streams v:0 -show_entries stream=width,height -of csv=p=0 '" +
+        tree.Host("domov/Documents/Trieda 2.A/Les.mp4") + "'");
+    EXPECT_EQ(std::pair(status, said), std::pair(0, std::to_string(W) + "," + std::to_string(H) + "\n"));
+    EXPECT_EQ(tree.Names("domov/Documents/Trieda 2.A"), std::vector<std::string>{"Les.mp4"});
 }
 
 // `pexlo "Môj les.pexlo"`: the book comes in under the file's name and opens at its first page.

@@ -48,3 +48,20 @@ TEST(HostFolders, TheDocumentsFolderIsTheDesktopsOneElseTheFirstThatExists) {
     Env none("HOME", nullptr);
     EXPECT_EQ(plat_DocumentsFolder(), "");
 }
+
+// Books are saved to the documents folder, the desktop beside it, each named once.
+TEST(HostFolders, TheSaveFoldersAreTheDocumentsAndTheDesktopOnce) {
+    test_support::TempTree tree;
+    const std::string home = tree.Host("");
+    Env h("HOME", home.c_str()), config("XDG_CONFIG_HOME", nullptr), docs("XDG_DOCUMENTS_DIR", nullptr),
+        desk("XDG_DESKTOP_DIR", nullptr), user("USER", "nikto-taky-neexistuje");
+    EXPECT_EQ(plat_SaveFolders(), std::vector<std::string>{home}) << "the home alone";
+    tree.Dir("Plocha");
+    EXPECT_EQ(plat_SaveFolders(), (std::vector<std::string>{home, tree.Host("Plocha")}));
+    tree.Dir("Documents"), tree.Dir("Desktop");
+    EXPECT_EQ(plat_SaveFolders(), (std::vector<std::string>{tree.Host("Documents"), tree.Host("Desktop")}));
+    Env named("XDG_DOCUMENTS_DIR", tree.Host("Desktop").c_str());
+    EXPECT_EQ(plat_SaveFolders(), std::vector<std::string>{tree.Host("Desktop")}) << "named once";
+    Env none("HOME", nullptr);
+    EXPECT_EQ(plat_SaveFolders(), std::vector<std::string>{});
+}
