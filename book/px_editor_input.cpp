@@ -125,13 +125,20 @@ void klaves(int key) {
         }
 }
 
+// A menu, list or dialog opened over the page takes the pointer: a click on it takes no picture
+// under it. The menu bar and the page's buttons stand there always and let the page be reached.
+bool nad_stranou(int x, int y) {
+    const tf_CPol* w = px_editor->group.VratZasah(x, y);
+    return w && w != &px_editor->dui_M && w->class_id != TF_CLASS_TLAC;
+}
+
 // The page's objects take the pointer in the page's coordinates, the widgets in the screen's.
 void pohyb(int x, int y) {
     PX_Editor& e = *px_editor;
     e.kurzor.CHOD_NA(x, y);
     const POINT p = PX_Na_stranu(x, y);
     if (dragged == -1) {
-        hovered = REG_Pod(p.x, p.y);
+        hovered = nad_stranou(x, y) ? -1 : REG_Pod(p.x, p.y);
         if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, 0);
     } else if (CHerec* o = REG_Objekt(dragged)) {
         o->INFORMUJ_SA(p.x, p.y, 0);

@@ -31,6 +31,33 @@ protected:
 };
 }  // namespace
 
+// A list opened over the page takes the click: the picture under its entry stays where it is.
+// The menu bar, always there, lets a picture under it be taken.
+TEST_F(Fit, AClickOnAListOverAPictureTakesNotThePicture) {
+    Library();
+    Run([&] {
+        ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
+        ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));
+        POINT over{-1, -1};  // the books list's trash row: a click there changes no page
+        for (int i = 0; i < duir_KNIHY->volby.count; ++i)
+            if (const RECT r = Entry(duir_KNIHY, i)->obdlz; Entry(duir_KNIHY, i)->hodnota == PX_ID_TRASH)
+                over = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ASSERT_GT(over.x, 0);
+        Click(W - 40, H / 2);
+        ASSERT_FALSE(duir_KNIHY->zivy);
+        DragActorTo(40, 12);
+        DragActorTo(over.x, over.y);
+        EXPECT_EQ(std::pair(Mid(1).x, Mid(1).y), std::pair(over.x, over.y)) << "taken from under the menu bar";
+        ASSERT_NO_FATAL_FAILURE(Point(&px_editor->dui_M, 0));  // the books list opens over the dog
+        Move(over.x, over.y);
+        Down(over.x, over.y);
+        Move(over.x + 50, over.y + 50);
+        Up(over.x + 50, over.y + 50);
+        ASSERT_EQ(REG.count, 2);
+        EXPECT_EQ(std::pair(Mid(1).x, Mid(1).y), std::pair(over.x, over.y));
+    });
+}
+
 TEST_F(Fit, TheObjectMenuNearEachEdgeStaysOnTheScreenAndMarksWhatIsSet) {
     Library();
     Run([&] {
