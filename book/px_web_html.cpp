@@ -51,6 +51,7 @@ document.getElementById('cela').onclick=function(){
 };
 ukaz(0);
 if(location.hash==='#selftest'){
+ hlas.addEventListener('playing',function(){document.title+=' hra';});
  document.dispatchEvent(new KeyboardEvent('keydown',{key:'ArrowRight'}));
  document.title='selftest '+(i+1);
 }

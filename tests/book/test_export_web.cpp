@@ -1,10 +1,13 @@
 // The book as a web folder: the page's HTML holds every page and its texts as safe text, and
 // nothing from the network; pexlo-export --web writes the pictures without their texts and
 // copies the narrations, refuses a folder it would overwrite or cannot make; and the page in
-// a real browser turns on a key, with the texts in its text and the narration on its player.
+// a real browser turns on a key, with the texts in its text, its narration playing and no request
+// leaving the folder.
 #include <gmock/gmock.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 
 #include "book/px_export_web.h"
@@ -132,22 +135,48 @@ TEST_F(WebBook, AFailedWriteLeavesNoFolder) {
     EXPECT_TRUE(tree.Exists("web/index.html") && tree.Exists("web/2.gif"));
 }
 
-// The page's own test hook presses the next-page key; the browser's DOM after loading shows it.
-TEST_F(WebBook, InABrowserTheKeyTurnsThePageTheTextsAreTextAndTheNarrationIsOnThePlayer) {
+// The page in headless Chromium, the browser's network log kept: the DOM after loading and
+// every request the page itself made (its origin, a file's, is "null"; the browser's own
+// requests have none).
+struct Browsed {
+    int status;
+    std::string dom, requests;
+};
+Browsed Browse(const std::string& url, const std::string& log) {
+    const auto [status, dom] = test_support::RunCommand(
+        "(chromium --headless --no-sandbox --disable-gpu --autoplay-policy=no-user-gesture-required "
+        "--virtual-time-budget=3000 --log-net-log='" + log + "' --dump-dom '" + url + "' 2>/dev/null)");
+    std::ifstream in(log);
+    const std::string net((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::regex made(R"re("initiator":"null"[^\n]*?"url":"([^"]*)")re");  // an event a line
+    std::string requests;
+    for (std::sregex_iterator m(net.begin(), net.end(), made), e; m != e; ++m) requests += (*m)[1].str() + " ";
+    return {status, dom, requests};
+}
+
+// The page's own test hook presses the next-page key; the browser shows page 2 with its texts
+// as text and plays its narration, and the page asks the network for nothing. The same page
+// with a picture from the web shows that the log would tell.
+TEST_F(WebBook, InABrowserTheKeyTurnsThePageTheTextsAreTextTheNarrationPlaysAndNothingLeaves) {
     if (test_support::RunCommand("command -v chromium").first != 0) GTEST_SKIP() << "chromium is not installed";
     ASSERT_EQ(Cli("../web").first, 0);
-    const auto [status, dom] = test_support::RunCommand(
-        "(chromium --headless --no-sandbox --disable-gpu --dump-dom 'file://" + tree.Host("web/index.html") +
-        "#selftest' 2>/dev/null)");
-    ASSERT_EQ(status, 0) << dom;
-    EXPECT_THAT(dom, HasSubstr("<title>selftest 2</title>"));
+    const Browsed b = Browse("file://" + tree.Host("web/index.html") + "#selftest", tree.Host("net.json"));
+    ASSERT_EQ(b.status, 0) << b.dom;
+    EXPECT_THAT(b.dom, HasSubstr("<title>selftest 2 hra</title>"));
     const std::regex section(R"re(<section class="strana" id="s(\d)"([^>]*)>)re");
     std::vector<std::string> hidden;
-    for (std::sregex_iterator m(dom.begin(), dom.end(), section), end; m != end; ++m)
+    for (std::sregex_iterator m(b.dom.begin(), b.dom.end(), section), end; m != end; ++m)
         hidden.push_back((*m)[1].str() + ((*m)[2].str().find("hidden") != std::string::npos ? " hidden" : " shown"));
     EXPECT_EQ(hidden, (std::vector<std::string>{"1 hidden", "2 shown"}));
-    EXPECT_THAT(dom, HasSubstr("Ahoj &lt;svet&gt; &amp; \"deti\""));
-    EXPECT_THAT(dom, HasSubstr("Druhá strana"));
-    EXPECT_THAT(dom, testing::ContainsRegex("<audio id=\"hlas\"[^>]* src=\"2.wav\""));
-    EXPECT_THAT(dom, HasSubstr("<span id=\"cislo\" aria-live=\"polite\">2 / 2</span>"));
+    EXPECT_THAT(b.dom, HasSubstr("Ahoj &lt;svet&gt; &amp; \"deti\""));
+    EXPECT_THAT(b.dom, HasSubstr("Druhá strana"));
+    EXPECT_THAT(b.dom, testing::ContainsRegex("<audio id=\"hlas\"[^>]* src=\"2.wav\""));
+    EXPECT_THAT(b.dom, HasSubstr("<span id=\"cislo\" aria-live=\"polite\">2 / 2</span>"));
+    EXPECT_EQ(b.requests, "");
+
+    std::string leaky = tree.Read("web/index.html");
+    leaky.insert(leaky.find("</body>"), "<img src=\"http://kniha.invalid/x.gif\">");
+    tree.File("web/leaky.html", leaky);
+    EXPECT_EQ(Browse("file://" + tree.Host("web/leaky.html"), tree.Host("net2.json")).requests,
+              "http://kniha.invalid/x.gif ");
 }
