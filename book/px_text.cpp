@@ -137,6 +137,13 @@ void PX_Text_Rozmer(const PX_Text& t, int* sir, int* vys) {
     *vys = s.vys;
 }
 
+bool PX_Text_Chvost(const PX_Text& t, double xs[3], double ys[3]) {
+    const Chvost c = chvost(sadzba(t), t);
+    std::copy_n(c.xs, 3, xs);
+    std::copy_n(c.ys, 3, ys);
+    return c.je;
+}
+
 PX_Kurzor PX_Text_Kurzor(const PX_Text& t, size_t pos) {
     const Sadzba s = sadzba(t);
     pos = std::min(pos, t.text.size());

@@ -44,6 +44,9 @@ using PX_TextObrazPtr = std::shared_ptr<const PX_TextObraz>;
 PX_TextObrazPtr PX_Text_Obraz(const PX_Text& t);
 // The box alone, as the picture would have it: found without drawing.
 void PX_Text_Rozmer(const PX_Text& t, int* sir, int* vys);
+// A bubble's tail as the picture draws it: its base's two corners and its tip, from the box's
+// top-left corner. False for a text without one.
+bool PX_Text_Chvost(const PX_Text& t, double xs[3], double ys[3]);
 // The colour of the letters, and where the caret stands in the picture's box: the top of the
 // line and the left of the character `pos` (a byte index, clamped to the text).
 unsigned long PX_Text_Farba(int farba);

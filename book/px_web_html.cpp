@@ -15,6 +15,10 @@ html,body{margin:0;height:100%;background:#111;color:#eee;font-family:sans-serif
 .t{position:absolute;box-sizing:border-box;white-space:pre-wrap;line-height:1.15;margin:0}
 .t1,.t2{padding:0.25em 0.5em;border:0.12em solid}
 .t2{border-radius:0.6em}
+.t>span{position:relative;z-index:2}
+.chvosty{position:absolute;inset:0;width:100%;height:100%;pointer-events:none}
+.chvosty polygon{vector-effect:non-scaling-stroke;stroke-linejoin:round}
+.chvosty.nad{z-index:1}
 nav{position:fixed;bottom:1vh;right:1vw;display:flex;gap:.5em;align-items:center;opacity:.85}
 nav button{font-size:1.4em;min-width:2.2em;min-height:2.2em;border-radius:.4em;border:0}
 .ram{display:inline-block;width:.9em;height:.6em;border:.12em solid currentColor;border-radius:.1em}
@@ -79,8 +83,27 @@ std::string text_html(const PX_WebText& t) {
     } else {
         styl += ";background:" + p + ";border-color:" + f;
     }
-    return "<p class=\"t t" + std::to_string(t.vzhlad) + "\" style=\"" + styl + "\">" + PX_Web_Escape(t.text) +
-           "</p>\n";
+    return "<p class=\"t t" + std::to_string(t.vzhlad) + "\" style=\"" + styl + "\"><span>" +
+           PX_Web_Escape(t.text) + "</span></p>\n";
+}
+
+// The bubbles' tails over the page in percent of it: under the boxes each with its outline
+// (twice as wide, for its inner half is covered), over them their ground alone, which hides
+// the boxes' outlines across the tails; the letters stay on top. So a bubble and its tail
+// are one shape with one outline, as in the editor.
+std::string chvosty(const std::vector<PX_WebText>& texty, bool nad) {
+    std::string polygony;
+    for (const PX_WebText& t : texty) {
+        if (t.chvost.size() != 6) continue;
+        std::string body;
+        for (size_t k = 0; k < 6; k += 2) body += (k ? " " : "") + cislo(t.chvost[k]) + "," + cislo(t.chvost[k + 1]);
+        polygony += "<polygon points=\"" + body + "\" style=\"fill:" + css_farba(t.proti) +
+                    (nad ? "" : ";stroke:" + css_farba(t.farba) + ";stroke-width:" + cislo(0.24 * t.em) + "cqh") +
+                    "\"/>";
+    }
+    if (polygony.empty()) return "";
+    return std::string("<svg class=\"chvosty") + (nad ? " nad" : "") +
+           "\" viewBox=\"0 0 100 100\" preserveAspectRatio=\"none\" aria-hidden=\"true\">" + polygony + "</svg>\n";
 }
 
 }  // namespace
@@ -113,8 +136,9 @@ std::string PX_Web_Html(const std::string& kniha, const std::vector<PX_WebStrana
              ".gif\" data-ms=\"" + std::to_string(strany[i].cas_ms) + "\"" +
              (strany[i].hlas ? " data-wav=\"" + n + ".wav\"" : "") + " hidden>\n<img alt=\"\" src=\"" + n +
              ".gif\">\n";
+        h += chvosty(strany[i].texty, false);
         for (const PX_WebText& t : strany[i].texty) h += text_html(t);
-        h += "</section>\n";
+        h += chvosty(strany[i].texty, true) + "</section>\n";
     }
     h += "</main>\n<audio id=\"hlas\" preload=\"auto\"></audio>\n"
          "<nav><button id=\"spat\" aria-label=\"Predchádzajúca strana\">&#9664;</button>"

@@ -13,6 +13,7 @@ struct PX_WebText {
     double x = 0, y = 0, sir = 0, vys = 0, em = 0;
     unsigned long farba = 0, proti = 0;  // the letters' and the ground's colours, as COLORREF
     int vzhlad = 0;                      // PX_TITULOK, PX_KARTA or PX_BUBLINA
+    std::vector<double> chvost;          // a bubble's tail: x, y of its base's corners and its tip; or none
 };
 
 // A page of the web book: its picture is "<n>.gif" for the n-th page (from 1), its

@@ -33,12 +33,13 @@ std::string Section(const std::string& html, int n) {
 }  // namespace
 
 TEST(WebHtml, EveryPageWithItsTextsEscapedItsNarrationAndNothingFromTheNetwork) {
-    PX_WebText a{"Mačka <b>\"mňau\"</b> & 'pes'\nriadok", 10, 20, 30, 15, 5.5, 0x2020E0, 0xFFFFFF, PX_KARTA};
-    PX_WebText b{"x", 0, 0, 1, 1, 1, 0x00D8FF, 0x201818, PX_TITULOK};
-    const std::string html = PX_Web_Html("Les & <more>", {{false, 3000, {a, b}}, {true, 4500, {}}, {false, 2000, {}}},
+    PX_WebText a{"Mačka <b>\"mňau\"</b> & 'pes'\nriadok", 10, 20, 30, 15, 5.5, 0x2020E0, 0xFFFFFF, PX_KARTA, {}};
+    PX_WebText b{"x", 0, 0, 1, 1, 1, 0x00D8FF, 0x201818, PX_TITULOK, {}};
+    PX_WebText c{"Haf", 50, 10, 10, 8, 4, 0x000000, 0xFFFFFF, PX_BUBLINA, {52, 14, 55, 15, 40.5, 30}};
+    const std::string html = PX_Web_Html("Les & <more>", {{false, 3000, {a, b}}, {true, 4500, {c}}, {false, 2000, {}}},
                                          16.0 / 9);
     EXPECT_THAT(html, HasSubstr("<title>Les &amp; &lt;more&gt;</title>"));
-    EXPECT_THAT(html, HasSubstr("Mačka &lt;b&gt;&quot;mňau&quot;&lt;/b&gt; &amp; &#39;pes&#39;\nriadok</p>"));
+    EXPECT_THAT(html, HasSubstr("Mačka &lt;b&gt;&quot;mňau&quot;&lt;/b&gt; &amp; &#39;pes&#39;\nriadok</span></p>"));
     EXPECT_THAT(html, Not(HasSubstr("<b>")));
     EXPECT_THAT(html, Not(HasSubstr("http")));
     EXPECT_THAT(html, Not(HasSubstr("//")));  // no address of another place, with or without a scheme
@@ -54,6 +55,14 @@ TEST(WebHtml, EveryPageWithItsTextsEscapedItsNarrationAndNothingFromTheNetwork) 
     EXPECT_THAT(card, HasSubstr("left:10.00%;top:20.00%;width:30.00%;min-height:15.00%;font-size:5.50cqh;color:#e02020"));
     EXPECT_THAT(card, HasSubstr("background:#ffffff;border-color:#e02020"));
     EXPECT_THAT(card, HasSubstr("color:#ffd800;text-shadow:0 0 .08em #181820"));
+    EXPECT_THAT(card, Not(HasSubstr("<svg"))) << "no tail without a bubble";
+    // The bubble's tail: outlined under the box, its ground alone over it, the letters above both.
+    const std::string bubble = Section(html, 2);
+    const std::string points = "points=\"52.00,14.00 55.00,15.00 40.50,30.00\"";
+    const size_t under = bubble.find(points + " style=\"fill:#ffffff;stroke:#000000;stroke-width:0.96cqh\""),
+                 box = bubble.find("<p class=\"t t2\""), over = bubble.find(points + " style=\"fill:#ffffff\"");
+    EXPECT_TRUE(under < box && box < over && over != std::string::npos) << bubble;
+    EXPECT_THAT(bubble, HasSubstr("<svg class=\"chvosty nad\""));
 }
 
 namespace {
@@ -90,8 +99,8 @@ TEST_F(WebBook, WritesThePicturesWithoutTheirTextsTheNarrationAndThePage) {
     ASSERT_EQ(status, 0) << said;
     EXPECT_EQ(Entries(), (std::vector<std::string>{"KNIHA_W", "app", "web"}));
     const std::string html = tree.Read("web/index.html");
-    EXPECT_THAT(Section(html, 1), HasSubstr("Ahoj &lt;svet&gt; &amp; &quot;deti&quot;</p>"));
-    EXPECT_THAT(Section(html, 2), HasSubstr(">Druhá strana</p>"));
+    EXPECT_THAT(Section(html, 1), HasSubstr("Ahoj &lt;svet&gt; &amp; &quot;deti&quot;</span></p>"));
+    EXPECT_THAT(Section(html, 2), HasSubstr(">Druhá strana</span></p>"));
     EXPECT_THAT(Section(html, 2), HasSubstr("data-wav=\"2.wav\""));
     EXPECT_EQ(tree.Read("web/2.wav"), tree.Read("KNIHA_W/2.wav"));
     EXPECT_FALSE(tree.Exists("web/1.wav"));
