@@ -90,8 +90,12 @@ std::string PX_Player::Book_name() const {
     return ks ? ks->book_name : "";
 }
 
-void PX_Player::Frame(int tick, std::vector<uint16_t>* out, const Over& over) {
+void PX_Player::Play_to(int tick) {
     for (; tick_ < tick; ++tick_) TIK_ANIMACIE();
+}
+
+void PX_Player::Frame(int tick, std::vector<uint16_t>* out, const Over& over) {
+    Play_to(tick);
     out->assign(static_cast<size_t>(out_w_) * static_cast<size_t>(out_h_), 0);
     if (!screen_) return;  // no memory for a screen this large: black frames
     ZOBRAZ_STRANU(screen_);

@@ -36,6 +36,8 @@ public:
     // draws on the screen before the frame is taken (a page turn, a card).
     using Over = std::function<void(IDirectDrawSurface* screen)>;
     void Frame(int tick, std::vector<uint16_t>* out, const Over& over = {});
+    // Plays on to the tick (never back) without drawing.
+    void Play_to(int tick);
     // Pages loaded from now on draw without their texts (a web page shows them as text).
     void Skry_texty(bool skry) { skry_texty_ = skry; }
     // The name of the book opened.

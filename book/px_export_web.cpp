@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -15,6 +16,35 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The registry's i-th object when the web page shows it as a text.
+const CHerec* web_text(int i) {
+    const CHerec* o = REG_Objekt(i);
+    return o && o->eui() == PX_TEXT && o->text && !PX_Text_Prazdny(o->text->text) ? o : nullptr;
+}
+
+// The ways of the page's texts (PX_Web_Texty's) while it plays its frames again from its file,
+// each point at its frame's start; none for a text that stays put.
+void drahy(PX_Player& player, const char* page_path, const PX_Frames& f, int cas_ms, std::vector<PX_WebText>* texty) {
+    if (cas_ms <= 0 || !player.Load(page_path, nullptr)) return;
+    std::vector<POINT> miesta;
+    for (int i = 0; i < REG.count; ++i)
+        if (const CHerec* o = web_text(i)) miesta.push_back({o->x, o->y});
+    const double w = PX_Strana_sir(), h = PX_Strana_vys();
+    int ms = 0;
+    for (size_t k = 0; k < f.ticks.size(); ms += f.delays_cs[k++] * 10) {
+        player.Play_to(f.ticks[k]);
+        for (int i = 0, j = 0; i < REG.count; ++i) {
+            const CHerec* o = web_text(i);
+            if (!o || size_t(j) >= texty->size()) continue;
+            const POINT m = miesta[size_t(j)];
+            (*texty)[size_t(j++)].draha.push_back({100.0 * ms / cas_ms, 100 * (o->x - m.x) / w, 100 * (o->y - m.y) / h});
+        }
+    }
+    for (PX_WebText& t : *texty)
+        if (std::all_of(t.draha.begin(), t.draha.end(), [](const PX_WebKrok& s) { return s.dx == 0 && s.dy == 0; }))
+            t.draha.clear();
+}
+
 constexpr char NEDA_SA[] = "cannot write the web book's files: is the disk full or read-only?";
 
 // One page into the folder as n.gif and n.wav; an empty text, else what went wrong.
@@ -26,9 +56,11 @@ std::string zapis_stranu(PX_Player& player, const PX_Strana_knihy& s, const PX_T
     w->cas_ms = s.cas_ms;
     PX_Timing t = timing;
     t.seconds = s.cas_ms / 1000.0;
-    const std::vector<uint8_t> gif = PX_Export_Page(player, s.page.path.c_str(), PX_Export_Frames(t), nullptr);
+    const PX_Frames f = PX_Export_Frames(t);
+    const std::vector<uint8_t> gif = PX_Export_Page(player, s.page.path.c_str(), f, nullptr);
     const fs::path gif_path = dir / (std::to_string(n) + ".gif");
     if (gif.empty()) return "page " + meno + ": the GIF could not be made";
+    drahy(player, s.page.path.c_str(), f, s.cas_ms, &w->texty);
     if (!plat_WriteHostFileAtomic(gif_path.string(), gif.data(), gif.size())) return NEDA_SA;
     w->hlas = PX_Narracia_Ma_subor(s.page.path.c_str());
     if (!w->hlas) return "";
@@ -63,12 +95,12 @@ std::vector<PX_WebText> PX_Web_Texty() {
     std::vector<PX_WebText> texty;
     const double w = PX_Strana_sir(), h = PX_Strana_vys();
     for (int i = 0; i < REG.count; ++i) {
-        const CHerec* o = REG_Objekt(i);
-        if (!o || o->eui() != PX_TEXT || !o->text || PX_Text_Prazdny(o->text->text)) continue;
+        const CHerec* o = web_text(i);
+        if (!o) continue;
         const PX_Text& t = *o->text;
         texty.push_back({plat_Utf8FromCp1250(t.text.c_str()), 100 * o->x / w, 100 * o->y / h, 100 * o->sir / w,
                          100 * o->vys / h, 100 * PX_Text_Em(t.velkost) / h, PX_Text_Farba(t.farba),
-                         PX_Text_Proti(t.farba), t.vzhlad, {}});
+                         PX_Text_Proti(t.farba), t.vzhlad, {}, {}});
         double xs[3], ys[3];
         for (int k = 0; PX_Text_Chvost(t, xs, ys) && k < 3; ++k)
             texty.back().chvost.insert(texty.back().chvost.end(), {100 * (o->x + xs[k]) / w, 100 * (o->y + ys[k]) / h});

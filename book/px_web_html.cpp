@@ -15,10 +15,9 @@ html,body{margin:0;height:100%;background:#111;color:#eee;font-family:sans-serif
 .t{position:absolute;box-sizing:border-box;white-space:pre-wrap;line-height:1.15;margin:0}
 .t1,.t2{padding:0.25em 0.5em;border:0.12em solid}
 .t2{border-radius:0.6em}
-.t>span{position:relative;z-index:2}
-.chvosty{position:absolute;inset:0;width:100%;height:100%;pointer-events:none}
-.chvosty polygon{vector-effect:non-scaling-stroke;stroke-linejoin:round}
-.chvosty.nad{z-index:1}
+.chvost{position:absolute;inset:0;width:100%;height:100%;pointer-events:none}
+.chvost polygon{vector-effect:non-scaling-stroke;stroke-linejoin:round}
+.podklad{visibility:hidden}
 nav{position:fixed;bottom:1vh;right:1vw;display:flex;gap:.5em;align-items:center;opacity:.85}
 nav button{font-size:1.4em;min-width:2.2em;min-height:2.2em;border-radius:.4em;border:0}
 .ram{display:inline-block;width:.9em;height:.6em;border:.12em solid currentColor;border-radius:.1em}
@@ -74,36 +73,67 @@ std::string cislo(double v) {
     return s;
 }
 
-std::string text_html(const PX_WebText& t) {
+// A moving text's way as CSS keyframes named `meno`, and the animation that plays it over the
+// page's time, again and again as the page's GIF does; nothing for a text that stays.
+std::string kluce(const PX_WebText& t, const std::string& meno) {
+    if (t.draha.empty()) return "";
+    std::string k = "@keyframes " + meno + "{";
+    for (const PX_WebKrok& s : t.draha)
+        k += cislo(s.cas) + "%{transform:translate(" + cislo(s.dx) + "cqw," + cislo(s.dy) + "cqh)}";
+    return k + "}\n";
+}
+std::string pohyb(const PX_WebText& t, const std::string& meno, int cas_ms) {
+    return t.draha.empty() ? "" : ";animation:" + meno + " " + std::to_string(cas_ms) + "ms linear infinite";
+}
+
+// A text's box with its words. A bubble with a tail comes twice, laid out alike: first its
+// ground and outline, the words there unseen and unread (`podklad`), then, over its tail, the
+// words alone on nothing.
+enum class Vrstva { CELY, PODKLAD, SLOVA };
+std::string text_html(const PX_WebText& t, const std::string& animacia, Vrstva v) {
     const std::string f = css_farba(t.farba), p = css_farba(t.proti);
     std::string styl = "left:" + cislo(t.x) + "%;top:" + cislo(t.y) + "%;width:" + cislo(t.sir) +
                        "%;min-height:" + cislo(t.vys) + "%;font-size:" + cislo(t.em) + "cqh;color:" + f;
     if (t.vzhlad == 0) {
         styl += ";text-shadow:0 0 .08em " + p + ",0 0 .08em " + p + ",0 0 .12em " + p;
     } else {
-        styl += ";background:" + p + ";border-color:" + f;
+        styl += v == Vrstva::SLOVA ? ";background:none;border-color:transparent" : ";background:" + p + ";border-color:" + f;
     }
-    return "<p class=\"t t" + std::to_string(t.vzhlad) + "\" style=\"" + styl + "\"><span>" +
-           PX_Web_Escape(t.text) + "</span></p>\n";
+    const std::string slova = PX_Web_Escape(t.text);
+    return "<p class=\"t t" + std::to_string(t.vzhlad) + "\" style=\"" + styl + animacia + "\"" +
+           (v == Vrstva::PODKLAD ? " aria-hidden=\"true\"><span class=\"podklad\">" + slova + "</span>" : ">" + slova) +
+           "</p>\n";
 }
 
-// The bubbles' tails over the page in percent of it: under the boxes each with its outline
-// (twice as wide, for its inner half is covered), over them their ground alone, which hides
-// the boxes' outlines across the tails; the letters stay on top. So a bubble and its tail
-// are one shape with one outline, as in the editor.
-std::string chvosty(const std::vector<PX_WebText>& texty, bool nad) {
-    std::string polygony;
-    for (const PX_WebText& t : texty) {
-        if (t.chvost.size() != 6) continue;
-        std::string body;
-        for (size_t k = 0; k < 6; k += 2) body += (k ? " " : "") + cislo(t.chvost[k]) + "," + cislo(t.chvost[k + 1]);
-        polygony += "<polygon points=\"" + body + "\" style=\"fill:" + css_farba(t.proti) +
-                    (nad ? "" : ";stroke:" + css_farba(t.farba) + ";stroke-width:" + cislo(0.24 * t.em) + "cqh") +
-                    "\"/>";
+// A bubble's tail over the page in percent of it: under the box with its outline (twice as
+// wide, for its inner half is covered), over it its ground alone, which hides the box's
+// outline across the tail; the letters stay on top. So a bubble and its tail are one shape
+// with one outline, as in the editor.
+std::string chvost(const PX_WebText& t, bool nad, const std::string& animacia) {
+    std::string body;
+    for (size_t k = 0; k < 6; k += 2) body += (k ? " " : "") + cislo(t.chvost[k]) + "," + cislo(t.chvost[k + 1]);
+    return std::string("<svg class=\"chvost\"") +
+           " viewBox=\"0 0 100 100\" preserveAspectRatio=\"none\" aria-hidden=\"true\"" +
+           (animacia.empty() ? "" : " style=\"" + animacia.substr(1) + "\"") + "><polygon points=\"" + body +
+           "\" style=\"fill:" + css_farba(t.proti) +
+           (nad ? "" : ";stroke:" + css_farba(t.farba) + ";stroke-width:" + cislo(0.24 * t.em) + "cqh") +
+           "\"/></svg>\n";
+}
+
+// The n-th page's texts with their ways, one over another in the page's order.
+std::string texty_strany(const PX_WebStrana& s, const std::string& n) {
+    std::string styl, html;
+    for (size_t i = 0; i < s.texty.size(); ++i) {
+        const PX_WebText& t = s.texty[i];
+        const std::string meno = "s" + n + "t" + std::to_string(i), animacia = pohyb(t, meno, s.cas_ms);
+        styl += kluce(t, meno);
+        if (t.chvost.size() == 6)
+            html += chvost(t, false, animacia) + text_html(t, animacia, Vrstva::PODKLAD) + chvost(t, true, animacia) +
+                    text_html(t, animacia, Vrstva::SLOVA);
+        else
+            html += text_html(t, animacia, Vrstva::CELY);
     }
-    if (polygony.empty()) return "";
-    return std::string("<svg class=\"chvosty") + (nad ? " nad" : "") +
-           "\" viewBox=\"0 0 100 100\" preserveAspectRatio=\"none\" aria-hidden=\"true\">" + polygony + "</svg>\n";
+    return (styl.empty() ? "" : "<style>" + styl + "</style>\n") + html;
 }
 
 }  // namespace
@@ -136,9 +166,7 @@ std::string PX_Web_Html(const std::string& kniha, const std::vector<PX_WebStrana
              ".gif\" data-ms=\"" + std::to_string(strany[i].cas_ms) + "\"" +
              (strany[i].hlas ? " data-wav=\"" + n + ".wav\"" : "") + " hidden>\n<img alt=\"\" src=\"" + n +
              ".gif\">\n";
-        h += chvosty(strany[i].texty, false);
-        for (const PX_WebText& t : strany[i].texty) h += text_html(t);
-        h += chvosty(strany[i].texty, true) + "</section>\n";
+        h += texty_strany(strany[i], n) + "</section>\n";
     }
     h += "</main>\n<audio id=\"hlas\" preload=\"auto\"></audio>\n"
          "<nav><button id=\"spat\" aria-label=\"Predchádzajúca strana\">&#9664;</button>"

@@ -6,6 +6,12 @@
 #include <string>
 #include <vector>
 
+// A point of a moving text's way: when (in percent of its page's time) and how far from its
+// place (in percent of the page's width and height).
+struct PX_WebKrok {
+    double cas = 0, dx = 0, dy = 0;
+};
+
 // A text over a page: places and sizes in percent of the page's width (x, sir) and height
 // (y, vys, em, the letters' height).
 struct PX_WebText {
@@ -14,6 +20,7 @@ struct PX_WebText {
     unsigned long farba = 0, proti = 0;  // the letters' and the ground's colours, as COLORREF
     int vzhlad = 0;                      // PX_TITULOK, PX_KARTA or PX_BUBLINA
     std::vector<double> chvost;          // a bubble's tail: x, y of its base's corners and its tip; or none
+    std::vector<PX_WebKrok> draha;       // its way while the page plays (a bubble follows its object); or none
 };
 
 // A page of the web book: its picture is "<n>.gif" for the n-th page (from 1), its

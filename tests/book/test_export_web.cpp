@@ -33,13 +33,13 @@ std::string Section(const std::string& html, int n) {
 }  // namespace
 
 TEST(WebHtml, EveryPageWithItsTextsEscapedItsNarrationAndNothingFromTheNetwork) {
-    PX_WebText a{"Mačka <b>\"mňau\"</b> & 'pes'\nriadok", 10, 20, 30, 15, 5.5, 0x2020E0, 0xFFFFFF, PX_KARTA, {}};
-    PX_WebText b{"x", 0, 0, 1, 1, 1, 0x00D8FF, 0x201818, PX_TITULOK, {}};
-    PX_WebText c{"Haf", 50, 10, 10, 8, 4, 0x000000, 0xFFFFFF, PX_BUBLINA, {52, 14, 55, 15, 40.5, 30}};
+    PX_WebText a{"Mačka <b>\"mňau\"</b> & 'pes'\nriadok", 10, 20, 30, 15, 5.5, 0x2020E0, 0xFFFFFF, PX_KARTA, {}, {}};
+    PX_WebText b{"x", 0, 0, 1, 1, 1, 0x00D8FF, 0x201818, PX_TITULOK, {}, {}};
+    PX_WebText c{"Haf", 50, 10, 10, 8, 4, 0x000000, 0xFFFFFF, PX_BUBLINA, {52, 14, 55, 15, 40.5, 30}, {{0, 0, 0}, {50, 10, -2.5}}};
     const std::string html = PX_Web_Html("Les & <more>", {{false, 3000, {a, b}}, {true, 4500, {c}}, {false, 2000, {}}},
                                          16.0 / 9);
     EXPECT_THAT(html, HasSubstr("<title>Les &amp; &lt;more&gt;</title>"));
-    EXPECT_THAT(html, HasSubstr("Mačka &lt;b&gt;&quot;mňau&quot;&lt;/b&gt; &amp; &#39;pes&#39;\nriadok</span></p>"));
+    EXPECT_THAT(html, HasSubstr("Mačka &lt;b&gt;&quot;mňau&quot;&lt;/b&gt; &amp; &#39;pes&#39;\nriadok</p>"));
     EXPECT_THAT(html, Not(HasSubstr("<b>")));
     EXPECT_THAT(html, Not(HasSubstr("http")));
     EXPECT_THAT(html, Not(HasSubstr("//")));  // no address of another place, with or without a scheme
@@ -56,13 +56,19 @@ TEST(WebHtml, EveryPageWithItsTextsEscapedItsNarrationAndNothingFromTheNetwork) 
     EXPECT_THAT(card, HasSubstr("background:#ffffff;border-color:#e02020"));
     EXPECT_THAT(card, HasSubstr("color:#ffd800;text-shadow:0 0 .08em #181820"));
     EXPECT_THAT(card, Not(HasSubstr("<svg"))) << "no tail without a bubble";
-    // The bubble's tail: outlined under the box, its ground alone over it, the letters above both.
+    // The bubble: its tail outlined, its box with unseen words (unread too), its tail's ground
+    // over the box's outline, its words alone on top; all four going its way while the page plays.
     const std::string bubble = Section(html, 2);
     const std::string points = "points=\"52.00,14.00 55.00,15.00 40.50,30.00\"";
     const size_t under = bubble.find(points + " style=\"fill:#ffffff;stroke:#000000;stroke-width:0.96cqh\""),
-                 box = bubble.find("<p class=\"t t2\""), over = bubble.find(points + " style=\"fill:#ffffff\"");
-    EXPECT_TRUE(under < box && box < over && over != std::string::npos) << bubble;
-    EXPECT_THAT(bubble, HasSubstr("<svg class=\"chvosty nad\""));
+                 box = bubble.find("aria-hidden=\"true\"><span class=\"podklad\">Haf</span></p>"),
+                 over = bubble.find(points + " style=\"fill:#ffffff\""),
+                 words = bubble.find("background:none;border-color:transparent;animation:s2t0 4500ms linear infinite\">Haf</p>");
+    EXPECT_TRUE(under < box && box < over && over < words && words != std::string::npos) << bubble;
+    EXPECT_THAT(bubble, HasSubstr("@keyframes s2t0{0.00%{transform:translate(0.00cqw,0.00cqh)}"
+                                  "50.00%{transform:translate(10.00cqw,-2.50cqh)}}"));
+    const std::regex animation("animation:s2t0 4500ms linear infinite");
+    EXPECT_EQ(std::distance(std::sregex_iterator(bubble.begin(), bubble.end(), animation), std::sregex_iterator()), 4);
 }
 
 namespace {
@@ -99,8 +105,8 @@ TEST_F(WebBook, WritesThePicturesWithoutTheirTextsTheNarrationAndThePage) {
     ASSERT_EQ(status, 0) << said;
     EXPECT_EQ(Entries(), (std::vector<std::string>{"KNIHA_W", "app", "web"}));
     const std::string html = tree.Read("web/index.html");
-    EXPECT_THAT(Section(html, 1), HasSubstr("Ahoj &lt;svet&gt; &amp; &quot;deti&quot;</span></p>"));
-    EXPECT_THAT(Section(html, 2), HasSubstr(">Druhá strana</span></p>"));
+    EXPECT_THAT(Section(html, 1), HasSubstr("Ahoj &lt;svet&gt; &amp; &quot;deti&quot;</p>"));
+    EXPECT_THAT(Section(html, 2), HasSubstr(">Druhá strana</p>"));
     EXPECT_THAT(Section(html, 2), HasSubstr("data-wav=\"2.wav\""));
     EXPECT_EQ(tree.Read("web/2.wav"), tree.Read("KNIHA_W/2.wav"));
     EXPECT_FALSE(tree.Exists("web/1.wav"));
@@ -127,6 +133,32 @@ TEST_F(WebBook, RefusesAFolderInUseOrOneItCannotMakeAndLeavesNothing) {
     const auto [status, said] = test_support::RunCommand(std::string(PEXLO_EXPORT_BIN) + " ../KNIHA_W --web x --book");
     EXPECT_EQ(status, 2);
     EXPECT_THAT(said, HasSubstr("--web writes the whole book"));
+}
+
+// A bubble said by a walking dog goes the dog's way over the page's time; the caption stays.
+TEST_F(WebBook, ABubbleGoesTheWayOfItsWalkingActor) {
+    PX_Text haf{"Haf", 2, 3, PX_BUBLINA}, caption{"Les", 2, 0, PX_TITULOK};
+    book_test::DrawnBook(tree, "KNIHA_P",
+                         {{"1", "p les 4\nh pes 300 600 1 1 2\n" + PX_Text_Riadok(haf, 200, 400, PX_MOTION_STILL, 1, 0) +
+                                    PX_Text_Riadok(caption, 10, 10, PX_MOTION_STILL, 1, -1)}});
+    const auto [status, said] = test_support::RunCommand(std::string(PEXLO_EXPORT_BIN) +
+                                                         " ../KNIHA_P --web ../p --screen 1920x1080 --size 240x135 --fps 5");
+    ASSERT_EQ(status, 0) << said;
+    const std::string page = Section(tree.Read("p/index.html"), 1);
+    EXPECT_THAT(page, Not(HasSubstr("@keyframes s1t1"))) << "the caption stays";
+    const std::regex step(R"re((\d+\.\d\d)%\{transform:translate\((-?\d+\.\d\d)cqw,(-?\d+\.\d\d)cqh\)\})re");
+    std::vector<std::tuple<double, double, double>> way;
+    const size_t from = page.find("@keyframes s1t0{"), to = page.find("}}", from);
+    ASSERT_NE(from, std::string::npos) << page;
+    for (std::sregex_iterator m(page.begin() + long(from), page.begin() + long(to + 1), step), e; m != e; ++m)
+        way.emplace_back(std::stod((*m)[1]), std::stod((*m)[2]), std::stod((*m)[3]));
+    ASSERT_EQ(way.size(), 40u) << "8 s at 5 frames a second";
+    EXPECT_EQ(std::get<0>(way.front()), 0);
+    for (size_t k = 1; k < way.size(); ++k) {
+        EXPECT_GT(std::get<0>(way[k]), std::get<0>(way[k - 1]));
+        EXPECT_EQ(std::get<2>(way[k]), 0) << "the dog walks along";
+    }
+    EXPECT_GT(std::abs(std::get<1>(way.back())), 1) << "it went somewhere";
 }
 
 // A disk that takes no more midway: a word, and nothing beside the books, not even the

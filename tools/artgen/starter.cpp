@@ -23,7 +23,9 @@ const char* const TEMPLATE_PAGE =
 
 // The sample book shows every background mode, every motion, both edges and several paces.
 const char* const SAMPLE_PAGES[] = {
-    // A meadow: a dog walks and turns at the edges, a rabbit hops along, a bird hovers and sings.
+    // A meadow: a dog walks and turns at the edges, a rabbit hops along, a bird hovers and sings;
+    // a title over it, and the dog says something in a bubble that walks with it (the words in
+    // the page files' Windows-1250).
     "p luka 4\n"
     "z vtaci_spev.wav\n"
     "k oblak 260 90 1 2 0\n"
@@ -36,7 +38,9 @@ const char* const SAMPLE_PAGES[] = {
     "k kvet 960 730 6 1 0\n"
     "h zajac 300 640 1 2 4\n"
     "h pes 760 720 1 1 3\n"
-    "h vtak 900 200 5 1 4\n",
+    "h vtak 900 200 5 1 4\n"
+    "t 780 36 6 1 4 1 0 -1 Na\\sl\xFAke\n"
+    "t 400 600 6 1 2 3 2 9 Haf!\\sPo\xEF\\ssa\\shra\x9D!\n",
     // The sea: two fish ride the waves, a bird flies, a ball bobs about.
     "p more 2\n"
     "k oblak 160 70 1 2 0\n"
