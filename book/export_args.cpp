@@ -8,7 +8,7 @@ const char PX_EXPORT_USAGE[] =
     "       pexlo-export BOOK_FOLDER --book [-o OUT_FOLDER] [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
     "       pexlo-export BOOK_FOLDER --video OUT.webm|OUT.mp4 [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
     "       pexlo-export BOOK_FOLDER --archive OUT.pexlo\n"
-    "       pexlo-export BOOK_FOLDER --web OUT_FOLDER [--size WxH] [--screen WxH] [--fps N]\n"
+    "       pexlo-export BOOK_FOLDER --web OUT_FOLDER [--size WxH] [--screen WxH] [--fps N] [--progress]\n"
     "  Exports the named pages of the book (all of them by default, in the book's order) as\n"
     "  PAGE.gif into OUT_FOLDER (default: the book's folder).\n"
     "  --book        the whole book as one BOOK.gif, read as in the editor: each page plays for its\n"

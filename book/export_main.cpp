@@ -254,8 +254,10 @@ int main(int argc, char** argv) {
         int in = 0;
         const std::vector<PX_Strana_knihy> pages = book_pages(player, book, &in);
         if (in == 0) return 1;
-        if (const std::string error = PX_Export_Web(player, pages, a.timing, a.web); !error.empty())
-            return fail(1, error + "; nothing written");
+        PX_CliProgress bar(0, a.progress);
+        const std::string error = PX_Export_Web(player, pages, a.timing, a.web, [&](int d, int t) { bar.Show(0, d, t); });
+        bar.Break();
+        if (!error.empty()) return fail(1, error + "; nothing written");
         printf("%d pages, %.1f s -> %s/index.html\n", in, elapsed(), a.web.c_str());
         return 0;
     }

@@ -93,6 +93,8 @@ void PX_ExportBook(int book, const std::string& priecinok);
 // The book of the row `book` as the video "<name>.mp4" in the host folder `priecinok`, made as
 // Shift+F9 makes the book's GIF (its changes saved first); the status line says where it went.
 void PX_ExportVideo(int book, const std::string& priecinok);
+// The same as a web book: the folder "<name>" (or "<name> (2)" ...) in `priecinok`.
+void PX_ExportWeb(int book, const std::string& priecinok);
 // Book files (host paths) brought in as new books under free names, the last opened at its first
 // page; the first that cannot be brought in stops the rest, said why.
 void PX_ImportBooks(const std::vector<std::string>& files);

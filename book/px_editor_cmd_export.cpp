@@ -115,6 +115,23 @@ void begin(const struct_kniha_strana* ks, const std::string& ok, const std::vect
 }
 
 std::string screen() { return std::to_string(PX_Strana_sir()) + "x" + std::to_string(PX_Strana_vys()); }
+
+// The book of the row `book` into the folder `priecinok`, saved first, as pexlo-export's
+// `volba` writes it under the book's name and `pripona`; made free when a web folder's is taken.
+void export_knihy(int book, const std::string& priecinok, const char* volba, const char* pripona,
+                  const char8_t* hotovo, const char8_t* bezi) {
+    if (child > 0) return PX_Chyba(plat_W1250(u8"[Počkaj, kým sa dokončí predošlý export]"));
+    const struct_kniha_strana* ks = PX_Prvy_v_knihe(book);
+    if (!ks || (book == current_book && !PX_Uloz_zmeny())) return;  // said why
+    const std::string meno = (priecinok.ends_with('/') ? priecinok : priecinok + "/") + plat_Utf8FromCp1250(ks->book_name);
+    std::string ciel = meno + pripona;
+    struct stat st;
+    for (int n = 2; !*pripona && stat(ciel.c_str(), &st) == 0; ++n) ciel = meno + " (" + std::to_string(n) + ")";
+    const std::vector<std::string> args = {exporter(), plat_HostPath(ks->book_path), volba, ciel, "--screen", screen(),
+                                           "--progress"};
+    const std::string ukaz = *pripona ? ciel : ciel + "/index.html";
+    begin(ks, plat_W1250(hotovo) + PX_Kratka_cesta(ukaz), args, true, bezi);
+}
 }  // namespace
 
 // The installed editor lies in <prefix>/libexec/pexlo, pexlo-export in <prefix>/bin.
@@ -156,16 +173,15 @@ void PX_ExportBook() {
     begin(ks, "GIF: " + std::string(ks->book_name) + ".gif", args, true, u8"Exportujem knihu…");
 }
 
+
 // MP4 (H.264 and AAC) plays on the most machines, phones and televisions.
 void PX_ExportVideo(int book, const std::string& priecinok) {
-    if (child > 0) return PX_Chyba(plat_W1250(u8"[Počkaj, kým sa dokončí predošlý export]"));
-    const struct_kniha_strana* ks = PX_Prvy_v_knihe(book);
-    if (!ks || (book == current_book && !PX_Uloz_zmeny())) return;  // said why
-    const std::string video = (priecinok.ends_with('/') ? priecinok : priecinok + "/") +
-                              plat_Utf8FromCp1250(ks->book_name) + ".mp4";
-    const std::vector<std::string> args = {exporter(), plat_HostPath(ks->book_path), "--video", video,
-                                           "--screen", screen(), "--progress"};
-    begin(ks, plat_W1250(u8"Video uložené do ") + PX_Kratka_cesta(video), args, true, u8"Exportujem video…");
+    export_knihy(book, priecinok, "--video", ".mp4", u8"Video uložené do ", u8"Exportujem video…");
+}
+
+// A folder of its own, beside whatever the chosen one holds.
+void PX_ExportWeb(int book, const std::string& priecinok) {
+    export_knihy(book, priecinok, "--web", "", u8"Webová kniha uložená do ", u8"Exportujem webovú knihu…");
 }
 
 void PX_ExportPoll() {

@@ -27,7 +27,7 @@
 #include "platform/codepage.h"
 
 namespace {
-enum { PREMENOVAT = 1, ODSTRANIT = 2, BEZ_ROZPRAVANIA = 3, EXPORTOVAT = 4, IMPORTOVAT = 5, VIDEO = 6 };
+enum { PREMENOVAT = 1, ODSTRANIT = 2, BEZ_ROZPRAVANIA = 3, EXPORTOVAT = 4, IMPORTOVAT = 5, VIDEO = 6, WEB = 7 };
 
 // The row whose menu is open: a book (page -1) or a page of it.
 struct Riadok {
@@ -159,6 +159,7 @@ bool PX_RowMenuAt(int x, int y) {
         menu->PRIDAJ(BEZ_ROZPRAVANIA, plat_W1250(u8"Odstrániť rozprávanie"));
     if (riadok.strana == -1) menu->PRIDAJ(EXPORTOVAT, plat_W1250(u8"Exportovať"));
     if (riadok.strana == -1) menu->PRIDAJ(VIDEO, plat_W1250(u8"Exportovať video"));
+    if (riadok.strana == -1) menu->PRIDAJ(WEB, plat_W1250(u8"Exportovať web"));
     if (riadok.strana == -1) menu->PRIDAJ(IMPORTOVAT, plat_W1250(u8"Importovať knihu"));
     menu->CHOD_NA_OBRAZOVKU(x, y);
     menu->zivy = true;
@@ -189,6 +190,8 @@ void PX_RowMenu(int id) {
         PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportBook(r.kniha, priecinok); });
     if (id == VIDEO && r.strana == -1)
         PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportVideo(r.kniha, priecinok); });
+    if (id == WEB && r.strana == -1)
+        PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportWeb(r.kniha, priecinok); });
     if (id == IMPORTOVAT) PX_OpenBookPicker(x, y);
 }
 

@@ -72,14 +72,15 @@ std::string zapis_stranu(PX_Player& player, const PX_Strana_knihy& s, const PX_T
 
 // The pages and index.html into dir; an empty text, else what went wrong.
 std::string zapis(PX_Player& player, const std::vector<PX_Strana_knihy>& strany, const PX_Timing& timing,
-                  const fs::path& dir) {
+                  const fs::path& dir, const PX_Progress& progress) {
     std::vector<PX_WebStrana> web;
-    for (const PX_Strana_knihy& s : strany) {
-        if (!s.citatelna) continue;
+    for (size_t i = 0; i < strany.size(); ++i) {
+        if (!strany[i].citatelna) continue;
         web.emplace_back();
-        if (std::string e = zapis_stranu(player, s, timing, dir, static_cast<int>(web.size()), &web.back());
+        if (std::string e = zapis_stranu(player, strany[i], timing, dir, static_cast<int>(web.size()), &web.back());
             !e.empty())
             return e;
+        if (progress) progress(static_cast<int>(i + 1), static_cast<int>(strany.size()));
     }
     if (web.empty()) return "the book has no page that can be read";
     const std::string html = PX_Web_Html(plat_Utf8FromCp1250(player.Book_name().c_str()), web,
@@ -109,7 +110,7 @@ std::vector<PX_WebText> PX_Web_Texty() {
 }
 
 std::string PX_Export_Web(PX_Player& player, const std::vector<PX_Strana_knihy>& strany, PX_Timing timing,
-                          const std::string& out) {
+                          const std::string& out, const PX_Progress& progress) {
     fs::path ciel = fs::absolute(fs::path(out).lexically_normal());
     if (!ciel.has_filename()) ciel = ciel.parent_path();  // "web/" names the folder "web"
     const fs::path rodic = ciel.parent_path();
@@ -124,7 +125,7 @@ std::string PX_Export_Web(PX_Player& player, const std::vector<PX_Strana_knihy>&
     umask(maska);
     chmod(docasny.c_str(), 0777 & ~maska);
     player.Skry_texty(true);
-    std::string chyba = zapis(player, strany, timing, docasny);
+    std::string chyba = zapis(player, strany, timing, docasny, progress);
     player.Skry_texty(false);
     if (chyba.empty()) {
         fs::rename(docasny, ciel, e);

@@ -15,5 +15,6 @@ std::vector<PX_WebText> PX_Web_Texty();
 
 // Writes the pages that load into the folder `out` (a host path; it must not exist, or be
 // empty). An empty text when done, else what went wrong (nothing is left behind then).
+// `progress` is told after each page.
 std::string PX_Export_Web(PX_Player& player, const std::vector<PX_Strana_knihy>& strany, PX_Timing timing,
-                          const std::string& out);
+                          const std::string& out, const PX_Progress& progress = {});

@@ -53,6 +53,13 @@ protected:
         return ks ? plat_Utf8FromCp1250(ks->book_name) + ", " + plat_Utf8FromCp1250(ks->page_name) : "";
     }
     static std::string Said() { return plat_Utf8FromCp1250(status_text); }
+    // Ticks until the export running in the background has ended.
+    void WaitForExport() {
+        for (int i = 0; i < 24000 && Said().find("Exportujem") != std::string::npos; ++i) {
+            usleep(5000);
+            Tick();
+        }
+    }
 
     std::optional<test_support::Env> home, config, documents;
 };
@@ -160,10 +167,7 @@ TEST_F(Archiv, ABooksVideoGoesIntoTheFolderPickedWhileTheEditorGoesOn) {
         ASSERT_NO_FATAL_FAILURE(Take("» Uložiť sem: Trieda 2.A"));
         EXPECT_FALSE(px_editor->vyber->zivy);
         EXPECT_EQ(Said(), "kniha: Les  Exportujem video…");
-        for (int i = 0; i < 24000 && Said().find("Exportujem") != std::string::npos; ++i) {
-            usleep(5000);
-            Tick();
-        }
+        WaitForExport();
         EXPECT_EQ(Said(), "kniha: Les  Video uložené do ~/Documents/Trieda 2.A/Les.mp4");
     });
     const auto [status, said] = test_support::RunCommand(
@@ -171,6 +175,20 @@ TEST_F(Archiv, ABooksVideoGoesIntoTheFolderPickedWhileTheEditorGoesOn) {
         tree.Host("domov/Documents/Trieda 2.A/Les.mp4") + "'");
     EXPECT_EQ(std::pair(status, said), std::pair(0, std::to_string(W) + "," + std::to_string(H) + "\n"));
     EXPECT_EQ(tree.Names("domov/Documents/Trieda 2.A"), std::vector<std::string>{"Les.mp4"});
+}
+
+// "Exportovať web" puts the web book into a folder of its own, a free name beside one taken.
+TEST_F(Archiv, ABooksWebBookGoesIntoAFolderOfItsOwn) {
+    Library();
+    Run([&] {
+        for (const char* folder : {"Les", "Les (2)"}) {
+            ASSERT_NO_FATAL_FAILURE(RowItem(0, "Exportovať web"));
+            ASSERT_NO_FATAL_FAILURE(Take("» Uložiť sem: Documents"));
+            WaitForExport();
+            EXPECT_EQ(Said(), std::string("kniha: Les  Webová kniha uložená do ~/Documents/") + folder + "/index.html");
+        }
+    });
+    EXPECT_TRUE(tree.Exists("domov/Documents/Les/index.html") && tree.Exists("domov/Documents/Les (2)/2.gif"));
 }
 
 // `pexlo "Môj les.pexlo"`: the book comes in under the file's name and opens at its first page.
