@@ -146,7 +146,7 @@ TEST_F(Recovery, FilesThatCannotBeBroughtBackAreRefusedAndRemoved) {
 // changes go beside the page saved after them, never over it.
 TEST_F(Recovery, ChangesKeptBeforeASaveComeBackBesideThePageSavedAfterThem) {
     Library();
-    Signal kept, saved;
+    Signal kept, read, saved;
     const pid_t child = Fork([&] {
         Run([&] {
             ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));  // "p les 4", the tree, the dog
@@ -154,6 +154,7 @@ TEST_F(Recovery, ChangesKeptBeforeASaveComeBackBesideThePageSavedAfterThem) {
             Tick();
             plat_WaitForWrites();
             kept.Give();
+            ASSERT_EQ(read.Take(), '.');  // the file kept is read before the save removes it
             Key(VK_BACK);  // the tree goes too
             Ctrl('S');
             EXPECT_EQ(NamesStarting(tree, {".pexlo-obnova-"}), std::vector<std::string>{}) << "not removed by the save";
@@ -165,6 +166,7 @@ TEST_F(Recovery, ChangesKeptBeforeASaveComeBackBesideThePageSavedAfterThem) {
     const std::vector<std::string> files = NamesStarting(tree, {".pexlo-obnova-"});
     ASSERT_EQ(files.size(), 1u);
     const std::string left = test_support::ReadFile(files[0]);
+    read.Give();
     ASSERT_EQ(saved.Take(), '.');
     ASSERT_EQ(Ended(child, true), "signal 9");
     test_support::WriteFile(files[0], left);  // as the kill would have left it a moment earlier
