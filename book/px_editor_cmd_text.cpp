@@ -100,7 +100,8 @@ void PX_NewText() {
     PX_HIST_Zaznam(PX_UPRAVA_TEXT);
     const int i = PRIDAJ_TEXT(PX_Text{}, 0, 0);
     CHerec* o = REG_Objekt(i);
-    o->Umiestni((PX_Strana_sir() - o->sir) / 2, (PX_Strana_vys() - o->vys) / 2);
+    // Its middle a third down the page, where titles go, clear of the Play button in the middle.
+    o->Umiestni((PX_Strana_sir() - o->sir) / 2, PX_Strana_vys() / 3 - o->vys / 2);
     PX_Pis_Zacni(i, true);
 }
 

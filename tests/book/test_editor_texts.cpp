@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "book/px_pisanie.h"
+#include "book/px_plocha.h"
 #include <filesystem>
 
 #include "platform/codepage.h"
@@ -167,7 +168,7 @@ TEST_F(Texts, DraggedCopiedRemovedAndUndoneLikePictures) {
     });
 }
 
-TEST_F(Texts, ANewTextGrowsAboutThePageMiddleAndThenStaysPut) {
+TEST_F(Texts, ANewTextGrowsAboutItsMiddleClearOfThePlayButtonAndThenStaysPut) {
     Library();
     Run([&] {
         ASSERT_NO_FATAL_FAILURE(OpenPage(0, 1));
@@ -191,6 +192,11 @@ TEST_F(Texts, ANewTextGrowsAboutThePageMiddleAndThenStaysPut) {
         const int x = t->x;
         Tick();
         EXPECT_EQ(t->x, x) << "an ended writing leaves the text where it is";
+        int pw = 0, ph = 0;
+        px_editor->tlac_Play.GetSize(&pw, &ph);
+        const RECT box = PX_Na_obrazovku({t->x, t->y, t->x + t->sir, t->y + t->vys});
+        EXPECT_TRUE(px_editor->tlac_Play.zivy && (box.bottom <= px_editor->tlac_Play.y || box.top >= px_editor->tlac_Play.y + ph))
+            << "the Play button shows beside the text, not over it";
 
         // Written again elsewhere: it grows about its own middle there.
         plat_Headless_AdvanceTime(1000);
