@@ -1,8 +1,8 @@
 // F9: the shown page, saved or not, as an animated GIF beside its page file; Shift+F9: the
-// book as its files hold it, read as one GIF beside its pages; a book row's "Exportovať video":
-// the book read as a video in a folder the author picks. pexlo-export plays them in a
-// process of its own, so the editor goes on meanwhile; each tick looks whether it has ended
-// and the status line tells how it went.
+// book as its files hold it, read as one GIF beside its pages; a book row's "Exportovať video"
+// and "Exportovať web": the book read as a video or a web book in a folder the author picks.
+// pexlo-export plays them in a process of its own, so the editor goes on meanwhile; each tick
+// looks whether it has ended and the status line tells how it went.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -123,7 +123,8 @@ void export_knihy(int book, const std::string& priecinok, const char* volba, con
     if (child > 0) return PX_Chyba(plat_W1250(u8"[Počkaj, kým sa dokončí predošlý export]"));
     const struct_kniha_strana* ks = PX_Prvy_v_knihe(book);
     if (!ks || (book == current_book && !PX_Uloz_zmeny())) return;  // said why
-    const std::string meno = (priecinok.ends_with('/') ? priecinok : priecinok + "/") + plat_Utf8FromCp1250(ks->book_name);
+    const std::string meno =
+        (priecinok.ends_with('/') ? priecinok : priecinok + "/") + plat_Utf8FromCp1250(ks->book_name);
     std::string ciel = meno + pripona;
     struct stat st;
     for (int n = 2; !*pripona && stat(ciel.c_str(), &st) == 0; ++n) ciel = meno + " (" + std::to_string(n) + ")";
@@ -159,7 +160,8 @@ void PX_ExportPage() {
     const std::string book = plat_HostPath(ks->book_path);
     const std::string name = fresh ? NEW_PAGE_NAME : ks->page_name;
     const std::string page = plat_Utf8FromCp1250(name.c_str());
-    begin(ks, "GIF: " + name + ".gif", {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book, "--progress"},
+    begin(ks, "GIF: " + name + ".gif",
+          {exporter(), book, page, "--from", copy(), "--screen", screen(), "-o", book, "--progress"},
           SAVE_REG(copy().c_str()), u8"Exportujem…");
 }
 
@@ -172,7 +174,6 @@ void PX_ExportBook() {
     const std::vector<std::string> args = {exporter(), book, "--book", "--screen", screen(), "-o", book, "--progress"};
     begin(ks, "GIF: " + std::string(ks->book_name) + ".gif", args, true, u8"Exportujem knihu…");
 }
-
 
 // MP4 (H.264 and AAC) plays on the most machines, phones and televisions.
 void PX_ExportVideo(int book, const std::string& priecinok) {

@@ -69,7 +69,8 @@ bool PX_Player::Open_book(const char* book_path) {
 
 std::vector<PX_Player::Page> PX_Player::Pages() const {
     std::vector<Page> pages;
-    for (const struct_kniha_strana* ks : PX_Strany_v_knihe(current_book)) pages.push_back({ks->page_name, ks->page_path});
+    for (const struct_kniha_strana* ks : PX_Strany_v_knihe(current_book))
+        pages.push_back({ks->page_name, ks->page_path});
     return pages;
 }
 

@@ -37,7 +37,8 @@ void drahy(PX_Player& player, const char* page_path, const PX_Frames& f, int cas
             const CHerec* o = web_text(i);
             if (!o || size_t(j) >= texty->size()) continue;
             const POINT m = miesta[size_t(j)];
-            (*texty)[size_t(j++)].draha.push_back({100.0 * ms / cas_ms, 100 * (o->x - m.x) / w, 100 * (o->y - m.y) / h});
+            (*texty)[size_t(j++)].draha.push_back(
+                {100.0 * ms / cas_ms, 100 * (o->x - m.x) / w, 100 * (o->y - m.y) / h});
         }
     }
     for (PX_WebText& t : *texty)

@@ -20,7 +20,7 @@
 
 namespace {
 const char SRC[] = "PX_VYBER";
-enum { PRIJAT = 1, HORE = 2, DOMOV = 3, MIESTO = 4, PRVA = 100 };  // MIESTO + k: a pictures folder
+enum { PRIJAT = 1, HORE = 2, DOMOV = 3, MIESTO = 4, PRVA = 100 };  // MIESTO + k: a place to start from
 const char* const PRIPONY[] = {".png", ".jpg", ".jpeg", ".gif", ".bmp", ".webp"};
 
 enum class Druh { OBRAZKY, KNIHY, PRIECINOK };

@@ -97,7 +97,8 @@ std::string text_html(const PX_WebText& t, const std::string& animacia, Vrstva v
     if (t.vzhlad == 0) {
         styl += ";text-shadow:0 0 .08em " + p + ",0 0 .08em " + p + ",0 0 .12em " + p;
     } else {
-        styl += v == Vrstva::SLOVA ? ";background:none;border-color:transparent" : ";background:" + p + ";border-color:" + f;
+        styl += v == Vrstva::SLOVA ? ";background:none;border-color:transparent"
+                                   : ";background:" + p + ";border-color:" + f;
     }
     const std::string slova = PX_Web_Escape(t.text);
     return "<p class=\"t t" + std::to_string(t.vzhlad) + "\" style=\"" + styl + animacia + "\"" +
