@@ -104,7 +104,8 @@ std::vector<PX_WebText> PX_Web_Texty() {
                          100 * o->vys / h, 100 * PX_Text_Em(t.velkost) / h, PX_Text_Farba(t.farba),
                          PX_Text_Proti(t.farba), t.vzhlad, {}, {}});
         double xs[3], ys[3];
-        for (int k = 0; PX_Text_Chvost(t, xs, ys) && k < 3; ++k)
+        if (!PX_Text_Chvost(t, xs, ys)) continue;
+        for (int k = 0; k < 3; ++k)
             texty.back().chvost.insert(texty.back().chvost.end(), {100 * (o->x + xs[k]) / w, 100 * (o->y + ys[k]) / h});
     }
     return texty;

@@ -35,6 +35,11 @@ std::string named_folder(const std::string& home, const std::string& variable) {
     return "";
 }
 
+// The folder onto the list, when it is one and not there yet.
+void add_folder(std::vector<std::string>* found, const std::string& f) {
+    if (is_folder(f) && std::find(found->begin(), found->end(), f) == found->end()) found->push_back(f);
+}
+
 // Names compared as the program shows them.
 bool natural(const plat_HostEntry& a, const plat_HostEntry& b) {
     if (a.folder != b.folder) return a.folder;
@@ -53,8 +58,7 @@ std::vector<std::string> plat_PictureFolders() {
     if (home.empty()) return {};
     const std::string named = named_folder(home, "XDG_PICTURES_DIR");
     std::vector<std::string> found;
-    for (const std::string& f : {named.empty() ? home + "/Pictures" : named, home + "/Obrázky"})
-        if (is_folder(f) && std::find(found.begin(), found.end(), f) == found.end()) found.push_back(f);
+    for (const std::string& f : {named.empty() ? home + "/Pictures" : named, home + "/Obrázky"}) add_folder(&found, f);
     return found;
 }
 
@@ -71,21 +75,18 @@ std::vector<std::string> plat_SaveFolders() {
     const std::string home = plat_HomeFolder();
     if (home.empty()) return {};
     std::vector<std::string> found;
-    const auto add = [&](const std::string& f) {
-        if (is_folder(f) && std::find(found.begin(), found.end(), f) == found.end()) found.push_back(f);
-    };
-    add(plat_DocumentsFolder());
+    add_folder(&found, plat_DocumentsFolder());
     const std::string desktop = named_folder(home, "XDG_DESKTOP_DIR");
     for (const std::string& f : {desktop, home + "/Desktop", home + "/Plocha"})
         if (is_folder(f)) {
-            add(f);
+            add_folder(&found, f);
             break;
         }
     const char* user = getenv("USER");
     for (const std::string root : {"/media/", "/run/media/"}) {
         std::vector<plat_HostEntry> drives;
         if (user && *user && plat_ListHostFolder(root + user, [](const std::string&) { return false; }, &drives))
-            for (const plat_HostEntry& d : drives) add(root + user + "/" + d.name);
+            for (const plat_HostEntry& d : drives) add_folder(&found, root + user + "/" + d.name);
     }
     return found;
 }
