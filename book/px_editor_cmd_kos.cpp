@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "book/px_editor.h"
@@ -186,12 +187,12 @@ void PX_RowMenu(int id) {
     int w = 0, h = 0;
     px_editor->riadok->GetSize(&w, &h);
     const int x = px_editor->riadok->x + w, y = px_editor->riadok->y;
-    if (id == EXPORTOVAT && r.strana == -1)
-        PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportBook(r.kniha, priecinok); });
-    if (id == VIDEO && r.strana == -1)
-        PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportVideo(r.kniha, priecinok); });
-    if (id == WEB && r.strana == -1)
-        PX_OpenFolderPicker(x, y, [r](const std::string& priecinok) { PX_ExportWeb(r.kniha, priecinok); });
+    // A book's exports, each into the folder the author picks.
+    const std::pair<int, void (*)(int, const std::string&)> exporty[] = {
+        {EXPORTOVAT, PX_ExportBook}, {VIDEO, PX_ExportVideo}, {WEB, PX_ExportWeb}};
+    for (const auto& [polozka, exportuj] : exporty)
+        if (id == polozka && r.strana == -1)
+            PX_OpenFolderPicker(x, y, [r, exportuj](const std::string& priecinok) { exportuj(r.kniha, priecinok); });
     if (id == IMPORTOVAT) PX_OpenBookPicker(x, y);
 }
 
