@@ -104,9 +104,15 @@ void plat_KeyRuns::forget(uint64_t w, uint16_t k, int h) {
     windows.clear();
 }
 
+// A phase cut by the screen's edge asks for part of the phase's window: that window serves it
+// with its runs cut, so that a sprite walking off the edge builds nothing new each frame.
 plat_KeyRuns::Window& plat_KeyRuns::window(int lo, int hi) {
-    for (Window& w : windows)
+    Window* around = nullptr;
+    for (Window& w : windows) {
         if (w.lo == lo && w.hi == hi) return w;
+        if (!around && w.lo <= lo && hi <= w.hi) around = &w;
+    }
+    if (around) return *around;
     if (windows.size() >= MAX_WINDOWS) windows.clear();
     const size_t rows = static_cast<size_t>(height);
     windows.push_back({lo, hi, rows, std::vector<Span>(rows, {UNBUILT, 0}), {}});
@@ -141,12 +147,12 @@ void plat_KeyRuns::Copy(uint16_t* d, ptrdiff_t dpitch, const IDirectDrawSurface&
     for (int64_t y = t; w.unbuilt > 0 && y < t + count; ++y)
         if (w.rows[static_cast<size_t>(y)].first == UNBUILT) build(src, w, static_cast<int>(y));
     const Span* span = w.rows.data() + t;
-    const uint16_t* p = src.Row(static_cast<int>(t)) + lo;
+    const uint16_t* p = src.Row(static_cast<int>(t)) + w.lo;
     const ptrdiff_t spitch = src.Pitch() / 2;
-    if (s == lo && n == hi - lo)
+    if (s == w.lo && n == w.hi - w.lo)
         copy_whole(d, dpitch, p, spitch, n, span, span + count, w.runs.data(), key);
     else
-        copy_cut(d, dpitch, p, spitch, s - lo, s - lo + n, span, span + count, w.runs.data(), key);
+        copy_cut(d, dpitch, p, spitch, s - w.lo, s - w.lo + n, span, span + count, w.runs.data(), key);
 }
 
 __attribute__((target_clones("avx2", "default"))) void plat_CopyRowKeyed(uint16_t* d, const uint16_t* s, int64_t n,
