@@ -63,11 +63,16 @@ bool is_template(const std::string& book) {
            strcasecmp(parent.substr(parent.rfind('/') + 1).c_str(), "app") == 0;
 }
 
+// The book's folder as an absolute host path; an empty text when it is a book, else what is wrong.
+std::string find_book(const std::string& book_arg, std::string* book) {
+    if (std::string error = PX_CLI_FindBook(book_arg, book); !error.empty()) return error;
+    return is_template(*book) ? book_arg + " is the template of new books, not a book" : "";
+}
+
 // The book's folder and the folder of the GIFs, as absolute host paths; an empty text when
 // both are there and usable, else what is wrong.
 std::string find_folders(const std::string& book_arg, const std::string& out_arg, std::string* book, std::string* out) {
-    if (std::string error = PX_CLI_FindBook(book_arg, book); !error.empty()) return error;
-    if (is_template(*book)) return book_arg + " is the template of new books, not a book";
+    if (std::string error = find_book(book_arg, book); !error.empty()) return error;
     if (!out_arg.empty() && !PX_CLI_IsFolder(out_arg)) mkdir(out_arg.c_str(), 0777);
     *out = out_arg.empty() ? *book : PX_CLI_RealPath(out_arg);
     if (out->empty() || !PX_CLI_IsFolder(*out) || !PX_CLI_Writable(*out))
@@ -210,8 +215,7 @@ int main(int argc, char** argv) {
         return fail(2, error + "\n" + PX_EXPORT_USAGE);
     std::string book, out;
     if (!a.archive.empty()) {
-        if (const std::string error = PX_CLI_FindBook(a.book, &book); !error.empty()) return fail(1, error);
-        if (is_template(book)) return fail(1, a.book + " is the template of new books, not a book");
+        if (const std::string error = find_book(a.book, &book); !error.empty()) return fail(1, error);
         return export_archive(book, a.archive);
     }
     const std::string video = a.video.empty() ? "" : video_path(a.video);
@@ -219,8 +223,7 @@ int main(int argc, char** argv) {
         return fail(1, "cannot write the video " + a.video + ": no such folder, or a folder by that name");
     if (!a.web.empty()) {  // written elsewhere: the book may be read-only
         a.web = std::filesystem::absolute(a.web).lexically_normal().string();  // before the chdir
-        if (const std::string error = PX_CLI_FindBook(a.book, &book); !error.empty()) return fail(1, error);
-        if (is_template(book)) return fail(1, a.book + " is the template of new books, not a book");
+        if (const std::string error = find_book(a.book, &book); !error.empty()) return fail(1, error);
     } else if (const std::string error = find_folders(a.book, a.out, &book, &out); !error.empty()) {
         return fail(1, error);
     }

@@ -200,6 +200,8 @@ void tik() {
     PX_Sprava_Tik(GetTickCount());
     PX_NeedFrameIfChanged();
 }
+
+double cast_prechodu() { return static_cast<double>(c.prechod_ms) / PX_PRECHOD_MS; }
 }  // namespace
 
 int PX_Cas_citania_ms(double narracia_sekund, int cas_strany_ms) {
@@ -252,8 +254,6 @@ void PX_Citanie_Skonci() {
 }
 
 void PX_Citanie_Nova_obrazovka() { pusti_still(); }
-
-double cast_prechodu() { return static_cast<double>(c.prechod_ms) / PX_PRECHOD_MS; }
 
 RECT PX_Citanie_Odkryte(int w, int h) {
     if (c.index >= karta()) return {0, 0, 0, 0};
