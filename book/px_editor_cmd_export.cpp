@@ -16,6 +16,7 @@
 #include "book/cli.h"
 #include "book/px_editor_cmd.h"
 #include "book/px_ks.h"
+#include "book/px_nazov.h"
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
 #include "book/px_sprava.h"
@@ -125,9 +126,10 @@ void export_knihy(int book, const std::string& priecinok, const char* volba, con
     if (!ks || (book == current_book && !PX_Uloz_zmeny())) return;  // said why
     const std::string meno =
         (priecinok.ends_with('/') ? priecinok : priecinok + "/") + plat_Utf8FromCp1250(ks->book_name);
-    std::string ciel = meno + pripona;
-    struct stat st;
-    for (int n = 2; !*pripona && stat(ciel.c_str(), &st) == 0; ++n) ciel = meno + " (" + std::to_string(n) + ")";
+    const std::string ciel = *pripona ? meno + pripona : PX_Volne_meno(meno, [](const std::string& p) {
+        struct stat st;
+        return stat(p.c_str(), &st) == 0;
+    });
     const std::vector<std::string> args = {exporter(), plat_HostPath(ks->book_path), volba, ciel, "--screen", screen(),
                                            "--progress"};
     const std::string ukaz = *pripona ? ciel : ciel + "/index.html";

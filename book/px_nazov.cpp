@@ -28,8 +28,12 @@ const char* PX_Chyba_pisania(const char* name, int znak) {
     return plat_W1250(u8"Názov knihy má len písmená, číslice, medzery, - a _");
 }
 
+std::string PX_Volne_meno(const std::string& meno, const std::function<bool(const std::string&)>& obsadene) {
+    std::string volne = meno;
+    for (int n = 2; obsadene(volne); ++n) volne = meno + " (" + std::to_string(n) + ")";
+    return volne;
+}
+
 std::string PX_Volny_priecinok_knihy(const std::string& dir_name) {
-    std::string target = PX_Knihy_dir() + dir_name;
-    for (int n = 2; tf_FSI_ExistsFolder(target.c_str()); ++n) target = PX_Knihy_dir() + dir_name + " (" + std::to_string(n) + ")";
-    return target;
+    return PX_Volne_meno(PX_Knihy_dir() + dir_name, [](const std::string& p) { return tf_FSI_ExistsFolder(p.c_str()); });
 }
