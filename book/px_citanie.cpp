@@ -18,6 +18,7 @@
 #include "book/px_reg.h"
 #include "book/px_sprava.h"
 #include "book/px_stav.h"
+#include "book/px_tah.h"
 #include "framework/core/tf_log.h"
 #include "framework/surface/tf_display.h"
 #include "framework/surface/tf_dsrfc.h"
@@ -152,10 +153,8 @@ void stlacenie(int x, int y) {
     }
     const POINT p = PX_Na_stranu(x, y);
     const int i = REG_Pod(p.x, p.y);
-    if (CHerec* o = REG_Objekt(i); o && o->eui() != PX_TEXT) {
-        dragged = i;
-        o->INFORMUJ_SA(p.x, p.y, 1);
-        c.mys[0] = c.mys[1] = p;
+    if (const CHerec* o = REG_Objekt(i); o && o->eui() != PX_TEXT) {
+        PX_Tah_Zacni(i, p);
         px_editor->kurzor.SF(1);
     } else if (x < tf_ScreenW / OKRAJ_DIEL) {
         spat();
@@ -166,24 +165,12 @@ void stlacenie(int x, int y) {
 
 void pohyb(int x, int y) {
     px_editor->kurzor.CHOD_NA(x, y);
-    CHerec* o = REG_Objekt(dragged);
-    if (!o) return;
-    const POINT p = PX_Na_stranu(x, y);
-    o->INFORMUJ_SA(p.x, p.y, 0);
-    c.mys[1] = c.mys[0];
-    c.mys[0] = p;
-    o->zrkadlo = p.x < c.mys[1].x ? 1 : 0;
-    PX_Texty_Nasleduj();
+    PX_Tah_Pohyb(PX_Na_stranu(x, y));
 }
 
 void uvolnenie(int x, int y) {
     px_editor->kurzor.SF(0);
-    if (CHerec* o = REG_Objekt(dragged)) {
-        const POINT p = PX_Na_stranu(x, y);
-        o->INFORMUJ_SA(p.x, p.y, -1);
-        HOD(o, c.mys[0].x - c.mys[1].x, c.mys[0].y - c.mys[1].y);
-    }
-    dragged = -1;
+    PX_Tah_Pusti(PX_Na_stranu(x, y));
 }
 
 void tik() {

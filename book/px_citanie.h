@@ -27,7 +27,6 @@ struct PX_Citanie {
     IDirectDrawSurface* still = nullptr;
     int prechod_ms = 0;
     int smer = 1;  // +1 to a later page (the still slides left), -1 back
-    POINT mys[2] = {};         // a drag's last two pointer positions: their difference is the throw
     bool vzal_klaves = false;  // the last key was reading's: Esc ends reading, not the editor
     std::string sprava;        // a page skipped, said a moment (Windows-1250)
     int sprava_ms = 0;

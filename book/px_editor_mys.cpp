@@ -4,7 +4,6 @@
 // opens the menu of what lies under it.
 #include "book/px_editor_mys.h"
 
-#include "book/px_anim.h"
 #include "book/px_dotyk.h"
 #include "book/px_editor.h"
 #include "book/px_editor_cmd.h"
@@ -16,14 +15,12 @@
 #include "book/px_plocha.h"
 #include "book/px_reg.h"
 #include "book/px_stav.h"
+#include "book/px_tah.h"
 #include "book/px_vyber.h"
 #include "framework/widgets/tf_utl.h"
 #include "platform/codepage.h"
 
 namespace {
-// The last two pointer positions of a drag: their difference is the throw.
-POINT last_mouse = {0, 0}, prev_mouse = {0, 0};
-
 // The lists and menus asked after every press, in this order; each reports a chosen id once.
 struct Anketa {
     tf_CDUI* (*zoznam)();
@@ -92,13 +89,8 @@ void PX_Mys_Pohyb(int x, int y) {
     if (dragged == -1) {
         hovered = nad_stranou(x, y) ? -1 : REG_Pod(p.x, p.y);
         if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, 0);
-    } else if (CHerec* o = REG_Objekt(dragged)) {
-        o->INFORMUJ_SA(p.x, p.y, 0);
-        prev_mouse = last_mouse;
-        last_mouse = p;
-        o->zrkadlo = p.x < prev_mouse.x ? 1 : 0;
-        PX_Text_Zamier(dragged);  // a bubble moved points at its object anew
-        PX_Texty_Nasleduj();      // bubbles go with the object moved
+    } else {
+        PX_Tah_Pohyb(p);
     }
     if (dui_PozGeometria) dui_PozGeometria->Oznac(background_mode);  // it may open at this move
     e.group.INFORMUJ_SA(x, y, 0);
@@ -127,14 +119,11 @@ void PX_Mys_Pohyb(int x, int y) {
 void PX_Mys_Stlacenie(int x, int y) {
     PX_Editor& e = *px_editor;
     hovered = PX_Pis_Stlacenie(hovered, PX_Na_stranu(x, y));
-    if (CHerec* o = REG_Objekt(hovered)) {
-        const POINT p = PX_Na_stranu(x, y);
+    if (REG_Objekt(hovered)) {
         PX_HIST_Zaznam(PX_UPRAVA_PRESUN);  // the drag or throw is one step, up to the release
-        dragged = hovered;
+        PX_Tah_Zacni(hovered, PX_Na_stranu(x, y));
         hovered = -1;
-        o->INFORMUJ_SA(p.x, p.y, 1);
         e.kurzor.SF(1);
-        last_mouse = prev_mouse = p;
     }
     e.group.INFORMUJ_SA(x, y, 1);
     PX_Vyber_Stlacenie(x, y);
@@ -155,11 +144,7 @@ void PX_Mys_Uvolnenie(int x, int y) {
     if (CHerec* o = REG_Objekt(hovered)) o->INFORMUJ_SA(p.x, p.y, -1);
     hovered = -1;
     if (dragged != -1) {
-        if (CHerec* o = REG_Objekt(dragged)) {
-            o->INFORMUJ_SA(p.x, p.y, -1);
-            HOD(o, last_mouse.x - prev_mouse.x, last_mouse.y - prev_mouse.y);
-        }
-        dragged = -1;
+        PX_Tah_Pusti(p);
         dirty = true;
     }
     for (const Tlacidlo& t : TLACIDLA)  // a press dragged off its button is taken back
@@ -184,10 +169,9 @@ void PX_Mys_Menu(int x, int y) {
 // A finger held still: the press lets go of what it took, unthrown, and the menu of what lies
 // under it opens.
 void PX_Mys_Dlhy_dotyk() {
-    const POINT kde = px_dotyk.kde, p = PX_Na_stranu(kde.x, kde.y);
-    if (CHerec* o = REG_Objekt(dragged)) o->INFORMUJ_SA(p.x, p.y, -1);
+    const POINT kde = px_dotyk.kde;
     hovered = dragged;
-    dragged = -1;
+    PX_Tah_Pusti(PX_Na_stranu(kde.x, kde.y), false);
     px_editor->kurzor.SF(0);
     PX_Mys_Menu(kde.x, kde.y);
 }
