@@ -231,7 +231,7 @@ HRESULT plat_ShowParts(IDirectDrawSurface* back, const std::vector<RECT>& parts)
         copy1to1(*primary, x, y, *back, x, y, Mode{});
     }
     primary->SetDrawClip(nullptr);
-    plat_PresentPrimary(*primary, &parts);
+    plat_PresentPrimary(*primary, &parts, true);
     return DD_OK;
 }
 
@@ -243,6 +243,12 @@ HRESULT IDirectDrawSurface::BltFast(LONG x, LONG y, IDirectDrawSurface* src, REC
     Mode m;
     m.keyed = (flags & DDBLTFAST_SRCCOLORKEY) && src->hasKey;
     m.key = src->key;
+    // A whole frame onto the screen is copied, and shown, only where it changed.
+    const bool frame = x == 0 && y == 0 && sx.lo == 0 && sy.lo == 0 && sx.Size() == w && sy.Size() == h;
+    if ((caps & DDSCAPS_PRIMARYSURFACE) && frame && !m.keyed && !clipped && src->w == w && src->h == h) {
+        plat_PresentFrame(*this, *src);
+        return DD_OK;
+    }
     copy1to1(*this, {x, x + sx.Size()}, {y, y + sy.Size()}, *src, sx, sy, m);  // nothing to scale
     return shown(*this, DD_OK);
 }

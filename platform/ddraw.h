@@ -154,6 +154,8 @@ public:
         return &runs;
     }
     LONG Pitch() const { return pitch; }
+    // Counts the changes of the pixels (writable rows handed out, locks, restores).
+    uint64_t Writes() const { return writes; }
     DWORD Caps() const { return caps; }
     bool lost = false;
     bool locked = false;

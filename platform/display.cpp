@@ -5,11 +5,16 @@
 #include "platform/backend.h"
 #include "platform/ddraw.h"
 #include "platform/display_internal.h"
+#include "platform/frame_changes.h"
 #include "platform/window_internal.h"
 
 namespace {
 constexpr DWORD MAX_SIDE = 16384;
 IDirectDrawSurface* primary = nullptr;
+plat_FrameChanges changes;
+// The primary's count of changes as it was last shown: any other change (a restore, a lock)
+// and it no longer holds what the screen shows.
+uint64_t shownWrites = 0;
 }  // namespace
 
 HRESULT IDirectDraw::SetCooperativeLevel(HWND wnd, DWORD flags) {
@@ -48,8 +53,13 @@ void plat_PrimaryReleased(IDirectDrawSurface* s) {
     if (primary == s) primary = nullptr;
 }
 IDirectDrawSurface* plat_PrimarySurface() { return primary; }
-void plat_PresentPrimary(IDirectDrawSurface& s, const std::vector<RECT>* parts) {
-    plat_CurrentBackend().Present(s, parts);
+void plat_PresentPrimary(IDirectDrawSurface& s, const std::vector<RECT>* changed, bool inParts) {
+    plat_CurrentBackend().Present(s, changed, inParts);
+    shownWrites = s.Writes();
+}
+
+void plat_PresentFrame(IDirectDrawSurface& s, const IDirectDrawSurface& frame) {
+    plat_PresentPrimary(s, &changes.Copy(s, frame, s.Writes() != shownWrites));
 }
 
 plat_Box plat_Letterbox(int areaW, int areaH, int w, int h) {

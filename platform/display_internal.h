@@ -9,7 +9,11 @@ class IDirectDrawSurface;
 // The primary surface's life; whatever is blitted onto it is shown at once.
 void plat_PrimaryCreated(IDirectDrawSurface* primary);
 void plat_PrimaryReleased(IDirectDrawSurface* primary);
-void plat_PresentPrimary(IDirectDrawSurface& primary, const std::vector<RECT>* parts = nullptr);
+// `changed`: only these rectangles of the primary can differ from what is shown (null: any);
+// `inParts`: the frame was composed in those parts alone.
+void plat_PresentPrimary(IDirectDrawSurface& primary, const std::vector<RECT>* changed = nullptr, bool inParts = false);
+// A whole frame onto the primary, copied and shown where it differs from the frame shown.
+void plat_PresentFrame(IDirectDrawSurface& primary, const IDirectDrawSurface& frame);
 
 struct plat_Box {
     int x, y, w, h;

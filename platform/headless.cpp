@@ -45,9 +45,9 @@ public:
         *h = config.desktopH;
     }
     std::vector<std::pair<int, int>> DisplayModes() override { return config.modes; }
-    void Present(IDirectDrawSurface&, const std::vector<RECT>* parts) override {
+    void Present(const IDirectDrawSurface&, const std::vector<RECT>* changed, bool inParts) override {
         ++presented;
-        lastParts = parts ? parts->size() : 0;
+        lastParts = inParts && changed ? changed->size() : 0;
     }
 
     plat_HeadlessConfig config;

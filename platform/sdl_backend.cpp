@@ -155,10 +155,8 @@ public:
         return modes;
     }
 
-    // A frame equal to the one on screen is not drawn again: an idle editor then costs a
-    // comparison per frame; otherwise only the parts that changed go to the display.
-    void Present(IDirectDrawSurface& primary, const std::vector<RECT>* parts) override {
-        if (window) screen.Show(window, primary, false, parts);
+    void Present(const IDirectDrawSurface& primary, const std::vector<RECT>* changed, bool) override {
+        if (window) screen.Show(window, primary, false, changed);
     }
 
 private:

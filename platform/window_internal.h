@@ -26,8 +26,9 @@ public:
     virtual void ShowPointer(bool show) = 0;
     virtual void DesktopSize(int* w, int* h) = 0;
     virtual std::vector<std::pair<int, int>> DisplayModes() = 0;
-    // parts: only these rectangles of the primary can have changed; null: any of it.
-    virtual void Present(IDirectDrawSurface& primary, const std::vector<RECT>* parts) = 0;
+    // changed: only these rectangles of the primary can differ from what is shown; null: any of
+    // it. inParts: the frame was composed in those parts alone.
+    virtual void Present(const IDirectDrawSurface& primary, const std::vector<RECT>* changed, bool inParts) = 0;
 };
 
 plat_Backend& plat_CurrentBackend();

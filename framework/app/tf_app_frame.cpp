@@ -8,60 +8,29 @@
 #include "framework/surface/tf_icon.h"
 #include "framework/tuning/tf_km.h"
 #include "framework/widgets/tf_dsgn.h"
+#include "platform/tile_grid.h"
 
 tf_APP_FrameNeed tf_APP_frame_need;
 
 namespace {
-// Each part costs a pass over everything drawn: past this many parts they are joined, and past
-// this share of the screen a whole frame costs less.
-constexpr size_t MAX_PARTS = 8;
-constexpr int64_t MAX_SHARE_PERCENT = 50;
+// Past this share of the screen in parts, a whole frame costs less.
+constexpr int64_t MAX_SHARE_PERCENT = 90;
 // Ticks in a row without a frame, on a screen that redraws on demand, after which it waits for
 // input drowsily (half a second).
 constexpr int DROWSY_AFTER = 30;
 int idle_ticks = 0;
+plat_TileGrid grid;
 
-int64_t area(const RECT& r) { return int64_t{r.right - r.left} * (r.bottom - r.top); }
-
-RECT bounds(const RECT& a, const RECT& b) {
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
-// What joining two parts adds to the area composed (negative: they overlap more than that).
-int64_t waste(const RECT& a, const RECT& b) { return area(bounds(a, b)) - area(a) - area(b); }
-
-// Joins the pair that wastes least; false when none wastes at most `limit`.
-bool join_cheapest(std::vector<RECT>& parts, int64_t limit) {
-    size_t bi = 0, bj = 0;
-    int64_t best = limit;
-    for (size_t i = 0; i < parts.size(); ++i)
-        for (size_t j = i + 1; j < parts.size(); ++j)
-            if (const int64_t w = waste(parts[i], parts[j]); w <= best) {
-                best = w;
-                bi = i;
-                bj = j;
-            }
-    if (bi == bj) return false;
-    parts[bi] = bounds(parts[bi], parts[bj]);
-    parts.erase(parts.begin() + static_cast<long>(bj));
-    return true;
-}
-
-// The parts within the screen, those that overlap joined, then the cheapest pairs until few are
-// left (parts that still overlap are each composed whole: the same pixels twice). Empty when a
-// whole frame costs less.
-std::vector<RECT> joined(std::vector<RECT> parts) {
-    for (RECT& r : parts)
-        r = {std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, tf_ScreenW), std::min(r.bottom, tf_ScreenH)};
-    std::erase_if(parts, [](const RECT& r) { return r.left >= r.right || r.top >= r.bottom; });
-    if (parts.size() > 8 * MAX_PARTS) return {};  // a crowd moves: the whole screen changes
-    while (join_cheapest(parts, 0)) {
-    }
-    while (parts.size() > MAX_PARTS) join_cheapest(parts, INT64_MAX);
+// The parts as the screen's tiles they meet, joined into boxes that do not overlap, so that no
+// pixel is composed twice. Empty when a whole frame costs less.
+std::vector<RECT> joined(const std::vector<RECT>& parts) {
+    grid.Reset(tf_ScreenW, tf_ScreenH);
+    for (const RECT& r : parts) grid.Mark(r);
+    const std::vector<RECT>& boxes = grid.Boxes();
     int64_t total = 0;
-    for (const RECT& r : parts) total += area(r);
+    for (const RECT& r : boxes) total += int64_t{r.right - r.left} * (r.bottom - r.top);
     if (total * 100 > MAX_SHARE_PERCENT * tf_ScreenW * tf_ScreenH) return {};
-    return parts;
+    return boxes;
 }
 
 void compose() {
@@ -80,7 +49,7 @@ void compose() {
 
 // The parts asked for, each composed within its own clip, and shown together.
 void redraw_parts() {
-    const std::vector<RECT> parts = joined(std::move(tf_APP_frame_need.parts));
+    const std::vector<RECT> parts = joined(tf_APP_frame_need.parts);
     tf_APP_frame_need.parts.clear();
     if (parts.empty()) return tf_APP_Redraw_Frame();
     if (!tf_lpDDSBack || !tf_lpDDSPrimary) return;

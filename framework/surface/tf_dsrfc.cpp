@@ -286,6 +286,9 @@ DWORD DDPixelFromColor(IDirectDrawSurface* srf, COLORREF colour) {
     if (!srf) return result;
     HDC dc = nullptr;
     COLORREF saved = CLR_INVALID;
+    // The probe pixel is written whatever part of the surface a frame is being composed in.
+    const RECT clip = srf->DrawClip();
+    srf->SetDrawClip(nullptr);
     if (colour != CLR_INVALID && srf->GetDC(&dc) == DD_OK) {
         saved = GetPixel(dc, 0, 0);
         SetPixel(dc, 0, 0, colour);
@@ -305,6 +308,7 @@ DWORD DDPixelFromColor(IDirectDrawSurface* srf, COLORREF colour) {
         SetPixel(dc, 0, 0, saved);
         srf->ReleaseDC(dc);
     }
+    srf->SetDrawClip(&clip);
     return result;
 }
 
