@@ -64,6 +64,13 @@ Span clip_y(const IDirectDrawSurface& s) {
     return {c.top, c.bottom};
 }
 
+// The columns a blit asks for, within the source: keyed runs are kept per such window (a whole
+// picture, a phase).
+int asked_lo(const Span& sx) { return static_cast<int>(std::max<int64_t>(sx.lo, 0)); }
+int asked_hi(const Span& sx, const IDirectDrawSurface& src) {
+    return static_cast<int>(std::min<int64_t>(sx.hi, src.Width()));
+}
+
 // Shortens a 1:1 run of n pixels from source position s to destination position d until
 // both ends lie inside [0, slim) and the destination's clip d; false when nothing is left.
 inline bool clip_run(int64_t& d, int64_t& s, int64_t& n, Span dclip, int64_t slim) {
@@ -160,10 +167,23 @@ void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDr
     // writable row counts the write to dst; the others follow it at the pitch.
     plat_KeyRuns* runs = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
     if (!runs) return copy_rows(dst, x, y, src, s, t, n, rows, m);
-    // The columns asked for: runs are kept per such window (a whole picture, a phase).
-    const int lo = static_cast<int>(std::max<int64_t>(sx.lo, 0));
-    const int hi = static_cast<int>(std::min<int64_t>(sx.hi, src.Width()));
-    runs->Copy(dst.Row(static_cast<int>(y)) + x, dst.Pitch() / 2, src, lo, hi, s, t, n, rows);
+    runs->Copy(dst.Row(static_cast<int>(y)) + x, dst.Pitch() / 2, src, asked_lo(sx), asked_hi(sx, src), s, t, n, rows,
+               false);
+}
+
+// A keyed picture facing the other way, 1:1, by its runs: destination column p shows source
+// column sx.lo + dx.hi - 1 - p, as the general mapping would. False when it has no runs.
+bool copy_mirrored(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
+                   const Span& sy, const Mode& m) {
+    plat_KeyRuns* runs = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
+    if (!runs) return false;
+    const Span cx = clip_x(dst);
+    const int64_t x0 = std::max({dx.lo, cx.lo, sx.lo + dx.hi - src.Width()}), x1 = std::min({dx.hi, cx.hi, sx.lo + dx.hi});
+    int64_t y = dy.lo, t = sy.lo, rows = sy.Size();
+    if (x0 >= x1 || !clip_run(y, t, rows, clip_y(dst), src.Height())) return true;
+    runs->Copy(dst.Row(static_cast<int>(y)) + x0, dst.Pitch() / 2, src, asked_lo(sx), asked_hi(sx, src),
+               sx.lo + dx.hi - x1, t, x1 - x0, rows, true);
+    return true;
 }
 
 // Scaling, mirroring and blending: one source lookup per destination pixel.
@@ -198,10 +218,10 @@ HRESULT draw(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDra
              const Span& sy, const Mode& m) {
     if (dx.Size() == 0 || dy.Size() == 0) return DD_OK;
     if (sx.Size() == 0 || sy.Size() == 0) return DDERR_INVALIDRECT;
-    const bool plain = dx.Size() == sx.Size() && dy.Size() == sy.Size() && !m.mirrorX && !m.mirrorY && !m.blend;
-    if (plain)
+    const bool unscaled = dx.Size() == sx.Size() && dy.Size() == sy.Size() && !m.mirrorY && !m.blend;
+    if (unscaled && !m.mirrorX)
         copy1to1(dst, dx, dy, src, sx, sy, m);
-    else
+    else if (!unscaled || !copy_mirrored(dst, dx, dy, src, sx, sy, m))
         copy_mapped(dst, dx, dy, src, sx, sy, m);
     return DD_OK;
 }

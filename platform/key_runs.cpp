@@ -95,6 +95,34 @@ void copy_cut(uint16_t* d, ptrdiff_t dpitch, const uint16_t* p, ptrdiff_t spitch
     }
 }
 
+// d[i] = s[n - 1 - i]: a run of a sprite facing the other way.
+INLINE void copy_reversed(uint16_t* d, const uint16_t* s, int64_t n) {
+    int64_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        Px16 v;
+        __builtin_memcpy(&v, s + n - 16 - i, sizeof v);
+        v = __builtin_shufflevector(v, v, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0);
+        __builtin_memcpy(d + i, &v, sizeof v);
+    }
+    for (; i < n; ++i) d[i] = s[n - 1 - i];
+}
+
+// Columns [a, b) of the window facing the other way: column c lands on d[b - 1 - c].
+void copy_mirrored(uint16_t* d, ptrdiff_t dpitch, const uint16_t* p, ptrdiff_t spitch, int64_t a, int64_t b,
+                   const Span* span, const Span* end, const Run* runs, uint16_t key) {
+    for (; span != end; ++span, d += dpitch, p += spitch) {
+        if (span->first == plat_KeyRuns::DENSE) {
+            for (int64_t c = a; c < b; ++c)
+                if (p[c] != key) d[b - 1 - c] = p[c];
+            continue;
+        }
+        for (const Run *r = runs + span->first, *last = r + span->count; r != last && r->from < b; ++r) {
+            const int64_t from = std::max<int64_t>(r->from, a), to = std::min<int64_t>(r->to, b);
+            if (to > from) copy_reversed(d + (b - to), p + from, to - from);
+        }
+    }
+}
+
 }  // namespace
 
 void plat_KeyRuns::forget(uint64_t w, uint16_t k, int h) {
@@ -142,14 +170,16 @@ void plat_KeyRuns::build(const IDirectDrawSurface& s, Window& w, int y) {
 }
 
 void plat_KeyRuns::Copy(uint16_t* d, ptrdiff_t dpitch, const IDirectDrawSurface& src, int lo, int hi, int64_t s,
-                        int64_t t, int64_t n, int64_t count) {
+                        int64_t t, int64_t n, int64_t count, bool mirrored) {
     Window& w = window(lo, hi);
     for (int64_t y = t; w.unbuilt > 0 && y < t + count; ++y)
         if (w.rows[static_cast<size_t>(y)].first == UNBUILT) build(src, w, static_cast<int>(y));
     const Span* span = w.rows.data() + t;
     const uint16_t* p = src.Row(static_cast<int>(t)) + w.lo;
     const ptrdiff_t spitch = src.Pitch() / 2;
-    if (s == w.lo && n == w.hi - w.lo)
+    if (mirrored)
+        copy_mirrored(d, dpitch, p, spitch, s - w.lo, s - w.lo + n, span, span + count, w.runs.data(), key);
+    else if (s == w.lo && n == w.hi - w.lo)
         copy_whole(d, dpitch, p, spitch, n, span, span + count, w.runs.data(), key);
     else
         copy_cut(d, dpitch, p, spitch, s - w.lo, s - w.lo + n, span, span + count, w.runs.data(), key);

@@ -19,9 +19,10 @@ public:
     // Rows [t, t + count), columns [s, s + n), of surface src (whose runs these are) copied to
     // d (the destination of column s of row t, rows dpitch pixels apart): the shown pixels
     // only. [lo, hi) are the columns the blit asked for, [s, s + n) what is left of them on the
-    // destination. Everything lies inside both surfaces, which are not one.
+    // destination. Everything lies inside both surfaces, which are not one. `mirrored`: the
+    // columns land right to left, column s + n - 1 at d.
     void Copy(uint16_t* d, ptrdiff_t dpitch, const IDirectDrawSurface& src, int lo, int hi, int64_t s, int64_t t,
-              int64_t n, int64_t count);
+              int64_t n, int64_t count, bool mirrored);
 
     // A run: columns [from, to) of a window, counted from its left edge, that differ from the key.
     struct Run {

@@ -1,6 +1,7 @@
 // Keyed copies go by the runs each picture keeps of its shown pixels: whatever writes a
 // picture (its rows, a lock, GDI, a blit into it, a restore) or changes its key shows in the
-// next copy, of the whole picture, of a phase, or cut by the destination's edge.
+// next copy, of the whole picture, of a phase, or cut by the destination's edge, facing
+// either way.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -34,16 +35,20 @@ const std::vector<Case> CASES = {
     {{20, 0, 40, 4}, 3, 0, 30, 4},   // a phase
     {{0, 0, 20, 4}, 15, -1, 30, 4},  // a phase cut right and above
     {{2, 1, 18, 4}, 0, 0, 20, 3},    // a rectangle cutting runs
+    {{-3, 0, 17, 4}, 2, 0, 30, 4},   // a rectangle reaching left of the picture
 };
 
-// What a keyed copy shows, by the definition: the source's pixel wherever it is not the key.
-std::string expected(const IDirectDrawSurface& src, char key, const Case& c) {
+// What a keyed copy shows, by the definition: the source's pixel wherever it is not the key;
+// mirrored, column k of the rectangle lands on its column w - 1 - k.
+std::string expected(const IDirectDrawSurface& src, char key, const Case& c, bool mirrored) {
     std::string out;
     for (int v = 0; v < c.h; ++v) {
         out += v ? "|" : "";
         for (int u = 0; u < c.w; ++u) {
-            const int sx = c.from.left + u - c.x, sy = c.from.top + v - c.y;
-            const bool in = sx >= c.from.left && sx < c.from.right && sy >= c.from.top && sy < c.from.bottom;
+            const int k = u - c.x, sy = c.from.top + v - c.y;
+            const int sx = mirrored ? c.from.right - 1 - k : c.from.left + k;
+            const bool in = k >= 0 && k < c.from.right - c.from.left && sx >= 0 && sx < src.Width() &&
+                            sy >= c.from.top && sy < c.from.bottom;
             const uint16_t px = in ? src.Row(sy)[sx] : 0;
             out += !in || px == key ? 'z' : px == 0 ? '.' : static_cast<char>(px);
         }
@@ -51,18 +56,24 @@ std::string expected(const IDirectDrawSurface& src, char key, const Case& c) {
     return out;
 }
 
-std::string drawn(IDirectDrawSurface* src, const Case& c) {
+std::string drawn(IDirectDrawSurface* src, const Case& c, bool mirrored) {
     std::string rows;
     for (int v = 0; v < c.h; ++v) rows += (v ? "|" : "") + std::string(static_cast<size_t>(c.w), 'z');
     Srf ground = picture(rows);
-    RECT from = c.from;
-    EXPECT_EQ(ground->BltFast(c.x, c.y, src, &from, DDBLTFAST_SRCCOLORKEY), DD_OK);
+    RECT from = c.from, to{c.x, c.y, c.x + from.right - from.left, c.y + from.bottom - from.top};
+    DDBLTFX fx{sizeof(DDBLTFX), DDBLTFX_MIRRORLEFTRIGHT, 0, 0};
+    if (mirrored)
+        EXPECT_EQ(ground->Blt(&to, src, &from, DDBLT_KEYSRC | DDBLT_DDFX, &fx), DD_OK);
+    else
+        EXPECT_EQ(ground->BltFast(c.x, c.y, src, &from, DDBLTFAST_SRCCOLORKEY), DD_OK);
     return dump(ground);
 }
 
 void expect_all(IDirectDrawSurface* src, char key, const std::string& after) {
     for (size_t i = 0; i < CASES.size(); ++i)
-        EXPECT_EQ(drawn(src, CASES[i]), expected(*src, key, CASES[i])) << after << ", case " << i;
+        for (bool mirrored : {false, true})
+            EXPECT_EQ(drawn(src, CASES[i], mirrored), expected(*src, key, CASES[i], mirrored))
+                << after << ", case " << i << (mirrored ? ", mirrored" : "");
 }
 
 // The colour that SetPixel stores as the raw value of letter c.
@@ -115,6 +126,7 @@ TEST(KeyedCopies, ManyDifferentRectanglesOfOnePictureEachShowTheirOwnPixels) {
     for (int round = 0; round < 2; ++round)
         for (int left = 0; left < 40; ++left) {
             const Case c{{left, 0, 40, 4}, 0, 0, 40, 4};
-            EXPECT_EQ(drawn(sheet.get(), c), expected(*sheet, 'K', c)) << "from column " << left;
+            for (bool mirrored : {false, true})
+                EXPECT_EQ(drawn(sheet.get(), c, mirrored), expected(*sheet, 'K', c, mirrored)) << "from column " << left;
         }
 }
