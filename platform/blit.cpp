@@ -71,6 +71,12 @@ int asked_hi(const Span& sx, const IDirectDrawSurface& src) {
     return static_cast<int>(std::min<int64_t>(sx.hi, src.Width()));
 }
 
+// The runs a keyed copy goes by. A surface's runs change as it is written: onto itself the
+// copy goes by the mask.
+plat_KeyRuns* runs_of(const IDirectDrawSurface& dst, const IDirectDrawSurface& src, const Mode& m) {
+    return m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
+}
+
 // Shortens a 1:1 run of n pixels from source position s to destination position d until
 // both ends lie inside [0, slim) and the destination's clip d; false when nothing is left.
 inline bool clip_run(int64_t& d, int64_t& s, int64_t& n, Span dclip, int64_t slim) {
@@ -163,9 +169,8 @@ void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDr
               const Span& sy, const Mode& m) {
     int64_t x = dx.lo, y = dy.lo, s = sx.lo, t = sy.lo, n = sx.Size(), rows = sy.Size();
     if (!clip_run(x, s, n, clip_x(dst), src.Width()) || !clip_run(y, t, rows, clip_y(dst), src.Height())) return;
-    // A surface's runs change as it is written: onto itself the copy goes by the mask. One
-    // writable row counts the write to dst; the others follow it at the pitch.
-    plat_KeyRuns* runs = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
+    // One writable row counts the write to dst; the others follow it at the pitch.
+    plat_KeyRuns* runs = runs_of(dst, src, m);
     if (!runs) return copy_rows(dst, x, y, src, s, t, n, rows, m);
     runs->Copy(dst.Row(static_cast<int>(y)) + x, dst.Pitch() / 2, src, asked_lo(sx), asked_hi(sx, src), s, t, n, rows,
                false);
@@ -175,7 +180,7 @@ void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDr
 // column sx.lo + dx.hi - 1 - p, as the general mapping would. False when it has no runs.
 bool copy_mirrored(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
                    const Span& sy, const Mode& m) {
-    plat_KeyRuns* runs = m.keyed && &src != &dst ? src.KeyRuns() : nullptr;
+    plat_KeyRuns* runs = runs_of(dst, src, m);
     if (!runs) return false;
     const Span cx = clip_x(dst);
     const int64_t x0 = std::max({dx.lo, cx.lo, sx.lo + dx.hi - src.Width()}), x1 = std::min({dx.hi, cx.hi, sx.lo + dx.hi});

@@ -17,7 +17,6 @@ public:
     void Mark(const RECT& r);
     void MarkTile(int column, int band) { marks_[Index(column, band)] = 1; }
     int Columns() const { return columns_; }
-    int Bands() const { return bands_; }
     // The marked tiles as rectangles, cut to the frame.
     const std::vector<RECT>& Boxes();
 
