@@ -2,6 +2,7 @@
 // scaling with mirroring, colour fill and constant alpha. Every blit is clipped here against
 // both surfaces in 64-bit arithmetic, so no coordinates can reach outside a pixel buffer.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -191,6 +192,47 @@ bool copy_mirrored(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDir
     return true;
 }
 
+// A stretch of a map along which each destination pixel moves one source pixel:
+// map[at + k] == map[at] + k * step.
+struct Piece {
+    size_t at, n;
+    int step;
+};
+
+// The map cut into such pieces; false when it takes more than `most` (a real enlargement or
+// reduction).
+bool unit_pieces(const std::vector<int>& map, size_t most, std::vector<Piece>& out) {
+    out.clear();
+    for (size_t i = 0; i < map.size(); i += out.back().n) {
+        if (out.size() == most) return false;
+        Piece p{i, 1, 1};
+        if (i + 1 < map.size() && std::abs(map[i + 1] - map[i]) == 1) p.step = map[i + 1] - map[i];
+        while (i + p.n < map.size() && map[i + p.n] - map[i + p.n - 1] == p.step) ++p.n;
+        out.push_back(p);
+    }
+    return true;
+}
+
+// A keyed picture drawn nearly 1:1 (a phase facing left is a pixel narrower and lower than its
+// source) by its runs, a piece at a time. False when the maps are not a few such pieces.
+bool copy_pieces(IDirectDrawSurface& dst, int64_t x0, int64_t y0, const std::vector<int>& xmap,
+                 const std::vector<int>& ymap, IDirectDrawSurface& src, const Span& sx, plat_KeyRuns* runs) {
+    constexpr size_t MOST = 4;
+    std::vector<Piece> cols, rows;
+    if (!runs || !unit_pieces(xmap, MOST, cols) || !unit_pieces(ymap, MOST, rows)) return false;
+    if (std::any_of(rows.begin(), rows.end(), [](const Piece& r) { return r.step != 1; })) return false;
+    for (const Piece& r : rows) {
+        for (const Piece& c : cols) {
+            const bool mirrored = c.step < 0;
+            const int64_t s = xmap[mirrored ? c.at + c.n - 1 : c.at];
+            runs->Copy(dst.Row(static_cast<int>(y0 + static_cast<int64_t>(r.at))) + x0 + static_cast<int64_t>(c.at),
+                       dst.Pitch() / 2, src, asked_lo(sx), asked_hi(sx, src), s, ymap[r.at],
+                       static_cast<int64_t>(c.n), static_cast<int64_t>(r.n), mirrored);
+        }
+    }
+    return true;
+}
+
 // Scaling, mirroring and blending: one source lookup per destination pixel.
 void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
                  const Span& sy, const Mode& m) {
@@ -198,6 +240,7 @@ void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirec
     const int64_t x0 = map_axis(dx, sx, clip_x(dst), src.Width(), m.mirrorX, xmap);
     const int64_t y0 = map_axis(dy, sy, clip_y(dst), src.Height(), m.mirrorY, ymap);
     if (xmap.empty() || ymap.empty()) return;
+    if (m.keyed && !m.blend && copy_pieces(dst, x0, y0, xmap, ymap, src, sx, runs_of(dst, src, m))) return;
     const auto [top, bottom] = std::minmax_element(ymap.begin(), ymap.end());
     const SourceRows from(src, dst, *top, *bottom + 1, y0, y0 + static_cast<int64_t>(ymap.size()));
     const plat_RowStretch stretch(xmap, src.Width());

@@ -1,7 +1,7 @@
 // Keyed copies go by the runs each picture keeps of its shown pixels: whatever writes a
 // picture (its rows, a lock, GDI, a blit into it, a restore) or changes its key shows in the
 // next copy, of the whole picture, of a phase, or cut by the destination's edge, facing
-// either way.
+// either way, 1:1 or a pixel or two smaller.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -38,17 +38,29 @@ const std::vector<Case> CASES = {
     {{-3, 0, 17, 4}, 2, 0, 30, 4},   // a rectangle reaching left of the picture
 };
 
-// What a keyed copy shows, by the definition: the source's pixel wherever it is not the key;
-// mirrored, column k of the rectangle lands on its column w - 1 - k.
-std::string expected(const IDirectDrawSurface& src, char key, const Case& c, bool mirrored) {
+// How a copy is drawn: facing left or right, onto a rectangle `less` pixels narrower and lower
+// than the source's (a phase facing left is drawn one pixel smaller).
+struct Way {
+    bool mirrored;
+    int less;
+};
+const Way WAYS[] = {{false, 0}, {true, 0}, {true, 1}, {false, 1}, {true, 2}};
+
+// What a keyed copy shows, by the definition: the source's pixel wherever it is not the key,
+// sampled at the destination pixel's centre; mirrored, counted from the rectangle's right.
+std::string expected(const IDirectDrawSurface& src, char key, const Case& c, Way way) {
+    const int sw = c.from.right - c.from.left, sh = c.from.bottom - c.from.top;
+    const int dw = sw - way.less, dh = sh - way.less;
     std::string out;
     for (int v = 0; v < c.h; ++v) {
         out += v ? "|" : "";
         for (int u = 0; u < c.w; ++u) {
-            const int k = u - c.x, sy = c.from.top + v - c.y;
-            const int sx = mirrored ? c.from.right - 1 - k : c.from.left + k;
-            const bool in = k >= 0 && k < c.from.right - c.from.left && sx >= 0 && sx < src.Width() &&
-                            sy >= c.from.top && sy < c.from.bottom;
+            const int k = u - c.x, j = v - c.y;
+            const bool on = k >= 0 && k < dw && j >= 0 && j < dh;
+            const int i = way.mirrored ? dw - 1 - k : k;
+            const int sx = on ? c.from.left + static_cast<int>(plat_StretchSource(i, dw, sw)) : -1;
+            const int sy = on ? c.from.top + static_cast<int>(plat_StretchSource(j, dh, sh)) : -1;
+            const bool in = on && sx >= 0 && sx < src.Width() && sy >= 0 && sy < src.Height();
             const uint16_t px = in ? src.Row(sy)[sx] : 0;
             out += !in || px == key ? 'z' : px == 0 ? '.' : static_cast<char>(px);
         }
@@ -56,14 +68,16 @@ std::string expected(const IDirectDrawSurface& src, char key, const Case& c, boo
     return out;
 }
 
-std::string drawn(IDirectDrawSurface* src, const Case& c, bool mirrored) {
+std::string drawn(IDirectDrawSurface* src, const Case& c, Way way) {
     std::string rows;
     for (int v = 0; v < c.h; ++v) rows += (v ? "|" : "") + std::string(static_cast<size_t>(c.w), 'z');
     Srf ground = picture(rows);
-    RECT from = c.from, to{c.x, c.y, c.x + from.right - from.left, c.y + from.bottom - from.top};
+    RECT from = c.from, to{c.x, c.y, c.x + from.right - from.left - way.less, c.y + from.bottom - from.top - way.less};
     DDBLTFX fx{sizeof(DDBLTFX), DDBLTFX_MIRRORLEFTRIGHT, 0, 0};
-    if (mirrored)
+    if (way.mirrored)
         EXPECT_EQ(ground->Blt(&to, src, &from, DDBLT_KEYSRC | DDBLT_DDFX, &fx), DD_OK);
+    else if (way.less)
+        EXPECT_EQ(ground->Blt(&to, src, &from, DDBLT_KEYSRC, nullptr), DD_OK);
     else
         EXPECT_EQ(ground->BltFast(c.x, c.y, src, &from, DDBLTFAST_SRCCOLORKEY), DD_OK);
     return dump(ground);
@@ -71,9 +85,9 @@ std::string drawn(IDirectDrawSurface* src, const Case& c, bool mirrored) {
 
 void expect_all(IDirectDrawSurface* src, char key, const std::string& after) {
     for (size_t i = 0; i < CASES.size(); ++i)
-        for (bool mirrored : {false, true})
-            EXPECT_EQ(drawn(src, CASES[i], mirrored), expected(*src, key, CASES[i], mirrored))
-                << after << ", case " << i << (mirrored ? ", mirrored" : "");
+        for (Way way : WAYS)
+            EXPECT_EQ(drawn(src, CASES[i], way), expected(*src, key, CASES[i], way))
+                << after << ", case " << i << (way.mirrored ? ", mirrored" : "") << ", " << way.less << " smaller";
 }
 
 // The colour that SetPixel stores as the raw value of letter c.
@@ -126,7 +140,9 @@ TEST(KeyedCopies, ManyDifferentRectanglesOfOnePictureEachShowTheirOwnPixels) {
     for (int round = 0; round < 2; ++round)
         for (int left = 0; left < 40; ++left) {
             const Case c{{left, 0, 40, 4}, 0, 0, 40, 4};
-            for (bool mirrored : {false, true})
-                EXPECT_EQ(drawn(sheet.get(), c, mirrored), expected(*sheet, 'K', c, mirrored)) << "from column " << left;
+            for (Way way : WAYS) {
+                if (40 - left <= way.less) continue;  // nothing left to draw
+                EXPECT_EQ(drawn(sheet.get(), c, way), expected(*sheet, 'K', c, way)) << "from column " << left;
+            }
         }
 }
