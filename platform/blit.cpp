@@ -177,21 +177,6 @@ void copy1to1(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDr
                false);
 }
 
-// A keyed picture facing the other way, 1:1, by its runs: destination column p shows source
-// column sx.lo + dx.hi - 1 - p, as the general mapping would. False when it has no runs.
-bool copy_mirrored(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
-                   const Span& sy, const Mode& m) {
-    plat_KeyRuns* runs = runs_of(dst, src, m);
-    if (!runs) return false;
-    const Span cx = clip_x(dst);
-    const int64_t x0 = std::max({dx.lo, cx.lo, sx.lo + dx.hi - src.Width()}), x1 = std::min({dx.hi, cx.hi, sx.lo + dx.hi});
-    int64_t y = dy.lo, t = sy.lo, rows = sy.Size();
-    if (x0 >= x1 || !clip_run(y, t, rows, clip_y(dst), src.Height())) return true;
-    runs->Copy(dst.Row(static_cast<int>(y)) + x0, dst.Pitch() / 2, src, asked_lo(sx), asked_hi(sx, src),
-               sx.lo + dx.hi - x1, t, x1 - x0, rows, true);
-    return true;
-}
-
 // A stretch of a map along which each destination pixel moves one source pixel:
 // map[at + k] == map[at] + k * step.
 struct Piece {
@@ -213,8 +198,8 @@ bool unit_pieces(const std::vector<int>& map, size_t most, std::vector<Piece>& o
     return true;
 }
 
-// A keyed picture drawn nearly 1:1 (a phase facing left is a pixel narrower and lower than its
-// source) by its runs, a piece at a time. False when the maps are not a few such pieces.
+// A keyed picture drawn 1:1 or nearly (facing left, or a phase drawn a pixel narrower and lower
+// than its source) by its runs, a piece at a time. False when the maps are not a few such pieces.
 bool copy_pieces(IDirectDrawSurface& dst, int64_t x0, int64_t y0, const std::vector<int>& xmap,
                  const std::vector<int>& ymap, IDirectDrawSurface& src, const Span& sx, plat_KeyRuns* runs) {
     constexpr size_t MOST = 4;
@@ -266,10 +251,9 @@ HRESULT draw(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDra
              const Span& sy, const Mode& m) {
     if (dx.Size() == 0 || dy.Size() == 0) return DD_OK;
     if (sx.Size() == 0 || sy.Size() == 0) return DDERR_INVALIDRECT;
-    const bool unscaled = dx.Size() == sx.Size() && dy.Size() == sy.Size() && !m.mirrorY && !m.blend;
-    if (unscaled && !m.mirrorX)
+    if (dx.Size() == sx.Size() && dy.Size() == sy.Size() && !m.mirrorX && !m.mirrorY && !m.blend)
         copy1to1(dst, dx, dy, src, sx, sy, m);
-    else if (!unscaled || !copy_mirrored(dst, dx, dy, src, sx, sy, m))
+    else
         copy_mapped(dst, dx, dy, src, sx, sy, m);
     return DD_OK;
 }
