@@ -218,7 +218,8 @@ bool copy_pieces(IDirectDrawSurface& dst, int64_t x0, int64_t y0, const std::vec
     return true;
 }
 
-// Scaling, mirroring and blending: one source lookup per destination pixel.
+// Scaling, mirroring and blending: one source lookup per destination pixel, unless a keyed picture
+// goes by its runs.
 void copy_mapped(IDirectDrawSurface& dst, const Span& dx, const Span& dy, IDirectDrawSurface& src, const Span& sx,
                  const Span& sy, const Mode& m) {
     std::vector<int> xmap, ymap;
