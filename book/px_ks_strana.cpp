@@ -117,7 +117,8 @@ void PX_Stav_strany() {
         snprintf(status_text, sizeof status_text, "kniha: %s  strana: %s", ks->book_name, ks->page_name);
     else
         snprintf(status_text, sizeof status_text, "%s",
-                 KS.count == 0 ? plat_W1250(u8"Začnite tu: Knihy... → Nová kniha") : plat_W1250(u8"Knihy... → vyberte knihu a stranu"));
+                 plat_W1250(KS.count == 0 ? u8"Začnite tu: Knihy... » Nová kniha"
+                                          : u8"Knihy... » vyberte knihu a stranu"));
     TF_LOG(status_text);
 }
 

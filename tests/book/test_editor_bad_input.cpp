@@ -53,6 +53,7 @@ TEST_F(Editor, TakesARandomStreamOfInput) {
 TEST_F(Editor, AnEmptyLibraryOffersOnlyANewBook) {
     Run([&] {
         Tick();
+        EXPECT_EQ(std::string(status_text).find('?'), std::string::npos) << status_text << ": a sign the font lacks";
         EXPECT_EQ(Values(duir_KNIHY), (std::vector<int>{PX_ID_NEW_BOOK, PX_ID_TRASH, PX_ID_CLOSE_BOOKS}));
         EXPECT_EQ(utl_duir_Pozadia->CountR() + utl_duir_Kulisy->CountR() + utl_duir_Herci->CountR(), 0);
         EXPECT_EQ(Px(300, 600), FILL);
