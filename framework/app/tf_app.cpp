@@ -142,6 +142,7 @@ int tf_CAppScreen::message_loop() {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         } else {
+            tf_LOG_Flush();
             WaitMessage();
         }
     }

@@ -1,7 +1,7 @@
 // The diagnostic log "tf_LOG.txt" in the working folder: started afresh by the first line of a
-// run (the last run's log moves to "tf_LOG_predtym.txt"), then written line by line into the
-// file kept open, each line flushed. A run's log past a few MB moves to "tf_LOG_predtym.txt"
-// too and a new one goes on.
+// run (the last run's log moves to "tf_LOG_predtym.txt"), then written into the file kept
+// open, the lines of a burst together (tf_LOG_Flush), and at once at a crash or exit. A run's
+// log past a few MB moves to "tf_LOG_predtym.txt" too and a new one goes on.
 #pragma once
 
 #define TF_LOG_ERR "TLFW ERROR: "
@@ -15,6 +15,8 @@ void tf_LOG_SetONOFF(int on);
 void tf_LOG_Reset(const char* text);
 void tf_LOG_Zapis(const char* text);
 void tf_LOG_Zapis_F(const char* text, int fresh);
+// Writes the lines that wait: the message loop calls it before it sleeps.
+void tf_LOG_Flush();
 // Closes the file; the next line opens it again in the working folder of that moment and
 // goes on at its end (for a change of the working folder).
 void tf_LOG_Zavri();

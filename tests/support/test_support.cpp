@@ -51,6 +51,7 @@ void FreshLog() {
 }
 
 std::vector<std::string> LogLines() {
+    tf_LOG_Flush();
     std::vector<std::string> lines;
     std::ifstream in("tf_LOG.txt");
     for (std::string l; std::getline(in, l);) lines.push_back(l);

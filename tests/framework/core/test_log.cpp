@@ -1,14 +1,18 @@
 // The log file: a header per run with the last run's log kept beside it, bracketed values, the
-// switch, cut lines, a bound on a run's log, and a file that cannot be written.
+// switch, cut lines, a bound on a run's log, a file that cannot be written, and lines kept
+// through a crash and a fork.
 #include "framework/core/tf_log.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <string>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "tests/support/temp_tree.h"
@@ -56,6 +60,7 @@ TEST_F(LogTest, AnOverlongLineIsCutAndALogThatCannotBeWrittenLosesItsLinesQuietl
     ASSERT_EQ(std::remove("tf_LOG.txt"), 0);
     ASSERT_EQ(symlink("/dev/full", "tf_LOG.txt"), 0);
     _tf_LOG_("F", 3, "full");
+    tf_LOG_Flush();
     ASSERT_EQ(std::remove("tf_LOG.txt"), 0);
     _tf_LOG_("F", 4, "back");
     EXPECT_EQ(LogLines(), (Lines{"F(4) : back"}));
@@ -68,6 +73,7 @@ TEST_F(LogTest, ARunsLogPastItsBoundMovesAsideAndANewOneGoesOnWithEveryLine) {
         _tf_LOG_("F", i, "a line of the run");
         all.push_back("F(" + std::to_string(i) + ") : a line of the run");
     }
+    tf_LOG_Flush();
     const std::string earlier = test_support::ReadFile("tf_LOG_predtym.txt");
     const std::string later = test_support::ReadFile("tf_LOG.txt");
     EXPECT_LE(std::max(earlier.size(), later.size()), 1000u);
@@ -83,4 +89,26 @@ TEST_F(LogTest, ARunsLogPastItsBoundMovesAsideAndANewOneGoesOnWithEveryLine) {
     EXPECT_EQ(LogLines().front(), *continued);
     both.erase(continued);
     EXPECT_EQ(both, all);
+}
+
+TEST_F(LogTest, LinesWaitingForTheirBurstReachTheFileAtACrashAndAForkedChildRepeatsNoneOfTheParents) {
+    _tf_LOG_("F", 1, "parent");
+    fflush(nullptr);  // nothing of the parent's output for the child to repeat
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit no_core{0, 0};
+        setrlimit(RLIMIT_CORE, &no_core);
+        _tf_LOG_("F", 2, "crash");
+        abort();
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT);
+    // A burst longer than what can wait keeps every line, in order.
+    Lines all{"===========", "F(1) : parent", "F(2) : crash"};
+    for (int i = 0; i < 3000; ++i) {
+        _tf_LOG_("F", i, "a line of a long burst");
+        all.push_back("F(" + std::to_string(i) + ") : a line of a long burst");
+    }
+    EXPECT_EQ(LogLines(), all);
 }
