@@ -128,6 +128,7 @@ protected:
     }
     void TearDown() override {
         VYMAZ_REG();
+        PX_HIST_Vymaz();  // the run's histories outlive a page: the next test starts with none
         BookTest::TearDown();
         std::swap(tf_ScreenW, saved_w);
         std::swap(tf_ScreenH, saved_h);

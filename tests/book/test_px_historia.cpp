@@ -12,10 +12,6 @@ using namespace book_test;
 
 namespace {
 struct History : PageTest {
-    void TearDown() override {
-        PX_HIST_Vymaz();
-        PageTest::TearDown();
-    }
     // One edit as the editor makes it, on a random object; adding is twice as likely.
     static void Edit(std::mt19937& rng) {
         const int any = REG.count ? int(rng() % unsigned(REG.count)) : -1, pick = int(rng() % 14 % 12);
