@@ -25,6 +25,7 @@
 #include "framework/surface/tf_display.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/video.h"
 
 extern char** environ;
 
@@ -177,9 +178,8 @@ void PX_ExportBook() {
     begin(ks, "GIF: " + std::string(ks->book_name) + ".gif", args, true, u8"Exportujem knihu…");
 }
 
-// MP4 (H.264 and AAC) plays on the most machines, phones and televisions.
 void PX_ExportVideo(int book, const std::string& priecinok) {
-    export_knihy(book, priecinok, "--video", ".mp4", u8"Video uložené do ", u8"Exportujem video…");
+    export_knihy(book, priecinok, "--video", plat_VideoKind(), u8"Video uložené do ", u8"Exportujem video…");
 }
 
 // A folder of its own, beside whatever the chosen one holds.

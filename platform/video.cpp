@@ -25,6 +25,14 @@ const AVCodec* find_encoder(const char* name, AVCodecID id) {
     return c ? c : avcodec_find_encoder(id);
 }
 
+struct Encoders {
+    const AVCodec *video, *audio;
+};
+Encoders encoders(bool webm) {
+    if (webm) return {find_encoder("libvpx-vp9", AV_CODEC_ID_VP9), find_encoder("libopus", AV_CODEC_ID_OPUS)};
+    return {find_encoder("libx264", AV_CODEC_ID_H264), find_encoder("aac", AV_CODEC_ID_AAC)};
+}
+
 bool ends_with(const std::string& s, const char* ext) {
     const size_t n = strlen(ext);
     return s.size() > n && strcasecmp(s.c_str() + s.size() - n, ext) == 0;
@@ -46,6 +54,14 @@ bool drain(plat_VideoState& s, AVCodecContext* c, AVStream* st) {
 
 }  // namespace
 
+const char* plat_VideoKind() {
+    const auto has = [](bool webm) {
+        const Encoders e = encoders(webm);
+        return e.video && e.audio;
+    };
+    return has(false) || !has(true) ? ".mp4" : ".webm";
+}
+
 bool plat_VideoEncode(plat_VideoState& s, AVCodecContext* c, AVStream* st, AVFrame* f) {
     return avcodec_send_frame(c, f) >= 0 && drain(s, c, st);
 }
@@ -66,8 +82,7 @@ plat_VideoWriter::plat_VideoWriter(const std::string& path, int w, int h, int fp
         fail("a video's name ends in .webm or .mp4");
         return;
     }
-    const AVCodec* vc = webm ? find_encoder("libvpx-vp9", AV_CODEC_ID_VP9) : find_encoder("libx264", AV_CODEC_ID_H264);
-    const AVCodec* ac = webm ? find_encoder("libopus", AV_CODEC_ID_OPUS) : find_encoder("aac", AV_CODEC_ID_AAC);
+    const auto [vc, ac] = encoders(webm);
     if (!vc || !ac) {
         fail(std::string("this system's FFmpeg has no ") + (!vc ? (webm ? "VP9" : "H.264") : (webm ? "Opus" : "AAC")) +
              " encoder; try " + (webm ? ".mp4" : ".webm"));

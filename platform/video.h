@@ -12,6 +12,11 @@
 
 struct plat_VideoState;
 
+// The kind of video this system's FFmpeg writes, as its name's ending: ".mp4" (H.264 and AAC,
+// which play on the most machines) where it can, else ".webm". With neither, ".mp4", whose
+// writer then says what is missing.
+const char* plat_VideoKind();
+
 class plat_VideoWriter {
 public:
     // A video of frames of w x h (scaled to even sides, as encoders want them) at fps frames per second into the host path `path`, its

@@ -26,7 +26,8 @@ struct Video : testing::Test {
 }  // namespace
 
 // Frames of 0.1, 0.05 and 0.3 s at 20 a second are 2, 1 and 6 frames; 33 x 19 becomes 32 x 18; a
-// sound of 3 s under 0.45 s of pictures is cut to them; the temporary is gone.
+// sound of 3 s under 0.45 s of pictures is cut to them; the temporary is gone. The editor's
+// kind is MP4 where both can be written.
 TEST_F(Video, FramesTakeTheirTimesAndTheFileIsWholeUnderItsName) {
     for (const std::string ext : {"webm", "mp4"}) {
         const std::string path = tree.Host("a." + ext);
@@ -47,6 +48,7 @@ TEST_F(Video, FramesTakeTheirTimesAndTheFileIsWholeUnderItsName) {
         EXPECT_NE(said.find(",9"), std::string::npos) << said;
     }
     EXPECT_EQ(tree.Names(), (std::vector<std::string>{"a.mp4", "a.webm"}));
+    EXPECT_STREQ(plat_VideoKind(), ".mp4") << "where both can be written, the kind that plays on the most machines";
 }
 
 // A read-only folder and a name that is no video: a message at once, every later step refused,
