@@ -129,13 +129,12 @@ int PX_Pis_Stlacenie(int index, POINT p) {
         return -1;
     }
     index = PX_Pis_Skonci_pri(index);
-    static const CHerec* posledny = nullptr;  // the first press of a double click, and its time
-    static DWORD kedy = 0;
     const CHerec* o = REG_Objekt(index);
     const DWORD teraz = GetTickCount();
-    const bool dvoj = o && o == posledny && teraz - kedy <= DVOJKLIK_MS && o->eui() == PX_TEXT;
-    posledny = dvoj ? nullptr : o;
-    kedy = teraz;
+    const bool dvoj = o && index == px_pisanie.prvy_klik && teraz - px_pisanie.prvy_klik_kedy <= DVOJKLIK_MS &&
+                      o->eui() == PX_TEXT;
+    px_pisanie.prvy_klik = dvoj ? -1 : index;
+    px_pisanie.prvy_klik_kedy = teraz;
     if (!dvoj) return index;
     PX_HIST_Zaznam(PX_UPRAVA_TEXT);
     PX_Pis_Zacni(index, false);

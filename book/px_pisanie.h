@@ -13,6 +13,8 @@ struct PX_Pisanie {
     bool novy = false;        // the text was added for this writing
     bool vzal_klaves = false;  // the last key was the writing's
     int pol_pixela = 0;        // 1: the text's middle lies half a pixel right of its box's
+    int prvy_klik = -1;        // a double click's first press: the object pressed, and when
+    DWORD prvy_klik_kedy = 0;
 };
 extern PX_Pisanie px_pisanie;
 

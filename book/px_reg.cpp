@@ -72,7 +72,7 @@ void add_object(int kind, const char* path, int x, int y, int motion, int edge, 
 // ones move one place forward.
 void forget_index(int removed) {
     PX_Texty_Bez_objektu(removed);
-    for (int* index : {&hovered, &dragged, &setup_target, &px_pisanie.index}) {
+    for (int* index : {&hovered, &dragged, &setup_target, &px_pisanie.index, &px_pisanie.prvy_klik}) {
         if (*index == removed)
             *index = -1;
         else if (*index > removed)
@@ -175,7 +175,7 @@ void VYMAZ_REG() {
         REG.SET(i, nullptr);
     }
     REG.Zhod_count();
-    hovered = dragged = setup_target = px_pisanie.index = -1;
+    hovered = dragged = setup_target = px_pisanie.index = px_pisanie.prvy_klik = -1;
 }
 
 void REPORT_REG(const char* text) {

@@ -165,6 +165,13 @@ TEST_F(Texts, DraggedCopiedRemovedAndUndoneLikePictures) {
         EXPECT_EQ(std::pair(REG.count, px_pisanie.index), std::pair(3, -1));
         Key('T'), Key(VK_ESCAPE);
         EXPECT_EQ(REG.count, 3) << "an empty new text leaves nothing";
+
+        // A press, the page's objects made anew by an undo and a redo, a press: no double click.
+        plat_Headless_AdvanceTime(1000);
+        Click(Beside(2).x, Beside(2).y);
+        Ctrl('Z'), Ctrl('Y');
+        Click(Beside(2).x, Beside(2).y);
+        EXPECT_EQ(px_pisanie.index, -1) << "two presses on two lives of a text";
     });
 }
 
