@@ -10,7 +10,9 @@
 PX_Plocha px_plocha;
 
 namespace {
-constexpr DWORD BARS = 0x2104;  // raw pixel value: a dark grey beside the page
+// Raw pixel value: a pale blue-grey beside the page, under which the menu bar's white net and
+// its black words stay as readable as over the page.
+constexpr DWORD BARS = 0xCE9C;
 
 bool ako_obrazovka() { return PX_Strana_sir() == tf_ScreenW && PX_Strana_vys() == tf_ScreenH; }
 
